@@ -1,0 +1,184 @@
+#include "core/convert.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <system_error>
+
+namespace rotacle {
+
+namespace {
+
+bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
+
+// Checks the grammar strictly; from_chars alone would accept "inf", "nan"
+// and hexadecimal forms, and rejects a leading "+".
+bool ValidFloatText(std::string_view t) noexcept {
+    std::size_t i = 0;
+    const std::size_t n = t.size();
+    if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t digits = 0;
+    bool dot = false;
+    for (; i < n; ++i) {
+        if (IsDigit(t[i])) {
+            ++digits;
+        } else if (t[i] == '.' && !dot) {
+            dot = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return false;
+    if (i < n && (t[i] == 'e' || t[i] == 'E')) {
+        ++i;
+        if (i < n && (t[i] == '+' || t[i] == '-')) ++i;
+        std::size_t exp_digits = 0;
+        while (i < n && IsDigit(t[i])) {
+            ++i;
+            ++exp_digits;
+        }
+        if (exp_digits == 0) return false;
+    }
+    return i == n;
+}
+
+std::string Quoted(std::string_view text, const char* tail) {
+    std::string msg;
+    msg.reserve(text.size() + 40);
+    msg += '\'';
+    msg += text;
+    msg += '\'';
+    msg += tail;
+    return msg;
+}
+
+}  // namespace
+
+bool TryStrToFloat(std::string_view text, double& out) noexcept {
+    if (!ValidFloatText(text)) return false;
+    std::string_view t = text;
+    bool negative = false;
+    if (t.front() == '+' || t.front() == '-') {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (ec == std::errc::result_out_of_range) {
+        // Underflow is a value too small to matter; overflow is no number.
+        // from_chars leaves v untouched here, so tell them apart by the text.
+        const auto epos = t.find_first_of("eE");
+        if (epos != std::string_view::npos && epos + 1 < t.size() && t[epos + 1] == '-') {
+            out = negative ? -0.0 : 0.0;
+            return true;
+        }
+        return false;
+    }
+    if (ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(v)) return false;
+    out = negative ? -v : v;
+    return true;
+}
+
+double StrToFloat(std::string_view text) {
+    double v = 0;
+    if (!TryStrToFloat(text, v)) throw ConvertError(Quoted(text, " is not a valid floating point value"));
+    return v;
+}
+
+bool TryStrToInt(std::string_view text, std::int32_t& out) noexcept {
+    std::string_view t = text;
+    bool negative = false;
+    if (!t.empty() && (t.front() == '+' || t.front() == '-')) {
+        negative = t.front() == '-';
+        t.remove_prefix(1);
+    }
+    if (t.empty()) return false;
+    std::int64_t v = 0;
+    for (char c : t) {
+        if (!IsDigit(c)) return false;
+        v = v * 10 + (c - '0');
+        if (v > 2147483648LL) return false;
+    }
+    if (negative) v = -v;
+    if (v > 2147483647LL) return false;
+    out = static_cast<std::int32_t>(v);
+    return true;
+}
+
+std::int32_t StrToInt(std::string_view text) {
+    std::int32_t v = 0;
+    if (!TryStrToInt(text, v)) throw ConvertError(Quoted(text, " is not a valid integer value"));
+    return v;
+}
+
+std::string IntToStr(std::int64_t value) {
+    char buf[24];
+    const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);
+    (void)ec;
+    return std::string(buf, ptr);
+}
+
+std::string FloatToStr(double value) {
+    if (std::isnan(value)) return "NAN";
+    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
+    if (value == 0) return "0";
+
+    // Round to 15 significant digits first; the exponent of the rounded
+    // value decides between the fixed and the exponent form.
+    char sci[40];
+    const auto [end, ec] =
+        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
+    (void)ec;
+    std::string_view s(sci, static_cast<std::size_t>(end - sci));
+    const bool negative = s.front() == '-';
+    if (negative) s.remove_prefix(1);
+    const auto epos = s.find('e');
+    int exponent = 0;
+    std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(),
+                    exponent);
+    std::string digits;
+    digits.reserve(15);
+    for (std::size_t i = 0; i < epos; ++i)
+        if (s[i] != '.') digits += s[i];
+    while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+
+    std::string out;
+    out.reserve(24);
+    if (negative) out += '-';
+    if (exponent >= 15 || exponent < -5) {
+        out += digits[0];
+        if (digits.size() > 1) {
+            out += '.';
+            out.append(digits, 1);
+        }
+        out += 'E';
+        out += IntToStr(exponent);
+        return out;
+    }
+    if (exponent < 0) {
+        out += "0.";
+        out.append(static_cast<std::size_t>(-exponent - 1), '0');
+        out += digits;
+        return out;
+    }
+    const auto int_len = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= int_len) {
+        out += digits;
+        out.append(int_len - digits.size(), '0');
+    } else {
+        out.append(digits, 0, int_len);
+        out += '.';
+        out.append(digits, int_len);
+    }
+    return out;
+}
+
+double RoundToCents(double value) noexcept {
+    // nearbyint follows the default rounding mode: halves go to the even integer.
+    // Amounts so large that the scaled value overflows already are whole cents.
+    const double scaled = value / 0.01;
+    if (!std::isfinite(scaled)) return value;
+    return std::nearbyint(scaled) * 0.01;
+}
+
+}  // namespace rotacle

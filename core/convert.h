@@ -1,0 +1,61 @@
+// Text <-> number conversions of the engine.
+//
+// Every conversion uses "." as the decimal separator whatever the user's
+// locale; nothing here calls a locale-dependent function.
+#pragma once
+
+#include <cstdint>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+namespace rotacle {
+
+/// Base of every error that an event handler reports to the player in a
+/// message box. The text is exactly the message shown.
+class EngineError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// A text that does not convert to a number.
+class ConvertError : public EngineError {
+public:
+    using EngineError::EngineError;
+};
+
+/// A file that cannot be read or written.
+class FileError : public EngineError {
+public:
+    using EngineError::EngineError;
+};
+
+/// Parses a floating point text: optional sign, digits with at most one ".",
+/// at least one digit, optional exponent ("e"/"E", optional sign, digits).
+/// No blanks anywhere. Values out of the double range fail too.
+/// Returns false on failure and leaves `out` untouched.
+bool TryStrToFloat(std::string_view text, double& out) noexcept;
+
+/// As TryStrToFloat; throws ConvertError
+/// "'<text>' is not a valid floating point value".
+double StrToFloat(std::string_view text);
+
+/// Parses a whole number: optional sign and decimal digits, within 32 bits.
+bool TryStrToInt(std::string_view text, std::int32_t& out) noexcept;
+
+/// As TryStrToInt; throws ConvertError "'<text>' is not a valid integer value".
+std::int32_t StrToInt(std::string_view text);
+
+/// Decimal text of an integer.
+std::string IntToStr(std::int64_t value);
+
+/// Money text: general format with at most 15 significant digits, no
+/// trailing zeros, "." as separator, exponent form ("1.5E20", "1E-6") only
+/// for magnitudes of 1E15 and above or below 0.00001.
+/// 1000 -> "1000", 999.5 -> "999.5", 0.25 -> "0.25".
+std::string FloatToStr(double value);
+
+/// Rounds to whole cents: value / 0.01 rounded half to even, times 0.01.
+double RoundToCents(double value) noexcept;
+
+}  // namespace rotacle

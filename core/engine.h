@@ -1,0 +1,448 @@
+// The Rotacle engine: the whole game without any user interface.
+//
+// `Engine` holds the game record, the data of every control of the main
+// window and the settings record, and offers each operation of the program
+// as a method named after it (`Analyse`, `WinLose`, `ResetBets` ...).
+// Operations run one another synchronously in a fixed order and may throw
+// `EngineError`; event entry points go through `Event`, which hands such an
+// error to the platform's message box and keeps what the operation had
+// already changed.
+//
+// A value that the program assigns to a control runs the control's change or
+// click operation only when the value actually changes, as a user edit does;
+// use the `Set...` methods for that.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/controls.h"
+#include "core/game_state.h"
+#include "core/platform.h"
+
+namespace rotacle {
+
+/// Edits whose text the program or the player sets.
+enum class EditId { Init_Bet, Test_Bank, Losses_ActionValue, Wins_ActionValue };
+/// Spin edits.
+enum class SpinId { N_Count, Play_Bets, Until_Profit, Phase_Correction_Value, Losses_HowMuch, Wins_HowMuch };
+/// Check boxes.
+enum class CheckId {
+    ChBx_TestBank,
+    Get_Minimal_Profit,
+    Bet_Automatic_Reset,
+    ChBx_Phase_Correction,
+    ChBx_Until_Profit,
+    ChBx_Fixed_Number,
+    ShowBetSize,
+    CatRows
+};
+/// Drop-down lists.
+enum class ComboId { GameModes, BetStrategy, Losses_Type, Losses_Action, Wins_Type, Wins_Action, Search_Pattern };
+/// Timers, in the order in which a tie at the same instant is served.
+enum class TimerId { ShowValues, Mode1Timer, Mode2Timer, Mode3Timer, Mode4Timer, Mode5Timer, SafeLevel_Timer };
+inline constexpr int kTimerCount = 7;
+
+/// Picture commands with a normal, a hover and sometimes a cover picture.
+enum class Command {
+    Import,
+    Export,
+    Settings,
+    Load,
+    Save,
+    SkipBet,
+    Cancel,
+    PasteFromEvolution,
+    LoadFromFile,
+    ClosePanel,
+    Close,
+    Minimize
+};
+inline constexpr int kCommandCount = 12;
+
+std::optional<EditId> EditByName(std::string_view name);
+std::optional<SpinId> SpinByName(std::string_view name);
+std::optional<CheckId> CheckByName(std::string_view name);
+std::optional<ComboId> ComboByName(std::string_view name);
+/// Field index 0..5 of "Less", "Even", "Red", "Black", "Odd", "More".
+std::optional<int> FieldByName(std::string_view name);
+
+class Engine {
+public:
+    /// Creates the window state at its defaults and runs the start-up.
+    explicit Engine(Platform& platform);
+
+    Engine(const Engine&) = delete;
+    Engine& operator=(const Engine&) = delete;
+
+    // ---- Event entry ------------------------------------------------------
+
+    /// Runs one event: `op` is called; an EngineError it throws is shown in
+    /// the platform's message box and the event ends there.
+    /// Returns false when an error was shown.
+    template <class Op>
+    bool Event(Op&& op) {
+        try {
+            op();
+            return true;
+        } catch (const EngineError& e) {
+            platform_.ShowMessage(e.what());
+            return false;
+        }
+    }
+
+    // ---- Program assignments to controls (change operation on change) ----
+
+    void SetEditText(EditId id, std::string_view text);
+    /// Assigns a spin-edit value, clamped to the control's limits.
+    void SetSpinValue(SpinId id, std::int32_t value);
+    /// Assigns a spin-edit text as it stands (for an emptied edit).
+    void SetSpinText(SpinId id, std::string_view text);
+    void SetChecked(CheckId id, bool checked);
+    /// Sets a list's item index; runs no operation (a program assignment).
+    void SetItemIndex(ComboId id, std::int32_t index);
+    /// The player picks an item: index set, then the change operation.
+    void SelectItem(ComboId id, std::int32_t index);
+    /// Assigns the track-bar position of `SafeLevel`, clamped to 0..10.
+    void SetSafeLevelPosition(std::int32_t position);
+    /// One key typed into an edit: key filter, key-press handler, then the
+    /// character is inserted at the end (backspace deletes the last one) and
+    /// the change operation runs when the text changed. Does nothing for a
+    /// disabled or read-only edit.
+    void TypeKey(EditId id, char key);
+    void TypeKey(SpinId id, char key);
+    /// Runs the handler of a timer (the host decides when).
+    /// Returns false when the tick provably changed nothing (a display or lamp
+    /// refresh that found everything in place).
+    bool TimerTick(TimerId id);
+
+    Edit& EditControl(EditId id);
+    SpinEdit& SpinControl(SpinId id);
+    CheckBox& CheckControl(CheckId id);
+    ComboBox& ComboControl(ComboId id);
+    Timer& TimerControl(TimerId id);
+    const Timer& TimerControl(TimerId id) const;
+
+    // ---- Spin entry and the per-spin pipeline ----------------------------
+
+    /// Entry operation of number n (0..36): stores n and runs `Analyse`.
+    void NumberClick(int n);
+    void Analyse();
+    void CurrentNumber();
+    void AllEnabled();
+    void AllDisabled();
+    void NumberPressed();
+    void NumberInactive();
+    void HideBets();
+    /// Hides the number cells without touching the side controls.
+    void HideNumbers();
+
+    // ---- History strip ----------------------------------------------------
+
+    void GameHistory();
+    void GameHistoryBack();
+    /// Colour number of a number on the strip.
+    static Color NumberColour(int n);
+
+    // ---- Undo ---------------------------------------------------------------
+
+    void SaveState();
+    void LoadState();
+    void Undo();
+    /// Click of the undo command's hover picture.
+    void Image_Cancel2Click();
+    bool UndoOffered() const { return !Image_Cancel3.Visible; }
+
+    // ---- Resets -------------------------------------------------------------
+
+    void ResetBets();
+    void ResetApp();
+    void BetStrategyChange();
+
+    // ---- Game modes ---------------------------------------------------------
+
+    void Mode1();
+    void Mode2();
+    void Mode3();
+    void Mode4();
+    void Mode5();
+    void Mode1TimerTimer();
+    void Mode2TimerTimer();
+    void Mode3TimerTimer();
+    void Mode4TimerTimer();
+    void Mode5TimerTimer();
+    /// Proposal step: sets `Bet_Field` to k (1..6) and shows it when the
+    /// miss streak has reached the safety level.
+    void Propose(std::int32_t k);
+    /// Common tail after a proposal of modes 1, 2, 4 and 5.
+    void ProposalTail();
+    void GameModesChange();
+    void SafeLevelChange();
+    /// Returns false when the lamps were already as the tick left them.
+    bool SafeLevel_TimerTimer();
+
+    void DeepScan_Calc();
+    void M1Calculate();
+    void M2Calculate();
+    void M4Calculate();
+
+    // Rank-order matrix (mode 3) and adaptive lists (mode 5).
+    void CreateMatrix();
+    void M3Calculate();
+    void Search_PatternChange();
+    void Play_BetsChange();
+    void ChBx_Fixed_NumberClick();
+    void ResetMatrix();
+    void Analyse_Matrix();
+    void Define_Matrix();
+    void M5Calculate();
+    void Reset_Matrix();
+
+    // ---- Trend filter (family of 18 handlers, field index 0..5) ----------
+
+    void Trend_0MouseMove(int field);
+    void Trend_1Click(int field);
+    void Trend_2Click(int field);
+    void Trend_Check();
+
+    // ---- Settlement -----------------------------------------------------------
+
+    void WinLose();
+    void Win();
+    void Lose();
+    void MatrixWinLose();
+    void MatrixWin();
+    void Balance_Check();
+    /// Skip the shown bet (click of the skip command's hover picture).
+    void Image_SkipBet2Click();
+    /// True while any of the six chips is visible: a bet is placed.
+    bool AnyChipVisible() const;
+
+    // ---- Staking rules ----------------------------------------------------------
+
+    void LossRuleCountStage();
+    void LossRuleDrawdownStage();
+    void WinRuleCountStage();
+    void WinRuleProfitStage();
+    bool LossConditionHolds() const;
+    void ApplyLossAction();
+    void ApplyWinAction();
+    void GatedWinAction();
+    void Losses_ActionValueChange();
+    void Wins_ActionValueChange();
+    void Losses_HowMuchChange();
+    void Wins_HowMuchChange();
+    void Losses_TypeChange();
+    void Losses_ActionChange();
+    void Wins_TypeChange();
+    void Wins_ActionChange();
+    /// Numeric key filter of the money edits: returns the character to
+    /// insert, or 0 when it is dropped.
+    static char NumericKeyFilter(std::string_view current_text, char key);
+
+    // ---- Automatic reset, minimal profit, phase correction -----------------
+
+    void BetAutomaticReset_Check();
+    void GetMinimalProfit_Check();
+    void Phase_Correction();
+    void Bet_Automatic_ResetClick();
+    void Get_Minimal_ProfitClick();
+    void ChBx_Phase_CorrectionClick();
+    void Phase_Correction_ValueChange();
+    void ChBx_Until_ProfitClick();
+    void Until_ProfitChange();
+
+    // ---- Test bank and bet inputs ----------------------------------------------
+
+    void Test_BankChange();
+    void Test_BankKeyPress(char& key);
+    void Init_BetChange();
+    void Init_BetKeyPress(char& key);
+    void ChBx_TestBankClick();
+    void N_CountChange();
+    /// The number in `Init_Bet`, read afresh (throws when it is no number).
+    double InitialBet() const;
+
+    // ---- Settings record and file -----------------------------------------------
+
+    /// Line i of the settings record, or an empty text when there is none.
+    std::string_view SettingsLine(std::size_t i) const;
+    /// Replaces line i; nothing happens when the record has no line i.
+    void WriteSettingsLine(std::size_t i, std::string_view text);
+    /// Writes the record to `path`, replacing the file atomically.
+    void SaveSettingsFile(const std::string& path) const;
+    /// Replaces the record with the lines of `path`, then applies it.
+    void LoadSettingsFile(const std::string& path);
+    /// Applies the record to the controls in their fixed order.
+    void Load_Settings_StateClick();
+
+    // ---- Display refresh and window chrome ------------------------------------------
+
+    /// One display refresh. Returns false when it found every value in place
+    /// and changed nothing.
+    bool ShowValuesTimer();
+    void Disable_HoversClick();
+    /// Hover of a command's normal picture: hover reset, then its hover picture.
+    void CommandMouseMove(Command c);
+    /// Hover of number cell n.
+    void ImageMouseMove(int n);
+    void Image_Settings2Click();
+    void Image_Settings3Click();
+
+    // ---- State ----------------------------------------------------------------------
+
+    GameState State;
+    SavedFields Saved;
+
+    /// The spin history, oldest first (the list `NumbersList`); numbers 0..36.
+    std::vector<std::uint8_t> NumbersList;
+    Label CurrentNum;  ///< Tag: number of the spin being processed
+
+    // Number board.
+    std::array<Picture, 37> Image{};       ///< normal look of the cells
+    std::array<Picture, 37> Image_Act{};   ///< hover look of the cells
+    std::array<Picture, 37> SpeedButton{};
+    std::array<Button, 37> NumberButton{};  ///< Button0 .. Button36
+
+    // History strip: HisNum[0] is HisNum1 (newest) .. HisNum[8] is HisNum9.
+    std::array<Label, 9> HisNum{};
+
+    Memo SaveBets;
+
+    // Proposal indicators, index 0..5 = Less, Even, Red, Black, Odd, More.
+    std::array<Picture, 6> Chip{};
+    std::array<Picture, 6> FieldHighlight{};  ///< FieldLess .. FieldMore
+    std::array<Label, 6> BetSizeShow{};
+
+    // Trend pictures: _0 base, _1 hover, _2 choice mark.
+    std::array<Picture, 6> Trend_0{};
+    std::array<Picture, 6> Trend_1{};
+    std::array<Picture, 6> Trend_2{};
+
+    // Command pictures.
+    std::array<Picture, kCommandCount> CommandHover{};  ///< Image_Import2, Image_Export2 ...
+    Picture Image_Settings3;
+    Picture Image_SkipBet3;
+    Picture Image_Cancel3;
+    Picture Image_PasteFromEvolution3;
+    Picture Image_LoadFromFile3;
+    Picture ImageUndo;
+    Button Undo_Button;  ///< the hidden speed button `Undo`
+
+    // Buttons and labels.
+    Button ResetBets_Button;
+    Button ResetApp_Button;
+    Button CreateMatrix_Button;
+    Button ResetMatrix_Button;
+    Label Label_BetsPlayed;
+    Label Label_FlatIndex;
+    Label Label_NumbersInGame;
+    Label Label_Bankroll;
+    Label Label4;  ///< safety level readout
+    Label Label9;  ///< "TEST BANK:" caption
+    Picture SL_Indicator1;
+    Picture SL_Indicator2;
+    Gauge CGauge1;
+    Gauge CGauge3;
+
+    // Inputs.
+    ComboBox GameModes;
+    ComboBox BetStrategy;
+    ComboBox Losses_Type;
+    ComboBox Losses_Action;
+    ComboBox Wins_Type;
+    ComboBox Wins_Action;
+    ComboBox Search_Pattern;
+    SpinEdit Losses_HowMuch;
+    SpinEdit Wins_HowMuch;
+    SpinEdit N_Count;
+    SpinEdit Play_Bets;
+    SpinEdit Until_Profit;
+    SpinEdit Phase_Correction_Value;
+    Edit Losses_ActionValue;
+    Edit Wins_ActionValue;
+    Edit Test_Bank;
+    Edit Init_Bet;
+    CheckBox ChBx_TestBank;
+    CheckBox Get_Minimal_Profit;
+    CheckBox Bet_Automatic_Reset;
+    CheckBox ChBx_Phase_Correction;
+    CheckBox ChBx_Until_Profit;
+    CheckBox ChBx_Fixed_Number;
+    CheckBox ShowBetSize;
+    CheckBox CatRows;
+    TrackBar SafeLevel;
+
+    // Inactive "UP-TRENDER SETTINGS:" group.
+    Color GroupBox1_FontColour = 0xC0C0C0;
+    Color Label28_FontColour = 0xC0C0C0;
+    Color Label29_FontColour = 0xC0C0C0;
+    Color On_Wins_Colour = 0xFFFFFF;
+    Color Add_To_Bet_Colour = 0xFFFFFF;
+    bool On_Wins_Enabled = true;
+    bool Add_To_Bet_Enabled = true;
+
+    // Timers, indexed by TimerId.
+    std::array<Timer, kTimerCount> Timers{};
+
+    // Matrix and adaptive lists.
+    Memo RANKORDER_patterns;
+    Memo PatternsTest;
+    std::array<Memo, 3> AdaptiveList{};
+    std::array<bool, 3> AdaptiveList_Enabled{};
+    std::array<Color, 3> AdaptiveList_FontColour{};
+    std::array<std::int32_t, 3> Adaptive_Score{};  ///< tags of Adaptive1..3
+
+    /// The settings record `Settings_Data`.
+    Memo Settings_Data;
+
+    /// The control that has the keyboard focus, by name ("" for none).
+    std::string Focus;
+
+    // Window.
+    std::int32_t ClientWidth = 1305;
+    std::int32_t ClientHeight = 728;
+    bool Minimized = false;
+    bool CloseRequested = false;
+
+    static constexpr std::int32_t kClosedHeight = 388;  ///< top of the settings area
+    static constexpr std::int32_t kOpenHeight = 697;    ///< bottom of the settings area
+    static constexpr std::int32_t kWidth = 457;
+
+private:
+    void FormCreate();
+    void StartTimer(TimerId id);
+    void StopTimer(TimerId id);
+    std::int32_t DrawSeeded(std::int32_t range);
+    void ShowField(int index, bool visible);
+    void RecomputeUnits(double losses_value, double wins_value, double init);
+    void SetBetSizeFinite(double value);
+    void ShowBetsPlayed();
+    /// Shows `Bankroll` in `Label_Bankroll` (money text).
+    void ShowBankroll();
+    bool TryInitialBet(double& out) const;
+
+    Platform& platform_;
+    // True while a spin is being settled: the chips still show the bet that
+    // is being settled, but its stake is no longer on the table.
+    bool settling_ = false;
+
+    // The values whose texts the labels show now, so that the display
+    // refresh formats a text only when its value changed.
+    double shown_bankroll_ = 0;
+    double shown_bet_size_ = 0;
+    std::int32_t shown_flat_index_ = 0;
+    std::size_t shown_numbers_ = 0;
+    bool shown_bet_size_valid_ = false;
+    // Parse cache of Init_Bet for the display refresh guard.
+    mutable std::string init_bet_cache_text_;
+    mutable double init_bet_cache_value_ = 0;
+    mutable bool init_bet_cache_ok_ = false;
+    mutable bool init_bet_cache_valid_ = false;
+};
+
+}  // namespace rotacle

@@ -1,0 +1,114 @@
+// The game record and the even-chance fields.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace rotacle {
+
+/// Field codes of the six even chances, in table order.
+enum class EvenChanceBet : std::int32_t { None = -1, Less = 1, Even = 2, Red = 3, Black = 4, Odd = 5, More = 6 };
+
+/// Field index 0..5 (Less, Even, Red, Black, Odd, More) -> field name.
+inline constexpr std::array<std::string_view, 6> kFieldNames = {"Less", "Even", "Red",
+                                                                   "Black", "Odd", "More"};
+
+/// True for the red numbers of the wheel.
+constexpr bool IsRed(int n) {
+    constexpr std::uint64_t mask = (1ULL << 1) | (1ULL << 3) | (1ULL << 5) | (1ULL << 7) |
+                                   (1ULL << 9) | (1ULL << 12) | (1ULL << 14) | (1ULL << 16) |
+                                   (1ULL << 18) | (1ULL << 19) | (1ULL << 21) | (1ULL << 23) |
+                                   (1ULL << 25) | (1ULL << 27) | (1ULL << 30) | (1ULL << 32) |
+                                   (1ULL << 34) | (1ULL << 36);
+    return n >= 0 && n <= 36 && ((mask >> n) & 1U) != 0;
+}
+
+/// Whether number `n` wins a bet on field `code` (1..6). Zero and any code
+/// outside 1..6 lose.
+constexpr bool FieldWins(std::int32_t code, int n) {
+    if (n < 1 || n > 36) return false;
+    switch (code) {
+        case 1: return n <= 18;
+        case 2: return n % 2 == 0;
+        case 3: return IsRed(n);
+        case 4: return !IsRed(n);
+        case 5: return n % 2 == 1;
+        case 6: return n >= 19;
+        default: return false;
+    }
+}
+
+/// The one process-wide record of counters, amounts and flags, with the
+/// initial values of a fresh start.
+struct GameState {
+    // Spin entry and pipeline.
+    std::int32_t Spins_Count = 0;
+    std::int32_t Warmup_Spins = 5;
+    std::int32_t Undo_Counter = 1;
+    std::int32_t Engine_Ready = 1;
+    std::int32_t Game_Mode = 2;
+    std::int32_t Matrix_Pending = 1;
+    std::int32_t Bet_Field = -1;
+
+    // Money.
+    double Bankroll = 1000.0;
+    double Bet_Size = 1.0;
+    double Reset_Target = 1001.0;
+    double Profit_Target = 1001.0;
+    double Losses_Amount = 1.0;
+    double Wins_Amount = 1.0;
+    double Phase_Threshold = 3.0;
+    double Phase_Base = 1.0;
+    std::int32_t Losses_Units = 1;
+    std::int32_t Wins_Units = 1;
+    std::int32_t Rules_Edit_Flag = 1;
+
+    // Result counters.
+    std::int32_t Flat_Index = 0;
+    std::int32_t Bets_Played = 0;
+    std::int32_t Wins_Count = 0;
+    std::int32_t Wins_In_Row = 0;
+    std::int32_t Losses_Count = 0;
+    std::int32_t Losses_In_Row = 0;
+    std::int32_t Units_Drawdown = 0;
+    std::int32_t Units_Profit = 0;
+    std::int32_t Miss_Streak = 0;
+
+    // Game modes.
+    std::int32_t DeepScan_Number = 0;
+    std::int32_t DeepScan_Family = 0;
+    std::int32_t DeepScan_Step = 0;
+    std::int32_t Matrix_Bets_Played = 0;
+    std::int32_t Pattern_Position = 1;
+    std::int32_t Matrix_Wins = 0;
+    std::int32_t Pattern_Index = 0;
+    std::int32_t Pattern_Field = 0;
+    std::int32_t Matrix_Last_Number = 0;
+    std::int32_t Adaptive_Row = 0;
+    std::int32_t Adaptive_Defined = 0;
+    std::int32_t Adaptive_Choice = 0;
+};
+
+/// The fields that the undo snapshot saves and restores.
+struct SavedFields {
+    double Bankroll = 1000.0;
+    double Reset_Target = 1001.0;
+    double Profit_Target = 1001.0;
+    std::int32_t Flat_Index = 0;
+    std::int32_t Bets_Played = 0;
+    std::int32_t Wins_Count = 0;
+    std::int32_t Wins_In_Row = 0;
+    std::int32_t Losses_Count = 0;
+    std::int32_t Losses_In_Row = 0;
+    std::int32_t Units_Drawdown = 0;
+    std::int32_t Units_Profit = 0;
+    std::int32_t Miss_Streak = 0;
+    std::int32_t Matrix_Bets_Played = 0;
+    std::int32_t Pattern_Position = 1;
+    std::int32_t DeepScan_Number = 0;
+    std::int32_t DeepScan_Family = 0;
+    std::int32_t DeepScan_Step = 0;
+};
+
+}  // namespace rotacle

@@ -1,0 +1,242 @@
+// Game modes: start operations, progress runs, the proposal step, the deep
+// scan with the calculators of modes 1, 2 and 4, and the trend filter.
+#include <algorithm>
+
+#include "core/engine.h"
+
+namespace rotacle {
+
+namespace {
+
+// Opposite side of each field index (Less<->More, Even<->Odd, Red<->Black).
+constexpr std::array<int, 6> kOpposite = {5, 4, 3, 2, 1, 0};
+
+}  // namespace
+
+// ---- Start operations ---------------------------------------------------------------
+
+void Engine::Mode1() {
+    AllDisabled();
+    NumberPressed();
+    WinLose();
+    HideBets();
+    StartTimer(TimerId::Mode1Timer);
+}
+
+void Engine::Mode2() {
+    AllDisabled();
+    NumberPressed();
+    WinLose();
+    HideBets();
+    StartTimer(TimerId::Mode2Timer);
+}
+
+void Engine::Mode3() {
+    if (State.Matrix_Bets_Played >= Play_Bets.Value()) {
+        State.Matrix_Bets_Played = 0;
+        WinLose();
+        CreateMatrix();
+        return;
+    }
+    AllDisabled();
+    NumberPressed();
+    WinLose();
+    HideBets();
+    State.Engine_Ready = 0;
+    StartTimer(TimerId::Mode3Timer);
+}
+
+void Engine::Mode4() {
+    AllDisabled();
+    NumberPressed();
+    WinLose();
+    HideBets();
+    // The interval draw continues the sequence of the last seeded draw.
+    std::int32_t interval = platform_.Random(100);
+    if (interval == 0) interval = 50;
+    TimerControl(TimerId::Mode4Timer).Interval = interval;
+    StartTimer(TimerId::Mode4Timer);
+}
+
+void Engine::Mode5() {
+    AllDisabled();
+    NumberPressed();
+    if (State.Adaptive_Defined == 1) WinLose();
+    HideBets();
+    StartTimer(TimerId::Mode5Timer);
+}
+
+// ---- Progress runs ------------------------------------------------------------------
+
+void Engine::Mode1TimerTimer() {
+    CGauge1.Position = std::clamp(CGauge1.Position + DrawSeeded(8), 0, 100);
+    if (CGauge1.Position < 100) {
+        State.Engine_Ready = 0;
+        return;
+    }
+    State.Engine_Ready = 1;
+    M1Calculate();
+    StopTimer(TimerId::Mode1Timer);
+    CGauge1.Position = 0;
+}
+
+void Engine::Mode2TimerTimer() {
+    CGauge1.Position = std::clamp(CGauge1.Position + 2 + DrawSeeded(8), 0, 100);
+    if (CGauge1.Position < 100) {
+        State.Engine_Ready = 0;
+        return;
+    }
+    State.Engine_Ready = 1;
+    M2Calculate();
+    StopTimer(TimerId::Mode2Timer);
+    CGauge1.Position = 0;
+}
+
+void Engine::Mode3TimerTimer() {
+    CGauge1.Position = std::clamp(CGauge1.Position + 10, 0, 100);
+    if (CGauge1.Position < 100) return;
+    M3Calculate();
+    Trend_Check();
+    State.Engine_Ready = 1;
+    StopTimer(TimerId::Mode3Timer);
+    CGauge1.Position = 0;
+}
+
+void Engine::Mode4TimerTimer() {
+    CGauge1.Position = std::clamp(CGauge1.Position + 1, 0, 100);
+    if (CGauge1.Position < 100) return;
+    M4Calculate();
+    StopTimer(TimerId::Mode4Timer);
+    CGauge1.Position = 0;
+}
+
+void Engine::Mode5TimerTimer() {
+    CGauge1.Position = std::clamp(CGauge1.Position + 8, 0, 100);
+    if (CGauge1.Position < 100) return;
+    Analyse_Matrix();
+    AllEnabled();
+    StopTimer(TimerId::Mode5Timer);
+    CGauge1.Position = 0;
+}
+
+// ---- Proposal ----------------------------------------------------------------------
+
+void Engine::ShowField(int index, bool visible) {
+    const auto i = static_cast<std::size_t>(index);
+    FieldHighlight[i].Visible = visible;
+    Chip[i].Visible = visible;
+    BetSizeShow[i].Visible = visible;
+}
+
+void Engine::Propose(std::int32_t k) {
+    State.Bet_Field = k;
+    if (k >= 1 && k <= 6 && State.Miss_Streak >= SafeLevel.Position) ShowField(k - 1, true);
+}
+
+void Engine::ProposalTail() {
+    Trend_Check();
+    Balance_Check();
+    if (AnyChipVisible()) ++State.Bets_Played;
+}
+
+void Engine::GameModesChange() {
+    Focus = "ShowBetSize";
+    GameModes.SetItemIndex(1);
+}
+
+void Engine::SafeLevelChange() {
+    const std::int32_t pos = SafeLevel.Position;
+    Label4.Caption = IntToStr(pos);
+    const bool on = pos > 0;
+    TimerControl(TimerId::SafeLevel_Timer).Enabled = on;
+    SL_Indicator1.Visible = on;
+    SL_Indicator2.Visible = on;
+    WriteSettingsLine(18, IntToStr(pos));
+}
+
+bool Engine::SafeLevel_TimerTimer() {
+    const bool far = SafeLevel.Position - 1 > State.Miss_Streak;
+    if (far) {
+        const bool changed = !SL_Indicator1.Visible || SL_Indicator2.Visible;
+        SL_Indicator1.Visible = true;
+        SL_Indicator2.Visible = false;
+        return changed;
+    }
+    const bool changed = !SL_Indicator2.Visible;
+    SL_Indicator2.Visible = true;
+    return changed;
+}
+
+// ---- Deep scan and calculators ---------------------------------------------------------
+
+void Engine::DeepScan_Calc() {
+    const int n = CurrentNum.Tag;
+    GameState& s = State;
+    s.DeepScan_Number += n;
+    if (s.DeepScan_Number > 36) s.DeepScan_Number -= 36;
+    s.DeepScan_Number += s.DeepScan_Step;
+    if (s.DeepScan_Number > 36) s.DeepScan_Number -= 36;
+    ++s.DeepScan_Step;
+    if (s.DeepScan_Step > 36) s.DeepScan_Step = 0;
+    s.DeepScan_Family = (s.DeepScan_Family + n) % 3;
+}
+
+void Engine::M2Calculate() {
+    AllEnabled();
+    const int s = State.DeepScan_Number;
+    // The scan number is 1..36 whenever this runs; 0 would take the second
+    // field of each pair (Black, Even, More).
+    std::int32_t field = 0;
+    switch (State.DeepScan_Family) {
+        case 0: field = IsRed(s) ? 3 : 4; break;
+        case 1: field = (s % 2 == 1) ? 5 : 2; break;
+        default: field = (s >= 1 && s <= 18) ? 1 : 6; break;
+    }
+    Propose(field);
+    ProposalTail();
+}
+
+void Engine::M1Calculate() {
+    AllEnabled();
+    std::int32_t index = 0;
+    if (CatRows.Checked && State.Wins_Count > 0)
+        index = State.Bet_Field - 1;
+    else
+        index = DrawSeeded(6);
+    Propose(index + 1);
+    ProposalTail();
+}
+
+void Engine::M4Calculate() { M1Calculate(); }
+
+// ---- Trend filter ---------------------------------------------------------------------------
+
+void Engine::Trend_0MouseMove(int field) {
+    if (field >= 0 && field < 6) Trend_1[static_cast<std::size_t>(field)].Visible = true;
+}
+
+void Engine::Trend_1Click(int field) {
+    if (field < 0 || field >= 6) return;
+    Trend_2[static_cast<std::size_t>(kOpposite[static_cast<std::size_t>(field)])].Visible = false;
+    Trend_2[static_cast<std::size_t>(field)].Visible = true;
+}
+
+void Engine::Trend_2Click(int field) {
+    if (field >= 0 && field < 6) Trend_2[static_cast<std::size_t>(field)].Visible = false;
+}
+
+void Engine::Trend_Check() {
+    if (State.Game_Mode == 3) return;
+    for (int chosen = 0; chosen < 6; ++chosen) {
+        const int other = kOpposite[static_cast<std::size_t>(chosen)];
+        if (Trend_2[static_cast<std::size_t>(chosen)].Visible && State.Bet_Field == other + 1 &&
+            State.Miss_Streak >= SafeLevel.Position) {
+            ShowField(other, false);
+            State.Bet_Field = chosen + 1;
+            ShowField(chosen, true);
+            return;  // the two sides of a pair are never chosen together
+        }
+    }
+}
+
+}  // namespace rotacle

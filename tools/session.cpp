@@ -1,0 +1,302 @@
+#include "tools/session.h"
+
+#include <istream>
+#include <nlohmann/json.hpp>
+
+namespace rotacle::sim {
+
+namespace {
+
+constexpr std::array<TimerId, 5> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
+                                                TimerId::Mode4Timer, TimerId::Mode5Timer};
+
+// No honest progress run takes this many ticks; a script that gets here has
+// found a run that never ends.
+constexpr std::int64_t kMaxTicksPerCommand = 10'000'000;
+
+[[noreturn]] void Malformed(std::int64_t line_no, std::string_view why) {
+    throw ScriptError("line " + std::to_string(line_no) + ": " + std::string(why));
+}
+
+bool IsIdempotentTimer(TimerId id) { return id == TimerId::ShowValues || id == TimerId::SafeLevel_Timer; }
+
+// Splits "WORD REST" at the first space.
+std::pair<std::string_view, std::optional<std::string_view>> SplitWord(std::string_view s) {
+    const auto sp = s.find(' ');
+    if (sp == std::string_view::npos) return {s, std::nullopt};
+    return {s.substr(0, sp), s.substr(sp + 1)};
+}
+
+bool AllDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
+
+}  // namespace
+
+Session::Session(std::filesystem::path base_dir) : engine_(platform_), base_dir_(std::move(base_dir)) {
+    SyncTimers();
+}
+
+std::string Session::Resolve(std::string_view path) const {
+    std::filesystem::path p{std::string(path)};
+    if (p.is_absolute()) return p.string();
+    return (base_dir_ / p).string();
+}
+
+bool Session::AnyModeTimer() const {
+    for (TimerId id : kModeTimers)
+        if (engine_.TimerControl(id).Enabled) return true;
+    return false;
+}
+
+void Session::SyncTimers() {
+    for (int i = 0; i < kTimerCount; ++i) {
+        const Timer& t = engine_.TimerControl(static_cast<TimerId>(i));
+        TimerSlot& slot = slots_[static_cast<std::size_t>(i)];
+        if (!t.Enabled) {
+            slot.armed = false;
+        } else if (!slot.armed || slot.interval != t.Interval) {
+            slot.armed = true;
+            slot.interval = t.Interval;
+            slot.due = platform_.now_ms + (t.Interval > 0 ? t.Interval : 1);
+        }
+    }
+}
+
+void Session::Fire(TimerId id) {
+    TimerSlot& slot = slots_[static_cast<std::size_t>(id)];
+    if (IsIdempotentTimer(id)) {
+        // A refresh that found everything in place changes nothing when it
+        // runs again on the same state, so it is skipped until something ran.
+        if (slot.idle_epoch == epoch_) return;
+        bool changed = true;
+        engine_.Event([&] { changed = engine_.TimerTick(id); });
+        if (changed) {
+            ++epoch_;
+            SyncTimers();
+        } else {
+            slot.idle_epoch = epoch_;
+        }
+        return;
+    }
+    Run([&] { engine_.TimerTick(id); });
+}
+
+void Session::RunTimers() {
+    for (std::int64_t ticks = 0; AnyModeTimer(); ++ticks) {
+        if (ticks > kMaxTicksPerCommand) throw ScriptError("a progress run never ends");
+        std::size_t next = slots_.size();
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            if (!slots_[i].armed) continue;
+            if (next == slots_.size() || slots_[i].due < slots_[next].due) next = i;
+        }
+        if (next == slots_.size()) break;
+        TimerSlot& slot = slots_[next];
+        platform_.now_ms = slot.due;
+        slot.due += slot.interval > 0 ? slot.interval : 1;
+        Fire(static_cast<TimerId>(next));
+    }
+    Fire(TimerId::ShowValues);
+}
+
+bool Session::RunLine(std::string_view line, std::int64_t line_no) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    const auto first = line.find_first_not_of(" \t");
+    if (first == std::string_view::npos || line[first] == '#') return false;
+    const auto [verb, rest] = SplitWord(line);
+    // A malformed line keeps the report of the command before it.
+    auto previous_error = std::move(platform_.error);
+    platform_.error.reset();
+    try {
+        Execute(verb, rest.value_or(std::string_view()), rest.has_value(), line_no);
+    } catch (const ScriptError&) {
+        platform_.error = std::move(previous_error);
+        throw;
+    }
+    RunTimers();
+    return true;
+}
+
+void Session::Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no) {
+    Engine& e = engine_;
+    const auto no_args = [&] {
+        if (has_rest) Malformed(line_no, "'" + std::string(verb) + "' takes no argument");
+    };
+    // NAME VALUE, where VALUE runs to the end of the line and may be empty.
+    const auto name_value = [&]() -> std::pair<std::string_view, std::string_view> {
+        if (!has_rest) Malformed(line_no, "missing NAME");
+        const auto [name, value] = SplitWord(rest);
+        if (!value) Malformed(line_no, "missing VALUE");
+        return {name, *value};
+    };
+
+    if (verb == "spin") {
+        if (!has_rest || !AllDigits(rest) || rest.size() > 2) Malformed(line_no, "spin takes a number 0..36");
+        const int n = std::stoi(std::string(rest));
+        if (n > 36) Malformed(line_no, "spin takes a number 0..36");
+        // Only a visible cell takes the click.
+        if (e.Image[static_cast<std::size_t>(n)].Visible || e.Image_Act[static_cast<std::size_t>(n)].Visible)
+            Run([&] { e.NumberClick(n); });
+    } else if (verb == "undo") {
+        no_args();
+        if (e.UndoOffered()) Run([&] { e.Image_Cancel2Click(); });
+    } else if (verb == "skip") {
+        no_args();
+        if (!e.Image_SkipBet3.Visible) Run([&] { e.Image_SkipBet2Click(); });
+    } else if (verb == "reset-bets") {
+        no_args();
+        if (e.ResetBets_Button.Enabled) Run([&] { e.ResetBets(); });
+    } else if (verb == "reset-app") {
+        no_args();
+        Run([&] { e.ResetApp(); });
+    } else if (verb == "set") {
+        const auto [name, value] = name_value();
+        if (const auto id = EditByName(name)) {
+            Run([&] { e.SetEditText(*id, value); });
+        } else if (const auto spin = SpinByName(name)) {
+            Run([&] {
+                if (value.empty() || value == " ")
+                    e.SetSpinText(*spin, value);
+                else
+                    e.SetSpinValue(*spin, StrToInt(value));
+            });
+        } else if (name == "SafeLevel") {
+            Run([&] { e.SetSafeLevelPosition(StrToInt(value)); });
+        } else {
+            Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
+        }
+    } else if (verb == "type") {
+        const auto [name, chars] = name_value();
+        const auto edit = EditByName(name);
+        const auto spin = SpinByName(name);
+        if (!edit && !spin) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
+        // One event per key; an error ends the command and the rest is not sent.
+        for (char c : chars) {
+            const bool ok = e.Event([&] {
+                if (edit)
+                    e.TypeKey(*edit, c);
+                else
+                    e.TypeKey(*spin, c);
+            });
+            ++epoch_;
+            SyncTimers();
+            if (!ok) break;
+        }
+    } else if (verb == "check") {
+        const auto [name, value] = name_value();
+        const auto id = CheckByName(name);
+        if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
+        if (value != "0" && value != "1") Malformed(line_no, "check takes 0 or 1");
+        Run([&] { e.SetChecked(*id, value == "1"); });
+    } else if (verb == "select") {
+        const auto [name, value] = name_value();
+        const auto id = ComboByName(name);
+        if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
+        std::int32_t index = 0;
+        if (!TryStrToInt(value, index)) Malformed(line_no, "select takes a whole-number INDEX");
+        Run([&] { e.SelectItem(*id, index); });
+    } else if (verb == "trend" || verb == "untrend") {
+        if (!has_rest) Malformed(line_no, "missing FIELD");
+        const auto field = FieldByName(rest);
+        if (!field) Malformed(line_no, "unknown FIELD '" + std::string(rest) + "'");
+        if (verb == "trend")
+            Run([&] { e.Trend_1Click(*field); });
+        else
+            Run([&] { e.Trend_2Click(*field); });
+    } else if (verb == "load-settings" || verb == "save-settings") {
+        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
+        const std::string path = Resolve(rest);
+        if (verb == "load-settings")
+            Run([&] { e.LoadSettingsFile(path); });
+        else
+            Run([&] { e.SaveSettingsFile(path); });
+    } else {
+        Malformed(line_no, "unknown command '" + std::string(verb) + "'");
+    }
+}
+
+void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
+    const Engine& e = engine_;
+    const GameState& s = e.State;
+    nlohmann::ordered_json j;
+    j["line"] = line_no;
+    j["Spins_Count"] = s.Spins_Count;
+    j["Undo_Counter"] = s.Undo_Counter;
+    j["Engine_Ready"] = s.Engine_Ready;
+    j["Game_Mode"] = s.Game_Mode;
+    j["Matrix_Pending"] = s.Matrix_Pending;
+    j["Bet_Field"] = s.Bet_Field;
+    j["Bankroll"] = s.Bankroll;
+    j["Bet_Size"] = s.Bet_Size;
+    j["Reset_Target"] = s.Reset_Target;
+    j["Profit_Target"] = s.Profit_Target;
+    j["Losses_Amount"] = s.Losses_Amount;
+    j["Wins_Amount"] = s.Wins_Amount;
+    j["Phase_Threshold"] = s.Phase_Threshold;
+    j["Phase_Base"] = s.Phase_Base;
+    j["Losses_Units"] = s.Losses_Units;
+    j["Wins_Units"] = s.Wins_Units;
+    j["Rules_Edit_Flag"] = s.Rules_Edit_Flag;
+    j["Flat_Index"] = s.Flat_Index;
+    j["Bets_Played"] = s.Bets_Played;
+    j["Wins_Count"] = s.Wins_Count;
+    j["Wins_In_Row"] = s.Wins_In_Row;
+    j["Losses_Count"] = s.Losses_Count;
+    j["Losses_In_Row"] = s.Losses_In_Row;
+    j["Units_Drawdown"] = s.Units_Drawdown;
+    j["Units_Profit"] = s.Units_Profit;
+    j["Miss_Streak"] = s.Miss_Streak;
+    j["DeepScan_Number"] = s.DeepScan_Number;
+    j["DeepScan_Family"] = s.DeepScan_Family;
+    j["DeepScan_Step"] = s.DeepScan_Step;
+    j["Matrix_Bets_Played"] = s.Matrix_Bets_Played;
+    j["Pattern_Position"] = s.Pattern_Position;
+    j["history"] = e.NumbersList.size();
+    if (e.NumbersList.empty())
+        j["last"] = nullptr;
+    else
+        j["last"] = e.NumbersList.back();
+    auto strip = nlohmann::ordered_json::array();
+    for (const auto& l : e.HisNum) strip.push_back(l.Caption);
+    j["strip"] = std::move(strip);
+    auto chips = nlohmann::ordered_json::array();
+    for (const auto& c : e.Chip) chips.push_back(c.Visible);
+    j["chips"] = std::move(chips);
+    j["undo_offered"] = e.UndoOffered();
+    j["Label_Bankroll"] = e.Label_Bankroll.Caption;
+    j["Label_BetsPlayed"] = e.Label_BetsPlayed.Caption;
+    if (platform_.error) j["error"] = *platform_.error;
+    j["Label_FlatIndex"] = e.Label_FlatIndex.Caption;
+    j["Label_NumbersInGame"] = e.Label_NumbersInGame.Caption;
+    j["BetStrategy"] = e.BetStrategy.Text();
+    j["Init_Bet"] = e.Init_Bet.Text;
+    // Texts come from files and scripts as bytes; never fail on bad UTF-8.
+    out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
+}
+
+int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostream& out, std::ostream& err,
+              bool quiet) {
+    Session session(base_dir);
+    std::string line;
+    std::int64_t line_no = 0;
+    std::int64_t last_command = 0;
+    try {
+        while (std::getline(in, line)) {
+            ++line_no;
+            if (!session.RunLine(line, line_no)) continue;
+            last_command = line_no;
+            if (!quiet) session.WriteState(out, line_no);
+        }
+    } catch (const ScriptError& e) {
+        if (quiet && last_command > 0) session.WriteState(out, last_command);
+        err << "rotacle-sim: " << e.what() << '\n';
+        return 2;
+    }
+    if (quiet && last_command > 0) session.WriteState(out, last_command);
+    return 0;
+}
+
+}  // namespace rotacle::sim

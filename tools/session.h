@@ -1,0 +1,103 @@
+// The session driver: plays a script of player actions through the engine
+// in virtual time and reports the state after every command.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <string_view>
+
+#include "core/engine.h"
+
+namespace rotacle::sim {
+
+/// Platform of the driver: a virtual clock, the program's generator, message
+/// boxes recorded instead of shown, and dialogs answered by the script.
+class SimPlatform : public Platform {
+public:
+    std::int64_t ClockSeconds() override { return now_ms / 1000; }
+    void RandSeed(std::uint32_t seed) override { rng.Seed(seed); }
+    std::int32_t Random(std::int32_t range) override { return rng.Next(range); }
+    void ShowMessage(const std::string& text) override {
+        if (!error) error = text;
+    }
+    std::optional<std::string> OpenFileDialog(const FileDialogSpec&) override { return TakeDialogAnswer(); }
+    std::optional<std::string> SaveFileDialog(const FileDialogSpec&) override { return TakeDialogAnswer(); }
+    std::string ClipboardText() override { return clipboard; }
+    std::string ProgramFolder() override { return program_folder; }
+
+    std::optional<std::string> TakeDialogAnswer() {
+        auto a = std::move(dialog_answer);
+        dialog_answer.reset();
+        return a;
+    }
+
+    std::int64_t now_ms = 0;
+    LcgRandom rng;
+    std::optional<std::string> error;          ///< first message of the current command
+    std::optional<std::string> dialog_answer;  ///< path the next dialog confirms
+    std::string clipboard;
+    std::string program_folder = ".";
+};
+
+/// A script line that is not a command of the driver.
+class ScriptError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class Session {
+public:
+    /// `base_dir` is the folder against which script paths are resolved.
+    explicit Session(std::filesystem::path base_dir);
+
+    /// Runs one script line (number `line_no`). Returns false for a blank or
+    /// comment line, true when a command ran. Throws ScriptError for an
+    /// unknown command or a malformed line.
+    bool RunLine(std::string_view line, std::int64_t line_no);
+
+    /// Writes the state after the last command as one JSON line.
+    void WriteState(std::ostream& out, std::int64_t line_no) const;
+
+    Engine& engine() { return engine_; }
+    SimPlatform& platform() { return platform_; }
+
+    /// Fires the enabled timers in virtual time until no game-mode progress
+    /// run is left, then runs one more display refresh.
+    void RunTimers();
+
+private:
+    void Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no);
+    void Fire(TimerId id);
+    void SyncTimers();
+    bool AnyModeTimer() const;
+    std::string Resolve(std::string_view path) const;
+    template <class Op>
+    void Run(Op&& op) {
+        engine_.Event(op);
+        ++epoch_;
+        SyncTimers();
+    }
+
+    SimPlatform platform_;
+    Engine engine_;
+    std::filesystem::path base_dir_;
+
+    struct TimerSlot {
+        bool armed = false;
+        std::int32_t interval = 0;
+        std::int64_t due = 0;
+        std::uint64_t idle_epoch = ~0ULL;  ///< epoch at which a refresh last changed nothing
+    };
+    std::array<TimerSlot, kTimerCount> slots_{};
+    std::uint64_t epoch_ = 0;  ///< grows with every event that may have changed the state
+};
+
+/// Runs a whole script. Prints one JSON line per command (or only the last
+/// one when `quiet`). Returns the exit code: 0, or 2 for a malformed line.
+int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostream& out, std::ostream& err,
+              bool quiet);
+
+}  // namespace rotacle::sim
