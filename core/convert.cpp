@@ -123,6 +123,25 @@ std::string FloatToStr(double value) {
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
     if (value == 0) return "0";
 
+    // Whole cents, the usual money value, need no rounding to 15 digits: the
+    // double is the one nearest to k / 100, so k / 100 is its text.
+    if (std::fabs(value) < 1e13) {
+        const double k = std::nearbyint(value * 100);
+        if (k / 100 == value) {
+            const auto cents = static_cast<std::int64_t>(k);
+            const std::int64_t abs_cents = cents < 0 ? -cents : cents;
+            std::string out = IntToStr(abs_cents / 100);
+            if (cents < 0) out.insert(out.begin(), '-');
+            const auto frac = static_cast<int>(abs_cents % 100);
+            if (frac != 0) {
+                out += '.';
+                out += static_cast<char>('0' + frac / 10);
+                if (frac % 10 != 0) out += static_cast<char>('0' + frac % 10);
+            }
+            return out;
+        }
+    }
+
     // Round to 15 significant digits first; the exponent of the rounded
     // value decides between the fixed and the exponent form.
     char sci[40];

@@ -18,13 +18,19 @@ bool Engine::ShowValuesTimer() {
         changed = true;
     }
 
-    const double bet = RoundToCents(s.Bet_Size);
-    const double bank = RoundToCents(s.Bankroll);
-    const double target = RoundToCents(s.Reset_Target);
-    if (bet != s.Bet_Size || bank != s.Bankroll || target != s.Reset_Target) changed = true;
-    s.Bet_Size = bet;
-    s.Bankroll = bank;
-    s.Reset_Target = target;
+    // A value that this refresh stored last time is whole cents already.
+    const auto round = [&changed](double& value, double& last_rounded) {
+        if (value == last_rounded) return;
+        const double r = RoundToCents(value);
+        if (r != value) changed = true;
+        value = r;
+        last_rounded = r;
+    };
+    round(s.Bet_Size, rounded_bet_size_);
+    round(s.Bankroll, rounded_bankroll_);
+    round(s.Reset_Target, rounded_reset_target_);
+    const double bet = s.Bet_Size;
+    const double bank = s.Bankroll;
 
     if (bank != shown_bankroll_) {
         ShowBankroll();

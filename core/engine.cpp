@@ -248,8 +248,6 @@ ComboBox& Engine::ComboControl(ComboId id) {
     return GameModes;
 }
 
-Timer& Engine::TimerControl(TimerId id) { return Timers[static_cast<std::size_t>(id)]; }
-const Timer& Engine::TimerControl(TimerId id) const { return Timers[static_cast<std::size_t>(id)]; }
 
 void Engine::StartTimer(TimerId id) { TimerControl(id).Enabled = true; }
 void Engine::StopTimer(TimerId id) { TimerControl(id).Enabled = false; }

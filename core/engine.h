@@ -117,15 +117,17 @@ public:
     void TypeKey(SpinId id, char key);
     /// Runs the handler of a timer (the host decides when).
     /// Returns false when the tick provably changed nothing (a display or lamp
-    /// refresh that found everything in place).
+    /// refresh that found everything in place). A tick of a game-mode timer
+    /// that leaves its timer enabled has only advanced `CGauge1` (and set
+    /// `Engine_Ready` to 0 for modes 1 and 2).
     bool TimerTick(TimerId id);
 
     Edit& EditControl(EditId id);
     SpinEdit& SpinControl(SpinId id);
     CheckBox& CheckControl(CheckId id);
     ComboBox& ComboControl(ComboId id);
-    Timer& TimerControl(TimerId id);
-    const Timer& TimerControl(TimerId id) const;
+    Timer& TimerControl(TimerId id) { return Timers[static_cast<std::size_t>(id)]; }
+    const Timer& TimerControl(TimerId id) const { return Timers[static_cast<std::size_t>(id)]; }
 
     // ---- Spin entry and the per-spin pipeline ----------------------------
 
@@ -438,6 +440,9 @@ private:
     std::int32_t shown_flat_index_ = 0;
     std::size_t shown_numbers_ = 0;
     bool shown_bet_size_valid_ = false;
+    double rounded_bet_size_ = 1.0;
+    double rounded_bankroll_ = 1000.0;
+    double rounded_reset_target_ = 1001.0;
     // Parse cache of Init_Bet for the display refresh guard.
     mutable std::string init_bet_cache_text_;
     mutable double init_bet_cache_value_ = 0;

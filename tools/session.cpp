@@ -82,20 +82,36 @@ void Session::Fire(TimerId id) {
         }
         return;
     }
-    Run([&] { engine_.TimerTick(id); });
+    engine_.Event([&] { engine_.TimerTick(id); });
+    // A progress tick that leaves its run going has moved only the gauge and
+    // Engine_Ready, which no refresh reads: idle refreshes stay idle.
+    if (!engine_.TimerControl(id).Enabled) ++epoch_;
+    SyncTimers();
 }
 
 void Session::RunTimers() {
     for (std::int64_t ticks = 0; AnyModeTimer(); ++ticks) {
         if (ticks > kMaxTicksPerCommand) throw ScriptError("a progress run never ends");
+        // The earliest timer whose tick can change something; a refresh that
+        // would find everything in place is not a candidate.
         std::size_t next = slots_.size();
         for (std::size_t i = 0; i < slots_.size(); ++i) {
-            if (!slots_[i].armed) continue;
-            if (next == slots_.size() || slots_[i].due < slots_[next].due) next = i;
+            const TimerSlot& slot = slots_[i];
+            if (!slot.armed || (IsIdempotentTimer(static_cast<TimerId>(i)) && slot.idle_epoch == epoch_)) continue;
+            if (next == slots_.size() || slot.due < slots_[next].due) next = i;
         }
         if (next == slots_.size()) break;
+        const std::int64_t when = slots_[next].due;
+        // Idle refreshes due up to that moment would do nothing: move them on
+        // to their first tick after it.
+        for (std::size_t i = 0; i < slots_.size(); ++i) {
+            TimerSlot& slot = slots_[i];
+            if (!slot.armed || i == next || slot.due > when) continue;
+            const std::int64_t step = slot.interval > 0 ? slot.interval : 1;
+            slot.due += ((when - slot.due) / step + 1) * step;
+        }
         TimerSlot& slot = slots_[next];
-        platform_.now_ms = slot.due;
+        platform_.now_ms = when;
         slot.due += slot.interval > 0 ? slot.interval : 1;
         Fire(static_cast<TimerId>(next));
     }
