@@ -29,10 +29,11 @@ struct Picture {
     bool Visible = true;
 };
 
-/// A hidden procedure button or a visible button: enabled state only.
+/// A button: enabled state, visibility and caption.
 struct Button {
     bool Enabled = true;
     bool Visible = true;
+    std::string Caption;
 };
 
 struct Label {

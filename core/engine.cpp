@@ -172,6 +172,7 @@ Engine::Engine(Platform& platform) : platform_(platform) {
     Timers[static_cast<int>(TimerId::Mode4Timer)] = Timer{false, 40};
     Timers[static_cast<int>(TimerId::Mode5Timer)] = Timer{false, 40};
     Timers[static_cast<int>(TimerId::SafeLevel_Timer)] = Timer{false, 50};
+    Timers[static_cast<int>(TimerId::Timer_Evolution)] = Timer{false, 2000};
 
     RANKORDER_patterns = RankOrderPatterns();
     AdaptiveList_FontColour.fill(0);
@@ -370,6 +371,7 @@ bool Engine::TimerTick(TimerId id) {
         case TimerId::Mode4Timer: Mode4TimerTimer(); return true;
         case TimerId::Mode5Timer: Mode5TimerTimer(); return true;
         case TimerId::SafeLevel_Timer: return SafeLevel_TimerTimer();
+        case TimerId::Timer_Evolution: Timer_EvolutionTimer(); return true;
     }
     return true;
 }

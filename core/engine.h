@@ -44,8 +44,17 @@ enum class CheckId {
 /// Drop-down lists.
 enum class ComboId { GameModes, BetStrategy, Losses_Type, Losses_Action, Wins_Type, Wins_Action, Search_Pattern };
 /// Timers, in the order in which a tie at the same instant is served.
-enum class TimerId { ShowValues, Mode1Timer, Mode2Timer, Mode3Timer, Mode4Timer, Mode5Timer, SafeLevel_Timer };
-inline constexpr int kTimerCount = 7;
+enum class TimerId {
+    ShowValues,
+    Mode1Timer,
+    Mode2Timer,
+    Mode3Timer,
+    Mode4Timer,
+    Mode5Timer,
+    SafeLevel_Timer,
+    Timer_Evolution
+};
+inline constexpr int kTimerCount = 8;
 
 /// Picture commands with a normal, a hover and sometimes a cover picture.
 enum class Command {
@@ -282,6 +291,37 @@ public:
     /// Applies the record to the controls in their fixed order.
     void Load_Settings_StateClick();
 
+    // ---- Import panel, number files and history export ---------------------------
+
+    /// Opens the import panel (only while no progress run is under way).
+    void Image_Import2Click();
+    /// Paste from the live-casino page: saves the clipboard as the page file
+    /// and starts `Timer_Evolution`.
+    void EVOLUTIONClick();
+    /// Click of the paste command's hover picture (swallowed by its busy cover).
+    void Image_PasteFromEvolution2Click();
+    /// Reads the rendered page and fills `Import_List` with its numbers.
+    void Timer_EvolutionTimer();
+    /// Load a number file into `Import_List` through the open dialog.
+    void LOAD_FROM_FILEClick();
+    void Image_LoadFromFile2Click();
+    /// IMPORT: checks every line of `Import_List`, then replaces the history.
+    void Button_ProcessClick();
+    void Image_ClosePanel2Click();
+    /// Export of the history through the save dialog.
+    void Image_Export2Click();
+    /// Writes the history to `path` (CR LF line ends), replacing it atomically.
+    void ExportHistory(const std::string& path) const;
+    /// Fills `Import_List` from the lines of a rendered page, last line first,
+    /// keeping the lines that are a roulette number after the suffix strip.
+    void ParseRawList();
+    /// Strips a trailing "x", then trailing zeros, then one more character
+    /// ("17500x" -> "17", "32x" -> "3"); a line without a final "x" is kept.
+    static void SuffixStrip(std::string& line);
+    /// Where the page file is saved: the program's folder, or the user's
+    /// application data folder when the program's folder is not writable.
+    std::string PageFilePath() const;
+
     // ---- Display refresh and window chrome ------------------------------------------
 
     /// One display refresh. Returns false when it found every value in place
@@ -402,6 +442,15 @@ public:
     /// The settings record `Settings_Data`.
     Memo Settings_Data;
 
+    // Import panel.
+    Picture Panel_Import{false};
+    std::string Import_html;
+    Memo Raw_List;
+    Memo Import_List;
+    Button Button_Process{false, true, "IMPORT"};
+    Gauge ProgressBar2;
+    std::string Page_File;  ///< where the last paste was saved
+
     /// The control that has the keyboard focus, by name ("" for none).
     std::string Focus;
 
@@ -427,6 +476,8 @@ private:
     /// Shows `Bankroll` in `Label_Bankroll` (money text).
     void ShowBankroll();
     bool TryInitialBet(double& out) const;
+    void UpdateImportButton();
+    void EndPasteBusyLook();
 
     Platform& platform_;
     // True while a spin is being settled: the chips still show the bet that

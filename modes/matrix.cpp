@@ -1,6 +1,7 @@
 // Game mode 3 (rank-order pattern matrix) and game mode 5 (adaptive
 // candidate lists).
 #include <algorithm>
+#include <limits>
 
 #include "core/engine.h"
 
@@ -43,32 +44,53 @@ void Engine::CreateMatrix() {
     const std::int64_t window = std::clamp<std::int64_t>(N_Count.Value(), 1, h);
     const bool up = Search_Pattern.Text() == "UPTREND";
     const bool down = Search_Pattern.Text() == "DOWNTREND";
-    std::int32_t best_max = 0;
-    std::int32_t best_min = 10000;
     GameState& s = State;
+
+    // Every pattern starts on the oldest spin of the window, so a pattern's
+    // wins are the sum over the six cycle positions of how often its code at
+    // that position won there. Count those 6 x 6 wins once; each pattern is
+    // then six additions instead of a replay of the whole window.
+    std::array<std::array<std::int64_t, 7>, 6> wins{};  // [cycle position][field code]
+    const std::size_t first = static_cast<std::size_t>(h - window);
+    std::size_t position = 0;
+    for (std::size_t e = first; e < NumbersList.size(); ++e) {
+        const int n = NumbersList[e];
+        auto& row = wins[position];
+        for (int code = 1; code <= 6; ++code)
+            if (FieldWins(code, n)) ++row[static_cast<std::size_t>(code)];
+        if (++position == 6) position = 0;
+    }
+
+    std::int64_t best_max = 0;
+    // Any count of wins beats the starting minimum, also over windows of more
+    // than 10000 spins where every pattern wins more often than that.
+    std::int64_t best_min = std::numeric_limits<std::int64_t>::max();
     s.Pattern_Index = 0;
+    std::int64_t last_wins = 0;
     for (const std::string& pattern : RANKORDER_patterns) {
         ++CGauge3.Position;
-        s.Matrix_Wins = 0;
-        s.Pattern_Position = 1;
-        for (std::int64_t e = h - window; e < h; ++e) {
-            s.Pattern_Field = CodeAt(pattern, s.Pattern_Position);
-            s.Matrix_Last_Number = NumbersList[static_cast<std::size_t>(e)];
-            CurrentNum.Tag = s.Matrix_Last_Number;
-            s.Bet_Field = s.Pattern_Field;
-            MatrixWinLose();
-            AdvancePosition(s.Pattern_Position);
+        std::int64_t total = 0;
+        for (std::size_t p = 0; p < 6; ++p)
+            total += wins[p][static_cast<std::size_t>(CodeAt(pattern, static_cast<std::int32_t>(2 * p + 1)))];
+        last_wins = total;
+        if (up && total > best_max) {
+            PatternsTest.assign(1, pattern + " | MaxWins: " + IntToStr(total));
+            best_max = total;
         }
-        if (up && s.Matrix_Wins > best_max) {
-            PatternsTest.assign(1, pattern + " | MaxWins: " + IntToStr(s.Matrix_Wins));
-            best_max = s.Matrix_Wins;
-        }
-        if (down && s.Matrix_Wins < best_min) {
-            PatternsTest.assign(1, pattern + " | MinWins: " + IntToStr(s.Matrix_Wins));
-            best_min = s.Matrix_Wins;
+        if (down && total < best_min) {
+            PatternsTest.assign(1, pattern + " | MinWins: " + IntToStr(total));
+            best_min = total;
         }
         ++s.Pattern_Index;
     }
+    // The working values end as the last replay of the last pattern leaves them.
+    const std::int32_t last_position = static_cast<std::int32_t>((window - 1) % 6);
+    s.Matrix_Wins = static_cast<std::int32_t>(std::min<std::int64_t>(last_wins, 2147483647));
+    s.Pattern_Field = CodeAt(RANKORDER_patterns.back(), 2 * last_position + 1);
+    s.Bet_Field = s.Pattern_Field;
+    s.Matrix_Last_Number = NumbersList.back();
+    CurrentNum.Tag = s.Matrix_Last_Number;
+    s.Pattern_Position = static_cast<std::int32_t>(1 + 2 * (window % 6));
     if (!PatternsTest.empty())
         PatternsTest[0] += " | Next step: " + IntToStr(s.Pattern_Position) +
                            " | Last number: " + IntToStr(s.Matrix_Last_Number);

@@ -1,5 +1,7 @@
 #include "tools/session.h"
 
+#include "io/text_file.h"
+
 #include <istream>
 #include <nlohmann/json.hpp>
 
@@ -7,8 +9,10 @@ namespace rotacle::sim {
 
 namespace {
 
-constexpr std::array<TimerId, 5> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
-                                                TimerId::Mode4Timer, TimerId::Mode5Timer};
+// Timers whose run a command waits for: the game-mode progress runs and the
+// one-shot wait of the page import.
+constexpr std::array<TimerId, 6> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
+                                                TimerId::Mode4Timer, TimerId::Mode5Timer, TimerId::Timer_Evolution};
 
 // No honest progress run takes this many ticks; a script that gets here has
 // found a run that never ends.
@@ -229,6 +233,41 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
             Run([&] { e.LoadSettingsFile(path); });
         else
             Run([&] { e.SaveSettingsFile(path); });
+    } else if (verb == "import-file") {
+        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
+        const std::string path = Resolve(rest);
+        // Each step is a click of its own; an error ends the command.
+        if (!Run([&] { e.Image_Import2Click(); })) return;
+        platform_.dialog_answer = path;
+        const bool loaded = Run([&] { e.Image_LoadFromFile2Click(); });
+        platform_.dialog_answer.reset();
+        if (loaded && e.Panel_Import.Visible && e.Button_Process.Enabled) Run([&] { e.Button_ProcessClick(); });
+    } else if (verb == "paste-page") {
+        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
+        const std::string path = Resolve(rest);
+        Run([&] {
+            platform_.clipboard = ReadFileText(path);
+            e.Image_Import2Click();
+            e.Image_PasteFromEvolution2Click();
+        });
+    } else if (verb == "export") {
+        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
+        platform_.dialog_answer = Resolve(rest);
+        Run([&] { e.Image_Export2Click(); });
+        platform_.dialog_answer.reset();
+    } else if (verb == "click") {
+        if (!has_rest) Malformed(line_no, "missing NAME");
+        if (rest == "Button_Process") {
+            if (e.Panel_Import.Visible) Run([&] { e.Button_ProcessClick(); });
+        } else if (rest == "Image_ClosePanel2") {
+            if (e.Panel_Import.Visible) Run([&] { e.Image_ClosePanel2Click(); });
+        } else if (rest == "CreateMatrix") {
+            Run([&] { e.CreateMatrix(); });
+        } else if (rest == "ResetMatrix") {
+            Run([&] { e.ResetMatrix(); });
+        } else {
+            Malformed(line_no, "unknown NAME '" + std::string(rest) + "'");
+        }
     } else {
         Malformed(line_no, "unknown command '" + std::string(verb) + "'");
     }
@@ -289,6 +328,8 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     j["Label_NumbersInGame"] = e.Label_NumbersInGame.Caption;
     j["BetStrategy"] = e.BetStrategy.Text();
     j["Init_Bet"] = e.Init_Bet.Text;
+    j["import_list"] = e.Import_List;
+    j["import_caption"] = e.Button_Process.Caption;
     // Texts come from files and scripts as bytes; never fail on bad UTF-8.
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }

@@ -74,11 +74,13 @@ private:
     void SyncTimers();
     bool AnyModeTimer() const;
     std::string Resolve(std::string_view path) const;
+    /// Runs one event; returns false when it ended with an error.
     template <class Op>
-    void Run(Op&& op) {
-        engine_.Event(op);
+    bool Run(Op&& op) {
+        const bool ok = engine_.Event(op);
         ++epoch_;
         SyncTimers();
+        return ok;
     }
 
     SimPlatform platform_;

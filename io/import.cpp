@@ -1,0 +1,201 @@
+// The import panel: page paste, number files, the import run, and the
+// history export.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/engine.h"
+#include "io/text_file.h"
+
+namespace rotacle {
+
+namespace {
+
+constexpr const char* kPageFileName = "evolution.html";
+
+FileDialogSpec NumberFileDialog(bool save) {
+    return FileDialogSpec{"Text File (*.txt)|*.txt", "txt", save};
+}
+
+// The roulette number of an exact text "0" .. "36", or -1.
+int RouletteNumber(std::string_view line) {
+    if (line.empty() || line.size() > 2) return -1;
+    if (line.size() == 2 && line[0] == '0') return -1;
+    int n = 0;
+    for (char c : line) {
+        if (c < '0' || c > '9') return -1;
+        n = n * 10 + (c - '0');
+    }
+    return n <= 36 ? n : -1;
+}
+
+// A UTF-8 byte-order mark that Windows editors put in front of a text file.
+void StripByteOrderMark(std::vector<std::string>& lines) {
+    if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
+}
+
+}  // namespace
+
+void Engine::UpdateImportButton() {
+    // The button always tells what a click would import.
+    if (Import_List.empty()) {
+        Button_Process.Caption = "IMPORT";
+        Button_Process.Enabled = false;
+    } else {
+        Button_Process.Caption = "IMPORT (" + IntToStr(static_cast<std::int64_t>(Import_List.size())) + ")";
+        Button_Process.Enabled = true;
+    }
+}
+
+void Engine::EndPasteBusyLook() {
+    Image_PasteFromEvolution3.Visible = false;
+    Image_LoadFromFile3.Visible = false;
+}
+
+void Engine::Image_Import2Click() {
+    if (State.Engine_Ready != 1) return;
+    ClientHeight = kClosedHeight;
+    Image_Settings3.Visible = false;
+    Panel_Import.Visible = true;
+}
+
+std::string Engine::PageFilePath() const {
+    namespace fs = std::filesystem;
+    const std::string folder = platform_.ProgramFolder();
+    if (::access(folder.c_str(), W_OK) == 0) return (fs::path(folder) / kPageFileName).string();
+    return (fs::path(platform_.AppDataFolder()) / kPageFileName).string();
+}
+
+void Engine::EVOLUTIONClick() {
+    Image_PasteFromEvolution3.Visible = true;
+    Image_LoadFromFile3.Visible = true;
+    Import_html = platform_.ClipboardText();
+    const std::string path = PageFilePath();
+    try {
+        WriteTextAtomic(path, Import_html);
+    } catch (const FileError&) {
+        // Without the page there is nothing to wait for: give the commands back.
+        EndPasteBusyLook();
+        throw;
+    }
+    Page_File = path;
+    StartTimer(TimerId::Timer_Evolution);
+}
+
+void Engine::Image_PasteFromEvolution2Click() {
+    if (Panel_Import.Visible && !Image_PasteFromEvolution3.Visible) EVOLUTIONClick();
+}
+
+void Engine::Timer_EvolutionTimer() {
+    Raw_List.clear();
+    std::string text;
+    try {
+        text = platform_.RenderPageText(Page_File);
+    } catch (const FileError&) {
+        // The saved page is read at once; trying again every two seconds
+        // would only repeat the message. The player can paste again.
+        StopTimer(TimerId::Timer_Evolution);
+        EndPasteBusyLook();
+        throw;
+    }
+    Raw_List = SplitLines(text);
+    ParseRawList();
+    UpdateImportButton();
+    StopTimer(TimerId::Timer_Evolution);
+    EndPasteBusyLook();
+}
+
+void Engine::SuffixStrip(std::string& line) {
+    if (line.empty() || line.back() != 'x') return;
+    line.pop_back();
+    while (!line.empty() && line.back() == '0') line.pop_back();
+    if (!line.empty()) line.pop_back();
+}
+
+void Engine::ParseRawList() {
+    Import_List.clear();
+    for (std::size_t i = Raw_List.size(); i-- > 0;) {
+        SuffixStrip(Raw_List[i]);
+        if (RouletteNumber(Raw_List[i]) >= 0) Import_List.push_back(Raw_List[i]);
+    }
+}
+
+void Engine::LOAD_FROM_FILEClick() {
+    const auto path = platform_.OpenFileDialog(NumberFileDialog(false));
+    if (!path) return;
+    Memo lines = ReadLines(*path);  // an unreadable file leaves the list as it was
+    StripByteOrderMark(lines);
+    Import_List = std::move(lines);
+    UpdateImportButton();
+}
+
+void Engine::Image_LoadFromFile2Click() {
+    if (Panel_Import.Visible && !Image_LoadFromFile3.Visible) LOAD_FROM_FILEClick();
+}
+
+void Engine::Button_ProcessClick() {
+    if (!Button_Process.Enabled) return;
+    // Every line is checked before anything changes, so a bad file cannot
+    // cost the player the history.
+    std::vector<std::uint8_t> numbers;
+    numbers.reserve(Import_List.size());
+    for (const std::string& line : Import_List) {
+        const std::int32_t n = StrToInt(line);
+        if (n < 0 || n > 36) throw ConvertError("'" + line + "' is not a roulette number (0 to 36)");
+        numbers.push_back(static_cast<std::uint8_t>(n));
+    }
+
+    NumbersList.clear();
+    if (AnyChipVisible()) Image_SkipBet2Click();
+    State.Matrix_Pending = 1;
+    ProgressBar2.Position = 0;
+    ProgressBar2.MaxValue = static_cast<std::int32_t>(std::min<std::size_t>(numbers.size(), 2147483647U));
+
+    // Recording every number runs CurrentNumber, GameHistory and DeepScan_Calc
+    // in turn. Only the final window length and the last nine strip pushes
+    // outlive the loop, so those are done once at the end with the same result.
+    NumbersList.reserve(numbers.size());
+    for (const std::uint8_t n : numbers) {
+        CurrentNum.Tag = n;
+        NumbersList.push_back(n);
+        ++State.Spins_Count;
+        DeepScan_Calc();
+    }
+    if (!ChBx_Fixed_Number.Checked && !numbers.empty())
+        SetSpinValue(SpinId::N_Count,
+                     static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));
+    const std::size_t pushes = std::min<std::size_t>(numbers.size(), HisNum.size());
+    for (std::size_t i = numbers.size() - pushes; i < numbers.size(); ++i) {
+        CurrentNum.Tag = numbers[i];
+        GameHistory();
+    }
+    ProgressBar2.Position = ProgressBar2.MaxValue;
+    Image_ClosePanel2Click();
+}
+
+void Engine::Image_ClosePanel2Click() {
+    ClientHeight = kClosedHeight;
+    Panel_Import.Visible = false;
+    Import_List.clear();
+    UpdateImportButton();
+}
+
+void Engine::Image_Export2Click() {
+    if (State.Engine_Ready != 1) return;
+    const auto path = platform_.SaveFileDialog(NumberFileDialog(true));
+    if (!path) return;
+    ExportHistory(*path);
+}
+
+void Engine::ExportHistory(const std::string& path) const {
+    std::string text;
+    text.reserve(NumbersList.size() * 4);
+    for (const std::uint8_t n : NumbersList) {
+        if (n >= 10) text += static_cast<char>('0' + n / 10);
+        text += static_cast<char>('0' + n % 10);
+        text += "\r\n";
+    }
+    WriteTextAtomic(path, text);
+}
+
+}  // namespace rotacle

@@ -1,0 +1,69 @@
+// The rendered text of a saved live-casino history page.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace rotacle {
+
+/// Renders an HTML page to its text the way a browser's innerText of the body does for the common cases.
+///
+/// The page is parsed as an HTML5 document (gumbo), so any input is accepted: broken tags are repaired as
+/// a browser repairs them, character references (&amp;, &#55;, &nbsp; ...) are decoded, bytes that are
+/// not valid UTF-8 are replaced by U+FFFD (a page in a single-byte code page keeps its ASCII, and so its
+/// digits), and NUL bytes are dropped. Only the body is rendered; a page without any text gives "".
+///
+/// Left out, with everything inside them:
+/// - the elements whose content a browser never shows: head, script, style, template, noscript, title,
+///   iframe, noembed, noframes, datalist, rp, textarea and select (a form control shows a value, not page
+///   text; a drop-down of stakes must not read as a run of numbers), a dialog without `open`, and in SVG
+///   script, style, title and desc;
+/// - every element with the `hidden` attribute (any value);
+/// - every element whose inline `style` says `display: none` (property and value in any case, with or
+///   without blanks, with or without `!important`; of several `display` declarations the last counts).
+/// - the text of an element whose inline style says `visibility: hidden` or `collapse`, down to a
+///   descendant that says `visibility: visible` again;
+/// - of a `details` without `open`, everything except its `summary`.
+/// Style sheets and class names are not evaluated: an element hidden only by a rule in a style sheet is
+/// rendered.
+///
+/// Lines:
+/// - a block-level element (address, article, aside, blockquote, center, dd, details, dialog, dir, div,
+///   dl, dt, fieldset, figcaption, figure, footer, form, h1-h6, header, hgroup, hr, legend, li, listing,
+///   main, menu, nav, ol, optgroup, option, p, plaintext, pre, search, section, summary, ul, xmp, and the
+///   table parts table, caption, thead, tbody, tfoot, tr) starts and ends a line;
+/// - so does a table cell (td, th): every cell stands on a line of its own, where a browser would put
+///   the cells of a row on one line separated by tabs. A history table holds one number per cell, and the
+///   page import reads a line as a number only when the whole line is that number; "17\t5\t32x" would
+///   lose the row, one line per cell keeps every number;
+/// - an SVG `text` element stands on a line of its own too (a history drawn as a picture places every
+///   number separately);
+/// - `br` ends the current line, also when it is empty; a newline inside `pre` does the same;
+/// - a block boundary never produces an empty line: the blank lines a browser adds around paragraphs and
+///   the line of an empty block (`<div></div>`) are not produced. Empty lines come only from a page that
+///   shows them: `a<br><br>b` gives "a", "", "b" and a block holding just `<br>` gives one empty line,
+///   while a `br` that ends a block's last line adds nothing (`<div>a<br></div>` gives "a");
+/// - inline elements (span, a, b, font, button, custom elements ...) do not break lines: `<span>17</span>`
+///   `<span>5</span>` written without blank between them reads "175", as in a browser without the page's
+///   style sheet.
+///
+/// White space:
+/// - outside `pre`, `listing`, `xmp` and `plaintext`, every run of spaces, tabs, line ends and form feeds,
+///   also across element boundaries, becomes one space, and blanks at the start and end of a line are
+///   removed;
+/// - a no-break space (U+00A0, `&nbsp;`) is treated as an ordinary space, so it collapses and is trimmed
+///   too. A browser keeps it, but the page import compares whole lines, and "17" followed by a no-break
+///   space would be refused;
+/// - inside `pre` and its kin every character is kept (a no-break space becomes a plain space), and a
+///   newline starts a new line; a line end written right after `<pre>` is dropped as a browser drops it.
+///
+/// Robustness: the walk over the document uses no recursion. Elements nested deeper than 256 levels are
+/// flattened before parsing: their start and end tags are dropped and their text is kept in the
+/// surrounding element (browsers flatten such nesting too); likewise a formatting element (b, i, font,
+/// ...) that would leave more than 32 of them open at once. This bounds the parse of a hostile page to
+/// linear time: a page nested 100,000 levels deep or made of 50 MB of broken tags is rendered in seconds.
+///
+/// The result has its lines separated by "\n", with no line end after the last line.
+std::string PageToText(std::string_view html);
+
+}  // namespace rotacle

@@ -1,0 +1,28 @@
+// Default platform services that need no window.
+#include <cstdlib>
+#include <filesystem>
+
+#include "core/platform.h"
+#include "io/page_text.h"
+#include "io/text_file.h"
+
+namespace rotacle {
+
+std::string Platform::AppDataFolder() {
+    namespace fs = std::filesystem;
+    fs::path base;
+    if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+        base = xdg;
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        base = fs::path(home) / ".local" / "share";
+    else
+        base = fs::temp_directory_path();
+    const fs::path dir = base / "rotacle";
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    return dir.string();
+}
+
+std::string Platform::RenderPageText(const std::string& path) { return PageToText(ReadFileText(path)); }
+
+}  // namespace rotacle

@@ -1,0 +1,141 @@
+// Text <-> number conversions: the grammar of number texts, the exact error
+// texts, money text and the rounding to cents.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "core/convert.h"
+
+namespace rotacle {
+namespace {
+
+struct FloatRow {
+    const char* text;
+    double value;
+};
+
+class FloatConverts : public ::testing::TestWithParam<FloatRow> {};
+
+TEST_P(FloatConverts, ToItsValue) {
+    double v = -12345;
+    ASSERT_TRUE(TryStrToFloat(GetParam().text, v)) << GetParam().text;
+    EXPECT_DOUBLE_EQ(v, GetParam().value);
+    EXPECT_DOUBLE_EQ(StrToFloat(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FloatConverts,
+                         ::testing::Values(FloatRow{"1", 1}, FloatRow{"1.", 1}, FloatRow{".5", 0.5},
+                                           FloatRow{"12.5", 12.5}, FloatRow{"-2.5", -2.5}, FloatRow{"+3", 3},
+                                           FloatRow{"1e3", 1000}, FloatRow{"2.5E-2", 0.025},
+                                           FloatRow{"1e+2", 100}, FloatRow{"007", 7}, FloatRow{"0", 0},
+                                           FloatRow{"1e-400", 0}));
+
+class FloatFails : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(FloatFails, WithTheConversionError) {
+    const std::string text = GetParam();
+    double v = 42;
+    EXPECT_FALSE(TryStrToFloat(text, v));
+    EXPECT_EQ(v, 42) << "a failed conversion leaves the output alone";
+    try {
+        StrToFloat(text);
+        FAIL() << "'" << text << "' converted";
+    } catch (const ConvertError& e) {
+        EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FloatFails,
+                         ::testing::Values("", " ", ".", "1,5", " 1", "1 ", "abc", "1..2", "1.2.3", "--1",
+                                           "+", "-", "1e", "1e+", "e5", "inf", "nan", "NaN", "0x10", "1e400",
+                                           "-1e400", "12a", "1_000"));
+
+TEST(StrToInt, WholeNumbersWithinThirtyTwoBits) {
+    EXPECT_EQ(StrToInt("0"), 0);
+    EXPECT_EQ(StrToInt("42"), 42);
+    EXPECT_EQ(StrToInt("-5"), -5);
+    EXPECT_EQ(StrToInt("+7"), 7);
+    EXPECT_EQ(StrToInt("0042"), 42);
+    EXPECT_EQ(StrToInt("2147483647"), std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(StrToInt("-2147483648"), std::numeric_limits<std::int32_t>::min());
+}
+
+TEST(StrToInt, FailsWithTheConversionError) {
+    for (const char* text : {"", " ", " 1", "1 ", "abc", "1.0", "1e3", "99999999999", "2147483648",
+                             "-2147483649", "+", "-", "0x1F", "1,5", "12345678901234567890123"}) {
+        std::int32_t v = 9;
+        EXPECT_FALSE(TryStrToInt(text, v)) << text;
+        EXPECT_EQ(v, 9);
+        try {
+            StrToInt(text);
+            ADD_FAILURE() << "'" << text << "' converted";
+        } catch (const ConvertError& e) {
+            EXPECT_EQ(std::string(e.what()), "'" + std::string(text) + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(StrToInt, ErrorIsAnEngineError) {
+    // Event entry points catch EngineError; a conversion failure must be one.
+    EXPECT_THROW(StrToInt("x"), EngineError);
+    EXPECT_THROW(StrToFloat("x"), EngineError);
+}
+
+TEST(IntToStr, PlainDecimal) {
+    EXPECT_EQ(IntToStr(0), "0");
+    EXPECT_EQ(IntToStr(-18), "-18");
+    EXPECT_EQ(IntToStr(10000000), "10000000");
+}
+
+struct MoneyRow {
+    double value;
+    const char* text;
+};
+
+class MoneyText : public ::testing::TestWithParam<MoneyRow> {};
+
+TEST_P(MoneyText, GeneralFormatWithPoint) { EXPECT_EQ(FloatToStr(GetParam().value), GetParam().text); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, MoneyText,
+    ::testing::Values(MoneyRow{1000, "1000"}, MoneyRow{999.5, "999.5"}, MoneyRow{0.25, "0.25"},
+                      MoneyRow{0, "0"}, MoneyRow{-4, "-4"}, MoneyRow{-0.5, "-0.5"}, MoneyRow{1.23, "1.23"},
+                      MoneyRow{0.1 + 0.2, "0.3"}, MoneyRow{1.0 / 3, "0.333333333333333"},
+                      MoneyRow{2.0 / 3, "0.666666666666667"}, MoneyRow{123456789012345, "123456789012345"},
+                      MoneyRow{999999999999999.4, "999999999999999"}, MoneyRow{1e15, "1E15"},
+                      MoneyRow{1.5e20, "1.5E20"}, MoneyRow{0.00001, "0.00001"}, MoneyRow{0.000001, "1E-6"},
+                      MoneyRow{0.0000015, "1.5E-6"}, MoneyRow{1000000, "1000000"},
+                      MoneyRow{12.5, "12.5"}));
+
+TEST(MoneyText, RoundTripsThroughTheParser) {
+    // The undo snapshot keeps stakes as text; a stake in cents comes back equal.
+    for (int cents = 0; cents < 100000; cents += 7) {
+        const double stake = RoundToCents(cents / 100.0);
+        EXPECT_NEAR(StrToFloat(FloatToStr(stake)), stake, 1e-12) << cents;
+    }
+}
+
+struct CentsRow {
+    double in;
+    double out;
+};
+
+class RoundToCentsRows : public ::testing::TestWithParam<CentsRow> {};
+
+TEST_P(RoundToCentsRows, NearestHundredthHalvesToEven) {
+    EXPECT_DOUBLE_EQ(RoundToCents(GetParam().in), GetParam().out) << GetParam().in;
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, RoundToCentsRows,
+                         ::testing::Values(CentsRow{1.234, 1.23}, CentsRow{1.236, 1.24}, CentsRow{1000, 1000},
+                                           CentsRow{0.125, 0.12}, CentsRow{0.375, 0.38}, CentsRow{-1.236, -1.24},
+                                           CentsRow{999.999, 1000}, CentsRow{0.004, 0}, CentsRow{2.5, 2.5}));
+
+TEST(RoundToCents, HugeAndNonFiniteValuesPassThrough) {
+    EXPECT_EQ(RoundToCents(1e308), 1e308);
+    EXPECT_TRUE(std::isinf(RoundToCents(std::numeric_limits<double>::infinity())));
+}
+
+}  // namespace
+}  // namespace rotacle

@@ -1,0 +1,365 @@
+// Import of number series (page paste and number files) and the history
+// export.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "io/text_file.h"
+#include "support/table.h"
+
+namespace rotacle::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Scratch(const std::string& name) {
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "import" / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+}
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+std::vector<int> History(const Engine& e) { return {e.NumbersList.begin(), e.NumbersList.end()}; }
+
+class Import : public Table {
+protected:
+    /// Opens the panel and loads `text` as a number file through the dialog.
+    void LoadNumberFile(const std::string& text) {
+        const fs::path file = dir / "numbers.txt";
+        WriteFile(file, text);
+        Do([&] { e.Image_Import2Click(); });
+        platform.dialog_answers.push_back(file.string());
+        Do([&] { e.Image_LoadFromFile2Click(); });
+    }
+    bool ClickImport() { return Do([&] { e.Button_ProcessClick(); }); }
+
+    fs::path dir = Scratch(::testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+// ---- The page parse ---------------------------------------------------------------
+
+TEST(PageParse, SuffixStripRemovesMultiplierMarks) {
+    const std::vector<std::pair<std::string, std::string>> rows = {
+        {"17500x", "17"}, {"2050x", "20"}, {"500x", ""}, {"x", ""}, {"32x", "3"}, {"17", "17"}, {"", ""}};
+    for (const auto& [in, want] : rows) {
+        std::string line = in;
+        Engine::SuffixStrip(line);
+        EXPECT_EQ(line, want) << "line '" << in << "'";
+    }
+}
+
+TEST_F(Import, PageLinesAreReadLastToFirst) {
+    e.Raw_List = {"17", "5", "32x", "29"};
+    e.ParseRawList();
+    EXPECT_EQ(e.Import_List, (Memo{"29", "3", "5", "17"}));
+}
+
+TEST_F(Import, OnlyExactRouletteNumbersAreAccepted) {
+    e.Raw_List = {"0", "36", "37", "-1", "00", "7.0", " 7", "7 ", "abc", "05", "17500x"};
+    e.ParseRawList();
+    EXPECT_EQ(e.Import_List, (Memo{"17", "36", "0"}));
+}
+
+TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
+    platform.program_folder = dir.string();
+    platform.clipboard = "<html><body><div>17</div><div>5</div><div>32x</div><div>29</div></body></html>";
+    Do([&] { e.Image_Import2Click(); });
+    Do([&] { e.Image_PasteFromEvolution2Click(); });
+    EXPECT_TRUE(e.Image_PasteFromEvolution3.Visible);
+    EXPECT_TRUE(e.Image_LoadFromFile3.Visible);
+    EXPECT_TRUE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
+    EXPECT_EQ(ReadFile(dir / "evolution.html"), platform.clipboard);
+
+    Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
+    EXPECT_EQ(e.Import_List, (Memo{"29", "3", "5", "17"}));
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (4)");
+    EXPECT_TRUE(e.Button_Process.Enabled);
+    EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
+    EXPECT_FALSE(e.Image_PasteFromEvolution3.Visible);
+    EXPECT_FALSE(e.Image_LoadFromFile3.Visible);
+}
+
+TEST_F(Import, APageWithoutNumbersEmptiesTheButtonToo) {
+    platform.program_folder = dir.string();
+    e.Import_List = {"1", "2"};
+    platform.clipboard = "<p>no numbers here</p>";
+    Do([&] { e.Image_Import2Click(); });
+    Do([&] { e.Image_PasteFromEvolution2Click(); });
+    Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
+    EXPECT_TRUE(e.Import_List.empty());
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
+    EXPECT_FALSE(e.Button_Process.Enabled);
+}
+
+TEST_F(Import, UnwritableProgramFolderSavesThePageInTheUserFolder) {
+    const fs::path data = dir / "data";
+    ::setenv("XDG_DATA_HOME", data.string().c_str(), 1);
+    platform.program_folder = (dir / "missing").string();
+    platform.clipboard = "<div>7</div>";
+    Do([&] { e.Image_Import2Click(); });
+    Do([&] { e.Image_PasteFromEvolution2Click(); });
+    ::unsetenv("XDG_DATA_HOME");
+    EXPECT_EQ(ReadFile(data / "rotacle" / "evolution.html"), "<div>7</div>");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(Import, FailedPageSaveEndsTheBusyLook) {
+    platform.program_folder = dir.string();
+    fs::create_directories(dir / "evolution.html");  // a folder where the file should go
+    platform.clipboard = "<div>7</div>";
+    Do([&] { e.Image_Import2Click(); });
+    Do([&] { e.Image_PasteFromEvolution2Click(); });
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_NE(platform.messages[0].find("evolution.html"), std::string::npos);
+    EXPECT_FALSE(e.Image_PasteFromEvolution3.Visible);
+    EXPECT_FALSE(e.Image_LoadFromFile3.Visible);
+    EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
+}
+
+// ---- Number files -----------------------------------------------------------------------
+
+TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
+    Spins({1, 2, 3});
+    LoadNumberFile("17\r\n0\r\n32");
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (3)");
+    ASSERT_TRUE(ClickImport());
+    EXPECT_EQ(History(e), (std::vector<int>{17, 0, 32}));
+    EXPECT_EQ(e.State.Spins_Count, 6);  // imported numbers go on counting
+    EXPECT_EQ(e.N_Count.Value(), 3);
+    EXPECT_EQ(e.State.Matrix_Pending, 1);
+    EXPECT_FALSE(e.Panel_Import.Visible);
+    EXPECT_TRUE(e.Import_List.empty());
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
+    EXPECT_FALSE(e.Button_Process.Enabled);
+    EXPECT_EQ(e.HisNum[0].Caption, "32");
+    EXPECT_EQ(e.HisNum[1].Caption, "0");
+    EXPECT_EQ(e.HisNum[2].Caption, "17");
+    EXPECT_EQ(e.HisNum[3].Caption, "3");  // the older strip shifts on
+}
+
+TEST_F(Import, ImportWithdrawsTheShownBet) {
+    WarmUp();
+    ASSERT_NE(ShownChip(), -1);
+    const double money = Money();
+    const int bets = e.State.Bets_Played;
+    LoadNumberFile("1\n2\n3\n");
+    ASSERT_TRUE(ClickImport());
+    EXPECT_EQ(ShownChip(), -1);
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, money);
+    EXPECT_EQ(e.State.Bets_Played, bets - 1);
+}
+
+TEST_F(Import, LinesEndingInLfCrOrNothingAllWork) {
+    for (const std::string text : {"4\n5\n6", "4\r5\r6\r", "4\r\n5\r\n6\r\n", "\xEF\xBB\xBF" "4\n5\n6"}) {
+        LoadNumberFile(text);
+        ASSERT_TRUE(ClickImport()) << platform.LastMessage();
+        EXPECT_EQ(History(e), (std::vector<int>{4, 5, 6}));
+    }
+}
+
+TEST_F(Import, BadLineChangesNothing) {
+    struct Row {
+        const char* name;
+        std::string file;
+        std::string message;
+    };
+    const std::vector<Row> rows = {
+        {"blank line", "17\n\n5", "'' is not a valid integer value"},
+        {"letters", "17\nabc", "'abc' is not a valid integer value"},
+        {"fraction", "7.5", "'7.5' is not a valid integer value"},
+        {"leading blank", " 7", "' 7' is not a valid integer value"},
+        {"too large for 32 bits", "99999999999", "'99999999999' is not a valid integer value"},
+        {"above 36", "17\n40", "'40' is not a roulette number (0 to 36)"},
+        {"negative", "-5", "'-5' is not a roulette number (0 to 36)"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        e.Event([&] { e.ResetApp(); });
+        Spins({8, 9, 10, 11, 12});
+        const auto history = History(e);
+        const GameState before = e.State;
+        const int chip = ShownChip();
+        platform.messages.clear();
+
+        LoadNumberFile(row.file);
+        const Memo list = e.Import_List;
+        EXPECT_FALSE(ClickImport());
+        EXPECT_EQ(platform.LastMessage(), row.message);
+        EXPECT_EQ(History(e), history);
+        EXPECT_EQ(ShownChip(), chip);
+        EXPECT_EQ(e.State.Spins_Count, before.Spins_Count);
+        EXPECT_EQ(e.State.Bankroll, before.Bankroll);
+        EXPECT_EQ(e.State.DeepScan_Number, before.DeepScan_Number);
+        EXPECT_TRUE(e.Panel_Import.Visible);
+        EXPECT_EQ(e.Import_List, list);
+        Do([&] { e.Image_ClosePanel2Click(); });
+    }
+}
+
+TEST_F(Import, EmptyFileLeavesNothingToImport) {
+    LoadNumberFile("");
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
+    EXPECT_FALSE(e.Button_Process.Enabled);
+    EXPECT_TRUE(ClickImport());  // a click on the disabled button does nothing
+    EXPECT_TRUE(e.NumbersList.empty());
+}
+
+TEST_F(Import, UnreadableFileKeepsTheList) {
+    e.Import_List = {"1"};
+    Do([&] { e.Image_Import2Click(); });
+    platform.dialog_answers.push_back((dir / "no-such-file.txt").string());
+    Do([&] { e.Image_LoadFromFile2Click(); });
+    EXPECT_NE(platform.LastMessage().find("no-such-file.txt"), std::string::npos);
+    EXPECT_EQ(e.Import_List, Memo{"1"});
+}
+
+TEST_F(Import, PanelOpensOnlyWithoutAProgressRun) {
+    Spins({1, 2, 3, 4});
+    Do([&] { e.NumberClick(5); });  // the fifth spin starts a progress run
+    ASSERT_TRUE(e.TimerControl(TimerId::Mode2Timer).Enabled);
+    Do([&] { e.TimerTick(TimerId::Mode2Timer); });
+    ASSERT_EQ(e.State.Engine_Ready, 0);
+    Do([&] { e.Image_Import2Click(); });
+    EXPECT_FALSE(e.Panel_Import.Visible);
+    FinishRun();
+    e.Image_Settings2Click();
+    Do([&] { e.Image_Import2Click(); });
+    EXPECT_TRUE(e.Panel_Import.Visible);
+    EXPECT_EQ(e.ClientHeight, Engine::kClosedHeight);
+    EXPECT_FALSE(e.Image_Settings3.Visible);
+}
+
+// The import records every number as a hand entry would (history, strip,
+// deep scan); it does so without running the steps once per number.
+TEST_F(Import, MatchesRecordingEveryNumberByHand) {
+    std::mt19937 gen(7);
+    FakePlatform other_platform;
+    Engine reference(other_platform);
+    for (int round = 0; round < 40; ++round) {
+        e.Event([&] { e.ResetApp(); });
+        reference.Event([&] { reference.ResetApp(); });
+        const int before = static_cast<int>(gen() % 12);
+        for (int i = 0; i < before; ++i) {
+            const int n = static_cast<int>(gen() % 37);
+            e.CurrentNum.Tag = n;
+            e.CurrentNumber();
+            e.GameHistory();
+            e.DeepScan_Calc();
+            reference.CurrentNum.Tag = n;
+            reference.CurrentNumber();
+            reference.GameHistory();
+            reference.DeepScan_Calc();
+        }
+        const int count = 1 + static_cast<int>(gen() % 30);
+        std::string file;
+        std::vector<int> numbers;
+        for (int i = 0; i < count; ++i) {
+            numbers.push_back(static_cast<int>(gen() % 37));
+            file += std::to_string(numbers.back()) + "\n";
+        }
+        LoadNumberFile(file);
+        ASSERT_TRUE(ClickImport());
+        reference.NumbersList.clear();
+        for (int n : numbers) {
+            reference.CurrentNum.Tag = n;
+            reference.CurrentNumber();
+            reference.GameHistory();
+            reference.DeepScan_Calc();
+        }
+        EXPECT_EQ(e.NumbersList, reference.NumbersList);
+        EXPECT_EQ(e.N_Count.Text, reference.N_Count.Text);
+        EXPECT_EQ(e.Settings_Data, reference.Settings_Data);
+        EXPECT_EQ(e.CurrentNum.Tag, reference.CurrentNum.Tag);
+        EXPECT_EQ(e.State.DeepScan_Number, reference.State.DeepScan_Number);
+        EXPECT_EQ(e.State.DeepScan_Family, reference.State.DeepScan_Family);
+        EXPECT_EQ(e.State.DeepScan_Step, reference.State.DeepScan_Step);
+        for (std::size_t k = 0; k < 9; ++k) {
+            EXPECT_EQ(e.HisNum[k].Caption, reference.HisNum[k].Caption) << "slot " << k + 1;
+            EXPECT_EQ(e.HisNum[k].Colour, reference.HisNum[k].Colour) << "slot " << k + 1;
+        }
+        EXPECT_EQ(e.HisNum[0].Tag, reference.HisNum[0].Tag);
+    }
+}
+
+// ---- Export -------------------------------------------------------------------------------
+
+TEST_F(Import, ExportWritesCrLfLinesAndImportsBack) {
+    Spins({17, 0, 32});
+    const fs::path file = dir / "history.txt";
+    platform.dialog_answers.push_back(file.string());
+    Do([&] { e.Image_Export2Click(); });
+    EXPECT_EQ(ReadFile(file), "17\r\n0\r\n32\r\n");
+
+    Do([&] { e.ResetApp(); });
+    Do([&] { e.Image_Import2Click(); });
+    platform.dialog_answers.push_back(file.string());
+    Do([&] { e.Image_LoadFromFile2Click(); });
+    ASSERT_TRUE(ClickImport());
+    EXPECT_EQ(History(e), (std::vector<int>{17, 0, 32}));
+}
+
+TEST_F(Import, ExportOfAnEmptyHistoryWritesAnEmptyFile) {
+    const fs::path file = dir / "empty.txt";
+    WriteFile(file, "old content");
+    platform.dialog_answers.push_back(file.string());
+    Do([&] { e.Image_Export2Click(); });
+    EXPECT_EQ(ReadFile(file), "");
+}
+
+TEST_F(Import, FailedExportKeepsTheOldFile) {
+    Spins({1, 2});
+    const fs::path file = dir / "kept.txt";
+    WriteFile(file, "5\r\n");
+    platform.dialog_answers.push_back((dir / "no-folder" / "x.txt").string());
+    Do([&] { e.Image_Export2Click(); });
+    EXPECT_NE(platform.LastMessage().find("Cannot create file"), std::string::npos);
+    // A folder cannot be replaced by the export either.
+    platform.dialog_answers.push_back(dir.string());
+    Do([&] { e.Image_Export2Click(); });
+    EXPECT_EQ(platform.messages.size(), 2U);
+    EXPECT_EQ(ReadFile(file), "5\r\n");
+    for (const auto& entry : fs::directory_iterator(dir))
+        EXPECT_EQ(entry.path().filename().string().rfind(".kept", 0), std::string::npos)
+            << "temporary file left behind";
+}
+
+TEST_F(Import, ExportDuringAProgressRunDoesNothing) {
+    Spins({1, 2, 3, 4});
+    Do([&] { e.NumberClick(5); });
+    Do([&] { e.TimerTick(TimerId::Mode2Timer); });
+    ASSERT_EQ(e.State.Engine_Ready, 0);
+    platform.dialog_answers.push_back((dir / "x.txt").string());
+    Do([&] { e.Image_Export2Click(); });
+    EXPECT_TRUE(platform.dialogs.empty());
+    EXPECT_FALSE(fs::exists(dir / "x.txt"));
+}
+
+TEST_F(Import, RealSpinSeriesImport) {
+    const fs::path series = fs::path(ROTACLE_TEST_DATA) / "spins" / "series1.txt";
+    const auto lines = ReadLines(series.string());
+    ASSERT_GT(lines.size(), 400U);
+    Do([&] { e.Image_Import2Click(); });
+    platform.dialog_answers.push_back(series.string());
+    Do([&] { e.Image_LoadFromFile2Click(); });
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (" + std::to_string(lines.size()) + ")");
+    ASSERT_TRUE(ClickImport()) << platform.LastMessage();
+    ASSERT_EQ(e.NumbersList.size(), lines.size());
+    EXPECT_EQ(std::to_string(e.NumbersList.back()), lines.back());
+    EXPECT_EQ(e.HisNum[0].Caption, lines.back());
+    EXPECT_EQ(e.HisNum[7].Caption, lines[lines.size() - 8]);
+}
+
+}  // namespace
+}  // namespace rotacle::test

@@ -1,0 +1,196 @@
+// The session driver in-process: script grammar, malformed lines, errors in
+// the state line, virtual time and the quiet mode.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "io/text_file.h"
+#include "tools/session.h"
+
+namespace rotacle::sim {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct Result {
+    int exit_code = 0;
+    std::vector<json> lines;
+    std::string err;
+};
+
+Result RunSim(const std::string& script, bool quiet = false, const fs::path& base = fs::temp_directory_path()) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    Result r;
+    r.exit_code = RunScript(in, base, out, err, quiet);
+    for (const auto& line : SplitLines(out.str())) r.lines.push_back(json::parse(line));
+    r.err = err.str();
+    return r;
+}
+
+TEST(SessionDriver, StateLineCarriesTheContractKeys) {
+    const Result r = RunSim("spin 5\n");
+    ASSERT_EQ(r.exit_code, 0);
+    ASSERT_EQ(r.lines.size(), 1u);
+    const json& j = r.lines[0];
+    for (const char* key :
+         {"line", "Spins_Count", "Undo_Counter", "Engine_Ready", "Game_Mode", "Matrix_Pending", "Bet_Field",
+          "Bankroll", "Bet_Size", "Reset_Target", "Profit_Target", "Losses_Amount", "Wins_Amount",
+          "Phase_Threshold", "Phase_Base", "Losses_Units", "Wins_Units", "Rules_Edit_Flag", "Flat_Index",
+          "Bets_Played", "Wins_Count", "Wins_In_Row", "Losses_Count", "Losses_In_Row", "Units_Drawdown",
+          "Units_Profit", "Miss_Streak", "DeepScan_Number", "DeepScan_Family", "DeepScan_Step",
+          "Matrix_Bets_Played", "Pattern_Position", "history", "last", "strip", "chips", "undo_offered",
+          "Label_Bankroll", "Label_BetsPlayed"})
+        EXPECT_TRUE(j.contains(key)) << key;
+    EXPECT_FALSE(j.contains("error"));
+    EXPECT_EQ(j["line"], 1);
+    EXPECT_EQ(j["last"], 5);
+    EXPECT_EQ(j["strip"].size(), 9u);
+    EXPECT_EQ(j["strip"][0], "5");
+    EXPECT_EQ(j["chips"].size(), 6u);
+    EXPECT_EQ(j["Bankroll"].get<double>(), 1000.0);
+}
+
+TEST(SessionDriver, SkipsBlankAndCommentLinesButCountsThem) {
+    const Result r = RunSim("# a session\n\n   # indented comment\nspin 7\r\n\nundo\n");
+    ASSERT_EQ(r.lines.size(), 2u);
+    EXPECT_EQ(r.lines[0]["line"], 4);
+    EXPECT_EQ(r.lines[1]["line"], 6);
+    EXPECT_EQ(r.lines[1]["history"], 0);
+    EXPECT_TRUE(r.lines[1]["last"].is_null());
+}
+
+TEST(SessionDriver, EveryCommandRunsTheProgressToItsEnd) {
+    const Result r = RunSim("spin 5\nspin 17\nspin 32\nspin 1\nspin 2\nspin 1\n");
+    ASSERT_EQ(r.lines.size(), 6u);
+    const json& fifth = r.lines[4];
+    EXPECT_EQ(fifth["Engine_Ready"], 1);
+    EXPECT_EQ(fifth["Bet_Field"], 4);
+    EXPECT_EQ(fifth["chips"], json::parse("[false,false,false,true,false,false]"));
+    EXPECT_EQ(fifth["Bankroll"], 999);
+    EXPECT_EQ(fifth["Label_Bankroll"], "999");
+    const json& sixth = r.lines[5];
+    EXPECT_EQ(sixth["Flat_Index"], -18);
+    EXPECT_EQ(sixth["Bet_Size"], 2);
+    EXPECT_EQ(sixth["Bankroll"], 997);
+    EXPECT_EQ(sixth["Label_BetsPlayed"], "1");
+}
+
+TEST(SessionDriver, ErrorGoesIntoItsLineAndTheScriptGoesOn) {
+    const Result r = RunSim("set Init_Bet abc\nspin 3\n");
+    ASSERT_EQ(r.exit_code, 0);
+    ASSERT_EQ(r.lines.size(), 2u);
+    EXPECT_EQ(r.lines[0]["error"], "'abc' is not a valid floating point value");
+    EXPECT_FALSE(r.lines[1].contains("error"));
+    EXPECT_EQ(r.lines[1]["history"], 1);
+}
+
+TEST(SessionDriver, TypeStopsAtTheFirstError) {
+    Session s(fs::temp_directory_path());
+    ASSERT_TRUE(s.RunLine("set Init_Bet ", 1));
+    EXPECT_EQ(s.engine().Init_Bet.Text, "");
+    ASSERT_TRUE(s.RunLine("type Test_Bank 55", 2));
+    EXPECT_EQ(s.engine().Test_Bank.Text, "10005") << "the second key is not sent";
+    ASSERT_TRUE(s.platform().error.has_value());
+    EXPECT_EQ(*s.platform().error, "'' is not a valid floating point value");
+}
+
+TEST(SessionDriver, TypeFiltersKeysAndTakesBackspace) {
+    Session s(fs::temp_directory_path());
+    ASSERT_TRUE(s.RunLine("type Test_Bank \b\b\b\b12,5x.", 1));
+    EXPECT_EQ(s.engine().Test_Bank.Text, "12.5");
+    EXPECT_EQ(s.engine().State.Bankroll, 12.5);
+    EXPECT_FALSE(s.platform().error.has_value());
+}
+
+TEST(SessionDriver, ClicksThatTheWindowWouldNotTakeDoNothing) {
+    Session s(fs::temp_directory_path());
+    Engine& e = s.engine();
+    s.RunLine("undo", 1);  // not offered yet
+    s.RunLine("skip", 2);  // no bet shown
+    EXPECT_EQ(e.State.Bankroll, 1000);
+    s.RunLine("spin 9", 3);
+    s.RunLine("spin 10", 4);
+    s.RunLine("undo", 5);
+    ASSERT_EQ(e.NumbersList.size(), 1u);
+    s.RunLine("spin 10", 6);  // the cell of the number taken back is hidden
+    EXPECT_EQ(e.NumbersList.size(), 1u);
+    EXPECT_EQ(e.State.Undo_Counter, 0);
+    s.RunLine("select Search_Pattern 1", 7);  // a disabled list
+    EXPECT_EQ(e.Search_Pattern.ItemIndex, 0);
+    s.RunLine("select GameModes 7", 8);  // outside the list
+    EXPECT_EQ(e.Focus, "");
+}
+
+struct BadLine {
+    const char* line;
+    const char* what;
+};
+
+class MalformedLine : public ::testing::TestWithParam<BadLine> {};
+
+TEST_P(MalformedLine, StopsWithExitCodeTwoNamingTheLine) {
+    const Result r = RunSim(std::string("spin 1\n\n") + GetParam().line + "\nspin 2\n");
+    EXPECT_EQ(r.exit_code, 2);
+    ASSERT_EQ(r.lines.size(), 1u) << "the lines before it are reported, none after";
+    EXPECT_NE(r.err.find("line 3"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(GetParam().what), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, MalformedLine,
+    ::testing::Values(BadLine{"spin 37", "0..36"}, BadLine{"spin", "0..36"}, BadLine{"spin -1", "0..36"},
+                      BadLine{"spin x", "0..36"}, BadLine{"spin 1 2", "0..36"}, BadLine{"spin 100", "0..36"},
+                      BadLine{"set Bogus 1", "Bogus"}, BadLine{"set Init_Bet", "VALUE"}, BadLine{"set", "NAME"},
+                      BadLine{"type Nope 12", "Nope"}, BadLine{"check ShowBetSize 2", "0 or 1"},
+                      BadLine{"check Nope 1", "Nope"}, BadLine{"select GameModes x", "INDEX"},
+                      BadLine{"trend Green", "Green"}, BadLine{"trend", "FIELD"},
+                      BadLine{"load-settings", "PATH"}, BadLine{"frobnicate", "frobnicate"},
+                      BadLine{"undo now", "undo"}, BadLine{"Spin 1", "Spin"}));
+
+TEST(SessionDriver, QuietPrintsOnlyTheLastState) {
+    Result r = RunSim("spin 1\nspin 2\n# end\n", true);
+    ASSERT_EQ(r.lines.size(), 1u);
+    EXPECT_EQ(r.lines[0]["line"], 2);
+    EXPECT_EQ(r.lines[0]["history"], 2);
+
+    r = RunSim("spin 1\nbogus\n", true);
+    EXPECT_EQ(r.exit_code, 2);
+    ASSERT_EQ(r.lines.size(), 1u) << "the last good state is still printed";
+    EXPECT_EQ(r.lines[0]["line"], 1);
+
+    r = RunSim("# nothing\n", true);
+    EXPECT_EQ(r.exit_code, 0);
+    EXPECT_TRUE(r.lines.empty());
+}
+
+TEST(SessionDriver, SettingsPathsAreRelativeToTheScript) {
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "session_paths";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const Result r = RunSim("set SafeLevel 3\nsave-settings my settings.rtk\nset SafeLevel 0\nload-settings my settings.rtk\n",
+                         false, dir);
+    ASSERT_EQ(r.exit_code, 0);
+    EXPECT_TRUE(fs::exists(dir / "my settings.rtk"));
+    ASSERT_EQ(r.lines.size(), 4u);
+    for (const auto& j : r.lines) EXPECT_FALSE(j.contains("error")) << j.dump();
+    const auto saved = ReadLines((dir / "my settings.rtk").string());
+    ASSERT_EQ(saved.size(), 31u);
+    EXPECT_EQ(saved[18], "3");
+    fs::remove_all(dir);
+}
+
+TEST(SessionDriver, TimersTieWithTheDisplayRefreshFirst) {
+    // With the safety level on, the lamp timer runs too; its ticks must not
+    // keep the driver from ending a command.
+    const Result r = RunSim("set SafeLevel 2\nspin 1\nspin 2\nspin 3\nspin 4\nspin 5\nspin 6\n");
+    ASSERT_EQ(r.lines.size(), 7u);
+    EXPECT_EQ(r.lines[6]["Engine_Ready"], 1);
+    EXPECT_EQ(r.lines[6]["Spins_Count"], 6);
+}
+
+}  // namespace
+}  // namespace rotacle::sim

@@ -1,0 +1,355 @@
+// The settings record and its writers, and the settings file: save, the load
+// order, clamping, "fire only on change", and files of any content.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+
+#include "io/text_file.h"
+#include "support/table.h"
+
+namespace rotacle::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const Memo kDefaultRecord = {"//line1", "1", "0", "0", "", "//Betting system", "1", "1", "0", "1", "1",
+                             "1",       "1", "1", "", "//line3", "1", "1", "0", "", "//adaptive settings",
+                             "1",       "0", "5", "0", "0", "1", "", "//line5", "0", "3"};
+
+class Settings : public Table {
+protected:
+    void SetUp() override {
+        dir = fs::path(ROTACLE_TEST_SCRATCH) /
+              ("settings_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string WriteFile(const std::string& name, const std::string& bytes) {
+        const auto p = (dir / name).string();
+        std::ofstream(p, std::ios::binary) << bytes;
+        return p;
+    }
+    std::string WriteRecord(const std::string& name, const Memo& lines) {
+        std::string text;
+        for (const auto& l : lines) text += l + "\r\n";
+        return WriteFile(name, text);
+    }
+    static std::string ReadFile(const std::string& path) { return ReadFileText(path); }
+    bool Load(const std::string& path) {
+        return Do([&] { e.LoadSettingsFile(path); });
+    }
+    bool Save(const std::string& path) {
+        return Do([&] { e.SaveSettingsFile(path); });
+    }
+
+    fs::path dir;
+};
+
+TEST_F(Settings, DefaultRecordDiffersFromTheControls) {
+    EXPECT_EQ(e.Settings_Data, kDefaultRecord);
+    EXPECT_EQ(e.BetStrategy.ItemIndex, 5);
+    EXPECT_EQ(e.Losses_Type.ItemIndex, 0);
+    EXPECT_FALSE(e.Get_Minimal_Profit.Checked);
+    EXPECT_TRUE(e.ChBx_Until_Profit.Checked);
+}
+
+struct WriterRow {
+    const char* name;
+    std::function<void(Engine&)> edit;
+    std::map<std::size_t, std::string> lines;
+};
+
+TEST_F(Settings, EachWriterSetsItsLinesOnly) {
+    const std::vector<WriterRow> rows = {
+        {"safe level", [](Engine& x) { x.SetSafeLevelPosition(4); }, {{18, "4"}}},
+        {"initial bet", [](Engine& x) { x.SetEditText(EditId::Init_Bet, "2.5"); },
+         {{1, "2.5"}, {3, "5"}, {9, "2.5"}, {13, "2.5"}}},
+        {"loss threshold", [](Engine& x) { x.SetSpinValue(SpinId::Losses_HowMuch, 3); }, {{3, "5"}, {6, "3"}}},
+        {"win threshold", [](Engine& x) { x.SetSpinValue(SpinId::Wins_HowMuch, 2); }, {{3, "5"}, {10, "2"}}},
+        {"minimal profit off", [](Engine& x) {
+             x.SetChecked(CheckId::Get_Minimal_Profit, true);
+             x.SetChecked(CheckId::Get_Minimal_Profit, false);
+         }, {{16, "0"}}},
+        {"n count", [](Engine& x) { x.SetSpinValue(SpinId::N_Count, 7); }, {{21, "7"}}},
+        {"search pattern", [](Engine& x) {
+             x.Search_Pattern.Enabled = true;
+             x.SelectItem(ComboId::Search_Pattern, 1);
+         }, {{22, "1"}}},
+        {"play bets", [](Engine& x) { x.SetSpinValue(SpinId::Play_Bets, 9); }, {{23, "9"}}},
+        {"fixed number", [](Engine& x) { x.SetChecked(CheckId::ChBx_Fixed_Number, true); }, {{24, "1"}}},
+        {"until profit box", [](Engine& x) { x.SetChecked(CheckId::ChBx_Until_Profit, false); }, {{25, "0"}}},
+        {"until profit", [](Engine& x) { x.SetSpinValue(SpinId::Until_Profit, 6); }, {{26, "6"}}},
+        {"phase box", [](Engine& x) { x.SetChecked(CheckId::ChBx_Phase_Correction, true); }, {{29, "1"}}},
+        {"phase step", [](Engine& x) { x.SetSpinValue(SpinId::Phase_Correction_Value, 4); }, {{30, "4"}}},
+        {"no writer", [](Engine& x) {
+             x.SelectItem(ComboId::GameModes, 0);
+             x.SelectItem(ComboId::Losses_Type, 2);
+             x.SelectItem(ComboId::Wins_Action, 3);
+             x.SelectItem(ComboId::BetStrategy, 2);
+             x.SetChecked(CheckId::Bet_Automatic_Reset, false);
+             x.SetChecked(CheckId::ShowBetSize, false);
+             x.Trend_1Click(2);
+         }, {}},
+    };
+    for (const auto& row : rows) {
+        FakePlatform p;
+        Engine eng(p);
+        row.edit(eng);
+        Memo want = kDefaultRecord;
+        for (const auto& [line, text] : row.lines) want[line] = text;
+        EXPECT_EQ(eng.Settings_Data, want) << row.name;
+    }
+}
+
+TEST_F(Settings, WritingALineTheRecordLacksChangesNothing) {
+    e.Settings_Data.resize(5);
+    e.SetSafeLevelPosition(3);
+    EXPECT_EQ(e.Settings_Data.size(), 5u);
+    EXPECT_EQ(e.SettingsLine(18), "");
+}
+
+TEST_F(Settings, SaveWritesTheRecordWithCrLf) {
+    const auto path = (dir / "a.rtk").string();
+    e.SetSafeLevelPosition(4);
+    ASSERT_TRUE(Save(path));
+    std::string want;
+    for (std::size_t i = 0; i < kDefaultRecord.size(); ++i) want += (i == 18 ? "4" : kDefaultRecord[i]) + "\r\n";
+    EXPECT_EQ(ReadFile(path), want);
+}
+
+TEST_F(Settings, SaveRightAfterStartThenLoad) {
+    const auto path = (dir / "start.rtk").string();
+    ASSERT_TRUE(Save(path));
+    ASSERT_TRUE(Load(path));
+    EXPECT_EQ(e.BetStrategy.Text(), "CUSTOM");
+    EXPECT_EQ(e.Losses_Type.Text(), "Losses In A Row");
+    EXPECT_EQ(e.Wins_Type.Text(), "Wins In A Row");
+    EXPECT_TRUE(e.Get_Minimal_Profit.Checked);
+    EXPECT_FALSE(e.ChBx_Until_Profit.Checked);
+    EXPECT_TRUE(e.Bet_Automatic_Reset.Checked);
+    EXPECT_EQ(e.Wins_Action.Text(), "ADD to bet:") << "the action lists snap back";
+    EXPECT_EQ(e.GameModes.Text(), "SMART 2025");
+    EXPECT_EQ(e.State.Rules_Edit_Flag, 0);
+    EXPECT_EQ(e.Settings_Data, kDefaultRecord);
+}
+
+TEST_F(Settings, NewInitialBetStillGivesTheFileValuesOfLinesNineThirteenAndThree) {
+    Memo file = kDefaultRecord;
+    file[1] = "2";
+    file[3] = "1";
+    file[9] = "3";
+    file[13] = "4";
+    ASSERT_TRUE(Load(WriteRecord("bet.rtk", file)));
+    EXPECT_EQ(e.Init_Bet.Text, "2");
+    EXPECT_EQ(e.Losses_ActionValue.Text, "3");
+    EXPECT_EQ(e.Wins_ActionValue.Text, "4");
+    EXPECT_EQ(e.BetStrategy.Text(), "Martingale (x2 on loss)");
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
+    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 3);
+    EXPECT_DOUBLE_EQ(e.State.Wins_Amount, 4);
+    EXPECT_EQ(e.State.Losses_Units, 1);
+    EXPECT_EQ(e.State.Wins_Units, 2);
+    EXPECT_EQ(e.Settings_Data, file);
+
+    // The next rule edit after the load switches the strategy to CUSTOM.
+    e.SetSpinValue(SpinId::Losses_HowMuch, 2);
+    EXPECT_EQ(e.BetStrategy.Text(), "CUSTOM");
+}
+
+TEST_F(Settings, InitialBetChangeRunsOnLoadEvenWhenEqual) {
+    e.State.Bet_Size = 5;
+    ASSERT_TRUE(Load(WriteRecord("same.rtk", kDefaultRecord)));
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+}
+
+TEST_F(Settings, OtherValuesFireOnlyWhenChanged) {
+    e.State.Profit_Target = 5000;
+    Memo file = kDefaultRecord;
+    file[25] = "0";
+    ASSERT_TRUE(Load(WriteRecord("same.rtk", file)));
+    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 5000) << "line 26 equals the control: no change operation";
+    file[26] = "2";
+    ASSERT_TRUE(Load(WriteRecord("two.rtk", file)));
+    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 1002);
+}
+
+TEST_F(Settings, ValuesAreClampedAndIndicesOutsideAListSelectNothing) {
+    Memo file = kDefaultRecord;
+    file[6] = "0";
+    file[7] = "9";
+    file[8] = "4";
+    file[18] = "15";
+    file[21] = "-5";
+    file[23] = "-3";
+    ASSERT_TRUE(Load(WriteRecord("clamp.rtk", file)));
+    EXPECT_EQ(e.Losses_HowMuch.Text, "1");
+    EXPECT_EQ(e.Losses_Type.ItemIndex, -1);
+    EXPECT_EQ(e.Losses_Type.Text(), "");
+    EXPECT_EQ(e.Losses_Action.Text(), "ADD to bet:");
+    EXPECT_EQ(e.SafeLevel.Position, 10);
+    EXPECT_EQ(e.N_Count.Text, "1");
+    EXPECT_EQ(e.Play_Bets.Text, "-3") << "Play_Bets has no limits";
+    EXPECT_EQ(e.Settings_Data[7], "9") << "the record keeps the file";
+}
+
+TEST_F(Settings, LoadedLossTypeGovernsTheRule) {
+    Memo file = kDefaultRecord;
+    file[6] = "2";
+    ASSERT_TRUE(Load(WriteRecord("row.rtk", file)));
+    ASSERT_EQ(e.Losses_Type.Text(), "Losses In A Row");
+    e.State.Spins_Count = 6;
+    e.State.Reset_Target = 1e9;
+    e.State.Bet_Field = 3;
+    e.Chip[2].Visible = true;
+    for (int n : {2, 1, 2}) {  // lose, win, lose: no row of two
+        e.CurrentNum.Tag = n;
+        e.WinLose();
+    }
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2) << "only the win rule has added";
+    e.CurrentNum.Tag = 4;
+    e.WinLose();
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 3);
+}
+
+TEST_F(Settings, TenLinesApplyOneToNineAndStopAtTen) {
+    Memo file(kDefaultRecord.begin(), kDefaultRecord.begin() + 10);
+    file[1] = "2";
+    file[6] = "3";
+    file[9] = "5";
+    EXPECT_FALSE(Load(WriteRecord("ten.rtk", file)));
+    EXPECT_EQ(platform.LastMessage(), "'' is not a valid integer value");
+    EXPECT_EQ(e.Init_Bet.Text, "2");
+    EXPECT_EQ(e.Losses_HowMuch.Text, "3");
+    EXPECT_EQ(e.Losses_ActionValue.Text, "5");
+    EXPECT_EQ(e.Wins_HowMuch.Text, "1");
+    EXPECT_EQ(e.State.Rules_Edit_Flag, 1) << "the flag is not cleared by a failed load";
+    EXPECT_EQ(e.Settings_Data.size(), 10u);
+    const auto out = (dir / "out.rtk").string();
+    ASSERT_TRUE(Save(out));
+    EXPECT_EQ(SplitLines(ReadFile(out)).size(), 10u);
+}
+
+TEST_F(Settings, MissingFlagLinesUncheckTheirBoxes) {
+    Memo file(kDefaultRecord.begin(), kDefaultRecord.begin() + 17);  // lines 0 .. 16
+    EXPECT_FALSE(Load(WriteRecord("seventeen.rtk", file)));
+    EXPECT_EQ(platform.LastMessage(), "'' is not a valid integer value");
+    EXPECT_TRUE(e.Get_Minimal_Profit.Checked);
+    EXPECT_TRUE(e.Bet_Automatic_Reset.Checked) << "its click resets the bets and checks it again";
+}
+
+TEST_F(Settings, ThirtySecondLineIsKeptAndWrittenBack) {
+    Memo file = kDefaultRecord;
+    file.push_back("extra line");
+    ASSERT_TRUE(Load(WriteRecord("extra.rtk", file)));
+    e.SetSafeLevelPosition(2);
+    const auto out = (dir / "out.rtk").string();
+    ASSERT_TRUE(Save(out));
+    const Memo saved = SplitLines(ReadFile(out));
+    ASSERT_EQ(saved.size(), 32u);
+    EXPECT_EQ(saved[31], "extra line");
+    EXPECT_EQ(saved[18], "2");
+}
+
+TEST_F(Settings, LineEndsOfEveryKindAreRead) {
+    std::string text;
+    for (std::size_t i = 0; i < kDefaultRecord.size(); ++i)
+        text += kDefaultRecord[i] + (i % 3 == 0 ? "\n" : i % 3 == 1 ? "\r" : "\r\n");
+    ASSERT_TRUE(Load(WriteFile("mixed.rtk", text)));
+    EXPECT_EQ(e.Settings_Data, kDefaultRecord);
+}
+
+struct BadFileRow {
+    const char* name;
+    std::string content;
+    std::string message;
+};
+
+class BadSettingsFile : public Settings, public ::testing::WithParamInterface<BadFileRow> {};
+
+TEST_P(BadSettingsFile, GivesTheErrorOfTheFirstFailingStep) {
+    const BadFileRow& r = GetParam();
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_FALSE(Load(WriteFile("bad.rtk", r.content)));
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.LastMessage(), r.message);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_NE(e.State.Rules_Edit_Flag, 0);
+    // The engine goes on working afterwards.
+    for (int n = 1; n <= 7; ++n) Spin(n);
+    EXPECT_TRUE(std::isfinite(e.State.Bankroll));
+}
+
+std::string WithLine(std::size_t index, const std::string& value) {
+    Memo lines = kDefaultRecord;
+    lines[index] = value;
+    std::string text;
+    for (const auto& l : lines) text += l + "\r\n";
+    return text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadSettingsFile,
+    ::testing::Values(
+        BadFileRow{"empty", "", "'' is not a valid integer value"},
+        BadFileRow{"binary", std::string("\x00\x01\x02\xff\r\n\x80\xfe\x01" "bin\r\n\x7f\x00", 16),
+                   "'\x80\xfe\x01" "bin' is not a valid floating point value"},
+        BadFileRow{"big whole number", WithLine(6, "99999999999"), "'99999999999' is not a valid integer value"},
+        BadFileRow{"exponent", WithLine(2, "1e3"), "'1e3' is not a valid integer value"},
+        BadFileRow{"decimal", WithLine(18, "2.0"), "'2.0' is not a valid integer value"},
+        BadFileRow{"blank in a number", WithLine(30, " 3"), "' 3' is not a valid integer value"},
+        BadFileRow{"text initial bet", WithLine(1, "abc"), "'abc' is not a valid floating point value"},
+        BadFileRow{"ten megabytes in one line", "//line1\r\n" + std::string(10 * 1024 * 1024, '7'),
+                   "'" + std::string(10 * 1024 * 1024, '7') + "' is not a valid floating point value"},
+        BadFileRow{"single space win amount", WithLine(13, " "), "' ' is not a valid floating point value"}),
+    [](const auto& row) {
+        std::string n = row.param.name;
+        for (auto& c : n)
+            if (c == ' ') c = '_';
+        return n;
+    });
+
+TEST_F(Settings, TenMegabytesOfLinesLoadsWhole) {
+    std::string text;
+    text.reserve(10 * 1024 * 1024);
+    while (text.size() < 10 * 1024 * 1024) text += "1\r\n";
+    const auto start = std::chrono::steady_clock::now();
+    ASSERT_TRUE(Load(WriteFile("big.rtk", text)));
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+    EXPECT_EQ(e.Settings_Data.size(), text.size() / 3);
+    EXPECT_EQ(e.BetStrategy.Text(), "Martingale (x2 on loss)");
+    EXPECT_EQ(e.Losses_Type.Text(), "Losses In A Row");
+    EXPECT_EQ(e.Phase_Correction_Value.Text, "1");
+}
+
+TEST_F(Settings, UnreadableFileLeavesTheRecord) {
+    e.SetSafeLevelPosition(3);
+    const Memo before = e.Settings_Data;
+    EXPECT_FALSE(Load((dir / "missing.rtk").string()));
+    EXPECT_EQ(platform.LastMessage().rfind("Cannot open file", 0), 0u) << platform.LastMessage();
+    EXPECT_FALSE(Load(dir.string()));
+    EXPECT_EQ(e.Settings_Data, before);
+    EXPECT_EQ(e.SafeLevel.Position, 3);
+}
+
+TEST_F(Settings, FailedSaveLeavesTheOldFile) {
+    const auto path = WriteFile("keep.rtk", "old\r\n");
+    EXPECT_FALSE(Save((dir / "no" / "such" / "folder.rtk").string()));
+    EXPECT_EQ(platform.LastMessage().rfind("Cannot create file", 0), 0u) << platform.LastMessage();
+    EXPECT_FALSE(Save(dir.string()));
+    EXPECT_EQ(ReadFile(path), "old\r\n");
+    ASSERT_TRUE(Save(path));
+    EXPECT_EQ(SplitLines(ReadFile(path)), kDefaultRecord);
+    for (const auto& entry : fs::directory_iterator(dir))
+        EXPECT_EQ(entry.path().filename().string().find(".keep.rtk"), std::string::npos)
+            << "no temporary file is left behind";
+}
+
+}  // namespace
+}  // namespace rotacle::test

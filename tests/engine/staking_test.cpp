@@ -1,0 +1,299 @@
+// The loss-side and win-side staking rules: every type and action, the
+// "Check WINS" gate, the value handlers, the list snap-back and the key filter.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "support/table.h"
+
+namespace rotacle::test {
+namespace {
+
+enum { kLosses = 0, kLossesInARow = 1, kUnitsDrawdown = 2 };
+enum { kWins = 0, kWinsInARow = 1, kUnitsOfProfit = 2 };
+enum { kAdd = 0, kSubtract = 1, kMultiply = 2, kDivide = 3, kSet = 4, kCheckWins = 5 };
+constexpr int kLossDoNothing = 6;
+constexpr int kWinDoNothing = 5;
+
+// Settles spins on a bet on Red, placed or virtual, with the cycle target out
+// of reach so that only the rules move the stake.
+class Rules : public Table {
+protected:
+    void SetUp() override {
+        e.State.Spins_Count = 6;
+        e.State.Reset_Target = 1e9;
+    }
+    void Settle(bool win, bool placed = true) {
+        e.State.Bet_Field = 3;
+        e.Chip[2].Visible = placed;
+        e.CurrentNum.Tag = win ? 1 : 2;
+        Do([&] { e.WinLose(); });
+    }
+    void LossRule(int how_much, int type, int action, const char* amount) {
+        e.SetSpinValue(SpinId::Losses_HowMuch, how_much);
+        SetLossRule(type, action);
+        e.SetEditText(EditId::Losses_ActionValue, amount);
+    }
+    void WinRule(int how_much, int type, int action, const char* amount) {
+        e.SetSpinValue(SpinId::Wins_HowMuch, how_much);
+        SetWinRule(type, action);
+        e.SetEditText(EditId::Wins_ActionValue, amount);
+    }
+};
+
+struct ActionRow {
+    const char* name;
+    int action;
+    const char* amount;
+    double stake;
+    double expected;
+};
+
+class LossAction : public Rules, public ::testing::WithParamInterface<ActionRow> {};
+
+TEST_P(LossAction, AppliesToTheStake) {
+    const ActionRow r = GetParam();
+    LossRule(1, kLosses, r.action, r.amount);
+    e.State.Bet_Size = r.stake;
+    Settle(false);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, r.expected) << r.name;
+    EXPECT_TRUE(std::isfinite(e.State.Bet_Size));
+    const bool gate = r.action == kCheckWins;
+    EXPECT_EQ(e.State.Losses_Count, gate ? 1 : 0) << "the rule clears its counters unless it gates";
+    EXPECT_EQ(e.State.Losses_In_Row, gate ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, LossAction,
+    ::testing::Values(ActionRow{"add", kAdd, "1", 3, 4}, ActionRow{"subtract", kSubtract, "1", 3, 2},
+                      ActionRow{"subtract floors at the initial bet", kSubtract, "5", 3, 1},
+                      ActionRow{"multiply", kMultiply, "2", 3, 6}, ActionRow{"divide", kDivide, "2", 6, 3},
+                      ActionRow{"divide floors at the initial bet", kDivide, "4", 3, 1},
+                      ActionRow{"divide by zero keeps the stake", kDivide, "0", 3, 3},
+                      ActionRow{"set", kSet, "7", 3, 7}, ActionRow{"check wins", kCheckWins, "9", 3, 3},
+                      ActionRow{"do nothing", kLossDoNothing, "9", 3, 3}));
+
+class WinAction : public Rules, public ::testing::WithParamInterface<ActionRow> {};
+
+TEST_P(WinAction, AppliesToTheStake) {
+    const ActionRow r = GetParam();
+    WinRule(1, kWins, r.action, r.amount);
+    e.State.Bet_Size = r.stake;
+    Settle(true);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, r.expected) << r.name;
+    EXPECT_EQ(e.State.Wins_Count, 0);
+    EXPECT_EQ(e.State.Wins_In_Row, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, WinAction,
+    ::testing::Values(ActionRow{"add", kAdd, "1", 3, 4}, ActionRow{"subtract", kSubtract, "1", 3, 2},
+                      ActionRow{"subtract floors at the amount", kSubtract, "2", 3, 2},
+                      ActionRow{"multiply", kMultiply, "2", 3, 6}, ActionRow{"divide", kDivide, "2", 6, 3},
+                      ActionRow{"divide floors at the amount", kDivide, "4", 3, 4},
+                      ActionRow{"divide by zero keeps the stake", kDivide, "0", 3, 3},
+                      ActionRow{"set", kSet, "5", 3, 5}, ActionRow{"do nothing", kWinDoNothing, "9", 3, 3}));
+
+TEST_F(Rules, EverySecondLossDoublesWithLossesTwo) {
+    LossRule(2, kLosses, kMultiply, "2");
+    std::vector<double> stakes;
+    std::vector<int> counts;
+    for (int i = 0; i < 4; ++i) {
+        Settle(false);
+        stakes.push_back(e.State.Bet_Size);
+        counts.push_back(e.State.Losses_Count);
+    }
+    EXPECT_EQ(stakes, (std::vector<double>{1, 2, 2, 4}));
+    EXPECT_EQ(counts, (std::vector<int>{1, 0, 1, 0}));
+}
+
+TEST_F(Rules, LossesInARowNeedAnUnbrokenRow) {
+    LossRule(3, kLossesInARow, kAdd, "1");
+    for (bool win : {false, false, true, false}) Settle(win);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2) << "only the win rule added";
+    EXPECT_EQ(e.State.Losses_Count, 3);
+
+    FakePlatform p;
+    Engine counted(p);
+    counted.State.Spins_Count = 6;
+    counted.State.Reset_Target = 1e9;
+    counted.State.Bet_Field = 3;
+    counted.Chip[2].Visible = true;
+    counted.SetSpinValue(SpinId::Losses_HowMuch, 3);
+    for (int n : {2, 4, 1, 6}) {
+        counted.CurrentNum.Tag = n;
+        counted.WinLose();
+    }
+    EXPECT_DOUBLE_EQ(counted.State.Bet_Size, 3) << "\"Losses\" fires on the fourth bet";
+    EXPECT_EQ(counted.State.Losses_Count, 0);
+}
+
+TEST_F(Rules, UnitsDrawdownCountsVirtualLossesToo) {
+    LossRule(3, kUnitsDrawdown, kAdd, "5");
+    Settle(false, false);
+    Settle(false, false);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1) << "virtual losses never apply a rule";
+    Settle(false, true);  // drawdown 3 on a placed loss
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 6);
+    EXPECT_EQ(e.State.Units_Drawdown, 0);
+    EXPECT_EQ(e.State.Units_Profit, 0);
+    EXPECT_EQ(e.State.Losses_Count, 0);
+}
+
+TEST_F(Rules, WinsInARowAndWins) {
+    WinRule(2, kWinsInARow, kAdd, "1");
+    for (bool win : {true, false, true}) Settle(win);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2) << "the loss rule added; the broken row did not fire";
+    Settle(true);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 3);
+    EXPECT_EQ(e.State.Wins_In_Row, 0);
+    EXPECT_EQ(e.State.Wins_Count, 0);
+
+    WinRule(3, kWins, kSet, "10");
+    for (bool win : {true, false, true}) Settle(win);
+    EXPECT_EQ(e.State.Wins_Count, 2);
+    Settle(true);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 10);
+}
+
+TEST_F(Rules, UnitsOfProfitClearsEveryCounter) {
+    WinRule(2, kUnitsOfProfit, kAdd, "3");
+    Settle(true, false);
+    Settle(true, true);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 4);
+    EXPECT_EQ(e.State.Units_Profit, 0);
+    EXPECT_EQ(e.State.Units_Drawdown, 0);
+    EXPECT_EQ(e.State.Wins_Count, 0);
+}
+
+TEST_F(Rules, CheckWinsGateOpensAfterEnoughLosses) {
+    LossRule(2, kLosses, kCheckWins, "1");
+    WinRule(1, kWins, kSet, "1");
+    e.State.Bet_Size = 5;
+    Settle(false);
+    Settle(true);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 5) << "one loss: the gate stays shut";
+    EXPECT_EQ(e.State.Wins_Count, 0) << "the win counters are cleared anyway";
+    EXPECT_EQ(e.State.Losses_Count, 1);
+
+    Settle(false);
+    EXPECT_EQ(e.State.Losses_Count, 2) << "the gating loss rule keeps its counters";
+    Settle(true);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_EQ(e.State.Losses_Count, 0);
+    EXPECT_EQ(e.State.Losses_In_Row, 0);
+}
+
+TEST_F(Rules, CheckWinsOnDrawdownClearsOnlyTheUnits) {
+    LossRule(2, kUnitsDrawdown, kCheckWins, "1");
+    WinRule(1, kUnitsOfProfit, kAdd, "1");
+    Settle(false);
+    Settle(false);
+    EXPECT_EQ(e.State.Units_Drawdown, 0);
+    EXPECT_EQ(e.State.Losses_Count, 2);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    // The profit stage clears the drawdown first, so a drawdown gate never opens.
+    for (int i = 0; i < 3; ++i) Settle(true);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+}
+
+TEST_F(Rules, DoNothingStillClearsTheLossCounters) {
+    LossRule(2, kLosses, kLossDoNothing, "1");
+    Settle(false);
+    Settle(false);
+    EXPECT_EQ(e.State.Losses_Count, 0);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+}
+
+TEST_F(Rules, HugeMultiplicationKeepsTheStakeFinite) {
+    LossRule(1, kLosses, kMultiply, "1e300");
+    e.State.Bet_Size = 1e10;
+    Settle(false);
+    Settle(false);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1e10) << "an overflowing stake keeps the previous one";
+}
+
+using RuleInputs = Table;
+
+TEST_F(RuleInputs, AmountEditSetsAmountUnitsAndRecord) {
+    e.SetEditText(EditId::Losses_ActionValue, "3.5");
+    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 3.5);
+    EXPECT_EQ(e.State.Losses_Units, 3);
+    EXPECT_EQ(e.Settings_Data[9], "3.5");
+    EXPECT_EQ(e.Settings_Data[3], "5") << "the strategy index as it stands";
+    EXPECT_EQ(e.BetStrategy.ItemIndex, 5);
+
+    e.SetEditText(EditId::Wins_ActionValue, "0.25");
+    EXPECT_DOUBLE_EQ(e.State.Wins_Amount, 0.25);
+    EXPECT_EQ(e.State.Wins_Units, 1);
+    EXPECT_EQ(e.Settings_Data[13], "0.25");
+}
+
+TEST_F(RuleInputs, FirstEditAfterALoadSwitchesToCustom) {
+    e.State.Rules_Edit_Flag = 0;
+    e.SetSpinValue(SpinId::Wins_HowMuch, 4);
+    EXPECT_EQ(e.BetStrategy.Text(), "CUSTOM");
+    EXPECT_EQ(e.Settings_Data[3], "0");
+    EXPECT_EQ(e.Settings_Data[10], "4");
+    EXPECT_EQ(e.State.Rules_Edit_Flag, 1);
+    e.SetItemIndex(ComboId::BetStrategy, 2);
+    e.SetSpinValue(SpinId::Losses_HowMuch, 6);
+    EXPECT_EQ(e.BetStrategy.ItemIndex, 2) << "only the first edit switches";
+    EXPECT_EQ(e.Settings_Data[6], "6");
+    EXPECT_EQ(e.Settings_Data[3], "2");
+}
+
+TEST_F(RuleInputs, BlankTextsWriteNothingButStillSetTheFlag) {
+    const Memo before = e.Settings_Data;
+    for (const char* text : {"", " "}) {
+        e.State.Rules_Edit_Flag = 0;
+        e.SetEditText(EditId::Losses_ActionValue, text);
+        EXPECT_EQ(e.State.Rules_Edit_Flag, 1);
+        e.State.Rules_Edit_Flag = 0;
+        e.SetSpinText(SpinId::Losses_HowMuch, text);
+        EXPECT_EQ(e.State.Rules_Edit_Flag, 1);
+    }
+    EXPECT_EQ(e.Settings_Data, before);
+    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 1);
+    EXPECT_EQ(e.BetStrategy.ItemIndex, 5);
+}
+
+TEST_F(RuleInputs, SingleSpaceInTheWinAmountFails) {
+    EXPECT_FALSE(Do([&] { e.SetEditText(EditId::Wins_ActionValue, " "); }));
+    EXPECT_EQ(platform.LastMessage(), "' ' is not a valid floating point value");
+}
+
+TEST_F(RuleInputs, ListsSnapBackToTheirFirstItem) {
+    for (ComboId id : {ComboId::Losses_Type, ComboId::Losses_Action, ComboId::Wins_Type, ComboId::Wins_Action}) {
+        e.Focus.clear();
+        e.SelectItem(id, 2);
+        EXPECT_EQ(e.ComboControl(id).ItemIndex, 0);
+        EXPECT_EQ(e.Focus, "ShowBetSize");
+    }
+    EXPECT_EQ(e.Losses_Action.Text(), "ADD to bet:");
+    e.SelectItem(ComboId::Losses_Type, 9);  // outside the list: no choice
+    EXPECT_EQ(e.Losses_Type.ItemIndex, 0);
+}
+
+TEST_F(RuleInputs, ValueEditsAreReadOnlyForThePlayer) {
+    e.TypeKey(EditId::Losses_ActionValue, '7');
+    e.TypeKey(SpinId::Wins_HowMuch, '7');
+    EXPECT_EQ(e.Losses_ActionValue.Text, "1");
+    EXPECT_EQ(e.Wins_HowMuch.Text, "1");
+}
+
+TEST(NumericKeyFilter, DigitsBackspaceAndOnePoint) {
+    struct Row {
+        const char* text;
+        char key;
+        char result;
+    };
+    for (Row r : {Row{"", '5', '5'}, Row{"12", '0', '0'}, Row{"12", '\b', '\b'}, Row{"12", ',', '.'},
+                  Row{"12", '.', '.'}, Row{"1.2", '.', 0}, Row{"1.2", ',', 0}, Row{"12", 'a', 0},
+                  Row{"12", '-', 0}, Row{"12", ' ', 0}, Row{"12", 'e', 0}, Row{"", '.', '.'}}) {
+        EXPECT_EQ(Engine::NumericKeyFilter(r.text, r.key), r.result) << r.text << " + '" << r.key << "'";
+    }
+}
+
+}  // namespace
+}  // namespace rotacle::test

@@ -1,0 +1,151 @@
+// Undo: the snapshot taken at the start of every recorded spin, its restore,
+// the offer, and the hidden cell of the number taken back.
+#include <gtest/gtest.h>
+
+#include "support/table.h"
+
+namespace rotacle::test {
+namespace {
+
+using UndoTest = Table;
+
+// The fields of the game record that undo brings back.
+struct Snapshot {
+    double Bankroll, Reset_Target, Profit_Target;
+    std::int32_t Flat_Index, Bets_Played, Wins_Count, Wins_In_Row, Losses_Count, Losses_In_Row, Units_Drawdown,
+        Units_Profit, Miss_Streak, Matrix_Bets_Played, Pattern_Position, DeepScan_Number, DeepScan_Family,
+        DeepScan_Step;
+
+    static Snapshot Of(const GameState& s) {
+        return {s.Bankroll,       s.Reset_Target,       s.Profit_Target,    s.Flat_Index,      s.Bets_Played,
+                s.Wins_Count,     s.Wins_In_Row,        s.Losses_Count,     s.Losses_In_Row,   s.Units_Drawdown,
+                s.Units_Profit,   s.Miss_Streak,        s.Matrix_Bets_Played, s.Pattern_Position,
+                s.DeepScan_Number, s.DeepScan_Family,   s.DeepScan_Step};
+    }
+    bool operator==(const Snapshot&) const = default;
+};
+
+TEST_F(UndoTest, SixthSpinTakenBackShowsTheFifthProposalAgain) {
+    WarmUp();
+    ASSERT_EQ(ShownChip(), 3);
+    const Snapshot before = Snapshot::Of(e.State);
+    const auto strip0 = e.HisNum[0].Caption;
+    const int lost = LosingNumber(4);
+    Spin(lost);
+    ASSERT_NE(Snapshot::Of(e.State), before);
+
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_EQ(Snapshot::Of(e.State), before);
+    EXPECT_EQ(ShownChip(), 3);
+    EXPECT_TRUE(e.FieldHighlight[3].Visible);
+    EXPECT_EQ(e.State.Bet_Field, 4);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999) << "the restored stake is already out of the bankroll";
+    EXPECT_EQ(e.State.Flat_Index, 0);
+    EXPECT_EQ(e.NumbersList.size(), 5u);
+    EXPECT_EQ(e.HisNum[0].Caption, strip0);
+    EXPECT_EQ(e.State.Spins_Count, 6);
+    EXPECT_EQ(e.State.Undo_Counter, 0);
+    EXPECT_FALSE(e.UndoOffered());
+    EXPECT_FALSE(e.ImageUndo.Visible);
+    // The number taken back cannot be entered again at once.
+    EXPECT_FALSE(e.Image[lost].Visible);
+    EXPECT_FALSE(e.SpeedButton[lost].Visible);
+    EXPECT_TRUE(e.Image[lost == 1 ? 2 : 1].Visible);
+
+    Refresh();
+    EXPECT_TRUE(e.BetSizeShow[3].Visible) << "the refresh shows the stake of the restored chip";
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999);
+}
+
+TEST_F(UndoTest, AnotherNumberBringsTheHiddenCellBack) {
+    WarmUp();
+    Spin(9);
+    Do([&] { e.Image_Cancel2Click(); });
+    ASSERT_FALSE(e.Image[9].Visible);
+    Spin(10);
+    EXPECT_TRUE(e.Image[9].Visible);
+}
+
+TEST_F(UndoTest, TwoUndosInARowAreRefused) {
+    Spins({1, 2, 3});
+    Do([&] { e.Image_Cancel2Click(); });
+    ASSERT_EQ(e.NumbersList.size(), 2u);
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_EQ(e.NumbersList.size(), 2u) << "no second undo";
+    Spin(4);
+    EXPECT_EQ(e.State.Undo_Counter, 1);
+    EXPECT_FALSE(e.UndoOffered());
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_EQ(e.NumbersList.size(), 3u);
+    Spin(5);
+    EXPECT_TRUE(e.UndoOffered());
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_EQ(e.NumbersList.size(), 3u);
+}
+
+TEST_F(UndoTest, WithoutAShownBetStakeAndFieldStay) {
+    e.SetSafeLevelPosition(10);  // nothing is shown
+    WarmUp();
+    Spin(7);
+    ASSERT_EQ(ShownChip(), -1);
+    const int field = e.State.Bet_Field;
+    Do([&] { e.SetEditText(EditId::Init_Bet, "2"); });
+    ASSERT_DOUBLE_EQ(e.State.Bet_Size, 2);
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
+    EXPECT_EQ(e.State.Bet_Field, field);
+    EXPECT_EQ(ShownChip(), -1);
+}
+
+TEST_F(UndoTest, StakeTravelsAsDecimalText) {
+    Do([&] { e.SetEditText(EditId::Init_Bet, "2.5"); });
+    WarmUp();
+    ASSERT_DOUBLE_EQ(e.State.Bet_Size, 2.5);
+    Spin(LosingNumber(e.State.Bet_Field));
+    EXPECT_EQ(e.SaveBets, (Memo{"0", "0", "0", "2.5", "0", "0"}));
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2.5);
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, 997.5);
+}
+
+TEST_F(UndoTest, RestoresTheDeepScanAndLeavesPhaseValuesAlone) {
+    e.SetChecked(CheckId::ChBx_Phase_Correction, true);
+    WarmUp();
+    LoseNext();  // stake 2
+    const Snapshot before = Snapshot::Of(e.State);
+    LoseNext();  // stake 3 reaches the phase threshold: amounts become 3
+    ASSERT_DOUBLE_EQ(e.State.Losses_Amount, 3);
+    ASSERT_DOUBLE_EQ(e.State.Phase_Threshold, 9);
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_EQ(Snapshot::Of(e.State), before);
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
+    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 3) << "rule amounts are not in the snapshot";
+    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 9);
+}
+
+TEST_F(UndoTest, BetResetKeepsTheOfferAndResetAppWithdrawsIt) {
+    WarmUp();
+    ASSERT_TRUE(e.UndoOffered());
+    Do([&] { e.ResetBets(); });
+    EXPECT_TRUE(e.UndoOffered());
+    EXPECT_FALSE(e.ImageUndo.Visible);
+    Do([&] { e.AllEnabled(); });
+    EXPECT_TRUE(e.ImageUndo.Visible);
+    Do([&] { e.ResetApp(); });
+    EXPECT_FALSE(e.UndoOffered());
+}
+
+TEST_F(UndoTest, UndoneTestBankChangeIsUndoneToo) {
+    // The snapshot holds the bankroll of the start of the spin, so a test
+    // bank typed in after it goes back with the spin.
+    WarmUp();
+    Spin(LosingNumber(e.State.Bet_Field));
+    const double restored = e.Saved.Bankroll;
+    Do([&] { e.SetEditText(EditId::Test_Bank, "500"); });
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, restored);
+}
+
+}  // namespace
+}  // namespace rotacle::test
