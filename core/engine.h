@@ -22,6 +22,7 @@
 
 #include "core/controls.h"
 #include "core/game_state.h"
+#include "core/line_list.h"
 #include "core/platform.h"
 
 namespace rotacle {
@@ -446,7 +447,7 @@ public:
     Picture Panel_Import{false};
     std::string Import_html;
     Memo Raw_List;
-    Memo Import_List;
+    LineList Import_List;  ///< numbers waiting for IMPORT, oldest first
     Button Button_Process{false, true, "IMPORT"};
     Gauge ProgressBar2;
     std::string Page_File;  ///< where the last paste was saved

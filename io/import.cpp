@@ -30,8 +30,9 @@ int RouletteNumber(std::string_view line) {
 }
 
 // A UTF-8 byte-order mark that Windows editors put in front of a text file.
-void StripByteOrderMark(std::vector<std::string>& lines) {
-    if (!lines.empty() && lines.front().rfind("\xEF\xBB\xBF", 0) == 0) lines.front().erase(0, 3);
+std::string_view WithoutByteOrderMark(std::string_view text) {
+    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    return text;
 }
 
 }  // namespace
@@ -123,9 +124,8 @@ void Engine::ParseRawList() {
 void Engine::LOAD_FROM_FILEClick() {
     const auto path = platform_.OpenFileDialog(NumberFileDialog(false));
     if (!path) return;
-    Memo lines = ReadLines(*path);  // an unreadable file leaves the list as it was
-    StripByteOrderMark(lines);
-    Import_List = std::move(lines);
+    const std::string text = ReadFileText(*path);  // an unreadable file leaves the list as it was
+    Import_List = LineList::Split(WithoutByteOrderMark(text));
     UpdateImportButton();
 }
 
@@ -139,9 +139,15 @@ void Engine::Button_ProcessClick() {
     // cost the player the history.
     std::vector<std::uint8_t> numbers;
     numbers.reserve(Import_List.size());
-    for (const std::string& line : Import_List) {
-        const std::int32_t n = StrToInt(line);
-        if (n < 0 || n > 36) throw ConvertError("'" + line + "' is not a roulette number (0 to 36)");
+    for (const std::string_view line : Import_List) {
+        int n = RouletteNumber(line);
+        if (n < 0) {
+            // Not a plain "0".."36": a whole number in another spelling
+            // ("+5", "007") still counts; anything else is reported.
+            const std::int32_t v = StrToInt(line);
+            if (v < 0 || v > 36) throw ConvertError("'" + std::string(line) + "' is not a roulette number (0 to 36)");
+            n = v;
+        }
         numbers.push_back(static_cast<std::uint8_t>(n));
     }
 

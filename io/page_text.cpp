@@ -1,22 +1,753 @@
-// Placeholder until the HTML renderer lands: splits at tags.
+// Page to text in two passes. The first pass bounds how deeply the page's
+// elements can nest: the HTML5 tree builder searches its stack of open
+// elements for many tags, so a page nested 100,000 levels deep (or one that
+// keeps formatting elements open by the thousand) would cost quadratic time.
+// The second pass parses the bounded page with gumbo and walks the tree with
+// an explicit stack, building the lines as a browser lays them out.
 #include "io/page_text.h"
 
-namespace rotacle {
+#include <gumbo.h>
 
-std::string PageToText(std::string_view html) {
-    std::string out;
-    bool in_tag = false;
-    for (char c : html) {
-        if (c == '<') {
-            in_tag = true;
-            out += '\n';
-        } else if (c == '>') {
-            in_tag = false;
-        } else if (!in_tag) {
-            out += c;
+#include <cstdint>
+#include <cstring>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
+
+namespace rotacle {
+namespace {
+
+constexpr std::size_t kMaxDepth = 256;
+constexpr std::size_t kMaxOpenFormatting = 32;
+constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+
+bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
+
+bool IsAsciiAlpha(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
+
+char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + ('a' - 'A')) : c; }
+
+void LowerInPlace(std::string& s) {
+    for (char& c : s) c = LowerAscii(c);
+}
+
+// ---------------------------------------------------------------------------
+// Nesting bound: a small model of the tree builder's stack of open elements.
+// It follows the tag soup closely enough for real pages (unclosed li, td, tr,
+// p and option close each other as in a browser, so long lists are never cut)
+// and errs towards counting too deep, never much too shallow, so that the
+// depth gumbo reaches stays near the bound whatever the input.
+
+enum TagFlag : std::uint32_t {
+    kVoid = 1u << 0,        // has no content and is never left open
+    kSpecial = 1u << 1,     // stops the search of an end tag of an ordinary element
+    kFormatting = 1u << 2,  // reopened by the tree builder after an implicit close
+    kScopeEdge = 1u << 3,   // an end tag does not look past it
+    kTableEdge = 1u << 4,   // the end tag of a table part does not look past it
+    kMarker = 1u << 5,      // hides the formatting elements opened outside it
+    kClosesP = 1u << 6,     // its start tag closes an open p
+    kRawText = 1u << 7,     // its content is text up to its own end tag
+    kForeign = 1u << 8,     // svg and math: "/>" closes an element inside them
+    kHeading = 1u << 9,
+    kDocument = 1u << 10,   // html, head, body: merged into the existing ones
+    kTablePart = 1u << 11,
+};
+
+struct TagClass {
+    const char* names;
+    std::uint32_t flag;
+};
+
+constexpr TagClass kTagClasses[] = {
+    {"area base basefont bgsound br col embed frame hr image img input keygen link meta param source track wbr",
+     kVoid},
+    {"address applet area article aside base basefont bgsound blockquote body br button caption center col "
+     "colgroup dd details dir div dl dt embed fieldset figcaption figure footer form frame frameset h1 h2 h3 "
+     "h4 h5 h6 head header hgroup hr html iframe img input keygen li link listing main marquee menu meta nav "
+     "noembed noframes noscript object ol p param plaintext pre script search section select source style "
+     "summary table tbody td template textarea tfoot th thead title tr track ul wbr xmp mi mo mn ms mtext "
+     "annotation-xml foreignobject desc",
+     kSpecial},
+    {"a b big code em font i nobr s small strike strong tt u", kFormatting},
+    {"applet caption html table td th marquee object template mi mo mn ms mtext annotation-xml foreignobject "
+     "desc title",
+     kScopeEdge},
+    {"html table template", kTableEdge},
+    {"applet caption marquee object td th template", kMarker},
+    {"address article aside blockquote center details dialog dir div dl fieldset figcaption figure footer "
+     "header hgroup main menu nav ol p search section summary ul h1 h2 h3 h4 h5 h6 pre listing form li dd dt "
+     "plaintext table hr xmp",
+     kClosesP},
+    {"script style xmp iframe noembed noframes textarea title plaintext", kRawText},
+    {"svg math", kForeign},
+    {"h1 h2 h3 h4 h5 h6", kHeading},
+    {"html head body", kDocument},
+    {"table caption colgroup tbody thead tfoot tr td th", kTablePart},
+};
+
+const std::unordered_map<std::string, std::uint32_t>& KnownTagFlags() {
+    static const std::unordered_map<std::string, std::uint32_t> table = [] {
+        std::unordered_map<std::string, std::uint32_t> t;
+        for (const TagClass& cls : kTagClasses) {
+            const std::string_view names = cls.names;
+            std::size_t start = 0;
+            while (start < names.size()) {
+                std::size_t end = names.find(' ', start);
+                if (end == std::string_view::npos) end = names.size();
+                t[std::string(names.substr(start, end - start))] |= cls.flag;
+                start = end + 1;
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+class NestingBound {
+public:
+    explicit NestingBound(std::string_view html) : in_(html) {
+        li_ = Intern("li");
+        dd_ = Intern("dd");
+        dt_ = Intern("dt");
+        p_ = Intern("p");
+        br_ = Intern("br");
+        a_ = Intern("a");
+        nobr_ = Intern("nobr");
+        button_ = Intern("button");
+        form_ = Intern("form");
+        select_ = Intern("select");
+        option_ = Intern("option");
+        optgroup_ = Intern("optgroup");
+        table_ = Intern("table");
+        tbody_ = Intern("tbody");
+        thead_ = Intern("thead");
+        tfoot_ = Intern("tfoot");
+        tr_ = Intern("tr");
+        td_ = Intern("td");
+        th_ = Intern("th");
+        caption_ = Intern("caption");
+        address_ = Intern("address");
+        div_ = Intern("div");
+        Scan();
+    }
+
+    /// The page with the tags beyond the bounds cut out; the page itself
+    /// when nothing was cut.
+    std::string_view Result() {
+        if (cuts_.empty()) return in_;
+        std::size_t from = 0;
+        for (const auto& [start, end] : cuts_) {
+            out_.append(in_.substr(from, start - from));
+            from = end;
+        }
+        out_.append(in_.substr(from));
+        return out_;
+    }
+
+private:
+    struct Tag {
+        std::string name;
+        std::size_t end = 0;
+        bool selfClosing = false;
+        bool complete = false;
+    };
+
+    std::uint32_t Intern(const std::string& name) {
+        const auto [it, added] = ids_.try_emplace(name, static_cast<std::uint32_t>(flags_.size()));
+        if (added) {
+            const auto& known = KnownTagFlags();
+            const auto k = known.find(name);
+            flags_.push_back(k == known.end() ? 0u : k->second);
+            dropped_.push_back(0);
+        }
+        return it->second;
+    }
+
+    void Scan() {
+        const std::size_t n = in_.size();
+        std::size_t i = 0;
+        while (i < n) {
+            i = in_.find('<', i);
+            if (i == std::string_view::npos || i + 1 >= n) return;
+            const char c = in_[i + 1];
+            if (c == '!') {
+                i = SkipDeclaration(i);
+            } else if (c == '?') {
+                i = After('>', i + 2);
+            } else if (c == '/') {
+                if (i + 2 < n && IsAsciiAlpha(in_[i + 2])) {
+                    const Tag tag = ReadTag(i + 2);
+                    if (!tag.complete) return;  // a tag cut off by the end of the page is not a tag
+                    if (!EndTag(Intern(tag.name))) cuts_.emplace_back(i, tag.end);
+                    i = tag.end;
+                } else {
+                    i = After('>', i + 2);
+                }
+            } else if (IsAsciiAlpha(c)) {
+                const Tag tag = ReadTag(i + 1);
+                if (!tag.complete) return;
+                const std::uint32_t id = Intern(tag.name);
+                if (!StartTag(id, tag.selfClosing)) {
+                    cuts_.emplace_back(i, tag.end);
+                    i = tag.end;
+                    continue;
+                }
+                i = tag.end;
+                if ((flags_[id] & kRawText) && foreign_ == 0) i = SkipRawText(i, tag.name);
+            } else {
+                ++i;
+            }
         }
     }
-    return out;
+
+    // Position after the next `c` at or after `from`, or the end.
+    std::size_t After(char c, std::size_t from) const {
+        const std::size_t k = in_.find(c, from);
+        return k == std::string_view::npos ? in_.size() : k + 1;
+    }
+
+    // `<!` at i: a comment, CDATA inside SVG or MathML, or a declaration.
+    std::size_t SkipDeclaration(std::size_t i) const {
+        const std::size_t n = in_.size();
+        if (in_.compare(i, 4, "<!--") == 0) {
+            std::size_t k = i + 4;
+            if (k < n && in_[k] == '>') return k + 1;
+            if (in_.compare(k, 2, "->") == 0) return k + 2;
+            while ((k = in_.find("--", k)) != std::string_view::npos) {
+                if (k + 2 < n && in_[k + 2] == '>') return k + 3;
+                if (in_.compare(k + 2, 2, "!>") == 0) return k + 4;
+                ++k;
+            }
+            return n;
+        }
+        if (foreign_ > 0 && in_.compare(i, 9, "<![CDATA[") == 0) {
+            const std::size_t k = in_.find("]]>", i + 9);
+            return k == std::string_view::npos ? n : k + 3;
+        }
+        return After('>', i + 2);
+    }
+
+    // The tag whose name starts at j, up to its closing '>' (quoted attribute
+    // values may hold '>').
+    Tag ReadTag(std::size_t j) const {
+        const std::size_t n = in_.size();
+        Tag tag;
+        std::size_t k = j;
+        while (k < n && !IsHtmlSpace(in_[k]) && in_[k] != '/' && in_[k] != '>') ++k;
+        tag.name.assign(in_.substr(j, k - j));
+        LowerInPlace(tag.name);
+        while (k < n) {
+            const char c = in_[k];
+            if (IsHtmlSpace(c)) {
+                ++k;
+            } else if (c == '>') {
+                tag.end = k + 1;
+                tag.complete = true;
+                return tag;
+            } else if (c == '/') {
+                if (k + 1 < n && in_[k + 1] == '>') {
+                    tag.end = k + 2;
+                    tag.selfClosing = true;
+                    tag.complete = true;
+                    return tag;
+                }
+                ++k;
+            } else {
+                ++k;  // an attribute name may start with '='
+                while (k < n && !IsHtmlSpace(in_[k]) && in_[k] != '/' && in_[k] != '>' && in_[k] != '=') ++k;
+                std::size_t m = k;
+                while (m < n && IsHtmlSpace(in_[m])) ++m;
+                if (m < n && in_[m] == '=') {
+                    ++m;
+                    while (m < n && IsHtmlSpace(in_[m])) ++m;
+                    if (m < n && (in_[m] == '"' || in_[m] == '\'')) {
+                        const std::size_t q = in_.find(in_[m], m + 1);
+                        if (q == std::string_view::npos) return tag;
+                        m = q + 1;
+                    } else {
+                        while (m < n && !IsHtmlSpace(in_[m]) && in_[m] != '>') ++m;
+                    }
+                }
+                k = m;
+            }
+        }
+        return tag;
+    }
+
+    // Content of script, style, textarea ...: text up to "</name" followed
+    // by a blank, '/' or '>'. Returns the position of that end tag.
+    std::size_t SkipRawText(std::size_t i, const std::string& name) const {
+        const std::size_t n = in_.size();
+        if (name == "plaintext") return n;
+        for (std::size_t k = i; (k = in_.find("</", k)) != std::string_view::npos; k += 2) {
+            const std::size_t after = k + 2 + name.size();
+            if (after > n) return n;
+            bool same = true;
+            for (std::size_t c = 0; c < name.size() && same; ++c) same = LowerAscii(in_[k + 2 + c]) == name[c];
+            if (same && (after == n || IsHtmlSpace(in_[after]) || in_[after] == '/' || in_[after] == '>'))
+                return k;
+        }
+        return n;
+    }
+
+    std::uint32_t FlagsAt(std::size_t k) const { return flags_[open_[k]]; }
+
+    std::size_t Top() const { return open_.empty() ? kNone : open_.size() - 1; }
+
+    // Index of the topmost open `id`, searching down from the top and giving
+    // up at an element with one of the `edge` flags.
+    std::size_t FindOpen(std::uint32_t id, std::uint32_t edge) const {
+        for (std::size_t k = open_.size(); k-- > 0;) {
+            if (open_[k] == id) return k;
+            if (FlagsAt(k) & edge) return kNone;
+        }
+        return kNone;
+    }
+
+    // Closes every element from index k up.
+    void PopTo(std::size_t k) {
+        while (open_.size() > k) {
+            const std::uint32_t f = flags_[open_.back()];
+            if (f & kForeign) --foreign_;
+            if (f & kMarker) {
+                while (!active_.empty() && active_.back() != kMarkerEntry) active_.pop_back();
+                if (!active_.empty()) active_.pop_back();
+            }
+            open_.pop_back();
+        }
+    }
+
+    void Push(std::uint32_t id) {
+        const std::uint32_t f = flags_[id];
+        open_.push_back(id);
+        if (f & kForeign) ++foreign_;
+        if (f & kFormatting) active_.push_back(id);
+        if (f & kMarker) active_.push_back(kMarkerEntry);
+    }
+
+    std::size_t LastActive(std::uint32_t id) const {
+        for (std::size_t k = active_.size(); k-- > 0;) {
+            if (active_[k] == kMarkerEntry) return kNone;
+            if (active_[k] == id) return k;
+        }
+        return kNone;
+    }
+
+    std::size_t ActiveSinceMarker() const {
+        std::size_t count = 0;
+        for (std::size_t k = active_.size(); k-- > 0 && active_[k] != kMarkerEntry;) ++count;
+        return count;
+    }
+
+    void ClosePInButtonScope() {
+        for (std::size_t k = open_.size(); k-- > 0;) {
+            if (open_[k] == p_) {
+                PopTo(k);
+                return;
+            }
+            if ((FlagsAt(k) & kScopeEdge) || open_[k] == button_) return;
+        }
+    }
+
+    // An li (dd, dt) closes the open one of its list, unless another list or
+    // block that starts a new context lies between.
+    void CloseItem(std::uint32_t a, std::uint32_t b) {
+        for (std::size_t k = open_.size(); k-- > 0;) {
+            if (open_[k] == a || open_[k] == b) {
+                PopTo(k);
+                return;
+            }
+            if ((FlagsAt(k) & kSpecial) && open_[k] != address_ && open_[k] != div_ && open_[k] != p_) return;
+        }
+    }
+
+    // Topmost of `ids` above the innermost table, or kNone.
+    std::size_t FindInTable(std::initializer_list<std::uint32_t> ids) const {
+        for (std::size_t k = open_.size(); k-- > 0;) {
+            for (std::uint32_t id : ids)
+                if (open_[k] == id) return k;
+            if (FlagsAt(k) & kTableEdge) return kNone;
+        }
+        return kNone;
+    }
+
+    // The tree builder opens a row group and a row for a cell written
+    // straight into a table.
+    void EnsureRow() {
+        if (FindInTable({tr_}) != kNone) return;
+        if (FindInTable({tbody_, thead_, tfoot_}) == kNone) Push(tbody_);
+        Push(tr_);
+    }
+
+    // Adoption of a misnested formatting element (`<b><div></b>`): the
+    // element leaves the stack, ordinary elements between it and the first
+    // block above it leave too, and a copy of it opens inside that block.
+    void EndFormatting(std::uint32_t id) {
+        for (int round = 0; round < 8; ++round) {
+            const std::size_t ai = LastActive(id);
+            if (ai == kNone) {
+                EndOrdinary(id);
+                return;
+            }
+            const std::size_t k = FindOpen(id, 0);
+            if (k == kNone) {
+                active_.erase(active_.begin() + static_cast<std::ptrdiff_t>(ai));
+                return;
+            }
+            for (std::size_t s = k + 1; s < open_.size(); ++s)
+                if (FlagsAt(s) & kScopeEdge) return;
+            std::size_t block = kNone;
+            for (std::size_t s = k + 1; s < open_.size() && block == kNone; ++s)
+                if (FlagsAt(s) & kSpecial) block = s;
+            if (block == kNone) {
+                PopTo(k);
+                active_.erase(active_.begin() + static_cast<std::ptrdiff_t>(ai));
+                return;
+            }
+            std::vector<std::uint32_t> rebuilt(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(k));
+            for (std::size_t s = k + 1; s < block; ++s)
+                if (FlagsAt(s) & kFormatting) rebuilt.push_back(open_[s]);
+            rebuilt.push_back(open_[block]);
+            rebuilt.push_back(id);
+            rebuilt.insert(rebuilt.end(), open_.begin() + static_cast<std::ptrdiff_t>(block) + 1, open_.end());
+            open_ = std::move(rebuilt);
+        }
+    }
+
+    void EndOrdinary(std::uint32_t id) {
+        for (std::size_t k = open_.size(); k-- > 0;) {
+            if (open_[k] == id) {
+                PopTo(k);
+                return;
+            }
+            if (FlagsAt(k) & kSpecial) return;
+        }
+    }
+
+    // Returns false when the tag is to be cut out.
+    bool StartTag(std::uint32_t id, bool selfClosing) {
+        const std::uint32_t f = flags_[id];
+        if (f & (kVoid | kDocument)) return true;
+        if (selfClosing && foreign_ > 0) return true;
+        if (id == li_) CloseItem(li_, li_);
+        if (id == dd_ || id == dt_) CloseItem(dd_, dt_);
+        if (f & kClosesP) ClosePInButtonScope();
+        if ((f & kHeading) && !open_.empty() && (FlagsAt(Top()) & kHeading)) PopTo(Top());
+        if ((f & kTablePart) && id != table_ && FindInTable({table_}) == kNone) {
+            return true;  // outside a table the tree builder ignores the parts of one
+        } else if (id == td_ || id == th_) {
+            if (const std::size_t k = FindInTable({td_, th_}); k != kNone) PopTo(k);
+            EnsureRow();
+        } else if (id == tr_) {
+            if (const std::size_t k = FindInTable({tr_}); k != kNone) PopTo(k);
+            if (FindInTable({tbody_, thead_, tfoot_}) == kNone) Push(tbody_);
+        } else if (id == tbody_ || id == thead_ || id == tfoot_ || id == caption_) {
+            if (const std::size_t k = FindInTable({tbody_, thead_, tfoot_, caption_}); k != kNone) PopTo(k);
+        } else if (id == table_) {
+            for (std::size_t k = open_.size(); k-- > 0;) {
+                if (open_[k] == table_) {
+                    PopTo(k);
+                    break;
+                }
+                if (open_[k] == td_ || open_[k] == th_ || open_[k] == caption_) break;
+            }
+        } else if (id == a_) {
+            if (LastActive(a_) != kNone) EndFormatting(a_);
+            if (const std::size_t ai = LastActive(a_); ai != kNone)
+                active_.erase(active_.begin() + static_cast<std::ptrdiff_t>(ai));
+        } else if (id == nobr_) {
+            if (FindOpen(nobr_, kScopeEdge) != kNone) EndFormatting(nobr_);
+        } else if (id == button_) {
+            if (const std::size_t k = FindOpen(button_, kScopeEdge); k != kNone) PopTo(k);
+        } else if (id == form_) {
+            if (FindOpen(form_, 0) != kNone) return true;  // a form inside a form is ignored
+        } else if (id == select_) {
+            if (const std::size_t k = FindOpen(select_, 0); k != kNone) {
+                PopTo(k);  // a select inside a select closes the outer one
+                return true;
+            }
+        } else if (id == option_ || id == optgroup_) {
+            if (!open_.empty() && open_.back() == option_) PopTo(Top());
+            if (id == optgroup_ && !open_.empty() && open_.back() == optgroup_) PopTo(Top());
+        }
+        // Script and style never hold elements; cutting them would show their code as text.
+        const bool rawText = (f & kRawText) && foreign_ == 0;
+        if (!rawText && (open_.size() >= kMaxDepth ||
+                         ((f & kFormatting) && ActiveSinceMarker() >= kMaxOpenFormatting))) {
+            ++dropped_[id];
+            return false;
+        }
+        Push(id);
+        return true;
+    }
+
+    bool EndTag(std::uint32_t id) {
+        if (dropped_[id] > 0) {
+            --dropped_[id];
+            return false;
+        }
+        const std::uint32_t f = flags_[id];
+        if ((f & kDocument) || id == br_) return true;
+        if (id == p_) {
+            ClosePInButtonScope();
+        } else if (f & kFormatting) {
+            EndFormatting(id);
+        } else if (f & kTablePart) {
+            if (const std::size_t k = FindOpen(id, kTableEdge); k != kNone) PopTo(k);
+        } else if (f & kSpecial) {
+            if (const std::size_t k = FindOpen(id, kScopeEdge); k != kNone) PopTo(k);
+        } else {
+            EndOrdinary(id);
+        }
+        return true;
+    }
+
+    static constexpr std::uint32_t kMarkerEntry = static_cast<std::uint32_t>(-1);
+
+    std::string_view in_;
+    std::string out_;
+    std::vector<std::pair<std::size_t, std::size_t>> cuts_;
+    std::unordered_map<std::string, std::uint32_t> ids_;
+    std::vector<std::uint32_t> flags_;
+    std::vector<std::uint32_t> dropped_;  // start tags cut, per name, whose end tags go too
+    std::vector<std::uint32_t> open_;
+    std::vector<std::uint32_t> active_;
+    int foreign_ = 0;
+    std::uint32_t li_, dd_, dt_, p_, br_, a_, nobr_, button_, form_, select_, option_, optgroup_, table_,
+        tbody_, thead_, tfoot_, tr_, td_, th_, caption_, address_, div_;
+};
+
+// ---------------------------------------------------------------------------
+// Lines of the rendered text.
+
+class LineBuilder {
+public:
+    /// A block starts or ends: the current line ends unless it is empty.
+    void Break() {
+        if (!line_.empty()) EndLine();
+        space_ = false;
+    }
+
+    /// A br or a newline in preformatted text: the line ends even when empty.
+    void LineBreak() { EndLine(); }
+
+    void Text(const char* s, bool pre) {
+        for (; *s != '\0'; ++s) {
+            const char c = *s;
+            // A no-break space (U+00A0, C2 A0 in UTF-8) counts as a plain space.
+            const bool nbsp = c == '\xC2' && s[1] == '\xA0';
+            if (pre) {
+                if (c == '\n' || (c == '\r' && s[1] != '\n')) {
+                    EndLine();
+                } else if (nbsp) {
+                    line_ += ' ';
+                    ++s;
+                } else if (c != '\r') {
+                    line_ += c;
+                }
+            } else if (IsHtmlSpace(c) || nbsp) {
+                space_ = true;
+                if (nbsp) ++s;
+            } else {
+                if (space_ && !line_.empty()) line_ += ' ';
+                space_ = false;
+                line_ += c;
+            }
+        }
+    }
+
+    std::string Finish() {
+        Break();
+        return std::move(out_);
+    }
+
+private:
+    void EndLine() {
+        if (lines_ > 0) out_ += '\n';
+        out_ += line_;
+        ++lines_;
+        line_.clear();
+        space_ = false;
+    }
+
+    std::string out_;
+    std::string line_;
+    std::size_t lines_ = 0;
+    bool space_ = false;  // blanks seen since the last character of the line
+};
+
+// ---------------------------------------------------------------------------
+// Walk over the parsed document.
+
+using NameSet = std::unordered_set<std::string_view>;
+
+const NameSet kLeftOutHtml = {"head",   "script",   "style", "template", "noscript", "title",
+                              "iframe", "noembed",  "noframes", "datalist", "rp", "textarea",
+                              "select", "audio", "video", "canvas"};
+const NameSet kLeftOutSvg = {"script", "style", "title", "desc"};
+const NameSet kBlockHtml = {
+    "address", "article", "aside", "blockquote", "body", "caption", "center", "dd", "details", "dialog", "dir",
+    "div", "dl", "dt", "fieldset", "figcaption", "figure", "footer", "form", "frameset", "h1", "h2", "h3", "h4",
+    "h5", "h6", "header", "hgroup", "hr", "html", "legend", "li", "listing", "main", "menu", "nav", "ol",
+    "optgroup", "option", "p", "plaintext", "pre", "search", "section", "summary", "table", "tbody", "td",
+    "tfoot", "th", "thead", "tr", "ul", "xmp"};
+const NameSet kPreHtml = {"pre", "listing", "xmp", "plaintext"};
+
+struct InlineStyle {
+    bool displayNone = false;
+    int visibility = -1;  // -1 not set, 0 hidden, 1 visible
+};
+
+std::string_view TrimCss(std::string_view s) {
+    while (!s.empty() && IsHtmlSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsHtmlSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+InlineStyle ParseStyle(std::string_view text) {
+    InlineStyle style;
+    std::string css;
+    css.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "/*") == 0) {
+            const std::size_t end = text.find("*/", i + 2);
+            if (end == std::string_view::npos) break;
+            i = end + 1;
+            continue;
+        }
+        css += LowerAscii(text[i]);
+    }
+    std::string_view rest = css;
+    while (!rest.empty()) {
+        std::size_t semi = rest.find(';');
+        if (semi == std::string_view::npos) semi = rest.size();
+        const std::string_view decl = rest.substr(0, semi);
+        rest.remove_prefix(semi < rest.size() ? semi + 1 : semi);
+        const std::size_t colon = decl.find(':');
+        if (colon == std::string_view::npos) continue;
+        const std::string_view property = TrimCss(decl.substr(0, colon));
+        std::string_view value = TrimCss(decl.substr(colon + 1));
+        if (const std::size_t bang = value.find('!'); bang != std::string_view::npos &&
+                                                       TrimCss(value.substr(bang + 1)) == "important")
+            value = TrimCss(value.substr(0, bang));
+        if (property == "display") {
+            style.displayNone = value == "none";
+        } else if (property == "visibility") {
+            if (value == "hidden" || value == "collapse")
+                style.visibility = 0;
+            else if (value == "visible" || value == "initial")
+                style.visibility = 1;
+        }
+    }
+    return style;
+}
+
+std::string_view ElementName(const GumboElement& el, std::string& buffer) {
+    if (el.tag != GUMBO_TAG_UNKNOWN) return gumbo_normalized_tagname(el.tag);
+    GumboStringPiece piece = el.original_tag;
+    if (piece.data == nullptr || piece.length == 0) return {};
+    gumbo_tag_from_original_text(&piece);
+    buffer.assign(piece.data, piece.length);
+    LowerInPlace(buffer);
+    return buffer;
+}
+
+struct Frame {
+    const GumboVector* children;
+    unsigned next;
+    bool block;
+    bool pre;
+    bool invisible;
+    bool onlySummary;  // a closed details shows nothing but its summary
+};
+
+class Renderer {
+public:
+    std::string Render(const GumboNode* body) {
+        const Frame root{nullptr, 0, true, false, false, false};
+        Enter(body, root);
+        while (!stack_.empty()) {
+            Frame& top = stack_.back();
+            if (top.next >= top.children->length) {
+                if (top.block) lines_.Break();
+                stack_.pop_back();
+                continue;
+            }
+            const auto* child = static_cast<const GumboNode*>(top.children->data[top.next++]);
+            switch (child->type) {
+                case GUMBO_NODE_TEXT:
+                case GUMBO_NODE_WHITESPACE:
+                case GUMBO_NODE_CDATA:
+                    if (!top.invisible && !top.onlySummary) lines_.Text(child->v.text.text, top.pre);
+                    break;
+                case GUMBO_NODE_ELEMENT:
+                    Enter(child, Frame(top));
+                    break;
+                default:  // comments, and templates whose content is never shown
+                    break;
+            }
+        }
+        return lines_.Finish();
+    }
+
+private:
+    void Enter(const GumboNode* node, const Frame& parent) {
+        const GumboElement& el = node->v.element;
+        const std::string_view name = ElementName(el, name_);
+        const bool html = el.tag_namespace == GUMBO_NAMESPACE_HTML;
+        const bool svg = el.tag_namespace == GUMBO_NAMESPACE_SVG;
+        if (parent.onlySummary && !(html && name == "summary")) return;
+        if (html ? kLeftOutHtml.count(name) != 0 : svg && kLeftOutSvg.count(name) != 0) return;
+        if (gumbo_get_attribute(&el.attributes, "hidden") != nullptr) return;
+        const bool open = gumbo_get_attribute(&el.attributes, "open") != nullptr;
+        if (html && name == "dialog" && !open) return;
+        InlineStyle style;
+        if (const GumboAttribute* attr = gumbo_get_attribute(&el.attributes, "style")) style = ParseStyle(attr->value);
+        if (style.displayNone) return;
+        const bool invisible = style.visibility < 0 ? parent.invisible : style.visibility == 0;
+        if (html && name == "br") {
+            if (!invisible) lines_.LineBreak();
+            return;
+        }
+        const bool block = html ? kBlockHtml.count(name) != 0 : svg && name == "text";
+        if (block) lines_.Break();
+        stack_.push_back(Frame{&el.children, 0, block, parent.pre || (html && kPreHtml.count(name) != 0), invisible,
+                               html && name == "details" && !open});
+    }
+
+    std::vector<Frame> stack_;
+    LineBuilder lines_;
+    std::string name_;
+};
+
+const GumboNode* FindBody(const GumboNode* root) {
+    if (root == nullptr || root->type != GUMBO_NODE_ELEMENT) return nullptr;
+    const GumboVector& children = root->v.element.children;
+    for (unsigned i = 0; i < children.length; ++i) {
+        const auto* child = static_cast<const GumboNode*>(children.data[i]);
+        if (child->type == GUMBO_NODE_ELEMENT && child->v.element.tag == GUMBO_TAG_BODY) return child;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string PageToText(std::string_view html) {
+    if (html.empty()) return {};
+    NestingBound bound(html);
+    const std::string_view page = bound.Result();
+    GumboOptions options = kGumboDefaultOptions;
+    // Gumbo copies the whole stack of open elements into every parse error it
+    // records; on tag soup that is quadratic memory. The errors are not used.
+    options.max_errors = 0;
+    GumboOutput* output = gumbo_parse_with_options(&options, page.data(), page.size());
+    if (output == nullptr) return {};
+    std::string text;
+    if (const GumboNode* body = FindBody(output->root)) text = Renderer().Render(body);
+    gumbo_destroy_output(&options, output);
+    return text;
 }
 
 }  // namespace rotacle

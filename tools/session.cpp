@@ -328,7 +328,9 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     j["Label_NumbersInGame"] = e.Label_NumbersInGame.Caption;
     j["BetStrategy"] = e.BetStrategy.Text();
     j["Init_Bet"] = e.Init_Bet.Text;
-    j["import_list"] = e.Import_List;
+    auto import_list = nlohmann::ordered_json::array();
+    for (const std::string_view line : e.Import_List) import_list.push_back(line);
+    j["import_list"] = std::move(import_list);
     j["import_caption"] = e.Button_Process.Caption;
     // Texts come from files and scripts as bytes; never fail on bad UTF-8.
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';

@@ -63,13 +63,13 @@ TEST(PageParse, SuffixStripRemovesMultiplierMarks) {
 TEST_F(Import, PageLinesAreReadLastToFirst) {
     e.Raw_List = {"17", "5", "32x", "29"};
     e.ParseRawList();
-    EXPECT_EQ(e.Import_List, (Memo{"29", "3", "5", "17"}));
+    EXPECT_EQ(e.Import_List, (LineList{"29", "3", "5", "17"}));
 }
 
 TEST_F(Import, OnlyExactRouletteNumbersAreAccepted) {
     e.Raw_List = {"0", "36", "37", "-1", "00", "7.0", " 7", "7 ", "abc", "05", "17500x"};
     e.ParseRawList();
-    EXPECT_EQ(e.Import_List, (Memo{"17", "36", "0"}));
+    EXPECT_EQ(e.Import_List, (LineList{"17", "36", "0"}));
 }
 
 TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
@@ -83,7 +83,7 @@ TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
     EXPECT_EQ(ReadFile(dir / "evolution.html"), platform.clipboard);
 
     Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
-    EXPECT_EQ(e.Import_List, (Memo{"29", "3", "5", "17"}));
+    EXPECT_EQ(e.Import_List, (LineList{"29", "3", "5", "17"}));
     EXPECT_EQ(e.Button_Process.Caption, "IMPORT (4)");
     EXPECT_TRUE(e.Button_Process.Enabled);
     EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
@@ -194,7 +194,7 @@ TEST_F(Import, BadLineChangesNothing) {
         platform.messages.clear();
 
         LoadNumberFile(row.file);
-        const Memo list = e.Import_List;
+        const LineList list = e.Import_List;
         EXPECT_FALSE(ClickImport());
         EXPECT_EQ(platform.LastMessage(), row.message);
         EXPECT_EQ(History(e), history);
@@ -222,7 +222,7 @@ TEST_F(Import, UnreadableFileKeepsTheList) {
     platform.dialog_answers.push_back((dir / "no-such-file.txt").string());
     Do([&] { e.Image_LoadFromFile2Click(); });
     EXPECT_NE(platform.LastMessage().find("no-such-file.txt"), std::string::npos);
-    EXPECT_EQ(e.Import_List, Memo{"1"});
+    EXPECT_EQ(e.Import_List, LineList{"1"});
 }
 
 TEST_F(Import, PanelOpensOnlyWithoutAProgressRun) {
