@@ -484,6 +484,9 @@ private:
     // True while a spin is being settled: the chips still show the bet that
     // is being settled, but its stake is no longer on the table.
     bool settling_ = false;
+    // Counts matrix builds, so that a mode-3 start can tell that the
+    // settlement rebuilt the matrix (and proposed) on its own.
+    std::uint64_t matrix_builds_ = 0;
 
     // The values whose texts the labels show now, so that the display
     // refresh formats a text only when its value changed.

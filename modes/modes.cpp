@@ -40,7 +40,12 @@ void Engine::Mode3() {
     }
     AllDisabled();
     NumberPressed();
+    const std::uint64_t builds = matrix_builds_;
     WinLose();
+    // A win that reached the profit goal has rebuilt the matrix, and the new
+    // matrix has proposed and staked its first bet: hiding that bet and
+    // proposing again would lose its stake.
+    if (matrix_builds_ != builds) return;
     HideBets();
     State.Engine_Ready = 0;
     StartTimer(TimerId::Mode3Timer);
