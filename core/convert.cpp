@@ -118,6 +118,12 @@ std::string IntToStr(std::int64_t value) {
     return std::string(buf, ptr);
 }
 
+IntText::IntText(std::int64_t value) {
+    const auto [ptr, ec] = std::to_chars(buf_, buf_ + sizeof buf_, value);
+    (void)ec;
+    len_ = static_cast<std::size_t>(ptr - buf_);
+}
+
 std::string FloatToStr(double value) {
     if (std::isnan(value)) return "NAN";
     if (std::isinf(value)) return value > 0 ? "INF" : "-INF";

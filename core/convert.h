@@ -49,6 +49,19 @@ std::int32_t StrToInt(std::string_view text);
 /// Decimal text of an integer.
 std::string IntToStr(std::int64_t value);
 
+/// Decimal text of an integer in a buffer of its own, for the per-spin paths
+/// that copy the text into a string that already exists.
+class IntText {
+public:
+    explicit IntText(std::int64_t value);
+    std::string_view view() const { return {buf_, len_}; }
+    operator std::string_view() const { return view(); }
+
+private:
+    char buf_[24];
+    std::size_t len_;
+};
+
 /// Money text: general format with at most 15 significant digits, no
 /// trailing zeros, "." as separator, exponent form ("1.5E20", "1E-6") only
 /// for magnitudes of 1E15 and above or below 0.00001.

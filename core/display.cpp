@@ -8,12 +8,12 @@ bool Engine::ShowValuesTimer() {
     GameState& s = State;
 
     if (s.Flat_Index != shown_flat_index_) {
-        Label_FlatIndex.Caption = IntToStr(s.Flat_Index);
+        Label_FlatIndex.Caption.assign(IntText(s.Flat_Index));
         shown_flat_index_ = s.Flat_Index;
         changed = true;
     }
     if (NumbersList.size() != shown_numbers_) {
-        Label_NumbersInGame.Caption = IntToStr(static_cast<std::int64_t>(NumbersList.size()));
+        Label_NumbersInGame.Caption.assign(IntText(static_cast<std::int64_t>(NumbersList.size())));
         shown_numbers_ = NumbersList.size();
         changed = true;
     }
@@ -63,8 +63,10 @@ bool Engine::ShowValuesTimer() {
     // second.
     if (!Init_Bet.Text.empty() && Init_Bet.Text != " ") {
         double init = 0;
+        // The stake was rounded to cents above; an initial bet finer than a
+        // cent is compared in cents too, or every tick would reset the bets.
         const bool ok = TryInitialBet(init);
-        if (ok && init > s.Bet_Size) {
+        if (ok && RoundToCents(init) > s.Bet_Size) {
             ResetBets();
             changed = true;
         }

@@ -282,7 +282,7 @@ void Engine::SetSpinText(SpinId id, std::string_view text) {
 }
 
 void Engine::SetSpinValue(SpinId id, std::int32_t value) {
-    SetSpinText(id, IntToStr(SpinControl(id).Clamp(value)));
+    SetSpinText(id, IntText(SpinControl(id).Clamp(value)));
 }
 
 void Engine::SetChecked(CheckId id, bool checked) {
@@ -404,6 +404,6 @@ void Engine::ShowBankroll() {
     shown_bankroll_ = State.Bankroll;
 }
 
-void Engine::ShowBetsPlayed() { Label_BetsPlayed.Caption = IntToStr(State.Bets_Played); }
+void Engine::ShowBetsPlayed() { Label_BetsPlayed.Caption.assign(IntText(State.Bets_Played)); }
 
 }  // namespace rotacle

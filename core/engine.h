@@ -81,6 +81,19 @@ std::optional<ComboId> ComboByName(std::string_view name);
 /// Field index 0..5 of "Less", "Even", "Red", "Black", "Odd", "More".
 std::optional<int> FieldByName(std::string_view name);
 
+/// What the engine reports of its play for tools that follow a session
+/// (the backtest): it is no control and nothing in the program reads it.
+struct PlayReport {
+    std::int64_t Proposals = 0;   ///< calculator runs that proposed a field
+    std::int64_t Bets_Placed = 0; ///< proposals shown, that is stakes booked
+    std::int64_t Cycles_Won = 0;  ///< automatic resets after a won cycle
+    // The settlement of the latest spin.
+    bool Settled = false;  ///< a proposal was settled by the latest number
+    bool Won = false;
+    bool Placed = false;   ///< the settled proposal was a placed bet
+    double Stake = 0;      ///< stake of the settled bet (when placed)
+};
+
 class Engine {
 public:
     /// Creates the window state at its defaults and runs the start-up.
@@ -340,6 +353,7 @@ public:
 
     GameState State;
     SavedFields Saved;
+    PlayReport Report;
 
     /// The spin history, oldest first (the list `NumbersList`); numbers 0..36.
     std::vector<std::uint8_t> NumbersList;

@@ -24,6 +24,7 @@ void Engine::Analyse() {
     // way) changes nothing: taking the snapshot again here would let an undo
     // remove the number while keeping its settlement.
     if (GameModes.Enabled && State.Engine_Ready == 1) {
+        Report.Settled = false;
         SaveState();
         ++State.Undo_Counter;
         if (State.Undo_Counter >= 2) {
@@ -122,13 +123,15 @@ Color Engine::NumberColour(int n) {
 }
 
 void Engine::GameHistory() {
+    // Swapping down the slots moves every caption one place on; slot 1 then
+    // holds the lost oldest caption, which is overwritten below.
     for (std::size_t k = 8; k >= 1; --k) {
         HisNum[k].Colour = HisNum[k - 1].Colour;
-        HisNum[k].Caption = HisNum[k - 1].Caption;
+        HisNum[k].Caption.swap(HisNum[k - 1].Caption);
     }
     const int n = CurrentNum.Tag;
     HisNum[0].Tag = n;
-    HisNum[0].Caption = IntToStr(n);
+    HisNum[0].Caption.assign(IntText(n));
     HisNum[0].Colour = NumberColour(n);
 }
 

@@ -6,8 +6,15 @@
 // an explicit stack, building the lines as a browser lays them out.
 #include "io/page_text.h"
 
+#include <fcntl.h>
 #include <gumbo.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <cerrno>
+#include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -22,6 +29,7 @@ namespace {
 constexpr std::size_t kMaxDepth = 256;
 constexpr std::size_t kMaxOpenFormatting = 32;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+constexpr int kRenderTimeoutMs = 30000;
 
 bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
@@ -34,11 +42,116 @@ void LowerInPlace(std::string& s) {
 }
 
 // ---------------------------------------------------------------------------
+// Inline style: the declarations that hide an element or its text.
+
+struct InlineStyle {
+    bool displayNone = false;
+    int visibility = -1;  // -1 not set, 0 hidden, 1 visible
+};
+
+std::string_view TrimCss(std::string_view s) {
+    while (!s.empty() && IsHtmlSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsHtmlSpace(s.back())) s.remove_suffix(1);
+    return s;
+}
+
+InlineStyle ParseStyle(std::string_view text) {
+    InlineStyle style;
+    std::string css;
+    css.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text.compare(i, 2, "/*") == 0) {
+            const std::size_t end = text.find("*/", i + 2);
+            if (end == std::string_view::npos) break;
+            i = end + 1;
+            continue;
+        }
+        css += LowerAscii(text[i]);
+    }
+    std::string_view rest = css;
+    while (!rest.empty()) {
+        std::size_t semi = rest.find(';');
+        if (semi == std::string_view::npos) semi = rest.size();
+        const std::string_view decl = rest.substr(0, semi);
+        rest.remove_prefix(semi < rest.size() ? semi + 1 : semi);
+        const std::size_t colon = decl.find(':');
+        if (colon == std::string_view::npos) continue;
+        const std::string_view property = TrimCss(decl.substr(0, colon));
+        std::string_view value = TrimCss(decl.substr(colon + 1));
+        if (const std::size_t bang = value.find('!');
+            bang != std::string_view::npos && TrimCss(value.substr(bang + 1)) == "important")
+            value = TrimCss(value.substr(0, bang));
+        if (property == "display") {
+            style.displayNone = value == "none";
+        } else if (property == "visibility") {
+            if (value == "hidden" || value == "collapse")
+                style.visibility = 0;
+            else if (value == "visible" || value == "initial")
+                style.visibility = 1;
+        }
+    }
+    return style;
+}
+
+// Character references in an attribute value as read from the page, as far
+// as they can spell a style declaration: numeric ones and the few named ones
+// for punctuation. Others stay as written.
+std::string DecodeReferences(std::string_view s) {
+    static constexpr std::pair<std::string_view, char> kNamed[] = {
+        {"colon;", ':'}, {"semi;", ';'}, {"excl;", '!'}, {"amp;", '&'},     {"quot;", '"'},     {"apos;", '\''},
+        {"lt;", '<'},    {"gt;", '>'},   {"nbsp;", ' '}, {"Tab;", '\t'}, {"NewLine;", '\n'}, {"sol;", '/'},
+        {"ast;", '*'}};
+    std::string out;
+    out.reserve(s.size());
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] != '&') {
+            out += s[i];
+            continue;
+        }
+        if (i + 1 < s.size() && s[i + 1] == '#') {
+            const bool hex = i + 2 < s.size() && (s[i + 2] == 'x' || s[i + 2] == 'X');
+            std::size_t k = i + (hex ? 3 : 2);
+            std::uint32_t value = 0;
+            const std::size_t first = k;
+            for (; k < s.size(); ++k) {
+                const char c = LowerAscii(s[k]);
+                const int digit = c >= '0' && c <= '9' ? c - '0' : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+                if (digit < 0) break;
+                if (value < 0x110000) value = value * (hex ? 16u : 10u) + static_cast<std::uint32_t>(digit);
+            }
+            if (k > first) {
+                // Only ASCII can spell a declaration; anything else stands in as '?'.
+                out += value > 0 && value < 0x80 ? static_cast<char>(value) : '?';
+                i = k < s.size() && s[k] == ';' ? k : k - 1;
+                continue;
+            }
+        }
+        bool named = false;
+        for (const auto& [name, c] : kNamed) {
+            if (s.compare(i + 1, name.size(), name) == 0) {
+                out += c;
+                i += name.size();
+                named = true;
+                break;
+            }
+        }
+        if (!named) out += '&';
+    }
+    return out;
+}
+
+// ---------------------------------------------------------------------------
 // Nesting bound: a small model of the tree builder's stack of open elements.
-// It follows the tag soup closely enough for real pages (unclosed li, td, tr,
-// p and option close each other as in a browser, so long lists are never cut)
+// It follows tag soup closely enough for real pages (unclosed li, td, tr, p
+// and option close each other as in a browser, so long lists are never cut)
 // and errs towards counting too deep, never much too shallow, so that the
 // depth gumbo reaches stays near the bound whatever the input.
+//
+// Formatting elements (b, i, a, font ...) are what the tree builder reopens
+// and copies when they are misnested; a page can make it copy them without
+// end. They never change the text, so those without a hiding attribute are
+// cut from the page, and the others are written in a canonical form that the
+// tree builder's own limit on identical open copies applies to.
 
 enum TagFlag : std::uint32_t {
     kVoid = 1u << 0,        // has no content and is never left open
@@ -53,6 +166,7 @@ enum TagFlag : std::uint32_t {
     kHeading = 1u << 9,
     kDocument = 1u << 10,   // html, head, body: merged into the existing ones
     kTablePart = 1u << 11,
+    kListEdge = 1u << 12,   // the end tag of a list item does not look past it
 };
 
 struct TagClass {
@@ -85,6 +199,7 @@ constexpr TagClass kTagClasses[] = {
     {"h1 h2 h3 h4 h5 h6", kHeading},
     {"html head body", kDocument},
     {"table caption colgroup tbody thead tfoot tr td th", kTablePart},
+    {"ol ul", kListEdge},
 };
 
 const std::unordered_map<std::string, std::uint32_t>& KnownTagFlags() {
@@ -130,17 +245,18 @@ public:
         caption_ = Intern("caption");
         address_ = Intern("address");
         div_ = Intern("div");
+        template_ = Intern("template");
         Scan();
     }
 
-    /// The page with the tags beyond the bounds cut out; the page itself
-    /// when nothing was cut.
+    /// The page with its tags cut or rewritten; the page itself when none was.
     std::string_view Result() {
-        if (cuts_.empty()) return in_;
+        if (edits_.empty()) return in_;
         std::size_t from = 0;
-        for (const auto& [start, end] : cuts_) {
-            out_.append(in_.substr(from, start - from));
-            from = end;
+        for (const Edit& edit : edits_) {
+            out_.append(in_.substr(from, edit.start - from));
+            out_.append(edit.text);
+            from = edit.end;
         }
         out_.append(in_.substr(from));
         return out_;
@@ -152,6 +268,22 @@ private:
         std::size_t end = 0;
         bool selfClosing = false;
         bool complete = false;
+        bool hidden = false;    // has the hidden attribute
+        bool hasStyle = false;  // has a style attribute, whose first value is `style`
+        std::string style;
+    };
+
+    // An open element of the model. A ghost is a formatting element cut from
+    // the page, kept here only so that its end tag is cut too.
+    struct Open {
+        std::uint32_t id;
+        bool ghost;
+    };
+
+    struct Edit {
+        std::size_t start;
+        std::size_t end;
+        std::string text;
     };
 
     std::uint32_t Intern(const std::string& name) {
@@ -164,6 +296,8 @@ private:
         }
         return it->second;
     }
+
+    void Cut(std::size_t start, std::size_t end) { edits_.push_back(Edit{start, end, {}}); }
 
     void Scan() {
         const std::size_t n = in_.size();
@@ -180,7 +314,7 @@ private:
                 if (i + 2 < n && IsAsciiAlpha(in_[i + 2])) {
                     const Tag tag = ReadTag(i + 2);
                     if (!tag.complete) return;  // a tag cut off by the end of the page is not a tag
-                    if (!EndTag(Intern(tag.name))) cuts_.emplace_back(i, tag.end);
+                    if (!EndTag(Intern(tag.name))) Cut(i, tag.end);
                     i = tag.end;
                 } else {
                     i = After('>', i + 2);
@@ -189,13 +323,15 @@ private:
                 const Tag tag = ReadTag(i + 1);
                 if (!tag.complete) return;
                 const std::uint32_t id = Intern(tag.name);
-                if (!StartTag(id, tag.selfClosing)) {
-                    cuts_.emplace_back(i, tag.end);
-                    i = tag.end;
+                if (flags_[id] & kFormatting) {
+                    FormattingStart(id, tag, i);
+                } else if (!StartTag(id, tag.selfClosing)) {
+                    Cut(i, tag.end);
+                } else if ((flags_[id] & kRawText) && foreign_ == 0) {
+                    i = SkipRawText(tag.end, tag.name);
                     continue;
                 }
                 i = tag.end;
-                if ((flags_[id] & kRawText) && foreign_ == 0) i = SkipRawText(i, tag.name);
             } else {
                 ++i;
             }
@@ -255,8 +391,11 @@ private:
                 }
                 ++k;
             } else {
-                ++k;  // an attribute name may start with '='
+                const std::size_t nameStart = k++;  // an attribute name may start with '='
                 while (k < n && !IsHtmlSpace(in_[k]) && in_[k] != '/' && in_[k] != '>' && in_[k] != '=') ++k;
+                std::string attribute(in_.substr(nameStart, k - nameStart));
+                LowerInPlace(attribute);
+                std::string_view value;
                 std::size_t m = k;
                 while (m < n && IsHtmlSpace(in_[m])) ++m;
                 if (m < n && in_[m] == '=') {
@@ -265,10 +404,18 @@ private:
                     if (m < n && (in_[m] == '"' || in_[m] == '\'')) {
                         const std::size_t q = in_.find(in_[m], m + 1);
                         if (q == std::string_view::npos) return tag;
+                        value = in_.substr(m + 1, q - m - 1);
                         m = q + 1;
                     } else {
+                        const std::size_t valueStart = m;
                         while (m < n && !IsHtmlSpace(in_[m]) && in_[m] != '>') ++m;
+                        value = in_.substr(valueStart, m - valueStart);
                     }
+                }
+                if (attribute == "hidden") tag.hidden = true;
+                if (attribute == "style" && !tag.hasStyle) {  // the first of repeated attributes counts
+                    tag.hasStyle = true;
+                    tag.style.assign(value);
                 }
                 k = m;
             }
@@ -292,37 +439,63 @@ private:
         return n;
     }
 
-    std::uint32_t FlagsAt(std::size_t k) const { return flags_[open_[k]]; }
-
-    std::size_t Top() const { return open_.empty() ? kNone : open_.size() - 1; }
+    std::uint32_t FlagsAt(std::size_t k) const { return flags_[open_[k].id]; }
 
     // Index of the topmost open `id`, searching down from the top and giving
-    // up at an element with one of the `edge` flags.
+    // up at an element with one of the `edge` flags. Ghosts do not count.
     std::size_t FindOpen(std::uint32_t id, std::uint32_t edge) const {
         for (std::size_t k = open_.size(); k-- > 0;) {
-            if (open_[k] == id) return k;
+            if (open_[k].ghost) continue;
+            if (open_[k].id == id) return k;
             if (FlagsAt(k) & edge) return kNone;
         }
+        return kNone;
+    }
+
+    // Topmost of `ids` above the innermost table, or kNone.
+    std::size_t FindInTable(std::initializer_list<std::uint32_t> ids) const {
+        for (std::size_t k = open_.size(); k-- > 0;) {
+            if (open_[k].ghost) continue;
+            for (std::uint32_t id : ids)
+                if (open_[k].id == id) return k;
+            if (FlagsAt(k) & kTableEdge) return kNone;
+        }
+        return kNone;
+    }
+
+    // The real element on top, or kNone.
+    std::size_t Current() const {
+        for (std::size_t k = open_.size(); k-- > 0;)
+            if (!open_[k].ghost) return k;
         return kNone;
     }
 
     // Closes every element from index k up.
     void PopTo(std::size_t k) {
         while (open_.size() > k) {
-            const std::uint32_t f = flags_[open_.back()];
+            const Open top = open_.back();
+            open_.pop_back();
+            if (top.ghost) {
+                --ghosts_;
+                continue;
+            }
+            --depth_;
+            const std::uint32_t f = flags_[top.id];
             if (f & kForeign) --foreign_;
+            if (top.id == template_) --templates_;
             if (f & kMarker) {
                 while (!active_.empty() && active_.back() != kMarkerEntry) active_.pop_back();
                 if (!active_.empty()) active_.pop_back();
             }
-            open_.pop_back();
         }
     }
 
     void Push(std::uint32_t id) {
         const std::uint32_t f = flags_[id];
-        open_.push_back(id);
+        open_.push_back(Open{id, false});
+        ++depth_;
         if (f & kForeign) ++foreign_;
+        if (id == template_) ++templates_;
         if (f & kFormatting) active_.push_back(id);
         if (f & kMarker) active_.push_back(kMarkerEntry);
     }
@@ -341,13 +514,16 @@ private:
         return count;
     }
 
+    void EraseActive(std::size_t k) { active_.erase(active_.begin() + static_cast<std::ptrdiff_t>(k)); }
+
     void ClosePInButtonScope() {
         for (std::size_t k = open_.size(); k-- > 0;) {
-            if (open_[k] == p_) {
+            if (open_[k].ghost) continue;
+            if (open_[k].id == p_) {
                 PopTo(k);
                 return;
             }
-            if ((FlagsAt(k) & kScopeEdge) || open_[k] == button_) return;
+            if ((FlagsAt(k) & kScopeEdge) || open_[k].id == button_) return;
         }
     }
 
@@ -355,22 +531,14 @@ private:
     // block that starts a new context lies between.
     void CloseItem(std::uint32_t a, std::uint32_t b) {
         for (std::size_t k = open_.size(); k-- > 0;) {
-            if (open_[k] == a || open_[k] == b) {
+            const std::uint32_t id = open_[k].id;
+            if (open_[k].ghost) continue;
+            if (id == a || id == b) {
                 PopTo(k);
                 return;
             }
-            if ((FlagsAt(k) & kSpecial) && open_[k] != address_ && open_[k] != div_ && open_[k] != p_) return;
+            if ((FlagsAt(k) & kSpecial) && id != address_ && id != div_ && id != p_) return;
         }
-    }
-
-    // Topmost of `ids` above the innermost table, or kNone.
-    std::size_t FindInTable(std::initializer_list<std::uint32_t> ids) const {
-        for (std::size_t k = open_.size(); k-- > 0;) {
-            for (std::uint32_t id : ids)
-                if (open_[k] == id) return k;
-            if (FlagsAt(k) & kTableEdge) return kNone;
-        }
-        return kNone;
     }
 
     // The tree builder opens a row group and a row for a cell written
@@ -381,9 +549,10 @@ private:
         Push(tr_);
     }
 
-    // Adoption of a misnested formatting element (`<b><div></b>`): the
-    // element leaves the stack, ordinary elements between it and the first
-    // block above it leave too, and a copy of it opens inside that block.
+    // End of a (kept) formatting element. When a block was opened inside it
+    // (`<b hidden><div></b>`) the tree builder takes the element off the stack
+    // together with the ordinary elements between it and that block, and
+    // opens a copy of it inside the block.
     void EndFormatting(std::uint32_t id) {
         for (int round = 0; round < 8; ++round) {
             const std::size_t ai = LastActive(id);
@@ -393,37 +562,75 @@ private:
             }
             const std::size_t k = FindOpen(id, 0);
             if (k == kNone) {
-                active_.erase(active_.begin() + static_cast<std::ptrdiff_t>(ai));
+                EraseActive(ai);
                 return;
             }
             for (std::size_t s = k + 1; s < open_.size(); ++s)
-                if (FlagsAt(s) & kScopeEdge) return;
+                if (!open_[s].ghost && (FlagsAt(s) & kScopeEdge)) return;
             std::size_t block = kNone;
             for (std::size_t s = k + 1; s < open_.size() && block == kNone; ++s)
-                if (FlagsAt(s) & kSpecial) block = s;
+                if (!open_[s].ghost && (FlagsAt(s) & kSpecial)) block = s;
             if (block == kNone) {
                 PopTo(k);
-                active_.erase(active_.begin() + static_cast<std::ptrdiff_t>(ai));
+                EraseActive(ai);
                 return;
             }
-            std::vector<std::uint32_t> rebuilt(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(k));
+            std::vector<Open> rebuilt(open_.begin(), open_.begin() + static_cast<std::ptrdiff_t>(k));
             for (std::size_t s = k + 1; s < block; ++s)
                 if (FlagsAt(s) & kFormatting) rebuilt.push_back(open_[s]);
             rebuilt.push_back(open_[block]);
-            rebuilt.push_back(id);
+            rebuilt.push_back(Open{id, false});
             rebuilt.insert(rebuilt.end(), open_.begin() + static_cast<std::ptrdiff_t>(block) + 1, open_.end());
             open_ = std::move(rebuilt);
+            depth_ = 0;
+            ghosts_ = 0;
+            for (const Open& o : open_) ++(o.ghost ? ghosts_ : depth_);
         }
     }
 
     void EndOrdinary(std::uint32_t id) {
         for (std::size_t k = open_.size(); k-- > 0;) {
-            if (open_[k] == id) {
+            if (open_[k].ghost) continue;
+            if (open_[k].id == id) {
                 PopTo(k);
                 return;
             }
             if (FlagsAt(k) & kSpecial) return;
         }
+    }
+
+    void FormattingStart(std::uint32_t id, const Tag& tag, std::size_t start) {
+        const InlineStyle style = tag.hasStyle ? ParseStyle(DecodeReferences(tag.style)) : InlineStyle{};
+        std::string_view canonical;
+        if (tag.hidden || style.displayNone)
+            canonical = " hidden";
+        else if (style.visibility == 0)
+            canonical = " style=\"visibility:hidden\"";
+        else if (style.visibility == 1)
+            canonical = " style=\"visibility:visible\"";
+        if (canonical.empty()) {
+            if (ghosts_ < kMaxDepth) {
+                open_.push_back(Open{id, true});
+                ++ghosts_;
+            } else {
+                ++dropped_[id];
+            }
+            Cut(start, tag.end);
+            return;
+        }
+        if (id == a_ && LastActive(a_) != kNone) {
+            EndFormatting(a_);  // an a inside an a closes the outer one
+            if (const std::size_t ai = LastActive(a_); ai != kNone) EraseActive(ai);
+        } else if (id == nobr_ && FindOpen(nobr_, kScopeEdge) != kNone) {
+            EndFormatting(nobr_);
+        }
+        if (depth_ >= kMaxDepth || ActiveSinceMarker() >= kMaxOpenFormatting) {
+            ++dropped_[id];
+            Cut(start, tag.end);
+            return;
+        }
+        Push(id);
+        edits_.push_back(Edit{start, tag.end, "<" + tag.name + std::string(canonical) + ">"});
     }
 
     // Returns false when the tag is to be cut out.
@@ -434,9 +641,11 @@ private:
         if (id == li_) CloseItem(li_, li_);
         if (id == dd_ || id == dt_) CloseItem(dd_, dt_);
         if (f & kClosesP) ClosePInButtonScope();
-        if ((f & kHeading) && !open_.empty() && (FlagsAt(Top()) & kHeading)) PopTo(Top());
-        if ((f & kTablePart) && id != table_ && FindInTable({table_}) == kNone) {
-            return true;  // outside a table the tree builder ignores the parts of one
+        if (f & kHeading) {
+            if (const std::size_t k = Current(); k != kNone && (FlagsAt(k) & kHeading)) PopTo(k);
+        }
+        if ((f & kTablePart) && id != table_ && FindInTable({table_, template_}) == kNone) {
+            return true;  // outside a table (or template) the tree builder ignores the parts of one
         } else if (id == td_ || id == th_) {
             if (const std::size_t k = FindInTable({td_, th_}); k != kNone) PopTo(k);
             EnsureRow();
@@ -447,35 +656,31 @@ private:
             if (const std::size_t k = FindInTable({tbody_, thead_, tfoot_, caption_}); k != kNone) PopTo(k);
         } else if (id == table_) {
             for (std::size_t k = open_.size(); k-- > 0;) {
-                if (open_[k] == table_) {
-                    PopTo(k);
+                if (open_[k].ghost) continue;
+                if (open_[k].id == table_) {
+                    PopTo(k);  // a table start tag straight inside a table ends that table
                     break;
                 }
-                if (open_[k] == td_ || open_[k] == th_ || open_[k] == caption_) break;
+                if (open_[k].id == td_ || open_[k].id == th_ || open_[k].id == caption_) break;
             }
-        } else if (id == a_) {
-            if (LastActive(a_) != kNone) EndFormatting(a_);
-            if (const std::size_t ai = LastActive(a_); ai != kNone)
-                active_.erase(active_.begin() + static_cast<std::ptrdiff_t>(ai));
-        } else if (id == nobr_) {
-            if (FindOpen(nobr_, kScopeEdge) != kNone) EndFormatting(nobr_);
         } else if (id == button_) {
             if (const std::size_t k = FindOpen(button_, kScopeEdge); k != kNone) PopTo(k);
-        } else if (id == form_) {
-            if (FindOpen(form_, 0) != kNone) return true;  // a form inside a form is ignored
+        } else if (id == form_ && templates_ == 0) {
+            if (form_open_) return true;  // a form inside a form is ignored
+            form_open_ = true;
         } else if (id == select_) {
             if (const std::size_t k = FindOpen(select_, 0); k != kNone) {
                 PopTo(k);  // a select inside a select closes the outer one
                 return true;
             }
         } else if (id == option_ || id == optgroup_) {
-            if (!open_.empty() && open_.back() == option_) PopTo(Top());
-            if (id == optgroup_ && !open_.empty() && open_.back() == optgroup_) PopTo(Top());
+            if (const std::size_t k = Current(); k != kNone && open_[k].id == option_) PopTo(k);
+            if (const std::size_t k = Current(); id == optgroup_ && k != kNone && open_[k].id == optgroup_)
+                PopTo(k);
         }
         // Script and style never hold elements; cutting them would show their code as text.
         const bool rawText = (f & kRawText) && foreign_ == 0;
-        if (!rawText && (open_.size() >= kMaxDepth ||
-                         ((f & kFormatting) && ActiveSinceMarker() >= kMaxOpenFormatting))) {
+        if (!rawText && depth_ >= kMaxDepth) {
             ++dropped_[id];
             return false;
         }
@@ -483,21 +688,46 @@ private:
         return true;
     }
 
+    // Returns false when the tag is to be cut out.
     bool EndTag(std::uint32_t id) {
+        const std::uint32_t f = flags_[id];
+        if (f & kFormatting) {
+            for (std::size_t k = open_.size(); k-- > 0;) {
+                if (open_[k].id != id) continue;
+                if (!open_[k].ghost) break;
+                open_.erase(open_.begin() + static_cast<std::ptrdiff_t>(k));
+                --ghosts_;
+                return false;
+            }
+            if (dropped_[id] > 0) {
+                --dropped_[id];
+                return false;
+            }
+            EndFormatting(id);
+            return true;
+        }
         if (dropped_[id] > 0) {
             --dropped_[id];
             return false;
         }
-        const std::uint32_t f = flags_[id];
-        if ((f & kDocument) || id == br_) return true;
+        // </body> and </html> change nothing that is rendered, but they are
+        // where gumbo's tree builder trips over its own checks.
+        if (f & kDocument) return false;
+        if (id == br_) return true;
         if (id == p_) {
             ClosePInButtonScope();
-        } else if (f & kFormatting) {
-            EndFormatting(id);
+        } else if (id == form_ && templates_ == 0) {
+            // The form leaves the stack alone; elements opened inside it stay open.
+            form_open_ = false;
+            if (const std::size_t k = FindOpen(form_, kScopeEdge); k != kNone) {
+                open_.erase(open_.begin() + static_cast<std::ptrdiff_t>(k));
+                --depth_;
+            }
         } else if (f & kTablePart) {
             if (const std::size_t k = FindOpen(id, kTableEdge); k != kNone) PopTo(k);
         } else if (f & kSpecial) {
-            if (const std::size_t k = FindOpen(id, kScopeEdge); k != kNone) PopTo(k);
+            const std::uint32_t edge = id == li_ ? kScopeEdge | kListEdge : kScopeEdge;
+            if (const std::size_t k = FindOpen(id, edge); k != kNone) PopTo(k);
         } else {
             EndOrdinary(id);
         }
@@ -508,15 +738,19 @@ private:
 
     std::string_view in_;
     std::string out_;
-    std::vector<std::pair<std::size_t, std::size_t>> cuts_;
+    std::vector<Edit> edits_;
     std::unordered_map<std::string, std::uint32_t> ids_;
     std::vector<std::uint32_t> flags_;
     std::vector<std::uint32_t> dropped_;  // start tags cut, per name, whose end tags go too
-    std::vector<std::uint32_t> open_;
-    std::vector<std::uint32_t> active_;
+    std::vector<Open> open_;
+    std::vector<std::uint32_t> active_;   // kept formatting elements, and markers
+    std::size_t depth_ = 0;               // real elements in open_
+    std::size_t ghosts_ = 0;
     int foreign_ = 0;
+    int templates_ = 0;
+    bool form_open_ = false;  // the tree builder's form element pointer is set
     std::uint32_t li_, dd_, dt_, p_, br_, a_, nobr_, button_, form_, select_, option_, optgroup_, table_,
-        tbody_, thead_, tfoot_, tr_, td_, th_, caption_, address_, div_;
+        tbody_, thead_, tfoot_, tr_, td_, th_, caption_, address_, div_, template_;
 };
 
 // ---------------------------------------------------------------------------
@@ -594,55 +828,6 @@ const NameSet kBlockHtml = {
     "optgroup", "option", "p", "plaintext", "pre", "search", "section", "summary", "table", "tbody", "td",
     "tfoot", "th", "thead", "tr", "ul", "xmp"};
 const NameSet kPreHtml = {"pre", "listing", "xmp", "plaintext"};
-
-struct InlineStyle {
-    bool displayNone = false;
-    int visibility = -1;  // -1 not set, 0 hidden, 1 visible
-};
-
-std::string_view TrimCss(std::string_view s) {
-    while (!s.empty() && IsHtmlSpace(s.front())) s.remove_prefix(1);
-    while (!s.empty() && IsHtmlSpace(s.back())) s.remove_suffix(1);
-    return s;
-}
-
-InlineStyle ParseStyle(std::string_view text) {
-    InlineStyle style;
-    std::string css;
-    css.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text.compare(i, 2, "/*") == 0) {
-            const std::size_t end = text.find("*/", i + 2);
-            if (end == std::string_view::npos) break;
-            i = end + 1;
-            continue;
-        }
-        css += LowerAscii(text[i]);
-    }
-    std::string_view rest = css;
-    while (!rest.empty()) {
-        std::size_t semi = rest.find(';');
-        if (semi == std::string_view::npos) semi = rest.size();
-        const std::string_view decl = rest.substr(0, semi);
-        rest.remove_prefix(semi < rest.size() ? semi + 1 : semi);
-        const std::size_t colon = decl.find(':');
-        if (colon == std::string_view::npos) continue;
-        const std::string_view property = TrimCss(decl.substr(0, colon));
-        std::string_view value = TrimCss(decl.substr(colon + 1));
-        if (const std::size_t bang = value.find('!'); bang != std::string_view::npos &&
-                                                       TrimCss(value.substr(bang + 1)) == "important")
-            value = TrimCss(value.substr(0, bang));
-        if (property == "display") {
-            style.displayNone = value == "none";
-        } else if (property == "visibility") {
-            if (value == "hidden" || value == "collapse")
-                style.visibility = 0;
-            else if (value == "visible" || value == "initial")
-                style.visibility = 1;
-        }
-    }
-    return style;
-}
 
 std::string_view ElementName(const GumboElement& el, std::string& buffer) {
     if (el.tag != GUMBO_TAG_UNKNOWN) return gumbo_normalized_tagname(el.tag);
@@ -732,12 +917,11 @@ const GumboNode* FindBody(const GumboNode* root) {
     return nullptr;
 }
 
-}  // namespace
+// Set in a child process of RunIsolated.
+bool inChild = false;
 
-std::string PageToText(std::string_view html) {
-    if (html.empty()) return {};
-    NestingBound bound(html);
-    const std::string_view page = bound.Result();
+// Parses the bounded page and renders its body.
+std::string RenderPage(std::string_view page) {
     GumboOptions options = kGumboDefaultOptions;
     // Gumbo copies the whole stack of open elements into every parse error it
     // records; on tag soup that is quadratic memory. The errors are not used.
@@ -746,8 +930,102 @@ std::string PageToText(std::string_view html) {
     if (output == nullptr) return {};
     std::string text;
     if (const GumboNode* body = FindBody(output->root)) text = Renderer().Render(body);
-    gumbo_destroy_output(&options, output);
+    // Freeing a large tree node by node takes a good part of the parse time;
+    // a child process hands its memory back at once when it ends.
+    if (!inChild) gumbo_destroy_output(&options, output);
     return text;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+void CloseFd(int fd) {
+    while (::close(fd) < 0 && errno == EINTR) {
+    }
+}
+
+}  // namespace
+
+namespace detail {
+
+std::string RunIsolated(std::string_view page, std::string (*render)(std::string_view), int timeoutMs) {
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC) != 0) return render(page);
+    const pid_t pid = ::fork();
+    if (pid < 0) {
+        CloseFd(fds[0]);
+        CloseFd(fds[1]);
+        return render(page);
+    }
+    if (pid == 0) {
+        // The child: nothing of the parent's may run here (no unwinding, no
+        // exit handlers), whatever happens.
+        CloseFd(fds[0]);
+        inChild = true;
+        int code = 1;
+        try {
+            const std::string text = render(page);
+            // The length goes first, so that a child that dies half way is
+            // recognised even when its exit status cannot be collected.
+            const std::uint64_t size = text.size();
+            char header[sizeof size];
+            std::memcpy(header, &size, sizeof size);
+            if (WriteAll(fds[1], header, sizeof header) && WriteAll(fds[1], text.data(), text.size())) code = 0;
+        } catch (...) {
+        }
+        ::_exit(code);
+    }
+    CloseFd(fds[1]);
+    std::string received;
+    bool complete = false;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    std::vector<char> buffer(1 << 16);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
+                                                                                std::chrono::steady_clock::now());
+        if (left.count() <= 0) break;
+        pollfd poll{fds[0], POLLIN, 0};
+        const int ready = ::poll(&poll, 1, static_cast<int>(left.count()));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready <= 0) break;
+        const ssize_t n = ::read(fds[0], buffer.data(), buffer.size());
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (n <= 0) {
+            complete = n == 0;
+            break;
+        }
+        received.append(buffer.data(), static_cast<std::size_t>(n));
+    }
+    CloseFd(fds[0]);
+    if (!complete) ::kill(pid, SIGKILL);
+    int status = 0;
+    pid_t waited;
+    while ((waited = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
+    }
+    // A child reaped elsewhere (SIGCHLD ignored) leaves only the length check.
+    if (waited == pid && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) return {};
+    std::uint64_t size = 0;
+    if (!complete || received.size() < sizeof size) return {};
+    std::memcpy(&size, received.data(), sizeof size);
+    if (size != received.size() - sizeof size) return {};
+    received.erase(0, sizeof size);
+    return received;
+}
+
+}  // namespace detail
+
+std::string PageToText(std::string_view html) {
+    if (html.empty()) return {};
+    NestingBound bound(html);
+    return detail::RunIsolated(bound.Result(), RenderPage, kRenderTimeoutMs);
 }
 
 }  // namespace rotacle

@@ -14,13 +14,13 @@ namespace rotacle {
 /// digits), and NUL bytes are dropped. Only the body is rendered; a page without any text gives "".
 ///
 /// Left out, with everything inside them:
-/// - the elements whose content a browser never shows: head, script, style, template, noscript, title,
-///   iframe, noembed, noframes, datalist, rp, textarea and select (a form control shows a value, not page
-///   text; a drop-down of stakes must not read as a run of numbers), a dialog without `open`, and in SVG
-///   script, style, title and desc;
+/// - the elements whose content a browser does not show as page text: head, script, style, template,
+///   noscript, title, iframe, noembed, noframes, datalist, rp, audio, video, canvas, textarea and select
+///   (a form control shows a value, not page text; a drop-down of stakes must not read as a run of
+///   numbers), a dialog without `open`, and in SVG script, style, title and desc;
 /// - every element with the `hidden` attribute (any value);
 /// - every element whose inline `style` says `display: none` (property and value in any case, with or
-///   without blanks, with or without `!important`; of several `display` declarations the last counts).
+///   without blanks, with or without `!important`; of several `display` declarations the last counts);
 /// - the text of an element whose inline style says `visibility: hidden` or `collapse`, down to a
 ///   descendant that says `visibility: visible` again;
 /// - of a `details` without `open`, everything except its `summary`.
@@ -32,38 +32,49 @@ namespace rotacle {
 ///   dl, dt, fieldset, figcaption, figure, footer, form, h1-h6, header, hgroup, hr, legend, li, listing,
 ///   main, menu, nav, ol, optgroup, option, p, plaintext, pre, search, section, summary, ul, xmp, and the
 ///   table parts table, caption, thead, tbody, tfoot, tr) starts and ends a line;
-/// - so does a table cell (td, th): every cell stands on a line of its own, where a browser would put
-///   the cells of a row on one line separated by tabs. A history table holds one number per cell, and the
-///   page import reads a line as a number only when the whole line is that number; "17\t5\t32x" would
-///   lose the row, one line per cell keeps every number;
+/// - so does a table cell (td, th): every cell stands on a line of its own, where a browser puts the
+///   cells of a row on one line separated by tabs. A history table holds one number per cell, and the
+///   page import takes a line as a number only when the whole line is that number: "17\t5\t32x" would
+///   lose the whole row, one line per cell keeps every number;
 /// - an SVG `text` element stands on a line of its own too (a history drawn as a picture places every
 ///   number separately);
 /// - `br` ends the current line, also when it is empty; a newline inside `pre` does the same;
-/// - a block boundary never produces an empty line: the blank lines a browser adds around paragraphs and
-///   the line of an empty block (`<div></div>`) are not produced. Empty lines come only from a page that
-///   shows them: `a<br><br>b` gives "a", "", "b" and a block holding just `<br>` gives one empty line,
-///   while a `br` that ends a block's last line adds nothing (`<div>a<br></div>` gives "a");
+/// - a block boundary never produces an empty line: the blank lines a browser puts around paragraphs
+///   and headings are not produced, and an empty block (`<div></div>`) gives nothing. Empty lines come
+///   only from what the page shows as one: `a<br><br>b` gives "a", "", "b", a block holding just `<br>`
+///   gives one empty line, while a `br` that ends a block's last line adds nothing (`<div>a<br></div>`
+///   gives "a");
 /// - inline elements (span, a, b, font, button, custom elements ...) do not break lines: `<span>17</span>`
-///   `<span>5</span>` written without blank between them reads "175", as in a browser without the page's
-///   style sheet.
+///   directly followed by `<span>5</span>` reads "175", as in a browser without the page's style sheet.
 ///
 /// White space:
 /// - outside `pre`, `listing`, `xmp` and `plaintext`, every run of spaces, tabs, line ends and form feeds,
 ///   also across element boundaries, becomes one space, and blanks at the start and end of a line are
 ///   removed;
-/// - a no-break space (U+00A0, `&nbsp;`) is treated as an ordinary space, so it collapses and is trimmed
-///   too. A browser keeps it, but the page import compares whole lines, and "17" followed by a no-break
-///   space would be refused;
-/// - inside `pre` and its kin every character is kept (a no-break space becomes a plain space), and a
-///   newline starts a new line; a line end written right after `<pre>` is dropped as a browser drops it.
+/// - a no-break space (U+00A0, `&nbsp;`) counts as an ordinary space, so it collapses and is trimmed too.
+///   A browser keeps it, but the page import compares whole lines, and "17" followed by a no-break space
+///   would be refused;
+/// - inside `pre` and its kin every character is kept (a no-break space becomes a plain space) and a
+///   newline starts a new line; a line end written right after `<pre>` is dropped, as a browser drops it.
 ///
-/// Robustness: the walk over the document uses no recursion. Elements nested deeper than 256 levels are
-/// flattened before parsing: their start and end tags are dropped and their text is kept in the
-/// surrounding element (browsers flatten such nesting too); likewise a formatting element (b, i, font,
-/// ...) that would leave more than 32 of them open at once. This bounds the parse of a hostile page to
-/// linear time: a page nested 100,000 levels deep or made of 50 MB of broken tags is rendered in seconds.
+/// Robustness: time and memory grow linearly with the page. Before parsing, elements nested deeper than
+/// 256 levels are flattened (their tags are dropped, their text stays in the enclosing element; browsers
+/// flatten such nesting too), and formatting tags (a, b, i, font, ...) that carry no hiding attribute are
+/// dropped, since they never change the text but let a crafted page make the parser copy them without
+/// end. The parse itself runs in a child process: a page on which the parser library fails (it aborts
+/// on some malformed pages) or that takes longer than 30 seconds gives "" instead of ending or stalling
+/// the program. Where no child process can be started, the page is parsed in this process.
 ///
 /// The result has its lines separated by "\n", with no line end after the last line.
 std::string PageToText(std::string_view html);
+
+namespace detail {
+
+/// Runs `render(page)` in a child process and returns its result. Returns "" when the child dies, fails
+/// or has not finished after `timeoutMs` milliseconds (it is then killed). Calls `render` directly when
+/// no child process can be started. Exposed for tests.
+std::string RunIsolated(std::string_view page, std::string (*render)(std::string_view), int timeoutMs);
+
+}  // namespace detail
 
 }  // namespace rotacle

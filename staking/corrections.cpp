@@ -26,6 +26,7 @@ void Engine::BetAutomaticReset_Check() {
         s.Wins_Amount = StrToFloat(Wins_ActionValue.Text);
         RecomputeUnits(s.Losses_Amount, s.Wins_Amount, init);
         s.Units_Drawdown = s.Units_Profit = 0;
+        ++Report.Cycles_Won;
     }
     if (s.Game_Mode == 3 && s.Matrix_Bets_Played != 0 && ChBx_Until_Profit.Checked &&
         s.Bankroll >= s.Profit_Target) {
@@ -150,7 +151,7 @@ void Engine::ChBx_TestBankClick() {
 
 void Engine::N_CountChange() {
     if (N_Count.Value() <= 0) SetSpinValue(SpinId::N_Count, 1);
-    if (N_Count.HasText()) WriteSettingsLine(21, IntToStr(N_Count.Value()));
+    if (N_Count.HasText()) WriteSettingsLine(21, IntText(N_Count.Value()));
 }
 
 }  // namespace rotacle

@@ -19,7 +19,11 @@ void Engine::WinLose() {
         explicit Guard(bool& f) : flag(f) { flag = true; }
         ~Guard() { flag = false; }
     } guard(settling_);
-    if (FieldWins(State.Bet_Field, CurrentNum.Tag))
+    Report.Settled = true;
+    Report.Won = FieldWins(State.Bet_Field, CurrentNum.Tag);
+    Report.Placed = AnyChipVisible();
+    Report.Stake = State.Bet_Size;
+    if (Report.Won)
         Win();
     else
         Lose();
@@ -63,7 +67,11 @@ void Engine::MatrixWinLose() {
 void Engine::MatrixWin() { ++State.Matrix_Wins; }
 
 void Engine::Balance_Check() {
-    if (AnyChipVisible()) State.Bankroll -= State.Bet_Size;
+    if (State.Bet_Field >= 1 && State.Bet_Field <= 6) ++Report.Proposals;
+    if (AnyChipVisible()) {
+        State.Bankroll -= State.Bet_Size;
+        ++Report.Bets_Placed;
+    }
 }
 
 void Engine::Image_SkipBet2Click() {

@@ -3,19 +3,59 @@
 #include <fstream>
 #include <iostream>
 
+#include "tools/backtest.h"
 #include "tools/session.h"
 
 int main(int argc, char** argv) {
-    CLI::App app{"rotacle-sim: plays Rotacle sessions from scripts, without a window"};
+    CLI::App app{"rotacle-sim: plays Rotacle sessions without a window"};
+    app.require_subcommand(0, 1);
+
     std::string script;
     bool quiet = false;
-    app.add_option("--script", script, "Session script to run ('-' for standard input)")->required();
+    auto* script_opt = app.add_option("--script", script, "Session script to run ('-' for standard input)");
     app.add_flag("--quiet", quiet, "Print only the state after the last command");
-    CLI11_PARSE(app, argc, argv);
 
+    rotacle::sim::BacktestOptions bt;
+    std::vector<std::string> lists;
+    bool no_progress = false;
+    auto* backtest = app.add_subcommand(
+        "backtest", "Replay a history of numbers through the whole engine, as if every number were clicked");
+    auto* file_opt = backtest->add_option("NUMBERS", bt.numbers_file, "Number file, one number 0..36 per line");
+    auto* random_opt = backtest->add_option(
+        "--random", bt.random,
+        "Instead of a file: N numbers drawn uniformly from 0..36 (mt19937_64, rejection sampling)");
+    file_opt->excludes(random_opt);
+    backtest->add_option("--seed", bt.seed, "Seed of --random (default 1)");
+    backtest->add_option("--settings", bt.settings_file, "Settings file (.rtk) applied first");
+    backtest->add_option("--bank", bt.bank, "Test bank");
+    backtest->add_option("--init-bet", bt.init_bet, "Initial bet");
+    backtest->add_option("--safe-level", bt.safe_level, "Safety level 0..10");
+    backtest->add_option("--trend", bt.trends, "Trend side to choose (Less, Even, Red, Black, Odd, More); repeatable");
+    backtest->add_option("--mode", bt.mode, "Game mode 1..5 (default 2, SMART 2025)")->check(CLI::Range(1, 5));
+    backtest->add_option("--lists", lists, "Three candidate-list files for mode 5")->expected(3);
+    backtest->add_flag("--json", bt.json, "Print the summary as one JSON object");
+    backtest->add_option("--csv", bt.csv_file, "Write one CSV row per spin");
+    backtest->add_option("--chart", bt.chart_file, "Draw the bankroll, the stake and the expected loss as SVG");
+    backtest->add_flag("--no-progress", no_progress, "No progress bar on standard error");
+
+    CLI11_PARSE(app, argc, argv);
     std::ios::sync_with_stdio(false);
-    if (script == "-") return rotacle::sim::RunScript(std::cin, std::filesystem::current_path(), std::cout,
-                                                      std::cerr, quiet);
+
+    if (backtest->parsed()) {
+        if (bt.numbers_file.empty() && !bt.random) {
+            std::cerr << "rotacle-sim backtest: give a NUMBERS file or --random N\n";
+            return 1;
+        }
+        bt.lists = lists;
+        bt.progress = !no_progress;
+        return rotacle::sim::RunBacktest(bt, std::cout, std::cerr);
+    }
+    if (script_opt->count() == 0) {
+        std::cerr << app.help();
+        return 2;
+    }
+    if (script == "-")
+        return rotacle::sim::RunScript(std::cin, std::filesystem::current_path(), std::cout, std::cerr, quiet);
     std::ifstream in(script, std::ios::binary);
     if (!in) {
         std::cerr << "rotacle-sim: cannot open script '" << script << "'\n";

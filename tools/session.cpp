@@ -3,6 +3,7 @@
 #include "io/text_file.h"
 
 #include <istream>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 namespace rotacle::sim {
@@ -94,15 +95,17 @@ void Session::Fire(TimerId id) {
 }
 
 void Session::RunTimers() {
+    const auto idle = [this](std::size_t i) {
+        return IsIdempotentTimer(static_cast<TimerId>(i)) && slots_[i].idle_epoch == epoch_;
+    };
     for (std::int64_t ticks = 0; AnyModeTimer(); ++ticks) {
         if (ticks > kMaxTicksPerCommand) throw ScriptError("a progress run never ends");
         // The earliest timer whose tick can change something; a refresh that
         // would find everything in place is not a candidate.
         std::size_t next = slots_.size();
         for (std::size_t i = 0; i < slots_.size(); ++i) {
-            const TimerSlot& slot = slots_[i];
-            if (!slot.armed || (IsIdempotentTimer(static_cast<TimerId>(i)) && slot.idle_epoch == epoch_)) continue;
-            if (next == slots_.size() || slot.due < slots_[next].due) next = i;
+            if (!slots_[i].armed || idle(i)) continue;
+            if (next == slots_.size() || slots_[i].due < slots_[next].due) next = i;
         }
         if (next == slots_.size()) break;
         const std::int64_t when = slots_[next].due;
@@ -117,9 +120,38 @@ void Session::RunTimers() {
         TimerSlot& slot = slots_[next];
         platform_.now_ms = when;
         slot.due += slot.interval > 0 ? slot.interval : 1;
-        Fire(static_cast<TimerId>(next));
+        const auto id = static_cast<TimerId>(next);
+        Fire(id);
+        if (IsIdempotentTimer(id) || !engine_.TimerControl(id).Enabled) continue;
+
+        // The progress run goes on and has changed nothing that another timer
+        // reads: its further ticks come one after another until it ends or
+        // another timer that can change something is due first.
+        std::int64_t bound = std::numeric_limits<std::int64_t>::max();
+        for (std::size_t i = 0; i < slots_.size(); ++i)
+            if (i != next && slots_[i].armed && !idle(i)) bound = std::min(bound, slots_[i].due);
+        const Timer& timer = engine_.TimerControl(id);
+        while (timer.Enabled && timer.Interval == slot.interval && slot.due < bound && ++ticks <= kMaxTicksPerCommand) {
+            platform_.now_ms = slot.due;
+            slot.due += slot.interval > 0 ? slot.interval : 1;
+            engine_.Event([&] { engine_.TimerTick(id); });
+        }
+        if (!timer.Enabled) ++epoch_;
+        SyncTimers();
     }
     Fire(TimerId::ShowValues);
+}
+
+void Session::ClickCell(int n) {
+    // Only a visible cell takes the click.
+    const auto i = static_cast<std::size_t>(n);
+    if (engine_.Image[i].Visible || engine_.Image_Act[i].Visible) Run([&] { engine_.NumberClick(n); });
+}
+
+void Session::Spin(int n) {
+    platform_.error.reset();
+    ClickCell(n);
+    RunTimers();
 }
 
 bool Session::RunLine(std::string_view line, std::int64_t line_no) {
@@ -157,9 +189,7 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         if (!has_rest || !AllDigits(rest) || rest.size() > 2) Malformed(line_no, "spin takes a number 0..36");
         const int n = std::stoi(std::string(rest));
         if (n > 36) Malformed(line_no, "spin takes a number 0..36");
-        // Only a visible cell takes the click.
-        if (e.Image[static_cast<std::size_t>(n)].Visible || e.Image_Act[static_cast<std::size_t>(n)].Visible)
-            Run([&] { e.NumberClick(n); });
+        ClickCell(n);
     } else if (verb == "undo") {
         no_args();
         if (e.UndoOffered()) Run([&] { e.Image_Cancel2Click(); });
@@ -255,6 +285,24 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         platform_.dialog_answer = Resolve(rest);
         Run([&] { e.Image_Export2Click(); });
         platform_.dialog_answer.reset();
+    } else if (verb == "mode") {
+        if (!has_rest || !AllDigits(rest) || rest.size() != 1 || rest[0] < '1' || rest[0] > '5')
+            Malformed(line_no, "mode takes a number 1..5");
+        // Tests and backtests reach the modes that the window keeps dormant.
+        e.State.Game_Mode = rest[0] - '0';
+    } else if (verb == "lists") {
+        if (!has_rest) Malformed(line_no, "missing PATH1 PATH2 PATH3");
+        std::array<std::string_view, 3> paths{};
+        std::string_view left = rest;
+        for (std::size_t k = 0; k < 3; ++k) {
+            const auto [word, tail] = SplitWord(left);
+            if (word.empty() || (k < 2 && !tail) || (k == 2 && tail)) Malformed(line_no, "lists takes three paths");
+            paths[k] = word;
+            left = tail.value_or(std::string_view());
+        }
+        Run([&] {
+            for (std::size_t k = 0; k < 3; ++k) e.AdaptiveList[k] = ReadLines(Resolve(paths[k]));
+        });
     } else if (verb == "click") {
         if (!has_rest) Malformed(line_no, "missing NAME");
         if (rest == "Button_Process") {
@@ -328,6 +376,10 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     j["Label_NumbersInGame"] = e.Label_NumbersInGame.Caption;
     j["BetStrategy"] = e.BetStrategy.Text();
     j["Init_Bet"] = e.Init_Bet.Text;
+    j["patterns_test"] = e.PatternsTest.empty() ? std::string() : e.PatternsTest[0];
+    j["Adaptive_Row"] = s.Adaptive_Row;
+    j["Adaptive_Defined"] = s.Adaptive_Defined;
+    j["Adaptive_Choice"] = s.Adaptive_Choice;
     auto import_list = nlohmann::ordered_json::array();
     for (const std::string_view line : e.Import_List) import_list.push_back(line);
     j["import_list"] = std::move(import_list);

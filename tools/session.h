@@ -58,6 +58,10 @@ public:
     /// unknown command or a malformed line.
     bool RunLine(std::string_view line, std::int64_t line_no);
 
+    /// The command "spin N" without its script line: the click of cell n
+    /// (when the cell is visible), then the timers.
+    void Spin(int n);
+
     /// Writes the state after the last command as one JSON line.
     void WriteState(std::ostream& out, std::int64_t line_no) const;
 
@@ -69,6 +73,7 @@ public:
     void RunTimers();
 
 private:
+    void ClickCell(int n);
     void Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no);
     void Fire(TimerId id);
     void SyncTimers();

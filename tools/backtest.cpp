@@ -1,0 +1,519 @@
+#include "tools/backtest.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <nlohmann/json.hpp>
+#include <random>
+#include <sstream>
+
+#include "io/text_file.h"
+#include "tools/session.h"
+
+namespace rotacle::sim {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Checks a number file line by line as the import does and keeps the numbers.
+std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
+    std::string text;
+    try {
+        text = ReadFileText(path);
+    } catch (const FileError& e) {
+        throw InputError(e.what());
+    }
+    std::string_view rest = text;
+    if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
+    std::vector<std::uint8_t> numbers;
+    numbers.reserve(rest.size() / 3 + 1);
+    std::int64_t line_no = 0;
+    while (!rest.empty()) {
+        ++line_no;
+        const auto end = rest.find_first_of("\r\n");
+        const std::string_view line = rest.substr(0, end);
+        if (end == std::string_view::npos) {
+            rest = {};
+        } else {
+            rest.remove_prefix(end + ((rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') ? 2 : 1));
+        }
+        std::int32_t n = 0;
+        const auto where = path + ":" + std::to_string(line_no) + ": ";
+        if (!TryStrToInt(line, n)) throw InputError(where + "'" + std::string(line) + "' is not a valid integer value");
+        if (n < 0 || n > 36)
+            throw InputError(where + "'" + std::string(line) + "' is not a roulette number (0 to 36)");
+        numbers.push_back(static_cast<std::uint8_t>(n));
+    }
+    return numbers;
+}
+
+// Fails before the run when a result file could not be written.
+void CheckWritable(const std::string& path) {
+    if (path.empty()) return;
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) throw InputError("cannot write '" + path + "': it is a folder");
+    const fs::path parent = fs::path(path).has_parent_path() ? fs::path(path).parent_path() : fs::path(".");
+    if (!fs::is_directory(parent, ec)) throw InputError("cannot write '" + path + "': no folder " + parent.string());
+    if (::access(parent.c_str(), W_OK) != 0)
+        throw InputError("cannot write '" + path + "': " + std::strerror(errno));
+}
+
+std::string Money(double v) { return FloatToStr(RoundToCents(v)); }
+
+// ---- Progress bar ---------------------------------------------------------------------
+
+class Progress {
+public:
+    Progress(std::int64_t total, bool enabled) : total_(total), enabled_(enabled && ::isatty(STDERR_FILENO)) {}
+    void Update(std::int64_t done) {
+        if (!enabled_ || (done & 0xFFFF) != 0) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(100)) return;
+        last_ = now;
+        const int width = 40;
+        const auto filled = static_cast<int>(width * done / std::max<std::int64_t>(total_, 1));
+        std::fprintf(stderr, "\r[%s%s] %3d%% %lld/%lld spins", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                     std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
+                     static_cast<int>(100 * done / std::max<std::int64_t>(total_, 1)), static_cast<long long>(done),
+                     static_cast<long long>(total_));
+        shown_ = true;
+    }
+    ~Progress() {
+        if (shown_) std::fprintf(stderr, "\r%70s\r", "");
+    }
+
+private:
+    std::int64_t total_;
+    bool enabled_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point last_{};
+};
+
+// ---- Chart -----------------------------------------------------------------------------
+
+// Points of the chart. Runs of more than kMaxBuckets spins are drawn from
+// buckets of consecutive spins: the bankroll keeps each bucket's lowest and
+// highest value in the order they came, so no fall disappears from the
+// picture; the stake keeps each bucket's largest stake.
+class ChartSeries {
+public:
+    static constexpr std::int64_t kMaxBuckets = 1500;
+
+    explicit ChartSeries(std::int64_t spins)
+        : per_bucket_(std::max<std::int64_t>(1, (spins + kMaxBuckets - 1) / kMaxBuckets)) {}
+
+    void Add(std::int64_t spin, double bankroll, double stake, double expected) {
+        if (count_ == 0) {
+            bucket_ = Bucket{spin, spin, bankroll, bankroll, spin, spin, stake, expected};
+        } else {
+            if (bankroll < bucket_.low) bucket_.low = bankroll, bucket_.low_spin = spin;
+            if (bankroll > bucket_.high) bucket_.high = bankroll, bucket_.high_spin = spin;
+            bucket_.stake = std::max(bucket_.stake, stake);
+            bucket_.expected = expected;
+            bucket_.last = spin;
+        }
+        if (++count_ == per_bucket_) Flush();
+    }
+    void Flush() {
+        if (count_ == 0) return;
+        buckets_.push_back(bucket_);
+        count_ = 0;
+    }
+    std::int64_t per_bucket() const { return per_bucket_; }
+
+    struct Bucket {
+        std::int64_t first, last;
+        double low, high;
+        std::int64_t low_spin, high_spin;
+        double stake, expected;
+    };
+    const std::vector<Bucket>& buckets() const { return buckets_; }
+
+private:
+    std::int64_t per_bucket_;
+    std::int64_t count_ = 0;
+    Bucket bucket_{};
+    std::vector<Bucket> buckets_;
+};
+
+// Round step for about `count` ticks over `range`.
+double NiceStep(double range, int count) {
+    if (!(range > 0)) return 1;
+    const double raw = range / count;
+    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
+    const double f = raw / mag;
+    return (f < 1.5 ? 1 : f < 3 ? 2 : f < 7 ? 5 : 10) * mag;
+}
+
+std::string Num(double v) {
+    std::ostringstream s;
+    s << std::fixed << std::setprecision(1) << v;
+    return s.str();
+}
+
+std::string XmlEscape(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '&': out += "&amp;"; break;
+            case '"': out += "&quot;"; break;
+            default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std::string& title,
+                     std::int64_t spins) {
+    const double W = 960, H = 500, left = 84, right = 84, top = 64, bottom = 64;
+    const double pw = W - left - right, ph = H - top - bottom;
+    double lo = start_bankroll, hi = start_bankroll, stake_hi = 0;
+    for (const auto& b : series.buckets()) {
+        lo = std::min({lo, b.low, b.expected});
+        hi = std::max({hi, b.high, b.expected});
+        stake_hi = std::max(stake_hi, b.stake);
+    }
+    const double ystep = NiceStep(hi - lo, 6);
+    lo = std::floor(lo / ystep) * ystep;
+    hi = std::ceil(hi / ystep) * ystep;
+    if (hi <= lo) hi = lo + ystep;
+    const double sstep = NiceStep(stake_hi, 5);
+    const double stake_top = std::max(sstep, std::ceil(stake_hi / sstep) * sstep);
+    const double xmax = static_cast<double>(std::max<std::int64_t>(spins, 1));
+    const auto X = [&](double spin) { return left + pw * spin / xmax; };
+    const auto Y = [&](double v) { return top + ph * (1 - (v - lo) / (hi - lo)); };
+    const auto YS = [&](double v) { return top + ph * (1 - v / stake_top); };
+
+    std::ostringstream svg;
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << W << "\" height=\"" << H << "\" viewBox=\"0 0 "
+        << W << ' ' << H << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"12\">\n";
+    svg << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+    svg << "<text x=\"" << left << "\" y=\"28\" font-size=\"16\" font-weight=\"bold\" fill=\"#222\">"
+        << XmlEscape(title) << "</text>\n";
+    // Grid and left axis (bankroll).
+    for (double v = lo; v <= hi + ystep / 2; v += ystep) {
+        svg << "<line x1=\"" << left << "\" x2=\"" << left + pw << "\" y1=\"" << Num(Y(v)) << "\" y2=\"" << Num(Y(v))
+            << "\" stroke=\"#e6e6e6\"/>\n";
+        svg << "<text x=\"" << left - 8 << "\" y=\"" << Num(Y(v) + 4) << "\" text-anchor=\"end\" fill=\"#2e7d32\">"
+            << FloatToStr(v) << "</text>\n";
+    }
+    // Right axis (stake).
+    for (double v = 0; v <= stake_top + sstep / 2; v += sstep)
+        svg << "<text x=\"" << left + pw + 8 << "\" y=\"" << Num(YS(v) + 4) << "\" fill=\"#b26a00\">" << FloatToStr(v)
+            << "</text>\n";
+    // Bottom axis (spins).
+    const double xstep = NiceStep(xmax, 8);
+    for (double s = 0; s <= xmax + xstep / 2; s += xstep) {
+        svg << "<line x1=\"" << Num(X(s)) << "\" x2=\"" << Num(X(s)) << "\" y1=\"" << top + ph << "\" y2=\""
+            << top + ph + 5 << "\" stroke=\"#666\"/>\n";
+        svg << "<text x=\"" << Num(X(s)) << "\" y=\"" << top + ph + 20 << "\" text-anchor=\"middle\" fill=\"#444\">"
+            << FloatToStr(s) << "</text>\n";
+    }
+    svg << "<rect x=\"" << left << "\" y=\"" << top << "\" width=\"" << pw << "\" height=\"" << ph
+        << "\" fill=\"none\" stroke=\"#999\"/>\n";
+    svg << "<text x=\"" << left + pw / 2 << "\" y=\"" << H - 18 << "\" text-anchor=\"middle\" fill=\"#444\">Spin</text>\n";
+    svg << "<text transform=\"translate(22 " << top + ph / 2 << ") rotate(-90)\" text-anchor=\"middle\" "
+        << "fill=\"#2e7d32\">Bankroll</text>\n";
+    svg << "<text transform=\"translate(" << W - 18 << ' ' << top + ph / 2 << ") rotate(90)\" text-anchor=\"middle\" "
+        << "fill=\"#b26a00\">Stake</text>\n";
+
+    // Series: stake first (behind), expected loss, bankroll on top.
+    const auto& buckets = series.buckets();
+    svg << "<polyline id=\"stake\" fill=\"none\" stroke=\"#f9a825\" stroke-width=\"1\" points=\"";
+    for (const auto& b : buckets) svg << Num(X(static_cast<double>(b.last))) << ',' << Num(YS(b.stake)) << ' ';
+    svg << "\"/>\n";
+    svg << "<polyline id=\"expected\" fill=\"none\" stroke=\"#c62828\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\" "
+           "points=\""
+        << Num(X(0)) << ',' << Num(Y(start_bankroll)) << ' ';
+    for (const auto& b : buckets) svg << Num(X(static_cast<double>(b.last))) << ',' << Num(Y(b.expected)) << ' ';
+    svg << "\"/>\n";
+    svg << "<polyline id=\"bankroll\" fill=\"none\" stroke=\"#2e7d32\" stroke-width=\"1.8\" points=\""
+        << Num(X(0)) << ',' << Num(Y(start_bankroll)) << ' ';
+    for (const auto& b : buckets) {
+        if (b.low_spin == b.high_spin) {
+            svg << Num(X(static_cast<double>(b.low_spin))) << ',' << Num(Y(b.low)) << ' ';
+        } else if (b.low_spin < b.high_spin) {
+            svg << Num(X(static_cast<double>(b.low_spin))) << ',' << Num(Y(b.low)) << ' '
+                << Num(X(static_cast<double>(b.high_spin))) << ',' << Num(Y(b.high)) << ' ';
+        } else {
+            svg << Num(X(static_cast<double>(b.high_spin))) << ',' << Num(Y(b.high)) << ' '
+                << Num(X(static_cast<double>(b.low_spin))) << ',' << Num(Y(b.low)) << ' ';
+        }
+    }
+    svg << "\"/>\n";
+    // Legend.
+    const double lx = left + 12, ly = top + 16;
+    svg << "<rect x=\"" << lx - 6 << "\" y=\"" << ly - 12 << "\" width=\"300\" height=\"62\" fill=\"#ffffff\" "
+        << "fill-opacity=\"0.85\" stroke=\"#ddd\"/>\n";
+    svg << "<line x1=\"" << lx << "\" x2=\"" << lx + 24 << "\" y1=\"" << ly - 4 << "\" y2=\"" << ly - 4
+        << "\" stroke=\"#2e7d32\" stroke-width=\"2\"/><text x=\"" << lx + 32 << "\" y=\"" << ly
+        << "\">Bankroll after each spin</text>\n";
+    svg << "<line x1=\"" << lx << "\" x2=\"" << lx + 24 << "\" y1=\"" << ly + 14 << "\" y2=\"" << ly + 14
+        << "\" stroke=\"#c62828\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"/><text x=\"" << lx + 32 << "\" y=\""
+        << ly + 18 << "\">Expected at the house edge (1/37 of stakes)</text>\n";
+    svg << "<line x1=\"" << lx << "\" x2=\"" << lx + 24 << "\" y1=\"" << ly + 32 << "\" y2=\"" << ly + 32
+        << "\" stroke=\"#f9a825\" stroke-width=\"1.5\"/><text x=\"" << lx + 32 << "\" y=\"" << ly + 36
+        << "\">Stake (right axis)</text>\n";
+    if (series.per_bucket() > 1)
+        svg << "<text x=\"" << left + pw << "\" y=\"" << top - 10 << "\" text-anchor=\"end\" fill=\"#777\" "
+            << "font-size=\"11\">one point per " << series.per_bucket() << " spins (lowest and highest bankroll kept)"
+            << "</text>\n";
+    svg << "</svg>\n";
+    return svg.str();
+}
+
+// ---- Summary -----------------------------------------------------------------------------
+
+void PrintSummary(std::ostream& out, const BacktestSummary& s, const std::string& source, int mode) {
+    const auto row = [&out](const char* name, const std::string& value) {
+        out << "  " << std::left << std::setw(26) << name << value << '\n';
+    };
+    out << "Backtest of " << source << " (game mode " << mode << ")\n";
+    row("Spins", std::to_string(s.spins));
+    row("Proposals", std::to_string(s.proposals));
+    row("Bets placed", std::to_string(s.bets_placed));
+    row("Bets won / lost", std::to_string(s.wins) + " / " + std::to_string(s.losses));
+    row("Start bankroll", Money(s.start_bankroll));
+    row("Final bankroll", Money(s.final_bankroll) +
+                              (s.open_stake > 0 ? " (+ " + Money(s.open_stake) + " on the open bet)" : ""));
+    row("Net result", Money(s.net_result));
+    row("Total staked", Money(s.total_staked));
+    row("Expected at house edge", Money(-s.expected_loss) + " (1/37 of the total staked)");
+    row("Lowest bankroll", Money(s.lowest_bankroll) + (s.lowest_spin > 0
+                                                           ? " after spin " + std::to_string(s.lowest_spin)
+                                                           : " at the start"));
+    row("Largest drawdown", Money(s.max_drawdown));
+    row("Largest stake", Money(s.largest_stake));
+    row("Longest losing run", std::to_string(s.longest_losing_run) + " bets");
+    row("Flat index", std::to_string(s.flat_index));
+    row("Cycles completed", std::to_string(s.cycles_completed));
+}
+
+std::string SummaryJson(const BacktestSummary& s) {
+    nlohmann::ordered_json j;
+    j["spins"] = s.spins;
+    j["proposals"] = s.proposals;
+    j["bets_placed"] = s.bets_placed;
+    j["wins"] = s.wins;
+    j["losses"] = s.losses;
+    j["start_bankroll"] = s.start_bankroll;
+    j["final_bankroll"] = s.final_bankroll;
+    j["open_stake"] = s.open_stake;
+    j["net_result"] = s.net_result;
+    j["total_staked"] = s.total_staked;
+    j["expected_loss"] = s.expected_loss;
+    j["lowest_bankroll"] = s.lowest_bankroll;
+    j["lowest_spin"] = s.lowest_spin;
+    j["max_drawdown"] = s.max_drawdown;
+    j["largest_stake"] = s.largest_stake;
+    j["longest_losing_run"] = s.longest_losing_run;
+    j["flat_index"] = s.flat_index;
+    j["cycles_completed"] = s.cycles_completed;
+    return j.dump();
+}
+
+const char* FieldName(std::int32_t code) {
+    return code >= 1 && code <= 6 ? kFieldNames[static_cast<std::size_t>(code - 1)].data() : "";
+}
+
+// The settings of the run, applied through the same operations as in the
+// window; a value the program refuses ends the run before it starts.
+void Apply(Session& session, const BacktestOptions& o) {
+    Engine& e = session.engine();
+    const auto check = [&](const char* what) {
+        if (session.platform().error) throw InputError(std::string(what) + ": " + *session.platform().error);
+    };
+    if (!o.settings_file.empty()) {
+        e.Event([&] { e.LoadSettingsFile(o.settings_file); });
+        check("settings");
+    }
+    if (o.bank) {
+        e.Event([&] { e.SetEditText(EditId::Test_Bank, *o.bank); });
+        check("bank");
+    }
+    if (o.init_bet) {
+        e.Event([&] { e.SetEditText(EditId::Init_Bet, *o.init_bet); });
+        check("initial bet");
+    }
+    if (o.safe_level) {
+        if (*o.safe_level < 0 || *o.safe_level > 10) throw InputError("safe level: must be 0 to 10");
+        e.Event([&] { e.SetSafeLevelPosition(*o.safe_level); });
+    }
+    for (const std::string& t : o.trends) {
+        const auto field = FieldByName(t);
+        if (!field) throw InputError("trend: unknown field '" + t + "' (Less, Even, Red, Black, Odd or More)");
+        e.Trend_1Click(*field);
+    }
+    if (o.mode < 1 || o.mode > 5) throw InputError("mode: must be 1 to 5");
+    e.State.Game_Mode = o.mode;
+    if (o.mode == 5) {
+        if (o.lists.size() != 3) throw InputError("mode 5 needs --lists A B C");
+        for (std::size_t k = 0; k < 3; ++k) {
+            try {
+                e.AdaptiveList[k] = ReadLines(o.lists[k]);
+            } catch (const FileError& err) {
+                throw InputError(err.what());
+            }
+        }
+    }
+    session.RunTimers();  // the display refresh settles the values before the first spin
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> DrawNumbers(std::int64_t count, std::uint64_t seed) {
+    std::mt19937_64 gen(seed);
+    const std::uint64_t limit = std::numeric_limits<std::uint64_t>::max() -
+                                std::numeric_limits<std::uint64_t>::max() % 37;  // a multiple of 37
+    std::vector<std::uint8_t> numbers;
+    numbers.reserve(static_cast<std::size_t>(std::max<std::int64_t>(count, 0)));
+    for (std::int64_t i = 0; i < count; ++i) {
+        std::uint64_t x = gen();
+        while (x >= limit) x = gen();
+        numbers.push_back(static_cast<std::uint8_t>(x % 37));
+    }
+    return numbers;
+}
+
+int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) {
+    try {
+        std::vector<std::uint8_t> numbers;
+        std::string source;
+        if (o.random) {
+            if (*o.random < 0) throw InputError("--random: the count must not be negative");
+            numbers = DrawNumbers(*o.random, o.seed);
+            source = std::to_string(*o.random) + " drawn numbers, seed " + std::to_string(o.seed);
+        } else {
+            numbers = ReadNumberFile(o.numbers_file);
+            source = fs::path(o.numbers_file).filename().string();
+        }
+        CheckWritable(o.csv_file);
+        CheckWritable(o.chart_file);
+
+        Session session(fs::current_path());
+        Apply(session, o);
+        Engine& e = session.engine();
+
+        BacktestSummary s;
+        s.spins = static_cast<std::int64_t>(numbers.size());
+        s.start_bankroll = e.State.Bankroll;
+        s.lowest_bankroll = s.start_bankroll;
+        double peak = s.start_bankroll;
+        std::int64_t losing_run = 0;
+        std::optional<std::string> first_error;
+        std::int64_t errors = 0;
+
+        // The CSV goes to a file beside the target and replaces it at the end.
+        std::string csv_tmp;
+        std::ofstream csv;
+        if (!o.csv_file.empty()) {
+            csv_tmp = o.csv_file + ".part";
+            csv.open(csv_tmp, std::ios::binary | std::ios::trunc);
+            if (!csv) throw InputError("cannot write '" + o.csv_file + "': " + std::strerror(errno));
+            csv << "spin,number,field,shown,stake,result,bankroll\n";
+        }
+        ChartSeries chart(s.spins);
+        Progress progress(s.spins, o.progress);
+
+        for (std::int64_t i = 0; i < s.spins; ++i) {
+            const int n = numbers[static_cast<std::size_t>(i)];
+            const std::int32_t field = e.State.Bet_Field;
+            const bool shown = e.AnyChipVisible();
+            session.Spin(n);
+            if (session.platform().error) {
+                if (!first_error) first_error = *session.platform().error;
+                ++errors;
+            }
+            const PlayReport& r = e.Report;
+            const char* result = "not settled";
+            if (r.Settled) {
+                if (r.Placed) {
+                    s.total_staked += r.Stake;
+                    s.largest_stake = std::max(s.largest_stake, r.Stake);
+                    if (r.Won) {
+                        ++s.wins;
+                        losing_run = 0;
+                        result = "won";
+                    } else {
+                        ++s.losses;
+                        s.longest_losing_run = std::max(s.longest_losing_run, ++losing_run);
+                        result = "lost";
+                    }
+                } else {
+                    result = r.Won ? "virtual win" : "virtual loss";
+                }
+            }
+            const double bankroll = e.State.Bankroll;
+            if (bankroll < s.lowest_bankroll) {
+                s.lowest_bankroll = bankroll;
+                s.lowest_spin = i + 1;
+            }
+            peak = std::max(peak, bankroll);
+            s.max_drawdown = std::max(s.max_drawdown, peak - bankroll);
+            const double stake_now = e.AnyChipVisible() ? e.State.Bet_Size : 0.0;
+            s.largest_stake = std::max(s.largest_stake, stake_now);
+            chart.Add(i + 1, bankroll, stake_now, s.start_bankroll - s.total_staked / 37);
+            if (csv.is_open()) {
+                csv << i + 1 << ',' << n << ',' << FieldName(field) << ',' << ((r.Settled ? r.Placed : shown) ? 1 : 0) << ','
+                    << (r.Settled && r.Placed ? FloatToStr(r.Stake) : std::string()) << ',' << result << ','
+                    << FloatToStr(bankroll) << '\n';
+            }
+            progress.Update(i + 1);
+        }
+        chart.Flush();
+
+        s.proposals = e.Report.Proposals;
+        s.bets_placed = e.Report.Bets_Placed;
+        s.final_bankroll = e.State.Bankroll;
+        s.open_stake = e.AnyChipVisible() ? e.State.Bet_Size : 0.0;
+        s.net_result = s.final_bankroll + s.open_stake - s.start_bankroll;
+        s.expected_loss = s.total_staked / 37;
+        s.flat_index = e.State.Flat_Index;
+        s.cycles_completed = e.Report.Cycles_Won;
+
+        if (csv.is_open()) {
+            csv.close();
+            if (!csv || std::rename(csv_tmp.c_str(), o.csv_file.c_str()) != 0) {
+                const int code = errno;
+                std::remove(csv_tmp.c_str());
+                throw InputError("cannot write '" + o.csv_file + "': " + std::strerror(code));
+            }
+        }
+        if (!o.chart_file.empty()) {
+            try {
+                WriteTextAtomic(o.chart_file, ChartSvg(chart, s.start_bankroll, "Backtest of " + source, s.spins));
+            } catch (const FileError& e2) {
+                throw InputError(e2.what());
+            }
+        }
+
+        if (o.json)
+            out << SummaryJson(s) << '\n';
+        else
+            PrintSummary(out, s, source, o.mode);
+        if (first_error)
+            err << "rotacle-sim: " << errors << " spin(s) raised an error; the first: " << *first_error << '\n';
+        return 0;
+    } catch (const InputError& e) {
+        err << "rotacle-sim: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+}  // namespace rotacle::sim
