@@ -181,7 +181,7 @@ std::string XmlEscape(std::string_view text) {
 
 std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std::string& title,
                      std::int64_t spins) {
-    const double W = 960, H = 500, left = 84, right = 84, top = 64, bottom = 64;
+    const double W = 960, H = 520, left = 84, right = 84, top = 84, bottom = 64;
     const double pw = W - left - right, ph = H - top - bottom;
     double lo = start_bankroll, hi = start_bankroll, stake_hi = 0;
     for (const auto& b : series.buckets()) {
@@ -257,21 +257,18 @@ std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std
         }
     }
     svg << "\"/>\n";
-    // Legend.
-    const double lx = left + 12, ly = top + 16;
-    svg << "<rect x=\"" << lx - 6 << "\" y=\"" << ly - 12 << "\" width=\"300\" height=\"62\" fill=\"#ffffff\" "
-        << "fill-opacity=\"0.85\" stroke=\"#ddd\"/>\n";
-    svg << "<line x1=\"" << lx << "\" x2=\"" << lx + 24 << "\" y1=\"" << ly - 4 << "\" y2=\"" << ly - 4
-        << "\" stroke=\"#2e7d32\" stroke-width=\"2\"/><text x=\"" << lx + 32 << "\" y=\"" << ly
-        << "\">Bankroll after each spin</text>\n";
-    svg << "<line x1=\"" << lx << "\" x2=\"" << lx + 24 << "\" y1=\"" << ly + 14 << "\" y2=\"" << ly + 14
-        << "\" stroke=\"#c62828\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\"/><text x=\"" << lx + 32 << "\" y=\""
-        << ly + 18 << "\">Expected at the house edge (1/37 of stakes)</text>\n";
-    svg << "<line x1=\"" << lx << "\" x2=\"" << lx + 24 << "\" y1=\"" << ly + 32 << "\" y2=\"" << ly + 32
-        << "\" stroke=\"#f9a825\" stroke-width=\"1.5\"/><text x=\"" << lx + 32 << "\" y=\"" << ly + 36
-        << "\">Stake (right axis)</text>\n";
+    // Legend, in one row between the title and the plot.
+    const double ly = 54;
+    const auto legend = [&](double x, const char* colour, const char* dash, double width, const char* text) {
+        svg << "<line x1=\"" << x << "\" x2=\"" << x + 24 << "\" y1=\"" << ly - 4 << "\" y2=\"" << ly - 4
+            << "\" stroke=\"" << colour << "\" stroke-width=\"" << width << "\"" << dash << "/><text x=\""
+            << x + 30 << "\" y=\"" << ly << "\" fill=\"#333\">" << text << "</text>\n";
+    };
+    legend(left, "#2e7d32", "", 2, "Bankroll after each spin");
+    legend(left + 210, "#c62828", " stroke-dasharray=\"6 4\"", 1.5, "Expected at the house edge (1/37 of stakes)");
+    legend(left + 520, "#f9a825", "", 1.5, "Stake (right axis)");
     if (series.per_bucket() > 1)
-        svg << "<text x=\"" << left + pw << "\" y=\"" << top - 10 << "\" text-anchor=\"end\" fill=\"#777\" "
+        svg << "<text x=\"" << left + pw << "\" y=\"28\" text-anchor=\"end\" fill=\"#777\" "
             << "font-size=\"11\">one point per " << series.per_bucket() << " spins (lowest and highest bankroll kept)"
             << "</text>\n";
     svg << "</svg>\n";
