@@ -47,6 +47,11 @@ Session::Session(std::filesystem::path base_dir) : engine_(platform_), base_dir_
 
 std::string Session::Resolve(std::string_view path) const {
     std::filesystem::path p{std::string(path)};
+    if (confine_files_) {
+        bool climbs = p.is_absolute();
+        for (const auto& part : p) climbs = climbs || part == "..";
+        if (climbs) throw FileError("Cannot open file \"" + p.string() + "\". Outside the script's folder");
+    }
     if (p.is_absolute()) return p.string();
     return (base_dir_ / p).string();
 }
@@ -203,7 +208,9 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         no_args();
         Run([&] { e.ResetApp(); });
     } else if (verb == "set") {
-        const auto [name, value] = name_value();
+        const auto pair = name_value();
+        const std::string_view name = pair.first;
+        const std::string_view value = pair.second;
         if (const auto id = EditByName(name)) {
             Run([&] { e.SetEditText(*id, value); });
         } else if (const auto spin = SpinByName(name)) {
@@ -219,7 +226,9 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
             Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
         }
     } else if (verb == "type") {
-        const auto [name, chars] = name_value();
+        const auto pair = name_value();
+        const std::string_view name = pair.first;
+        const std::string_view chars = pair.second;
         const auto edit = EditByName(name);
         const auto spin = SpinByName(name);
         if (!edit && !spin) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
@@ -236,13 +245,17 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
             if (!ok) break;
         }
     } else if (verb == "check") {
-        const auto [name, value] = name_value();
+        const auto pair = name_value();
+        const std::string_view name = pair.first;
+        const std::string_view value = pair.second;
         const auto id = CheckByName(name);
         if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
         if (value != "0" && value != "1") Malformed(line_no, "check takes 0 or 1");
         Run([&] { e.SetChecked(*id, value == "1"); });
     } else if (verb == "select") {
-        const auto [name, value] = name_value();
+        const auto pair = name_value();
+        const std::string_view name = pair.first;
+        const std::string_view value = pair.second;
         const auto id = ComboByName(name);
         if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
         std::int32_t index = 0;
@@ -258,32 +271,36 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
             Run([&] { e.Trend_2Click(*field); });
     } else if (verb == "load-settings" || verb == "save-settings") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        const std::string path = Resolve(rest);
         if (verb == "load-settings")
-            Run([&] { e.LoadSettingsFile(path); });
+            Run([&] { e.LoadSettingsFile(Resolve(rest)); });
         else
-            Run([&] { e.SaveSettingsFile(path); });
+            Run([&] { e.SaveSettingsFile(Resolve(rest)); });
     } else if (verb == "import-file") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        const std::string path = Resolve(rest);
+        std::string path;
         // Each step is a click of its own; an error ends the command.
-        if (!Run([&] { e.Image_Import2Click(); })) return;
+        if (!Run([&] {
+                path = Resolve(rest);
+                e.Image_Import2Click();
+            }))
+            return;
         platform_.dialog_answer = path;
         const bool loaded = Run([&] { e.Image_LoadFromFile2Click(); });
         platform_.dialog_answer.reset();
         if (loaded && e.Panel_Import.Visible && e.Button_Process.Enabled) Run([&] { e.Button_ProcessClick(); });
     } else if (verb == "paste-page") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        const std::string path = Resolve(rest);
         Run([&] {
-            platform_.clipboard = ReadFileText(path);
+            platform_.clipboard = ReadFileText(Resolve(rest));
             e.Image_Import2Click();
             e.Image_PasteFromEvolution2Click();
         });
     } else if (verb == "export") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        platform_.dialog_answer = Resolve(rest);
-        Run([&] { e.Image_Export2Click(); });
+        Run([&] {
+            platform_.dialog_answer = Resolve(rest);
+            e.Image_Export2Click();
+        });
         platform_.dialog_answer.reset();
     } else if (verb == "mode") {
         if (!has_rest || !AllDigits(rest) || rest.size() != 1 || rest[0] < '1' || rest[0] > '5')

@@ -65,6 +65,11 @@ public:
     /// Writes the state after the last command as one JSON line.
     void WriteState(std::ostream& out, std::int64_t line_no) const;
 
+    /// Keeps every file the script names inside the script's folder: an
+    /// absolute path or one that climbs out with ".." fails like a file that
+    /// cannot be opened. For running scripts from untrusted sources (fuzzing).
+    void ConfineFiles(bool confine) { confine_files_ = confine; }
+
     Engine& engine() { return engine_; }
     SimPlatform& platform() { return platform_; }
 
@@ -91,6 +96,7 @@ private:
     SimPlatform platform_;
     Engine engine_;
     std::filesystem::path base_dir_;
+    bool confine_files_ = false;
 
     struct TimerSlot {
         bool armed = false;

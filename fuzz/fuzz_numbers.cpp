@@ -1,0 +1,23 @@
+// A number file of any content: load into the import list and import it.
+#include <fstream>
+
+#include "core/engine.h"
+#include "fuzz/fuzz_common.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    rotacle::fuzz::QuietPlatform platform;
+    platform.file = (rotacle::fuzz::ScratchFolder() / "numbers.txt").string();
+    std::ofstream(platform.file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
+    rotacle::Engine e(platform);
+    for (int n : {1, 2, 3, 4, 5}) e.Event([&] { e.NumberClick(n); });
+    e.Event([&] { e.Image_Import2Click(); });
+    e.Event([&] { e.Image_LoadFromFile2Click(); });
+    const auto before = e.NumbersList.size();
+    const bool ok = e.Event([&] { e.Button_ProcessClick(); });
+    // A refused file leaves the history as it was.
+    if (!ok && e.NumbersList.size() != before) __builtin_trap();
+    for (const auto n : e.NumbersList)
+        if (n > 36) __builtin_trap();
+    return 0;
+}

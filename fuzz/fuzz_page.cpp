@@ -1,0 +1,19 @@
+// A pasted page of any content: rendered to text and parsed into numbers.
+#include "core/engine.h"
+#include "fuzz/fuzz_common.h"
+#include "io/page_text.h"
+#include "io/text_file.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string_view html(reinterpret_cast<const char*>(data), size);
+    const std::string text = rotacle::PageToText(html);
+    rotacle::fuzz::QuietPlatform platform;
+    rotacle::Engine e(platform);
+    e.Raw_List = rotacle::SplitLines(text);
+    e.ParseRawList();
+    for (const std::string_view line : e.Import_List) {
+        std::int32_t n = -1;
+        if (!rotacle::TryStrToInt(line, n) || n < 0 || n > 36) __builtin_trap();
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+// The session script parser and everything a script can make the engine do.
+// File commands stay inside a scratch folder.
+#include <sstream>
+
+#include "fuzz/fuzz_common.h"
+#include "tools/session.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    rotacle::sim::Session session(rotacle::fuzz::ScratchFolder());
+    session.ConfineFiles(true);
+    std::istringstream in(text);
+    std::string line;
+    std::int64_t n = 0;
+    try {
+        while (std::getline(in, line)) session.RunLine(line, ++n);
+    } catch (const rotacle::sim::ScriptError&) {
+        // A malformed line ends a script; that is an answer, not a fault.
+    }
+    std::ostringstream out;
+    session.WriteState(out, n);
+    return 0;
+}

@@ -1,0 +1,22 @@
+// A settings file of any content: load, apply, play a few spins, save.
+#include <fstream>
+
+#include "core/engine.h"
+#include "fuzz/fuzz_common.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const auto path = (rotacle::fuzz::ScratchFolder() / "settings.rtk").string();
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
+                                                                   static_cast<std::streamsize>(size));
+    rotacle::fuzz::QuietPlatform platform;
+    rotacle::Engine e(platform);
+    e.Event([&] { e.LoadSettingsFile(path); });
+    for (int n : {5, 17, 32, 3, 12, 7, 0, 36}) {
+        e.Event([&] { e.NumberClick(n); });
+        for (int tick = 0; tick < 200 && e.TimerControl(rotacle::TimerId::Mode2Timer).Enabled; ++tick)
+            e.Event([&] { e.TimerTick(rotacle::TimerId::Mode2Timer); });
+        e.Event([&] { e.ShowValuesTimer(); });
+    }
+    e.Event([&] { e.SaveSettingsFile(path); });
+    return 0;
+}
