@@ -15,6 +15,8 @@ struct FloatRow {
     double value;
 };
 
+std::ostream& operator<<(std::ostream& os, const FloatRow& r) { return os << "'" << r.text << "'"; }
+
 class FloatConverts : public ::testing::TestWithParam<FloatRow> {};
 
 TEST_P(FloatConverts, ToItsValue) {
@@ -93,6 +95,8 @@ struct MoneyRow {
     const char* text;
 };
 
+std::ostream& operator<<(std::ostream& os, const MoneyRow& r) { return os << r.text; }
+
 class MoneyText : public ::testing::TestWithParam<MoneyRow> {};
 
 TEST_P(MoneyText, GeneralFormatWithPoint) { EXPECT_EQ(FloatToStr(GetParam().value), GetParam().text); }
@@ -105,8 +109,7 @@ INSTANTIATE_TEST_SUITE_P(
                       MoneyRow{2.0 / 3, "0.666666666666667"}, MoneyRow{123456789012345, "123456789012345"},
                       MoneyRow{999999999999999.4, "999999999999999"}, MoneyRow{1e15, "1E15"},
                       MoneyRow{1.5e20, "1.5E20"}, MoneyRow{0.00001, "0.00001"}, MoneyRow{0.000001, "1E-6"},
-                      MoneyRow{0.0000015, "1.5E-6"}, MoneyRow{1000000, "1000000"},
-                      MoneyRow{12.5, "12.5"}));
+                      MoneyRow{0.0000015, "1.5E-6"}, MoneyRow{1000000, "1000000"}, MoneyRow{12.5, "12.5"}));
 
 TEST(MoneyText, RoundTripsThroughTheParser) {
     // The undo snapshot keeps stakes as text; a stake in cents comes back equal.
@@ -121,6 +124,8 @@ struct CentsRow {
     double out;
 };
 
+std::ostream& operator<<(std::ostream& os, const CentsRow& r) { return os << r.in; }
+
 class RoundToCentsRows : public ::testing::TestWithParam<CentsRow> {};
 
 TEST_P(RoundToCentsRows, NearestHundredthHalvesToEven) {
@@ -129,8 +134,9 @@ TEST_P(RoundToCentsRows, NearestHundredthHalvesToEven) {
 
 INSTANTIATE_TEST_SUITE_P(Values, RoundToCentsRows,
                          ::testing::Values(CentsRow{1.234, 1.23}, CentsRow{1.236, 1.24}, CentsRow{1000, 1000},
-                                           CentsRow{0.125, 0.12}, CentsRow{0.375, 0.38}, CentsRow{-1.236, -1.24},
-                                           CentsRow{999.999, 1000}, CentsRow{0.004, 0}, CentsRow{2.5, 2.5}));
+                                           CentsRow{0.125, 0.12}, CentsRow{0.375, 0.38},
+                                           CentsRow{-1.236, -1.24}, CentsRow{999.999, 1000},
+                                           CentsRow{0.004, 0}, CentsRow{2.5, 2.5}));
 
 TEST(RoundToCents, HugeAndNonFiniteValuesPassThrough) {
     EXPECT_EQ(RoundToCents(1e308), 1e308);

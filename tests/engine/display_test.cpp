@@ -16,7 +16,8 @@ TEST_F(Display, RoundsStakeBankrollAndTargetToCents) {
         double shown;
         const char* text;
     };
-    for (Row r : {Row{1.234, 1.23, "1.23"}, Row{1.236, 1.24, "1.24"}, Row{1.125, 1.12, "1.12"}, Row{1.375, 1.38, "1.38"}, Row{3, 3, "3"}}) {
+    for (Row r : {Row{1.234, 1.23, "1.23"}, Row{1.236, 1.24, "1.24"}, Row{1.125, 1.12, "1.12"},
+                  Row{1.375, 1.38, "1.38"}, Row{3, 3, "3"}}) {
         e.State.Bet_Size = r.stake;
         ASSERT_TRUE(Refresh());
         EXPECT_DOUBLE_EQ(e.State.Bet_Size, r.shown) << r.stake;
@@ -73,6 +74,25 @@ TEST_F(Display, MendedGuardSkipsATextThatIsNoNumber) {
         EXPECT_DOUBLE_EQ(e.State.Bet_Size, 0.5);
     }
     EXPECT_TRUE(platform.messages.empty()) << "no error a hundred times a second";
+}
+
+TEST_F(Display, MendedInitialBetFinerThanACentDoesNotDrainTheBankroll) {
+    // The refresh rounds the stake 1.255 to 1.25; comparing the unrounded
+    // initial bet with it would reset the bets on every tick, each time
+    // refunding 1.25 and staking 1.255 again.
+    WarmUp();
+    ASSERT_NE(ShownChip(), -1);
+    ASSERT_TRUE(Do([&] {
+        for (char c : std::string(",255")) e.TypeKey(EditId::Init_Bet, c);
+    }));
+    ASSERT_EQ(e.Init_Bet.Text, "1.255");
+    Refresh();
+    const double money = Money();
+    e.State.Wins_Count = 2;
+    for (int tick = 0; tick < 500; ++tick) Refresh();
+    EXPECT_NEAR(Money(), money, 0.0051);
+    EXPECT_EQ(e.State.Wins_Count, 2) << "the bets are not reset on every tick";
+    EXPECT_FALSE(e.ShowValuesTimer()) << "the refresh comes to rest";
 }
 
 TEST_F(Display, GuardReadsAChangedTextAgain) {

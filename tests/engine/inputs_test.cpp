@@ -27,7 +27,7 @@ TEST_F(Inputs, TypingOneTwoCommaFiveGivesTwelveAndAHalf) {
 }
 
 TEST_F(Inputs, KeyPressTakesTheBankBeforeTheKey) {
-    e.Test_Bank.Text = "70";  // as pasted: no change operation
+    e.Test_Bank.Text = "70";            // as pasted: no change operation
     e.TypeKey(EditId::Test_Bank, 'q');  // dropped by the filter, still read
     EXPECT_DOUBLE_EQ(e.State.Bankroll, 70);
     EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1001) << "the targets are the change operation's";

@@ -58,6 +58,10 @@ struct ProposalRow {
     int number, family, field;
 };
 
+std::ostream& operator<<(std::ostream& os, const ProposalRow& r) {
+    return os << "scan " << r.number << " family " << r.family;
+}
+
 class ModeTwoProposal : public Table, public ::testing::WithParamInterface<ProposalRow> {};
 
 TEST_P(ModeTwoProposal, FamilyChoosesTheProperty) {
@@ -72,10 +76,12 @@ TEST_P(ModeTwoProposal, FamilyChoosesTheProperty) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ModeTwoProposal,
-                         ::testing::Values(ProposalRow{21, 0, 3}, ProposalRow{21, 1, 5}, ProposalRow{21, 2, 6},
-                                           ProposalRow{10, 0, 4}, ProposalRow{10, 1, 2}, ProposalRow{10, 2, 1},
-                                           ProposalRow{18, 2, 1}, ProposalRow{19, 2, 6}, ProposalRow{36, 0, 3},
-                                           ProposalRow{35, 0, 4}, ProposalRow{1, 1, 5}));
+                         ::testing::Values(ProposalRow{21, 0, 3}, ProposalRow{21, 1, 5},
+                                           ProposalRow{21, 2, 6}, ProposalRow{10, 0, 4},
+                                           ProposalRow{10, 1, 2}, ProposalRow{10, 2, 1},
+                                           ProposalRow{18, 2, 1}, ProposalRow{19, 2, 6},
+                                           ProposalRow{36, 0, 3}, ProposalRow{35, 0, 4},
+                                           ProposalRow{1, 1, 5}));
 
 using SafeLevelGate = Table;
 
@@ -90,7 +96,9 @@ TEST_F(SafeLevelGate, ProposalsShowOnlyAfterEnoughMissesAndHideAfterAWin) {
         EXPECT_EQ(ShownChip(), -1) << "before miss " << miss;
         LoseNext();
         EXPECT_EQ(e.State.Miss_Streak, miss);
-        if (miss < 3) EXPECT_DOUBLE_EQ(e.State.Bankroll, bankroll) << "virtual losses cost nothing";
+        if (miss < 3) {
+            EXPECT_DOUBLE_EQ(e.State.Bankroll, bankroll) << "virtual losses cost nothing";
+        }
     }
     EXPECT_NE(ShownChip(), -1);
     EXPECT_DOUBLE_EQ(e.State.Bankroll, 999);
@@ -155,12 +163,17 @@ TEST_F(Trend, ChosenRedTurnsAShownBlackProposal) {
 }
 
 struct TrendRow {
-    int chosen;     // field index of the chosen side
-    int number;     // deep-scan number and family giving the proposal
+    int chosen;  // field index of the chosen side
+    int number;  // deep-scan number and family giving the proposal
     int family;
-    int proposed;   // field code the mode proposes
-    int result;     // field code after the trend check
+    int proposed;  // field code the mode proposes
+    int result;    // field code after the trend check
 };
+
+std::ostream& operator<<(std::ostream& os, const TrendRow& r) {
+    return os << kFieldNames[static_cast<std::size_t>(r.chosen)] << " chosen, field " << r.proposed
+              << " proposed";
+}
 
 class TrendRedirect : public Table, public ::testing::WithParamInterface<TrendRow> {};
 
@@ -178,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
     Rows, TrendRedirect,
     ::testing::Values(TrendRow{0, 20, 2, 6, 1}, TrendRow{1, 21, 1, 5, 2}, TrendRow{2, 20, 0, 4, 3},
                       TrendRow{3, 21, 0, 3, 4}, TrendRow{4, 20, 1, 2, 5}, TrendRow{5, 3, 2, 1, 6},
-                      TrendRow{2, 21, 1, 5, 5},  // Red chosen, Odd proposed: nothing changes
+                      TrendRow{2, 21, 1, 5, 5},   // Red chosen, Odd proposed: nothing changes
                       TrendRow{0, 3, 2, 1, 1}));  // the chosen side itself stays
 
 TEST_F(Trend, BelowTheSafetyLevelNothingTurns) {

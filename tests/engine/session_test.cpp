@@ -21,7 +21,8 @@ struct Result {
     std::string err;
 };
 
-Result RunSim(const std::string& script, bool quiet = false, const fs::path& base = fs::temp_directory_path()) {
+Result RunSim(const std::string& script, bool quiet = false,
+              const fs::path& base = fs::temp_directory_path()) {
     std::istringstream in(script);
     std::ostringstream out, err;
     Result r;
@@ -36,15 +37,14 @@ TEST(SessionDriver, StateLineCarriesTheContractKeys) {
     ASSERT_EQ(r.exit_code, 0);
     ASSERT_EQ(r.lines.size(), 1u);
     const json& j = r.lines[0];
-    for (const char* key :
-         {"line", "Spins_Count", "Undo_Counter", "Engine_Ready", "Game_Mode", "Matrix_Pending", "Bet_Field",
-          "Bankroll", "Bet_Size", "Reset_Target", "Profit_Target", "Losses_Amount", "Wins_Amount",
-          "Phase_Threshold", "Phase_Base", "Losses_Units", "Wins_Units", "Rules_Edit_Flag", "Flat_Index",
-          "Bets_Played", "Wins_Count", "Wins_In_Row", "Losses_Count", "Losses_In_Row", "Units_Drawdown",
-          "Units_Profit", "Miss_Streak", "DeepScan_Number", "DeepScan_Family", "DeepScan_Step",
-          "Matrix_Bets_Played", "Pattern_Position", "history", "last", "strip", "chips", "undo_offered",
-          "Label_Bankroll", "Label_BetsPlayed"})
-        EXPECT_TRUE(j.contains(key)) << key;
+    std::istringstream keys(
+        "line Spins_Count Undo_Counter Engine_Ready Game_Mode Matrix_Pending Bet_Field Bankroll "
+        "Bet_Size Reset_Target Profit_Target Losses_Amount Wins_Amount Phase_Threshold "
+        "Phase_Base Losses_Units Wins_Units Rules_Edit_Flag Flat_Index Bets_Played Wins_Count "
+        "Wins_In_Row Losses_Count Losses_In_Row Units_Drawdown Units_Profit Miss_Streak "
+        "DeepScan_Number DeepScan_Family DeepScan_Step Matrix_Bets_Played Pattern_Position "
+        "history last strip chips undo_offered Label_Bankroll Label_BetsPlayed");
+    for (std::string key; keys >> key;) EXPECT_TRUE(j.contains(key)) << key;
     EXPECT_FALSE(j.contains("error"));
     EXPECT_EQ(j["line"], 1);
     EXPECT_EQ(j["last"], 5);
@@ -130,6 +130,8 @@ struct BadLine {
     const char* what;
 };
 
+std::ostream& operator<<(std::ostream& os, const BadLine& r) { return os << "'" << r.line << "'"; }
+
 class MalformedLine : public ::testing::TestWithParam<BadLine> {};
 
 TEST_P(MalformedLine, StopsWithExitCodeTwoNamingTheLine) {
@@ -144,12 +146,13 @@ INSTANTIATE_TEST_SUITE_P(
     Lines, MalformedLine,
     ::testing::Values(BadLine{"spin 37", "0..36"}, BadLine{"spin", "0..36"}, BadLine{"spin -1", "0..36"},
                       BadLine{"spin x", "0..36"}, BadLine{"spin 1 2", "0..36"}, BadLine{"spin 100", "0..36"},
-                      BadLine{"set Bogus 1", "Bogus"}, BadLine{"set Init_Bet", "VALUE"}, BadLine{"set", "NAME"},
-                      BadLine{"type Nope 12", "Nope"}, BadLine{"check ShowBetSize 2", "0 or 1"},
-                      BadLine{"check Nope 1", "Nope"}, BadLine{"select GameModes x", "INDEX"},
-                      BadLine{"trend Green", "Green"}, BadLine{"trend", "FIELD"},
-                      BadLine{"load-settings", "PATH"}, BadLine{"frobnicate", "frobnicate"},
-                      BadLine{"undo now", "undo"}, BadLine{"Spin 1", "Spin"}));
+                      BadLine{"set Bogus 1", "Bogus"}, BadLine{"set Init_Bet", "VALUE"},
+                      BadLine{"set", "NAME"}, BadLine{"type Nope 12", "Nope"},
+                      BadLine{"check ShowBetSize 2", "0 or 1"}, BadLine{"check Nope 1", "Nope"},
+                      BadLine{"select GameModes x", "INDEX"}, BadLine{"trend Green", "Green"},
+                      BadLine{"trend", "FIELD"}, BadLine{"load-settings", "PATH"},
+                      BadLine{"frobnicate", "frobnicate"}, BadLine{"undo now", "undo"},
+                      BadLine{"Spin 1", "Spin"}));
 
 TEST(SessionDriver, QuietPrintsOnlyTheLastState) {
     Result r = RunSim("spin 1\nspin 2\n# end\n", true);
@@ -171,8 +174,9 @@ TEST(SessionDriver, SettingsPathsAreRelativeToTheScript) {
     const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "session_paths";
     fs::remove_all(dir);
     fs::create_directories(dir);
-    const Result r = RunSim("set SafeLevel 3\nsave-settings my settings.rtk\nset SafeLevel 0\nload-settings my settings.rtk\n",
-                         false, dir);
+    const Result r = RunSim(
+        "set SafeLevel 3\nsave-settings my settings.rtk\nset SafeLevel 0\nload-settings my settings.rtk\n",
+        false, dir);
     ASSERT_EQ(r.exit_code, 0);
     EXPECT_TRUE(fs::exists(dir / "my settings.rtk"));
     ASSERT_EQ(r.lines.size(), 4u);

@@ -17,9 +17,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const Memo kDefaultRecord = {"//line1", "1", "0", "0", "", "//Betting system", "1", "1", "0", "1", "1",
-                             "1",       "1", "1", "", "//line3", "1", "1", "0", "", "//adaptive settings",
-                             "1",       "0", "5", "0", "0", "1", "", "//line5", "0", "3"};
+const Memo kDefaultRecord = {
+    "//line1", "1", "0", "0", "", "//Betting system",    "1", "1", "0", "1", "1", "1", "1", "1",       "",
+    "//line3", "1", "1", "0", "", "//adaptive settings", "1", "0", "5", "0", "0", "1", "",  "//line5", "0",
+    "3"};
 
 class Settings : public Table {
 protected:
@@ -69,26 +70,34 @@ struct WriterRow {
 TEST_F(Settings, EachWriterSetsItsLinesOnly) {
     const std::vector<WriterRow> rows = {
         {"safe level", [](Engine& x) { x.SetSafeLevelPosition(4); }, {{18, "4"}}},
-        {"initial bet", [](Engine& x) { x.SetEditText(EditId::Init_Bet, "2.5"); },
+        {"initial bet",
+         [](Engine& x) { x.SetEditText(EditId::Init_Bet, "2.5"); },
          {{1, "2.5"}, {3, "5"}, {9, "2.5"}, {13, "2.5"}}},
-        {"loss threshold", [](Engine& x) { x.SetSpinValue(SpinId::Losses_HowMuch, 3); }, {{3, "5"}, {6, "3"}}},
+        {"loss threshold",
+         [](Engine& x) { x.SetSpinValue(SpinId::Losses_HowMuch, 3); },
+         {{3, "5"}, {6, "3"}}},
         {"win threshold", [](Engine& x) { x.SetSpinValue(SpinId::Wins_HowMuch, 2); }, {{3, "5"}, {10, "2"}}},
-        {"minimal profit off", [](Engine& x) {
+        {"minimal profit off",
+         [](Engine& x) {
              x.SetChecked(CheckId::Get_Minimal_Profit, true);
              x.SetChecked(CheckId::Get_Minimal_Profit, false);
-         }, {{16, "0"}}},
+         },
+         {{16, "0"}}},
         {"n count", [](Engine& x) { x.SetSpinValue(SpinId::N_Count, 7); }, {{21, "7"}}},
-        {"search pattern", [](Engine& x) {
+        {"search pattern",
+         [](Engine& x) {
              x.Search_Pattern.Enabled = true;
              x.SelectItem(ComboId::Search_Pattern, 1);
-         }, {{22, "1"}}},
+         },
+         {{22, "1"}}},
         {"play bets", [](Engine& x) { x.SetSpinValue(SpinId::Play_Bets, 9); }, {{23, "9"}}},
         {"fixed number", [](Engine& x) { x.SetChecked(CheckId::ChBx_Fixed_Number, true); }, {{24, "1"}}},
         {"until profit box", [](Engine& x) { x.SetChecked(CheckId::ChBx_Until_Profit, false); }, {{25, "0"}}},
         {"until profit", [](Engine& x) { x.SetSpinValue(SpinId::Until_Profit, 6); }, {{26, "6"}}},
         {"phase box", [](Engine& x) { x.SetChecked(CheckId::ChBx_Phase_Correction, true); }, {{29, "1"}}},
         {"phase step", [](Engine& x) { x.SetSpinValue(SpinId::Phase_Correction_Value, 4); }, {{30, "4"}}},
-        {"no writer", [](Engine& x) {
+        {"no writer",
+         [](Engine& x) {
              x.SelectItem(ComboId::GameModes, 0);
              x.SelectItem(ComboId::Losses_Type, 2);
              x.SelectItem(ComboId::Wins_Action, 3);
@@ -96,7 +105,8 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
              x.SetChecked(CheckId::Bet_Automatic_Reset, false);
              x.SetChecked(CheckId::ShowBetSize, false);
              x.Trend_1Click(2);
-         }, {}},
+         },
+         {}},
     };
     for (const auto& row : rows) {
         FakePlatform p;
@@ -120,7 +130,8 @@ TEST_F(Settings, SaveWritesTheRecordWithCrLf) {
     e.SetSafeLevelPosition(4);
     ASSERT_TRUE(Save(path));
     std::string want;
-    for (std::size_t i = 0; i < kDefaultRecord.size(); ++i) want += (i == 18 ? "4" : kDefaultRecord[i]) + "\r\n";
+    for (std::size_t i = 0; i < kDefaultRecord.size(); ++i)
+        want += (i == 18 ? "4" : kDefaultRecord[i]) + "\r\n";
     EXPECT_EQ(ReadFile(path), want);
 }
 
@@ -271,6 +282,8 @@ struct BadFileRow {
     std::string message;
 };
 
+std::ostream& operator<<(std::ostream& os, const BadFileRow& r) { return os << r.name; }
+
 class BadSettingsFile : public Settings, public ::testing::WithParamInterface<BadFileRow> {};
 
 TEST_P(BadSettingsFile, GivesTheErrorOfTheFirstFailingStep) {
@@ -298,9 +311,14 @@ INSTANTIATE_TEST_SUITE_P(
     Files, BadSettingsFile,
     ::testing::Values(
         BadFileRow{"empty", "", "'' is not a valid integer value"},
-        BadFileRow{"binary", std::string("\x00\x01\x02\xff\r\n\x80\xfe\x01" "bin\r\n\x7f\x00", 16),
-                   "'\x80\xfe\x01" "bin' is not a valid floating point value"},
-        BadFileRow{"big whole number", WithLine(6, "99999999999"), "'99999999999' is not a valid integer value"},
+        BadFileRow{"binary",
+                   std::string("\x00\x01\x02\xff\r\n\x80\xfe\x01"
+                               "bin\r\n\x7f\x00",
+                               16),
+                   "'\x80\xfe\x01"
+                   "bin' is not a valid floating point value"},
+        BadFileRow{"big whole number", WithLine(6, "99999999999"),
+                   "'99999999999' is not a valid integer value"},
         BadFileRow{"exponent", WithLine(2, "1e3"), "'1e3' is not a valid integer value"},
         BadFileRow{"decimal", WithLine(18, "2.0"), "'2.0' is not a valid integer value"},
         BadFileRow{"blank in a number", WithLine(30, " 3"), "' 3' is not a valid integer value"},

@@ -10,6 +10,20 @@ namespace {
 
 using SpinRoad = Table;
 
+TEST_F(SpinRoad, StartsWithTheSettingsAreaClosedAndTheRecordFresh) {
+    EXPECT_EQ(e.ClientWidth, 457);
+    EXPECT_EQ(e.ClientHeight, 388);
+    EXPECT_FALSE(e.On_Wins_Enabled);
+    EXPECT_FALSE(e.Add_To_Bet_Enabled);
+    EXPECT_EQ(e.State.Undo_Counter, 1);
+    EXPECT_EQ(e.State.Game_Mode, 2);
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1000);
+    EXPECT_EQ(e.Label_Bankroll.Caption, "1000");
+    EXPECT_TRUE(e.TimerControl(TimerId::ShowValues).Enabled);
+    EXPECT_EQ(e.TimerControl(TimerId::ShowValues).Interval, 10);
+    EXPECT_EQ(e.TimerControl(TimerId::Mode2Timer).Interval, 20);
+}
+
 TEST_F(SpinRoad, FirstFourSpinsOnlyRecord) {
     Spins({5, 17, 32, 1});
     EXPECT_EQ(e.State.Spins_Count, 4);

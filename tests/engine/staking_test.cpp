@@ -49,6 +49,8 @@ struct ActionRow {
     double expected;
 };
 
+std::ostream& operator<<(std::ostream& os, const ActionRow& r) { return os << r.name; }
+
 class LossAction : public Rules, public ::testing::WithParamInterface<ActionRow> {};
 
 TEST_P(LossAction, AppliesToTheStake) {
@@ -264,7 +266,8 @@ TEST_F(RuleInputs, SingleSpaceInTheWinAmountFails) {
 }
 
 TEST_F(RuleInputs, ListsSnapBackToTheirFirstItem) {
-    for (ComboId id : {ComboId::Losses_Type, ComboId::Losses_Action, ComboId::Wins_Type, ComboId::Wins_Action}) {
+    for (ComboId id :
+         {ComboId::Losses_Type, ComboId::Losses_Action, ComboId::Wins_Type, ComboId::Wins_Action}) {
         e.Focus.clear();
         e.SelectItem(id, 2);
         EXPECT_EQ(e.ComboControl(id).ItemIndex, 0);

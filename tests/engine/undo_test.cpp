@@ -9,33 +9,17 @@ namespace {
 
 using UndoTest = Table;
 
-// The fields of the game record that undo brings back.
-struct Snapshot {
-    double Bankroll, Reset_Target, Profit_Target;
-    std::int32_t Flat_Index, Bets_Played, Wins_Count, Wins_In_Row, Losses_Count, Losses_In_Row, Units_Drawdown,
-        Units_Profit, Miss_Streak, Matrix_Bets_Played, Pattern_Position, DeepScan_Number, DeepScan_Family,
-        DeepScan_Step;
-
-    static Snapshot Of(const GameState& s) {
-        return {s.Bankroll,       s.Reset_Target,       s.Profit_Target,    s.Flat_Index,      s.Bets_Played,
-                s.Wins_Count,     s.Wins_In_Row,        s.Losses_Count,     s.Losses_In_Row,   s.Units_Drawdown,
-                s.Units_Profit,   s.Miss_Streak,        s.Matrix_Bets_Played, s.Pattern_Position,
-                s.DeepScan_Number, s.DeepScan_Family,   s.DeepScan_Step};
-    }
-    bool operator==(const Snapshot&) const = default;
-};
-
 TEST_F(UndoTest, SixthSpinTakenBackShowsTheFifthProposalAgain) {
     WarmUp();
     ASSERT_EQ(ShownChip(), 3);
-    const Snapshot before = Snapshot::Of(e.State);
+    const UndoFields before = UndoFields::Of(e.State);
     const auto strip0 = e.HisNum[0].Caption;
     const int lost = LosingNumber(4);
     Spin(lost);
-    ASSERT_NE(Snapshot::Of(e.State), before);
+    ASSERT_NE(UndoFields::Of(e.State), before);
 
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(Snapshot::Of(e.State), before);
+    EXPECT_EQ(UndoFields::Of(e.State), before);
     EXPECT_EQ(ShownChip(), 3);
     EXPECT_TRUE(e.FieldHighlight[3].Visible);
     EXPECT_EQ(e.State.Bet_Field, 4);
@@ -113,12 +97,12 @@ TEST_F(UndoTest, RestoresTheDeepScanAndLeavesPhaseValuesAlone) {
     e.SetChecked(CheckId::ChBx_Phase_Correction, true);
     WarmUp();
     LoseNext();  // stake 2
-    const Snapshot before = Snapshot::Of(e.State);
+    const UndoFields before = UndoFields::Of(e.State);
     LoseNext();  // stake 3 reaches the phase threshold: amounts become 3
     ASSERT_DOUBLE_EQ(e.State.Losses_Amount, 3);
     ASSERT_DOUBLE_EQ(e.State.Phase_Threshold, 9);
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(Snapshot::Of(e.State), before);
+    EXPECT_EQ(UndoFields::Of(e.State), before);
     EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
     EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 3) << "rule amounts are not in the snapshot";
     EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 9);

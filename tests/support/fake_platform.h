@@ -53,7 +53,7 @@ public:
     std::int64_t clock_seconds = 1'700'000'000;
     std::int64_t clock_reads = 0;
     LcgRandom rng;
-    std::deque<std::int32_t> draws;   ///< scripted draws, taken first
+    std::deque<std::int32_t> draws;    ///< scripted draws, taken first
     std::vector<std::uint32_t> seeds;  ///< every reseed, in order
     std::vector<std::int32_t> ranges;  ///< the range of every draw, in order
     std::vector<std::string> messages;

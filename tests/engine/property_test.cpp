@@ -1,0 +1,346 @@
+// Random sessions against the invariants of the game record: money stays
+// finite and moves only by settled results (refunds and restakes keep it),
+// the strip shows the newest history numbers, and undo restores its snapshot
+// exactly. Set ROTACLE_PROPERTY_SEED to replay one session.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdlib>
+#include <functional>
+#include <random>
+#include <sstream>
+
+#include "support/table.h"
+
+namespace rotacle::test {
+namespace {
+
+constexpr std::uint64_t kSeed = 0x5eed2025;
+constexpr int kSessions = 6000;
+
+// What the start of the last recorded spin looked like.
+struct SpinStart {
+    UndoFields fields{};
+    std::array<bool, 6> chips{};
+    double bet_size = 0;
+    std::int32_t bet_field = 0;
+    std::vector<std::uint8_t> history;
+    double money = 0;
+};
+
+class RandomSession {
+public:
+    explicit RandomSession(std::uint64_t seed) : rng_(seed), e_(platform_) {}
+
+    // Plays `commands` random commands; returns false at the first broken
+    // invariant (the gtest failure says which).
+    bool Play(int commands) {
+        for (int i = 0; i < commands; ++i) {
+            if (!Step()) return false;
+        }
+        return true;
+    }
+
+    std::string Log() const {
+        std::ostringstream os;
+        for (const auto& l : log_) os << "  " << l << '\n';
+        return os.str();
+    }
+
+private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    template <class T, std::size_t N>
+    const T& PickOf(const std::array<T, N>& a) {
+        return a[static_cast<std::size_t>(Pick(static_cast<int>(N)))];
+    }
+
+    double Money() const { return e_.State.Bankroll + (e_.AnyChipVisible() ? e_.State.Bet_Size : 0.0); }
+
+    bool Event(const std::function<void()>& op) { return e_.Event(op); }
+
+    // Virtual time as the window runs it: the display refresh every 10 ms,
+    // the progress timers at their interval, the refresh first on a tie; then
+    // one more refresh.
+    void RunTimers() {
+        static constexpr std::array<TimerId, 5> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer,
+                                                               TimerId::Mode3Timer, TimerId::Mode4Timer,
+                                                               TimerId::Mode5Timer};
+        std::int64_t t = 0;
+        for (int guard = 0; guard < 100000; ++guard) {
+            bool any = false;
+            for (TimerId id : kModeTimers) any = any || e_.TimerControl(id).Enabled;
+            if (!any) break;
+            t += 10;
+            now_ms_ += 10;
+            platform_.clock_seconds = now_ms_ / 1000;
+            Event([&] { e_.ShowValuesTimer(); });
+            for (TimerId id : kModeTimers) {
+                const Timer& timer = e_.TimerControl(id);
+                if (timer.Enabled && timer.Interval > 0 && t % timer.Interval == 0)
+                    Event([&] { e_.TimerTick(id); });
+            }
+        }
+        Event([&] { e_.ShowValuesTimer(); });
+        now_ms_ += 10;
+    }
+
+    SpinStart Capture() const {
+        SpinStart s;
+        s.fields = UndoFields::Of(e_.State);
+        for (std::size_t i = 0; i < 6; ++i) s.chips[i] = e_.Chip[i].Visible;
+        s.bet_size = e_.State.Bet_Size;
+        s.bet_field = e_.State.Bet_Field;
+        s.history = e_.NumbersList;
+        // Undo brings a chip back only for a stake above 0.
+        s.money = s.fields.Bankroll + (e_.AnyChipVisible() && s.bet_size > 0 ? s.bet_size : 0.0);
+        return s;
+    }
+
+    bool Step() {
+        const double money_before = Money();
+        const bool placed = e_.AnyChipVisible();
+        const double stake = e_.State.Bet_Size;
+        const std::int32_t field = e_.State.Bet_Field;
+        const std::size_t history_before = e_.NumbersList.size();
+        const SpinStart start = Capture();
+        const std::size_t messages_before = platform_.messages.size();
+
+        enum class Kind { Spin, Undo, Rebase, Other } kind = Kind::Other;
+        int number = -1;
+        int roll = Pick(100);
+        // A session that went through an error is brought back to a sound
+        // state by a usable initial bet and a reset of the application.
+        if (tainted_ && Pick(4) == 0) roll = TryStrToFloat(e_.Init_Bet.Text, init_value_) ? 99 : 73;
+
+        static constexpr std::array<const char*, 12> kInitBets = {"1", "2",  "0.5", "2.5", "1.25", "3",
+                                                                  "0", "10", "",    ".",   "abc",  ".5"};
+        static constexpr std::array<const char*, 7> kBanks = {"1000", "500", "0", "250.75", "12.5", "", ".5"};
+        static constexpr std::array<const char*, 5> kAmounts = {"1", "2", "0.5", "3", "0"};
+        static constexpr std::array<char, 15> kKeys = {'0', '1',  '2',  '3', '5', '7', '9', '.',
+                                                       ',', '\b', '\b', 'a', '-', ' ', '4'};
+        static constexpr std::array<CheckId, 6> kChecks = {
+            CheckId::Get_Minimal_Profit, CheckId::Bet_Automatic_Reset, CheckId::ChBx_Phase_Correction,
+            CheckId::ShowBetSize,        CheckId::ChBx_TestBank,       CheckId::ChBx_Fixed_Number};
+
+        std::ostringstream what;
+        if (roll < 60) {
+            number = Pick(37);
+            what << "spin " << number;
+            kind = Kind::Spin;
+            // Only a visible cell takes the click.
+            if (e_.Image[static_cast<std::size_t>(number)].Visible) Event([&] { e_.NumberClick(number); });
+        } else if (roll < 66) {
+            what << "undo";
+            if (e_.UndoOffered()) {
+                const bool check = undo_model_valid_ && !tainted_;
+                if (check) kind = Kind::Undo;
+                Event([&] { e_.Image_Cancel2Click(); });
+                if (check && !CheckUndo()) return Fail(what.str());
+            }
+        } else if (roll < 71) {
+            what << "skip";
+            if (!e_.Image_SkipBet3.Visible) Event([&] { e_.Image_SkipBet2Click(); });
+        } else if (roll < 73) {
+            what << "reset-bets";
+            if (e_.ResetBets_Button.Enabled) Event([&] { e_.ResetBets(); });
+        } else if (roll < 76) {
+            const char* v = roll == 73 && tainted_ ? "1" : PickOf(kInitBets);
+            what << "set Init_Bet " << v;
+            Event([&] { e_.SetEditText(EditId::Init_Bet, v); });
+        } else if (roll < 78) {
+            const char* v = PickOf(kBanks);
+            what << "set Test_Bank " << v;
+            Event([&] { e_.SetEditText(EditId::Test_Bank, v); });
+            kind = Kind::Rebase;
+        } else if (roll < 81) {
+            const bool bank = Pick(2) == 0;
+            const EditId id = bank ? EditId::Test_Bank : EditId::Init_Bet;
+            what << "type " << (bank ? "Test_Bank " : "Init_Bet ");
+            for (int k = Pick(4) + 1; k > 0; --k) {
+                const char c = PickOf(kKeys);
+                what << (c == '\b' ? std::string("<BS>") : std::string(1, c));
+                if (!Event([&] { e_.TypeKey(id, c); })) break;
+            }
+            if (bank) kind = Kind::Rebase;
+        } else if (roll < 85) {
+            const CheckId id = PickOf(kChecks);
+            const bool on = Pick(2) == 0;
+            what << "check " << static_cast<int>(id) << " " << on;
+            Event([&] { e_.SetChecked(id, on); });
+        } else if (roll < 88) {
+            const int level = Pick(5);
+            what << "set SafeLevel " << level;
+            Event([&] { e_.SetSafeLevelPosition(level); });
+        } else if (roll < 90) {
+            const SpinId id = Pick(2) == 0 ? SpinId::Losses_HowMuch : SpinId::Wins_HowMuch;
+            const int v = Pick(4) + 1;
+            what << "set " << (id == SpinId::Losses_HowMuch ? "Losses_HowMuch " : "Wins_HowMuch ") << v;
+            Event([&] { e_.SetSpinValue(id, v); });
+        } else if (roll < 91) {
+            const int v = Pick(5) + 1;
+            what << "set Phase_Correction_Value " << v;
+            Event([&] { e_.SetSpinValue(SpinId::Phase_Correction_Value, v); });
+        } else if (roll < 94) {
+            // Rule lists as a settings file sets them.
+            const int which = Pick(4);
+            const int index = Pick(which == 1 ? 7 : which == 3 ? 6 : 3);
+            const ComboId ids[] = {ComboId::Losses_Type, ComboId::Losses_Action, ComboId::Wins_Type,
+                                   ComboId::Wins_Action};
+            what << "item " << which << " " << index;
+            e_.SetItemIndex(ids[which], index);
+        } else if (roll < 96) {
+            const bool losses = Pick(2) == 0;
+            const char* v = PickOf(kAmounts);
+            what << "set " << (losses ? "Losses_ActionValue " : "Wins_ActionValue ") << v;
+            Event([&] { e_.SetEditText(losses ? EditId::Losses_ActionValue : EditId::Wins_ActionValue, v); });
+        } else if (roll < 99) {
+            const int f = Pick(6);
+            const bool choose = Pick(3) != 0;
+            what << (choose ? "trend " : "untrend ") << kFieldNames[static_cast<std::size_t>(f)];
+            Event([&] { choose ? e_.Trend_1Click(f) : e_.Trend_2Click(f); });
+        } else {
+            what << "reset-app";
+            Event([&] { e_.ResetApp(); });
+        }
+        RunTimers();
+        log_.push_back(what.str());
+
+        const bool error = platform_.messages.size() != messages_before;
+        log_.back() += "   [history " + IntToStr(static_cast<std::int64_t>(e_.NumbersList.size())) +
+                       ", spins " + IntToStr(e_.State.Spins_Count) + ", money " + FloatToStr(Money()) + "]";
+        if (error) log_.back() += "   -> " + platform_.messages.back();
+        if (e_.NumbersList.size() > history_before) {
+            last_spin_ = start;
+            undo_model_valid_ = true;
+        }
+        // A reset of the application that failed half-way keeps the offer of
+        // a spin whose number it has already cleared.
+        if (error && what.str() == "reset-app") undo_model_valid_ = false;
+        // An error stops an operation half-way and keeps what it had changed
+        // (a settled bet still on the table, a stake below its floor); the
+        // money and undo invariants hold again after a clean reset.
+        if (error) tainted_ = true;
+        if (!error && what.str() == "reset-app") tainted_ = false;
+
+        // Money stays finite and in cents.
+        const GameState& s = e_.State;
+        for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount,
+                         s.Wins_Amount, s.Phase_Threshold, s.Phase_Base}) {
+            if (!std::isfinite(v)) return Fail(what.str(), "a money value is not finite");
+        }
+        // The refresh rounds before its initial-bet guard, so an initial bet
+        // finer than a cent leaves a stake finer than a cent.
+        double init = 0;
+        const bool init_converts = TryStrToFloat(e_.Init_Bet.Text, init);
+        if (!init_converts || RoundToCents(init) == init) {
+            for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target})
+                if (std::fabs(RoundToCents(v) - v) > 1e-9 * std::max(1.0, std::fabs(v)))
+                    return Fail(what.str(), "a money value is not in cents: " + FloatToStr(v));
+        }
+
+        // Bankroll plus the open stake moves only by settled results.
+        const double money = Money();
+        // Rounding to cents moves each of bankroll and stake by at most half a
+        // cent; with huge amounts the doubles' own precision is the bound.
+        const double scale =
+            std::fabs(s.Bankroll) + std::fabs(s.Bet_Size) + std::fabs(money_before) + std::fabs(stake);
+        const double tolerance = 0.0101 + 1e-13 * scale;
+        double expected = money_before;
+        const bool check_money = !tainted_ && kind != Kind::Rebase;
+        if (kind == Kind::Spin && e_.NumbersList.size() > history_before) {
+            if (s.Spins_Count > s.Warmup_Spins && placed)
+                expected += FieldWins(field, number) ? stake : -stake;
+        } else if (kind == Kind::Undo) {
+            expected = last_spin_.money;
+        }
+        if (check_money && std::fabs(money - expected) > tolerance) {
+            return Fail(what.str(), "money " + FloatToStr(money) + ", expected " + FloatToStr(expected));
+        }
+
+        // The strip shows the newest numbers of the history, in their colours.
+        const std::size_t h = e_.NumbersList.size();
+        for (std::size_t k = 0; k < 8; ++k) {
+            const std::string want = k < h ? IntToStr(e_.NumbersList[h - 1 - k]) : "";
+            if (e_.HisNum[k].Caption != want)
+                return Fail(what.str(), "strip slot " + IntToStr(static_cast<std::int64_t>(k + 1)) +
+                                            " shows '" + e_.HisNum[k].Caption + "', history has '" + want +
+                                            "'");
+            if (k < h && e_.HisNum[k].Colour != Engine::NumberColour(e_.NumbersList[h - 1 - k]))
+                return Fail(what.str(), "strip colour");
+        }
+
+        // The driver left no run under way, and the readouts are current.
+        if (s.Engine_Ready != 1) return Fail(what.str(), "Engine_Ready is not 1");
+        if (e_.Label_Bankroll.Caption != FloatToStr(s.Bankroll)) return Fail(what.str(), "Label_Bankroll");
+        if (e_.Image_SkipBet3.Visible == e_.AnyChipVisible()) return Fail(what.str(), "skip cover");
+        if (s.Spins_Count < static_cast<std::int32_t>(h))
+            return Fail(what.str(), "Spins_Count below the history");
+        if (init_converts && RoundToCents(init) > RoundToCents(s.Bet_Size))
+            return Fail(what.str(), "stake below the initial bet survived the refresh");
+        return true;
+    }
+
+    // Right after an undo, before any refresh: the record of the start of the
+    // last recorded spin is back.
+    bool CheckUndo() {
+        const SpinStart& w = last_spin_;
+        if (UndoFields::Of(e_.State) != w.fields) return Fail("undo", "a snapshot field differs");
+        if (e_.NumbersList != w.history)
+            return Fail("undo", "history of " + IntToStr(static_cast<std::int64_t>(e_.NumbersList.size())) +
+                                    " numbers, expected " +
+                                    IntToStr(static_cast<std::int64_t>(w.history.size())));
+        // A stake of 0 is kept as "0", which means no bet: its chip does not
+        // come back.
+        const bool any = std::find(w.chips.begin(), w.chips.end(), true) != w.chips.end() && w.bet_size > 0;
+        for (std::size_t i = 0; i < 6; ++i)
+            if (e_.Chip[i].Visible != (w.chips[i] && any)) return Fail("undo", "chips");
+        if (any) {
+            if (e_.State.Bet_Field != w.bet_field) return Fail("undo", "Bet_Field");
+            if (std::fabs(e_.State.Bet_Size - w.bet_size) > 1e-12 * std::max(1.0, std::fabs(w.bet_size)))
+                return Fail("undo", "Bet_Size");
+        }
+        return true;
+    }
+
+    bool Fail(const std::string& command, const std::string& why = "") {
+        if (log_.empty() || log_.back().rfind(command, 0) != 0) log_.push_back(command);
+        log_.back() += "   <- fails here";
+        ADD_FAILURE() << "after '" << command << "': " << why;
+        return false;
+    }
+
+    std::mt19937_64 rng_;
+    FakePlatform platform_;
+    Engine e_;
+    std::int64_t now_ms_ = 0;
+    SpinStart last_spin_{};
+    bool undo_model_valid_ = true;
+    bool tainted_ = false;
+    double init_value_ = 0;
+    std::vector<std::string> log_;
+};
+
+TEST(Property, RandomSessionsKeepTheInvariants) {
+    std::vector<std::uint64_t> seeds;
+    if (const char* one = std::getenv("ROTACLE_PROPERTY_SEED")) {
+        seeds.push_back(std::strtoull(one, nullptr, 0));
+    } else {
+        std::mt19937_64 master(kSeed);
+        for (int i = 0; i < kSessions; ++i) seeds.push_back(master());
+    }
+    for (std::uint64_t seed : seeds) {
+        RandomSession session(seed);
+        const int commands = 40 + static_cast<int>(seed % 81);
+        if (!session.Play(commands)) {
+            ADD_FAILURE() << "session seed " << seed << " (replay with ROTACLE_PROPERTY_SEED=" << seed
+                          << "), commands:\n"
+                          << session.Log();
+            return;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace rotacle::test
