@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <exception>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -200,6 +201,10 @@ public:
     void Mode3TimerTimer();
     void Mode4TimerTimer();
     void Mode5TimerTimer();
+    /// Settles the previous proposal (`WinLose`) for a mode start. When the
+    /// staking rules fail after the result is booked, the settled bet is
+    /// hidden and the error is returned for the start to report at its end.
+    std::exception_ptr SettleProposal();
     /// Proposal step: sets `Bet_Field` to k (1..6) and shows it when the
     /// miss streak has reached the safety level.
     void Propose(std::int32_t k);

@@ -1,6 +1,7 @@
 // Game modes: start operations, progress runs, the proposal step, the deep
 // scan with the calculators of modes 1, 2 and 4, and the trend filter.
 #include <algorithm>
+#include <exception>
 
 #include "core/engine.h"
 
@@ -18,57 +19,80 @@ constexpr std::array<int, 6> kOpposite = {5, 4, 3, 2, 1, 0};
 void Engine::Mode1() {
     AllDisabled();
     NumberPressed();
-    WinLose();
+    const auto error = SettleProposal();
     HideBets();
     StartTimer(TimerId::Mode1Timer);
+    if (error) std::rethrow_exception(error);
 }
 
 void Engine::Mode2() {
     AllDisabled();
     NumberPressed();
-    WinLose();
+    const auto error = SettleProposal();
     HideBets();
     StartTimer(TimerId::Mode2Timer);
+    if (error) std::rethrow_exception(error);
 }
 
 void Engine::Mode3() {
     if (State.Matrix_Bets_Played >= Play_Bets.Value()) {
         State.Matrix_Bets_Played = 0;
-        WinLose();
+        const auto error = SettleProposal();
         CreateMatrix();
+        if (error) std::rethrow_exception(error);
         return;
     }
     AllDisabled();
     NumberPressed();
     const std::uint64_t builds = matrix_builds_;
-    WinLose();
+    const auto error = SettleProposal();
     // A win that reached the profit goal has rebuilt the matrix, and the new
     // matrix has proposed and staked its first bet: hiding that bet and
     // proposing again would lose its stake.
-    if (matrix_builds_ != builds) return;
-    HideBets();
-    State.Engine_Ready = 0;
-    StartTimer(TimerId::Mode3Timer);
+    if (matrix_builds_ == builds) {
+        HideBets();
+        State.Engine_Ready = 0;
+        StartTimer(TimerId::Mode3Timer);
+    }
+    if (error) std::rethrow_exception(error);
 }
 
 void Engine::Mode4() {
     AllDisabled();
     NumberPressed();
-    WinLose();
+    const auto error = SettleProposal();
     HideBets();
     // The interval draw continues the sequence of the last seeded draw.
     std::int32_t interval = platform_.Random(100);
     if (interval == 0) interval = 50;
     TimerControl(TimerId::Mode4Timer).Interval = interval;
     StartTimer(TimerId::Mode4Timer);
+    if (error) std::rethrow_exception(error);
 }
 
 void Engine::Mode5() {
     AllDisabled();
     NumberPressed();
-    if (State.Adaptive_Defined == 1) WinLose();
+    std::exception_ptr error;
+    if (State.Adaptive_Defined == 1) error = SettleProposal();
     HideBets();
     StartTimer(TimerId::Mode5Timer);
+    if (error) std::rethrow_exception(error);
+}
+
+std::exception_ptr Engine::SettleProposal() {
+    // The staking rules run after the result is booked and may fail on an
+    // initial bet that is no number. The settled bet must not stay on the
+    // table then (a later skip would refund it again) and the spin must go
+    // on to its next proposal, or the board would stay locked: the start
+    // finishes its steps and reports the error at its end.
+    try {
+        WinLose();
+    } catch (const EngineError&) {
+        HideBets();
+        return std::current_exception();
+    }
+    return nullptr;
 }
 
 // ---- Progress runs ------------------------------------------------------------------

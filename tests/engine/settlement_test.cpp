@@ -170,5 +170,27 @@ TEST_F(Stakes, BalanceCheckTakesOneStakeOnlyForAShownBet) {
     EXPECT_DOUBLE_EQ(e.State.Bankroll, 997);
 }
 
+
+// A win is booked, then the cycle check cannot read the initial bet: the
+// message is shown, the settled bet leaves the table and the spin goes on to
+// its next proposal, so no stake can be refunded twice and the board opens.
+TEST_F(Stakes, StakingErrorAfterAWinLeavesNoStaleBet) {
+    WarmUp();
+    ASSERT_NE(ShownChip(), -1);
+    e.Init_Bet.Text = ".";  // pasted: no key filter, and "." is not usable, so nothing ran
+    const double money = Money();
+    const double stake = e.State.Bet_Size;
+    Spin(WinningNumber(e.State.Bet_Field));
+    EXPECT_EQ(platform.LastMessage(), "'.' is not a valid floating point value");
+    EXPECT_TRUE(e.GameModes.Enabled) << "the board must not stay locked";
+    EXPECT_EQ(e.TimerControl(TimerId::Mode2Timer).Enabled, false);
+    // The win was paid; any bet shown now is the new proposal with its stake booked.
+    EXPECT_DOUBLE_EQ(Money(), money + stake);
+    const double after = Money();
+    Do([&] { e.Image_SkipBet2Click(); });
+    Do([&] { e.ResetApp(); });
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, after);
+}
+
 }  // namespace
 }  // namespace rotacle::test
