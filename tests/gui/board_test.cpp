@@ -1,0 +1,149 @@
+// The number board and the road of a spin on screen: cell colours, the
+// proposal with its chip and stake, settlement, undo, and the board lock.
+#include <QElapsedTimer>
+#include <QTest>
+
+#include "gui_support.h"
+
+using namespace rotacle::ui::test;
+using rotacle::TimerId;
+using rotacle::ui::TForm1;
+
+namespace {
+
+// An inner point of cell n, away from its number and its border.
+QPoint CellInner(int n) { return layout::CellRect(n).topLeft() + QPoint(5, 5); }
+
+QString Text(TForm1& form, const char* name) {
+    return static_cast<rotacle::ui::Caption*>(Part(form, name))->Text();
+}
+
+const char* const kStakeNames[6] = {"BetSizeShow_Less",  "BetSizeShow_Even", "BetSizeShow_Red",
+                                    "BetSizeShow_Black", "BetSizeShow_Odd",  "BetSizeShow_More"};
+
+}  // namespace
+
+class BoardTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QuietPlatform(); }
+
+    void cellsInTheirTableColours_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("colour");
+        QTest::newRow("1 is red") << 1 << QStringLiteral("red");
+        QTest::newRow("36 is red") << 36 << QStringLiteral("red");
+        QTest::newRow("2 is black") << 2 << QStringLiteral("black");
+        QTest::newRow("35 is black") << 35 << QStringLiteral("black");
+        QTest::newRow("0 is green") << 0 << QStringLiteral("green");
+    }
+
+    void cellsInTheirTableColours() {
+        QFETCH(int, number);
+        QFETCH(QString, colour);
+        auto form = ShowWindow();
+        QVERIFY(form);
+        const QColor c = PixelAt(*form, CellInner(number));
+        const QString seen = c.name();
+        if (colour == QStringLiteral("red"))
+            QVERIFY2(c.red() > 150 && c.green() < 80 && c.blue() < 80, qPrintable(seen));
+        else if (colour == QStringLiteral("black"))
+            QVERIFY2(c.red() < 60 && c.green() < 60 && c.blue() < 60, qPrintable(seen));
+        else
+            QVERIFY2(c.green() > 100 && c.red() < 60 && c.blue() < 120, qPrintable(seen));
+    }
+
+    void fiveSpinsShowAChipAndTheSixthSettlesIt() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        for (const int n : {32, 15, 19, 4}) QVERIFY(Spin(*form, n));
+        QCOMPARE(ShownChip(*form), -1);
+        QVERIFY(Spin(*form, 21));
+        const int chip = ShownChip(*form);
+        QVERIFY2(chip >= 0, "the fifth spin shows exactly one chip");
+        QTRY_VERIFY(Shown(*form, kStakeNames[chip]));
+        QCOMPARE(Text(*form, kStakeNames[chip]), QStringLiteral("1"));
+        QTRY_COMPARE(Text(*form, "Label_Bankroll"), QStringLiteral("999"));
+        // The chip is drawn: its blue body where the empty place was felt.
+        const QRect place = layout::ChipRect(chip);
+        const QColor body = PixelAt(*form, place.topLeft() + QPoint(12, 3));
+        QVERIFY2(body.blue() > body.red() + 40 && body.blue() > body.green(), qPrintable(body.name()));
+        // The bet can be skipped now: the inactive cover is gone.
+        QTRY_VERIFY(!Shown(*form, "Image_SkipBet3"));
+
+        // Zero loses every bet: the stake stays lost, the next one is 2.
+        QVERIFY(Spin(*form, 0));
+        QTRY_COMPARE(Text(*form, "Label_FlatIndex"), QStringLiteral("-18"));
+        QTRY_COMPARE(Text(*form, "Label_Bankroll"), QStringLiteral("997"));
+        const int next = ShownChip(*form);
+        QVERIFY(next >= 0);
+        QTRY_COMPARE(Text(*form, kStakeNames[next]), QStringLiteral("2"));
+        QCOMPARE(Text(*form, "Label_NumbersInGame"), QStringLiteral("6"));
+    }
+
+    void theUndoneCellIsMissingUntilTheNextSpin() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        const QColor normal = PixelAt(*form, CellInner(19));
+        QVERIFY(Spin(*form, 19));
+        QCOMPARE(Text(*form, "HisNum1"), QStringLiteral("19"));
+        MoveTo(*form, layout::kUndo.center());
+        QVERIFY(Shown(*form, "Image_Cancel2"));
+        ClickAt(*form, layout::kUndo.center());
+        QVERIFY(!Shown(*form, "Image19"));
+        QCOMPARE(Text(*form, "HisNum1"), QString());
+        const QColor plain = PixelAt(*form, CellInner(19));
+        QVERIFY2(plain != normal && plain.lightness() < normal.lightness(), qPrintable(plain.name()));
+        // A click where the cell was enters nothing.
+        ClickAt(*form, layout::CellRect(19).center());
+        QCOMPARE(form->engine().NumbersList.size(), std::size_t{0});
+
+        QVERIFY(Spin(*form, 20));
+        QVERIFY(Shown(*form, "Image19"));
+        QCOMPARE(PixelAt(*form, CellInner(19)), normal);
+    }
+
+    void aProgressRunLocksTheBoardButTheEnteredNumber() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        for (const int n : {3, 8, 13, 30}) QVERIFY(Spin(*form, n));
+        const QColor before = PixelAt(*form, CellInner(1));
+        ClickAt(*form, layout::CellRect(26).center());
+        QVERIFY(RunInProgress(*form));
+        QVERIFY(Shown(*form, "Image26"));
+        QVERIFY(!Shown(*form, "Image1"));
+        QVERIFY(!Part(*form, "GameModes")->isEnabled());
+        const QColor locked = PixelAt(*form, CellInner(1));
+        QVERIFY2(locked.lightness() < before.lightness(), qPrintable(locked.name()));
+        QVERIFY(QTest::qWaitFor([&] { return !RunInProgress(*form); }, 5000));
+        QVERIFY(Shown(*form, "Image1"));
+    }
+
+    void aClickReachesTheChipInTheProgressRunsOwnTicks() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        for (const int n : {7, 11, 29, 16}) QVERIFY(Spin(*form, n));
+        const int ticks_before = form->TimerTicks(TimerId::Mode2Timer);
+        QElapsedTimer clock;
+        clock.start();
+        ClickAt(*form, layout::CellRect(5).center());
+        QVERIFY(RunInProgress(*form));
+        while (RunInProgress(*form) && clock.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        // The chip is on the table in the same event as the last tick of the
+        // run, not a display refresh later.
+        QVERIFY(ShownChip(*form) >= 0);
+        const qint64 elapsed = clock.elapsed();
+        const int ticks = form->TimerTicks(TimerId::Mode2Timer) - ticks_before;
+        qInfo("click to chip: %d ticks of 20 ms, %lld ms", ticks, static_cast<long long>(elapsed));
+        QVERIFY(ticks >= 1 && ticks <= 50);
+    }
+};
+
+int RunBoardSuite(int argc, char** argv) {
+    BoardTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "board_test.moc"

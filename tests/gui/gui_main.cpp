@@ -1,0 +1,57 @@
+// Runs one suite of window tests (window, board, hover, inputs), or all of
+// them without an argument. Each suite runs in the program's own application
+// object, so an error escaping an event handler is handled as in the program.
+#include <QDir>
+#include <QFile>
+#include <cstring>
+#include <vector>
+
+#include "ui/application.h"
+
+int RunWindowSuite(int argc, char** argv);
+int RunBoardSuite(int argc, char** argv);
+int RunHoverSuite(int argc, char** argv);
+int RunInputsSuite(int argc, char** argv);
+
+namespace {
+
+struct Suite {
+    const char* name;
+    int (*run)(int, char**);
+};
+
+constexpr Suite kSuites[] = {{"window", RunWindowSuite},
+                             {"board", RunBoardSuite},
+                             {"hover", RunHoverSuite},
+                             {"inputs", RunInputsSuite}};
+
+void EnsureRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const QString dir = QStringLiteral(ROTACLE_GUI_RUNTIME_DIR);
+    QDir().mkpath(dir);
+    QFile::setPermissions(dir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    EnsureRuntimeFolder();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    const char* only = argc >= 2 && argv[1][0] != '-' ? argv[1] : nullptr;
+    // QtTest sees the program name and the options after the suite name.
+    std::vector<char*> args{argv[0]};
+    for (int i = only ? 2 : 1; i < argc; ++i) args.push_back(argv[i]);
+    int qt_argc = static_cast<int>(args.size());
+    rotacle::ui::Application app(qt_argc, args.data());
+    rotacle::ui::ApplyLook(app);
+
+    int failures = 0;
+    bool ran = false;
+    for (const Suite& s : kSuites) {
+        if (only && std::strcmp(only, s.name) != 0) continue;
+        ran = true;
+        failures += s.run(qt_argc, args.data());
+    }
+    return ran ? failures : 2;
+}

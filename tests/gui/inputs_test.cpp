@@ -1,0 +1,270 @@
+// The settings area: edits through the engine's key filter, lists and check
+// boxes, the safety level, the reset buttons, the settings file commands and
+// the error message of a bad initial bet.
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QSlider>
+#include <QTest>
+#include <QTextStream>
+#include <QTimer>
+
+#include "gui_support.h"
+
+using namespace rotacle::ui::test;
+using rotacle::ui::TForm1;
+
+namespace {
+
+std::unique_ptr<TForm1> ShowWithSettings() {
+    auto form = ShowWindow();
+    if (!form) return nullptr;
+    ClickAt(*form, layout::kSettings.center());
+    return form->height() == layout::kOpenHeight ? std::move(form) : nullptr;
+}
+
+QLineEdit* EditOf(TForm1& form, const char* name) {
+    return form.findChild<QLineEdit*>(QString::fromLatin1(name));
+}
+
+QString Text(TForm1& form, const char* name) {
+    return static_cast<rotacle::ui::Caption*>(Part(form, name))->Text();
+}
+
+// Clicks into an edit (giving it the focus) and deletes its text by backspace.
+void Clear(TForm1& form, QLineEdit* edit) {
+    ClickAt(form, edit->geometry().center());
+    for (qsizetype i = edit->text().size(); i > 0; --i) QTest::keyClick(edit, Qt::Key_Backspace);
+}
+
+QMessageBox* OpenMessage() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) return box;
+    return nullptr;
+}
+
+QString Scratch(const char* name) {
+    QDir().mkpath(QStringLiteral(ROTACLE_GUI_SCRATCH));
+    return QStringLiteral(ROTACLE_GUI_SCRATCH) + QLatin1Char('/') + QString::fromLatin1(name);
+}
+
+QStringList ReadLines(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return {};
+    QStringList lines;
+    QTextStream in(&f);
+    while (!in.atEnd()) lines << in.readLine();
+    return lines;
+}
+
+}  // namespace
+
+class InputsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QuietPlatform(); }
+
+    void typedKeysGoThroughTheKeyFilter() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QLineEdit* bank = EditOf(*form, "Test_Bank");
+        QVERIFY(bank);
+        Clear(*form, bank);
+        QCOMPARE(bank->text(), QString());
+        QTest::keyClicks(bank, QStringLiteral("12,5"));
+        QCOMPARE(bank->text(), QStringLiteral("12.5"));
+        // A second separator and letters are refused.
+        QTest::keyClicks(bank, QStringLiteral(".,x"));
+        QCOMPARE(bank->text(), QStringLiteral("12.5"));
+        QCOMPARE(form->engine().State.Bankroll, 12.5);
+        QTRY_COMPARE(Text(*form, "Label_Bankroll"), QStringLiteral("12.5"));
+    }
+
+    void pastedTextIsTakenAsItIs() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QLineEdit* bank = EditOf(*form, "Test_Bank");
+        Clear(*form, bank);
+        QGuiApplication::clipboard()->setText(QStringLiteral("250"));
+        QTest::keySequence(bank, QKeySequence::Paste);
+        QCOMPARE(bank->text(), QStringLiteral("250"));
+        QCOMPARE(form->engine().State.Bankroll, 250.0);
+    }
+
+    void readOnlyRuleValuesRefuseTyping() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QLineEdit* amount = EditOf(*form, "Losses_ActionValue");
+        QVERIFY(amount->isReadOnly());
+        amount->setFocus();
+        QTest::keyClicks(amount, QStringLiteral("5"));
+        QTest::keyClick(amount, Qt::Key_Backspace);
+        QCOMPARE(amount->text(), QStringLiteral("1"));
+        auto* how_much = form->findChild<QAbstractSpinBox*>(QStringLiteral("Losses_HowMuch"));
+        QVERIFY(how_much->isReadOnly());
+        how_much->setFocus();
+        QTest::keyClick(how_much, Qt::Key_Up);
+        QCOMPARE(form->engine().Losses_HowMuch.Text, std::string("1"));
+    }
+
+    void aNewInitialBetMovesTheRuleAmounts() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QLineEdit* init = EditOf(*form, "Init_Bet");
+        Clear(*form, init);
+        QTest::keyClicks(init, QStringLiteral("2"));
+        QCOMPARE(EditOf(*form, "Losses_ActionValue")->text(), QStringLiteral("2"));
+        QCOMPARE(EditOf(*form, "Wins_ActionValue")->text(), QStringLiteral("2"));
+        QCOMPARE(form->engine().State.Bet_Size, 2.0);
+    }
+
+    void aBadInitialBetShowsAMessageAndTheProgramGoesOn() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QLineEdit* init = EditOf(*form, "Init_Bet");
+        Clear(*form, init);
+        QCOMPARE(init->text(), QString());
+        QVERIFY(OpenMessage() == nullptr);
+        ClickAt(*form, Part(*form, "ResetBets")->geometry().center());
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = OpenMessage()) != nullptr);
+        QCOMPARE(box->text(), QStringLiteral("'' is not a valid floating point value"));
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(form->platform().Messages().size(), std::size_t{1});
+        box->button(QMessageBox::Ok)->click();
+        QTRY_VERIFY(OpenMessage() == nullptr);
+
+        QTest::keyClicks(init, QStringLiteral("3"));
+        QCOMPARE(form->engine().State.Bet_Size, 3.0);
+        QCOMPARE(form->platform().Messages().size(), std::size_t{1});
+    }
+
+    void listsSnapBackAndHandTheFocusOn_data() {
+        QTest::addColumn<QString>("list");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("betting system")
+            << QStringLiteral("BetStrategy") << QStringLiteral("Blind (+1 each spin)");
+        QTest::newRow("game mode") << QStringLiteral("GameModes") << QStringLiteral("SMART 2025");
+        QTest::newRow("loss action") << QStringLiteral("Losses_Action") << QStringLiteral("ADD to bet:");
+    }
+
+    void listsSnapBackAndHandTheFocusOn() {
+        QFETCH(QString, list);
+        QFETCH(QString, kept);
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        auto* combo = form->findChild<QComboBox*>(list);
+        QVERIFY(combo);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Down);
+        QCOMPARE(combo->currentText(), kept);
+        auto* show_bet = form->findChild<QCheckBox*>(QStringLiteral("ShowBetSize"));
+        QTRY_COMPARE(QApplication::focusWidget(), show_bet);
+        // The space bar now toggles the stake labels.
+        QTest::keyClick(show_bet, Qt::Key_Space);
+        QVERIFY(!form->engine().ShowBetSize.Checked);
+    }
+
+    void theSafetyLevelLightsItsLamp() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        auto* level = form->findChild<QSlider*>(QStringLiteral("SafeLevel"));
+        QVERIFY(level);
+        level->setFocus();
+        QTest::keyClick(level, Qt::Key_Right);
+        QCOMPARE(form->engine().SafeLevel.Position, 1);
+        QCOMPARE(Text(*form, "Label4"), QStringLiteral("1"));
+        QVERIFY(Shown(*form, "SL_Indicator2"));
+        QVERIFY(form->findChild<QTimer*>(QStringLiteral("Timer6"))->isActive());
+        QTest::keyClick(level, Qt::Key_Right);
+        QTest::keyClick(level, Qt::Key_Right);
+        QTRY_VERIFY(!Shown(*form, "SL_Indicator2"));
+        QVERIFY(Shown(*form, "SL_Indicator1"));
+        QTest::keyClick(level, Qt::Key_Home);
+        QCOMPARE(form->engine().SafeLevel.Position, 0);
+        QVERIFY(!Shown(*form, "SL_Indicator1"));
+        QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer6"))->isActive());
+    }
+
+    void theResetButtonsRunTheirResets() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        for (const int n : {1, 2, 3}) QVERIFY(Spin(*form, n));
+        QCOMPARE(Text(*form, "HisNum1"), QStringLiteral("3"));
+        ClickAt(*form, Part(*form, "ResetApp")->geometry().center());
+        QCOMPARE(Text(*form, "HisNum1"), QString());
+        QVERIFY(form->engine().NumbersList.empty());
+        QVERIFY(Shown(*form, "Image_Cancel3"));
+    }
+
+    void theMatrixPanelRendersDisabled() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        for (const char* name :
+             {"CreateMatrix", "ResetMatrix", "Search_Pattern", "Play_Bets", "N_Count", "ChBx_Fixed_Number",
+              "ChBx_Until_Profit", "Until_Profit", "ChBx_Phase_Correction", "Phase_Correction_Value"})
+            QVERIFY2(!Part(*form, name)->isEnabled(), name);
+        auto* direction = form->findChild<QComboBox*>(QStringLiteral("Search_Pattern"));
+        QCOMPARE(direction->currentText(), QStringLiteral("UPTREND"));
+        QCOMPARE(direction->palette().color(QPalette::Active, QPalette::Button), QColor(0, 100, 0));
+        QCOMPARE(direction->palette().color(QPalette::Active, QPalette::ButtonText), QColor(0, 255, 0));
+        QVERIFY(form->findChild<QCheckBox*>(QStringLiteral("ChBx_Until_Profit"))->isChecked());
+        QVERIFY(form->findChild<QCheckBox*>(QStringLiteral("Bet_Automatic_Reset"))->isChecked());
+        QVERIFY(!form->findChild<QCheckBox*>(QStringLiteral("Get_Minimal_Profit"))->isChecked());
+    }
+
+    void settingsAreSavedAndLoadedThroughTheirDialogs() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        const QString saved = Scratch("saved.rtk");
+        QFile::remove(saved);
+        form->platform().QueueDialogAnswer(saved.toStdString());
+        ClickAt(*form, layout::kSave.center());
+        QStringList lines = ReadLines(saved);
+        QCOMPARE(lines.size(), 31);
+        QCOMPARE(lines[18], QStringLiteral("0"));
+
+        lines[18] = QStringLiteral("4");
+        const QString edited = Scratch("level4.rtk");
+        {
+            QFile f(edited);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
+        }
+        form->platform().QueueDialogAnswer(edited.toStdString());
+        ClickAt(*form, layout::kLoad.center());
+        QCOMPARE(form->findChild<QSlider*>(QStringLiteral("SafeLevel"))->value(), 4);
+        QCOMPARE(Text(*form, "Label4"), QStringLiteral("4"));
+
+        // A cancelled dialog changes nothing and says nothing.
+        form->platform().QueueDialogAnswer(std::nullopt);
+        ClickAt(*form, layout::kLoad.center());
+        QCOMPARE(form->engine().SafeLevel.Position, 4);
+        QVERIFY(form->platform().Messages().empty());
+    }
+
+    void aSettingsFileThatCannotBeReadIsReported() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->platform().QueueDialogAnswer(Scratch("missing/none.rtk").toStdString());
+        ClickAt(*form, layout::kLoad.center());
+        QCOMPARE(form->platform().Messages().size(), std::size_t{1});
+        QMessageBox* box = nullptr;
+        QTRY_VERIFY((box = OpenMessage()) != nullptr);
+        box->close();
+    }
+};
+
+int RunInputsSuite(int argc, char** argv) {
+    InputsTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "inputs_test.moc"

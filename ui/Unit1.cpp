@@ -1,0 +1,638 @@
+#include "ui/Unit1.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QIcon>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSlider>
+#include <QTimer>
+#include <QWindow>
+#include <algorithm>
+
+#include "ui/widgets.h"
+
+namespace rotacle::ui {
+
+namespace {
+
+QColor FromColour(Color c) {
+    return QColor(static_cast<int>(c & 0xFF), static_cast<int>((c >> 8) & 0xFF),
+                  static_cast<int>((c >> 16) & 0xFF));
+}
+
+constexpr std::array<const char*, 6> kFieldSuffix = {"Less", "Even", "Red", "Black", "Odd", "More"};
+
+QString Named(const char* prefix, int i) { return QString::fromLatin1(prefix) + QString::number(i); }
+
+QString Named(const char* prefix, const char* suffix) {
+    return QString::fromLatin1(prefix) + QString::fromLatin1(suffix);
+}
+
+QIcon WindowIcon() {
+    QIcon icon;
+    // Window managers ask for small icons; the installed icon is scalable.
+    for (const int size : {16, 24, 32, 48, 64}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        art::PaintLogo(p, QRectF(0, 0, size, size));
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
+template <class W>
+void SetEnabledIfChanged(W* w, bool enabled) {
+    if (w->isEnabled() != enabled) w->setEnabled(enabled);
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), engine_(platform_) {
+    platform_.SetWindow(this);
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Rotacle 8.0"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(layout::kWidth, layout::kClosedHeight);
+
+    BuildTopRow();
+    BuildBoard();
+    BuildProposal();
+    BuildCommandRow();
+    BuildTimers();
+    Refresh();
+    SyncTimers();
+}
+
+TForm1::~TForm1() {
+    // The timers must not tick into a half-destroyed window.
+    for (QTimer* t : timers_)
+        if (t) t->stop();
+}
+
+void TForm1::CompleteWindow() {
+    if (complete_) return;
+    complete_ = true;
+    const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    BuildSettingsArea();
+    // Widgets added to a shown window stay hidden until they are shown.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!before.contains(w)) w->show();
+    setWindowIcon(WindowIcon());
+    Refresh();
+}
+
+// ---- Construction ---------------------------------------------------------------
+
+Caption* TForm1::AddCaption(const QString& name, const QRect& place, const QString& text, bool bold) {
+    auto* c = new Caption(this, name, place, art::Font(11, bold), art::kSilver);
+    c->SetText(text.toStdString());
+    return c;
+}
+
+Picture* TForm1::AddCommand(Command command, const QString& name, const QRect& place, art::Glyph glyph,
+                            const QString& text) {
+    auto* normal =
+        new Picture(this, name + QLatin1Char('1'), place, [glyph, text](QPainter& p, const QRectF& r) {
+            art::PaintCommand(p, r, glyph, text, art::Look::Normal);
+        });
+    normal->SetOnHover([this, command] { Run([&] { engine_.CommandMouseMove(command); }); });
+    auto* hover =
+        new Picture(this, name + QLatin1Char('2'), place, [glyph, text](QPainter& p, const QRectF& r) {
+            art::PaintCommand(p, r, glyph, text, art::Look::Hover);
+        });
+    hover_[static_cast<std::size_t>(command)] = hover;
+    return hover;
+}
+
+void TForm1::BuildTopRow() {
+    head_image_ =
+        new Picture(this, QStringLiteral("HeadImage"), layout::kHeadImage,
+                    [](QPainter& p, const QRectF& r) { art::PaintBackground(p, r.size().toSize()); });
+    head_image_->SetCached(true);
+    head_image_->SetOnHover([this] { Run([&] { engine_.Disable_HoversClick(); }); });
+    head_image_->SetOnPress([this](QMouseEvent& e) { StartDrag(e.globalPosition().toPoint()); });
+    head_image_->SetOnDrag([this](QMouseEvent& e) { DragTo(e.globalPosition().toPoint()); });
+
+    AddCommand(Command::Import, QStringLiteral("Image_Import"), layout::kImport, art::Glyph::Import,
+               QStringLiteral("IMPORT"))
+        ->SetOnClick([this] { ImportCommandClick(); });
+    AddCommand(Command::Export, QStringLiteral("Image_Export"), layout::kExport, art::Glyph::Export,
+               QStringLiteral("EXPORT"))
+        ->SetOnClick([this] { ExportCommandClick(); });
+
+    auto* version = new Caption(this, QStringLiteral("Label32"), layout::kVersion, art::Font(11),
+                                art::kDimText, Qt::AlignLeft | Qt::AlignVCenter);
+    version->SetText("ver 8.0");
+
+    // Minimise and close: a normal picture and its hover picture each.
+    struct WindowButton {
+        Command command;
+        QRect place;
+        art::Glyph glyph;
+        const char* normal;
+        const char* hover;
+    };
+    for (const WindowButton& b : {WindowButton{Command::Minimize, layout::kMinimize, art::Glyph::Minimize,
+                                               "Button_Minimize", "Button_Minimize_2"},
+                                  WindowButton{Command::Close, layout::kClose, art::Glyph::Close,
+                                               "Button_Close", "Button_Close_Hover"}}) {
+        const art::Glyph glyph = b.glyph;
+        auto* normal = new Picture(
+            this, QString::fromLatin1(b.normal), b.place,
+            [glyph](QPainter& p, const QRectF& r) { art::PaintWindowButton(p, r, glyph, false); });
+        const Command command = b.command;
+        normal->SetOnHover([this, command] { Run([&] { engine_.CommandMouseMove(command); }); });
+        auto* hover =
+            new Picture(this, QString::fromLatin1(b.hover), b.place,
+                        [glyph](QPainter& p, const QRectF& r) { art::PaintWindowButton(p, r, glyph, true); });
+        hover_[static_cast<std::size_t>(command)] = hover;
+    }
+    hover_[static_cast<std::size_t>(Command::Minimize)]->SetOnClick([this] { Button_Minimize_2Click(); });
+    hover_[static_cast<std::size_t>(Command::Close)]->SetOnClick([this] { Button_Close_HoverClick(); });
+
+    gauge1_ = new Gauge(this, QStringLiteral("CGauge1"), layout::kGauge, art::kGold, Qt::black);
+
+    // Bank and history row.
+    label9_ = new Caption(this, QStringLiteral("Label9"), layout::kBankCaption, art::Font(11), art::kSilver);
+    label9_->SetText("TEST BANK:");
+    bankroll_ = new Caption(this, QStringLiteral("Label_Bankroll"), layout::kBankroll, art::Font(15, true),
+                            art::kText, Qt::AlignLeft | Qt::AlignVCenter);
+    for (int k = 0; k < 9; ++k) {
+        his_num_[static_cast<std::size_t>(k)] =
+            new Caption(this, Named("HisNum", k + 1), layout::HisNumRect(k), art::Font(10, true), Qt::white,
+                        Qt::AlignCenter);
+    }
+    auto* cancel2 = AddCommand(Command::Cancel, QStringLiteral("Image_Cancel"), layout::kUndo,
+                               art::Glyph::Undo, QStringLiteral("UNDO"));
+    cancel2->SetOnClick([this] { Run([&] { engine_.Image_Cancel2Click(); }); });
+    cancel3_ =
+        new Picture(this, QStringLiteral("Image_Cancel3"), layout::kUndo, [](QPainter& p, const QRectF& r) {
+            art::PaintCommand(p, r, art::Glyph::Undo, QStringLiteral("UNDO"), art::Look::Cover);
+        });
+}
+
+void TForm1::BuildBoard() {
+    new Picture(this, QStringLiteral("PlainBoard"), layout::kBoard,
+                [](QPainter& p, const QRectF&) { art::PaintPlainBoard(p, layout::kBoard.topLeft()); });
+    for (int n = 0; n <= 36; ++n) {
+        auto* cell = new Picture(
+            this, Named("Image", n), layout::CellRect(n),
+            [n](QPainter& p, const QRectF& r) { art::PaintCell(p, r, n, art::CellLook::Normal); });
+        cell->setAttribute(Qt::WA_OpaquePaintEvent);
+        cell->SetOnHover([this, n] { Run([&] { engine_.ImageMouseMove(n); }); });
+        cell->SetOnClick([this, n] { Run([&] { engine_.NumberClick(n); }); });
+        cell_[static_cast<std::size_t>(n)] = cell;
+    }
+    for (int n = 0; n <= 36; ++n) {
+        auto* act =
+            new Picture(this, Named("Image_Act_", n), layout::CellRect(n),
+                        [n](QPainter& p, const QRectF& r) { art::PaintCell(p, r, n, art::CellLook::Hover); });
+        act->setAttribute(Qt::WA_OpaquePaintEvent);
+        act->SetOnClick([this, n] { Run([&] { engine_.NumberClick(n); }); });
+        cell_act_[static_cast<std::size_t>(n)] = act;
+    }
+}
+
+void TForm1::BuildProposal() {
+    for (int i = 0; i < 6; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        const QRect place = layout::TrendRect(i);
+        for (int look = 0; look < 3; ++look) {
+            auto* trend = new Picture(
+                this, Named("Trend_", kFieldSuffix[s]) + QLatin1Char('_') + QString::number(look), place,
+                [i, look](QPainter& p, const QRectF& r) { art::PaintTrend(p, r, i, look); });
+            if (look == 0) {
+                trend->SetOnHover([this, i] { Run([&] { engine_.Trend_0MouseMove(i); }); });
+                trend0_[s] = trend;
+            } else if (look == 1) {
+                trend->SetOnClick([this, i] { Run([&] { engine_.Trend_1Click(i); }); });
+                trend1_[s] = trend;
+            } else {
+                trend->SetOnClick([this, i] { Run([&] { engine_.Trend_2Click(i); }); });
+                trend2_[s] = trend;
+            }
+        }
+        field_[s] = new Picture(this, Named("Field", kFieldSuffix[s]), layout::FieldRect(i),
+                                [i](QPainter& p, const QRectF& r) { art::PaintField(p, r, i, true); });
+    }
+    lamp1_ = new Picture(this, QStringLiteral("SL_Indicator1"), layout::kLamp,
+                         [](QPainter& p, const QRectF& r) { art::PaintLamp(p, r, false); });
+    lamp2_ = new Picture(this, QStringLiteral("SL_Indicator2"), layout::kLamp,
+                         [](QPainter& p, const QRectF& r) { art::PaintLamp(p, r, true); });
+    for (int i = 0; i < 6; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        chip_[s] = new Picture(this, Named("Chip", kFieldSuffix[s]), layout::ChipRect(i),
+                               [](QPainter& p, const QRectF& r) { art::PaintChip(p, r); });
+    }
+    for (int i = 0; i < 6; ++i) {
+        const auto s = static_cast<std::size_t>(i);
+        stake_[s] = new Caption(this, Named("BetSizeShow_", kFieldSuffix[s]), layout::StakeRect(i),
+                                art::Font(11, true), art::kStake, Qt::AlignCenter);
+        stake_[s]->SetRim(QColor(0, 0, 0, 230));
+    }
+}
+
+void TForm1::BuildCommandRow() {
+    auto* shape15 = new Picture(this, QStringLiteral("Shape15"), layout::kCommandStrip,
+                                [](QPainter& p, const QRectF& r) { art::PaintCommandStrip(p, r); });
+    shape15->SetOnHover([this] { Run([&] { engine_.Disable_HoversClick(); }); });
+    auto* shape16 = new Picture(this, QStringLiteral("Shape16"), layout::kStatsStrip,
+                                [](QPainter& p, const QRectF& r) { art::PaintStatsStrip(p, r); });
+    shape16->SetOnHover([this] { Run([&] { engine_.Disable_HoversClick(); }); });
+    const QFont value_font = art::Font(11, true);
+    numbers_in_game_ = new Caption(this, QStringLiteral("Label_NumbersInGame"), QRect(160, 362, 38, 22),
+                                   value_font, art::kText);
+    bets_played_ = new Caption(this, QStringLiteral("Label_BetsPlayed"), QRect(276, 362, 38, 22), value_font,
+                               art::kText);
+    flat_index_ =
+        new Caption(this, QStringLiteral("Label_FlatIndex"), QRect(388, 362, 60, 22), value_font, art::kText);
+
+    AddCommand(Command::SkipBet, QStringLiteral("Image_SkipBet"), layout::kSkipBet, art::Glyph::Skip,
+               QStringLiteral("SKIP"))
+        ->SetOnClick([this] { Run([&] { engine_.Image_SkipBet2Click(); }); });
+    skip_bet3_ = new Picture(
+        this, QStringLiteral("Image_SkipBet3"), layout::kSkipBet, [](QPainter& p, const QRectF& r) {
+            art::PaintCommand(p, r, art::Glyph::Skip, QStringLiteral("SKIP"), art::Look::Cover);
+        });
+    AddCommand(Command::Settings, QStringLiteral("Image_Settings"), layout::kSettings, art::Glyph::Settings,
+               QStringLiteral("SETTINGS"))
+        ->SetOnClick([this] { Run([&] { engine_.Image_Settings2Click(); }); });
+    settings3_ = new Picture(
+        this, QStringLiteral("Image_Settings3"), layout::kSettings, [](QPainter& p, const QRectF& r) {
+            art::PaintCommand(p, r, art::Glyph::Settings, QStringLiteral("SETTINGS"), art::Look::Cover);
+        });
+    settings3_->SetOnClick([this] { Run([&] { engine_.Image_Settings3Click(); }); });
+    AddCommand(Command::Load, QStringLiteral("Image_Load"), layout::kLoad, art::Glyph::Load,
+               QStringLiteral("LOAD"))
+        ->SetOnClick([this] { Image_Load2Click(); });
+    AddCommand(Command::Save, QStringLiteral("Image_Save"), layout::kSave, art::Glyph::Save,
+               QStringLiteral("SAVE"))
+        ->SetOnClick([this] { Image_Save2Click(); });
+}
+
+void TForm1::BuildSettingsArea() {
+    // The lower part of the background picture: the same hover reset and drag.
+    auto* backdrop = new Picture(this, QStringLiteral("SettingsBackdrop"), layout::kSettingsBackdrop,
+                                 [](QPainter& p, const QRectF& r) { art::PaintSettingsBackdrop(p, r); });
+    backdrop->setAttribute(Qt::WA_OpaquePaintEvent);
+    backdrop->SetCached(true);
+    backdrop->SetOnHover([this] { Run([&] { engine_.Disable_HoversClick(); }); });
+    backdrop->SetOnPress([this](QMouseEvent& e) { StartDrag(e.globalPosition().toPoint()); });
+    backdrop->SetOnDrag([this](QMouseEvent& e) { DragTo(e.globalPosition().toPoint()); });
+
+    const auto edit = [this](EditId id, const char* name, const QRect& place) {
+        auto* e = new EngineEdit(this, QString::fromLatin1(name), place);
+        e->on_key = [this, id](char c) { Run([&] { engine_.TypeKey(id, c); }); };
+        e->on_paste = [this, id, e](const QString& text) {
+            // Pasted text is taken as it is, added where typing adds.
+            if (!e->isEnabled() || e->isReadOnly()) return;
+            Run([&] { engine_.SetEditText(id, engine_.EditControl(id).Text + text.toStdString()); });
+        };
+        edits_[static_cast<std::size_t>(id)] = e;
+    };
+    const auto spin = [this](SpinId id, const char* name, const QRect& place) {
+        auto* s = new EngineSpin(this, QString::fromLatin1(name), place);
+        s->on_key = [this, id](char c) { Run([&] { engine_.TypeKey(id, c); }); };
+        s->on_step = [this, id](int steps) {
+            Run([&] { engine_.SetSpinValue(id, engine_.SpinControl(id).Value() + steps); });
+        };
+        spins_[static_cast<std::size_t>(id)] = s;
+    };
+    const auto combo = [this](ComboId id, const char* name, const QRect& place) {
+        auto* c = new QComboBox(this);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setGeometry(place);
+        for (const std::string& item : engine_.ComboControl(id).Items)
+            c->addItem(QString::fromStdString(item));
+        c->setMaxVisibleItems(10);
+        connect(c, &QComboBox::activated, this,
+                [this, id](int index) { Run([&] { engine_.SelectItem(id, index); }); });
+        combos_[static_cast<std::size_t>(id)] = c;
+    };
+    const auto check = [this](CheckId id, const char* name, const QRect& place, const char* text) {
+        auto* c = new QCheckBox(QString::fromLatin1(text), this);
+        c->setObjectName(QString::fromLatin1(name));
+        c->setGeometry(place);
+        connect(c, &QCheckBox::clicked, this,
+                [this, id](bool checked) { Run([&] { engine_.SetChecked(id, checked); }); });
+        checks_[static_cast<std::size_t>(id)] = c;
+    };
+
+    // Initial bet, game mode, betting system, test bank.
+    AddCaption(QStringLiteral("Label_InitBet"), QRect(12, 396, 78, 20), QStringLiteral("INITIAL BET:"), true);
+    edit(EditId::Init_Bet, "Init_Bet", QRect(90, 396, 58, 20));
+    AddCaption(QStringLiteral("Label_GameMode"), QRect(158, 396, 82, 20), QStringLiteral("GAME MODE:"), true);
+    combo(ComboId::GameModes, "GameModes", QRect(240, 396, 205, 20));
+    AddCaption(QStringLiteral("Label_BetStrategy"), QRect(12, 421, 112, 20),
+               QStringLiteral("BETTING SYSTEM:"), true);
+    combo(ComboId::BetStrategy, "BetStrategy", QRect(124, 421, 172, 20));
+    check(CheckId::ChBx_TestBank, "ChBx_TestBank", QRect(302, 421, 90, 20), "TEST BANK:");
+    edit(EditId::Test_Bank, "Test_Bank", QRect(392, 421, 53, 20));
+
+    // Staking rules: loss side above win side.
+    AddCaption(QStringLiteral("Label_LossRule"), QRect(12, 458, 44, 20), QStringLiteral("AFTER"), true)
+        ->SetColour(QColor(236, 112, 100));
+    spin(SpinId::Losses_HowMuch, "Losses_HowMuch", QRect(56, 458, 58, 20));
+    combo(ComboId::Losses_Type, "Losses_Type", QRect(118, 458, 120, 20));
+    combo(ComboId::Losses_Action, "Losses_Action", QRect(242, 458, 132, 20));
+    edit(EditId::Losses_ActionValue, "Losses_ActionValue", QRect(378, 458, 67, 20));
+    AddCaption(QStringLiteral("Label_WinRule"), QRect(12, 490, 44, 20), QStringLiteral("AFTER"), true)
+        ->SetColour(QColor(112, 210, 132));
+    spin(SpinId::Wins_HowMuch, "Wins_HowMuch", QRect(56, 490, 58, 20));
+    combo(ComboId::Wins_Type, "Wins_Type", QRect(118, 490, 120, 20));
+    combo(ComboId::Wins_Action, "Wins_Action", QRect(242, 490, 132, 20));
+    edit(EditId::Wins_ActionValue, "Wins_ActionValue", QRect(378, 490, 67, 20));
+
+    // Minimal profit, automatic reset, safety level.
+    check(CheckId::Get_Minimal_Profit, "Get_Minimal_Profit", QRect(12, 524, 180, 17), "GET MINIMAL PROFIT");
+    check(CheckId::Bet_Automatic_Reset, "Bet_Automatic_Reset", QRect(12, 541, 180, 17),
+          "BET AUTOMATIC RESET");
+    AddCaption(QStringLiteral("Label_SafeLevel"), QRect(222, 524, 78, 16), QStringLiteral("SAFE LEVEL:"),
+               true);
+    label4_ = new Caption(this, QStringLiteral("Label4"), QRect(300, 522, 30, 18), art::Font(13, true),
+                          art::kGoldLight);
+    safe_level_ = new QSlider(Qt::Horizontal, this);
+    safe_level_->setObjectName(QStringLiteral("SafeLevel"));
+    safe_level_->setGeometry(QRect(218, 539, 229, 20));
+    safe_level_->setRange(engine_.SafeLevel.Min, engine_.SafeLevel.Max);
+    safe_level_->setSingleStep(1);
+    safe_level_->setPageStep(1);
+    safe_level_->setTickPosition(QSlider::NoTicks);
+    connect(safe_level_, &QSlider::valueChanged, this, [this](int value) {
+        if (!applying_) Run([&] { engine_.SetSafeLevelPosition(value); });
+    });
+
+    // Matrix options and the profit goal.
+    create_matrix_ = new FlatButton(this, QStringLiteral("CreateMatrix"), QRect(12, 572, 94, 20),
+                                    QStringLiteral("BUILD MATRIX"));
+    reset_matrix_ =
+        new FlatButton(this, QStringLiteral("ResetMatrix"), QRect(110, 572, 34, 20), QStringLiteral("RM"));
+    AddCaption(QStringLiteral("Label_Direction"), QRect(152, 572, 72, 20), QStringLiteral("DIRECTION:"),
+               true);
+    combo(ComboId::Search_Pattern, "Search_Pattern", QRect(224, 572, 98, 20));
+    AddCaption(QStringLiteral("Label_PlayBets"), QRect(330, 572, 68, 20), QStringLiteral("PLAY BETS:"), true);
+    spin(SpinId::Play_Bets, "Play_Bets", QRect(398, 572, 47, 20));
+    check(CheckId::ChBx_Fixed_Number, "ChBx_Fixed_Number", QRect(12, 596, 110, 20), "FIXED NUMBER");
+    spin(SpinId::N_Count, "N_Count", QRect(122, 596, 68, 20));
+    check(CheckId::ChBx_Until_Profit, "ChBx_Until_Profit", QRect(192, 596, 206, 20),
+          "REBUILD MATRIX ON PROFIT (Units):");
+    spin(SpinId::Until_Profit, "Until_Profit", QRect(398, 596, 47, 20));
+    gauge3_ =
+        new Gauge(this, QStringLiteral("CGauge3"), QRect(12, 621, 433, 5), art::kGold, QColor(14, 14, 14));
+
+    // Phase correction and the resets.
+    check(CheckId::ChBx_Phase_Correction, "ChBx_Phase_Correction", QRect(12, 654, 216, 20),
+          "USE PHASE CORRECTION WITH STEP:");
+    spin(SpinId::Phase_Correction_Value, "Phase_Correction_Value", QRect(230, 654, 50, 20));
+    AddCaption(QStringLiteral("Label_Reset"), QRect(300, 654, 44, 20), QStringLiteral("RESET:"), true);
+    reset_bets_ =
+        new FlatButton(this, QStringLiteral("ResetBets"), QRect(345, 654, 48, 20), QStringLiteral("BETS"));
+    connect(reset_bets_, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.ResetBets(); }); });
+    reset_app_ =
+        new FlatButton(this, QStringLiteral("ResetApp"), QRect(397, 654, 48, 20), QStringLiteral("APP"));
+    connect(reset_app_, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.ResetApp(); }); });
+
+    // "Show Bet" lies right of the shown area: it takes the focus that several
+    // inputs hand on, so that the space bar toggles the stake labels.
+    check(CheckId::ShowBetSize, "ShowBetSize", QRect(layout::kWidth + 40, 700, 80, 20), "Show Bet");
+}
+
+void TForm1::BuildTimers() {
+    for (int i = 0; i < kTimerCount; ++i) {
+        auto* t = new QTimer(this);
+        t->setObjectName(QStringLiteral("Timer%1").arg(i));
+        // Progress runs advance per tick; their pace is what the player sees.
+        t->setTimerType(static_cast<TimerId>(i) == TimerId::ShowValues ? Qt::CoarseTimer : Qt::PreciseTimer);
+        connect(t, &QTimer::timeout, this, [this, i] { OnTimer(i); });
+        timers_[static_cast<std::size_t>(i)] = t;
+    }
+}
+
+// ---- Events ------------------------------------------------------------------------
+
+void TForm1::AfterEvent() {
+    Refresh();
+    SyncTimers();
+}
+
+void TForm1::OnTimer(int index) {
+    // While an error message waits for the player, timers hold still: a tick
+    // that fails again would stack one message box on the other.
+    if (platform_.MessageOpen()) return;
+    const auto id = static_cast<TimerId>(index);
+    ++ticks_[static_cast<std::size_t>(index)];
+    bool changed = true;
+    const bool ok = engine_.Event([&] { changed = engine_.TimerTick(id); });
+    // A display or lamp refresh that found everything in place leaves the
+    // window as it is: no widget is compared, nothing is repainted.
+    if (!ok || changed) Refresh();
+    SyncTimers();
+}
+
+void TForm1::SyncTimers() {
+    for (int i = 0; i < kTimerCount; ++i) {
+        const Timer& t = engine_.TimerControl(static_cast<TimerId>(i));
+        QTimer* q = timers_[static_cast<std::size_t>(i)];
+        if (!t.Enabled) {
+            if (q->isActive()) q->stop();
+            continue;
+        }
+        const int interval = std::max(1, static_cast<int>(t.Interval));
+        if (!q->isActive() || q->interval() != interval) q->start(interval);
+    }
+}
+
+void TForm1::ImportCommandClick() {}
+
+void TForm1::ExportCommandClick() {}
+
+void TForm1::Image_Load2Click() {
+    const FileDialogSpec request{"Rotacle 8 Settings(*.rtk)|*.rtk", "rtk", false};
+    const auto path = platform_.OpenFileDialog(request);
+    if (!path) return;
+    Run([&] { engine_.LoadSettingsFile(*path); });
+}
+
+void TForm1::Image_Save2Click() {
+    const FileDialogSpec request{"Rotacle 8 Settings(*.rtk)|*.rtk", "rtk", true};
+    const auto path = platform_.SaveFileDialog(request);
+    if (!path) return;
+    Run([&] { engine_.SaveSettingsFile(*path); });
+}
+
+void TForm1::Button_Minimize_2Click() {
+    Run([&] { engine_.Minimized = true; });
+}
+
+void TForm1::Button_Close_HoverClick() {
+    Run([&] { engine_.CloseRequested = true; });
+}
+
+void TForm1::StartDrag(const QPoint& global) {
+    if (QWindow* w = windowHandle(); w && w->startSystemMove()) return;
+    // Without a window manager that moves windows, the window follows the
+    // pointer itself.
+    dragging_ = true;
+    drag_offset_ = global - frameGeometry().topLeft();
+}
+
+void TForm1::DragTo(const QPoint& global) {
+    if (dragging_) move(global - drag_offset_);
+}
+
+void TForm1::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    p.fillRect(event->rect(), art::kBackground);
+    // The settings area is closed at start: it is built once the player has
+    // the first frame in front of him.
+    if (!complete_ && !completion_posted_) {
+        completion_posted_ = true;
+        QTimer::singleShot(0, this, [this] { CompleteWindow(); });
+    }
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange) {
+        const bool minimized = isMinimized();
+        if (engine_.Minimized != minimized) Run([&] { engine_.Minimized = minimized; });
+    }
+    QWidget::changeEvent(event);
+}
+
+// ---- Refresh --------------------------------------------------------------------------
+
+void TForm1::Refresh() {
+    ++refreshes_;
+    const rotacle::Engine& e = engine_;
+
+    for (std::size_t n = 0; n < cell_.size(); ++n) {
+        cell_[n]->SetShown(e.Image[n].Visible);
+        cell_act_[n]->SetShown(e.Image_Act[n].Visible);
+    }
+    for (std::size_t k = 0; k < his_num_.size(); ++k) {
+        const Label& l = e.HisNum[k];
+        his_num_[k]->SetText(l.Caption);
+        his_num_[k]->SetBackground(FromColour(l.Colour));
+        his_num_[k]->SetShown(l.Visible);
+    }
+    for (std::size_t c = 0; c < hover_.size(); ++c)
+        if (hover_[c]) hover_[c]->SetShown(e.CommandHover[c].Visible);
+    settings3_->SetShown(e.Image_Settings3.Visible);
+    skip_bet3_->SetShown(e.Image_SkipBet3.Visible);
+    cancel3_->SetShown(e.Image_Cancel3.Visible);
+
+    for (std::size_t i = 0; i < 6; ++i) {
+        trend0_[i]->SetShown(e.Trend_0[i].Visible);
+        trend1_[i]->SetShown(e.Trend_1[i].Visible);
+        trend2_[i]->SetShown(e.Trend_2[i].Visible);
+        field_[i]->SetShown(e.FieldHighlight[i].Visible);
+        chip_[i]->SetShown(e.Chip[i].Visible);
+        stake_[i]->SetText(e.BetSizeShow[i].Caption);
+        stake_[i]->SetShown(e.BetSizeShow[i].Visible);
+    }
+    lamp1_->SetShown(e.SL_Indicator1.Visible);
+    lamp2_->SetShown(e.SL_Indicator2.Visible);
+    gauge1_->SetProgress(e.CGauge1.Position, e.CGauge1.MaxValue);
+
+    bankroll_->SetText(e.Label_Bankroll.Caption);
+    bankroll_->SetShown(e.Label_Bankroll.Visible);
+    label9_->SetColour(FromColour(e.Label9.Colour));
+    bets_played_->SetText(e.Label_BetsPlayed.Caption);
+    flat_index_->SetText(e.Label_FlatIndex.Caption);
+    numbers_in_game_->SetText(e.Label_NumbersInGame.Caption);
+
+    RefreshInputs();
+    ApplyWindowState();
+}
+
+void TForm1::RefreshInputs() {
+    if (!complete_) return;
+    rotacle::Engine& e = engine_;
+    gauge3_->SetProgress(e.CGauge3.Position, e.CGauge3.MaxValue);
+    label4_->SetText(e.Label4.Caption);
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
+        const Edit& ctl = e.EditControl(static_cast<EditId>(i));
+        EngineEdit* w = edits_[i];
+        w->SetEngineText(ctl.Text);
+        SetEnabledIfChanged(w, ctl.Enabled);
+        if (w->isReadOnly() != ctl.ReadOnly) w->setReadOnly(ctl.ReadOnly);
+    }
+    for (std::size_t i = 0; i < spins_.size(); ++i) {
+        const SpinEdit& ctl = e.SpinControl(static_cast<SpinId>(i));
+        EngineSpin* w = spins_[i];
+        w->SetEngineText(ctl.Text);
+        SetEnabledIfChanged(w, ctl.Enabled);
+        if (w->isReadOnly() != ctl.ReadOnly) w->setReadOnly(ctl.ReadOnly);
+    }
+    for (std::size_t i = 0; i < checks_.size(); ++i) {
+        QCheckBox* w = checks_[i];
+        if (!w) continue;
+        const CheckBox& ctl = e.CheckControl(static_cast<CheckId>(i));
+        if (w->isChecked() != ctl.Checked) w->setChecked(ctl.Checked);
+        SetEnabledIfChanged(w, ctl.Enabled);
+    }
+    for (std::size_t i = 0; i < combos_.size(); ++i) {
+        QComboBox* w = combos_[i];
+        const ComboBox& ctl = e.ComboControl(static_cast<ComboId>(i));
+        if (w->currentIndex() != ctl.ItemIndex) w->setCurrentIndex(ctl.ItemIndex);
+        SetEnabledIfChanged(w, ctl.Enabled);
+        // A list with colours of its own (the search direction) shows them
+        // also while it is disabled, with its text dimmed.
+        const std::pair<Color, Color> colours{ctl.Colour, ctl.FontColour};
+        if ((ctl.Colour != 0 || ctl.FontColour != 0) && colours != combo_colours_[i]) {
+            combo_colours_[i] = colours;
+            QPalette pal = w->palette();
+            const QColor back = FromColour(ctl.Colour);
+            const QColor text = FromColour(ctl.FontColour);
+            QColor dimmed = text;
+            dimmed.setAlpha(150);
+            for (const auto role : {QPalette::Button, QPalette::Base, QPalette::Window}) {
+                pal.setColor(QPalette::Active, role, back);
+                pal.setColor(QPalette::Inactive, role, back);
+                pal.setColor(QPalette::Disabled, role, back.darker(130));
+            }
+            for (const auto role : {QPalette::ButtonText, QPalette::Text, QPalette::WindowText}) {
+                pal.setColor(QPalette::Active, role, text);
+                pal.setColor(QPalette::Inactive, role, text);
+                pal.setColor(QPalette::Disabled, role, dimmed);
+            }
+            w->setPalette(pal);
+        }
+    }
+    if (safe_level_->value() != e.SafeLevel.Position) {
+        applying_ = true;
+        safe_level_->setValue(e.SafeLevel.Position);
+        applying_ = false;
+    }
+    SetEnabledIfChanged(reset_bets_, e.ResetBets_Button.Enabled);
+    SetEnabledIfChanged(reset_app_, e.ResetApp_Button.Enabled);
+    SetEnabledIfChanged(create_matrix_, e.CreateMatrix_Button.Enabled);
+    SetEnabledIfChanged(reset_matrix_, e.ResetMatrix_Button.Enabled);
+}
+
+void TForm1::ApplyWindowState() {
+    rotacle::Engine& e = engine_;
+    if (!complete_ && (e.ClientHeight > layout::kClosedHeight || !e.Focus.empty())) CompleteWindow();
+    if (e.ClientHeight != applied_height_) {
+        applied_height_ = e.ClientHeight;
+        setFixedSize(e.ClientWidth, e.ClientHeight);
+    }
+    if (!e.Focus.empty()) {
+        // Focus requests are one-shot: the next request for the same control
+        // must move the focus again.
+        if (e.Focus == "ShowBetSize") checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocus();
+        e.Focus.clear();
+    }
+    if (e.Minimized && !isMinimized() && isVisible()) showMinimized();
+    if (e.CloseRequested && !closing_) {
+        closing_ = true;
+        close();
+    }
+}
+
+}  // namespace rotacle::ui

@@ -1,0 +1,158 @@
+// The main window of Rotacle 8.0.
+//
+// `TForm1` is a view of `rotacle::Engine`: every control on screen is drawn
+// from the engine's control data, and every click, hover, key and timer tick
+// is handed to the engine's operation of the same name inside
+// `Engine::Event`. After each event one refresh brings the widgets up to date,
+// touching only those whose state changed.
+#pragma once
+
+#include <QPoint>
+#include <QWidget>
+#include <array>
+#include <string>
+
+#include "core/engine.h"
+#include "ui/artwork.h"
+#include "ui/qt_platform.h"
+
+class QCheckBox;
+class QComboBox;
+class QSlider;
+class QTimer;
+
+namespace rotacle::ui {
+
+class Caption;
+class EngineEdit;
+class EngineSpin;
+class FlatButton;
+class Gauge;
+class Picture;
+
+class TForm1 : public QWidget {
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    TForm1(const TForm1&) = delete;
+    TForm1& operator=(const TForm1&) = delete;
+
+    rotacle::Engine& engine() { return engine_; }
+    QtPlatform& platform() { return platform_; }
+
+    /// Runs one event through the engine (an engine error is shown in a
+    /// message box and ends the event), then brings the window up to date.
+    /// Returns false when an error was shown.
+    template <class Op>
+    bool Run(Op&& op) {
+        const bool ok = engine_.Event(op);
+        AfterEvent();
+        return ok;
+    }
+
+    /// Recomputes every widget from the engine's state; a widget is touched
+    /// only when what it shows differs.
+    void Refresh();
+
+    /// Builds what the first frame does not show (the settings area and the
+    /// window icon). Runs by itself right after the first frame; idempotent.
+    void CompleteWindow();
+    bool WindowComplete() const { return complete_; }
+
+    /// Ticks served so far by the timer `id`.
+    int TimerTicks(TimerId id) const { return ticks_[static_cast<std::size_t>(id)]; }
+    /// Refreshes run so far.
+    int RefreshCount() const { return refreshes_; }
+
+    // ---- Commands ---------------------------------------------------------------
+
+    /// Import command of the top row. The import panel is not part of the
+    /// window yet, so the command has no action.
+    void ImportCommandClick();
+    /// Export command of the top row. The history export is not part of the
+    /// window yet, so the command has no action.
+    void ExportCommandClick();
+    /// Load settings: open dialog, then the settings file is applied.
+    void Image_Load2Click();
+    /// Save settings: save dialog (asks before replacing), then the record is
+    /// written.
+    void Image_Save2Click();
+    void Button_Minimize_2Click();
+    void Button_Close_HoverClick();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildTopRow();
+    void BuildBoard();
+    void BuildProposal();
+    void BuildCommandRow();
+    void BuildSettingsArea();
+    void BuildTimers();
+    Picture* AddCommand(Command command, const QString& name, const QRect& place, art::Glyph glyph,
+                        const QString& text);
+    Caption* AddCaption(const QString& name, const QRect& place, const QString& text, bool bold = false);
+
+    void AfterEvent();
+    void SyncTimers();
+    void OnTimer(int index);
+    void ApplyWindowState();
+    void RefreshInputs();
+    void StartDrag(const QPoint& global);
+    void DragTo(const QPoint& global);
+
+    QtPlatform platform_;
+    rotacle::Engine engine_;
+
+    Picture* head_image_ = nullptr;
+    Gauge* gauge1_ = nullptr;
+    Gauge* gauge3_ = nullptr;
+    Caption* label9_ = nullptr;
+    Caption* bankroll_ = nullptr;
+    Caption* bets_played_ = nullptr;
+    Caption* flat_index_ = nullptr;
+    Caption* numbers_in_game_ = nullptr;
+    Caption* label4_ = nullptr;
+    std::array<Caption*, 9> his_num_{};
+    std::array<Picture*, 37> cell_{};
+    std::array<Picture*, 37> cell_act_{};
+    std::array<Picture*, 6> trend0_{};
+    std::array<Picture*, 6> trend1_{};
+    std::array<Picture*, 6> trend2_{};
+    std::array<Picture*, 6> field_{};
+    std::array<Picture*, 6> chip_{};
+    std::array<Caption*, 6> stake_{};
+    Picture* lamp1_ = nullptr;
+    Picture* lamp2_ = nullptr;
+    std::array<Picture*, kCommandCount> hover_{};
+    Picture* settings3_ = nullptr;
+    Picture* skip_bet3_ = nullptr;
+    Picture* cancel3_ = nullptr;
+
+    std::array<EngineEdit*, 4> edits_{};
+    std::array<EngineSpin*, 6> spins_{};
+    std::array<QCheckBox*, 8> checks_{};
+    std::array<QComboBox*, 7> combos_{};
+    std::array<std::pair<Color, Color>, 7> combo_colours_{};
+    QSlider* safe_level_ = nullptr;
+    FlatButton* reset_bets_ = nullptr;
+    FlatButton* reset_app_ = nullptr;
+    FlatButton* create_matrix_ = nullptr;
+    FlatButton* reset_matrix_ = nullptr;
+
+    std::array<QTimer*, kTimerCount> timers_{};
+    std::array<int, kTimerCount> ticks_{};
+    int refreshes_ = 0;
+    int applied_height_ = 0;
+    bool complete_ = false;
+    bool completion_posted_ = false;
+    bool applying_ = false;
+    bool closing_ = false;
+    bool dragging_ = false;
+    QPoint drag_offset_;
+};
+
+}  // namespace rotacle::ui

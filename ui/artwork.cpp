@@ -1,0 +1,635 @@
+#include "ui/artwork.h"
+
+#include <QApplication>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <cmath>
+
+#include "core/game_state.h"
+
+namespace rotacle::ui::art {
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+QColor Alpha(QColor c, int alpha) {
+    c.setAlpha(alpha);
+    return c;
+}
+
+void Diamond(QPainter& p, const QPointF& c, double w, double h, const QColor& fill, const QColor& rim) {
+    QPainterPath d;
+    d.moveTo(c.x(), c.y() - h / 2);
+    d.lineTo(c.x() + w / 2, c.y());
+    d.lineTo(c.x(), c.y() + h / 2);
+    d.lineTo(c.x() - w / 2, c.y());
+    d.closeSubpath();
+    p.setPen(QPen(rim, 1.0));
+    p.setBrush(fill);
+    p.drawPath(d);
+}
+
+// The three colours of a cell: plain (locked board), normal and highlighted.
+QColor CellFill(int n, CellLook look) {
+    const bool zero = n == 0;
+    const bool red = IsRed(n);
+    switch (look) {
+        case CellLook::Plain:
+            return zero ? QColor(22, 58, 38) : (red ? QColor(70, 30, 33) : QColor(24, 27, 26));
+        case CellLook::Normal: return zero ? kTableGreen : (red ? kTableRed : kTableBlack);
+        case CellLook::Hover:
+            return zero ? QColor(24, 186, 96) : (red ? QColor(236, 66, 62) : QColor(70, 70, 74));
+    }
+    return kTableBlack;
+}
+
+void PaintGlyph(QPainter& p, const QRectF& r, Glyph glyph, const QColor& c) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    QPen pen(c, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    const QPointF m = r.center();
+    const double s = std::min(r.width(), r.height());
+    switch (glyph) {
+        case Glyph::Import:
+        case Glyph::Export: {
+            // A tray with an arrow going in (import) or out (export).
+            const double w = s * 0.8;
+            const double tray_y = m.y() + s * 0.32;
+            p.drawLine(QPointF(m.x() - w / 2, tray_y - s * 0.22), QPointF(m.x() - w / 2, tray_y));
+            p.drawLine(QPointF(m.x() - w / 2, tray_y), QPointF(m.x() + w / 2, tray_y));
+            p.drawLine(QPointF(m.x() + w / 2, tray_y), QPointF(m.x() + w / 2, tray_y - s * 0.22));
+            const double top = m.y() - s * 0.42;
+            const double bottom = m.y() + s * 0.12;
+            p.drawLine(QPointF(m.x(), top), QPointF(m.x(), bottom));
+            const double head = s * 0.2;
+            if (glyph == Glyph::Import) {
+                p.drawLine(QPointF(m.x() - head, bottom - head), QPointF(m.x(), bottom));
+                p.drawLine(QPointF(m.x() + head, bottom - head), QPointF(m.x(), bottom));
+            } else {
+                p.drawLine(QPointF(m.x() - head, top + head), QPointF(m.x(), top));
+                p.drawLine(QPointF(m.x() + head, top + head), QPointF(m.x(), top));
+            }
+            break;
+        }
+        case Glyph::Settings: {
+            // Three sliders.
+            for (int i = 0; i < 3; ++i) {
+                const double y = m.y() - s * 0.3 + i * s * 0.3;
+                p.drawLine(QPointF(m.x() - s * 0.42, y), QPointF(m.x() + s * 0.42, y));
+                const double knob = m.x() + (i == 1 ? 0.18 : -0.16) * s;
+                p.setBrush(c);
+                p.drawEllipse(QPointF(knob, y), s * 0.1, s * 0.1);
+                p.setBrush(Qt::NoBrush);
+            }
+            break;
+        }
+        case Glyph::Load: {
+            // An open folder.
+            QPainterPath f;
+            f.moveTo(m.x() - s * 0.45, m.y() + s * 0.35);
+            f.lineTo(m.x() - s * 0.45, m.y() - s * 0.32);
+            f.lineTo(m.x() - s * 0.12, m.y() - s * 0.32);
+            f.lineTo(m.x() - s * 0.02, m.y() - s * 0.2);
+            f.lineTo(m.x() + s * 0.38, m.y() - s * 0.2);
+            f.lineTo(m.x() + s * 0.38, m.y() - s * 0.02);
+            p.drawPath(f);
+            QPainterPath open;
+            open.moveTo(m.x() - s * 0.45, m.y() + s * 0.35);
+            open.lineTo(m.x() - s * 0.26, m.y() - s * 0.02);
+            open.lineTo(m.x() + s * 0.52, m.y() - s * 0.02);
+            open.lineTo(m.x() + s * 0.32, m.y() + s * 0.35);
+            open.closeSubpath();
+            p.drawPath(open);
+            break;
+        }
+        case Glyph::Save: {
+            // A floppy disk.
+            const QRectF d(m.x() - s * 0.42, m.y() - s * 0.42, s * 0.84, s * 0.84);
+            p.drawRoundedRect(d, 1.5, 1.5);
+            p.drawRect(QRectF(d.left() + s * 0.2, d.top(), s * 0.42, s * 0.26));
+            p.drawRect(QRectF(d.left() + s * 0.14, d.top() + s * 0.46, s * 0.56, s * 0.38));
+            break;
+        }
+        case Glyph::Skip: {
+            // Play to the end: a triangle and a bar.
+            QPainterPath t;
+            t.moveTo(m.x() - s * 0.38, m.y() - s * 0.36);
+            t.lineTo(m.x() + s * 0.16, m.y());
+            t.lineTo(m.x() - s * 0.38, m.y() + s * 0.36);
+            t.closeSubpath();
+            p.setBrush(c);
+            p.drawPath(t);
+            p.drawLine(QPointF(m.x() + s * 0.34, m.y() - s * 0.36),
+                       QPointF(m.x() + s * 0.34, m.y() + s * 0.36));
+            break;
+        }
+        case Glyph::Undo: {
+            // An arrow turning back.
+            const QRectF arc(m.x() - s * 0.38, m.y() - s * 0.3, s * 0.8, s * 0.7);
+            QPainterPath a;
+            a.arcMoveTo(arc, 160);
+            a.arcTo(arc, 160, -250);
+            p.drawPath(a);
+            const QPointF start = a.pointAtPercent(0);
+            p.drawLine(start, start + QPointF(s * 0.3, -s * 0.04));
+            p.drawLine(start, start + QPointF(s * 0.02, -s * 0.3));
+            break;
+        }
+        case Glyph::Minimize:
+            p.drawLine(QPointF(m.x() - s * 0.26, m.y() + s * 0.12),
+                       QPointF(m.x() + s * 0.26, m.y() + s * 0.12));
+            break;
+        case Glyph::Close:
+            p.drawLine(QPointF(m.x() - s * 0.22, m.y() - s * 0.22),
+                       QPointF(m.x() + s * 0.22, m.y() + s * 0.22));
+            p.drawLine(QPointF(m.x() + s * 0.22, m.y() - s * 0.22),
+                       QPointF(m.x() - s * 0.22, m.y() + s * 0.22));
+            break;
+    }
+    p.restore();
+}
+
+// A rising zig-zag: the trend mark.
+void TrendGlyph(QPainter& p, const QRectF& r, const QColor& c) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(c, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    QPainterPath z;
+    z.moveTo(r.left(), r.bottom());
+    z.lineTo(r.left() + r.width() * 0.35, r.top() + r.height() * 0.45);
+    z.lineTo(r.left() + r.width() * 0.6, r.top() + r.height() * 0.7);
+    z.lineTo(r.right(), r.top());
+    p.drawPath(z);
+    p.drawLine(QPointF(r.right(), r.top()), QPointF(r.right() - r.width() * 0.38, r.top()));
+    p.drawLine(QPointF(r.right(), r.top()), QPointF(r.right(), r.top() + r.height() * 0.42));
+    p.restore();
+}
+
+void SettingsHeading(QPainter& p, int y, const QString& text) {
+    p.setFont(Font(10, true));
+    const QFontMetrics fm(p.font());
+    const int w = fm.horizontalAdvance(text);
+    p.setPen(Alpha(kGold, 210));
+    p.drawText(QRect(12, y - 6, w + 2, 12), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.setPen(QPen(kPanelLine, 1));
+    p.drawLine(QPointF(12 + w + 8, y + 0.5), QPointF(445, y + 0.5));
+}
+
+}  // namespace
+
+QFont Font(int pixel_size, bool bold) {
+    QFont f = QApplication::font();
+    f.setPixelSize(pixel_size);
+    f.setBold(bold);
+    f.setHintingPreference(QFont::PreferFullHinting);
+    return f;
+}
+
+QPalette DarkPalette() {
+    QPalette pal;
+    const QColor base(22, 22, 23);
+    const QColor button(48, 48, 50);
+    pal.setColor(QPalette::Window, kBackground);
+    pal.setColor(QPalette::WindowText, kSilver);
+    pal.setColor(QPalette::Base, base);
+    pal.setColor(QPalette::AlternateBase, QColor(30, 30, 32));
+    pal.setColor(QPalette::Text, kText);
+    pal.setColor(QPalette::Button, button);
+    pal.setColor(QPalette::ButtonText, kText);
+    pal.setColor(QPalette::BrightText, Qt::white);
+    pal.setColor(QPalette::Highlight, kGold);
+    pal.setColor(QPalette::HighlightedText, QColor(20, 20, 20));
+    pal.setColor(QPalette::ToolTipBase, QColor(48, 48, 50));
+    pal.setColor(QPalette::ToolTipText, kText);
+    pal.setColor(QPalette::PlaceholderText, kDimText);
+    pal.setColor(QPalette::Light, QColor(70, 70, 72));
+    pal.setColor(QPalette::Midlight, QColor(58, 58, 60));
+    pal.setColor(QPalette::Mid, QColor(40, 40, 42));
+    pal.setColor(QPalette::Dark, QColor(18, 18, 18));
+    pal.setColor(QPalette::Shadow, QColor(0, 0, 0));
+    const QColor disabled_text(100, 100, 104);
+    pal.setColor(QPalette::Disabled, QPalette::WindowText, disabled_text);
+    pal.setColor(QPalette::Disabled, QPalette::Text, disabled_text);
+    pal.setColor(QPalette::Disabled, QPalette::ButtonText, disabled_text);
+    pal.setColor(QPalette::Disabled, QPalette::Base, QColor(30, 30, 31));
+    pal.setColor(QPalette::Disabled, QPalette::Button, QColor(38, 38, 40));
+    pal.setColor(QPalette::Disabled, QPalette::Highlight, QColor(80, 80, 80));
+    return pal;
+}
+
+void PaintBackground(QPainter& p, QSize size) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.fillRect(QRect(QPoint(0, 0), size), kBackground);
+
+    // Top row: a slightly lifted band with the product mark.
+    QLinearGradient top(0, 0, 0, 50);
+    top.setColorAt(0, QColor(46, 46, 48));
+    top.setColorAt(1, kBackground);
+    p.fillRect(QRect(0, 0, size.width(), 50), top);
+    PaintLogo(p, QRectF(12, 9, 32, 32));
+    p.setFont(Font(19, true));
+    p.setPen(kText);
+    QFont title = Font(19, true);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    p.setFont(title);
+    p.drawText(QRectF(52, 6, 170, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ROTACLE"));
+    QFont sub = Font(10, true);
+    sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    p.setFont(sub);
+    p.setPen(kGold);
+    p.drawText(QRectF(53, 29, 175, 12), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("EVEN CHANCE ASSISTANT"));
+
+    // Bank box and history box.
+    for (const QRect& box : {layout::kBankBox, layout::kStripBox}) {
+        const QRectF b = QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5);
+        p.setPen(QPen(kPanelLine, 1));
+        p.setBrush(kPanel);
+        p.drawRoundedRect(b, 6, 6);
+    }
+    // A small stack of chips in front of the bank.
+    for (int i = 0; i < 3; ++i) {
+        const QRectF c(22, 79 - i * 4, 18, 7);
+        p.setPen(QPen(QColor(10, 10, 10), 1));
+        p.setBrush(i == 2 ? kGold : QColor(150, 112, 8));
+        p.drawEllipse(c);
+    }
+
+    // The felt of the table.
+    const QRectF felt = QRectF(layout::kFelt).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient cloth(felt.topLeft(), felt.bottomLeft());
+    cloth.setColorAt(0, QColor(16, 98, 60));
+    cloth.setColorAt(1, QColor(9, 66, 40));
+    p.setPen(QPen(Alpha(kGold, 150), 1));
+    p.setBrush(cloth);
+    p.drawRoundedRect(felt, 9, 9);
+    p.setPen(QPen(QColor(0, 0, 0, 90), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(felt.adjusted(2, 2, -2, -2), 7, 7);
+
+    // The zero area spans the three rows; its cell sits in the middle.
+    QPainterPath zero;
+    zero.moveTo(49, 112.5);
+    zero.lineTo(27, 112.5);
+    zero.lineTo(15.5, 160.5);
+    zero.lineTo(27, 208.5);
+    zero.lineTo(49, 208.5);
+    zero.closeSubpath();
+    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+    p.setBrush(QColor(12, 92, 52));
+    p.drawPath(zero);
+
+    // Even-chance fields, lamp socket and chip places.
+    for (int i = 0; i < 6; ++i) PaintField(p, layout::FieldRect(i), i, false);
+    const QRectF lamp = QRectF(layout::kLamp);
+    QRadialGradient socket(lamp.center(), lamp.width() / 2);
+    socket.setColorAt(0, QColor(58, 58, 58));
+    socket.setColorAt(1, QColor(18, 18, 18));
+    p.setPen(QPen(QColor(0, 0, 0), 1));
+    p.setBrush(socket);
+    p.drawEllipse(lamp.adjusted(0.5, 0.5, -0.5, -0.5));
+    for (int i = 0; i < 6; ++i) {
+        const QRectF place = QRectF(layout::ChipRect(i)).adjusted(1.5, 1.5, -1.5, -1.5);
+        p.setPen(QPen(QColor(255, 255, 255, 70), 1, Qt::DashLine));
+        p.setBrush(QColor(0, 0, 0, 40));
+        p.drawEllipse(place);
+    }
+
+    p.restore();
+}
+
+void PaintSettingsBackdrop(QPainter& p, const QRectF& r) {
+    p.save();
+    p.fillRect(r, kBackground);
+    p.setPen(QPen(Alpha(kGold, 120), 1));
+    p.drawLine(QPointF(r.left(), r.top() + 0.5), QPointF(r.right(), r.top() + 0.5));
+    // Headings between the groups of controls, in window coordinates.
+    p.translate(r.left(), r.top() - layout::kSettingsBackdrop.top());
+    SettingsHeading(p, 449, QStringLiteral("STAKING RULES"));
+    SettingsHeading(p, 517, QStringLiteral("SAFETY"));
+    SettingsHeading(p, 564, QStringLiteral("MATRIX"));
+    SettingsHeading(p, 636, QStringLiteral("PHASE AND RESET"));
+    p.restore();
+}
+
+void PaintPlainBoard(QPainter& p, const QPoint& origin) {
+    // Only the cells that the exposed area touches: at start the normal
+    // cells cover the board and nothing of this is seen.
+    const QRectF exposed = p.hasClipping() ? p.clipBoundingRect() : QRectF(p.viewport());
+    for (int n = 0; n <= 36; ++n) {
+        const QRectF cell = QRectF(layout::CellRect(n)).translated(-QPointF(origin));
+        if (cell.intersects(exposed)) PaintCell(p, cell, n, CellLook::Plain);
+    }
+}
+
+void PaintCell(QPainter& p, const QRectF& r, int n, CellLook look) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    const QColor fill = CellFill(n, look);
+    if (look == CellLook::Plain) {
+        p.fillRect(r, fill);
+    } else {
+        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        g.setColorAt(0, fill.lighter(112));
+        g.setColorAt(1, fill);
+        p.fillRect(r, g);
+    }
+    // Table lines: neighbouring cells share their one-pixel border.
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(look == CellLook::Plain ? QColor(255, 255, 255, 60) : QColor(255, 255, 255, 150), 1));
+    p.drawRect(r.adjusted(0, 0, -1, -1));
+    if (look == CellLook::Hover) {
+        p.setPen(QPen(kGoldLight, 1));
+        p.drawRect(r.adjusted(1, 1, -2, -2));
+        p.drawRect(r.adjusted(2, 2, -3, -3));
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(Font(13, true));
+    const QString text = QString::number(n);
+    if (look == CellLook::Plain) {
+        p.setPen(QColor(255, 255, 255, 70));
+        p.drawText(r, Qt::AlignCenter, text);
+    } else {
+        p.setPen(QColor(0, 0, 0, 120));
+        p.drawText(r.translated(0, 1), Qt::AlignCenter, text);
+        p.setPen(Qt::white);
+        p.drawText(r, Qt::AlignCenter, text);
+    }
+    p.restore();
+}
+
+void PaintCommand(QPainter& p, const QRectF& r, Glyph glyph, const QString& text, Look look) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(b.topLeft(), b.bottomLeft());
+    QColor border;
+    QColor ink;
+    QColor glyph_ink;
+    // The settings toggle's cover is its open look: lit, not greyed.
+    const bool open_look = look == Look::Cover && glyph == Glyph::Settings;
+    if (open_look) {
+        g.setColorAt(0, kGoldLight);
+        g.setColorAt(1, kGold);
+        border = QColor(255, 224, 130);
+        ink = glyph_ink = QColor(28, 22, 4);
+    } else if (look == Look::Hover) {
+        g.setColorAt(0, QColor(72, 66, 50));
+        g.setColorAt(1, QColor(50, 45, 32));
+        border = kGold;
+        ink = Qt::white;
+        glyph_ink = kGoldLight;
+    } else if (look == Look::Normal) {
+        g.setColorAt(0, QColor(62, 62, 65));
+        g.setColorAt(1, QColor(44, 44, 46));
+        border = QColor(78, 78, 82);
+        ink = kText;
+        glyph_ink = kSilver;
+    } else {
+        g.setColorAt(0, QColor(40, 40, 42));
+        g.setColorAt(1, QColor(34, 34, 36));
+        border = QColor(52, 52, 54);
+        ink = glyph_ink = QColor(88, 88, 92);
+    }
+    p.setPen(QPen(border, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(b, 4, 4);
+    if (look != Look::Cover || open_look) {
+        p.setPen(QPen(QColor(255, 255, 255, 28), 1));
+        p.drawLine(QPointF(b.left() + 4, b.top() + 1), QPointF(b.right() - 4, b.top() + 1));
+    }
+
+    QFont f = Font(10, true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+    p.setFont(f);
+    const QFontMetricsF fm(f);
+    const double gs = std::min(11.0, r.height() - 12);
+    const double text_w = fm.horizontalAdvance(text);
+    const double total = gs + 5 + text_w;
+    const double x0 = r.left() + (r.width() - total) / 2;
+    PaintGlyph(p, QRectF(x0, r.center().y() - gs / 2, gs, gs), glyph, glyph_ink);
+    p.setPen(ink);
+    p.drawText(QRectF(x0 + gs + 5, r.top(), text_w + 2, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.restore();
+}
+
+void PaintWindowButton(QPainter& p, const QRectF& r, Glyph glyph, bool hover) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF b = r.adjusted(1.5, 1.5, -1.5, -1.5);
+    if (hover) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(glyph == Glyph::Close ? QColor(196, 43, 28) : QColor(70, 70, 74));
+        p.drawRoundedRect(b, 4, 4);
+    }
+    PaintGlyph(p, r.adjusted(6, 6, -6, -6), glyph, hover ? QColor(Qt::white) : kSilver);
+    p.restore();
+}
+
+void PaintTrend(QPainter& p, const QRectF& r, int field, int look) {
+    (void)field;
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    const double radius = b.height() / 2;
+    QColor ink;
+    if (look == 2) {
+        QLinearGradient g(b.topLeft(), b.bottomLeft());
+        g.setColorAt(0, kGoldLight);
+        g.setColorAt(1, kGold);
+        p.setPen(QPen(QColor(255, 226, 140), 1));
+        p.setBrush(g);
+        ink = QColor(30, 24, 4);
+    } else if (look == 1) {
+        p.setPen(QPen(kGoldLight, 1));
+        p.setBrush(QColor(0, 0, 0, 110));
+        ink = kGoldLight;
+    } else {
+        p.setPen(QPen(QColor(255, 255, 255, 80), 1));
+        p.setBrush(QColor(0, 0, 0, 70));
+        ink = QColor(255, 255, 255, 120);
+    }
+    p.drawRoundedRect(b, radius, radius);
+    if (look == 0) {
+        TrendGlyph(p, QRectF(b.center().x() - 6, b.center().y() - 3.5, 12, 7), ink);
+    } else {
+        QFont f = Font(10, true);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 0.4);
+        p.setFont(f);
+        const QString text = QStringLiteral("TREND");
+        const double tw = QFontMetricsF(f).horizontalAdvance(text);
+        const double x0 = b.center().x() - (12 + 4 + tw) / 2;
+        TrendGlyph(p, QRectF(x0, b.center().y() - 3.5, 12, 7), ink);
+        p.setPen(ink);
+        p.drawText(QRectF(x0 + 16, b.top(), tw + 2, b.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    }
+    p.restore();
+}
+
+void PaintField(QPainter& p, const QRectF& r, int field, bool highlighted) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor ink;
+    if (highlighted) {
+        QLinearGradient g(b.topLeft(), b.bottomLeft());
+        g.setColorAt(0, QColor(250, 212, 96));
+        g.setColorAt(1, QColor(206, 150, 10));
+        p.setPen(QPen(QColor(255, 238, 170), 1.5));
+        p.setBrush(g);
+        ink = QColor(26, 20, 2);
+    } else {
+        p.setPen(QPen(QColor(255, 255, 255, 150), 1));
+        p.setBrush(QColor(0, 0, 0, 45));
+        ink = Qt::white;
+    }
+    p.drawRoundedRect(b, 3, 3);
+    if (field == 2 || field == 3) {
+        const QColor fill = field == 2 ? kTableRed : kTableBlack;
+        const QColor rim = highlighted ? QColor(60, 40, 0) : QColor(255, 255, 255, 200);
+        Diamond(p, b.center(), 30, 15, fill, rim);
+    } else {
+        static const char* const names[6] = {"1-18", "EVEN", "", "", "ODD", "19-36"};
+        QFont f = Font(11, true);
+        f.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+        p.setFont(f);
+        p.setPen(ink);
+        p.drawText(b, Qt::AlignCenter, QString::fromLatin1(names[field]));
+    }
+    p.restore();
+}
+
+void PaintChip(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF c = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    const QPointF m = c.center();
+    const double radius = c.width() / 2;
+    // Shadow, body, edge inserts, inner ring.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(0, 0, 0, 90));
+    p.drawEllipse(c.translated(0.8, 1.2));
+    QRadialGradient body(m - QPointF(radius * 0.3, radius * 0.35), radius * 1.3);
+    body.setColorAt(0, QColor(70, 120, 214));
+    body.setColorAt(1, QColor(22, 58, 140));
+    p.setBrush(body);
+    p.setPen(QPen(QColor(10, 26, 70), 1));
+    p.drawEllipse(c);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(240, 240, 240));
+    for (int i = 0; i < 8; ++i) {
+        const double a = i * kPi / 4 + kPi / 8;
+        p.save();
+        p.translate(m);
+        p.rotate(a * 180 / kPi);
+        p.drawRoundedRect(QRectF(radius - 4.2, -1.6, 3.6, 3.2), 0.8, 0.8);
+        p.restore();
+    }
+    p.setPen(QPen(QColor(255, 255, 255, 170), 0.9, Qt::DashLine));
+    p.setBrush(QColor(16, 44, 112));
+    p.drawEllipse(m, radius * 0.56, radius * 0.56);
+    p.restore();
+}
+
+void PaintLamp(QPainter& p, const QRectF& r, bool reached) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF c = r.adjusted(2.5, 2.5, -2.5, -2.5);
+    const QColor core = reached ? QColor(150, 255, 160) : QColor(255, 150, 120);
+    const QColor edge = reached ? QColor(18, 150, 52) : QColor(176, 34, 20);
+    QRadialGradient glow(c.center(), r.width() / 2);
+    glow.setColorAt(0.6, Alpha(edge, 150));
+    glow.setColorAt(1, Alpha(edge, 0));
+    p.setPen(Qt::NoPen);
+    p.setBrush(glow);
+    p.drawEllipse(r);
+    QRadialGradient g(c.center() - QPointF(c.width() * 0.15, c.height() * 0.2), c.width() * 0.7);
+    g.setColorAt(0, core);
+    g.setColorAt(1, edge);
+    p.setBrush(g);
+    p.setPen(QPen(edge.darker(160), 1));
+    p.drawEllipse(c);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 150));
+    p.drawEllipse(
+        QRectF(c.left() + c.width() * 0.25, c.top() + c.height() * 0.15, c.width() * 0.3, c.height() * 0.22));
+    p.restore();
+}
+
+void PaintCommandStrip(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPanel);
+    p.drawRoundedRect(r.adjusted(0, 0, 12, 12), 8, 8);
+    p.setPen(QPen(kPanelLine, 1));
+    QPainterPath edge;
+    edge.moveTo(r.left() + 0.5, r.bottom() + 1);
+    edge.lineTo(r.left() + 0.5, r.top() + 8.5);
+    edge.quadTo(r.left() + 0.5, r.top() + 0.5, r.left() + 8.5, r.top() + 0.5);
+    edge.lineTo(r.right() + 1, r.top() + 0.5);
+    p.drawPath(edge);
+    p.restore();
+}
+
+void PaintStatsStrip(QPainter& p, const QRectF& r) {
+    p.save();
+    p.fillRect(r, kPanel);
+    p.setPen(QPen(kPanelLine, 1));
+    p.drawLine(QPointF(r.left(), r.top() + 0.5), QPointF(240, r.top() + 0.5));
+    const double y = r.top();
+    QFont bold = Font(11, true);
+    bold.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+    p.setFont(bold);
+    p.setPen(kGold);
+    p.drawText(QRectF(14, y, 50, r.height()), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("STATS:"));
+    p.setFont(Font(11));
+    p.setPen(kSilver);
+    p.drawText(QRectF(60, y, 96, r.height()), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Numbers in game:"));
+    p.drawText(QRectF(200, y, 72, r.height()), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Bets played:"));
+    p.drawText(QRectF(314, y, 70, r.height()), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Flat index:"));
+    p.restore();
+}
+
+void PaintLogo(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPointF m = r.center();
+    const double radius = std::min(r.width(), r.height()) / 2 - 0.5;
+    // A wheel: gold rim, red and black pockets, green zero, gold hub.
+    p.setPen(Qt::NoPen);
+    p.setBrush(kGold);
+    p.drawEllipse(m, radius, radius);
+    const double inner = radius * 0.84;
+    const int pockets = 16;
+    for (int i = 0; i < pockets; ++i) {
+        QPainterPath slice;
+        slice.moveTo(m);
+        const QRectF box(m.x() - inner, m.y() - inner, inner * 2, inner * 2);
+        slice.arcTo(box, 90 + i * 360.0 / pockets, 360.0 / pockets);
+        slice.closeSubpath();
+        p.setBrush(i == 0 ? kTableGreen : (i % 2 ? kTableRed : QColor(18, 18, 18)));
+        p.drawPath(slice);
+    }
+    p.setBrush(QColor(40, 30, 6));
+    p.drawEllipse(m, radius * 0.5, radius * 0.5);
+    QRadialGradient hub(m - QPointF(radius * 0.1, radius * 0.1), radius * 0.4);
+    hub.setColorAt(0, kGoldLight);
+    hub.setColorAt(1, QColor(150, 110, 6));
+    p.setBrush(hub);
+    p.drawEllipse(m, radius * 0.36, radius * 0.36);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(m.x() + radius * 0.6, m.y() - radius * 0.36), radius * 0.1, radius * 0.1);
+    p.restore();
+}
+
+}  // namespace rotacle::ui::art

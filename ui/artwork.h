@@ -1,0 +1,127 @@
+// The window's artwork: geometry of every region and control, the palette,
+// and the painting of each picture in its looks. Everything is drawn with
+// QPainter in device-independent pixels, so it stays crisp at any scale.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+#include <QRect>
+#include <QString>
+
+class QPainter;
+
+namespace rotacle::ui {
+
+/// Places of the window's regions and controls, in window coordinates.
+namespace layout {
+
+inline constexpr int kWidth = 457;
+inline constexpr int kClosedHeight = 388;
+inline constexpr int kOpenHeight = 697;
+
+/// The background picture, drag handle and hover reset surface.
+inline constexpr QRect kHeadImage{0, 0, 457, 641};
+inline constexpr QRect kImport{232, 16, 57, 25};
+inline constexpr QRect kExport{296, 16, 57, 25};
+inline constexpr QRect kVersion{401, 29, 48, 14};
+inline constexpr QRect kMinimize{396, 3, 25, 25};
+inline constexpr QRect kClose{422, 3, 25, 25};
+inline constexpr QRect kGauge{-6, 55, 460, 6};
+inline constexpr QRect kBankBox{50, 60, 168, 30};
+inline constexpr QRect kStripBox{226, 60, 225, 30};
+inline constexpr QRect kBankCaption{58, 66, 62, 18};
+inline constexpr QRect kBankroll{120, 64, 94, 22};
+inline constexpr QRect kUndo{387, 64, 57, 22};
+inline constexpr QRect kFelt{6, 102, 445, 208};
+/// The number cells' area, zero included.
+inline constexpr QRect kBoard{16, 112, 418, 98};
+inline constexpr QRect kLamp{218, 254, 20, 20};
+inline constexpr QRect kSkipBet{16, 326, 57, 25};
+inline constexpr QRect kSettings{248, 326, 88, 25};
+inline constexpr QRect kLoad{344, 326, 48, 25};
+inline constexpr QRect kSave{396, 326, 48, 25};
+inline constexpr QRect kCommandStrip{240, 320, 225, 41};  ///< Shape15
+/// The settings area's part of the background picture (down to its end).
+inline constexpr QRect kSettingsBackdrop{0, 389, 457, 252};
+inline constexpr QRect kStatsStrip{0, 357, 465, 32};  ///< Shape16
+
+/// Number cell n (0..36), laid out like the table: 0 at the left, then
+/// twelve columns of three with 3, 6, ... 36 in the top row.
+constexpr QRect CellRect(int n) {
+    if (n <= 0) return {16, 144, 33, 33};
+    const int column = (n - 1) / 3;
+    const int y = n % 3 == 0 ? 112 : (n % 3 == 2 ? 144 : 176);
+    return {48 + 32 * column, y, 33, 33};
+}
+
+/// Even-chance field i (0 Less, 1 Even, 2 Red, 3 Black, 4 Odd, 5 More): three
+/// fields left of the safety lamp and three right of it.
+constexpr QRect FieldRect(int i) {
+    const int x = i < 3 ? 16 + 64 * i : 250 + 64 * (i - 3);
+    return {x, 253, 62, 24};
+}
+constexpr QRect TrendRect(int i) { return {FieldRect(i).x(), 227, 62, 18}; }
+constexpr QRect ChipRect(int i) { return {FieldRect(i).x() + 19, 279, 24, 24}; }
+constexpr QRect StakeRect(int i) { return {FieldRect(i).x() - 4, 283, 70, 16}; }
+/// History slot k (0 is HisNum1, the newest; 8 is the hidden overflow slot).
+constexpr QRect HisNumRect(int k) { return {236 + 18 * k, 66, 17, 17}; }
+
+}  // namespace layout
+
+namespace art {
+
+// The palette shared by every picture.
+inline const QColor kBackground{35, 35, 35};
+inline const QColor kPanel{27, 27, 28};
+inline const QColor kPanelLine{58, 58, 60};
+inline const QColor kGold{210, 159, 4};
+inline const QColor kGoldLight{240, 196, 74};
+inline const QColor kSilver{192, 192, 192};
+inline const QColor kText{236, 236, 236};
+inline const QColor kDimText{120, 120, 124};
+inline const QColor kTableRed{192, 34, 42};
+inline const QColor kTableBlack{22, 22, 24};
+inline const QColor kTableGreen{10, 138, 67};
+inline const QColor kFelt{13, 84, 52};
+inline const QColor kStake{255, 255, 0};
+
+/// The looks of a picture command: normal, hover (the clickable one) and the
+/// cover that lies above both (inactive, or open for the settings toggle).
+enum class Look { Normal, Hover, Cover };
+/// The looks of a number cell: the plain picture under it (seen while the
+/// board is locked), the normal cell and the highlighted cell.
+enum class CellLook { Plain, Normal, Hover };
+enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, Close };
+
+/// The window font at `pixel_size`, optionally bold.
+QFont Font(int pixel_size, bool bold = false);
+
+/// Dark palette for the standard controls of the settings area.
+QPalette DarkPalette();
+
+/// The background picture: top row, boxes, felt with the plain cells, the
+/// even-chance fields, chip places and lamp socket.
+void PaintBackground(QPainter& p, QSize size);
+/// The settings area's background with the headings of its groups; `r` is
+/// layout::kSettingsBackdrop moved to the painter's origin.
+void PaintSettingsBackdrop(QPainter& p, const QRectF& r);
+void PaintCell(QPainter& p, const QRectF& r, int n, CellLook look);
+/// The plain pictures under the cells, seen where a cell is hidden; the
+/// painter's origin is the window point `origin`.
+void PaintPlainBoard(QPainter& p, const QPoint& origin);
+void PaintCommand(QPainter& p, const QRectF& r, Glyph glyph, const QString& text, Look look);
+void PaintWindowButton(QPainter& p, const QRectF& r, Glyph glyph, bool hover);
+/// Trend picture of field i: 0 base, 1 hover, 2 choice mark.
+void PaintTrend(QPainter& p, const QRectF& r, int field, int look);
+void PaintField(QPainter& p, const QRectF& r, int field, bool highlighted);
+void PaintChip(QPainter& p, const QRectF& r);
+/// Safety lamp: `reached` is the lamp of a reached (or nearly reached) level.
+void PaintLamp(QPainter& p, const QRectF& r, bool reached);
+void PaintCommandStrip(QPainter& p, const QRectF& r);
+void PaintStatsStrip(QPainter& p, const QRectF& r);
+/// The product mark, also used for the window icon.
+void PaintLogo(QPainter& p, const QRectF& r);
+
+}  // namespace art
+}  // namespace rotacle::ui

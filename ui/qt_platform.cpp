@@ -1,0 +1,83 @@
+#include "ui/qt_platform.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace rotacle::ui {
+
+QString QtFileFilter(std::string_view filter) {
+    const QStringList parts =
+        QString::fromUtf8(filter.data(), static_cast<qsizetype>(filter.size())).split(QLatin1Char('|'));
+    QStringList filters;
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        QString description = parts[i].trimmed();
+        // The description often repeats the patterns in brackets; Qt reads
+        // the patterns from the brackets, so they are written once, by us.
+        if (description.endsWith(QLatin1Char(')'))) {
+            const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+            if (open > 0) description = description.left(open).trimmed();
+        }
+        QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
+        for (QString& p : patterns) p = p.trimmed();
+        filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+    }
+    return filters.join(QStringLiteral(";;"));
+}
+
+std::int64_t QtPlatform::ClockSeconds() { return QDateTime::currentSecsSinceEpoch(); }
+
+void QtPlatform::ShowMessage(const std::string& text) {
+    messages_.push_back(text);
+    const QString message = QString::fromStdString(text);
+    auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Rotacle 8.0"), message,
+                                QMessageBox::Ok, window_.data());
+    box->setObjectName(QStringLiteral("ErrorMessage"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // The window stays on top of everything; its messages must too.
+    box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (non_blocking_) {
+        box->open();
+        return;
+    }
+    ++open_messages_;
+    box->exec();
+    --open_messages_;
+}
+
+std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogSpec& request) {
+    return RunDialog(request, false);
+}
+
+std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogSpec& request) {
+    return RunDialog(request, true);
+}
+
+std::optional<std::string> QtPlatform::RunDialog(const FileDialogSpec& request, bool save) {
+    if (!answers_.empty()) {
+        auto answer = std::move(answers_.front());
+        answers_.pop_front();
+        return answer;
+    }
+    QFileDialog dialog(window_.data());
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setNameFilter(QtFileFilter(request.Filter));
+    dialog.setDefaultSuffix(QString::fromStdString(request.DefaultExtension));
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
+    dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    return files.front().toStdString();
+}
+
+std::string QtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+
+std::string QtPlatform::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
+
+}  // namespace rotacle::ui

@@ -1,0 +1,61 @@
+// The engine's platform services in the Qt window: the clock, the program's
+// generator, message boxes, file dialogs, the clipboard and the program folder.
+#pragma once
+
+#include <QPointer>
+#include <QString>
+#include <deque>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/platform.h"
+
+class QWidget;
+
+namespace rotacle::ui {
+
+/// Turns a dialog filter of the program ("Rotacle 8 Settings(*.rtk)|*.rtk",
+/// description and patterns in pairs) into Qt's form
+/// ("Rotacle 8 Settings (*.rtk)"; several filters joined by ";;").
+QString QtFileFilter(std::string_view filter);
+
+class QtPlatform final : public Platform {
+public:
+    /// Window that owns the message boxes and dialogs.
+    void SetWindow(QWidget* window) { window_ = window; }
+
+    std::int64_t ClockSeconds() override;
+    void RandSeed(std::uint32_t seed) override { random_.Seed(seed); }
+    std::int32_t Random(std::int32_t range) override { return random_.Next(range); }
+    void ShowMessage(const std::string& text) override;
+    std::optional<std::string> OpenFileDialog(const FileDialogSpec& request) override;
+    std::optional<std::string> SaveFileDialog(const FileDialogSpec& request) override;
+    std::string ClipboardText() override;
+    std::string ProgramFolder() override;
+
+    // ---- Hooks for tests and scripted runs --------------------------------------
+
+    /// With non-blocking messages a message box is opened without a nested
+    /// event loop (the caller goes on at once and closes it when it likes).
+    void SetNonBlockingMessages(bool on) { non_blocking_ = on; }
+    /// The next file dialog is not shown: it answers `path` (nothing = cancel).
+    void QueueDialogAnswer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
+    /// True while a message box waits for the player in its own event loop.
+    bool MessageOpen() const { return open_messages_ > 0; }
+    /// Every message shown so far, oldest first.
+    const std::vector<std::string>& Messages() const { return messages_; }
+
+private:
+    std::optional<std::string> RunDialog(const FileDialogSpec& request, bool save);
+
+    QPointer<QWidget> window_;
+    LcgRandom random_;
+    bool non_blocking_ = false;
+    int open_messages_ = 0;
+    std::deque<std::optional<std::string>> answers_;
+    std::vector<std::string> messages_;
+};
+
+}  // namespace rotacle::ui

@@ -1,0 +1,120 @@
+// Renders the window after a short scripted session to PNG files:
+//   rotacle-screenshot OUTPUT_FOLDER
+// writes screenshot-main.png (a proposal on the table) and
+// screenshot-settings.png (the settings area open). The pointer is driven
+// through real mouse events, so the pictures show what a player sees.
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QSlider>
+#include <cstdio>
+
+#include "ui/Unit1.h"
+#include "ui/application.h"
+#include "ui/artwork.h"
+
+namespace {
+
+using rotacle::TimerId;
+using rotacle::ui::TForm1;
+namespace layout = rotacle::ui::layout;
+
+void Pump(int ms) {
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+void Send(TForm1& form, QEvent::Type type, QPoint at) {
+    QWidget* target = form.childAt(at);
+    if (!target) target = &form;
+    const QPoint local = target->mapFrom(&form, at);
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    const Qt::MouseButtons held = type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+    QMouseEvent event(type, local, form.mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void Hover(TForm1& form, QPoint at) {
+    Send(form, QEvent::MouseMove, at);
+    Pump(1);
+}
+
+void Click(TForm1& form, QPoint at) {
+    Hover(form, at);
+    Send(form, QEvent::MouseButtonPress, at);
+    Send(form, QEvent::MouseButtonRelease, at);
+    Pump(1);
+}
+
+void WaitForRun(TForm1& form) {
+    QElapsedTimer t;
+    t.start();
+    const auto running = [&] {
+        for (int i = 1; i <= 5; ++i)
+            if (form.engine().TimerControl(static_cast<TimerId>(i)).Enabled) return true;
+        return false;
+    };
+    while (running() && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    Pump(60);
+}
+
+void Spin(TForm1& form, int n) {
+    Click(form, layout::CellRect(n).center());
+    WaitForRun(form);
+}
+
+bool Save(TForm1& form, const QString& path) {
+    const bool ok = form.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(QDir::toNativeSeparators(path)));
+    return ok;
+}
+
+QtMessageHandler default_handler = nullptr;
+
+// The offscreen platform reports every fixed-size window as a warning.
+void DropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    if (message.contains(QLatin1String("propagateSizeHints"))) return;
+    default_handler(type, context, message);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: rotacle-screenshot OUTPUT_FOLDER\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    default_handler = qInstallMessageHandler(DropPlatformNoise);
+    rotacle::ui::Application app(argc, argv);
+    rotacle::ui::ApplyLook(app);
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(out);
+
+    TForm1 form;
+    form.platform().SetNonBlockingMessages(true);
+    form.show();
+    Pump(50);
+
+    // A short session: seven spins, Red chosen as the trend side, the last
+    // proposal on the table and the pointer resting on the next number.
+    for (const int n : {32, 15, 19, 4, 21, 2, 25}) Spin(form, n);
+    Hover(form, layout::TrendRect(2).center());
+    Click(form, layout::TrendRect(2).center());
+    Hover(form, QPoint(150, 96));
+    Hover(form, layout::CellRect(17).center());
+    Pump(60);
+    bool ok = Save(form, out + QStringLiteral("/screenshot-main.png"));
+
+    // The settings area, with a safety level set on its track bar.
+    Hover(form, QPoint(150, 96));
+    Click(form, layout::kSettings.center());
+    if (auto* level = form.findChild<QSlider*>(QStringLiteral("SafeLevel"))) level->setValue(2);
+    Hover(form, QPoint(150, 96));
+    Pump(120);
+    ok = Save(form, out + QStringLiteral("/screenshot-settings.png")) && ok;
+    return ok ? 0 : 1;
+}

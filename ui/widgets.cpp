@@ -1,0 +1,356 @@
+#include "ui/widgets.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ui/artwork.h"
+
+namespace rotacle::ui {
+
+// ---- Picture ------------------------------------------------------------------------
+
+Picture::Picture(QWidget* parent, const QString& name, const QRect& geometry, Painter painter)
+    : QWidget(parent), painter_(std::move(painter)) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void Picture::SetOnClick(std::function<void()> action) {
+    on_click_ = std::move(action);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void Picture::SetOnHover(std::function<void()> action) {
+    on_hover_ = std::move(action);
+    setMouseTracking(true);
+}
+
+void Picture::SetOnPress(std::function<void(QMouseEvent&)> action) { on_press_ = std::move(action); }
+
+void Picture::SetOnDrag(std::function<void(QMouseEvent&)> action) { on_drag_ = std::move(action); }
+
+void Picture::SetShown(bool shown) {
+    if (isHidden() == shown) setVisible(shown);
+}
+
+void Picture::paintEvent(QPaintEvent* event) {
+    if (!cached_) {
+        QPainter p(this);
+        p.setClipRegion(event->region());
+        painter_(p, QRectF(QPointF(0, 0), QSizeF(size())));
+        return;
+    }
+    const qreal dpr = devicePixelRatioF();
+    if (cache_.isNull() || cache_.devicePixelRatio() != dpr ||
+        cache_.deviceIndependentSize() != QSizeF(size())) {
+        cache_ = QPixmap(size() * dpr);
+        cache_.setDevicePixelRatio(dpr);
+        cache_.fill(Qt::transparent);
+        QPainter p(&cache_);
+        painter_(p, QRectF(QPointF(0, 0), QSizeF(size())));
+    }
+    QPainter p(this);
+    const QRect r = event->rect();
+    p.drawPixmap(r, cache_, QRectF(QPointF(r.topLeft()) * dpr, QSizeF(r.size()) * dpr));
+}
+
+void Picture::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || (!on_click_ && !on_press_)) {
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    pressed_ = true;
+    if (on_press_) on_press_(*event);
+}
+
+void Picture::mouseReleaseEvent(QMouseEvent* event) {
+    const bool was_pressed = pressed_;
+    pressed_ = false;
+    if (!was_pressed || event->button() != Qt::LeftButton) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    if (on_click_ && rect().contains(event->position().toPoint())) on_click_();
+}
+
+void Picture::mouseMoveEvent(QMouseEvent* event) {
+    if (pressed_ && on_drag_ && (event->buttons() & Qt::LeftButton)) on_drag_(*event);
+    if (!on_hover_) {
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
+    on_hover_();
+}
+
+// ---- Caption ----------------------------------------------------------------------
+
+Caption::Caption(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
+                 const QColor& colour, Qt::Alignment alignment)
+    : QWidget(parent), colour_(colour), alignment_(alignment) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setFont(font);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+bool Caption::SetText(std::string_view text) {
+    if (text == source_) return false;
+    source_.assign(text);
+    text_ = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    update();
+    return true;
+}
+
+void Caption::SetColour(const QColor& colour) {
+    if (colour == colour_) return;
+    colour_ = colour;
+    update();
+}
+
+void Caption::SetBackground(std::optional<QColor> background) {
+    if (background == background_) return;
+    background_ = background;
+    update();
+}
+
+void Caption::SetRim(std::optional<QColor> rim) {
+    rim_ = rim;
+    update();
+}
+
+void Caption::SetShown(bool shown) {
+    if (isHidden() == shown) setVisible(shown);
+}
+
+void Caption::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = rect();
+    if (background_) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(*background_);
+        p.drawRoundedRect(r, 3, 3);
+    }
+    if (text_.isEmpty()) return;
+    p.setFont(font());
+    if (rim_) {
+        p.setPen(*rim_);
+        for (const QPointF d : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1), QPointF(1, 1)})
+            p.drawText(r.translated(d), static_cast<int>(alignment_), text_);
+    }
+    p.setPen(colour_);
+    p.drawText(r, static_cast<int>(alignment_), text_);
+}
+
+// ---- Gauge ------------------------------------------------------------------------------
+
+Gauge::Gauge(QWidget* parent, const QString& name, const QRect& geometry, const QColor& bar,
+             const QColor& track)
+    : QWidget(parent), bar_(bar), track_(track) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void Gauge::SetProgress(int position, int maximum) {
+    if (position == position_ && maximum == maximum_) return;
+    position_ = position;
+    maximum_ = maximum;
+    update();
+}
+
+void Gauge::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), track_);
+    if (maximum_ <= 0 || position_ <= 0) return;
+    const double share = std::min(1.0, static_cast<double>(position_) / maximum_);
+    const QRectF bar(0, 0, width() * share, height());
+    QLinearGradient g(bar.topLeft(), bar.bottomLeft());
+    g.setColorAt(0, bar_.lighter(125));
+    g.setColorAt(0.5, bar_);
+    g.setColorAt(1, bar_.darker(115));
+    p.fillRect(bar, g);
+}
+
+// ---- Inputs --------------------------------------------------------------------------------
+
+char TypedCharacter(const QString& text) {
+    if (text.size() != 1) return 0;
+    const char16_t c = text.at(0).unicode();
+    if (c == u'\b') return '\b';
+    // The engine's filters take ASCII only; anything else is dropped.
+    return (c >= 0x20 && c < 0x7f) ? static_cast<char>(c) : 0;
+}
+
+EngineEdit::EngineEdit(QWidget* parent, const QString& name, const QRect& geometry) : QLineEdit(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAcceptDrops(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+void EngineEdit::SetEngineText(const std::string& text) {
+    if (text == shown_) return;
+    shown_ = text;
+    setText(QString::fromStdString(text));
+}
+
+void EngineEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        if (on_paste) on_paste(QGuiApplication::clipboard()->text());
+        return;
+    }
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Backspace) {
+        if (on_key) on_key('\b');
+        return;
+    }
+    const bool command =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (!command && !event->text().isEmpty()) {
+        // Every typed character goes to the engine's key filter, which decides
+        // what the text becomes; the edit only shows the result.
+        if (const char c = TypedCharacter(event->text()); c != 0 && on_key) on_key(c);
+        return;
+    }
+    // Cursor movement and editing keys would change a text that belongs to
+    // the engine.
+    event->ignore();
+}
+
+void EngineEdit::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
+
+void EngineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button pastes the X selection; it is pasted text like any
+    // other and goes to the engine.
+    if (event->button() == Qt::MiddleButton) {
+        QClipboard* clipboard = QGuiApplication::clipboard();
+        if (on_paste && clipboard->supportsSelection()) on_paste(clipboard->text(QClipboard::Selection));
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+EngineSpin::EngineSpin(QWidget* parent, const QString& name, const QRect& geometry)
+    : QAbstractSpinBox(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setAcceptDrops(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setKeyboardTracking(true);
+    // Keys reach the spin edit itself; a middle-button paste would reach its
+    // inner edit directly, past the engine.
+    lineEdit()->installEventFilter(this);
+}
+
+bool EngineSpin::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == lineEdit() &&
+        (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease) &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton)
+        return true;
+    return QAbstractSpinBox::eventFilter(watched, event);
+}
+
+void EngineSpin::SetEngineText(const std::string& text) {
+    if (text == shown_) return;
+    shown_ = text;
+    lineEdit()->setText(QString::fromStdString(text));
+}
+
+void EngineSpin::stepBy(int steps) {
+    if (on_step && stepEnabled() != StepNone) on_step(steps);
+}
+
+QAbstractSpinBox::StepEnabled EngineSpin::stepEnabled() const {
+    if (isReadOnly() || !isEnabled()) return StepNone;
+    return StepUpEnabled | StepDownEnabled;
+}
+
+void EngineSpin::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Up: stepBy(1); return;
+        case Qt::Key_Down: stepBy(-1); return;
+        case Qt::Key_PageUp: stepBy(10); return;
+        case Qt::Key_PageDown: stepBy(-10); return;
+        case Qt::Key_Backspace:
+            if (on_key) on_key('\b');
+            return;
+        default: break;
+    }
+    const bool command =
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
+    if (!command && !event->text().isEmpty()) {
+        if (const char c = TypedCharacter(event->text()); c != 0 && on_key) on_key(c);
+        return;
+    }
+    event->ignore();
+}
+
+FlatButton::FlatButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
+    : QAbstractButton(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setText(text);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void FlatButton::enterEvent(QEnterEvent* event) {
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void FlatButton::leaveEvent(QEvent* event) {
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void FlatButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF b = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(b.topLeft(), b.bottomLeft());
+    QColor border;
+    QColor ink;
+    if (!isEnabled()) {
+        g.setColorAt(0, QColor(40, 40, 42));
+        g.setColorAt(1, QColor(36, 36, 38));
+        border = QColor(52, 52, 54);
+        ink = QColor(92, 92, 96);
+    } else if (isDown()) {
+        g.setColorAt(0, art::kGold);
+        g.setColorAt(1, art::kGoldLight);
+        border = art::kGoldLight;
+        ink = QColor(28, 22, 4);
+    } else if (underMouse()) {
+        g.setColorAt(0, QColor(72, 66, 50));
+        g.setColorAt(1, QColor(50, 45, 32));
+        border = art::kGold;
+        ink = Qt::white;
+    } else {
+        g.setColorAt(0, QColor(62, 62, 65));
+        g.setColorAt(1, QColor(44, 44, 46));
+        border = QColor(78, 78, 82);
+        ink = art::kText;
+    }
+    p.setPen(QPen(border, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(b, 4, 4);
+    QFont f = art::Font(10, true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(b, Qt::AlignCenter, text());
+}
+
+}  // namespace rotacle::ui

@@ -1,0 +1,159 @@
+// The window's building blocks: painted pictures, text labels, gauges and the
+// inputs whose typed characters go to the engine instead of into the text.
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
+#include <QColor>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace rotacle::ui {
+
+/// A picture of the window, optionally clickable, hover-aware or draggable.
+class Picture : public QWidget {
+public:
+    using Painter = std::function<void(QPainter&, const QRectF&)>;
+
+    Picture(QWidget* parent, const QString& name, const QRect& geometry, Painter painter);
+
+    /// Paints once per scale into a pixmap and then only copies it: for large
+    /// pictures that other pictures uncover often. Small ones draw directly.
+    void SetCached(bool cached) { cached_ = cached; }
+
+    /// A click (press and release on the picture) runs `action`; the pointer
+    /// becomes a hand over the picture.
+    void SetOnClick(std::function<void()> action);
+    /// Every move of the pointer over the picture runs `action`.
+    void SetOnHover(std::function<void()> action);
+    /// A press of the left button runs `action` (the window drag).
+    void SetOnPress(std::function<void(QMouseEvent&)> action);
+    /// Moves with the left button held after a press run `action`.
+    void SetOnDrag(std::function<void(QMouseEvent&)> action);
+    /// Shows or hides the picture when its visibility differs.
+    void SetShown(bool shown);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    Painter painter_;
+    QPixmap cache_;
+    bool cached_ = false;
+    std::function<void()> on_click_;
+    std::function<void()> on_hover_;
+    std::function<void(QMouseEvent&)> on_press_;
+    std::function<void(QMouseEvent&)> on_drag_;
+    bool pressed_ = false;
+};
+
+/// A text label that repaints only when its text or colours change.
+class Caption : public QWidget {
+public:
+    Caption(QWidget* parent, const QString& name, const QRect& geometry, const QFont& font,
+            const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
+
+    /// Returns true when the text changed.
+    bool SetText(std::string_view text);
+    void SetColour(const QColor& colour);
+    /// A filled, rounded background (history slots); none by default.
+    void SetBackground(std::optional<QColor> background);
+    /// Draws the text with a dark rim so it reads over artwork.
+    void SetRim(std::optional<QColor> rim);
+    void SetShown(bool shown);
+    QString Text() const { return text_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::string source_;
+    QString text_;
+    QColor colour_;
+    std::optional<QColor> background_;
+    std::optional<QColor> rim_;
+    Qt::Alignment alignment_;
+};
+
+/// A flat progress bar without text.
+class Gauge : public QWidget {
+public:
+    Gauge(QWidget* parent, const QString& name, const QRect& geometry, const QColor& bar,
+          const QColor& track);
+    void SetProgress(int position, int maximum);
+    int Position() const { return position_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor bar_;
+    QColor track_;
+    int position_ = 0;
+    int maximum_ = 100;
+};
+
+/// A single-line edit whose text belongs to the engine: typed characters and
+/// backspace are handed to `on_key`, pasted text to `on_paste`, and the text
+/// shown is set back from the engine.
+class EngineEdit : public QLineEdit {
+public:
+    EngineEdit(QWidget* parent, const QString& name, const QRect& geometry);
+
+    std::function<void(char)> on_key;
+    std::function<void(const QString&)> on_paste;
+    void SetEngineText(const std::string& text);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::string shown_;
+};
+
+/// A spin edit on the same terms: typed characters to `on_key`, the arrows and
+/// the wheel to `on_step`.
+class EngineSpin : public QAbstractSpinBox {
+public:
+    EngineSpin(QWidget* parent, const QString& name, const QRect& geometry);
+
+    std::function<void(char)> on_key;
+    std::function<void(int)> on_step;
+    void SetEngineText(const std::string& text);
+    void stepBy(int steps) override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    StepEnabled stepEnabled() const override;
+
+private:
+    std::string shown_;
+};
+
+/// A flat speed button of the settings area.
+class FlatButton : public QAbstractButton {
+public:
+    FlatButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+};
+
+/// Accepts a character that the engine's filters may see: printable ASCII.
+/// Returns 0 for anything else.
+char TypedCharacter(const QString& text);
+
+}  // namespace rotacle::ui
