@@ -488,6 +488,10 @@ private:
     void FormCreate();
     void StartTimer(TimerId id);
     void StopTimer(TimerId id);
+    /// Adds `step` to the progress gauge (clamped to 0..100); true when full.
+    bool AdvanceGauge(std::int32_t step);
+    /// The end of a progress run: its timer stops and the gauge empties.
+    void EndProgressRun(TimerId id);
     std::int32_t DrawSeeded(std::int32_t range);
     void ShowField(int index, bool visible);
     void RecomputeUnits(double losses_value, double wins_value, double init);

@@ -1,9 +1,10 @@
 // Page to text in two passes. The first pass bounds how deeply the page's
 // elements can nest: the HTML5 tree builder searches its stack of open
 // elements for many tags, so a page nested 100,000 levels deep (or one that
-// keeps formatting elements open by the thousand) would cost quadratic time.
-// The second pass parses the bounded page with gumbo and walks the tree with
-// an explicit stack, building the lines as a browser lays them out.
+// makes it reopen formatting elements by the thousand) would cost quadratic
+// time and memory. The second pass, in a child process because gumbo aborts
+// on some malformed pages, parses the bounded page and walks the tree with an
+// explicit stack, building the lines as a browser lays them out.
 #include "io/page_text.h"
 
 #include <fcntl.h>
@@ -30,6 +31,13 @@ constexpr std::size_t kMaxDepth = 256;
 constexpr std::size_t kMaxOpenFormatting = 32;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 constexpr int kRenderTimeoutMs = 30000;
+
+// The elements that start and end a line of their own.
+constexpr const char* kBlockElements =
+    "address article aside blockquote body caption center dd details dialog dir div dl dt fieldset "
+    "figcaption figure footer form frameset h1 h2 h3 h4 h5 h6 header hgroup hr html legend li listing main "
+    "menu nav ol optgroup option p plaintext pre search section summary table tbody td tfoot th thead tr ul "
+    "xmp";
 
 bool IsHtmlSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
 
@@ -98,9 +106,9 @@ InlineStyle ParseStyle(std::string_view text) {
 // for punctuation. Others stay as written.
 std::string DecodeReferences(std::string_view s) {
     static constexpr std::pair<std::string_view, char> kNamed[] = {
-        {"colon;", ':'}, {"semi;", ';'}, {"excl;", '!'}, {"amp;", '&'},     {"quot;", '"'},     {"apos;", '\''},
-        {"lt;", '<'},    {"gt;", '>'},   {"nbsp;", ' '}, {"Tab;", '\t'}, {"NewLine;", '\n'}, {"sol;", '/'},
-        {"ast;", '*'}};
+        {"colon;", ':'},    {"semi;", ';'}, {"excl;", '!'}, {"amp;", '&'},  {"quot;", '"'},
+        {"apos;", '\''},    {"lt;", '<'},   {"gt;", '>'},   {"nbsp;", ' '}, {"Tab;", '\t'},
+        {"NewLine;", '\n'}, {"sol;", '/'},  {"ast;", '*'}};
     std::string out;
     out.reserve(s.size());
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -115,7 +123,9 @@ std::string DecodeReferences(std::string_view s) {
             const std::size_t first = k;
             for (; k < s.size(); ++k) {
                 const char c = LowerAscii(s[k]);
-                const int digit = c >= '0' && c <= '9' ? c - '0' : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10 : -1;
+                const int digit = c >= '0' && c <= '9'          ? c - '0'
+                                  : hex && c >= 'a' && c <= 'f' ? c - 'a' + 10
+                                                                : -1;
                 if (digit < 0) break;
                 if (value < 0x110000) value = value * (hex ? 16u : 10u) + static_cast<std::uint32_t>(digit);
             }
@@ -162,11 +172,15 @@ enum TagFlag : std::uint32_t {
     kMarker = 1u << 5,      // hides the formatting elements opened outside it
     kClosesP = 1u << 6,     // its start tag closes an open p
     kRawText = 1u << 7,     // its content is text up to its own end tag
-    kForeign = 1u << 8,     // svg and math: "/>" closes an element inside them
+    kForeign = 1u << 8,     // svg and math: their content is in another namespace
     kHeading = 1u << 9,
-    kDocument = 1u << 10,   // html, head, body: merged into the existing ones
+    kDocument = 1u << 10,  // html, head, body: merged into the existing ones
     kTablePart = 1u << 11,
-    kListEdge = 1u << 12,   // the end tag of a list item does not look past it
+    kListEdge = 1u << 12,     // the end tag of a list item does not look past it
+    kBlock = 1u << 13,        // a cut tag of it still ends a line
+    kBreakout = 1u << 14,     // leaves SVG or MathML content for HTML
+    kIntegration = 1u << 15,  // inside this SVG or MathML element, tags are HTML again
+    kForeignName = 1u << 16,  // also the name of an SVG or MathML element
 };
 
 struct TagClass {
@@ -175,7 +189,8 @@ struct TagClass {
 };
 
 constexpr TagClass kTagClasses[] = {
-    {"area base basefont bgsound br col embed frame hr image img input keygen link meta param source track wbr",
+    {"area base basefont bgsound br col embed frame hr image img input keygen link meta param source "
+     "track wbr",
      kVoid},
     {"address applet area article aside base basefont bgsound blockquote body br button caption center col "
      "colgroup dd details dir div dl dt embed fieldset figcaption figure footer form frame frameset h1 h2 h3 "
@@ -200,6 +215,12 @@ constexpr TagClass kTagClasses[] = {
     {"html head body", kDocument},
     {"table caption colgroup tbody thead tfoot tr td th", kTablePart},
     {"ol ul", kListEdge},
+    {kBlockElements, kBlock},
+    {"b big blockquote body br center code dd div dl dt em embed h1 h2 h3 h4 h5 h6 head hr i img li listing "
+     "menu meta nobr ol p pre ruby s small span strong strike sub sup table tt u ul var",
+     kBreakout},
+    {"foreignobject desc title mi mo mn ms mtext annotation-xml", kIntegration},
+    {"foreignobject desc title mi mo mn ms mtext annotation-xml style script", kForeignName},
 };
 
 const std::unordered_map<std::string, std::uint32_t>& KnownTagFlags() {
@@ -246,19 +267,16 @@ public:
         address_ = Intern("address");
         div_ = Intern("div");
         template_ = Intern("template");
+        noscript_ = Intern("noscript");
+        font_ = Intern("font");
         Scan();
     }
 
-    /// The page with its tags cut or rewritten; the page itself when none was.
+    // Without any cut, the page itself is parsed: no copy of a large page.
     std::string_view Result() {
-        if (edits_.empty()) return in_;
-        std::size_t from = 0;
-        for (const Edit& edit : edits_) {
-            out_.append(in_.substr(from, edit.start - from));
-            out_.append(edit.text);
-            from = edit.end;
-        }
-        out_.append(in_.substr(from));
+        if (!edited_) return in_;
+        out_.append(in_.substr(copied_));
+        copied_ = in_.size();
         return out_;
     }
 
@@ -268,8 +286,9 @@ private:
         std::size_t end = 0;
         bool selfClosing = false;
         bool complete = false;
-        bool hidden = false;    // has the hidden attribute
-        bool hasStyle = false;  // has a style attribute, whose first value is `style`
+        bool hidden = false;        // has the hidden attribute
+        bool fontBreakout = false;  // has color, face or size, which make a font leave SVG content
+        bool hasStyle = false;      // has a style attribute, whose first value is `style`
         std::string style;
     };
 
@@ -278,12 +297,7 @@ private:
     struct Open {
         std::uint32_t id;
         bool ghost;
-    };
-
-    struct Edit {
-        std::size_t start;
-        std::size_t end;
-        std::string text;
+        bool foreign;  // in the SVG or MathML namespace
     };
 
     std::uint32_t Intern(const std::string& name) {
@@ -297,7 +311,30 @@ private:
         return it->second;
     }
 
-    void Cut(std::size_t start, std::size_t end) { edits_.push_back(Edit{start, end, {}}); }
+    enum class Action { Keep, Cut, Break };
+
+    // Calls come in page order, so the bounded page is built as it goes.
+    void Replace(std::size_t start, std::size_t end, std::string_view text) {
+        out_.append(in_.substr(copied_, start - copied_));
+        out_.append(text);
+        copied_ = end;
+        edited_ = true;
+    }
+
+    void Cut(std::size_t start, std::size_t end) { Replace(start, end, {}); }
+
+    void Apply(Action action, std::size_t start, std::size_t end) {
+        if (action == Action::Cut) Cut(start, end);
+        // A rule is void, so it opens nothing, and it ends a line without
+        // adding an empty one.
+        if (action == Action::Break) Replace(start, end, "<hr>");
+    }
+
+    // A start or end tag cut for depth: a block's still separates its lines
+    // (but in SVG or MathML a rule would end the foreign content).
+    Action Drop(std::uint32_t id) const {
+        return (flags_[id] & kBlock) && !InForeign() ? Action::Break : Action::Cut;
+    }
 
     void Scan() {
         const std::size_t n = in_.size();
@@ -314,7 +351,7 @@ private:
                 if (i + 2 < n && IsAsciiAlpha(in_[i + 2])) {
                     const Tag tag = ReadTag(i + 2);
                     if (!tag.complete) return;  // a tag cut off by the end of the page is not a tag
-                    if (!EndTag(Intern(tag.name))) Cut(i, tag.end);
+                    Apply(EndTag(Intern(tag.name)), i, tag.end);
                     i = tag.end;
                 } else {
                     i = After('>', i + 2);
@@ -323,11 +360,20 @@ private:
                 const Tag tag = ReadTag(i + 1);
                 if (!tag.complete) return;
                 const std::uint32_t id = Intern(tag.name);
-                if (flags_[id] & kFormatting) {
+                const bool foreign = InForeign();
+                if (id == noscript_ && !foreign) {
+                    // With scripts on, as in the browser the page was saved from,
+                    // everything up to </noscript> is unparsed text that is never shown.
+                    const std::size_t end = After('>', SkipRawText(tag.end, tag.name));
+                    Cut(i, end);
+                    i = end;
+                    continue;
+                }
+                if ((flags_[id] & kFormatting) && (!foreign || Breaks(id, tag))) {
                     FormattingStart(id, tag, i);
-                } else if (!StartTag(id, tag.selfClosing)) {
-                    Cut(i, tag.end);
-                } else if ((flags_[id] & kRawText) && foreign_ == 0) {
+                } else if (const Action action = StartTag(id, tag); action != Action::Keep) {
+                    Apply(action, i, tag.end);
+                } else if ((flags_[id] & kRawText) && !foreign) {
                     i = SkipRawText(tag.end, tag.name);
                     continue;
                 }
@@ -338,7 +384,6 @@ private:
         }
     }
 
-    // Position after the next `c` at or after `from`, or the end.
     std::size_t After(char c, std::size_t from) const {
         const std::size_t k = in_.find(c, from);
         return k == std::string_view::npos ? in_.size() : k + 1;
@@ -358,7 +403,7 @@ private:
             }
             return n;
         }
-        if (foreign_ > 0 && in_.compare(i, 9, "<![CDATA[") == 0) {
+        if (InForeign() && in_.compare(i, 9, "<![CDATA[") == 0) {
             const std::size_t k = in_.find("]]>", i + 9);
             return k == std::string_view::npos ? n : k + 3;
         }
@@ -413,6 +458,8 @@ private:
                     }
                 }
                 if (attribute == "hidden") tag.hidden = true;
+                if (attribute == "color" || attribute == "face" || attribute == "size")
+                    tag.fontBreakout = true;
                 if (attribute == "style" && !tag.hasStyle) {  // the first of repeated attributes counts
                     tag.hasStyle = true;
                     tag.style.assign(value);
@@ -432,7 +479,8 @@ private:
             const std::size_t after = k + 2 + name.size();
             if (after > n) return n;
             bool same = true;
-            for (std::size_t c = 0; c < name.size() && same; ++c) same = LowerAscii(in_[k + 2 + c]) == name[c];
+            for (std::size_t c = 0; c < name.size() && same; ++c)
+                same = LowerAscii(in_[k + 2 + c]) == name[c];
             if (same && (after == n || IsHtmlSpace(in_[after]) || in_[after] == '/' || in_[after] == '>'))
                 return k;
         }
@@ -441,8 +489,7 @@ private:
 
     std::uint32_t FlagsAt(std::size_t k) const { return flags_[open_[k].id]; }
 
-    // Index of the topmost open `id`, searching down from the top and giving
-    // up at an element with one of the `edge` flags. Ghosts do not count.
+    // Ghosts were never seen by the tree builder, so they neither match nor stop a search.
     std::size_t FindOpen(std::uint32_t id, std::uint32_t edge) const {
         for (std::size_t k = open_.size(); k-- > 0;) {
             if (open_[k].ghost) continue;
@@ -452,7 +499,6 @@ private:
         return kNone;
     }
 
-    // Topmost of `ids` above the innermost table, or kNone.
     std::size_t FindInTable(std::initializer_list<std::uint32_t> ids) const {
         for (std::size_t k = open_.size(); k-- > 0;) {
             if (open_[k].ghost) continue;
@@ -463,14 +509,12 @@ private:
         return kNone;
     }
 
-    // The real element on top, or kNone.
     std::size_t Current() const {
         for (std::size_t k = open_.size(); k-- > 0;)
             if (!open_[k].ghost) return k;
         return kNone;
     }
 
-    // Closes every element from index k up.
     void PopTo(std::size_t k) {
         while (open_.size() > k) {
             const Open top = open_.back();
@@ -480,8 +524,8 @@ private:
                 continue;
             }
             --depth_;
+            if (top.foreign) continue;
             const std::uint32_t f = flags_[top.id];
-            if (f & kForeign) --foreign_;
             if (top.id == template_) --templates_;
             if (f & kMarker) {
                 while (!active_.empty() && active_.back() != kMarkerEntry) active_.pop_back();
@@ -492,12 +536,33 @@ private:
 
     void Push(std::uint32_t id) {
         const std::uint32_t f = flags_[id];
-        open_.push_back(Open{id, false});
+        open_.push_back(Open{id, false, false});
         ++depth_;
-        if (f & kForeign) ++foreign_;
         if (id == template_) ++templates_;
         if (f & kFormatting) active_.push_back(id);
         if (f & kMarker) active_.push_back(kMarkerEntry);
+    }
+
+    void PushForeign(std::uint32_t id) {
+        open_.push_back(Open{id, false, true});
+        ++depth_;
+    }
+
+    // Inside SVG or MathML (and not in one of their elements that hold HTML)
+    // tags name elements of that namespace, "/>" closes them, and there is no
+    // raw text.
+    bool InForeign() const {
+        const std::size_t k = Current();
+        return k != kNone && open_[k].foreign && !(FlagsAt(k) & kIntegration);
+    }
+
+    bool Breaks(std::uint32_t id, const Tag& tag) const {
+        return (flags_[id] & kBreakout) || (id == font_ && tag.fontBreakout);
+    }
+
+    // An HTML tag inside SVG or MathML closes the foreign elements around it.
+    void PopForeign() {
+        while (InForeign()) PopTo(Current());
     }
 
     std::size_t LastActive(std::uint32_t id) const {
@@ -579,8 +644,9 @@ private:
             for (std::size_t s = k + 1; s < block; ++s)
                 if (FlagsAt(s) & kFormatting) rebuilt.push_back(open_[s]);
             rebuilt.push_back(open_[block]);
-            rebuilt.push_back(Open{id, false});
-            rebuilt.insert(rebuilt.end(), open_.begin() + static_cast<std::ptrdiff_t>(block) + 1, open_.end());
+            rebuilt.push_back(Open{id, false, false});
+            rebuilt.insert(rebuilt.end(), open_.begin() + static_cast<std::ptrdiff_t>(block) + 1,
+                           open_.end());
             open_ = std::move(rebuilt);
             depth_ = 0;
             ghosts_ = 0;
@@ -600,6 +666,11 @@ private:
     }
 
     void FormattingStart(std::uint32_t id, const Tag& tag, std::size_t start) {
+        // Inside SVG or MathML the tag leaves the foreign content; when the tag
+        // itself goes, a void HTML tag still has to take the parser out.
+        const bool breakout = InForeign();
+        if (breakout) PopForeign();
+        const std::string_view dropped = breakout ? "<img>" : "";
         const InlineStyle style = tag.hasStyle ? ParseStyle(DecodeReferences(tag.style)) : InlineStyle{};
         std::string_view canonical;
         if (tag.hidden || style.displayNone)
@@ -610,12 +681,12 @@ private:
             canonical = " style=\"visibility:visible\"";
         if (canonical.empty()) {
             if (ghosts_ < kMaxDepth) {
-                open_.push_back(Open{id, true});
+                open_.push_back(Open{id, true, false});
                 ++ghosts_;
             } else {
                 ++dropped_[id];
             }
-            Cut(start, tag.end);
+            Replace(start, tag.end, dropped);
             return;
         }
         if (id == a_ && LastActive(a_) != kNone) {
@@ -626,18 +697,21 @@ private:
         }
         if (depth_ >= kMaxDepth || ActiveSinceMarker() >= kMaxOpenFormatting) {
             ++dropped_[id];
-            Cut(start, tag.end);
+            Replace(start, tag.end, dropped);
             return;
         }
         Push(id);
-        edits_.push_back(Edit{start, tag.end, "<" + tag.name + std::string(canonical) + ">"});
+        Replace(start, tag.end, "<" + tag.name + std::string(canonical) + ">");
     }
 
-    // Returns false when the tag is to be cut out.
-    bool StartTag(std::uint32_t id, bool selfClosing) {
+    Action StartTag(std::uint32_t id, const Tag& tag) {
         const std::uint32_t f = flags_[id];
-        if (f & (kVoid | kDocument)) return true;
-        if (selfClosing && foreign_ > 0) return true;
+        if (InForeign()) {
+            if (!Breaks(id, tag)) return StartForeign(id, tag);
+            PopForeign();
+        }
+        if (f & kForeign) return StartForeign(id, tag);
+        if (f & (kVoid | kDocument)) return Action::Keep;
         if (id == li_) CloseItem(li_, li_);
         if (id == dd_ || id == dt_) CloseItem(dd_, dt_);
         if (f & kClosesP) ClosePInButtonScope();
@@ -645,7 +719,7 @@ private:
             if (const std::size_t k = Current(); k != kNone && (FlagsAt(k) & kHeading)) PopTo(k);
         }
         if ((f & kTablePart) && id != table_ && FindInTable({table_, template_}) == kNone) {
-            return true;  // outside a table (or template) the tree builder ignores the parts of one
+            return Action::Keep;  // outside a table (or template) the tree builder ignores the parts of one
         } else if (id == td_ || id == th_) {
             if (const std::size_t k = FindInTable({td_, th_}); k != kNone) PopTo(k);
             EnsureRow();
@@ -666,12 +740,12 @@ private:
         } else if (id == button_) {
             if (const std::size_t k = FindOpen(button_, kScopeEdge); k != kNone) PopTo(k);
         } else if (id == form_ && templates_ == 0) {
-            if (form_open_) return true;  // a form inside a form is ignored
+            if (form_open_) return Action::Keep;  // a form inside a form is ignored
             form_open_ = true;
         } else if (id == select_) {
             if (const std::size_t k = FindOpen(select_, 0); k != kNone) {
                 PopTo(k);  // a select inside a select closes the outer one
-                return true;
+                return Action::Keep;
             }
         } else if (id == option_ || id == optgroup_) {
             if (const std::size_t k = Current(); k != kNone && open_[k].id == option_) PopTo(k);
@@ -679,41 +753,63 @@ private:
                 PopTo(k);
         }
         // Script and style never hold elements; cutting them would show their code as text.
-        const bool rawText = (f & kRawText) && foreign_ == 0;
-        if (!rawText && depth_ >= kMaxDepth) {
+        if (!(f & kRawText) && depth_ >= kMaxDepth) {
             ++dropped_[id];
-            return false;
+            return Drop(id);
         }
         Push(id);
-        return true;
+        return Action::Keep;
     }
 
-    // Returns false when the tag is to be cut out.
-    bool EndTag(std::uint32_t id) {
+    Action StartForeign(std::uint32_t id, const Tag& tag) {
+        // SVG has no select, tbody, template ...; gumbo 0.10 mistakes such an
+        // element for the HTML one in some table states and aborts.
         const std::uint32_t f = flags_[id];
+        const bool alien = (f & kSpecial) && !(f & kForeignName);
+        if (tag.selfClosing) return alien ? Action::Cut : Action::Keep;
+        if (alien || depth_ >= kMaxDepth) {
+            ++dropped_[id];
+            return Action::Cut;
+        }
+        PushForeign(id);
+        return Action::Keep;
+    }
+
+    Action EndTag(std::uint32_t id) {
+        const std::uint32_t f = flags_[id];
+        if (InForeign()) {
+            for (std::size_t k = open_.size(); k-- > 0;) {
+                if (open_[k].ghost) continue;
+                if (!open_[k].foreign) break;  // the HTML rules take over
+                if (open_[k].id == id) {
+                    PopTo(k);
+                    return Action::Keep;
+                }
+            }
+        }
         if (f & kFormatting) {
             for (std::size_t k = open_.size(); k-- > 0;) {
                 if (open_[k].id != id) continue;
                 if (!open_[k].ghost) break;
                 open_.erase(open_.begin() + static_cast<std::ptrdiff_t>(k));
                 --ghosts_;
-                return false;
+                return Action::Cut;
             }
             if (dropped_[id] > 0) {
                 --dropped_[id];
-                return false;
+                return Action::Cut;
             }
             EndFormatting(id);
-            return true;
+            return Action::Keep;
         }
         if (dropped_[id] > 0) {
             --dropped_[id];
-            return false;
+            return Drop(id);
         }
         // </body> and </html> change nothing that is rendered, but they are
         // where gumbo's tree builder trips over its own checks.
-        if (f & kDocument) return false;
-        if (id == br_) return true;
+        if (f & kDocument) return Action::Cut;
+        if (id == br_) return Action::Keep;
         if (id == p_) {
             ClosePInButtonScope();
         } else if (id == form_ && templates_ == 0) {
@@ -731,26 +827,26 @@ private:
         } else {
             EndOrdinary(id);
         }
-        return true;
+        return Action::Keep;
     }
 
     static constexpr std::uint32_t kMarkerEntry = static_cast<std::uint32_t>(-1);
 
     std::string_view in_;
-    std::string out_;
-    std::vector<Edit> edits_;
+    std::string out_;  // the bounded page up to copied_, once a tag was cut or rewritten
+    std::size_t copied_ = 0;
+    bool edited_ = false;
     std::unordered_map<std::string, std::uint32_t> ids_;
     std::vector<std::uint32_t> flags_;
     std::vector<std::uint32_t> dropped_;  // start tags cut, per name, whose end tags go too
     std::vector<Open> open_;
-    std::vector<std::uint32_t> active_;   // kept formatting elements, and markers
-    std::size_t depth_ = 0;               // real elements in open_
+    std::vector<std::uint32_t> active_;  // kept formatting elements, and markers
+    std::size_t depth_ = 0;              // real elements in open_
     std::size_t ghosts_ = 0;
-    int foreign_ = 0;
     int templates_ = 0;
     bool form_open_ = false;  // the tree builder's form element pointer is set
     std::uint32_t li_, dd_, dt_, p_, br_, a_, nobr_, button_, form_, select_, option_, optgroup_, table_,
-        tbody_, thead_, tfoot_, tr_, td_, th_, caption_, address_, div_, template_;
+        tbody_, thead_, tfoot_, tr_, td_, th_, caption_, address_, div_, template_, noscript_, font_;
 };
 
 // ---------------------------------------------------------------------------
@@ -758,13 +854,12 @@ private:
 
 class LineBuilder {
 public:
-    /// A block starts or ends: the current line ends unless it is empty.
+    // A block boundary never makes an empty line; a br does.
     void Break() {
         if (!line_.empty()) EndLine();
         space_ = false;
     }
 
-    /// A br or a newline in preformatted text: the line ends even when empty.
     void LineBreak() { EndLine(); }
 
     void Text(const char* s, bool pre) {
@@ -817,16 +912,21 @@ private:
 
 using NameSet = std::unordered_set<std::string_view>;
 
-const NameSet kLeftOutHtml = {"head",   "script",   "style", "template", "noscript", "title",
-                              "iframe", "noembed",  "noframes", "datalist", "rp", "textarea",
-                              "select", "audio", "video", "canvas"};
+const NameSet kLeftOutHtml = {"head",   "script",  "style",    "template", "noscript", "title",
+                              "iframe", "noembed", "noframes", "datalist", "rp",       "textarea",
+                              "select", "audio",   "video",    "canvas"};
 const NameSet kLeftOutSvg = {"script", "style", "title", "desc"};
-const NameSet kBlockHtml = {
-    "address", "article", "aside", "blockquote", "body", "caption", "center", "dd", "details", "dialog", "dir",
-    "div", "dl", "dt", "fieldset", "figcaption", "figure", "footer", "form", "frameset", "h1", "h2", "h3", "h4",
-    "h5", "h6", "header", "hgroup", "hr", "html", "legend", "li", "listing", "main", "menu", "nav", "ol",
-    "optgroup", "option", "p", "plaintext", "pre", "search", "section", "summary", "table", "tbody", "td",
-    "tfoot", "th", "thead", "tr", "ul", "xmp"};
+const NameSet kBlockHtml = [] {
+    NameSet names;
+    const std::string_view all = kBlockElements;
+    for (std::size_t start = 0; start < all.size();) {
+        std::size_t end = all.find(' ', start);
+        if (end == std::string_view::npos) end = all.size();
+        names.insert(all.substr(start, end - start));
+        start = end + 1;
+    }
+    return names;
+}();
 const NameSet kPreHtml = {"pre", "listing", "xmp", "plaintext"};
 
 std::string_view ElementName(const GumboElement& el, std::string& buffer) {
@@ -867,9 +967,7 @@ public:
                 case GUMBO_NODE_CDATA:
                     if (!top.invisible && !top.onlySummary) lines_.Text(child->v.text.text, top.pre);
                     break;
-                case GUMBO_NODE_ELEMENT:
-                    Enter(child, Frame(top));
-                    break;
+                case GUMBO_NODE_ELEMENT: Enter(child, Frame(top)); break;
                 default:  // comments, and templates whose content is never shown
                     break;
             }
@@ -889,7 +987,8 @@ private:
         const bool open = gumbo_get_attribute(&el.attributes, "open") != nullptr;
         if (html && name == "dialog" && !open) return;
         InlineStyle style;
-        if (const GumboAttribute* attr = gumbo_get_attribute(&el.attributes, "style")) style = ParseStyle(attr->value);
+        if (const GumboAttribute* attr = gumbo_get_attribute(&el.attributes, "style"))
+            style = ParseStyle(attr->value);
         if (style.displayNone) return;
         const bool invisible = style.visibility < 0 ? parent.invisible : style.visibility == 0;
         if (html && name == "br") {
@@ -898,8 +997,8 @@ private:
         }
         const bool block = html ? kBlockHtml.count(name) != 0 : svg && name == "text";
         if (block) lines_.Break();
-        stack_.push_back(Frame{&el.children, 0, block, parent.pre || (html && kPreHtml.count(name) != 0), invisible,
-                               html && name == "details" && !open});
+        stack_.push_back(Frame{&el.children, 0, block, parent.pre || (html && kPreHtml.count(name) != 0),
+                               invisible, html && name == "details" && !open});
     }
 
     std::vector<Frame> stack_;
@@ -917,10 +1016,8 @@ const GumboNode* FindBody(const GumboNode* root) {
     return nullptr;
 }
 
-// Set in a child process of RunIsolated.
 bool inChild = false;
 
-// Parses the bounded page and renders its body.
 std::string RenderPage(std::string_view page) {
     GumboOptions options = kGumboDefaultOptions;
     // Gumbo copies the whole stack of open elements into every parse error it
@@ -934,6 +1031,52 @@ std::string RenderPage(std::string_view page) {
     // a child process hands its memory back at once when it ends.
     if (!inChild) gumbo_destroy_output(&options, output);
     return text;
+}
+
+void AppendUtf8(std::string& out, std::uint32_t c) {
+    if (c < 0x80) {
+        out += static_cast<char>(c);
+    } else if (c < 0x800) {
+        out += static_cast<char>(0xC0 | (c >> 6));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += static_cast<char>(0xE0 | (c >> 12));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (c >> 18));
+        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
+// A byte-order mark decides the encoding, as in a browser: the UTF-8 mark is
+// dropped (else it would stick to the first line's text), UTF-16 is turned
+// into UTF-8, unpaired surrogates and an odd last byte into U+FFFD.
+std::string_view DecodeByteOrderMark(std::string_view html, std::string& buffer) {
+    if (html.substr(0, 3) == "\xEF\xBB\xBF") return html.substr(3);
+    const bool little = html.substr(0, 2) == "\xFF\xFE";
+    if (!little && html.substr(0, 2) != "\xFE\xFF") return html;
+    const auto unit = [&](std::size_t i) {
+        const auto a = static_cast<unsigned char>(html[i]), b = static_cast<unsigned char>(html[i + 1]);
+        return static_cast<std::uint32_t>(little ? a | b << 8 : a << 8 | b);
+    };
+    buffer.reserve(html.size());
+    std::size_t i = 2;
+    for (; i + 1 < html.size(); i += 2) {
+        std::uint32_t c = unit(i);
+        if (c >= 0xD800 && c < 0xDC00 && i + 3 < html.size() && unit(i + 2) >= 0xDC00 &&
+            unit(i + 2) < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+            i += 2;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD;
+        }
+        AppendUtf8(buffer, c);
+    }
+    if (i < html.size()) AppendUtf8(buffer, 0xFFFD);
+    return buffer;
 }
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
@@ -978,7 +1121,8 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
             const std::uint64_t size = text.size();
             char header[sizeof size];
             std::memcpy(header, &size, sizeof size);
-            if (WriteAll(fds[1], header, sizeof header) && WriteAll(fds[1], text.data(), text.size())) code = 0;
+            if (WriteAll(fds[1], header, sizeof header) && WriteAll(fds[1], text.data(), text.size()))
+                code = 0;
         } catch (...) {
         }
         ::_exit(code);
@@ -989,8 +1133,8 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     std::vector<char> buffer(1 << 16);
     for (;;) {
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline -
-                                                                                std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+            deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0) break;
         pollfd poll{fds[0], POLLIN, 0};
         const int ready = ::poll(&poll, 1, static_cast<int>(left.count()));
@@ -1023,9 +1167,19 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
 }  // namespace detail
 
 std::string PageToText(std::string_view html) {
+    std::string decoded;
+    html = DecodeByteOrderMark(html, decoded);
     if (html.empty()) return {};
     NestingBound bound(html);
     return detail::RunIsolated(bound.Result(), RenderPage, kRenderTimeoutMs);
+}
+
+std::string PageToTextInProcess(std::string_view html) {
+    std::string decoded;
+    html = DecodeByteOrderMark(html, decoded);
+    if (html.empty()) return {};
+    NestingBound bound(html);
+    return RenderPage(bound.Result());
 }
 
 }  // namespace rotacle

@@ -9,15 +9,18 @@ namespace rotacle {
 /// Renders an HTML page to its text the way a browser's innerText of the body does for the common cases.
 ///
 /// The page is parsed as an HTML5 document (gumbo), so any input is accepted: broken tags are repaired as
-/// a browser repairs them, character references (&amp;, &#55;, &nbsp; ...) are decoded, bytes that are
-/// not valid UTF-8 are replaced by U+FFFD (a page in a single-byte code page keeps its ASCII, and so its
-/// digits), and NUL bytes are dropped. Only the body is rendered; a page without any text gives "".
+/// a browser repairs them, character references (&amp;, &#55;, &nbsp; ...) are decoded, and NUL bytes are
+/// dropped. The page is read as UTF-8: a UTF-8 byte-order mark is dropped, a page that starts with a
+/// UTF-16 byte-order mark is read as UTF-16, and bytes that are not valid UTF-8 are replaced by U+FFFD
+/// (a page in a single-byte code page keeps its ASCII, and so its digits). Only the body is rendered; a
+/// page without any text gives "".
 ///
 /// Left out, with everything inside them:
 /// - the elements whose content a browser does not show as page text: head, script, style, template,
-///   noscript, title, iframe, noembed, noframes, datalist, rp, audio, video, canvas, textarea and select
-///   (a form control shows a value, not page text; a drop-down of stakes must not read as a run of
-///   numbers), a dialog without `open`, and in SVG script, style, title and desc;
+///   noscript (read as a browser with scripts on reads it: unparsed text up to `</noscript>`), title,
+///   iframe, noembed, noframes, datalist, rp, audio, video, canvas, textarea and select (a form control
+///   shows a value, not page text; a drop-down of stakes must not read as a run of numbers), a dialog
+///   without `open`, and in SVG script, style, title and desc;
 /// - every element with the `hidden` attribute (any value);
 /// - every element whose inline `style` says `display: none` (property and value in any case, with or
 ///   without blanks, with or without `!important`; of several `display` declarations the last counts);
@@ -58,15 +61,21 @@ namespace rotacle {
 ///   newline starts a new line; a line end written right after `<pre>` is dropped, as a browser drops it.
 ///
 /// Robustness: time and memory grow linearly with the page. Before parsing, elements nested deeper than
-/// 256 levels are flattened (their tags are dropped, their text stays in the enclosing element; browsers
-/// flatten such nesting too), and formatting tags (a, b, i, font, ...) that carry no hiding attribute are
-/// dropped, since they never change the text but let a crafted page make the parser copy them without
-/// end. The parse itself runs in a child process: a page on which the parser library fails (it aborts
-/// on some malformed pages) or that takes longer than 30 seconds gives "" instead of ending or stalling
-/// the program. Where no child process can be started, the page is parsed in this process.
+/// 256 levels are flattened: their tags are dropped (a block's tags still end a line) and their text stays
+/// in the enclosing element; browsers flatten such nesting too. Formatting tags (a, b, i, font ...) without
+/// a hiding attribute are dropped as well: they never change the text, but a crafted page can make the
+/// parser copy them without end. So are `</body>`, `</html>` and, inside SVG or MathML, elements named
+/// like HTML ones that those languages lack (select, tbody, template ...): on these the parser library
+/// trips over its own checks and aborts. The parse runs in a child process all the same: a page on which
+/// the library still fails, or that takes longer than 30 seconds, gives "" instead of ending or stalling
+/// the program. Where no child process can be started, the page is parsed here.
 ///
 /// The result has its lines separated by "\n", with no line end after the last line.
 std::string PageToText(std::string_view html);
+
+/// PageToText without the child process: the same text, but a page on which the parser library fails ends
+/// this process. For fuzzing, where a failure must be seen.
+std::string PageToTextInProcess(std::string_view html);
 
 namespace detail {
 

@@ -9,50 +9,13 @@
 #include <fstream>
 
 #include "core/convert.h"
+#include "core/line_list.h"
 
 namespace rotacle {
 
 std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    const char* const begin = text.data();
-    const char* const end = begin + text.size();
-    // Lines ended by LF or CR LF (the usual files) are found with memchr; a
-    // text with a lone CR takes the character loop below.
-    bool only_crlf = true;
-    for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\r', end - p))); ++p) {
-        if (p + 1 == end || p[1] != '\n') {
-            only_crlf = false;
-            break;
-        }
-    }
-    if (only_crlf) {
-        std::size_t breaks = 0;
-        for (const char* p = begin; (p = static_cast<const char*>(std::memchr(p, '\n', end - p))); ++p) ++breaks;
-        lines.reserve(breaks + 1);
-        const char* start = begin;
-        while (start < end) {
-            const char* nl = static_cast<const char*>(std::memchr(start, '\n', end - start));
-            if (!nl) nl = end;
-            const char* line_end = (nl > start && nl[-1] == '\r') ? nl - 1 : nl;
-            lines.emplace_back(start, line_end);
-            start = nl + 1;
-        }
-        return lines;
-    }
-    std::size_t breaks = 0;
-    for (char c : text) breaks += (c == '\n' || c == '\r') ? 1 : 0;
-    lines.reserve(breaks + 1);
-    std::size_t start = 0;
-    const std::size_t n = text.size();
-    for (std::size_t i = 0; i < n; ++i) {
-        const char c = text[i];
-        if (c != '\r' && c != '\n') continue;
-        lines.emplace_back(text.substr(start, i - start));
-        if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
-        start = i + 1;
-    }
-    if (start < n) lines.emplace_back(text.substr(start));
-    return lines;
+    const LineList lines = LineList::Split(text);
+    return {lines.begin(), lines.end()};
 }
 
 std::string ReadFileText(const std::string& path) {

@@ -97,55 +97,55 @@ std::exception_ptr Engine::SettleProposal() {
 
 // ---- Progress runs ------------------------------------------------------------------
 
+bool Engine::AdvanceGauge(std::int32_t step) {
+    CGauge1.Position = std::clamp(CGauge1.Position + step, 0, 100);
+    return CGauge1.Position >= 100;
+}
+
+void Engine::EndProgressRun(TimerId id) {
+    StopTimer(id);
+    CGauge1.Position = 0;
+}
+
 void Engine::Mode1TimerTimer() {
-    CGauge1.Position = std::clamp(CGauge1.Position + DrawSeeded(8), 0, 100);
-    if (CGauge1.Position < 100) {
+    if (!AdvanceGauge(DrawSeeded(8))) {
         State.Engine_Ready = 0;
         return;
     }
     State.Engine_Ready = 1;
     M1Calculate();
-    StopTimer(TimerId::Mode1Timer);
-    CGauge1.Position = 0;
+    EndProgressRun(TimerId::Mode1Timer);
 }
 
 void Engine::Mode2TimerTimer() {
-    CGauge1.Position = std::clamp(CGauge1.Position + 2 + DrawSeeded(8), 0, 100);
-    if (CGauge1.Position < 100) {
+    if (!AdvanceGauge(2 + DrawSeeded(8))) {
         State.Engine_Ready = 0;
         return;
     }
     State.Engine_Ready = 1;
     M2Calculate();
-    StopTimer(TimerId::Mode2Timer);
-    CGauge1.Position = 0;
+    EndProgressRun(TimerId::Mode2Timer);
 }
 
 void Engine::Mode3TimerTimer() {
-    CGauge1.Position = std::clamp(CGauge1.Position + 10, 0, 100);
-    if (CGauge1.Position < 100) return;
+    if (!AdvanceGauge(10)) return;
     M3Calculate();
     Trend_Check();
     State.Engine_Ready = 1;
-    StopTimer(TimerId::Mode3Timer);
-    CGauge1.Position = 0;
+    EndProgressRun(TimerId::Mode3Timer);
 }
 
 void Engine::Mode4TimerTimer() {
-    CGauge1.Position = std::clamp(CGauge1.Position + 1, 0, 100);
-    if (CGauge1.Position < 100) return;
+    if (!AdvanceGauge(1)) return;
     M4Calculate();
-    StopTimer(TimerId::Mode4Timer);
-    CGauge1.Position = 0;
+    EndProgressRun(TimerId::Mode4Timer);
 }
 
 void Engine::Mode5TimerTimer() {
-    CGauge1.Position = std::clamp(CGauge1.Position + 8, 0, 100);
-    if (CGauge1.Position < 100) return;
+    if (!AdvanceGauge(8)) return;
     Analyse_Matrix();
     AllEnabled();
-    StopTimer(TimerId::Mode5Timer);
-    CGauge1.Position = 0;
+    EndProgressRun(TimerId::Mode5Timer);
 }
 
 // ---- Proposal ----------------------------------------------------------------------
