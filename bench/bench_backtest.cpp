@@ -19,12 +19,17 @@ void BM_Backtest(benchmark::State& state) {
         std::ostringstream out, err;
         if (rotacle::sim::RunBacktest(o, out, err) != 0) state.SkipWithError("backtest failed");
     }
-    state.counters["spins_per_second"] =
-        benchmark::Counter(static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
+    state.counters["spins_per_second"] = benchmark::Counter(
+        static_cast<double>(state.iterations() * state.range(0)), benchmark::Counter::kIsRate);
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
-BENCHMARK(BM_Backtest)->Arg(100'000)->Arg(1'000'000)->Arg(10'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Backtest)
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Arg(10'000'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -58,7 +58,8 @@ void BM_ImportNumberFile(benchmark::State& state) {
         platform.dialog_answer = path;
         engine.Image_LoadFromFile2Click();
         engine.Button_ProcessClick();
-        if (engine.NumbersList.size() != static_cast<std::size_t>(state.range(0))) state.SkipWithError("import");
+        if (engine.NumbersList.size() != static_cast<std::size_t>(state.range(0)))
+            state.SkipWithError("import");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }

@@ -151,16 +151,14 @@ std::string FloatToStr(double value) {
     // Round to 15 significant digits first; the exponent of the rounded
     // value decides between the fixed and the exponent form.
     char sci[40];
-    const auto [end, ec] =
-        std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
+    const auto [end, ec] = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
     (void)ec;
     std::string_view s(sci, static_cast<std::size_t>(end - sci));
     const bool negative = s.front() == '-';
     if (negative) s.remove_prefix(1);
     const auto epos = s.find('e');
     int exponent = 0;
-    std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(),
-                    exponent);
+    std::from_chars(s.data() + epos + 1 + (s[epos + 1] == '+' ? 1 : 0), s.data() + s.size(), exponent);
     std::string digits;
     digits.reserve(15);
     for (std::size_t i = 0; i < epos; ++i)

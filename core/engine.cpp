@@ -9,13 +9,21 @@ namespace rotacle {
 
 namespace {
 
-constexpr Color kGrey128 = 8421504;   // TEST BANK caption while the bank is on
+constexpr Color kGrey128 = 8421504;  // TEST BANK caption while the bank is on
 constexpr Color kSilver = 0xC0C0C0;
 
 Memo DefaultSettings() {
-    return {"//line1", "1", "0", "0", "", "//Betting system", "1", "1", "0", "1", "1",
-            "1",       "1", "1", "", "//line3", "1", "1", "0", "", "//adaptive settings",
-            "1",       "0", "5", "0", "0", "1", "", "//line5", "0", "3"};
+    return {"//line1", "1",       "0",
+            "0",       "",        "//Betting system",
+            "1",       "1",       "0",
+            "1",       "1",       "1",
+            "1",       "1",       "",
+            "//line3", "1",       "1",
+            "0",       "",        "//adaptive settings",
+            "1",       "0",       "5",
+            "0",       "0",       "1",
+            "",        "//line5", "0",
+            "3"};
 }
 
 Memo RankOrderPatterns() {
@@ -80,8 +88,9 @@ std::optional<CheckId> CheckByName(std::string_view name) {
 }
 
 std::optional<ComboId> ComboByName(std::string_view name) {
-    static constexpr std::array<std::string_view, 7> names = {
-        "GameModes", "BetStrategy", "Losses_Type", "Losses_Action", "Wins_Type", "Wins_Action", "Search_Pattern"};
+    static constexpr std::array<std::string_view, 7> names = {"GameModes",     "BetStrategy", "Losses_Type",
+                                                              "Losses_Action", "Wins_Type",   "Wins_Action",
+                                                              "Search_Pattern"};
     return Lookup<ComboId>(name, names);
 }
 
@@ -129,13 +138,13 @@ Engine::Engine(Platform& platform) : platform_(platform) {
     SL_Indicator2.Visible = false;
 
     GameModes = MakeCombo({"DEEP SCAN 8.0", "SMART 2025", "ADAPTIVE PRO 8.0"}, 1);
-    BetStrategy = MakeCombo({"CUSTOM", "Martingale (x2 on loss)", "Parlay (x2 on win)",
-                             "Donald (+1 on loss / -1 on win)", "Chernyshov (x3 on loss)",
-                             "Blind (+1 each spin)", "Up-trender (+1 on win)"},
-                            5);
+    BetStrategy = MakeCombo(
+        {"CUSTOM", "Martingale (x2 on loss)", "Parlay (x2 on win)", "Donald (+1 on loss / -1 on win)",
+         "Chernyshov (x3 on loss)", "Blind (+1 each spin)", "Up-trender (+1 on win)"},
+        5);
     Losses_Type = MakeCombo({"Losses", "Losses In A Row", "Units drawdown"}, 0);
-    Losses_Action = MakeCombo({"ADD to bet:", "SUBTRACT:", "MULTIPLY bet by:", "DIVIDE bet by:", "SET bet to:",
-                               "Check WINS", "DO NOTHING"},
+    Losses_Action = MakeCombo({"ADD to bet:", "SUBTRACT:", "MULTIPLY bet by:", "DIVIDE bet by:",
+                               "SET bet to:", "Check WINS", "DO NOTHING"},
                               0);
     Wins_Type = MakeCombo({"Wins", "Wins In A Row", "Units of profit"}, 0);
     Wins_Action = MakeCombo(
@@ -248,7 +257,6 @@ ComboBox& Engine::ComboControl(ComboId id) {
     }
     return GameModes;
 }
-
 
 void Engine::StartTimer(TimerId id) { TimerControl(id).Enabled = true; }
 void Engine::StopTimer(TimerId id) { TimerControl(id).Enabled = false; }

@@ -44,7 +44,15 @@ enum class CheckId {
     CatRows
 };
 /// Drop-down lists.
-enum class ComboId { GameModes, BetStrategy, Losses_Type, Losses_Action, Wins_Type, Wins_Action, Search_Pattern };
+enum class ComboId {
+    GameModes,
+    BetStrategy,
+    Losses_Type,
+    Losses_Action,
+    Wins_Type,
+    Wins_Action,
+    Search_Pattern
+};
 /// Timers, in the order in which a tie at the same instant is served.
 enum class TimerId {
     ShowValues,
@@ -85,14 +93,14 @@ std::optional<int> FieldByName(std::string_view name);
 /// What the engine reports of its play for tools that follow a session
 /// (the backtest): it is no control and nothing in the program reads it.
 struct PlayReport {
-    std::int64_t Proposals = 0;   ///< calculator runs that proposed a field
-    std::int64_t Bets_Placed = 0; ///< proposals shown, that is stakes booked
-    std::int64_t Cycles_Won = 0;  ///< automatic resets after a won cycle
+    std::int64_t Proposals = 0;    ///< calculator runs that proposed a field
+    std::int64_t Bets_Placed = 0;  ///< proposals shown, that is stakes booked
+    std::int64_t Cycles_Won = 0;   ///< automatic resets after a won cycle
     // The settlement of the latest spin.
     bool Settled = false;  ///< a proposal was settled by the latest number
     bool Won = false;
-    bool Placed = false;   ///< the settled proposal was a placed bet
-    double Stake = 0;      ///< stake of the settled bet (when placed)
+    bool Placed = false;  ///< the settled proposal was a placed bet
+    double Stake = 0;     ///< stake of the settled bet (when placed)
 };
 
 class Engine {
@@ -365,8 +373,8 @@ public:
     Label CurrentNum;  ///< Tag: number of the spin being processed
 
     // Number board.
-    std::array<Picture, 37> Image{};       ///< normal look of the cells
-    std::array<Picture, 37> Image_Act{};   ///< hover look of the cells
+    std::array<Picture, 37> Image{};      ///< normal look of the cells
+    std::array<Picture, 37> Image_Act{};  ///< hover look of the cells
     std::array<Picture, 37> SpeedButton{};
     std::array<Button, 37> NumberButton{};  ///< Button0 .. Button36
 

@@ -8,19 +8,26 @@
 namespace rotacle {
 
 /// Field codes of the six even chances, in table order.
-enum class EvenChanceBet : std::int32_t { None = -1, Less = 1, Even = 2, Red = 3, Black = 4, Odd = 5, More = 6 };
+enum class EvenChanceBet : std::int32_t {
+    None = -1,
+    Less = 1,
+    Even = 2,
+    Red = 3,
+    Black = 4,
+    Odd = 5,
+    More = 6
+};
 
 /// Field index 0..5 (Less, Even, Red, Black, Odd, More) -> field name.
-inline constexpr std::array<std::string_view, 6> kFieldNames = {"Less", "Even", "Red",
-                                                                   "Black", "Odd", "More"};
+inline constexpr std::array<std::string_view, 6> kFieldNames = {"Less",  "Even", "Red",
+                                                                "Black", "Odd",  "More"};
 
 /// True for the red numbers of the wheel.
 constexpr bool IsRed(int n) {
-    constexpr std::uint64_t mask = (1ULL << 1) | (1ULL << 3) | (1ULL << 5) | (1ULL << 7) |
-                                   (1ULL << 9) | (1ULL << 12) | (1ULL << 14) | (1ULL << 16) |
-                                   (1ULL << 18) | (1ULL << 19) | (1ULL << 21) | (1ULL << 23) |
-                                   (1ULL << 25) | (1ULL << 27) | (1ULL << 30) | (1ULL << 32) |
-                                   (1ULL << 34) | (1ULL << 36);
+    constexpr std::uint64_t mask = (1ULL << 1) | (1ULL << 3) | (1ULL << 5) | (1ULL << 7) | (1ULL << 9) |
+                                   (1ULL << 12) | (1ULL << 14) | (1ULL << 16) | (1ULL << 18) | (1ULL << 19) |
+                                   (1ULL << 21) | (1ULL << 23) | (1ULL << 25) | (1ULL << 27) | (1ULL << 30) |
+                                   (1ULL << 32) | (1ULL << 34) | (1ULL << 36);
     return n >= 0 && n <= 36 && ((mask >> n) & 1U) != 0;
 }
 

@@ -27,7 +27,8 @@ public:
         LineList list;
         list.text_.reserve(text.size());
         std::size_t breaks = 0;
-        for (const char c : text) breaks += static_cast<std::size_t>(c == '\n') + static_cast<std::size_t>(c == '\r');
+        for (const char c : text)
+            breaks += static_cast<std::size_t>(c == '\n') + static_cast<std::size_t>(c == '\r');
         list.ends_.reserve(breaks + 1);
         const std::size_t n = text.size();
         std::size_t start = 0;

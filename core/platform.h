@@ -55,9 +55,8 @@ public:
     std::int32_t Next(std::int32_t range) {
         seed_ = seed_ * 134775813U + 1U;
         if (range <= 0) return 0;
-        return static_cast<std::int32_t>((static_cast<std::uint64_t>(seed_) *
-                                          static_cast<std::uint32_t>(range)) >>
-                                         32);
+        return static_cast<std::int32_t>(
+            (static_cast<std::uint64_t>(seed_) * static_cast<std::uint32_t>(range)) >> 32);
     }
 
 private:

@@ -58,8 +58,8 @@ void Engine::CurrentNumber() {
     NumbersList.push_back(static_cast<std::uint8_t>(CurrentNum.Tag));
     ++State.Spins_Count;
     if (!ChBx_Fixed_Number.Checked)
-        SetSpinValue(SpinId::N_Count, static_cast<std::int32_t>(
-                                          std::min<std::size_t>(NumbersList.size(), 2147483647U)));
+        SetSpinValue(SpinId::N_Count,
+                     static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));
 }
 
 void Engine::AllEnabled() {
@@ -143,8 +143,8 @@ void Engine::GameHistoryBack() {
     }
     if (!NumbersList.empty()) NumbersList.pop_back();
     if (!ChBx_Fixed_Number.Checked)
-        SetSpinValue(SpinId::N_Count, static_cast<std::int32_t>(
-                                          std::min<std::size_t>(NumbersList.size(), 2147483647U)));
+        SetSpinValue(SpinId::N_Count,
+                     static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));
     if (State.Spins_Count < State.Warmup_Spins) --State.Spins_Count;
     LoadState();
 }
@@ -156,9 +156,9 @@ void Engine::SaveState() {
     for (std::size_t i = 0; i < Chip.size(); ++i)
         if (Chip[i].Visible) SaveBets[i] = FloatToStr(State.Bet_Size);
     const GameState& s = State;
-    Saved = SavedFields{s.Bankroll,       s.Reset_Target,  s.Profit_Target,      s.Flat_Index,
-                        s.Bets_Played,    s.Wins_Count,    s.Wins_In_Row,        s.Losses_Count,
-                        s.Losses_In_Row,  s.Units_Drawdown, s.Units_Profit,      s.Miss_Streak,
+    Saved = SavedFields{s.Bankroll,           s.Reset_Target,     s.Profit_Target,   s.Flat_Index,
+                        s.Bets_Played,        s.Wins_Count,       s.Wins_In_Row,     s.Losses_Count,
+                        s.Losses_In_Row,      s.Units_Drawdown,   s.Units_Profit,    s.Miss_Streak,
                         s.Matrix_Bets_Played, s.Pattern_Position, s.DeepScan_Number, s.DeepScan_Family,
                         s.DeepScan_Step};
 }

@@ -6,8 +6,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto path = (rotacle::fuzz::ScratchFolder() / "settings.rtk").string();
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data),
-                                                                   static_cast<std::streamsize>(size));
+    std::ofstream(path, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     rotacle::fuzz::QuietPlatform platform;
     rotacle::Engine e(platform);
     e.Event([&] { e.LoadSettingsFile(path); });

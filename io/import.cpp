@@ -13,9 +13,7 @@ namespace {
 
 constexpr const char* kPageFileName = "evolution.html";
 
-FileDialogSpec NumberFileDialog(bool save) {
-    return FileDialogSpec{"Text File (*.txt)|*.txt", "txt", save};
-}
+FileDialogSpec NumberFileDialog(bool save) { return FileDialogSpec{"Text File (*.txt)|*.txt", "txt", save}; }
 
 // The roulette number of an exact text "0" .. "36", or -1.
 int RouletteNumber(std::string_view line) {
@@ -145,7 +143,8 @@ void Engine::Button_ProcessClick() {
             // Not a plain "0".."36": a whole number in another spelling
             // ("+5", "007") still counts; anything else is reported.
             const std::int32_t v = StrToInt(line);
-            if (v < 0 || v > 36) throw ConvertError("'" + std::string(line) + "' is not a roulette number (0 to 36)");
+            if (v < 0 || v > 36)
+                throw ConvertError("'" + std::string(line) + "' is not a roulette number (0 to 36)");
             n = v;
         }
         numbers.push_back(static_cast<std::uint8_t>(n));

@@ -28,7 +28,8 @@ std::string ReadFileText(const std::string& path) {
     const auto size = std::filesystem::file_size(path, ec);
     if (!ec) text.reserve(static_cast<std::size_t>(size));
     char buf[1 << 16];
-    while (in.read(buf, sizeof buf) || in.gcount() > 0) text.append(buf, static_cast<std::size_t>(in.gcount()));
+    while (in.read(buf, sizeof buf) || in.gcount() > 0)
+        text.append(buf, static_cast<std::size_t>(in.gcount()));
     if (in.bad()) throw FileError("Cannot read file \"" + path + "\". " + std::strerror(errno));
     return text;
 }

@@ -48,11 +48,13 @@ std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
         if (end == std::string_view::npos) {
             rest = {};
         } else {
-            rest.remove_prefix(end + ((rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') ? 2 : 1));
+            rest.remove_prefix(
+                end + ((rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') ? 2 : 1));
         }
         std::int32_t n = 0;
         const auto where = path + ":" + std::to_string(line_no) + ": ";
-        if (!TryStrToInt(line, n)) throw InputError(where + "'" + std::string(line) + "' is not a valid integer value");
+        if (!TryStrToInt(line, n))
+            throw InputError(where + "'" + std::string(line) + "' is not a valid integer value");
         if (n < 0 || n > 36)
             throw InputError(where + "'" + std::string(line) + "' is not a roulette number (0 to 36)");
         numbers.push_back(static_cast<std::uint8_t>(n));
@@ -66,7 +68,8 @@ void CheckWritable(const std::string& path) {
     std::error_code ec;
     if (fs::is_directory(path, ec)) throw InputError("cannot write '" + path + "': it is a folder");
     const fs::path parent = fs::path(path).has_parent_path() ? fs::path(path).parent_path() : fs::path(".");
-    if (!fs::is_directory(parent, ec)) throw InputError("cannot write '" + path + "': no folder " + parent.string());
+    if (!fs::is_directory(parent, ec))
+        throw InputError("cannot write '" + path + "': no folder " + parent.string());
     if (::access(parent.c_str(), W_OK) != 0)
         throw InputError("cannot write '" + path + "': " + std::strerror(errno));
 }
@@ -77,7 +80,8 @@ std::string Money(double v) { return FloatToStr(RoundToCents(v)); }
 
 class Progress {
 public:
-    Progress(std::int64_t total, bool enabled) : total_(total), enabled_(enabled && ::isatty(STDERR_FILENO)) {}
+    Progress(std::int64_t total, bool enabled)
+        : total_(total), enabled_(enabled && ::isatty(STDERR_FILENO)) {}
     void Update(std::int64_t done) {
         if (!enabled_ || (done & 0xFFFF) != 0) return;
         const auto now = std::chrono::steady_clock::now();
@@ -85,10 +89,11 @@ public:
         last_ = now;
         const int width = 40;
         const auto filled = static_cast<int>(width * done / std::max<std::int64_t>(total_, 1));
-        std::fprintf(stderr, "\r[%s%s] %3d%% %lld/%lld spins", std::string(static_cast<std::size_t>(filled), '#').c_str(),
+        std::fprintf(stderr, "\r[%s%s] %3d%% %lld/%lld spins",
+                     std::string(static_cast<std::size_t>(filled), '#').c_str(),
                      std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
-                     static_cast<int>(100 * done / std::max<std::int64_t>(total_, 1)), static_cast<long long>(done),
-                     static_cast<long long>(total_));
+                     static_cast<int>(100 * done / std::max<std::int64_t>(total_, 1)),
+                     static_cast<long long>(done), static_cast<long long>(total_));
         shown_ = true;
     }
     ~Progress() {
@@ -201,47 +206,53 @@ std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std
     const auto YS = [&](double v) { return top + ph * (1 - v / stake_top); };
 
     std::ostringstream svg;
-    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << W << "\" height=\"" << H << "\" viewBox=\"0 0 "
-        << W << ' ' << H << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"12\">\n";
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << W << "\" height=\"" << H
+        << "\" viewBox=\"0 0 " << W << ' ' << H
+        << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"12\">\n";
     svg << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
     svg << "<text x=\"" << left << "\" y=\"28\" font-size=\"16\" font-weight=\"bold\" fill=\"#222\">"
         << XmlEscape(title) << "</text>\n";
     // Grid and left axis (bankroll).
     for (double v = lo; v <= hi + ystep / 2; v += ystep) {
-        svg << "<line x1=\"" << left << "\" x2=\"" << left + pw << "\" y1=\"" << Num(Y(v)) << "\" y2=\"" << Num(Y(v))
-            << "\" stroke=\"#e6e6e6\"/>\n";
-        svg << "<text x=\"" << left - 8 << "\" y=\"" << Num(Y(v) + 4) << "\" text-anchor=\"end\" fill=\"#2e7d32\">"
-            << FloatToStr(v) << "</text>\n";
+        svg << "<line x1=\"" << left << "\" x2=\"" << left + pw << "\" y1=\"" << Num(Y(v)) << "\" y2=\""
+            << Num(Y(v)) << "\" stroke=\"#e6e6e6\"/>\n";
+        svg << "<text x=\"" << left - 8 << "\" y=\"" << Num(Y(v) + 4)
+            << "\" text-anchor=\"end\" fill=\"#2e7d32\">" << FloatToStr(v) << "</text>\n";
     }
     // Right axis (stake).
     for (double v = 0; v <= stake_top + sstep / 2; v += sstep)
-        svg << "<text x=\"" << left + pw + 8 << "\" y=\"" << Num(YS(v) + 4) << "\" fill=\"#b26a00\">" << FloatToStr(v)
-            << "</text>\n";
+        svg << "<text x=\"" << left + pw + 8 << "\" y=\"" << Num(YS(v) + 4) << "\" fill=\"#b26a00\">"
+            << FloatToStr(v) << "</text>\n";
     // Bottom axis (spins).
     const double xstep = NiceStep(xmax, 8);
     for (double s = 0; s <= xmax + xstep / 2; s += xstep) {
         svg << "<line x1=\"" << Num(X(s)) << "\" x2=\"" << Num(X(s)) << "\" y1=\"" << top + ph << "\" y2=\""
             << top + ph + 5 << "\" stroke=\"#666\"/>\n";
-        svg << "<text x=\"" << Num(X(s)) << "\" y=\"" << top + ph + 20 << "\" text-anchor=\"middle\" fill=\"#444\">"
-            << FloatToStr(s) << "</text>\n";
+        svg << "<text x=\"" << Num(X(s)) << "\" y=\"" << top + ph + 20
+            << "\" text-anchor=\"middle\" fill=\"#444\">" << FloatToStr(s) << "</text>\n";
     }
     svg << "<rect x=\"" << left << "\" y=\"" << top << "\" width=\"" << pw << "\" height=\"" << ph
         << "\" fill=\"none\" stroke=\"#999\"/>\n";
-    svg << "<text x=\"" << left + pw / 2 << "\" y=\"" << H - 18 << "\" text-anchor=\"middle\" fill=\"#444\">Spin</text>\n";
+    svg << "<text x=\"" << left + pw / 2 << "\" y=\"" << H - 18
+        << "\" text-anchor=\"middle\" fill=\"#444\">Spin</text>\n";
     svg << "<text transform=\"translate(22 " << top + ph / 2 << ") rotate(-90)\" text-anchor=\"middle\" "
         << "fill=\"#2e7d32\">Bankroll</text>\n";
-    svg << "<text transform=\"translate(" << W - 18 << ' ' << top + ph / 2 << ") rotate(90)\" text-anchor=\"middle\" "
+    svg << "<text transform=\"translate(" << W - 18 << ' ' << top + ph / 2
+        << ") rotate(90)\" text-anchor=\"middle\" "
         << "fill=\"#b26a00\">Stake</text>\n";
 
     // Series: stake first (behind), expected loss, bankroll on top.
     const auto& buckets = series.buckets();
     svg << "<polyline id=\"stake\" fill=\"none\" stroke=\"#f9a825\" stroke-width=\"1\" points=\"";
-    for (const auto& b : buckets) svg << Num(X(static_cast<double>(b.last))) << ',' << Num(YS(b.stake)) << ' ';
+    for (const auto& b : buckets)
+        svg << Num(X(static_cast<double>(b.last))) << ',' << Num(YS(b.stake)) << ' ';
     svg << "\"/>\n";
-    svg << "<polyline id=\"expected\" fill=\"none\" stroke=\"#c62828\" stroke-width=\"1.5\" stroke-dasharray=\"6 4\" "
+    svg << "<polyline id=\"expected\" fill=\"none\" stroke=\"#c62828\" stroke-width=\"1.5\" "
+           "stroke-dasharray=\"6 4\" "
            "points=\""
         << Num(X(0)) << ',' << Num(Y(start_bankroll)) << ' ';
-    for (const auto& b : buckets) svg << Num(X(static_cast<double>(b.last))) << ',' << Num(Y(b.expected)) << ' ';
+    for (const auto& b : buckets)
+        svg << Num(X(static_cast<double>(b.last))) << ',' << Num(Y(b.expected)) << ' ';
     svg << "\"/>\n";
     svg << "<polyline id=\"bankroll\" fill=\"none\" stroke=\"#2e7d32\" stroke-width=\"1.8\" points=\""
         << Num(X(0)) << ',' << Num(Y(start_bankroll)) << ' ';
@@ -265,11 +276,13 @@ std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std
             << x + 30 << "\" y=\"" << ly << "\" fill=\"#333\">" << text << "</text>\n";
     };
     legend(left, "#2e7d32", "", 2, "Bankroll after each spin");
-    legend(left + 210, "#c62828", " stroke-dasharray=\"6 4\"", 1.5, "Expected at the house edge (1/37 of stakes)");
+    legend(left + 210, "#c62828", " stroke-dasharray=\"6 4\"", 1.5,
+           "Expected at the house edge (1/37 of stakes)");
     legend(left + 520, "#f9a825", "", 1.5, "Stake (right axis)");
     if (series.per_bucket() > 1)
         svg << "<text x=\"" << left + pw << "\" y=\"28\" text-anchor=\"end\" fill=\"#777\" "
-            << "font-size=\"11\">one point per " << series.per_bucket() << " spins (lowest and highest bankroll kept)"
+            << "font-size=\"11\">one point per " << series.per_bucket()
+            << " spins (lowest and highest bankroll kept)"
             << "</text>\n";
     svg << "</svg>\n";
     return svg.str();
@@ -292,9 +305,9 @@ void PrintSummary(std::ostream& out, const BacktestSummary& s, const std::string
     row("Net result", Money(s.net_result));
     row("Total staked", Money(s.total_staked));
     row("Expected at house edge", Money(-s.expected_loss) + " (1/37 of the total staked)");
-    row("Lowest bankroll", Money(s.lowest_bankroll) + (s.lowest_spin > 0
-                                                           ? " after spin " + std::to_string(s.lowest_spin)
-                                                           : " at the start"));
+    row("Lowest bankroll",
+        Money(s.lowest_bankroll) +
+            (s.lowest_spin > 0 ? " after spin " + std::to_string(s.lowest_spin) : " at the start"));
     row("Largest drawdown", Money(s.max_drawdown));
     row("Largest stake", Money(s.largest_stake));
     row("Longest losing run", std::to_string(s.longest_losing_run) + " bets");
@@ -354,7 +367,8 @@ void Apply(Session& session, const BacktestOptions& o) {
     }
     for (const std::string& t : o.trends) {
         const auto field = FieldByName(t);
-        if (!field) throw InputError("trend: unknown field '" + t + "' (Less, Even, Red, Black, Odd or More)");
+        if (!field)
+            throw InputError("trend: unknown field '" + t + "' (Less, Even, Red, Black, Odd or More)");
         e.Trend_1Click(*field);
     }
     if (o.mode < 1 || o.mode > 5) throw InputError("mode: must be 1 to 5");
@@ -467,7 +481,8 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
             s.largest_stake = std::max(s.largest_stake, stake_now);
             chart.Add(i + 1, bankroll, stake_now, s.start_bankroll - s.total_staked / 37);
             if (csv.is_open()) {
-                csv << i + 1 << ',' << n << ',' << FieldName(field) << ',' << ((r.Settled ? r.Placed : shown) ? 1 : 0) << ','
+                csv << i + 1 << ',' << n << ',' << FieldName(field) << ','
+                    << ((r.Settled ? r.Placed : shown) ? 1 : 0) << ','
                     << (r.Settled && r.Placed ? FloatToStr(r.Stake) : std::string()) << ',' << result << ','
                     << FloatToStr(bankroll) << '\n';
             }
@@ -494,7 +509,8 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
         }
         if (!o.chart_file.empty()) {
             try {
-                WriteTextAtomic(o.chart_file, ChartSvg(chart, s.start_bankroll, "Backtest of " + source, s.spins));
+                WriteTextAtomic(o.chart_file,
+                                ChartSvg(chart, s.start_bankroll, "Backtest of " + source, s.spins));
             } catch (const FileError& e2) {
                 throw InputError(e2.what());
             }
@@ -505,7 +521,8 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
         else
             PrintSummary(out, s, source, o.mode);
         if (first_error)
-            err << "rotacle-sim: " << errors << " spin(s) raised an error; the first: " << *first_error << '\n';
+            err << "rotacle-sim: " << errors << " spin(s) raised an error; the first: " << *first_error
+                << '\n';
         return 0;
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';

@@ -20,13 +20,13 @@ struct BacktestOptions {
     std::optional<std::string> bank;     ///< test bank
     std::optional<std::string> init_bet;
     std::optional<int> safe_level;
-    std::vector<std::string> trends;     ///< chosen trend sides (Less, Even, Red, Black, Odd, More)
+    std::vector<std::string> trends;  ///< chosen trend sides (Less, Even, Red, Black, Odd, More)
     int mode = 2;
-    std::vector<std::string> lists;      ///< three candidate-list files for mode 5
+    std::vector<std::string> lists;  ///< three candidate-list files for mode 5
     bool json = false;
     std::string csv_file;
     std::string chart_file;
-    bool progress = true;                ///< progress bar on a terminal for long runs
+    bool progress = true;  ///< progress bar on a terminal for long runs
 };
 
 /// The figures of a backtest.
@@ -38,10 +38,10 @@ struct BacktestSummary {
     std::int64_t losses = 0;
     double start_bankroll = 0;
     double final_bankroll = 0;
-    double open_stake = 0;       ///< stake of the bet shown after the last spin
-    double net_result = 0;       ///< final bankroll + open stake - start bankroll
-    double total_staked = 0;     ///< sum of the stakes of settled bets
-    double expected_loss = 0;    ///< total staked x 1/37
+    double open_stake = 0;     ///< stake of the bet shown after the last spin
+    double net_result = 0;     ///< final bankroll + open stake - start bankroll
+    double total_staked = 0;   ///< sum of the stakes of settled bets
+    double expected_loss = 0;  ///< total staked x 1/37
     double lowest_bankroll = 0;
     std::int64_t lowest_spin = 0;  ///< spin after which the lowest bankroll stood (0: the start)
     double max_drawdown = 0;       ///< largest fall of the bankroll from a previous peak

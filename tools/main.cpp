@@ -20,7 +20,8 @@ int main(int argc, char** argv) {
     bool no_progress = false;
     auto* backtest = app.add_subcommand(
         "backtest", "Replay a history of numbers through the whole engine, as if every number were clicked");
-    auto* file_opt = backtest->add_option("NUMBERS", bt.numbers_file, "Number file, one number 0..36 per line");
+    auto* file_opt =
+        backtest->add_option("NUMBERS", bt.numbers_file, "Number file, one number 0..36 per line");
     auto* random_opt = backtest->add_option(
         "--random", bt.random,
         "Instead of a file: N numbers drawn uniformly from 0..36 (mt19937_64, rejection sampling)");
@@ -30,12 +31,15 @@ int main(int argc, char** argv) {
     backtest->add_option("--bank", bt.bank, "Test bank");
     backtest->add_option("--init-bet", bt.init_bet, "Initial bet");
     backtest->add_option("--safe-level", bt.safe_level, "Safety level 0..10");
-    backtest->add_option("--trend", bt.trends, "Trend side to choose (Less, Even, Red, Black, Odd, More); repeatable");
-    backtest->add_option("--mode", bt.mode, "Game mode 1..5 (default 2, SMART 2025)")->check(CLI::Range(1, 5));
+    backtest->add_option("--trend", bt.trends,
+                         "Trend side to choose (Less, Even, Red, Black, Odd, More); repeatable");
+    backtest->add_option("--mode", bt.mode, "Game mode 1..5 (default 2, SMART 2025)")
+        ->check(CLI::Range(1, 5));
     backtest->add_option("--lists", lists, "Three candidate-list files for mode 5")->expected(3);
     backtest->add_flag("--json", bt.json, "Print the summary as one JSON object");
     backtest->add_option("--csv", bt.csv_file, "Write one CSV row per spin");
-    backtest->add_option("--chart", bt.chart_file, "Draw the bankroll, the stake and the expected loss as SVG");
+    backtest->add_option("--chart", bt.chart_file,
+                         "Draw the bankroll, the stake and the expected loss as SVG");
     backtest->add_flag("--no-progress", no_progress, "No progress bar on standard error");
 
     CLI11_PARSE(app, argc, argv);
@@ -55,7 +59,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (script == "-")
-        return rotacle::sim::RunScript(std::cin, std::filesystem::current_path(), std::cout, std::cerr, quiet);
+        return rotacle::sim::RunScript(std::cin, std::filesystem::current_path(), std::cout, std::cerr,
+                                       quiet);
     std::ifstream in(script, std::ios::binary);
     if (!in) {
         std::cerr << "rotacle-sim: cannot open script '" << script << "'\n";

@@ -12,8 +12,9 @@ namespace {
 
 // Timers whose run a command waits for: the game-mode progress runs and the
 // one-shot wait of the page import.
-constexpr std::array<TimerId, 6> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
-                                                TimerId::Mode4Timer, TimerId::Mode5Timer, TimerId::Timer_Evolution};
+constexpr std::array<TimerId, 6> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer,
+                                                TimerId::Mode3Timer, TimerId::Mode4Timer,
+                                                TimerId::Mode5Timer, TimerId::Timer_Evolution};
 
 // No honest progress run takes this many ticks; a script that gets here has
 // found a run that never ends.
@@ -136,7 +137,8 @@ void Session::RunTimers() {
         for (std::size_t i = 0; i < slots_.size(); ++i)
             if (i != next && slots_[i].armed && !idle(i)) bound = std::min(bound, slots_[i].due);
         const Timer& timer = engine_.TimerControl(id);
-        while (timer.Enabled && timer.Interval == slot.interval && slot.due < bound && ++ticks <= kMaxTicksPerCommand) {
+        while (timer.Enabled && timer.Interval == slot.interval && slot.due < bound &&
+               ++ticks <= kMaxTicksPerCommand) {
             platform_.now_ms = slot.due;
             slot.due += slot.interval > 0 ? slot.interval : 1;
             engine_.Event([&] { engine_.TimerTick(id); });
@@ -287,7 +289,8 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         platform_.dialog_answer = path;
         const bool loaded = Run([&] { e.Image_LoadFromFile2Click(); });
         platform_.dialog_answer.reset();
-        if (loaded && e.Panel_Import.Visible && e.Button_Process.Enabled) Run([&] { e.Button_ProcessClick(); });
+        if (loaded && e.Panel_Import.Visible && e.Button_Process.Enabled)
+            Run([&] { e.Button_ProcessClick(); });
     } else if (verb == "paste-page") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
         Run([&] {
@@ -313,7 +316,8 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         std::string_view left = rest;
         for (std::size_t k = 0; k < 3; ++k) {
             const auto [word, tail] = SplitWord(left);
-            if (word.empty() || (k < 2 && !tail) || (k == 2 && tail)) Malformed(line_no, "lists takes three paths");
+            if (word.empty() || (k < 2 && !tail) || (k == 2 && tail))
+                Malformed(line_no, "lists takes three paths");
             paths[k] = word;
             left = tail.value_or(std::string_view());
         }

@@ -63,6 +63,7 @@ TForm1::TForm1(QWidget* parent)
     BuildBoard();
     BuildProposal();
     BuildCommandRow();
+    BuildImportPanel();
     BuildTimers();
     Refresh();
     SyncTimers();
@@ -95,14 +96,15 @@ Caption* TForm1::AddCaption(const QString& name, const QRect& place, const QStri
 }
 
 Picture* TForm1::AddCommand(Command command, const QString& name, const QRect& place, art::Glyph glyph,
-                            const QString& text) {
+                            const QString& text, QWidget* parent) {
+    if (!parent) parent = this;
     auto* normal =
-        new Picture(this, name + QLatin1Char('1'), place, [glyph, text](QPainter& p, const QRectF& r) {
+        new Picture(parent, name + QLatin1Char('1'), place, [glyph, text](QPainter& p, const QRectF& r) {
             art::PaintCommand(p, r, glyph, text, art::Look::Normal);
         });
     normal->SetOnHover([this, command] { Run([&] { engine_.CommandMouseMove(command); }); });
     auto* hover =
-        new Picture(this, name + QLatin1Char('2'), place, [glyph, text](QPainter& p, const QRectF& r) {
+        new Picture(parent, name + QLatin1Char('2'), place, [glyph, text](QPainter& p, const QRectF& r) {
             art::PaintCommand(p, r, glyph, text, art::Look::Hover);
         });
     hover_[static_cast<std::size_t>(command)] = hover;
@@ -275,6 +277,52 @@ void TForm1::BuildCommandRow() {
         ->SetOnClick([this] { Image_Save2Click(); });
 }
 
+void TForm1::BuildImportPanel() {
+    // Built after everything it lies over, so that it covers the board and
+    // the bank row while it is open.
+    import_panel_ = new Picture(this, QStringLiteral("Panel_Import"), layout::kImportPanel,
+                                [](QPainter& p, const QRectF& r) { art::PaintImportPanel(p, r); });
+    import_panel_->setAttribute(Qt::WA_OpaquePaintEvent);
+    QWidget* panel = import_panel_;
+
+    auto* backdrop = new Picture(panel, QStringLiteral("Image39"), layout::panel::kBackdrop,
+                                 [](QPainter& p, const QRectF& r) { art::PaintImportBackdrop(p, r); });
+    backdrop->setAttribute(Qt::WA_OpaquePaintEvent);
+    backdrop->SetCached(true);
+    backdrop->SetOnHover([this] { Run([&] { engine_.Disable_HoversClick(); }); });
+
+    // The two sources, each with a busy cover that lies on top while a pasted
+    // page waits to be read: the cover takes neither hover nor click.
+    const auto busy = [panel](const char* name, const QRect& place, art::Glyph glyph, const QString& text) {
+        return new Picture(panel, QString::fromLatin1(name), place,
+                           [glyph, text](QPainter& p, const QRectF& r) {
+                               art::PaintCommand(p, r, glyph, text, art::Look::Busy);
+                           });
+    };
+    const QString paste = QStringLiteral("PASTE FROM EVOLUTION");
+    AddCommand(Command::PasteFromEvolution, QStringLiteral("Image_PasteFromEvolution"), layout::panel::kPaste,
+               art::Glyph::Paste, paste, panel)
+        ->SetOnClick([this] { Run([&] { engine_.Image_PasteFromEvolution2Click(); }); });
+    paste3_ = busy("Image_PasteFromEvolution3", layout::panel::kPaste, art::Glyph::Paste, paste);
+    const QString load = QStringLiteral("LOAD FROM FILE");
+    AddCommand(Command::LoadFromFile, QStringLiteral("Image_LoadFromFile"), layout::panel::kLoadFromFile,
+               art::Glyph::Load, load, panel)
+        ->SetOnClick([this] { Run([&] { engine_.Image_LoadFromFile2Click(); }); });
+    load3_ = busy("Image_LoadFromFile3", layout::panel::kLoadFromFile, art::Glyph::Load, load);
+
+    progress2_ = new Gauge(panel, QStringLiteral("ProgressBar2"), layout::panel::kProgress, art::kGold,
+                           QColor(12, 11, 20));
+    progress2_->SetFrame(QColor(70, 64, 96));
+
+    process_ = new ImportButton(panel, QStringLiteral("Button_Process"), layout::panel::kProcess);
+    connect(process_, &QAbstractButton::clicked, this,
+            [this] { Run([&] { engine_.Button_ProcessClick(); }); });
+
+    AddCommand(Command::ClosePanel, QStringLiteral("Image_ClosePanel"), layout::panel::kClose,
+               art::Glyph::Close, QStringLiteral("CLOSE"), panel)
+        ->SetOnClick([this] { Run([&] { engine_.Image_ClosePanel2Click(); }); });
+}
+
 void TForm1::BuildSettingsArea() {
     // The lower part of the background picture: the same hover reset and drag.
     auto* backdrop = new Picture(this, QStringLiteral("SettingsBackdrop"), layout::kSettingsBackdrop,
@@ -422,8 +470,10 @@ void TForm1::AfterEvent() {
 
 void TForm1::OnTimer(int index) {
     // While an error message waits for the player, timers hold still: a tick
-    // that fails again would stack one message box on the other.
-    if (platform_.MessageOpen()) return;
+    // that fails again would stack one message box on the other. While a file
+    // dialog is open, the operation that asked for it is still under way and
+    // no other operation may run in its middle.
+    if (platform_.MessageOpen() || platform_.DialogOpen()) return;
     const auto id = static_cast<TimerId>(index);
     ++ticks_[static_cast<std::size_t>(index)];
     bool changed = true;
@@ -447,9 +497,13 @@ void TForm1::SyncTimers() {
     }
 }
 
-void TForm1::ImportCommandClick() {}
+void TForm1::ImportCommandClick() {
+    Run([&] { engine_.Image_Import2Click(); });
+}
 
-void TForm1::ExportCommandClick() {}
+void TForm1::ExportCommandClick() {
+    Run([&] { engine_.Image_Export2Click(); });
+}
 
 void TForm1::Image_Load2Click() {
     const FileDialogSpec request{"Rotacle 8 Settings(*.rtk)|*.rtk", "rtk", false};
@@ -525,6 +579,13 @@ void TForm1::Refresh() {
     settings3_->SetShown(e.Image_Settings3.Visible);
     skip_bet3_->SetShown(e.Image_SkipBet3.Visible);
     cancel3_->SetShown(e.Image_Cancel3.Visible);
+
+    import_panel_->SetShown(e.Panel_Import.Visible);
+    paste3_->SetShown(e.Image_PasteFromEvolution3.Visible);
+    load3_->SetShown(e.Image_LoadFromFile3.Visible);
+    progress2_->SetProgress(e.ProgressBar2.Position, e.ProgressBar2.MaxValue);
+    process_->SetCaption(e.Button_Process.Caption);
+    SetEnabledIfChanged(process_, e.Button_Process.Enabled);
 
     for (std::size_t i = 0; i < 6; ++i) {
         trend0_[i]->SetShown(e.Trend_0[i].Visible);

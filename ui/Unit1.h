@@ -28,6 +28,7 @@ class EngineEdit;
 class EngineSpin;
 class FlatButton;
 class Gauge;
+class ImportButton;
 class Picture;
 
 class TForm1 : public QWidget {
@@ -67,11 +68,11 @@ public:
 
     // ---- Commands ---------------------------------------------------------------
 
-    /// Import command of the top row. The import panel is not part of the
-    /// window yet, so the command has no action.
+    /// Import command of the top row: opens the import panel (only while no
+    /// progress run is under way).
     void ImportCommandClick();
-    /// Export command of the top row. The history export is not part of the
-    /// window yet, so the command has no action.
+    /// Export command of the top row: save dialog (asks before replacing),
+    /// then the history is written (only while no progress run is under way).
     void ExportCommandClick();
     /// Load settings: open dialog, then the settings file is applied.
     void Image_Load2Click();
@@ -90,10 +91,13 @@ private:
     void BuildBoard();
     void BuildProposal();
     void BuildCommandRow();
+    void BuildImportPanel();
     void BuildSettingsArea();
     void BuildTimers();
+    /// Adds a command's normal and hover pictures to `parent` (the window when
+    /// null) and returns the hover picture, which takes the command's click.
     Picture* AddCommand(Command command, const QString& name, const QRect& place, art::Glyph glyph,
-                        const QString& text);
+                        const QString& text, QWidget* parent = nullptr);
     Caption* AddCaption(const QString& name, const QRect& place, const QString& text, bool bold = false);
 
     void AfterEvent();
@@ -131,6 +135,12 @@ private:
     Picture* settings3_ = nullptr;
     Picture* skip_bet3_ = nullptr;
     Picture* cancel3_ = nullptr;
+
+    Picture* import_panel_ = nullptr;
+    Picture* paste3_ = nullptr;
+    Picture* load3_ = nullptr;
+    Gauge* progress2_ = nullptr;
+    ImportButton* process_ = nullptr;
 
     std::array<EngineEdit*, 4> edits_{};
     std::array<EngineSpin*, 6> spins_{};

@@ -150,6 +150,44 @@ void PaintGlyph(QPainter& p, const QRectF& r, Glyph glyph, const QColor& c) {
             p.drawLine(QPointF(m.x() + s * 0.22, m.y() - s * 0.22),
                        QPointF(m.x() - s * 0.22, m.y() + s * 0.22));
             break;
+        case Glyph::Paste: {
+            // A clipboard with its clip and two lines of text.
+            const QRectF board(m.x() - s * 0.36, m.y() - s * 0.36, s * 0.72, s * 0.84);
+            p.drawRoundedRect(board, 1.2, 1.2);
+            p.setBrush(c);
+            p.drawRoundedRect(QRectF(m.x() - s * 0.16, m.y() - s * 0.48, s * 0.32, s * 0.2), 0.8, 0.8);
+            p.setBrush(Qt::NoBrush);
+            p.drawLine(QPointF(m.x() - s * 0.18, m.y() + s * 0.04),
+                       QPointF(m.x() + s * 0.18, m.y() + s * 0.04));
+            p.drawLine(QPointF(m.x() - s * 0.18, m.y() + s * 0.26),
+                       QPointF(m.x() + s * 0.1, m.y() + s * 0.26));
+            break;
+        }
+        case Glyph::Wait: {
+            // An hourglass with its sand run half through.
+            const double w = s * 0.34;
+            const double h = s * 0.46;
+            p.drawLine(QPointF(m.x() - w - s * 0.06, m.y() - h), QPointF(m.x() + w + s * 0.06, m.y() - h));
+            p.drawLine(QPointF(m.x() - w - s * 0.06, m.y() + h), QPointF(m.x() + w + s * 0.06, m.y() + h));
+            QPainterPath glass;
+            glass.moveTo(m.x() - w, m.y() - h);
+            glass.lineTo(m.x() + w, m.y() - h);
+            glass.lineTo(m.x() + s * 0.05, m.y());
+            glass.lineTo(m.x() + w, m.y() + h);
+            glass.lineTo(m.x() - w, m.y() + h);
+            glass.lineTo(m.x() - s * 0.05, m.y());
+            glass.closeSubpath();
+            p.drawPath(glass);
+            QPainterPath sand;
+            sand.moveTo(m.x() - w * 0.7, m.y() + h);
+            sand.lineTo(m.x(), m.y() + h * 0.45);
+            sand.lineTo(m.x() + w * 0.7, m.y() + h);
+            sand.closeSubpath();
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawPath(sand);
+            break;
+        }
     }
     p.restore();
 }
@@ -391,6 +429,12 @@ void PaintCommand(QPainter& p, const QRectF& r, Glyph glyph, const QString& text
         border = QColor(78, 78, 82);
         ink = kText;
         glyph_ink = kSilver;
+    } else if (look == Look::Busy) {
+        g.setColorAt(0, QColor(36, 33, 46));
+        g.setColorAt(1, QColor(28, 26, 36));
+        border = Alpha(kGold, 110);
+        ink = QColor(150, 140, 112);
+        glyph_ink = kGold;
     } else {
         g.setColorAt(0, QColor(40, 40, 42));
         g.setColorAt(1, QColor(34, 34, 36));
@@ -400,7 +444,17 @@ void PaintCommand(QPainter& p, const QRectF& r, Glyph glyph, const QString& text
     p.setPen(QPen(border, 1));
     p.setBrush(g);
     p.drawRoundedRect(b, 4, 4);
-    if (look != Look::Cover || open_look) {
+    if (look == Look::Busy) {
+        // Faint diagonal stripes: the command is at work, not switched off.
+        QPainterPath body;
+        body.addRoundedRect(b.adjusted(1, 1, -1, -1), 3, 3);
+        p.save();
+        p.setClipPath(body);
+        p.setPen(QPen(Alpha(kGold, 22), 3));
+        for (double x = b.left() - b.height(); x < b.right(); x += 9)
+            p.drawLine(QPointF(x, b.bottom()), QPointF(x + b.height(), b.top()));
+        p.restore();
+    } else if (look != Look::Cover || open_look) {
         p.setPen(QPen(QColor(255, 255, 255, 28), 1));
         p.drawLine(QPointF(b.left() + 4, b.top() + 1), QPointF(b.right() - 4, b.top() + 1));
     }
@@ -413,7 +467,8 @@ void PaintCommand(QPainter& p, const QRectF& r, Glyph glyph, const QString& text
     const double text_w = fm.horizontalAdvance(text);
     const double total = gs + 5 + text_w;
     const double x0 = r.left() + (r.width() - total) / 2;
-    PaintGlyph(p, QRectF(x0, r.center().y() - gs / 2, gs, gs), glyph, glyph_ink);
+    PaintGlyph(p, QRectF(x0, r.center().y() - gs / 2, gs, gs), look == Look::Busy ? Glyph::Wait : glyph,
+               glyph_ink);
     p.setPen(ink);
     p.drawText(QRectF(x0 + gs + 5, r.top(), text_w + 2, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.restore();
@@ -597,6 +652,84 @@ void PaintStatsStrip(QPainter& p, const QRectF& r) {
                QStringLiteral("Bets played:"));
     p.drawText(QRectF(314, y, 70, r.height()), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("Flat index:"));
+    p.restore();
+}
+
+void PaintImportPanel(QPainter& p, const QRectF& r) {
+    p.save();
+    p.fillRect(r, kImportPanel);
+    p.setPen(QPen(Alpha(kGold, 150), 1));
+    p.drawLine(QPointF(r.left(), r.top() + 0.5), QPointF(r.right(), r.top() + 0.5));
+    p.restore();
+}
+
+void PaintImportBackdrop(QPainter& p, const QRectF& r) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    // Drawn in the panel's coordinates.
+    p.translate(r.left(), r.top() - layout::panel::kBackdrop.top());
+    const QRectF area(0, layout::panel::kBackdrop.top(), r.width(), r.height());
+    QLinearGradient shade(area.topLeft(), area.bottomLeft());
+    shade.setColorAt(0, kImportPanel.lighter(118));
+    shade.setColorAt(0.45, kImportPanel);
+    shade.setColorAt(1, kImportPanel.darker(125));
+    p.fillRect(area, shade);
+
+    // Heading: the import mark and the panel's title, with what it takes.
+    PaintGlyph(p, QRectF(72, 24, 15, 15), Glyph::Import, kGoldLight);
+    QFont title = Font(15, true);
+    title.setLetterSpacing(QFont::AbsoluteSpacing, 1.4);
+    p.setFont(title);
+    p.setPen(kText);
+    p.drawText(QRectF(94, 20, 283, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("IMPORT NUMBERS"));
+    p.setFont(Font(11));
+    p.setPen(QColor(168, 162, 190));
+    p.drawText(QRectF(72, 42, 305, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("From a saved Evolution history page or a text file"));
+
+    // The frame around the commands.
+    const QRectF frame(60.5, 62.5, 328, 108);
+    p.setPen(QPen(QColor(255, 255, 255, 30), 1));
+    p.setBrush(QColor(0, 0, 0, 60));
+    p.drawRoundedRect(frame, 7, 7);
+
+    // What an import does to the game.
+    p.setFont(Font(10));
+    p.setPen(QColor(128, 122, 150));
+    p.drawText(QRectF(60, 180, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("The numbers replace the history, oldest first."));
+    p.drawText(QRectF(60, 194, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
+               QStringLiteral("No bet is settled and no game mode runs."));
+
+    p.setPen(QPen(Alpha(kGold, 90), 1));
+    p.drawLine(QPointF(0, area.bottom() - 0.5), QPointF(area.right(), area.bottom() - 0.5));
+    p.restore();
+}
+
+void PaintImportButton(QPainter& p, const QRectF& r, const QString& text, bool enabled, bool hover,
+                       bool down) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    QColor border = QColor(84, 84, 92);
+    QColor ink = Qt::white;
+    if (!enabled) {
+        border = QColor(48, 46, 58);
+        ink = QColor(104, 102, 112);
+    } else if (down) {
+        border = kGoldLight;
+        ink = kGoldLight;
+    } else if (hover) {
+        border = kGold;
+    }
+    p.setPen(QPen(border, 1));
+    p.setBrush(Qt::black);
+    p.drawRoundedRect(b, 3, 3);
+    QFont f = Font(11, true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
+    p.setFont(f);
+    p.setPen(ink);
+    p.drawText(b, Qt::AlignCenter, text);
     p.restore();
 }
 

@@ -46,6 +46,23 @@ inline constexpr QRect kCommandStrip{240, 320, 225, 41};  ///< Shape15
 inline constexpr QRect kSettingsBackdrop{0, 389, 457, 252};
 inline constexpr QRect kStatsStrip{0, 357, 465, 32};  ///< Shape16
 
+/// The import panel, laid over the board while it is open. It reaches past the
+/// window's right edge; the window shows its first 457 pixels.
+inline constexpr QRect kImportPanel{0, 53, 473, 244};
+
+/// Places inside the import panel, in the panel's coordinates.
+namespace panel {
+inline constexpr QRect kBackdrop{0, 8, 473, 236};  ///< Image39, the hover reset surface
+inline constexpr QRect kPaste{72, 72, 177, 25};
+inline constexpr QRect kLoadFromFile{256, 72, 121, 25};
+inline constexpr QRect kProgress{72, 104, 305, 17};  ///< ProgressBar2
+inline constexpr QRect kProcess{72, 136, 177, 22};   ///< Button_Process
+inline constexpr QRect kClose{256, 136, 121, 25};
+}  // namespace panel
+
+/// A place inside the import panel in window coordinates.
+constexpr QRect InPanel(const QRect& r) { return r.translated(kImportPanel.topLeft()); }
+
 /// Number cell n (0..36), laid out like the table: 0 at the left, then
 /// twelve columns of three with 3, 6, ... 36 in the top row.
 constexpr QRect CellRect(int n) {
@@ -85,14 +102,16 @@ inline const QColor kTableBlack{22, 22, 24};
 inline const QColor kTableGreen{10, 138, 67};
 inline const QColor kFelt{13, 84, 52};
 inline const QColor kStake{255, 255, 0};
+inline const QColor kImportPanel{29, 26, 45};
 
 /// The looks of a picture command: normal, hover (the clickable one) and the
-/// cover that lies above both (inactive, or open for the settings toggle).
-enum class Look { Normal, Hover, Cover };
+/// cover that lies above both (inactive, or open for the settings toggle), or
+/// the busy cover of a command whose work is under way.
+enum class Look { Normal, Hover, Cover, Busy };
 /// The looks of a number cell: the plain picture under it (seen while the
 /// board is locked), the normal cell and the highlighted cell.
 enum class CellLook { Plain, Normal, Hover };
-enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, Close };
+enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, Close, Paste, Wait };
 
 /// The window font at `pixel_size`, optionally bold.
 QFont Font(int pixel_size, bool bold = false);
@@ -120,6 +139,16 @@ void PaintChip(QPainter& p, const QRectF& r);
 void PaintLamp(QPainter& p, const QRectF& r, bool reached);
 void PaintCommandStrip(QPainter& p, const QRectF& r);
 void PaintStatsStrip(QPainter& p, const QRectF& r);
+/// The import panel's own face: its top edge above the backdrop; `r` is the
+/// whole panel.
+void PaintImportPanel(QPainter& p, const QRectF& r);
+/// The import panel's backdrop `Image39`: heading, the frame around the
+/// commands and a line on what an import does; `r` is layout::panel::kBackdrop
+/// moved to the painter's origin.
+void PaintImportBackdrop(QPainter& p, const QRectF& r);
+/// The import button: a white caption on a black backing.
+void PaintImportButton(QPainter& p, const QRectF& r, const QString& text, bool enabled, bool hover,
+                       bool down);
 /// The product mark, also used for the window icon.
 void PaintLogo(QPainter& p, const QRectF& r);
 

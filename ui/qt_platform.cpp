@@ -58,6 +58,7 @@ std::optional<std::string> QtPlatform::SaveFileDialog(const FileDialogSpec& requ
 }
 
 std::optional<std::string> QtPlatform::RunDialog(const FileDialogSpec& request, bool save) {
+    dialogs_.push_back({request, save});
     if (!answers_.empty()) {
         auto answer = std::move(answers_.front());
         answers_.pop_front();
@@ -70,7 +71,10 @@ std::optional<std::string> QtPlatform::RunDialog(const FileDialogSpec& request, 
     dialog.setDefaultSuffix(QString::fromStdString(request.DefaultExtension));
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.OverwritePrompt);
     dialog.setWindowFlag(Qt::WindowStaysOnTopHint);
-    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    ++open_dialogs_;
+    const int result = dialog.exec();
+    --open_dialogs_;
+    if (result != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
     return files.front().toStdString();

@@ -44,8 +44,17 @@ public:
     void QueueDialogAnswer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
     /// True while a message box waits for the player in its own event loop.
     bool MessageOpen() const { return open_messages_ > 0; }
+    /// True while a file dialog waits for the player in its own event loop.
+    bool DialogOpen() const { return open_dialogs_ > 0; }
     /// Every message shown so far, oldest first.
     const std::vector<std::string>& Messages() const { return messages_; }
+    /// A file dialog as it was asked for.
+    struct DialogRequest {
+        FileDialogSpec spec;
+        bool save = false;
+    };
+    /// Every file dialog asked for so far, answered by a hook or not, oldest first.
+    const std::vector<DialogRequest>& DialogRequests() const { return dialogs_; }
 
 private:
     std::optional<std::string> RunDialog(const FileDialogSpec& request, bool save);
@@ -54,8 +63,10 @@ private:
     LcgRandom random_;
     bool non_blocking_ = false;
     int open_messages_ = 0;
+    int open_dialogs_ = 0;
     std::deque<std::optional<std::string>> answers_;
     std::vector<std::string> messages_;
+    std::vector<DialogRequest> dialogs_;
 };
 
 }  // namespace rotacle::ui

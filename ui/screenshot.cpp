@@ -1,8 +1,9 @@
 // Renders the window after a short scripted session to PNG files:
 //   rotacle-screenshot OUTPUT_FOLDER
-// writes screenshot-main.png (a proposal on the table) and
-// screenshot-settings.png (the settings area open). The pointer is driven
-// through real mouse events, so the pictures show what a player sees.
+// writes screenshot-main.png (a proposal on the table),
+// screenshot-settings.png (the settings area open) and screenshot-import.png
+// (the import panel with a number file loaded). The pointer is driven through
+// real mouse events, so the pictures show what a player sees.
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -116,5 +117,19 @@ int main(int argc, char** argv) {
     Hover(form, QPoint(150, 96));
     Pump(120);
     ok = Save(form, out + QStringLiteral("/screenshot-settings.png")) && ok;
+
+    // The import panel over the board, a number file loaded and waiting for
+    // IMPORT; the file dialog answers with the sample series.
+    Hover(form, QPoint(150, 96));
+    Click(form, layout::kImport.center());
+    form.platform().QueueDialogAnswer(std::string(ROTACLE_SAMPLE_NUMBERS));
+    Click(form, layout::InPanel(layout::panel::kLoadFromFile).center());
+    Hover(form, layout::InPanel(layout::panel::kBackdrop).topLeft() + QPoint(30, 200));
+    Pump(120);
+    if (!form.engine().Panel_Import.Visible || form.engine().Import_List.empty()) {
+        std::fprintf(stderr, "the import panel did not load %s\n", ROTACLE_SAMPLE_NUMBERS);
+        ok = false;
+    }
+    ok = Save(form, out + QStringLiteral("/screenshot-import.png")) && ok;
     return ok ? 0 : 1;
 }

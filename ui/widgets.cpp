@@ -167,9 +167,16 @@ void Gauge::SetProgress(int position, int maximum) {
 void Gauge::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), track_);
+    QRectF inner = rect();
+    if (frame_) {
+        p.setPen(QPen(*frame_, 1));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        inner.adjust(2, 2, -2, -2);
+    }
     if (maximum_ <= 0 || position_ <= 0) return;
     const double share = std::min(1.0, static_cast<double>(position_) / maximum_);
-    const QRectF bar(0, 0, width() * share, height());
+    const QRectF bar(inner.left(), inner.top(), inner.width() * share, inner.height());
     QLinearGradient g(bar.topLeft(), bar.bottomLeft());
     g.setColorAt(0, bar_.lighter(125));
     g.setColorAt(0.5, bar_);
@@ -351,6 +358,36 @@ void FlatButton::paintEvent(QPaintEvent*) {
     p.setFont(f);
     p.setPen(ink);
     p.drawText(b, Qt::AlignCenter, text());
+}
+
+ImportButton::ImportButton(QWidget* parent, const QString& name, const QRect& geometry)
+    : QAbstractButton(parent) {
+    setObjectName(name);
+    setGeometry(geometry);
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_Hover);
+}
+
+void ImportButton::SetCaption(std::string_view text) {
+    if (text == caption_) return;
+    caption_.assign(text);
+    setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void ImportButton::enterEvent(QEnterEvent* event) {
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void ImportButton::leaveEvent(QEvent* event) {
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void ImportButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    art::PaintImportButton(p, QRectF(rect()), text(), isEnabled(), underMouse(), isDown());
 }
 
 }  // namespace rotacle::ui

@@ -90,6 +90,9 @@ public:
           const QColor& track);
     void SetProgress(int position, int maximum);
     int Position() const { return position_; }
+    int Maximum() const { return maximum_; }
+    /// A one-pixel frame around the track, the bar inside it; none by default.
+    void SetFrame(std::optional<QColor> frame) { frame_ = frame; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -97,6 +100,7 @@ protected:
 private:
     QColor bar_;
     QColor track_;
+    std::optional<QColor> frame_;
     int position_ = 0;
     int maximum_ = 100;
 };
@@ -150,6 +154,22 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+};
+
+/// The import panel's IMPORT button: a white caption on a black backing.
+class ImportButton : public QAbstractButton {
+public:
+    ImportButton(QWidget* parent, const QString& name, const QRect& geometry);
+    /// Shows `text` when it differs from the caption shown.
+    void SetCaption(std::string_view text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+private:
+    std::string caption_;
 };
 
 /// Accepts a character that the engine's filters may see: printable ASCII.

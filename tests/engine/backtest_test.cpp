@@ -6,8 +6,8 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "io/text_file.h"
 #include "core/convert.h"
+#include "io/text_file.h"
 #include "tools/backtest.h"
 
 namespace rotacle::sim {

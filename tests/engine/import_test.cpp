@@ -43,7 +43,9 @@ protected:
         platform.dialog_answers.push_back(file.string());
         Do([&] { e.Image_LoadFromFile2Click(); });
     }
-    bool ClickImport() { return Do([&] { e.Button_ProcessClick(); }); }
+    bool ClickImport() {
+        return Do([&] { e.Button_ProcessClick(); });
+    }
 
     fs::path dir = Scratch(::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
@@ -162,7 +164,9 @@ TEST_F(Import, ImportWithdrawsTheShownBet) {
 }
 
 TEST_F(Import, LinesEndingInLfCrOrNothingAllWork) {
-    for (const std::string text : {"4\n5\n6", "4\r5\r6\r", "4\r\n5\r\n6\r\n", "\xEF\xBB\xBF" "4\n5\n6"}) {
+    for (const std::string text : {"4\n5\n6", "4\r5\r6\r", "4\r\n5\r\n6\r\n",
+                                   "\xEF\xBB\xBF"
+                                   "4\n5\n6"}) {
         LoadNumberFile(text);
         ASSERT_TRUE(ClickImport()) << platform.LastMessage();
         EXPECT_EQ(History(e), (std::vector<int>{4, 5, 6}));

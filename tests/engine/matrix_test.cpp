@@ -52,7 +52,9 @@ protected:
             e.DeepScan_Calc();
         }
     }
-    void Build() { Do([&] { e.CreateMatrix(); }); }
+    void Build() {
+        Do([&] { e.CreateMatrix(); });
+    }
     std::string Line() const { return e.PatternsTest.empty() ? std::string() : e.PatternsTest[0]; }
 };
 
@@ -190,9 +192,7 @@ TEST_F(Matrix, TrendChoiceHidesTheOtherSideInModeThree) {
 
 class Adaptive : public Table {
 protected:
-    void Lists(const Memo& a, const Memo& b, const Memo& c) {
-        e.AdaptiveList = {a, b, c};
-    }
+    void Lists(const Memo& a, const Memo& b, const Memo& c) { e.AdaptiveList = {a, b, c}; }
     void Score(int n) {
         e.CurrentNum.Tag = n;
         Do([&] { e.Analyse_Matrix(); });

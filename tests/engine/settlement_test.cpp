@@ -170,7 +170,6 @@ TEST_F(Stakes, BalanceCheckTakesOneStakeOnlyForAShownBet) {
     EXPECT_DOUBLE_EQ(e.State.Bankroll, 997);
 }
 
-
 // A win is booked, then the cycle check cannot read the initial bet: the
 // message is shown, the settled bet leaves the table and the spin goes on to
 // its next proposal, so no stake can be refunded twice and the board opens.

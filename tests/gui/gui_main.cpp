@@ -1,4 +1,4 @@
-// Runs one suite of window tests (window, board, hover, inputs), or all of
+// Runs one suite of window tests (window, board, hover, inputs, import), or all of
 // them without an argument. Each suite runs in the program's own application
 // object, so an error escaping an event handler is handled as in the program.
 #include <QDir>
@@ -12,6 +12,7 @@ int RunWindowSuite(int argc, char** argv);
 int RunBoardSuite(int argc, char** argv);
 int RunHoverSuite(int argc, char** argv);
 int RunInputsSuite(int argc, char** argv);
+int RunImportSuite(int argc, char** argv);
 
 namespace {
 
@@ -23,7 +24,8 @@ struct Suite {
 constexpr Suite kSuites[] = {{"window", RunWindowSuite},
                              {"board", RunBoardSuite},
                              {"hover", RunHoverSuite},
-                             {"inputs", RunInputsSuite}};
+                             {"inputs", RunInputsSuite},
+                             {"import", RunImportSuite}};
 
 void EnsureRuntimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
