@@ -49,18 +49,24 @@ void Engine::CreateMatrix() {
 
     // Every pattern starts on the oldest spin of the window, so a pattern's
     // wins are the sum over the six cycle positions of how often its code at
-    // that position won there. Count those 6 x 6 wins once; each pattern is
-    // then six additions instead of a replay of the whole window.
-    std::array<std::array<std::int64_t, 7>, 6> wins{};  // [cycle position][field code]
+    // that position won there. Those 6 x 6 wins are counted once (first how
+    // often each number fell at each position, one increment per spin); each
+    // pattern is then six additions instead of a replay of the whole window.
+    std::array<std::array<std::int64_t, 37>, 6> seen{};  // [cycle position][number]
     const std::size_t first = static_cast<std::size_t>(h - window);
-    std::size_t position = 0;
-    for (std::size_t e = first; e < NumbersList.size(); ++e) {
-        const int n = NumbersList[e];
-        auto& row = wins[position];
-        for (int code = 1; code <= 6; ++code)
-            if (FieldWins(code, n)) ++row[static_cast<std::size_t>(code)];
-        if (++position == 6) position = 0;
+    const std::uint8_t* spin = NumbersList.data() + first;
+    const std::uint8_t* const end = NumbersList.data() + NumbersList.size();
+    while (end - spin >= 6) {
+        for (std::size_t p = 0; p < 6; ++p) ++seen[p][spin[p]];
+        spin += 6;
     }
+    for (std::size_t p = 0; spin < end; ++p, ++spin) ++seen[p][*spin];
+    std::array<std::array<std::int64_t, 7>, 6> wins{};  // [cycle position][field code]
+    for (std::size_t p = 0; p < 6; ++p)
+        for (int n = 1; n <= 36; ++n)
+            for (int code = 1; code <= 6; ++code)
+                if (FieldWins(code, n))
+                    wins[p][static_cast<std::size_t>(code)] += seen[p][static_cast<std::size_t>(n)];
 
     std::int64_t best_max = 0;
     // Any count of wins beats the starting minimum, also over windows of more
