@@ -320,6 +320,9 @@ public:
 
     // ---- Import panel, number files and history export ---------------------------
 
+    /// True from the start of a game-mode run to the end of its calculator
+    /// (`Engine_Ready` 0 or a progress timer running).
+    bool ProgressRunUnderWay() const;
     /// Opens the import panel (only while no progress run is under way).
     void Image_Import2Click();
     /// Paste from the live-casino page: saves the clipboard as the page file

@@ -51,8 +51,17 @@ void Engine::EndPasteBusyLook() {
     Image_LoadFromFile3.Visible = false;
 }
 
+bool Engine::ProgressRunUnderWay() const {
+    // Engine_Ready alone does not tell: mode 2 clears it only at the first
+    // tick of its run, and modes 4 and 5 never do.
+    for (TimerId id : {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer, TimerId::Mode4Timer,
+                       TimerId::Mode5Timer})
+        if (TimerControl(id).Enabled) return true;
+    return State.Engine_Ready != 1;
+}
+
 void Engine::Image_Import2Click() {
-    if (State.Engine_Ready != 1) return;
+    if (ProgressRunUnderWay()) return;
     ClientHeight = kClosedHeight;
     Image_Settings3.Visible = false;
     Panel_Import.Visible = true;
@@ -186,7 +195,7 @@ void Engine::Image_ClosePanel2Click() {
 }
 
 void Engine::Image_Export2Click() {
-    if (State.Engine_Ready != 1) return;
+    if (ProgressRunUnderWay()) return;
     const auto path = platform_.SaveFileDialog(NumberFileDialog(true));
     if (!path) return;
     ExportHistory(*path);

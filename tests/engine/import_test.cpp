@@ -233,6 +233,9 @@ TEST_F(Import, PanelOpensOnlyWithoutAProgressRun) {
     Spins({1, 2, 3, 4});
     Do([&] { e.NumberClick(5); });  // the fifth spin starts a progress run
     ASSERT_TRUE(e.TimerControl(TimerId::Mode2Timer).Enabled);
+    // Before the run's first tick Engine_Ready is still 1, and yet a run is under way.
+    Do([&] { e.Image_Import2Click(); });
+    EXPECT_FALSE(e.Panel_Import.Visible);
     Do([&] { e.TimerTick(TimerId::Mode2Timer); });
     ASSERT_EQ(e.State.Engine_Ready, 0);
     Do([&] { e.Image_Import2Click(); });
