@@ -206,8 +206,8 @@ void Engine::Undo() {
 
 void Engine::Image_Cancel2Click() {
     // The hover picture lies under the cover, so it takes the click only
-    // while undo is offered.
-    if (UndoOffered()) Undo();
+    // while undo is offered; an empty history has nothing to take back.
+    if (UndoOffered() && !NumbersList.empty()) Undo();
 }
 
 // ---- Resets --------------------------------------------------------------------------
@@ -244,6 +244,9 @@ void Engine::ResetApp() {
     AllEnabled();
     Image_SkipBet2Click();
     NumbersList.clear();
+    // With the history gone there is no spin to take back, also when a later
+    // step of the reset fails on a bad input.
+    Image_Cancel3.Visible = true;
     for (std::size_t k = 9; k-- > 0;) {
         HisNum[k].Caption.clear();
         HisNum[k].Colour = kStripBlack;

@@ -184,6 +184,13 @@ void Engine::Button_ProcessClick() {
         GameHistory();
     }
     ProgressBar2.Position = ProgressBar2.MaxValue;
+    // The undo snapshot belongs to a spin that the import has replaced: an
+    // undo now would take back an imported number but restore the bankroll
+    // of before that spin. The offer ends; the next spin offers undo again.
+    State.Undo_Counter = 1;
+    ImageUndo.Visible = false;
+    Undo_Button.Visible = false;
+    Image_Cancel3.Visible = true;
     Image_ClosePanel2Click();
 }
 

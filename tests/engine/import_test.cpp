@@ -151,6 +151,21 @@ TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
     EXPECT_EQ(e.HisNum[3].Caption, "3");  // the older strip shifts on
 }
 
+TEST_F(Import, ImportEndsTheUndoOfferOfTheReplacedSpin) {
+    WarmUp();
+    Spin(WinningNumber(e.State.Bet_Field));
+    ASSERT_TRUE(e.UndoOffered());
+    const double money = Money();
+    LoadNumberFile("4\n5\n");
+    ASSERT_TRUE(ClickImport());
+    EXPECT_FALSE(e.UndoOffered());
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_EQ(History(e), (std::vector<int>{4, 5}));
+    EXPECT_DOUBLE_EQ(Money(), money);
+    Spin(7);
+    EXPECT_TRUE(e.UndoOffered());  // the next spin offers undo again
+}
+
 TEST_F(Import, ImportWithdrawsTheShownBet) {
     WarmUp();
     ASSERT_NE(ShownChip(), -1);

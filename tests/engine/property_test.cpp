@@ -8,10 +8,12 @@
 #include <array>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <random>
 #include <sstream>
 
+#include "io/text_file.h"
 #include "support/table.h"
 
 namespace rotacle::test {
@@ -109,7 +111,7 @@ private:
 
         enum class Kind { Spin, Undo, Rebase, Other } kind = Kind::Other;
         int number = -1;
-        int roll = Pick(100);
+        int roll = Pick(104);
         // A session that went through an error is brought back to a sound
         // state by a usable initial bet and a reset of the application.
         if (tainted_ && Pick(4) == 0) roll = TryStrToFloat(e_.Init_Bet.Text, init_value_) ? 99 : 73;
@@ -200,9 +202,42 @@ private:
             const bool choose = Pick(3) != 0;
             what << (choose ? "trend " : "untrend ") << kFieldNames[static_cast<std::size_t>(f)];
             Event([&] { choose ? e_.Trend_1Click(f) : e_.Trend_2Click(f); });
-        } else {
+        } else if (roll < 100) {
             what << "reset-app";
             Event([&] { e_.ResetApp(); });
+        } else if (roll < 102) {
+            // A settings file: the default record with some lines changed,
+            // sometimes to values that do not convert.
+            Memo record = kDefaultRecord;
+            for (int k = Pick(4); k > 0; --k) {
+                static constexpr std::array<std::size_t, 12> kLines = {1,  3,  6,  7,  8,  9,
+                                                                       10, 11, 13, 16, 18, 30};
+                static constexpr std::array<const char*, 10> kValues = {"0", "1", "2",  "3", "0.5",
+                                                                        "",  "x", "-1", "7", "99999999999"};
+                record[PickOf(kLines)] = PickOf(kValues);
+            }
+            if (Pick(5) == 0) record.resize(static_cast<std::size_t>(Pick(31)));
+            what << "load-settings";
+            for (const auto& line : record) what << " [" << line << "]";
+            WriteLinesAtomic(settings_path_, record);
+            Event([&] { e_.LoadSettingsFile(settings_path_); });
+            // A new initial bet restakes the open bet at its new size: the money stays.
+        } else {
+            // An import of a few numbers, sometimes with a line that is refused.
+            std::string file;
+            const int count = 1 + Pick(12);
+            for (int k = 0; k < count; ++k)
+                file += (Pick(30) == 0 ? std::string("37") : IntToStr(Pick(37))) + "\n";
+            what << "import " << file.size() << " bytes";
+            WriteTextAtomic(numbers_path_, file);
+            Event([&] { e_.Image_Import2Click(); });
+            platform_.dialog_answers.push_back(numbers_path_);
+            Event([&] { e_.Image_LoadFromFile2Click(); });
+            Event([&] { e_.Button_ProcessClick(); });
+            Event([&] { e_.Image_ClosePanel2Click(); });
+            // Undo after an import takes back an imported number, not the last spin.
+            undo_model_valid_ = false;
+            imported_since_reset_ = true;
         }
         RunTimers();
         log_.push_back(what.str());
@@ -211,7 +246,7 @@ private:
         log_.back() += "   [history " + IntToStr(static_cast<std::int64_t>(e_.NumbersList.size())) +
                        ", spins " + IntToStr(e_.State.Spins_Count) + ", money " + FloatToStr(Money()) + "]";
         if (error) log_.back() += "   -> " + platform_.messages.back();
-        if (e_.NumbersList.size() > history_before) {
+        if (kind == Kind::Spin && e_.NumbersList.size() > history_before) {
             last_spin_ = start;
             undo_model_valid_ = true;
         }
@@ -223,6 +258,7 @@ private:
         // money and undo invariants hold again after a clean reset.
         if (error) tainted_ = true;
         if (!error && what.str() == "reset-app") tainted_ = false;
+        if (!error && what.str() == "reset-app") imported_since_reset_ = false;
 
         // Money stays finite and in cents.
         const GameState& s = e_.State;
@@ -260,8 +296,11 @@ private:
         }
 
         // The strip shows the newest numbers of the history, in their colours.
+        // Behind them it may show numbers that an import replaced: the import
+        // pushes its numbers onto the strip like entered ones.
         const std::size_t h = e_.NumbersList.size();
         for (std::size_t k = 0; k < 8; ++k) {
+            if (k >= h && imported_since_reset_) continue;
             const std::string want = k < h ? IntToStr(e_.NumbersList[h - 1 - k]) : "";
             if (e_.HisNum[k].Caption != want)
                 return Fail(what.str(), "strip slot " + IntToStr(static_cast<std::int64_t>(k + 1)) +
@@ -311,12 +350,26 @@ private:
         return false;
     }
 
+    static inline const Memo kDefaultRecord = [] {
+        FakePlatform p;
+        return Engine(p).Settings_Data;
+    }();
+    std::string settings_path_ = Scratch("settings.rtk");
+    std::string numbers_path_ = Scratch("numbers.txt");
+
+    static std::string Scratch(const char* name) {
+        const auto dir = std::filesystem::path(ROTACLE_TEST_SCRATCH) / "property";
+        std::filesystem::create_directories(dir);
+        return (dir / name).string();
+    }
+
     std::mt19937_64 rng_;
     FakePlatform platform_;
     Engine e_;
     std::int64_t now_ms_ = 0;
     SpinStart last_spin_{};
     bool undo_model_valid_ = true;
+    bool imported_since_reset_ = false;
     bool tainted_ = false;
     double init_value_ = 0;
     std::vector<std::string> log_;

@@ -161,5 +161,19 @@ TEST_F(Resets, StrategySelectorSnapsBack) {
     EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 1);
 }
 
+// A reset that stops at a bad initial bet has already emptied the history:
+// the undo offer ends with it, so no undo can run on an empty history.
+TEST_F(Table, FailedApplicationResetLeavesNoUndoOnAnEmptyHistory) {
+    Spins({4, 9});
+    ASSERT_TRUE(e.UndoOffered());
+    e.Init_Bet.Text = "abc";
+    EXPECT_FALSE(Do([&] { e.ResetApp(); }));
+    EXPECT_EQ(platform.LastMessage(), "'abc' is not a valid floating point value");
+    EXPECT_TRUE(e.NumbersList.empty());
+    EXPECT_FALSE(e.UndoOffered());
+    Do([&] { e.Image_Cancel2Click(); });
+    EXPECT_EQ(e.State.Spins_Count, 2);  // the reset stopped before it cleared the count
+}
+
 }  // namespace
 }  // namespace rotacle::test
