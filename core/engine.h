@@ -364,6 +364,10 @@ public:
     void ImageMouseMove(int n);
     void Image_Settings2Click();
     void Image_Settings3Click();
+    /// Minimise the window (its hover picture's click).
+    void Button_Minimize_2Click() { Minimized = true; }
+    /// End the program at once; nothing is saved or asked.
+    void Button_Close_HoverClick() { CloseRequested = true; }
 
     // ---- State ----------------------------------------------------------------------
 

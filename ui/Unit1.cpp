@@ -420,6 +420,9 @@ void TForm1::BuildSettingsArea() {
                                     QStringLiteral("BUILD MATRIX"));
     reset_matrix_ =
         new FlatButton(this, QStringLiteral("ResetMatrix"), QRect(110, 572, 34, 20), QStringLiteral("RM"));
+    connect(create_matrix_, &QAbstractButton::clicked, this,
+            [this] { Run([&] { engine_.CreateMatrix(); }); });
+    connect(reset_matrix_, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.ResetMatrix(); }); });
     AddCaption(QStringLiteral("Label_Direction"), QRect(152, 572, 72, 20), QStringLiteral("DIRECTION:"),
                true);
     combo(ComboId::Search_Pattern, "Search_Pattern", QRect(224, 572, 98, 20));
@@ -520,11 +523,11 @@ void TForm1::Image_Save2Click() {
 }
 
 void TForm1::Button_Minimize_2Click() {
-    Run([&] { engine_.Minimized = true; });
+    Run([&] { engine_.Button_Minimize_2Click(); });
 }
 
 void TForm1::Button_Close_HoverClick() {
-    Run([&] { engine_.CloseRequested = true; });
+    Run([&] { engine_.Button_Close_HoverClick(); });
 }
 
 void TForm1::StartDrag(const QPoint& global) {
