@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "io/page_text.h"
 #include "io/text_file.h"
 #include "tools/session.h"
 
@@ -64,5 +65,38 @@ void BM_ImportNumberFile(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * state.range(0));
 }
 BENCHMARK(BM_ImportNumberFile)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+// A live-casino history page of about 5 MB: a grid of result cells, some
+// with a multiplier, amid scripts, styles and hidden rows.
+std::string HistoryPage() {
+    std::string page =
+        "<!DOCTYPE html><html><head><title>History</title><style>.c{display:inline}</style>"
+        "<script>var config = {a: 1, b: [1,2,3]};</script></head><body><div id=\"grid\">";
+    rotacle::LcgRandom rng;
+    rng.Seed(7);
+    while (page.size() < 5'000'000) {
+        page += "<div class=\"row\"><div class=\"cell\"><span class=\"n\">" + std::to_string(rng.Next(37)) +
+                "</span>";
+        if (rng.Next(5) == 0)
+            page += "<span class=\"m\">" + std::to_string(50 * (1 + rng.Next(20))) + "x</span>";
+        page += "</div><div class=\"cell\" style=\"display:none\">99</div><td>&nbsp;</td></div>\n";
+    }
+    return page + "</div></body></html>";
+}
+
+// Page to text and the number parse of the import, for a 5 MB page.
+void BM_PageToTextAndParse(benchmark::State& state) {
+    const std::string page = HistoryPage();
+    rotacle::sim::SimPlatform platform;
+    rotacle::Engine engine(platform);
+    for (auto _ : state) {
+        engine.Raw_List = rotacle::SplitLines(rotacle::PageToText(page));
+        engine.ParseRawList();
+        benchmark::DoNotOptimize(engine.Import_List.size());
+    }
+    state.counters["numbers"] = static_cast<double>(engine.Import_List.size());
+    state.counters["page_MB"] = static_cast<double>(page.size()) / 1e6;
+}
+BENCHMARK(BM_PageToTextAndParse)->Unit(benchmark::kMillisecond);
 
 }  // namespace

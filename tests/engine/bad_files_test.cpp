@@ -1,0 +1,148 @@
+// Settings files and number files that each hold one fault: a clear message,
+// nothing lost, no crash.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "io/text_file.h"
+#include "support/table.h"
+
+namespace rotacle::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Fixture(const std::string& name) { return (fs::path(ROTACLE_TEST_DATA) / "bad" / name).string(); }
+
+struct BadFile {
+    const char* file;
+    const char* message;  ///< exact message, "" for none, nullptr for "some message"
+};
+
+class BadSettings : public Table, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadSettings, ClearMessageAndNothingLost) {
+    const BadFile& row = GetParam();
+    Spins({5, 17, 32, 3, 12, 7});
+    const auto history = e.NumbersList;
+    const double money = Money();
+    Do([&] { e.LoadSettingsFile(Fixture(row.file)); });
+    Refresh();
+    if (row.message == nullptr)
+        EXPECT_FALSE(platform.messages.empty());
+    else if (*row.message == '\0')
+        EXPECT_TRUE(platform.messages.empty()) << platform.LastMessage();
+    else
+        EXPECT_EQ(platform.LastMessage(), row.message);
+    // The record holds the file whole; the game goes on where it was.
+    auto lines = ReadLines(Fixture(row.file));
+    if (!lines.empty() && lines[0].rfind("\xEF\xBB\xBF", 0) == 0) lines[0].erase(0, 3);
+    EXPECT_EQ(e.Settings_Data.size(), lines.size());
+    EXPECT_EQ(e.NumbersList, history);
+    EXPECT_NEAR(Money(), money, 0.011);
+    EXPECT_TRUE(Spin(8) || !platform.messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadSettings,
+    ::testing::Values(BadFile{"settings-empty.rtk", "'' is not a valid integer value"},
+                      BadFile{"settings-binary.rtk", nullptr},
+                      BadFile{"settings-ten-lines.rtk", "'' is not a valid integer value"},
+                      BadFile{"settings-integer-beyond-32-bits.rtk",
+                              "'99999999999' is not a valid integer value"},
+                      BadFile{"settings-negative-threshold.rtk", ""},
+                      BadFile{"settings-exponent-for-integer.rtk", "'1e3' is not a valid integer value"},
+                      BadFile{"settings-leading-blank.rtk", "' 7' is not a valid integer value"},
+                      BadFile{"settings-cr-line-ends.rtk", ""}, BadFile{"settings-lf-line-ends.rtk", ""},
+                      BadFile{"settings-byte-order-mark.rtk", ""}),
+    [](const auto& row_info) {
+        std::string name = row_info.param.file;
+        name = name.substr(9, name.find('.') - 9);
+        for (char& c : name)
+            if (c == '-') c = '_';
+        return name;
+    });
+
+TEST_F(Table, NegativeThresholdIsRaisedToItsLowerLimit) {
+    Do([&] { e.LoadSettingsFile(Fixture("settings-negative-threshold.rtk")); });
+    EXPECT_EQ(e.Losses_HowMuch.Text, "1");
+}
+
+TEST_F(Table, TenThousandLineSettingsFileKeepsEveryLine) {
+    const fs::path file = fs::path(ROTACLE_TEST_SCRATCH) / "ten-thousand.rtk";
+    fs::create_directories(file.parent_path());
+    std::vector<std::string> lines(10000, "1");
+    lines[0] = "//line1";
+    WriteLinesAtomic(file.string(), lines);
+    Do([&] { e.LoadSettingsFile(file.string()); });
+    EXPECT_TRUE(platform.messages.empty()) << platform.LastMessage();
+    EXPECT_EQ(e.Settings_Data.size(), 10000U);
+    Do([&] { e.SaveSettingsFile(file.string()); });
+    EXPECT_EQ(ReadLines(file.string()).size(), 10000U);
+}
+
+class BadNumbers : public Table, public ::testing::WithParamInterface<BadFile> {};
+
+TEST_P(BadNumbers, RefusedBeforeAnythingChanges) {
+    const BadFile& row = GetParam();
+    Spins({1, 2, 3});
+    const auto history = e.NumbersList;
+    Do([&] { e.Image_Import2Click(); });
+    platform.dialog_answers.push_back(Fixture(row.file));
+    Do([&] { e.Image_LoadFromFile2Click(); });
+    Do([&] { e.Button_ProcessClick(); });
+    if (row.message == nullptr)
+        EXPECT_FALSE(platform.messages.empty());
+    else
+        EXPECT_EQ(platform.LastMessage(), row.message);
+    EXPECT_EQ(e.NumbersList, history);
+    EXPECT_TRUE(e.Panel_Import.Visible);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, BadNumbers,
+    ::testing::Values(BadFile{"numbers-blank-line.txt", "'' is not a valid integer value"},
+                      BadFile{"numbers-above-36.txt", "'37' is not a roulette number (0 to 36)"},
+                      BadFile{"numbers-exponent.txt", "'1e1' is not a valid integer value"},
+                      BadFile{"numbers-leading-blank.txt", "' 7' is not a valid integer value"},
+                      BadFile{"numbers-fraction.txt", "'7.0' is not a valid integer value"},
+                      BadFile{"numbers-binary.txt", nullptr}),
+    [](const auto& row_info) {
+        std::string name = row_info.param.file;
+        name = name.substr(8, name.find('.') - 8);
+        for (char& c : name)
+            if (c == '-') c = '_';
+        return name;
+    });
+
+TEST_F(Table, NumberFilesWithOtherLineEndsImport) {
+    for (const char* file :
+         {"numbers-byte-order-mark.txt", "numbers-no-final-line-end.txt", "numbers-cr-line-ends.txt"}) {
+        SCOPED_TRACE(file);
+        Do([&] { e.Image_Import2Click(); });
+        platform.dialog_answers.push_back(Fixture(file));
+        Do([&] { e.Image_LoadFromFile2Click(); });
+        ASSERT_TRUE(Do([&] { e.Button_ProcessClick(); })) << platform.LastMessage();
+        EXPECT_EQ(e.NumbersList.size(), std::string(file).find("mark") != std::string::npos ? 2U : 3U);
+        EXPECT_EQ(e.NumbersList[0], 17);
+    }
+}
+
+TEST_F(Table, MillionLineNumberFileImports) {
+    const fs::path file = fs::path(ROTACLE_TEST_SCRATCH) / "million.txt";
+    fs::create_directories(file.parent_path());
+    std::string text;
+    for (int i = 0; i < 1'000'000; ++i) text += std::to_string(i % 37) + "\r\n";
+    WriteTextAtomic(file.string(), text);
+    Do([&] { e.Image_Import2Click(); });
+    platform.dialog_answers.push_back(file.string());
+    Do([&] { e.Image_LoadFromFile2Click(); });
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (1000000)");
+    ASSERT_TRUE(Do([&] { e.Button_ProcessClick(); }));
+    EXPECT_EQ(e.NumbersList.size(), 1'000'000U);
+    EXPECT_EQ(e.HisNum[0].Caption, std::to_string(999'999 % 37));
+}
+
+}  // namespace
+}  // namespace rotacle::test
