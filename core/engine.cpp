@@ -10,7 +10,6 @@ namespace rotacle {
 namespace {
 
 constexpr Color kGrey128 = 8421504;  // TEST BANK caption while the bank is on
-constexpr Color kSilver = 0xC0C0C0;
 
 Memo DefaultSettings() {
     return {"//line1", "1",       "0",
@@ -204,7 +203,6 @@ void Engine::FormCreate() {
     Add_To_Bet_Enabled = false;
     Label28_FontColour = grey68;
     Label29_FontColour = grey68;
-    (void)kSilver;
 }
 
 // ---- Control access ------------------------------------------------------------
