@@ -224,6 +224,8 @@ public:
     bool SafeLevel_TimerTimer();
 
     void DeepScan_Calc();
+    /// One step of the deep scan by number n on the three running values.
+    static void DeepScanStep(std::int32_t& number, std::int32_t& step, std::int32_t& family, int n);
     void M1Calculate();
     void M2Calculate();
     void M4Calculate();

@@ -1,6 +1,7 @@
 // A list of text lines kept in one buffer.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <initializer_list>
@@ -25,21 +26,26 @@ public:
     /// start another line; an empty text has no lines.
     static LineList Split(std::string_view text) {
         LineList list;
-        list.text_.reserve(text.size());
-        std::size_t breaks = 0;
-        for (const char c : text)
-            breaks += static_cast<std::size_t>(c == '\n') + static_cast<std::size_t>(c == '\r');
-        list.ends_.reserve(breaks + 1);
-        const std::size_t n = text.size();
-        std::size_t start = 0;
-        for (std::size_t i = 0; i < n; ++i) {
-            const char c = text[i];
-            if (c != '\r' && c != '\n') continue;
-            list.push_back(text.substr(start, i - start));
-            if (c == '\r' && i + 1 < n && text[i + 1] == '\n') ++i;
-            start = i + 1;
+        const char* p = text.data();
+        const char* const end = p + text.size();
+        list.ends_.reserve(static_cast<std::size_t>(std::count(p, end, '\n') + std::count(p, end, '\r')) + 1);
+        // The lines' text is the input without its line ends: copy it in one
+        // pass into a buffer of the input's size, then cut the buffer.
+        list.text_.resize(text.size());
+        char* const base = list.text_.data();
+        char* out = base;
+        while (p < end) {
+            const char c = *p++;
+            if (c != '\r' && c != '\n') {
+                *out++ = c;
+                continue;
+            }
+            list.ends_.push_back(static_cast<std::size_t>(out - base));
+            if (c == '\r' && p < end && *p == '\n') ++p;
         }
-        if (start < n) list.push_back(text.substr(start));
+        if (!text.empty() && text.back() != '\n' && text.back() != '\r')
+            list.ends_.push_back(static_cast<std::size_t>(out - base));
+        list.text_.resize(static_cast<std::size_t>(out - base));
         return list;
     }
 

@@ -168,13 +168,14 @@ void Engine::Button_ProcessClick() {
     // Recording every number runs CurrentNumber, GameHistory and DeepScan_Calc
     // in turn. Only the final window length and the last nine strip pushes
     // outlive the loop, so those are done once at the end with the same result.
-    NumbersList.reserve(numbers.size());
-    for (const std::uint8_t n : numbers) {
-        CurrentNum.Tag = n;
-        NumbersList.push_back(n);
-        ++State.Spins_Count;
-        DeepScan_Calc();
-    }
+    NumbersList.insert(NumbersList.end(), numbers.begin(), numbers.end());
+    State.Spins_Count += static_cast<std::int32_t>(std::min<std::size_t>(numbers.size(), 2147483647U));
+    std::int32_t number = State.DeepScan_Number, step = State.DeepScan_Step, family = State.DeepScan_Family;
+    for (const std::uint8_t n : numbers) DeepScanStep(number, step, family, n);
+    State.DeepScan_Number = number;
+    State.DeepScan_Step = step;
+    State.DeepScan_Family = family;
+    if (!numbers.empty()) CurrentNum.Tag = numbers.back();
     if (!ChBx_Fixed_Number.Checked && !numbers.empty())
         SetSpinValue(SpinId::N_Count,
                      static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));

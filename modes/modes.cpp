@@ -198,16 +198,18 @@ bool Engine::SafeLevel_TimerTimer() {
 
 // ---- Deep scan and calculators ---------------------------------------------------------
 
+void Engine::DeepScanStep(std::int32_t& number, std::int32_t& step, std::int32_t& family, int n) {
+    number += n;
+    if (number > 36) number -= 36;
+    number += step;
+    if (number > 36) number -= 36;
+    ++step;
+    if (step > 36) step = 0;
+    family = (family + n) % 3;
+}
+
 void Engine::DeepScan_Calc() {
-    const int n = CurrentNum.Tag;
-    GameState& s = State;
-    s.DeepScan_Number += n;
-    if (s.DeepScan_Number > 36) s.DeepScan_Number -= 36;
-    s.DeepScan_Number += s.DeepScan_Step;
-    if (s.DeepScan_Number > 36) s.DeepScan_Number -= 36;
-    ++s.DeepScan_Step;
-    if (s.DeepScan_Step > 36) s.DeepScan_Step = 0;
-    s.DeepScan_Family = (s.DeepScan_Family + n) % 3;
+    DeepScanStep(State.DeepScan_Number, State.DeepScan_Step, State.DeepScan_Family, CurrentNum.Tag);
 }
 
 void Engine::M2Calculate() {
