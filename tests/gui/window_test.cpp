@@ -61,6 +61,32 @@ private slots:
         QCOMPARE(form->windowTitle(), QStringLiteral("Rotacle 8.0"));
     }
 
+    // The matrix buttons stay disabled in play (only RM enables BUILD
+    // MATRIX, and nothing enables RM); once enabled they run their operations.
+    void matrixButtonsRunTheBuildAndTheReset() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        for (const int n : {3, 0, 12}) QVERIFY(Spin(*form, n));
+        ClickAt(*form, layout::kSettings.center());
+        auto* build = Part(*form, "CreateMatrix");
+        auto* reset = Part(*form, "ResetMatrix");
+        QVERIFY(!build->isEnabled());
+        QVERIFY(!reset->isEnabled());
+
+        form->engine().ResetMatrix_Button.Enabled = true;
+        form->Refresh();
+        QVERIFY(reset->isEnabled());
+        QTest::mouseClick(reset, Qt::LeftButton);
+        QCOMPARE(form->engine().State.Bankroll, 1000000.0);
+        QVERIFY(build->isEnabled());
+        QVERIFY(!reset->isEnabled());
+
+        QTest::mouseClick(build, Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(form->engine().PatternsTest.at(0)),
+                 QStringLiteral("1-2-3-4-5-6 | MaxWins: 2 | Next step: 7 | Last number: 12"));
+        QVERIFY(Shown(*form, "ChipBlack"));
+    }
+
     void settingsToggleOpensAndClosesTheArea() {
         auto form = ShowWindow();
         QVERIFY(form);
