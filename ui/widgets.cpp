@@ -302,24 +302,28 @@ void EngineSpin::keyPressEvent(QKeyEvent* event) {
     event->ignore();
 }
 
-FlatButton::FlatButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
+HoverButton::HoverButton(QWidget* parent, const QString& name, const QRect& geometry)
     : QAbstractButton(parent) {
     setObjectName(name);
     setGeometry(geometry);
-    setText(text);
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_Hover);
 }
 
-void FlatButton::enterEvent(QEnterEvent* event) {
+void HoverButton::enterEvent(QEnterEvent* event) {
     update();
     QAbstractButton::enterEvent(event);
 }
 
-void FlatButton::leaveEvent(QEvent* event) {
+void HoverButton::leaveEvent(QEvent* event) {
     update();
     QAbstractButton::leaveEvent(event);
+}
+
+FlatButton::FlatButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& text)
+    : HoverButton(parent, name, geometry) {
+    setText(text);
 }
 
 void FlatButton::paintEvent(QPaintEvent*) {
@@ -361,28 +365,12 @@ void FlatButton::paintEvent(QPaintEvent*) {
 }
 
 ImportButton::ImportButton(QWidget* parent, const QString& name, const QRect& geometry)
-    : QAbstractButton(parent) {
-    setObjectName(name);
-    setGeometry(geometry);
-    setCursor(Qt::PointingHandCursor);
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_Hover);
-}
+    : HoverButton(parent, name, geometry) {}
 
 void ImportButton::SetCaption(std::string_view text) {
     if (text == caption_) return;
     caption_.assign(text);
     setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void ImportButton::enterEvent(QEnterEvent* event) {
-    update();
-    QAbstractButton::enterEvent(event);
-}
-
-void ImportButton::leaveEvent(QEvent* event) {
-    update();
-    QAbstractButton::leaveEvent(event);
 }
 
 void ImportButton::paintEvent(QPaintEvent*) {

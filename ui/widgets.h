@@ -145,19 +145,28 @@ private:
     std::string shown_;
 };
 
+/// A button painted in code that repaints when the pointer enters or leaves
+/// it, with the hand cursor and no keyboard focus.
+class HoverButton : public QAbstractButton {
+public:
+    HoverButton(QWidget* parent, const QString& name, const QRect& geometry);
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+};
+
 /// A flat speed button of the settings area.
-class FlatButton : public QAbstractButton {
+class FlatButton : public HoverButton {
 public:
     FlatButton(QWidget* parent, const QString& name, const QRect& geometry, const QString& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 };
 
 /// The import panel's IMPORT button: a white caption on a black backing.
-class ImportButton : public QAbstractButton {
+class ImportButton : public HoverButton {
 public:
     ImportButton(QWidget* parent, const QString& name, const QRect& geometry);
     /// Shows `text` when it differs from the caption shown.
@@ -165,8 +174,6 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void enterEvent(QEnterEvent* event) override;
-    void leaveEvent(QEvent* event) override;
 
 private:
     std::string caption_;

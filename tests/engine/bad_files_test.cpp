@@ -20,6 +20,17 @@ struct BadFile {
     const char* message;  ///< exact message, "" for none, nullptr for "some message"
 };
 
+// Test name of a row: the file name without its kind and extension
+// ("settings-ten-lines.rtk" -> "ten_lines").
+std::string RowName(const ::testing::TestParamInfo<BadFile>& row_info) {
+    std::string name = row_info.param.file;
+    name = name.substr(name.find('-') + 1);
+    name = name.substr(0, name.find('.'));
+    for (char& c : name)
+        if (c == '-') c = '_';
+    return name;
+}
+
 class BadSettings : public Table, public ::testing::WithParamInterface<BadFile> {};
 
 TEST_P(BadSettings, ClearMessageAndNothingLost) {
@@ -56,13 +67,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"settings-leading-blank.rtk", "' 7' is not a valid integer value"},
                       BadFile{"settings-cr-line-ends.rtk", ""}, BadFile{"settings-lf-line-ends.rtk", ""},
                       BadFile{"settings-byte-order-mark.rtk", ""}),
-    [](const auto& row_info) {
-        std::string name = row_info.param.file;
-        name = name.substr(9, name.find('.') - 9);
-        for (char& c : name)
-            if (c == '-') c = '_';
-        return name;
-    });
+    RowName);
 
 TEST_F(Table, NegativeThresholdIsRaisedToItsLowerLimit) {
     Do([&] { e.LoadSettingsFile(Fixture("settings-negative-threshold.rtk")); });
@@ -108,13 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadFile{"numbers-leading-blank.txt", "' 7' is not a valid integer value"},
                       BadFile{"numbers-fraction.txt", "'7.0' is not a valid integer value"},
                       BadFile{"numbers-binary.txt", nullptr}),
-    [](const auto& row_info) {
-        std::string name = row_info.param.file;
-        name = name.substr(8, name.find('.') - 8);
-        for (char& c : name)
-            if (c == '-') c = '_';
-        return name;
-    });
+    RowName);
 
 TEST_F(Table, NumberFilesWithOtherLineEndsImport) {
     for (const char* file :
