@@ -509,6 +509,9 @@ private:
     bool AdvanceGauge(std::int32_t step);
     /// The end of a progress run: its timer stops and the gauge empties.
     void EndProgressRun(TimerId id);
+    /// Stops every game-mode progress run without its calculation; the
+    /// gauge empties and the engine is ready for a number again.
+    void AbandonProgressRuns();
     std::int32_t DrawSeeded(std::int32_t range);
     void ShowField(int index, bool visible);
     void RecomputeUnits(double losses_value, double wins_value, double init);

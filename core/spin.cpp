@@ -207,6 +207,10 @@ void Engine::Undo() {
 void Engine::Image_Cancel2Click() {
     // The hover picture lies under the cover, so it takes the click only
     // while undo is offered; an empty history has nothing to take back.
+    // During a progress run the spin is half done: its snapshot is restored
+    // at once, but the run would still propose and stake afterwards, charging
+    // the restored stake a second time. The locked board refuses the click.
+    if (ProgressRunUnderWay()) return;
     if (UndoOffered() && !NumbersList.empty()) Undo();
 }
 
@@ -241,6 +245,9 @@ void Engine::ResetBets() {
 }
 
 void Engine::ResetApp() {
+    // A run left going would propose and stake a bet in a game that has no
+    // numbers any more: the new game starts without it.
+    AbandonProgressRuns();
     AllEnabled();
     Image_SkipBet2Click();
     NumbersList.clear();

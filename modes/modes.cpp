@@ -107,6 +107,14 @@ void Engine::EndProgressRun(TimerId id) {
     CGauge1.Position = 0;
 }
 
+void Engine::AbandonProgressRuns() {
+    for (TimerId id : {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer, TimerId::Mode4Timer,
+                       TimerId::Mode5Timer})
+        StopTimer(id);
+    CGauge1.Position = 0;
+    State.Engine_Ready = 1;
+}
+
 void Engine::Mode1TimerTimer() {
     if (!AdvanceGauge(DrawSeeded(8))) {
         State.Engine_Ready = 0;

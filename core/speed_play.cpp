@@ -1,0 +1,110 @@
+#include "core/speed_play.h"
+
+namespace rotacle {
+
+namespace {
+
+bool IsModeTimer(TimerId id) {
+    return id == TimerId::Mode1Timer || id == TimerId::Mode2Timer || id == TimerId::Mode3Timer ||
+           id == TimerId::Mode4Timer || id == TimerId::Mode5Timer;
+}
+
+}  // namespace
+
+bool SpeedPlay::BoardLocked(const Engine& e) { return e.ProgressRunUnderWay() || !e.GameModes.Enabled; }
+
+SpeedPlay::Outcome SpeedPlay::Digit(char digit) {
+    if (digit < '0' || digit > '9') return Outcome::Ignored;
+    if (typed_.size() >= 2) {
+        refused_ = true;
+        return Outcome::Refused;
+    }
+    refused_ = false;
+    typed_.push_back(digit);
+    return Outcome::Typed;
+}
+
+SpeedPlay::Outcome SpeedPlay::Backspace() {
+    if (typed_.empty() && !refused_) return Outcome::Ignored;
+    refused_ = false;
+    if (!typed_.empty()) typed_.pop_back();
+    return Outcome::Typed;
+}
+
+SpeedPlay::Outcome SpeedPlay::Clear() {
+    if (typed_.empty() && !refused_) return Outcome::Ignored;
+    typed_.clear();
+    refused_ = false;
+    return Outcome::Typed;
+}
+
+SpeedPlay::Outcome SpeedPlay::Commit(Engine& e) {
+    if (typed_.empty()) return Outcome::Ignored;
+    int n = 0;
+    for (const char c : typed_) n = n * 10 + (c - '0');
+    typed_.clear();
+    return Enter(e, n);
+}
+
+SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
+    refused_ = true;
+    if (n < 0 || n > 36 || e.Panel_Import.Visible) return Outcome::Refused;
+    if (BoardLocked(e) || !waiting_.empty()) {
+        // Numbers keep the order in which the wheel gave them: behind a
+        // waiting one, a new number waits too.
+        if (waiting_.size() >= kMaxQueued) return Outcome::Refused;
+        waiting_.push_back(n);
+        refused_ = false;
+        return Outcome::Queued;
+    }
+    const auto i = static_cast<std::size_t>(n);
+    if (!e.Image[i].Visible && !e.Image_Act[i].Visible) return Outcome::Refused;
+    refused_ = false;
+    e.Event([&] { e.NumberClick(n); });
+    return Outcome::Entered;
+}
+
+SpeedPlay::Outcome SpeedPlay::Undo(Engine& e) {
+    if (!waiting_.empty()) {
+        waiting_.pop_back();
+        return Outcome::Withdrawn;
+    }
+    if (!e.UndoOffered() || BoardLocked(e)) return Outcome::Ignored;
+    e.Event([&] { e.Image_Cancel2Click(); });
+    return Outcome::Undone;
+}
+
+bool SpeedPlay::EnterWaiting(Engine& e) {
+    while (!waiting_.empty() && !BoardLocked(e) && !e.Panel_Import.Visible) {
+        const int n = waiting_.front();
+        waiting_.pop_front();
+        const auto i = static_cast<std::size_t>(n);
+        // A number whose cell cannot be clicked is dropped, as its click
+        // would be, and the readout shows the refusal.
+        if (!e.Image[i].Visible && !e.Image_Act[i].Visible) {
+            refused_ = true;
+            continue;
+        }
+        e.Event([&] { e.NumberClick(n); });
+        return true;
+    }
+    return false;
+}
+
+bool SpeedPlay::Tick(Engine& e, TimerId id) {
+    bool changed = true;
+    e.Event([&] { changed = e.TimerTick(id); });
+    if (!quick_ || !IsModeTimer(id)) return changed;
+    // A run whose step is a draw seeded by the clock can draw 0 for a whole
+    // second; the ticks at one instant then stand still, and real time must
+    // carry the run on.
+    const Timer& timer = e.TimerControl(id);
+    while (timer.Enabled) {
+        const std::int32_t before = e.CGauge1.Position;
+        if (!e.Event([&] { e.TimerTick(id); })) break;
+        if (timer.Enabled && e.CGauge1.Position == before) break;
+    }
+    return true;
+}
+
+}  // namespace rotacle

@@ -1,0 +1,83 @@
+// Play at speed: numbers entered from the keyboard, with a queue for the
+// locked board, and quick proposals.
+//
+// The window and the session driver each keep one `SpeedPlay` beside their
+// engine. It drives the engine only through its operations: a number typed
+// and entered is the click of its cell, the undo key is the click of the undo
+// command, and a quick proposal is the progress run's own ticks run one after
+// another. With no key typed and quick proposals off, play is exactly as with
+// the mouse alone.
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <string>
+
+#include "core/engine.h"
+
+namespace rotacle {
+
+class SpeedPlay {
+public:
+    /// What a key or an entry did, for the readout.
+    enum class Outcome {
+        Ignored,    ///< nothing changed
+        Typed,      ///< the typed digits changed
+        Refused,    ///< the value cannot be entered now; the readout shows a sign
+        Entered,    ///< the number went to the board
+        Queued,     ///< the board is locked: the number waits for the end of the run
+        Withdrawn,  ///< the newest waiting number was taken back
+        Undone      ///< the undo command ran
+    };
+
+    /// Longest wait list; a player never types this far ahead of the wheel.
+    static constexpr std::size_t kMaxQueued = 64;
+
+    /// Digits typed so far and not yet entered (at most two).
+    const std::string& Typed() const { return typed_; }
+    /// True from a refusal to the next key or entry.
+    bool Refused() const { return refused_; }
+    /// Numbers typed while the board was locked, oldest first.
+    const std::deque<int>& Waiting() const { return waiting_; }
+
+    /// A digit key '0'..'9'; a third digit is refused.
+    Outcome Digit(char digit);
+    Outcome Backspace();
+    /// Esc: the typed digits are dropped.
+    Outcome Clear();
+    /// Enter or Space: the typed number is entered as by `Enter`. Without
+    /// typed digits nothing happens (Ignored).
+    Outcome Commit(Engine& e);
+    /// Enters number n as a click on its cell: at once when the board takes
+    /// numbers, after the running progress run when it is locked for one.
+    /// Refused for a value outside 0..36, while the import panel covers the
+    /// board, and when the cell cannot be clicked (a number just taken back).
+    Outcome Enter(Engine& e, int n);
+    /// The undo key: takes back the newest waiting number first; otherwise the
+    /// click of the undo command (which does nothing while it is not offered
+    /// or a run is under way).
+    Outcome Undo(Engine& e);
+    /// Enters the oldest waiting number once the board takes numbers again.
+    /// Call after every event and tick; true when a number was entered.
+    bool EnterWaiting(Engine& e);
+
+    /// Quick proposals: each game-mode progress run ends at its first tick.
+    bool Quick() const { return quick_; }
+    void SetQuick(bool quick) { quick_ = quick; }
+    /// Runs one tick of timer `id` inside `Engine::Event`. With quick
+    /// proposals a game-mode run's further ticks follow at once, at the same
+    /// instant, until it ends. Returns false when the tick provably changed
+    /// nothing (as `Engine::TimerTick`).
+    bool Tick(Engine& e, TimerId id);
+
+    /// True while the board is locked for a game-mode run or the matrix build.
+    static bool BoardLocked(const Engine& e);
+
+private:
+    std::string typed_;
+    bool refused_ = false;
+    std::deque<int> waiting_;
+    bool quick_ = false;
+};
+
+}  // namespace rotacle
