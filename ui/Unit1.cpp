@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/tooltips.h"
 #include "ui/widgets.h"
 
 namespace rotacle::ui {
@@ -85,6 +86,7 @@ void TForm1::CompleteWindow() {
         if (!before.contains(w)) w->show();
     setWindowIcon(WindowIcon());
     Refresh();
+    ApplyTooltips(*this);
 }
 
 // ---- Construction ---------------------------------------------------------------
