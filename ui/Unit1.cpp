@@ -11,6 +11,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "ui/help_window.h"
 #include "ui/tooltips.h"
 #include "ui/widgets.h"
 
@@ -178,6 +179,7 @@ void TForm1::BuildTopRow() {
         new Picture(this, QStringLiteral("Image_Cancel3"), layout::kUndo, [](QPainter& p, const QRectF& r) {
             art::PaintCommand(p, r, art::Glyph::Undo, QStringLiteral("UNDO"), art::Look::Cover);
         });
+    AddHelpButton(*this);
 }
 
 void TForm1::BuildBoard() {

@@ -150,6 +150,19 @@ void PaintGlyph(QPainter& p, const QRectF& r, Glyph glyph, const QColor& c) {
             p.drawLine(QPointF(m.x() + s * 0.22, m.y() - s * 0.22),
                        QPointF(m.x() - s * 0.22, m.y() + s * 0.22));
             break;
+        case Glyph::Help: {
+            // A question mark: a hook over a dot.
+            QPainterPath q;
+            q.moveTo(m.x() - s * 0.2, m.y() - s * 0.16);
+            q.cubicTo(m.x() - s * 0.2, m.y() - s * 0.46, m.x() + s * 0.22, m.y() - s * 0.46, m.x() + s * 0.22,
+                      m.y() - s * 0.2);
+            q.cubicTo(m.x() + s * 0.22, m.y() - s * 0.02, m.x(), m.y() + s * 0.02, m.x(), m.y() + s * 0.16);
+            p.drawPath(q);
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.drawEllipse(QPointF(m.x(), m.y() + s * 0.36), s * 0.08, s * 0.08);
+            break;
+        }
         case Glyph::Paste: {
             // A clipboard with its clip and two lines of text.
             const QRectF board(m.x() - s * 0.36, m.y() - s * 0.36, s * 0.72, s * 0.84);

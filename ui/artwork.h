@@ -25,6 +25,7 @@ inline constexpr QRect kHeadImage{0, 0, 457, 641};
 inline constexpr QRect kImport{232, 16, 57, 25};
 inline constexpr QRect kExport{296, 16, 57, 25};
 inline constexpr QRect kVersion{401, 29, 48, 14};
+inline constexpr QRect kHelp{370, 3, 25, 25};
 inline constexpr QRect kMinimize{396, 3, 25, 25};
 inline constexpr QRect kClose{422, 3, 25, 25};
 inline constexpr QRect kGauge{-6, 55, 460, 6};
@@ -111,7 +112,7 @@ enum class Look { Normal, Hover, Cover, Busy };
 /// The looks of a number cell: the plain picture under it (seen while the
 /// board is locked), the normal cell and the highlighted cell.
 enum class CellLook { Plain, Normal, Hover };
-enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, Close, Paste, Wait };
+enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, Close, Paste, Wait, Help };
 
 /// The window font at `pixel_size`, optionally bold.
 QFont Font(int pixel_size, bool bold = false);

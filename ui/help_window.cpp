@@ -1,0 +1,185 @@
+#include "ui/help_window.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <functional>
+
+#include "ui/artwork.h"
+#include "ui/widgets.h"
+
+#ifndef ROTACLE_VERSION
+#error "ROTACLE_VERSION comes from the project version (ui/CMakeLists.txt)"
+#endif
+
+namespace rotacle::ui {
+
+namespace {
+
+const QString kWindowName = QStringLiteral("HelpWindow");
+
+/// A legend picture: `size` of the felt with one of the table's pictures
+/// painted on it by the window's own painter.
+QImage Drawn(QSize size, qreal scale, const std::function<void(QPainter&, const QRectF&)>& paint) {
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(art::kFelt);
+    QPainter p(&image);
+    paint(p, QRectF(QPointF(0, 0), QSizeF(size)));
+    p.end();
+    return image;
+}
+
+QString Guide() {
+    return QStringLiteral(
+        R"(<h2>Rotacle 8.0</h2>
+<p>Rotacle follows a European roulette table (one zero) and proposes one of the six even
+chances &mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &mdash; with the stake your
+staking rules give.</p>
+
+<h3>Entering numbers</h3>
+<p>Click the cell of the number the wheel produced, or type its digits and press Enter or
+Space. Backspace takes back a typed digit, Esc drops the typed digits. A number entered while
+the board is busy waits and is entered after the run.</p>
+<p>Keys: <b>Ctrl+Z</b> undo (a number still waiting is taken back first), <b>Ctrl+Q</b> quit, <b>F1</b> this help, <b>Esc</b> closes the
+import panel or the settings area.</p>
+
+<h3>The chip and the stake</h3>
+<p>The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
+taken from the bankroll: a win brings it back with as much again, a loss keeps it.</p>
+
+<h3>The first numbers</h3>
+<p>The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
+each number first settles the previous proposal.</p>
+
+<h3>Undo and skip</h3>
+<p><b>UNDO</b> takes back the last number entered: the bankroll and the bet return to what they
+were before it. It is offered again once two more numbers are entered. <b>SKIP</b> withdraws the shown bet: its stake goes
+back to the bankroll and nothing is settled on it.</p>
+
+<h3>Staking rules</h3>
+<p>A staking cycle starts at the <b>initial bet</b>. The loss rule (&ldquo;AFTER n losses
+&hellip;&rdquo;) and the win rule (&ldquo;AFTER n wins &hellip;&rdquo;) add to, subtract from,
+multiply, divide or set the stake by their amount. <b>Bet automatic reset</b> returns the stake
+to the initial bet when the bankroll reaches the cycle target; <b>get minimal profit</b> trims
+the stake so that a win just reaches that target. <b>Phase correction</b> re-bases the rule
+amounts when the stake reaches the step times the initial bet.</p>
+
+<h3>Import and export</h3>
+<p><b>IMPORT</b> opens a panel: paste a live-casino history page from the clipboard, or load a
+text file of numbers, then IMPORT replaces the history with them without settling any bet.
+<b>EXPORT</b> saves the history as a text file, one number per line.</p>
+
+<h3>The expected loss</h3>
+<p>With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
+on average. No staking rule changes that: over many bets the expected result is 1/37 of the
+total staked, lost.</p>
+
+<h3>Lamps and trend buttons</h3>
+<table cellspacing="6">
+<tr><td><img src="rotacle:lamp-far" width="20" height="20"></td>
+<td>Safety level still more than one lost proposal away. With SAFE LEVEL n, a proposal is
+shown only after n proposals in a row have lost.</td></tr>
+<tr><td><img src="rotacle:lamp-near" width="20" height="20"></td>
+<td>Safety level reached, or one lost proposal away.</td></tr>
+<tr><td><img src="rotacle:trend-0" width="62" height="18"></td>
+<td>A trend button at rest, above its field.</td></tr>
+<tr><td><img src="rotacle:trend-1" width="62" height="18"></td>
+<td>Pointed at: a click prefers this side of its pair.</td></tr>
+<tr><td><img src="rotacle:trend-2" width="62" height="18"></td>
+<td>This side is preferred: a proposal of the other side of the pair is turned to it. A
+click drops the preference.</td></tr>
+</table>
+
+<p class="foot">Rotacle 8.0 &mdash; version )" ROTACLE_VERSION R"(<br>
+All rights reserved. No warranty: roulette has a house edge.</p>)");
+}
+
+/// The hover picture of the "?" command: shown over the normal picture while
+/// the pointer is on it, hidden again when the pointer leaves.
+class HelpHover : public HoverButton {
+public:
+    explicit HelpHover(QWidget& window)
+        : HoverButton(&window, QStringLiteral("Button_Help_2"), layout::kHelp) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        art::PaintWindowButton(p, QRectF(rect()), art::Glyph::Help, true);
+    }
+    void leaveEvent(QEvent* event) override {
+        HoverButton::leaveEvent(event);
+        hide();
+    }
+};
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), browser_(new QTextBrowser(this)) {
+    setObjectName(kWindowName);
+    setWindowTitle(QStringLiteral("Rotacle 8.0 \u2014 Help"));
+    setModal(false);
+    resize(440, 560);
+
+    browser_->setObjectName(QStringLiteral("HelpText"));
+    browser_->setOpenLinks(false);
+    browser_->setFrameShape(QFrame::NoFrame);
+    QPalette pal = browser_->palette();
+    pal.setColor(QPalette::Base, art::kBackground);
+    pal.setColor(QPalette::Text, art::kText);
+    browser_->setPalette(pal);
+
+    QTextDocument* doc = browser_->document();
+    doc->setDocumentMargin(14);
+    doc->setDefaultStyleSheet(QStringLiteral("h2, h3 { color: %1; } h3 { margin-top: 12px; } "
+                                             "b { color: %2; } .foot { color: %3; margin-top: 14px; }")
+                                  .arg(art::kGold.name(), art::kGoldLight.name(), art::kDimText.name()));
+    // The legend's pictures come from the painters of the table itself, drawn
+    // at the screen's scale so they are as crisp as in the main window.
+    const qreal scale = std::max<qreal>(2.0, parent ? parent->devicePixelRatioF() : 1.0);
+    const auto add = [doc](const char* name, const QImage& image) {
+        doc->addResource(QTextDocument::ImageResource, QUrl(QString::fromLatin1(name)), image);
+    };
+    add("rotacle:lamp-far",
+        Drawn({20, 20}, scale, [](QPainter& p, const QRectF& r) { art::PaintLamp(p, r, false); }));
+    add("rotacle:lamp-near",
+        Drawn({20, 20}, scale, [](QPainter& p, const QRectF& r) { art::PaintLamp(p, r, true); }));
+    for (int look = 0; look < 3; ++look) {
+        const QByteArray name = "rotacle:trend-" + QByteArray::number(look);
+        add(name.constData(),
+            Drawn({62, 18}, scale, [look](QPainter& p, const QRectF& r) { art::PaintTrend(p, r, 2, look); }));
+    }
+    browser_->setHtml(Guide());
+
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(browser_);
+}
+
+QString HelpWindow::Text() const { return browser_->toPlainText(); }
+
+void ShowHelp(QWidget& parent) {
+    auto* help = parent.findChild<QDialog*>(kWindowName, Qt::FindDirectChildrenOnly);
+    if (!help) help = new HelpWindow(&parent);
+    help->show();
+    help->raise();
+    help->activateWindow();
+}
+
+void AddHelpButton(QWidget& window) {
+    auto* normal = new Picture(
+        &window, QStringLiteral("Button_Help"), layout::kHelp,
+        [](QPainter& p, const QRectF& r) { art::PaintWindowButton(p, r, art::Glyph::Help, false); });
+    auto* hover = new HelpHover(window);
+    hover->hide();
+    QObject::connect(hover, &QAbstractButton::clicked, &window, [&window] { ShowHelp(window); });
+    normal->SetOnHover([hover] {
+        if (hover->isHidden()) hover->show();
+    });
+}
+
+}  // namespace rotacle::ui
