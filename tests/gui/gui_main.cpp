@@ -1,4 +1,4 @@
-// Runs one suite of window tests (window, board, hover, inputs, import), or all of
+// Runs one suite of window tests (window, board, hover, inputs, import, help), or all of
 // them without an argument. Each suite runs in the program's own application
 // object, so an error escaping an event handler is handled as in the program.
 #include <QDir>
@@ -13,6 +13,7 @@ int RunBoardSuite(int argc, char** argv);
 int RunHoverSuite(int argc, char** argv);
 int RunInputsSuite(int argc, char** argv);
 int RunImportSuite(int argc, char** argv);
+int RunHelpSuite(int argc, char** argv);
 
 namespace {
 
@@ -21,11 +22,10 @@ struct Suite {
     int (*run)(int, char**);
 };
 
-constexpr Suite kSuites[] = {{"window", RunWindowSuite},
-                             {"board", RunBoardSuite},
-                             {"hover", RunHoverSuite},
-                             {"inputs", RunInputsSuite},
-                             {"import", RunImportSuite}};
+constexpr Suite kSuites[] = {
+    {"window", RunWindowSuite}, {"board", RunBoardSuite},   {"hover", RunHoverSuite},
+    {"inputs", RunInputsSuite}, {"import", RunImportSuite}, {"help", RunHelpSuite},
+};
 
 void EnsureRuntimeFolder() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
