@@ -143,12 +143,26 @@ TEST_F(Resets, ResetAppKeepsAFixedNCount) {
     EXPECT_EQ(e.N_Count.Text, "40");
 }
 
-TEST_F(Resets, ResetAppUnlocksAndLeavesARunningModeAlone) {
+TEST_F(Resets, ResetAppInsideAProgressRunEndsTheRunWithoutABet) {
     Spins({5, 17, 32, 1});
-    Do([&] { e.NumberClick(2); });
+    Do([&] { e.NumberClick(2); });  // the run that would propose the first bet
+    e.TimerTick(TimerId::Mode2Timer);
+    ASSERT_TRUE(e.ProgressRunUnderWay());
+    ASSERT_GT(e.CGauge1.Position, 0);
+    const double bankroll = e.State.Bankroll;
     Do([&] { e.ResetApp(); });
+    EXPECT_EQ(FinishRun(), 0) << "no timer is left to fire";
+    Refresh();
+    EXPECT_EQ(ShownChip(), -1);
+    EXPECT_EQ(e.State.Bets_Played, 0);
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, bankroll);
+    EXPECT_EQ(e.CGauge1.Position, 0);
+    EXPECT_EQ(e.State.Engine_Ready, 1);
     EXPECT_TRUE(e.GameModes.Enabled);
-    EXPECT_TRUE(e.TimerControl(TimerId::Mode2Timer).Enabled) << "a run under way is not stopped";
+    EXPECT_FALSE(e.ProgressRunUnderWay());
+    Spin(9);
+    EXPECT_EQ(e.NumbersList, (std::vector<std::uint8_t>{9}));
+    EXPECT_EQ(e.State.Spins_Count, 1);
 }
 
 TEST_F(Resets, StrategySelectorSnapsBack) {

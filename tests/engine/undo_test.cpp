@@ -120,6 +120,32 @@ TEST_F(UndoTest, BetResetKeepsTheOfferAndResetAppWithdrawsIt) {
     EXPECT_FALSE(e.UndoOffered());
 }
 
+TEST_F(UndoTest, UndoClickedInsideAProgressRunChangesNothing) {
+    // The same session without the undo click.
+    FakePlatform p;
+    Engine plain(p);
+    for (int n : {5, 17, 32, 1, 2, 9}) {
+        plain.NumberClick(n);
+        while (plain.TimerControl(TimerId::Mode2Timer).Enabled) plain.TimerTick(TimerId::Mode2Timer);
+        plain.ShowValuesTimer();
+    }
+
+    WarmUp();
+    ASSERT_TRUE(e.UndoOffered());
+    ASSERT_NE(ShownChip(), -1);
+    const int played = e.State.Bets_Played;
+    Do([&] { e.NumberClick(9); });
+    ASSERT_TRUE(e.ProgressRunUnderWay());
+    Do([&] { e.Image_Cancel2Click(); });
+    ASSERT_GT(FinishRun(), 0) << "the run was still under way";
+    Refresh();
+    EXPECT_EQ(e.State.Bets_Played, played + 1);
+    EXPECT_EQ(e.State.Bets_Played, plain.State.Bets_Played);
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, plain.State.Bankroll);
+    EXPECT_EQ(UndoFields::Of(e.State), UndoFields::Of(plain.State));
+    EXPECT_EQ(e.NumbersList, plain.NumbersList);
+}
+
 TEST_F(UndoTest, UndoneTestBankChangeIsUndoneToo) {
     // The snapshot holds the bankroll of the start of the spin, so a test
     // bank typed in after it goes back with the spin.
