@@ -2,9 +2,12 @@
 
 #include "io/text_file.h"
 
+#include <charconv>
+#include <cstdlib>
 #include <istream>
 #include <limits>
 #include <nlohmann/json.hpp>
+#include <tuple>
 
 namespace rotacle::sim {
 
@@ -41,6 +44,22 @@ bool AllDigits(std::string_view s) {
 }
 
 }  // namespace
+
+SimPlatform::~SimPlatform() {
+    if (program_folder_.empty()) return;
+    std::error_code ec;
+    std::filesystem::remove_all(program_folder_, ec);
+}
+
+std::string SimPlatform::ProgramFolder() {
+    if (program_folder_.empty()) {
+        const char* tmp = std::getenv("TMPDIR");
+        std::string pattern = (tmp && *tmp) ? tmp : "/tmp";
+        pattern += "/rotacle-sim-XXXXXX";
+        if (::mkdtemp(pattern.data())) program_folder_ = std::move(pattern);
+    }
+    return program_folder_;
+}
 
 Session::Session(std::filesystem::path base_dir) : engine_(platform_), base_dir_(std::move(base_dir)) {
     SyncTimers();
@@ -93,7 +112,7 @@ void Session::Fire(TimerId id) {
         }
         return;
     }
-    engine_.Event([&] { engine_.TimerTick(id); });
+    speed_.Tick(engine_, id);
     // A progress tick that leaves its run going has moved only the gauge and
     // Engine_Ready, which no refresh reads: idle refreshes stay idle.
     if (!engine_.TimerControl(id).Enabled) ++epoch_;
@@ -101,6 +120,19 @@ void Session::Fire(TimerId id) {
 }
 
 void Session::RunTimers() {
+    do {
+        RunProgress();
+    } while (EnterWaiting());
+    Fire(TimerId::ShowValues);
+}
+
+bool Session::EnterWaiting() {
+    if (!speed_.EnterWaiting(engine_)) return false;
+    Touched();
+    return true;
+}
+
+void Session::RunProgress() {
     const auto idle = [this](std::size_t i) {
         return IsIdempotentTimer(static_cast<TimerId>(i)) && slots_[i].idle_epoch == epoch_;
     };
@@ -141,12 +173,11 @@ void Session::RunTimers() {
                ++ticks <= kMaxTicksPerCommand) {
             platform_.now_ms = slot.due;
             slot.due += slot.interval > 0 ? slot.interval : 1;
-            engine_.Event([&] { engine_.TimerTick(id); });
+            speed_.Tick(engine_, id);
         }
         if (!timer.Enabled) ++epoch_;
         SyncTimers();
     }
-    Fire(TimerId::ShowValues);
 }
 
 void Session::ClickCell(int n) {
@@ -165,17 +196,28 @@ bool Session::RunLine(std::string_view line, std::int64_t line_no) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const auto first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == '#') return false;
-    const auto [verb, rest] = SplitWord(line);
+    auto [verb, rest] = SplitWord(line);
     // A malformed line keeps the report of the command before it.
     auto previous_error = std::move(platform_.error);
     platform_.error.reset();
+    // "nowait COMMAND" leaves the timers standing after the command, so that
+    // the next line acts inside the progress run it may have started.
+    const bool wait = verb != "nowait";
     try {
+        if (!wait) {
+            if (!rest || rest->empty()) Malformed(line_no, "nowait takes a command");
+            std::tie(verb, rest) = SplitWord(*rest);
+            if (verb == "nowait") Malformed(line_no, "nowait takes a command other than nowait");
+        }
         Execute(verb, rest.value_or(std::string_view()), rest.has_value(), line_no);
     } catch (const ScriptError&) {
         platform_.error = std::move(previous_error);
         throw;
     }
-    RunTimers();
+    if (wait)
+        RunTimers();
+    else
+        EnterWaiting();  // as after every event; its run stands still too
     return true;
 }
 
@@ -199,7 +241,21 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         ClickCell(n);
     } else if (verb == "undo") {
         no_args();
-        if (e.UndoOffered()) Run([&] { e.Image_Cancel2Click(); });
+        // The newest waiting number is taken back first; otherwise the undo
+        // command is clicked when it is offered.
+        if (speed_.Undo(e) == SpeedPlay::Outcome::Undone) Touched();
+    } else if (verb == "enter") {
+        if (!has_rest || !AllDigits(rest)) Malformed(line_no, "enter takes a whole number");
+        // Any number can be typed; one that is no cell is refused.
+        int n = 0;
+        if (std::from_chars(rest.data(), rest.data() + rest.size(), n).ec != std::errc())
+            n = std::numeric_limits<int>::max();
+        if (speed_.Enter(e, n) == SpeedPlay::Outcome::Entered) Touched();
+    } else if (verb == "option") {
+        const auto pair = name_value();
+        if (pair.first != "quick") Malformed(line_no, "unknown option '" + std::string(pair.first) + "'");
+        if (pair.second != "0" && pair.second != "1") Malformed(line_no, "option quick takes 0 or 1");
+        speed_.SetQuick(pair.second == "1");
     } else if (verb == "skip") {
         no_args();
         if (!e.Image_SkipBet3.Visible) Run([&] { e.Image_SkipBet2Click(); });
@@ -405,6 +461,9 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     for (const std::string_view line : e.Import_List) import_list.push_back(line);
     j["import_list"] = std::move(import_list);
     j["import_caption"] = e.Button_Process.Caption;
+    auto waiting = nlohmann::ordered_json::array();
+    for (const int n : speed_.Waiting()) waiting.push_back(n);
+    j["waiting"] = std::move(waiting);
     // Texts come from files and scripts as bytes; never fail on bad UTF-8.
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }

@@ -10,13 +10,21 @@
 #include <string_view>
 
 #include "core/engine.h"
+#include "core/speed_play.h"
 
 namespace rotacle::sim {
 
 /// Platform of the driver: a virtual clock, the program's generator, message
 /// boxes recorded instead of shown, and dialogs answered by the script.
+/// Its program folder, where a pasted page is saved, is a private temporary
+/// folder made on first use and removed with its files when the driver ends.
 class SimPlatform : public Platform {
 public:
+    SimPlatform() = default;
+    SimPlatform(const SimPlatform&) = delete;
+    SimPlatform& operator=(const SimPlatform&) = delete;
+    ~SimPlatform() override;
+
     std::int64_t ClockSeconds() override { return now_ms / 1000; }
     void RandSeed(std::uint32_t seed) override { rng.Seed(seed); }
     std::int32_t Random(std::int32_t range) override { return rng.Next(range); }
@@ -26,7 +34,9 @@ public:
     std::optional<std::string> OpenFileDialog(const FileDialogSpec&) override { return TakeDialogAnswer(); }
     std::optional<std::string> SaveFileDialog(const FileDialogSpec&) override { return TakeDialogAnswer(); }
     std::string ClipboardText() override { return clipboard; }
-    std::string ProgramFolder() override { return program_folder; }
+    /// The private folder ("" when it cannot be made: the engine then
+    /// treats it as a folder it cannot write to).
+    std::string ProgramFolder() override;
 
     std::optional<std::string> TakeDialogAnswer() {
         auto a = std::move(dialog_answer);
@@ -39,7 +49,9 @@ public:
     std::optional<std::string> error;          ///< first message of the current command
     std::optional<std::string> dialog_answer;  ///< path the next dialog confirms
     std::string clipboard;
-    std::string program_folder = ".";
+
+private:
+    std::string program_folder_;
 };
 
 /// A script line that is not a command of the driver.
@@ -74,12 +86,23 @@ public:
     SimPlatform& platform() { return platform_; }
 
     /// Fires the enabled timers in virtual time until no game-mode progress
-    /// run is left, then runs one more display refresh.
+    /// run is left; as each run ends, the oldest number typed while the
+    /// board was locked is entered and its run fired in turn. Then runs one
+    /// more display refresh.
     void RunTimers();
 
 private:
     void ClickCell(int n);
     void Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no);
+    /// The timers until no progress run is left (one round of RunTimers).
+    void RunProgress();
+    /// Enters the oldest waiting number when the board takes numbers.
+    bool EnterWaiting();
+    /// After an event that may have changed the state.
+    void Touched() {
+        ++epoch_;
+        SyncTimers();
+    }
     void Fire(TimerId id);
     void SyncTimers();
     bool AnyModeTimer() const;
@@ -88,13 +111,13 @@ private:
     template <class Op>
     bool Run(Op&& op) {
         const bool ok = engine_.Event(op);
-        ++epoch_;
-        SyncTimers();
+        Touched();
         return ok;
     }
 
     SimPlatform platform_;
     Engine engine_;
+    SpeedPlay speed_;
     std::filesystem::path base_dir_;
     bool confine_files_ = false;
 

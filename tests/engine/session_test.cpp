@@ -152,7 +152,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BadLine{"select GameModes x", "INDEX"}, BadLine{"trend Green", "Green"},
                       BadLine{"trend", "FIELD"}, BadLine{"load-settings", "PATH"},
                       BadLine{"frobnicate", "frobnicate"}, BadLine{"undo now", "undo"},
-                      BadLine{"Spin 1", "Spin"}));
+                      BadLine{"Spin 1", "Spin"}, BadLine{"enter", "whole number"},
+                      BadLine{"enter 1x", "whole number"}, BadLine{"enter -1", "whole number"},
+                      BadLine{"nowait", "command"}, BadLine{"nowait spin 37", "0..36"},
+                      BadLine{"nowait nowait spin 1", "other than nowait"},
+                      BadLine{"option quick 2", "0 or 1"}, BadLine{"option slow 1", "slow"}));
 
 TEST(SessionDriver, QuietPrintsOnlyTheLastState) {
     Result r = RunSim("spin 1\nspin 2\n# end\n", true);
@@ -184,6 +188,27 @@ TEST(SessionDriver, SettingsPathsAreRelativeToTheScript) {
     const auto saved = ReadLines((dir / "my settings.rtk").string());
     ASSERT_EQ(saved.size(), 31u);
     EXPECT_EQ(saved[18], "3");
+    fs::remove_all(dir);
+}
+
+TEST(SessionDriver, PastedPageStaysInAPrivateFolderThatGoesWithTheSession) {
+    const fs::path cwd = fs::current_path();
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "session_page";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    fs::current_path(dir);
+    fs::path folder;
+    {
+        Session s(fs::path(ROTACLE_TEST_DATA) / "pages");
+        ASSERT_TRUE(s.RunLine("paste-page history-grid.html", 1));
+        EXPECT_FALSE(s.platform().error.has_value());
+        EXPECT_FALSE(s.engine().Import_List.empty()) << "the page was saved, read back and parsed";
+        folder = s.platform().ProgramFolder();
+        EXPECT_TRUE(fs::exists(folder / "evolution.html"));
+    }
+    fs::current_path(cwd);
+    EXPECT_FALSE(fs::exists(folder));
+    EXPECT_TRUE(fs::is_empty(dir)) << "nothing is left in the current folder";
     fs::remove_all(dir);
 }
 
