@@ -60,6 +60,8 @@ public:
     /// Enters the oldest waiting number once the board takes numbers again.
     /// Call after every event and tick; true when a number was entered.
     bool EnterWaiting(Engine& e);
+    /// Forgets the waiting numbers (a new game starts).
+    void DropWaiting() { waiting_.clear(); }
 
     /// Quick proposals: each game-mode progress run ends at its first tick.
     bool Quick() const { return quick_; }

@@ -264,6 +264,8 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         if (e.ResetBets_Button.Enabled) Run([&] { e.ResetBets(); });
     } else if (verb == "reset-app") {
         no_args();
+        // Numbers still waiting belong to the game that ends here.
+        speed_.DropWaiting();
         Run([&] { e.ResetApp(); });
     } else if (verb == "set") {
         const auto pair = name_value();
