@@ -65,6 +65,8 @@ void Engine::Image_Import2Click() {
     ClientHeight = kClosedHeight;
     Image_Settings3.Visible = false;
     Panel_Import.Visible = true;
+    // A full bar left from the last import would read as work already done.
+    ProgressBar2.Position = 0;
 }
 
 std::string Engine::PageFilePath() const {

@@ -149,6 +149,10 @@ TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
     EXPECT_EQ(e.HisNum[1].Caption, "0");
     EXPECT_EQ(e.HisNum[2].Caption, "17");
     EXPECT_EQ(e.HisNum[3].Caption, "3");  // the older strip shifts on
+    // The gauge stays full until the panel opens again, and then is empty.
+    EXPECT_EQ(e.ProgressBar2.Position, 3);
+    Do([&] { e.Image_Import2Click(); });
+    EXPECT_EQ(e.ProgressBar2.Position, 0);
 }
 
 TEST_F(Import, ImportEndsTheUndoOfferOfTheReplacedSpin) {
