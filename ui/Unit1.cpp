@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSlider>
+#include <QStyle>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
@@ -370,6 +371,12 @@ void TForm1::BuildSettingsArea() {
         auto* c = new QCheckBox(QString::fromLatin1(text), this);
         c->setObjectName(QString::fromLatin1(name));
         c->setGeometry(place);
+        // A caption too wide beside its box (a wider fallback font) is set smaller.
+        const QStyle* style = c->style();
+        const int room = place.width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, c) -
+                         style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, c) - 2;
+        if (const QFont fitted = art::FittedFont(c->font(), c->text(), room); fitted != c->font())
+            c->setFont(fitted);
         connect(c, &QCheckBox::clicked, this,
                 [this, id](bool checked) { Run([&] { engine_.SetChecked(id, checked); }); });
         checks_[static_cast<std::size_t>(id)] = c;

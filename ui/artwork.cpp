@@ -1,10 +1,13 @@
 #include "ui/artwork.h"
 
 #include <QApplication>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRadialGradient>
+#include <algorithm>
 #include <cmath>
 
 #include "core/game_state.h"
@@ -14,6 +17,10 @@ namespace rotacle::ui::art {
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
+// Room kept free between a caption and the edges of its command.
+constexpr double kCaptionPad = 3;
+// Between a command's mark and its caption.
+constexpr double kGlyphGap = 4;
 
 QColor Alpha(QColor c, int alpha) {
     c.setAlpha(alpha);
@@ -239,6 +246,18 @@ QFont Font(int pixel_size, bool bold) {
     f.setBold(bold);
     f.setHintingPreference(QFont::PreferFullHinting);
     return f;
+}
+
+QFont FittedFont(const QFont& base, const QString& text, qreal width) {
+    if (QFontMetricsF(base).horizontalAdvance(text) <= width) return base;
+    QFont f = base;
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    const int size = base.pixelSize() > 0 ? base.pixelSize() : QFontInfo(base).pixelSize();
+    const int smallest = std::max(1, (size * 2 + 2) / 3);
+    for (int pixels = size;; --pixels) {
+        f.setPixelSize(pixels);
+        if (pixels <= smallest || QFontMetricsF(f).horizontalAdvance(text) <= width) return f;
+    }
 }
 
 QPalette DarkPalette() {
@@ -472,18 +491,24 @@ void PaintCommand(QPainter& p, const QRectF& r, Glyph glyph, const QString& text
         p.drawLine(QPointF(b.left() + 4, b.top() + 1), QPointF(b.right() - 4, b.top() + 1));
     }
 
+    // The mark and the caption side by side, centred. A caption that needs
+    // more than a pixel less to fit beside the mark is shown without it.
     QFont f = Font(10, true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
-    p.setFont(f);
-    const QFontMetricsF fm(f);
     const double gs = std::min(11.0, r.height() - 12);
-    const double text_w = fm.horizontalAdvance(text);
-    const double total = gs + 5 + text_w;
-    const double x0 = r.left() + (r.width() - total) / 2;
-    PaintGlyph(p, QRectF(x0, r.center().y() - gs / 2, gs, gs), look == Look::Busy ? Glyph::Wait : glyph,
-               glyph_ink);
+    const double room = r.width() - 2 * kCaptionPad;
+    QFont fitted = FittedFont(f, text, room - gs - kGlyphGap);
+    const bool with_glyph = fitted.pixelSize() >= f.pixelSize() - 1;
+    if (!with_glyph) fitted = FittedFont(f, text, room);
+    const double text_w = QFontMetricsF(fitted).horizontalAdvance(text);
+    const double mark_w = with_glyph ? gs + kGlyphGap : 0;
+    const double x0 = r.left() + (r.width() - mark_w - text_w) / 2;
+    if (with_glyph)
+        PaintGlyph(p, QRectF(x0, r.center().y() - gs / 2, gs, gs), look == Look::Busy ? Glyph::Wait : glyph,
+                   glyph_ink);
+    p.setFont(fitted);
     p.setPen(ink);
-    p.drawText(QRectF(x0 + gs + 5, r.top(), text_w + 2, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
+    p.drawText(QRectF(x0 + mark_w, r.top(), text_w + 2, r.height()), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.restore();
 }
 
@@ -529,8 +554,9 @@ void PaintTrend(QPainter& p, const QRectF& r, int field, int look) {
     } else {
         QFont f = Font(10, true);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 0.4);
-        p.setFont(f);
         const QString text = QStringLiteral("TREND");
+        f = FittedFont(f, text, b.width() - 2 * kCaptionPad - 16);
+        p.setFont(f);
         const double tw = QFontMetricsF(f).horizontalAdvance(text);
         const double x0 = b.center().x() - (12 + 4 + tw) / 2;
         TrendGlyph(p, QRectF(x0, b.center().y() - 3.5, 12, 7), ink);
@@ -740,7 +766,46 @@ void PaintImportButton(QPainter& p, const QRectF& r, const QString& text, bool e
     p.drawRoundedRect(b, 3, 3);
     QFont f = Font(11, true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
-    p.setFont(f);
+    p.setFont(FittedFont(f, text, r.width() - 2 * kCaptionPad));
+    p.setPen(ink);
+    p.drawText(b, Qt::AlignCenter, text);
+    p.restore();
+}
+
+void PaintFlatButton(QPainter& p, const QRectF& r, const QString& text, bool enabled, bool hover, bool down) {
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    QLinearGradient g(b.topLeft(), b.bottomLeft());
+    QColor border;
+    QColor ink;
+    if (!enabled) {
+        g.setColorAt(0, QColor(40, 40, 42));
+        g.setColorAt(1, QColor(36, 36, 38));
+        border = QColor(52, 52, 54);
+        ink = QColor(92, 92, 96);
+    } else if (down) {
+        g.setColorAt(0, kGold);
+        g.setColorAt(1, kGoldLight);
+        border = kGoldLight;
+        ink = QColor(28, 22, 4);
+    } else if (hover) {
+        g.setColorAt(0, QColor(72, 66, 50));
+        g.setColorAt(1, QColor(50, 45, 32));
+        border = kGold;
+        ink = Qt::white;
+    } else {
+        g.setColorAt(0, QColor(62, 62, 65));
+        g.setColorAt(1, QColor(44, 44, 46));
+        border = QColor(78, 78, 82);
+        ink = kText;
+    }
+    p.setPen(QPen(border, 1));
+    p.setBrush(g);
+    p.drawRoundedRect(b, 4, 4);
+    QFont f = Font(10, true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
+    p.setFont(FittedFont(f, text, r.width() - 2 * kCaptionPad));
     p.setPen(ink);
     p.drawText(b, Qt::AlignCenter, text);
     p.restore();

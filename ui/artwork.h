@@ -22,8 +22,9 @@ inline constexpr int kOpenHeight = 697;
 
 /// The background picture, drag handle and hover reset surface.
 inline constexpr QRect kHeadImage{0, 0, 457, 641};
-inline constexpr QRect kImport{232, 16, 57, 25};
-inline constexpr QRect kExport{296, 16, 57, 25};
+/// IMPORT and EXPORT: wide enough for the mark and the whole caption.
+inline constexpr QRect kImport{215, 16, 66, 25};
+inline constexpr QRect kExport{287, 16, 66, 25};
 inline constexpr QRect kVersion{401, 29, 48, 14};
 inline constexpr QRect kHelp{370, 3, 25, 25};
 inline constexpr QRect kMinimize{396, 3, 25, 25};
@@ -39,9 +40,9 @@ inline constexpr QRect kFelt{6, 102, 445, 208};
 inline constexpr QRect kBoard{16, 112, 418, 98};
 inline constexpr QRect kLamp{218, 254, 20, 20};
 inline constexpr QRect kSkipBet{16, 326, 57, 25};
-inline constexpr QRect kSettings{248, 326, 88, 25};
-inline constexpr QRect kLoad{344, 326, 48, 25};
-inline constexpr QRect kSave{396, 326, 48, 25};
+inline constexpr QRect kSettings{248, 326, 82, 25};
+inline constexpr QRect kLoad{336, 326, 52, 25};
+inline constexpr QRect kSave{392, 326, 52, 25};
 inline constexpr QRect kCommandStrip{240, 320, 225, 41};  ///< Shape15
 /// The settings area's part of the background picture (down to its end).
 inline constexpr QRect kSettingsBackdrop{0, 389, 457, 252};
@@ -117,6 +118,11 @@ enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, C
 /// The window font at `pixel_size`, optionally bold.
 QFont Font(int pixel_size, bool bold = false);
 
+/// `base`, or the largest smaller cut of it in which `text` is at most `width`
+/// pixels wide: first without letter spacing, then a pixel smaller at a time,
+/// down to two thirds of its size. The smallest cut when none fits.
+QFont FittedFont(const QFont& base, const QString& text, qreal width);
+
 /// Dark palette for the standard controls of the settings area.
 QPalette DarkPalette();
 
@@ -150,6 +156,8 @@ void PaintImportBackdrop(QPainter& p, const QRectF& r);
 /// The import button: a white caption on a black backing.
 void PaintImportButton(QPainter& p, const QRectF& r, const QString& text, bool enabled, bool hover,
                        bool down);
+/// A flat button of the settings area.
+void PaintFlatButton(QPainter& p, const QRectF& r, const QString& text, bool enabled, bool hover, bool down);
 /// The product mark, also used for the window icon.
 void PaintLogo(QPainter& p, const QRectF& r);
 

@@ -328,40 +328,7 @@ FlatButton::FlatButton(QWidget* parent, const QString& name, const QRect& geomet
 
 void FlatButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF b = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    QLinearGradient g(b.topLeft(), b.bottomLeft());
-    QColor border;
-    QColor ink;
-    if (!isEnabled()) {
-        g.setColorAt(0, QColor(40, 40, 42));
-        g.setColorAt(1, QColor(36, 36, 38));
-        border = QColor(52, 52, 54);
-        ink = QColor(92, 92, 96);
-    } else if (isDown()) {
-        g.setColorAt(0, art::kGold);
-        g.setColorAt(1, art::kGoldLight);
-        border = art::kGoldLight;
-        ink = QColor(28, 22, 4);
-    } else if (underMouse()) {
-        g.setColorAt(0, QColor(72, 66, 50));
-        g.setColorAt(1, QColor(50, 45, 32));
-        border = art::kGold;
-        ink = Qt::white;
-    } else {
-        g.setColorAt(0, QColor(62, 62, 65));
-        g.setColorAt(1, QColor(44, 44, 46));
-        border = QColor(78, 78, 82);
-        ink = art::kText;
-    }
-    p.setPen(QPen(border, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(b, 4, 4);
-    QFont f = art::Font(10, true);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
-    p.setFont(f);
-    p.setPen(ink);
-    p.drawText(b, Qt::AlignCenter, text());
+    art::PaintFlatButton(p, QRectF(rect()), text(), isEnabled(), underMouse(), isDown());
 }
 
 ImportButton::ImportButton(QWidget* parent, const QString& name, const QRect& geometry)

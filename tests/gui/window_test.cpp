@@ -1,11 +1,16 @@
-// The window itself: size and chrome, the settings toggle, the font, idle
-// cost, the program's start checks and an error that escapes the event loop.
+// The window itself: size and chrome, the settings toggle, the font, the
+// captions at every scale, idle cost, the program's start checks and an error
+// that escapes the event loop.
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
+#include <cmath>
+#include <functional>
 #include <stdexcept>
 
 #include "gui_support.h"
@@ -33,6 +38,38 @@ protected:
         return QObject::eventFilter(watched, event);
     }
 };
+
+// A caption in a command of the window's size, drawn by the command's painter.
+struct CaptionCase {
+    QString text;
+    QSize size;
+    std::function<void(QPainter&, const QRectF&, const QString&)> paint;
+};
+
+QImage RenderCaption(const CaptionCase& c, const QString& text, qreal dpr) {
+    QImage image((QSizeF(c.size + QSize(16, 16)) * dpr).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(dpr);
+    image.fill(rotacle::ui::art::kBackground);
+    QPainter p(&image);
+    c.paint(p, QRectF(QPointF(8, 8), QSizeF(c.size)), text);
+    return image;
+}
+
+// Device pixels that the caption changes, inside and outside `inner`.
+std::pair<int, int> CaptionInk(const QImage& with, const QImage& without, const QRectF& inner, qreal dpr) {
+    const int left = static_cast<int>(std::floor(inner.left() * dpr));
+    const int top = static_cast<int>(std::floor(inner.top() * dpr));
+    const int right = static_cast<int>(std::ceil(inner.right() * dpr));
+    const int bottom = static_cast<int>(std::ceil(inner.bottom() * dpr));
+    std::pair<int, int> ink{0, 0};
+    for (int y = 0; y < with.height(); ++y)
+        for (int x = 0; x < with.width(); ++x) {
+            if (with.pixel(x, y) == without.pixel(x, y)) continue;
+            const bool in = x >= left && x < right && y >= top && y < bottom;
+            ++(in ? ink.first : ink.second);
+        }
+    return ink;
+}
 
 // Throws from its event handler, as a failing operation would.
 class Thrower : public QObject {
@@ -145,6 +182,79 @@ private slots:
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) ink += qGray(image.pixel(x, y)) < 128;
         QVERIFY2(ink > 20, "the window font draws no glyphs");
+    }
+
+    // Every caption is drawn whole, two pixels clear of its command's edge, at
+    // the scales players use, in the window's font and in the wider fallback.
+    void captionsStayInsideTheirCommands() {
+        namespace art = rotacle::ui::art;
+        namespace panel = layout::panel;
+        const auto command = [](art::Glyph glyph) {
+            return [glyph](QPainter& p, const QRectF& r, const QString& text) {
+                art::PaintCommand(p, r, glyph, text, art::Look::Normal);
+            };
+        };
+        const auto process = [](QPainter& p, const QRectF& r, const QString& text) {
+            art::PaintImportButton(p, r, text, true, false, false);
+        };
+        const auto flat = [](QPainter& p, const QRectF& r, const QString& text) {
+            art::PaintFlatButton(p, r, text, true, false, false);
+        };
+        const std::vector<CaptionCase> cases = {
+            {QStringLiteral("IMPORT"), layout::kImport.size(), command(art::Glyph::Import)},
+            {QStringLiteral("EXPORT"), layout::kExport.size(), command(art::Glyph::Export)},
+            {QStringLiteral("UNDO"), layout::kUndo.size(), command(art::Glyph::Undo)},
+            {QStringLiteral("SKIP"), layout::kSkipBet.size(), command(art::Glyph::Skip)},
+            {QStringLiteral("SETTINGS"), layout::kSettings.size(), command(art::Glyph::Settings)},
+            {QStringLiteral("LOAD"), layout::kLoad.size(), command(art::Glyph::Load)},
+            {QStringLiteral("SAVE"), layout::kSave.size(), command(art::Glyph::Save)},
+            {QStringLiteral("PASTE FROM EVOLUTION"), panel::kPaste.size(), command(art::Glyph::Paste)},
+            {QStringLiteral("LOAD FROM FILE"), panel::kLoadFromFile.size(), command(art::Glyph::Load)},
+            {QStringLiteral("CLOSE"), panel::kClose.size(), command(art::Glyph::Close)},
+            {QStringLiteral("IMPORT (511)"), panel::kProcess.size(), process},
+            {QStringLiteral("IMPORT (2147483647)"), panel::kProcess.size(), process},
+            {QStringLiteral("BUILD MATRIX"), QSize(94, 20), flat},
+            {QStringLiteral("RM"), QSize(34, 20), flat},
+            {QStringLiteral("BETS"), QSize(48, 20), flat},
+            {QStringLiteral("APP"), QSize(48, 20), flat},
+        };
+        const QFont window_font = QApplication::font();
+        QFont fallback(QStringLiteral("DejaVu Sans"));
+        fallback.setPixelSize(11);
+        QStringList faults;
+        for (const QFont& font : {window_font, fallback}) {
+            QApplication::setFont(font);
+            for (const qreal dpr : {1.0, 1.25, 1.5, 2.0}) {
+                for (const CaptionCase& c : cases) {
+                    const QRectF inner = QRectF(QPointF(8, 8), QSizeF(c.size)).adjusted(2, 2, -2, -2);
+                    const auto [in, out] = CaptionInk(RenderCaption(c, c.text, dpr),
+                                                      RenderCaption(c, QString(), dpr), inner, dpr);
+                    if (out > 0 || in == 0)
+                        faults << QStringLiteral("%1 in %2 at %3: %4 pixels out, %5 in")
+                                      .arg(c.text, QFontInfo(font).family())
+                                      .arg(dpr)
+                                      .arg(out)
+                                      .arg(in);
+                }
+            }
+            // The check boxes of the settings area: the caption beside the box.
+            auto form = ShowWindow();
+            QVERIFY(form);
+            ClickAt(*form, layout::kSettings.center());
+            for (QCheckBox* box : form->findChildren<QCheckBox*>()) {
+                const QStyle* style = box->style();
+                const int room = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
+                                 style->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, box);
+                const qreal text = QFontMetricsF(box->font()).horizontalAdvance(box->text());
+                if (text > room)
+                    faults << QStringLiteral("%1 in %2: %3 of %4 pixels")
+                                  .arg(box->text(), QFontInfo(font).family())
+                                  .arg(text)
+                                  .arg(room);
+            }
+        }
+        QApplication::setFont(window_font);
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
     }
 
     void atRestTheWindowNeitherRefreshesNorRepaints() {
