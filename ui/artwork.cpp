@@ -39,6 +39,14 @@ void Diamond(QPainter& p, const QPointF& c, double w, double h, const QColor& fi
     p.drawPath(d);
 }
 
+// The outline of `r`, `line` thick inside it, each corner covered once.
+void Outline(QPainter& p, const QRectF& r, qreal line, const QColor& c) {
+    p.fillRect(QRectF(r.left(), r.top(), r.width(), line), c);
+    p.fillRect(QRectF(r.left(), r.bottom() - line, r.width(), line), c);
+    p.fillRect(QRectF(r.left(), r.top() + line, line, r.height() - 2 * line), c);
+    p.fillRect(QRectF(r.right() - line, r.top() + line, line, r.height() - 2 * line), c);
+}
+
 // The three colours of a cell: plain (locked board), normal and highlighted.
 QColor CellFill(int n, CellLook look) {
     const bool zero = n == 0;
@@ -343,18 +351,6 @@ void PaintBackground(QPainter& p, QSize size) {
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(felt.adjusted(2, 2, -2, -2), 7, 7);
 
-    // The zero area spans the three rows; its cell sits in the middle.
-    QPainterPath zero;
-    zero.moveTo(49, 112.5);
-    zero.lineTo(27, 112.5);
-    zero.lineTo(15.5, 160.5);
-    zero.lineTo(27, 208.5);
-    zero.lineTo(49, 208.5);
-    zero.closeSubpath();
-    p.setPen(QPen(QColor(255, 255, 255, 150), 1));
-    p.setBrush(QColor(12, 92, 52));
-    p.drawPath(zero);
-
     // Even-chance fields, lamp socket and chip places.
     for (int i = 0; i < 6; ++i) PaintField(p, layout::FieldRect(i), i, false);
     const QRectF lamp = QRectF(layout::kLamp);
@@ -401,23 +397,26 @@ void PaintPlainBoard(QPainter& p, const QPoint& origin) {
 void PaintCell(QPainter& p, const QRectF& r, int n, CellLook look) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
+    // Fill and lines in whole device pixels: at a fractional scale the picture
+    // covers its size rounded to device pixels, and a line one logical pixel
+    // wide would fall between two rows of them and leave a seam.
+    const qreal dpr = p.device() ? p.device()->devicePixelRatio() : 1.0;
+    const QRectF area(r.topLeft(), QSizeF(std::round(r.width() * dpr), std::round(r.height() * dpr)) / dpr);
+    const qreal line = std::max(1.0, std::round(dpr)) / dpr;
     const QColor fill = CellFill(n, look);
     if (look == CellLook::Plain) {
-        p.fillRect(r, fill);
+        p.fillRect(area, fill);
     } else {
-        QLinearGradient g(r.topLeft(), r.bottomLeft());
+        QLinearGradient g(area.topLeft(), area.bottomLeft());
         g.setColorAt(0, fill.lighter(112));
         g.setColorAt(1, fill);
-        p.fillRect(r, g);
+        p.fillRect(area, g);
     }
-    // Table lines: neighbouring cells share their one-pixel border.
-    p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(look == CellLook::Plain ? QColor(255, 255, 255, 60) : QColor(255, 255, 255, 150), 1));
-    p.drawRect(r.adjusted(0, 0, -1, -1));
+    // Table lines: neighbouring cells overlap by one line and share it.
+    Outline(p, area, line, look == CellLook::Plain ? QColor(255, 255, 255, 60) : QColor(255, 255, 255, 150));
     if (look == CellLook::Hover) {
-        p.setPen(QPen(kGoldLight, 1));
-        p.drawRect(r.adjusted(1, 1, -2, -2));
-        p.drawRect(r.adjusted(2, 2, -3, -3));
+        Outline(p, area.adjusted(line, line, -line, -line), line, kGoldLight);
+        Outline(p, area.adjusted(2 * line, 2 * line, -2 * line, -2 * line), line, kGoldLight);
     }
     p.setRenderHint(QPainter::Antialiasing);
     p.setFont(Font(13, true));

@@ -65,10 +65,11 @@ inline constexpr QRect kClose{256, 136, 121, 25};
 /// A place inside the import panel in window coordinates.
 constexpr QRect InPanel(const QRect& r) { return r.translated(kImportPanel.topLeft()); }
 
-/// Number cell n (0..36), laid out like the table: 0 at the left, then
-/// twelve columns of three with 3, 6, ... 36 in the top row.
+/// Number cell n (0..36), laid out like the table: 0 at the left across the
+/// three rows, then twelve columns of three with 3, 6, ... 36 in the top row.
+/// Neighbouring cells share their one-pixel border.
 constexpr QRect CellRect(int n) {
-    if (n <= 0) return {16, 144, 33, 33};
+    if (n <= 0) return {16, 112, 33, 97};
     const int column = (n - 1) / 3;
     const int y = n % 3 == 0 ? 112 : (n % 3 == 2 ? 144 : 176);
     return {48 + 32 * column, y, 33, 33};

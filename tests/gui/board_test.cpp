@@ -1,7 +1,9 @@
 // The number board and the road of a spin on screen: cell colours, the
 // proposal with its chip and stake, settlement, undo, and the board lock.
 #include <QElapsedTimer>
+#include <QPainter>
 #include <QTest>
+#include <algorithm>
 
 #include "gui_support.h"
 
@@ -52,6 +54,57 @@ private slots:
             QVERIFY2(c.red() < 60 && c.green() < 60 && c.blue() < 60, qPrintable(seen));
         else
             QVERIFY2(c.green() > 100 && c.red() < 60 && c.blue() < 120, qPrintable(seen));
+    }
+
+    // The zero is one cell down the three rows: a click at its top enters 0,
+    // and the felt beside it carries no line of its own.
+    void theZeroTakesTheWholeLeftColumn() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        const QRect zero = layout::CellRect(0);
+        const QImage shot = form->grab().toImage();
+        for (int y = layout::CellRect(3).top() - 2; y <= layout::CellRect(1).bottom() + 2; ++y) {
+            const QColor felt = shot.pixelColor(zero.left() - 1, y);
+            QVERIFY2(felt.green() > felt.red() + 30 && felt.lightness() < 100,
+                     qPrintable(QStringLiteral("y %1: %2").arg(y).arg(felt.name())));
+        }
+        ClickAt(*form, QPoint(zero.center().x(), layout::CellRect(3).top() + 4));
+        QCOMPARE(form->engine().NumbersList, std::vector<std::uint8_t>{0});
+    }
+
+    // A cell covers every device pixel of its place and ends in its table
+    // line at every scale: no seam of fill lies beyond the line.
+    void cellsEndInTheirTableLineAtEveryScale() {
+        namespace art = rotacle::ui::art;
+        for (const qreal dpr : {1.0, 1.25, 1.5, 2.0}) {
+            for (const int n : {0, 2, 3}) {
+                const QSizeF size = layout::CellRect(n).size();
+                QImage image(QSize(qRound(size.width() * dpr), qRound(size.height() * dpr)),
+                             QImage::Format_ARGB32_Premultiplied);
+                image.setDevicePixelRatio(dpr);
+                image.fill(Qt::magenta);
+                {
+                    QPainter p(&image);
+                    art::PaintCell(p, QRectF(QPointF(0, 0), size), n, art::CellLook::Normal);
+                }
+                const QString where = QStringLiteral("cell %1 at %2").arg(n).arg(dpr);
+                for (int y = 0; y < image.height(); ++y)
+                    for (int x = 0; x < image.width(); ++x)
+                        QVERIFY2(image.pixelColor(x, y) != QColor(Qt::magenta), qPrintable(where));
+                // Each edge against the fill just inside its line, away from the number.
+                const int line = std::max(1, qRound(dpr));
+                const int w = image.width();
+                const int h = image.height();
+                const int at = 3 * line + 1;
+                const auto light = [&](int x, int y) { return image.pixelColor(x, y).lightness(); };
+                QVERIFY2(light(at, 0) > light(at, line) + 20, qPrintable(where + QStringLiteral(" top")));
+                QVERIFY2(light(at, h - 1) > light(at, h - 1 - line) + 20,
+                         qPrintable(where + QStringLiteral(" bottom")));
+                QVERIFY2(light(0, at) > light(line, at) + 20, qPrintable(where + QStringLiteral(" left")));
+                QVERIFY2(light(w - 1, at) > light(w - 1 - line, at) + 20,
+                         qPrintable(where + QStringLiteral(" right")));
+            }
+        }
     }
 
     void fiveSpinsShowAChipAndTheSixthSettlesIt() {
