@@ -594,7 +594,10 @@ void TForm1::Refresh() {
     skip_bet3_->SetShown(e.Image_SkipBet3.Visible);
     cancel3_->SetShown(e.Image_Cancel3.Visible);
 
+    const bool panel_opens = e.Panel_Import.Visible && import_panel_->isHidden();
     import_panel_->SetShown(e.Panel_Import.Visible);
+    // Above everything it covers, also what was built after it.
+    if (panel_opens) import_panel_->raise();
     paste3_->SetShown(e.Image_PasteFromEvolution3.Visible);
     load3_->SetShown(e.Image_LoadFromFile3.Visible);
     progress2_->SetProgress(e.ProgressBar2.Position, e.ProgressBar2.MaxValue);

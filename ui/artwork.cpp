@@ -714,19 +714,19 @@ void PaintImportBackdrop(QPainter& p, const QRectF& r) {
     p.fillRect(area, shade);
 
     // Heading: the import mark and the panel's title, with what it takes.
-    PaintGlyph(p, QRectF(72, 24, 15, 15), Glyph::Import, kGoldLight);
+    PaintGlyph(p, QRectF(72, 32, 15, 15), Glyph::Import, kGoldLight);
     QFont title = Font(15, true);
     title.setLetterSpacing(QFont::AbsoluteSpacing, 1.4);
     p.setFont(title);
     p.setPen(kText);
-    p.drawText(QRectF(94, 20, 283, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("IMPORT NUMBERS"));
+    p.drawText(QRectF(94, 28, 283, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("IMPORT NUMBERS"));
     p.setFont(Font(11));
     p.setPen(QColor(168, 162, 190));
-    p.drawText(QRectF(72, 42, 305, 16), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(72, 50, 305, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("From a saved Evolution history page or a text file"));
 
     // The frame around the commands.
-    const QRectF frame(60.5, 62.5, 328, 108);
+    const QRectF frame(60.5, 70.5, 328, 108);
     p.setPen(QPen(QColor(255, 255, 255, 30), 1));
     p.setBrush(QColor(0, 0, 0, 60));
     p.drawRoundedRect(frame, 7, 7);
@@ -734,9 +734,9 @@ void PaintImportBackdrop(QPainter& p, const QRectF& r) {
     // What an import does to the game.
     p.setFont(Font(10));
     p.setPen(QColor(128, 122, 150));
-    p.drawText(QRectF(60, 180, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
+    p.drawText(QRectF(60, 188, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("The numbers replace the history, oldest first."));
-    p.drawText(QRectF(60, 194, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
+    p.drawText(QRectF(60, 202, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
                QStringLiteral("No bet is settled and no game mode runs."));
 
     p.setPen(QPen(Alpha(kGold, 90), 1));

@@ -48,18 +48,19 @@ inline constexpr QRect kCommandStrip{240, 320, 225, 41};  ///< Shape15
 inline constexpr QRect kSettingsBackdrop{0, 389, 457, 252};
 inline constexpr QRect kStatsStrip{0, 357, 465, 32};  ///< Shape16
 
-/// The import panel, laid over the board while it is open. It reaches past the
-/// window's right edge; the window shows its first 457 pixels.
-inline constexpr QRect kImportPanel{0, 53, 473, 244};
+/// The import panel, laid over the bank row and the whole felt while it is
+/// open. It reaches past the window's right edge; the window shows its first
+/// 457 pixels.
+inline constexpr QRect kImportPanel{0, 53, 473, 259};
 
 /// Places inside the import panel, in the panel's coordinates.
 namespace panel {
-inline constexpr QRect kBackdrop{0, 8, 473, 236};  ///< Image39, the hover reset surface
-inline constexpr QRect kPaste{72, 72, 177, 25};
-inline constexpr QRect kLoadFromFile{256, 72, 121, 25};
-inline constexpr QRect kProgress{72, 104, 305, 17};  ///< ProgressBar2
-inline constexpr QRect kProcess{72, 136, 177, 22};   ///< Button_Process
-inline constexpr QRect kClose{256, 136, 121, 25};
+inline constexpr QRect kBackdrop{0, 8, 473, 251};  ///< Image39, the hover reset surface
+inline constexpr QRect kPaste{72, 80, 177, 25};
+inline constexpr QRect kLoadFromFile{256, 80, 121, 25};
+inline constexpr QRect kProgress{72, 112, 305, 17};  ///< ProgressBar2
+inline constexpr QRect kProcess{72, 144, 177, 22};   ///< Button_Process
+inline constexpr QRect kClose{256, 144, 121, 25};
 }  // namespace panel
 
 /// A place inside the import panel in window coordinates.

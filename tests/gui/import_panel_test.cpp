@@ -119,6 +119,40 @@ private slots:
         QCOMPARE(ReadBytes(exported), QByteArray("12\r\n25\r\n6\r\n33\r\n18\r\n"));
     }
 
+    // Nothing of the table shows on or through the open panel: every place of
+    // the felt, down to its lower edge, belongs to the panel, also where a
+    // chip and its stake lie.
+    void theOpenPanelCoversTheWholeTable() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        for (const int n : {12, 25, 6, 33, 18}) QVERIFY(Spin(*form, n));
+        int chip = -1;
+        QTRY_VERIFY((chip = ShownChip(*form)) >= 0);
+        QVERIFY(OpenPanel(*form));
+        QWidget* panel = Part(*form, "Panel_Import");
+        QList<QPoint> table;
+        for (int n = 0; n <= 36; ++n) table << layout::CellRect(n).center();
+        for (int i = 0; i < 6; ++i)
+            table << layout::TrendRect(i).center() << layout::FieldRect(i).center()
+                  << layout::ChipRect(i).center() << layout::StakeRect(i).center();
+        table << layout::kLamp.center() << layout::kFelt.topLeft() + QPoint(12, 1)
+              << layout::kFelt.bottomRight() - QPoint(12, 1) << layout::kBankroll.center();
+        QStringList through;
+        for (const QPoint at : table) {
+            QWidget* w = form->childAt(at);
+            if (w != panel && !panel->isAncestorOf(w))
+                through << QStringLiteral("(%1,%2) %3")
+                               .arg(at.x())
+                               .arg(at.y())
+                               .arg(w ? w->objectName() : QString());
+        }
+        QVERIFY2(through.isEmpty(), qPrintable(through.join(QStringLiteral(", "))));
+        // Where the chip lies, the panel's face is seen as left of it.
+        const int below_chip = layout::ChipRect(chip).bottom() - 1;
+        QCOMPARE(PixelAt(*form, QPoint(layout::ChipRect(chip).center().x(), below_chip)),
+                 PixelAt(*form, QPoint(20, below_chip)));
+    }
+
     void openingThePanelClosesTheSettingsArea() {
         auto form = ShowWindow();
         QVERIFY(form);
