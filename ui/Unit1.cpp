@@ -61,6 +61,7 @@ TForm1::TForm1(QWidget* parent)
     setWindowTitle(QStringLiteral("Rotacle 8.0"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(layout::kWidth, layout::kClosedHeight);
+    platform_.SetAfterDialog([this] { ResetHovers(); });
 
     BuildTopRow();
     BuildBoard();
@@ -568,8 +569,24 @@ void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const bool minimized = isMinimized();
         if (engine_.Minimized != minimized) Run([&] { engine_.Minimized = minimized; });
+        // Back from the task bar, the pointer is rarely where it was.
+        if (!minimized) ResetHovers();
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        ResetHovers();
     }
     QWidget::changeEvent(event);
+}
+
+void TForm1::leaveEvent(QEvent* event) {
+    ResetHovers();
+    QWidget::leaveEvent(event);
+}
+
+void TForm1::ResetHovers() {
+    // An operation waiting for a message box or dialog is still under way;
+    // the box's closing brings the reset.
+    if (platform_.MessageOpen() || platform_.DialogOpen()) return;
+    Run([&] { engine_.Disable_HoversClick(); });
 }
 
 // ---- Refresh --------------------------------------------------------------------------

@@ -85,6 +85,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     void BuildTopRow();
@@ -104,6 +105,9 @@ private:
     void SyncTimers();
     void OnTimer(int index);
     void ApplyWindowState();
+    /// Clears every hover look: after the pointer left the window, after a
+    /// restore from the task bar and after a message box or dialog.
+    void ResetHovers();
     void RefreshInputs();
     void StartDrag(const QPoint& global);
     void DragTo(const QPoint& global);

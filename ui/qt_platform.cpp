@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QStringList>
+#include <QTimer>
 
 namespace rotacle::ui {
 
@@ -40,6 +41,7 @@ void QtPlatform::ShowMessage(const std::string& text) {
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The window stays on top of everything; its messages must too.
     box->setWindowFlag(Qt::WindowStaysOnTopHint);
+    QObject::connect(box, &QDialog::finished, [this] { AfterDialog(); });
     if (non_blocking_) {
         box->open();
         return;
@@ -74,10 +76,15 @@ std::optional<std::string> QtPlatform::RunDialog(const FileDialogSpec& request, 
     ++open_dialogs_;
     const int result = dialog.exec();
     --open_dialogs_;
+    AfterDialog();
     if (result != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
     return files.front().toStdString();
+}
+
+void QtPlatform::AfterDialog() {
+    if (after_dialog_ && window_) QTimer::singleShot(0, window_.data(), after_dialog_);
 }
 
 std::string QtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }

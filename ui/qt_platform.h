@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,6 +26,9 @@ class QtPlatform final : public Platform {
 public:
     /// Window that owns the message boxes and dialogs.
     void SetWindow(QWidget* window) { window_ = window; }
+    /// `action` runs after a message box or a file dialog has closed, once
+    /// the operation that opened it is over (from the window's event loop).
+    void SetAfterDialog(std::function<void()> action) { after_dialog_ = std::move(action); }
 
     std::int64_t ClockSeconds() override;
     void RandSeed(std::uint32_t seed) override { random_.Seed(seed); }
@@ -58,8 +62,10 @@ public:
 
 private:
     std::optional<std::string> RunDialog(const FileDialogSpec& request, bool save);
+    void AfterDialog();
 
     QPointer<QWidget> window_;
+    std::function<void()> after_dialog_;
     LcgRandom random_;
     bool non_blocking_ = false;
     int open_messages_ = 0;

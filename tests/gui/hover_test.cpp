@@ -1,5 +1,6 @@
 // The hover scheme of the picture commands, cells and trend pictures, and
 // the covers that swallow hover and clicks.
+#include <QMessageBox>
 #include <QTest>
 
 #include "gui_support.h"
@@ -99,6 +100,41 @@ private slots:
         QVERIFY(Shown(*form, "Image_Load2"));
         MoveTo(*form, surface);
         QVERIFY(ShownCommandHovers(*form).isEmpty());
+        QVERIFY(!Shown(*form, "Trend_Even_1"));
+    }
+
+    // A lit command or trend picture goes dark once the pointer is surely no
+    // longer on it, even though no move over a reset surface followed.
+    void noHoverStaysLitOnceThePointerIsGone_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("restored from the task bar") << QStringLiteral("restore");
+        QTest::newRow("a message box closed") << QStringLiteral("message");
+        QTest::newRow("the pointer left the window") << QStringLiteral("leave");
+    }
+
+    void noHoverStaysLitOnceThePointerIsGone() {
+        QFETCH(QString, how);
+        auto form = ShowWindow();
+        QVERIFY(form);
+        MoveTo(*form, layout::kLoad.center());
+        MoveTo(*form, layout::TrendRect(1).center());
+        QVERIFY(Shown(*form, "Image_Load2"));
+        QVERIFY(Shown(*form, "Trend_Even_1"));
+        if (how == QStringLiteral("restore")) {
+            form->showMinimized();
+            QTRY_VERIFY(form->engine().Minimized);
+            form->showNormal();
+            QTRY_VERIFY(!form->engine().Minimized);
+        } else if (how == QStringLiteral("message")) {
+            form->platform().ShowMessage("The table is closed.");
+            QMessageBox* box = form->findChild<QMessageBox*>(QStringLiteral("ErrorMessage"));
+            QVERIFY(box);
+            box->accept();
+        } else {
+            QEvent leave(QEvent::Leave);
+            QCoreApplication::sendEvent(form.get(), &leave);
+        }
+        QTRY_VERIFY(ShownCommandHovers(*form).isEmpty());
         QVERIFY(!Shown(*form, "Trend_Even_1"));
     }
 
