@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "ui/help_window.h"
+#include "ui/screen_fit.h"
 #include "ui/tooltips.h"
 #include "ui/widgets.h"
 
@@ -61,6 +62,7 @@ TForm1::TForm1(QWidget* parent)
     setWindowTitle(QStringLiteral("Rotacle 8.0"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(layout::kWidth, layout::kClosedHeight);
+    screen_fit_ = new ScreenFit(*this);
     platform_.SetAfterDialog([this] { ResetHovers(); });
 
     BuildTopRow();
@@ -85,8 +87,13 @@ void TForm1::CompleteWindow() {
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildSettingsArea();
     // Widgets added to a shown window stay hidden until they are shown.
-    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        if (!before.contains(w)) w->show();
+    QList<QWidget*> added;
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (before.contains(w)) continue;
+        w->show();
+        added << w;
+    }
+    screen_fit_->SetScrollingArea(layout::kSettingsArea, added);
     setWindowIcon(WindowIcon());
     Refresh();
     ApplyTooltips(*this);
@@ -715,7 +722,7 @@ void TForm1::ApplyWindowState() {
     if (!complete_ && (e.ClientHeight > layout::kClosedHeight || !e.Focus.empty())) CompleteWindow();
     if (e.ClientHeight != applied_height_) {
         applied_height_ = e.ClientHeight;
-        setFixedSize(e.ClientWidth, e.ClientHeight);
+        screen_fit_->Apply(QSize(e.ClientWidth, e.ClientHeight));
     }
     if (!e.Focus.empty()) {
         // Focus requests are one-shot: the next request for the same control

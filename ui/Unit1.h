@@ -30,6 +30,7 @@ class FlatButton;
 class Gauge;
 class ImportButton;
 class Picture;
+class ScreenFit;
 
 class TForm1 : public QWidget {
 public:
@@ -157,6 +158,7 @@ private:
     FlatButton* create_matrix_ = nullptr;
     FlatButton* reset_matrix_ = nullptr;
 
+    ScreenFit* screen_fit_ = nullptr;
     std::array<QTimer*, kTimerCount> timers_{};
     std::array<int, kTimerCount> ticks_{};
     int refreshes_ = 0;

@@ -46,6 +46,9 @@ inline constexpr QRect kSave{392, 326, 52, 25};
 inline constexpr QRect kCommandStrip{240, 320, 225, 41};  ///< Shape15
 /// The settings area's part of the background picture (down to its end).
 inline constexpr QRect kSettingsBackdrop{0, 389, 457, 252};
+/// The settings area below the stats strip, down to the open window's end.
+/// On a screen shorter than the open window it scrolls.
+inline constexpr QRect kSettingsArea{0, 389, 457, 308};
 inline constexpr QRect kStatsStrip{0, 357, 465, 32};  ///< Shape16
 
 /// The import panel, laid over the bank row and the whole felt while it is

@@ -13,6 +13,7 @@ int RunBoardSuite(int argc, char** argv);
 int RunHoverSuite(int argc, char** argv);
 int RunInputsSuite(int argc, char** argv);
 int RunImportSuite(int argc, char** argv);
+int RunScreenSuite(int argc, char** argv);
 int RunHelpSuite(int argc, char** argv);
 
 namespace {
@@ -25,6 +26,7 @@ struct Suite {
 constexpr Suite kSuites[] = {
     {"window", RunWindowSuite}, {"board", RunBoardSuite},   {"hover", RunHoverSuite},
     {"inputs", RunInputsSuite}, {"import", RunImportSuite}, {"help", RunHelpSuite},
+    {"screen", RunScreenSuite},
 };
 
 void EnsureRuntimeFolder() {
@@ -39,8 +41,16 @@ void EnsureRuntimeFolder() {
 
 int main(int argc, char** argv) {
     EnsureRuntimeFolder();
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     const char* only = argc >= 2 && argv[1][0] != '-' ? argv[1] : nullptr;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        if (only && std::strcmp(only, "screen") == 0) {
+            // A short screen: a 1280x1024 panel at scale 2 leaves 512 pixels.
+            qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" ROTACLE_GUI_DATA "/screens/1280x1024.json");
+            if (qEnvironmentVariableIsEmpty("QT_SCALE_FACTOR")) qputenv("QT_SCALE_FACTOR", "2");
+        } else {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+    }
     // QtTest sees the program name and the options after the suite name.
     std::vector<char*> args{argv[0]};
     for (int i = only ? 2 : 1; i < argc; ++i) args.push_back(argv[i]);
