@@ -1,11 +1,14 @@
 #include "ui/Unit1.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QSettings>
 #include <QSlider>
 #include <QStyle>
 #include <QTimer>
@@ -53,6 +56,29 @@ void SetEnabledIfChanged(W* w, bool enabled) {
     if (w->isEnabled() != enabled) w->setEnabled(enabled);
 }
 
+// The one choice kept between runs. It lies outside the settings file, whose
+// layout is fixed, in the user's configuration folder.
+const QString kQuickProposalsKey = QStringLiteral("play/quickProposals");
+
+bool StoredQuickProposals() {
+    const QSettings stored(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
+                           QStringLiteral("rotacle"));
+    return stored.value(kQuickProposalsKey, false).toBool();
+}
+
+void StoreQuickProposals(bool quick) {
+    QSettings stored(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
+                     QStringLiteral("rotacle"));
+    stored.setValue(kQuickProposalsKey, quick);
+}
+
+// Inputs that take typed keys themselves while the player sees them.
+bool TakesKeys(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
+           qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSlider*>(w) ||
+           qobject_cast<const QAbstractButton*>(w);
+}
+
 }  // namespace
 
 TForm1::TForm1(QWidget* parent)
@@ -71,11 +97,15 @@ TForm1::TForm1(QWidget* parent)
     BuildCommandRow();
     BuildImportPanel();
     BuildTimers();
+    speed_.SetQuick(StoredQuickProposals());
+    setFocusPolicy(Qt::StrongFocus);
+    qApp->installEventFilter(this);
     Refresh();
     SyncTimers();
 }
 
 TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
     // The timers must not tick into a half-destroyed window.
     for (QTimer* t : timers_)
         if (t) t->stop();
@@ -95,6 +125,9 @@ void TForm1::CompleteWindow() {
     }
     screen_fit_->SetScrollingArea(layout::kSettingsArea, added);
     setWindowIcon(WindowIcon());
+    // No settings edit may hold the focus while the area is closed: typed
+    // digits would change the bet unseen.
+    FocusShowBetSize();
     Refresh();
     ApplyTooltips(*this);
 }
@@ -176,14 +209,19 @@ void TForm1::BuildTopRow() {
     label9_->SetText("TEST BANK:");
     bankroll_ = new Caption(this, QStringLiteral("Label_Bankroll"), layout::kBankroll, art::Font(15, true),
                             art::kText, Qt::AlignLeft | Qt::AlignVCenter);
+    bankroll_->SetShrinkToFit(true);
     for (int k = 0; k < 9; ++k) {
         his_num_[static_cast<std::size_t>(k)] =
             new Caption(this, Named("HisNum", k + 1), layout::HisNumRect(k), art::Font(10, true), Qt::white,
                         Qt::AlignCenter);
     }
+    // What the keyboard has typed or keeps waiting, under the strip.
+    key_readout_ = new Caption(this, QStringLiteral("KeyEntry"), layout::kKeyReadout, art::Font(10, true),
+                               art::kGoldLight, Qt::AlignLeft | Qt::AlignVCenter);
+    key_readout_->SetShrinkToFit(true);
     auto* cancel2 = AddCommand(Command::Cancel, QStringLiteral("Image_Cancel"), layout::kUndo,
                                art::Glyph::Undo, QStringLiteral("UNDO"));
-    cancel2->SetOnClick([this] { Run([&] { engine_.Image_Cancel2Click(); }); });
+    cancel2->SetOnClick([this] { UndoCommandClick(); });
     cancel3_ =
         new Picture(this, QStringLiteral("Image_Cancel3"), layout::kUndo, [](QPainter& p, const QRectF& r) {
             art::PaintCommand(p, r, art::Glyph::Undo, QStringLiteral("UNDO"), art::Look::Cover);
@@ -248,7 +286,9 @@ void TForm1::BuildProposal() {
         const auto s = static_cast<std::size_t>(i);
         stake_[s] = new Caption(this, Named("BetSizeShow_", kFieldSuffix[s]), layout::StakeRect(i),
                                 art::Font(11, true), art::kStake, Qt::AlignCenter);
-        stake_[s]->SetRim(QColor(0, 0, 0, 230));
+        stake_[s]->SetBackground(QColor(0, 0, 0, 200));
+        stake_[s]->SetShrinkToFit(true);
+        PlaceStakeTag(s);
     }
 }
 
@@ -465,7 +505,13 @@ void TForm1::BuildSettingsArea() {
     connect(reset_bets_, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.ResetBets(); }); });
     reset_app_ =
         new FlatButton(this, QStringLiteral("ResetApp"), QRect(397, 654, 48, 20), QStringLiteral("APP"));
-    connect(reset_app_, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.ResetApp(); }); });
+    connect(reset_app_, &QAbstractButton::clicked, this, [this] { ResetAppClick(); });
+
+    quick_ = new QCheckBox(QStringLiteral("QUICK PROPOSALS"), this);
+    quick_->setObjectName(QStringLiteral("QuickProposals"));
+    quick_->setGeometry(QRect(300, 628, 145, 17));
+    quick_->setChecked(speed_.Quick());
+    connect(quick_, &QCheckBox::clicked, this, [this](bool checked) { SetQuickProposals(checked); });
 
     // "Show Bet" lies right of the shown area: it takes the focus that several
     // inputs hand on, so that the space bar toggles the stake labels.
@@ -486,6 +532,8 @@ void TForm1::BuildTimers() {
 // ---- Events ------------------------------------------------------------------------
 
 void TForm1::AfterEvent() {
+    // A number typed during a run goes in as soon as the board takes it.
+    speed_.EnterWaiting(engine_);
     Refresh();
     SyncTimers();
 }
@@ -498,11 +546,11 @@ void TForm1::OnTimer(int index) {
     if (platform_.MessageOpen() || platform_.DialogOpen()) return;
     const auto id = static_cast<TimerId>(index);
     ++ticks_[static_cast<std::size_t>(index)];
-    bool changed = true;
-    const bool ok = engine_.Event([&] { changed = engine_.TimerTick(id); });
+    bool changed = speed_.Tick(engine_, id);
+    if (speed_.EnterWaiting(engine_)) changed = true;
     // A display or lamp refresh that found everything in place leaves the
     // window as it is: no widget is compared, nothing is repainted.
-    if (!ok || changed) Refresh();
+    if (changed) Refresh();
     SyncTimers();
 }
 
@@ -549,6 +597,138 @@ void TForm1::Button_Close_HoverClick() {
     Run([&] { engine_.Button_Close_HoverClick(); });
 }
 
+void TForm1::ResetAppClick() {
+    const std::size_t numbers = engine_.NumbersList.size();
+    if (numbers > 0) {
+        const std::string question = "Start a new game? The history of " + std::to_string(numbers) +
+                                     " numbers is cleared; the bankroll stays.";
+        if (!platform_.Confirm(question)) return;
+    }
+    // Numbers still waiting belong to the game that ends here.
+    speed_.DropWaiting();
+    Run([&] { engine_.ResetApp(); });
+}
+
+void TForm1::UndoCommandClick() {
+    speed_.Undo(engine_);
+    AfterEvent();
+}
+
+void TForm1::SetQuickProposals(bool quick) {
+    speed_.SetQuick(quick);
+    StoreQuickProposals(quick);
+    if (quick_ && quick_->isChecked() != quick) quick_->setChecked(quick);
+}
+
+// ---- Keyboard -------------------------------------------------------------------------
+
+bool TForm1::PlayerSees(const QWidget* w) const {
+    if (w == this) return true;
+    // Clipped by the window's edge or scrolled out of the settings area, a
+    // control has nothing left on screen.
+    return w->isVisibleTo(this) && !w->visibleRegion().isEmpty();
+}
+
+void TForm1::FocusShowBetSize() {
+    if (QCheckBox* box = checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]) box->setFocus();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QWidget::eventFilter(watched, event);
+    auto* target = static_cast<QWidget*>(watched);
+    if (target->window() != this) return false;
+    // A key is offered to the focus widget and then to its parents: it is
+    // looked at once, at the first of them.
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus && target != focus && target->isAncestorOf(focus)) return false;
+    return HandleKey(target, *static_cast<QKeyEvent*>(event));
+}
+
+bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
+    const int k = key.key();
+    const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
+    if (mods == Qt::ControlModifier && k == Qt::Key_Q) {
+        Button_Close_HoverClick();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && k == Qt::Key_Z) {
+        UndoCommandClick();
+        return true;
+    }
+    if (mods == Qt::NoModifier && k == Qt::Key_Escape) {
+        EscapeKey();
+        return true;
+    }
+    if (mods == Qt::NoModifier && k == Qt::Key_F1) {
+        ShowHelp(*this);
+        return true;
+    }
+    const QWidget* show_bet = checks_[static_cast<std::size_t>(CheckId::ShowBetSize)];
+    // "Show Bet" holds the focus on purpose, so that Space toggles it; every
+    // other control outside the player's sight gets no key at all.
+    const bool hidden = target != this && target != show_bet && !PlayerSees(target);
+    if (!hidden && target != show_bet && TakesKeys(target)) return false;
+
+    if (mods == Qt::NoModifier) {
+        if (k >= Qt::Key_0 && k <= Qt::Key_9) {
+            speed_.Digit(static_cast<char>('0' + (k - Qt::Key_0)));
+            AfterEvent();
+            return true;
+        }
+        if (k == Qt::Key_Return || k == Qt::Key_Enter || (k == Qt::Key_Space && !speed_.Typed().empty())) {
+            speed_.Commit(engine_);
+            AfterEvent();
+            return true;
+        }
+        if (k == Qt::Key_Backspace) {
+            speed_.Backspace();
+            AfterEvent();
+            return true;
+        }
+    }
+    return hidden;
+}
+
+void TForm1::EscapeKey() {
+    if (speed_.Clear() != SpeedPlay::Outcome::Ignored) {
+        AfterEvent();
+    } else if (engine_.Panel_Import.Visible) {
+        Run([&] { engine_.Image_ClosePanel2Click(); });
+    } else if (engine_.ClientHeight > layout::kClosedHeight) {
+        Run([&] { engine_.Image_Settings3Click(); });
+    }
+}
+
+void TForm1::RefreshKeyReadout() {
+    std::string text;
+    if (speed_.Refused()) text = "\xE2\x9C\x95 not taken";  // a cross: the number was refused
+    if (!speed_.Typed().empty()) {
+        if (!text.empty()) text += "  ";
+        text += "\xE2\x96\xB8 " + speed_.Typed();  // a pointer before the typed digits
+    }
+    if (!speed_.Waiting().empty()) {
+        if (!text.empty()) text += "  ";
+        text += "waiting:";
+        for (const int n : speed_.Waiting()) text += " " + std::to_string(n);
+    }
+    key_readout_->SetText(text);
+    key_readout_->SetColour(speed_.Refused() ? QColor(236, 112, 100) : art::kGoldLight);
+}
+
+void TForm1::PlaceStakeTag(std::size_t field) {
+    Caption* tag = stake_[field];
+    const QRect chip = layout::ChipRect(static_cast<int>(field));
+    // The tag sits right of the chip, or left of it where the felt ends; only
+    // one bet is placed at a time, so it may reach over the next chip place.
+    constexpr int kMaxWidth = 180;
+    const int width = std::clamp(
+        static_cast<int>(QFontMetricsF(tag->font()).horizontalAdvance(tag->Text())) + 10, 24, kMaxWidth);
+    int x = chip.right() + 3;
+    if (x + width > layout::kFelt.right() - 2) x = chip.left() - 3 - width;
+    const QRect place(x, chip.center().y() - 9, width, 18);
+    if (tag->geometry() != place) tag->setGeometry(place);
+}
 void TForm1::StartDrag(const QPoint& global) {
     if (QWindow* w = windowHandle(); w && w->startSystemMove()) return;
     // Without a window manager that moves windows, the window follows the
@@ -634,7 +814,7 @@ void TForm1::Refresh() {
         trend2_[i]->SetShown(e.Trend_2[i].Visible);
         field_[i]->SetShown(e.FieldHighlight[i].Visible);
         chip_[i]->SetShown(e.Chip[i].Visible);
-        stake_[i]->SetText(e.BetSizeShow[i].Caption);
+        if (stake_[i]->SetText(e.BetSizeShow[i].Caption)) PlaceStakeTag(i);
         stake_[i]->SetShown(e.BetSizeShow[i].Visible);
     }
     lamp1_->SetShown(e.SL_Indicator1.Visible);
@@ -647,6 +827,7 @@ void TForm1::Refresh() {
     bets_played_->SetText(e.Label_BetsPlayed.Caption);
     flat_index_->SetText(e.Label_FlatIndex.Caption);
     numbers_in_game_->SetText(e.Label_NumbersInGame.Caption);
+    RefreshKeyReadout();
 
     RefreshInputs();
     ApplyWindowState();
@@ -721,8 +902,11 @@ void TForm1::ApplyWindowState() {
     rotacle::Engine& e = engine_;
     if (!complete_ && (e.ClientHeight > layout::kClosedHeight || !e.Focus.empty())) CompleteWindow();
     if (e.ClientHeight != applied_height_) {
+        const bool closing = e.ClientHeight < applied_height_;
         applied_height_ = e.ClientHeight;
         screen_fit_->Apply(QSize(e.ClientWidth, e.ClientHeight));
+        // The settings edits are out of sight now; keys must not reach them.
+        if (closing && complete_) FocusShowBetSize();
     }
     if (!e.Focus.empty()) {
         // Focus requests are one-shot: the next request for the same control

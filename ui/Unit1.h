@@ -13,10 +13,12 @@
 #include <string>
 
 #include "core/engine.h"
+#include "core/speed_play.h"
 #include "ui/artwork.h"
 #include "ui/qt_platform.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QComboBox;
 class QSlider;
 class QTimer;
@@ -42,6 +44,10 @@ public:
 
     rotacle::Engine& engine() { return engine_; }
     QtPlatform& platform() { return platform_; }
+    /// Keyboard entry of numbers and quick proposals.
+    const rotacle::SpeedPlay& speed() const { return speed_; }
+    /// Turns quick proposals on or off and keeps the choice for the next start.
+    void SetQuickProposals(bool quick);
 
     /// Runs one event through the engine (an engine error is shown in a
     /// message box and ends the event), then brings the window up to date.
@@ -82,11 +88,18 @@ public:
     void Image_Save2Click();
     void Button_Minimize_2Click();
     void Button_Close_HoverClick();
+    /// "APP": asks before a history with numbers is cleared (default No).
+    void ResetAppClick();
+    /// The undo command and Ctrl+Z: a waiting number is taken back first.
+    void UndoCommandClick();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    /// Keys of the whole window pass here first: number entry, shortcuts, and
+    /// no key for a control that the player cannot see.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildTopRow();
@@ -110,11 +123,21 @@ private:
     /// restore from the task bar and after a message box or dialog.
     void ResetHovers();
     void RefreshInputs();
+    bool HandleKey(QWidget* target, const QKeyEvent& key);
+    void EscapeKey();
+    /// True when some of `w` is on screen (the settings area's controls are
+    /// not while it is closed, nor where it has scrolled them away).
+    bool PlayerSees(const QWidget* w) const;
+    void FocusShowBetSize();
+    void RefreshKeyReadout();
+    /// Puts a stake label beside its chip, wide enough for its whole text.
+    void PlaceStakeTag(std::size_t field);
     void StartDrag(const QPoint& global);
     void DragTo(const QPoint& global);
 
     QtPlatform platform_;
     rotacle::Engine engine_;
+    rotacle::SpeedPlay speed_;
 
     Picture* head_image_ = nullptr;
     Gauge* gauge1_ = nullptr;
@@ -125,6 +148,8 @@ private:
     Caption* flat_index_ = nullptr;
     Caption* numbers_in_game_ = nullptr;
     Caption* label4_ = nullptr;
+    Caption* key_readout_ = nullptr;
+    QCheckBox* quick_ = nullptr;
     std::array<Caption*, 9> his_num_{};
     std::array<Picture*, 37> cell_{};
     std::array<Picture*, 37> cell_act_{};

@@ -236,14 +236,14 @@ void TrendGlyph(QPainter& p, const QRectF& r, const QColor& c) {
     p.restore();
 }
 
-void SettingsHeading(QPainter& p, int y, const QString& text) {
+void SettingsHeading(QPainter& p, int y, const QString& text, int line_end = 445) {
     p.setFont(Font(10, true));
     const QFontMetrics fm(p.font());
     const int w = fm.horizontalAdvance(text);
     p.setPen(Alpha(kGold, 210));
     p.drawText(QRect(12, y - 6, w + 2, 12), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.setPen(QPen(kPanelLine, 1));
-    p.drawLine(QPointF(12 + w + 8, y + 0.5), QPointF(445, y + 0.5));
+    p.drawLine(QPointF(12 + w + 8, y + 0.5), QPointF(line_end, y + 0.5));
 }
 
 }  // namespace
@@ -256,12 +256,12 @@ QFont Font(int pixel_size, bool bold) {
     return f;
 }
 
-QFont FittedFont(const QFont& base, const QString& text, qreal width) {
+QFont FittedFont(const QFont& base, const QString& text, qreal width, int smallest_pixels) {
     if (QFontMetricsF(base).horizontalAdvance(text) <= width) return base;
     QFont f = base;
     f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
     const int size = base.pixelSize() > 0 ? base.pixelSize() : QFontInfo(base).pixelSize();
-    const int smallest = std::max(1, (size * 2 + 2) / 3);
+    const int smallest = smallest_pixels > 0 ? smallest_pixels : std::max(1, (size * 2 + 2) / 3);
     for (int pixels = size;; --pixels) {
         f.setPixelSize(pixels);
         if (pixels <= smallest || QFontMetricsF(f).horizontalAdvance(text) <= width) return f;
@@ -380,7 +380,8 @@ void PaintSettingsBackdrop(QPainter& p, const QRectF& r) {
     SettingsHeading(p, 449, QStringLiteral("STAKING RULES"));
     SettingsHeading(p, 517, QStringLiteral("SAFETY"));
     SettingsHeading(p, 564, QStringLiteral("MATRIX"));
-    SettingsHeading(p, 636, QStringLiteral("PHASE AND RESET"));
+    // The heading's rule stops short of the quick-proposals box at its end.
+    SettingsHeading(p, 636, QStringLiteral("PHASE AND RESET"), 290);
     p.restore();
 }
 

@@ -35,6 +35,8 @@ inline constexpr QRect kStripBox{226, 60, 225, 30};
 inline constexpr QRect kBankCaption{58, 66, 62, 18};
 inline constexpr QRect kBankroll{120, 64, 94, 22};
 inline constexpr QRect kUndo{387, 64, 57, 22};
+/// The keyboard entry's readout, between the strip and the felt.
+inline constexpr QRect kKeyReadout{232, 90, 150, 12};
 inline constexpr QRect kFelt{6, 102, 445, 208};
 /// The number cells' area, zero included.
 inline constexpr QRect kBoard{16, 112, 418, 98};
@@ -125,8 +127,9 @@ QFont Font(int pixel_size, bool bold = false);
 
 /// `base`, or the largest smaller cut of it in which `text` is at most `width`
 /// pixels wide: first without letter spacing, then a pixel smaller at a time,
-/// down to two thirds of its size. The smallest cut when none fits.
-QFont FittedFont(const QFont& base, const QString& text, qreal width);
+/// down to `smallest_pixels` (0: two thirds of its size). The smallest cut
+/// when none fits.
+QFont FittedFont(const QFont& base, const QString& text, qreal width, int smallest_pixels = 0);
 
 /// Dark palette for the standard controls of the settings area.
 QPalette DarkPalette();

@@ -51,6 +51,28 @@ void QtPlatform::ShowMessage(const std::string& text) {
     --open_messages_;
 }
 
+bool QtPlatform::Confirm(const std::string& question) {
+    questions_.push_back(question);
+    if (!confirm_answers_.empty()) {
+        const bool yes = confirm_answers_.front();
+        confirm_answers_.pop_front();
+        return yes;
+    }
+    // Without a player to answer, the default answer stands.
+    if (non_blocking_) return false;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Rotacle 8.0"), QString::fromStdString(question),
+                    QMessageBox::Yes | QMessageBox::No, window_.data());
+    box.setObjectName(QStringLiteral("Question"));
+    box.setDefaultButton(QMessageBox::No);
+    box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    // Timers hold still while the player thinks, as under an error message.
+    ++open_messages_;
+    const int answer = box.exec();
+    --open_messages_;
+    AfterDialog();
+    return answer == QMessageBox::Yes;
+}
+
 std::optional<std::string> QtPlatform::OpenFileDialog(const FileDialogSpec& request) {
     return RunDialog(request, false);
 }

@@ -39,6 +39,10 @@ public:
     std::string ClipboardText() override;
     std::string ProgramFolder() override;
 
+    /// Asks the player a yes/no question with No as the default button;
+    /// true for Yes. Not an engine service: only the window asks.
+    bool Confirm(const std::string& question);
+
     // ---- Hooks for tests and scripted runs --------------------------------------
 
     /// With non-blocking messages a message box is opened without a nested
@@ -46,6 +50,10 @@ public:
     void SetNonBlockingMessages(bool on) { non_blocking_ = on; }
     /// The next file dialog is not shown: it answers `path` (nothing = cancel).
     void QueueDialogAnswer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
+    /// The next question is not shown: it answers `yes`.
+    void QueueConfirmAnswer(bool yes) { confirm_answers_.push_back(yes); }
+    /// Every question asked so far, answered by a hook or not, oldest first.
+    const std::vector<std::string>& Questions() const { return questions_; }
     /// True while a message box waits for the player in its own event loop.
     bool MessageOpen() const { return open_messages_ > 0; }
     /// True while a file dialog waits for the player in its own event loop.
@@ -71,6 +79,8 @@ private:
     int open_messages_ = 0;
     int open_dialogs_ = 0;
     std::deque<std::optional<std::string>> answers_;
+    std::deque<bool> confirm_answers_;
+    std::vector<std::string> questions_;
     std::vector<std::string> messages_;
     std::vector<DialogRequest> dialogs_;
 };

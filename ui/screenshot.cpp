@@ -2,19 +2,28 @@
 //   rotacle-screenshot OUTPUT_FOLDER
 // writes screenshot-main.png (a proposal on the table),
 // screenshot-settings.png (the settings area open) and screenshot-import.png
-// (the import panel with a number file loaded). The pointer is driven through
-// real mouse events, so the pictures show what a player sees.
+// (the import panel with a number file loaded) and screenshot-help.png (a big
+// stake beside its chip, digits typed on the keyboard, a tooltip and the help
+// window). At a scale other than 1 (QT_SCALE_FACTOR) each name ends in "@2x"
+// or the scale. The pointer is driven through real mouse events, so the
+// pictures show what a player sees.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QSlider>
+#include <QToolTip>
+#include <algorithm>
 #include <cstdio>
 
 #include "ui/Unit1.h"
 #include "ui/application.h"
 #include "ui/artwork.h"
+#include "ui/help_window.h"
 
 namespace {
 
@@ -67,6 +76,56 @@ void Spin(TForm1& form, int n) {
     WaitForRun(form);
 }
 
+// "name.png", or "name@2x.png" at another scale.
+QString ShotName(const QString& out, const char* name, qreal scale) {
+    QString file = out + QLatin1Char('/') + QString::fromLatin1(name);
+    if (scale != 1) file += QLatin1Char('@') + QString::number(scale) + QLatin1Char('x');
+    return file + QStringLiteral(".png");
+}
+
+bool SavePixmap(const QPixmap& picture, const QString& path) {
+    const bool ok = picture.save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(QDir::toNativeSeparators(path)));
+    return ok;
+}
+
+void Key(TForm1& form, Qt::Key key, const QString& text) {
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QCoreApplication::sendEvent(target, &press);
+    Pump(1);
+}
+
+// The window with its tooltip and the help window beside it, as one picture:
+// offscreen, each of them is a window of its own.
+QPixmap WithHelp(TForm1& form, QPoint tip_at) {
+    const QPixmap window = form.grab();
+    QPixmap tip;
+    QPoint tip_pos;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QTipLabel") && w->isVisible()) {
+            tip = w->grab();
+            tip_pos = tip_at + QPoint(8, 14);
+            tip_pos.setX(std::min(tip_pos.x(), form.width() - 4 - w->width()));
+        }
+    QWidget* help = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->inherits("QDialog") && w->isVisible()) help = w;
+    const QPixmap guide = help ? help->grab() : QPixmap();
+    const qreal dpr = window.devicePixelRatio();
+    const QSize size(form.width() + 12 + (help ? help->width() : 0),
+                     std::max(form.height(), help ? help->height() : 0));
+    QPixmap all(size * dpr);
+    all.setDevicePixelRatio(dpr);
+    all.fill(rotacle::ui::art::kPanel);
+    QPainter p(&all);
+    p.drawPixmap(0, 0, window);
+    if (!tip.isNull()) p.drawPixmap(tip_pos, tip);
+    if (help) p.drawPixmap(form.width() + 12, 0, guide);
+    p.end();
+    return all;
+}
+
 bool Save(TForm1& form, const QString& path) {
     const bool ok = form.grab().save(path);
     std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(QDir::toNativeSeparators(path)));
@@ -108,7 +167,8 @@ int main(int argc, char** argv) {
     Hover(form, QPoint(150, 96));
     Hover(form, layout::CellRect(17).center());
     Pump(60);
-    bool ok = Save(form, out + QStringLiteral("/screenshot-main.png"));
+    const qreal scale = form.devicePixelRatioF();
+    bool ok = Save(form, ShotName(out, "screenshot-main", scale));
 
     // The settings area, with a safety level set on its track bar.
     Hover(form, QPoint(150, 96));
@@ -116,7 +176,7 @@ int main(int argc, char** argv) {
     if (auto* level = form.findChild<QSlider*>(QStringLiteral("SafeLevel"))) level->setValue(2);
     Hover(form, QPoint(150, 96));
     Pump(120);
-    ok = Save(form, out + QStringLiteral("/screenshot-settings.png")) && ok;
+    ok = Save(form, ShotName(out, "screenshot-settings", scale)) && ok;
 
     // The import panel over the board, a number file loaded and waiting for
     // IMPORT; the file dialog answers with the sample series.
@@ -130,6 +190,23 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "the import panel did not load %s\n", ROTACLE_SAMPLE_NUMBERS);
         ok = false;
     }
-    ok = Save(form, out + QStringLiteral("/screenshot-import.png")) && ok;
+    ok = Save(form, ShotName(out, "screenshot-import", scale)) && ok;
+
+    // A big stake beside its chip, "2" typed on the keyboard, the tooltip of
+    // the undo command and the help window.
+    Click(form, layout::InPanel(layout::panel::kClose).center());
+    Hover(form, QPoint(150, 96));
+    form.engine().Event([&] {
+        form.engine().SetEditText(rotacle::EditId::Test_Bank, "250000");
+        form.engine().SetEditText(rotacle::EditId::Init_Bet, "1250.5");
+    });
+    Pump(60);
+    Key(form, Qt::Key_2, QStringLiteral("2"));
+    rotacle::ui::ShowHelp(form);
+    const QPoint tip_at = layout::kUndo.center();
+    Hover(form, tip_at);
+    QToolTip::showText(form.mapToGlobal(tip_at), form.childAt(tip_at)->toolTip(), &form);
+    Pump(120);
+    ok = SavePixmap(WithHelp(form, tip_at), ShotName(out, "screenshot-help", scale)) && ok;
     return ok ? 0 : 1;
 }

@@ -127,6 +127,18 @@ void Caption::SetShown(bool shown) {
     if (isHidden() == shown) setVisible(shown);
 }
 
+void Caption::SetShrinkToFit(bool shrink) {
+    shrink_ = shrink;
+    update();
+}
+
+QFont Caption::DrawnFont() const {
+    if (!shrink_ || text_.isEmpty()) return font();
+    // A pixel of room on each side keeps antialiasing inside. Money is never
+    // cut: the font may go down to the smallest size that still reads.
+    return art::FittedFont(font(), text_, width() - 2, 6);
+}
+
 void Caption::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
@@ -137,7 +149,7 @@ void Caption::paintEvent(QPaintEvent*) {
         p.drawRoundedRect(r, 3, 3);
     }
     if (text_.isEmpty()) return;
-    p.setFont(font());
+    p.setFont(DrawnFont());
     if (rim_) {
         p.setPen(*rim_);
         for (const QPointF d : {QPointF(-1, 0), QPointF(1, 0), QPointF(0, -1), QPointF(0, 1), QPointF(1, 1)})

@@ -69,12 +69,17 @@ public:
     /// Draws the text with a dark rim so it reads over artwork.
     void SetRim(std::optional<QColor> rim);
     void SetShown(bool shown);
+    /// A text wider than the label is drawn in a smaller font, never cut.
+    void SetShrinkToFit(bool shrink);
     QString Text() const { return text_; }
+    /// The font the text is drawn in (smaller than `font()` when it shrank).
+    QFont DrawnFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    bool shrink_ = false;
     std::string source_;
     QString text_;
     QColor colour_;

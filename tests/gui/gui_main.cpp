@@ -15,6 +15,7 @@ int RunInputsSuite(int argc, char** argv);
 int RunImportSuite(int argc, char** argv);
 int RunScreenSuite(int argc, char** argv);
 int RunHelpSuite(int argc, char** argv);
+int RunPlaySuite(int argc, char** argv);
 
 namespace {
 
@@ -26,7 +27,7 @@ struct Suite {
 constexpr Suite kSuites[] = {
     {"window", RunWindowSuite}, {"board", RunBoardSuite},   {"hover", RunHoverSuite},
     {"inputs", RunInputsSuite}, {"import", RunImportSuite}, {"help", RunHelpSuite},
-    {"screen", RunScreenSuite},
+    {"screen", RunScreenSuite}, {"play", RunPlaySuite},
 };
 
 void EnsureRuntimeFolder() {
@@ -37,10 +38,19 @@ void EnsureRuntimeFolder() {
     qputenv("XDG_RUNTIME_DIR", dir.toLocal8Bit());
 }
 
+// Choices the window keeps between runs go to a folder of the tests, never to
+// the user's own configuration.
+void EnsureConfigFolder() {
+    const QString dir = QStringLiteral(ROTACLE_GUI_SCRATCH "/config");
+    QDir().mkpath(dir);
+    qputenv("XDG_CONFIG_HOME", dir.toLocal8Bit());
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     EnsureRuntimeFolder();
+    EnsureConfigFolder();
     const char* only = argc >= 2 && argv[1][0] != '-' ? argv[1] : nullptr;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         if (only && std::strcmp(only, "screen") == 0) {

@@ -198,6 +198,7 @@ private slots:
         QVERIFY(form);
         for (const int n : {1, 2, 3}) QVERIFY(Spin(*form, n));
         QCOMPARE(Text(*form, "HisNum1"), QStringLiteral("3"));
+        form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, Part(*form, "ResetApp")->geometry().center());
         QCOMPARE(Text(*form, "HisNum1"), QString());
         QVERIFY(form->engine().NumbersList.empty());
