@@ -174,7 +174,7 @@ void TForm1::BuildTopRow() {
 
     auto* version = new Caption(this, QStringLiteral("Label32"), layout::kVersion, art::Font(11),
                                 art::kDimText, Qt::AlignLeft | Qt::AlignVCenter);
-    version->SetText("ver 8.0");
+    version->SetText("ver " ROTACLE_VERSION);
 
     // Minimise and close: a normal picture and its hover picture each.
     struct WindowButton {
@@ -232,19 +232,25 @@ void TForm1::BuildTopRow() {
 void TForm1::BuildBoard() {
     new Picture(this, QStringLiteral("PlainBoard"), layout::kBoard,
                 [](QPainter& p, const QRectF&) { art::PaintPlainBoard(p, layout::kBoard.topLeft()); });
+    // The zero's column above and below its cell, in the cell's look.
+    zero_column_ = new Picture(
+        this, QStringLiteral("ZeroColumn"), layout::kZeroColumn, [this](QPainter& p, const QRectF& r) {
+            art::PaintCell(p, r, 0, zero_lit_ ? art::CellLook::Hover : art::CellLook::Normal);
+        });
+    zero_column_->setAttribute(Qt::WA_OpaquePaintEvent);
     for (int n = 0; n <= 36; ++n) {
         auto* cell = new Picture(
             this, Named("Image", n), layout::CellRect(n),
-            [n](QPainter& p, const QRectF& r) { art::PaintCell(p, r, n, art::CellLook::Normal); });
+            [n](QPainter& p, const QRectF&) { art::PaintCellPicture(p, n, art::CellLook::Normal); });
         cell->setAttribute(Qt::WA_OpaquePaintEvent);
         cell->SetOnHover([this, n] { Run([&] { engine_.ImageMouseMove(n); }); });
         cell->SetOnClick([this, n] { Run([&] { engine_.NumberClick(n); }); });
         cell_[static_cast<std::size_t>(n)] = cell;
     }
     for (int n = 0; n <= 36; ++n) {
-        auto* act =
-            new Picture(this, Named("Image_Act_", n), layout::CellRect(n),
-                        [n](QPainter& p, const QRectF& r) { art::PaintCell(p, r, n, art::CellLook::Hover); });
+        auto* act = new Picture(
+            this, Named("Image_Act_", n), layout::CellRect(n),
+            [n](QPainter& p, const QRectF&) { art::PaintCellPicture(p, n, art::CellLook::Hover); });
         act->setAttribute(Qt::WA_OpaquePaintEvent);
         act->SetOnClick([this, n] { Run([&] { engine_.NumberClick(n); }); });
         cell_act_[static_cast<std::size_t>(n)] = act;
@@ -785,6 +791,12 @@ void TForm1::Refresh() {
     for (std::size_t n = 0; n < cell_.size(); ++n) {
         cell_[n]->SetShown(e.Image[n].Visible);
         cell_act_[n]->SetShown(e.Image_Act[n].Visible);
+    }
+    const bool zero_lit = e.Image_Act[0].Visible;
+    zero_column_->SetShown(e.Image[0].Visible || zero_lit);
+    if (zero_lit != zero_lit_) {
+        zero_lit_ = zero_lit;
+        zero_column_->update();
     }
     for (std::size_t k = 0; k < his_num_.size(); ++k) {
         const Label& l = e.HisNum[k];

@@ -153,6 +153,8 @@ private:
     std::array<Caption*, 9> his_num_{};
     std::array<Picture*, 37> cell_{};
     std::array<Picture*, 37> cell_act_{};
+    Picture* zero_column_ = nullptr;
+    bool zero_lit_ = false;
     std::array<Picture*, 6> trend0_{};
     std::array<Picture*, 6> trend1_{};
     std::array<Picture*, 6> trend2_{};

@@ -390,9 +390,16 @@ void PaintPlainBoard(QPainter& p, const QPoint& origin) {
     // cells cover the board and nothing of this is seen.
     const QRectF exposed = p.hasClipping() ? p.clipBoundingRect() : QRectF(p.viewport());
     for (int n = 0; n <= 36; ++n) {
-        const QRectF cell = QRectF(layout::CellRect(n)).translated(-QPointF(origin));
+        const QRectF cell =
+            QRectF(n == 0 ? layout::kZeroColumn : layout::CellRect(n)).translated(-QPointF(origin));
         if (cell.intersects(exposed)) PaintCell(p, cell, n, CellLook::Plain);
     }
+}
+
+void PaintCellPicture(QPainter& p, int n, CellLook look) {
+    const QRect cell = layout::CellRect(n);
+    const QRect whole = n == 0 ? layout::kZeroColumn : cell;
+    PaintCell(p, QRectF(whole.translated(-cell.topLeft())), n, look);
 }
 
 void PaintCell(QPainter& p, const QRectF& r, int n, CellLook look) {

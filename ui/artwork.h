@@ -71,11 +71,15 @@ inline constexpr QRect kClose{256, 144, 121, 25};
 /// A place inside the import panel in window coordinates.
 constexpr QRect InPanel(const QRect& r) { return r.translated(kImportPanel.topLeft()); }
 
-/// Number cell n (0..36), laid out like the table: 0 at the left across the
-/// three rows, then twelve columns of three with 3, 6, ... 36 in the top row.
-/// Neighbouring cells share their one-pixel border.
+/// The zero's column at the left of the three rows. The zero's cell is its
+/// middle; the rest is a picture without action that shows with the cell.
+inline constexpr QRect kZeroColumn{16, 112, 33, 97};
+
+/// Number cell n (0..36), laid out like the table: 0 at the left, then
+/// twelve columns of three with 3, 6, ... 36 in the top row. Neighbouring
+/// cells share their one-pixel border.
 constexpr QRect CellRect(int n) {
-    if (n <= 0) return {16, 112, 33, 97};
+    if (n <= 0) return {16, 144, 33, 33};
     const int column = (n - 1) / 3;
     const int y = n % 3 == 0 ? 112 : (n % 3 == 2 ? 144 : 176);
     return {48 + 32 * column, y, 33, 33};
@@ -141,6 +145,10 @@ void PaintBackground(QPainter& p, QSize size);
 /// layout::kSettingsBackdrop moved to the painter's origin.
 void PaintSettingsBackdrop(QPainter& p, const QRectF& r);
 void PaintCell(QPainter& p, const QRectF& r, int n, CellLook look);
+/// The picture of cell n in its own place (painter origin at the cell). The
+/// zero's cell is painted as the middle of the zero's column, so that the
+/// cell and the column meet without a seam.
+void PaintCellPicture(QPainter& p, int n, CellLook look);
 /// The plain pictures under the cells, seen where a cell is hidden; the
 /// painter's origin is the window point `origin`.
 void PaintPlainBoard(QPainter& p, const QPoint& origin);

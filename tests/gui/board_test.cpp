@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
 
 #include "gui_support.h"
 
@@ -56,19 +57,28 @@ private slots:
             QVERIFY2(c.green() > 100 && c.red() < 60 && c.blue() < 120, qPrintable(seen));
     }
 
-    // The zero is one cell down the three rows: a click at its top enters 0,
-    // and the felt beside it carries no line of its own.
-    void theZeroTakesTheWholeLeftColumn() {
+    // The zero's cell is the middle of a column down the three rows: the
+    // felt beside it carries no line of its own, no line crosses the column
+    // where the cell meets the rest of it, and the cell alone enters 0.
+    void theZeroColumnHasNoStrayLines() {
         auto form = ShowWindow();
         QVERIFY(form);
         const QRect zero = layout::CellRect(0);
+        const QRect column = layout::kZeroColumn;
         const QImage shot = form->grab().toImage();
-        for (int y = layout::CellRect(3).top() - 2; y <= layout::CellRect(1).bottom() + 2; ++y) {
-            const QColor felt = shot.pixelColor(zero.left() - 1, y);
+        const int x = zero.left() + 5;
+        for (int y = column.top() - 2; y <= column.bottom() + 2; ++y) {
+            const QColor felt = shot.pixelColor(column.left() - 1, y);
             QVERIFY2(felt.green() > felt.red() + 30 && felt.lightness() < 100,
                      qPrintable(QStringLiteral("y %1: %2").arg(y).arg(felt.name())));
         }
-        ClickAt(*form, QPoint(zero.center().x(), layout::CellRect(3).top() + 4));
+        for (const int y : {zero.top() - 1, zero.top(), zero.bottom(), zero.bottom() + 1}) {
+            const int step = shot.pixelColor(x, y).lightness() - shot.pixelColor(x, y - 1).lightness();
+            QVERIFY2(std::abs(step) < 12, qPrintable(QStringLiteral("y %1: %2").arg(y).arg(step)));
+        }
+        ClickAt(*form, QPoint(zero.center().x(), column.top() + 4));
+        QVERIFY(form->engine().NumbersList.empty());
+        ClickAt(*form, zero.center());
         QCOMPARE(form->engine().NumbersList, std::vector<std::uint8_t>{0});
     }
 
