@@ -524,12 +524,10 @@ private:
     void EndPasteBusyLook();
 
     Platform& platform_;
-    // True while a spin is being settled: the chips still show the bet that
-    // is being settled, but its stake is no longer on the table.
+    // True while a spin is being settled: the chips show the bet that is
+    // being settled, or the proposal of a matrix rebuilt on profit, whose
+    // stake was given back in advance. Neither stake is on the table.
     bool settling_ = false;
-    // Counts matrix builds, so that a mode-3 start can tell that the
-    // settlement rebuilt the matrix (and proposed) on its own.
-    std::uint64_t matrix_builds_ = 0;
 
     // The values whose texts the labels show now, so that the display
     // refresh formats a text only when its value changed.

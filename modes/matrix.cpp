@@ -34,7 +34,6 @@ void Engine::CreateMatrix() {
     const auto h = static_cast<std::int64_t>(NumbersList.size());
     if (h == 0) return;
     if (h < N_Count.Value()) SetSpinValue(SpinId::N_Count, static_cast<std::int32_t>(h));
-    ++matrix_builds_;
     AllDisabled();
     HideBets();
     State.Matrix_Pending = 0;

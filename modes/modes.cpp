@@ -44,16 +44,16 @@ void Engine::Mode3() {
     }
     AllDisabled();
     NumberPressed();
-    const std::uint64_t builds = matrix_builds_;
     const auto error = SettleProposal();
-    // A win that reached the profit goal has rebuilt the matrix, and the new
-    // matrix has proposed and staked its first bet: hiding that bet and
-    // proposing again would lose its stake.
-    if (matrix_builds_ == builds) {
-        HideBets();
-        State.Engine_Ready = 0;
-        StartTimer(TimerId::Mode3Timer);
-    }
+    // A win that reached the profit goal has rebuilt the matrix, which
+    // unlocked the board and proposed; that proposal's stake was given back
+    // in advance, so it is hidden like any other and the run proposes anew.
+    // The board stays locked until the run's calculator.
+    AllDisabled();
+    NumberPressed();
+    HideBets();
+    State.Engine_Ready = 0;
+    StartTimer(TimerId::Mode3Timer);
     if (error) std::rethrow_exception(error);
 }
 

@@ -32,13 +32,26 @@ void Engine::BetAutomaticReset_Check() {
         s.Bankroll >= s.Profit_Target) {
         if (Bet_Automatic_Reset.Checked) ResetBets();
         s.Profit_Target = Until_Profit.Value() * InitialBet() + s.Bankroll;
-        // The chips still show the bet just settled; its stake is paid out already.
-        if (AnyChipVisible() && !settling_) {
+        // The rebuild proposes at once and stakes and counts its proposal;
+        // the mode start then hides it and proposes again. One stake back and
+        // one bet off in advance keep the money and the count of that hidden
+        // proposal even.
+        const double bankroll = s.Bankroll;
+        const double target = s.Profit_Target;
+        const std::int32_t played = s.Bets_Played;
+        if (AnyChipVisible()) {
             s.Bankroll += s.Bet_Size;
             s.Profit_Target -= s.Bet_Size;
         }
         --s.Bets_Played;
         CreateMatrix();
+        // A rebuild that shows no proposal (safety level, trend choice, no
+        // winning pattern) staked and counted nothing: nothing to make even.
+        if (!AnyChipVisible()) {
+            s.Bankroll = bankroll;
+            s.Profit_Target = target;
+            s.Bets_Played = played;
+        }
     }
 }
 

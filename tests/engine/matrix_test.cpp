@@ -115,28 +115,56 @@ TEST_F(Matrix, ModeThreeRebuildsAfterPlayBetsShownProposals) {
 }
 
 // A win that reaches the profit goal rebuilds the matrix inside the
-// settlement; that build proposes, and the spin proposes nothing more.
-TEST_F(Matrix, ProfitRebuildProposesOnceAndKeepsTheMoney) {
+// settlement, and the spin's run then proposes again. On every road one bet is
+// shown, the money moves only by the settled result and every shown bet is
+// counted once; a profit rebuild counts its own proposal and the run's towards
+// the matrix.
+TEST_F(Matrix, ProfitRebuildShowsOneBetAndKeepsTheMoney) {
     e.State.Game_Mode = 3;
     Spins({3, 8, 15, 22, 29});
     Build();
     ASSERT_NE(ShownChip(), -1);
+    int profit_rebuilds = 0;
     for (int i = 0; i < 30; ++i) {
         const double money = Money();
         const int field = e.State.Bet_Field;
         const bool placed = ShownChip() != -1;
         const double stake = e.State.Bet_Size;
         const int played = e.State.Matrix_Bets_Played;
+        const int bets = e.State.Bets_Played;
         const int n = (i % 3 == 0) ? LosingNumber(field) : WinningNumber(field);
         Spin(n);
         const bool won = FieldWins(field, n);
         const double settled = placed ? (won ? stake : -stake) : 0.0;
         EXPECT_NEAR(Money(), money + settled, 0.011) << "spin " << i;
-        EXPECT_LE(e.State.Matrix_Bets_Played, played + 1) << "spin " << i;
-        int shown = 0;
-        for (const auto& c : e.Chip) shown += c.Visible ? 1 : 0;
-        EXPECT_LE(shown, 1);
+        ASSERT_NE(ShownChip(), -1) << "spin " << i;
+        ASSERT_NE(ShownChip(), 99) << "spin " << i;
+        EXPECT_EQ(e.State.Bets_Played, bets + 1) << "spin " << i;
+        const int now = e.State.Matrix_Bets_Played;
+        if (now == played + 2)
+            ++profit_rebuilds;
+        else
+            EXPECT_TRUE(now == played + 1 || now == 1) << "spin " << i << ": " << played << " -> " << now;
     }
+    EXPECT_GT(profit_rebuilds, 0);
+}
+
+// A profit rebuild whose proposal the safety level keeps hidden staked and
+// counted nothing: the stake and the bet taken off in advance for it come
+// back, and the run shows nothing either.
+TEST_F(Matrix, ProfitRebuildThatShowsNothingTakesItsAdvanceBack) {
+    e.State.Game_Mode = 3;
+    Spins({3, 0, 12, 7, 8});
+    Build();
+    ASSERT_EQ(ShownChip(), 5);  // More, stake 1: bankroll 999
+    Do([&] { e.SetSafeLevelPosition(1); });
+    Spin(19);  // wins: bankroll 1001, profit goal 1001 reached
+    EXPECT_EQ(ShownChip(), -1);
+    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1001);
+    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 1002);
+    EXPECT_EQ(e.State.Bets_Played, 1);
+    EXPECT_EQ(e.State.Matrix_Bets_Played, 1);
+    EXPECT_EQ(e.Label_BetsPlayed.Caption, "1");
 }
 
 TEST_F(Matrix, TrendChoiceHidesTheOtherSideInModeThree) {
