@@ -41,7 +41,8 @@ public:
     /// used when the program's folder is not writable.
     virtual std::string AppDataFolder();
     /// Renders the saved page at `path` to its text, one text block per line,
-    /// as a browser shows it. Throws FileError when the file cannot be read.
+    /// as a browser shows it. Throws FileError when the file cannot be read,
+    /// is too large, or its rendering fails.
     virtual std::string RenderPageText(const std::string& path);
 };
 

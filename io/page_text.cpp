@@ -7,17 +7,23 @@
 // explicit stack, building the lines as a browser lays them out.
 #include "io/page_text.h"
 
+#include "core/convert.h"
+
 #include <fcntl.h>
 #include <gumbo.h>
 #include <poll.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -29,6 +35,9 @@ namespace {
 
 constexpr std::size_t kMaxDepth = 256;
 constexpr std::size_t kMaxOpenFormatting = 32;
+// The parser library compares every attribute of a tag with all those before
+// it; a tag holding a million attributes would take it minutes.
+constexpr std::size_t kMaxAttributes = 64;
 constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 constexpr int kRenderTimeoutMs = 30000;
 
@@ -290,6 +299,8 @@ private:
         bool fontBreakout = false;  // has color, face or size, which make a font leave SVG content
         bool hasStyle = false;      // has a style attribute, whose first value is `style`
         std::string style;
+        std::size_t attributes = 0;  // how many the tag holds
+        std::size_t kept = 0;        // the end of its last attribute that is kept
     };
 
     // An open element of the model. A ghost is a formatting element cut from
@@ -351,7 +362,10 @@ private:
                 if (i + 2 < n && IsAsciiAlpha(in_[i + 2])) {
                     const Tag tag = ReadTag(i + 2);
                     if (!tag.complete) return;  // a tag cut off by the end of the page is not a tag
-                    Apply(EndTag(Intern(tag.name)), i, tag.end);
+                    const Action action = EndTag(Intern(tag.name));
+                    if (action == Action::Keep && tag.attributes > kMaxAttributes)
+                        Replace(i, tag.end, "</" + tag.name + ">");  // an end tag's attributes mean nothing
+                    Apply(action, i, tag.end);
                     i = tag.end;
                 } else {
                     i = After('>', i + 2);
@@ -373,9 +387,14 @@ private:
                     FormattingStart(id, tag, i);
                 } else if (const Action action = StartTag(id, tag); action != Action::Keep) {
                     Apply(action, i, tag.end);
-                } else if ((flags_[id] & kRawText) && !foreign) {
-                    i = SkipRawText(tag.end, tag.name);
-                    continue;
+                } else {
+                    if (tag.attributes > kMaxAttributes)
+                        Replace(i, tag.end,
+                                std::string(in_.substr(i, tag.kept - i)) + (tag.selfClosing ? " />" : ">"));
+                    if ((flags_[id] & kRawText) && !foreign) {
+                        i = SkipRawText(tag.end, tag.name);
+                        continue;
+                    }
                 }
                 i = tag.end;
             } else {
@@ -457,6 +476,10 @@ private:
                         value = in_.substr(valueStart, m - valueStart);
                     }
                 }
+                k = m;
+                // Attributes past the limit are cut from the page (see Scan).
+                if (++tag.attributes > kMaxAttributes) continue;
+                tag.kept = m;
                 if (attribute == "hidden") tag.hidden = true;
                 if (attribute == "color" || attribute == "face" || attribute == "size")
                     tag.fontBreakout = true;
@@ -464,7 +487,6 @@ private:
                     tag.hasStyle = true;
                     tag.style.assign(value);
                 }
-                k = m;
             }
         }
         return tag;
@@ -1018,11 +1040,23 @@ const GumboNode* FindBody(const GumboNode* root) {
 
 bool inChild = false;
 
+// The exit status of a parse child that ran out of memory.
+constexpr int kExitOutOfMemory = 3;
+
+// Gumbo does not check its allocations; in the child a failed one ends the
+// parse with a status that says why, instead of a crash on a null pointer.
+void* AllocateInChild(void*, std::size_t size) {
+    void* p = std::malloc(size);
+    if (p == nullptr) ::_exit(kExitOutOfMemory);
+    return p;
+}
+
 std::string RenderPage(std::string_view page) {
     GumboOptions options = kGumboDefaultOptions;
     // Gumbo copies the whole stack of open elements into every parse error it
     // records; on tag soup that is quadratic memory. The errors are not used.
     options.max_errors = 0;
+    if (inChild) options.allocator = AllocateInChild;
     GumboOutput* output = gumbo_parse_with_options(&options, page.data(), page.size());
     if (output == nullptr) return {};
     std::string text;
@@ -1095,6 +1129,75 @@ void CloseFd(int fd) {
     }
 }
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kSanitized = true;
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || __has_feature(thread_sanitizer)
+constexpr bool kSanitized = true;
+#else
+constexpr bool kSanitized = false;
+#endif
+#else
+constexpr bool kSanitized = false;
+#endif
+
+// Bounds the address space of the parse child to what it has now plus
+// kPageMemoryLimit, so that a hostile page fails in the child instead of
+// taking the machine's memory. The child's present size is the program's
+// (shared copy-on-write), so the bound is relative to it. Sanitizers reserve
+// terabytes of address space as they go and are left alone.
+void LimitChildMemory() {
+    if constexpr (kSanitized) return;
+    std::FILE* statm = std::fopen("/proc/self/statm", "r");
+    if (statm == nullptr) return;
+    unsigned long pages = 0;
+    const bool read = std::fscanf(statm, "%lu", &pages) == 1;
+    std::fclose(statm);
+    const long pageSize = ::sysconf(_SC_PAGESIZE);
+    if (!read || pageSize <= 0) return;
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_AS, &limit) != 0) return;
+    const rlim_t wanted = static_cast<rlim_t>(pages) * static_cast<rlim_t>(pageSize) + kPageMemoryLimit;
+    if (limit.rlim_cur != RLIM_INFINITY && limit.rlim_cur <= wanted) return;
+    limit.rlim_cur = limit.rlim_max != RLIM_INFINITY && limit.rlim_max < wanted ? limit.rlim_max : wanted;
+    ::setrlimit(RLIMIT_AS, &limit);
+}
+
+[[noreturn]] void PageUnreadable(const std::string& reason) {
+    throw FileError("The page cannot be read: " + reason + ".");
+}
+
+std::string Seconds(int ms) {
+    if (ms % 1000 == 0) return std::to_string(ms / 1000) + (ms == 1000 ? " second" : " seconds");
+    return std::to_string(ms) + " ms";
+}
+
+// What became of a child whose text did not arrive whole.
+[[noreturn]] void ChildFailed(bool timedOut, bool reaped, int status, int timeoutMs) {
+    if (timedOut) PageUnreadable("reading it took longer than " + Seconds(timeoutMs));
+    if (reaped && WIFEXITED(status) && WEXITSTATUS(status) == kExitOutOfMemory)
+        PageUnreadable("reading it needs more memory than the " + std::to_string(kPageMemoryLimit >> 20) +
+                       " MB allowed for a page");
+    if (reaped && WIFSIGNALED(status)) {
+        const int signal = WTERMSIG(status);
+        const char* name = ::strsignal(signal);
+        std::string reason = "the page reader was stopped by signal " + std::to_string(signal);
+        if (name != nullptr) reason += std::string(" (") + name + ")";
+        if (signal == SIGKILL) reason += ", as the system does when memory runs short";
+        PageUnreadable(reason);
+    }
+    if (reaped && WIFEXITED(status) && WEXITSTATUS(status) != 0)
+        PageUnreadable("the page reader failed (exit status " + std::to_string(WEXITSTATUS(status)) + ")");
+    PageUnreadable("the page reader ended without its text");
+}
+
+void CheckPageSize(std::string_view html) {
+    if (html.size() <= kPageSizeLimit) return;
+    throw FileError("The page cannot be read: it holds " + std::to_string(html.size()) +
+                    " bytes, more than the limit of " + std::to_string(kPageSizeLimit >> 20) + " MB (" +
+                    std::to_string(kPageSizeLimit) + " bytes).");
+}
+
 }  // namespace
 
 namespace detail {
@@ -1113,6 +1216,7 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
         // exit handlers), whatever happens.
         CloseFd(fds[0]);
         inChild = true;
+        LimitChildMemory();
         int code = 1;
         try {
             const std::string text = render(page);
@@ -1123,6 +1227,8 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
             std::memcpy(header, &size, sizeof size);
             if (WriteAll(fds[1], header, sizeof header) && WriteAll(fds[1], text.data(), text.size()))
                 code = 0;
+        } catch (const std::bad_alloc&) {
+            code = kExitOutOfMemory;
         } catch (...) {
         }
         ::_exit(code);
@@ -1130,15 +1236,20 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
     CloseFd(fds[1]);
     std::string received;
     bool complete = false;
+    bool timedOut = false;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     std::vector<char> buffer(1 << 16);
     for (;;) {
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
             deadline - std::chrono::steady_clock::now());
-        if (left.count() <= 0) break;
+        if (left.count() <= 0) {
+            timedOut = true;
+            break;
+        }
         pollfd poll{fds[0], POLLIN, 0};
         const int ready = ::poll(&poll, 1, static_cast<int>(left.count()));
         if (ready < 0 && errno == EINTR) continue;
+        timedOut = ready == 0;
         if (ready <= 0) break;
         const ssize_t n = ::read(fds[0], buffer.data(), buffer.size());
         if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
@@ -1155,11 +1266,12 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
     while ((waited = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
     }
     // A child reaped elsewhere (SIGCHLD ignored) leaves only the length check.
-    if (waited == pid && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) return {};
+    const bool reaped = waited == pid;
     std::uint64_t size = 0;
-    if (!complete || received.size() < sizeof size) return {};
-    std::memcpy(&size, received.data(), sizeof size);
-    if (size != received.size() - sizeof size) return {};
+    if (complete && received.size() >= sizeof size) std::memcpy(&size, received.data(), sizeof size);
+    const bool whole = complete && received.size() >= sizeof size && size == received.size() - sizeof size;
+    if (!whole || (reaped && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)))
+        ChildFailed(timedOut, reaped, status, timeoutMs);
     received.erase(0, sizeof size);
     return received;
 }
@@ -1167,6 +1279,7 @@ std::string RunIsolated(std::string_view page, std::string (*render)(std::string
 }  // namespace detail
 
 std::string PageToText(std::string_view html) {
+    CheckPageSize(html);
     std::string decoded;
     html = DecodeByteOrderMark(html, decoded);
     if (html.empty()) return {};
@@ -1175,6 +1288,7 @@ std::string PageToText(std::string_view html) {
 }
 
 std::string PageToTextInProcess(std::string_view html) {
+    CheckPageSize(html);
     std::string decoded;
     html = DecodeByteOrderMark(html, decoded);
     if (html.empty()) return {};

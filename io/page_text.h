@@ -1,6 +1,7 @@
 // The rendered text of a saved live-casino history page.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -66,22 +67,37 @@ namespace rotacle {
 /// a hiding attribute are dropped as well: they never change the text, but a crafted page can make the
 /// parser copy them without end. So are `</body>`, `</html>` and, inside SVG or MathML, elements named
 /// like HTML ones that those languages lack (select, tbody, template ...): on these the parser library
-/// trips over its own checks and aborts. The parse runs in a child process all the same: a page on which
-/// the library still fails, or that takes longer than 30 seconds, gives "" instead of ending or stalling
-/// the program. Where no child process can be started, the page is parsed here.
+/// trips over its own checks and aborts. Of a tag with more than 64 attributes only the first 64 are kept:
+/// the library compares each attribute with all before it, and no real tag comes near. The parse runs in a
+/// child process all the same, whose address space may grow by at most kPageMemoryLimit: a page on which the
+/// library still fails, that needs more memory, or that takes longer than 30 seconds throws FileError with a
+/// message that says which, instead of ending or stalling the program. Where no child process can be started,
+/// the page is parsed here.
+///
+/// The parse takes from 20 (a history grid) to 90 (bare tags) times the page's size in memory, so a page
+/// of more than kPageSizeLimit bytes is refused before any work: FileError naming the limit.
 ///
 /// The result has its lines separated by "\n", with no line end after the last line.
 std::string PageToText(std::string_view html);
 
-/// PageToText without the child process: the same text, but a page on which the parser library fails ends
-/// this process. For fuzzing, where a failure must be seen.
+/// PageToText without the child process: the same text and the same size limit, but a page on which the
+/// parser library fails ends this process. For fuzzing, where a failure must be seen.
 std::string PageToTextInProcess(std::string_view html);
+
+/// The largest page, in bytes, that is read (16 MB): a history of thousands of results takes a few
+/// hundred kilobytes of markup, a whole saved page rarely more than a few megabytes.
+inline constexpr std::size_t kPageSizeLimit = std::size_t{16} << 20;
+
+/// How far the parse child's address space may grow beyond what it starts with (1 GB): room for a history
+/// page at kPageSizeLimit, not for every page of bare tags at that size.
+inline constexpr std::size_t kPageMemoryLimit = std::size_t{1} << 30;
 
 namespace detail {
 
-/// Runs `render(page)` in a child process and returns its result. Returns "" when the child dies, fails
-/// or has not finished after `timeoutMs` milliseconds (it is then killed). Calls `render` directly when
-/// no child process can be started. Exposed for tests.
+/// Runs `render(page)` in a child process and returns its result. Throws FileError, "The page cannot be
+/// read: " and the reason, when the child dies, fails, runs out of memory (its address space may grow by
+/// kPageMemoryLimit) or has not finished after `timeoutMs` milliseconds (it is then killed). Calls
+/// `render` directly when no child process can be started. Exposed for tests.
 std::string RunIsolated(std::string_view page, std::string (*render)(std::string_view), int timeoutMs);
 
 }  // namespace detail

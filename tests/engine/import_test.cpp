@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 
+#include "io/page_text.h"
 #include "io/text_file.h"
 #include "support/table.h"
 
@@ -103,6 +104,24 @@ TEST_F(Import, APageWithoutNumbersEmptiesTheButtonToo) {
     EXPECT_TRUE(e.Import_List.empty());
     EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
     EXPECT_FALSE(e.Button_Process.Enabled);
+}
+
+TEST_F(Import, UnreadablePageSaysWhyAndKeepsTheList) {
+    // A page over the size limit is refused with the limit in the message;
+    // the numbers offered before stay offered and the paste can be tried again.
+    platform.program_folder = dir.string();
+    LoadNumberFile("17\n0");
+    platform.clipboard = "<div>7</div>" + std::string(kPageSizeLimit, ' ');
+    Do([&] { e.Image_PasteFromEvolution2Click(); });
+    EXPECT_FALSE(Do([&] { e.TimerTick(TimerId::Timer_Evolution); }));
+    ASSERT_EQ(platform.messages.size(), 1U);
+    EXPECT_NE(platform.LastMessage().find("more than the limit of 16 MB"), std::string::npos)
+        << platform.LastMessage();
+    EXPECT_EQ(e.Import_List, (LineList{"17", "0"}));
+    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (2)");
+    EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
+    EXPECT_FALSE(e.Image_PasteFromEvolution3.Visible);
+    EXPECT_FALSE(e.Image_LoadFromFile3.Visible);
 }
 
 TEST_F(Import, UnwritableProgramFolderSavesThePageInTheUserFolder) {
