@@ -111,6 +111,15 @@ std::int32_t StrToInt(std::string_view text) {
     return v;
 }
 
+void CheckAmount(std::string_view text, double smallest) {
+    double v = 0;
+    if (!TryStrToFloat(text, v)) return;
+    if (v > kMaxAmount)
+        throw ConvertError(Quoted(text, " is not a valid amount: the largest is ") + FloatToStr(kMaxAmount));
+    if (v < smallest)
+        throw ConvertError(Quoted(text, " is not a valid amount: the smallest is ") + FloatToStr(smallest));
+}
+
 std::string IntToStr(std::int64_t value) {
     char buf[24];
     const auto [ptr, ec] = std::to_chars(buf, buf + sizeof buf, value);

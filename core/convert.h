@@ -46,6 +46,18 @@ bool TryStrToInt(std::string_view text, std::int32_t& out) noexcept;
 /// As TryStrToInt; throws ConvertError "'<text>' is not a valid integer value".
 std::int32_t StrToInt(std::string_view text);
 
+/// Largest magnitude of a money amount that an input takes: more than any
+/// real bank or stake, and far below where sums of amounts lose their cents
+/// or overflow.
+inline constexpr double kMaxAmount = 1e12;
+
+/// Checks a money text before an input takes it: a number outside
+/// `smallest` .. kMaxAmount throws ConvertError
+/// "'<text>' is not a valid amount: the largest is 1000000000000"
+/// (or "the smallest is <smallest>"). A text that is no number passes; its
+/// conversion reports it where the number is read.
+void CheckAmount(std::string_view text, double smallest = -kMaxAmount);
+
 /// Decimal text of an integer.
 std::string IntToStr(std::int64_t value);
 

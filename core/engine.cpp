@@ -261,9 +261,14 @@ void Engine::StopTimer(TimerId id) { TimerControl(id).Enabled = false; }
 
 // ---- Program assignments ----------------------------------------------------------
 
+void Engine::CheckMoneyText(EditId id, std::string_view text) {
+    CheckAmount(text, id == EditId::Init_Bet ? 0.0 : -kMaxAmount);
+}
+
 void Engine::SetEditText(EditId id, std::string_view text) {
     Edit& e = EditControl(id);
     if (e.Text == text) return;
+    CheckMoneyText(id, text);
     e.Text.assign(text);
     switch (id) {
         case EditId::Init_Bet: Init_BetChange(); break;
@@ -349,6 +354,10 @@ std::string WithKey(const std::string& text, char key) {
 void Engine::TypeKey(EditId id, char key) {
     Edit& e = EditControl(id);
     if (!e.Enabled || e.ReadOnly) return;
+    // A key that would make the text an amount out of range is refused before
+    // the key-press handler acts on the text as it stands.
+    if (const char filtered = NumericKeyFilter(e.Text, key); filtered != 0)
+        CheckMoneyText(id, WithKey(e.Text, filtered));
     switch (id) {
         case EditId::Init_Bet: Init_BetKeyPress(key); break;
         case EditId::Test_Bank: Test_BankKeyPress(key); break;

@@ -515,6 +515,12 @@ private:
     std::int32_t DrawSeeded(std::int32_t range);
     void ShowField(int index, bool visible);
     void RecomputeUnits(double losses_value, double wins_value, double init);
+    /// Throws the amount error for a text that edit `id` must not hold: the
+    /// four edits hold money within the largest amount, and the initial bet
+    /// is never negative. Checked before the edit takes the text.
+    static void CheckMoneyText(EditId id, std::string_view text);
+    /// Sets the stake unless the value is no number or beyond the largest
+    /// amount: such a stake keeps the previous one.
     void SetBetSizeFinite(double value);
     void ShowBetsPlayed();
     /// Shows `Bankroll` in `Label_Bankroll` (money text).

@@ -27,6 +27,11 @@ void Engine::Load_Settings_StateClick() {
         return i < file.size() ? std::string_view(file[i]) : std::string_view();
     };
     const auto flag = [&line](std::size_t i) { return line(i) == "1"; };
+    // An amount out of range refuses the whole record before any control
+    // changes; any other bad line stops the steps where it is applied.
+    CheckMoneyText(EditId::Init_Bet, line(1));
+    CheckMoneyText(EditId::Losses_ActionValue, line(9));
+    CheckMoneyText(EditId::Wins_ActionValue, line(13));
 
     SetEditText(EditId::Init_Bet, line(1));
     Init_BetChange();

@@ -26,8 +26,9 @@ std::int32_t UnitsOf(double amount, double init) {
 }  // namespace
 
 void Engine::SetBetSizeFinite(double value) {
-    // A stake that overflows or divides by zero keeps the previous stake.
-    if (std::isfinite(value)) State.Bet_Size = value;
+    // A stake that overflows, divides by zero or passes the largest amount
+    // keeps the previous stake: bounded stakes keep the bankroll finite too.
+    if (std::fabs(value) <= kMaxAmount) State.Bet_Size = value;
 }
 
 void Engine::RecomputeUnits(double losses_value, double wins_value, double init) {

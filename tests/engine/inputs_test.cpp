@@ -2,6 +2,9 @@
 // filter, the bank check box and N_Count.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cmath>
+
 #include "support/table.h"
 
 namespace rotacle::test {
@@ -123,6 +126,122 @@ TEST_F(Inputs, NCountStaysAtLeastOneAndIsWritten) {
     e.SetSpinValue(SpinId::N_Count, 20000000);
     EXPECT_EQ(e.N_Count.Text, "10000000");
 }
+
+// ---- Money limits ------------------------------------------------------------------------
+
+enum class Via { Set, Type, Settings };
+
+struct AmountRow {
+    const char* name;
+    Via via;
+    EditId id;
+    const char* before;   // text the edit takes first (typing only)
+    const char* input;    // text set, keys typed, or the settings line of the edit
+    const char* message;  // "" when the amount is taken
+};
+
+std::ostream& operator<<(std::ostream& os, const AmountRow& r) { return os << r.name; }
+
+// Everything that an amount reaches: money, rule amounts and units, counters
+// that a bet reset clears, the edits, the strategy, the shown bankroll.
+std::string MoneyState(const Engine& e) {
+    const GameState& s = e.State;
+    std::string out;
+    for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount, s.Wins_Amount,
+                     s.Phase_Threshold, s.Phase_Base})
+        out += FloatToStr(v) + ' ';
+    for (std::int32_t v : {s.Losses_Units, s.Wins_Units, s.Rules_Edit_Flag, s.Wins_Count, s.Units_Drawdown,
+                           s.Units_Profit, e.BetStrategy.ItemIndex, e.Losses_Type.ItemIndex})
+        out += IntToStr(v) + ' ';
+    for (const Edit* t : {&e.Init_Bet, &e.Test_Bank, &e.Losses_ActionValue, &e.Wins_ActionValue})
+        out += "'" + t->Text + "' ";
+    for (const auto& c : e.Chip) out += c.Visible ? '1' : '0';
+    return out + ' ' + e.Label_Bankroll.Caption;
+}
+
+class AmountLimit : public Table, public ::testing::WithParamInterface<AmountRow> {};
+
+TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
+    const AmountRow& r = GetParam();
+    WarmUp();
+    LoseNext();  // a stake above the initial bet on the table and counters in play
+    ASSERT_TRUE(Do([&] { e.SetEditText(EditId::Wins_ActionValue, "3"); }));
+    if (*r.before) {
+        ASSERT_TRUE(Do([&] { e.SetEditText(r.id, r.before); }));
+    }
+    const std::string state = MoneyState(e);
+    const Memo record = e.Settings_Data;
+    Memo file = record;
+    const std::size_t line = r.id == EditId::Init_Bet ? 1 : r.id == EditId::Losses_ActionValue ? 9 : 13;
+    file[line] = r.input;
+
+    platform.messages.clear();
+    Do([&] {
+        switch (r.via) {
+            case Via::Set: e.SetEditText(r.id, r.input); break;
+            case Via::Type:
+                for (const char* c = r.input; *c; ++c) e.TypeKey(r.id, *c);
+                break;
+            case Via::Settings:
+                e.Settings_Data = file;
+                e.Load_Settings_StateClick();
+                break;
+        }
+    });
+
+    if (*r.message == '\0') {
+        EXPECT_TRUE(platform.messages.empty()) << platform.LastMessage();
+        const std::string taken = r.via == Via::Type ? std::string(r.before) + r.input : std::string(r.input);
+        EXPECT_EQ(e.EditControl(r.id).Text, taken);
+    } else {
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.LastMessage(), r.message);
+        EXPECT_EQ(MoneyState(e), state);
+        EXPECT_EQ(e.Settings_Data, r.via == Via::Settings ? file : record);
+    }
+    // Whatever was typed, set or loaded, play goes on with finite money.
+    for (int n = 1; n <= 6; ++n) Spin(n);
+    for (double v : {e.State.Bankroll, e.State.Bet_Size, e.State.Reset_Target, e.State.Profit_Target})
+        EXPECT_TRUE(std::isfinite(v) && std::fabs(v) < 1e13) << FloatToStr(v);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, AmountLimit,
+    ::testing::Values(
+        AmountRow{"initial bet 1e308", Via::Set, EditId::Init_Bet, "", "1e308",
+                  "'1e308' is not a valid amount: the largest is 1000000000000"},
+        AmountRow{"initial bet starting with a point", Via::Set, EditId::Init_Bet, "", ".5e13",
+                  "'.5e13' is not a valid amount: the largest is 1000000000000"},
+        AmountRow{"negative initial bet", Via::Set, EditId::Init_Bet, "", "-5",
+                  "'-5' is not a valid amount: the smallest is 0"},
+        AmountRow{"initial bet 0", Via::Set, EditId::Init_Bet, "", "0", ""},
+        AmountRow{"initial bet 2.5", Via::Set, EditId::Init_Bet, "", "2.5", ""},
+        AmountRow{"typed initial bet at the largest", Via::Type, EditId::Init_Bet, "100000000000", "0", ""},
+        AmountRow{"typed initial bet past the largest", Via::Type, EditId::Init_Bet, "1000000000000", "0",
+                  "'10000000000000' is not a valid amount: the largest is 1000000000000"},
+        AmountRow{"typed bank a cent past the largest", Via::Type, EditId::Test_Bank, "1000000000000.", "5",
+                  "'1000000000000.5' is not a valid amount: the largest is 1000000000000"},
+        AmountRow{"bank far below zero", Via::Set, EditId::Test_Bank, "", "-1e13",
+                  "'-1e13' is not a valid amount: the smallest is -1000000000000"},
+        AmountRow{"loss amount 1e308", Via::Set, EditId::Losses_ActionValue, "", "1e308",
+                  "'1e308' is not a valid amount: the largest is 1000000000000"},
+        AmountRow{"win amount far below zero", Via::Set, EditId::Wins_ActionValue, "", "-1000000000000.01",
+                  "'-1000000000000.01' is not a valid amount: the smallest is -1000000000000"},
+        AmountRow{"settings initial bet -5", Via::Settings, EditId::Init_Bet, "", "-5",
+                  "'-5' is not a valid amount: the smallest is 0"},
+        AmountRow{"settings loss amount of twenty nines", Via::Settings, EditId::Losses_ActionValue, "",
+                  "99999999999999999999",
+                  "'99999999999999999999' is not a valid amount: the largest is 1000000000000"},
+        AmountRow{"settings win amount 1e13", Via::Settings, EditId::Wins_ActionValue, "", "1e13",
+                  "'1e13' is not a valid amount: the largest is 1000000000000"},
+        AmountRow{"settings negative loss amount", Via::Settings, EditId::Losses_ActionValue, "", "-0.5", ""},
+        AmountRow{"settings win amount 0", Via::Settings, EditId::Wins_ActionValue, "", "0", ""}),
+    [](const auto& row) {
+        std::string name = row.param.name;
+        for (char& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
 
 }  // namespace
 }  // namespace rotacle::test

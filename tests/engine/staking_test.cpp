@@ -208,11 +208,13 @@ TEST_F(Rules, DoNothingStillClearsTheLossCounters) {
 }
 
 TEST_F(Rules, HugeMultiplicationKeepsTheStakeFinite) {
-    LossRule(1, kLosses, kMultiply, "1e300");
+    LossRule(1, kLosses, kMultiply, "1000000000000");
     e.State.Bet_Size = 1e10;
     Settle(false);
     Settle(false);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1e10) << "an overflowing stake keeps the previous one";
+    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1e10) << "a stake past the largest amount keeps the previous one";
+    Settle(true);
+    EXPECT_TRUE(std::isfinite(e.State.Bankroll));
 }
 
 using RuleInputs = Table;
