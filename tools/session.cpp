@@ -148,10 +148,12 @@ void Session::RunProgress() {
         if (next == slots_.size()) break;
         const std::int64_t when = slots_[next].due;
         // Idle refreshes due up to that moment would do nothing: move them on
-        // to their first tick after it.
+        // to their first tick after it. A timer that can change something and
+        // is due at the same moment keeps its time and fires next, after this
+        // one, as ties are served in timer order.
         for (std::size_t i = 0; i < slots_.size(); ++i) {
             TimerSlot& slot = slots_[i];
-            if (!slot.armed || i == next || slot.due > when) continue;
+            if (!slot.armed || i == next || slot.due > when || !idle(i)) continue;
             const std::int64_t step = slot.interval > 0 ? slot.interval : 1;
             slot.due += ((when - slot.due) / step + 1) * step;
         }
