@@ -1,8 +1,11 @@
 // The game record and the even-chance fields.
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string_view>
 
 namespace rotacle {
@@ -44,6 +47,17 @@ constexpr bool FieldWins(std::int32_t code, int n) {
         case 6: return n >= 19;
         default: return false;
     }
+}
+
+/// `count` + `n`, stopping at the largest 32-bit count instead of wrapping
+/// round to a negative one. The numbers entered can outnumber any count:
+/// the count of spins only tells whether the warm-up is over, which a count
+/// held at its largest still tells right.
+constexpr std::int32_t CountPlus(std::int32_t count, std::size_t n) {
+    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    if (n >= static_cast<std::size_t>(largest)) return largest;
+    return static_cast<std::int32_t>(
+        std::min<std::int64_t>(std::int64_t{count} + static_cast<std::int64_t>(n), largest));
 }
 
 /// The one process-wide record of counters, amounts and flags, with the

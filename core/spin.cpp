@@ -56,7 +56,7 @@ void Engine::Analyse() {
 
 void Engine::CurrentNumber() {
     NumbersList.push_back(static_cast<std::uint8_t>(CurrentNum.Tag));
-    ++State.Spins_Count;
+    State.Spins_Count = CountPlus(State.Spins_Count, 1);
     if (!ChBx_Fixed_Number.Checked)
         SetSpinValue(SpinId::N_Count,
                      static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));

@@ -171,7 +171,7 @@ void Engine::Button_ProcessClick() {
     // in turn. Only the final window length and the last nine strip pushes
     // outlive the loop, so those are done once at the end with the same result.
     NumbersList.insert(NumbersList.end(), numbers.begin(), numbers.end());
-    State.Spins_Count += static_cast<std::int32_t>(std::min<std::size_t>(numbers.size(), 2147483647U));
+    State.Spins_Count = CountPlus(State.Spins_Count, numbers.size());
     std::int32_t number = State.DeepScan_Number, step = State.DeepScan_Step, family = State.DeepScan_Family;
     for (const std::uint8_t n : numbers) DeepScanStep(number, step, family, n);
     State.DeepScan_Number = number;

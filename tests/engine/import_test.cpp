@@ -174,6 +174,22 @@ TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
     EXPECT_EQ(e.ProgressBar2.Position, 0);
 }
 
+TEST_F(Import, SpinCountStopsAtItsLargestAndPlayGoesOn) {
+    constexpr std::int32_t largest = 2147483647;
+    Spins({5, 17, 32, 1});
+    e.State.Spins_Count = largest - 2;  // as after some two billion numbers
+    LoadNumberFile("3\n4\n5\n6\n");
+    ASSERT_TRUE(ClickImport());
+    EXPECT_EQ(e.State.Spins_Count, largest) << "an import stops the count at its largest";
+    for (int k = 0; k < 3; ++k) {
+        Spin(WinningNumber(e.State.Bet_Field > 0 ? e.State.Bet_Field : 1));
+        EXPECT_EQ(e.State.Spins_Count, largest) << "a spin stops the count at its largest";
+        EXPECT_EQ(e.State.Engine_Ready, 1);
+        EXPECT_NE(ShownChip(), -1) << "a bet is still proposed at spin " << k;
+    }
+    EXPECT_TRUE(e.Report.Settled) << "and settled";
+}
+
 TEST_F(Import, ImportEndsTheUndoOfferOfTheReplacedSpin) {
     WarmUp();
     Spin(WinningNumber(e.State.Bet_Field));
