@@ -1,5 +1,6 @@
 #include "core/convert.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -42,17 +43,33 @@ bool ValidFloatText(std::string_view t) noexcept {
     return i == n;
 }
 
-std::string Quoted(std::string_view text, const char* tail) {
-    std::string msg;
-    msg.reserve(text.size() + 40);
-    msg += '\'';
-    msg += text;
-    msg += '\'';
-    msg += tail;
-    return msg;
-}
+std::string Quoted(std::string_view text, const char* tail) { return '\'' + QuoteText(text) + '\'' + tail; }
 
 }  // namespace
+
+std::string QuoteText(std::string_view text, std::size_t max_chars) {
+    std::size_t cut = std::min(text.size(), max_chars);
+    // A UTF-8 continuation byte just past the cut means the cut splits a
+    // character: end before that character instead.
+    const auto continuation = [&](std::size_t i) {
+        return (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80;
+    };
+    if (cut < text.size() && continuation(cut)) {
+        std::size_t back = cut;
+        while (back > 0 && cut - back < 3 && continuation(back)) --back;
+        if (static_cast<unsigned char>(text[back]) >= 0xC0) cut = back;
+    }
+    std::string out;
+    out.reserve(cut + 3);
+    for (const char c : text.substr(0, cut)) {
+        if (c == '\0')
+            out += "\\0";
+        else
+            out += c;
+    }
+    if (cut < text.size()) out += "...";
+    return out;
+}
 
 bool TryStrToFloat(std::string_view text, double& out) noexcept {
     if (!ValidFloatText(text)) return false;

@@ -4,6 +4,7 @@
 // locale; nothing here calls a locale-dependent function.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <stdexcept>
 #include <string>
@@ -29,6 +30,15 @@ class FileError : public EngineError {
 public:
     using EngineError::EngineError;
 };
+
+/// How many characters of an offending text a message quotes.
+inline constexpr std::size_t kQuotedChars = 60;
+
+/// An offending text as a message quotes it: at most `max_chars` bytes of it
+/// (never cutting a UTF-8 character in two), then "..." when there was more.
+/// A NUL byte shows as a backslash and a zero, so that nothing on the way to
+/// the message box can cut the message short at it.
+std::string QuoteText(std::string_view text, std::size_t max_chars = kQuotedChars);
 
 /// Parses a floating point text: optional sign, digits with at most one ".",
 /// at least one digit, optional exponent ("e"/"E", optional sign, digits).

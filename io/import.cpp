@@ -155,7 +155,7 @@ void Engine::Button_ProcessClick() {
             // ("+5", "007") still counts; anything else is reported.
             const std::int32_t v = StrToInt(line);
             if (v < 0 || v > 36)
-                throw ConvertError("'" + std::string(line) + "' is not a roulette number (0 to 36)");
+                throw ConvertError("'" + QuoteText(line) + "' is not a roulette number (0 to 36)");
             n = v;
         }
         numbers.push_back(static_cast<std::uint8_t>(n));

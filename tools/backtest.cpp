@@ -54,9 +54,9 @@ std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
         std::int32_t n = 0;
         const auto where = path + ":" + std::to_string(line_no) + ": ";
         if (!TryStrToInt(line, n))
-            throw InputError(where + "'" + std::string(line) + "' is not a valid integer value");
+            throw InputError(where + "'" + QuoteText(line) + "' is not a valid integer value");
         if (n < 0 || n > 36)
-            throw InputError(where + "'" + std::string(line) + "' is not a roulette number (0 to 36)");
+            throw InputError(where + "'" + QuoteText(line) + "' is not a roulette number (0 to 36)");
         numbers.push_back(static_cast<std::uint8_t>(n));
     }
     return numbers;

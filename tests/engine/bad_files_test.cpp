@@ -143,5 +143,33 @@ TEST_F(Table, MillionLineNumberFileImports) {
     EXPECT_EQ(e.HisNum[0].Caption, std::to_string(999'999 % 37));
 }
 
+// Lines that a message quotes: at most 60 characters then "...", a NUL byte
+// shown, a UTF-8 character never cut, whichever check refuses the line.
+TEST_F(Table, MessagesQuoteAtMostSixtyCharactersOfALine) {
+    const fs::path file = fs::path(ROTACLE_TEST_SCRATCH) / "quoted-line.txt";
+    fs::create_directories(file.parent_path());
+    const std::string integer = "' is not a valid integer value";
+    const std::string roulette = "' is not a roulette number (0 to 36)";
+    const struct {
+        std::string line, message;
+    } rows[] = {
+        {std::string(1 << 20, '7'), "'" + std::string(60, '7') + "..." + integer},
+        {std::string(60, 'x'), "'" + std::string(60, 'x') + integer},
+        {std::string("1\0", 2) + std::string(100, 'x'), "'1\\0" + std::string(58, 'x') + "..." + integer},
+        {std::string(70, '0') + "37", "'" + std::string(60, '0') + "..." + roulette},
+        {std::string(59, 'a') + "\xC3\xA9" + "b", "'" + std::string(59, 'a') + "..." + integer},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        WriteTextAtomic(file.string(), row.line + "\r\n");
+        Do([&] { e.Image_Import2Click(); });
+        platform.dialog_answers.push_back(file.string());
+        Do([&] { e.Image_LoadFromFile2Click(); });
+        EXPECT_FALSE(Do([&] { e.Button_ProcessClick(); }));
+        EXPECT_EQ(platform.LastMessage(), row.message);
+        Do([&] { e.Image_ClosePanel2Click(); });
+    }
+}
+
 }  // namespace
 }  // namespace rotacle::test

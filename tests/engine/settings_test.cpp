@@ -323,8 +323,8 @@ INSTANTIATE_TEST_SUITE_P(
         BadFileRow{"decimal", WithLine(18, "2.0"), "'2.0' is not a valid integer value"},
         BadFileRow{"blank in a number", WithLine(30, " 3"), "' 3' is not a valid integer value"},
         BadFileRow{"text initial bet", WithLine(1, "abc"), "'abc' is not a valid floating point value"},
-        BadFileRow{"ten megabytes in one line", "//line1\r\n" + std::string(10 * 1024 * 1024, '7'),
-                   "'" + std::string(10 * 1024 * 1024, '7') + "' is not a valid floating point value"},
+        BadFileRow{"a megabyte in one line", "//line1\r\n" + std::string(1000 * 1000, '7'),
+                   "'" + std::string(60, '7') + "...' is not a valid floating point value"},
         BadFileRow{"single space win amount", WithLine(13, " "), "' ' is not a valid floating point value"}),
     [](const auto& row) {
         std::string n = row.param.name;
