@@ -15,7 +15,8 @@ void Engine::WriteSettingsLine(std::size_t i, std::string_view text) {
 void Engine::SaveSettingsFile(const std::string& path) const { WriteLinesAtomic(path, Settings_Data); }
 
 void Engine::LoadSettingsFile(const std::string& path) {
-    Settings_Data = ReadLines(path);  // a file that cannot be read leaves the record as it was
+    // A file that cannot be read leaves the record as it was.
+    Settings_Data = ReadLines(path, kSettingsFileLimit);
     Load_Settings_StateClick();
 }
 

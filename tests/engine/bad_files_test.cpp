@@ -1,9 +1,13 @@
 // Settings files and number files that each hold one fault: a clear message,
 // nothing lost, no crash.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "io/text_file.h"
 #include "support/table.h"
@@ -169,6 +173,125 @@ TEST_F(Table, MessagesQuoteAtMostSixtyCharactersOfALine) {
         EXPECT_EQ(platform.LastMessage(), row.message);
         Do([&] { e.Image_ClosePanel2Click(); });
     }
+}
+
+// Files that are no plain file or too large are refused at once with a
+// message naming the file, nothing changed; saves keep what they replace.
+TEST_F(Table, HostileFiles) {
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "hostile";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const auto path = [&](const char* name) { return (dir / name).string(); };
+    const auto sized = [&](const char* name, std::uint64_t size) {
+        const int fd = ::open(path(name).c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        EXPECT_EQ(::ftruncate(fd, static_cast<off_t>(size)), 0);  // sparse: made at once
+        ::close(fd);
+        return path(name);
+    };
+    const auto fifo = [&](const char* name) {
+        EXPECT_EQ(::mkfifo(path(name).c_str(), 0600), 0);
+        return path(name);
+    };
+    const auto file = [&](const char* name, const char* text, fs::perms perms) {
+        WriteTextAtomic(path(name), text);
+        fs::permissions(path(name), perms);
+        return path(name);
+    };
+    const auto mode = [](const std::string& p) { return fs::status(p).permissions() & fs::perms::mask; };
+    const auto holds_record = [&](const std::string& p) { return ReadLines(p) == e.Settings_Data; };
+
+    enum class Act { LoadNumbers, LoadSettings, SaveSettings, Export };
+    struct Row {
+        const char* name;
+        Act act;
+        std::function<std::string()> prepare;           ///< the path the dialog answers
+        const char* reason;                             ///< reason of the message, "" for none
+        std::function<bool(const std::string&)> check;  ///< the files afterwards
+    };
+    const fs::perms rw_owner = fs::perms::owner_read | fs::perms::owner_write;
+    const Row rows[] = {
+        {"FIFO as number file", Act::LoadNumbers, [&] { return fifo("pipe.txt"); }, "Not a regular file", {}},
+        {"FIFO as settings", Act::LoadSettings, [&] { return fifo("pipe.rtk"); }, "Not a regular file", {}},
+        {"device as number file",
+         Act::LoadNumbers,
+         [] { return std::string("/dev/zero"); },
+         "Not a regular file",
+         {}},
+        {"oversized settings",
+         Act::LoadSettings,
+         [&] { return sized("big.rtk", kSettingsFileLimit + 1); },
+         "File too large (more than 1 MB)",
+         {}},
+        {"oversized number file",
+         Act::LoadNumbers,
+         [&] { return sized("big.txt", kNumberFileLimit + 1); },
+         "File too large (more than 200 MB)",
+         {}},
+        {"FIFO as save target", Act::Export, [&] { return fifo("out-pipe.txt"); }, "Not a regular file",
+         [](const std::string& p) { return fs::is_fifo(p); }},
+        {"save through a link", Act::SaveSettings,
+         [&] {
+             file("real.rtk", "old\r\n", fs::perms(0644));
+             fs::create_symlink("real.rtk", dir / "link.rtk");
+             return path("link.rtk");
+         },
+         "", [&](const std::string& p) { return fs::is_symlink(p) && holds_record(path("real.rtk")); }},
+        {"private export stays private", Act::Export, [&] { return file("private.txt", "1\r\n", rw_owner); },
+         "", [&](const std::string& p) { return mode(p) == rw_owner && ReadLines(p).size() == 3; }},
+        {"new file follows the umask", Act::Export,
+         [&] {
+             ::umask(027);
+             return path("new.txt");
+         },
+         "", [&](const std::string& p) { return mode(p) == (rw_owner | fs::perms::group_read); }},
+        {"stale temporary file goes", Act::SaveSettings,
+         [&] {
+             file(".stale.rtk.rotacle-tmp", "torn", fs::perms(0644));
+             return file("stale.rtk", "old\r\n", fs::perms(0644));
+         },
+         "", [&](const std::string& p) { return !fs::exists(TemporaryFileFor(p)) && holds_record(p); }},
+    };
+
+    Spins({17, 0, 32});
+    const mode_t umask_before = ::umask(022);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string p = row.prepare();
+        const auto record = e.Settings_Data;
+        platform.messages.clear();
+        switch (row.act) {
+            case Act::LoadNumbers:
+                Do([&] { e.Image_Import2Click(); });
+                platform.dialog_answers.push_back(p);
+                Do([&] { e.Image_LoadFromFile2Click(); });
+                EXPECT_TRUE(e.Import_List.empty());
+                EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
+                Do([&] { e.Image_ClosePanel2Click(); });
+                break;
+            case Act::LoadSettings: Do([&] { e.LoadSettingsFile(p); }); break;
+            case Act::SaveSettings: Do([&] { e.SaveSettingsFile(p); }); break;
+            case Act::Export:
+                platform.dialog_answers.push_back(p);
+                Do([&] { e.Image_Export2Click(); });
+                break;
+        }
+        ::umask(022);
+        const bool load = row.act == Act::LoadNumbers || row.act == Act::LoadSettings;
+        if (*row.reason == '\0')
+            EXPECT_TRUE(platform.messages.empty()) << platform.LastMessage();
+        else
+            EXPECT_EQ(platform.LastMessage(), std::string(load ? "Cannot open" : "Cannot create") +
+                                                  " file \"" + p + "\". " + row.reason);
+        if (row.act == Act::LoadSettings) {
+            EXPECT_EQ(e.Settings_Data, record);
+        }
+        if (row.check) {
+            EXPECT_TRUE(row.check(p));
+        }
+    }
+    ::umask(umask_before);
+    EXPECT_EQ(e.NumbersList.size(), 3U);
+    fs::remove_all(dir);
 }
 
 }  // namespace
