@@ -2,6 +2,7 @@
 
 #include "io/text_file.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <istream>
@@ -22,6 +23,9 @@ constexpr std::array<TimerId, 6> kModeTimers = {TimerId::Mode1Timer, TimerId::Mo
 // No honest progress run takes this many ticks; a script that gets here has
 // found a run that never ends.
 constexpr std::int64_t kMaxTicksPerCommand = 10'000'000;
+
+// Lines of the import list that a state line shows.
+constexpr std::size_t kImportLinesShown = 100;
 
 [[noreturn]] void Malformed(std::int64_t line_no, std::string_view why) {
     throw ScriptError("line " + std::to_string(line_no) + ": " + std::string(why));
@@ -461,9 +465,14 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     j["Adaptive_Row"] = s.Adaptive_Row;
     j["Adaptive_Defined"] = s.Adaptive_Defined;
     j["Adaptive_Choice"] = s.Adaptive_Choice;
+    // A refused file stays in the list until the panel closes: every state
+    // line would repeat it whole, so only its first lines are shown, each as
+    // a message would quote it.
     auto import_list = nlohmann::ordered_json::array();
-    for (const std::string_view line : e.Import_List) import_list.push_back(line);
+    const std::size_t shown = std::min<std::size_t>(e.Import_List.size(), kImportLinesShown);
+    for (std::size_t i = 0; i < shown; ++i) import_list.push_back(QuoteText(e.Import_List[i]));
     j["import_list"] = std::move(import_list);
+    j["import_count"] = e.Import_List.size();
     j["import_caption"] = e.Button_Process.Caption;
     auto waiting = nlohmann::ordered_json::array();
     for (const int n : speed_.Waiting()) waiting.push_back(n);

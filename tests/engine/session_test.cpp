@@ -236,5 +236,24 @@ TEST(SessionDriver, TimersTieWithTheDisplayRefreshFirst) {
     EXPECT_EQ(r.lines[6]["Spins_Count"], 6);
 }
 
+TEST(SessionDriver, StateLineShowsTheFirstHundredLinesOfARefusedList) {
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "session_import_list";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    std::string text = std::string(1000, 'y') + "\n";
+    for (int i = 1; i < 250; ++i) text += "x" + std::to_string(i) + "\n";
+    WriteTextAtomic((dir / "refused.txt").string(), text);
+    const Result r = RunSim("import-file refused.txt\nspin 7\n", false, dir);
+    ASSERT_EQ(r.lines.size(), 2u);
+    for (const json& j : r.lines) {
+        ASSERT_EQ(j["import_list"].size(), 100u);
+        EXPECT_EQ(j["import_list"][0], std::string(60, 'y') + "...");
+        EXPECT_EQ(j["import_list"][99], "x99");
+        EXPECT_EQ(j["import_count"], 250);
+    }
+    EXPECT_TRUE(r.lines[0].contains("error"));
+    fs::remove_all(dir);
+}
+
 }  // namespace
 }  // namespace rotacle::sim
