@@ -429,7 +429,7 @@ TEST(RunIsolated, StalledChildIsKilledAtTheTimeout) {
 #endif
 
 // Asks for 4 GB of address space, never touched, so only a limit stops it.
-std::string Hog(std::string_view) {
+[[maybe_unused]] std::string Hog(std::string_view) {
     for (int i = 0; i < 64; ++i) static_cast<void>(::operator new (std::size_t{64} << 20));
     return "no limit";
 }
