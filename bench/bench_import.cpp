@@ -99,4 +99,30 @@ void BM_PageToTextAndParse(benchmark::State& state) {
 }
 BENCHMARK(BM_PageToTextAndParse)->Unit(benchmark::kMillisecond);
 
+// Hostile pages of about 1 MB each: one tag flooded with attributes, deep
+// nesting, and misnested formatting. Each must stay far below a second.
+void BM_PageToTextHostile(benchmark::State& state) {
+    std::string page;
+    switch (state.range(0)) {
+        case 0:
+            page = "<div";
+            for (int i = 0; page.size() < 1'000'000; ++i) page += " a" + std::to_string(i) + "=1";
+            page += ">17</div>";
+            break;
+        case 1:
+            while (page.size() < 1'000'000) page += "<div><span>";
+            page += "17";
+            break;
+        default:
+            while (page.size() < 1'000'000) page += "<b><i></b></i>";
+            page += "17";
+            break;
+    }
+    for (auto _ : state) benchmark::DoNotOptimize(rotacle::PageToTextInProcess(page).size());
+    state.SetLabel(state.range(0) == 0   ? "attribute flood"
+                   : state.range(0) == 1 ? "deep nesting"
+                                         : "misnested");
+}
+BENCHMARK(BM_PageToTextHostile)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -2,7 +2,6 @@
 // order, clamping, "fire only on change", and files of any content.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
@@ -288,11 +287,9 @@ class BadSettingsFile : public Settings, public ::testing::WithParamInterface<Ba
 
 TEST_P(BadSettingsFile, GivesTheErrorOfTheFirstFailingStep) {
     const BadFileRow& r = GetParam();
-    const auto start = std::chrono::steady_clock::now();
     EXPECT_FALSE(Load(WriteFile("bad.rtk", r.content)));
     EXPECT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.LastMessage(), r.message);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_NE(e.State.Rules_Edit_Flag, 0);
     // The engine goes on working afterwards.
     for (int n = 1; n <= 7; ++n) Spin(n);
@@ -337,9 +334,7 @@ TEST_F(Settings, FileAtTheSizeLimitLoadsWhole) {
     std::string text;
     text.reserve(kSettingsFileLimit);
     while (text.size() + 3 <= kSettingsFileLimit) text += "1\r\n";
-    const auto start = std::chrono::steady_clock::now();
     ASSERT_TRUE(Load(WriteFile("big.rtk", text)));
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
     EXPECT_EQ(e.Settings_Data.size(), text.size() / 3);
     EXPECT_EQ(e.BetStrategy.Text(), "Martingale (x2 on loss)");
     EXPECT_EQ(e.Losses_Type.Text(), "Losses In A Row");
