@@ -65,6 +65,10 @@ enum class TimerId {
     Timer_Evolution
 };
 inline constexpr int kTimerCount = 8;
+/// The timers of the five game modes' progress runs.
+inline constexpr std::array<TimerId, 5> kModeTimers = {
+    TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer, TimerId::Mode4Timer, TimerId::Mode5Timer};
+constexpr bool IsModeTimer(TimerId id) { return id >= TimerId::Mode1Timer && id <= TimerId::Mode5Timer; }
 
 /// Picture commands with a normal, a hover and sometimes a cover picture.
 enum class Command {
@@ -512,6 +516,12 @@ private:
     /// Stops every game-mode progress run without its calculation; the
     /// gauge empties and the engine is ready for a number again.
     void AbandonProgressRuns();
+    /// The common start of modes 1, 2, 4 and 5 up to their run: the board
+    /// locked, the entered number marked, the previous proposal settled (when
+    /// `settle`) and hidden. Returns a settlement error, to be reported by
+    /// `EndModeStart` once the run has started.
+    std::exception_ptr BeginModeStart(bool settle);
+    void EndModeStart(TimerId run, const std::exception_ptr& error);
     std::int32_t DrawSeeded(std::int32_t range);
     void ShowField(int index, bool visible);
     void RecomputeUnits(double losses_value, double wins_value, double init);

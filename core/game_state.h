@@ -53,8 +53,16 @@ constexpr bool FieldWins(std::int32_t code, int n) {
 /// round to a negative one. The numbers entered can outnumber any count:
 /// the count of spins only tells whether the warm-up is over, which a count
 /// held at its largest still tells right.
+/// The largest count the program keeps (counts are 32-bit signed integers).
+inline constexpr std::int32_t kMaxCount = std::numeric_limits<std::int32_t>::max();
+
+/// `n` as a count, held at `kMaxCount`.
+constexpr std::int32_t CountOf(std::size_t n) {
+    return static_cast<std::int32_t>(std::min<std::size_t>(n, static_cast<std::size_t>(kMaxCount)));
+}
+
 constexpr std::int32_t CountPlus(std::int32_t count, std::size_t n) {
-    constexpr std::int32_t largest = std::numeric_limits<std::int32_t>::max();
+    constexpr std::int32_t largest = kMaxCount;
     if (n >= static_cast<std::size_t>(largest)) return largest;
     return static_cast<std::int32_t>(
         std::min<std::int64_t>(std::int64_t{count} + static_cast<std::int64_t>(n), largest));

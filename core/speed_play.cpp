@@ -2,15 +2,6 @@
 
 namespace rotacle {
 
-namespace {
-
-bool IsModeTimer(TimerId id) {
-    return id == TimerId::Mode1Timer || id == TimerId::Mode2Timer || id == TimerId::Mode3Timer ||
-           id == TimerId::Mode4Timer || id == TimerId::Mode5Timer;
-}
-
-}  // namespace
-
 bool SpeedPlay::BoardLocked(const Engine& e) { return e.ProgressRunUnderWay() || !e.GameModes.Enabled; }
 
 SpeedPlay::Outcome SpeedPlay::Digit(char digit) {

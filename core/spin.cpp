@@ -57,9 +57,7 @@ void Engine::Analyse() {
 void Engine::CurrentNumber() {
     NumbersList.push_back(static_cast<std::uint8_t>(CurrentNum.Tag));
     State.Spins_Count = CountPlus(State.Spins_Count, 1);
-    if (!ChBx_Fixed_Number.Checked)
-        SetSpinValue(SpinId::N_Count,
-                     static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));
+    if (!ChBx_Fixed_Number.Checked) SetSpinValue(SpinId::N_Count, CountOf(NumbersList.size()));
 }
 
 void Engine::AllEnabled() {
@@ -142,9 +140,7 @@ void Engine::GameHistoryBack() {
         HisNum[k].Caption = HisNum[k + 1].Caption;
     }
     if (!NumbersList.empty()) NumbersList.pop_back();
-    if (!ChBx_Fixed_Number.Checked)
-        SetSpinValue(SpinId::N_Count,
-                     static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));
+    if (!ChBx_Fixed_Number.Checked) SetSpinValue(SpinId::N_Count, CountOf(NumbersList.size()));
     if (State.Spins_Count < State.Warmup_Spins) --State.Spins_Count;
     LoadState();
 }

@@ -47,11 +47,9 @@ public:
 /// Gives up after `ticks` rounds (a run that never ends is the script
 /// target's to report).
 inline void FinishProgressRuns(Engine& e, int ticks = 1000) {
-    constexpr TimerId kRuns[] = {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
-                                 TimerId::Mode4Timer, TimerId::Mode5Timer};
     for (int round = 0; round < ticks; ++round) {
         bool running = false;
-        for (const TimerId id : kRuns) {
+        for (const TimerId id : kModeTimers) {
             if (!e.TimerControl(id).Enabled) continue;
             running = true;
             e.Event([&] { e.TimerTick(id); });

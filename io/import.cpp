@@ -54,8 +54,7 @@ void Engine::EndPasteBusyLook() {
 bool Engine::ProgressRunUnderWay() const {
     // Engine_Ready alone does not tell: mode 2 clears it only at the first
     // tick of its run, and modes 4 and 5 never do.
-    for (TimerId id : {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer, TimerId::Mode4Timer,
-                       TimerId::Mode5Timer})
+    for (TimerId id : kModeTimers)
         if (TimerControl(id).Enabled) return true;
     return State.Engine_Ready != 1;
 }
@@ -165,7 +164,7 @@ void Engine::Button_ProcessClick() {
     if (AnyChipVisible()) Image_SkipBet2Click();
     State.Matrix_Pending = 1;
     ProgressBar2.Position = 0;
-    ProgressBar2.MaxValue = static_cast<std::int32_t>(std::min<std::size_t>(numbers.size(), 2147483647U));
+    ProgressBar2.MaxValue = CountOf(numbers.size());
 
     // Recording every number runs CurrentNumber, GameHistory and DeepScan_Calc
     // in turn. Only the final window length and the last nine strip pushes
@@ -179,8 +178,7 @@ void Engine::Button_ProcessClick() {
     State.DeepScan_Family = family;
     if (!numbers.empty()) CurrentNum.Tag = numbers.back();
     if (!ChBx_Fixed_Number.Checked && !numbers.empty())
-        SetSpinValue(SpinId::N_Count,
-                     static_cast<std::int32_t>(std::min<std::size_t>(NumbersList.size(), 2147483647U)));
+        SetSpinValue(SpinId::N_Count, CountOf(NumbersList.size()));
     const std::size_t pushes = std::min<std::size_t>(numbers.size(), HisNum.size());
     for (std::size_t i = numbers.size() - pushes; i < numbers.size(); ++i) {
         CurrentNum.Tag = numbers[i];

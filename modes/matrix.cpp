@@ -91,7 +91,7 @@ void Engine::CreateMatrix() {
     }
     // The working values end as the last replay of the last pattern leaves them.
     const std::int32_t last_position = static_cast<std::int32_t>((window - 1) % 6);
-    s.Matrix_Wins = static_cast<std::int32_t>(std::min<std::int64_t>(last_wins, 2147483647));
+    s.Matrix_Wins = static_cast<std::int32_t>(std::min<std::int64_t>(last_wins, kMaxCount));
     s.Pattern_Field = CodeAt(RANKORDER_patterns.back(), 2 * last_position + 1);
     s.Bet_Field = s.Pattern_Field;
     s.Matrix_Last_Number = NumbersList.back();

@@ -16,23 +16,23 @@ constexpr std::array<int, 6> kOpposite = {5, 4, 3, 2, 1, 0};
 
 // ---- Start operations ---------------------------------------------------------------
 
-void Engine::Mode1() {
+std::exception_ptr Engine::BeginModeStart(bool settle) {
     AllDisabled();
     NumberPressed();
-    const auto error = SettleProposal();
+    std::exception_ptr error;
+    if (settle) error = SettleProposal();
     HideBets();
-    StartTimer(TimerId::Mode1Timer);
+    return error;
+}
+
+void Engine::EndModeStart(TimerId run, const std::exception_ptr& error) {
+    StartTimer(run);
     if (error) std::rethrow_exception(error);
 }
 
-void Engine::Mode2() {
-    AllDisabled();
-    NumberPressed();
-    const auto error = SettleProposal();
-    HideBets();
-    StartTimer(TimerId::Mode2Timer);
-    if (error) std::rethrow_exception(error);
-}
+void Engine::Mode1() { EndModeStart(TimerId::Mode1Timer, BeginModeStart(true)); }
+
+void Engine::Mode2() { EndModeStart(TimerId::Mode2Timer, BeginModeStart(true)); }
 
 void Engine::Mode3() {
     if (State.Matrix_Bets_Played >= Play_Bets.Value()) {
@@ -58,27 +58,16 @@ void Engine::Mode3() {
 }
 
 void Engine::Mode4() {
-    AllDisabled();
-    NumberPressed();
-    const auto error = SettleProposal();
-    HideBets();
+    const std::exception_ptr error = BeginModeStart(true);
     // The interval draw continues the sequence of the last seeded draw.
     std::int32_t interval = platform_.Random(100);
     if (interval == 0) interval = 50;
     TimerControl(TimerId::Mode4Timer).Interval = interval;
-    StartTimer(TimerId::Mode4Timer);
-    if (error) std::rethrow_exception(error);
+    EndModeStart(TimerId::Mode4Timer, error);
 }
 
-void Engine::Mode5() {
-    AllDisabled();
-    NumberPressed();
-    std::exception_ptr error;
-    if (State.Adaptive_Defined == 1) error = SettleProposal();
-    HideBets();
-    StartTimer(TimerId::Mode5Timer);
-    if (error) std::rethrow_exception(error);
-}
+// Mode 5 settles only once a candidate list has been chosen.
+void Engine::Mode5() { EndModeStart(TimerId::Mode5Timer, BeginModeStart(State.Adaptive_Defined == 1)); }
 
 std::exception_ptr Engine::SettleProposal() {
     // The staking rules run after the result is booked and may fail on an
@@ -108,9 +97,7 @@ void Engine::EndProgressRun(TimerId id) {
 }
 
 void Engine::AbandonProgressRuns() {
-    for (TimerId id : {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer, TimerId::Mode4Timer,
-                       TimerId::Mode5Timer})
-        StopTimer(id);
+    for (TimerId id : kModeTimers) StopTimer(id);
     CGauge1.Position = 0;
     State.Engine_Ready = 1;
 }

@@ -16,9 +16,9 @@ namespace {
 
 // Timers whose run a command waits for: the game-mode progress runs and the
 // one-shot wait of the page import.
-constexpr std::array<TimerId, 6> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer,
-                                                TimerId::Mode3Timer, TimerId::Mode4Timer,
-                                                TimerId::Mode5Timer, TimerId::Timer_Evolution};
+constexpr std::array<TimerId, 6> kWaitedTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer,
+                                                  TimerId::Mode3Timer, TimerId::Mode4Timer,
+                                                  TimerId::Mode5Timer, TimerId::Timer_Evolution};
 
 // No honest progress run takes this many ticks; a script that gets here has
 // found a run that never ends.
@@ -81,7 +81,7 @@ std::string Session::Resolve(std::string_view path) const {
 }
 
 bool Session::AnyModeTimer() const {
-    for (TimerId id : kModeTimers)
+    for (TimerId id : kWaitedTimers)
         if (engine_.TimerControl(id).Enabled) return true;
     return false;
 }

@@ -63,8 +63,8 @@ void WaitForRun(TForm1& form) {
     QElapsedTimer t;
     t.start();
     const auto running = [&] {
-        for (int i = 1; i <= 5; ++i)
-            if (form.engine().TimerControl(static_cast<TimerId>(i)).Enabled) return true;
+        for (const TimerId id : rotacle::kModeTimers)
+            if (form.engine().TimerControl(id).Enabled) return true;
         return false;
     };
     while (running() && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);

@@ -66,9 +66,6 @@ private:
     // the progress timers at their interval, the refresh first on a tie; then
     // one more refresh.
     void RunTimers() {
-        static constexpr std::array<TimerId, 5> kModeTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer,
-                                                               TimerId::Mode3Timer, TimerId::Mode4Timer,
-                                                               TimerId::Mode5Timer};
         std::int64_t t = 0;
         for (int guard = 0; guard < 100000; ++guard) {
             bool any = false;

@@ -39,8 +39,7 @@ protected:
     void RunsToTheirEnd() {
         for (int guard = 0; guard < 10000; ++guard) {
             bool ticked = false;
-            for (TimerId id : {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
-                               TimerId::Mode4Timer, TimerId::Mode5Timer}) {
+            for (TimerId id : kModeTimers) {
                 if (!k.TimerControl(id).Enabled) continue;
                 ticked = true;
                 speed.Tick(k, id);

@@ -67,8 +67,7 @@ inline void ClickAt(TForm1& form, QPoint at) {
 inline QPoint Background() { return {150, 96}; }
 
 inline bool RunInProgress(TForm1& form) {
-    for (const TimerId id : {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
-                             TimerId::Mode4Timer, TimerId::Mode5Timer})
+    for (const TimerId id : rotacle::kModeTimers)
         if (form.engine().TimerControl(id).Enabled) return true;
     return false;
 }

@@ -55,8 +55,7 @@ protected:
         int ticks = 0;
         for (bool any = true; any && ticks < 10000;) {
             any = false;
-            for (TimerId id : {TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer,
-                               TimerId::Mode4Timer, TimerId::Mode5Timer}) {
+            for (TimerId id : kModeTimers) {
                 if (!e.TimerControl(id).Enabled) continue;
                 any = true;
                 ++ticks;
