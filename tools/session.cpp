@@ -395,9 +395,11 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         } else if (rest == "Image_ClosePanel2") {
             if (e.Panel_Import.Visible) Run([&] { e.Image_ClosePanel2Click(); });
         } else if (rest == "CreateMatrix") {
-            Run([&] { e.CreateMatrix(); });
+            // The matrix buttons, like the import panel, wait for the end of
+            // a progress run: a build inside one put a second bet on the table.
+            if (!e.ProgressRunUnderWay()) Run([&] { e.CreateMatrix(); });
         } else if (rest == "ResetMatrix") {
-            Run([&] { e.ResetMatrix(); });
+            if (!e.ProgressRunUnderWay()) Run([&] { e.ResetMatrix(); });
         } else {
             Malformed(line_no, "unknown NAME '" + std::string(rest) + "'");
         }

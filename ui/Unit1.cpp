@@ -485,9 +485,13 @@ void TForm1::BuildSettingsArea() {
                                     QStringLiteral("BUILD MATRIX"));
     reset_matrix_ =
         new FlatButton(this, QStringLiteral("ResetMatrix"), QRect(110, 572, 34, 20), QStringLiteral("RM"));
-    connect(create_matrix_, &QAbstractButton::clicked, this,
-            [this] { Run([&] { engine_.CreateMatrix(); }); });
-    connect(reset_matrix_, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.ResetMatrix(); }); });
+    connect(create_matrix_, &QAbstractButton::clicked, this, [this] {
+        // Inside a progress run a build would put a second bet on the table.
+        if (!engine_.ProgressRunUnderWay()) Run([&] { engine_.CreateMatrix(); });
+    });
+    connect(reset_matrix_, &QAbstractButton::clicked, this, [this] {
+        if (!engine_.ProgressRunUnderWay()) Run([&] { engine_.ResetMatrix(); });
+    });
     AddCaption(QStringLiteral("Label_Direction"), QRect(152, 572, 72, 20), QStringLiteral("DIRECTION:"),
                true);
     combo(ComboId::Search_Pattern, "Search_Pattern", QRect(224, 572, 98, 20));
