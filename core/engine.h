@@ -378,7 +378,8 @@ public:
     // ---- State ----------------------------------------------------------------------
 
     GameState State;
-    SavedFields Saved;
+    /// The snapshot starts equal to the fields' initial values.
+    SavedFields Saved = SavedFields::Of(GameState{});
     PlayReport Report;
 
     /// The spin history, oldest first (the list `NumbersList`); numbers 0..36.

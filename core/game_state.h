@@ -119,25 +119,46 @@ struct GameState {
     std::int32_t Adaptive_Choice = 0;
 };
 
-/// The fields that the undo snapshot saves and restores.
+/// The fields that the undo snapshot saves and restores, listed once: the
+/// snapshot, its restore and the tests all walk these two lists.
+inline constexpr std::array<double GameState::*, 3> kSnapshotAmounts = {
+    &GameState::Bankroll, &GameState::Reset_Target, &GameState::Profit_Target};
+inline constexpr std::array<std::int32_t GameState::*, 14> kSnapshotCounts = {
+    &GameState::Flat_Index,         &GameState::Bets_Played,      &GameState::Wins_Count,
+    &GameState::Wins_In_Row,        &GameState::Losses_Count,     &GameState::Losses_In_Row,
+    &GameState::Units_Drawdown,     &GameState::Units_Profit,     &GameState::Miss_Streak,
+    &GameState::Matrix_Bets_Played, &GameState::Pattern_Position, &GameState::DeepScan_Number,
+    &GameState::DeepScan_Family,    &GameState::DeepScan_Step};
+
+/// The undo snapshot's copy of the fields above, in their order.
 struct SavedFields {
-    double Bankroll = 1000.0;
-    double Reset_Target = 1001.0;
-    double Profit_Target = 1001.0;
-    std::int32_t Flat_Index = 0;
-    std::int32_t Bets_Played = 0;
-    std::int32_t Wins_Count = 0;
-    std::int32_t Wins_In_Row = 0;
-    std::int32_t Losses_Count = 0;
-    std::int32_t Losses_In_Row = 0;
-    std::int32_t Units_Drawdown = 0;
-    std::int32_t Units_Profit = 0;
-    std::int32_t Miss_Streak = 0;
-    std::int32_t Matrix_Bets_Played = 0;
-    std::int32_t Pattern_Position = 1;
-    std::int32_t DeepScan_Number = 0;
-    std::int32_t DeepScan_Family = 0;
-    std::int32_t DeepScan_Step = 0;
+    std::array<double, kSnapshotAmounts.size()> Amounts{};
+    std::array<std::int32_t, kSnapshotCounts.size()> Counts{};
+
+    /// The copy of the fields of `s`.
+    static constexpr SavedFields Of(const GameState& s) {
+        SavedFields v;
+        for (std::size_t i = 0; i < kSnapshotAmounts.size(); ++i) v.Amounts[i] = s.*kSnapshotAmounts[i];
+        for (std::size_t i = 0; i < kSnapshotCounts.size(); ++i) v.Counts[i] = s.*kSnapshotCounts[i];
+        return v;
+    }
+    /// Copies every saved value back into its field of `s`.
+    constexpr void RestoreInto(GameState& s) const {
+        for (std::size_t i = 0; i < kSnapshotAmounts.size(); ++i) s.*kSnapshotAmounts[i] = Amounts[i];
+        for (std::size_t i = 0; i < kSnapshotCounts.size(); ++i) s.*kSnapshotCounts[i] = Counts[i];
+    }
+    /// The saved value of `field` (a field of the lists above).
+    constexpr double Value(double GameState::*field) const {
+        for (std::size_t i = 0; i < kSnapshotAmounts.size(); ++i)
+            if (kSnapshotAmounts[i] == field) return Amounts[i];
+        return 0;
+    }
+    constexpr std::int32_t Value(std::int32_t GameState::*field) const {
+        for (std::size_t i = 0; i < kSnapshotCounts.size(); ++i)
+            if (kSnapshotCounts[i] == field) return Counts[i];
+        return 0;
+    }
+    bool operator==(const SavedFields&) const = default;
 };
 
 }  // namespace rotacle

@@ -151,12 +151,7 @@ void Engine::SaveState() {
     for (auto& line : SaveBets) line = "0";
     for (std::size_t i = 0; i < Chip.size(); ++i)
         if (Chip[i].Visible) SaveBets[i] = FloatToStr(State.Bet_Size);
-    const GameState& s = State;
-    Saved = SavedFields{s.Bankroll,           s.Reset_Target,     s.Profit_Target,   s.Flat_Index,
-                        s.Bets_Played,        s.Wins_Count,       s.Wins_In_Row,     s.Losses_Count,
-                        s.Losses_In_Row,      s.Units_Drawdown,   s.Units_Profit,    s.Miss_Streak,
-                        s.Matrix_Bets_Played, s.Pattern_Position, s.DeepScan_Number, s.DeepScan_Family,
-                        s.DeepScan_Step};
+    Saved = SavedFields::Of(State);
 }
 
 void Engine::LoadState() {
@@ -171,25 +166,7 @@ void Engine::LoadState() {
     }
     if (State.Game_Mode == 5) --State.Adaptive_Row;
     NumberInactive();
-    GameState& s = State;
-    const SavedFields& v = Saved;
-    s.Bankroll = v.Bankroll;
-    s.Reset_Target = v.Reset_Target;
-    s.Profit_Target = v.Profit_Target;
-    s.Flat_Index = v.Flat_Index;
-    s.Bets_Played = v.Bets_Played;
-    s.Wins_Count = v.Wins_Count;
-    s.Wins_In_Row = v.Wins_In_Row;
-    s.Losses_Count = v.Losses_Count;
-    s.Losses_In_Row = v.Losses_In_Row;
-    s.Units_Drawdown = v.Units_Drawdown;
-    s.Units_Profit = v.Units_Profit;
-    s.Miss_Streak = v.Miss_Streak;
-    s.Matrix_Bets_Played = v.Matrix_Bets_Played;
-    s.Pattern_Position = v.Pattern_Position;
-    s.DeepScan_Number = v.DeepScan_Number;
-    s.DeepScan_Family = v.DeepScan_Family;
-    s.DeepScan_Step = v.DeepScan_Step;
+    Saved.RestoreInto(State);
 }
 
 void Engine::Undo() {

@@ -93,7 +93,8 @@ private:
         s.bet_field = e_.State.Bet_Field;
         s.history = e_.NumbersList;
         // Undo brings a chip back only for a stake above 0.
-        s.money = s.fields.Bankroll + (e_.AnyChipVisible() && s.bet_size > 0 ? s.bet_size : 0.0);
+        s.money =
+            s.fields.Value(&GameState::Bankroll) + (e_.AnyChipVisible() && s.bet_size > 0 ? s.bet_size : 0.0);
         return s;
     }
 

@@ -143,8 +143,7 @@ TEST_F(SpinRoad, MendedClickOnLockedBoardChangesNothing) {
     EXPECT_EQ(e.State.Undo_Counter, undo_counter);
     EXPECT_EQ(e.UndoOffered(), offered);
     EXPECT_EQ(e.SaveBets, save_bets);
-    EXPECT_EQ(e.Saved.Bankroll, saved.Bankroll);
-    EXPECT_EQ(e.Saved.DeepScan_Step, saved.DeepScan_Step);
+    EXPECT_EQ(e.Saved, saved);
     EXPECT_EQ(e.HisNum[0].Caption, "2");
     EXPECT_EQ(e.HisNum[1].Caption, "1");
     EXPECT_EQ(e.Label_BetsPlayed.Caption, "42");

@@ -151,7 +151,7 @@ TEST_F(UndoTest, UndoneTestBankChangeIsUndoneToo) {
     // bank typed in after it goes back with the spin.
     WarmUp();
     Spin(LosingNumber(e.State.Bet_Field));
-    const double restored = e.Saved.Bankroll;
+    const double restored = e.Saved.Value(&GameState::Bankroll);
     Do([&] { e.SetEditText(EditId::Test_Bank, "500"); });
     Do([&] { e.Image_Cancel2Click(); });
     EXPECT_DOUBLE_EQ(e.State.Bankroll, restored);

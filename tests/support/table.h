@@ -28,22 +28,9 @@ inline int LosingNumber(int field) {
     return 0;
 }
 
-/// The fields of the game record that undo brings back.
-struct UndoFields {
-    double Bankroll, Reset_Target, Profit_Target;
-    std::int32_t Flat_Index, Bets_Played, Wins_Count, Wins_In_Row, Losses_Count, Losses_In_Row,
-        Units_Drawdown, Units_Profit, Miss_Streak, Matrix_Bets_Played, Pattern_Position, DeepScan_Number,
-        DeepScan_Family, DeepScan_Step;
-
-    static UndoFields Of(const GameState& s) {
-        return {s.Bankroll,           s.Reset_Target,     s.Profit_Target,   s.Flat_Index,
-                s.Bets_Played,        s.Wins_Count,       s.Wins_In_Row,     s.Losses_Count,
-                s.Losses_In_Row,      s.Units_Drawdown,   s.Units_Profit,    s.Miss_Streak,
-                s.Matrix_Bets_Played, s.Pattern_Position, s.DeepScan_Number, s.DeepScan_Family,
-                s.DeepScan_Step};
-    }
-    bool operator==(const UndoFields&) const = default;
-};
+/// The fields of the game record that undo brings back, as the snapshot
+/// lists them.
+using UndoFields = SavedFields;
 
 class Table : public ::testing::Test {
 protected:
