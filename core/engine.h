@@ -517,6 +517,12 @@ private:
     /// Stops every game-mode progress run without its calculation; the
     /// gauge empties and the engine is ready for a number again.
     void AbandonProgressRuns();
+    /// Undo offered: the undo command shown and its cover hidden.
+    void OfferUndo();
+    /// The hidden undo command's buttons hidden; the offer (the cover) stays.
+    void HideUndoCommand();
+    /// The offer withdrawn: the buttons hidden and the cover shown.
+    void WithdrawUndo();
     /// The common start of modes 1, 2, 4 and 5 up to their run: the board
     /// locked, the entered number marked, the previous proposal settled (when
     /// `settle`) and hidden. Returns a settlement error, to be reported by

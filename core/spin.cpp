@@ -27,11 +27,7 @@ void Engine::Analyse() {
         Report.Settled = false;
         SaveState();
         ++State.Undo_Counter;
-        if (State.Undo_Counter >= 2) {
-            ImageUndo.Visible = true;
-            Undo_Button.Visible = true;
-            Image_Cancel3.Visible = false;
-        }
+        if (State.Undo_Counter >= 2) OfferUndo();
         AllEnabled();
         CurrentNumber();
         GameHistory();
@@ -69,11 +65,7 @@ void Engine::AllEnabled() {
     GameModes.Enabled = true;
     BetStrategy.Enabled = true;
     Init_Bet.Enabled = true;
-    if (State.Undo_Counter >= 2) {
-        ImageUndo.Visible = true;
-        Undo_Button.Visible = true;
-        Image_Cancel3.Visible = false;
-    }
+    if (State.Undo_Counter >= 2) OfferUndo();
 }
 
 void Engine::AllDisabled() {
@@ -85,8 +77,7 @@ void Engine::AllDisabled() {
     GameModes.Enabled = false;
     BetStrategy.Enabled = false;
     Init_Bet.Enabled = false;
-    ImageUndo.Visible = false;
-    Undo_Button.Visible = false;
+    HideUndoCommand();
 }
 
 void Engine::HideNumbers() {
@@ -147,6 +138,22 @@ void Engine::GameHistoryBack() {
 
 // ---- Undo ------------------------------------------------------------------------------
 
+void Engine::OfferUndo() {
+    ImageUndo.Visible = true;
+    Undo_Button.Visible = true;
+    Image_Cancel3.Visible = false;
+}
+
+void Engine::HideUndoCommand() {
+    ImageUndo.Visible = false;
+    Undo_Button.Visible = false;
+}
+
+void Engine::WithdrawUndo() {
+    HideUndoCommand();
+    Image_Cancel3.Visible = true;
+}
+
 void Engine::SaveState() {
     for (auto& line : SaveBets) line = "0";
     for (std::size_t i = 0; i < Chip.size(); ++i)
@@ -172,9 +179,7 @@ void Engine::LoadState() {
 void Engine::Undo() {
     GameHistoryBack();
     State.Undo_Counter = 0;
-    ImageUndo.Visible = false;
-    Undo_Button.Visible = false;
-    Image_Cancel3.Visible = true;
+    WithdrawUndo();
 }
 
 void Engine::Image_Cancel2Click() {
@@ -190,8 +195,7 @@ void Engine::Image_Cancel2Click() {
 // ---- Resets --------------------------------------------------------------------------
 
 void Engine::ResetBets() {
-    ImageUndo.Visible = false;
-    Undo_Button.Visible = false;
+    HideUndoCommand();
     GameState& s = State;
     s.Wins_Count = s.Wins_In_Row = s.Losses_Count = s.Losses_In_Row = 0;
     s.Units_Drawdown = s.Units_Profit = 0;

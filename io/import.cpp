@@ -189,9 +189,7 @@ void Engine::Button_ProcessClick() {
     // undo now would take back an imported number but restore the bankroll
     // of before that spin. The offer ends; the next spin offers undo again.
     State.Undo_Counter = 1;
-    ImageUndo.Visible = false;
-    Undo_Button.Visible = false;
-    Image_Cancel3.Visible = true;
+    WithdrawUndo();
     Image_ClosePanel2Click();
 }
 

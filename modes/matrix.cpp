@@ -158,8 +158,7 @@ void Engine::ResetMatrix() {
     CreateMatrix_Button.Enabled = true;
     State.Bankroll = 1000000.0;
     State.Reset_Target = 1000001.0;
-    ImageUndo.Visible = false;
-    Undo_Button.Visible = false;
+    HideUndoCommand();
 }
 
 // ---- Adaptive candidate lists --------------------------------------------------------
