@@ -1,8 +1,11 @@
 // The settings record and the settings file.
 #include "core/engine.h"
+#include "io/settings_lines.h"
 #include "io/text_file.h"
 
 namespace rotacle {
+
+using namespace settings_line;
 
 std::string_view Engine::SettingsLine(std::size_t i) const {
     return i < Settings_Data.size() ? std::string_view(Settings_Data[i]) : std::string_view();
@@ -30,37 +33,37 @@ void Engine::Load_Settings_StateClick() {
     const auto flag = [&line](std::size_t i) { return line(i) == "1"; };
     // An amount out of range refuses the whole record before any control
     // changes; any other bad line stops the steps where it is applied.
-    CheckMoneyText(EditId::Init_Bet, line(1));
-    CheckMoneyText(EditId::Losses_ActionValue, line(9));
-    CheckMoneyText(EditId::Wins_ActionValue, line(13));
+    CheckMoneyText(EditId::Init_Bet, line(kInitBet));
+    CheckMoneyText(EditId::Losses_ActionValue, line(kLossAmount));
+    CheckMoneyText(EditId::Wins_ActionValue, line(kWinAmount));
 
-    SetEditText(EditId::Init_Bet, line(1));
+    SetEditText(EditId::Init_Bet, line(kInitBet));
     Init_BetChange();
-    GameModes.SetItemIndex(StrToInt(line(2)));
+    GameModes.SetItemIndex(StrToInt(line(kGameMode)));
     GameModesChange();
-    BetStrategy.SetItemIndex(StrToInt(line(3)));
-    SetSpinValue(SpinId::Losses_HowMuch, StrToInt(line(6)));
-    Losses_Type.SetItemIndex(StrToInt(line(7)));
-    Losses_Action.SetItemIndex(StrToInt(line(8)));
+    BetStrategy.SetItemIndex(StrToInt(line(kBetStrategy)));
+    SetSpinValue(SpinId::Losses_HowMuch, StrToInt(line(kLossThreshold)));
+    Losses_Type.SetItemIndex(StrToInt(line(kLossType)));
+    Losses_Action.SetItemIndex(StrToInt(line(kLossAction)));
     Losses_ActionChange();
-    SetEditText(EditId::Losses_ActionValue, line(9));
-    SetSpinValue(SpinId::Wins_HowMuch, StrToInt(line(10)));
-    Wins_Type.SetItemIndex(StrToInt(line(11)));
-    Wins_Action.SetItemIndex(StrToInt(line(12)));
+    SetEditText(EditId::Losses_ActionValue, line(kLossAmount));
+    SetSpinValue(SpinId::Wins_HowMuch, StrToInt(line(kWinThreshold)));
+    Wins_Type.SetItemIndex(StrToInt(line(kWinType)));
+    Wins_Action.SetItemIndex(StrToInt(line(kWinAction)));
     Wins_ActionChange();
-    SetEditText(EditId::Wins_ActionValue, line(13));
-    SetChecked(CheckId::Get_Minimal_Profit, flag(16));
-    SetChecked(CheckId::Bet_Automatic_Reset, flag(17));
-    SetSafeLevelPosition(StrToInt(line(18)));
-    SetSpinValue(SpinId::N_Count, StrToInt(line(21)));
-    Search_Pattern.SetItemIndex(StrToInt(line(22)));
+    SetEditText(EditId::Wins_ActionValue, line(kWinAmount));
+    SetChecked(CheckId::Get_Minimal_Profit, flag(kMinimalProfit));
+    SetChecked(CheckId::Bet_Automatic_Reset, flag(kAutomaticReset));
+    SetSafeLevelPosition(StrToInt(line(kSafeLevel)));
+    SetSpinValue(SpinId::N_Count, StrToInt(line(kMatrixHistory)));
+    Search_Pattern.SetItemIndex(StrToInt(line(kSearchPattern)));
     Search_PatternChange();
-    SetSpinValue(SpinId::Play_Bets, StrToInt(line(23)));
-    SetChecked(CheckId::ChBx_Fixed_Number, flag(24));
-    SetChecked(CheckId::ChBx_Until_Profit, flag(25));
-    SetSpinValue(SpinId::Until_Profit, StrToInt(line(26)));
-    SetChecked(CheckId::ChBx_Phase_Correction, flag(29));
-    SetSpinValue(SpinId::Phase_Correction_Value, StrToInt(line(30)));
+    SetSpinValue(SpinId::Play_Bets, StrToInt(line(kPlayBets)));
+    SetChecked(CheckId::ChBx_Fixed_Number, flag(kFixedNumber));
+    SetChecked(CheckId::ChBx_Until_Profit, flag(kRebuildOnProfit));
+    SetSpinValue(SpinId::Until_Profit, StrToInt(line(kProfitGoal)));
+    SetChecked(CheckId::ChBx_Phase_Correction, flag(kPhaseCorrection));
+    SetSpinValue(SpinId::Phase_Correction_Value, StrToInt(line(kPhaseStep)));
     State.Rules_Edit_Flag = 0;
 }
 

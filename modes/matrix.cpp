@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/engine.h"
+#include "io/settings_lines.h"
 
 namespace rotacle {
 
@@ -132,7 +133,7 @@ void Engine::M3Calculate() {
 
 void Engine::Search_PatternChange() {
     Focus = "ShowBetSize";
-    WriteSettingsLine(22, IntToStr(Search_Pattern.ItemIndex));
+    WriteSettingsLine(settings_line::kSearchPattern, IntToStr(Search_Pattern.ItemIndex));
     if (Search_Pattern.Text() == "UPTREND") {
         Search_Pattern.Colour = Rgb(0, 100, 0);
         Search_Pattern.FontColour = Rgb(0, 255, 0);
@@ -143,10 +144,12 @@ void Engine::Search_PatternChange() {
 }
 
 void Engine::Play_BetsChange() {
-    if (Play_Bets.HasText()) WriteSettingsLine(23, IntToStr(Play_Bets.Value()));
+    if (Play_Bets.HasText()) WriteSettingsLine(settings_line::kPlayBets, IntToStr(Play_Bets.Value()));
 }
 
-void Engine::ChBx_Fixed_NumberClick() { WriteSettingsLine(24, ChBx_Fixed_Number.Checked ? "1" : "0"); }
+void Engine::ChBx_Fixed_NumberClick() {
+    WriteSettingsLine(settings_line::kFixedNumber, ChBx_Fixed_Number.Checked ? "1" : "0");
+}
 
 void Engine::ResetMatrix() {
     ResetBets();

@@ -4,6 +4,7 @@
 #include <exception>
 
 #include "core/engine.h"
+#include "io/settings_lines.h"
 
 namespace rotacle {
 
@@ -175,7 +176,7 @@ void Engine::SafeLevelChange() {
     TimerControl(TimerId::SafeLevel_Timer).Enabled = on;
     SL_Indicator1.Visible = on;
     SL_Indicator2.Visible = on;
-    WriteSettingsLine(18, IntToStr(pos));
+    WriteSettingsLine(settings_line::kSafeLevel, IntToStr(pos));
 }
 
 bool Engine::SafeLevel_TimerTimer() {

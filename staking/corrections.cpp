@@ -1,6 +1,7 @@
 // Automatic bet reset, minimal profit, phase correction, and the bank and
 // bet inputs.
 #include "core/engine.h"
+#include "io/settings_lines.h"
 
 namespace rotacle {
 
@@ -92,32 +93,34 @@ void Engine::Bet_Automatic_ResetClick() {
     SetChecked(CheckId::Bet_Automatic_Reset, true);
 }
 
-void Engine::Get_Minimal_ProfitClick() { WriteSettingsLine(16, Get_Minimal_Profit.Checked ? "1" : "0"); }
+void Engine::Get_Minimal_ProfitClick() {
+    WriteSettingsLine(settings_line::kMinimalProfit, Get_Minimal_Profit.Checked ? "1" : "0");
+}
 
 void Engine::ChBx_Phase_CorrectionClick() {
     Phase_Correction_Value.Enabled = ChBx_Phase_Correction.Checked;
-    WriteSettingsLine(29, ChBx_Phase_Correction.Checked ? "1" : "0");
+    WriteSettingsLine(settings_line::kPhaseCorrection, ChBx_Phase_Correction.Checked ? "1" : "0");
 }
 
 void Engine::Phase_Correction_ValueChange() {
     Focus = "ShowBetSize";
     if (!Phase_Correction_Value.HasText()) return;
     State.Phase_Threshold = InitialBet() * Phase_Correction_Value.Value();
-    WriteSettingsLine(30, IntToStr(Phase_Correction_Value.Value()));
+    WriteSettingsLine(settings_line::kPhaseStep, IntToStr(Phase_Correction_Value.Value()));
 }
 
 void Engine::ChBx_Until_ProfitClick() {
     if (ChBx_Until_Profit.Checked) {
         State.Profit_Target = Until_Profit.Value() * InitialBet() + State.Bankroll;
-        WriteSettingsLine(25, "1");
+        WriteSettingsLine(settings_line::kRebuildOnProfit, "1");
     } else {
-        WriteSettingsLine(25, "0");
+        WriteSettingsLine(settings_line::kRebuildOnProfit, "0");
     }
 }
 
 void Engine::Until_ProfitChange() {
     if (!Until_Profit.HasText()) return;
-    WriteSettingsLine(26, IntToStr(Until_Profit.Value()));
+    WriteSettingsLine(settings_line::kProfitGoal, IntToStr(Until_Profit.Value()));
     State.Profit_Target = Until_Profit.Value() * InitialBet() + State.Bankroll;
 }
 
@@ -147,7 +150,7 @@ void Engine::Init_BetChange() {
     const std::string text = Init_Bet.Text;
     SetEditText(EditId::Losses_ActionValue, text);
     SetEditText(EditId::Wins_ActionValue, text);
-    WriteSettingsLine(1, text);
+    WriteSettingsLine(settings_line::kInitBet, text);
 }
 
 void Engine::Init_BetKeyPress(char& key) {
@@ -164,7 +167,7 @@ void Engine::ChBx_TestBankClick() {
 
 void Engine::N_CountChange() {
     if (N_Count.Value() <= 0) SetSpinValue(SpinId::N_Count, 1);
-    if (N_Count.HasText()) WriteSettingsLine(21, IntText(N_Count.Value()));
+    if (N_Count.HasText()) WriteSettingsLine(settings_line::kMatrixHistory, IntText(N_Count.Value()));
 }
 
 }  // namespace rotacle

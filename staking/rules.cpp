@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/engine.h"
+#include "io/settings_lines.h"
 
 namespace rotacle {
 
@@ -146,8 +147,8 @@ void Engine::Losses_ActionValueChange() {
         const double init = InitialBet();
         if (init != 0) State.Losses_Units = UnitsOf(State.Losses_Amount, init);
         if (State.Rules_Edit_Flag == 0) BetStrategy.SetItemIndex(0);
-        WriteSettingsLine(3, IntToStr(BetStrategy.ItemIndex));
-        WriteSettingsLine(9, text);
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kLossAmount, text);
     }
     State.Rules_Edit_Flag = 1;
 }
@@ -159,8 +160,8 @@ void Engine::Wins_ActionValueChange() {
         const double init = InitialBet();
         if (init != 0) State.Wins_Units = UnitsOf(State.Wins_Amount, init);
         if (State.Rules_Edit_Flag == 0) BetStrategy.SetItemIndex(0);
-        WriteSettingsLine(3, IntToStr(BetStrategy.ItemIndex));
-        WriteSettingsLine(13, text);
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kWinAmount, text);
     }
     State.Rules_Edit_Flag = 1;
 }
@@ -168,8 +169,8 @@ void Engine::Wins_ActionValueChange() {
 void Engine::Losses_HowMuchChange() {
     if (Losses_HowMuch.HasText()) {
         if (State.Rules_Edit_Flag == 0) BetStrategy.SetItemIndex(0);
-        WriteSettingsLine(3, IntToStr(BetStrategy.ItemIndex));
-        WriteSettingsLine(6, IntToStr(Losses_HowMuch.Value()));
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kLossThreshold, IntToStr(Losses_HowMuch.Value()));
     }
     State.Rules_Edit_Flag = 1;
 }
@@ -177,8 +178,8 @@ void Engine::Losses_HowMuchChange() {
 void Engine::Wins_HowMuchChange() {
     if (Wins_HowMuch.HasText()) {
         if (State.Rules_Edit_Flag == 0) BetStrategy.SetItemIndex(0);
-        WriteSettingsLine(3, IntToStr(BetStrategy.ItemIndex));
-        WriteSettingsLine(10, IntToStr(Wins_HowMuch.Value()));
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kWinThreshold, IntToStr(Wins_HowMuch.Value()));
     }
     State.Rules_Edit_Flag = 1;
 }
