@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/engine.h"
+#include "io/number_file.h"
 #include "io/text_file.h"
 
 namespace rotacle {
@@ -27,13 +28,31 @@ int RouletteNumber(std::string_view line) {
     return n <= 36 ? n : -1;
 }
 
-// A UTF-8 byte-order mark that Windows editors put in front of a text file.
-std::string_view WithoutByteOrderMark(std::string_view text) {
+}  // namespace
+
+LineList NumberFileLines(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    return text;
+    return LineList::Split(text);
 }
 
-}  // namespace
+std::vector<std::uint8_t> RouletteNumbers(const LineList& lines, std::size_t* bad_line) {
+    std::vector<std::uint8_t> numbers;
+    numbers.reserve(lines.size());
+    for (const std::string_view line : lines) {
+        int n = RouletteNumber(line);
+        if (n < 0) {
+            if (bad_line) *bad_line = numbers.size();
+            // Not a plain "0".."36": a whole number in another spelling
+            // ("+5", "007") still counts; anything else is reported.
+            const std::int32_t v = StrToInt(line);
+            if (v < 0 || v > 36)
+                throw ConvertError("'" + QuoteText(line) + "' is not a roulette number (0 to 36)");
+            n = v;
+        }
+        numbers.push_back(static_cast<std::uint8_t>(n));
+    }
+    return numbers;
+}
 
 void Engine::UpdateImportButton() {
     // The button always tells what a click would import.
@@ -133,7 +152,7 @@ void Engine::LOAD_FROM_FILEClick() {
     const auto path = platform_.OpenFileDialog(NumberFileDialog(false));
     if (!path) return;
     const std::string text = ReadFileText(*path);  // an unreadable file leaves the list as it was
-    Import_List = LineList::Split(WithoutByteOrderMark(text));
+    Import_List = NumberFileLines(text);
     UpdateImportButton();
 }
 
@@ -145,20 +164,7 @@ void Engine::Button_ProcessClick() {
     if (!Button_Process.Enabled) return;
     // Every line is checked before anything changes, so a bad file cannot
     // cost the player the history.
-    std::vector<std::uint8_t> numbers;
-    numbers.reserve(Import_List.size());
-    for (const std::string_view line : Import_List) {
-        int n = RouletteNumber(line);
-        if (n < 0) {
-            // Not a plain "0".."36": a whole number in another spelling
-            // ("+5", "007") still counts; anything else is reported.
-            const std::int32_t v = StrToInt(line);
-            if (v < 0 || v > 36)
-                throw ConvertError("'" + QuoteText(line) + "' is not a roulette number (0 to 36)");
-            n = v;
-        }
-        numbers.push_back(static_cast<std::uint8_t>(n));
-    }
+    const std::vector<std::uint8_t> numbers = RouletteNumbers(Import_List);
 
     NumbersList.clear();
     if (AnyChipVisible()) Image_SkipBet2Click();

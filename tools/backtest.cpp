@@ -14,6 +14,7 @@
 #include <random>
 #include <sstream>
 
+#include "io/number_file.h"
 #include "io/text_file.h"
 #include "tools/session.h"
 
@@ -36,30 +37,12 @@ std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
     } catch (const FileError& e) {
         throw InputError(e.what());
     }
-    std::string_view rest = text;
-    if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
-    std::vector<std::uint8_t> numbers;
-    numbers.reserve(rest.size() / 3 + 1);
-    std::int64_t line_no = 0;
-    while (!rest.empty()) {
-        ++line_no;
-        const auto end = rest.find_first_of("\r\n");
-        const std::string_view line = rest.substr(0, end);
-        if (end == std::string_view::npos) {
-            rest = {};
-        } else {
-            rest.remove_prefix(
-                end + ((rest[end] == '\r' && end + 1 < rest.size() && rest[end + 1] == '\n') ? 2 : 1));
-        }
-        std::int32_t n = 0;
-        const auto where = path + ":" + std::to_string(line_no) + ": ";
-        if (!TryStrToInt(line, n))
-            throw InputError(where + "'" + QuoteText(line) + "' is not a valid integer value");
-        if (n < 0 || n > 36)
-            throw InputError(where + "'" + QuoteText(line) + "' is not a roulette number (0 to 36)");
-        numbers.push_back(static_cast<std::uint8_t>(n));
+    std::size_t bad_line = 0;
+    try {
+        return RouletteNumbers(NumberFileLines(text), &bad_line);
+    } catch (const ConvertError& e) {
+        throw InputError(path + ":" + std::to_string(bad_line + 1) + ": " + e.what());
     }
-    return numbers;
 }
 
 // Fails before the run when a result file could not be written.
