@@ -711,6 +711,10 @@ void TForm1::EscapeKey() {
 }
 
 void TForm1::RefreshKeyReadout() {
+    // Nearly every refresh finds nothing typed: no text is built for it.
+    if (!speed_.Refused() && speed_.Typed().empty() && speed_.Waiting().empty() &&
+        key_readout_->Text().isEmpty())
+        return;
     std::string text;
     if (speed_.Refused()) text = "\xE2\x9C\x95 not taken";  // a cross: the number was refused
     if (!speed_.Typed().empty()) {

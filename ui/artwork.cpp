@@ -752,11 +752,27 @@ void PaintImportBackdrop(QPainter& p, const QRectF& r) {
     p.restore();
 }
 
+namespace {
+
+// A button's face: the rounded frame over `fill`, the caption centred in a
+// cut of `font` that fits the button.
+void ButtonFace(QPainter& p, const QRectF& r, const QBrush& fill, const QColor& border, qreal radius,
+                const QFont& font, const QString& text, const QColor& ink) {
+    const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
+    p.setPen(QPen(border, 1));
+    p.setBrush(fill);
+    p.drawRoundedRect(b, radius, radius);
+    p.setFont(FittedFont(font, text, r.width() - 2 * kCaptionPad));
+    p.setPen(ink);
+    p.drawText(b, Qt::AlignCenter, text);
+}
+
+}  // namespace
+
 void PaintImportButton(QPainter& p, const QRectF& r, const QString& text, bool enabled, bool hover,
                        bool down) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
     QColor border = QColor(84, 84, 92);
     QColor ink = Qt::white;
     if (!enabled) {
@@ -768,14 +784,9 @@ void PaintImportButton(QPainter& p, const QRectF& r, const QString& text, bool e
     } else if (hover) {
         border = kGold;
     }
-    p.setPen(QPen(border, 1));
-    p.setBrush(Qt::black);
-    p.drawRoundedRect(b, 3, 3);
     QFont f = Font(11, true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
-    p.setFont(FittedFont(f, text, r.width() - 2 * kCaptionPad));
-    p.setPen(ink);
-    p.drawText(b, Qt::AlignCenter, text);
+    ButtonFace(p, r, Qt::black, border, 3, f, text, ink);
     p.restore();
 }
 
@@ -807,14 +818,9 @@ void PaintFlatButton(QPainter& p, const QRectF& r, const QString& text, bool ena
         border = QColor(78, 78, 82);
         ink = kText;
     }
-    p.setPen(QPen(border, 1));
-    p.setBrush(g);
-    p.drawRoundedRect(b, 4, 4);
     QFont f = Font(10, true);
     f.setLetterSpacing(QFont::AbsoluteSpacing, 0.6);
-    p.setFont(FittedFont(f, text, r.width() - 2 * kCaptionPad));
-    p.setPen(ink);
-    p.drawText(b, Qt::AlignCenter, text);
+    ButtonFace(p, r, g, border, 4, f, text, ink);
     p.restore();
 }
 
