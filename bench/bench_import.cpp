@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "io/page_text.h"
-#include "io/text_file.h"
+#include "import/page_text.h"
+#include "core/text_file.h"
 #include "tools/session.h"
 
 namespace {
@@ -59,7 +59,7 @@ void BM_ImportNumberFile(benchmark::State& state) {
         platform.dialog_answer = path;
         engine.Image_LoadFromFile2Click();
         engine.Button_ProcessClick();
-        if (engine.NumbersList.size() != static_cast<std::size_t>(state.range(0)))
+        if (engine.board().NumbersList().size() != static_cast<std::size_t>(state.range(0)))
             state.SkipWithError("import");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));
@@ -90,11 +90,11 @@ void BM_PageToTextAndParse(benchmark::State& state) {
     rotacle::sim::SimPlatform platform;
     rotacle::Engine engine(platform);
     for (auto _ : state) {
-        engine.Raw_List = rotacle::SplitLines(rotacle::PageToText(page));
+        engine.panel().Raw_List() = rotacle::SplitLines(rotacle::PageToText(page));
         engine.ParseRawList();
-        benchmark::DoNotOptimize(engine.Import_List.size());
+        benchmark::DoNotOptimize(engine.panel().Import_List().size());
     }
-    state.counters["numbers"] = static_cast<double>(engine.Import_List.size());
+    state.counters["numbers"] = static_cast<double>(engine.panel().Import_List().size());
     state.counters["page_MB"] = static_cast<double>(page.size()) / 1e6;
 }
 BENCHMARK(BM_PageToTextAndParse)->Unit(benchmark::kMillisecond);

@@ -15,7 +15,7 @@ struct Table {
         rotacle::LcgRandom rng;
         rng.Seed(99);
         for (std::int64_t i = 0; i < spins; ++i)
-            engine.NumbersList.push_back(static_cast<std::uint8_t>(rng.Next(37)));
+            engine.board().NumbersList().push_back(static_cast<std::uint8_t>(rng.Next(37)));
         engine.SetChecked(rotacle::CheckId::ChBx_Fixed_Number, true);
         engine.SetSpinValue(rotacle::SpinId::N_Count, static_cast<std::int32_t>(spins));
     }
@@ -25,17 +25,17 @@ void BM_MatrixBuild(benchmark::State& state) {
     Table t(state.range(0));
     for (auto _ : state) {
         t.engine.CreateMatrix();
-        benchmark::DoNotOptimize(t.engine.PatternsTest.data());
+        benchmark::DoNotOptimize(t.engine.modes().PatternsTest().data());
     }
-    state.SetLabel(t.engine.PatternsTest.empty() ? "" : t.engine.PatternsTest[0]);
+    state.SetLabel(t.engine.modes().PatternsTest().empty() ? "" : t.engine.modes().PatternsTest()[0]);
 }
 BENCHMARK(BM_MatrixBuild)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void BM_MatrixLiteralReplay(benchmark::State& state) {
     Table t(state.range(0));
     for (auto _ : state) {
-        auto line = rotacle::test::LiteralBuild(t.engine.NumbersList, state.range(0), true,
-                                                t.engine.RANKORDER_patterns);
+        auto line = rotacle::test::LiteralBuild(t.engine.board().NumbersList(), state.range(0), true,
+                                                t.engine.modes().RANKORDER_patterns());
         benchmark::DoNotOptimize(line.data());
     }
 }

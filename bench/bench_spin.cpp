@@ -29,7 +29,7 @@ void BM_SpinPipeline(benchmark::State& state) {
             engine.ShowValuesTimer();
         }
         engine.ShowValuesTimer();
-        benchmark::DoNotOptimize(engine.State.Bankroll);
+        benchmark::DoNotOptimize(engine.State().Bankroll);
     }
     state.SetItemsProcessed(state.iterations());
 }

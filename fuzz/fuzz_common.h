@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "core/platform.h"
 
 namespace rotacle::fuzz {

@@ -1,7 +1,7 @@
 // A number file of any content: load into the import list and import it.
 #include <fstream>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "fuzz/fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     e.Event([&] { e.Image_Import2Click(); });
     e.Event([&] { e.Image_LoadFromFile2Click(); });
     // Unless the file was asked for and read, this target tests nothing.
-    if (!e.Panel_Import.Visible || platform.dialogs != 1) __builtin_trap();
-    const auto before = e.NumbersList.size();
+    if (!e.panel().Panel_Import().Visible || platform.dialogs != 1) __builtin_trap();
+    const auto before = e.board().NumbersList().size();
     const bool ok = e.Event([&] { e.Button_ProcessClick(); });
     // A refused file leaves the history as it was.
-    if (!ok && e.NumbersList.size() != before) __builtin_trap();
-    for (const auto n : e.NumbersList)
+    if (!ok && e.board().NumbersList().size() != before) __builtin_trap();
+    for (const auto n : e.board().NumbersList())
         if (n > 36) __builtin_trap();
     return 0;
 }

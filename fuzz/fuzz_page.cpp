@@ -1,8 +1,8 @@
 // A pasted page of any content: rendered to text and parsed into numbers.
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "fuzz/fuzz_common.h"
-#include "io/page_text.h"
-#include "io/text_file.h"
+#include "import/page_text.h"
+#include "core/text_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view html(reinterpret_cast<const char*>(data), size);
@@ -10,9 +10,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = rotacle::PageToTextInProcess(html);
     rotacle::fuzz::QuietPlatform platform;
     rotacle::Engine e(platform);
-    e.Raw_List = rotacle::SplitLines(text);
+    e.panel().Raw_List() = rotacle::SplitLines(text);
     e.ParseRawList();
-    for (const std::string_view line : e.Import_List) {
+    for (const std::string_view line : e.panel().Import_List()) {
         std::int32_t n = -1;
         if (!rotacle::TryStrToInt(line, n) || n < 0 || n > 36) __builtin_trap();
     }

@@ -1,7 +1,7 @@
 // A settings file of any content: load, apply, play a few spins, save.
 #include <fstream>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "fuzz/fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -1,200 +1,38 @@
-// Game modes: start operations, progress runs, the proposal step, the deep
-// scan with the calculators of modes 1, 2 and 4, and the trend filter.
-#include <algorithm>
-#include <exception>
+#include "modes/modes.h"
 
-#include "core/engine.h"
-#include "io/settings_lines.h"
+#include <algorithm>
+#include <limits>
+
+#include "core/convert.h"
+#include "core/game_state.h"
 
 namespace rotacle {
 
 namespace {
 
+constexpr Color kNavy = Rgb(0, 0, 128);
+
 // Opposite side of each field index (Less<->More, Even<->Odd, Red<->Black).
 constexpr std::array<int, 6> kOpposite = {5, 4, 3, 2, 1, 0};
 
+Memo RankOrderPatterns() {
+    Memo lines;
+    lines.reserve(720);
+    std::array<int, 6> p{1, 2, 3, 4, 5, 6};
+    do {
+        std::string line;
+        for (std::size_t i = 0; i < p.size(); ++i) {
+            if (i) line += '-';
+            line += static_cast<char>('0' + p[i]);
+        }
+        lines.push_back(std::move(line));
+    } while (std::next_permutation(p.begin(), p.end()));
+    return lines;
+}
+
 }  // namespace
 
-// ---- Start operations ---------------------------------------------------------------
-
-std::exception_ptr Engine::BeginModeStart(bool settle) {
-    AllDisabled();
-    NumberPressed();
-    std::exception_ptr error;
-    if (settle) error = SettleProposal();
-    HideBets();
-    return error;
-}
-
-void Engine::EndModeStart(TimerId run, const std::exception_ptr& error) {
-    StartTimer(run);
-    if (error) std::rethrow_exception(error);
-}
-
-void Engine::Mode1() { EndModeStart(TimerId::Mode1Timer, BeginModeStart(true)); }
-
-void Engine::Mode2() { EndModeStart(TimerId::Mode2Timer, BeginModeStart(true)); }
-
-void Engine::Mode3() {
-    if (State.Matrix_Bets_Played >= Play_Bets.Value()) {
-        State.Matrix_Bets_Played = 0;
-        const auto error = SettleProposal();
-        CreateMatrix();
-        if (error) std::rethrow_exception(error);
-        return;
-    }
-    AllDisabled();
-    NumberPressed();
-    const auto error = SettleProposal();
-    // A win that reached the profit goal has rebuilt the matrix, which
-    // unlocked the board and proposed; that proposal's stake was given back
-    // in advance, so it is hidden like any other and the run proposes anew.
-    // The board stays locked until the run's calculator.
-    AllDisabled();
-    NumberPressed();
-    HideBets();
-    State.Engine_Ready = 0;
-    StartTimer(TimerId::Mode3Timer);
-    if (error) std::rethrow_exception(error);
-}
-
-void Engine::Mode4() {
-    const std::exception_ptr error = BeginModeStart(true);
-    // The interval draw continues the sequence of the last seeded draw.
-    std::int32_t interval = platform_.Random(100);
-    if (interval == 0) interval = 50;
-    TimerControl(TimerId::Mode4Timer).Interval = interval;
-    EndModeStart(TimerId::Mode4Timer, error);
-}
-
-// Mode 5 settles only once a candidate list has been chosen.
-void Engine::Mode5() { EndModeStart(TimerId::Mode5Timer, BeginModeStart(State.Adaptive_Defined == 1)); }
-
-std::exception_ptr Engine::SettleProposal() {
-    // The staking rules run after the result is booked and may fail on an
-    // initial bet that is no number. The settled bet must not stay on the
-    // table then (a later skip would refund it again) and the spin must go
-    // on to its next proposal, or the board would stay locked: the start
-    // finishes its steps and reports the error at its end.
-    try {
-        WinLose();
-    } catch (const EngineError&) {
-        HideBets();
-        return std::current_exception();
-    }
-    return nullptr;
-}
-
-// ---- Progress runs ------------------------------------------------------------------
-
-bool Engine::AdvanceGauge(std::int32_t step) {
-    CGauge1.Position = std::clamp(CGauge1.Position + step, 0, 100);
-    return CGauge1.Position >= 100;
-}
-
-void Engine::EndProgressRun(TimerId id) {
-    StopTimer(id);
-    CGauge1.Position = 0;
-}
-
-void Engine::AbandonProgressRuns() {
-    for (TimerId id : kModeTimers) StopTimer(id);
-    CGauge1.Position = 0;
-    State.Engine_Ready = 1;
-}
-
-void Engine::Mode1TimerTimer() {
-    if (!AdvanceGauge(DrawSeeded(8))) {
-        State.Engine_Ready = 0;
-        return;
-    }
-    State.Engine_Ready = 1;
-    M1Calculate();
-    EndProgressRun(TimerId::Mode1Timer);
-}
-
-void Engine::Mode2TimerTimer() {
-    if (!AdvanceGauge(2 + DrawSeeded(8))) {
-        State.Engine_Ready = 0;
-        return;
-    }
-    State.Engine_Ready = 1;
-    M2Calculate();
-    EndProgressRun(TimerId::Mode2Timer);
-}
-
-void Engine::Mode3TimerTimer() {
-    if (!AdvanceGauge(10)) return;
-    M3Calculate();
-    Trend_Check();
-    State.Engine_Ready = 1;
-    EndProgressRun(TimerId::Mode3Timer);
-}
-
-void Engine::Mode4TimerTimer() {
-    if (!AdvanceGauge(1)) return;
-    M4Calculate();
-    EndProgressRun(TimerId::Mode4Timer);
-}
-
-void Engine::Mode5TimerTimer() {
-    if (!AdvanceGauge(8)) return;
-    Analyse_Matrix();
-    AllEnabled();
-    EndProgressRun(TimerId::Mode5Timer);
-}
-
-// ---- Proposal ----------------------------------------------------------------------
-
-void Engine::ShowField(int index, bool visible) {
-    const auto i = static_cast<std::size_t>(index);
-    FieldHighlight[i].Visible = visible;
-    Chip[i].Visible = visible;
-    BetSizeShow[i].Visible = visible;
-}
-
-void Engine::Propose(std::int32_t k) {
-    State.Bet_Field = k;
-    if (k >= 1 && k <= 6 && State.Miss_Streak >= SafeLevel.Position) ShowField(k - 1, true);
-}
-
-void Engine::ProposalTail() {
-    Trend_Check();
-    Balance_Check();
-    if (AnyChipVisible()) ++State.Bets_Played;
-}
-
-void Engine::GameModesChange() {
-    Focus = "ShowBetSize";
-    GameModes.SetItemIndex(1);
-}
-
-void Engine::SafeLevelChange() {
-    const std::int32_t pos = SafeLevel.Position;
-    Label4.Caption = IntToStr(pos);
-    const bool on = pos > 0;
-    TimerControl(TimerId::SafeLevel_Timer).Enabled = on;
-    SL_Indicator1.Visible = on;
-    SL_Indicator2.Visible = on;
-    WriteSettingsLine(settings_line::kSafeLevel, IntToStr(pos));
-}
-
-bool Engine::SafeLevel_TimerTimer() {
-    const bool far = SafeLevel.Position - 1 > State.Miss_Streak;
-    if (far) {
-        const bool changed = !SL_Indicator1.Visible || SL_Indicator2.Visible;
-        SL_Indicator1.Visible = true;
-        SL_Indicator2.Visible = false;
-        return changed;
-    }
-    const bool changed = !SL_Indicator2.Visible;
-    SL_Indicator2.Visible = true;
-    return changed;
-}
-
-// ---- Deep scan and calculators ---------------------------------------------------------
-
-void Engine::DeepScanStep(std::int32_t& number, std::int32_t& step, std::int32_t& family, int n) {
+void DeepScanStep(std::int32_t& number, std::int32_t& step, std::int32_t& family, int n) {
     number += n;
     if (number > 36) number -= 36;
     number += step;
@@ -204,66 +42,90 @@ void Engine::DeepScanStep(std::int32_t& number, std::int32_t& step, std::int32_t
     family = (family + n) % 3;
 }
 
-void Engine::DeepScan_Calc() {
-    DeepScanStep(State.DeepScan_Number, State.DeepScan_Step, State.DeepScan_Family, CurrentNum.Tag);
-}
-
-void Engine::M2Calculate() {
-    AllEnabled();
-    const int s = State.DeepScan_Number;
+std::int32_t SmartField(std::int32_t number, std::int32_t family) {
     // The scan number is 1..36 whenever this runs; 0 would take the second
     // field of each pair (Black, Even, More).
-    std::int32_t field = 0;
-    switch (State.DeepScan_Family) {
-        case 0: field = IsRed(s) ? 3 : 4; break;
-        case 1: field = (s % 2 == 1) ? 5 : 2; break;
-        default: field = (s >= 1 && s <= 18) ? 1 : 6; break;
+    switch (family) {
+        case 0: return IsRed(number) ? 3 : 4;
+        case 1: return (number % 2 == 1) ? 5 : 2;
+        default: return (number >= 1 && number <= 18) ? 1 : 6;
     }
-    Propose(field);
-    ProposalTail();
 }
 
-void Engine::M1Calculate() {
-    AllEnabled();
-    std::int32_t index = 0;
-    if (CatRows.Checked && State.Wins_Count > 0)
-        index = State.Bet_Field - 1;
-    else
-        index = DrawSeeded(6);
-    Propose(index + 1);
-    ProposalTail();
+std::int32_t PatternCodeAt(std::string_view line, std::int32_t position) {
+    if (position < 1 || static_cast<std::size_t>(position) > line.size()) return 0;
+    const char c = line[static_cast<std::size_t>(position - 1)];
+    return (c >= '1' && c <= '6') ? c - '0' : 0;
 }
 
-void Engine::M4Calculate() { M1Calculate(); }
-
-// ---- Trend filter ---------------------------------------------------------------------------
-
-void Engine::Trend_0MouseMove(int field) {
-    if (field >= 0 && field < 6) Trend_1[static_cast<std::size_t>(field)].Visible = true;
+void AdvancePatternPosition(std::int32_t& position) {
+    position += 2;
+    if (position >= 13) position = 1;
 }
 
-void Engine::Trend_1Click(int field) {
-    if (field < 0 || field >= 6) return;
-    Trend_2[static_cast<std::size_t>(kOpposite[static_cast<std::size_t>(field)])].Visible = false;
-    Trend_2[static_cast<std::size_t>(field)].Visible = true;
-}
+int OppositeField(int index) { return kOpposite[static_cast<std::size_t>(index)]; }
 
-void Engine::Trend_2Click(int field) {
-    if (field >= 0 && field < 6) Trend_2[static_cast<std::size_t>(field)].Visible = false;
-}
+PatternScan ScanPatterns(std::span<const std::uint8_t> window, const Memo& patterns, bool up, bool down) {
+    // Every pattern starts on the oldest spin of the window, so a pattern's
+    // wins are the sum over the six cycle positions of how often its code at
+    // that position won there. Those 6 x 6 wins are counted once (first how
+    // often each number fell at each position, one increment per spin); each
+    // pattern is then six additions instead of a replay of the whole window.
+    std::array<std::array<std::int64_t, 37>, 6> seen{};  // [cycle position][number]
+    const std::uint8_t* spin = window.data();
+    const std::uint8_t* const end = window.data() + window.size();
+    while (end - spin >= 6) {
+        for (std::size_t p = 0; p < 6; ++p) ++seen[p][spin[p]];
+        spin += 6;
+    }
+    for (std::size_t p = 0; spin < end; ++p, ++spin) ++seen[p][*spin];
+    std::array<std::array<std::int64_t, 7>, 6> wins{};  // [cycle position][field code]
+    for (std::size_t p = 0; p < 6; ++p)
+        for (int n = 1; n <= 36; ++n)
+            for (int code = 1; code <= 6; ++code)
+                if (FieldWins(code, n))
+                    wins[p][static_cast<std::size_t>(code)] += seen[p][static_cast<std::size_t>(n)];
 
-void Engine::Trend_Check() {
-    if (State.Game_Mode == 3) return;
-    for (int chosen = 0; chosen < 6; ++chosen) {
-        const int other = kOpposite[static_cast<std::size_t>(chosen)];
-        if (Trend_2[static_cast<std::size_t>(chosen)].Visible && State.Bet_Field == other + 1 &&
-            State.Miss_Streak >= SafeLevel.Position) {
-            ShowField(other, false);
-            State.Bet_Field = chosen + 1;
-            ShowField(chosen, true);
-            return;  // the two sides of a pair are never chosen together
+    PatternScan scan{{}, 0};
+    std::int64_t best_max = 0;
+    // Any count of wins beats the starting minimum, also over windows of more
+    // than 10000 spins where every pattern wins more often than that.
+    std::int64_t best_min = std::numeric_limits<std::int64_t>::max();
+    for (const std::string& pattern : patterns) {
+        std::int64_t total = 0;
+        for (std::size_t p = 0; p < 6; ++p)
+            total += wins[p][static_cast<std::size_t>(PatternCodeAt(pattern, static_cast<std::int32_t>(2 * p + 1)))];
+        scan.last_wins = total;
+        if (up && total > best_max) {
+            scan.best = pattern + " | MaxWins: " + IntToStr(total);
+            best_max = total;
+        }
+        if (down && total < best_min) {
+            scan.best = pattern + " | MinWins: " + IntToStr(total);
+            best_min = total;
         }
     }
+    return scan;
 }
+
+ModeLists::ModeLists() : patterns_(RankOrderPatterns()) {
+    for (auto& p : trend_choice_) p.Visible = false;
+    list_font_colour_.fill(0);
+}
+
+void ModeLists::ResetLists() {
+    for (auto& list : lists_) list.clear();
+    scores_.fill(0);
+    list_enabled_.fill(true);
+}
+
+void ModeLists::MarkChosen(int list) { list_font_colour_[static_cast<std::size_t>(list - 1)] = kNavy; }
+
+void ModeLists::ChooseTrend(int index) {
+    trend_choice_[static_cast<std::size_t>(OppositeField(index))].Visible = false;
+    trend_choice_[static_cast<std::size_t>(index)].Visible = true;
+}
+
+void ModeLists::DropTrend(int index) { trend_choice_[static_cast<std::size_t>(index)].Visible = false; }
 
 }  // namespace rotacle

@@ -14,8 +14,8 @@
 #include <random>
 #include <sstream>
 
-#include "io/number_file.h"
-#include "io/text_file.h"
+#include "import/number_file.h"
+#include "core/text_file.h"
 #include "tools/session.h"
 
 namespace rotacle::sim {
@@ -355,12 +355,12 @@ void Apply(Session& session, const BacktestOptions& o) {
         e.Trend_1Click(*field);
     }
     if (o.mode < 1 || o.mode > 5) throw InputError("mode: must be 1 to 5");
-    e.State.Game_Mode = o.mode;
+    e.ForceGameMode(o.mode);
     if (o.mode == 5) {
         if (o.lists.size() != 3) throw InputError("mode 5 needs --lists A B C");
         for (std::size_t k = 0; k < 3; ++k) {
             try {
-                e.AdaptiveList[k] = ReadLines(o.lists[k]);
+                e.LoadAdaptiveList(k, ReadLines(o.lists[k]));
             } catch (const FileError& err) {
                 throw InputError(err.what());
             }
@@ -406,7 +406,7 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
 
         BacktestSummary s;
         s.spins = static_cast<std::int64_t>(numbers.size());
-        s.start_bankroll = e.State.Bankroll;
+        s.start_bankroll = e.State().Bankroll;
         s.lowest_bankroll = s.start_bankroll;
         double peak = s.start_bankroll;
         std::int64_t losing_run = 0;
@@ -427,14 +427,14 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
 
         for (std::int64_t i = 0; i < s.spins; ++i) {
             const int n = numbers[static_cast<std::size_t>(i)];
-            const std::int32_t field = e.State.Bet_Field;
+            const std::int32_t field = e.State().Bet_Field;
             const bool shown = e.AnyChipVisible();
             session.Spin(n);
             if (session.platform().error) {
                 if (!first_error) first_error = *session.platform().error;
                 ++errors;
             }
-            const PlayReport& r = e.Report;
+            const PlayReport& r = e.Report();
             const char* result = "not settled";
             if (r.Settled) {
                 if (r.Placed) {
@@ -453,14 +453,14 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
                     result = r.Won ? "virtual win" : "virtual loss";
                 }
             }
-            const double bankroll = e.State.Bankroll;
+            const double bankroll = e.State().Bankroll;
             if (bankroll < s.lowest_bankroll) {
                 s.lowest_bankroll = bankroll;
                 s.lowest_spin = i + 1;
             }
             peak = std::max(peak, bankroll);
             s.max_drawdown = std::max(s.max_drawdown, peak - bankroll);
-            const double stake_now = e.AnyChipVisible() ? e.State.Bet_Size : 0.0;
+            const double stake_now = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
             s.largest_stake = std::max(s.largest_stake, stake_now);
             chart.Add(i + 1, bankroll, stake_now, s.start_bankroll - s.total_staked / 37);
             if (csv.is_open()) {
@@ -473,14 +473,14 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
         }
         chart.Flush();
 
-        s.proposals = e.Report.Proposals;
-        s.bets_placed = e.Report.Bets_Placed;
-        s.final_bankroll = e.State.Bankroll;
-        s.open_stake = e.AnyChipVisible() ? e.State.Bet_Size : 0.0;
+        s.proposals = e.Report().Proposals;
+        s.bets_placed = e.Report().Bets_Placed;
+        s.final_bankroll = e.State().Bankroll;
+        s.open_stake = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
         s.net_result = s.final_bankroll + s.open_stake - s.start_bankroll;
         s.expected_loss = s.total_staked / 37;
-        s.flat_index = e.State.Flat_Index;
-        s.cycles_completed = e.Report.Cycles_Won;
+        s.flat_index = e.State().Flat_Index;
+        s.cycles_completed = e.Report().Cycles_Won;
 
         if (csv.is_open()) {
             csv.close();

@@ -1,6 +1,6 @@
 #include "tools/session.h"
 
-#include "io/text_file.h"
+#include "core/text_file.h"
 
 #include <algorithm>
 #include <charconv>
@@ -189,7 +189,7 @@ void Session::RunProgress() {
 void Session::ClickCell(int n) {
     // Only a visible cell takes the click.
     const auto i = static_cast<std::size_t>(n);
-    if (engine_.Image[i].Visible || engine_.Image_Act[i].Visible) Run([&] { engine_.NumberClick(n); });
+    if (engine_.board().Image()[i].Visible || engine_.chrome().Image_Act()[i].Visible) Run([&] { engine_.NumberClick(n); });
 }
 
 void Session::Spin(int n) {
@@ -264,10 +264,10 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         speed_.SetQuick(pair.second == "1");
     } else if (verb == "skip") {
         no_args();
-        if (!e.Image_SkipBet3.Visible) Run([&] { e.Image_SkipBet2Click(); });
+        if (!e.table().Image_SkipBet3().Visible) Run([&] { e.Image_SkipBet2Click(); });
     } else if (verb == "reset-bets") {
         no_args();
-        if (e.ResetBets_Button.Enabled) Run([&] { e.ResetBets(); });
+        if (e.inputs().ResetBets_Button.Enabled) Run([&] { e.ResetBets(); });
     } else if (verb == "reset-app") {
         no_args();
         // Numbers still waiting belong to the game that ends here.
@@ -353,7 +353,7 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         platform_.dialog_answer = path;
         const bool loaded = Run([&] { e.Image_LoadFromFile2Click(); });
         platform_.dialog_answer.reset();
-        if (loaded && e.Panel_Import.Visible && e.Button_Process.Enabled)
+        if (loaded && e.panel().Panel_Import().Visible && e.panel().Button_Process().Enabled)
             Run([&] { e.Button_ProcessClick(); });
     } else if (verb == "paste-page") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
@@ -373,7 +373,7 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         if (!has_rest || !AllDigits(rest) || rest.size() != 1 || rest[0] < '1' || rest[0] > '5')
             Malformed(line_no, "mode takes a number 1..5");
         // Tests and backtests reach the modes that the window keeps dormant.
-        e.State.Game_Mode = rest[0] - '0';
+        e.ForceGameMode(rest[0] - '0');
     } else if (verb == "lists") {
         if (!has_rest) Malformed(line_no, "missing PATH1 PATH2 PATH3");
         std::array<std::string_view, 3> paths{};
@@ -386,14 +386,14 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
             left = tail.value_or(std::string_view());
         }
         Run([&] {
-            for (std::size_t k = 0; k < 3; ++k) e.AdaptiveList[k] = ReadLines(Resolve(paths[k]));
+            for (std::size_t k = 0; k < 3; ++k) e.LoadAdaptiveList(k, ReadLines(Resolve(paths[k])));
         });
     } else if (verb == "click") {
         if (!has_rest) Malformed(line_no, "missing NAME");
         if (rest == "Button_Process") {
-            if (e.Panel_Import.Visible) Run([&] { e.Button_ProcessClick(); });
+            if (e.panel().Panel_Import().Visible) Run([&] { e.Button_ProcessClick(); });
         } else if (rest == "Image_ClosePanel2") {
-            if (e.Panel_Import.Visible) Run([&] { e.Image_ClosePanel2Click(); });
+            if (e.panel().Panel_Import().Visible) Run([&] { e.Image_ClosePanel2Click(); });
         } else if (rest == "CreateMatrix") {
             // The matrix buttons, like the import panel, wait for the end of
             // a progress run: a build inside one put a second bet on the table.
@@ -410,7 +410,7 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
 
 void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     const Engine& e = engine_;
-    const GameState& s = e.State;
+    const GameState& s = e.State();
     nlohmann::ordered_json j;
     j["line"] = line_no;
     j["Spins_Count"] = s.Spins_Count;
@@ -444,26 +444,26 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     j["DeepScan_Step"] = s.DeepScan_Step;
     j["Matrix_Bets_Played"] = s.Matrix_Bets_Played;
     j["Pattern_Position"] = s.Pattern_Position;
-    j["history"] = e.NumbersList.size();
-    if (e.NumbersList.empty())
+    j["history"] = e.board().NumbersList().size();
+    if (e.board().NumbersList().empty())
         j["last"] = nullptr;
     else
-        j["last"] = e.NumbersList.back();
+        j["last"] = e.board().NumbersList().back();
     auto strip = nlohmann::ordered_json::array();
-    for (const auto& l : e.HisNum) strip.push_back(l.Caption);
+    for (const auto& l : e.board().HisNum()) strip.push_back(l.Caption);
     j["strip"] = std::move(strip);
     auto chips = nlohmann::ordered_json::array();
-    for (const auto& c : e.Chip) chips.push_back(c.Visible);
+    for (const auto& c : e.table().Chip()) chips.push_back(c.Visible);
     j["chips"] = std::move(chips);
     j["undo_offered"] = e.UndoOffered();
-    j["Label_Bankroll"] = e.Label_Bankroll.Caption;
-    j["Label_BetsPlayed"] = e.Label_BetsPlayed.Caption;
+    j["Label_Bankroll"] = e.display().Label_Bankroll().Caption;
+    j["Label_BetsPlayed"] = e.display().Label_BetsPlayed().Caption;
     if (platform_.error) j["error"] = *platform_.error;
-    j["Label_FlatIndex"] = e.Label_FlatIndex.Caption;
-    j["Label_NumbersInGame"] = e.Label_NumbersInGame.Caption;
-    j["BetStrategy"] = e.BetStrategy.Text();
-    j["Init_Bet"] = e.Init_Bet.Text;
-    j["patterns_test"] = e.PatternsTest.empty() ? std::string() : e.PatternsTest[0];
+    j["Label_FlatIndex"] = e.display().Label_FlatIndex().Caption;
+    j["Label_NumbersInGame"] = e.display().Label_NumbersInGame().Caption;
+    j["BetStrategy"] = e.inputs().BetStrategy.Text();
+    j["Init_Bet"] = e.inputs().Init_Bet.Text;
+    j["patterns_test"] = e.modes().PatternsTest().empty() ? std::string() : e.modes().PatternsTest()[0];
     j["Adaptive_Row"] = s.Adaptive_Row;
     j["Adaptive_Defined"] = s.Adaptive_Defined;
     j["Adaptive_Choice"] = s.Adaptive_Choice;
@@ -471,11 +471,11 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     // line would repeat it whole, so only its first lines are shown, each as
     // a message would quote it.
     auto import_list = nlohmann::ordered_json::array();
-    const std::size_t shown = std::min<std::size_t>(e.Import_List.size(), kImportLinesShown);
-    for (std::size_t i = 0; i < shown; ++i) import_list.push_back(QuoteText(e.Import_List[i]));
+    const std::size_t shown = std::min<std::size_t>(e.panel().Import_List().size(), kImportLinesShown);
+    for (std::size_t i = 0; i < shown; ++i) import_list.push_back(QuoteText(e.panel().Import_List()[i]));
     j["import_list"] = std::move(import_list);
-    j["import_count"] = e.Import_List.size();
-    j["import_caption"] = e.Button_Process.Caption;
+    j["import_count"] = e.panel().Import_List().size();
+    j["import_caption"] = e.panel().Button_Process().Caption;
     auto waiting = nlohmann::ordered_json::array();
     for (const int n : speed_.Waiting()) waiting.push_back(n);
     j["waiting"] = std::move(waiting);

@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/engine.h"
-#include "core/speed_play.h"
+#include "engine/engine.h"
+#include "engine/speed_play.h"
 
 namespace rotacle::sim {
 

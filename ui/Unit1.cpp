@@ -472,7 +472,7 @@ void TForm1::BuildSettingsArea() {
     safe_level_ = new QSlider(Qt::Horizontal, this);
     safe_level_->setObjectName(QStringLiteral("SafeLevel"));
     safe_level_->setGeometry(QRect(218, 539, 229, 20));
-    safe_level_->setRange(engine_.SafeLevel.Min, engine_.SafeLevel.Max);
+    safe_level_->setRange(engine_.inputs().SafeLevel.Min, engine_.inputs().SafeLevel.Max);
     safe_level_->setSingleStep(1);
     safe_level_->setPageStep(1);
     safe_level_->setTickPosition(QSlider::NoTicks);
@@ -608,7 +608,7 @@ void TForm1::Button_Close_HoverClick() {
 }
 
 void TForm1::ResetAppClick() {
-    const std::size_t numbers = engine_.NumbersList.size();
+    const std::size_t numbers = engine_.board().NumbersList().size();
     if (numbers > 0) {
         const std::string question = "Start a new game? The history of " + std::to_string(numbers) +
                                      " numbers is cleared; the bankroll stays.";
@@ -703,9 +703,9 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
 void TForm1::EscapeKey() {
     if (speed_.Clear() != SpeedPlay::Outcome::Ignored) {
         AfterEvent();
-    } else if (engine_.Panel_Import.Visible) {
+    } else if (engine_.panel().Panel_Import().Visible) {
         Run([&] { engine_.Image_ClosePanel2Click(); });
-    } else if (engine_.ClientHeight > layout::kClosedHeight) {
+    } else if (engine_.chrome().ClientHeight() > layout::kClosedHeight) {
         Run([&] { engine_.Image_Settings3Click(); });
     }
 }
@@ -769,7 +769,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const bool minimized = isMinimized();
-        if (engine_.Minimized != minimized) Run([&] { engine_.Minimized = minimized; });
+        if (engine_.chrome().Minimized() != minimized) Run([&] { engine_.chrome().Minimized() = minimized; });
         // Back from the task bar, the pointer is rarely where it was.
         if (!minimized) ResetHovers();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
@@ -797,56 +797,56 @@ void TForm1::Refresh() {
     const rotacle::Engine& e = engine_;
 
     for (std::size_t n = 0; n < cell_.size(); ++n) {
-        cell_[n]->SetShown(e.Image[n].Visible);
-        cell_act_[n]->SetShown(e.Image_Act[n].Visible);
+        cell_[n]->SetShown(e.board().Image()[n].Visible);
+        cell_act_[n]->SetShown(e.chrome().Image_Act()[n].Visible);
     }
-    const bool zero_lit = e.Image_Act[0].Visible;
-    zero_column_->SetShown(e.Image[0].Visible || zero_lit);
+    const bool zero_lit = e.chrome().Image_Act()[0].Visible;
+    zero_column_->SetShown(e.board().Image()[0].Visible || zero_lit);
     if (zero_lit != zero_lit_) {
         zero_lit_ = zero_lit;
         zero_column_->update();
     }
     for (std::size_t k = 0; k < his_num_.size(); ++k) {
-        const Label& l = e.HisNum[k];
+        const Label& l = e.board().HisNum()[k];
         his_num_[k]->SetText(l.Caption);
         his_num_[k]->SetBackground(FromColour(l.Colour));
         his_num_[k]->SetShown(l.Visible);
     }
     for (std::size_t c = 0; c < hover_.size(); ++c)
-        if (hover_[c]) hover_[c]->SetShown(e.CommandHover[c].Visible);
-    settings3_->SetShown(e.Image_Settings3.Visible);
-    skip_bet3_->SetShown(e.Image_SkipBet3.Visible);
-    cancel3_->SetShown(e.Image_Cancel3.Visible);
+        if (hover_[c]) hover_[c]->SetShown(e.chrome().CommandHover()[c].Visible);
+    settings3_->SetShown(e.chrome().Image_Settings3().Visible);
+    skip_bet3_->SetShown(e.table().Image_SkipBet3().Visible);
+    cancel3_->SetShown(e.board().Image_Cancel3().Visible);
 
-    const bool panel_opens = e.Panel_Import.Visible && import_panel_->isHidden();
-    import_panel_->SetShown(e.Panel_Import.Visible);
+    const bool panel_opens = e.panel().Panel_Import().Visible && import_panel_->isHidden();
+    import_panel_->SetShown(e.panel().Panel_Import().Visible);
     // Above everything it covers, also what was built after it.
     if (panel_opens) import_panel_->raise();
-    paste3_->SetShown(e.Image_PasteFromEvolution3.Visible);
-    load3_->SetShown(e.Image_LoadFromFile3.Visible);
-    progress2_->SetProgress(e.ProgressBar2.Position, e.ProgressBar2.MaxValue);
-    process_->SetCaption(e.Button_Process.Caption);
-    SetEnabledIfChanged(process_, e.Button_Process.Enabled);
+    paste3_->SetShown(e.panel().Image_PasteFromEvolution3().Visible);
+    load3_->SetShown(e.panel().Image_LoadFromFile3().Visible);
+    progress2_->SetProgress(e.panel().ProgressBar2().Position, e.panel().ProgressBar2().MaxValue);
+    process_->SetCaption(e.panel().Button_Process().Caption);
+    SetEnabledIfChanged(process_, e.panel().Button_Process().Enabled);
 
     for (std::size_t i = 0; i < 6; ++i) {
-        trend0_[i]->SetShown(e.Trend_0[i].Visible);
-        trend1_[i]->SetShown(e.Trend_1[i].Visible);
-        trend2_[i]->SetShown(e.Trend_2[i].Visible);
-        field_[i]->SetShown(e.FieldHighlight[i].Visible);
-        chip_[i]->SetShown(e.Chip[i].Visible);
-        if (stake_[i]->SetText(e.BetSizeShow[i].Caption)) PlaceStakeTag(i);
-        stake_[i]->SetShown(e.BetSizeShow[i].Visible);
+        trend0_[i]->SetShown(e.modes().Trend_0()[i].Visible);
+        trend1_[i]->SetShown(e.chrome().Trend_1()[i].Visible);
+        trend2_[i]->SetShown(e.modes().Trend_2()[i].Visible);
+        field_[i]->SetShown(e.table().FieldHighlight()[i].Visible);
+        chip_[i]->SetShown(e.table().Chip()[i].Visible);
+        if (stake_[i]->SetText(e.table().BetSizeShow()[i].Caption)) PlaceStakeTag(i);
+        stake_[i]->SetShown(e.table().BetSizeShow()[i].Visible);
     }
-    lamp1_->SetShown(e.SL_Indicator1.Visible);
-    lamp2_->SetShown(e.SL_Indicator2.Visible);
-    gauge1_->SetProgress(e.CGauge1.Position, e.CGauge1.MaxValue);
+    lamp1_->SetShown(e.display().SL_Indicator1().Visible);
+    lamp2_->SetShown(e.display().SL_Indicator2().Visible);
+    gauge1_->SetProgress(e.display().CGauge1().Position, e.display().CGauge1().MaxValue);
 
-    bankroll_->SetText(e.Label_Bankroll.Caption);
-    bankroll_->SetShown(e.Label_Bankroll.Visible);
-    label9_->SetColour(FromColour(e.Label9.Colour));
-    bets_played_->SetText(e.Label_BetsPlayed.Caption);
-    flat_index_->SetText(e.Label_FlatIndex.Caption);
-    numbers_in_game_->SetText(e.Label_NumbersInGame.Caption);
+    bankroll_->SetText(e.display().Label_Bankroll().Caption);
+    bankroll_->SetShown(e.display().Label_Bankroll().Visible);
+    label9_->SetColour(FromColour(e.display().Label9().Colour));
+    bets_played_->SetText(e.display().Label_BetsPlayed().Caption);
+    flat_index_->SetText(e.display().Label_FlatIndex().Caption);
+    numbers_in_game_->SetText(e.display().Label_NumbersInGame().Caption);
     RefreshKeyReadout();
 
     RefreshInputs();
@@ -856,8 +856,8 @@ void TForm1::Refresh() {
 void TForm1::RefreshInputs() {
     if (!complete_) return;
     rotacle::Engine& e = engine_;
-    gauge3_->SetProgress(e.CGauge3.Position, e.CGauge3.MaxValue);
-    label4_->SetText(e.Label4.Caption);
+    gauge3_->SetProgress(e.display().CGauge3().Position, e.display().CGauge3().MaxValue);
+    label4_->SetText(e.display().Label4().Caption);
     for (std::size_t i = 0; i < edits_.size(); ++i) {
         const Edit& ctl = e.EditControl(static_cast<EditId>(i));
         EngineEdit* w = edits_[i];
@@ -907,35 +907,35 @@ void TForm1::RefreshInputs() {
             w->setPalette(pal);
         }
     }
-    if (safe_level_->value() != e.SafeLevel.Position) {
+    if (safe_level_->value() != e.inputs().SafeLevel.Position) {
         applying_ = true;
-        safe_level_->setValue(e.SafeLevel.Position);
+        safe_level_->setValue(e.inputs().SafeLevel.Position);
         applying_ = false;
     }
-    SetEnabledIfChanged(reset_bets_, e.ResetBets_Button.Enabled);
-    SetEnabledIfChanged(reset_app_, e.ResetApp_Button.Enabled);
-    SetEnabledIfChanged(create_matrix_, e.CreateMatrix_Button.Enabled);
-    SetEnabledIfChanged(reset_matrix_, e.ResetMatrix_Button.Enabled);
+    SetEnabledIfChanged(reset_bets_, e.inputs().ResetBets_Button.Enabled);
+    SetEnabledIfChanged(reset_app_, e.inputs().ResetApp_Button.Enabled);
+    SetEnabledIfChanged(create_matrix_, e.inputs().CreateMatrix_Button.Enabled);
+    SetEnabledIfChanged(reset_matrix_, e.inputs().ResetMatrix_Button.Enabled);
 }
 
 void TForm1::ApplyWindowState() {
     rotacle::Engine& e = engine_;
-    if (!complete_ && (e.ClientHeight > layout::kClosedHeight || !e.Focus.empty())) CompleteWindow();
-    if (e.ClientHeight != applied_height_) {
-        const bool closing = e.ClientHeight < applied_height_;
-        applied_height_ = e.ClientHeight;
-        screen_fit_->Apply(QSize(e.ClientWidth, e.ClientHeight));
+    if (!complete_ && (e.chrome().ClientHeight() > layout::kClosedHeight || !e.chrome().Focus().empty())) CompleteWindow();
+    if (e.chrome().ClientHeight() != applied_height_) {
+        const bool closing = e.chrome().ClientHeight() < applied_height_;
+        applied_height_ = e.chrome().ClientHeight();
+        screen_fit_->Apply(QSize(e.chrome().ClientWidth(), e.chrome().ClientHeight()));
         // The settings edits are out of sight now; keys must not reach them.
         if (closing && complete_) FocusShowBetSize();
     }
-    if (!e.Focus.empty()) {
+    if (!e.chrome().Focus().empty()) {
         // Focus requests are one-shot: the next request for the same control
         // must move the focus again.
-        if (e.Focus == "ShowBetSize") checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocus();
-        e.Focus.clear();
+        if (e.chrome().Focus() == "ShowBetSize") checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocus();
+        e.chrome().Focus().clear();
     }
-    if (e.Minimized && !isMinimized() && isVisible()) showMinimized();
-    if (e.CloseRequested && !closing_) {
+    if (e.chrome().Minimized() && !isMinimized() && isVisible()) showMinimized();
+    if (e.chrome().CloseRequested() && !closing_) {
         closing_ = true;
         close();
     }

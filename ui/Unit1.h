@@ -12,8 +12,8 @@
 #include <array>
 #include <string>
 
-#include "core/engine.h"
-#include "core/speed_play.h"
+#include "engine/engine.h"
+#include "engine/speed_play.h"
 #include "ui/artwork.h"
 #include "ui/qt_platform.h"
 

@@ -9,6 +9,8 @@
 #include <QRect>
 #include <QString>
 
+#include "display/geometry.h"
+
 class QPainter;
 
 namespace rotacle::ui {
@@ -16,9 +18,9 @@ namespace rotacle::ui {
 /// Places of the window's regions and controls, in window coordinates.
 namespace layout {
 
-inline constexpr int kWidth = 457;
-inline constexpr int kClosedHeight = 388;
-inline constexpr int kOpenHeight = 697;
+inline constexpr int kWidth = geometry::kWidth;
+inline constexpr int kClosedHeight = geometry::kClosedHeight;
+inline constexpr int kOpenHeight = geometry::kOpenHeight;
 
 /// The background picture, drag handle and hover reset surface.
 inline constexpr QRect kHeadImage{0, 0, 457, 641};

@@ -186,7 +186,7 @@ int main(int argc, char** argv) {
     Click(form, layout::InPanel(layout::panel::kLoadFromFile).center());
     Hover(form, layout::InPanel(layout::panel::kBackdrop).topLeft() + QPoint(30, 200));
     Pump(120);
-    if (!form.engine().Panel_Import.Visible || form.engine().Import_List.empty()) {
+    if (!form.engine().panel().Panel_Import().Visible || form.engine().panel().Import_List().empty()) {
         std::fprintf(stderr, "the import panel did not load %s\n", ROTACLE_SAMPLE_NUMBERS);
         ok = false;
     }

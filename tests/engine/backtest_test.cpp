@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "core/convert.h"
-#include "io/text_file.h"
+#include "core/text_file.h"
 #include "tools/backtest.h"
 
 namespace rotacle::sim {

@@ -15,13 +15,13 @@ TEST_F(AutoReset, LoseLoseWinRaisesTheStakeWithoutAReset) {
     WarmUp();
     std::vector<double> stakes;
     LoseNext();
-    stakes.push_back(e.State.Bet_Size);
+    stakes.push_back(e.State().Bet_Size);
     LoseNext();
-    stakes.push_back(e.State.Bet_Size);
+    stakes.push_back(e.State().Bet_Size);
     WinNext();  // 994 + 2 x 3 = 1000, below the target 1001
-    stakes.push_back(e.State.Bet_Size);
+    stakes.push_back(e.State().Bet_Size);
     EXPECT_EQ(stakes, (std::vector<double>{2, 3, 4}));
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1001);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001);
     EXPECT_DOUBLE_EQ(Money(), 1000);
 }
 
@@ -32,32 +32,32 @@ TEST_F(AutoReset, WonCycleStartsTheNextAtTheInitialBet) {
     LoseNext();
     LoseNext();
     LoseNext();  // stake 4 reaches the phase threshold 4: amounts become 4
-    ASSERT_DOUBLE_EQ(e.State.Losses_Amount, 4);
+    ASSERT_DOUBLE_EQ(e.State().Losses_Amount, 4);
     WinNext();  // 990 + 8 = 998 < 1001: stake 4 + 4 = 8
-    ASSERT_DOUBLE_EQ(e.State.Bet_Size, 8);
-    e.State.Losses_Count = 2;
+    ASSERT_DOUBLE_EQ(e.State().Bet_Size, 8);
+    e.State().Losses_Count = 2;
     WinNext();  // 990 + 16 = 1006 >= 1001
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1007);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 4);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Base, 1);
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 1);
-    EXPECT_DOUBLE_EQ(e.State.Wins_Amount, 1);
-    EXPECT_EQ(e.State.Units_Drawdown, 0);
-    EXPECT_EQ(e.State.Units_Profit, 0);
-    EXPECT_EQ(e.State.Losses_Count, 2) << "the cycle start leaves the win and loss counters";
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1007);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 4);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Base, 1);
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 1);
+    EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 1);
+    EXPECT_EQ(e.State().Units_Drawdown, 0);
+    EXPECT_EQ(e.State().Units_Profit, 0);
+    EXPECT_EQ(e.State().Losses_Count, 2) << "the cycle start leaves the win and loss counters";
 }
 
 TEST_F(AutoReset, ClickOnlyResetsTheBetsAndStaysChecked) {
     WarmUp();
     LoseNext();
-    ASSERT_DOUBLE_EQ(e.State.Bet_Size, 2);
+    ASSERT_DOUBLE_EQ(e.State().Bet_Size, 2);
     const double money = Money();
     e.SetChecked(CheckId::Bet_Automatic_Reset, false);
-    EXPECT_TRUE(e.Bet_Automatic_Reset.Checked);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_TRUE(e.inputs().Bet_Automatic_Reset.Checked);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     EXPECT_DOUBLE_EQ(Money(), money);
-    EXPECT_EQ(e.Settings_Data[17], "1") << "the box has no settings writer";
+    EXPECT_EQ(e.settings().Settings_Data()[17], "1") << "the box has no settings writer";
 }
 
 class MinimalProfit : public Table {
@@ -66,63 +66,63 @@ protected:
 };
 
 TEST_F(MinimalProfit, TrimsTheStakeToLandOnTheTarget) {
-    e.State.Bankroll = 998;
-    e.State.Reset_Target = 1001;
-    e.State.Bet_Size = 5;
+    e.State().Bankroll = 998;
+    e.State().Reset_Target = 1001;
+    e.State().Bet_Size = 5;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 3);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Base, 1) << "3 is not below the base";
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Base, 1) << "3 is not below the base";
 }
 
 TEST_F(MinimalProfit, TrimBelowTheInitialBetResetsTheBets) {
-    e.State.Bankroll = 1000.5;
-    e.State.Reset_Target = 1001;
-    e.State.Bet_Size = 4;
-    e.State.Wins_Count = 2;
+    e.State().Bankroll = 1000.5;
+    e.State().Reset_Target = 1001;
+    e.State().Bet_Size = 4;
+    e.State().Wins_Count = 2;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1001.5);
-    EXPECT_EQ(e.State.Wins_Count, 0);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Base, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001.5);
+    EXPECT_EQ(e.State().Wins_Count, 0);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Base, 1);
 }
 
 TEST_F(MinimalProfit, TrimBelowThePhaseBaseRebasesIt) {
     e.SetEditText(EditId::Init_Bet, "0.5");
-    e.State.Bankroll = 1000;
-    e.State.Reset_Target = 1000.75;
-    e.State.Bet_Size = 4;
-    e.State.Phase_Base = 2;
+    e.State().Bankroll = 1000;
+    e.State().Reset_Target = 1000.75;
+    e.State().Bet_Size = 4;
+    e.State().Phase_Base = 2;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 0.75);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Base, 0.75);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 2.25) << "three times the stake, not the phase step";
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 0.75);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Base, 0.75);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 2.25) << "three times the stake, not the phase step";
 }
 
 TEST_F(MinimalProfit, LeavesAStakeThatDoesNotOvershoot) {
-    e.State.Bankroll = 990;
-    e.State.Reset_Target = 1001;
-    e.State.Bet_Size = 5;
+    e.State().Bankroll = 990;
+    e.State().Reset_Target = 1001;
+    e.State().Bet_Size = 5;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 5);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 5);
 }
 
 TEST_F(MinimalProfit, OffLeavesTheStake) {
     e.SetChecked(CheckId::Get_Minimal_Profit, false);
-    e.State.Bankroll = 998;
-    e.State.Reset_Target = 1001;
-    e.State.Bet_Size = 5;
+    e.State().Bankroll = 998;
+    e.State().Reset_Target = 1001;
+    e.State().Bet_Size = 5;
     Do([&] { e.GetMinimalProfit_Check(); });
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 5);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 5);
 }
 
 TEST_F(MinimalProfit, MendedZeroInitialBetUsesTheMissingAmount) {
     e.SetEditText(EditId::Init_Bet, "0");
-    e.State.Bankroll = 998;
-    e.State.Reset_Target = 1001;
-    e.State.Bet_Size = 5;
+    e.State().Bankroll = 998;
+    e.State().Reset_Target = 1001;
+    e.State().Bet_Size = 5;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 3);
-    EXPECT_TRUE(std::isfinite(e.State.Phase_Threshold));
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
+    EXPECT_TRUE(std::isfinite(e.State().Phase_Threshold));
 }
 
 TEST_F(MinimalProfit, InsideASpinNoMoneyIsMadeOrLost) {
@@ -131,34 +131,34 @@ TEST_F(MinimalProfit, InsideASpinNoMoneyIsMadeOrLost) {
     e.SetEditText(EditId::Init_Bet, "2");
     WarmUp();
     LoseNext();  // stake 4, bankroll 1000 - 2 - 4 = 994
-    ASSERT_DOUBLE_EQ(e.State.Bankroll, 994);
-    e.State.Reset_Target = 1003;  // 994 + 8 = 1002: not reached
+    ASSERT_DOUBLE_EQ(e.State().Bankroll, 994);
+    e.State().Reset_Target = 1003;  // 994 + 8 = 1002: not reached
     const double money = Money();
     WinNext();
     EXPECT_DOUBLE_EQ(Money(), money + 4);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2) << "the trimmed stake 1 is below the initial bet";
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2) << "the trimmed stake 1 is below the initial bet";
 }
 
 TEST_F(MinimalProfit, ClickWritesTheRecord) {
-    EXPECT_EQ(e.Settings_Data[16], "1");
+    EXPECT_EQ(e.settings().Settings_Data()[16], "1");
     e.SetChecked(CheckId::Get_Minimal_Profit, false);
-    EXPECT_EQ(e.Settings_Data[16], "0");
+    EXPECT_EQ(e.settings().Settings_Data()[16], "0");
 }
 
 using PhaseCorrection = Table;
 
 TEST_F(PhaseCorrection, StakesOneTwoThreeSixNine) {
     e.SetChecked(CheckId::ChBx_Phase_Correction, true);
-    EXPECT_TRUE(e.Phase_Correction_Value.Enabled);
-    EXPECT_EQ(e.Settings_Data[29], "1");
+    EXPECT_TRUE(e.inputs().Phase_Correction_Value.Enabled);
+    EXPECT_EQ(e.settings().Settings_Data()[29], "1");
     WarmUp();
     struct Step {
         double stake, amount, threshold;
     };
-    std::vector<Step> seen{{e.State.Bet_Size, e.State.Losses_Amount, e.State.Phase_Threshold}};
+    std::vector<Step> seen{{e.State().Bet_Size, e.State().Losses_Amount, e.State().Phase_Threshold}};
     for (int i = 0; i < 5; ++i) {
         LoseNext();
-        seen.push_back({e.State.Bet_Size, e.State.Losses_Amount, e.State.Phase_Threshold});
+        seen.push_back({e.State().Bet_Size, e.State().Losses_Amount, e.State().Phase_Threshold});
     }
     const std::vector<Step> want{{1, 1, 3}, {2, 1, 3}, {3, 3, 9}, {6, 3, 9}, {9, 9, 27}, {18, 9, 27}};
     ASSERT_EQ(seen.size(), want.size());
@@ -167,63 +167,63 @@ TEST_F(PhaseCorrection, StakesOneTwoThreeSixNine) {
         EXPECT_DOUBLE_EQ(seen[i].amount, want[i].amount) << i;
         EXPECT_DOUBLE_EQ(seen[i].threshold, want[i].threshold) << i;
     }
-    EXPECT_DOUBLE_EQ(e.State.Wins_Amount, 9);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Base, 9);
+    EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 9);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Base, 9);
     WinNext();  // 961 + 36 = 997: stake 18 + 9 = 27 reaches the threshold
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 27);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 81);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 27);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 81);
     WinNext();  // the cycle is won: everything back to the initial bet
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 1);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 3);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 1);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 3);
 }
 
 TEST_F(PhaseCorrection, OffKeepsTheAmountsOfTheEdits) {
     WarmUp();
     for (int i = 0; i < 6; ++i) LoseNext();
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 7);
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 1);
-    EXPECT_DOUBLE_EQ(e.State.Wins_Amount, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 7);
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 1);
+    EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 1);
 }
 
 TEST_F(PhaseCorrection, ControlHandlers) {
     e.SetChecked(CheckId::ChBx_Phase_Correction, true);
     e.SetChecked(CheckId::ChBx_Phase_Correction, false);
-    EXPECT_FALSE(e.Phase_Correction_Value.Enabled);
-    EXPECT_EQ(e.Settings_Data[29], "0");
+    EXPECT_FALSE(e.inputs().Phase_Correction_Value.Enabled);
+    EXPECT_EQ(e.settings().Settings_Data()[29], "0");
 
     e.SetEditText(EditId::Init_Bet, "2");
     e.SetSpinValue(SpinId::Phase_Correction_Value, 5);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 10);
-    EXPECT_EQ(e.Settings_Data[30], "5");
-    EXPECT_EQ(e.Focus, "ShowBetSize");
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 10);
+    EXPECT_EQ(e.settings().Settings_Data()[30], "5");
+    EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");
     e.SetSpinText(SpinId::Phase_Correction_Value, "");
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 10);
-    EXPECT_EQ(e.Settings_Data[30], "5");
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 10);
+    EXPECT_EQ(e.settings().Settings_Data()[30], "5");
 }
 
 TEST_F(PhaseCorrection, UntilProfitControls) {
     e.SetEditText(EditId::Init_Bet, "2");
     e.SetSpinValue(SpinId::Until_Profit, 4);
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 1008);
-    EXPECT_EQ(e.Settings_Data[26], "4");
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 1008);
+    EXPECT_EQ(e.settings().Settings_Data()[26], "4");
     e.SetChecked(CheckId::ChBx_Until_Profit, false);
-    EXPECT_EQ(e.Settings_Data[25], "0");
-    e.State.Bankroll = 500;
+    EXPECT_EQ(e.settings().Settings_Data()[25], "0");
+    e.State().Bankroll = 500;
     e.SetChecked(CheckId::ChBx_Until_Profit, true);
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 508);
-    EXPECT_EQ(e.Settings_Data[25], "1");
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 508);
+    EXPECT_EQ(e.settings().Settings_Data()[25], "1");
 }
 
 TEST_F(PhaseCorrection, RebuildOnProfitNeverRunsOutsideModeThree) {
     WarmUp();
-    e.State.Matrix_Bets_Played = 3;
-    e.State.Profit_Target = 0;
-    const int bets = e.State.Bets_Played;
+    e.State().Matrix_Bets_Played = 3;
+    e.State().Profit_Target = 0;
+    const int bets = e.State().Bets_Played;
     WinNext();
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 0);
-    EXPECT_EQ(e.State.Bets_Played, bets + 1);
-    EXPECT_TRUE(e.PatternsTest.empty());
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 0);
+    EXPECT_EQ(e.State().Bets_Played, bets + 1);
+    EXPECT_TRUE(e.modes().PatternsTest().empty());
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace {
 using Display = Table;
 
 TEST_F(Display, RoundsStakeBankrollAndTargetToCents) {
-    e.Chip[2].Visible = true;
+    e.table().Chip()[2].Visible = true;
     struct Row {
         double stake;
         double shown;
@@ -18,60 +18,60 @@ TEST_F(Display, RoundsStakeBankrollAndTargetToCents) {
     };
     for (Row r : {Row{1.234, 1.23, "1.23"}, Row{1.236, 1.24, "1.24"}, Row{1.125, 1.12, "1.12"},
                   Row{1.375, 1.38, "1.38"}, Row{3, 3, "3"}}) {
-        e.State.Bet_Size = r.stake;
+        e.State().Bet_Size = r.stake;
         ASSERT_TRUE(Refresh());
-        EXPECT_DOUBLE_EQ(e.State.Bet_Size, r.shown) << r.stake;
-        for (const auto& l : e.BetSizeShow) EXPECT_EQ(l.Caption, r.text);
-        EXPECT_TRUE(e.BetSizeShow[2].Visible);
+        EXPECT_DOUBLE_EQ(e.State().Bet_Size, r.shown) << r.stake;
+        for (const auto& l : e.table().BetSizeShow()) EXPECT_EQ(l.Caption, r.text);
+        EXPECT_TRUE(e.table().BetSizeShow()[2].Visible);
     }
-    e.State.Bankroll = 999.996;
-    e.State.Reset_Target = 1001.4449;
-    e.State.Profit_Target = 1001.4449;
+    e.State().Bankroll = 999.996;
+    e.State().Reset_Target = 1001.4449;
+    e.State().Profit_Target = 1001.4449;
     Refresh();
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1000);
-    EXPECT_EQ(e.Label_Bankroll.Caption, "1000");
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1001.44);
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 1001.4449) << "the profit target is not rounded";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
+    EXPECT_EQ(e.display().Label_Bankroll().Caption, "1000");
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001.44);
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 1001.4449) << "the profit target is not rounded";
 }
 
 TEST_F(Display, ReadoutsFollowTheState) {
     Spins({1, 2, 3});
-    e.State.Flat_Index = -36;
-    e.State.Bankroll = 1234.5;
+    e.State().Flat_Index = -36;
+    e.State().Bankroll = 1234.5;
     Refresh();
-    EXPECT_EQ(e.Label_FlatIndex.Caption, "-36");
-    EXPECT_EQ(e.Label_NumbersInGame.Caption, "3");
-    EXPECT_EQ(e.Label_Bankroll.Caption, "1234.5");
+    EXPECT_EQ(e.display().Label_FlatIndex().Caption, "-36");
+    EXPECT_EQ(e.display().Label_NumbersInGame().Caption, "3");
+    EXPECT_EQ(e.display().Label_Bankroll().Caption, "1234.5");
 }
 
 TEST_F(Display, GuardResetsTheBetsWhenTheInitialBetExceedsTheStake) {
-    e.Init_Bet.Text = "2";  // typed, its change operation not run
-    e.State.Wins_Count = 3;
+    e.inputs().Init_Bet.Text = "2";  // typed, its change operation not run
+    e.State().Wins_Count = 3;
     Refresh();
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
-    EXPECT_EQ(e.State.Wins_Count, 0);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1002);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
+    EXPECT_EQ(e.State().Wins_Count, 0);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1002);
 }
 
 TEST_F(Display, GuardLeavesAnEqualStakeAndBlankTexts) {
     for (const char* text : {"1", "", " "}) {
-        e.Init_Bet.Text = text;
-        e.State.Bet_Size = 1;
-        e.State.Wins_Count = 3;
+        e.inputs().Init_Bet.Text = text;
+        e.State().Bet_Size = 1;
+        e.State().Wins_Count = 3;
         ASSERT_TRUE(Refresh()) << "'" << text << "'";
-        EXPECT_EQ(e.State.Wins_Count, 3) << "'" << text << "'";
+        EXPECT_EQ(e.State().Wins_Count, 3) << "'" << text << "'";
     }
     EXPECT_TRUE(platform.messages.empty());
 }
 
 TEST_F(Display, MendedGuardSkipsATextThatIsNoNumber) {
     for (const char* text : {".", "abc", "1,5", "1..2"}) {
-        e.Init_Bet.Text = text;
-        e.State.Bet_Size = 0.5;
-        e.State.Wins_Count = 3;
+        e.inputs().Init_Bet.Text = text;
+        e.State().Bet_Size = 0.5;
+        e.State().Wins_Count = 3;
         for (int tick = 0; tick < 100; ++tick) ASSERT_TRUE(Refresh());
-        EXPECT_EQ(e.State.Wins_Count, 3) << text;
-        EXPECT_DOUBLE_EQ(e.State.Bet_Size, 0.5);
+        EXPECT_EQ(e.State().Wins_Count, 3) << text;
+        EXPECT_DOUBLE_EQ(e.State().Bet_Size, 0.5);
     }
     EXPECT_TRUE(platform.messages.empty()) << "no error a hundred times a second";
 }
@@ -85,56 +85,56 @@ TEST_F(Display, MendedInitialBetFinerThanACentDoesNotDrainTheBankroll) {
     ASSERT_TRUE(Do([&] {
         for (char c : std::string(",255")) e.TypeKey(EditId::Init_Bet, c);
     }));
-    ASSERT_EQ(e.Init_Bet.Text, "1.255");
+    ASSERT_EQ(e.inputs().Init_Bet.Text, "1.255");
     Refresh();
     const double money = Money();
-    e.State.Wins_Count = 2;
+    e.State().Wins_Count = 2;
     for (int tick = 0; tick < 500; ++tick) Refresh();
     EXPECT_NEAR(Money(), money, 0.0051);
-    EXPECT_EQ(e.State.Wins_Count, 2) << "the bets are not reset on every tick";
+    EXPECT_EQ(e.State().Wins_Count, 2) << "the bets are not reset on every tick";
     EXPECT_FALSE(e.ShowValuesTimer()) << "the refresh comes to rest";
 }
 
 TEST_F(Display, GuardReadsAChangedTextAgain) {
-    e.Init_Bet.Text = "abc";
+    e.inputs().Init_Bet.Text = "abc";
     Refresh();
-    e.Init_Bet.Text = "3";
+    e.inputs().Init_Bet.Text = "3";
     Refresh();
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 3);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
 }
 
 TEST_F(Display, SkipCoverFollowsTheChips) {
-    EXPECT_TRUE(e.Image_SkipBet3.Visible);
-    e.Chip[4].Visible = true;
+    EXPECT_TRUE(e.table().Image_SkipBet3().Visible);
+    e.table().Chip()[4].Visible = true;
     Refresh();
-    EXPECT_FALSE(e.Image_SkipBet3.Visible);
+    EXPECT_FALSE(e.table().Image_SkipBet3().Visible);
     e.HideBets();
     Refresh();
-    EXPECT_TRUE(e.Image_SkipBet3.Visible);
+    EXPECT_TRUE(e.table().Image_SkipBet3().Visible);
 }
 
 TEST_F(Display, StakeLabelsFollowShowBetSize) {
-    e.Chip[1].Visible = true;
+    e.table().Chip()[1].Visible = true;
     Refresh();
-    EXPECT_TRUE(e.BetSizeShow[1].Visible);
-    EXPECT_FALSE(e.BetSizeShow[0].Visible);
+    EXPECT_TRUE(e.table().BetSizeShow()[1].Visible);
+    EXPECT_FALSE(e.table().BetSizeShow()[0].Visible);
     e.SetChecked(CheckId::ShowBetSize, false);
     Refresh();
-    for (const auto& l : e.BetSizeShow) EXPECT_FALSE(l.Visible);
+    for (const auto& l : e.table().BetSizeShow()) EXPECT_FALSE(l.Visible);
     e.SetChecked(CheckId::ShowBetSize, true);
-    e.BetSizeShow[5].Visible = true;  // a label whose chip is hidden stays as it is
+    e.table().BetSizeShow()[5].Visible = true;  // a label whose chip is hidden stays as it is
     Refresh();
-    EXPECT_TRUE(e.BetSizeShow[1].Visible);
-    EXPECT_TRUE(e.BetSizeShow[5].Visible);
+    EXPECT_TRUE(e.table().BetSizeShow()[1].Visible);
+    EXPECT_TRUE(e.table().BetSizeShow()[5].Visible);
 }
 
 TEST_F(Display, SecondRefreshChangesNothing) {
     WarmUp();
     Refresh();
-    const GameState before = e.State;
+    const GameState before = e.State();
     EXPECT_FALSE(e.ShowValuesTimer());
-    EXPECT_EQ(e.State.Bankroll, before.Bankroll);
-    EXPECT_EQ(e.State.Bet_Size, before.Bet_Size);
+    EXPECT_EQ(e.State().Bankroll, before.Bankroll);
+    EXPECT_EQ(e.State().Bet_Size, before.Bet_Size);
 }
 
 }  // namespace

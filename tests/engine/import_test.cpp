@@ -6,8 +6,8 @@
 #include <fstream>
 #include <random>
 
-#include "io/page_text.h"
-#include "io/text_file.h"
+#include "import/page_text.h"
+#include "core/text_file.h"
 #include "support/table.h"
 
 namespace rotacle::test {
@@ -32,7 +32,7 @@ std::string ReadFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<int> History(const Engine& e) { return {e.NumbersList.begin(), e.NumbersList.end()}; }
+std::vector<int> History(const Engine& e) { return {e.board().NumbersList().begin(), e.board().NumbersList().end()}; }
 
 class Import : public Table {
 protected:
@@ -64,15 +64,15 @@ TEST(PageParse, SuffixStripRemovesMultiplierMarks) {
 }
 
 TEST_F(Import, PageLinesAreReadLastToFirst) {
-    e.Raw_List = {"17", "5", "32x", "29"};
+    e.panel().Raw_List() = {"17", "5", "32x", "29"};
     e.ParseRawList();
-    EXPECT_EQ(e.Import_List, (LineList{"29", "3", "5", "17"}));
+    EXPECT_EQ(e.panel().Import_List(), (LineList{"29", "3", "5", "17"}));
 }
 
 TEST_F(Import, OnlyExactRouletteNumbersAreAccepted) {
-    e.Raw_List = {"0", "36", "37", "-1", "00", "7.0", " 7", "7 ", "abc", "05", "17500x"};
+    e.panel().Raw_List() = {"0", "36", "37", "-1", "00", "7.0", " 7", "7 ", "abc", "05", "17500x"};
     e.ParseRawList();
-    EXPECT_EQ(e.Import_List, (LineList{"17", "36", "0"}));
+    EXPECT_EQ(e.panel().Import_List(), (LineList{"17", "36", "0"}));
 }
 
 TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
@@ -80,30 +80,30 @@ TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
     platform.clipboard = "<html><body><div>17</div><div>5</div><div>32x</div><div>29</div></body></html>";
     Do([&] { e.Image_Import2Click(); });
     Do([&] { e.Image_PasteFromEvolution2Click(); });
-    EXPECT_TRUE(e.Image_PasteFromEvolution3.Visible);
-    EXPECT_TRUE(e.Image_LoadFromFile3.Visible);
+    EXPECT_TRUE(e.panel().Image_PasteFromEvolution3().Visible);
+    EXPECT_TRUE(e.panel().Image_LoadFromFile3().Visible);
     EXPECT_TRUE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
     EXPECT_EQ(ReadFile(dir / "evolution.html"), platform.clipboard);
 
     Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
-    EXPECT_EQ(e.Import_List, (LineList{"29", "3", "5", "17"}));
-    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (4)");
-    EXPECT_TRUE(e.Button_Process.Enabled);
+    EXPECT_EQ(e.panel().Import_List(), (LineList{"29", "3", "5", "17"}));
+    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (4)");
+    EXPECT_TRUE(e.panel().Button_Process().Enabled);
     EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
-    EXPECT_FALSE(e.Image_PasteFromEvolution3.Visible);
-    EXPECT_FALSE(e.Image_LoadFromFile3.Visible);
+    EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
+    EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
 }
 
 TEST_F(Import, APageWithoutNumbersEmptiesTheButtonToo) {
     platform.program_folder = dir.string();
-    e.Import_List = {"1", "2"};
+    e.panel().Import_List() = {"1", "2"};
     platform.clipboard = "<p>no numbers here</p>";
     Do([&] { e.Image_Import2Click(); });
     Do([&] { e.Image_PasteFromEvolution2Click(); });
     Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
-    EXPECT_TRUE(e.Import_List.empty());
-    EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
-    EXPECT_FALSE(e.Button_Process.Enabled);
+    EXPECT_TRUE(e.panel().Import_List().empty());
+    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT");
+    EXPECT_FALSE(e.panel().Button_Process().Enabled);
 }
 
 TEST_F(Import, UnreadablePageSaysWhyAndKeepsTheList) {
@@ -117,11 +117,11 @@ TEST_F(Import, UnreadablePageSaysWhyAndKeepsTheList) {
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_NE(platform.LastMessage().find("more than the limit of 16 MB"), std::string::npos)
         << platform.LastMessage();
-    EXPECT_EQ(e.Import_List, (LineList{"17", "0"}));
-    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (2)");
+    EXPECT_EQ(e.panel().Import_List(), (LineList{"17", "0"}));
+    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (2)");
     EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
-    EXPECT_FALSE(e.Image_PasteFromEvolution3.Visible);
-    EXPECT_FALSE(e.Image_LoadFromFile3.Visible);
+    EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
+    EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
 }
 
 TEST_F(Import, UnwritableProgramFolderSavesThePageInTheUserFolder) {
@@ -144,8 +144,8 @@ TEST_F(Import, FailedPageSaveEndsTheBusyLook) {
     Do([&] { e.Image_PasteFromEvolution2Click(); });
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_NE(platform.messages[0].find("evolution.html"), std::string::npos);
-    EXPECT_FALSE(e.Image_PasteFromEvolution3.Visible);
-    EXPECT_FALSE(e.Image_LoadFromFile3.Visible);
+    EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
+    EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
     EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
 }
 
@@ -154,45 +154,45 @@ TEST_F(Import, FailedPageSaveEndsTheBusyLook) {
 TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
     Spins({1, 2, 3});
     LoadNumberFile("17\r\n0\r\n32");
-    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (3)");
+    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (3)");
     ASSERT_TRUE(ClickImport());
     EXPECT_EQ(History(e), (std::vector<int>{17, 0, 32}));
-    EXPECT_EQ(e.State.Spins_Count, 6);  // imported numbers go on counting
-    EXPECT_EQ(e.N_Count.Value(), 3);
-    EXPECT_EQ(e.State.Matrix_Pending, 1);
-    EXPECT_FALSE(e.Panel_Import.Visible);
-    EXPECT_TRUE(e.Import_List.empty());
-    EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
-    EXPECT_FALSE(e.Button_Process.Enabled);
-    EXPECT_EQ(e.HisNum[0].Caption, "32");
-    EXPECT_EQ(e.HisNum[1].Caption, "0");
-    EXPECT_EQ(e.HisNum[2].Caption, "17");
-    EXPECT_EQ(e.HisNum[3].Caption, "3");  // the older strip shifts on
+    EXPECT_EQ(e.State().Spins_Count, 6);  // imported numbers go on counting
+    EXPECT_EQ(e.inputs().N_Count.Value(), 3);
+    EXPECT_EQ(e.State().Matrix_Pending, 1);
+    EXPECT_FALSE(e.panel().Panel_Import().Visible);
+    EXPECT_TRUE(e.panel().Import_List().empty());
+    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT");
+    EXPECT_FALSE(e.panel().Button_Process().Enabled);
+    EXPECT_EQ(e.board().HisNum()[0].Caption, "32");
+    EXPECT_EQ(e.board().HisNum()[1].Caption, "0");
+    EXPECT_EQ(e.board().HisNum()[2].Caption, "17");
+    EXPECT_EQ(e.board().HisNum()[3].Caption, "3");  // the older strip shifts on
     // The gauge stays full until the panel opens again, and then is empty.
-    EXPECT_EQ(e.ProgressBar2.Position, 3);
+    EXPECT_EQ(e.panel().ProgressBar2().Position, 3);
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_EQ(e.ProgressBar2.Position, 0);
+    EXPECT_EQ(e.panel().ProgressBar2().Position, 0);
 }
 
 TEST_F(Import, SpinCountStopsAtItsLargestAndPlayGoesOn) {
     constexpr std::int32_t largest = 2147483647;
     Spins({5, 17, 32, 1});
-    e.State.Spins_Count = largest - 2;  // as after some two billion numbers
+    e.State().Spins_Count = largest - 2;  // as after some two billion numbers
     LoadNumberFile("3\n4\n5\n6\n");
     ASSERT_TRUE(ClickImport());
-    EXPECT_EQ(e.State.Spins_Count, largest) << "an import stops the count at its largest";
+    EXPECT_EQ(e.State().Spins_Count, largest) << "an import stops the count at its largest";
     for (int k = 0; k < 3; ++k) {
-        Spin(WinningNumber(e.State.Bet_Field > 0 ? e.State.Bet_Field : 1));
-        EXPECT_EQ(e.State.Spins_Count, largest) << "a spin stops the count at its largest";
-        EXPECT_EQ(e.State.Engine_Ready, 1);
+        Spin(WinningNumber(e.State().Bet_Field > 0 ? e.State().Bet_Field : 1));
+        EXPECT_EQ(e.State().Spins_Count, largest) << "a spin stops the count at its largest";
+        EXPECT_EQ(e.State().Engine_Ready, 1);
         EXPECT_NE(ShownChip(), -1) << "a bet is still proposed at spin " << k;
     }
-    EXPECT_TRUE(e.Report.Settled) << "and settled";
+    EXPECT_TRUE(e.Report().Settled) << "and settled";
 }
 
 TEST_F(Import, ImportEndsTheUndoOfferOfTheReplacedSpin) {
     WarmUp();
-    Spin(WinningNumber(e.State.Bet_Field));
+    Spin(WinningNumber(e.State().Bet_Field));
     ASSERT_TRUE(e.UndoOffered());
     const double money = Money();
     LoadNumberFile("4\n5\n");
@@ -209,12 +209,12 @@ TEST_F(Import, ImportWithdrawsTheShownBet) {
     WarmUp();
     ASSERT_NE(ShownChip(), -1);
     const double money = Money();
-    const int bets = e.State.Bets_Played;
+    const int bets = e.State().Bets_Played;
     LoadNumberFile("1\n2\n3\n");
     ASSERT_TRUE(ClickImport());
     EXPECT_EQ(ShownChip(), -1);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, money);
-    EXPECT_EQ(e.State.Bets_Played, bets - 1);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, money);
+    EXPECT_EQ(e.State().Bets_Played, bets - 1);
 }
 
 TEST_F(Import, LinesEndingInLfCrOrNothingAllWork) {
@@ -247,40 +247,40 @@ TEST_F(Import, BadLineChangesNothing) {
         e.Event([&] { e.ResetApp(); });
         Spins({8, 9, 10, 11, 12});
         const auto history = History(e);
-        const GameState before = e.State;
+        const GameState before = e.State();
         const int chip = ShownChip();
         platform.messages.clear();
 
         LoadNumberFile(row.file);
-        const LineList list = e.Import_List;
+        const LineList list = e.panel().Import_List();
         EXPECT_FALSE(ClickImport());
         EXPECT_EQ(platform.LastMessage(), row.message);
         EXPECT_EQ(History(e), history);
         EXPECT_EQ(ShownChip(), chip);
-        EXPECT_EQ(e.State.Spins_Count, before.Spins_Count);
-        EXPECT_EQ(e.State.Bankroll, before.Bankroll);
-        EXPECT_EQ(e.State.DeepScan_Number, before.DeepScan_Number);
-        EXPECT_TRUE(e.Panel_Import.Visible);
-        EXPECT_EQ(e.Import_List, list);
+        EXPECT_EQ(e.State().Spins_Count, before.Spins_Count);
+        EXPECT_EQ(e.State().Bankroll, before.Bankroll);
+        EXPECT_EQ(e.State().DeepScan_Number, before.DeepScan_Number);
+        EXPECT_TRUE(e.panel().Panel_Import().Visible);
+        EXPECT_EQ(e.panel().Import_List(), list);
         Do([&] { e.Image_ClosePanel2Click(); });
     }
 }
 
 TEST_F(Import, EmptyFileLeavesNothingToImport) {
     LoadNumberFile("");
-    EXPECT_EQ(e.Button_Process.Caption, "IMPORT");
-    EXPECT_FALSE(e.Button_Process.Enabled);
+    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT");
+    EXPECT_FALSE(e.panel().Button_Process().Enabled);
     EXPECT_TRUE(ClickImport());  // a click on the disabled button does nothing
-    EXPECT_TRUE(e.NumbersList.empty());
+    EXPECT_TRUE(e.board().NumbersList().empty());
 }
 
 TEST_F(Import, UnreadableFileKeepsTheList) {
-    e.Import_List = {"1"};
+    e.panel().Import_List() = {"1"};
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back((dir / "no-such-file.txt").string());
     Do([&] { e.Image_LoadFromFile2Click(); });
     EXPECT_NE(platform.LastMessage().find("no-such-file.txt"), std::string::npos);
-    EXPECT_EQ(e.Import_List, LineList{"1"});
+    EXPECT_EQ(e.panel().Import_List(), LineList{"1"});
 }
 
 TEST_F(Import, PanelOpensOnlyWithoutAProgressRun) {
@@ -289,17 +289,17 @@ TEST_F(Import, PanelOpensOnlyWithoutAProgressRun) {
     ASSERT_TRUE(e.TimerControl(TimerId::Mode2Timer).Enabled);
     // Before the run's first tick Engine_Ready is still 1, and yet a run is under way.
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_FALSE(e.Panel_Import.Visible);
+    EXPECT_FALSE(e.panel().Panel_Import().Visible);
     Do([&] { e.TimerTick(TimerId::Mode2Timer); });
-    ASSERT_EQ(e.State.Engine_Ready, 0);
+    ASSERT_EQ(e.State().Engine_Ready, 0);
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_FALSE(e.Panel_Import.Visible);
+    EXPECT_FALSE(e.panel().Panel_Import().Visible);
     FinishRun();
     e.Image_Settings2Click();
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_TRUE(e.Panel_Import.Visible);
-    EXPECT_EQ(e.ClientHeight, Engine::kClosedHeight);
-    EXPECT_FALSE(e.Image_Settings3.Visible);
+    EXPECT_TRUE(e.panel().Panel_Import().Visible);
+    EXPECT_EQ(e.chrome().ClientHeight(), geometry::kClosedHeight);
+    EXPECT_FALSE(e.chrome().Image_Settings3().Visible);
 }
 
 // The import records every number as a hand entry would (history, strip,
@@ -314,11 +314,11 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         const int before = static_cast<int>(gen() % 12);
         for (int i = 0; i < before; ++i) {
             const int n = static_cast<int>(gen() % 37);
-            e.CurrentNum.Tag = n;
+            e.board().CurrentNumber() = n;
             e.CurrentNumber();
             e.GameHistory();
             e.DeepScan_Calc();
-            reference.CurrentNum.Tag = n;
+            reference.board().CurrentNumber() = n;
             reference.CurrentNumber();
             reference.GameHistory();
             reference.DeepScan_Calc();
@@ -332,25 +332,25 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         }
         LoadNumberFile(file);
         ASSERT_TRUE(ClickImport());
-        reference.NumbersList.clear();
+        reference.board().NumbersList().clear();
         for (int n : numbers) {
-            reference.CurrentNum.Tag = n;
+            reference.board().CurrentNumber() = n;
             reference.CurrentNumber();
             reference.GameHistory();
             reference.DeepScan_Calc();
         }
-        EXPECT_EQ(e.NumbersList, reference.NumbersList);
-        EXPECT_EQ(e.N_Count.Text, reference.N_Count.Text);
-        EXPECT_EQ(e.Settings_Data, reference.Settings_Data);
-        EXPECT_EQ(e.CurrentNum.Tag, reference.CurrentNum.Tag);
-        EXPECT_EQ(e.State.DeepScan_Number, reference.State.DeepScan_Number);
-        EXPECT_EQ(e.State.DeepScan_Family, reference.State.DeepScan_Family);
-        EXPECT_EQ(e.State.DeepScan_Step, reference.State.DeepScan_Step);
+        EXPECT_EQ(e.board().NumbersList(), reference.board().NumbersList());
+        EXPECT_EQ(e.inputs().N_Count.Text, reference.inputs().N_Count.Text);
+        EXPECT_EQ(e.settings().Settings_Data(), reference.settings().Settings_Data());
+        EXPECT_EQ(e.board().CurrentNumber(), reference.board().CurrentNumber());
+        EXPECT_EQ(e.State().DeepScan_Number, reference.State().DeepScan_Number);
+        EXPECT_EQ(e.State().DeepScan_Family, reference.State().DeepScan_Family);
+        EXPECT_EQ(e.State().DeepScan_Step, reference.State().DeepScan_Step);
         for (std::size_t k = 0; k < 9; ++k) {
-            EXPECT_EQ(e.HisNum[k].Caption, reference.HisNum[k].Caption) << "slot " << k + 1;
-            EXPECT_EQ(e.HisNum[k].Colour, reference.HisNum[k].Colour) << "slot " << k + 1;
+            EXPECT_EQ(e.board().HisNum()[k].Caption, reference.board().HisNum()[k].Caption) << "slot " << k + 1;
+            EXPECT_EQ(e.board().HisNum()[k].Colour, reference.board().HisNum()[k].Colour) << "slot " << k + 1;
         }
-        EXPECT_EQ(e.HisNum[0].Tag, reference.HisNum[0].Tag);
+        EXPECT_EQ(e.board().HisNum()[0].Tag, reference.board().HisNum()[0].Tag);
     }
 }
 
@@ -400,7 +400,7 @@ TEST_F(Import, ExportDuringAProgressRunDoesNothing) {
     Spins({1, 2, 3, 4});
     Do([&] { e.NumberClick(5); });
     Do([&] { e.TimerTick(TimerId::Mode2Timer); });
-    ASSERT_EQ(e.State.Engine_Ready, 0);
+    ASSERT_EQ(e.State().Engine_Ready, 0);
     platform.dialog_answers.push_back((dir / "x.txt").string());
     Do([&] { e.Image_Export2Click(); });
     EXPECT_TRUE(platform.dialogs.empty());
@@ -414,12 +414,12 @@ TEST_F(Import, RealSpinSeriesImport) {
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back(series.string());
     Do([&] { e.Image_LoadFromFile2Click(); });
-    EXPECT_EQ(e.Button_Process.Caption, "IMPORT (" + std::to_string(lines.size()) + ")");
+    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (" + std::to_string(lines.size()) + ")");
     ASSERT_TRUE(ClickImport()) << platform.LastMessage();
-    ASSERT_EQ(e.NumbersList.size(), lines.size());
-    EXPECT_EQ(std::to_string(e.NumbersList.back()), lines.back());
-    EXPECT_EQ(e.HisNum[0].Caption, lines.back());
-    EXPECT_EQ(e.HisNum[7].Caption, lines[lines.size() - 8]);
+    ASSERT_EQ(e.board().NumbersList().size(), lines.size());
+    EXPECT_EQ(std::to_string(e.board().NumbersList().back()), lines.back());
+    EXPECT_EQ(e.board().HisNum()[0].Caption, lines.back());
+    EXPECT_EQ(e.board().HisNum()[7].Caption, lines[lines.size() - 8]);
 }
 
 }  // namespace

@@ -18,30 +18,30 @@ void Type(Engine& e, EditId id, std::string_view keys) {
 
 TEST_F(Inputs, TypingOneTwoCommaFiveGivesTwelveAndAHalf) {
     ASSERT_TRUE(Do([&] { Type(e, EditId::Test_Bank, "\b\b\b\b"); }));
-    EXPECT_EQ(e.Test_Bank.Text, "");
+    EXPECT_EQ(e.inputs().Test_Bank.Text, "");
     ASSERT_TRUE(Do([&] { Type(e, EditId::Test_Bank, "12,5"); }));
-    EXPECT_EQ(e.Test_Bank.Text, "12.5");
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 12.5);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 13.5);
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 13.5);
-    EXPECT_EQ(e.Label_Bankroll.Caption, "12.5");
+    EXPECT_EQ(e.inputs().Test_Bank.Text, "12.5");
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 12.5);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 13.5);
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 13.5);
+    EXPECT_EQ(e.display().Label_Bankroll().Caption, "12.5");
     Type(e, EditId::Test_Bank, ".,x-e ");
-    EXPECT_EQ(e.Test_Bank.Text, "12.5") << "a second point, letters and signs are refused";
+    EXPECT_EQ(e.inputs().Test_Bank.Text, "12.5") << "a second point, letters and signs are refused";
 }
 
 TEST_F(Inputs, KeyPressTakesTheBankBeforeTheKey) {
-    e.Test_Bank.Text = "70";            // as pasted: no change operation
+    e.inputs().Test_Bank.Text = "70";            // as pasted: no change operation
     e.TypeKey(EditId::Test_Bank, 'q');  // dropped by the filter, still read
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 70);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1001) << "the targets are the change operation's";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 70);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001) << "the targets are the change operation's";
 }
 
 TEST_F(Inputs, TextStartingWithAPointIsNotTaken) {
     e.SetEditText(EditId::Test_Bank, ".5");
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1000);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
     e.SetEditText(EditId::Init_Bet, ".5");
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_EQ(e.Settings_Data[1], "1");
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_EQ(e.settings().Settings_Data()[1], "1");
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -49,9 +49,9 @@ TEST_F(Inputs, TestBankReplacesTheBankrollMidPlay) {
     WarmUp();
     ASSERT_NE(ShownChip(), -1);
     Do([&] { e.SetEditText(EditId::Test_Bank, "500"); });
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 500) << "the open stake is not taken out of the new bank";
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 501);
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 501);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 500) << "the open stake is not taken out of the new bank";
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 501);
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 501);
     WinNext();
     EXPECT_DOUBLE_EQ(Money(), 502) << "a win of that stake still pays twice";
 }
@@ -61,23 +61,23 @@ TEST_F(Inputs, NewInitialBetResetsAndSetsBothRuleAmounts) {
     LoseNext();
     const double money = Money();
     ASSERT_TRUE(Do([&] { e.SetEditText(EditId::Init_Bet, "2"); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 2);
-    EXPECT_DOUBLE_EQ(e.State.Wins_Amount, 2);
-    EXPECT_EQ(e.State.Losses_Units, 1);
-    EXPECT_EQ(e.State.Wins_Units, 1);
-    EXPECT_EQ(e.Losses_ActionValue.Text, "2");
-    EXPECT_EQ(e.Wins_ActionValue.Text, "2");
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 2);
+    EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 2);
+    EXPECT_EQ(e.State().Losses_Units, 1);
+    EXPECT_EQ(e.State().Wins_Units, 1);
+    EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "2");
+    EXPECT_EQ(e.inputs().Wins_ActionValue.Text, "2");
     EXPECT_DOUBLE_EQ(Money(), money);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, e.State.Bankroll + 2);
-    EXPECT_EQ(e.Settings_Data[1], "2");
-    EXPECT_EQ(e.Settings_Data[9], "2");
-    EXPECT_EQ(e.Settings_Data[13], "2");
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, e.State().Bankroll + 2);
+    EXPECT_EQ(e.settings().Settings_Data()[1], "2");
+    EXPECT_EQ(e.settings().Settings_Data()[9], "2");
+    EXPECT_EQ(e.settings().Settings_Data()[13], "2");
 }
 
 TEST_F(Inputs, EmptiedInitialBetFailsWhereItIsUsed) {
     ASSERT_TRUE(Do([&] { e.SetEditText(EditId::Init_Bet, ""); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     EXPECT_TRUE(Refresh()) << "the refresh compares nothing";
     EXPECT_FALSE(Do([&] { e.ResetBets(); }));
     EXPECT_EQ(platform.LastMessage(), "'' is not a valid floating point value");
@@ -86,45 +86,45 @@ TEST_F(Inputs, EmptiedInitialBetFailsWhereItIsUsed) {
 TEST_F(Inputs, InitialBetKeyPressResetsOnTheTextBeforeTheKey) {
     WarmUp();
     LoseNext();
-    ASSERT_DOUBLE_EQ(e.State.Bet_Size, 2);
+    ASSERT_DOUBLE_EQ(e.State().Bet_Size, 2);
     ASSERT_TRUE(Do([&] { e.TypeKey(EditId::Init_Bet, ','); }));
-    EXPECT_EQ(e.Init_Bet.Text, "1.");
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_EQ(e.inputs().Init_Bet.Text, "1.");
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     ASSERT_TRUE(Do([&] { e.TypeKey(EditId::Init_Bet, '5'); }));
-    EXPECT_EQ(e.Init_Bet.Text, "1.5");
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1.5);
-    EXPECT_EQ(e.Settings_Data[1], "1.5");
+    EXPECT_EQ(e.inputs().Init_Bet.Text, "1.5");
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1.5);
+    EXPECT_EQ(e.settings().Settings_Data()[1], "1.5");
 }
 
 TEST_F(Inputs, KeysIntoADisabledEditDoNothing) {
     e.SetChecked(CheckId::ChBx_TestBank, false);
     e.TypeKey(EditId::Test_Bank, '5');
-    EXPECT_EQ(e.Test_Bank.Text, "1000");
+    EXPECT_EQ(e.inputs().Test_Bank.Text, "1000");
     Spins({5, 17, 32, 1});
     Do([&] { e.NumberClick(2); });  // the run locks Init_Bet
     e.TypeKey(EditId::Init_Bet, '5');
-    EXPECT_EQ(e.Init_Bet.Text, "1");
+    EXPECT_EQ(e.inputs().Init_Bet.Text, "1");
 }
 
 TEST_F(Inputs, BankCheckBoxShowsAndColours) {
     e.SetChecked(CheckId::ChBx_TestBank, false);
-    EXPECT_FALSE(e.Test_Bank.Enabled);
-    EXPECT_FALSE(e.Label_Bankroll.Visible);
-    EXPECT_EQ(e.Label9.Colour, 5460819u);
+    EXPECT_FALSE(e.inputs().Test_Bank.Enabled);
+    EXPECT_FALSE(e.display().Label_Bankroll().Visible);
+    EXPECT_EQ(e.display().Label9().Colour, 5460819u);
     e.SetChecked(CheckId::ChBx_TestBank, true);
-    EXPECT_TRUE(e.Test_Bank.Enabled);
-    EXPECT_TRUE(e.Label_Bankroll.Visible);
-    EXPECT_EQ(e.Label9.Colour, 8421504u);
+    EXPECT_TRUE(e.inputs().Test_Bank.Enabled);
+    EXPECT_TRUE(e.display().Label_Bankroll().Visible);
+    EXPECT_EQ(e.display().Label9().Colour, 8421504u);
 }
 
 TEST_F(Inputs, NCountStaysAtLeastOneAndIsWritten) {
     e.SetSpinValue(SpinId::N_Count, 12);
-    EXPECT_EQ(e.Settings_Data[21], "12");
+    EXPECT_EQ(e.settings().Settings_Data()[21], "12");
     e.SetSpinText(SpinId::N_Count, "0");
-    EXPECT_EQ(e.N_Count.Text, "1");
-    EXPECT_EQ(e.Settings_Data[21], "1");
+    EXPECT_EQ(e.inputs().N_Count.Text, "1");
+    EXPECT_EQ(e.settings().Settings_Data()[21], "1");
     e.SetSpinValue(SpinId::N_Count, 20000000);
-    EXPECT_EQ(e.N_Count.Text, "10000000");
+    EXPECT_EQ(e.inputs().N_Count.Text, "10000000");
 }
 
 // ---- Money limits ------------------------------------------------------------------------
@@ -145,18 +145,18 @@ std::ostream& operator<<(std::ostream& os, const AmountRow& r) { return os << r.
 // Everything that an amount reaches: money, rule amounts and units, counters
 // that a bet reset clears, the edits, the strategy, the shown bankroll.
 std::string MoneyState(const Engine& e) {
-    const GameState& s = e.State;
+    const GameState& s = e.State();
     std::string out;
     for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount, s.Wins_Amount,
                      s.Phase_Threshold, s.Phase_Base})
         out += FloatToStr(v) + ' ';
     for (std::int32_t v : {s.Losses_Units, s.Wins_Units, s.Rules_Edit_Flag, s.Wins_Count, s.Units_Drawdown,
-                           s.Units_Profit, e.BetStrategy.ItemIndex, e.Losses_Type.ItemIndex})
+                           s.Units_Profit, e.inputs().BetStrategy.ItemIndex, e.inputs().Losses_Type.ItemIndex})
         out += IntToStr(v) + ' ';
-    for (const Edit* t : {&e.Init_Bet, &e.Test_Bank, &e.Losses_ActionValue, &e.Wins_ActionValue})
+    for (const Edit* t : {&e.inputs().Init_Bet, &e.inputs().Test_Bank, &e.inputs().Losses_ActionValue, &e.inputs().Wins_ActionValue})
         out += "'" + t->Text + "' ";
-    for (const auto& c : e.Chip) out += c.Visible ? '1' : '0';
-    return out + ' ' + e.Label_Bankroll.Caption;
+    for (const auto& c : e.table().Chip()) out += c.Visible ? '1' : '0';
+    return out + ' ' + e.display().Label_Bankroll().Caption;
 }
 
 class AmountLimit : public Table, public ::testing::WithParamInterface<AmountRow> {};
@@ -170,7 +170,7 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
         ASSERT_TRUE(Do([&] { e.SetEditText(r.id, r.before); }));
     }
     const std::string state = MoneyState(e);
-    const Memo record = e.Settings_Data;
+    const Memo record = e.settings().Settings_Data();
     Memo file = record;
     const std::size_t line = r.id == EditId::Init_Bet ? 1 : r.id == EditId::Losses_ActionValue ? 9 : 13;
     file[line] = r.input;
@@ -183,7 +183,7 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
                 for (const char* c = r.input; *c; ++c) e.TypeKey(r.id, *c);
                 break;
             case Via::Settings:
-                e.Settings_Data = file;
+                e.settings().Settings_Data() = file;
                 e.Load_Settings_StateClick();
                 break;
         }
@@ -197,11 +197,11 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.LastMessage(), r.message);
         EXPECT_EQ(MoneyState(e), state);
-        EXPECT_EQ(e.Settings_Data, r.via == Via::Settings ? file : record);
+        EXPECT_EQ(e.settings().Settings_Data(), r.via == Via::Settings ? file : record);
     }
     // Whatever was typed, set or loaded, play goes on with finite money.
     for (int n = 1; n <= 6; ++n) Spin(n);
-    for (double v : {e.State.Bankroll, e.State.Bet_Size, e.State.Reset_Target, e.State.Profit_Target})
+    for (double v : {e.State().Bankroll, e.State().Bet_Size, e.State().Reset_Target, e.State().Profit_Target})
         EXPECT_TRUE(std::isfinite(v) && std::fabs(v) < 1e13) << FloatToStr(v);
 }
 

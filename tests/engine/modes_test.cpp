@@ -19,7 +19,7 @@ std::ostream& operator<<(std::ostream& os, const Scan& s) {
 }
 
 Scan ScanOf(const Engine& e) {
-    return {e.State.DeepScan_Number, e.State.DeepScan_Step, e.State.DeepScan_Family};
+    return {e.State().DeepScan_Number, e.State().DeepScan_Step, e.State().DeepScan_Family};
 }
 
 TEST_F(DeepScan, ExampleFiveSeventeenThirtyTwo) {
@@ -39,9 +39,9 @@ TEST_F(DeepScan, ZeroOnTheFirstSpinOnlyMovesTheStep) {
 }
 
 TEST_F(DeepScan, EachReductionSubtractsThirtySixOnce) {
-    e.State.DeepScan_Number = 30;
-    e.State.DeepScan_Step = 36;
-    e.State.DeepScan_Family = 1;
+    e.State().DeepScan_Number = 30;
+    e.State().DeepScan_Step = 36;
+    e.State().DeepScan_Family = 1;
     Spin(36);
     EXPECT_EQ(ScanOf(e), (Scan{30, 0, 1}));
 }
@@ -66,13 +66,13 @@ class ModeTwoProposal : public Table, public ::testing::WithParamInterface<Propo
 
 TEST_P(ModeTwoProposal, FamilyChoosesTheProperty) {
     const ProposalRow r = GetParam();
-    e.State.DeepScan_Number = r.number;
-    e.State.DeepScan_Family = r.family;
+    e.State().DeepScan_Number = r.number;
+    e.State().DeepScan_Family = r.family;
     Do([&] { e.M2Calculate(); });
-    EXPECT_EQ(e.State.Bet_Field, r.field) << r.number << " family " << r.family;
+    EXPECT_EQ(e.State().Bet_Field, r.field) << r.number << " family " << r.family;
     EXPECT_EQ(ShownChip(), r.field - 1);
-    EXPECT_EQ(e.State.Bets_Played, 1);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999);
+    EXPECT_EQ(e.State().Bets_Played, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, ModeTwoProposal,
@@ -88,64 +88,64 @@ using SafeLevelGate = Table;
 TEST_F(SafeLevelGate, ProposalsShowOnlyAfterEnoughMissesAndHideAfterAWin) {
     e.SetSafeLevelPosition(3);
     WarmUp();
-    EXPECT_EQ(e.State.Bet_Field, 4) << "the proposal is made whatever the level";
+    EXPECT_EQ(e.State().Bet_Field, 4) << "the proposal is made whatever the level";
     EXPECT_EQ(ShownChip(), -1);
-    EXPECT_EQ(e.State.Bets_Played, 0);
+    EXPECT_EQ(e.State().Bets_Played, 0);
     for (int miss = 1; miss <= 3; ++miss) {
-        const double bankroll = e.State.Bankroll;
+        const double bankroll = e.State().Bankroll;
         EXPECT_EQ(ShownChip(), -1) << "before miss " << miss;
         LoseNext();
-        EXPECT_EQ(e.State.Miss_Streak, miss);
+        EXPECT_EQ(e.State().Miss_Streak, miss);
         if (miss < 3) {
-            EXPECT_DOUBLE_EQ(e.State.Bankroll, bankroll) << "virtual losses cost nothing";
+            EXPECT_DOUBLE_EQ(e.State().Bankroll, bankroll) << "virtual losses cost nothing";
         }
     }
     EXPECT_NE(ShownChip(), -1);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999);
-    EXPECT_EQ(e.State.Flat_Index, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
+    EXPECT_EQ(e.State().Flat_Index, 0);
     LoseNext();  // a shown proposal stays shown while it keeps losing
     EXPECT_NE(ShownChip(), -1);
-    EXPECT_EQ(e.State.Flat_Index, -18);
+    EXPECT_EQ(e.State().Flat_Index, -18);
     WinNext();
-    EXPECT_EQ(e.State.Miss_Streak, 0);
+    EXPECT_EQ(e.State().Miss_Streak, 0);
     EXPECT_EQ(ShownChip(), -1);
-    EXPECT_EQ(e.State.Flat_Index, 0);
+    EXPECT_EQ(e.State().Flat_Index, 0);
 }
 
 TEST_F(SafeLevelGate, LampsFollowTheLevelAndTheMisses) {
-    EXPECT_FALSE(e.SL_Indicator1.Visible);
-    EXPECT_FALSE(e.SL_Indicator2.Visible);
+    EXPECT_FALSE(e.display().SL_Indicator1().Visible);
+    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
     EXPECT_FALSE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
 
     e.SetSafeLevelPosition(1);
     EXPECT_TRUE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
-    EXPECT_EQ(e.Label4.Caption, "1");
+    EXPECT_EQ(e.display().Label4().Caption, "1");
     e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.SL_Indicator2.Visible) << "0 misses is not less than 1 - 1";
+    EXPECT_TRUE(e.display().SL_Indicator2().Visible) << "0 misses is not less than 1 - 1";
 
     e.SetSafeLevelPosition(3);
     e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.SL_Indicator1.Visible);
-    EXPECT_FALSE(e.SL_Indicator2.Visible);
-    e.State.Miss_Streak = 2;  // one miss away
+    EXPECT_TRUE(e.display().SL_Indicator1().Visible);
+    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
+    e.State().Miss_Streak = 2;  // one miss away
     e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.SL_Indicator2.Visible);
-    EXPECT_TRUE(e.SL_Indicator1.Visible) << "the second lamp covers the first";
+    EXPECT_TRUE(e.display().SL_Indicator2().Visible);
+    EXPECT_TRUE(e.display().SL_Indicator1().Visible) << "the second lamp covers the first";
 
     e.SetSafeLevelPosition(0);
     EXPECT_FALSE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
-    EXPECT_FALSE(e.SL_Indicator1.Visible);
-    EXPECT_FALSE(e.SL_Indicator2.Visible);
-    EXPECT_EQ(e.Label4.Caption, "0");
+    EXPECT_FALSE(e.display().SL_Indicator1().Visible);
+    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
+    EXPECT_EQ(e.display().Label4().Caption, "0");
 }
 
 TEST_F(SafeLevelGate, PositionIsClampedAndWrittenToTheRecord) {
     e.SetSafeLevelPosition(15);
-    EXPECT_EQ(e.SafeLevel.Position, 10);
-    EXPECT_EQ(e.Settings_Data[18], "10");
+    EXPECT_EQ(e.inputs().SafeLevel.Position, 10);
+    EXPECT_EQ(e.settings().Settings_Data()[18], "10");
     e.SetSafeLevelPosition(-3);
-    EXPECT_EQ(e.SafeLevel.Position, 0);
-    EXPECT_EQ(e.Settings_Data[18], "0");
+    EXPECT_EQ(e.inputs().SafeLevel.Position, 0);
+    EXPECT_EQ(e.settings().Settings_Data()[18], "0");
 }
 
 using Trend = Table;
@@ -153,13 +153,13 @@ using Trend = Table;
 TEST_F(Trend, ChosenRedTurnsAShownBlackProposal) {
     e.Trend_1Click(2);  // Red
     WarmUp();           // mode 2 proposes Black
-    EXPECT_EQ(e.State.Bet_Field, 3);
+    EXPECT_EQ(e.State().Bet_Field, 3);
     EXPECT_EQ(ShownChip(), 2);
-    EXPECT_FALSE(e.FieldHighlight[3].Visible);
-    EXPECT_TRUE(e.FieldHighlight[2].Visible);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999) << "one stake, booked for Red";
+    EXPECT_FALSE(e.table().FieldHighlight()[3].Visible);
+    EXPECT_TRUE(e.table().FieldHighlight()[2].Visible);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999) << "one stake, booked for Red";
     Spin(WinningNumber(3));
-    EXPECT_EQ(e.State.Flat_Index, 18) << "the bet is settled as Red";
+    EXPECT_EQ(e.State().Flat_Index, 18) << "the bet is settled as Red";
 }
 
 struct TrendRow {
@@ -180,10 +180,10 @@ class TrendRedirect : public Table, public ::testing::WithParamInterface<TrendRo
 TEST_P(TrendRedirect, OppositeOfTheChosenSideTurnsOver) {
     const TrendRow r = GetParam();
     e.Trend_1Click(r.chosen);
-    e.State.DeepScan_Number = r.number;
-    e.State.DeepScan_Family = r.family;
+    e.State().DeepScan_Number = r.number;
+    e.State().DeepScan_Family = r.family;
     Do([&] { e.M2Calculate(); });
-    EXPECT_EQ(e.State.Bet_Field, r.result);
+    EXPECT_EQ(e.State().Bet_Field, r.result);
     EXPECT_EQ(ShownChip(), r.result - 1);
 }
 
@@ -197,36 +197,36 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Trend, BelowTheSafetyLevelNothingTurns) {
     e.Trend_1Click(2);
     e.SetSafeLevelPosition(2);
-    e.State.Miss_Streak = 1;
-    e.State.DeepScan_Number = 20;  // black
-    e.State.DeepScan_Family = 0;
+    e.State().Miss_Streak = 1;
+    e.State().DeepScan_Number = 20;  // black
+    e.State().DeepScan_Family = 0;
     Do([&] { e.M2Calculate(); });
-    EXPECT_EQ(e.State.Bet_Field, 4);
+    EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_EQ(ShownChip(), -1);
 }
 
 TEST_F(Trend, ChoosingOneSideClearsTheOther) {
     e.Trend_1Click(2);
     e.Trend_1Click(3);
-    EXPECT_FALSE(e.Trend_2[2].Visible);
-    EXPECT_TRUE(e.Trend_2[3].Visible);
+    EXPECT_FALSE(e.modes().Trend_2()[2].Visible);
+    EXPECT_TRUE(e.modes().Trend_2()[3].Visible);
     e.Trend_1Click(0);
-    EXPECT_TRUE(e.Trend_2[3].Visible) << "other pairs keep their choice";
+    EXPECT_TRUE(e.modes().Trend_2()[3].Visible) << "other pairs keep their choice";
     e.Trend_2Click(3);
-    EXPECT_FALSE(e.Trend_2[3].Visible);
+    EXPECT_FALSE(e.modes().Trend_2()[3].Visible);
     e.Trend_0MouseMove(4);
-    EXPECT_TRUE(e.Trend_1[4].Visible);
+    EXPECT_TRUE(e.chrome().Trend_1()[4].Visible);
     e.Disable_HoversClick();
-    EXPECT_FALSE(e.Trend_1[4].Visible);
+    EXPECT_FALSE(e.chrome().Trend_1()[4].Visible);
 }
 
 TEST_F(Trend, ModeThreeIsLeftToItsOwnFilter) {
     e.Trend_1Click(2);
-    e.State.Game_Mode = 3;
-    e.State.Bet_Field = 4;
-    e.Chip[3].Visible = true;
+    e.State().Game_Mode = 3;
+    e.State().Bet_Field = 4;
+    e.table().Chip()[3].Visible = true;
     e.Trend_Check();
-    EXPECT_EQ(e.State.Bet_Field, 4);
+    EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_EQ(ShownChip(), 3);
 }
 
@@ -237,7 +237,7 @@ TEST_F(Trend, ChoiceSurvivesResetsAndUndo) {
     Do([&] { e.Image_Cancel2Click(); });
     Do([&] { e.ResetApp(); });
     Do([&] { e.ResetBets(); });
-    EXPECT_TRUE(e.Trend_2[5].Visible);
+    EXPECT_TRUE(e.modes().Trend_2()[5].Visible);
 }
 
 }  // namespace

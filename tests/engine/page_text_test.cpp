@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "core/convert.h"
-#include "io/page_text.h"
-#include "io/text_file.h"
+#include "import/page_text.h"
+#include "core/text_file.h"
 
 namespace rotacle {
 namespace {

@@ -13,7 +13,7 @@
 #include <random>
 #include <sstream>
 
-#include "io/text_file.h"
+#include "core/text_file.h"
 #include "support/table.h"
 
 namespace rotacle::test {
@@ -58,7 +58,7 @@ private:
         return a[static_cast<std::size_t>(Pick(static_cast<int>(N)))];
     }
 
-    double Money() const { return e_.State.Bankroll + (e_.AnyChipVisible() ? e_.State.Bet_Size : 0.0); }
+    double Money() const { return e_.State().Bankroll + (e_.AnyChipVisible() ? e_.State().Bet_Size : 0.0); }
 
     bool Event(const std::function<void()>& op) { return e_.Event(op); }
 
@@ -87,11 +87,11 @@ private:
 
     SpinStart Capture() const {
         SpinStart s;
-        s.fields = UndoFields::Of(e_.State);
-        for (std::size_t i = 0; i < 6; ++i) s.chips[i] = e_.Chip[i].Visible;
-        s.bet_size = e_.State.Bet_Size;
-        s.bet_field = e_.State.Bet_Field;
-        s.history = e_.NumbersList;
+        s.fields = UndoFields::Of(e_.State());
+        for (std::size_t i = 0; i < 6; ++i) s.chips[i] = e_.table().Chip()[i].Visible;
+        s.bet_size = e_.State().Bet_Size;
+        s.bet_field = e_.State().Bet_Field;
+        s.history = e_.board().NumbersList();
         // Undo brings a chip back only for a stake above 0.
         s.money =
             s.fields.Value(&GameState::Bankroll) + (e_.AnyChipVisible() && s.bet_size > 0 ? s.bet_size : 0.0);
@@ -101,9 +101,9 @@ private:
     bool Step() {
         const double money_before = Money();
         const bool placed = e_.AnyChipVisible();
-        const double stake = e_.State.Bet_Size;
-        const std::int32_t field = e_.State.Bet_Field;
-        const std::size_t history_before = e_.NumbersList.size();
+        const double stake = e_.State().Bet_Size;
+        const std::int32_t field = e_.State().Bet_Field;
+        const std::size_t history_before = e_.board().NumbersList().size();
         const SpinStart start = Capture();
         const std::size_t messages_before = platform_.messages.size();
 
@@ -112,7 +112,7 @@ private:
         int roll = Pick(104);
         // A session that went through an error is brought back to a sound
         // state by a usable initial bet and a reset of the application.
-        if (tainted_ && Pick(4) == 0) roll = TryStrToFloat(e_.Init_Bet.Text, init_value_) ? 99 : 73;
+        if (tainted_ && Pick(4) == 0) roll = TryStrToFloat(e_.inputs().Init_Bet.Text, init_value_) ? 99 : 73;
 
         static constexpr std::array<const char*, 12> kInitBets = {"1", "2",  "0.5", "2.5", "1.25", "3",
                                                                   "0", "10", "",    ".",   "abc",  ".5"};
@@ -130,7 +130,7 @@ private:
             what << "spin " << number;
             kind = Kind::Spin;
             // Only a visible cell takes the click.
-            if (e_.Image[static_cast<std::size_t>(number)].Visible) Event([&] { e_.NumberClick(number); });
+            if (e_.board().Image()[static_cast<std::size_t>(number)].Visible) Event([&] { e_.NumberClick(number); });
         } else if (roll < 66) {
             what << "undo";
             if (e_.UndoOffered()) {
@@ -141,10 +141,10 @@ private:
             }
         } else if (roll < 71) {
             what << "skip";
-            if (!e_.Image_SkipBet3.Visible) Event([&] { e_.Image_SkipBet2Click(); });
+            if (!e_.table().Image_SkipBet3().Visible) Event([&] { e_.Image_SkipBet2Click(); });
         } else if (roll < 73) {
             what << "reset-bets";
-            if (e_.ResetBets_Button.Enabled) Event([&] { e_.ResetBets(); });
+            if (e_.inputs().ResetBets_Button.Enabled) Event([&] { e_.ResetBets(); });
         } else if (roll < 76) {
             const char* v = roll == 73 && tainted_ ? "1" : PickOf(kInitBets);
             what << "set Init_Bet " << v;
@@ -241,10 +241,10 @@ private:
         log_.push_back(what.str());
 
         const bool error = platform_.messages.size() != messages_before;
-        log_.back() += "   [history " + IntToStr(static_cast<std::int64_t>(e_.NumbersList.size())) +
-                       ", spins " + IntToStr(e_.State.Spins_Count) + ", money " + FloatToStr(Money()) + "]";
+        log_.back() += "   [history " + IntToStr(static_cast<std::int64_t>(e_.board().NumbersList().size())) +
+                       ", spins " + IntToStr(e_.State().Spins_Count) + ", money " + FloatToStr(Money()) + "]";
         if (error) log_.back() += "   -> " + platform_.messages.back();
-        if (kind == Kind::Spin && e_.NumbersList.size() > history_before) {
+        if (kind == Kind::Spin && e_.board().NumbersList().size() > history_before) {
             last_spin_ = start;
             undo_model_valid_ = true;
         }
@@ -259,7 +259,7 @@ private:
         if (!error && what.str() == "reset-app") imported_since_reset_ = false;
 
         // Money stays finite and in cents.
-        const GameState& s = e_.State;
+        const GameState& s = e_.State();
         for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount,
                          s.Wins_Amount, s.Phase_Threshold, s.Phase_Base}) {
             if (!std::isfinite(v)) return Fail(what.str(), "a money value is not finite");
@@ -267,7 +267,7 @@ private:
         // The refresh rounds before its initial-bet guard, so an initial bet
         // finer than a cent leaves a stake finer than a cent.
         double init = 0;
-        const bool init_converts = TryStrToFloat(e_.Init_Bet.Text, init);
+        const bool init_converts = TryStrToFloat(e_.inputs().Init_Bet.Text, init);
         if (!init_converts || RoundToCents(init) == init) {
             for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target})
                 if (std::fabs(RoundToCents(v) - v) > 1e-9 * std::max(1.0, std::fabs(v)))
@@ -283,7 +283,7 @@ private:
         const double tolerance = 0.0101 + 1e-13 * scale;
         double expected = money_before;
         const bool check_money = !tainted_ && kind != Kind::Rebase;
-        if (kind == Kind::Spin && e_.NumbersList.size() > history_before) {
+        if (kind == Kind::Spin && e_.board().NumbersList().size() > history_before) {
             if (s.Spins_Count > s.Warmup_Spins && placed)
                 expected += FieldWins(field, number) ? stake : -stake;
         } else if (kind == Kind::Undo) {
@@ -296,22 +296,22 @@ private:
         // The strip shows the newest numbers of the history, in their colours.
         // Behind them it may show numbers that an import replaced: the import
         // pushes its numbers onto the strip like entered ones.
-        const std::size_t h = e_.NumbersList.size();
+        const std::size_t h = e_.board().NumbersList().size();
         for (std::size_t k = 0; k < 8; ++k) {
             if (k >= h && imported_since_reset_) continue;
-            const std::string want = k < h ? IntToStr(e_.NumbersList[h - 1 - k]) : "";
-            if (e_.HisNum[k].Caption != want)
+            const std::string want = k < h ? IntToStr(e_.board().NumbersList()[h - 1 - k]) : "";
+            if (e_.board().HisNum()[k].Caption != want)
                 return Fail(what.str(), "strip slot " + IntToStr(static_cast<std::int64_t>(k + 1)) +
-                                            " shows '" + e_.HisNum[k].Caption + "', history has '" + want +
+                                            " shows '" + e_.board().HisNum()[k].Caption + "', history has '" + want +
                                             "'");
-            if (k < h && e_.HisNum[k].Colour != Engine::NumberColour(e_.NumbersList[h - 1 - k]))
+            if (k < h && e_.board().HisNum()[k].Colour != Engine::NumberColour(e_.board().NumbersList()[h - 1 - k]))
                 return Fail(what.str(), "strip colour");
         }
 
         // The driver left no run under way, and the readouts are current.
         if (s.Engine_Ready != 1) return Fail(what.str(), "Engine_Ready is not 1");
-        if (e_.Label_Bankroll.Caption != FloatToStr(s.Bankroll)) return Fail(what.str(), "Label_Bankroll");
-        if (e_.Image_SkipBet3.Visible == e_.AnyChipVisible()) return Fail(what.str(), "skip cover");
+        if (e_.display().Label_Bankroll().Caption != FloatToStr(s.Bankroll)) return Fail(what.str(), "Label_Bankroll");
+        if (e_.table().Image_SkipBet3().Visible == e_.AnyChipVisible()) return Fail(what.str(), "skip cover");
         if (s.Spins_Count < static_cast<std::int32_t>(h))
             return Fail(what.str(), "Spins_Count below the history");
         if (init_converts && RoundToCents(init) > RoundToCents(s.Bet_Size))
@@ -323,19 +323,19 @@ private:
     // last recorded spin is back.
     bool CheckUndo() {
         const SpinStart& w = last_spin_;
-        if (UndoFields::Of(e_.State) != w.fields) return Fail("undo", "a snapshot field differs");
-        if (e_.NumbersList != w.history)
-            return Fail("undo", "history of " + IntToStr(static_cast<std::int64_t>(e_.NumbersList.size())) +
+        if (UndoFields::Of(e_.State()) != w.fields) return Fail("undo", "a snapshot field differs");
+        if (e_.board().NumbersList() != w.history)
+            return Fail("undo", "history of " + IntToStr(static_cast<std::int64_t>(e_.board().NumbersList().size())) +
                                     " numbers, expected " +
                                     IntToStr(static_cast<std::int64_t>(w.history.size())));
         // A stake of 0 is kept as "0", which means no bet: its chip does not
         // come back.
         const bool any = std::find(w.chips.begin(), w.chips.end(), true) != w.chips.end() && w.bet_size > 0;
         for (std::size_t i = 0; i < 6; ++i)
-            if (e_.Chip[i].Visible != (w.chips[i] && any)) return Fail("undo", "chips");
+            if (e_.table().Chip()[i].Visible != (w.chips[i] && any)) return Fail("undo", "chips");
         if (any) {
-            if (e_.State.Bet_Field != w.bet_field) return Fail("undo", "Bet_Field");
-            if (std::fabs(e_.State.Bet_Size - w.bet_size) > 1e-12 * std::max(1.0, std::fabs(w.bet_size)))
+            if (e_.State().Bet_Field != w.bet_field) return Fail("undo", "Bet_Field");
+            if (std::fabs(e_.State().Bet_Size - w.bet_size) > 1e-12 * std::max(1.0, std::fabs(w.bet_size)))
                 return Fail("undo", "Bet_Size");
         }
         return true;

@@ -10,35 +10,35 @@ using Resets = Table;
 
 TEST_F(Resets, BetResetWithAShownBetRestakesAtTheInitialBet) {
     e.SetSpinValue(SpinId::Until_Profit, 5);
-    e.Chip[2].Visible = true;
-    e.State.Bet_Field = 3;
-    e.State.Bet_Size = 4;
-    e.State.Bankroll = 996;
-    e.State.Wins_Count = e.State.Wins_In_Row = e.State.Losses_Count = e.State.Losses_In_Row = 3;
-    e.State.Units_Drawdown = -2;
-    e.State.Units_Profit = 2;
+    e.table().Chip()[2].Visible = true;
+    e.State().Bet_Field = 3;
+    e.State().Bet_Size = 4;
+    e.State().Bankroll = 996;
+    e.State().Wins_Count = e.State().Wins_In_Row = e.State().Losses_Count = e.State().Losses_In_Row = 3;
+    e.State().Units_Drawdown = -2;
+    e.State().Units_Profit = 2;
     ASSERT_TRUE(Do([&] { e.ResetBets(); }));
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1000);
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 1004);
-    EXPECT_EQ(e.Label_Bankroll.Caption, "999");
-    EXPECT_EQ(e.State.Wins_Count + e.State.Wins_In_Row + e.State.Losses_Count + e.State.Losses_In_Row, 0);
-    EXPECT_EQ(e.State.Units_Drawdown, 0);
-    EXPECT_EQ(e.State.Units_Profit, 0);
-    EXPECT_TRUE(e.Chip[2].Visible) << "the bet stays on the table";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1000);
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 1004);
+    EXPECT_EQ(e.display().Label_Bankroll().Caption, "999");
+    EXPECT_EQ(e.State().Wins_Count + e.State().Wins_In_Row + e.State().Losses_Count + e.State().Losses_In_Row, 0);
+    EXPECT_EQ(e.State().Units_Drawdown, 0);
+    EXPECT_EQ(e.State().Units_Profit, 0);
+    EXPECT_TRUE(e.table().Chip()[2].Visible) << "the bet stays on the table";
 }
 
 TEST_F(Resets, BetResetWithoutABetLeavesTheProfitTarget) {
-    e.Init_Bet.Text = "2";  // as typed, before its change operation
-    e.State.Profit_Target = 1234;
+    e.inputs().Init_Bet.Text = "2";  // as typed, before its change operation
+    e.State().Profit_Target = 1234;
     ASSERT_TRUE(Do([&] { e.ResetBets(); }));
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1002);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1000);
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 1234);
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 6) << "initial bet x phase step 3";
-    EXPECT_DOUBLE_EQ(e.State.Phase_Base, 2);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1002);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 1234);
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 6) << "initial bet x phase step 3";
+    EXPECT_DOUBLE_EQ(e.State().Phase_Base, 2);
 }
 
 TEST_F(Resets, BetResetRecomputesAmountsAndUnits) {
@@ -51,38 +51,38 @@ TEST_F(Resets, BetResetRecomputesAmountsAndUnits) {
                   Row{"1", "7", "2.9", 7, 2.9, 7, 2}, Row{"0.5", "2", "1", 2, 1, 4, 2}}) {
         FakePlatform p;
         Engine eng(p);
-        eng.Init_Bet.Text = r.init;
-        eng.Losses_ActionValue.Text = r.losses;
-        eng.Wins_ActionValue.Text = r.wins;
+        eng.inputs().Init_Bet.Text = r.init;
+        eng.inputs().Losses_ActionValue.Text = r.losses;
+        eng.inputs().Wins_ActionValue.Text = r.wins;
         eng.ResetBets();
-        EXPECT_DOUBLE_EQ(eng.State.Losses_Amount, r.losses_amount) << r.init << " " << r.losses;
-        EXPECT_DOUBLE_EQ(eng.State.Wins_Amount, r.wins_amount);
-        EXPECT_EQ(eng.State.Losses_Units, r.losses_units) << r.init << " " << r.losses;
-        EXPECT_EQ(eng.State.Wins_Units, r.wins_units) << r.init << " " << r.wins;
+        EXPECT_DOUBLE_EQ(eng.State().Losses_Amount, r.losses_amount) << r.init << " " << r.losses;
+        EXPECT_DOUBLE_EQ(eng.State().Wins_Amount, r.wins_amount);
+        EXPECT_EQ(eng.State().Losses_Units, r.losses_units) << r.init << " " << r.losses;
+        EXPECT_EQ(eng.State().Wins_Units, r.wins_units) << r.init << " " << r.wins;
     }
 }
 
 TEST_F(Resets, ZeroInitialBetKeepsTheUnits) {
-    e.State.Losses_Units = 4;
-    e.State.Wins_Units = 6;
-    e.Init_Bet.Text = "0";
+    e.State().Losses_Units = 4;
+    e.State().Wins_Units = 6;
+    e.inputs().Init_Bet.Text = "0";
     ASSERT_TRUE(Do([&] { e.ResetBets(); }));
-    EXPECT_EQ(e.State.Losses_Units, 4);
-    EXPECT_EQ(e.State.Wins_Units, 6);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 0);
+    EXPECT_EQ(e.State().Losses_Units, 4);
+    EXPECT_EQ(e.State().Wins_Units, 6);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 0);
 }
 
 TEST_F(Resets, BadInitialBetStopsBeforeAnyMoneyMoves) {
-    e.Chip[0].Visible = true;
-    e.State.Bet_Size = 3;
-    e.State.Bankroll = 990;
-    e.State.Losses_Count = 2;
-    e.Init_Bet.Text = "abc";
+    e.table().Chip()[0].Visible = true;
+    e.State().Bet_Size = 3;
+    e.State().Bankroll = 990;
+    e.State().Losses_Count = 2;
+    e.inputs().Init_Bet.Text = "abc";
     EXPECT_FALSE(Do([&] { e.ResetBets(); }));
     EXPECT_EQ(platform.LastMessage(), "'abc' is not a valid floating point value");
-    EXPECT_EQ(e.State.Losses_Count, 0) << "the steps before the failure keep their effect";
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 990);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 3);
+    EXPECT_EQ(e.State().Losses_Count, 0) << "the steps before the failure keep their effect";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 990);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
 }
 
 TEST_F(Resets, ResetAppStartsANewGameAndKeepsTheBankroll) {
@@ -91,36 +91,36 @@ TEST_F(Resets, ResetAppStartsANewGameAndKeepsTheBankroll) {
     LoseNext();
     ASSERT_EQ(ShownChip() >= 0, true);
     const double money = Money();
-    const int step = e.State.DeepScan_Step;
-    const int misses = e.State.Miss_Streak;
-    Memo settings = e.Settings_Data;
+    const int step = e.State().DeepScan_Step;
+    const int misses = e.State().Miss_Streak;
+    Memo settings = e.settings().Settings_Data();
     ASSERT_TRUE(Do([&] { e.ResetApp(); }));
     settings[21] = "1";  // N_Count follows the emptied history and writes its line
 
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, money) << "the open stake is refunded";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, money) << "the open stake is refunded";
     EXPECT_EQ(ShownChip(), -1);
-    EXPECT_TRUE(e.NumbersList.empty());
-    EXPECT_EQ(e.State.Spins_Count, 0);
-    EXPECT_EQ(e.State.Bet_Field, -1);
-    EXPECT_EQ(e.State.Bets_Played, 0);
-    EXPECT_EQ(e.Label_BetsPlayed.Caption, "0");
-    EXPECT_EQ(e.State.Flat_Index, 0);
-    EXPECT_EQ(e.State.DeepScan_Number, 0);
-    EXPECT_EQ(e.State.DeepScan_Family, 0);
-    EXPECT_EQ(e.State.DeepScan_Step, step);
-    EXPECT_EQ(e.State.Miss_Streak, misses);
-    EXPECT_EQ(e.State.Matrix_Pending, 1);
-    EXPECT_EQ(e.State.Pattern_Position, 1);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, money + 1);
-    EXPECT_EQ(e.N_Count.Text, "1");
+    EXPECT_TRUE(e.board().NumbersList().empty());
+    EXPECT_EQ(e.State().Spins_Count, 0);
+    EXPECT_EQ(e.State().Bet_Field, -1);
+    EXPECT_EQ(e.State().Bets_Played, 0);
+    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "0");
+    EXPECT_EQ(e.State().Flat_Index, 0);
+    EXPECT_EQ(e.State().DeepScan_Number, 0);
+    EXPECT_EQ(e.State().DeepScan_Family, 0);
+    EXPECT_EQ(e.State().DeepScan_Step, step);
+    EXPECT_EQ(e.State().Miss_Streak, misses);
+    EXPECT_EQ(e.State().Matrix_Pending, 1);
+    EXPECT_EQ(e.State().Pattern_Position, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, money + 1);
+    EXPECT_EQ(e.inputs().N_Count.Text, "1");
     EXPECT_FALSE(e.UndoOffered());
-    EXPECT_EQ(e.Settings_Data, settings);
-    EXPECT_EQ(e.GameModes.Text(), "SMART 2025");
+    EXPECT_EQ(e.settings().Settings_Data(), settings);
+    EXPECT_EQ(e.inputs().GameModes.Text(), "SMART 2025");
 
     // The warm-up starts again.
     Spins({3, 4, 5, 6});
-    EXPECT_EQ(e.State.Bet_Field, -1);
+    EXPECT_EQ(e.State().Bet_Field, -1);
     Spin(7);
     EXPECT_NE(ShownChip(), -1);
 }
@@ -128,19 +128,19 @@ TEST_F(Resets, ResetAppStartsANewGameAndKeepsTheBankroll) {
 TEST_F(Resets, ResetAppRefundsBeforeTheBetResetRuns) {
     WarmUp();
     e.SetSpinValue(SpinId::Until_Profit, 5);
-    e.State.Profit_Target = 4321;
+    e.State().Profit_Target = 4321;
     ASSERT_TRUE(Do([&] { e.ResetApp(); }));
-    EXPECT_DOUBLE_EQ(e.State.Profit_Target, 4321) << "the bet reset found no bet shown";
-    EXPECT_EQ(e.State.Bets_Played, 0);
-    EXPECT_EQ(e.State.Matrix_Bets_Played, 0);
+    EXPECT_DOUBLE_EQ(e.State().Profit_Target, 4321) << "the bet reset found no bet shown";
+    EXPECT_EQ(e.State().Bets_Played, 0);
+    EXPECT_EQ(e.State().Matrix_Bets_Played, 0);
 }
 
 TEST_F(Resets, ResetAppKeepsAFixedNCount) {
-    e.ChBx_Fixed_Number.Checked = true;
+    e.inputs().ChBx_Fixed_Number.Checked = true;
     e.SetSpinValue(SpinId::N_Count, 40);
     Spins({1, 2});
     Do([&] { e.ResetApp(); });
-    EXPECT_EQ(e.N_Count.Text, "40");
+    EXPECT_EQ(e.inputs().N_Count.Text, "40");
 }
 
 TEST_F(Resets, ResetAppInsideAProgressRunEndsTheRunWithoutABet) {
@@ -148,31 +148,31 @@ TEST_F(Resets, ResetAppInsideAProgressRunEndsTheRunWithoutABet) {
     Do([&] { e.NumberClick(2); });  // the run that would propose the first bet
     e.TimerTick(TimerId::Mode2Timer);
     ASSERT_TRUE(e.ProgressRunUnderWay());
-    ASSERT_GT(e.CGauge1.Position, 0);
-    const double bankroll = e.State.Bankroll;
+    ASSERT_GT(e.display().CGauge1().Position, 0);
+    const double bankroll = e.State().Bankroll;
     Do([&] { e.ResetApp(); });
     EXPECT_EQ(FinishRun(), 0) << "no timer is left to fire";
     Refresh();
     EXPECT_EQ(ShownChip(), -1);
-    EXPECT_EQ(e.State.Bets_Played, 0);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, bankroll);
-    EXPECT_EQ(e.CGauge1.Position, 0);
-    EXPECT_EQ(e.State.Engine_Ready, 1);
-    EXPECT_TRUE(e.GameModes.Enabled);
+    EXPECT_EQ(e.State().Bets_Played, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, bankroll);
+    EXPECT_EQ(e.display().CGauge1().Position, 0);
+    EXPECT_EQ(e.State().Engine_Ready, 1);
+    EXPECT_TRUE(e.inputs().GameModes.Enabled);
     EXPECT_FALSE(e.ProgressRunUnderWay());
     Spin(9);
-    EXPECT_EQ(e.NumbersList, (std::vector<std::uint8_t>{9}));
-    EXPECT_EQ(e.State.Spins_Count, 1);
+    EXPECT_EQ(e.board().NumbersList(), (std::vector<std::uint8_t>{9}));
+    EXPECT_EQ(e.State().Spins_Count, 1);
 }
 
 TEST_F(Resets, StrategySelectorSnapsBack) {
     for (int item : {0, 1, 4, 6}) {
         e.SelectItem(ComboId::BetStrategy, item);
-        EXPECT_EQ(e.BetStrategy.Text(), "Blind (+1 each spin)");
-        EXPECT_EQ(e.Focus, "ShowBetSize");
+        EXPECT_EQ(e.inputs().BetStrategy.Text(), "Blind (+1 each spin)");
+        EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");
     }
-    EXPECT_EQ(e.Losses_Action.Text(), "ADD to bet:") << "no rule changes with the strategy";
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 1);
+    EXPECT_EQ(e.inputs().Losses_Action.Text(), "ADD to bet:") << "no rule changes with the strategy";
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 1);
 }
 
 // A reset that stops at a bad initial bet has already emptied the history:
@@ -180,13 +180,13 @@ TEST_F(Resets, StrategySelectorSnapsBack) {
 TEST_F(Table, FailedApplicationResetLeavesNoUndoOnAnEmptyHistory) {
     Spins({4, 9});
     ASSERT_TRUE(e.UndoOffered());
-    e.Init_Bet.Text = "abc";
+    e.inputs().Init_Bet.Text = "abc";
     EXPECT_FALSE(Do([&] { e.ResetApp(); }));
     EXPECT_EQ(platform.LastMessage(), "'abc' is not a valid floating point value");
-    EXPECT_TRUE(e.NumbersList.empty());
+    EXPECT_TRUE(e.board().NumbersList().empty());
     EXPECT_FALSE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.State.Spins_Count, 2);  // the reset stopped before it cleared the count
+    EXPECT_EQ(e.State().Spins_Count, 2);  // the reset stopped before it cleared the count
 }
 
 }  // namespace

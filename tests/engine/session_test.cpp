@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
-#include "io/text_file.h"
+#include "core/text_file.h"
 #include "tools/session.h"
 
 namespace rotacle::sim {
@@ -92,9 +92,9 @@ TEST(SessionDriver, ErrorGoesIntoItsLineAndTheScriptGoesOn) {
 TEST(SessionDriver, TypeStopsAtTheFirstError) {
     Session s(fs::temp_directory_path());
     ASSERT_TRUE(s.RunLine("set Init_Bet ", 1));
-    EXPECT_EQ(s.engine().Init_Bet.Text, "");
+    EXPECT_EQ(s.engine().inputs().Init_Bet.Text, "");
     ASSERT_TRUE(s.RunLine("type Test_Bank 55", 2));
-    EXPECT_EQ(s.engine().Test_Bank.Text, "10005") << "the second key is not sent";
+    EXPECT_EQ(s.engine().inputs().Test_Bank.Text, "10005") << "the second key is not sent";
     ASSERT_TRUE(s.platform().error.has_value());
     EXPECT_EQ(*s.platform().error, "'' is not a valid floating point value");
 }
@@ -102,8 +102,8 @@ TEST(SessionDriver, TypeStopsAtTheFirstError) {
 TEST(SessionDriver, TypeFiltersKeysAndTakesBackspace) {
     Session s(fs::temp_directory_path());
     ASSERT_TRUE(s.RunLine("type Test_Bank \b\b\b\b12,5x.", 1));
-    EXPECT_EQ(s.engine().Test_Bank.Text, "12.5");
-    EXPECT_EQ(s.engine().State.Bankroll, 12.5);
+    EXPECT_EQ(s.engine().inputs().Test_Bank.Text, "12.5");
+    EXPECT_EQ(s.engine().State().Bankroll, 12.5);
     EXPECT_FALSE(s.platform().error.has_value());
 }
 
@@ -112,18 +112,18 @@ TEST(SessionDriver, ClicksThatTheWindowWouldNotTakeDoNothing) {
     Engine& e = s.engine();
     s.RunLine("undo", 1);  // not offered yet
     s.RunLine("skip", 2);  // no bet shown
-    EXPECT_EQ(e.State.Bankroll, 1000);
+    EXPECT_EQ(e.State().Bankroll, 1000);
     s.RunLine("spin 9", 3);
     s.RunLine("spin 10", 4);
     s.RunLine("undo", 5);
-    ASSERT_EQ(e.NumbersList.size(), 1u);
+    ASSERT_EQ(e.board().NumbersList().size(), 1u);
     s.RunLine("spin 10", 6);  // the cell of the number taken back is hidden
-    EXPECT_EQ(e.NumbersList.size(), 1u);
-    EXPECT_EQ(e.State.Undo_Counter, 0);
+    EXPECT_EQ(e.board().NumbersList().size(), 1u);
+    EXPECT_EQ(e.State().Undo_Counter, 0);
     s.RunLine("select Search_Pattern 1", 7);  // a disabled list
-    EXPECT_EQ(e.Search_Pattern.ItemIndex, 0);
+    EXPECT_EQ(e.inputs().Search_Pattern.ItemIndex, 0);
     s.RunLine("select GameModes 7", 8);  // outside the list
-    EXPECT_EQ(e.Focus, "");
+    EXPECT_EQ(e.chrome().Focus(), "");
 }
 
 struct BadLine {
@@ -203,7 +203,7 @@ TEST(SessionDriver, PastedPageStaysInAPrivateFolderThatGoesWithTheSession) {
         Session s(fs::path(ROTACLE_TEST_DATA) / "pages");
         ASSERT_TRUE(s.RunLine("paste-page history-grid.html", 1));
         EXPECT_FALSE(s.platform().error.has_value());
-        EXPECT_FALSE(s.engine().Import_List.empty()) << "the page was saved, read back and parsed";
+        EXPECT_FALSE(s.engine().panel().Import_List().empty()) << "the page was saved, read back and parsed";
         folder = s.platform().ProgramFolder();
         EXPECT_TRUE(fs::exists(folder / "evolution.html"));
     }
@@ -219,11 +219,11 @@ TEST(SessionDriver, ARefreshThatChangesOnEveryTickCannotStarveARun) {
     // a bankroll that is no number, must not push the run's ticks away.
     Session s(fs::temp_directory_path());
     for (int n : {5, 17, 32, 1}) s.Spin(n);
-    s.engine().State.Bankroll = std::numeric_limits<double>::quiet_NaN();
+    s.engine().State().Bankroll = std::numeric_limits<double>::quiet_NaN();
     const std::int64_t start = s.platform().now_ms;
     ASSERT_NO_THROW(s.Spin(2));
-    EXPECT_EQ(s.engine().State.Engine_Ready, 1);
-    EXPECT_NE(s.engine().State.Bet_Field, -1);
+    EXPECT_EQ(s.engine().State().Engine_Ready, 1);
+    EXPECT_NE(s.engine().State().Bet_Field, -1);
     EXPECT_LE(s.platform().now_ms - start, 50 * 20) << "a run has at most fifty ticks of 20 ms";
 }
 

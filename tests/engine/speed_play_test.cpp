@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/speed_play.h"
+#include "engine/speed_play.h"
 #include "support/table.h"
 
 namespace rotacle::test {
@@ -97,11 +97,11 @@ TEST_P(KeyboardPlay, EqualsTheSameNumbersClicked) {
         else
             Spin(n);
     }
-    EXPECT_EQ(k.NumbersList, e.NumbersList);
-    EXPECT_EQ(UndoFields::Of(k.State), UndoFields::Of(e.State));
-    EXPECT_EQ(k.State.Bet_Field, e.State.Bet_Field);
-    EXPECT_DOUBLE_EQ(k.State.Bet_Size, e.State.Bet_Size);
-    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(k.Chip[i].Visible, e.Chip[i].Visible) << "chip " << i;
+    EXPECT_EQ(k.board().NumbersList(), e.board().NumbersList());
+    EXPECT_EQ(UndoFields::Of(k.State()), UndoFields::Of(e.State()));
+    EXPECT_EQ(k.State().Bet_Field, e.State().Bet_Field);
+    EXPECT_DOUBLE_EQ(k.State().Bet_Size, e.State().Bet_Size);
+    for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(k.table().Chip()[i].Visible, e.table().Chip()[i].Visible) << "chip " << i;
     EXPECT_EQ(k.UndoOffered(), e.UndoOffered());
 }
 

@@ -11,14 +11,14 @@ namespace {
 using SpinRoad = Table;
 
 TEST_F(SpinRoad, StartsWithTheSettingsAreaClosedAndTheRecordFresh) {
-    EXPECT_EQ(e.ClientWidth, 457);
-    EXPECT_EQ(e.ClientHeight, 388);
+    EXPECT_EQ(e.chrome().ClientWidth(), 457);
+    EXPECT_EQ(e.chrome().ClientHeight(), 388);
     EXPECT_FALSE(e.On_Wins_Enabled);
     EXPECT_FALSE(e.Add_To_Bet_Enabled);
-    EXPECT_EQ(e.State.Undo_Counter, 1);
-    EXPECT_EQ(e.State.Game_Mode, 2);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1000);
-    EXPECT_EQ(e.Label_Bankroll.Caption, "1000");
+    EXPECT_EQ(e.State().Undo_Counter, 1);
+    EXPECT_EQ(e.State().Game_Mode, 2);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
+    EXPECT_EQ(e.display().Label_Bankroll().Caption, "1000");
     EXPECT_TRUE(e.TimerControl(TimerId::ShowValues).Enabled);
     EXPECT_EQ(e.TimerControl(TimerId::ShowValues).Interval, 10);
     EXPECT_EQ(e.TimerControl(TimerId::Mode2Timer).Interval, 20);
@@ -26,14 +26,14 @@ TEST_F(SpinRoad, StartsWithTheSettingsAreaClosedAndTheRecordFresh) {
 
 TEST_F(SpinRoad, FirstFourSpinsOnlyRecord) {
     Spins({5, 17, 32, 1});
-    EXPECT_EQ(e.State.Spins_Count, 4);
-    EXPECT_EQ(e.NumbersList, (std::vector<std::uint8_t>{5, 17, 32, 1}));
-    EXPECT_EQ(e.State.Bet_Field, -1);
+    EXPECT_EQ(e.State().Spins_Count, 4);
+    EXPECT_EQ(e.board().NumbersList(), (std::vector<std::uint8_t>{5, 17, 32, 1}));
+    EXPECT_EQ(e.State().Bet_Field, -1);
     EXPECT_EQ(ShownChip(), -1);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1000);
-    EXPECT_EQ(e.State.Bets_Played, 0);
-    EXPECT_EQ(e.State.Miss_Streak, 0);
-    EXPECT_EQ(e.N_Count.Text, "4") << "N_Count follows the history length";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
+    EXPECT_EQ(e.State().Bets_Played, 0);
+    EXPECT_EQ(e.State().Miss_Streak, 0);
+    EXPECT_EQ(e.inputs().N_Count.Text, "4") << "N_Count follows the history length";
     EXPECT_TRUE(platform.seeds.empty()) << "no progress run has drawn anything";
 }
 
@@ -42,50 +42,50 @@ TEST_F(SpinRoad, FifthSpinProposesWithoutSettling) {
     Do([&] { e.NumberClick(2); });
     // The mode has started: the board is locked, only the entered cell shows.
     EXPECT_TRUE(e.TimerControl(TimerId::Mode2Timer).Enabled);
-    EXPECT_FALSE(e.GameModes.Enabled);
-    EXPECT_FALSE(e.Init_Bet.Enabled);
-    EXPECT_FALSE(e.ResetBets_Button.Enabled);
-    EXPECT_FALSE(e.Label_Bankroll.Visible);
-    for (int n = 0; n <= 36; ++n) EXPECT_EQ(e.Image[n].Visible, n == 2) << n;
-    EXPECT_EQ(e.State.Miss_Streak, 0) << "nothing is settled on the fifth spin";
+    EXPECT_FALSE(e.inputs().GameModes.Enabled);
+    EXPECT_FALSE(e.inputs().Init_Bet.Enabled);
+    EXPECT_FALSE(e.inputs().ResetBets_Button.Enabled);
+    EXPECT_FALSE(e.display().Label_Bankroll().Visible);
+    for (int n = 0; n <= 36; ++n) EXPECT_EQ(e.board().Image()[n].Visible, n == 2) << n;
+    EXPECT_EQ(e.State().Miss_Streak, 0) << "nothing is settled on the fifth spin";
 
     FinishRun();
     Refresh();
     // Deep scan after 5, 17, 32, 1, 2 is (31, family 0): 31 is black.
-    EXPECT_EQ(e.State.DeepScan_Number, 31);
-    EXPECT_EQ(e.State.Bet_Field, 4);
+    EXPECT_EQ(e.State().DeepScan_Number, 31);
+    EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_EQ(ShownChip(), 3);
-    EXPECT_TRUE(e.FieldHighlight[3].Visible);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999);
-    EXPECT_EQ(e.Label_Bankroll.Caption, "999");
-    EXPECT_EQ(e.State.Bets_Played, 1);
-    EXPECT_EQ(e.Label_BetsPlayed.Caption, "0") << "the label is written at the end of the click";
-    EXPECT_TRUE(e.GameModes.Enabled);
-    EXPECT_TRUE(e.Label_Bankroll.Visible);
-    for (int n = 0; n <= 36; ++n) EXPECT_TRUE(e.Image[n].Visible) << n;
+    EXPECT_TRUE(e.table().FieldHighlight()[3].Visible);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
+    EXPECT_EQ(e.display().Label_Bankroll().Caption, "999");
+    EXPECT_EQ(e.State().Bets_Played, 1);
+    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "0") << "the label is written at the end of the click";
+    EXPECT_TRUE(e.inputs().GameModes.Enabled);
+    EXPECT_TRUE(e.display().Label_Bankroll().Visible);
+    for (int n = 0; n <= 36; ++n) EXPECT_TRUE(e.board().Image()[n].Visible) << n;
 }
 
 TEST_F(SpinRoad, SixthSpinSettlesTheFifthProposal) {
     WarmUp();
     Spin(WinningNumber(4));  // a black number wins the Black proposal
-    EXPECT_EQ(e.State.Flat_Index, 18);
-    EXPECT_EQ(e.State.Miss_Streak, 0);
-    EXPECT_EQ(e.State.Units_Profit, 0) << "the won cycle restarts the unit counters";
+    EXPECT_EQ(e.State().Flat_Index, 18);
+    EXPECT_EQ(e.State().Miss_Streak, 0);
+    EXPECT_EQ(e.State().Units_Profit, 0) << "the won cycle restarts the unit counters";
     // 999 + 2 reaches the target 1001: new cycle at the initial bet, staked again.
-    EXPECT_DOUBLE_EQ(e.State.Reset_Target, 1002);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 1000);
-    EXPECT_EQ(e.State.Bets_Played, 2);
-    EXPECT_EQ(e.Label_BetsPlayed.Caption, "1");
+    EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1002);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
+    EXPECT_EQ(e.State().Bets_Played, 2);
+    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "1");
 }
 
 TEST_F(SpinRoad, ZeroLosesTheSixthSpin) {
     WarmUp();
     Spin(0);
-    EXPECT_EQ(e.State.Flat_Index, -18);
-    EXPECT_EQ(e.State.Miss_Streak, 1);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2) << "default loss rule adds one initial bet";
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 997);
+    EXPECT_EQ(e.State().Flat_Index, -18);
+    EXPECT_EQ(e.State().Miss_Streak, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2) << "default loss rule adds one initial bet";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 997);
 }
 
 TEST_F(SpinRoad, ProgressRunReachesExactlyOneHundred) {
@@ -105,16 +105,16 @@ TEST_F(SpinRoad, ProgressRunReachesExactlyOneHundred) {
             eng.TimerTick(TimerId::Mode2Timer);
             ++ticks;
             if (eng.TimerControl(TimerId::Mode2Timer).Enabled) {
-                EXPECT_EQ(eng.State.Engine_Ready, 0);
-                EXPECT_EQ(eng.CGauge1.Position, last_position + 2 + row.draw);
-                last_position = eng.CGauge1.Position;
+                EXPECT_EQ(eng.State().Engine_Ready, 0);
+                EXPECT_EQ(eng.display().CGauge1().Position, last_position + 2 + row.draw);
+                last_position = eng.display().CGauge1().Position;
                 EXPECT_LT(last_position, 100);
             }
         }
         EXPECT_EQ(ticks, row.ticks) << "draw " << row.draw;
-        EXPECT_EQ(eng.CGauge1.Position, 0);
-        EXPECT_EQ(eng.State.Engine_Ready, 1);
-        EXPECT_EQ(eng.State.Bet_Field, 4);
+        EXPECT_EQ(eng.display().CGauge1().Position, 0);
+        EXPECT_EQ(eng.State().Engine_Ready, 1);
+        EXPECT_EQ(eng.State().Bet_Field, 4);
     }
 }
 
@@ -131,87 +131,87 @@ TEST_F(SpinRoad, EveryProgressDrawIsReseededFromTheClock) {
 TEST_F(SpinRoad, MendedClickOnLockedBoardChangesNothing) {
     Spins({5, 17, 32, 1});
     Do([&] { e.NumberClick(2); });  // the run is under way
-    const SavedFields saved = e.Saved;
-    const Memo save_bets = e.SaveBets;
-    const int undo_counter = e.State.Undo_Counter;
+    const SavedFields saved = e.board().Saved();
+    const Memo save_bets = e.board().SaveBets();
+    const int undo_counter = e.State().Undo_Counter;
     const bool offered = e.UndoOffered();
-    e.State.Bets_Played = 42;  // to see that the label is still refreshed
+    e.State().Bets_Played = 42;  // to see that the label is still refreshed
 
     Do([&] { e.NumberClick(2); });  // the highlighted cell stays clickable
-    EXPECT_EQ(e.NumbersList.size(), 5u);
-    EXPECT_EQ(e.State.Spins_Count, 5);
-    EXPECT_EQ(e.State.Undo_Counter, undo_counter);
+    EXPECT_EQ(e.board().NumbersList().size(), 5u);
+    EXPECT_EQ(e.State().Spins_Count, 5);
+    EXPECT_EQ(e.State().Undo_Counter, undo_counter);
     EXPECT_EQ(e.UndoOffered(), offered);
-    EXPECT_EQ(e.SaveBets, save_bets);
-    EXPECT_EQ(e.Saved, saved);
-    EXPECT_EQ(e.HisNum[0].Caption, "2");
-    EXPECT_EQ(e.HisNum[1].Caption, "1");
-    EXPECT_EQ(e.Label_BetsPlayed.Caption, "42");
+    EXPECT_EQ(e.board().SaveBets(), save_bets);
+    EXPECT_EQ(e.board().Saved(), saved);
+    EXPECT_EQ(e.board().HisNum()[0].Caption, "2");
+    EXPECT_EQ(e.board().HisNum()[1].Caption, "1");
+    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "42");
 }
 
 TEST_F(SpinRoad, MendedUndoAfterDoubleClickTakesBackTheWholeSpin) {
     WarmUp();
-    const double bankroll = e.State.Bankroll;
-    const int flat = e.State.Flat_Index;
+    const double bankroll = e.State().Bankroll;
+    const int flat = e.State().Flat_Index;
     Do([&] { e.NumberClick(0); });
     Do([&] { e.NumberClick(0); });  // second click while the run is under way
     FinishRun();
     Refresh();
     ASSERT_TRUE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.NumbersList.size(), 5u);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, bankroll);
-    EXPECT_EQ(e.State.Flat_Index, flat) << "the settlement of the taken-back spin is undone too";
+    EXPECT_EQ(e.board().NumbersList().size(), 5u);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, bankroll);
+    EXPECT_EQ(e.State().Flat_Index, flat) << "the settlement of the taken-back spin is undone too";
     EXPECT_EQ(ShownChip(), 3);
 }
 
 TEST_F(SpinRoad, NumberTextsInTheHistory) {
     Spins({36, 0});
-    EXPECT_EQ(e.NumbersList, (std::vector<std::uint8_t>{36, 0}));
-    EXPECT_EQ(e.HisNum[0].Caption, "0");
-    EXPECT_EQ(e.HisNum[1].Caption, "36");
+    EXPECT_EQ(e.board().NumbersList(), (std::vector<std::uint8_t>{36, 0}));
+    EXPECT_EQ(e.board().HisNum()[0].Caption, "0");
+    EXPECT_EQ(e.board().HisNum()[1].Caption, "36");
 }
 
 TEST_F(SpinRoad, UndoIsOfferedAfterTheFirstSpin) {
     EXPECT_FALSE(e.UndoOffered());
     Spin(7);
-    EXPECT_EQ(e.State.Undo_Counter, 2);
+    EXPECT_EQ(e.State().Undo_Counter, 2);
     EXPECT_TRUE(e.UndoOffered());
-    EXPECT_TRUE(e.ImageUndo.Visible);
+    EXPECT_TRUE(e.board().ImageUndo().Visible);
 }
 
 TEST_F(SpinRoad, FixedNumberKeepsNCountAndMarksTheMatrixPending) {
-    e.State.Matrix_Pending = 0;
+    e.State().Matrix_Pending = 0;
     Spin(3);
-    EXPECT_EQ(e.State.Matrix_Pending, 0) << "N_Count follows the history";
-    e.ChBx_Fixed_Number.Checked = true;
+    EXPECT_EQ(e.State().Matrix_Pending, 0) << "N_Count follows the history";
+    e.inputs().ChBx_Fixed_Number.Checked = true;
     e.SetSpinValue(SpinId::N_Count, 50);
     Spin(4);
-    EXPECT_EQ(e.N_Count.Text, "50");
-    EXPECT_EQ(e.State.Matrix_Pending, 1);
+    EXPECT_EQ(e.inputs().N_Count.Text, "50");
+    EXPECT_EQ(e.State().Matrix_Pending, 1);
 }
 
 TEST_F(SpinRoad, HiddenBankrollStaysHiddenAfterTheRun) {
     e.SetChecked(CheckId::ChBx_TestBank, false);
     WarmUp();
-    EXPECT_FALSE(e.Label_Bankroll.Visible);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999) << "the accounting goes on while the bank is hidden";
+    EXPECT_FALSE(e.display().Label_Bankroll().Visible);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999) << "the accounting goes on while the bank is hidden";
 }
 
 TEST_F(SpinRoad, GameModeStaysTwoWhateverIsSelected) {
     for (int item : {0, 2, 1}) {
         e.SelectItem(ComboId::GameModes, item);
-        EXPECT_EQ(e.GameModes.ItemIndex, 1);
-        EXPECT_EQ(e.GameModes.Text(), "SMART 2025");
-        EXPECT_EQ(e.Focus, "ShowBetSize");
+        EXPECT_EQ(e.inputs().GameModes.ItemIndex, 1);
+        EXPECT_EQ(e.inputs().GameModes.Text(), "SMART 2025");
+        EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");
     }
     WarmUp();
-    EXPECT_EQ(e.State.Game_Mode, 2);
-    EXPECT_EQ(e.Settings_Data[2], "0") << "the selector has no settings writer";
+    EXPECT_EQ(e.State().Game_Mode, 2);
+    EXPECT_EQ(e.settings().Settings_Data()[2], "0") << "the selector has no settings writer";
 }
 
 TEST_F(SpinRoad, RandomModesProposeTheDrawnField) {
-    e.State.Game_Mode = 1;
+    e.State().Game_Mode = 1;
     Spins({5, 17, 32, 1});
     // Mode 1 steps by 0..7: fifteen sevens reach 100, then the field draw
     // 16 mod 6 = 4 proposes Odd.
@@ -219,28 +219,28 @@ TEST_F(SpinRoad, RandomModesProposeTheDrawnField) {
     platform.draws.push_back(16);
     Spin(2);
     EXPECT_TRUE(platform.draws.empty());
-    EXPECT_EQ(e.State.Bet_Field, 5);
+    EXPECT_EQ(e.State().Bet_Field, 5);
     EXPECT_EQ(ShownChip(), 4);
 
     // With CatRows checked and a won bet on record the last field is repeated.
-    e.CatRows.Checked = true;
-    e.State.Wins_Count = 1;
-    e.State.Bet_Field = 2;
+    e.inputs().CatRows.Checked = true;
+    e.State().Wins_Count = 1;
+    e.State().Bet_Field = 2;
     platform.draws = {5};
     Do([&] { e.M1Calculate(); });
-    EXPECT_EQ(e.State.Bet_Field, 2);
+    EXPECT_EQ(e.State().Bet_Field, 2);
 }
 
 TEST_F(SpinRoad, ModeFourIntervalDrawOfZeroBecomesFifty) {
-    e.State.Game_Mode = 4;
+    e.State().Game_Mode = 4;
     Spins({5, 17, 32, 1});
     platform.draws = {0};
     Do([&] { e.NumberClick(2); });
     EXPECT_EQ(e.TimerControl(TimerId::Mode4Timer).Interval, 50);
-    EXPECT_EQ(e.State.Engine_Ready, 1) << "mode 4 leaves the flag alone";
+    EXPECT_EQ(e.State().Engine_Ready, 1) << "mode 4 leaves the flag alone";
     FinishRun();
     EXPECT_FALSE(e.TimerControl(TimerId::Mode4Timer).Enabled);
-    EXPECT_NE(e.State.Bet_Field, -1);
+    EXPECT_NE(e.State().Bet_Field, -1);
 }
 
 }  // namespace

@@ -20,13 +20,13 @@ constexpr int kWinDoNothing = 5;
 class Rules : public Table {
 protected:
     void SetUp() override {
-        e.State.Spins_Count = 6;
-        e.State.Reset_Target = 1e9;
+        e.State().Spins_Count = 6;
+        e.State().Reset_Target = 1e9;
     }
     void Settle(bool win, bool placed = true) {
-        e.State.Bet_Field = 3;
-        e.Chip[2].Visible = placed;
-        e.CurrentNum.Tag = win ? 1 : 2;
+        e.State().Bet_Field = 3;
+        e.table().Chip()[2].Visible = placed;
+        e.board().CurrentNumber() = win ? 1 : 2;
         Do([&] { e.WinLose(); });
     }
     void LossRule(int how_much, int type, int action, const char* amount) {
@@ -56,13 +56,13 @@ class LossAction : public Rules, public ::testing::WithParamInterface<ActionRow>
 TEST_P(LossAction, AppliesToTheStake) {
     const ActionRow r = GetParam();
     LossRule(1, kLosses, r.action, r.amount);
-    e.State.Bet_Size = r.stake;
+    e.State().Bet_Size = r.stake;
     Settle(false);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, r.expected) << r.name;
-    EXPECT_TRUE(std::isfinite(e.State.Bet_Size));
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, r.expected) << r.name;
+    EXPECT_TRUE(std::isfinite(e.State().Bet_Size));
     const bool gate = r.action == kCheckWins;
-    EXPECT_EQ(e.State.Losses_Count, gate ? 1 : 0) << "the rule clears its counters unless it gates";
-    EXPECT_EQ(e.State.Losses_In_Row, gate ? 1 : 0);
+    EXPECT_EQ(e.State().Losses_Count, gate ? 1 : 0) << "the rule clears its counters unless it gates";
+    EXPECT_EQ(e.State().Losses_In_Row, gate ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -80,11 +80,11 @@ class WinAction : public Rules, public ::testing::WithParamInterface<ActionRow> 
 TEST_P(WinAction, AppliesToTheStake) {
     const ActionRow r = GetParam();
     WinRule(1, kWins, r.action, r.amount);
-    e.State.Bet_Size = r.stake;
+    e.State().Bet_Size = r.stake;
     Settle(true);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, r.expected) << r.name;
-    EXPECT_EQ(e.State.Wins_Count, 0);
-    EXPECT_EQ(e.State.Wins_In_Row, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, r.expected) << r.name;
+    EXPECT_EQ(e.State().Wins_Count, 0);
+    EXPECT_EQ(e.State().Wins_In_Row, 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -102,8 +102,8 @@ TEST_F(Rules, EverySecondLossDoublesWithLossesTwo) {
     std::vector<int> counts;
     for (int i = 0; i < 4; ++i) {
         Settle(false);
-        stakes.push_back(e.State.Bet_Size);
-        counts.push_back(e.State.Losses_Count);
+        stakes.push_back(e.State().Bet_Size);
+        counts.push_back(e.State().Losses_Count);
     }
     EXPECT_EQ(stakes, (std::vector<double>{1, 2, 2, 4}));
     EXPECT_EQ(counts, (std::vector<int>{1, 0, 1, 0}));
@@ -112,78 +112,78 @@ TEST_F(Rules, EverySecondLossDoublesWithLossesTwo) {
 TEST_F(Rules, LossesInARowNeedAnUnbrokenRow) {
     LossRule(3, kLossesInARow, kAdd, "1");
     for (bool win : {false, false, true, false}) Settle(win);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2) << "only the win rule added";
-    EXPECT_EQ(e.State.Losses_Count, 3);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2) << "only the win rule added";
+    EXPECT_EQ(e.State().Losses_Count, 3);
 
     FakePlatform p;
     Engine counted(p);
-    counted.State.Spins_Count = 6;
-    counted.State.Reset_Target = 1e9;
-    counted.State.Bet_Field = 3;
-    counted.Chip[2].Visible = true;
+    counted.State().Spins_Count = 6;
+    counted.State().Reset_Target = 1e9;
+    counted.State().Bet_Field = 3;
+    counted.table().Chip()[2].Visible = true;
     counted.SetSpinValue(SpinId::Losses_HowMuch, 3);
     for (int n : {2, 4, 1, 6}) {
-        counted.CurrentNum.Tag = n;
+        counted.board().CurrentNumber() = n;
         counted.WinLose();
     }
-    EXPECT_DOUBLE_EQ(counted.State.Bet_Size, 3) << "\"Losses\" fires on the fourth bet";
-    EXPECT_EQ(counted.State.Losses_Count, 0);
+    EXPECT_DOUBLE_EQ(counted.State().Bet_Size, 3) << "\"Losses\" fires on the fourth bet";
+    EXPECT_EQ(counted.State().Losses_Count, 0);
 }
 
 TEST_F(Rules, UnitsDrawdownCountsVirtualLossesToo) {
     LossRule(3, kUnitsDrawdown, kAdd, "5");
     Settle(false, false);
     Settle(false, false);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1) << "virtual losses never apply a rule";
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1) << "virtual losses never apply a rule";
     Settle(false, true);  // drawdown 3 on a placed loss
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 6);
-    EXPECT_EQ(e.State.Units_Drawdown, 0);
-    EXPECT_EQ(e.State.Units_Profit, 0);
-    EXPECT_EQ(e.State.Losses_Count, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 6);
+    EXPECT_EQ(e.State().Units_Drawdown, 0);
+    EXPECT_EQ(e.State().Units_Profit, 0);
+    EXPECT_EQ(e.State().Losses_Count, 0);
 }
 
 TEST_F(Rules, WinsInARowAndWins) {
     WinRule(2, kWinsInARow, kAdd, "1");
     for (bool win : {true, false, true}) Settle(win);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2) << "the loss rule added; the broken row did not fire";
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2) << "the loss rule added; the broken row did not fire";
     Settle(true);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 3);
-    EXPECT_EQ(e.State.Wins_In_Row, 0);
-    EXPECT_EQ(e.State.Wins_Count, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
+    EXPECT_EQ(e.State().Wins_In_Row, 0);
+    EXPECT_EQ(e.State().Wins_Count, 0);
 
     WinRule(3, kWins, kSet, "10");
     for (bool win : {true, false, true}) Settle(win);
-    EXPECT_EQ(e.State.Wins_Count, 2);
+    EXPECT_EQ(e.State().Wins_Count, 2);
     Settle(true);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 10);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 10);
 }
 
 TEST_F(Rules, UnitsOfProfitClearsEveryCounter) {
     WinRule(2, kUnitsOfProfit, kAdd, "3");
     Settle(true, false);
     Settle(true, true);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 4);
-    EXPECT_EQ(e.State.Units_Profit, 0);
-    EXPECT_EQ(e.State.Units_Drawdown, 0);
-    EXPECT_EQ(e.State.Wins_Count, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 4);
+    EXPECT_EQ(e.State().Units_Profit, 0);
+    EXPECT_EQ(e.State().Units_Drawdown, 0);
+    EXPECT_EQ(e.State().Wins_Count, 0);
 }
 
 TEST_F(Rules, CheckWinsGateOpensAfterEnoughLosses) {
     LossRule(2, kLosses, kCheckWins, "1");
     WinRule(1, kWins, kSet, "1");
-    e.State.Bet_Size = 5;
+    e.State().Bet_Size = 5;
     Settle(false);
     Settle(true);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 5) << "one loss: the gate stays shut";
-    EXPECT_EQ(e.State.Wins_Count, 0) << "the win counters are cleared anyway";
-    EXPECT_EQ(e.State.Losses_Count, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 5) << "one loss: the gate stays shut";
+    EXPECT_EQ(e.State().Wins_Count, 0) << "the win counters are cleared anyway";
+    EXPECT_EQ(e.State().Losses_Count, 1);
 
     Settle(false);
-    EXPECT_EQ(e.State.Losses_Count, 2) << "the gating loss rule keeps its counters";
+    EXPECT_EQ(e.State().Losses_Count, 2) << "the gating loss rule keeps its counters";
     Settle(true);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_EQ(e.State.Losses_Count, 0);
-    EXPECT_EQ(e.State.Losses_In_Row, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_EQ(e.State().Losses_Count, 0);
+    EXPECT_EQ(e.State().Losses_In_Row, 0);
 }
 
 TEST_F(Rules, CheckWinsOnDrawdownClearsOnlyTheUnits) {
@@ -191,75 +191,75 @@ TEST_F(Rules, CheckWinsOnDrawdownClearsOnlyTheUnits) {
     WinRule(1, kUnitsOfProfit, kAdd, "1");
     Settle(false);
     Settle(false);
-    EXPECT_EQ(e.State.Units_Drawdown, 0);
-    EXPECT_EQ(e.State.Losses_Count, 2);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_EQ(e.State().Units_Drawdown, 0);
+    EXPECT_EQ(e.State().Losses_Count, 2);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     // The profit stage clears the drawdown first, so a drawdown gate never opens.
     for (int i = 0; i < 3; ++i) Settle(true);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
 }
 
 TEST_F(Rules, DoNothingStillClearsTheLossCounters) {
     LossRule(2, kLosses, kLossDoNothing, "1");
     Settle(false);
     Settle(false);
-    EXPECT_EQ(e.State.Losses_Count, 0);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
+    EXPECT_EQ(e.State().Losses_Count, 0);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
 }
 
 TEST_F(Rules, HugeMultiplicationKeepsTheStakeFinite) {
     LossRule(1, kLosses, kMultiply, "1000000000000");
-    e.State.Bet_Size = 1e10;
+    e.State().Bet_Size = 1e10;
     Settle(false);
     Settle(false);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1e10) << "a stake past the largest amount keeps the previous one";
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1e10) << "a stake past the largest amount keeps the previous one";
     Settle(true);
-    EXPECT_TRUE(std::isfinite(e.State.Bankroll));
+    EXPECT_TRUE(std::isfinite(e.State().Bankroll));
 }
 
 using RuleInputs = Table;
 
 TEST_F(RuleInputs, AmountEditSetsAmountUnitsAndRecord) {
     e.SetEditText(EditId::Losses_ActionValue, "3.5");
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 3.5);
-    EXPECT_EQ(e.State.Losses_Units, 3);
-    EXPECT_EQ(e.Settings_Data[9], "3.5");
-    EXPECT_EQ(e.Settings_Data[3], "5") << "the strategy index as it stands";
-    EXPECT_EQ(e.BetStrategy.ItemIndex, 5);
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 3.5);
+    EXPECT_EQ(e.State().Losses_Units, 3);
+    EXPECT_EQ(e.settings().Settings_Data()[9], "3.5");
+    EXPECT_EQ(e.settings().Settings_Data()[3], "5") << "the strategy index as it stands";
+    EXPECT_EQ(e.inputs().BetStrategy.ItemIndex, 5);
 
     e.SetEditText(EditId::Wins_ActionValue, "0.25");
-    EXPECT_DOUBLE_EQ(e.State.Wins_Amount, 0.25);
-    EXPECT_EQ(e.State.Wins_Units, 1);
-    EXPECT_EQ(e.Settings_Data[13], "0.25");
+    EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 0.25);
+    EXPECT_EQ(e.State().Wins_Units, 1);
+    EXPECT_EQ(e.settings().Settings_Data()[13], "0.25");
 }
 
 TEST_F(RuleInputs, FirstEditAfterALoadSwitchesToCustom) {
-    e.State.Rules_Edit_Flag = 0;
+    e.State().Rules_Edit_Flag = 0;
     e.SetSpinValue(SpinId::Wins_HowMuch, 4);
-    EXPECT_EQ(e.BetStrategy.Text(), "CUSTOM");
-    EXPECT_EQ(e.Settings_Data[3], "0");
-    EXPECT_EQ(e.Settings_Data[10], "4");
-    EXPECT_EQ(e.State.Rules_Edit_Flag, 1);
+    EXPECT_EQ(e.inputs().BetStrategy.Text(), "CUSTOM");
+    EXPECT_EQ(e.settings().Settings_Data()[3], "0");
+    EXPECT_EQ(e.settings().Settings_Data()[10], "4");
+    EXPECT_EQ(e.State().Rules_Edit_Flag, 1);
     e.SetItemIndex(ComboId::BetStrategy, 2);
     e.SetSpinValue(SpinId::Losses_HowMuch, 6);
-    EXPECT_EQ(e.BetStrategy.ItemIndex, 2) << "only the first edit switches";
-    EXPECT_EQ(e.Settings_Data[6], "6");
-    EXPECT_EQ(e.Settings_Data[3], "2");
+    EXPECT_EQ(e.inputs().BetStrategy.ItemIndex, 2) << "only the first edit switches";
+    EXPECT_EQ(e.settings().Settings_Data()[6], "6");
+    EXPECT_EQ(e.settings().Settings_Data()[3], "2");
 }
 
 TEST_F(RuleInputs, BlankTextsWriteNothingButStillSetTheFlag) {
-    const Memo before = e.Settings_Data;
+    const Memo before = e.settings().Settings_Data();
     for (const char* text : {"", " "}) {
-        e.State.Rules_Edit_Flag = 0;
+        e.State().Rules_Edit_Flag = 0;
         e.SetEditText(EditId::Losses_ActionValue, text);
-        EXPECT_EQ(e.State.Rules_Edit_Flag, 1);
-        e.State.Rules_Edit_Flag = 0;
+        EXPECT_EQ(e.State().Rules_Edit_Flag, 1);
+        e.State().Rules_Edit_Flag = 0;
         e.SetSpinText(SpinId::Losses_HowMuch, text);
-        EXPECT_EQ(e.State.Rules_Edit_Flag, 1);
+        EXPECT_EQ(e.State().Rules_Edit_Flag, 1);
     }
-    EXPECT_EQ(e.Settings_Data, before);
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 1);
-    EXPECT_EQ(e.BetStrategy.ItemIndex, 5);
+    EXPECT_EQ(e.settings().Settings_Data(), before);
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 1);
+    EXPECT_EQ(e.inputs().BetStrategy.ItemIndex, 5);
 }
 
 TEST_F(RuleInputs, SingleSpaceInTheWinAmountFails) {
@@ -270,21 +270,21 @@ TEST_F(RuleInputs, SingleSpaceInTheWinAmountFails) {
 TEST_F(RuleInputs, ListsSnapBackToTheirFirstItem) {
     for (ComboId id :
          {ComboId::Losses_Type, ComboId::Losses_Action, ComboId::Wins_Type, ComboId::Wins_Action}) {
-        e.Focus.clear();
+        e.chrome().Focus().clear();
         e.SelectItem(id, 2);
         EXPECT_EQ(e.ComboControl(id).ItemIndex, 0);
-        EXPECT_EQ(e.Focus, "ShowBetSize");
+        EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");
     }
-    EXPECT_EQ(e.Losses_Action.Text(), "ADD to bet:");
+    EXPECT_EQ(e.inputs().Losses_Action.Text(), "ADD to bet:");
     e.SelectItem(ComboId::Losses_Type, 9);  // outside the list: no choice
-    EXPECT_EQ(e.Losses_Type.ItemIndex, 0);
+    EXPECT_EQ(e.inputs().Losses_Type.ItemIndex, 0);
 }
 
 TEST_F(RuleInputs, ValueEditsAreReadOnlyForThePlayer) {
     e.TypeKey(EditId::Losses_ActionValue, '7');
     e.TypeKey(SpinId::Wins_HowMuch, '7');
-    EXPECT_EQ(e.Losses_ActionValue.Text, "1");
-    EXPECT_EQ(e.Wins_HowMuch.Text, "1");
+    EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "1");
+    EXPECT_EQ(e.inputs().Wins_HowMuch.Text, "1");
 }
 
 TEST(NumericKeyFilter, DigitsBackspaceAndOnePoint) {

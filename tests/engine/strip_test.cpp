@@ -16,27 +16,27 @@ constexpr Color kBlack = 0;
 
 std::vector<std::string> Captions(const Engine& e) {
     std::vector<std::string> c;
-    for (const auto& l : e.HisNum) c.push_back(l.Caption);
+    for (const auto& l : e.board().HisNum()) c.push_back(l.Caption);
     return c;
 }
 
 TEST_F(Strip, StartsEmptyAndBlack) {
-    for (const auto& l : e.HisNum) {
+    for (const auto& l : e.board().HisNum()) {
         EXPECT_EQ(l.Caption, "");
         EXPECT_EQ(l.Colour, kBlack);
     }
-    EXPECT_EQ(e.HisNum[0].Tag, -1);
-    EXPECT_FALSE(e.HisNum[8].Visible) << "slot 9 is the hidden overflow";
+    EXPECT_EQ(e.board().HisNum()[0].Tag, -1);
+    EXPECT_FALSE(e.board().HisNum()[8].Visible) << "slot 9 is the hidden overflow";
 }
 
 TEST_F(Strip, PushesNewestOnTheLeftInItsColour) {
     Spins({5, 0, 32});
     EXPECT_EQ(Captions(e), (std::vector<std::string>{"32", "0", "5", "", "", "", "", "", ""}));
-    EXPECT_EQ(e.HisNum[0].Colour, kMaroon);
-    EXPECT_EQ(e.HisNum[1].Colour, kGreen);
-    EXPECT_EQ(e.HisNum[2].Colour, kMaroon);
-    for (std::size_t k = 3; k < 9; ++k) EXPECT_EQ(e.HisNum[k].Colour, kBlack);
-    EXPECT_EQ(e.HisNum[0].Tag, 32);
+    EXPECT_EQ(e.board().HisNum()[0].Colour, kMaroon);
+    EXPECT_EQ(e.board().HisNum()[1].Colour, kGreen);
+    EXPECT_EQ(e.board().HisNum()[2].Colour, kMaroon);
+    for (std::size_t k = 3; k < 9; ++k) EXPECT_EQ(e.board().HisNum()[k].Colour, kBlack);
+    EXPECT_EQ(e.board().HisNum()[0].Tag, 32);
 }
 
 TEST_F(Strip, ColourOfEveryNumber) {
@@ -49,9 +49,9 @@ TEST_F(Strip, ColourOfEveryNumber) {
 
 TEST_F(Strip, NinthNumberWaitsInTheHiddenSlotAndTheTenthDropsIt) {
     for (int n = 1; n <= 9; ++n) Spin(n);
-    EXPECT_EQ(e.HisNum[8].Caption, "1");
-    EXPECT_EQ(e.HisNum[7].Caption, "2");
-    EXPECT_EQ(e.HisNum[0].Caption, "9");
+    EXPECT_EQ(e.board().HisNum()[8].Caption, "1");
+    EXPECT_EQ(e.board().HisNum()[7].Caption, "2");
+    EXPECT_EQ(e.board().HisNum()[0].Caption, "9");
     Spin(10);
     EXPECT_EQ(Captions(e), (std::vector<std::string>{"10", "9", "8", "7", "6", "5", "4", "3", "2"}));
 }
@@ -61,35 +61,35 @@ TEST_F(Strip, StepBackAfterTenNumbersShowsTheSecondTwice) {
     ASSERT_TRUE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
     EXPECT_EQ(Captions(e), (std::vector<std::string>{"9", "8", "7", "6", "5", "4", "3", "2", "2"}));
-    EXPECT_EQ(e.HisNum[7].Colour, e.HisNum[8].Colour);
-    EXPECT_EQ(e.HisNum[0].Colour, kMaroon) << "9 is red";
-    EXPECT_EQ(e.HisNum[0].Tag, 10) << "the tag of the newest slot is not stepped back";
-    EXPECT_EQ(e.NumbersList.size(), 9u);
-    EXPECT_EQ(e.N_Count.Text, "9");
+    EXPECT_EQ(e.board().HisNum()[7].Colour, e.board().HisNum()[8].Colour);
+    EXPECT_EQ(e.board().HisNum()[0].Colour, kMaroon) << "9 is red";
+    EXPECT_EQ(e.board().HisNum()[0].Tag, 10) << "the tag of the newest slot is not stepped back";
+    EXPECT_EQ(e.board().NumbersList().size(), 9u);
+    EXPECT_EQ(e.inputs().N_Count.Text, "9");
 }
 
 TEST_F(Strip, StepBackLowersTheSpinCountOnlyDuringWarmUp) {
     Spins({4, 5, 6});
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.State.Spins_Count, 2);
+    EXPECT_EQ(e.State().Spins_Count, 2);
     EXPECT_EQ(Captions(e)[0], "5");
     EXPECT_EQ(Captions(e)[2], "") << "an empty slot moves in from the right";
 
     Table::Spins({7, 8, 9, 10, 11});  // 7 spins counted, 7 numbers
-    ASSERT_EQ(e.State.Spins_Count, 7);
+    ASSERT_EQ(e.State().Spins_Count, 7);
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.State.Spins_Count, 7) << "the warm-up is not repeated";
-    EXPECT_EQ(e.NumbersList.size(), 6u);
+    EXPECT_EQ(e.State().Spins_Count, 7) << "the warm-up is not repeated";
+    EXPECT_EQ(e.board().NumbersList().size(), 6u);
 }
 
 TEST_F(Strip, ResetAppClearsEveryCaptionButNotTheTag) {
     Spins({1, 2, 3});
     Do([&] { e.ResetApp(); });
-    for (const auto& l : e.HisNum) {
+    for (const auto& l : e.board().HisNum()) {
         EXPECT_EQ(l.Caption, "");
         EXPECT_EQ(l.Colour, kBlack);
     }
-    EXPECT_EQ(e.HisNum[0].Tag, 3);
+    EXPECT_EQ(e.board().HisNum()[0].Tag, 3);
 }
 
 }  // namespace

@@ -12,60 +12,60 @@ using UndoTest = Table;
 TEST_F(UndoTest, SixthSpinTakenBackShowsTheFifthProposalAgain) {
     WarmUp();
     ASSERT_EQ(ShownChip(), 3);
-    const UndoFields before = UndoFields::Of(e.State);
-    const auto strip0 = e.HisNum[0].Caption;
+    const UndoFields before = UndoFields::Of(e.State());
+    const auto strip0 = e.board().HisNum()[0].Caption;
     const int lost = LosingNumber(4);
     Spin(lost);
-    ASSERT_NE(UndoFields::Of(e.State), before);
+    ASSERT_NE(UndoFields::Of(e.State()), before);
 
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(UndoFields::Of(e.State), before);
+    EXPECT_EQ(UndoFields::Of(e.State()), before);
     EXPECT_EQ(ShownChip(), 3);
-    EXPECT_TRUE(e.FieldHighlight[3].Visible);
-    EXPECT_EQ(e.State.Bet_Field, 4);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 1);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999) << "the restored stake is already out of the bankroll";
-    EXPECT_EQ(e.State.Flat_Index, 0);
-    EXPECT_EQ(e.NumbersList.size(), 5u);
-    EXPECT_EQ(e.HisNum[0].Caption, strip0);
-    EXPECT_EQ(e.State.Spins_Count, 6);
-    EXPECT_EQ(e.State.Undo_Counter, 0);
+    EXPECT_TRUE(e.table().FieldHighlight()[3].Visible);
+    EXPECT_EQ(e.State().Bet_Field, 4);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999) << "the restored stake is already out of the bankroll";
+    EXPECT_EQ(e.State().Flat_Index, 0);
+    EXPECT_EQ(e.board().NumbersList().size(), 5u);
+    EXPECT_EQ(e.board().HisNum()[0].Caption, strip0);
+    EXPECT_EQ(e.State().Spins_Count, 6);
+    EXPECT_EQ(e.State().Undo_Counter, 0);
     EXPECT_FALSE(e.UndoOffered());
-    EXPECT_FALSE(e.ImageUndo.Visible);
+    EXPECT_FALSE(e.board().ImageUndo().Visible);
     // The number taken back cannot be entered again at once.
-    EXPECT_FALSE(e.Image[lost].Visible);
-    EXPECT_FALSE(e.SpeedButton[lost].Visible);
-    EXPECT_TRUE(e.Image[lost == 1 ? 2 : 1].Visible);
+    EXPECT_FALSE(e.board().Image()[lost].Visible);
+    EXPECT_FALSE(e.board().SpeedButton()[lost].Visible);
+    EXPECT_TRUE(e.board().Image()[lost == 1 ? 2 : 1].Visible);
 
     Refresh();
-    EXPECT_TRUE(e.BetSizeShow[3].Visible) << "the refresh shows the stake of the restored chip";
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 999);
+    EXPECT_TRUE(e.table().BetSizeShow()[3].Visible) << "the refresh shows the stake of the restored chip";
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
 }
 
 TEST_F(UndoTest, AnotherNumberBringsTheHiddenCellBack) {
     WarmUp();
     Spin(9);
     Do([&] { e.Image_Cancel2Click(); });
-    ASSERT_FALSE(e.Image[9].Visible);
+    ASSERT_FALSE(e.board().Image()[9].Visible);
     Spin(10);
-    EXPECT_TRUE(e.Image[9].Visible);
+    EXPECT_TRUE(e.board().Image()[9].Visible);
 }
 
 TEST_F(UndoTest, TwoUndosInARowAreRefused) {
     Spins({1, 2, 3});
     Do([&] { e.Image_Cancel2Click(); });
-    ASSERT_EQ(e.NumbersList.size(), 2u);
+    ASSERT_EQ(e.board().NumbersList().size(), 2u);
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.NumbersList.size(), 2u) << "no second undo";
+    EXPECT_EQ(e.board().NumbersList().size(), 2u) << "no second undo";
     Spin(4);
-    EXPECT_EQ(e.State.Undo_Counter, 1);
+    EXPECT_EQ(e.State().Undo_Counter, 1);
     EXPECT_FALSE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.NumbersList.size(), 3u);
+    EXPECT_EQ(e.board().NumbersList().size(), 3u);
     Spin(5);
     EXPECT_TRUE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.NumbersList.size(), 3u);
+    EXPECT_EQ(e.board().NumbersList().size(), 3u);
 }
 
 TEST_F(UndoTest, WithoutAShownBetStakeAndFieldStay) {
@@ -73,39 +73,39 @@ TEST_F(UndoTest, WithoutAShownBetStakeAndFieldStay) {
     WarmUp();
     Spin(7);
     ASSERT_EQ(ShownChip(), -1);
-    const int field = e.State.Bet_Field;
+    const int field = e.State().Bet_Field;
     Do([&] { e.SetEditText(EditId::Init_Bet, "2"); });
-    ASSERT_DOUBLE_EQ(e.State.Bet_Size, 2);
+    ASSERT_DOUBLE_EQ(e.State().Bet_Size, 2);
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
-    EXPECT_EQ(e.State.Bet_Field, field);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
+    EXPECT_EQ(e.State().Bet_Field, field);
     EXPECT_EQ(ShownChip(), -1);
 }
 
 TEST_F(UndoTest, StakeTravelsAsDecimalText) {
     Do([&] { e.SetEditText(EditId::Init_Bet, "2.5"); });
     WarmUp();
-    ASSERT_DOUBLE_EQ(e.State.Bet_Size, 2.5);
-    Spin(LosingNumber(e.State.Bet_Field));
-    EXPECT_EQ(e.SaveBets, (Memo{"0", "0", "0", "2.5", "0", "0"}));
+    ASSERT_DOUBLE_EQ(e.State().Bet_Size, 2.5);
+    Spin(LosingNumber(e.State().Bet_Field));
+    EXPECT_EQ(e.board().SaveBets(), (Memo{"0", "0", "0", "2.5", "0", "0"}));
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2.5);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, 997.5);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2.5);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, 997.5);
 }
 
 TEST_F(UndoTest, RestoresTheDeepScanAndLeavesPhaseValuesAlone) {
     e.SetChecked(CheckId::ChBx_Phase_Correction, true);
     WarmUp();
     LoseNext();  // stake 2
-    const UndoFields before = UndoFields::Of(e.State);
+    const UndoFields before = UndoFields::Of(e.State());
     LoseNext();  // stake 3 reaches the phase threshold: amounts become 3
-    ASSERT_DOUBLE_EQ(e.State.Losses_Amount, 3);
-    ASSERT_DOUBLE_EQ(e.State.Phase_Threshold, 9);
+    ASSERT_DOUBLE_EQ(e.State().Losses_Amount, 3);
+    ASSERT_DOUBLE_EQ(e.State().Phase_Threshold, 9);
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(UndoFields::Of(e.State), before);
-    EXPECT_DOUBLE_EQ(e.State.Bet_Size, 2);
-    EXPECT_DOUBLE_EQ(e.State.Losses_Amount, 3) << "rule amounts are not in the snapshot";
-    EXPECT_DOUBLE_EQ(e.State.Phase_Threshold, 9);
+    EXPECT_EQ(UndoFields::Of(e.State()), before);
+    EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
+    EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 3) << "rule amounts are not in the snapshot";
+    EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 9);
 }
 
 TEST_F(UndoTest, BetResetKeepsTheOfferAndResetAppWithdrawsIt) {
@@ -113,9 +113,9 @@ TEST_F(UndoTest, BetResetKeepsTheOfferAndResetAppWithdrawsIt) {
     ASSERT_TRUE(e.UndoOffered());
     Do([&] { e.ResetBets(); });
     EXPECT_TRUE(e.UndoOffered());
-    EXPECT_FALSE(e.ImageUndo.Visible);
+    EXPECT_FALSE(e.board().ImageUndo().Visible);
     Do([&] { e.AllEnabled(); });
-    EXPECT_TRUE(e.ImageUndo.Visible);
+    EXPECT_TRUE(e.board().ImageUndo().Visible);
     Do([&] { e.ResetApp(); });
     EXPECT_FALSE(e.UndoOffered());
 }
@@ -133,28 +133,28 @@ TEST_F(UndoTest, UndoClickedInsideAProgressRunChangesNothing) {
     WarmUp();
     ASSERT_TRUE(e.UndoOffered());
     ASSERT_NE(ShownChip(), -1);
-    const int played = e.State.Bets_Played;
+    const int played = e.State().Bets_Played;
     Do([&] { e.NumberClick(9); });
     ASSERT_TRUE(e.ProgressRunUnderWay());
     Do([&] { e.Image_Cancel2Click(); });
     ASSERT_GT(FinishRun(), 0) << "the run was still under way";
     Refresh();
-    EXPECT_EQ(e.State.Bets_Played, played + 1);
-    EXPECT_EQ(e.State.Bets_Played, plain.State.Bets_Played);
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, plain.State.Bankroll);
-    EXPECT_EQ(UndoFields::Of(e.State), UndoFields::Of(plain.State));
-    EXPECT_EQ(e.NumbersList, plain.NumbersList);
+    EXPECT_EQ(e.State().Bets_Played, played + 1);
+    EXPECT_EQ(e.State().Bets_Played, plain.State().Bets_Played);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, plain.State().Bankroll);
+    EXPECT_EQ(UndoFields::Of(e.State()), UndoFields::Of(plain.State()));
+    EXPECT_EQ(e.board().NumbersList(), plain.board().NumbersList());
 }
 
 TEST_F(UndoTest, UndoneTestBankChangeIsUndoneToo) {
     // The snapshot holds the bankroll of the start of the spin, so a test
     // bank typed in after it goes back with the spin.
     WarmUp();
-    Spin(LosingNumber(e.State.Bet_Field));
-    const double restored = e.Saved.Value(&GameState::Bankroll);
+    Spin(LosingNumber(e.State().Bet_Field));
+    const double restored = e.board().Saved().Value(&GameState::Bankroll);
     Do([&] { e.SetEditText(EditId::Test_Bank, "500"); });
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_DOUBLE_EQ(e.State.Bankroll, restored);
+    EXPECT_DOUBLE_EQ(e.State().Bankroll, restored);
 }
 
 }  // namespace

@@ -55,7 +55,7 @@ private slots:
         MoveTo(*form, layout::CellRect(9).center());
         QVERIFY(Shown(*form, "Image_Act_9"));
         QVERIFY(Spin(*form, 9));
-        QCOMPARE(form->engine().NumbersList, std::vector<std::uint8_t>{9});
+        QCOMPARE(form->engine().board().NumbersList(), std::vector<std::uint8_t>{9});
     }
 
     void commandHoversExcludeEachOther_data() {
@@ -122,9 +122,9 @@ private slots:
         QVERIFY(Shown(*form, "Trend_Even_1"));
         if (how == QStringLiteral("restore")) {
             form->showMinimized();
-            QTRY_VERIFY(form->engine().Minimized);
+            QTRY_VERIFY(form->engine().chrome().Minimized());
             form->showNormal();
-            QTRY_VERIFY(!form->engine().Minimized);
+            QTRY_VERIFY(!form->engine().chrome().Minimized());
         } else if (how == QStringLiteral("message")) {
             form->platform().ShowMessage("The table is closed.");
             QMessageBox* box = form->findChild<QMessageBox*>(QStringLiteral("ErrorMessage"));
@@ -176,7 +176,7 @@ private slots:
         QVERIFY(PixelAt(*form, layout::kSkipBet.center() + QPoint(8, 0)) != inactive);
         ClickAt(*form, layout::kSkipBet.center());
         QCOMPARE(ShownChip(*form), -1);
-        QCOMPARE(form->engine().State.Bankroll, 1000.0);
+        QCOMPARE(form->engine().State().Bankroll, 1000.0);
         QTRY_VERIFY(Shown(*form, "Image_SkipBet3"));
     }
 
@@ -191,7 +191,7 @@ private slots:
         QVERIFY(!Shown(*form, "Image_Cancel3"));
         ClickAt(*form, layout::kUndo.center());
         QVERIFY(Shown(*form, "Image_Cancel3"));
-        QVERIFY(form->engine().NumbersList.empty());
+        QVERIFY(form->engine().board().NumbersList().empty());
         // Two spins are needed before undo is offered again.
         QVERIFY(Spin(*form, 5));
         QVERIFY(Shown(*form, "Image_Cancel3"));

@@ -58,11 +58,11 @@ QMessageBox* OpenMessage() {
     return nullptr;
 }
 
-std::vector<std::uint8_t> History(TForm1& form) { return form.engine().NumbersList; }
+std::vector<std::uint8_t> History(TForm1& form) { return form.engine().board().NumbersList(); }
 
 std::vector<std::string> ImportList(TForm1& form) {
     std::vector<std::string> lines;
-    for (const std::string_view l : form.engine().Import_List) lines.emplace_back(l);
+    for (const std::string_view l : form.engine().panel().Import_List()) lines.emplace_back(l);
     return lines;
 }
 
@@ -100,7 +100,7 @@ private slots:
         const QString exported = Scratch("during-run.txt");
         QFile::remove(exported);
         ClickAt(*form, layout::CellRect(18).center());
-        QTRY_COMPARE(form->engine().State.Engine_Ready, 0);
+        QTRY_COMPARE(form->engine().State().Engine_Ready, 0);
         ClickAt(*form, layout::kImport.center());
         form->platform().QueueDialogAnswer(exported.toStdString());
         ClickAt(*form, layout::kExport.center());
@@ -188,7 +188,7 @@ private slots:
         form->platform().QueueDialogAnswer(std::nullopt);
         ClickAt(*form, InPanel(panel::kLoadFromFile));
         QCOMPARE(process->text(), QStringLiteral("IMPORT (511)"));
-        QCOMPARE(form->engine().Import_List.size(), std::size_t{511});
+        QCOMPARE(form->engine().panel().Import_List().size(), std::size_t{511});
     }
 
     void importEntersTheNumbersAndClosesThePanel() {
@@ -197,7 +197,7 @@ private slots:
         // A bet on the table is withdrawn by the import and its stake returned.
         for (const int n : {12, 25, 6, 33, 18}) QVERIFY(Spin(*form, n));
         QTRY_VERIFY(ShownChip(*form) >= 0);
-        QVERIFY(form->engine().State.Bankroll < 1000.0);
+        QVERIFY(form->engine().State().Bankroll < 1000.0);
 
         const QString file = WriteScratch("ten.txt", "17\r\n5\r\n32\r\n0\r\n36\r\n1\r\n2\r\n3\r\n4\r\n9\r\n");
         QVERIFY(!file.isEmpty());
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT"));
         QVERIFY(!ProcessButton(*form)->isEnabled());
         QCOMPARE(ShownChip(*form), -1);
-        QTRY_COMPARE(form->engine().State.Bankroll, 1000.0);
+        QTRY_COMPARE(form->engine().State().Bankroll, 1000.0);
         // The strip shows the last eight numbers, the newest first.
         const char* const strip[8] = {"HisNum1", "HisNum2", "HisNum3", "HisNum4",
                                       "HisNum5", "HisNum6", "HisNum7", "HisNum8"};
@@ -308,7 +308,7 @@ private slots:
         QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT (4)"));
         QTRY_COMPARE(PixelAt(*form, paste_body), normal);
         // The page was saved as the clipboard held it.
-        QCOMPARE(QString::fromUtf8(ReadBytes(QString::fromStdString(form->engine().Page_File))), page);
+        QCOMPARE(QString::fromUtf8(ReadBytes(QString::fromStdString(form->engine().panel().Page_File()))), page);
         QVERIFY(form->platform().Messages().empty());
     }
 

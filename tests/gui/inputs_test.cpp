@@ -83,7 +83,7 @@ private slots:
         // A second separator and letters are refused.
         QTest::keyClicks(bank, QStringLiteral(".,x"));
         QCOMPARE(bank->text(), QStringLiteral("12.5"));
-        QCOMPARE(form->engine().State.Bankroll, 12.5);
+        QCOMPARE(form->engine().State().Bankroll, 12.5);
         QTRY_COMPARE(Text(*form, "Label_Bankroll"), QStringLiteral("12.5"));
     }
 
@@ -95,7 +95,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("250"));
         QTest::keySequence(bank, QKeySequence::Paste);
         QCOMPARE(bank->text(), QStringLiteral("250"));
-        QCOMPARE(form->engine().State.Bankroll, 250.0);
+        QCOMPARE(form->engine().State().Bankroll, 250.0);
     }
 
     void readOnlyRuleValuesRefuseTyping() {
@@ -111,7 +111,7 @@ private slots:
         QVERIFY(how_much->isReadOnly());
         how_much->setFocus();
         QTest::keyClick(how_much, Qt::Key_Up);
-        QCOMPARE(form->engine().Losses_HowMuch.Text, std::string("1"));
+        QCOMPARE(form->engine().inputs().Losses_HowMuch.Text, std::string("1"));
     }
 
     void aNewInitialBetMovesTheRuleAmounts() {
@@ -122,7 +122,7 @@ private slots:
         QTest::keyClicks(init, QStringLiteral("2"));
         QCOMPARE(EditOf(*form, "Losses_ActionValue")->text(), QStringLiteral("2"));
         QCOMPARE(EditOf(*form, "Wins_ActionValue")->text(), QStringLiteral("2"));
-        QCOMPARE(form->engine().State.Bet_Size, 2.0);
+        QCOMPARE(form->engine().State().Bet_Size, 2.0);
     }
 
     void aBadInitialBetShowsAMessageAndTheProgramGoesOn() {
@@ -142,7 +142,7 @@ private slots:
         QTRY_VERIFY(OpenMessage() == nullptr);
 
         QTest::keyClicks(init, QStringLiteral("3"));
-        QCOMPARE(form->engine().State.Bet_Size, 3.0);
+        QCOMPARE(form->engine().State().Bet_Size, 3.0);
         QCOMPARE(form->platform().Messages().size(), std::size_t{1});
     }
 
@@ -169,7 +169,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), show_bet);
         // The space bar now toggles the stake labels.
         QTest::keyClick(show_bet, Qt::Key_Space);
-        QVERIFY(!form->engine().ShowBetSize.Checked);
+        QVERIFY(!form->engine().inputs().ShowBetSize.Checked);
     }
 
     void theSafetyLevelLightsItsLamp() {
@@ -179,7 +179,7 @@ private slots:
         QVERIFY(level);
         level->setFocus();
         QTest::keyClick(level, Qt::Key_Right);
-        QCOMPARE(form->engine().SafeLevel.Position, 1);
+        QCOMPARE(form->engine().inputs().SafeLevel.Position, 1);
         QCOMPARE(Text(*form, "Label4"), QStringLiteral("1"));
         QVERIFY(Shown(*form, "SL_Indicator2"));
         QVERIFY(form->findChild<QTimer*>(QStringLiteral("Timer6"))->isActive());
@@ -188,7 +188,7 @@ private slots:
         QTRY_VERIFY(!Shown(*form, "SL_Indicator2"));
         QVERIFY(Shown(*form, "SL_Indicator1"));
         QTest::keyClick(level, Qt::Key_Home);
-        QCOMPARE(form->engine().SafeLevel.Position, 0);
+        QCOMPARE(form->engine().inputs().SafeLevel.Position, 0);
         QVERIFY(!Shown(*form, "SL_Indicator1"));
         QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer6"))->isActive());
     }
@@ -201,7 +201,7 @@ private slots:
         form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, Part(*form, "ResetApp")->geometry().center());
         QCOMPARE(Text(*form, "HisNum1"), QString());
-        QVERIFY(form->engine().NumbersList.empty());
+        QVERIFY(form->engine().board().NumbersList().empty());
         QVERIFY(Shown(*form, "Image_Cancel3"));
     }
 
@@ -247,7 +247,7 @@ private slots:
         // A cancelled dialog changes nothing and says nothing.
         form->platform().QueueDialogAnswer(std::nullopt);
         ClickAt(*form, layout::kLoad.center());
-        QCOMPARE(form->engine().SafeLevel.Position, 4);
+        QCOMPARE(form->engine().inputs().SafeLevel.Position, 4);
         QVERIFY(form->platform().Messages().empty());
     }
 

@@ -74,9 +74,9 @@ private slots:
         QVERIFY(RunInProgress(*undone));
         ClickAt(*undone, layout::kUndo.center());
         QVERIFY(Idle(*undone));
-        QCOMPARE(undone->engine().State.Bankroll, played->engine().State.Bankroll);
-        QCOMPARE(undone->engine().State.Bets_Played, played->engine().State.Bets_Played);
-        QCOMPARE(undone->engine().NumbersList, played->engine().NumbersList);
+        QCOMPARE(undone->engine().State().Bankroll, played->engine().State().Bankroll);
+        QCOMPARE(undone->engine().State().Bets_Played, played->engine().State().Bets_Played);
+        QCOMPARE(undone->engine().board().NumbersList(), played->engine().board().NumbersList());
     }
 
     // "APP" inside a run: the new game starts with no bet, and after a
@@ -90,7 +90,7 @@ private slots:
 
         form->platform().QueueConfirmAnswer(false);
         QTest::mouseClick(app, Qt::LeftButton);
-        QCOMPARE(form->engine().NumbersList.size(), 5u);
+        QCOMPARE(form->engine().board().NumbersList().size(), 5u);
         QCOMPARE(form->platform().Questions().back(),
                  std::string("Start a new game? The history of 5 numbers is cleared; the bankroll stays."));
 
@@ -101,11 +101,11 @@ private slots:
         QVERIFY(!RunInProgress(*form));
         QTest::qWait(200);
         QCOMPARE(ShownChip(*form), -1);
-        QCOMPARE(form->engine().State.Bets_Played, 0);
-        QCOMPARE(form->engine().CGauge1.Position, 0);
-        QVERIFY(form->engine().NumbersList.empty());
+        QCOMPARE(form->engine().State().Bets_Played, 0);
+        QCOMPARE(form->engine().display().CGauge1().Position, 0);
+        QVERIFY(form->engine().board().NumbersList().empty());
         QVERIFY(Spin(*form, 9));
-        QCOMPARE(form->engine().NumbersList.size(), 1u);
+        QCOMPARE(form->engine().board().NumbersList().size(), 1u);
     }
 
     // Digits typed after the settings area closed went into the initial bet
@@ -123,10 +123,10 @@ private slots:
         QVERIFY(!init_bet->hasFocus());
 
         Type(*form, QStringLiteral("99"));
-        QCOMPARE(form->engine().Init_Bet.Text, std::string("1"));
+        QCOMPARE(form->engine().inputs().Init_Bet.Text, std::string("1"));
         // Even a key sent straight to the hidden edit is kept from it.
         QTest::keyClick(init_bet, '7');
-        QCOMPARE(form->engine().Init_Bet.Text, std::string("1"));
+        QCOMPARE(form->engine().inputs().Init_Bet.Text, std::string("1"));
     }
 
     // Money labels: every digit drawn, at every stake the engine keeps.
@@ -172,8 +172,8 @@ private slots:
         Type(*typed, QStringLiteral("17\n"));
         QVERIFY(Idle(*typed));
         QVERIFY(Spin(*clicked, 17));
-        QCOMPARE(typed->engine().NumbersList, clicked->engine().NumbersList);
-        QCOMPARE(typed->engine().State.Bankroll, clicked->engine().State.Bankroll);
+        QCOMPARE(typed->engine().board().NumbersList(), clicked->engine().board().NumbersList());
+        QCOMPARE(typed->engine().State().Bankroll, clicked->engine().State().Bankroll);
         QCOMPARE(ShownChip(*typed), ShownChip(*clicked));
 
         ClickAt(*typed, layout::CellRect(4).center());
@@ -184,13 +184,13 @@ private slots:
             typed->findChild<Caption*>(QStringLiteral("KeyEntry"))->Text().contains(QStringLiteral("5 36")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(typed->speed().Waiting().size(), 1u);
-        QTRY_VERIFY_WITH_TIMEOUT(typed->engine().NumbersList.back() == 5 && !RunInProgress(*typed), 5000);
-        const auto& history = typed->engine().NumbersList;
+        QTRY_VERIFY_WITH_TIMEOUT(typed->engine().board().NumbersList().back() == 5 && !RunInProgress(*typed), 5000);
+        const auto& history = typed->engine().board().NumbersList();
         QCOMPARE(history[history.size() - 2], std::uint8_t{4});
 
         Type(*typed, QStringLiteral("45\n"));
         QVERIFY(typed->speed().Refused());
-        QCOMPARE(typed->engine().NumbersList.back(), std::uint8_t{5});
+        QCOMPARE(typed->engine().board().NumbersList().back(), std::uint8_t{5});
     }
 };
 

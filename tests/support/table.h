@@ -8,7 +8,7 @@
 #include <initializer_list>
 #include <string>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 #include "support/fake_platform.h"
 
 namespace rotacle::test {
@@ -75,8 +75,8 @@ protected:
     void WarmUp() { Spins({5, 17, 32, 1, 2}); }
 
     /// Next spin wins or loses the current proposal.
-    void WinNext() { Spin(WinningNumber(e.State.Bet_Field)); }
-    void LoseNext() { Spin(LosingNumber(e.State.Bet_Field)); }
+    void WinNext() { Spin(WinningNumber(e.State().Bet_Field)); }
+    void LoseNext() { Spin(LosingNumber(e.State().Bet_Field)); }
 
     bool Do(const auto& op) { return e.Event(op); }
 
@@ -92,13 +92,13 @@ protected:
     }
 
     /// The money that is the player's: the bankroll plus the open stake.
-    double Money() const { return e.State.Bankroll + (e.AnyChipVisible() ? e.State.Bet_Size : 0.0); }
+    double Money() const { return e.State().Bankroll + (e.AnyChipVisible() ? e.State().Bet_Size : 0.0); }
 
     /// Index of the single visible chip, or -1.
     int ShownChip() const {
         int shown = -1;
         for (int i = 0; i < 6; ++i)
-            if (e.Chip[static_cast<std::size_t>(i)].Visible) shown = shown == -1 ? i : 99;
+            if (e.table().Chip()[static_cast<std::size_t>(i)].Visible) shown = shown == -1 ? i : 99;
         return shown;
     }
 

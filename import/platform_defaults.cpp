@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "core/platform.h"
-#include "io/page_text.h"
-#include "io/text_file.h"
+#include "import/page_text.h"
+#include "core/text_file.h"
 
 namespace rotacle {
 

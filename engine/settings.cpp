@@ -1,32 +1,22 @@
 // The settings record and the settings file.
-#include "core/engine.h"
-#include "io/settings_lines.h"
-#include "io/text_file.h"
+#include "engine/engine.h"
+#include "settings/settings_lines.h"
 
 namespace rotacle {
 
 using namespace settings_line;
 
-std::string_view Engine::SettingsLine(std::size_t i) const {
-    return i < Settings_Data.size() ? std::string_view(Settings_Data[i]) : std::string_view();
-}
-
-void Engine::WriteSettingsLine(std::size_t i, std::string_view text) {
-    if (i < Settings_Data.size()) Settings_Data[i].assign(text);
-}
-
-void Engine::SaveSettingsFile(const std::string& path) const { WriteLinesAtomic(path, Settings_Data); }
+void Engine::SaveSettingsFile(const std::string& path) const { record_.Save(path); }
 
 void Engine::LoadSettingsFile(const std::string& path) {
-    // A file that cannot be read leaves the record as it was.
-    Settings_Data = ReadLines(path, kSettingsFileLimit);
+    record_.Load(path);
     Load_Settings_StateClick();
 }
 
 void Engine::Load_Settings_StateClick() {
     // The operations run below rewrite record lines; every step applies the
     // value that the record held when the load began.
-    const Memo file = Settings_Data;
+    const Memo file = record_.Settings_Data();
     const auto line = [&file](std::size_t i) -> std::string_view {
         return i < file.size() ? std::string_view(file[i]) : std::string_view();
     };
@@ -39,24 +29,24 @@ void Engine::Load_Settings_StateClick() {
 
     SetEditText(EditId::Init_Bet, line(kInitBet));
     Init_BetChange();
-    GameModes.SetItemIndex(StrToInt(line(kGameMode)));
+    inputs_.GameModes.SetItemIndex(StrToInt(line(kGameMode)));
     GameModesChange();
-    BetStrategy.SetItemIndex(StrToInt(line(kBetStrategy)));
+    inputs_.BetStrategy.SetItemIndex(StrToInt(line(kBetStrategy)));
     SetSpinValue(SpinId::Losses_HowMuch, StrToInt(line(kLossThreshold)));
-    Losses_Type.SetItemIndex(StrToInt(line(kLossType)));
-    Losses_Action.SetItemIndex(StrToInt(line(kLossAction)));
+    inputs_.Losses_Type.SetItemIndex(StrToInt(line(kLossType)));
+    inputs_.Losses_Action.SetItemIndex(StrToInt(line(kLossAction)));
     Losses_ActionChange();
     SetEditText(EditId::Losses_ActionValue, line(kLossAmount));
     SetSpinValue(SpinId::Wins_HowMuch, StrToInt(line(kWinThreshold)));
-    Wins_Type.SetItemIndex(StrToInt(line(kWinType)));
-    Wins_Action.SetItemIndex(StrToInt(line(kWinAction)));
+    inputs_.Wins_Type.SetItemIndex(StrToInt(line(kWinType)));
+    inputs_.Wins_Action.SetItemIndex(StrToInt(line(kWinAction)));
     Wins_ActionChange();
     SetEditText(EditId::Wins_ActionValue, line(kWinAmount));
     SetChecked(CheckId::Get_Minimal_Profit, flag(kMinimalProfit));
     SetChecked(CheckId::Bet_Automatic_Reset, flag(kAutomaticReset));
     SetSafeLevelPosition(StrToInt(line(kSafeLevel)));
     SetSpinValue(SpinId::N_Count, StrToInt(line(kMatrixHistory)));
-    Search_Pattern.SetItemIndex(StrToInt(line(kSearchPattern)));
+    inputs_.Search_Pattern.SetItemIndex(StrToInt(line(kSearchPattern)));
     Search_PatternChange();
     SetSpinValue(SpinId::Play_Bets, StrToInt(line(kPlayBets)));
     SetChecked(CheckId::ChBx_Fixed_Number, flag(kFixedNumber));
@@ -64,7 +54,7 @@ void Engine::Load_Settings_StateClick() {
     SetSpinValue(SpinId::Until_Profit, StrToInt(line(kProfitGoal)));
     SetChecked(CheckId::ChBx_Phase_Correction, flag(kPhaseCorrection));
     SetSpinValue(SpinId::Phase_Correction_Value, StrToInt(line(kPhaseStep)));
-    State.Rules_Edit_Flag = 0;
+    state_.Rules_Edit_Flag = 0;
 }
 
 }  // namespace rotacle

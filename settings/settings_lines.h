@@ -3,7 +3,9 @@
 // number, which settings files already saved rely on.
 #pragma once
 
+#include <array>
 #include <cstddef>
+#include <string_view>
 
 namespace rotacle::settings_line {
 
@@ -29,5 +31,44 @@ inline constexpr std::size_t kRebuildOnProfit = 25;  ///< "1" when the matrix is
 inline constexpr std::size_t kProfitGoal = 26;       ///< the profit goal in units
 inline constexpr std::size_t kPhaseCorrection = 29;  ///< "1" when phase correction is on
 inline constexpr std::size_t kPhaseStep = 30;        ///< the phase-correction step
+
+/// Number of lines of the record.
+inline constexpr std::size_t kLineCount = 31;
+
+/// The record at its defaults, line by line: the comment lines, the blank
+/// lines and the default of each named value above.
+inline constexpr std::array<std::string_view, kLineCount> kDefaults = {
+    "//line1",
+    "1",  // kInitBet
+    "0",  // kGameMode
+    "0",  // kBetStrategy
+    "",
+    "//Betting system",
+    "1",  // kLossThreshold
+    "1",  // kLossType
+    "0",  // kLossAction
+    "1",  // kLossAmount
+    "1",  // kWinThreshold
+    "1",  // kWinType
+    "1",  // kWinAction
+    "1",  // kWinAmount
+    "",
+    "//line3",
+    "1",  // kMinimalProfit
+    "1",  // kAutomaticReset
+    "0",  // kSafeLevel
+    "",
+    "//adaptive settings",
+    "1",  // kMatrixHistory
+    "0",  // kSearchPattern
+    "5",  // kPlayBets
+    "0",  // kFixedNumber
+    "0",  // kRebuildOnProfit
+    "1",  // kProfitGoal
+    "",
+    "//line5",
+    "0",  // kPhaseCorrection
+    "3",  // kPhaseStep
+};
 
 }  // namespace rotacle::settings_line

@@ -1,8 +1,8 @@
-#include "core/speed_play.h"
+#include "engine/speed_play.h"
 
 namespace rotacle {
 
-bool SpeedPlay::BoardLocked(const Engine& e) { return e.ProgressRunUnderWay() || !e.GameModes.Enabled; }
+bool SpeedPlay::BoardLocked(const Engine& e) { return e.ProgressRunUnderWay() || !e.inputs().GameModes.Enabled; }
 
 SpeedPlay::Outcome SpeedPlay::Digit(char digit) {
     if (digit < '0' || digit > '9') return Outcome::Ignored;
@@ -39,7 +39,7 @@ SpeedPlay::Outcome SpeedPlay::Commit(Engine& e) {
 
 SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
     refused_ = true;
-    if (n < 0 || n > 36 || e.Panel_Import.Visible) return Outcome::Refused;
+    if (n < 0 || n > 36 || e.panel().Panel_Import().Visible) return Outcome::Refused;
     if (BoardLocked(e) || !waiting_.empty()) {
         // Numbers keep the order in which the wheel gave them: behind a
         // waiting one, a new number waits too.
@@ -49,7 +49,7 @@ SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
         return Outcome::Queued;
     }
     const auto i = static_cast<std::size_t>(n);
-    if (!e.Image[i].Visible && !e.Image_Act[i].Visible) return Outcome::Refused;
+    if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) return Outcome::Refused;
     refused_ = false;
     e.Event([&] { e.NumberClick(n); });
     return Outcome::Entered;
@@ -66,13 +66,13 @@ SpeedPlay::Outcome SpeedPlay::Undo(Engine& e) {
 }
 
 bool SpeedPlay::EnterWaiting(Engine& e) {
-    while (!waiting_.empty() && !BoardLocked(e) && !e.Panel_Import.Visible) {
+    while (!waiting_.empty() && !BoardLocked(e) && !e.panel().Panel_Import().Visible) {
         const int n = waiting_.front();
         waiting_.pop_front();
         const auto i = static_cast<std::size_t>(n);
         // A number whose cell cannot be clicked is dropped, as its click
         // would be, and the readout shows the refusal.
-        if (!e.Image[i].Visible && !e.Image_Act[i].Visible) {
+        if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) {
             refused_ = true;
             continue;
         }
@@ -91,9 +91,9 @@ bool SpeedPlay::Tick(Engine& e, TimerId id) {
     // carry the run on.
     const Timer& timer = e.TimerControl(id);
     while (timer.Enabled) {
-        const std::int32_t before = e.CGauge1.Position;
+        const std::int32_t before = e.display().CGauge1().Position;
         if (!e.Event([&] { e.TimerTick(id); })) break;
-        if (timer.Enabled && e.CGauge1.Position == before) break;
+        if (timer.Enabled && e.display().CGauge1().Position == before) break;
     }
     return true;
 }

@@ -21,78 +21,22 @@
 #include <string_view>
 #include <vector>
 
+#include "board/board.h"
 #include "core/controls.h"
 #include "core/game_state.h"
+#include "core/ids.h"
 #include "core/line_list.h"
 #include "core/platform.h"
+#include "display/chrome.h"
+#include "display/display.h"
+#include "engine/inputs.h"
+#include "import/import_panel.h"
+#include "modes/modes.h"
+#include "settings/settings_record.h"
+#include "staking/rules.h"
+#include "staking/table.h"
 
 namespace rotacle {
-
-/// Edits whose text the program or the player sets.
-enum class EditId { Init_Bet, Test_Bank, Losses_ActionValue, Wins_ActionValue };
-/// Spin edits.
-enum class SpinId { N_Count, Play_Bets, Until_Profit, Phase_Correction_Value, Losses_HowMuch, Wins_HowMuch };
-/// Check boxes.
-enum class CheckId {
-    ChBx_TestBank,
-    Get_Minimal_Profit,
-    Bet_Automatic_Reset,
-    ChBx_Phase_Correction,
-    ChBx_Until_Profit,
-    ChBx_Fixed_Number,
-    ShowBetSize,
-    CatRows
-};
-/// Drop-down lists.
-enum class ComboId {
-    GameModes,
-    BetStrategy,
-    Losses_Type,
-    Losses_Action,
-    Wins_Type,
-    Wins_Action,
-    Search_Pattern
-};
-/// Timers, in the order in which a tie at the same instant is served.
-enum class TimerId {
-    ShowValues,
-    Mode1Timer,
-    Mode2Timer,
-    Mode3Timer,
-    Mode4Timer,
-    Mode5Timer,
-    SafeLevel_Timer,
-    Timer_Evolution
-};
-inline constexpr int kTimerCount = 8;
-/// The timers of the five game modes' progress runs.
-inline constexpr std::array<TimerId, 5> kModeTimers = {
-    TimerId::Mode1Timer, TimerId::Mode2Timer, TimerId::Mode3Timer, TimerId::Mode4Timer, TimerId::Mode5Timer};
-constexpr bool IsModeTimer(TimerId id) { return id >= TimerId::Mode1Timer && id <= TimerId::Mode5Timer; }
-
-/// Picture commands with a normal, a hover and sometimes a cover picture.
-enum class Command {
-    Import,
-    Export,
-    Settings,
-    Load,
-    Save,
-    SkipBet,
-    Cancel,
-    PasteFromEvolution,
-    LoadFromFile,
-    ClosePanel,
-    Close,
-    Minimize
-};
-inline constexpr int kCommandCount = 12;
-
-std::optional<EditId> EditByName(std::string_view name);
-std::optional<SpinId> SpinByName(std::string_view name);
-std::optional<CheckId> CheckByName(std::string_view name);
-std::optional<ComboId> ComboByName(std::string_view name);
-/// Field index 0..5 of "Less", "Even", "Red", "Black", "Odd", "More".
-std::optional<int> FieldByName(std::string_view name);
 
 /// What the engine reports of its play for tools that follow a session
 /// (the backtest): it is no control and nothing in the program reads it.
@@ -158,12 +102,11 @@ public:
     /// `Engine_Ready` to 0 for modes 1 and 2).
     bool TimerTick(TimerId id);
 
-    Edit& EditControl(EditId id);
-    SpinEdit& SpinControl(SpinId id);
-    CheckBox& CheckControl(CheckId id);
-    ComboBox& ComboControl(ComboId id);
-    Timer& TimerControl(TimerId id) { return Timers[static_cast<std::size_t>(id)]; }
-    const Timer& TimerControl(TimerId id) const { return Timers[static_cast<std::size_t>(id)]; }
+    const Edit& EditControl(EditId id) const;
+    const SpinEdit& SpinControl(SpinId id) const;
+    const CheckBox& CheckControl(CheckId id) const;
+    const ComboBox& ComboControl(ComboId id) const;
+    const Timer& TimerControl(TimerId id) const { return timers_[static_cast<std::size_t>(id)]; }
 
     // ---- Spin entry and the per-spin pipeline ----------------------------
 
@@ -184,7 +127,7 @@ public:
     void GameHistory();
     void GameHistoryBack();
     /// Colour number of a number on the strip.
-    static Color NumberColour(int n);
+    static Color NumberColour(int n) { return Board::NumberColour(n); }
 
     // ---- Undo ---------------------------------------------------------------
 
@@ -193,7 +136,7 @@ public:
     void Undo();
     /// Click of the undo command's hover picture.
     void Image_Cancel2Click();
-    bool UndoOffered() const { return !Image_Cancel3.Visible; }
+    bool UndoOffered() const { return board_.UndoOffered(); }
 
     // ---- Resets -------------------------------------------------------------
 
@@ -229,7 +172,9 @@ public:
 
     void DeepScan_Calc();
     /// One step of the deep scan by number n on the three running values.
-    static void DeepScanStep(std::int32_t& number, std::int32_t& step, std::int32_t& family, int n);
+    static void DeepScanStep(std::int32_t& number, std::int32_t& step, std::int32_t& family, int n) {
+        rotacle::DeepScanStep(number, step, family, n);
+    }
     void M1Calculate();
     void M2Calculate();
     void M4Calculate();
@@ -264,7 +209,7 @@ public:
     /// Skip the shown bet (click of the skip command's hover picture).
     void Image_SkipBet2Click();
     /// True while any of the six chips is visible: a bet is placed.
-    bool AnyChipVisible() const;
+    bool AnyChipVisible() const { return table_.BetPlaced(); }
 
     // ---- Staking rules ----------------------------------------------------------
 
@@ -286,7 +231,9 @@ public:
     void Wins_ActionChange();
     /// Numeric key filter of the money edits: returns the character to
     /// insert, or 0 when it is dropped.
-    static char NumericKeyFilter(std::string_view current_text, char key);
+    static char NumericKeyFilter(std::string_view current_text, char key) {
+        return staking::NumericKeyFilter(current_text, key);
+    }
 
     // ---- Automatic reset, minimal profit, phase correction -----------------
 
@@ -314,9 +261,9 @@ public:
     // ---- Settings record and file -----------------------------------------------
 
     /// Line i of the settings record, or an empty text when there is none.
-    std::string_view SettingsLine(std::size_t i) const;
+    std::string_view SettingsLine(std::size_t i) const { return record_.Line(i); }
     /// Replaces line i; nothing happens when the record has no line i.
-    void WriteSettingsLine(std::size_t i, std::string_view text);
+    void WriteSettingsLine(std::size_t i, std::string_view text) { record_.Write(i, text); }
     /// Writes the record to `path`, replacing the file atomically.
     void SaveSettingsFile(const std::string& path) const;
     /// Replaces the record with the lines of `path`, then applies it.
@@ -353,7 +300,7 @@ public:
     void ParseRawList();
     /// Strips a trailing "x", then trailing zeros, then one more character
     /// ("17500x" -> "17", "32x" -> "3"); a line without a final "x" is kept.
-    static void SuffixStrip(std::string& line);
+    static void SuffixStrip(std::string& line) { ImportPanel::SuffixStrip(line); }
     /// Where the page file is saved: the program's folder, or the user's
     /// application data folder when the program's folder is not writable.
     std::string PageFilePath() const;
@@ -371,158 +318,54 @@ public:
     void Image_Settings2Click();
     void Image_Settings3Click();
     /// Minimise the window (its hover picture's click).
-    void Button_Minimize_2Click() { Minimized = true; }
+    void Button_Minimize_2Click() { chrome_.SetMinimized(true); }
     /// End the program at once; nothing is saved or asked.
-    void Button_Close_HoverClick() { CloseRequested = true; }
+    void Button_Close_HoverClick() { chrome_.RequestClose(); }
 
-    // ---- State ----------------------------------------------------------------------
+    // ---- Read-only view ---------------------------------------------------------------
 
-    GameState State;
-    /// The snapshot starts equal to the fields' initial values.
-    SavedFields Saved = SavedFields::Of(GameState{});
-    PlayReport Report;
+    /// The game record.
+    const GameState& State() const { return state_; }
+    const PlayReport& Report() const { return report_; }
+    /// The number board, the spin history, the strip and the undo command.
+    const Board& board() const { return board_; }
+    /// The bet on the table: highlights, chips and stake labels.
+    const Table& table() const { return table_; }
+    /// The patterns, candidate lists and trend choice of the game modes.
+    const ModeLists& modes() const { return modes_; }
+    /// The settings record.
+    const SettingsRecord& settings() const { return record_; }
+    /// The import panel.
+    const ImportPanel& panel() const { return panel_; }
+    /// The shown values, lamps and gauges.
+    const Display& display() const { return display_; }
+    /// Hover looks, focus request and the window's size and state.
+    const Chrome& chrome() const { return chrome_; }
+    /// The inputs and the buttons that the game enables.
+    const Inputs& inputs() const { return inputs_; }
 
-    /// The spin history, oldest first (the list `NumbersList`); numbers 0..36.
-    std::vector<std::uint8_t> NumbersList;
-    Label CurrentNum;  ///< Tag: number of the spin being processed
+    // ---- Operations of the view and the driver beyond the window's events -------------
 
-    // Number board.
-    std::array<Picture, 37> Image{};      ///< normal look of the cells
-    std::array<Picture, 37> Image_Act{};  ///< hover look of the cells
-    std::array<Picture, 37> SpeedButton{};
-    std::array<Button, 37> NumberButton{};  ///< Button0 .. Button36
-
-    // History strip: HisNum[0] is HisNum1 (newest) .. HisNum[8] is HisNum9.
-    std::array<Label, 9> HisNum{};
-
-    Memo SaveBets;
-
-    // Proposal indicators, index 0..5 = Less, Even, Red, Black, Odd, More.
-    std::array<Picture, 6> Chip{};
-    std::array<Picture, 6> FieldHighlight{};  ///< FieldLess .. FieldMore
-    std::array<Label, 6> BetSizeShow{};
-
-    // Trend pictures: _0 base, _1 hover, _2 choice mark.
-    std::array<Picture, 6> Trend_0{};
-    std::array<Picture, 6> Trend_1{};
-    std::array<Picture, 6> Trend_2{};
-
-    // Command pictures.
-    std::array<Picture, kCommandCount> CommandHover{};  ///< Image_Import2, Image_Export2 ...
-    Picture Image_Settings3;
-    Picture Image_SkipBet3;
-    Picture Image_Cancel3;
-    Picture Image_PasteFromEvolution3;
-    Picture Image_LoadFromFile3;
-    Picture ImageUndo;
-    Button Undo_Button;  ///< the hidden speed button `Undo`
-
-    // Buttons and labels.
-    Button ResetBets_Button;
-    Button ResetApp_Button;
-    Button CreateMatrix_Button;
-    Button ResetMatrix_Button;
-    Label Label_BetsPlayed;
-    Label Label_FlatIndex;
-    Label Label_NumbersInGame;
-    Label Label_Bankroll;
-    Label Label4;  ///< safety level readout
-    Label Label9;  ///< "TEST BANK:" caption
-    Picture SL_Indicator1;
-    Picture SL_Indicator2;
-    Gauge CGauge1;
-    Gauge CGauge3;
-
-    // Inputs.
-    ComboBox GameModes;
-    ComboBox BetStrategy;
-    ComboBox Losses_Type;
-    ComboBox Losses_Action;
-    ComboBox Wins_Type;
-    ComboBox Wins_Action;
-    ComboBox Search_Pattern;
-    SpinEdit Losses_HowMuch;
-    SpinEdit Wins_HowMuch;
-    SpinEdit N_Count;
-    SpinEdit Play_Bets;
-    SpinEdit Until_Profit;
-    SpinEdit Phase_Correction_Value;
-    Edit Losses_ActionValue;
-    Edit Wins_ActionValue;
-    Edit Test_Bank;
-    Edit Init_Bet;
-    CheckBox ChBx_TestBank;
-    CheckBox Get_Minimal_Profit;
-    CheckBox Bet_Automatic_Reset;
-    CheckBox ChBx_Phase_Correction;
-    CheckBox ChBx_Until_Profit;
-    CheckBox ChBx_Fixed_Number;
-    CheckBox ShowBetSize;
-    CheckBox CatRows;
-    TrackBar SafeLevel;
-
-    // Inactive "UP-TRENDER SETTINGS:" group.
-    Color GroupBox1_FontColour = 0xC0C0C0;
-    Color Label28_FontColour = 0xC0C0C0;
-    Color Label29_FontColour = 0xC0C0C0;
-    Color On_Wins_Colour = 0xFFFFFF;
-    Color Add_To_Bet_Colour = 0xFFFFFF;
-    bool On_Wins_Enabled = true;
-    bool Add_To_Bet_Enabled = true;
-
-    // Timers, indexed by TimerId.
-    std::array<Timer, kTimerCount> Timers{};
-
-    // Matrix and adaptive lists.
-    Memo RANKORDER_patterns;
-    Memo PatternsTest;
-    std::array<Memo, 3> AdaptiveList{};
-    std::array<bool, 3> AdaptiveList_Enabled{};
-    std::array<Color, 3> AdaptiveList_FontColour{};
-    std::array<std::int32_t, 3> Adaptive_Score{};  ///< tags of Adaptive1..3
-
-    /// The settings record `Settings_Data`.
-    Memo Settings_Data;
-
-    // Import panel.
-    Picture Panel_Import{false};
-    std::string Import_html;
-    Memo Raw_List;
-    LineList Import_List;  ///< numbers waiting for IMPORT, oldest first
-    Button Button_Process{false, true, "IMPORT"};
-    Gauge ProgressBar2;
-    std::string Page_File;  ///< where the last paste was saved
-
-    /// The control that has the keyboard focus, by name ("" for none).
-    std::string Focus;
-
-    // Window.
-    std::int32_t ClientWidth = 1305;
-    std::int32_t ClientHeight = 728;
-    bool Minimized = false;
-    bool CloseRequested = false;
-
-    static constexpr std::int32_t kClosedHeight = 388;  ///< top of the settings area
-    static constexpr std::int32_t kOpenHeight = 697;    ///< bottom of the settings area
-    static constexpr std::int32_t kWidth = 457;
+    /// The window was restored from its minimised state.
+    void WindowRestored() { chrome_.SetMinimized(false); }
+    /// The control the engine asked to have the keyboard focus ("" for none);
+    /// the request is handed over once.
+    std::string TakeFocusRequest() { return chrome_.TakeFocus(); }
+    /// Sets the game mode (1..5). The window never does: the mode in force is
+    /// fixed. The driver and the backtest reach the dormant modes by it.
+    void ForceGameMode(std::int32_t mode) { state_.Game_Mode = mode; }
+    /// Replaces candidate list k (0..2) of the adaptive mode.
+    void LoadAdaptiveList(std::size_t k, Memo list) { modes_.SetList(k, std::move(list)); }
 
 private:
     void FormCreate();
     void StartTimer(TimerId id);
     void StopTimer(TimerId id);
-    /// Adds `step` to the progress gauge (clamped to 0..100); true when full.
-    bool AdvanceGauge(std::int32_t step);
     /// The end of a progress run: its timer stops and the gauge empties.
     void EndProgressRun(TimerId id);
     /// Stops every game-mode progress run without its calculation; the
     /// gauge empties and the engine is ready for a number again.
     void AbandonProgressRuns();
-    /// Undo offered: the undo command shown and its cover hidden.
-    void OfferUndo();
-    /// The hidden undo command's buttons hidden; the offer (the cover) stays.
-    void HideUndoCommand();
-    /// The offer withdrawn: the buttons hidden and the cover shown.
-    void WithdrawUndo();
     /// The common start of modes 1, 2, 4 and 5 up to their run: the board
     /// locked, the entered number marked, the previous proposal settled (when
     /// `settle`) and hidden. Returns a settlement error, to be reported by
@@ -530,38 +373,48 @@ private:
     std::exception_ptr BeginModeStart(bool settle);
     void EndModeStart(TimerId run, const std::exception_ptr& error);
     std::int32_t DrawSeeded(std::int32_t range);
-    void ShowField(int index, bool visible);
-    void RecomputeUnits(double losses_value, double wins_value, double init);
     /// Throws the amount error for a text that edit `id` must not hold: the
     /// four edits hold money within the largest amount, and the initial bet
     /// is never negative. Checked before the edit takes the text.
     static void CheckMoneyText(EditId id, std::string_view text);
-    /// Sets the stake unless the value is no number or beyond the largest
-    /// amount: such a stake keeps the previous one.
-    void SetBetSizeFinite(double value);
-    void ShowBetsPlayed();
-    /// Shows `Bankroll` in `Label_Bankroll` (money text).
-    void ShowBankroll();
+    void ShowBetsPlayed() { display_.ShowBetsPlayed(state_.Bets_Played); }
+    void ShowBankroll() { display_.ShowBankroll(state_.Bankroll); }
+    /// Mutable inputs by id, for the program's assignments.
+    Edit& EditRef(EditId id);
+    SpinEdit& SpinRef(SpinId id);
+    CheckBox& CheckRef(CheckId id);
+    ComboBox& ComboRef(ComboId id);
+    Timer& TimerRef(TimerId id) { return timers_[static_cast<std::size_t>(id)]; }
+    /// The checked state of each chip, for the undo snapshot.
+    std::array<bool, 6> PlacedFields() const;
     bool TryInitialBet(double& out) const;
-    void UpdateImportButton();
-    void EndPasteBusyLook();
+
+    /// Engine internals for the tests' builder of states (tests/support).
+    friend class EngineTestAccess;
+
+    /// The stake rules' inputs as the player set them.
+    staking::RuleInputs RuleSettings() const;
+    /// Reader of the initial bet for the staking rules.
+    staking::InitialBetReader InitialBetRead() const;
 
     Platform& platform_;
+    GameState state_;
+    PlayReport report_;
+    Board board_;
+    Table table_;
+    ModeLists modes_;
+    SettingsRecord record_;
+    ImportPanel panel_;
+    Display display_;
+    Chrome chrome_;
+    Inputs inputs_;
+    std::array<Timer, kTimerCount> timers_{};
+
     // True while a spin is being settled: the chips show the bet that is
     // being settled, or the proposal of a matrix rebuilt on profit, whose
     // stake was given back in advance. Neither stake is on the table.
     bool settling_ = false;
 
-    // The values whose texts the labels show now, so that the display
-    // refresh formats a text only when its value changed.
-    double shown_bankroll_ = 0;
-    double shown_bet_size_ = 0;
-    std::int32_t shown_flat_index_ = 0;
-    std::size_t shown_numbers_ = 0;
-    bool shown_bet_size_valid_ = false;
-    double rounded_bet_size_ = 1.0;
-    double rounded_bankroll_ = 1000.0;
-    double rounded_reset_target_ = 1001.0;
     // Parse cache of Init_Bet for the display refresh guard.
     mutable std::string init_bet_cache_text_;
     mutable double init_bet_cache_value_ = 0;

@@ -5,7 +5,7 @@
 // time and memory. The second pass, in a child process because gumbo aborts
 // on some malformed pages, parses the bounded page and walks the tree with an
 // explicit stack, building the lines as a browser lays them out.
-#include "io/page_text.h"
+#include "import/page_text.h"
 
 #include "core/convert.h"
 

@@ -1,4 +1,4 @@
-#include "io/text_file.h"
+#include "core/text_file.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

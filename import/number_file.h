@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -21,5 +22,11 @@ LineList NumberFileLines(std::string_view text);
 /// or the conversion error of a text that is no whole number); `bad_line`,
 /// when given, receives that line's index.
 std::vector<std::uint8_t> RouletteNumbers(const LineList& lines, std::size_t* bad_line = nullptr);
+
+/// The roulette number of an exact text "0" .. "36", or -1.
+int RouletteNumber(std::string_view line);
+
+/// The history as a number file: one number per line, CR LF line ends.
+std::string HistoryText(const std::vector<std::uint8_t>& numbers);
 
 }  // namespace rotacle

@@ -13,7 +13,7 @@
 #include <deque>
 #include <string>
 
-#include "core/engine.h"
+#include "engine/engine.h"
 
 namespace rotacle {
 

@@ -1,16 +1,10 @@
 // Settlement of the proposed bet, the bankroll and the skip.
-#include "core/engine.h"
+#include "engine/engine.h"
 
 namespace rotacle {
 
-bool Engine::AnyChipVisible() const {
-    for (const auto& c : Chip)
-        if (c.Visible) return true;
-    return false;
-}
-
 void Engine::WinLose() {
-    if (State.Spins_Count <= State.Warmup_Spins) return;
+    if (state_.Spins_Count <= state_.Warmup_Spins) return;
     // While the spin is settled the chips still show the settled bet; its
     // stake has left the table, so a bet reset run from the win-side checks
     // must not refund it again.
@@ -19,18 +13,18 @@ void Engine::WinLose() {
         explicit Guard(bool& f) : flag(f) { flag = true; }
         ~Guard() { flag = false; }
     } guard(settling_);
-    Report.Settled = true;
-    Report.Won = FieldWins(State.Bet_Field, CurrentNum.Tag);
-    Report.Placed = AnyChipVisible();
-    Report.Stake = State.Bet_Size;
-    if (Report.Won)
+    report_.Settled = true;
+    report_.Won = FieldWins(state_.Bet_Field, board_.CurrentNumber());
+    report_.Placed = AnyChipVisible();
+    report_.Stake = state_.Bet_Size;
+    if (report_.Won)
         Win();
     else
         Lose();
 }
 
 void Engine::Lose() {
-    GameState& s = State;
+    GameState& s = state_;
     ++s.Miss_Streak;
     ++s.Units_Drawdown;
     --s.Units_Profit;
@@ -44,7 +38,7 @@ void Engine::Lose() {
 }
 
 void Engine::Win() {
-    GameState& s = State;
+    GameState& s = state_;
     s.Miss_Streak = 0;
     --s.Units_Drawdown;
     ++s.Units_Profit;
@@ -61,26 +55,26 @@ void Engine::Win() {
 }
 
 void Engine::MatrixWinLose() {
-    if (FieldWins(State.Bet_Field, CurrentNum.Tag)) MatrixWin();
+    if (FieldWins(state_.Bet_Field, board_.CurrentNumber())) MatrixWin();
 }
 
-void Engine::MatrixWin() { ++State.Matrix_Wins; }
+void Engine::MatrixWin() { ++state_.Matrix_Wins; }
 
 void Engine::Balance_Check() {
-    if (State.Bet_Field >= 1 && State.Bet_Field <= 6) ++Report.Proposals;
+    if (state_.Bet_Field >= 1 && state_.Bet_Field <= 6) ++report_.Proposals;
     if (AnyChipVisible()) {
-        State.Bankroll -= State.Bet_Size;
-        ++Report.Bets_Placed;
+        state_.Bankroll -= state_.Bet_Size;
+        ++report_.Bets_Placed;
     }
 }
 
 void Engine::Image_SkipBet2Click() {
     if (!AnyChipVisible()) return;
-    Image_SkipBet3.Visible = true;
+    table_.CoverSkip();
     HideBets();
-    State.Bankroll += State.Bet_Size;
-    --State.Bets_Played;
-    --State.Matrix_Bets_Played;
+    state_.Bankroll += state_.Bet_Size;
+    --state_.Bets_Played;
+    --state_.Matrix_Bets_Played;
 }
 
 }  // namespace rotacle

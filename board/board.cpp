@@ -1,0 +1,112 @@
+#include "board/board.h"
+
+#include "core/convert.h"
+
+namespace rotacle {
+
+namespace {
+constexpr Color kStripRed = 128;
+constexpr Color kStripGreen = 32768;
+constexpr Color kStripBlack = 0;
+}  // namespace
+
+Board::Board() {
+    for (auto& l : strip_) {
+        l.Caption.clear();
+        l.Colour = 0;
+        l.Tag = -1;
+    }
+    strip_[8].Visible = false;
+    saved_stakes_.assign(6, "0");
+}
+
+Color Board::NumberColour(int n) {
+    if (n == 0) return kStripGreen;
+    return IsRed(n) ? kStripRed : kStripBlack;
+}
+
+void Board::Append(std::span<const std::uint8_t> numbers) {
+    history_.insert(history_.end(), numbers.begin(), numbers.end());
+}
+
+void Board::DropNewest() {
+    if (!history_.empty()) history_.pop_back();
+}
+
+void Board::ShowNumbers() {
+    for (auto& p : cell_) p.Visible = true;
+    for (auto& b : number_button_) b.Enabled = true;
+    for (auto& p : speed_button_) p.Visible = true;
+}
+
+void Board::HideNumbers() {
+    for (auto& p : cell_) p.Visible = false;
+    for (auto& b : number_button_) b.Enabled = false;
+    for (auto& p : speed_button_) p.Visible = false;
+}
+
+void Board::MarkPressed() {
+    if (current_ >= 0 && current_ <= 36) cell_[static_cast<std::size_t>(current_)].Visible = true;
+}
+
+void Board::MarkInactive() {
+    if (current_ < 0 || current_ > 36) return;
+    cell_[static_cast<std::size_t>(current_)].Visible = false;
+    speed_button_[static_cast<std::size_t>(current_)].Visible = false;
+}
+
+void Board::PushStrip() {
+    // Swapping down the slots moves every caption one place on; slot 1 then
+    // holds the lost oldest caption, which is overwritten below.
+    for (std::size_t k = 8; k >= 1; --k) {
+        strip_[k].Colour = strip_[k - 1].Colour;
+        strip_[k].Caption.swap(strip_[k - 1].Caption);
+    }
+    strip_[0].Tag = current_;
+    strip_[0].Caption.assign(IntText(current_));
+    strip_[0].Colour = NumberColour(current_);
+}
+
+void Board::StripBack() {
+    for (std::size_t k = 0; k < 8; ++k) {
+        strip_[k].Colour = strip_[k + 1].Colour;
+        strip_[k].Caption = strip_[k + 1].Caption;
+    }
+}
+
+void Board::ClearStrip() {
+    for (std::size_t k = 9; k-- > 0;) {
+        strip_[k].Caption.clear();
+        strip_[k].Colour = kStripBlack;
+    }
+}
+
+void Board::OfferUndo() {
+    undo_picture_.Visible = true;
+    undo_button_.Visible = true;
+    undo_cover_.Visible = false;
+}
+
+void Board::HideUndoCommand() {
+    undo_picture_.Visible = false;
+    undo_button_.Visible = false;
+}
+
+void Board::WithdrawUndo() {
+    HideUndoCommand();
+    undo_cover_.Visible = true;
+}
+
+void Board::TakeSnapshot(const std::array<bool, 6>& placed, const GameState& s) {
+    for (auto& line : saved_stakes_) line = "0";
+    for (std::size_t i = 0; i < placed.size(); ++i)
+        if (placed[i]) saved_stakes_[i] = FloatToStr(s.Bet_Size);
+    saved_ = SavedFields::Of(s);
+}
+
+double Board::SavedStake(int index) const {
+    const auto i = static_cast<std::size_t>(index);
+    return i < saved_stakes_.size() ? StrToFloat(saved_stakes_[i]) : 0.0;
+}
+
+}  // namespace rotacle

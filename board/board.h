@@ -1,0 +1,99 @@
+// The number board and the spin road behind it: the history of entered
+// numbers, the number being processed, the clickable cells, the history
+// strip, and the undo snapshot with its command.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/controls.h"
+#include "core/game_state.h"
+
+namespace rotacle {
+
+class Board {
+public:
+    Board();
+
+    /// The spin history `NumbersList`, oldest first; numbers 0..36.
+    const std::vector<std::uint8_t>& NumbersList() const { return history_; }
+    /// The number of the spin being processed (the tag of `CurrentNum`).
+    int CurrentNumber() const { return current_; }
+    /// Normal look of the cells; hidden while the board is locked.
+    const std::array<Picture, 37>& Image() const { return cell_; }
+    const std::array<Picture, 37>& SpeedButton() const { return speed_button_; }
+    /// `Button0` .. `Button36`.
+    const std::array<Button, 37>& NumberButton() const { return number_button_; }
+    /// The strip: `HisNum()[0]` is the newest number, [8] the hidden overflow.
+    const std::array<Label, 9>& HisNum() const { return strip_; }
+    /// Stakes of the bets shown when the last spin began, one line per field.
+    const Memo& SaveBets() const { return saved_stakes_; }
+    /// The fields of the game record saved when the last spin began.
+    const SavedFields& Saved() const { return saved_; }
+    const Picture& ImageUndo() const { return undo_picture_; }
+    /// The hidden speed button `Undo`.
+    const Button& Undo_Button() const { return undo_button_; }
+    /// The cover of the undo command: hidden while undo is offered.
+    const Picture& Image_Cancel3() const { return undo_cover_; }
+    bool UndoOffered() const { return !undo_cover_.Visible; }
+
+    /// Strip colour of a number: green zero, red and black.
+    static Color NumberColour(int n);
+
+    void SetCurrentNumber(int n) { current_ = n; }
+    /// Appends the current number to the history.
+    void Record() { history_.push_back(static_cast<std::uint8_t>(current_)); }
+    /// Appends numbers 0..36 to the history.
+    void Append(std::span<const std::uint8_t> numbers);
+    /// Takes the newest number off the history (none when it is empty).
+    void DropNewest();
+    void ClearHistory() { history_.clear(); }
+
+    /// Cells shown and clickable again.
+    void ShowNumbers();
+    /// Cells hidden and not clickable.
+    void HideNumbers();
+    /// The current number's cell shown as pressed.
+    void MarkPressed();
+    /// The current number's cell hidden.
+    void MarkInactive();
+
+    /// Pushes the current number onto the strip.
+    void PushStrip();
+    /// Moves the strip one place back (undo).
+    void StripBack();
+    void ClearStrip();
+
+    /// Undo offered: the command shown and its cover hidden.
+    void OfferUndo();
+    /// The command's pictures hidden; the cover stays as it is.
+    void HideUndoCommand();
+    /// Undo withdrawn: the command hidden and its cover shown.
+    void WithdrawUndo();
+    void CoverUndo() { undo_cover_.Visible = true; }
+
+    /// Takes the snapshot of a spin's start: the stake of each placed field
+    /// (`placed[i]`) and the saved fields of `s`.
+    void TakeSnapshot(const std::array<bool, 6>& placed, const GameState& s);
+    /// The saved stake of field `index`, 0 when none was placed.
+    double SavedStake(int index) const;
+    /// Copies the saved fields back into `s`.
+    void RestoreSnapshot(GameState& s) const { saved_.RestoreInto(s); }
+
+private:
+    std::vector<std::uint8_t> history_;
+    int current_ = 0;
+    std::array<Picture, 37> cell_{};
+    std::array<Picture, 37> speed_button_{};
+    std::array<Button, 37> number_button_{};
+    std::array<Label, 9> strip_{};
+    Memo saved_stakes_;
+    SavedFields saved_ = SavedFields::Of(GameState{});
+    Picture undo_picture_{false};
+    Button undo_button_{true, false, ""};
+    Picture undo_cover_{true};
+};
+
+}  // namespace rotacle

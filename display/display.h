@@ -1,0 +1,82 @@
+// The shown values: the labels of the counts and the bankroll, the safety
+// level's lamps and the progress gauges. Each label is formatted only when
+// its value changed since it was last shown.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+#include "core/controls.h"
+#include "core/game_state.h"
+
+namespace rotacle {
+
+class Display {
+public:
+    Display();
+
+    const Label& Label_BetsPlayed() const { return bets_played_; }
+    const Label& Label_FlatIndex() const { return flat_index_; }
+    const Label& Label_NumbersInGame() const { return numbers_in_game_; }
+    const Label& Label_Bankroll() const { return bankroll_; }
+    /// Safety level readout.
+    const Label& Label4() const { return safe_level_; }
+    /// The "TEST BANK:" caption.
+    const Label& Label9() const { return test_bank_caption_; }
+    const Picture& SL_Indicator1() const { return lamp_far_; }
+    const Picture& SL_Indicator2() const { return lamp_near_; }
+    /// Progress gauge of the game-mode runs.
+    const Gauge& CGauge1() const { return run_gauge_; }
+    /// Progress of the matrix build.
+    const Gauge& CGauge3() const { return matrix_gauge_; }
+
+    void ShowBankroll(double bankroll);
+    void ShowBetsPlayed(std::int32_t bets_played);
+    void ShowBankrollLabel(bool visible) { bankroll_.Visible = visible; }
+    /// The safety level's readout and whether its lamps are lit at all.
+    void ShowSafeLevel(std::int32_t level);
+    /// The lamps as a tick of the safety-level timer leaves them: far from
+    /// the level the first lamp, near it the second. False when they already
+    /// were so.
+    bool ShowSafeLevelLamps(bool far);
+    void ShowTestBankCaption(bool bank_on);
+
+    /// One refresh of the shown values against `s`: the money held to whole
+    /// cents, the flat index, the count of numbers and the bankroll. True
+    /// when anything changed.
+    bool Refresh(GameState& s, std::size_t numbers);
+    /// True once per new stake: the stake labels need the text of `stake`.
+    bool StakeChanged(double stake);
+
+    /// Adds `step` to the run gauge (held to 0..100); true when it is full.
+    bool AdvanceRunGauge(std::int32_t step);
+    void EmptyRunGauge() { run_gauge_.Position = 0; }
+    void StartMatrixGauge(std::int32_t steps);
+    void StepMatrixGauge() { ++matrix_gauge_.Position; }
+    void EmptyMatrixGauge() { matrix_gauge_.Position = 0; }
+
+private:
+    Label bets_played_;
+    Label flat_index_;
+    Label numbers_in_game_;
+    Label bankroll_;
+    Label safe_level_;
+    Label test_bank_caption_;
+    Picture lamp_far_{false};
+    Picture lamp_near_{false};
+    Gauge run_gauge_;
+    Gauge matrix_gauge_;
+
+    // The values whose texts the labels show now.
+    double shown_bankroll_ = 1000.0;
+    double shown_stake_ = 0;
+    bool shown_stake_valid_ = false;
+    std::int32_t shown_flat_index_ = 0;
+    std::size_t shown_numbers_ = 0;
+    // The money values as the last refresh left them: whole cents already.
+    double rounded_stake_ = 1.0;
+    double rounded_bankroll_ = 1000.0;
+    double rounded_reset_target_ = 1001.0;
+};
+
+}  // namespace rotacle

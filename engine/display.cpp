@@ -1,0 +1,47 @@
+// Display refresh and the window chrome: hover scheme and settings toggle.
+#include "engine/engine.h"
+
+namespace rotacle {
+
+bool Engine::ShowValuesTimer() {
+    GameState& s = state_;
+    bool changed = display_.Refresh(s, board_.NumbersList().size());
+    if (display_.StakeChanged(s.Bet_Size)) {
+        table_.SetStakeText(FloatToStr(s.Bet_Size));
+        changed = true;
+    }
+    if (table_.SyncStakeLabels(inputs_.ShowBetSize.Checked)) changed = true;
+
+    // A text that does not convert is skipped here: the player sees the
+    // conversion error where the initial bet is used, not a hundred times a
+    // second.
+    if (!inputs_.Init_Bet.Text.empty() && inputs_.Init_Bet.Text != " ") {
+        double init = 0;
+        // The stake was rounded to cents above; an initial bet finer than a
+        // cent is compared in cents too, or every tick would reset the bets.
+        const bool ok = TryInitialBet(init);
+        if (ok && RoundToCents(init) > s.Bet_Size) {
+            ResetBets();
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+void Engine::Disable_HoversClick() { chrome_.ResetHovers(); }
+
+void Engine::CommandMouseMove(Command c) { chrome_.HoverCommand(c); }
+
+void Engine::ImageMouseMove(int n) { chrome_.HoverCell(n); }
+
+void Engine::Image_Settings2Click() {
+    chrome_.SetClientHeight(geometry::kOpenHeight);
+    chrome_.ShowSettingsCover(true);
+}
+
+void Engine::Image_Settings3Click() {
+    chrome_.SetClientHeight(geometry::kClosedHeight);
+    chrome_.ShowSettingsCover(false);
+}
+
+}  // namespace rotacle

@@ -1,0 +1,258 @@
+// Window state at its defaults, start-up, and the program's assignments to
+// controls.
+#include "engine/engine.h"
+
+#include <algorithm>
+
+namespace rotacle {
+
+Engine::Engine(Platform& platform) : platform_(platform) {
+    TimerRef(TimerId::ShowValues) = Timer{true, 10};
+    TimerRef(TimerId::Mode1Timer) = Timer{false, 20};
+    TimerRef(TimerId::Mode2Timer) = Timer{false, 20};
+    TimerRef(TimerId::Mode3Timer) = Timer{false, 40};
+    TimerRef(TimerId::Mode4Timer) = Timer{false, 40};
+    TimerRef(TimerId::Mode5Timer) = Timer{false, 40};
+    TimerRef(TimerId::SafeLevel_Timer) = Timer{false, 50};
+    TimerRef(TimerId::Timer_Evolution) = Timer{false, 2000};
+    FormCreate();
+}
+
+void Engine::FormCreate() {
+    // Numbers convert with "." everywhere already (convert.h), so the first
+    // start-up step has nothing left to do here.
+    chrome_.SetClientHeight(geometry::kClosedHeight);
+    chrome_.SetClientWidth(geometry::kWidth);
+    chrome_.GreyUpTrenderGroup();
+}
+
+// ---- Control access ------------------------------------------------------------
+
+Edit& Engine::EditRef(EditId id) {
+    switch (id) {
+        case EditId::Init_Bet: return inputs_.Init_Bet;
+        case EditId::Test_Bank: return inputs_.Test_Bank;
+        case EditId::Losses_ActionValue: return inputs_.Losses_ActionValue;
+        case EditId::Wins_ActionValue: return inputs_.Wins_ActionValue;
+    }
+    return inputs_.Init_Bet;
+}
+
+SpinEdit& Engine::SpinRef(SpinId id) {
+    switch (id) {
+        case SpinId::N_Count: return inputs_.N_Count;
+        case SpinId::Play_Bets: return inputs_.Play_Bets;
+        case SpinId::Until_Profit: return inputs_.Until_Profit;
+        case SpinId::Phase_Correction_Value: return inputs_.Phase_Correction_Value;
+        case SpinId::Losses_HowMuch: return inputs_.Losses_HowMuch;
+        case SpinId::Wins_HowMuch: return inputs_.Wins_HowMuch;
+    }
+    return inputs_.N_Count;
+}
+
+CheckBox& Engine::CheckRef(CheckId id) {
+    switch (id) {
+        case CheckId::ChBx_TestBank: return inputs_.ChBx_TestBank;
+        case CheckId::Get_Minimal_Profit: return inputs_.Get_Minimal_Profit;
+        case CheckId::Bet_Automatic_Reset: return inputs_.Bet_Automatic_Reset;
+        case CheckId::ChBx_Phase_Correction: return inputs_.ChBx_Phase_Correction;
+        case CheckId::ChBx_Until_Profit: return inputs_.ChBx_Until_Profit;
+        case CheckId::ChBx_Fixed_Number: return inputs_.ChBx_Fixed_Number;
+        case CheckId::ShowBetSize: return inputs_.ShowBetSize;
+        case CheckId::CatRows: return inputs_.CatRows;
+    }
+    return inputs_.ShowBetSize;
+}
+
+ComboBox& Engine::ComboRef(ComboId id) {
+    switch (id) {
+        case ComboId::GameModes: return inputs_.GameModes;
+        case ComboId::BetStrategy: return inputs_.BetStrategy;
+        case ComboId::Losses_Type: return inputs_.Losses_Type;
+        case ComboId::Losses_Action: return inputs_.Losses_Action;
+        case ComboId::Wins_Type: return inputs_.Wins_Type;
+        case ComboId::Wins_Action: return inputs_.Wins_Action;
+        case ComboId::Search_Pattern: return inputs_.Search_Pattern;
+    }
+    return inputs_.GameModes;
+}
+
+const Edit& Engine::EditControl(EditId id) const { return const_cast<Engine*>(this)->EditRef(id); }
+const SpinEdit& Engine::SpinControl(SpinId id) const { return const_cast<Engine*>(this)->SpinRef(id); }
+const CheckBox& Engine::CheckControl(CheckId id) const { return const_cast<Engine*>(this)->CheckRef(id); }
+const ComboBox& Engine::ComboControl(ComboId id) const { return const_cast<Engine*>(this)->ComboRef(id); }
+
+std::array<bool, 6> Engine::PlacedFields() const {
+    std::array<bool, 6> placed{};
+    for (std::size_t i = 0; i < placed.size(); ++i) placed[i] = table_.Chip()[i].Visible;
+    return placed;
+}
+
+staking::RuleInputs Engine::RuleSettings() const {
+    return {inputs_.Losses_Type.ItemIndex, inputs_.Losses_Action.ItemIndex, inputs_.Losses_HowMuch.Value(),
+            inputs_.Wins_Type.ItemIndex,   inputs_.Wins_Action.ItemIndex,   inputs_.Wins_HowMuch.Value()};
+}
+
+staking::InitialBetReader Engine::InitialBetRead() const {
+    return [this] { return InitialBet(); };
+}
+
+void Engine::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }
+void Engine::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
+
+// ---- Program assignments ----------------------------------------------------------
+
+void Engine::CheckMoneyText(EditId id, std::string_view text) {
+    CheckAmount(text, id == EditId::Init_Bet ? 0.0 : -kMaxAmount);
+}
+
+void Engine::SetEditText(EditId id, std::string_view text) {
+    Edit& e = EditRef(id);
+    if (e.Text == text) return;
+    CheckMoneyText(id, text);
+    e.Text.assign(text);
+    switch (id) {
+        case EditId::Init_Bet: Init_BetChange(); break;
+        case EditId::Test_Bank: Test_BankChange(); break;
+        case EditId::Losses_ActionValue: Losses_ActionValueChange(); break;
+        case EditId::Wins_ActionValue: Wins_ActionValueChange(); break;
+    }
+}
+
+void Engine::SetSpinText(SpinId id, std::string_view text) {
+    SpinEdit& s = SpinRef(id);
+    if (s.Text == text) return;
+    s.Text.assign(text);
+    switch (id) {
+        case SpinId::N_Count: N_CountChange(); break;
+        case SpinId::Play_Bets: Play_BetsChange(); break;
+        case SpinId::Until_Profit: Until_ProfitChange(); break;
+        case SpinId::Phase_Correction_Value: Phase_Correction_ValueChange(); break;
+        case SpinId::Losses_HowMuch: Losses_HowMuchChange(); break;
+        case SpinId::Wins_HowMuch: Wins_HowMuchChange(); break;
+    }
+}
+
+void Engine::SetSpinValue(SpinId id, std::int32_t value) {
+    SetSpinText(id, IntText(SpinControl(id).Clamp(value)));
+}
+
+void Engine::SetChecked(CheckId id, bool checked) {
+    CheckBox& c = CheckRef(id);
+    if (c.Checked == checked) return;
+    c.Checked = checked;
+    switch (id) {
+        case CheckId::ChBx_TestBank: ChBx_TestBankClick(); break;
+        case CheckId::Get_Minimal_Profit: Get_Minimal_ProfitClick(); break;
+        case CheckId::Bet_Automatic_Reset: Bet_Automatic_ResetClick(); break;
+        case CheckId::ChBx_Phase_Correction: ChBx_Phase_CorrectionClick(); break;
+        case CheckId::ChBx_Until_Profit: ChBx_Until_ProfitClick(); break;
+        case CheckId::ChBx_Fixed_Number: ChBx_Fixed_NumberClick(); break;
+        case CheckId::ShowBetSize:
+        case CheckId::CatRows: break;  // no click operation
+    }
+}
+
+void Engine::SetItemIndex(ComboId id, std::int32_t index) { ComboRef(id).SetItemIndex(index); }
+
+void Engine::SelectItem(ComboId id, std::int32_t index) {
+    ComboBox& c = ComboRef(id);
+    if (!c.Enabled || index < 0 || index >= static_cast<std::int32_t>(c.Items.size())) return;
+    c.ItemIndex = index;
+    switch (id) {
+        case ComboId::GameModes: GameModesChange(); break;
+        case ComboId::BetStrategy: BetStrategyChange(); break;
+        case ComboId::Losses_Type: Losses_TypeChange(); break;
+        case ComboId::Losses_Action: Losses_ActionChange(); break;
+        case ComboId::Wins_Type: Wins_TypeChange(); break;
+        case ComboId::Wins_Action: Wins_ActionChange(); break;
+        case ComboId::Search_Pattern: Search_PatternChange(); break;
+    }
+}
+
+void Engine::SetSafeLevelPosition(std::int32_t position) {
+    position = std::clamp(position, inputs_.SafeLevel.Min, inputs_.SafeLevel.Max);
+    if (inputs_.SafeLevel.Position == position) return;
+    inputs_.SafeLevel.Position = position;
+    SafeLevelChange();
+}
+
+namespace {
+
+// Applies one inserted key to a text: backspace deletes the last character.
+std::string WithKey(const std::string& text, char key) {
+    std::string t = text;
+    if (key == '\b') {
+        if (!t.empty()) t.pop_back();
+    } else {
+        t += key;
+    }
+    return t;
+}
+
+}  // namespace
+
+void Engine::TypeKey(EditId id, char key) {
+    Edit& e = EditRef(id);
+    if (!e.Enabled || e.ReadOnly) return;
+    // A key that would make the text an amount out of range is refused before
+    // the key-press handler acts on the text as it stands.
+    if (const char filtered = NumericKeyFilter(e.Text, key); filtered != 0)
+        CheckMoneyText(id, WithKey(e.Text, filtered));
+    switch (id) {
+        case EditId::Init_Bet: Init_BetKeyPress(key); break;
+        case EditId::Test_Bank: Test_BankKeyPress(key); break;
+        case EditId::Losses_ActionValue:
+        case EditId::Wins_ActionValue: key = NumericKeyFilter(e.Text, key); break;
+    }
+    if (key == 0) return;
+    SetEditText(id, WithKey(e.Text, key));
+}
+
+void Engine::TypeKey(SpinId id, char key) {
+    SpinEdit& s = SpinRef(id);
+    if (!s.Enabled || s.ReadOnly) return;
+    // A spin edit takes digits, a sign and backspace only.
+    const bool valid = (key >= '0' && key <= '9') || key == '-' || key == '+' || key == '\b';
+    if (!valid) return;
+    SetSpinText(id, WithKey(s.Text, key));
+}
+
+bool Engine::TimerTick(TimerId id) {
+    switch (id) {
+        case TimerId::ShowValues: return ShowValuesTimer();
+        case TimerId::Mode1Timer: Mode1TimerTimer(); return true;
+        case TimerId::Mode2Timer: Mode2TimerTimer(); return true;
+        case TimerId::Mode3Timer: Mode3TimerTimer(); return true;
+        case TimerId::Mode4Timer: Mode4TimerTimer(); return true;
+        case TimerId::Mode5Timer: Mode5TimerTimer(); return true;
+        case TimerId::SafeLevel_Timer: return SafeLevel_TimerTimer();
+        case TimerId::Timer_Evolution: Timer_EvolutionTimer(); return true;
+    }
+    return true;
+}
+
+std::int32_t Engine::DrawSeeded(std::int32_t range) {
+    platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
+    return platform_.Random(range);
+}
+
+bool Engine::TryInitialBet(double& out) const {
+    // The display refresh reads the initial bet a hundred times a second;
+    // the text is converted again only when it changed.
+    if (!init_bet_cache_valid_ || init_bet_cache_text_ != inputs_.Init_Bet.Text) {
+        init_bet_cache_text_ = inputs_.Init_Bet.Text;
+        init_bet_cache_ok_ = TryStrToFloat(inputs_.Init_Bet.Text, init_bet_cache_value_);
+        init_bet_cache_valid_ = true;
+    }
+    if (init_bet_cache_ok_) out = init_bet_cache_value_;
+    return init_bet_cache_ok_;
+}
+
+double Engine::InitialBet() const {
+    double v = 0;
+    if (!TryInitialBet(v)) return StrToFloat(inputs_.Init_Bet.Text);  // throws the conversion error
+    return v;
+}
+
+}  // namespace rotacle

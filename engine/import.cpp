@@ -1,0 +1,146 @@
+// The import panel: page paste, number files, the import run, and the
+// history export.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "core/text_file.h"
+#include "engine/engine.h"
+#include "import/number_file.h"
+
+namespace rotacle {
+
+namespace {
+
+constexpr const char* kPageFileName = "evolution.html";
+
+FileDialogSpec NumberFileDialog(bool save) { return FileDialogSpec{"Text File (*.txt)|*.txt", "txt", save}; }
+
+}  // namespace
+
+bool Engine::ProgressRunUnderWay() const {
+    // Engine_Ready alone does not tell: mode 2 clears it only at the first
+    // tick of its run, and modes 4 and 5 never do.
+    for (TimerId id : kModeTimers)
+        if (TimerControl(id).Enabled) return true;
+    return state_.Engine_Ready != 1;
+}
+
+void Engine::Image_Import2Click() {
+    if (ProgressRunUnderWay()) return;
+    chrome_.SetClientHeight(geometry::kClosedHeight);
+    chrome_.ShowSettingsCover(false);
+    panel_.Show();
+}
+
+std::string Engine::PageFilePath() const {
+    namespace fs = std::filesystem;
+    const std::string folder = platform_.ProgramFolder();
+    if (::access(folder.c_str(), W_OK) == 0) return (fs::path(folder) / kPageFileName).string();
+    return (fs::path(platform_.AppDataFolder()) / kPageFileName).string();
+}
+
+void Engine::EVOLUTIONClick() {
+    panel_.ShowBusy();
+    panel_.SetPage(platform_.ClipboardText());
+    const std::string path = PageFilePath();
+    try {
+        WriteTextAtomic(path, panel_.Import_html());
+    } catch (const FileError&) {
+        // Without the page there is nothing to wait for: give the commands back.
+        panel_.EndBusy();
+        throw;
+    }
+    panel_.SetPageFile(path);
+    StartTimer(TimerId::Timer_Evolution);
+}
+
+void Engine::Image_PasteFromEvolution2Click() {
+    if (panel_.Panel_Import().Visible && !panel_.Image_PasteFromEvolution3().Visible) EVOLUTIONClick();
+}
+
+void Engine::Timer_EvolutionTimer() {
+    panel_.ClearRawList();
+    std::string text;
+    try {
+        text = platform_.RenderPageText(panel_.Page_File());
+    } catch (const FileError&) {
+        // The saved page is read at once; trying again every two seconds
+        // would only repeat the message. The player can paste again.
+        StopTimer(TimerId::Timer_Evolution);
+        panel_.EndBusy();
+        throw;
+    }
+    panel_.ReadPage(SplitLines(text));
+    StopTimer(TimerId::Timer_Evolution);
+    panel_.EndBusy();
+}
+
+void Engine::ParseRawList() { panel_.ParseRawList(); }
+
+void Engine::LOAD_FROM_FILEClick() {
+    const auto path = platform_.OpenFileDialog(NumberFileDialog(false));
+    if (!path) return;
+    const std::string text = ReadFileText(*path);  // an unreadable file leaves the list as it was
+    panel_.SetImportList(NumberFileLines(text));
+}
+
+void Engine::Image_LoadFromFile2Click() {
+    if (panel_.Panel_Import().Visible && !panel_.Image_LoadFromFile3().Visible) LOAD_FROM_FILEClick();
+}
+
+void Engine::Button_ProcessClick() {
+    if (!panel_.Button_Process().Enabled) return;
+    // Every line is checked before anything changes, so a bad file cannot
+    // cost the player the history.
+    const std::vector<std::uint8_t> numbers = RouletteNumbers(panel_.Import_List());
+
+    board_.ClearHistory();
+    if (AnyChipVisible()) Image_SkipBet2Click();
+    state_.Matrix_Pending = 1;
+    panel_.StartProgress(CountOf(numbers.size()));
+
+    // Recording every number runs CurrentNumber, GameHistory and DeepScan_Calc
+    // in turn. Only the final window length and the last nine strip pushes
+    // outlive the loop, so those are done once at the end with the same result.
+    board_.Append(numbers);
+    state_.Spins_Count = CountPlus(state_.Spins_Count, numbers.size());
+    std::int32_t number = state_.DeepScan_Number, step = state_.DeepScan_Step, family = state_.DeepScan_Family;
+    for (const std::uint8_t n : numbers) DeepScanStep(number, step, family, n);
+    state_.DeepScan_Number = number;
+    state_.DeepScan_Step = step;
+    state_.DeepScan_Family = family;
+    if (!numbers.empty()) board_.SetCurrentNumber(numbers.back());
+    if (!inputs_.ChBx_Fixed_Number.Checked && !numbers.empty())
+        SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
+    const std::size_t pushes = std::min<std::size_t>(numbers.size(), board_.HisNum().size());
+    for (std::size_t i = numbers.size() - pushes; i < numbers.size(); ++i) {
+        board_.SetCurrentNumber(numbers[i]);
+        GameHistory();
+    }
+    panel_.FinishProgress();
+    // The undo snapshot belongs to a spin that the import has replaced: an
+    // undo now would take back an imported number but restore the bankroll
+    // of before that spin. The offer ends; the next spin offers undo again.
+    state_.Undo_Counter = 1;
+    board_.WithdrawUndo();
+    Image_ClosePanel2Click();
+}
+
+void Engine::Image_ClosePanel2Click() {
+    chrome_.SetClientHeight(geometry::kClosedHeight);
+    panel_.Hide();
+}
+
+void Engine::Image_Export2Click() {
+    if (ProgressRunUnderWay()) return;
+    const auto path = platform_.SaveFileDialog(NumberFileDialog(true));
+    if (!path) return;
+    ExportHistory(*path);
+}
+
+void Engine::ExportHistory(const std::string& path) const {
+    WriteTextAtomic(path, HistoryText(board_.NumbersList()));
+}
+
+}  // namespace rotacle

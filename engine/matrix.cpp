@@ -1,0 +1,167 @@
+// Game mode 3 (rank-order pattern matrix) and game mode 5 (adaptive
+// candidate lists).
+#include <algorithm>
+#include <limits>
+#include <span>
+
+#include "engine/engine.h"
+#include "settings/settings_lines.h"
+
+namespace rotacle {
+
+
+// ---- Rank-order matrix ---------------------------------------------------------------
+
+void Engine::CreateMatrix() {
+    const auto h = static_cast<std::int64_t>(board_.NumbersList().size());
+    if (h == 0) return;
+    if (h < inputs_.N_Count.Value()) SetSpinValue(SpinId::N_Count, static_cast<std::int32_t>(h));
+    AllDisabled();
+    HideBets();
+    GameState& s = state_;
+    s.Matrix_Pending = 0;
+    const Memo& patterns = modes_.RANKORDER_patterns();
+    display_.StartMatrixGauge(static_cast<std::int32_t>(patterns.size()));
+    modes_.ClearBest();
+
+    const std::int64_t window = std::clamp<std::int64_t>(inputs_.N_Count.Value(), 1, h);
+    const bool up = inputs_.Search_Pattern.Text() == "UPTREND";
+    const bool down = inputs_.Search_Pattern.Text() == "DOWNTREND";
+    const std::span<const std::uint8_t> spins(board_.NumbersList());
+    const PatternScan scan =
+        ScanPatterns(spins.subspan(static_cast<std::size_t>(h - window)), patterns, up, down);
+    if (!scan.best.empty()) modes_.SetBest(scan.best);
+    s.Pattern_Index = static_cast<std::int32_t>(patterns.size());
+
+    // The working values end as the last replay of the last pattern leaves them.
+    const std::int32_t last_position = static_cast<std::int32_t>((window - 1) % 6);
+    s.Matrix_Wins = static_cast<std::int32_t>(std::min<std::int64_t>(scan.last_wins, kMaxCount));
+    s.Pattern_Field = PatternCodeAt(patterns.back(), 2 * last_position + 1);
+    s.Bet_Field = s.Pattern_Field;
+    s.Matrix_Last_Number = board_.NumbersList().back();
+    board_.SetCurrentNumber(s.Matrix_Last_Number);
+    s.Pattern_Position = static_cast<std::int32_t>(1 + 2 * (window % 6));
+    modes_.AppendToBest(" | Next step: " + IntToStr(s.Pattern_Position) +
+                        " | Last number: " + IntToStr(s.Matrix_Last_Number));
+    display_.EmptyMatrixGauge();
+    AllEnabled();
+    M3Calculate();
+}
+
+void Engine::M3Calculate() {
+    AllEnabled();
+    GameState& s = state_;
+    if (modes_.PatternsTest().empty()) {
+        // No pattern beat zero wins: nothing to propose until a build finds one.
+        s.Bet_Field = -1;
+        ShowBetsPlayed();
+        return;
+    }
+    const std::int32_t code = PatternCodeAt(modes_.PatternsTest()[0], s.Pattern_Position);
+    s.Bet_Field = code == 0 ? -1 : code;
+    if (code != 0) {
+        const bool trend_allows = !modes_.TrendChosen(OppositeField(code - 1));
+        if (trend_allows && s.Miss_Streak >= inputs_.SafeLevel.Position) table_.ShowField(code - 1, true);
+    }
+    Trend_Check();
+    Balance_Check();
+    if (AnyChipVisible()) {
+        ++s.Bets_Played;
+        ++s.Matrix_Bets_Played;
+    }
+    AdvancePatternPosition(s.Pattern_Position);
+    ShowBetsPlayed();
+}
+
+void Engine::Search_PatternChange() {
+    chrome_.RequestFocus("ShowBetSize");
+    WriteSettingsLine(settings_line::kSearchPattern, IntToStr(inputs_.Search_Pattern.ItemIndex));
+    if (inputs_.Search_Pattern.Text() == "UPTREND") {
+        inputs_.Search_Pattern.Colour = Rgb(0, 100, 0);
+        inputs_.Search_Pattern.FontColour = Rgb(0, 255, 0);
+    } else if (inputs_.Search_Pattern.Text() == "DOWNTREND") {
+        inputs_.Search_Pattern.Colour = Rgb(128, 0, 0);
+        inputs_.Search_Pattern.FontColour = Rgb(255, 0, 0);
+    }
+}
+
+void Engine::Play_BetsChange() {
+    if (inputs_.Play_Bets.HasText()) WriteSettingsLine(settings_line::kPlayBets, IntToStr(inputs_.Play_Bets.Value()));
+}
+
+void Engine::ChBx_Fixed_NumberClick() {
+    WriteSettingsLine(settings_line::kFixedNumber, inputs_.ChBx_Fixed_Number.Checked ? "1" : "0");
+}
+
+void Engine::ResetMatrix() {
+    ResetBets();
+    Reset_Matrix();
+    HideNumbers();
+    HideBets();
+    state_.Adaptive_Defined = 0;
+    inputs_.ResetMatrix_Button.Enabled = false;
+    inputs_.CreateMatrix_Button.Enabled = true;
+    state_.Bankroll = 1000000.0;
+    state_.Reset_Target = 1000001.0;
+    board_.HideUndoCommand();
+}
+
+// ---- Adaptive candidate lists --------------------------------------------------------
+
+void Engine::Analyse_Matrix() {
+    GameState& s = state_;
+    const int n = board_.CurrentNumber();
+    if (s.Adaptive_Row < inputs_.N_Count.Value()) {
+        for (std::size_t k = 0; k < 3; ++k) {
+            const Memo& list = modes_.AdaptiveList()[k];
+            if (s.Adaptive_Row < 0 || static_cast<std::size_t>(s.Adaptive_Row) >= list.size()) continue;
+            const std::string& line = list[static_cast<std::size_t>(s.Adaptive_Row)];
+            if (line.size() == 1 && line[0] >= '0' && line[0] <= '5' && FieldWins(line[0] - '0' + 1, n))
+                modes_.Score(k);
+        }
+        ++s.Adaptive_Row;
+    }
+    if (s.Adaptive_Row >= inputs_.N_Count.Value()) Define_Matrix();
+}
+
+void Engine::Define_Matrix() {
+    GameState& s = state_;
+    if (s.Adaptive_Defined == 0) {
+        const auto& a = modes_.Adaptive_Score();
+        int chosen = 0;
+        if (a[0] > a[1] && a[0] > a[2]) chosen = 1;
+        if (a[1] > a[0] && a[1] > a[2]) chosen = 2;
+        if (a[2] > a[0] && a[2] > a[1]) chosen = 3;
+        if (chosen == 0) {
+            SetSpinValue(SpinId::N_Count, inputs_.N_Count.Value() + 1);
+        } else {
+            s.Adaptive_Defined = 1;
+            s.Adaptive_Choice = chosen;
+            modes_.MarkChosen(chosen);
+        }
+    }
+    if (s.Adaptive_Defined == 1) M5Calculate();
+}
+
+void Engine::M5Calculate() {
+    GameState& s = state_;
+    const std::size_t k = static_cast<std::size_t>(std::clamp(s.Adaptive_Choice, 1, 3) - 1);
+    const Memo& list = modes_.AdaptiveList()[k];
+    std::int32_t index = -1;
+    if (s.Adaptive_Row >= 0 && static_cast<std::size_t>(s.Adaptive_Row) < list.size())
+        if (!TryStrToInt(list[static_cast<std::size_t>(s.Adaptive_Row)], index)) index = -1;
+    if (index >= 0 && index <= 5)
+        Propose(index + 1);
+    else
+        s.Bet_Field = -1;  // a missing or unreadable line proposes nothing
+    ++s.Adaptive_Row;
+    ProposalTail();
+}
+
+void Engine::Reset_Matrix() {
+    modes_.ResetLists();
+    state_.Adaptive_Row = 0;
+    state_.Adaptive_Defined = 0;
+}
+
+}  // namespace rotacle

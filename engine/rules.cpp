@@ -1,0 +1,87 @@
+// The loss-side and win-side staking rules and their inputs.
+#include <cmath>
+#include <limits>
+
+#include "engine/engine.h"
+#include "settings/settings_lines.h"
+
+namespace rotacle {
+
+// ---- Staking rules ---------------------------------------------------------------------
+
+bool Engine::LossConditionHolds() const { return staking::LossConditionHolds(state_, RuleSettings()); }
+void Engine::ApplyLossAction() { staking::ApplyLossAction(state_, RuleSettings(), InitialBetRead()); }
+void Engine::ApplyWinAction() { staking::ApplyWinAction(state_, RuleSettings()); }
+void Engine::GatedWinAction() { staking::GatedWinAction(state_, RuleSettings()); }
+void Engine::LossRuleCountStage() { staking::LossRuleCountStage(state_, RuleSettings(), InitialBetRead()); }
+void Engine::LossRuleDrawdownStage() { staking::LossRuleDrawdownStage(state_, RuleSettings(), InitialBetRead()); }
+void Engine::WinRuleCountStage() { staking::WinRuleCountStage(state_, RuleSettings()); }
+void Engine::WinRuleProfitStage() { staking::WinRuleProfitStage(state_, RuleSettings()); }
+
+// ---- Value handlers ------------------------------------------------------------------
+
+void Engine::Losses_ActionValueChange() {
+    const std::string& text = inputs_.Losses_ActionValue.Text;
+    if (!text.empty() && text != " ") {
+        state_.Losses_Amount = StrToFloat(text);
+        const double init = InitialBet();
+        if (init != 0) state_.Losses_Units = staking::UnitsOf(state_.Losses_Amount, init);
+        if (state_.Rules_Edit_Flag == 0) inputs_.BetStrategy.SetItemIndex(0);
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(inputs_.BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kLossAmount, text);
+    }
+    state_.Rules_Edit_Flag = 1;
+}
+
+void Engine::Wins_ActionValueChange() {
+    const std::string& text = inputs_.Wins_ActionValue.Text;
+    if (!text.empty()) {
+        state_.Wins_Amount = StrToFloat(text);
+        const double init = InitialBet();
+        if (init != 0) state_.Wins_Units = staking::UnitsOf(state_.Wins_Amount, init);
+        if (state_.Rules_Edit_Flag == 0) inputs_.BetStrategy.SetItemIndex(0);
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(inputs_.BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kWinAmount, text);
+    }
+    state_.Rules_Edit_Flag = 1;
+}
+
+void Engine::Losses_HowMuchChange() {
+    if (inputs_.Losses_HowMuch.HasText()) {
+        if (state_.Rules_Edit_Flag == 0) inputs_.BetStrategy.SetItemIndex(0);
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(inputs_.BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kLossThreshold, IntToStr(inputs_.Losses_HowMuch.Value()));
+    }
+    state_.Rules_Edit_Flag = 1;
+}
+
+void Engine::Wins_HowMuchChange() {
+    if (inputs_.Wins_HowMuch.HasText()) {
+        if (state_.Rules_Edit_Flag == 0) inputs_.BetStrategy.SetItemIndex(0);
+        WriteSettingsLine(settings_line::kBetStrategy, IntToStr(inputs_.BetStrategy.ItemIndex));
+        WriteSettingsLine(settings_line::kWinThreshold, IntToStr(inputs_.Wins_HowMuch.Value()));
+    }
+    state_.Rules_Edit_Flag = 1;
+}
+
+void Engine::Losses_TypeChange() {
+    chrome_.RequestFocus("ShowBetSize");
+    inputs_.Losses_Type.SetItemIndex(0);
+}
+
+void Engine::Losses_ActionChange() {
+    chrome_.RequestFocus("ShowBetSize");
+    inputs_.Losses_Action.SetItemIndex(0);
+}
+
+void Engine::Wins_TypeChange() {
+    chrome_.RequestFocus("ShowBetSize");
+    inputs_.Wins_Type.SetItemIndex(0);
+}
+
+void Engine::Wins_ActionChange() {
+    chrome_.RequestFocus("ShowBetSize");
+    inputs_.Wins_Action.SetItemIndex(0);
+}
+
+}  // namespace rotacle

@@ -1,0 +1,195 @@
+// Spin entry, the per-spin pipeline, the history strip, undo and the resets.
+#include <algorithm>
+
+#include "engine/engine.h"
+
+namespace rotacle {
+
+// ---- Spin entry and pipeline -----------------------------------------------------
+
+void Engine::NumberClick(int n) {
+    if (n < 0 || n > 36) return;
+    board_.SetCurrentNumber(n);
+    Analyse();
+}
+
+void Engine::Analyse() {
+    // A number that cannot be recorded (board locked or a progress run under
+    // way) changes nothing: taking the snapshot again here would let an undo
+    // remove the number while keeping its settlement.
+    if (inputs_.GameModes.Enabled && state_.Engine_Ready == 1) {
+        report_.Settled = false;
+        SaveState();
+        ++state_.Undo_Counter;
+        if (state_.Undo_Counter >= 2) board_.OfferUndo();
+        AllEnabled();
+        CurrentNumber();
+        GameHistory();
+        DeepScan_Calc();
+        if (static_cast<std::int64_t>(board_.NumbersList().size()) < inputs_.N_Count.Value())
+            state_.Matrix_Pending = 1;
+        if (state_.Spins_Count >= state_.Warmup_Spins) {
+            switch (state_.Game_Mode) {
+                case 1: Mode1(); break;
+                case 2: Mode2(); break;
+                case 3:
+                    if (state_.Matrix_Pending == 0) Mode3();
+                    break;
+                case 4: Mode4(); break;
+                default: break;
+            }
+        }
+        if (state_.Game_Mode == 5) Mode5();
+        Phase_Correction();
+    }
+    ShowBetsPlayed();
+}
+
+void Engine::CurrentNumber() {
+    board_.Record();
+    state_.Spins_Count = CountPlus(state_.Spins_Count, 1);
+    if (!inputs_.ChBx_Fixed_Number.Checked) SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
+}
+
+void Engine::AllEnabled() {
+    board_.ShowNumbers();
+    if (inputs_.ChBx_TestBank.Checked) display_.ShowBankrollLabel(true);
+    inputs_.ResetBets_Button.Enabled = true;
+    inputs_.GameModes.Enabled = true;
+    inputs_.BetStrategy.Enabled = true;
+    inputs_.Init_Bet.Enabled = true;
+    if (state_.Undo_Counter >= 2) board_.OfferUndo();
+}
+
+void Engine::AllDisabled() {
+    board_.HideNumbers();
+    display_.ShowBankrollLabel(false);
+    inputs_.ResetBets_Button.Enabled = false;
+    inputs_.GameModes.Enabled = false;
+    inputs_.BetStrategy.Enabled = false;
+    inputs_.Init_Bet.Enabled = false;
+    board_.HideUndoCommand();
+}
+
+void Engine::HideNumbers() { board_.HideNumbers(); }
+
+void Engine::NumberPressed() { board_.MarkPressed(); }
+
+void Engine::NumberInactive() { board_.MarkInactive(); }
+
+void Engine::HideBets() { table_.HideBets(); }
+
+// ---- History strip ------------------------------------------------------------------
+
+void Engine::GameHistory() { board_.PushStrip(); }
+
+void Engine::GameHistoryBack() {
+    HideBets();
+    board_.StripBack();
+    board_.DropNewest();
+    if (!inputs_.ChBx_Fixed_Number.Checked) SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
+    if (state_.Spins_Count < state_.Warmup_Spins) --state_.Spins_Count;
+    LoadState();
+}
+
+// ---- Undo ------------------------------------------------------------------------------
+
+void Engine::SaveState() { board_.TakeSnapshot(PlacedFields(), state_); }
+
+void Engine::LoadState() {
+    for (int i = 0; i < 6; ++i) {
+        const double stake = board_.SavedStake(i);
+        if (stake > 0) {
+            state_.Bet_Size = stake;
+            table_.RestoreBet(i);
+            state_.Bet_Field = i + 1;
+        }
+    }
+    if (state_.Game_Mode == 5) --state_.Adaptive_Row;
+    NumberInactive();
+    board_.RestoreSnapshot(state_);
+}
+
+void Engine::Undo() {
+    GameHistoryBack();
+    state_.Undo_Counter = 0;
+    board_.WithdrawUndo();
+}
+
+void Engine::Image_Cancel2Click() {
+    // The hover picture lies under the cover, so it takes the click only
+    // while undo is offered; an empty history has nothing to take back.
+    // During a progress run the spin is half done: its snapshot is restored
+    // at once, but the run would still propose and stake afterwards, charging
+    // the restored stake a second time. The locked board refuses the click.
+    if (ProgressRunUnderWay()) return;
+    if (UndoOffered() && !board_.NumbersList().empty()) Undo();
+}
+
+// ---- Resets --------------------------------------------------------------------------
+
+void Engine::ResetBets() {
+    board_.HideUndoCommand();
+    GameState& s = state_;
+    s.Wins_Count = s.Wins_In_Row = s.Losses_Count = s.Losses_In_Row = 0;
+    s.Units_Drawdown = s.Units_Profit = 0;
+    // The initial bet is read before any money moves: a text that does not
+    // convert must not leave the open stake refunded while its bet is shown.
+    double init = InitialBet();
+    if (AnyChipVisible() && !settling_) {
+        s.Bankroll += s.Bet_Size;
+        s.Bet_Size = init;
+        s.Bankroll -= s.Bet_Size;
+        s.Reset_Target = s.Bankroll + s.Bet_Size;
+        s.Profit_Target = inputs_.Until_Profit.Value() * s.Bet_Size + s.Bankroll;
+    } else {
+        s.Bet_Size = init;
+        s.Reset_Target = s.Bankroll + s.Bet_Size;
+    }
+    ShowBankroll();
+    init = InitialBet();
+    s.Phase_Threshold = init * inputs_.Phase_Correction_Value.Value();
+    s.Phase_Base = init;
+    s.Losses_Amount = StrToFloat(inputs_.Losses_ActionValue.Text);
+    s.Wins_Amount = StrToFloat(inputs_.Wins_ActionValue.Text);
+    staking::RecomputeUnits(s, s.Losses_Amount, s.Wins_Amount, init);
+}
+
+void Engine::ResetApp() {
+    // A run left going would propose and stake a bet in a game that has no
+    // numbers any more: the new game starts without it.
+    AbandonProgressRuns();
+    AllEnabled();
+    Image_SkipBet2Click();
+    board_.ClearHistory();
+    // With the history gone there is no spin to take back, also when a later
+    // step of the reset fails on a bad input.
+    board_.CoverUndo();
+    board_.ClearStrip();
+    ResetBets();
+    GameState& s = state_;
+    s.Pattern_Position = 1;
+    modes_.ClearBest();
+    s.Bets_Played = 0;
+    s.Flat_Index = 0;
+    s.Matrix_Bets_Played = 0;
+    s.DeepScan_Number = 0;
+    s.DeepScan_Family = 0;
+    s.Spins_Count = 0;
+    s.Bet_Field = -1;
+    if (!inputs_.ChBx_Fixed_Number.Checked) SetSpinValue(SpinId::N_Count, 0);
+    s.Matrix_Pending = 1;
+    if (s.Game_Mode == 3) {
+        inputs_.GameModes.SetItemIndex(2);
+        GameModesChange();
+    }
+    board_.CoverUndo();
+    ShowBetsPlayed();
+}
+
+void Engine::BetStrategyChange() {
+    chrome_.RequestFocus("ShowBetSize");
+    inputs_.BetStrategy.SetItemIndex(5);
+}
+
+}  // namespace rotacle

@@ -1,0 +1,51 @@
+// The bet on the table: for each of the six fields (Less, Even, Red, Black,
+// Odd, More) its highlight, its chip and its stake label, and the cover of
+// the skip command. A bet is placed exactly while a chip is visible.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "core/controls.h"
+
+namespace rotacle {
+
+class Table {
+public:
+    Table();
+
+    const std::array<Picture, 6>& Chip() const { return chip_; }
+    /// `FieldLess` .. `FieldMore`.
+    const std::array<Picture, 6>& FieldHighlight() const { return highlight_; }
+    const std::array<Label, 6>& BetSizeShow() const { return stake_label_; }
+    /// The cover of the skip command: shown while no bet is placed.
+    const Picture& Image_SkipBet3() const { return skip_cover_; }
+
+    /// True while any chip is visible: a bet is placed.
+    bool BetPlaced() const;
+    /// Shows or hides the highlight, chip and stake label of field `index`.
+    void ShowField(int index, bool visible);
+    /// Shows the highlight and chip of field `index` (a bet restored by undo).
+    void RestoreBet(int index);
+    /// Shows or hides the chip of field `index` alone.
+    void ShowChip(int index, bool visible) { chip_[Slot(index)].Visible = visible; }
+    /// Hides every field's highlight, chip and stake label.
+    void HideBets();
+    void CoverSkip() { skip_cover_.Visible = true; }
+    /// The text of every stake label.
+    void SetStakeText(const std::string& text);
+    /// Stake labels shown beside their chips (when `show_stakes`) or hidden,
+    /// and the skip command covered while no bet is placed. True when
+    /// anything changed.
+    bool SyncStakeLabels(bool show_stakes);
+
+private:
+    static std::size_t Slot(int index) { return static_cast<std::size_t>(index); }
+
+    std::array<Picture, 6> chip_{};
+    std::array<Picture, 6> highlight_{};
+    std::array<Label, 6> stake_label_{};
+    Picture skip_cover_{true};
+};
+
+}  // namespace rotacle
