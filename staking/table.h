@@ -29,6 +29,8 @@ public:
     void RestoreBet(int index);
     /// Shows or hides the chip of field `index` alone.
     void ShowChip(int index, bool visible) { chip_[Slot(index)].Visible = visible; }
+    /// Shows or hides the stake label of field `index` alone.
+    void ShowStakeLabel(int index, bool visible) { stake_label_[Slot(index)].Visible = visible; }
     /// Hides every field's highlight, chip and stake label.
     void HideBets();
     void CoverSkip() { skip_cover_.Visible = true; }

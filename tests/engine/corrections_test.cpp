@@ -35,7 +35,7 @@ TEST_F(AutoReset, WonCycleStartsTheNextAtTheInitialBet) {
     ASSERT_DOUBLE_EQ(e.State().Losses_Amount, 4);
     WinNext();  // 990 + 8 = 998 < 1001: stake 4 + 4 = 8
     ASSERT_DOUBLE_EQ(e.State().Bet_Size, 8);
-    e.State().Losses_Count = 2;
+    Arrange(e).State().Losses_Count = 2;
     WinNext();  // 990 + 16 = 1006 >= 1001
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1007);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
@@ -66,19 +66,19 @@ protected:
 };
 
 TEST_F(MinimalProfit, TrimsTheStakeToLandOnTheTarget) {
-    e.State().Bankroll = 998;
-    e.State().Reset_Target = 1001;
-    e.State().Bet_Size = 5;
+    Arrange(e).State().Bankroll = 998;
+    Arrange(e).State().Reset_Target = 1001;
+    Arrange(e).State().Bet_Size = 5;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
     EXPECT_DOUBLE_EQ(e.State().Phase_Base, 1) << "3 is not below the base";
 }
 
 TEST_F(MinimalProfit, TrimBelowTheInitialBetResetsTheBets) {
-    e.State().Bankroll = 1000.5;
-    e.State().Reset_Target = 1001;
-    e.State().Bet_Size = 4;
-    e.State().Wins_Count = 2;
+    Arrange(e).State().Bankroll = 1000.5;
+    Arrange(e).State().Reset_Target = 1001;
+    Arrange(e).State().Bet_Size = 4;
+    Arrange(e).State().Wins_Count = 2;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001.5);
@@ -88,10 +88,10 @@ TEST_F(MinimalProfit, TrimBelowTheInitialBetResetsTheBets) {
 
 TEST_F(MinimalProfit, TrimBelowThePhaseBaseRebasesIt) {
     e.SetEditText(EditId::Init_Bet, "0.5");
-    e.State().Bankroll = 1000;
-    e.State().Reset_Target = 1000.75;
-    e.State().Bet_Size = 4;
-    e.State().Phase_Base = 2;
+    Arrange(e).State().Bankroll = 1000;
+    Arrange(e).State().Reset_Target = 1000.75;
+    Arrange(e).State().Bet_Size = 4;
+    Arrange(e).State().Phase_Base = 2;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 0.75);
     EXPECT_DOUBLE_EQ(e.State().Phase_Base, 0.75);
@@ -99,27 +99,27 @@ TEST_F(MinimalProfit, TrimBelowThePhaseBaseRebasesIt) {
 }
 
 TEST_F(MinimalProfit, LeavesAStakeThatDoesNotOvershoot) {
-    e.State().Bankroll = 990;
-    e.State().Reset_Target = 1001;
-    e.State().Bet_Size = 5;
+    Arrange(e).State().Bankroll = 990;
+    Arrange(e).State().Reset_Target = 1001;
+    Arrange(e).State().Bet_Size = 5;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 5);
 }
 
 TEST_F(MinimalProfit, OffLeavesTheStake) {
     e.SetChecked(CheckId::Get_Minimal_Profit, false);
-    e.State().Bankroll = 998;
-    e.State().Reset_Target = 1001;
-    e.State().Bet_Size = 5;
+    Arrange(e).State().Bankroll = 998;
+    Arrange(e).State().Reset_Target = 1001;
+    Arrange(e).State().Bet_Size = 5;
     Do([&] { e.GetMinimalProfit_Check(); });
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 5);
 }
 
 TEST_F(MinimalProfit, MendedZeroInitialBetUsesTheMissingAmount) {
     e.SetEditText(EditId::Init_Bet, "0");
-    e.State().Bankroll = 998;
-    e.State().Reset_Target = 1001;
-    e.State().Bet_Size = 5;
+    Arrange(e).State().Bankroll = 998;
+    Arrange(e).State().Reset_Target = 1001;
+    Arrange(e).State().Bet_Size = 5;
     ASSERT_TRUE(Do([&] { e.GetMinimalProfit_Check(); }));
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
     EXPECT_TRUE(std::isfinite(e.State().Phase_Threshold));
@@ -132,7 +132,7 @@ TEST_F(MinimalProfit, InsideASpinNoMoneyIsMadeOrLost) {
     WarmUp();
     LoseNext();  // stake 4, bankroll 1000 - 2 - 4 = 994
     ASSERT_DOUBLE_EQ(e.State().Bankroll, 994);
-    e.State().Reset_Target = 1003;  // 994 + 8 = 1002: not reached
+    Arrange(e).State().Reset_Target = 1003;  // 994 + 8 = 1002: not reached
     const double money = Money();
     WinNext();
     EXPECT_DOUBLE_EQ(Money(), money + 4);
@@ -209,7 +209,7 @@ TEST_F(PhaseCorrection, UntilProfitControls) {
     EXPECT_EQ(e.settings().Settings_Data()[26], "4");
     e.SetChecked(CheckId::ChBx_Until_Profit, false);
     EXPECT_EQ(e.settings().Settings_Data()[25], "0");
-    e.State().Bankroll = 500;
+    Arrange(e).State().Bankroll = 500;
     e.SetChecked(CheckId::ChBx_Until_Profit, true);
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 508);
     EXPECT_EQ(e.settings().Settings_Data()[25], "1");
@@ -217,8 +217,8 @@ TEST_F(PhaseCorrection, UntilProfitControls) {
 
 TEST_F(PhaseCorrection, RebuildOnProfitNeverRunsOutsideModeThree) {
     WarmUp();
-    e.State().Matrix_Bets_Played = 3;
-    e.State().Profit_Target = 0;
+    Arrange(e).State().Matrix_Bets_Played = 3;
+    Arrange(e).State().Profit_Target = 0;
     const int bets = e.State().Bets_Played;
     WinNext();
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 0);

@@ -10,7 +10,7 @@ namespace {
 using Display = Table;
 
 TEST_F(Display, RoundsStakeBankrollAndTargetToCents) {
-    e.table().Chip()[2].Visible = true;
+    Arrange(e).table().ShowChip(2, true);
     struct Row {
         double stake;
         double shown;
@@ -18,15 +18,15 @@ TEST_F(Display, RoundsStakeBankrollAndTargetToCents) {
     };
     for (Row r : {Row{1.234, 1.23, "1.23"}, Row{1.236, 1.24, "1.24"}, Row{1.125, 1.12, "1.12"},
                   Row{1.375, 1.38, "1.38"}, Row{3, 3, "3"}}) {
-        e.State().Bet_Size = r.stake;
+        Arrange(e).State().Bet_Size = r.stake;
         ASSERT_TRUE(Refresh());
         EXPECT_DOUBLE_EQ(e.State().Bet_Size, r.shown) << r.stake;
         for (const auto& l : e.table().BetSizeShow()) EXPECT_EQ(l.Caption, r.text);
         EXPECT_TRUE(e.table().BetSizeShow()[2].Visible);
     }
-    e.State().Bankroll = 999.996;
-    e.State().Reset_Target = 1001.4449;
-    e.State().Profit_Target = 1001.4449;
+    Arrange(e).State().Bankroll = 999.996;
+    Arrange(e).State().Reset_Target = 1001.4449;
+    Arrange(e).State().Profit_Target = 1001.4449;
     Refresh();
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
     EXPECT_EQ(e.display().Label_Bankroll().Caption, "1000");
@@ -36,8 +36,8 @@ TEST_F(Display, RoundsStakeBankrollAndTargetToCents) {
 
 TEST_F(Display, ReadoutsFollowTheState) {
     Spins({1, 2, 3});
-    e.State().Flat_Index = -36;
-    e.State().Bankroll = 1234.5;
+    Arrange(e).State().Flat_Index = -36;
+    Arrange(e).State().Bankroll = 1234.5;
     Refresh();
     EXPECT_EQ(e.display().Label_FlatIndex().Caption, "-36");
     EXPECT_EQ(e.display().Label_NumbersInGame().Caption, "3");
@@ -45,8 +45,8 @@ TEST_F(Display, ReadoutsFollowTheState) {
 }
 
 TEST_F(Display, GuardResetsTheBetsWhenTheInitialBetExceedsTheStake) {
-    e.inputs().Init_Bet.Text = "2";  // typed, its change operation not run
-    e.State().Wins_Count = 3;
+    Arrange(e).inputs().Init_Bet.Text = "2";  // typed, its change operation not run
+    Arrange(e).State().Wins_Count = 3;
     Refresh();
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
     EXPECT_EQ(e.State().Wins_Count, 0);
@@ -55,9 +55,9 @@ TEST_F(Display, GuardResetsTheBetsWhenTheInitialBetExceedsTheStake) {
 
 TEST_F(Display, GuardLeavesAnEqualStakeAndBlankTexts) {
     for (const char* text : {"1", "", " "}) {
-        e.inputs().Init_Bet.Text = text;
-        e.State().Bet_Size = 1;
-        e.State().Wins_Count = 3;
+        Arrange(e).inputs().Init_Bet.Text = text;
+        Arrange(e).State().Bet_Size = 1;
+        Arrange(e).State().Wins_Count = 3;
         ASSERT_TRUE(Refresh()) << "'" << text << "'";
         EXPECT_EQ(e.State().Wins_Count, 3) << "'" << text << "'";
     }
@@ -66,9 +66,9 @@ TEST_F(Display, GuardLeavesAnEqualStakeAndBlankTexts) {
 
 TEST_F(Display, MendedGuardSkipsATextThatIsNoNumber) {
     for (const char* text : {".", "abc", "1,5", "1..2"}) {
-        e.inputs().Init_Bet.Text = text;
-        e.State().Bet_Size = 0.5;
-        e.State().Wins_Count = 3;
+        Arrange(e).inputs().Init_Bet.Text = text;
+        Arrange(e).State().Bet_Size = 0.5;
+        Arrange(e).State().Wins_Count = 3;
         for (int tick = 0; tick < 100; ++tick) ASSERT_TRUE(Refresh());
         EXPECT_EQ(e.State().Wins_Count, 3) << text;
         EXPECT_DOUBLE_EQ(e.State().Bet_Size, 0.5);
@@ -88,7 +88,7 @@ TEST_F(Display, MendedInitialBetFinerThanACentDoesNotDrainTheBankroll) {
     ASSERT_EQ(e.inputs().Init_Bet.Text, "1.255");
     Refresh();
     const double money = Money();
-    e.State().Wins_Count = 2;
+    Arrange(e).State().Wins_Count = 2;
     for (int tick = 0; tick < 500; ++tick) Refresh();
     EXPECT_NEAR(Money(), money, 0.0051);
     EXPECT_EQ(e.State().Wins_Count, 2) << "the bets are not reset on every tick";
@@ -96,16 +96,16 @@ TEST_F(Display, MendedInitialBetFinerThanACentDoesNotDrainTheBankroll) {
 }
 
 TEST_F(Display, GuardReadsAChangedTextAgain) {
-    e.inputs().Init_Bet.Text = "abc";
+    Arrange(e).inputs().Init_Bet.Text = "abc";
     Refresh();
-    e.inputs().Init_Bet.Text = "3";
+    Arrange(e).inputs().Init_Bet.Text = "3";
     Refresh();
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
 }
 
 TEST_F(Display, SkipCoverFollowsTheChips) {
     EXPECT_TRUE(e.table().Image_SkipBet3().Visible);
-    e.table().Chip()[4].Visible = true;
+    Arrange(e).table().ShowChip(4, true);
     Refresh();
     EXPECT_FALSE(e.table().Image_SkipBet3().Visible);
     e.HideBets();
@@ -114,7 +114,7 @@ TEST_F(Display, SkipCoverFollowsTheChips) {
 }
 
 TEST_F(Display, StakeLabelsFollowShowBetSize) {
-    e.table().Chip()[1].Visible = true;
+    Arrange(e).table().ShowChip(1, true);
     Refresh();
     EXPECT_TRUE(e.table().BetSizeShow()[1].Visible);
     EXPECT_FALSE(e.table().BetSizeShow()[0].Visible);
@@ -122,7 +122,7 @@ TEST_F(Display, StakeLabelsFollowShowBetSize) {
     Refresh();
     for (const auto& l : e.table().BetSizeShow()) EXPECT_FALSE(l.Visible);
     e.SetChecked(CheckId::ShowBetSize, true);
-    e.table().BetSizeShow()[5].Visible = true;  // a label whose chip is hidden stays as it is
+    Arrange(e).table().ShowStakeLabel(5, true);  // a label whose chip is hidden stays as it is
     Refresh();
     EXPECT_TRUE(e.table().BetSizeShow()[1].Visible);
     EXPECT_TRUE(e.table().BetSizeShow()[5].Visible);

@@ -64,13 +64,13 @@ TEST(PageParse, SuffixStripRemovesMultiplierMarks) {
 }
 
 TEST_F(Import, PageLinesAreReadLastToFirst) {
-    e.panel().Raw_List() = {"17", "5", "32x", "29"};
+    Arrange(e).panel().SetRawList({"17", "5", "32x", "29"});
     e.ParseRawList();
     EXPECT_EQ(e.panel().Import_List(), (LineList{"29", "3", "5", "17"}));
 }
 
 TEST_F(Import, OnlyExactRouletteNumbersAreAccepted) {
-    e.panel().Raw_List() = {"0", "36", "37", "-1", "00", "7.0", " 7", "7 ", "abc", "05", "17500x"};
+    Arrange(e).panel().SetRawList({"0", "36", "37", "-1", "00", "7.0", " 7", "7 ", "abc", "05", "17500x"});
     e.ParseRawList();
     EXPECT_EQ(e.panel().Import_List(), (LineList{"17", "36", "0"}));
 }
@@ -96,7 +96,7 @@ TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
 
 TEST_F(Import, APageWithoutNumbersEmptiesTheButtonToo) {
     platform.program_folder = dir.string();
-    e.panel().Import_List() = {"1", "2"};
+    Arrange(e).panel().SetImportList({"1", "2"});
     platform.clipboard = "<p>no numbers here</p>";
     Do([&] { e.Image_Import2Click(); });
     Do([&] { e.Image_PasteFromEvolution2Click(); });
@@ -177,7 +177,7 @@ TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
 TEST_F(Import, SpinCountStopsAtItsLargestAndPlayGoesOn) {
     constexpr std::int32_t largest = 2147483647;
     Spins({5, 17, 32, 1});
-    e.State().Spins_Count = largest - 2;  // as after some two billion numbers
+    Arrange(e).State().Spins_Count = largest - 2;  // as after some two billion numbers
     LoadNumberFile("3\n4\n5\n6\n");
     ASSERT_TRUE(ClickImport());
     EXPECT_EQ(e.State().Spins_Count, largest) << "an import stops the count at its largest";
@@ -275,7 +275,7 @@ TEST_F(Import, EmptyFileLeavesNothingToImport) {
 }
 
 TEST_F(Import, UnreadableFileKeepsTheList) {
-    e.panel().Import_List() = {"1"};
+    Arrange(e).panel().SetImportList({"1"});
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back((dir / "no-such-file.txt").string());
     Do([&] { e.Image_LoadFromFile2Click(); });
@@ -314,11 +314,11 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         const int before = static_cast<int>(gen() % 12);
         for (int i = 0; i < before; ++i) {
             const int n = static_cast<int>(gen() % 37);
-            e.board().CurrentNumber() = n;
+            Arrange(e).board().SetCurrentNumber(n);
             e.CurrentNumber();
             e.GameHistory();
             e.DeepScan_Calc();
-            reference.board().CurrentNumber() = n;
+            Arrange(reference).board().SetCurrentNumber(n);
             reference.CurrentNumber();
             reference.GameHistory();
             reference.DeepScan_Calc();
@@ -332,9 +332,9 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         }
         LoadNumberFile(file);
         ASSERT_TRUE(ClickImport());
-        reference.board().NumbersList().clear();
+        Arrange(reference).board().ClearHistory();
         for (int n : numbers) {
-            reference.board().CurrentNumber() = n;
+            Arrange(reference).board().SetCurrentNumber(n);
             reference.CurrentNumber();
             reference.GameHistory();
             reference.DeepScan_Calc();

@@ -30,7 +30,7 @@ TEST_F(Inputs, TypingOneTwoCommaFiveGivesTwelveAndAHalf) {
 }
 
 TEST_F(Inputs, KeyPressTakesTheBankBeforeTheKey) {
-    e.inputs().Test_Bank.Text = "70";            // as pasted: no change operation
+    Arrange(e).inputs().Test_Bank.Text = "70";            // as pasted: no change operation
     e.TypeKey(EditId::Test_Bank, 'q');  // dropped by the filter, still read
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 70);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001) << "the targets are the change operation's";
@@ -183,7 +183,7 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
                 for (const char* c = r.input; *c; ++c) e.TypeKey(r.id, *c);
                 break;
             case Via::Settings:
-                e.settings().Settings_Data() = file;
+                Arrange(e).settings().Replace(file);
                 e.Load_Settings_StateClick();
                 break;
         }

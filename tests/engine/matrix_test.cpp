@@ -13,7 +13,7 @@ class Matrix : public Table {
 protected:
     void SetHistory(std::initializer_list<int> numbers) {
         for (int n : numbers) {
-            e.board().CurrentNumber() = n;
+            Arrange(e).board().SetCurrentNumber(n);
             e.CurrentNumber();
             e.GameHistory();
             e.DeepScan_Calc();
@@ -83,8 +83,10 @@ TEST_F(Matrix, CountedBuildEqualsTheLiteralReplay) {
     e.SetChecked(CheckId::ChBx_Fixed_Number, true);
     for (int h : {1, 2, 5, 6, 7, 12, 13, 37, 100, 299}) {
         for (int round = 0; round < 4; ++round) {
-            e.board().NumbersList().clear();
-            for (int i = 0; i < h; ++i) e.board().NumbersList().push_back(static_cast<std::uint8_t>(gen() % 37));
+            std::vector<std::uint8_t> spins;
+            for (int i = 0; i < h; ++i) spins.push_back(static_cast<std::uint8_t>(gen() % 37));
+            Arrange(e).board().ClearHistory();
+            Arrange(e).board().Append(spins);
             for (std::int64_t window = 1; window <= h; window += (h > 40 ? 17 : 1)) {
                 for (bool up : {true, false}) {
                     e.SetItemIndex(ComboId::Search_Pattern, up ? 0 : 1);
@@ -99,7 +101,7 @@ TEST_F(Matrix, CountedBuildEqualsTheLiteralReplay) {
 }
 
 TEST_F(Matrix, ModeThreeRebuildsAfterPlayBetsShownProposals) {
-    e.State().Game_Mode = 3;
+    Arrange(e).State().Game_Mode = 3;
     e.SetChecked(CheckId::ChBx_Until_Profit, false);
     Spins({3, 8, 15, 22, 29});  // no mode-3 run before the first build
     Build();
@@ -120,7 +122,7 @@ TEST_F(Matrix, ModeThreeRebuildsAfterPlayBetsShownProposals) {
 // counted once; a profit rebuild counts its own proposal and the run's towards
 // the matrix.
 TEST_F(Matrix, ProfitRebuildShowsOneBetAndKeepsTheMoney) {
-    e.State().Game_Mode = 3;
+    Arrange(e).State().Game_Mode = 3;
     Spins({3, 8, 15, 22, 29});
     Build();
     ASSERT_NE(ShownChip(), -1);
@@ -153,7 +155,7 @@ TEST_F(Matrix, ProfitRebuildShowsOneBetAndKeepsTheMoney) {
 // counted nothing: the stake and the bet taken off in advance for it come
 // back, and the run shows nothing either.
 TEST_F(Matrix, ProfitRebuildThatShowsNothingTakesItsAdvanceBack) {
-    e.State().Game_Mode = 3;
+    Arrange(e).State().Game_Mode = 3;
     Spins({3, 0, 12, 7, 8});
     Build();
     ASSERT_EQ(ShownChip(), 5);  // More, stake 1: bankroll 999
@@ -168,12 +170,12 @@ TEST_F(Matrix, ProfitRebuildThatShowsNothingTakesItsAdvanceBack) {
 }
 
 TEST_F(Matrix, TrendChoiceHidesTheOtherSideInModeThree) {
-    e.State().Game_Mode = 3;
+    Arrange(e).State().Game_Mode = 3;
     SetHistory({3, 0, 12});
     e.Trend_1Click(0);  // Less chosen: More (code 6) may not be shown
     e.SetItemIndex(ComboId::Search_Pattern, 0);
-    e.modes().PatternsTest() = {"6-1-2-3-4-5 | MaxWins: 1 | Next step: 1 | Last number: 12"};
-    e.State().Pattern_Position = 1;
+    Arrange(e).modes().SetBest("6-1-2-3-4-5 | MaxWins: 1 | Next step: 1 | Last number: 12");
+    Arrange(e).State().Pattern_Position = 1;
     Do([&] { e.M3Calculate(); });
     EXPECT_EQ(e.State().Bet_Field, 6);
     EXPECT_EQ(ShownChip(), -1);
@@ -187,9 +189,9 @@ TEST_F(Matrix, TrendChoiceHidesTheOtherSideInModeThree) {
 
 class Adaptive : public Table {
 protected:
-    void Lists(const Memo& a, const Memo& b, const Memo& c) { e.modes().AdaptiveList() = {a, b, c}; }
+    void Lists(const Memo& a, const Memo& b, const Memo& c) { Arrange(e).modes().SetLists({a, b, c}); }
     void Score(int n) {
-        e.board().CurrentNumber() = n;
+        Arrange(e).board().SetCurrentNumber(n);
         Do([&] { e.Analyse_Matrix(); });
     }
 };
@@ -201,8 +203,8 @@ TEST_F(Adaptive, NumberScoresTheListsWhoseFieldItIsIn) {
     Score(18);
     EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{1, 1, 0}));
     Lists({"2"}, {"0"}, {"0"});
-    e.State().Adaptive_Row = 0;
-    e.modes().Adaptive_Score() = {};
+    Arrange(e).State().Adaptive_Row = 0;
+    Arrange(e).modes().SetScores({});
     Score(0);
     EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{0, 0, 0}));
 }
@@ -210,7 +212,7 @@ TEST_F(Adaptive, NumberScoresTheListsWhoseFieldItIsIn) {
 TEST_F(Adaptive, TieExtendsTheWindowThenTheStrictWinnerIsChosen) {
     e.SetChecked(CheckId::ChBx_Fixed_Number, true);
     e.SetSpinValue(SpinId::N_Count, 3);
-    e.State().Game_Mode = 5;
+    Arrange(e).State().Game_Mode = 5;
     // Rows 0..2 give scores 3, 3, 1; row 3 decides for list 1.
     Lists({"0", "0", "0", "0", "1"}, {"0", "0", "0", "5", "1"}, {"0", "5", "5", "5", "1"});
     Score(1);
@@ -228,10 +230,10 @@ TEST_F(Adaptive, TieExtendsTheWindowThenTheStrictWinnerIsChosen) {
 }
 
 TEST_F(Adaptive, MissingOrUnreadableChosenLineProposesNothing) {
-    e.State().Adaptive_Defined = 1;
-    e.State().Adaptive_Choice = 2;
+    Arrange(e).State().Adaptive_Defined = 1;
+    Arrange(e).State().Adaptive_Choice = 2;
     Lists({}, {"x"}, {});
-    e.State().Adaptive_Row = 0;
+    Arrange(e).State().Adaptive_Row = 0;
     Do([&] { e.M5Calculate(); });
     EXPECT_EQ(e.State().Bet_Field, -1);
     EXPECT_EQ(ShownChip(), -1);
@@ -242,9 +244,9 @@ TEST_F(Adaptive, MissingOrUnreadableChosenLineProposesNothing) {
 
 TEST_F(Adaptive, MatrixResetClearsTheCandidates) {
     Lists({"1"}, {"2"}, {"3"});
-    e.modes().Adaptive_Score() = {1, 2, 3};
-    e.State().Adaptive_Row = 4;
-    e.State().Adaptive_Defined = 1;
+    Arrange(e).modes().SetScores({1, 2, 3});
+    Arrange(e).State().Adaptive_Row = 4;
+    Arrange(e).State().Adaptive_Defined = 1;
     Do([&] { e.ResetMatrix(); });
     EXPECT_TRUE(e.modes().AdaptiveList()[0].empty());
     EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{0, 0, 0}));

@@ -39,9 +39,9 @@ TEST_F(DeepScan, ZeroOnTheFirstSpinOnlyMovesTheStep) {
 }
 
 TEST_F(DeepScan, EachReductionSubtractsThirtySixOnce) {
-    e.State().DeepScan_Number = 30;
-    e.State().DeepScan_Step = 36;
-    e.State().DeepScan_Family = 1;
+    Arrange(e).State().DeepScan_Number = 30;
+    Arrange(e).State().DeepScan_Step = 36;
+    Arrange(e).State().DeepScan_Family = 1;
     Spin(36);
     EXPECT_EQ(ScanOf(e), (Scan{30, 0, 1}));
 }
@@ -66,8 +66,8 @@ class ModeTwoProposal : public Table, public ::testing::WithParamInterface<Propo
 
 TEST_P(ModeTwoProposal, FamilyChoosesTheProperty) {
     const ProposalRow r = GetParam();
-    e.State().DeepScan_Number = r.number;
-    e.State().DeepScan_Family = r.family;
+    Arrange(e).State().DeepScan_Number = r.number;
+    Arrange(e).State().DeepScan_Family = r.family;
     Do([&] { e.M2Calculate(); });
     EXPECT_EQ(e.State().Bet_Field, r.field) << r.number << " family " << r.family;
     EXPECT_EQ(ShownChip(), r.field - 1);
@@ -127,7 +127,7 @@ TEST_F(SafeLevelGate, LampsFollowTheLevelAndTheMisses) {
     e.TimerTick(TimerId::SafeLevel_Timer);
     EXPECT_TRUE(e.display().SL_Indicator1().Visible);
     EXPECT_FALSE(e.display().SL_Indicator2().Visible);
-    e.State().Miss_Streak = 2;  // one miss away
+    Arrange(e).State().Miss_Streak = 2;  // one miss away
     e.TimerTick(TimerId::SafeLevel_Timer);
     EXPECT_TRUE(e.display().SL_Indicator2().Visible);
     EXPECT_TRUE(e.display().SL_Indicator1().Visible) << "the second lamp covers the first";
@@ -180,8 +180,8 @@ class TrendRedirect : public Table, public ::testing::WithParamInterface<TrendRo
 TEST_P(TrendRedirect, OppositeOfTheChosenSideTurnsOver) {
     const TrendRow r = GetParam();
     e.Trend_1Click(r.chosen);
-    e.State().DeepScan_Number = r.number;
-    e.State().DeepScan_Family = r.family;
+    Arrange(e).State().DeepScan_Number = r.number;
+    Arrange(e).State().DeepScan_Family = r.family;
     Do([&] { e.M2Calculate(); });
     EXPECT_EQ(e.State().Bet_Field, r.result);
     EXPECT_EQ(ShownChip(), r.result - 1);
@@ -197,9 +197,9 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Trend, BelowTheSafetyLevelNothingTurns) {
     e.Trend_1Click(2);
     e.SetSafeLevelPosition(2);
-    e.State().Miss_Streak = 1;
-    e.State().DeepScan_Number = 20;  // black
-    e.State().DeepScan_Family = 0;
+    Arrange(e).State().Miss_Streak = 1;
+    Arrange(e).State().DeepScan_Number = 20;  // black
+    Arrange(e).State().DeepScan_Family = 0;
     Do([&] { e.M2Calculate(); });
     EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_EQ(ShownChip(), -1);
@@ -222,9 +222,9 @@ TEST_F(Trend, ChoosingOneSideClearsTheOther) {
 
 TEST_F(Trend, ModeThreeIsLeftToItsOwnFilter) {
     e.Trend_1Click(2);
-    e.State().Game_Mode = 3;
-    e.State().Bet_Field = 4;
-    e.table().Chip()[3].Visible = true;
+    Arrange(e).State().Game_Mode = 3;
+    Arrange(e).State().Bet_Field = 4;
+    Arrange(e).table().ShowChip(3, true);
     e.Trend_Check();
     EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_EQ(ShownChip(), 3);

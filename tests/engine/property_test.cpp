@@ -350,7 +350,7 @@ private:
 
     static inline const Memo kDefaultRecord = [] {
         FakePlatform p;
-        return Engine(p).Settings_Data;
+        return Engine(p).settings().Settings_Data();
     }();
     std::string settings_path_ = Scratch("settings.rtk");
     std::string numbers_path_ = Scratch("numbers.txt");

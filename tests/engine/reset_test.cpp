@@ -10,13 +10,13 @@ using Resets = Table;
 
 TEST_F(Resets, BetResetWithAShownBetRestakesAtTheInitialBet) {
     e.SetSpinValue(SpinId::Until_Profit, 5);
-    e.table().Chip()[2].Visible = true;
-    e.State().Bet_Field = 3;
-    e.State().Bet_Size = 4;
-    e.State().Bankroll = 996;
-    e.State().Wins_Count = e.State().Wins_In_Row = e.State().Losses_Count = e.State().Losses_In_Row = 3;
-    e.State().Units_Drawdown = -2;
-    e.State().Units_Profit = 2;
+    Arrange(e).table().ShowChip(2, true);
+    Arrange(e).State().Bet_Field = 3;
+    Arrange(e).State().Bet_Size = 4;
+    Arrange(e).State().Bankroll = 996;
+    Arrange(e).State().Wins_Count = Arrange(e).State().Wins_In_Row = Arrange(e).State().Losses_Count = Arrange(e).State().Losses_In_Row = 3;
+    Arrange(e).State().Units_Drawdown = -2;
+    Arrange(e).State().Units_Profit = 2;
     ASSERT_TRUE(Do([&] { e.ResetBets(); }));
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
@@ -30,8 +30,8 @@ TEST_F(Resets, BetResetWithAShownBetRestakesAtTheInitialBet) {
 }
 
 TEST_F(Resets, BetResetWithoutABetLeavesTheProfitTarget) {
-    e.inputs().Init_Bet.Text = "2";  // as typed, before its change operation
-    e.State().Profit_Target = 1234;
+    Arrange(e).inputs().Init_Bet.Text = "2";  // as typed, before its change operation
+    Arrange(e).State().Profit_Target = 1234;
     ASSERT_TRUE(Do([&] { e.ResetBets(); }));
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1002);
@@ -51,9 +51,9 @@ TEST_F(Resets, BetResetRecomputesAmountsAndUnits) {
                   Row{"1", "7", "2.9", 7, 2.9, 7, 2}, Row{"0.5", "2", "1", 2, 1, 4, 2}}) {
         FakePlatform p;
         Engine eng(p);
-        eng.inputs().Init_Bet.Text = r.init;
-        eng.inputs().Losses_ActionValue.Text = r.losses;
-        eng.inputs().Wins_ActionValue.Text = r.wins;
+        Arrange(eng).inputs().Init_Bet.Text = r.init;
+        Arrange(eng).inputs().Losses_ActionValue.Text = r.losses;
+        Arrange(eng).inputs().Wins_ActionValue.Text = r.wins;
         eng.ResetBets();
         EXPECT_DOUBLE_EQ(eng.State().Losses_Amount, r.losses_amount) << r.init << " " << r.losses;
         EXPECT_DOUBLE_EQ(eng.State().Wins_Amount, r.wins_amount);
@@ -63,9 +63,9 @@ TEST_F(Resets, BetResetRecomputesAmountsAndUnits) {
 }
 
 TEST_F(Resets, ZeroInitialBetKeepsTheUnits) {
-    e.State().Losses_Units = 4;
-    e.State().Wins_Units = 6;
-    e.inputs().Init_Bet.Text = "0";
+    Arrange(e).State().Losses_Units = 4;
+    Arrange(e).State().Wins_Units = 6;
+    Arrange(e).inputs().Init_Bet.Text = "0";
     ASSERT_TRUE(Do([&] { e.ResetBets(); }));
     EXPECT_EQ(e.State().Losses_Units, 4);
     EXPECT_EQ(e.State().Wins_Units, 6);
@@ -73,11 +73,11 @@ TEST_F(Resets, ZeroInitialBetKeepsTheUnits) {
 }
 
 TEST_F(Resets, BadInitialBetStopsBeforeAnyMoneyMoves) {
-    e.table().Chip()[0].Visible = true;
-    e.State().Bet_Size = 3;
-    e.State().Bankroll = 990;
-    e.State().Losses_Count = 2;
-    e.inputs().Init_Bet.Text = "abc";
+    Arrange(e).table().ShowChip(0, true);
+    Arrange(e).State().Bet_Size = 3;
+    Arrange(e).State().Bankroll = 990;
+    Arrange(e).State().Losses_Count = 2;
+    Arrange(e).inputs().Init_Bet.Text = "abc";
     EXPECT_FALSE(Do([&] { e.ResetBets(); }));
     EXPECT_EQ(platform.LastMessage(), "'abc' is not a valid floating point value");
     EXPECT_EQ(e.State().Losses_Count, 0) << "the steps before the failure keep their effect";
@@ -128,7 +128,7 @@ TEST_F(Resets, ResetAppStartsANewGameAndKeepsTheBankroll) {
 TEST_F(Resets, ResetAppRefundsBeforeTheBetResetRuns) {
     WarmUp();
     e.SetSpinValue(SpinId::Until_Profit, 5);
-    e.State().Profit_Target = 4321;
+    Arrange(e).State().Profit_Target = 4321;
     ASSERT_TRUE(Do([&] { e.ResetApp(); }));
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 4321) << "the bet reset found no bet shown";
     EXPECT_EQ(e.State().Bets_Played, 0);
@@ -136,7 +136,7 @@ TEST_F(Resets, ResetAppRefundsBeforeTheBetResetRuns) {
 }
 
 TEST_F(Resets, ResetAppKeepsAFixedNCount) {
-    e.inputs().ChBx_Fixed_Number.Checked = true;
+    Arrange(e).inputs().ChBx_Fixed_Number.Checked = true;
     e.SetSpinValue(SpinId::N_Count, 40);
     Spins({1, 2});
     Do([&] { e.ResetApp(); });
@@ -180,7 +180,7 @@ TEST_F(Resets, StrategySelectorSnapsBack) {
 TEST_F(Table, FailedApplicationResetLeavesNoUndoOnAnEmptyHistory) {
     Spins({4, 9});
     ASSERT_TRUE(e.UndoOffered());
-    e.inputs().Init_Bet.Text = "abc";
+    Arrange(e).inputs().Init_Bet.Text = "abc";
     EXPECT_FALSE(Do([&] { e.ResetApp(); }));
     EXPECT_EQ(platform.LastMessage(), "'abc' is not a valid floating point value");
     EXPECT_TRUE(e.board().NumbersList().empty());

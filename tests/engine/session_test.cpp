@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "core/text_file.h"
+#include "support/arrange.h"
 #include "tools/session.h"
 
 namespace rotacle::sim {
@@ -219,7 +220,7 @@ TEST(SessionDriver, ARefreshThatChangesOnEveryTickCannotStarveARun) {
     // a bankroll that is no number, must not push the run's ticks away.
     Session s(fs::temp_directory_path());
     for (int n : {5, 17, 32, 1}) s.Spin(n);
-    s.engine().State().Bankroll = std::numeric_limits<double>::quiet_NaN();
+    Arrange(s.engine()).State().Bankroll = std::numeric_limits<double>::quiet_NaN();
     const std::int64_t start = s.platform().now_ms;
     ASSERT_NO_THROW(s.Spin(2));
     EXPECT_EQ(s.engine().State().Engine_Ready, 1);

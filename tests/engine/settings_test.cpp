@@ -85,7 +85,7 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
         {"n count", [](Engine& x) { x.SetSpinValue(SpinId::N_Count, 7); }, {{21, "7"}}},
         {"search pattern",
          [](Engine& x) {
-             x.Search_Pattern.Enabled = true;
+             Arrange(x).inputs().Search_Pattern.Enabled = true;
              x.SelectItem(ComboId::Search_Pattern, 1);
          },
          {{22, "1"}}},
@@ -118,7 +118,9 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
 }
 
 TEST_F(Settings, WritingALineTheRecordLacksChangesNothing) {
-    e.settings().Settings_Data().resize(5);
+    Memo shorter = e.settings().Settings_Data();
+    shorter.resize(5);
+    Arrange(e).settings().Replace(shorter);
     e.SetSafeLevelPosition(3);
     EXPECT_EQ(e.settings().Settings_Data().size(), 5u);
     EXPECT_EQ(e.SettingsLine(18), "");
@@ -174,13 +176,13 @@ TEST_F(Settings, NewInitialBetStillGivesTheFileValuesOfLinesNineThirteenAndThree
 }
 
 TEST_F(Settings, InitialBetChangeRunsOnLoadEvenWhenEqual) {
-    e.State().Bet_Size = 5;
+    Arrange(e).State().Bet_Size = 5;
     ASSERT_TRUE(Load(WriteRecord("same.rtk", kDefaultRecord)));
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
 }
 
 TEST_F(Settings, OtherValuesFireOnlyWhenChanged) {
-    e.State().Profit_Target = 5000;
+    Arrange(e).State().Profit_Target = 5000;
     Memo file = kDefaultRecord;
     file[25] = "0";
     ASSERT_TRUE(Load(WriteRecord("same.rtk", file)));
@@ -214,16 +216,16 @@ TEST_F(Settings, LoadedLossTypeGovernsTheRule) {
     file[6] = "2";
     ASSERT_TRUE(Load(WriteRecord("row.rtk", file)));
     ASSERT_EQ(e.inputs().Losses_Type.Text(), "Losses In A Row");
-    e.State().Spins_Count = 6;
-    e.State().Reset_Target = 1e9;
-    e.State().Bet_Field = 3;
-    e.table().Chip()[2].Visible = true;
+    Arrange(e).State().Spins_Count = 6;
+    Arrange(e).State().Reset_Target = 1e9;
+    Arrange(e).State().Bet_Field = 3;
+    Arrange(e).table().ShowChip(2, true);
     for (int n : {2, 1, 2}) {  // lose, win, lose: no row of two
-        e.board().CurrentNumber() = n;
+        Arrange(e).board().SetCurrentNumber(n);
         e.WinLose();
     }
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2) << "only the win rule has added";
-    e.board().CurrentNumber() = 4;
+    Arrange(e).board().SetCurrentNumber(4);
     e.WinLose();
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
 }

@@ -28,22 +28,22 @@ TEST(FieldWins, EveryNumberAgainstEveryField) {
 class Settle : public Table {
 protected:
     void SetUp() override {
-        e.State().Spins_Count = 6;
-        e.State().Bet_Field = 3;
-        e.State().Reset_Target = 1e9;
+        Arrange(e).State().Spins_Count = 6;
+        Arrange(e).State().Bet_Field = 3;
+        Arrange(e).State().Reset_Target = 1e9;
     }
-    void Place(bool placed) { e.table().Chip()[2].Visible = placed; }
+    void Place(bool placed) { Arrange(e).table().ShowChip(2, placed); }
     bool Settle1(int number) {
-        e.board().CurrentNumber() = number;
+        Arrange(e).board().SetCurrentNumber(number);
         return Do([&] { e.WinLose(); });
     }
 };
 
 TEST_F(Settle, PlacedWinPaysTwiceTheStake) {
     Place(true);
-    e.State().Bankroll = 999;
-    e.State().Losses_In_Row = 2;
-    e.State().Miss_Streak = 4;
+    Arrange(e).State().Bankroll = 999;
+    Arrange(e).State().Losses_In_Row = 2;
+    Arrange(e).State().Miss_Streak = 4;
     Settle1(1);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1001);
     EXPECT_EQ(e.State().Flat_Index, 18);
@@ -58,8 +58,8 @@ TEST_F(Settle, PlacedWinPaysTwiceTheStake) {
 TEST_F(Settle, PlacedLossLeavesTheBankroll) {
     Place(true);
     e.SetSpinValue(SpinId::Losses_HowMuch, 5);  // the rule does not fire yet
-    e.State().Bankroll = 999;
-    e.State().Wins_In_Row = 3;
+    Arrange(e).State().Bankroll = 999;
+    Arrange(e).State().Wins_In_Row = 3;
     Settle1(0);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
     EXPECT_EQ(e.State().Flat_Index, -18);
@@ -74,7 +74,7 @@ TEST_F(Settle, PlacedLossLeavesTheBankroll) {
 
 TEST_F(Settle, VirtualResultsMoveOnlyStreakAndUnits) {
     Place(false);
-    e.State().Bankroll = 1000;
+    Arrange(e).State().Bankroll = 1000;
     for (int n : {2, 4, 1}) Settle1(n);  // lose, lose, win
     EXPECT_EQ(e.State().Miss_Streak, 0);
     EXPECT_EQ(e.State().Units_Drawdown, 1);
@@ -87,7 +87,7 @@ TEST_F(Settle, VirtualResultsMoveOnlyStreakAndUnits) {
 
 TEST_F(Settle, NoFieldChosenIsAVirtualLoss) {
     Place(false);
-    e.State().Bet_Field = -1;
+    Arrange(e).State().Bet_Field = -1;
     for (int n = 1; n <= 3; ++n) Settle1(n);
     EXPECT_EQ(e.State().Miss_Streak, 3);
     EXPECT_EQ(e.State().Units_Drawdown, 3);
@@ -96,7 +96,7 @@ TEST_F(Settle, NoFieldChosenIsAVirtualLoss) {
 
 TEST_F(Settle, NothingIsSettledUpToTheFifthSpin) {
     Place(true);
-    e.State().Spins_Count = 5;
+    Arrange(e).State().Spins_Count = 5;
     Settle1(1);
     EXPECT_EQ(e.State().Flat_Index, 0);
     EXPECT_EQ(e.State().Miss_Streak, 0);
@@ -162,10 +162,11 @@ TEST_F(Stakes, SkipWithoutABetDoesNothing) {
 }
 
 TEST_F(Stakes, BalanceCheckTakesOneStakeOnlyForAShownBet) {
-    e.State().Bet_Size = 3;
+    Arrange(e).State().Bet_Size = 3;
     Do([&] { e.Balance_Check(); });
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
-    e.table().Chip()[0].Visible = e.table().Chip()[5].Visible = true;  // two chips are still one stake
+    Arrange(e).table().ShowChip(0, true);
+    Arrange(e).table().ShowChip(5, true);  // two chips are still one stake
     Do([&] { e.Balance_Check(); });
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 997);
 }
@@ -176,7 +177,7 @@ TEST_F(Stakes, BalanceCheckTakesOneStakeOnlyForAShownBet) {
 TEST_F(Stakes, StakingErrorAfterAWinLeavesNoStaleBet) {
     WarmUp();
     ASSERT_NE(ShownChip(), -1);
-    e.inputs().Init_Bet.Text = ".";  // pasted: no key filter, and "." is not usable, so nothing ran
+    Arrange(e).inputs().Init_Bet.Text = ".";  // pasted: no key filter, and "." is not usable, so nothing ran
     const double money = Money();
     const double stake = e.State().Bet_Size;
     Spin(WinningNumber(e.State().Bet_Field));

@@ -13,8 +13,8 @@ using SpinRoad = Table;
 TEST_F(SpinRoad, StartsWithTheSettingsAreaClosedAndTheRecordFresh) {
     EXPECT_EQ(e.chrome().ClientWidth(), 457);
     EXPECT_EQ(e.chrome().ClientHeight(), 388);
-    EXPECT_FALSE(e.On_Wins_Enabled);
-    EXPECT_FALSE(e.Add_To_Bet_Enabled);
+    EXPECT_FALSE(e.chrome().UpTrenderGroup().On_Wins_Enabled);
+    EXPECT_FALSE(e.chrome().UpTrenderGroup().Add_To_Bet_Enabled);
     EXPECT_EQ(e.State().Undo_Counter, 1);
     EXPECT_EQ(e.State().Game_Mode, 2);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
@@ -135,7 +135,7 @@ TEST_F(SpinRoad, MendedClickOnLockedBoardChangesNothing) {
     const Memo save_bets = e.board().SaveBets();
     const int undo_counter = e.State().Undo_Counter;
     const bool offered = e.UndoOffered();
-    e.State().Bets_Played = 42;  // to see that the label is still refreshed
+    Arrange(e).State().Bets_Played = 42;  // to see that the label is still refreshed
 
     Do([&] { e.NumberClick(2); });  // the highlighted cell stays clickable
     EXPECT_EQ(e.board().NumbersList().size(), 5u);
@@ -181,10 +181,10 @@ TEST_F(SpinRoad, UndoIsOfferedAfterTheFirstSpin) {
 }
 
 TEST_F(SpinRoad, FixedNumberKeepsNCountAndMarksTheMatrixPending) {
-    e.State().Matrix_Pending = 0;
+    Arrange(e).State().Matrix_Pending = 0;
     Spin(3);
     EXPECT_EQ(e.State().Matrix_Pending, 0) << "N_Count follows the history";
-    e.inputs().ChBx_Fixed_Number.Checked = true;
+    Arrange(e).inputs().ChBx_Fixed_Number.Checked = true;
     e.SetSpinValue(SpinId::N_Count, 50);
     Spin(4);
     EXPECT_EQ(e.inputs().N_Count.Text, "50");
@@ -211,7 +211,7 @@ TEST_F(SpinRoad, GameModeStaysTwoWhateverIsSelected) {
 }
 
 TEST_F(SpinRoad, RandomModesProposeTheDrawnField) {
-    e.State().Game_Mode = 1;
+    Arrange(e).State().Game_Mode = 1;
     Spins({5, 17, 32, 1});
     // Mode 1 steps by 0..7: fifteen sevens reach 100, then the field draw
     // 16 mod 6 = 4 proposes Odd.
@@ -223,16 +223,16 @@ TEST_F(SpinRoad, RandomModesProposeTheDrawnField) {
     EXPECT_EQ(ShownChip(), 4);
 
     // With CatRows checked and a won bet on record the last field is repeated.
-    e.inputs().CatRows.Checked = true;
-    e.State().Wins_Count = 1;
-    e.State().Bet_Field = 2;
+    Arrange(e).inputs().CatRows.Checked = true;
+    Arrange(e).State().Wins_Count = 1;
+    Arrange(e).State().Bet_Field = 2;
     platform.draws = {5};
     Do([&] { e.M1Calculate(); });
     EXPECT_EQ(e.State().Bet_Field, 2);
 }
 
 TEST_F(SpinRoad, ModeFourIntervalDrawOfZeroBecomesFifty) {
-    e.State().Game_Mode = 4;
+    Arrange(e).State().Game_Mode = 4;
     Spins({5, 17, 32, 1});
     platform.draws = {0};
     Do([&] { e.NumberClick(2); });

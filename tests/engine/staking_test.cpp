@@ -20,13 +20,13 @@ constexpr int kWinDoNothing = 5;
 class Rules : public Table {
 protected:
     void SetUp() override {
-        e.State().Spins_Count = 6;
-        e.State().Reset_Target = 1e9;
+        Arrange(e).State().Spins_Count = 6;
+        Arrange(e).State().Reset_Target = 1e9;
     }
     void Settle(bool win, bool placed = true) {
-        e.State().Bet_Field = 3;
-        e.table().Chip()[2].Visible = placed;
-        e.board().CurrentNumber() = win ? 1 : 2;
+        Arrange(e).State().Bet_Field = 3;
+        Arrange(e).table().ShowChip(2, placed);
+        Arrange(e).board().SetCurrentNumber(win ? 1 : 2);
         Do([&] { e.WinLose(); });
     }
     void LossRule(int how_much, int type, int action, const char* amount) {
@@ -56,7 +56,7 @@ class LossAction : public Rules, public ::testing::WithParamInterface<ActionRow>
 TEST_P(LossAction, AppliesToTheStake) {
     const ActionRow r = GetParam();
     LossRule(1, kLosses, r.action, r.amount);
-    e.State().Bet_Size = r.stake;
+    Arrange(e).State().Bet_Size = r.stake;
     Settle(false);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, r.expected) << r.name;
     EXPECT_TRUE(std::isfinite(e.State().Bet_Size));
@@ -80,7 +80,7 @@ class WinAction : public Rules, public ::testing::WithParamInterface<ActionRow> 
 TEST_P(WinAction, AppliesToTheStake) {
     const ActionRow r = GetParam();
     WinRule(1, kWins, r.action, r.amount);
-    e.State().Bet_Size = r.stake;
+    Arrange(e).State().Bet_Size = r.stake;
     Settle(true);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, r.expected) << r.name;
     EXPECT_EQ(e.State().Wins_Count, 0);
@@ -117,13 +117,13 @@ TEST_F(Rules, LossesInARowNeedAnUnbrokenRow) {
 
     FakePlatform p;
     Engine counted(p);
-    counted.State().Spins_Count = 6;
-    counted.State().Reset_Target = 1e9;
-    counted.State().Bet_Field = 3;
-    counted.table().Chip()[2].Visible = true;
+    Arrange(counted).State().Spins_Count = 6;
+    Arrange(counted).State().Reset_Target = 1e9;
+    Arrange(counted).State().Bet_Field = 3;
+    Arrange(counted).table().ShowChip(2, true);
     counted.SetSpinValue(SpinId::Losses_HowMuch, 3);
     for (int n : {2, 4, 1, 6}) {
-        counted.board().CurrentNumber() = n;
+        Arrange(counted).board().SetCurrentNumber(n);
         counted.WinLose();
     }
     EXPECT_DOUBLE_EQ(counted.State().Bet_Size, 3) << "\"Losses\" fires on the fourth bet";
@@ -171,7 +171,7 @@ TEST_F(Rules, UnitsOfProfitClearsEveryCounter) {
 TEST_F(Rules, CheckWinsGateOpensAfterEnoughLosses) {
     LossRule(2, kLosses, kCheckWins, "1");
     WinRule(1, kWins, kSet, "1");
-    e.State().Bet_Size = 5;
+    Arrange(e).State().Bet_Size = 5;
     Settle(false);
     Settle(true);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 5) << "one loss: the gate stays shut";
@@ -209,7 +209,7 @@ TEST_F(Rules, DoNothingStillClearsTheLossCounters) {
 
 TEST_F(Rules, HugeMultiplicationKeepsTheStakeFinite) {
     LossRule(1, kLosses, kMultiply, "1000000000000");
-    e.State().Bet_Size = 1e10;
+    Arrange(e).State().Bet_Size = 1e10;
     Settle(false);
     Settle(false);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1e10) << "a stake past the largest amount keeps the previous one";
@@ -234,7 +234,7 @@ TEST_F(RuleInputs, AmountEditSetsAmountUnitsAndRecord) {
 }
 
 TEST_F(RuleInputs, FirstEditAfterALoadSwitchesToCustom) {
-    e.State().Rules_Edit_Flag = 0;
+    Arrange(e).State().Rules_Edit_Flag = 0;
     e.SetSpinValue(SpinId::Wins_HowMuch, 4);
     EXPECT_EQ(e.inputs().BetStrategy.Text(), "CUSTOM");
     EXPECT_EQ(e.settings().Settings_Data()[3], "0");
@@ -250,10 +250,10 @@ TEST_F(RuleInputs, FirstEditAfterALoadSwitchesToCustom) {
 TEST_F(RuleInputs, BlankTextsWriteNothingButStillSetTheFlag) {
     const Memo before = e.settings().Settings_Data();
     for (const char* text : {"", " "}) {
-        e.State().Rules_Edit_Flag = 0;
+        Arrange(e).State().Rules_Edit_Flag = 0;
         e.SetEditText(EditId::Losses_ActionValue, text);
         EXPECT_EQ(e.State().Rules_Edit_Flag, 1);
-        e.State().Rules_Edit_Flag = 0;
+        Arrange(e).State().Rules_Edit_Flag = 0;
         e.SetSpinText(SpinId::Losses_HowMuch, text);
         EXPECT_EQ(e.State().Rules_Edit_Flag, 1);
     }
@@ -270,7 +270,7 @@ TEST_F(RuleInputs, SingleSpaceInTheWinAmountFails) {
 TEST_F(RuleInputs, ListsSnapBackToTheirFirstItem) {
     for (ComboId id :
          {ComboId::Losses_Type, ComboId::Losses_Action, ComboId::Wins_Type, ComboId::Wins_Action}) {
-        e.chrome().Focus().clear();
+        e.TakeFocusRequest();
         e.SelectItem(id, 2);
         EXPECT_EQ(e.ComboControl(id).ItemIndex, 0);
         EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");

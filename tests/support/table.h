@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "support/arrange.h"
 #include "support/fake_platform.h"
 
 namespace rotacle::test {

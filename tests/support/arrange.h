@@ -1,0 +1,33 @@
+// The tests' builder of engine states: a state that no sequence of the
+// player's operations reaches quickly (a bankroll of 5, a chip without its
+// field, a text typed without its change operation) is arranged through the
+// parts' own functions. Only tests include this header.
+#pragma once
+
+#include "engine/engine.h"
+
+namespace rotacle {
+
+class EngineTestAccess {
+public:
+    explicit EngineTestAccess(Engine& e) : e_(e) {}
+
+    GameState& State() { return e_.state_; }
+    PlayReport& Report() { return e_.report_; }
+    Board& board() { return e_.board_; }
+    Table& table() { return e_.table_; }
+    ModeLists& modes() { return e_.modes_; }
+    SettingsRecord& settings() { return e_.record_; }
+    ImportPanel& panel() { return e_.panel_; }
+    Chrome& chrome() { return e_.chrome_; }
+    /// The inputs as plain data: a value set here runs no change operation.
+    Inputs& inputs() { return e_.inputs_; }
+
+private:
+    Engine& e_;
+};
+
+/// Arranges the state of `e` for a test.
+inline EngineTestAccess Arrange(Engine& e) { return EngineTestAccess(e); }
+
+}  // namespace rotacle
