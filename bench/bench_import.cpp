@@ -6,8 +6,9 @@
 #include <filesystem>
 #include <fstream>
 
-#include "import/page_text.h"
 #include "core/text_file.h"
+#include "import/import_panel.h"
+#include "import/page_text.h"
 #include "tools/session.h"
 
 namespace {
@@ -87,14 +88,13 @@ std::string HistoryPage() {
 // Page to text and the number parse of the import, for a 5 MB page.
 void BM_PageToTextAndParse(benchmark::State& state) {
     const std::string page = HistoryPage();
-    rotacle::sim::SimPlatform platform;
-    rotacle::Engine engine(platform);
+    rotacle::ImportPanel panel;
     for (auto _ : state) {
-        engine.panel().Raw_List() = rotacle::SplitLines(rotacle::PageToText(page));
-        engine.ParseRawList();
-        benchmark::DoNotOptimize(engine.panel().Import_List().size());
+        panel.SetRawList(rotacle::SplitLines(rotacle::PageToText(page)));
+        panel.ParseRawList();
+        benchmark::DoNotOptimize(panel.Import_List().size());
     }
-    state.counters["numbers"] = static_cast<double>(engine.panel().Import_List().size());
+    state.counters["numbers"] = static_cast<double>(panel.Import_List().size());
     state.counters["page_MB"] = static_cast<double>(page.size()) / 1e6;
 }
 BENCHMARK(BM_PageToTextAndParse)->Unit(benchmark::kMillisecond);

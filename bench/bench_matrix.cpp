@@ -2,6 +2,7 @@
 // every pattern over the window.
 #include <benchmark/benchmark.h>
 
+#include "support/arrange.h"
 #include "support/literal_matrix.h"
 #include "tools/session.h"
 
@@ -14,8 +15,9 @@ struct Table {
     explicit Table(std::int64_t spins) {
         rotacle::LcgRandom rng;
         rng.Seed(99);
-        for (std::int64_t i = 0; i < spins; ++i)
-            engine.board().NumbersList().push_back(static_cast<std::uint8_t>(rng.Next(37)));
+        std::vector<std::uint8_t> numbers;
+        for (std::int64_t i = 0; i < spins; ++i) numbers.push_back(static_cast<std::uint8_t>(rng.Next(37)));
+        rotacle::Arrange(engine).board().Append(numbers);
         engine.SetChecked(rotacle::CheckId::ChBx_Fixed_Number, true);
         engine.SetSpinValue(rotacle::SpinId::N_Count, static_cast<std::int32_t>(spins));
     }

@@ -346,8 +346,8 @@ public:
 
     // ---- Operations of the view and the driver beyond the window's events -------------
 
-    /// The window was restored from its minimised state.
-    void WindowRestored() { chrome_.SetMinimized(false); }
+    /// The window manager minimised or restored the window.
+    void SetWindowMinimized(bool minimized) { chrome_.SetMinimized(minimized); }
     /// The control the engine asked to have the keyboard focus ("" for none);
     /// the request is handed over once.
     std::string TakeFocusRequest() { return chrome_.TakeFocus(); }

@@ -769,7 +769,7 @@ void TForm1::paintEvent(QPaintEvent* event) {
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const bool minimized = isMinimized();
-        if (engine_.chrome().Minimized() != minimized) Run([&] { engine_.chrome().Minimized() = minimized; });
+        if (engine_.chrome().Minimized() != minimized) Run([&] { engine_.SetWindowMinimized(minimized); });
         // Back from the task bar, the pointer is rarely where it was.
         if (!minimized) ResetHovers();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
@@ -928,12 +928,10 @@ void TForm1::ApplyWindowState() {
         // The settings edits are out of sight now; keys must not reach them.
         if (closing && complete_) FocusShowBetSize();
     }
-    if (!e.chrome().Focus().empty()) {
-        // Focus requests are one-shot: the next request for the same control
-        // must move the focus again.
-        if (e.chrome().Focus() == "ShowBetSize") checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocus();
-        e.chrome().Focus().clear();
-    }
+    // Focus requests are one-shot: the next request for the same control
+    // must move the focus again.
+    if (!e.chrome().Focus().empty() && engine_.TakeFocusRequest() == "ShowBetSize")
+        checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocus();
     if (e.chrome().Minimized() && !isMinimized() && isVisible()) showMinimized();
     if (e.chrome().CloseRequested() && !closing_) {
         closing_ = true;

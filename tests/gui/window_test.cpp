@@ -11,6 +11,8 @@
 #include <QTimer>
 #include <cmath>
 #include <functional>
+
+#include "support/arrange.h"
 #include <stdexcept>
 
 #include "gui_support.h"
@@ -110,7 +112,7 @@ private slots:
         QVERIFY(!build->isEnabled());
         QVERIFY(!reset->isEnabled());
 
-        form->engine().inputs().ResetMatrix_Button.Enabled = true;
+        rotacle::Arrange(form->engine()).inputs().ResetMatrix_Button.Enabled = true;
         form->Refresh();
         QVERIFY(reset->isEnabled());
         QTest::mouseClick(reset, Qt::LeftButton);
