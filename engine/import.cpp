@@ -105,7 +105,8 @@ void Engine::Button_ProcessClick() {
     // outlive the loop, so those are done once at the end with the same result.
     board_.Append(numbers);
     state_.Spins_Count = CountPlus(state_.Spins_Count, numbers.size());
-    std::int32_t number = state_.DeepScan_Number, step = state_.DeepScan_Step, family = state_.DeepScan_Family;
+    std::int32_t number = state_.DeepScan_Number, step = state_.DeepScan_Step,
+                 family = state_.DeepScan_Family;
     for (const std::uint8_t n : numbers) DeepScanStep(number, step, family, n);
     state_.DeepScan_Number = number;
     state_.DeepScan_Step = step;

@@ -9,7 +9,6 @@
 
 namespace rotacle {
 
-
 // ---- Rank-order matrix ---------------------------------------------------------------
 
 void Engine::CreateMatrix() {
@@ -86,7 +85,8 @@ void Engine::Search_PatternChange() {
 }
 
 void Engine::Play_BetsChange() {
-    if (inputs_.Play_Bets.HasText()) WriteSettingsLine(settings_line::kPlayBets, IntToStr(inputs_.Play_Bets.Value()));
+    if (inputs_.Play_Bets.HasText())
+        WriteSettingsLine(settings_line::kPlayBets, IntToStr(inputs_.Play_Bets.Value()));
 }
 
 void Engine::ChBx_Fixed_NumberClick() {

@@ -8,7 +8,6 @@
 
 namespace rotacle {
 
-
 // ---- Start operations ---------------------------------------------------------------
 
 std::exception_ptr Engine::BeginModeStart(bool settle) {
@@ -165,7 +164,8 @@ bool Engine::SafeLevel_TimerTimer() {
 // ---- Deep scan and calculators ---------------------------------------------------------
 
 void Engine::DeepScan_Calc() {
-    DeepScanStep(state_.DeepScan_Number, state_.DeepScan_Step, state_.DeepScan_Family, board_.CurrentNumber());
+    DeepScanStep(state_.DeepScan_Number, state_.DeepScan_Step, state_.DeepScan_Family,
+                 board_.CurrentNumber());
 }
 
 void Engine::M2Calculate() {

@@ -14,7 +14,9 @@ void Engine::ApplyLossAction() { staking::ApplyLossAction(state_, RuleSettings()
 void Engine::ApplyWinAction() { staking::ApplyWinAction(state_, RuleSettings()); }
 void Engine::GatedWinAction() { staking::GatedWinAction(state_, RuleSettings()); }
 void Engine::LossRuleCountStage() { staking::LossRuleCountStage(state_, RuleSettings(), InitialBetRead()); }
-void Engine::LossRuleDrawdownStage() { staking::LossRuleDrawdownStage(state_, RuleSettings(), InitialBetRead()); }
+void Engine::LossRuleDrawdownStage() {
+    staking::LossRuleDrawdownStage(state_, RuleSettings(), InitialBetRead());
+}
 void Engine::WinRuleCountStage() { staking::WinRuleCountStage(state_, RuleSettings()); }
 void Engine::WinRuleProfitStage() { staking::WinRuleProfitStage(state_, RuleSettings()); }
 

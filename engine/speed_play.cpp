@@ -2,7 +2,9 @@
 
 namespace rotacle {
 
-bool SpeedPlay::BoardLocked(const Engine& e) { return e.ProgressRunUnderWay() || !e.inputs().GameModes.Enabled; }
+bool SpeedPlay::BoardLocked(const Engine& e) {
+    return e.ProgressRunUnderWay() || !e.inputs().GameModes.Enabled;
+}
 
 SpeedPlay::Outcome SpeedPlay::Digit(char digit) {
     if (digit < '0' || digit > '9') return Outcome::Ignored;

@@ -48,7 +48,8 @@ void Engine::Analyse() {
 void Engine::CurrentNumber() {
     board_.Record();
     state_.Spins_Count = CountPlus(state_.Spins_Count, 1);
-    if (!inputs_.ChBx_Fixed_Number.Checked) SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
+    if (!inputs_.ChBx_Fixed_Number.Checked)
+        SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
 }
 
 void Engine::AllEnabled() {
@@ -87,7 +88,8 @@ void Engine::GameHistoryBack() {
     HideBets();
     board_.StripBack();
     board_.DropNewest();
-    if (!inputs_.ChBx_Fixed_Number.Checked) SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
+    if (!inputs_.ChBx_Fixed_Number.Checked)
+        SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
     if (state_.Spins_Count < state_.Warmup_Spins) --state_.Spins_Count;
     LoadState();
 }

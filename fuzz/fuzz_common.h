@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "engine/engine.h"
 #include "core/platform.h"
+#include "engine/engine.h"
 
 namespace rotacle::fuzz {
 

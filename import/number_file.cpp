@@ -15,7 +15,6 @@ int RouletteNumber(std::string_view line) {
     return n <= 36 ? n : -1;
 }
 
-
 LineList NumberFileLines(std::string_view text) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     return LineList::Split(text);

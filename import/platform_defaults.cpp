@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "core/platform.h"
-#include "import/page_text.h"
 #include "core/text_file.h"
+#include "import/page_text.h"
 
 namespace rotacle {
 

@@ -94,7 +94,9 @@ PatternScan ScanPatterns(std::span<const std::uint8_t> window, const Memo& patte
     for (const std::string& pattern : patterns) {
         std::int64_t total = 0;
         for (std::size_t p = 0; p < 6; ++p)
-            total += wins[p][static_cast<std::size_t>(PatternCodeAt(pattern, static_cast<std::int32_t>(2 * p + 1)))];
+            total +=
+                wins[p]
+                    [static_cast<std::size_t>(PatternCodeAt(pattern, static_cast<std::int32_t>(2 * p + 1)))];
         scan.last_wins = total;
         if (up && total > best_max) {
             scan.best = pattern + " | MaxWins: " + IntToStr(total);

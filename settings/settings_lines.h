@@ -42,8 +42,7 @@ inline constexpr std::array<std::string_view, kLineCount> kDefaults = {
     "1",  // kInitBet
     "0",  // kGameMode
     "0",  // kBetStrategy
-    "",
-    "//Betting system",
+    "",        "//Betting system",
     "1",  // kLossThreshold
     "1",  // kLossType
     "0",  // kLossAction
@@ -52,21 +51,18 @@ inline constexpr std::array<std::string_view, kLineCount> kDefaults = {
     "1",  // kWinType
     "1",  // kWinAction
     "1",  // kWinAmount
-    "",
-    "//line3",
+    "",        "//line3",
     "1",  // kMinimalProfit
     "1",  // kAutomaticReset
     "0",  // kSafeLevel
-    "",
-    "//adaptive settings",
+    "",        "//adaptive settings",
     "1",  // kMatrixHistory
     "0",  // kSearchPattern
     "5",  // kPlayBets
     "0",  // kFixedNumber
     "0",  // kRebuildOnProfit
     "1",  // kProfitGoal
-    "",
-    "//line5",
+    "",        "//line5",
     "0",  // kPhaseCorrection
     "3",  // kPhaseStep
 };

@@ -14,8 +14,8 @@
 #include <random>
 #include <sstream>
 
-#include "import/number_file.h"
 #include "core/text_file.h"
+#include "import/number_file.h"
 #include "tools/session.h"
 
 namespace rotacle::sim {

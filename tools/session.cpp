@@ -189,7 +189,8 @@ void Session::RunProgress() {
 void Session::ClickCell(int n) {
     // Only a visible cell takes the click.
     const auto i = static_cast<std::size_t>(n);
-    if (engine_.board().Image()[i].Visible || engine_.chrome().Image_Act()[i].Visible) Run([&] { engine_.NumberClick(n); });
+    if (engine_.board().Image()[i].Visible || engine_.chrome().Image_Act()[i].Visible)
+        Run([&] { engine_.NumberClick(n); });
 }
 
 void Session::Spin(int n) {

@@ -920,7 +920,8 @@ void TForm1::RefreshInputs() {
 
 void TForm1::ApplyWindowState() {
     rotacle::Engine& e = engine_;
-    if (!complete_ && (e.chrome().ClientHeight() > layout::kClosedHeight || !e.chrome().Focus().empty())) CompleteWindow();
+    if (!complete_ && (e.chrome().ClientHeight() > layout::kClosedHeight || !e.chrome().Focus().empty()))
+        CompleteWindow();
     if (e.chrome().ClientHeight() != applied_height_) {
         const bool closing = e.chrome().ClientHeight() < applied_height_;
         applied_height_ = e.chrome().ClientHeight();

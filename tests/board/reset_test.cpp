@@ -14,7 +14,8 @@ TEST_F(Resets, BetResetWithAShownBetRestakesAtTheInitialBet) {
     Arrange(e).State().Bet_Field = 3;
     Arrange(e).State().Bet_Size = 4;
     Arrange(e).State().Bankroll = 996;
-    Arrange(e).State().Wins_Count = Arrange(e).State().Wins_In_Row = Arrange(e).State().Losses_Count = Arrange(e).State().Losses_In_Row = 3;
+    Arrange(e).State().Wins_Count = Arrange(e).State().Wins_In_Row = Arrange(e).State().Losses_Count =
+        Arrange(e).State().Losses_In_Row = 3;
     Arrange(e).State().Units_Drawdown = -2;
     Arrange(e).State().Units_Profit = 2;
     ASSERT_TRUE(Do([&] { e.ResetBets(); }));
@@ -23,7 +24,8 @@ TEST_F(Resets, BetResetWithAShownBetRestakesAtTheInitialBet) {
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1000);
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 1004);
     EXPECT_EQ(e.display().Label_Bankroll().Caption, "999");
-    EXPECT_EQ(e.State().Wins_Count + e.State().Wins_In_Row + e.State().Losses_Count + e.State().Losses_In_Row, 0);
+    EXPECT_EQ(e.State().Wins_Count + e.State().Wins_In_Row + e.State().Losses_Count + e.State().Losses_In_Row,
+              0);
     EXPECT_EQ(e.State().Units_Drawdown, 0);
     EXPECT_EQ(e.State().Units_Profit, 0);
     EXPECT_TRUE(e.table().Chip()[2].Visible) << "the bet stays on the table";

@@ -130,7 +130,8 @@ private:
             what << "spin " << number;
             kind = Kind::Spin;
             // Only a visible cell takes the click.
-            if (e_.board().Image()[static_cast<std::size_t>(number)].Visible) Event([&] { e_.NumberClick(number); });
+            if (e_.board().Image()[static_cast<std::size_t>(number)].Visible)
+                Event([&] { e_.NumberClick(number); });
         } else if (roll < 66) {
             what << "undo";
             if (e_.UndoOffered()) {
@@ -302,15 +303,17 @@ private:
             const std::string want = k < h ? IntToStr(e_.board().NumbersList()[h - 1 - k]) : "";
             if (e_.board().HisNum()[k].Caption != want)
                 return Fail(what.str(), "strip slot " + IntToStr(static_cast<std::int64_t>(k + 1)) +
-                                            " shows '" + e_.board().HisNum()[k].Caption + "', history has '" + want +
-                                            "'");
-            if (k < h && e_.board().HisNum()[k].Colour != Engine::NumberColour(e_.board().NumbersList()[h - 1 - k]))
+                                            " shows '" + e_.board().HisNum()[k].Caption + "', history has '" +
+                                            want + "'");
+            if (k < h &&
+                e_.board().HisNum()[k].Colour != Engine::NumberColour(e_.board().NumbersList()[h - 1 - k]))
                 return Fail(what.str(), "strip colour");
         }
 
         // The driver left no run under way, and the readouts are current.
         if (s.Engine_Ready != 1) return Fail(what.str(), "Engine_Ready is not 1");
-        if (e_.display().Label_Bankroll().Caption != FloatToStr(s.Bankroll)) return Fail(what.str(), "Label_Bankroll");
+        if (e_.display().Label_Bankroll().Caption != FloatToStr(s.Bankroll))
+            return Fail(what.str(), "Label_Bankroll");
         if (e_.table().Image_SkipBet3().Visible == e_.AnyChipVisible()) return Fail(what.str(), "skip cover");
         if (s.Spins_Count < static_cast<std::int32_t>(h))
             return Fail(what.str(), "Spins_Count below the history");
@@ -325,9 +328,9 @@ private:
         const SpinStart& w = last_spin_;
         if (UndoFields::Of(e_.State()) != w.fields) return Fail("undo", "a snapshot field differs");
         if (e_.board().NumbersList() != w.history)
-            return Fail("undo", "history of " + IntToStr(static_cast<std::int64_t>(e_.board().NumbersList().size())) +
-                                    " numbers, expected " +
-                                    IntToStr(static_cast<std::int64_t>(w.history.size())));
+            return Fail("undo",
+                        "history of " + IntToStr(static_cast<std::int64_t>(e_.board().NumbersList().size())) +
+                            " numbers, expected " + IntToStr(static_cast<std::int64_t>(w.history.size())));
         // A stake of 0 is kept as "0", which means no bet: its chip does not
         // come back.
         const bool any = std::find(w.chips.begin(), w.chips.end(), true) != w.chips.end() && w.bet_size > 0;

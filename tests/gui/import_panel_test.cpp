@@ -308,7 +308,8 @@ private slots:
         QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT (4)"));
         QTRY_COMPARE(PixelAt(*form, paste_body), normal);
         // The page was saved as the clipboard held it.
-        QCOMPARE(QString::fromUtf8(ReadBytes(QString::fromStdString(form->engine().panel().Page_File()))), page);
+        QCOMPARE(QString::fromUtf8(ReadBytes(QString::fromStdString(form->engine().panel().Page_File()))),
+                 page);
         QVERIFY(form->platform().Messages().empty());
     }
 

@@ -184,7 +184,8 @@ private slots:
             typed->findChild<Caption*>(QStringLiteral("KeyEntry"))->Text().contains(QStringLiteral("5 36")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(typed->speed().Waiting().size(), 1u);
-        QTRY_VERIFY_WITH_TIMEOUT(typed->engine().board().NumbersList().back() == 5 && !RunInProgress(*typed), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(typed->engine().board().NumbersList().back() == 5 && !RunInProgress(*typed),
+                                 5000);
         const auto& history = typed->engine().board().NumbersList();
         QCOMPARE(history[history.size() - 2], std::uint8_t{4});
 

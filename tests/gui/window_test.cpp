@@ -12,8 +12,8 @@
 #include <cmath>
 #include <functional>
 
-#include "support/arrange.h"
 #include <stdexcept>
+#include "support/arrange.h"
 
 #include "gui_support.h"
 #include "ui/application.h"

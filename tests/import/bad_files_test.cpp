@@ -127,7 +127,8 @@ TEST_F(Table, NumberFilesWithOtherLineEndsImport) {
         platform.dialog_answers.push_back(Fixture(file));
         Do([&] { e.Image_LoadFromFile2Click(); });
         ASSERT_TRUE(Do([&] { e.Button_ProcessClick(); })) << platform.LastMessage();
-        EXPECT_EQ(e.board().NumbersList().size(), std::string(file).find("mark") != std::string::npos ? 2U : 3U);
+        EXPECT_EQ(e.board().NumbersList().size(),
+                  std::string(file).find("mark") != std::string::npos ? 2U : 3U);
         EXPECT_EQ(e.board().NumbersList()[0], 17);
     }
 }
@@ -198,7 +199,9 @@ TEST_F(Table, HostileFiles) {
         return path(name);
     };
     const auto mode = [](const std::string& p) { return fs::status(p).permissions() & fs::perms::mask; };
-    const auto holds_record = [&](const std::string& p) { return ReadLines(p) == e.settings().Settings_Data(); };
+    const auto holds_record = [&](const std::string& p) {
+        return ReadLines(p) == e.settings().Settings_Data();
+    };
 
     enum class Act { LoadNumbers, LoadSettings, SaveSettings, Export };
     struct Row {

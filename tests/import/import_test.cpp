@@ -6,8 +6,8 @@
 #include <fstream>
 #include <random>
 
-#include "import/page_text.h"
 #include "core/text_file.h"
+#include "import/page_text.h"
 #include "support/table.h"
 
 namespace rotacle::test {
@@ -32,7 +32,9 @@ std::string ReadFile(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-std::vector<int> History(const Engine& e) { return {e.board().NumbersList().begin(), e.board().NumbersList().end()}; }
+std::vector<int> History(const Engine& e) {
+    return {e.board().NumbersList().begin(), e.board().NumbersList().end()};
+}
 
 class Import : public Table {
 protected:
@@ -347,7 +349,8 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         EXPECT_EQ(e.State().DeepScan_Family, reference.State().DeepScan_Family);
         EXPECT_EQ(e.State().DeepScan_Step, reference.State().DeepScan_Step);
         for (std::size_t k = 0; k < 9; ++k) {
-            EXPECT_EQ(e.board().HisNum()[k].Caption, reference.board().HisNum()[k].Caption) << "slot " << k + 1;
+            EXPECT_EQ(e.board().HisNum()[k].Caption, reference.board().HisNum()[k].Caption)
+                << "slot " << k + 1;
             EXPECT_EQ(e.board().HisNum()[k].Colour, reference.board().HisNum()[k].Colour) << "slot " << k + 1;
         }
         EXPECT_EQ(e.board().HisNum()[0].Tag, reference.board().HisNum()[0].Tag);

@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "core/convert.h"
-#include "import/page_text.h"
 #include "core/text_file.h"
+#include "import/page_text.h"
 
 namespace rotacle {
 namespace {

@@ -22,7 +22,9 @@ protected:
     void Build() {
         Do([&] { e.CreateMatrix(); });
     }
-    std::string Line() const { return e.modes().PatternsTest().empty() ? std::string() : e.modes().PatternsTest()[0]; }
+    std::string Line() const {
+        return e.modes().PatternsTest().empty() ? std::string() : e.modes().PatternsTest()[0];
+    }
 };
 
 TEST_F(Matrix, PatternTableHoldsThe720OrdersInLexicographicOrder) {
@@ -92,7 +94,8 @@ TEST_F(Matrix, CountedBuildEqualsTheLiteralReplay) {
                     e.SetItemIndex(ComboId::Search_Pattern, up ? 0 : 1);
                     e.SetSpinValue(SpinId::N_Count, static_cast<std::int32_t>(window));
                     Build();
-                    ASSERT_EQ(Line(), LiteralBuild(e.board().NumbersList(), window, up, e.modes().RANKORDER_patterns()))
+                    ASSERT_EQ(Line(), LiteralBuild(e.board().NumbersList(), window, up,
+                                                   e.modes().RANKORDER_patterns()))
                         << "history " << h << " window " << window << (up ? " up" : " down");
                 }
             }

@@ -30,8 +30,8 @@ TEST_F(Inputs, TypingOneTwoCommaFiveGivesTwelveAndAHalf) {
 }
 
 TEST_F(Inputs, KeyPressTakesTheBankBeforeTheKey) {
-    Arrange(e).inputs().Test_Bank.Text = "70";            // as pasted: no change operation
-    e.TypeKey(EditId::Test_Bank, 'q');  // dropped by the filter, still read
+    Arrange(e).inputs().Test_Bank.Text = "70";  // as pasted: no change operation
+    e.TypeKey(EditId::Test_Bank, 'q');          // dropped by the filter, still read
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 70);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001) << "the targets are the change operation's";
 }
@@ -150,10 +150,12 @@ std::string MoneyState(const Engine& e) {
     for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount, s.Wins_Amount,
                      s.Phase_Threshold, s.Phase_Base})
         out += FloatToStr(v) + ' ';
-    for (std::int32_t v : {s.Losses_Units, s.Wins_Units, s.Rules_Edit_Flag, s.Wins_Count, s.Units_Drawdown,
-                           s.Units_Profit, e.inputs().BetStrategy.ItemIndex, e.inputs().Losses_Type.ItemIndex})
+    for (std::int32_t v :
+         {s.Losses_Units, s.Wins_Units, s.Rules_Edit_Flag, s.Wins_Count, s.Units_Drawdown, s.Units_Profit,
+          e.inputs().BetStrategy.ItemIndex, e.inputs().Losses_Type.ItemIndex})
         out += IntToStr(v) + ' ';
-    for (const Edit* t : {&e.inputs().Init_Bet, &e.inputs().Test_Bank, &e.inputs().Losses_ActionValue, &e.inputs().Wins_ActionValue})
+    for (const Edit* t : {&e.inputs().Init_Bet, &e.inputs().Test_Bank, &e.inputs().Losses_ActionValue,
+                          &e.inputs().Wins_ActionValue})
         out += "'" + t->Text + "' ";
     for (const auto& c : e.table().Chip()) out += c.Visible ? '1' : '0';
     return out + ' ' + e.display().Label_Bankroll().Caption;
