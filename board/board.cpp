@@ -17,7 +17,6 @@ Board::Board() {
         l.Tag = -1;
     }
     strip_[8].Visible = false;
-    saved_stakes_.assign(6, "0");
 }
 
 Color Board::NumberColour(int n) {
@@ -98,15 +97,20 @@ void Board::WithdrawUndo() {
 }
 
 void Board::TakeSnapshot(const std::array<bool, 6>& placed, const GameState& s) {
-    for (auto& line : saved_stakes_) line = "0";
-    for (std::size_t i = 0; i < placed.size(); ++i)
-        if (placed[i]) saved_stakes_[i] = FloatToStr(s.Bet_Size);
+    for (std::size_t i = 0; i < placed.size(); ++i) saved_stakes_[i] = placed[i] ? s.Bet_Size : 0.0;
     saved_ = SavedFields::Of(s);
 }
 
+Memo Board::SaveBets() const {
+    Memo lines;
+    for (const double stake : saved_stakes_) lines.push_back(FloatToStr(stake));
+    return lines;
+}
+
 double Board::SavedStake(int index) const {
+    // The stake as its line of money text reads back.
     const auto i = static_cast<std::size_t>(index);
-    return i < saved_stakes_.size() ? StrToFloat(saved_stakes_[i]) : 0.0;
+    return i < saved_stakes_.size() ? StrToFloat(FloatToStr(saved_stakes_[i])) : 0.0;
 }
 
 }  // namespace rotacle

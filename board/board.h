@@ -28,8 +28,9 @@ public:
     const std::array<Button, 37>& NumberButton() const { return number_button_; }
     /// The strip: `HisNum()[0]` is the newest number, [8] the hidden overflow.
     const std::array<Label, 9>& HisNum() const { return strip_; }
-    /// Stakes of the bets shown when the last spin began, one line per field.
-    const Memo& SaveBets() const { return saved_stakes_; }
+    /// Stakes of the bets shown when the last spin began, one line of money
+    /// text per field ("0" where none was placed).
+    Memo SaveBets() const;
     /// The fields of the game record saved when the last spin began.
     const SavedFields& Saved() const { return saved_; }
     const Picture& ImageUndo() const { return undo_picture_; }
@@ -89,7 +90,9 @@ private:
     std::array<Picture, 37> speed_button_{};
     std::array<Button, 37> number_button_{};
     std::array<Label, 9> strip_{};
-    Memo saved_stakes_;
+    // The stakes of the snapshot as numbers; their text is made only when it
+    // is read, which an undo does once, while every spin takes a snapshot.
+    std::array<double, 6> saved_stakes_{};
     SavedFields saved_ = SavedFields::Of(GameState{});
     Picture undo_picture_{false};
     Button undo_button_{true, false, ""};

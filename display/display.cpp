@@ -77,17 +77,6 @@ bool Display::Refresh(GameState& s, std::size_t numbers) {
     return changed;
 }
 
-bool Display::StakeChanged(double stake) {
-    if (shown_stake_valid_ && stake == shown_stake_) return false;
-    shown_stake_ = stake;
-    shown_stake_valid_ = true;
-    return true;
-}
-
-bool Display::AdvanceRunGauge(std::int32_t step) {
-    run_gauge_.Position = std::clamp(run_gauge_.Position + step, 0, 100);
-    return run_gauge_.Position >= 100;
-}
 
 void Display::StartMatrixGauge(std::int32_t steps) {
     matrix_gauge_.Position = 0;

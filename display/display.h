@@ -3,6 +3,7 @@
 // its value changed since it was last shown.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 
@@ -46,10 +47,18 @@ public:
     /// when anything changed.
     bool Refresh(GameState& s, std::size_t numbers);
     /// True once per new stake: the stake labels need the text of `stake`.
-    bool StakeChanged(double stake);
+    bool StakeChanged(double stake) {
+        if (shown_stake_valid_ && stake == shown_stake_) return false;
+        shown_stake_ = stake;
+        shown_stake_valid_ = true;
+        return true;
+    }
 
     /// Adds `step` to the run gauge (held to 0..100); true when it is full.
-    bool AdvanceRunGauge(std::int32_t step);
+    bool AdvanceRunGauge(std::int32_t step) {
+        run_gauge_.Position = std::clamp(run_gauge_.Position + step, 0, 100);
+        return run_gauge_.Position >= 100;
+    }
     void EmptyRunGauge() { run_gauge_.Position = 0; }
     void StartMatrixGauge(std::int32_t steps);
     void StepMatrixGauge() { ++matrix_gauge_.Position; }

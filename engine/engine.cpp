@@ -89,12 +89,8 @@ std::array<bool, 6> Engine::PlacedFields() const {
 }
 
 staking::RuleInputs Engine::RuleSettings() const {
-    return {inputs_.Losses_Type.ItemIndex, inputs_.Losses_Action.ItemIndex, inputs_.Losses_HowMuch.Value(),
-            inputs_.Wins_Type.ItemIndex,   inputs_.Wins_Action.ItemIndex,   inputs_.Wins_HowMuch.Value()};
-}
-
-staking::InitialBetReader Engine::InitialBetRead() const {
-    return [this] { return InitialBet(); };
+    return {inputs_.Losses_Type, inputs_.Losses_Action, inputs_.Losses_HowMuch,
+            inputs_.Wins_Type,   inputs_.Wins_Action,   inputs_.Wins_HowMuch};
 }
 
 void Engine::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }

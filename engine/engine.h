@@ -394,8 +394,6 @@ private:
 
     /// The stake rules' inputs as the player set them.
     staking::RuleInputs RuleSettings() const;
-    /// Reader of the initial bet for the staking rules.
-    staking::InitialBetReader InitialBetRead() const;
 
     Platform& platform_;
     GameState state_;

@@ -10,12 +10,19 @@ namespace rotacle {
 // ---- Staking rules ---------------------------------------------------------------------
 
 bool Engine::LossConditionHolds() const { return staking::LossConditionHolds(state_, RuleSettings()); }
-void Engine::ApplyLossAction() { staking::ApplyLossAction(state_, RuleSettings(), InitialBetRead()); }
+void Engine::ApplyLossAction() {
+    const auto init = [this] { return InitialBet(); };
+    staking::ApplyLossAction(state_, RuleSettings(), staking::InitialBetReader(init));
+}
 void Engine::ApplyWinAction() { staking::ApplyWinAction(state_, RuleSettings()); }
 void Engine::GatedWinAction() { staking::GatedWinAction(state_, RuleSettings()); }
-void Engine::LossRuleCountStage() { staking::LossRuleCountStage(state_, RuleSettings(), InitialBetRead()); }
+void Engine::LossRuleCountStage() {
+    const auto init = [this] { return InitialBet(); };
+    staking::LossRuleCountStage(state_, RuleSettings(), staking::InitialBetReader(init));
+}
 void Engine::LossRuleDrawdownStage() {
-    staking::LossRuleDrawdownStage(state_, RuleSettings(), InitialBetRead());
+    const auto init = [this] { return InitialBet(); };
+    staking::LossRuleDrawdownStage(state_, RuleSettings(), staking::InitialBetReader(init));
 }
 void Engine::WinRuleCountStage() { staking::WinRuleCountStage(state_, RuleSettings()); }
 void Engine::WinRuleProfitStage() { staking::WinRuleProfitStage(state_, RuleSettings()); }

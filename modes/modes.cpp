@@ -12,9 +12,6 @@ namespace {
 
 constexpr Color kNavy = Rgb(0, 0, 128);
 
-// Opposite side of each field index (Less<->More, Even<->Odd, Red<->Black).
-constexpr std::array<int, 6> kOpposite = {5, 4, 3, 2, 1, 0};
-
 Memo RankOrderPatterns() {
     Memo lines;
     lines.reserve(720);
@@ -62,8 +59,6 @@ void AdvancePatternPosition(std::int32_t& position) {
     position += 2;
     if (position >= 13) position = 1;
 }
-
-int OppositeField(int index) { return kOpposite[static_cast<std::size_t>(index)]; }
 
 PatternScan ScanPatterns(std::span<const std::uint8_t> window, const Memo& patterns, bool up, bool down) {
     // Every pattern starts on the oldest spin of the window, so a pattern's

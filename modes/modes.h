@@ -23,8 +23,9 @@ std::int32_t SmartField(std::int32_t number, std::int32_t family);
 std::int32_t PatternCodeAt(std::string_view line, std::int32_t position);
 /// The next position in a pattern line: two characters on, from 11 back to 1.
 void AdvancePatternPosition(std::int32_t& position);
-/// Field index 0..5 on the other side of a field index's pair.
-int OppositeField(int index);
+/// Field index 0..5 on the other side of a field index's pair
+/// (Less<->More, Even<->Odd, Red<->Black).
+constexpr int OppositeField(int index) { return 5 - index; }
 
 /// What a replay of every rank-order pattern over a window of spins found.
 struct PatternScan {

@@ -1,7 +1,6 @@
 #include "staking/rules.h"
 
 #include <cmath>
-#include <limits>
 
 #include "core/convert.h"
 
@@ -20,8 +19,7 @@ constexpr std::int32_t kLossCheckWins = 5;
 std::int32_t UnitsOf(double amount, double init) {
     const double q = std::trunc(amount / init);
     if (!(q >= 1)) return 1;  // also catches NaN
-    if (q >= static_cast<double>(std::numeric_limits<std::int32_t>::max()))
-        return std::numeric_limits<std::int32_t>::max();
+    if (q >= static_cast<double>(kMaxCount)) return kMaxCount;
     return static_cast<std::int32_t>(q);
 }
 
@@ -38,8 +36,8 @@ void RecomputeUnits(GameState& s, double losses_value, double wins_value, double
 }
 
 bool LossConditionHolds(const GameState& s, const RuleInputs& in) {
-    const std::int32_t how_much = in.loss_threshold;
-    switch (in.loss_type) {
+    const std::int32_t how_much = in.loss_threshold.Value();
+    switch (in.loss_type.ItemIndex) {
         case kLosses: return s.Losses_Count >= how_much;
         case kLossesInARow: return s.Losses_In_Row >= how_much;
         case kUnitsDrawdown: return s.Units_Drawdown >= how_much;
@@ -49,7 +47,7 @@ bool LossConditionHolds(const GameState& s, const RuleInputs& in) {
 
 void ApplyLossAction(GameState& s, const RuleInputs& in, const InitialBetReader& InitialBet) {
     const double amount = s.Losses_Amount;
-    switch (in.loss_action) {
+    switch (in.loss_action.ItemIndex) {
         case kAdd: SetStake(s, s.Bet_Size + amount); break;
         case kSubtract: {
             SetStake(s, s.Bet_Size - amount);
@@ -72,7 +70,7 @@ void ApplyLossAction(GameState& s, const RuleInputs& in, const InitialBetReader&
 
 void ApplyWinAction(GameState& s, const RuleInputs& in) {
     const double amount = s.Wins_Amount;
-    switch (in.win_action) {
+    switch (in.win_action.ItemIndex) {
         case kAdd: SetStake(s, s.Bet_Size + amount); break;
         case kSubtract:
             SetStake(s, s.Bet_Size - amount);
@@ -90,23 +88,23 @@ void ApplyWinAction(GameState& s, const RuleInputs& in) {
 }
 
 void LossRuleCountStage(GameState& s, const RuleInputs& in, const InitialBetReader& init) {
-    const std::int32_t type = in.loss_type;
+    const std::int32_t type = in.loss_type.ItemIndex;
     if ((type == kLosses || type == kLossesInARow) && LossConditionHolds(s, in)) {
-        if (in.loss_action != kLossCheckWins) s.Losses_Count = s.Losses_In_Row = 0;
+        if (in.loss_action.ItemIndex != kLossCheckWins) s.Losses_Count = s.Losses_In_Row = 0;
         ApplyLossAction(s, in, init);
     }
 }
 
 void LossRuleDrawdownStage(GameState& s, const RuleInputs& in, const InitialBetReader& init) {
-    if (in.loss_type == kUnitsDrawdown && s.Units_Drawdown >= in.loss_threshold) {
+    if (in.loss_type.ItemIndex == kUnitsDrawdown && s.Units_Drawdown >= in.loss_threshold.Value()) {
         s.Units_Drawdown = s.Units_Profit = 0;
-        if (in.loss_action != kLossCheckWins) s.Losses_Count = s.Losses_In_Row = 0;
+        if (in.loss_action.ItemIndex != kLossCheckWins) s.Losses_Count = s.Losses_In_Row = 0;
         ApplyLossAction(s, in, init);
     }
 }
 
 void GatedWinAction(GameState& s, const RuleInputs& in) {
-    if (in.loss_action != kLossCheckWins) {
+    if (in.loss_action.ItemIndex != kLossCheckWins) {
         ApplyWinAction(s, in);
         return;
     }
@@ -117,8 +115,8 @@ void GatedWinAction(GameState& s, const RuleInputs& in) {
 }
 
 void WinRuleCountStage(GameState& s, const RuleInputs& in) {
-    const std::int32_t type = in.win_type;
-    const std::int32_t how_much = in.win_threshold;
+    const std::int32_t type = in.win_type.ItemIndex;
+    const std::int32_t how_much = in.win_threshold.Value();
     if ((type == kWins && s.Wins_Count >= how_much) || (type == kWinsInARow && s.Wins_In_Row >= how_much)) {
         s.Wins_Count = s.Wins_In_Row = 0;
         GatedWinAction(s, in);
@@ -126,7 +124,7 @@ void WinRuleCountStage(GameState& s, const RuleInputs& in) {
 }
 
 void WinRuleProfitStage(GameState& s, const RuleInputs& in) {
-    if (in.win_type == kUnitsOfProfit && s.Units_Profit >= in.win_threshold) {
+    if (in.win_type.ItemIndex == kUnitsOfProfit && s.Units_Profit >= in.win_threshold.Value()) {
         s.Wins_Count = s.Wins_In_Row = s.Units_Drawdown = s.Units_Profit = 0;
         GatedWinAction(s, in);
     }

@@ -5,25 +5,37 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string_view>
 
+#include "core/controls.h"
 #include "core/game_state.h"
 
 namespace rotacle::staking {
 
-/// The rule inputs as the player set them (item indices and thresholds).
+/// The rule inputs as the player set them. The thresholds are read from
+/// their edits where a rule compares with them, as the player left them.
 struct RuleInputs {
-    std::int32_t loss_type = 0;    ///< "Losses", "Losses In A Row", "Units drawdown"
-    std::int32_t loss_action = 0;  ///< "ADD to bet:" .. "Check WINS", "DO NOTHING"
-    std::int32_t loss_threshold = 1;
-    std::int32_t win_type = 0;    ///< "Wins", "Wins In A Row", "Units of profit"
-    std::int32_t win_action = 0;  ///< "ADD to bet:" .. "SET bet to:", "DO NOTHING"
-    std::int32_t win_threshold = 1;
+    const ComboBox& loss_type;    ///< "Losses", "Losses In A Row", "Units drawdown"
+    const ComboBox& loss_action;  ///< "ADD to bet:" .. "Check WINS", "DO NOTHING"
+    const SpinEdit& loss_threshold;
+    const ComboBox& win_type;    ///< "Wins", "Wins In A Row", "Units of profit"
+    const ComboBox& win_action;  ///< "ADD to bet:" .. "SET bet to:", "DO NOTHING"
+    const SpinEdit& win_threshold;
 };
 
-/// Reads the initial bet; throws when its text is no number.
-using InitialBetReader = std::function<double()>;
+/// Reads the initial bet; throws when its text is no number. It refers to
+/// a callable that outlives the rule's call (no copy, no allocation).
+class InitialBetReader {
+public:
+    template <class F>
+    explicit InitialBetReader(const F& read)
+        : read_(&read), call_([](const void* f) { return (*static_cast<const F*>(f))(); }) {}
+    double operator()() const { return call_(read_); }
+
+private:
+    const void* read_;
+    double (*call_)(const void*);
+};
 
 /// Whole initial bets in an amount, truncated toward zero, at least 1.
 std::int32_t UnitsOf(double amount, double init);

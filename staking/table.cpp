@@ -8,12 +8,6 @@ Table::Table() {
     for (auto& l : stake_label_) l.Visible = false;
 }
 
-bool Table::BetPlaced() const {
-    for (const auto& c : chip_)
-        if (c.Visible) return true;
-    return false;
-}
-
 void Table::ShowField(int index, bool visible) {
     highlight_[Slot(index)].Visible = visible;
     chip_[Slot(index)].Visible = visible;
@@ -33,23 +27,6 @@ void Table::HideBets() {
 
 void Table::SetStakeText(const std::string& text) {
     for (auto& l : stake_label_) l.Caption = text;
-}
-
-bool Table::SyncStakeLabels(bool show_stakes) {
-    bool changed = false;
-    for (std::size_t i = 0; i < chip_.size(); ++i) {
-        const bool want = show_stakes && (chip_[i].Visible || stake_label_[i].Visible);
-        if (stake_label_[i].Visible != want) {
-            stake_label_[i].Visible = want;
-            changed = true;
-        }
-    }
-    const bool placed = BetPlaced();
-    if (skip_cover_.Visible == placed) {
-        skip_cover_.Visible = !placed;
-        changed = true;
-    }
-    return changed;
 }
 
 }  // namespace rotacle

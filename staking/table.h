@@ -22,7 +22,11 @@ public:
     const Picture& Image_SkipBet3() const { return skip_cover_; }
 
     /// True while any chip is visible: a bet is placed.
-    bool BetPlaced() const;
+    bool BetPlaced() const {
+        for (const auto& c : chip_)
+            if (c.Visible) return true;
+        return false;
+    }
     /// Shows or hides the highlight, chip and stake label of field `index`.
     void ShowField(int index, bool visible);
     /// Shows the highlight and chip of field `index` (a bet restored by undo).
@@ -39,7 +43,23 @@ public:
     /// Stake labels shown beside their chips (when `show_stakes`) or hidden,
     /// and the skip command covered while no bet is placed. True when
     /// anything changed.
-    bool SyncStakeLabels(bool show_stakes);
+    bool SyncStakeLabels(bool show_stakes) {
+        bool changed = false;
+        bool placed = false;
+        for (std::size_t i = 0; i < chip_.size(); ++i) {
+            if (chip_[i].Visible) placed = true;
+            const bool want = show_stakes && (chip_[i].Visible || stake_label_[i].Visible);
+            if (stake_label_[i].Visible != want) {
+                stake_label_[i].Visible = want;
+                changed = true;
+            }
+        }
+        if (skip_cover_.Visible == placed) {
+            skip_cover_.Visible = !placed;
+            changed = true;
+        }
+        return changed;
+    }
 
 private:
     static std::size_t Slot(int index) { return static_cast<std::size_t>(index); }

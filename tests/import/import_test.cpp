@@ -177,7 +177,7 @@ TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
 }
 
 TEST_F(Import, SpinCountStopsAtItsLargestAndPlayGoesOn) {
-    constexpr std::int32_t largest = 2147483647;
+    constexpr std::int32_t largest = kMaxCount;
     Spins({5, 17, 32, 1});
     Arrange(e).State().Spins_Count = largest - 2;  // as after some two billion numbers
     LoadNumberFile("3\n4\n5\n6\n");
