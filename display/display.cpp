@@ -77,7 +77,6 @@ bool Display::Refresh(GameState& s, std::size_t numbers) {
     return changed;
 }
 
-
 void Display::StartMatrixGauge(std::int32_t steps) {
     matrix_gauge_.Position = 0;
     matrix_gauge_.MaxValue = steps;
