@@ -72,6 +72,11 @@ std::optional<EditId> EditByName(std::string_view name);
 std::optional<SpinId> SpinByName(std::string_view name);
 std::optional<CheckId> CheckByName(std::string_view name);
 std::optional<ComboId> ComboByName(std::string_view name);
+/// The name of a control, as the ...ByName functions take it.
+std::string_view NameOf(EditId id);
+std::string_view NameOf(SpinId id);
+std::string_view NameOf(CheckId id);
+std::string_view NameOf(ComboId id);
 /// Field index 0..5 of "Less", "Even", "Red", "Black", "Odd", "More".
 std::optional<int> FieldByName(std::string_view name);
 

@@ -2,6 +2,8 @@
 // controls.
 #include "engine/engine.h"
 
+#include "engine/action_scope.h"
+
 #include <algorithm>
 
 namespace rotacle {
@@ -103,6 +105,8 @@ void Engine::CheckMoneyText(EditId id, std::string_view text) {
 }
 
 void Engine::SetEditText(EditId id, std::string_view text) {
+    const ActionScope action(
+        *this, [&] { return "edit " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
     Edit& e = EditRef(id);
     if (e.Text == text) return;
     CheckMoneyText(id, text);
@@ -116,6 +120,8 @@ void Engine::SetEditText(EditId id, std::string_view text) {
 }
 
 void Engine::SetSpinText(SpinId id, std::string_view text) {
+    const ActionScope action(
+        *this, [&] { return "spin-text " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
     SpinEdit& s = SpinRef(id);
     if (s.Text == text) return;
     s.Text.assign(text);
@@ -130,10 +136,14 @@ void Engine::SetSpinText(SpinId id, std::string_view text) {
 }
 
 void Engine::SetSpinValue(SpinId id, std::int32_t value) {
+    const ActionScope action(
+        *this, [&] { return "spin-value " + std::string(NameOf(id)) + " " + IntToStr(value); });
     SetSpinText(id, IntText(SpinControl(id).Clamp(value)));
 }
 
 void Engine::SetChecked(CheckId id, bool checked) {
+    const ActionScope action(
+        *this, [&] { return "check " + std::string(NameOf(id)) + (checked ? " 1" : " 0"); });
     CheckBox& c = CheckRef(id);
     if (c.Checked == checked) return;
     c.Checked = checked;
@@ -149,9 +159,15 @@ void Engine::SetChecked(CheckId id, bool checked) {
     }
 }
 
-void Engine::SetItemIndex(ComboId id, std::int32_t index) { ComboRef(id).SetItemIndex(index); }
+void Engine::SetItemIndex(ComboId id, std::int32_t index) {
+    const ActionScope action(
+        *this, [&] { return "item " + std::string(NameOf(id)) + " " + IntToStr(index); });
+    ComboRef(id).SetItemIndex(index);
+}
 
 void Engine::SelectItem(ComboId id, std::int32_t index) {
+    const ActionScope action(
+        *this, [&] { return "select " + std::string(NameOf(id)) + " " + IntToStr(index); });
     ComboBox& c = ComboRef(id);
     if (!c.Enabled || index < 0 || index >= static_cast<std::int32_t>(c.Items.size())) return;
     c.ItemIndex = index;
@@ -167,6 +183,7 @@ void Engine::SelectItem(ComboId id, std::int32_t index) {
 }
 
 void Engine::SetSafeLevelPosition(std::int32_t position) {
+    const ActionScope action(*this, [&] { return "safe-level " + IntToStr(position); });
     position = std::clamp(position, inputs_.SafeLevel.Min, inputs_.SafeLevel.Max);
     if (inputs_.SafeLevel.Position == position) return;
     inputs_.SafeLevel.Position = position;
@@ -189,6 +206,9 @@ std::string WithKey(const std::string& text, char key) {
 }  // namespace
 
 void Engine::TypeKey(EditId id, char key) {
+    const ActionScope action(*this, [&] {
+        return "key-edit " + std::string(NameOf(id)) + " " + IntToStr(static_cast<unsigned char>(key));
+    });
     Edit& e = EditRef(id);
     if (!e.Enabled || e.ReadOnly) return;
     // A key that would make the text an amount out of range is refused before
@@ -206,6 +226,9 @@ void Engine::TypeKey(EditId id, char key) {
 }
 
 void Engine::TypeKey(SpinId id, char key) {
+    const ActionScope action(*this, [&] {
+        return "key-spin " + std::string(NameOf(id)) + " " + IntToStr(static_cast<unsigned char>(key));
+    });
     SpinEdit& s = SpinRef(id);
     if (!s.Enabled || s.ReadOnly) return;
     // A spin edit takes digits, a sign and backspace only.
@@ -215,6 +238,22 @@ void Engine::TypeKey(SpinId id, char key) {
 }
 
 bool Engine::TimerTick(TimerId id) {
+    // A tick is no action of the player: what it runs is not journaled,
+    // except the end of a progress run, which a replay must meet at the same
+    // place among the player's actions.
+    const bool outer = action_depth_ == 0;
+    const bool run_going = IsModeTimer(id) && TimerControl(id).Enabled;
+    struct Nested {
+        int& depth;
+        explicit Nested(int& d) : depth(d) { ++depth; }
+        ~Nested() { --depth; }
+    } nested(action_depth_);
+    const bool changed = RunTimer(id);
+    if (outer && journal_ && run_going && !TimerControl(id).Enabled) WriteAction("run-end");
+    return changed;
+}
+
+bool Engine::RunTimer(TimerId id) {
     switch (id) {
         case TimerId::ShowValues: return ShowValuesTimer();
         case TimerId::Mode1Timer: Mode1TimerTimer(); return true;
@@ -229,8 +268,16 @@ bool Engine::TimerTick(TimerId id) {
 }
 
 std::int32_t Engine::DrawSeeded(std::int32_t range) {
-    platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
-    return platform_.Random(range);
+    if (replay_draw_next_ >= replay_draws_.size())
+        platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
+    return Draw(range);
+}
+
+std::int32_t Engine::Draw(std::int32_t range) {
+    const std::int32_t value = replay_draw_next_ < replay_draws_.size() ? replay_draws_[replay_draw_next_++]
+                                                                         : platform_.Random(range);
+    if (journal_) pending_draws_.push_back(value);
+    return value;
 }
 
 bool Engine::TryInitialBet(double& out) const {

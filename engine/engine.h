@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "board/board.h"
+#include "core/action_sink.h"
 #include "core/controls.h"
 #include "core/game_state.h"
 #include "core/ids.h"
@@ -353,9 +354,28 @@ public:
     std::string TakeFocusRequest() { return chrome_.TakeFocus(); }
     /// Sets the game mode (1..5). The window never does: the mode in force is
     /// fixed. The driver and the backtest reach the dormant modes by it.
-    void ForceGameMode(std::int32_t mode) { state_.Game_Mode = mode; }
+    void ForceGameMode(std::int32_t mode);
     /// Replaces candidate list k (0..2) of the adaptive mode.
-    void LoadAdaptiveList(std::size_t k, Memo list) { modes_.SetList(k, std::move(list)); }
+    void LoadAdaptiveList(std::size_t k, Memo list);
+    /// Replaces the settings record with `lines`, then applies it (a settings
+    /// file's lines, read already).
+    void LoadSettingsLines(Memo lines);
+    /// Imports `numbers` (0..36) as IMPORT does with them in its list.
+    void ImportNumbers(const std::vector<std::uint8_t>& numbers);
+
+    // ---- Journal of the player's actions ------------------------------------------
+
+    /// From now on every action of the player (an entered number, undo, skip,
+    /// both resets, every input change, a settings load, an import, the end
+    /// of a progress run) is handed to `sink` as one line, after it ran;
+    /// nullptr stops it. Actions that other actions or timers run inside
+    /// themselves are part of those and not handed on.
+    void SetJournal(ActionSink* sink) { journal_ = sink; }
+    /// Runs one action line of a journal as the player's action, followed by
+    /// one display refresh; "run-end" runs the progress run under way to its
+    /// end. An action that failed when it ran fails again the same way, and
+    /// silently. False, with nothing changed, for a line that is no action.
+    bool ReplayAction(std::string_view line);
 
 private:
     void FormCreate();
@@ -373,6 +393,21 @@ private:
     std::exception_ptr BeginModeStart(bool settle);
     void EndModeStart(TimerId run, const std::exception_ptr& error);
     std::int32_t DrawSeeded(std::int32_t range);
+    /// The handler of timer `id` (`TimerTick` without the journal).
+    bool RunTimer(TimerId id);
+    /// One action line, run (throws for a line that is no action).
+    void ReplayOne(std::string_view line);
+    /// A timer's tick in a replay, its error dropped as the player saw it.
+    void Silently(TimerId id);
+    /// The next draw of the generator (continuing its sequence); during a
+    /// replay the journal's draws are given back instead, and while a journal
+    /// is kept every draw is noted for it.
+    std::int32_t Draw(std::int32_t range);
+    /// One action of the player while it runs: the outermost one is handed to
+    /// the journal when it ends, also when it fails.
+    class ActionScope;
+    /// Hands `action` to the journal with the draws made since the last one.
+    void WriteAction(std::string action) noexcept;
     /// Throws the amount error for a text that edit `id` must not hold: the
     /// four edits hold money within the largest amount, and the initial bet
     /// is never negative. Checked before the edit takes the text.
@@ -396,6 +431,11 @@ private:
     staking::RuleInputs RuleSettings() const;
 
     Platform& platform_;
+    ActionSink* journal_ = nullptr;
+    int action_depth_ = 0;                     // actions running inside one another
+    std::vector<std::int32_t> pending_draws_;  // draws not yet in the journal
+    std::vector<std::int32_t> replay_draws_;   // a replay's draws still to give back
+    std::size_t replay_draw_next_ = 0;
     GameState state_;
     PlayReport report_;
     Board board_;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "core/text_file.h"
+#include "engine/action_scope.h"
 #include "engine/engine.h"
 #include "import/number_file.h"
 
@@ -94,7 +95,18 @@ void Engine::Button_ProcessClick() {
     // Every line is checked before anything changes, so a bad file cannot
     // cost the player the history.
     const std::vector<std::uint8_t> numbers = RouletteNumbers(panel_.Import_List());
+    ImportNumbers(numbers);
+}
 
+void Engine::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
+    const ActionScope action(*this, [&] {
+        std::string line = "import";
+        for (const std::uint8_t n : numbers) {
+            line += ' ';
+            line += IntText(n).view();
+        }
+        return line;
+    });
     board_.ClearHistory();
     if (AnyChipVisible()) Image_SkipBet2Click();
     state_.Matrix_Pending = 1;

@@ -4,6 +4,7 @@
 #include <limits>
 #include <span>
 
+#include "engine/action_scope.h"
 #include "engine/engine.h"
 #include "settings/settings_lines.h"
 
@@ -12,6 +13,7 @@ namespace rotacle {
 // ---- Rank-order matrix ---------------------------------------------------------------
 
 void Engine::CreateMatrix() {
+    const ActionScope action(*this, [] { return std::string("create-matrix"); });
     const auto h = static_cast<std::int64_t>(board_.NumbersList().size());
     if (h == 0) return;
     if (h < inputs_.N_Count.Value()) SetSpinValue(SpinId::N_Count, static_cast<std::int32_t>(h));
@@ -94,6 +96,7 @@ void Engine::ChBx_Fixed_NumberClick() {
 }
 
 void Engine::ResetMatrix() {
+    const ActionScope action(*this, [] { return std::string("reset-matrix"); });
     ResetBets();
     Reset_Matrix();
     HideNumbers();

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <exception>
 
+#include "engine/action_scope.h"
 #include "engine/engine.h"
 #include "settings/settings_lines.h"
 
@@ -54,7 +55,7 @@ void Engine::Mode3() {
 void Engine::Mode4() {
     const std::exception_ptr error = BeginModeStart(true);
     // The interval draw continues the sequence of the last seeded draw.
-    std::int32_t interval = platform_.Random(100);
+    std::int32_t interval = Draw(100);
     if (interval == 0) interval = 50;
     TimerRef(TimerId::Mode4Timer).Interval = interval;
     EndModeStart(TimerId::Mode4Timer, error);
@@ -88,6 +89,11 @@ void Engine::EndProgressRun(TimerId id) {
 void Engine::AbandonProgressRuns() {
     for (TimerId id : kModeTimers) StopTimer(id);
     display_.EmptyRunGauge();
+    // The draws of the runs ended here belong to no action that a replay
+    // will run again.
+    pending_draws_.clear();
+    replay_draws_.clear();
+    replay_draw_next_ = 0;
     state_.Engine_Ready = 1;
 }
 
@@ -192,10 +198,12 @@ void Engine::M4Calculate() { M1Calculate(); }
 void Engine::Trend_0MouseMove(int field) { chrome_.HoverTrend(field); }
 
 void Engine::Trend_1Click(int field) {
+    const ActionScope action(*this, [&] { return "trend " + IntToStr(field); });
     if (field >= 0 && field < 6) modes_.ChooseTrend(field);
 }
 
 void Engine::Trend_2Click(int field) {
+    const ActionScope action(*this, [&] { return "untrend " + IntToStr(field); });
     if (field >= 0 && field < 6) modes_.DropTrend(field);
 }
 

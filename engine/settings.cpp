@@ -1,4 +1,6 @@
 // The settings record and the settings file.
+#include "core/text_file.h"
+#include "engine/action_scope.h"
 #include "engine/engine.h"
 #include "settings/settings_lines.h"
 
@@ -9,7 +11,17 @@ using namespace settings_line;
 void Engine::SaveSettingsFile(const std::string& path) const { record_.Save(path); }
 
 void Engine::LoadSettingsFile(const std::string& path) {
-    record_.Load(path);
+    // A file that cannot be read leaves the record as it was.
+    LoadSettingsLines(ReadLines(path, kSettingsFileLimit));
+}
+
+void Engine::LoadSettingsLines(Memo lines) {
+    const ActionScope action(*this, [&] {
+        std::string line = "settings";
+        for (const std::string& l : lines) line += " " + journal_text::Word(l);
+        return line;
+    });
+    record_.Replace(std::move(lines));
     Load_Settings_StateClick();
 }
 

@@ -1,4 +1,5 @@
 // Settlement of the proposed bet, the bankroll and the skip.
+#include "engine/action_scope.h"
 #include "engine/engine.h"
 
 namespace rotacle {
@@ -69,6 +70,7 @@ void Engine::Balance_Check() {
 }
 
 void Engine::Image_SkipBet2Click() {
+    const ActionScope action(*this, [] { return std::string("skip"); });
     if (!AnyChipVisible()) return;
     table_.CoverSkip();
     HideBets();

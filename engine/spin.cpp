@@ -1,6 +1,7 @@
 // Spin entry, the per-spin pipeline, the history strip, undo and the resets.
 #include <algorithm>
 
+#include "engine/action_scope.h"
 #include "engine/engine.h"
 
 namespace rotacle {
@@ -8,6 +9,7 @@ namespace rotacle {
 // ---- Spin entry and pipeline -----------------------------------------------------
 
 void Engine::NumberClick(int n) {
+    const ActionScope action(*this, [n] { return "spin " + IntToStr(n); });
     if (n < 0 || n > 36) return;
     board_.SetCurrentNumber(n);
     Analyse();
@@ -119,6 +121,7 @@ void Engine::Undo() {
 }
 
 void Engine::Image_Cancel2Click() {
+    const ActionScope action(*this, [] { return std::string("undo"); });
     // The hover picture lies under the cover, so it takes the click only
     // while undo is offered; an empty history has nothing to take back.
     // During a progress run the spin is half done: its snapshot is restored
@@ -131,6 +134,7 @@ void Engine::Image_Cancel2Click() {
 // ---- Resets --------------------------------------------------------------------------
 
 void Engine::ResetBets() {
+    const ActionScope action(*this, [] { return std::string("reset-bets"); });
     board_.HideUndoCommand();
     GameState& s = state_;
     s.Wins_Count = s.Wins_In_Row = s.Losses_Count = s.Losses_In_Row = 0;
@@ -158,6 +162,7 @@ void Engine::ResetBets() {
 }
 
 void Engine::ResetApp() {
+    const ActionScope action(*this, [] { return std::string("reset-app"); });
     // A run left going would propose and stake a bet in a game that has no
     // numbers any more: the new game starts without it.
     AbandonProgressRuns();

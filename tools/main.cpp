@@ -14,6 +14,10 @@ int main(int argc, char** argv) {
     bool quiet = false;
     auto* script_opt = app.add_option("--script", script, "Session script to run ('-' for standard input)");
     app.add_flag("--quiet", quiet, "Print only the state after the last command");
+    rotacle::sim::JournalOptions journal;
+    app.add_option("--journal", journal.journal, "Write every action to this session journal (appends)");
+    app.add_option("--resume", journal.resume,
+                   "Replay this session journal first and print the resumed state as line 0");
 
     rotacle::sim::BacktestOptions bt;
     std::vector<std::string> lists;
@@ -60,12 +64,12 @@ int main(int argc, char** argv) {
     }
     if (script == "-")
         return rotacle::sim::RunScript(std::cin, std::filesystem::current_path(), std::cout, std::cerr,
-                                       quiet);
+                                       quiet, journal);
     std::ifstream in(script, std::ios::binary);
     if (!in) {
         std::cerr << "rotacle-sim: cannot open script '" << script << "'\n";
         return 1;
     }
     const auto base = std::filesystem::absolute(script).parent_path();
-    return rotacle::sim::RunScript(in, base, std::cout, std::cerr, quiet);
+    return rotacle::sim::RunScript(in, base, std::cout, std::cerr, quiet, journal);
 }

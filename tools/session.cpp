@@ -1,12 +1,14 @@
 #include "tools/session.h"
 
 #include "core/text_file.h"
+#include "journal/journal.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
 #include <istream>
 #include <limits>
+#include <optional>
 #include <nlohmann/json.hpp>
 #include <tuple>
 
@@ -484,9 +486,54 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }
 
+std::size_t Session::Replay(const std::vector<std::string>& actions) {
+    std::size_t ran = 0;
+    for (const std::string& action : actions) {
+        if (!engine_.ReplayAction(action)) break;
+        ++ran;
+    }
+    Touched();
+    return ran;
+}
+
 int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostream& out, std::ostream& err,
-              bool quiet) {
+              bool quiet, const JournalOptions& journal) {
     Session session(base_dir);
+    if (!journal.resume.empty()) {
+        JournalContents kept;
+        try {
+            kept = ReadJournal(journal.resume);
+        } catch (const FileError& e) {
+            err << "rotacle-sim: " << e.what() << '\n';
+            return 1;
+        }
+        if (!kept.usable) {
+            err << "rotacle-sim: " << kept.problem << '\n';
+            return 1;
+        }
+        if (!kept.problem.empty()) err << "rotacle-sim: " << kept.problem << '\n';
+        const std::size_t ran = session.Replay(kept.actions);
+        if (ran < kept.actions.size())
+            err << "rotacle-sim: record " << ran + 2 << " of the journal is no action; resumed up to it\n";
+        session.WriteState(out, 0);
+    }
+    std::optional<JournalWriter> writer;
+    if (!journal.journal.empty()) {
+        try {
+            writer.emplace(journal.journal, [&err](const std::string& reason) {
+                if (!reason.empty()) err << "rotacle-sim: the journal cannot be written: " << reason << '\n';
+            });
+        } catch (const FileError& e) {
+            err << "rotacle-sim: " << e.what() << '\n';
+            return 1;
+        }
+        session.engine().SetJournal(&*writer);
+    }
+    const auto close_journal = [&] {
+        if (!writer) return;
+        session.engine().SetJournal(nullptr);
+        writer->Close();
+    };
     std::string line;
     std::int64_t line_no = 0;
     std::int64_t last_command = 0;
@@ -500,9 +547,11 @@ int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostr
     } catch (const ScriptError& e) {
         if (quiet && last_command > 0) session.WriteState(out, last_command);
         err << "rotacle-sim: " << e.what() << '\n';
+        close_journal();
         return 2;
     }
     if (quiet && last_command > 0) session.WriteState(out, last_command);
+    close_journal();
     return 0;
 }
 

@@ -82,6 +82,10 @@ public:
     /// cannot be opened. For running scripts from untrusted sources (fuzzing).
     void ConfineFiles(bool confine) { confine_files_ = confine; }
 
+    /// Runs the actions of a session journal as they ran, oldest first, and
+    /// returns how many it ran: it stops at the first line that is no action.
+    std::size_t Replay(const std::vector<std::string>& actions);
+
     Engine& engine() { return engine_; }
     SimPlatform& platform() { return platform_; }
 
@@ -131,9 +135,16 @@ private:
     std::uint64_t epoch_ = 0;  ///< grows with every event that may have changed the state
 };
 
+/// The session journal of a script run.
+struct JournalOptions {
+    std::string journal;  ///< write the actions to this journal ("" for none)
+    std::string resume;   ///< first replay this journal and print its state as line 0
+};
+
 /// Runs a whole script. Prints one JSON line per command (or only the last
-/// one when `quiet`). Returns the exit code: 0, or 2 for a malformed line.
+/// one when `quiet`). Returns the exit code: 0, 1 for a journal that cannot
+/// be resumed or written, or 2 for a malformed line.
 int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostream& out, std::ostream& err,
-              bool quiet);
+              bool quiet, const JournalOptions& journal = {});
 
 }  // namespace rotacle::sim

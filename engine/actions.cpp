@@ -1,0 +1,217 @@
+// The journal's side of the engine: each action of the player as one line of
+// text, and the replay of such lines.
+#include <charconv>
+
+#include "engine/action_scope.h"
+#include "engine/engine.h"
+
+namespace rotacle {
+
+namespace journal_text {
+
+namespace {
+constexpr char kHex[] = "0123456789ABCDEF";
+
+int HexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    return -1;
+}
+}  // namespace
+
+std::string Word(std::string_view text) {
+    std::string word = "=";
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c > 0x20 && c < 0x7F && c != '%' && c != '~' && c != '=') {
+            word += ch;
+        } else {
+            word += '%';
+            word += kHex[c >> 4];
+            word += kHex[c & 15];
+        }
+    }
+    return word;
+}
+
+std::optional<std::string> Text(std::string_view word) {
+    if (word.empty() || word.front() != '=') return std::nullopt;
+    std::string text;
+    for (std::size_t i = 1; i < word.size(); ++i) {
+        if (word[i] != '%') {
+            text += word[i];
+            continue;
+        }
+        const int hi = i + 2 < word.size() ? HexValue(word[i + 1]) : -1;
+        const int lo = i + 2 < word.size() ? HexValue(word[i + 2]) : -1;
+        if (hi < 0 || lo < 0) return std::nullopt;
+        text += static_cast<char>(hi * 16 + lo);
+        i += 2;
+    }
+    return text;
+}
+
+}  // namespace journal_text
+
+namespace {
+
+// The words of an action line, split at single spaces.
+std::vector<std::string_view> Words(std::string_view line) {
+    std::vector<std::string_view> words;
+    while (!line.empty()) {
+        const std::size_t space = line.find(' ');
+        words.push_back(line.substr(0, space));
+        if (space == std::string_view::npos) break;
+        line.remove_prefix(space + 1);
+    }
+    return words;
+}
+
+// A line that is no action: the replay stops there.
+struct NotAnAction {};
+
+[[noreturn]] void NoAction(std::string_view) { throw NotAnAction{}; }
+
+std::string TextOf(std::string_view word, std::string_view line) {
+    std::optional<std::string> text = journal_text::Text(word);
+    if (!text) NoAction(line);
+    return std::move(*text);
+}
+
+std::int32_t Number(std::string_view word, std::string_view line) {
+    std::int32_t value = 0;
+    if (!TryStrToInt(word, value)) NoAction(line);
+    return value;
+}
+
+template <class Id>
+Id Named(std::optional<Id> id, std::string_view line) {
+    if (!id) NoAction(line);
+    return *id;
+}
+
+}  // namespace
+
+void Engine::WriteAction(std::string action) noexcept {
+    if (!journal_) return;
+    try {
+        if (!pending_draws_.empty()) {
+            action += " ~";
+            for (const std::int32_t d : pending_draws_) {
+                action += ' ';
+                action += IntText(d).view();
+            }
+            pending_draws_.clear();
+        }
+        journal_->Record(action);
+    } catch (...) {
+        // Out of memory while making the line: the journal misses one action,
+        // which the resume reports as a damaged journal; the game goes on.
+    }
+}
+
+void Engine::ForceGameMode(std::int32_t mode) {
+    const ActionScope action(*this, [&] { return "mode " + IntToStr(mode); });
+    state_.Game_Mode = mode;
+}
+
+void Engine::LoadAdaptiveList(std::size_t k, Memo list) {
+    const ActionScope action(*this, [&] {
+        std::string line = "list " + IntToStr(static_cast<std::int64_t>(k));
+        for (const std::string& l : list) line += " " + journal_text::Word(l);
+        return line;
+    });
+    if (k < 3) modes_.SetList(k, std::move(list));
+}
+
+bool Engine::ReplayAction(std::string_view line) {
+    try {
+        ReplayOne(line);
+    } catch (const NotAnAction&) {
+        return false;
+    } catch (const EngineError&) {
+        // The action failed as it did when it ran, when the player saw the
+        // message; the state it left is the same.
+    }
+    Silently(TimerId::ShowValues);
+    return true;
+}
+
+void Engine::Silently(TimerId id) {
+    // Each tick is an event of its own: its error ends only that tick.
+    try {
+        RunTimer(id);
+    } catch (const EngineError&) {
+    }
+}
+
+void Engine::ReplayOne(std::string_view line) {
+    // The draws that the action made when it ran come back in the same order.
+    if (const std::size_t tilde = line.find(" ~"); tilde != std::string_view::npos) {
+        replay_draws_.erase(replay_draws_.begin(),
+                            replay_draws_.begin() + static_cast<std::ptrdiff_t>(replay_draw_next_));
+        replay_draw_next_ = 0;
+        for (const std::string_view d : Words(line.substr(tilde + 2)))
+            if (!d.empty()) replay_draws_.push_back(Number(d, line));
+        line = line.substr(0, tilde);
+    }
+    const std::vector<std::string_view> w = Words(line);
+    if (w.empty()) NoAction(line);
+    const std::string_view verb = w[0];
+    const auto arg = [&](std::size_t i) -> std::string_view {
+        if (i >= w.size()) NoAction(line);
+        return w[i];
+    };
+    const auto rest_texts = [&](std::size_t from) {
+        Memo texts;
+        for (std::size_t i = from; i < w.size(); ++i) texts.push_back(TextOf(w[i], line));
+        return texts;
+    };
+
+    if (verb == "run-end") {
+        // The run goes on tick by tick, with the display refresh between, as
+        // the window's timers run it.
+        for (const TimerId id : kModeTimers) {
+            for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks) {
+                Silently(id);
+                Silently(TimerId::ShowValues);
+            }
+        }
+        return;
+    }
+    if (verb == "spin") NumberClick(Number(arg(1), line));
+    else if (verb == "undo") Image_Cancel2Click();
+    else if (verb == "skip") Image_SkipBet2Click();
+    else if (verb == "reset-bets") ResetBets();
+    else if (verb == "reset-app") ResetApp();
+    else if (verb == "edit") SetEditText(Named(EditByName(arg(1)), line), TextOf(arg(2), line));
+    else if (verb == "spin-text") SetSpinText(Named(SpinByName(arg(1)), line), TextOf(arg(2), line));
+    else if (verb == "spin-value") SetSpinValue(Named(SpinByName(arg(1)), line), Number(arg(2), line));
+    else if (verb == "check") SetChecked(Named(CheckByName(arg(1)), line), arg(2) == "1");
+    else if (verb == "item") SetItemIndex(Named(ComboByName(arg(1)), line), Number(arg(2), line));
+    else if (verb == "select") SelectItem(Named(ComboByName(arg(1)), line), Number(arg(2), line));
+    else if (verb == "safe-level") SetSafeLevelPosition(Number(arg(1), line));
+    else if (verb == "key-edit") TypeKey(Named(EditByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
+    else if (verb == "key-spin") TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
+    else if (verb == "trend") Trend_1Click(Number(arg(1), line));
+    else if (verb == "untrend") Trend_2Click(Number(arg(1), line));
+    else if (verb == "settings") LoadSettingsLines(rest_texts(1));
+    else if (verb == "create-matrix") CreateMatrix();
+    else if (verb == "reset-matrix") ResetMatrix();
+    else if (verb == "mode") ForceGameMode(Number(arg(1), line));
+    else if (verb == "list") LoadAdaptiveList(static_cast<std::size_t>(Number(arg(1), line)), rest_texts(2));
+    else if (verb == "import") {
+        std::vector<std::uint8_t> numbers;
+        numbers.reserve(w.size());
+        for (std::size_t i = 1; i < w.size(); ++i) {
+            const std::int32_t n = Number(w[i], line);
+            if (n < 0 || n > 36) NoAction(line);
+            numbers.push_back(static_cast<std::uint8_t>(n));
+        }
+        ImportNumbers(numbers);
+    } else {
+        NoAction(line);
+    }
+}
+
+}  // namespace rotacle
