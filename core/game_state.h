@@ -117,6 +117,8 @@ struct GameState {
     std::int32_t Adaptive_Row = 0;
     std::int32_t Adaptive_Defined = 0;
     std::int32_t Adaptive_Choice = 0;
+
+    bool operator==(const GameState&) const = default;
 };
 
 /// The fields that the undo snapshot saves and restores, listed once: the

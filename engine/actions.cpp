@@ -133,7 +133,6 @@ bool Engine::ReplayAction(std::string_view line) {
         // The action failed as it did when it ran, when the player saw the
         // message; the state it left is the same.
     }
-    Silently(TimerId::ShowValues);
     return true;
 }
 
@@ -169,14 +168,14 @@ void Engine::ReplayOne(std::string_view line) {
     };
 
     if (verb == "run-end") {
-        // The run goes on tick by tick, with the display refresh between, as
-        // the window's timers run it.
-        for (const TimerId id : kModeTimers) {
-            for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks) {
-                Silently(id);
-                Silently(TimerId::ShowValues);
-            }
-        }
+        // The run's ticks before its last one only fill the gauge; the
+        // refreshes that changed the game between them are records of their own.
+        for (const TimerId id : kModeTimers)
+            for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks) Silently(id);
+        return;
+    }
+    if (verb == "refresh") {
+        Silently(TimerId::ShowValues);
         return;
     }
     if (verb == "spin") NumberClick(Number(arg(1), line));

@@ -248,8 +248,26 @@ bool Engine::TimerTick(TimerId id) {
         explicit Nested(int& d) : depth(d) { ++depth; }
         ~Nested() { --depth; }
     } nested(action_depth_);
-    const bool changed = RunTimer(id);
-    if (outer && journal_ && run_going && !TimerControl(id).Enabled) WriteAction("run-end");
+    if (!outer || !journal_) return RunTimer(id);
+    // The display refresh also holds the money to cents and resets bets that
+    // fell below the initial bet; when it changed the game that way, the
+    // journal meets it at this place too.
+    // Also a tick that fails has changed what it changed before its error.
+    const bool refresh = id == TimerId::ShowValues;
+    std::optional<GameState> before;
+    if (refresh) before = state_;
+    const auto journal_tick = [&] {
+        if (refresh && !(state_ == *before)) WriteAction("refresh");
+        if (run_going && !TimerControl(id).Enabled) WriteAction("run-end");
+    };
+    bool changed = true;
+    try {
+        changed = RunTimer(id);
+    } catch (...) {
+        journal_tick();
+        throw;
+    }
+    journal_tick();
     return changed;
 }
 

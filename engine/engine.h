@@ -371,10 +371,12 @@ public:
     /// nullptr stops it. Actions that other actions or timers run inside
     /// themselves are part of those and not handed on.
     void SetJournal(ActionSink* sink) { journal_ = sink; }
-    /// Runs one action line of a journal as the player's action, followed by
-    /// one display refresh; "run-end" runs the progress run under way to its
-    /// end. An action that failed when it ran fails again the same way, and
-    /// silently. False, with nothing changed, for a line that is no action.
+    /// Runs one action line of a journal as the player's action; "run-end"
+    /// runs the progress run under way to its end, "refresh" is a display
+    /// refresh that changed the game. An action that failed when it ran fails
+    /// again the same way, and silently. False, with nothing changed, for a
+    /// line that is no action. After the last line, one display refresh
+    /// brings the shown values up to date.
     bool ReplayAction(std::string_view line);
 
 private:

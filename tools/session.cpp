@@ -492,6 +492,7 @@ std::size_t Session::Replay(const std::vector<std::string>& actions) {
         if (!engine_.ReplayAction(action)) break;
         ++ran;
     }
+    engine_.Event([&] { engine_.TimerTick(TimerId::ShowValues); });
     Touched();
     return ran;
 }

@@ -45,6 +45,10 @@ public:
         return true;
     }
 
+    /// Hands every action to `sink` from now on.
+    void Journal(ActionSink* sink) { e_.SetJournal(sink); }
+    const Engine& engine() const { return e_; }
+
     std::string Log() const {
         std::ostringstream os;
         for (const auto& l : log_) os << "  " << l << '\n';
@@ -74,14 +78,14 @@ private:
             t += 10;
             now_ms_ += 10;
             platform_.clock_seconds = now_ms_ / 1000;
-            Event([&] { e_.ShowValuesTimer(); });
+            Event([&] { e_.TimerTick(TimerId::ShowValues); });
             for (TimerId id : kModeTimers) {
                 const Timer& timer = e_.TimerControl(id);
                 if (timer.Enabled && timer.Interval > 0 && t % timer.Interval == 0)
                     Event([&] { e_.TimerTick(id); });
             }
         }
-        Event([&] { e_.ShowValuesTimer(); });
+        Event([&] { e_.TimerTick(TimerId::ShowValues); });
         now_ms_ += 10;
     }
 
@@ -393,6 +397,64 @@ TEST(Property, RandomSessionsKeepTheInvariants) {
                           << session.Log();
             return;
         }
+    }
+}
+
+// Everything of the engine that a resumed session must show as it was.
+std::string Fingerprint(const Engine& e) {
+    std::ostringstream os;
+    os.precision(17);
+    const GameState& s = e.State();
+    for (const double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount, s.Wins_Amount,
+                           s.Phase_Threshold, s.Phase_Base})
+        os << v << ' ';
+    for (const std::int32_t v :
+         {s.Spins_Count, s.Undo_Counter, s.Engine_Ready, s.Game_Mode, s.Matrix_Pending, s.Bet_Field, s.Losses_Units,
+          s.Wins_Units, s.Rules_Edit_Flag, s.Flat_Index, s.Bets_Played, s.Wins_Count, s.Wins_In_Row, s.Losses_Count,
+          s.Losses_In_Row, s.Units_Drawdown, s.Units_Profit, s.Miss_Streak, s.DeepScan_Number, s.DeepScan_Family,
+          s.DeepScan_Step, s.Matrix_Bets_Played, s.Pattern_Position, s.Adaptive_Row, s.Adaptive_Defined})
+        os << v << ' ';
+    os << "| history";
+    for (const int n : e.board().NumbersList()) os << ' ' << n;
+    os << " | strip";
+    for (const Label& l : e.board().HisNum()) os << ' ' << l.Caption << '/' << l.Colour;
+    os << " | chips";
+    for (std::size_t i = 0; i < 6; ++i)
+        os << ' ' << e.table().Chip()[i].Visible << e.table().FieldHighlight()[i].Visible
+           << e.table().BetSizeShow()[i].Visible;
+    os << " | undo " << e.UndoOffered() << " | labels " << e.display().Label_Bankroll().Caption << ' '
+       << e.display().Label_BetsPlayed().Caption << ' ' << e.display().Label_FlatIndex().Caption << " | inputs";
+    for (int i = 0; i < 4; ++i) os << ' ' << e.EditControl(static_cast<EditId>(i)).Text;
+    for (int i = 0; i < 6; ++i) os << ' ' << e.SpinControl(static_cast<SpinId>(i)).Text;
+    for (int i = 0; i < 8; ++i) os << ' ' << e.CheckControl(static_cast<CheckId>(i)).Checked;
+    for (int i = 0; i < 7; ++i) os << ' ' << e.ComboControl(static_cast<ComboId>(i)).ItemIndex;
+    os << ' ' << e.inputs().SafeLevel.Position << " | trends";
+    for (const Picture& p : e.modes().Trend_2()) os << ' ' << p.Visible;
+    os << " | record";
+    for (const std::string& l : e.settings().Settings_Data()) os << ' ' << l;
+    return os.str();
+}
+
+struct MemoryJournal : ActionSink {
+    void Record(std::string_view action) noexcept override { lines.emplace_back(action); }
+    std::vector<std::string> lines;
+};
+
+TEST(Journal, ReplayOfRandomSessionsShowsTheirState) {
+    std::mt19937_64 master(kSeed ^ 0x10a1);
+    for (int i = 0; i < 400; ++i) {
+        const std::uint64_t seed = master();
+        RandomSession session(seed);
+        MemoryJournal journal;
+        session.Journal(&journal);
+        session.Play(60 + static_cast<int>(seed % 61));
+        FakePlatform platform;
+        Engine resumed(platform);
+        for (const std::string& line : journal.lines) ASSERT_TRUE(resumed.ReplayAction(line)) << line;
+        resumed.Event([&] { resumed.TimerTick(TimerId::ShowValues); });
+        ASSERT_EQ(Fingerprint(resumed), Fingerprint(session.engine()))
+            << "session seed " << seed << ", commands:\n"
+            << session.Log();
     }
 }
 
