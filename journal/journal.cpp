@@ -109,6 +109,12 @@ void JournalWriter::Flush() noexcept {
     }
 }
 
+std::string JournalRecord(std::string_view text) {
+    std::string line;
+    AppendRecord(line, text);
+    return line;
+}
+
 JournalContents ReadJournal(const std::string& path) {
     const std::string text = ReadFileText(path);
     JournalContents j;
@@ -121,6 +127,7 @@ JournalContents ReadJournal(const std::string& path) {
         rest = complete ? rest.substr(end + 1) : std::string_view();
         const std::optional<std::string_view> body = RecordText(line);
         if (!body || !complete) {
+            if (record == 0) break;  // no format record: not a journal
             if (rest.empty()) {
                 // The record in flight when the session ended: not an action yet.
                 j.torn = true;
@@ -153,7 +160,7 @@ JournalContents ReadJournal(const std::string& path) {
     }
     if (record == 0) {
         j.usable = false;
-        if (j.problem.empty()) j.problem = "This is not a session journal of Rotacle.";
+        j.problem = "This is not a session journal of Rotacle.";
     }
     return j;
 }

@@ -68,6 +68,9 @@ struct JournalContents {
     bool usable = true;  ///< false when nothing of it can be resumed
 };
 
+/// One record line of `text`, with its checksum and line end.
+std::string JournalRecord(std::string_view text);
+
 /// Reads a journal. Throws FileError when the file cannot be read.
 JournalContents ReadJournal(const std::string& path);
 
