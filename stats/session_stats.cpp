@@ -1,6 +1,8 @@
 #include "stats/session_stats.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <stdexcept>
 #include <string>
 
@@ -9,6 +11,21 @@
 namespace rotacle {
 
 namespace {
+
+// The chances of each number, bit k for chance k (Less, Even, Red, Black,
+// Odd, More); zero is in none.
+constexpr std::array<std::uint8_t, 37> kChancesOf = [] {
+    std::array<std::uint8_t, 37> masks{};
+    for (int n = 0; n <= 36; ++n)
+        for (int k = 0; k < 6; ++k)
+            if (FieldWins(k + 1, n)) masks[static_cast<std::size_t>(n)] |= static_cast<std::uint8_t>(1U << k);
+    return masks;
+}();
+
+void CheckNumber(int n) {
+    if (n < 0 || n > 36)
+        throw std::out_of_range("'" + std::to_string(n) + "' is not a roulette number (0 to 36)");
+}
 
 // One spin for one chance or number: a hit ends its absence, a miss makes it
 // one spin longer (and perhaps the longest).
@@ -22,20 +39,51 @@ inline void Count(HitFigures& f, bool hit) {
     }
 }
 
+// Where a chance or number stands while a whole history is counted: the spin
+// of its last hit and the longest gap closed by a hit.
+struct Track {
+    std::int64_t hits = 0;
+    std::int64_t last = -1;
+    std::int64_t longest = 0;
+    void Hit(std::int64_t spin) {
+        ++hits;
+        longest = std::max(longest, spin - last - 1);
+        last = spin;
+    }
+    HitFigures Figures(std::int64_t spins) const {
+        const std::int64_t absence = spins - 1 - last;
+        return HitFigures{hits, absence, std::max(longest, absence)};
+    }
+};
+
 }  // namespace
 
+// A whole history touches only the entries each number hits (the number and
+// its three chances) and works out the absences at the end: the same figures
+// as one Add per number, several times faster.
 HitCounter HitCounter::Of(std::span<const std::uint8_t> history) {
+    std::array<Track, 6> chances{};
+    std::array<Track, 37> numbers{};
+    std::int64_t spin = 0;
+    for (const std::uint8_t n : history) {
+        CheckNumber(n);
+        numbers[n].Hit(spin);
+        for (unsigned mask = kChancesOf[n]; mask != 0; mask &= mask - 1)
+            chances[static_cast<std::size_t>(std::countr_zero(mask))].Hit(spin);
+        ++spin;
+    }
     HitCounter counter;
-    for (const std::uint8_t n : history) counter.Add(n);
+    counter.spins_ = spin;
+    for (std::size_t k = 0; k < chances.size(); ++k) counter.chances_[k] = chances[k].Figures(spin);
+    for (std::size_t k = 0; k < numbers.size(); ++k) counter.numbers_[k] = numbers[k].Figures(spin);
     return counter;
 }
 
 void HitCounter::Add(int n) {
-    if (n < 0 || n > 36)
-        throw std::out_of_range("'" + std::to_string(n) + "' is not a roulette number (0 to 36)");
+    CheckNumber(n);
     ++spins_;
-    for (std::size_t k = 0; k < chances_.size(); ++k)
-        Count(chances_[k], FieldWins(static_cast<std::int32_t>(k + 1), n));
+    const unsigned mask = kChancesOf[static_cast<std::size_t>(n)];
+    for (std::size_t k = 0; k < chances_.size(); ++k) Count(chances_[k], ((mask >> k) & 1U) != 0);
     for (std::size_t k = 0; k < numbers_.size(); ++k) Count(numbers_[k], static_cast<int>(k) == n);
 }
 

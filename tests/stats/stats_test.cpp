@@ -42,7 +42,8 @@ TEST(HitCounter, HandCheckedHistoryWithZeros) {
 }
 
 // A real series against a plain recount: each chance and number by the list
-// of the spins it hit, with its own table of the red numbers.
+// of the spins it hit, with its own table of the red numbers; the whole
+// history at once and one spin at a time agree.
 TEST(HitCounter, SeriesAgreesWithARecountFromTheHitPositions) {
     const std::string path = (std::filesystem::path(ROTACLE_TEST_DATA) / "spins" / "series1.txt").string();
     const History h = RouletteNumbers(NumberFileLines(ReadFileText(path)));
@@ -71,6 +72,13 @@ TEST(HitCounter, SeriesAgreesWithARecountFromTheHitPositions) {
     EXPECT_EQ(c.Chances()[4], recount([](int n) { return n % 2 == 1; }));
     EXPECT_EQ(c.Chances()[5], recount([](int n) { return n >= 19; }));
     for (int k = 0; k <= 36; ++k) EXPECT_EQ(c.Numbers()[k], recount([k](int n) { return n == k; })) << k;
+
+    // Spin by spin, as the window counts, the same figures.
+    HitCounter one_by_one;
+    for (const std::uint8_t n : h) one_by_one.Add(n);
+    EXPECT_EQ(one_by_one.Spins(), c.Spins());
+    EXPECT_EQ(one_by_one.Chances(), c.Chances());
+    EXPECT_EQ(one_by_one.Numbers(), c.Numbers());
 }
 
 struct SyncStep {
