@@ -94,7 +94,7 @@ public:
     /// In every case the newest point then takes `bankroll`, since the stake
     /// of the next bet is taken after the spin. A new spin and an unchanged
     /// history cost a constant time, whatever the length of the history; an
-    /// undo or a rebuild one pass over it. A number outside 0..36 in the part
+    /// undo or a rebuild one pass over it. A number outside 0..36 among those
     /// to count throws std::out_of_range with the figures left as they were.
     void Sync(std::span<const std::uint8_t> history, double bankroll, const SpinSettlement& latest);
 
