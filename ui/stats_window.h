@@ -1,0 +1,118 @@
+// The statistics window: how the session went. The bankroll after every spin
+// as a line chart with the placed bets marked won or lost, the hits and
+// absences of the six even chances and of every number beside what chance
+// alone gives, and the session's summary with the expected loss at the house
+// edge. It reads the main window's `SessionStats` and draws only what changed
+// since it last looked: a new spin is appended to the charts, anything else
+// (an undo, an import, a new game) redraws them.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "stats/session_stats.h"
+
+class QBarSet;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QScatterSeries;
+class QTableWidget;
+class QValueAxis;
+
+namespace rotacle::ui {
+
+class QtPlatform;
+
+class StatsWindow : public QWidget {
+public:
+    /// `stats` and `platform` (its save dialogs and messages) must outlive
+    /// the window.
+    StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform);
+    ~StatsWindow() override;
+
+    StatsWindow(const StatsWindow&) = delete;
+    StatsWindow& operator=(const StatsWindow&) = delete;
+
+    /// Shows the window, or brings it to the front when it is open.
+    void Present();
+
+    /// Brings what the window shows up to date with the statistics. Nothing
+    /// is touched when they did not change; one spin more is appended.
+    void Refresh();
+
+    /// The exports: a save dialog, then the file is written whole or not at
+    /// all (an existing file stays as it was when writing fails, and the
+    /// player is told why). False when nothing was written.
+    bool ExportChartPng();
+    bool ExportChartSvg();
+    bool ExportTablesCsv();
+
+    /// The hit figures of the chances and the numbers as CSV text: one header
+    /// line, then Less, Even, Red, Black, Odd, More and the numbers 0..36,
+    /// with "." as the decimal separator whatever the locale.
+    static std::string TablesCsv(const rotacle::HitCounter& hits);
+
+    /// How often the charts were redrawn from scratch and how often one spin
+    /// was appended to them.
+    int Redraws() const { return redraws_; }
+    int Appends() const { return appends_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildChart();
+    void BuildTables();
+    void RedrawChart();
+    void AppendSpin();
+    void FitAxes(bool exact);
+    void MoveNewest(double value);
+    void RefreshTables();
+    void RefreshSummary();
+    bool SaveBytes(const QString& path, const QByteArray& bytes);
+    std::optional<QString> AskPath(const char* filter, const char* extension);
+
+    const rotacle::SessionStats& stats_;
+    QtPlatform& platform_;
+
+    QChartView* chart_view_ = nullptr;
+    QLineSeries* bankroll_ = nullptr;
+    QLineSeries* baseline_ = nullptr;
+    QScatterSeries* won_ = nullptr;
+    QScatterSeries* lost_ = nullptr;
+    QValueAxis* spin_axis_ = nullptr;
+    QValueAxis* money_axis_ = nullptr;
+    QChartView* bars_view_ = nullptr;
+    QBarSet* hits_set_ = nullptr;
+    QBarSet* expected_set_ = nullptr;
+    QValueAxis* hits_axis_ = nullptr;
+    QTableWidget* chances_ = nullptr;
+    QTableWidget* numbers_ = nullptr;
+    std::vector<QLabel*> summary_;
+
+    // What the charts show: the points, the bets marked, the newest point's
+    // value, the range of all points but the newest, the baseline.
+    std::size_t points_ = 0;
+    std::size_t bets_ = 0;
+    double newest_ = 0;
+    double older_low_ = 0;
+    double older_high_ = 0;
+    double base_ = 0;
+    std::int64_t hits_spins_ = -1;
+    std::array<HitFigures, 6> chance_figures_{};
+    std::array<HitFigures, 37> number_figures_{};
+    BetMark last_bet_{};
+    double shown_base_ = 0;
+    double shown_span_ = 0;
+    bool redraw_ = true;
+    int redraws_ = 0;
+    int appends_ = 0;
+};
+
+}  // namespace rotacle::ui
