@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -28,7 +29,8 @@ public:
     static HitCounter Of(std::span<const std::uint8_t> history);
 
     /// One spin of number n (0..36). Zero is in no chance: every chance's
-    /// absence grows.
+    /// absence grows. Throws std::out_of_range for any other n, with the
+    /// figures unchanged.
     void Add(int n);
     std::int64_t Spins() const { return spins_; }
     /// Less, Even, Red, Black, Odd, More.
@@ -76,10 +78,21 @@ class SessionStats {
 public:
     /// Brings the figures up to date with the engine after an event: `history`
     /// is the spin history, `bankroll` the bankroll now, `latest` the
-    /// settlement of the newest spin. A history one number longer than at the
-    /// last call is a new spin; one number shorter is an undo; any other
-    /// change (an import, a new game) rebuilds the hit figures from the history,
-    /// with the bankroll flat over the spins that no bet settled.
+    /// settlement of the newest spin. The history is told from the one of the
+    /// last call by its length and its newest numbers (no copy is kept):
+    ///  - one number longer, the old newest number in its place: a new spin.
+    ///    Its hits are added, its bankroll point recorded and, when `latest`
+    ///    settled a placed bet, a bet mark added;
+    ///  - one number shorter, ending in the old number before the newest: an
+    ///    undo. The newest point and a bet mark of that spin are dropped and
+    ///    the hit figures are counted again from the history;
+    ///  - the same length and newest number: no spin came;
+    ///  - anything else (an import, a new game): the hit figures are counted
+    ///    again from the history, the bankroll is flat at `bankroll` over it
+    ///    and the bet marks are cleared.
+    /// In every case the newest point then takes `bankroll`, since the stake
+    /// of the next bet is taken after the spin. A new spin and an unchanged
+    /// history cost a constant time, whatever the length of the history.
     void Sync(std::span<const std::uint8_t> history, double bankroll, const SpinSettlement& latest);
 
     const HitCounter& Hits() const { return hits_; }
@@ -88,13 +101,24 @@ public:
     const std::vector<double>& Bankroll() const { return bankroll_; }
     /// The placed bets in the order they were settled.
     const std::vector<BetMark>& Bets() const { return bets_; }
+    /// The summary of the spins and bet marks (kept up to date by `Sync`).
     SessionSummary Summary() const;
 
 private:
+    void AddBet(const BetMark& bet);
+    void Tally(const BetMark& bet);  // adds a bet to the summary's figures
+    void RecountSummary();
+
     HitCounter hits_;
     std::vector<double> bankroll_;
     std::vector<BetMark> bets_;
-    std::vector<std::uint8_t> seen_;  // the history as of the last call
+    SessionSummary summary_;       // the bet figures of `bets_`
+    std::int64_t losing_run_ = 0;  // lost bets since the last won one
+    // The history as of the last call: its length and its two newest numbers
+    // (-1 where there is none).
+    std::size_t seen_size_ = 0;
+    int seen_last_ = -1;
+    int seen_before_last_ = -1;
 };
 
 }  // namespace rotacle
