@@ -125,7 +125,7 @@ QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& firs
     return table;
 }
 
-void ShowFigures(QTableWidget& table, int row, const HitFigures& f, std::int64_t spins, double) {
+void ShowFigures(QTableWidget& table, int row, const HitFigures& f, std::int64_t spins) {
     SetCell(table, row, kHits, QString::number(f.hits));
     SetCell(table, row, kShare,
             spins > 0 ? Percent(static_cast<double>(f.hits) / static_cast<double>(spins)) : QStringLiteral("-"));
@@ -498,9 +498,9 @@ void StatsWindow::RefreshTables() {
     const HitCounter& hits = stats_.Hits();
     const std::int64_t spins = hits.Spins();
     for (std::size_t i = 0; i < 6; ++i)
-        ShowFigures(*chances_, static_cast<int>(i), hits.Chances()[i], spins, kChanceOdds);
+        ShowFigures(*chances_, static_cast<int>(i), hits.Chances()[i], spins);
     for (std::size_t n = 0; n < 37; ++n)
-        ShowFigures(*numbers_, static_cast<int>(n), hits.Numbers()[n], spins, kNumberOdds);
+        ShowFigures(*numbers_, static_cast<int>(n), hits.Numbers()[n], spins);
 
     const double expected = static_cast<double>(spins) * kChanceOdds;
     double most = expected;
