@@ -129,7 +129,21 @@ enum class Look { Normal, Hover, Cover, Busy };
 /// The looks of a number cell: the plain picture under it (seen while the
 /// board is locked), the normal cell and the highlighted cell.
 enum class CellLook { Plain, Normal, Hover };
-enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, Close, Paste, Wait, Help, Stats };
+enum class Glyph {
+    Import,
+    Export,
+    Settings,
+    Load,
+    Save,
+    Skip,
+    Undo,
+    Minimize,
+    Close,
+    Paste,
+    Wait,
+    Help,
+    Stats
+};
 
 /// The window font at `pixel_size`, optionally bold.
 QFont Font(int pixel_size, bool bold = false);

@@ -22,8 +22,8 @@
 #include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTableWidget>
-#include <QValueAxis>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -107,9 +107,9 @@ void SetLabel(QLabel& label, const QString& text) {
 QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& first, int rows, double odds) {
     auto* table = new QTableWidget(rows, kColumns, parent);
     table->setObjectName(name);
-    table->setHorizontalHeaderLabels(
-        {first, QStringLiteral("Hits"), QStringLiteral("Share"), QStringLiteral("Expected"),
-         QStringLiteral("Absence"), QStringLiteral("Longest absence")});
+    table->setHorizontalHeaderLabels({first, QStringLiteral("Hits"), QStringLiteral("Share"),
+                                      QStringLiteral("Expected"), QStringLiteral("Absence"),
+                                      QStringLiteral("Longest absence")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -118,7 +118,8 @@ QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& firs
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < kColumns; ++c) {
             auto* item = new QTableWidgetItem;
-            item->setTextAlignment(c == kName ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            item->setTextAlignment(c == kName ? Qt::AlignLeft | Qt::AlignVCenter
+                                              : Qt::AlignRight | Qt::AlignVCenter);
             table->setItem(r, c, item);
         }
     for (int r = 0; r < rows; ++r) table->item(r, kExpected)->setText(Percent(odds));
@@ -127,8 +128,9 @@ QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& firs
 
 void ShowFigures(QTableWidget& table, int row, const HitFigures& f, std::int64_t spins) {
     SetCell(table, row, kHits, QString::number(f.hits));
-    SetCell(table, row, kShare,
-            spins > 0 ? Percent(static_cast<double>(f.hits) / static_cast<double>(spins)) : QStringLiteral("-"));
+    SetCell(
+        table, row, kShare,
+        spins > 0 ? Percent(static_cast<double>(f.hits) / static_cast<double>(spins)) : QStringLiteral("-"));
     SetCell(table, row, kAbsence, QString::number(f.absence));
     SetCell(table, row, kLongest, QString::number(f.longest_absence));
 }
@@ -179,8 +181,14 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     auto* summary_box = new QGroupBox(QStringLiteral("Session"), this);
     auto* grid = new QGridLayout(summary_box);
     static constexpr std::array<const char*, kSummaryLines> kSummaryNames = {
-        "Spins",        "Bets placed", "Won",        "Lost", "Longest losing run",
-        "Total staked", "Net result",  "Expected result (house edge 1/37)"};
+        "Spins",
+        "Bets placed",
+        "Won",
+        "Lost",
+        "Longest losing run",
+        "Total staked",
+        "Net result",
+        "Expected result (house edge 1/37)"};
     static constexpr std::array<const char*, kSummaryLines> kSummaryTips = {
         "Numbers in the history.",
         "Placed bets that a number has settled.",
@@ -230,7 +238,8 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     split->setStretchFactor(0, 3);
     split->setStretchFactor(1, 2);
 
-    const auto button = [this](const char* name, const char* text, const char* tip, bool (StatsWindow::*action)()) {
+    const auto button = [this](const char* name, const char* text, const char* tip,
+                               bool (StatsWindow::*action)()) {
         auto* b = new QPushButton(QString::fromLatin1(text), this);
         b->setObjectName(QString::fromLatin1(name));
         b->setToolTip(QString::fromLatin1(tip));
@@ -345,9 +354,9 @@ void StatsWindow::BuildTables() {
         chances_->item(i, kName)->setText(QString::fromLatin1(kChanceNames[static_cast<std::size_t>(i)]));
     numbers_ = HitTable(this, QStringLiteral("NumberTable"), QStringLiteral("Number"), 37, kNumberOdds);
     for (int n = 0; n <= 36; ++n) numbers_->item(n, kName)->setText(QString::number(n));
-    const QString tip =
-        QStringLiteral("Hits, their share of the spins beside the share chance alone gives, the spins since "
-                       "the last hit (absence) and the longest absence so far.");
+    const QString tip = QStringLiteral(
+        "Hits, their share of the spins beside the share chance alone gives, the spins since "
+        "the last hit (absence) and the longest absence so far.");
     chances_->setToolTip(tip);
     numbers_->setToolTip(tip);
 }
@@ -372,8 +381,8 @@ void StatsWindow::Refresh() {
     const std::vector<double>& bank = stats_.Bankroll();
     const std::vector<BetMark>& bets = stats_.Bets();
     const HitCounter& hits = stats_.Hits();
-    const bool same_hits = hits.Spins() == hits_spins_ && hits.Chances() == chance_figures_ &&
-                           hits.Numbers() == number_figures_;
+    const bool same_hits =
+        hits.Spins() == hits_spins_ && hits.Chances() == chance_figures_ && hits.Numbers() == number_figures_;
     const bool same_bets = bets.size() >= bets_ && (bets_ == 0 || SameBet(bets[bets_ - 1], last_bet_));
 
     if (redraw_) {
@@ -416,7 +425,8 @@ void StatsWindow::RedrawChart() {
     for (const BetMark& b : bets) {
         // A bet belongs to a spin of the history; one that does not is no mark.
         if (b.spin < 0 || static_cast<std::size_t>(b.spin) >= bank.size()) continue;
-        (b.won ? won : lost).append(QPointF(static_cast<double>(b.spin + 1), bank[static_cast<std::size_t>(b.spin)]));
+        (b.won ? won : lost)
+            .append(QPointF(static_cast<double>(b.spin + 1), bank[static_cast<std::size_t>(b.spin)]));
     }
     won_->replace(won);
     lost_->replace(lost);
@@ -497,8 +507,7 @@ void StatsWindow::FitAxes(bool exact) {
 void StatsWindow::RefreshTables() {
     const HitCounter& hits = stats_.Hits();
     const std::int64_t spins = hits.Spins();
-    for (std::size_t i = 0; i < 6; ++i)
-        ShowFigures(*chances_, static_cast<int>(i), hits.Chances()[i], spins);
+    for (std::size_t i = 0; i < 6; ++i) ShowFigures(*chances_, static_cast<int>(i), hits.Chances()[i], spins);
     for (std::size_t n = 0; n < 37; ++n)
         ShowFigures(*numbers_, static_cast<int>(n), hits.Numbers()[n], spins);
 

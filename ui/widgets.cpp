@@ -343,8 +343,8 @@ void FlatButton::paintEvent(QPaintEvent*) {
     art::PaintFlatButton(p, QRectF(rect()), text(), isEnabled(), underMouse(), isDown());
 }
 
-CommandButton::CommandButton(QWidget* parent, const QString& name, const QRect& geometry,
-                             art::Glyph glyph, const QString& text)
+CommandButton::CommandButton(QWidget* parent, const QString& name, const QRect& geometry, art::Glyph glyph,
+                             const QString& text)
     : HoverButton(parent, name, geometry), glyph_(glyph) {
     setText(text);
 }
