@@ -12,6 +12,8 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
@@ -41,6 +43,7 @@ constexpr std::array<const char*, 6> kChanceNames = {"Less", "Even", "Red", "Bla
 // Every even chance holds 18 of the 37 numbers; a number is one of them.
 constexpr double kChanceOdds = 18.0 / 37.0;
 constexpr double kNumberOdds = 1.0 / 37.0;
+constexpr int kMarkSize = 7;
 
 // The columns of both hit tables.
 enum Column { kName, kHits, kShare, kExpected, kAbsence, kLongest, kColumns };
@@ -93,6 +96,20 @@ double SpinSpan(std::size_t points) {
     const double n = static_cast<double>(points);
     const double unit = NiceStep(n / 10);
     return std::ceil(n / unit) * unit;
+}
+
+/// The picture of a bet mark: a dot of `colour`, drawn at twice the size so
+/// that it stays round on high-density screens.
+QImage MarkPicture(const QColor& colour) {
+    QImage dot(QSize(kMarkSize, kMarkSize) * 2, QImage::Format_ARGB32_Premultiplied);
+    dot.setDevicePixelRatio(2);
+    dot.fill(Qt::transparent);
+    QPainter p(&dot);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(colour);
+    p.drawEllipse(QRectF(0.5, 0.5, kMarkSize - 1, kMarkSize - 1));
+    return dot;
 }
 
 void SetCell(QTableWidget& table, int row, int column, const QString& text) {
@@ -165,6 +182,73 @@ bool OneSpinMore(const HitCounter& now, std::int64_t spins_before, const std::ar
 }
 
 }  // namespace
+
+// ---- ChunkedSeries ---------------------------------------------------------------------
+
+namespace {
+// Points per series of a chunked run: small enough that laying one out takes
+// a fraction of a millisecond, large enough that a long session needs few.
+constexpr qsizetype kChunkPoints = 500;
+}  // namespace
+
+ChunkedSeries::ChunkedSeries(QChart& chart, std::function<QXYSeries*()> make, bool joined)
+    : chart_(chart), make_(std::move(make)), joined_(joined) {
+    Chunk(0);
+}
+
+QXYSeries* ChunkedSeries::Chunk(std::size_t index) {
+    while (chunks_.size() <= index) {
+        QXYSeries* s = make_();
+        chart_.addSeries(s);
+        for (QAbstractAxis* axis : chart_.axes()) s->attachAxis(axis);
+        // The run has one entry in the legend: its first series'.
+        if (!chunks_.empty())
+            for (QLegendMarker* m : chart_.legend()->markers(s)) m->setVisible(false);
+        chunks_.push_back(s);
+    }
+    return chunks_[index];
+}
+
+void ChunkedSeries::Assign(const QList<QPointF>& points) {
+    std::size_t used = 0;
+    qsizetype from = 0;
+    do {
+        // A joined series starts at the last point of the one before.
+        const qsizetype start = used > 0 && joined_ ? from - 1 : from;
+        const qsizetype end = std::min(points.size(), start + kChunkPoints);
+        Chunk(used)->replace(points.mid(start, end - start));
+        ++used;
+        from = end;
+    } while (from < points.size());
+    for (std::size_t i = used; i < used_; ++i) chunks_[i]->clear();
+    used_ = used;
+}
+
+void ChunkedSeries::Append(const QPointF& point) {
+    QXYSeries* last = chunks_[used_ - 1];
+    if (last->count() < kChunkPoints) {
+        last->append(point);
+        return;
+    }
+    QList<QPointF> start;
+    if (joined_) start.append(last->at(last->count() - 1));
+    start.append(point);
+    Chunk(used_)->replace(start);
+    ++used_;
+}
+
+void ChunkedSeries::MoveLast(const QPointF& point) {
+    QXYSeries* last = chunks_[used_ - 1];
+    last->replace(last->count() - 1, point);
+}
+
+qsizetype ChunkedSeries::Count() const {
+    qsizetype n = 0;
+    for (std::size_t i = 0; i < used_; ++i) n += chunks_[i]->count();
+    return joined_ && n > 0 ? n - static_cast<qsizetype>(used_ - 1) : n;
+}
+
+// ---- StatsWindow -------------------------------------------------------------------------
 
 StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform)
     : QWidget(nullptr, Qt::Window), stats_(stats), platform_(platform) {
@@ -271,25 +355,8 @@ void StatsWindow::BuildChart() {
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
-    bankroll_ = new QLineSeries;
-    bankroll_->setName(QStringLiteral("Bankroll"));
-    bankroll_->setPen(QPen(art::kGold, 1.5));
-    baseline_ = new QLineSeries;
-    baseline_->setName(QStringLiteral("Initial bankroll"));
-    baseline_->setPen(QPen(art::kSilver, 1, Qt::DashLine));
-    won_ = new QScatterSeries;
-    won_->setName(QStringLiteral("Bet won"));
-    lost_ = new QScatterSeries;
-    lost_->setName(QStringLiteral("Bet lost"));
-    for (QScatterSeries* marks : {won_, lost_}) {
-        marks->setMarkerSize(7);
-        marks->setBorderColor(Qt::transparent);
-    }
-    won_->setColor(QColor(46, 204, 113));
-    lost_->setColor(QColor(231, 76, 60));
-    for (QAbstractSeries* s : std::initializer_list<QAbstractSeries*>{baseline_, bankroll_, won_, lost_})
-        chart->addSeries(s);
-
+    // The axes first: every series of the chart, also one added later, is
+    // drawn against them.
     spin_axis_ = new QValueAxis;
     spin_axis_->setTitleText(QStringLiteral("Spin"));
     spin_axis_->setLabelFormat(QStringLiteral("%.0f"));
@@ -301,10 +368,37 @@ void StatsWindow::BuildChart() {
     money_axis_->setTickAnchor(0);
     chart->addAxis(spin_axis_, Qt::AlignBottom);
     chart->addAxis(money_axis_, Qt::AlignLeft);
-    for (QAbstractSeries* s : chart->series()) {
-        s->attachAxis(spin_axis_);
-        s->attachAxis(money_axis_);
-    }
+
+    baseline_ = new QLineSeries;
+    baseline_->setName(QStringLiteral("Initial bankroll"));
+    baseline_->setPen(QPen(art::kSilver, 1, Qt::DashLine));
+    chart->addSeries(baseline_);
+    baseline_->attachAxis(spin_axis_);
+    baseline_->attachAxis(money_axis_);
+    bankroll_ = std::make_unique<ChunkedSeries>(
+        *chart,
+        [] {
+            auto* line = new QLineSeries;
+            line->setName(QStringLiteral("Bankroll"));
+            line->setPen(QPen(art::kGold, 1.5));
+            return line;
+        },
+        true);
+    const auto marks = [](const char* name, const QColor& colour) {
+        return [name, colour]() -> QXYSeries* {
+            auto* dots = new QScatterSeries;
+            dots->setName(QString::fromLatin1(name));
+            dots->setMarkerSize(kMarkSize);
+            dots->setColor(colour);
+            dots->setBorderColor(Qt::transparent);
+            // Marks drawn from one picture instead of an item each: thousands
+            // of bets stay cheap to lay out and to paint.
+            dots->setLightMarker(MarkPicture(colour));
+            return dots;
+        };
+    };
+    won_ = std::make_unique<ChunkedSeries>(*chart, marks("Bet won", QColor(46, 204, 113)), false);
+    lost_ = std::make_unique<ChunkedSeries>(*chart, marks("Bet lost", QColor(231, 76, 60)), false);
 
     chart_view_ = new QChartView(chart, this);
     chart_view_->setObjectName(QStringLiteral("BankrollChart"));
@@ -419,7 +513,7 @@ void StatsWindow::RedrawChart() {
             older_high_ = std::max(older_high_, bank[i]);
         }
     }
-    bankroll_->replace(line);
+    bankroll_->Assign(line);
     QList<QPointF> won;
     QList<QPointF> lost;
     for (const BetMark& b : bets) {
@@ -428,8 +522,8 @@ void StatsWindow::RedrawChart() {
         (b.won ? won : lost)
             .append(QPointF(static_cast<double>(b.spin + 1), bank[static_cast<std::size_t>(b.spin)]));
     }
-    won_->replace(won);
-    lost_->replace(lost);
+    won_->Assign(won);
+    lost_->Assign(lost);
     points_ = bank.size();
     bets_ = bets.size();
     if (!bets.empty()) last_bet_ = bets.back();
@@ -447,12 +541,12 @@ void StatsWindow::AppendSpin() {
     older_low_ = std::min(older_low_, newest_);
     older_high_ = std::max(older_high_, newest_);
     newest_ = bank.back();
-    bankroll_->append(static_cast<double>(bank.size()), newest_);
+    bankroll_->Append(QPointF(static_cast<double>(bank.size()), newest_));
     if (bets.size() == bets_ + 1) {
         const BetMark& b = bets.back();
         if (b.spin >= 0 && static_cast<std::size_t>(b.spin) < bank.size())
             (b.won ? won_ : lost_)
-                ->append(static_cast<double>(b.spin + 1), bank[static_cast<std::size_t>(b.spin)]);
+                ->Append(QPointF(static_cast<double>(b.spin + 1), bank[static_cast<std::size_t>(b.spin)]));
         last_bet_ = b;
     }
     points_ = bank.size();
@@ -462,13 +556,12 @@ void StatsWindow::AppendSpin() {
 
 void StatsWindow::MoveNewest(double value) {
     newest_ = value;
-    const auto index = static_cast<qsizetype>(points_ - 1);
-    bankroll_->replace(static_cast<int>(index), QPointF(static_cast<double>(points_), value));
+    const QPointF at(static_cast<double>(points_), value);
+    bankroll_->MoveLast(at);
     // The mark of a bet settled by the newest spin sits on its point.
     if (bets_ > 0 && static_cast<std::size_t>(last_bet_.spin) + 1 == points_) {
-        QScatterSeries* marks = last_bet_.won ? won_ : lost_;
-        if (marks->count() > 0)
-            marks->replace(marks->count() - 1, QPointF(static_cast<double>(points_), value));
+        ChunkedSeries& marks = last_bet_.won ? *won_ : *lost_;
+        if (marks.Count() > 0) marks.MoveLast(at);
     }
     if (points_ == 1) base_ = value;
 }

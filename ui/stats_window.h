@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,16 +20,47 @@
 #include "stats/session_stats.h"
 
 class QBarSet;
+class QChart;
 class QChartView;
 class QLabel;
 class QLineSeries;
-class QScatterSeries;
 class QTableWidget;
 class QValueAxis;
+class QXYSeries;
 
 namespace rotacle::ui {
 
 class QtPlatform;
+
+/// A long run of points drawn as consecutive series of a bounded number of
+/// points each. Qt Charts lays out a whole series again whenever one of its
+/// points changes; so a point appended or moved costs the same in a long
+/// session as in a short one, since it touches only the last series.
+class ChunkedSeries {
+public:
+    /// `make` creates one series in the run's look; `joined` repeats the last
+    /// point of a series as the first of the next (a line without gaps).
+    ChunkedSeries(QChart& chart, std::function<QXYSeries*()> make, bool joined);
+
+    /// Replaces all points.
+    void Assign(const QList<QPointF>& points);
+    void Append(const QPointF& point);
+    /// Moves the newest point (there must be one).
+    void MoveLast(const QPointF& point);
+    /// The points of the run.
+    qsizetype Count() const;
+    /// The first series, which stands for the run in the legend.
+    QXYSeries* Front() const { return chunks_.front(); }
+
+private:
+    QXYSeries* Chunk(std::size_t index);
+
+    QChart& chart_;
+    std::function<QXYSeries*()> make_;
+    bool joined_;
+    std::vector<QXYSeries*> chunks_;
+    std::size_t used_ = 1;  // chunks holding points (the first also when empty)
+};
 
 class StatsWindow : public QWidget {
 public:
@@ -82,10 +115,10 @@ private:
     QtPlatform& platform_;
 
     QChartView* chart_view_ = nullptr;
-    QLineSeries* bankroll_ = nullptr;
+    std::unique_ptr<ChunkedSeries> bankroll_;
     QLineSeries* baseline_ = nullptr;
-    QScatterSeries* won_ = nullptr;
-    QScatterSeries* lost_ = nullptr;
+    std::unique_ptr<ChunkedSeries> won_;
+    std::unique_ptr<ChunkedSeries> lost_;
     QValueAxis* spin_axis_ = nullptr;
     QValueAxis* money_axis_ = nullptr;
     QChartView* bars_view_ = nullptr;

@@ -1,6 +1,7 @@
 // The statistics window: opened from the stats row or with S, it follows the
 // session spin by spin, and its exports write whole files or say why not.
 #include <QApplication>
+#include <QChart>
 #include <QChartView>
 #include <QDir>
 #include <QFile>
@@ -9,11 +10,13 @@
 #include <QScatterSeries>
 #include <QTableWidget>
 #include <QTest>
+#include <QValueAxis>
 
 #include "gui_support.h"
 #include "ui/stats_window.h"
 
 using namespace rotacle::ui::test;
+using rotacle::ui::ChunkedSeries;
 using rotacle::ui::StatsWindow;
 using rotacle::ui::TForm1;
 
@@ -93,6 +96,42 @@ private slots:
         QCOMPARE(Points(*stats, "Bankroll"), 5);
         QCOMPARE(Points(*stats, "Bet won") + Points(*stats, "Bet lost"), 0);
         QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("3 2 3 1 2 1"));
+    }
+
+    // A long session is drawn in series of a few hundred points: read in
+    // order, with each join counted once, they are every point exactly, after
+    // appends across a join, a moved newest point and a shorter history.
+    void aLongRunKeepsEveryPointOnce() {
+        QChart chart;
+        chart.addAxis(new QValueAxis, Qt::AlignBottom);
+        chart.addAxis(new QValueAxis, Qt::AlignLeft);
+        ChunkedSeries run(
+            chart, [] { return new QLineSeries; }, true);
+        const auto drawn = [&chart] {
+            QList<QPointF> all;
+            for (QAbstractSeries* s : chart.series()) {
+                QList<QPointF> part = static_cast<QXYSeries*>(s)->points();
+                if (!all.isEmpty() && !part.isEmpty()) {
+                    if (part.front() != all.back()) return QList<QPointF>{};  // a gap
+                    part.removeFirst();
+                }
+                all += part;
+            }
+            return all;
+        };
+        QList<QPointF> points;
+        for (int i = 0; i < 1200; ++i) points << QPointF(i, i % 7);
+        run.Assign(points);
+        for (int i = 1200; i < 1600; ++i) {
+            points << QPointF(i, i % 7);
+            run.Append(points.back());
+        }
+        points.back().setY(-1);
+        run.MoveLast(points.back());
+        QCOMPARE(drawn(), points);
+        QCOMPARE(run.Count(), points.size());
+        run.Assign(points.mid(0, 3));
+        QCOMPARE(drawn(), points.mid(0, 3));
     }
 
     // S opens the window without touching typed digits; in an edit, S is a
