@@ -42,19 +42,19 @@ void HitCounter::Add(int n) {
 void SessionStats::Sync(std::span<const std::uint8_t> history, double bankroll,
                         const SpinSettlement& latest) {
     const std::size_t size = history.size();
-    if (size == seen_size_ + 1 && (seen_size_ == 0 || history[seen_size_ - 1] == seen_last_)) {
+    if (size == seen_size_ + 1 && Continues(history)) {
         hits_.Add(history.back());
         bankroll_.push_back(bankroll);
         if (latest.settled && latest.placed)
             AddBet(BetMark{static_cast<std::int64_t>(size - 1), latest.won, latest.stake});
-    } else if (size + 1 == seen_size_ && (size == 0 || history.back() == seen_before_last_)) {
+    } else if (size + 1 == seen_size_ && Continues(history)) {
         hits_ = HitCounter::Of(history);
         bankroll_.pop_back();
         if (!bets_.empty() && bets_.back().spin == static_cast<std::int64_t>(size)) {
             bets_.pop_back();
             RecountSummary();
         }
-    } else if (size != seen_size_ || (size > 0 && history.back() != seen_last_)) {
+    } else if (size != seen_size_ || !Continues(history)) {
         hits_ = HitCounter::Of(history);
         bankroll_.assign(size, bankroll);
         bets_.clear();
@@ -62,8 +62,15 @@ void SessionStats::Sync(std::span<const std::uint8_t> history, double bankroll,
     }
     if (!bankroll_.empty()) bankroll_.back() = bankroll;
     seen_size_ = size;
-    seen_last_ = size > 0 ? history[size - 1] : -1;
-    seen_before_last_ = size > 1 ? history[size - 2] : -1;
+    tail_size_ = std::min(size, kTail);
+    std::copy(history.end() - static_cast<std::ptrdiff_t>(tail_size_), history.end(), tail_.begin());
+}
+
+bool SessionStats::Continues(std::span<const std::uint8_t> history) const {
+    const std::size_t from = seen_size_ - tail_size_;  // where the tail stood
+    const std::size_t to = std::min(history.size(), seen_size_);
+    return to >= from && std::equal(history.begin() + static_cast<std::ptrdiff_t>(from),
+                                    history.begin() + static_cast<std::ptrdiff_t>(to), tail_.begin());
 }
 
 void SessionStats::AddBet(const BetMark& bet) {

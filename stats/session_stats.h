@@ -79,14 +79,15 @@ public:
     /// Brings the figures up to date with the engine after an event: `history`
     /// is the spin history, `bankroll` the bankroll now, `latest` the
     /// settlement of the newest spin. The history is told from the one of the
-    /// last call by its length and its newest numbers (no copy is kept):
-    ///  - one number longer, the old newest number in its place: a new spin.
+    /// last call by its length and its newest `kTail` numbers (no copy of the
+    /// whole history is kept):
+    ///  - one number longer, the old newest numbers in their places: a new spin.
     ///    Its hits are added, its bankroll point recorded and, when `latest`
     ///    settled a placed bet, a bet mark added;
-    ///  - one number shorter, ending in the old number before the newest: an
-    ///    undo. The newest point and a bet mark of that spin are dropped and
+    ///  - one number shorter, ending in the old numbers before the newest:
+    ///    an undo. The newest point and a bet mark of that spin are dropped and
     ///    the hit figures are counted again from the history;
-    ///  - the same length and newest number: no spin came;
+    ///  - the same length and newest numbers: no spin came;
     ///  - anything else (an import, a new game): the hit figures are counted
     ///    again from the history, the bankroll is flat at `bankroll` over it
     ///    and the bet marks are cleared.
@@ -104,7 +105,13 @@ public:
     /// The summary of the spins and bet marks (kept up to date by `Sync`).
     SessionSummary Summary() const;
 
+    /// How many of the newest numbers tell one history from another.
+    static constexpr std::size_t kTail = 16;
+
 private:
+    // Whether `history` keeps the newest numbers of the last call where they
+    // stood (as far as it reaches).
+    bool Continues(std::span<const std::uint8_t> history) const;
     void AddBet(const BetMark& bet);
     void Tally(const BetMark& bet);  // adds a bet to the summary's figures
     void RecountSummary();
@@ -114,11 +121,11 @@ private:
     std::vector<BetMark> bets_;
     SessionSummary summary_;       // the bet figures of `bets_`
     std::int64_t losing_run_ = 0;  // lost bets since the last won one
-    // The history as of the last call: its length and its two newest numbers
-    // (-1 where there is none).
+    // The history as of the last call: its length and its newest numbers
+    // (all of them when it has fewer than kTail), oldest first.
     std::size_t seen_size_ = 0;
-    int seen_last_ = -1;
-    int seen_before_last_ = -1;
+    std::size_t tail_size_ = 0;
+    std::array<std::uint8_t, kTail> tail_{};
 };
 
 }  // namespace rotacle

@@ -17,6 +17,7 @@
 #include "core/text_file.h"
 #include "import/number_file.h"
 #include "tools/session.h"
+#include "tools/stats.h"
 
 namespace rotacle::sim {
 
@@ -28,22 +29,6 @@ class InputError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
-
-// Checks a number file line by line as the import does and keeps the numbers.
-std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
-    std::string text;
-    try {
-        text = ReadFileText(path);
-    } catch (const FileError& e) {
-        throw InputError(e.what());
-    }
-    std::size_t bad_line = 0;
-    try {
-        return RouletteNumbers(NumberFileLines(text), &bad_line);
-    } catch (const ConvertError& e) {
-        throw InputError(path + ":" + std::to_string(bad_line + 1) + ": " + e.what());
-    }
-}
 
 // Fails before the run when a result file could not be written.
 void CheckWritable(const std::string& path) {
@@ -298,7 +283,7 @@ void PrintSummary(std::ostream& out, const BacktestSummary& s, const std::string
     row("Cycles completed", std::to_string(s.cycles_completed));
 }
 
-std::string SummaryJson(const BacktestSummary& s) {
+nlohmann::ordered_json SummaryJson(const BacktestSummary& s) {
     nlohmann::ordered_json j;
     j["spins"] = s.spins;
     j["proposals"] = s.proposals;
@@ -318,7 +303,7 @@ std::string SummaryJson(const BacktestSummary& s) {
     j["longest_losing_run"] = s.longest_losing_run;
     j["flat_index"] = s.flat_index;
     j["cycles_completed"] = s.cycles_completed;
-    return j.dump();
+    return j;
 }
 
 const char* FieldName(std::int32_t code) {
@@ -371,6 +356,21 @@ void Apply(Session& session, const BacktestOptions& o) {
 
 }  // namespace
 
+std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
+    std::string text;
+    try {
+        text = ReadFileText(path);
+    } catch (const FileError& e) {
+        throw InputError(e.what());
+    }
+    std::size_t bad_line = 0;
+    try {
+        return RouletteNumbers(NumberFileLines(text), &bad_line);
+    } catch (const ConvertError& e) {
+        throw InputError(path + ":" + std::to_string(bad_line + 1) + ": " + e.what());
+    }
+}
+
 std::vector<std::uint8_t> DrawNumbers(std::int64_t count, std::uint64_t seed) {
     std::mt19937_64 gen(seed);
     const std::uint64_t limit = std::numeric_limits<std::uint64_t>::max() -
@@ -422,6 +422,7 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
             if (!csv) throw InputError("cannot write '" + o.csv_file + "': " + std::strerror(errno));
             csv << "spin,number,field,shown,stake,result,bankroll\n";
         }
+        SessionStats stats;
         ChartSeries chart(s.spins);
         Progress progress(s.spins, o.progress);
 
@@ -454,6 +455,9 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
                 }
             }
             const double bankroll = e.State().Bankroll;
+            if (o.stats)
+                stats.Sync(e.board().NumbersList(), bankroll,
+                           SpinSettlement{r.Settled, r.Placed, r.Won, r.Stake});
             if (bankroll < s.lowest_bankroll) {
                 s.lowest_bankroll = bankroll;
                 s.lowest_spin = i + 1;
@@ -499,10 +503,21 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
             }
         }
 
-        if (o.json)
-            out << SummaryJson(s) << '\n';
-        else
+        if (o.json) {
+            nlohmann::ordered_json j = SummaryJson(s);
+            if (o.stats) {
+                j["stats"] = HitsJson(stats.Hits());
+                j["stats"]["session"] = SessionSummaryJson(stats.Summary());
+            }
+            out << j.dump() << '\n';
+        } else {
             PrintSummary(out, s, source, o.mode);
+            if (o.stats) {
+                out << "Session statistics\n";
+                PrintSessionSummary(out, stats.Summary());
+                PrintHits(out, stats.Hits());
+            }
+        }
         if (first_error)
             err << "rotacle-sim: " << errors << " spin(s) raised an error; the first: " << *first_error
                 << '\n';

@@ -24,6 +24,7 @@ struct BacktestOptions {
     int mode = 2;
     std::vector<std::string> lists;  ///< three candidate-list files for mode 5
     bool json = false;
+    bool stats = false;  ///< add the statistics of the history and of the placed bets
     std::string csv_file;
     std::string chart_file;
     bool progress = true;  ///< progress bar on a terminal for long runs
@@ -50,6 +51,11 @@ struct BacktestSummary {
     std::int32_t flat_index = 0;
     std::int64_t cycles_completed = 0;
 };
+
+/// The numbers of a number file, checked line by line as the import checks
+/// them. Throws std::runtime_error naming the file, and the line of the first
+/// bad number, when the file cannot be read or holds anything else.
+std::vector<std::uint8_t> ReadNumberFile(const std::string& path);
 
 /// Draws `count` numbers 0..36: std::mt19937_64 seeded with `seed`, each
 /// number the raw 64-bit output modulo 37 after rejecting outputs at or above

@@ -5,6 +5,7 @@
 
 #include "tools/backtest.h"
 #include "tools/session.h"
+#include "tools/stats.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"rotacle-sim: plays Rotacle sessions without a window"};
@@ -37,10 +38,18 @@ int main(int argc, char** argv) {
         ->check(CLI::Range(1, 5));
     backtest->add_option("--lists", lists, "Three candidate-list files for mode 5")->expected(3);
     backtest->add_flag("--json", bt.json, "Print the summary as one JSON object");
+    backtest->add_flag("--stats", bt.stats,
+                       "Add the hits and absences of the chances and numbers and the summary of the bets");
     backtest->add_option("--csv", bt.csv_file, "Write one CSV row per spin");
     backtest->add_option("--chart", bt.chart_file,
                          "Draw the bankroll, the stake and the expected loss as SVG");
     backtest->add_flag("--no-progress", no_progress, "No progress bar on standard error");
+
+    rotacle::sim::StatsOptions st;
+    auto* stats = app.add_subcommand(
+        "stats", "Hits, share, absence and longest absence of every chance and number of a number file");
+    stats->add_option("NUMBERS", st.numbers_file, "Number file, one number 0..36 per line")->required();
+    stats->add_flag("--json", st.json, "Print the figures as one JSON object");
 
     CLI11_PARSE(app, argc, argv);
     std::ios::sync_with_stdio(false);
@@ -54,6 +63,7 @@ int main(int argc, char** argv) {
         bt.progress = !no_progress;
         return rotacle::sim::RunBacktest(bt, std::cout, std::cerr);
     }
+    if (stats->parsed()) return rotacle::sim::RunStats(st, std::cout, std::cerr);
     if (script_opt->count() == 0) {
         std::cerr << app.help();
         return 2;
