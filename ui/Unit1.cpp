@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSettings>
 #include <QSlider>
 #include <QStyle>
@@ -17,6 +18,7 @@
 
 #include "ui/help_window.h"
 #include "ui/screen_fit.h"
+#include "ui/stats_window.h"
 #include "ui/tooltips.h"
 #include "ui/widgets.h"
 
@@ -305,6 +307,9 @@ void TForm1::BuildCommandRow() {
     auto* shape16 = new Picture(this, QStringLiteral("Shape16"), layout::kStatsStrip,
                                 [](QPainter& p, const QRectF& r) { art::PaintStatsStrip(p, r); });
     shape16->SetOnHover([this] { Run([&] { engine_.Disable_HoversClick(); }); });
+    auto* stats = new CommandButton(this, QStringLiteral("Button_Stats"), layout::kStatsCommand,
+                                    art::Glyph::Stats, QStringLiteral("STATS"));
+    connect(stats, &QAbstractButton::clicked, this, [this] { ShowStatistics(); });
     const QFont value_font = art::Font(11, true);
     numbers_in_game_ = new Caption(this, QStringLiteral("Label_NumbersInGame"), QRect(160, 362, 38, 22),
                                    value_font, art::kText);
@@ -624,6 +629,21 @@ void TForm1::UndoCommandClick() {
     AfterEvent();
 }
 
+void TForm1::ShowStatistics() {
+    if (!stats_window_) {
+        stats_window_ = std::make_unique<StatsWindow>(stats_, platform_);
+        stats_window_->setWindowIcon(windowIcon());
+        // Beside the main window, which stays on top, where the screen has room.
+        const QRect free = screen() ? screen()->availableGeometry() : QRect();
+        const QRect main = frameGeometry();
+        QPoint at(main.right() + 12, main.top());
+        if (free.isValid() && at.x() + stats_window_->width() > free.right())
+            at.setX(std::max(free.left(), main.left() - 12 - stats_window_->width()));
+        stats_window_->move(at);
+    }
+    stats_window_->Present();
+}
+
 void TForm1::SetQuickProposals(bool quick) {
     speed_.SetQuick(quick);
     StoreQuickProposals(quick);
@@ -681,6 +701,12 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
     if (!hidden && target != show_bet && TakesKeys(target)) return false;
 
     if (mods == Qt::NoModifier) {
+        // Typed digits stay as they are: the number is entered after a look
+        // at the statistics as well.
+        if (k == Qt::Key_S) {
+            ShowStatistics();
+            return true;
+        }
         if (k >= Qt::Key_0 && k <= Qt::Key_9) {
             speed_.Digit(static_cast<char>('0' + (k - Qt::Key_0)));
             AfterEvent();
@@ -795,6 +821,13 @@ void TForm1::ResetHovers() {
 void TForm1::Refresh() {
     ++refreshes_;
     const rotacle::Engine& e = engine_;
+
+    // The statistics follow every event; constant time unless the history
+    // was replaced. Their window looks only while the player can see it.
+    const PlayReport& report = e.Report();
+    stats_.Sync(e.board().NumbersList(), e.State().Bankroll,
+                SpinSettlement{report.Settled, report.Placed, report.Won, report.Stake});
+    if (stats_window_ && stats_window_->isVisible()) stats_window_->Refresh();
 
     for (std::size_t n = 0; n < cell_.size(); ++n) {
         cell_[n]->SetShown(e.board().Image()[n].Visible);

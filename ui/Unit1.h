@@ -10,10 +10,12 @@
 #include <QPoint>
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <string>
 
 #include "engine/engine.h"
 #include "engine/speed_play.h"
+#include "stats/session_stats.h"
 #include "ui/artwork.h"
 #include "ui/qt_platform.h"
 
@@ -33,6 +35,7 @@ class Gauge;
 class ImportButton;
 class Picture;
 class ScreenFit;
+class StatsWindow;
 
 class TForm1 : public QWidget {
 public:
@@ -92,6 +95,14 @@ public:
     void ResetAppClick();
     /// The undo command and Ctrl+Z: a waiting number is taken back first.
     void UndoCommandClick();
+    /// The STATS command and the key S: opens the statistics window, or
+    /// brings it to the front.
+    void ShowStatistics();
+
+    /// The session's statistics, brought up to date by every refresh.
+    const rotacle::SessionStats& stats() const { return stats_; }
+    /// The statistics window once it was opened, else null.
+    StatsWindow* statsWindow() const { return stats_window_.get(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -138,6 +149,8 @@ private:
     QtPlatform platform_;
     rotacle::Engine engine_;
     rotacle::SpeedPlay speed_;
+    rotacle::SessionStats stats_;
+    std::unique_ptr<StatsWindow> stats_window_;
 
     Picture* head_image_ = nullptr;
     Gauge* gauge1_ = nullptr;

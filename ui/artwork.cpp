@@ -216,6 +216,20 @@ void PaintGlyph(QPainter& p, const QRectF& r, Glyph glyph, const QColor& c) {
             p.drawPath(sand);
             break;
         }
+        case Glyph::Stats: {
+            // Three bars of a chart on its base line.
+            const double base = m.y() + s * 0.42;
+            p.drawLine(QPointF(m.x() - s * 0.46, base), QPointF(m.x() + s * 0.46, base));
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            const double bar = s * 0.2;
+            const double heights[3] = {0.42, 0.78, 0.58};
+            for (int i = 0; i < 3; ++i) {
+                const double h = s * heights[i];
+                p.drawRect(QRectF(m.x() - s * 0.36 + i * s * 0.27, base - 1 - h, bar, h));
+            }
+            break;
+        }
     }
     p.restore();
 }
@@ -685,11 +699,8 @@ void PaintStatsStrip(QPainter& p, const QRectF& r) {
     p.setPen(QPen(kPanelLine, 1));
     p.drawLine(QPointF(r.left(), r.top() + 0.5), QPointF(240, r.top() + 0.5));
     const double y = r.top();
-    QFont bold = Font(11, true);
-    bold.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
-    p.setFont(bold);
-    p.setPen(kGold);
-    p.drawText(QRectF(14, y, 50, r.height()), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("STATS:"));
+    // The row's heading is the STATS command (layout::kStatsCommand), a
+    // widget of its own that opens the statistics window.
     p.setFont(Font(11));
     p.setPen(kSilver);
     p.drawText(QRectF(60, y, 96, r.height()), Qt::AlignRight | Qt::AlignVCenter,

@@ -54,6 +54,9 @@ inline constexpr QRect kSettingsBackdrop{0, 389, 457, 252};
 /// On a screen shorter than the open window it scrolls.
 inline constexpr QRect kSettingsArea{0, 389, 457, 308};
 inline constexpr QRect kStatsStrip{0, 357, 465, 32};  ///< Shape16
+/// The STATS command at the head of the stats strip: opens the statistics
+/// window.
+inline constexpr QRect kStatsCommand{8, 362, 58, 22};
 
 /// The import panel, laid over the bank row and the whole felt while it is
 /// open. It reaches past the window's right edge; the window shows its first
@@ -126,7 +129,21 @@ enum class Look { Normal, Hover, Cover, Busy };
 /// The looks of a number cell: the plain picture under it (seen while the
 /// board is locked), the normal cell and the highlighted cell.
 enum class CellLook { Plain, Normal, Hover };
-enum class Glyph { Import, Export, Settings, Load, Save, Skip, Undo, Minimize, Close, Paste, Wait, Help };
+enum class Glyph {
+    Import,
+    Export,
+    Settings,
+    Load,
+    Save,
+    Skip,
+    Undo,
+    Minimize,
+    Close,
+    Paste,
+    Wait,
+    Help,
+    Stats
+};
 
 /// The window font at `pixel_size`, optionally bold.
 QFont Font(int pixel_size, bool bold = false);

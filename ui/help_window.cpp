@@ -44,7 +44,7 @@ staking rules give.</p>
 <p>Click the cell of the number the wheel produced, or type its digits and press Enter or
 Space. Backspace takes back a typed digit, Esc drops the typed digits. A number entered while
 the board is busy waits and is entered after the run.</p>
-<p>Keys: <b>Ctrl+Z</b> undo (a number still waiting is taken back first), <b>Ctrl+Q</b> quit, <b>F1</b> this help, <b>Esc</b> closes the
+<p>Keys: <b>Ctrl+Z</b> undo (a number still waiting is taken back first), <b>Ctrl+Q</b> quit, <b>F1</b> this help, <b>S</b> the statistics window, <b>Esc</b> closes the
 import panel or the settings area.</p>
 
 <h3>The chip and the stake</h3>

@@ -4,7 +4,8 @@
 // screenshot-settings.png (the settings area open) and screenshot-import.png
 // (the import panel with a number file loaded) and screenshot-help.png (a big
 // stake beside its chip, digits typed on the keyboard, a tooltip and the help
-// window). At a scale other than 1 (QT_SCALE_FACTOR) each name ends in "@2x"
+// window) and screenshot-stats.png (the statistics window after a session of
+// sixty spins). At a scale other than 1 (QT_SCALE_FACTOR) each name ends in "@2x"
 // or the scale. The pointer is driven through real mouse events, so the
 // pictures show what a player sees.
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include "ui/application.h"
 #include "ui/artwork.h"
 #include "ui/help_window.h"
+#include "ui/stats_window.h"
 
 namespace {
 
@@ -208,5 +210,24 @@ int main(int argc, char** argv) {
     QToolTip::showText(form.mapToGlobal(tip_at), form.childAt(tip_at)->toolTip(), &form);
     Pump(120);
     ok = SavePixmap(WithHelp(form, tip_at), ShotName(out, "screenshot-help", scale)) && ok;
+
+    // The statistics window after a session of its own: sixty numbers of a
+    // fixed draw, clicked on the board.
+    TForm1 session;
+    session.platform().SetNonBlockingMessages(true);
+    session.show();
+    Pump(50);
+    rotacle::LcgRandom wheel;
+    wheel.Seed(8);
+    for (int i = 0; i < 60; ++i) Spin(session, wheel.Next(37));
+    Hover(session, QPoint(150, 96));
+    Click(session, layout::kStatsCommand.center());
+    Pump(120);
+    if (rotacle::ui::StatsWindow* stats = session.statsWindow()) {
+        ok = SavePixmap(stats->grab(), ShotName(out, "screenshot-stats", scale)) && ok;
+    } else {
+        std::fprintf(stderr, "the STATS command opened no statistics window\n");
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

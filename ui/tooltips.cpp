@@ -44,6 +44,9 @@ constexpr Tip kTips[] = {
     {"Image_Settings1", "Opens the settings area with the betting settings."},
     {"Image_Settings2", "Opens the settings area with the betting settings."},
     {"Image_Settings3", "Closes the settings area."},
+    {"Button_Stats",
+     "Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the "
+     "session summary (S)."},
     {"Image_Load1", "Loads the betting settings from a .rtk file."},
     {"Image_Load2", "Loads the betting settings from a .rtk file."},
     {"Image_Save1", "Saves the betting settings to a .rtk file."},

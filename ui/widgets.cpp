@@ -343,6 +343,18 @@ void FlatButton::paintEvent(QPaintEvent*) {
     art::PaintFlatButton(p, QRectF(rect()), text(), isEnabled(), underMouse(), isDown());
 }
 
+CommandButton::CommandButton(QWidget* parent, const QString& name, const QRect& geometry, art::Glyph glyph,
+                             const QString& text)
+    : HoverButton(parent, name, geometry), glyph_(glyph) {
+    setText(text);
+}
+
+void CommandButton::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    art::PaintCommand(p, QRectF(rect()), glyph_, text(),
+                      underMouse() || isDown() ? art::Look::Hover : art::Look::Normal);
+}
+
 ImportButton::ImportButton(QWidget* parent, const QString& name, const QRect& geometry)
     : HoverButton(parent, name, geometry) {}
 

@@ -13,6 +13,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/artwork.h"
+
 namespace rotacle::ui {
 
 /// A picture of the window, optionally clickable, hover-aware or draggable.
@@ -168,6 +170,21 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+};
+
+/// A command in the look of the picture commands (mark and caption), that
+/// keeps its hover look itself: for commands of the window alone, which the
+/// engine does not know.
+class CommandButton : public HoverButton {
+public:
+    CommandButton(QWidget* parent, const QString& name, const QRect& geometry, art::Glyph glyph,
+                  const QString& text);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    art::Glyph glyph_;
 };
 
 /// The import panel's IMPORT button: a white caption on a black backing.

@@ -1,4 +1,5 @@
-// Runs one suite of window tests (window, board, hover, inputs, import, help), or all of
+// Runs one suite of window tests (window, board, hover, inputs, import, help,
+// play, stats, screen), or all of
 // them without an argument. Each suite runs in the program's own application
 // object, so an error escaping an event handler is handled as in the program.
 #include <QDir>
@@ -16,6 +17,7 @@ int RunImportSuite(int argc, char** argv);
 int RunScreenSuite(int argc, char** argv);
 int RunHelpSuite(int argc, char** argv);
 int RunPlaySuite(int argc, char** argv);
+int RunStatsSuite(int argc, char** argv);
 
 namespace {
 
@@ -27,7 +29,7 @@ struct Suite {
 constexpr Suite kSuites[] = {
     {"window", RunWindowSuite}, {"board", RunBoardSuite},   {"hover", RunHoverSuite},
     {"inputs", RunInputsSuite}, {"import", RunImportSuite}, {"help", RunHelpSuite},
-    {"screen", RunScreenSuite}, {"play", RunPlaySuite},
+    {"screen", RunScreenSuite}, {"play", RunPlaySuite},     {"stats", RunStatsSuite},
 };
 
 void EnsureRuntimeFolder() {

@@ -1,0 +1,209 @@
+// The statistics window: opened from the stats row or with S, it follows the
+// session spin by spin, and its exports write whole files or say why not.
+#include <QApplication>
+#include <QChart>
+#include <QChartView>
+#include <QDir>
+#include <QFile>
+#include <QLineSeries>
+#include <QLocale>
+#include <QScatterSeries>
+#include <QTableWidget>
+#include <QTest>
+#include <QValueAxis>
+
+#include "gui_support.h"
+#include "ui/stats_window.h"
+
+using namespace rotacle::ui::test;
+using rotacle::ui::ChunkedSeries;
+using rotacle::ui::StatsWindow;
+using rotacle::ui::TForm1;
+
+namespace {
+
+// The first five numbers: the fifth puts the first bet on the table.
+constexpr int kSession[] = {3, 0, 12, 25, 8};
+
+bool Play(TForm1& form) {
+    for (const int n : kSession)
+        if (!Spin(form, n)) return false;
+    return true;
+}
+
+int Points(StatsWindow& w, const char* series) {
+    auto* view = w.findChild<QChartView*>(QStringLiteral("BankrollChart"));
+    for (QAbstractSeries* s : view->chart()->series())
+        if (s->name() == QLatin1String(series)) return static_cast<int>(static_cast<QXYSeries*>(s)->count());
+    return -1;
+}
+
+// One column of a hit table, top to bottom, joined by spaces.
+QString Column(StatsWindow& w, const char* table, int column, int rows) {
+    auto* t = w.findChild<QTableWidget*>(QString::fromLatin1(table));
+    QStringList cells;
+    for (int r = 0; r < rows; ++r) cells << t->item(r, column)->text();
+    return cells.join(QLatin1Char(' '));
+}
+
+QString Scratch(const char* name) {
+    QDir().mkpath(QStringLiteral(ROTACLE_GUI_SCRATCH "/stats"));
+    const QString path = QStringLiteral(ROTACLE_GUI_SCRATCH "/stats/") + QString::fromLatin1(name);
+    QFile::remove(path);
+    return path;
+}
+
+}  // namespace
+
+class StatsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QuietPlatform(); }
+
+    // Five spins clicked, then STATS: a point per spin, the chances' hits and
+    // absences of 3 0 12 25 8. One spin more is appended, not redrawn; an
+    // undo takes back its point and its bet mark.
+    void theWindowFollowsTheSessionSpinBySpin() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QVERIFY(Play(*form));
+        ClickAt(*form, layout::kStatsCommand.center());
+        StatsWindow* stats = form->statsWindow();
+        QVERIFY(stats);
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        QVERIFY(!stats->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(stats->windowTitle(), QStringLiteral("Rotacle statistics"));
+        QCOMPARE(Points(*stats, "Bankroll"), 5);
+        // Less, Even, Red, Black, Odd, More.
+        QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("3 2 3 1 2 1"));
+        QCOMPARE(Column(*stats, "ChanceTable", 4, 6), QStringLiteral("0 0 1 0 1 1"));
+        QCOMPARE(Column(*stats, "ChanceTable", 5, 6), QStringLiteral("1 2 1 4 2 3"));
+        QCOMPARE(Column(*stats, "NumberTable", 1, 4), QStringLiteral("1 0 0 1"));
+
+        const int redraws = stats->Redraws();
+        form->Refresh();
+        QCOMPARE(stats->Redraws() + stats->Appends(), redraws);
+
+        QVERIFY(Spin(*form, 17));
+        QCOMPARE(Points(*stats, "Bankroll"), 6);
+        QCOMPARE(Points(*stats, "Bet won") + Points(*stats, "Bet lost"), 1);
+        QCOMPARE(stats->Redraws(), redraws);
+        QCOMPARE(stats->Appends(), 1);
+
+        QVERIFY(form->engine().UndoOffered());
+        ClickAt(*form, layout::kUndo.center());
+        QCOMPARE(Points(*stats, "Bankroll"), 5);
+        QCOMPARE(Points(*stats, "Bet won") + Points(*stats, "Bet lost"), 0);
+        QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("3 2 3 1 2 1"));
+    }
+
+    // A long session is drawn in series of a few hundred points: read in
+    // order, with each join counted once, they are every point exactly, after
+    // appends across a join, a moved newest point and a shorter history.
+    void aLongRunKeepsEveryPointOnce() {
+        QChart chart;
+        chart.addAxis(new QValueAxis, Qt::AlignBottom);
+        chart.addAxis(new QValueAxis, Qt::AlignLeft);
+        ChunkedSeries run(
+            chart, [] { return new QLineSeries; }, true);
+        const auto drawn = [&chart] {
+            QList<QPointF> all;
+            for (QAbstractSeries* s : chart.series()) {
+                QList<QPointF> part = static_cast<QXYSeries*>(s)->points();
+                if (!all.isEmpty() && !part.isEmpty()) {
+                    if (part.front() != all.back()) return QList<QPointF>{};  // a gap
+                    part.removeFirst();
+                }
+                all += part;
+            }
+            return all;
+        };
+        QList<QPointF> points;
+        for (int i = 0; i < 1200; ++i) points << QPointF(i, i % 7);
+        run.Assign(points);
+        for (int i = 1200; i < 1600; ++i) {
+            points << QPointF(i, i % 7);
+            run.Append(points.back());
+        }
+        points.back().setY(-1);
+        run.MoveLast(points.back());
+        QCOMPARE(drawn(), points);
+        QCOMPARE(run.Count(), points.size());
+        run.Assign(points.mid(0, 3));
+        QCOMPARE(drawn(), points.mid(0, 3));
+    }
+
+    // S opens the window without touching typed digits; in an edit, S is a
+    // letter of the edit's.
+    void sOpensTheWindowUnlessAnEditHasTheFocus() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        // Keys go where the player's keys go: to the focus widget.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
+        QVERIFY(form->statsWindow() && form->statsWindow()->isVisible());
+        QCOMPARE(form->speed().Typed(), std::string("1"));
+
+        auto other = ShowWindow();
+        QVERIFY(other);
+        ClickAt(*other, layout::kSettings.center());
+        auto* edit = other->findChild<QWidget*>(QStringLiteral("Init_Bet"));
+        QVERIFY(edit);
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_S);
+        QVERIFY(!other->statsWindow());
+    }
+
+    // A comma locale changes no number of the CSV; a place that cannot be
+    // written is reported, not passed over as saved.
+    void exportsWriteWholeFilesOrSayWhy() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QVERIFY(Play(*form));
+        form->ShowStatistics();
+        StatsWindow* stats = form->statsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+
+        const QString csv = Scratch("hits.csv");
+        form->platform().QueueDialogAnswer(csv.toStdString());
+        QVERIFY(stats->ExportTablesCsv());
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 1 + 6 + 37);
+        QCOMPARE(lines[1], QStringLiteral("Less,3,2.4324,0.600000,0.486486,0,1"));
+        QCOMPARE(lines[7], QStringLiteral("0,1,0.1351,0.200000,0.027027,3,3"));
+
+        const QString png = Scratch("chart.png");
+        form->platform().QueueDialogAnswer(png.toStdString());
+        QVERIFY(stats->ExportChartPng());
+        QVERIFY(!QImage(png).isNull());
+        const QString svg = Scratch("chart.svg");
+        form->platform().QueueDialogAnswer(svg.toStdString());
+        QVERIFY(stats->ExportChartSvg());
+        QFile drawing(svg);
+        QVERIFY(drawing.open(QIODevice::ReadOnly));
+        QVERIFY(drawing.readAll().contains("</svg>"));
+
+        const std::size_t messages = form->platform().Messages().size();
+        form->platform().QueueDialogAnswer(Scratch("missing/folder/hits.csv").toStdString());
+        QVERIFY(!stats->ExportTablesCsv());
+        QCOMPARE(form->platform().Messages().size(), messages + 1);
+        QVERIFY(
+            QString::fromStdString(form->platform().Messages().back()).contains(QStringLiteral("hits.csv")));
+        QLocale::setDefault(before);
+    }
+};
+
+int RunStatsSuite(int argc, char** argv) {
+    StatsTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "stats_test.moc"

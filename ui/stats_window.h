@@ -1,0 +1,151 @@
+// The statistics window: how the session went. The bankroll after every spin
+// as a line chart with the placed bets marked won or lost, the hits and
+// absences of the six even chances and of every number beside what chance
+// alone gives, and the session's summary with the expected loss at the house
+// edge. It reads the main window's `SessionStats` and draws only what changed
+// since it last looked: a new spin is appended to the charts, anything else
+// (an undo, an import, a new game) redraws them.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "stats/session_stats.h"
+
+class QBarSet;
+class QChart;
+class QChartView;
+class QLabel;
+class QLineSeries;
+class QTableWidget;
+class QValueAxis;
+class QXYSeries;
+
+namespace rotacle::ui {
+
+class QtPlatform;
+
+/// A long run of points drawn as consecutive series of a bounded number of
+/// points each. Qt Charts lays out a whole series again whenever one of its
+/// points changes; so a point appended or moved costs the same in a long
+/// session as in a short one, since it touches only the last series.
+class ChunkedSeries {
+public:
+    /// `make` creates one series in the run's look; `joined` repeats the last
+    /// point of a series as the first of the next (a line without gaps).
+    ChunkedSeries(QChart& chart, std::function<QXYSeries*()> make, bool joined);
+
+    /// Replaces all points.
+    void Assign(const QList<QPointF>& points);
+    void Append(const QPointF& point);
+    /// Moves the newest point (there must be one).
+    void MoveLast(const QPointF& point);
+    /// The points of the run.
+    qsizetype Count() const;
+    /// The first series, which stands for the run in the legend.
+    QXYSeries* Front() const { return chunks_.front(); }
+
+private:
+    QXYSeries* Chunk(std::size_t index);
+
+    QChart& chart_;
+    std::function<QXYSeries*()> make_;
+    bool joined_;
+    std::vector<QXYSeries*> chunks_;
+    std::size_t used_ = 1;  // chunks holding points (the first also when empty)
+};
+
+class StatsWindow : public QWidget {
+public:
+    /// `stats` and `platform` (its save dialogs and messages) must outlive
+    /// the window.
+    StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform);
+    ~StatsWindow() override;
+
+    StatsWindow(const StatsWindow&) = delete;
+    StatsWindow& operator=(const StatsWindow&) = delete;
+
+    /// Shows the window, or brings it to the front when it is open.
+    void Present();
+
+    /// Brings what the window shows up to date with the statistics. Nothing
+    /// is touched when they did not change; one spin more is appended.
+    void Refresh();
+
+    /// The exports: a save dialog, then the file is written whole or not at
+    /// all (an existing file stays as it was when writing fails, and the
+    /// player is told why). False when nothing was written.
+    bool ExportChartPng();
+    bool ExportChartSvg();
+    bool ExportTablesCsv();
+
+    /// The hit figures of the chances and the numbers as CSV text: one header
+    /// line, then Less, Even, Red, Black, Odd, More and the numbers 0..36,
+    /// with "." as the decimal separator whatever the locale.
+    static std::string TablesCsv(const rotacle::HitCounter& hits);
+
+    /// How often the charts were redrawn from scratch and how often one spin
+    /// was appended to them.
+    int Redraws() const { return redraws_; }
+    int Appends() const { return appends_; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildChart();
+    void BuildTables();
+    void RedrawChart();
+    void AppendSpin();
+    void FitAxes(bool exact);
+    void MoveNewest(double value);
+    void RefreshTables();
+    void RefreshSummary();
+    bool SaveBytes(const QString& path, const QByteArray& bytes);
+    std::optional<QString> AskPath(const char* filter, const char* extension);
+
+    const rotacle::SessionStats& stats_;
+    QtPlatform& platform_;
+
+    QChartView* chart_view_ = nullptr;
+    std::unique_ptr<ChunkedSeries> bankroll_;
+    QLineSeries* baseline_ = nullptr;
+    std::unique_ptr<ChunkedSeries> won_;
+    std::unique_ptr<ChunkedSeries> lost_;
+    QValueAxis* spin_axis_ = nullptr;
+    QValueAxis* money_axis_ = nullptr;
+    QChartView* bars_view_ = nullptr;
+    QBarSet* hits_set_ = nullptr;
+    QBarSet* expected_set_ = nullptr;
+    QValueAxis* hits_axis_ = nullptr;
+    QTableWidget* chances_ = nullptr;
+    QTableWidget* numbers_ = nullptr;
+    std::vector<QLabel*> summary_;
+
+    // What the charts show: the points, the bets marked, the newest point's
+    // value, the range of all points but the newest, the baseline.
+    std::size_t points_ = 0;
+    std::size_t bets_ = 0;
+    double newest_ = 0;
+    double older_low_ = 0;
+    double older_high_ = 0;
+    double base_ = 0;
+    std::int64_t hits_spins_ = -1;
+    std::array<HitFigures, 6> chance_figures_{};
+    std::array<HitFigures, 37> number_figures_{};
+    BetMark last_bet_{};
+    double shown_base_ = 0;
+    double shown_span_ = 0;
+    bool redraw_ = true;
+    int redraws_ = 0;
+    int appends_ = 0;
+};
+
+}  // namespace rotacle::ui
