@@ -15,6 +15,7 @@
 
 #include "ui/Unit1.h"
 #include "ui/artwork.h"
+#include "ui/session_journal.h"
 
 namespace rotacle::ui {
 
@@ -101,7 +102,7 @@ void ApplyLook(QApplication& app) {
     if (const auto font = WindowFont()) app.setFont(*font);
 }
 
-int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& before_show) {
+int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& before_show, bool journal) {
     if (const auto why = NoDisplayReason(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                                          std::getenv("WAYLAND_DISPLAY"))) {
         std::fprintf(stderr, "%s\n", why->c_str());
@@ -115,8 +116,14 @@ int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& befor
         ApplyLook(app);
         TForm1 form;
         if (before_show) before_show(form);
+        std::optional<SessionJournal> session;
+        if (journal) {
+            session.emplace(form, form.platform().AppDataFolder());
+            session->Start();
+        }
         form.show();
         const int code = QApplication::exec();
+        if (session && !app.Failed()) session->EndCleanly();
         return app.Failed() && code == 0 ? 1 : code;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "rotacle: %s\n", e.what());

@@ -59,6 +59,7 @@ void ApplyLook(QApplication& app);
 /// Runs the program: checks for a display, creates the application and the
 /// window, runs the event loop. `before_show` may adjust the window first.
 /// Returns the process exit code.
-int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& before_show = {});
+int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& before_show = {},
+               bool journal = false);
 
 }  // namespace rotacle::ui

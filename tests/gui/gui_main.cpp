@@ -46,6 +46,9 @@ void EnsureConfigFolder() {
     const QString dir = QStringLiteral(ROTACLE_GUI_SCRATCH "/config");
     QDir().mkpath(dir);
     qputenv("XDG_CONFIG_HOME", dir.toLocal8Bit());
+    const QString data = QStringLiteral(ROTACLE_GUI_SCRATCH "/data");
+    QDir().mkpath(data);
+    qputenv("XDG_DATA_HOME", data.toLocal8Bit());
 }
 
 }  // namespace

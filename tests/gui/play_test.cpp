@@ -5,7 +5,11 @@
 #include <QFontMetricsF>
 #include <QTest>
 
+#include <filesystem>
+
 #include "gui_support.h"
+#include "journal/journal.h"
+#include "ui/session_journal.h"
 
 using namespace rotacle::ui::test;
 using rotacle::EditId;
@@ -192,6 +196,49 @@ private slots:
         Type(*typed, QStringLiteral("45\n"));
         QVERIFY(typed->speed().Refused());
         QCOMPARE(typed->engine().board().NumbersList().back(), std::uint8_t{5});
+    }
+
+    // A session that ended without its close (a crash, a kill) is offered at
+    // the next start; Yes brings back the strip and the bankroll, No keeps
+    // the old journal aside and starts fresh.
+    void anUncleanEndIsOfferedForResume() {
+        const std::string folder = ROTACLE_GUI_SCRATCH "/journal";
+        std::filesystem::remove_all(folder);
+        QStringList strip;
+        QString bankroll;
+        {
+            auto played = ShowWindow();
+            QVERIFY(played);
+            rotacle::ui::SessionJournal journal(*played, folder);
+            journal.Start();
+            QVERIFY(WarmUp(*played));
+            for (const int n : {17, 32, 5}) QVERIFY(Spin(*played, n));
+            QVERIFY(Idle(*played));
+            played->Refresh();
+            for (const auto& l : played->engine().board().HisNum()) strip << QString::fromStdString(l.Caption);
+            bankroll = QString::fromStdString(played->engine().display().Label_Bankroll().Caption);
+        }  // gone without EndCleanly
+
+        auto resumed = ShowWindow();
+        QVERIFY(resumed);
+        resumed->platform().QueueConfirmAnswer(true);
+        rotacle::ui::SessionJournal again(*resumed, folder);
+        again.Start();
+        QVERIFY(QString::fromStdString(resumed->platform().Questions().back())
+                    .startsWith(QStringLiteral("Resume the last session? 8 numbers, bankroll ")));
+        QStringList resumed_strip;
+        for (const auto& l : resumed->engine().board().HisNum()) resumed_strip << QString::fromStdString(l.Caption);
+        QCOMPARE(resumed_strip, strip);
+        QCOMPARE(QString::fromStdString(resumed->engine().display().Label_Bankroll().Caption), bankroll);
+        again.EndCleanly();
+
+        auto fresh = ShowWindow();
+        QVERIFY(fresh);
+        rotacle::ui::SessionJournal closed(*fresh, folder);
+        closed.Start();  // a closed journal is kept without a question
+        QCOMPARE(fresh->platform().Questions().size(), 0u);
+        QVERIFY(fresh->engine().board().NumbersList().empty());
+        QCOMPARE(rotacle::KeptJournals(folder).size(), 1u);
     }
 };
 
