@@ -13,8 +13,8 @@ constexpr std::array<std::string_view, 6> kSpinNames = {
 constexpr std::array<std::string_view, 8> kCheckNames = {
     "ChBx_TestBank",     "Get_Minimal_Profit", "Bet_Automatic_Reset", "ChBx_Phase_Correction",
     "ChBx_Until_Profit", "ChBx_Fixed_Number",  "ShowBetSize",         "CatRows"};
-constexpr std::array<std::string_view, 7> kComboNames = {"GameModes", "BetStrategy", "Losses_Type", "Losses_Action",
-                                                         "Wins_Type", "Wins_Action", "Search_Pattern"};
+constexpr std::array<std::string_view, 7> kComboNames = {
+    "GameModes", "BetStrategy", "Losses_Type", "Losses_Action", "Wins_Type", "Wins_Action", "Search_Pattern"};
 
 template <class E, std::size_t N>
 std::optional<E> Lookup(std::string_view name, const std::array<std::string_view, N>& names) {

@@ -178,27 +178,48 @@ void Engine::ReplayOne(std::string_view line) {
         Silently(TimerId::ShowValues);
         return;
     }
-    if (verb == "spin") NumberClick(Number(arg(1), line));
-    else if (verb == "undo") Image_Cancel2Click();
-    else if (verb == "skip") Image_SkipBet2Click();
-    else if (verb == "reset-bets") ResetBets();
-    else if (verb == "reset-app") ResetApp();
-    else if (verb == "edit") SetEditText(Named(EditByName(arg(1)), line), TextOf(arg(2), line));
-    else if (verb == "spin-text") SetSpinText(Named(SpinByName(arg(1)), line), TextOf(arg(2), line));
-    else if (verb == "spin-value") SetSpinValue(Named(SpinByName(arg(1)), line), Number(arg(2), line));
-    else if (verb == "check") SetChecked(Named(CheckByName(arg(1)), line), arg(2) == "1");
-    else if (verb == "item") SetItemIndex(Named(ComboByName(arg(1)), line), Number(arg(2), line));
-    else if (verb == "select") SelectItem(Named(ComboByName(arg(1)), line), Number(arg(2), line));
-    else if (verb == "safe-level") SetSafeLevelPosition(Number(arg(1), line));
-    else if (verb == "key-edit") TypeKey(Named(EditByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
-    else if (verb == "key-spin") TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
-    else if (verb == "trend") Trend_1Click(Number(arg(1), line));
-    else if (verb == "untrend") Trend_2Click(Number(arg(1), line));
-    else if (verb == "settings") LoadSettingsLines(rest_texts(1));
-    else if (verb == "create-matrix") CreateMatrix();
-    else if (verb == "reset-matrix") ResetMatrix();
-    else if (verb == "mode") ForceGameMode(Number(arg(1), line));
-    else if (verb == "list") LoadAdaptiveList(static_cast<std::size_t>(Number(arg(1), line)), rest_texts(2));
+    if (verb == "spin")
+        NumberClick(Number(arg(1), line));
+    else if (verb == "undo")
+        Image_Cancel2Click();
+    else if (verb == "skip")
+        Image_SkipBet2Click();
+    else if (verb == "reset-bets")
+        ResetBets();
+    else if (verb == "reset-app")
+        ResetApp();
+    else if (verb == "edit")
+        SetEditText(Named(EditByName(arg(1)), line), TextOf(arg(2), line));
+    else if (verb == "spin-text")
+        SetSpinText(Named(SpinByName(arg(1)), line), TextOf(arg(2), line));
+    else if (verb == "spin-value")
+        SetSpinValue(Named(SpinByName(arg(1)), line), Number(arg(2), line));
+    else if (verb == "check")
+        SetChecked(Named(CheckByName(arg(1)), line), arg(2) == "1");
+    else if (verb == "item")
+        SetItemIndex(Named(ComboByName(arg(1)), line), Number(arg(2), line));
+    else if (verb == "select")
+        SelectItem(Named(ComboByName(arg(1)), line), Number(arg(2), line));
+    else if (verb == "safe-level")
+        SetSafeLevelPosition(Number(arg(1), line));
+    else if (verb == "key-edit")
+        TypeKey(Named(EditByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
+    else if (verb == "key-spin")
+        TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
+    else if (verb == "trend")
+        Trend_1Click(Number(arg(1), line));
+    else if (verb == "untrend")
+        Trend_2Click(Number(arg(1), line));
+    else if (verb == "settings")
+        LoadSettingsLines(rest_texts(1));
+    else if (verb == "create-matrix")
+        CreateMatrix();
+    else if (verb == "reset-matrix")
+        ResetMatrix();
+    else if (verb == "mode")
+        ForceGameMode(Number(arg(1), line));
+    else if (verb == "list")
+        LoadAdaptiveList(static_cast<std::size_t>(Number(arg(1), line)), rest_texts(2));
     else if (verb == "import") {
         std::vector<std::uint8_t> numbers;
         numbers.reserve(w.size());

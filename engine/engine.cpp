@@ -136,14 +136,14 @@ void Engine::SetSpinText(SpinId id, std::string_view text) {
 }
 
 void Engine::SetSpinValue(SpinId id, std::int32_t value) {
-    const ActionScope action(
-        *this, [&] { return "spin-value " + std::string(NameOf(id)) + " " + IntToStr(value); });
+    const ActionScope action(*this,
+                             [&] { return "spin-value " + std::string(NameOf(id)) + " " + IntToStr(value); });
     SetSpinText(id, IntText(SpinControl(id).Clamp(value)));
 }
 
 void Engine::SetChecked(CheckId id, bool checked) {
-    const ActionScope action(
-        *this, [&] { return "check " + std::string(NameOf(id)) + (checked ? " 1" : " 0"); });
+    const ActionScope action(*this,
+                             [&] { return "check " + std::string(NameOf(id)) + (checked ? " 1" : " 0"); });
     CheckBox& c = CheckRef(id);
     if (c.Checked == checked) return;
     c.Checked = checked;
@@ -160,14 +160,14 @@ void Engine::SetChecked(CheckId id, bool checked) {
 }
 
 void Engine::SetItemIndex(ComboId id, std::int32_t index) {
-    const ActionScope action(
-        *this, [&] { return "item " + std::string(NameOf(id)) + " " + IntToStr(index); });
+    const ActionScope action(*this,
+                             [&] { return "item " + std::string(NameOf(id)) + " " + IntToStr(index); });
     ComboRef(id).SetItemIndex(index);
 }
 
 void Engine::SelectItem(ComboId id, std::int32_t index) {
-    const ActionScope action(
-        *this, [&] { return "select " + std::string(NameOf(id)) + " " + IntToStr(index); });
+    const ActionScope action(*this,
+                             [&] { return "select " + std::string(NameOf(id)) + " " + IntToStr(index); });
     ComboBox& c = ComboRef(id);
     if (!c.Enabled || index < 0 || index >= static_cast<std::int32_t>(c.Items.size())) return;
     c.ItemIndex = index;
@@ -237,18 +237,16 @@ void Engine::TypeKey(SpinId id, char key) {
     SetSpinText(id, WithKey(s.Text, key));
 }
 
-bool Engine::TimerTick(TimerId id) {
+bool Engine::JournaledTick(TimerId id) {
     // A tick is no action of the player: what it runs is not journaled,
     // except the end of a progress run, which a replay must meet at the same
     // place among the player's actions.
-    const bool outer = action_depth_ == 0;
     const bool run_going = IsModeTimer(id) && TimerControl(id).Enabled;
     struct Nested {
         int& depth;
         explicit Nested(int& d) : depth(d) { ++depth; }
         ~Nested() { --depth; }
     } nested(action_depth_);
-    if (!outer || !journal_) return RunTimer(id);
     // The display refresh also holds the money to cents and resets bets that
     // fell below the initial bet; when it changed the game that way, the
     // journal meets it at this place too.
@@ -283,19 +281,6 @@ bool Engine::RunTimer(TimerId id) {
         case TimerId::Timer_Evolution: Timer_EvolutionTimer(); return true;
     }
     return true;
-}
-
-std::int32_t Engine::DrawSeeded(std::int32_t range) {
-    if (replay_draw_next_ >= replay_draws_.size())
-        platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
-    return Draw(range);
-}
-
-std::int32_t Engine::Draw(std::int32_t range) {
-    const std::int32_t value = replay_draw_next_ < replay_draws_.size() ? replay_draws_[replay_draw_next_++]
-                                                                         : platform_.Random(range);
-    if (journal_) pending_draws_.push_back(value);
-    return value;
 }
 
 bool Engine::TryInitialBet(double& out) const {

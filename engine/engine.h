@@ -101,7 +101,10 @@ public:
     /// refresh that found everything in place). A tick of a game-mode timer
     /// that leaves its timer enabled has only advanced `CGauge1` (and set
     /// `Engine_Ready` to 0 for modes 1 and 2).
-    bool TimerTick(TimerId id);
+    bool TimerTick(TimerId id) {
+        if (!journal_ || action_depth_ != 0) return RunTimer(id);
+        return JournaledTick(id);
+    }
 
     const Edit& EditControl(EditId id) const;
     const SpinEdit& SpinControl(SpinId id) const;
@@ -394,9 +397,15 @@ private:
     /// `EndModeStart` once the run has started.
     std::exception_ptr BeginModeStart(bool settle);
     void EndModeStart(TimerId run, const std::exception_ptr& error);
-    std::int32_t DrawSeeded(std::int32_t range);
+    std::int32_t DrawSeeded(std::int32_t range) {
+        if (!Replaying()) platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
+        return Draw(range);
+    }
     /// The handler of timer `id` (`TimerTick` without the journal).
     bool RunTimer(TimerId id);
+    /// A tick of timer `id` while a journal is kept.
+    bool JournaledTick(TimerId id);
+    bool Replaying() const { return replay_draw_next_ < replay_draws_.size(); }
     /// One action line, run (throws for a line that is no action).
     void ReplayOne(std::string_view line);
     /// A timer's tick in a replay, its error dropped as the player saw it.
@@ -404,7 +413,11 @@ private:
     /// The next draw of the generator (continuing its sequence); during a
     /// replay the journal's draws are given back instead, and while a journal
     /// is kept every draw is noted for it.
-    std::int32_t Draw(std::int32_t range);
+    std::int32_t Draw(std::int32_t range) {
+        if (!journal_ && !Replaying()) return platform_.Random(range);
+        return NotedDraw(range);
+    }
+    std::int32_t NotedDraw(std::int32_t range);
     /// One action of the player while it runs: the outermost one is handed to
     /// the journal when it ends, also when it fails.
     class ActionScope;

@@ -9,6 +9,14 @@
 
 namespace rotacle {
 
+std::int32_t Engine::NotedDraw(std::int32_t range) {
+    // A replay gives back the journal's draws; otherwise the generator draws.
+    const std::int32_t value = replay_draw_next_ < replay_draws_.size() ? replay_draws_[replay_draw_next_++]
+                                                                        : platform_.Random(range);
+    if (journal_) pending_draws_.push_back(value);
+    return value;
+}
+
 // ---- Start operations ---------------------------------------------------------------
 
 std::exception_ptr Engine::BeginModeStart(bool settle) {

@@ -56,7 +56,8 @@ JournalWriter::JournalWriter(std::string path, TroubleHandler on_trouble)
     : path_(std::move(path)), on_trouble_(std::move(on_trouble)) {
     fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
     if (fd_ < 0) throw FileError("Cannot open file \"" + path_ + "\". " + std::strerror(errno));
-    if (::lseek(fd_, 0, SEEK_END) == 0) AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
+    if (::lseek(fd_, 0, SEEK_END) == 0)
+        AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
     Flush();
 }
 
@@ -73,9 +74,7 @@ void JournalWriter::Record(std::string_view action) noexcept {
     Flush();
 }
 
-void JournalWriter::Close() noexcept {
-    Record(kClosed);
-}
+void JournalWriter::Close() noexcept { Record(kClosed); }
 
 void JournalWriter::Flush() noexcept {
     // One write per action reaches the kernel at once: a killed process loses
@@ -133,7 +132,8 @@ JournalContents ReadJournal(const std::string& path) {
                 j.torn = true;
                 break;
             }
-            j.problem = "The journal is damaged at record " + IntToStr(static_cast<std::int64_t>(record + 1)) +
+            j.problem = "The journal is damaged at record " +
+                        IntToStr(static_cast<std::int64_t>(record + 1)) +
                         "; the session is resumed up to the record before it.";
             break;
         }

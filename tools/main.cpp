@@ -73,8 +73,8 @@ int main(int argc, char** argv) {
         return 2;
     }
     if (script == "-")
-        return rotacle::sim::RunScript(std::cin, std::filesystem::current_path(), std::cout, std::cerr,
-                                       quiet, journal);
+        return rotacle::sim::RunScript(std::cin, std::filesystem::current_path(), std::cout, std::cerr, quiet,
+                                       journal);
     std::ifstream in(script, std::ios::binary);
     if (!in) {
         std::cerr << "rotacle-sim: cannot open script '" << script << "'\n";

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <istream>
 #include <limits>
-#include <optional>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <tuple>
 
 namespace rotacle::sim {

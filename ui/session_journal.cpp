@@ -42,12 +42,12 @@ std::string ClockText(std::time_t when) {
 class SessionJournal::Sink : public ActionSink {
 public:
     Sink(const std::string& path, const std::string& folder, QtPlatform& platform)
-        : folder_(folder),
-          writer_(path, [&platform](const std::string& reason) {
+        : folder_(folder), writer_(path, [&platform](const std::string& reason) {
               if (reason.empty()) return;
               // Called inside an action: the message waits for its end.
-              const std::string text = "The session journal cannot be written (" + reason +
-                                       "). Play goes on; the journal catches up as soon as there is room again.";
+              const std::string text =
+                  "The session journal cannot be written (" + reason +
+                  "). Play goes on; the journal catches up as soon as there is room again.";
               QMetaObject::invokeMethod(
                   QCoreApplication::instance(), [&platform, text] { platform.ShowMessage(text); },
                   Qt::QueuedConnection);
@@ -104,7 +104,8 @@ void SessionJournal::Start() {
             struct stat st {};
             const std::time_t when = ::stat(path.c_str(), &st) == 0 ? st.st_mtime : std::time(nullptr);
             if (numbers > 0 &&
-                form_.platform().Confirm("Resume the last session? " + IntToStr(static_cast<std::int64_t>(numbers)) +
+                form_.platform().Confirm("Resume the last session? " +
+                                         IntToStr(static_cast<std::int64_t>(numbers)) +
                                          " numbers, bankroll " + FloatToStr(summary.State().Bankroll) +
                                          ", last at " + ClockText(when) + "."))
                 Resume(last);
@@ -133,8 +134,9 @@ void SessionJournal::Resume(const JournalContents& last) {
     if (!last.problem.empty())
         form_.platform().ShowMessage(last.problem);
     else if (ran < last.actions.size())
-        form_.platform().ShowMessage("The journal holds an action this version does not know; the session is "
-                                     "resumed up to it.");
+        form_.platform().ShowMessage(
+            "The journal holds an action this version does not know; the session is "
+            "resumed up to it.");
 }
 
 bool SessionJournal::KeepAside(const std::string& why) {
@@ -142,7 +144,8 @@ bool SessionJournal::KeepAside(const std::string& why) {
         const std::string kept = KeepJournal(Path(), folder_, std::time(nullptr));
         if (!why.empty())
             form_.platform().ShowMessage(why + " It is kept as " +
-                                         std::filesystem::path(kept).filename().string() + "; a new session starts.");
+                                         std::filesystem::path(kept).filename().string() +
+                                         "; a new session starts.");
         return true;
     } catch (const FileError& e) {
         form_.platform().ShowMessage(std::string(e.what()) + " This session is not journaled.");

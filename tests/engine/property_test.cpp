@@ -405,14 +405,15 @@ std::string Fingerprint(const Engine& e) {
     std::ostringstream os;
     os.precision(17);
     const GameState& s = e.State();
-    for (const double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount, s.Wins_Amount,
-                           s.Phase_Threshold, s.Phase_Base})
+    for (const double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount,
+                           s.Wins_Amount, s.Phase_Threshold, s.Phase_Base})
         os << v << ' ';
     for (const std::int32_t v :
-         {s.Spins_Count, s.Undo_Counter, s.Engine_Ready, s.Game_Mode, s.Matrix_Pending, s.Bet_Field, s.Losses_Units,
-          s.Wins_Units, s.Rules_Edit_Flag, s.Flat_Index, s.Bets_Played, s.Wins_Count, s.Wins_In_Row, s.Losses_Count,
-          s.Losses_In_Row, s.Units_Drawdown, s.Units_Profit, s.Miss_Streak, s.DeepScan_Number, s.DeepScan_Family,
-          s.DeepScan_Step, s.Matrix_Bets_Played, s.Pattern_Position, s.Adaptive_Row, s.Adaptive_Defined})
+         {s.Spins_Count,    s.Undo_Counter,       s.Engine_Ready,     s.Game_Mode,       s.Matrix_Pending,
+          s.Bet_Field,      s.Losses_Units,       s.Wins_Units,       s.Rules_Edit_Flag, s.Flat_Index,
+          s.Bets_Played,    s.Wins_Count,         s.Wins_In_Row,      s.Losses_Count,    s.Losses_In_Row,
+          s.Units_Drawdown, s.Units_Profit,       s.Miss_Streak,      s.DeepScan_Number, s.DeepScan_Family,
+          s.DeepScan_Step,  s.Matrix_Bets_Played, s.Pattern_Position, s.Adaptive_Row,    s.Adaptive_Defined})
         os << v << ' ';
     os << "| history";
     for (const int n : e.board().NumbersList()) os << ' ' << n;
@@ -423,7 +424,8 @@ std::string Fingerprint(const Engine& e) {
         os << ' ' << e.table().Chip()[i].Visible << e.table().FieldHighlight()[i].Visible
            << e.table().BetSizeShow()[i].Visible;
     os << " | undo " << e.UndoOffered() << " | labels " << e.display().Label_Bankroll().Caption << ' '
-       << e.display().Label_BetsPlayed().Caption << ' ' << e.display().Label_FlatIndex().Caption << " | inputs";
+       << e.display().Label_BetsPlayed().Caption << ' ' << e.display().Label_FlatIndex().Caption
+       << " | inputs";
     for (int i = 0; i < 4; ++i) os << ' ' << e.EditControl(static_cast<EditId>(i)).Text;
     for (int i = 0; i < 6; ++i) os << ' ' << e.SpinControl(static_cast<SpinId>(i)).Text;
     for (int i = 0; i < 8; ++i) os << ' ' << e.CheckControl(static_cast<CheckId>(i)).Checked;

@@ -215,7 +215,8 @@ private slots:
             for (const int n : {17, 32, 5}) QVERIFY(Spin(*played, n));
             QVERIFY(Idle(*played));
             played->Refresh();
-            for (const auto& l : played->engine().board().HisNum()) strip << QString::fromStdString(l.Caption);
+            for (const auto& l : played->engine().board().HisNum())
+                strip << QString::fromStdString(l.Caption);
             bankroll = QString::fromStdString(played->engine().display().Label_Bankroll().Caption);
         }  // gone without EndCleanly
 
@@ -227,7 +228,8 @@ private slots:
         QVERIFY(QString::fromStdString(resumed->platform().Questions().back())
                     .startsWith(QStringLiteral("Resume the last session? 8 numbers, bankroll ")));
         QStringList resumed_strip;
-        for (const auto& l : resumed->engine().board().HisNum()) resumed_strip << QString::fromStdString(l.Caption);
+        for (const auto& l : resumed->engine().board().HisNum())
+            resumed_strip << QString::fromStdString(l.Caption);
         QCOMPARE(resumed_strip, strip);
         QCOMPARE(QString::fromStdString(resumed->engine().display().Label_Bankroll().Caption), bankroll);
         again.EndCleanly();

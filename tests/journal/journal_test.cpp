@@ -1,8 +1,8 @@
 // The session journal file: what a reader makes of clean, torn, damaged and
 // foreign files; a full disk; the kept sessions; and a driver killed in the
 // middle of a long session, then resumed.
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -59,15 +59,31 @@ TEST(JournalFile, ReadingWhatTheFileHolds) {
         bool closed, torn, usable;
         const char* problem;
     } rows[] = {
-        {"clean and closed", JournalText({"spin 5", "undo"}, true), {"spin 5", "undo"}, true, false, true, ""},
+        {"clean and closed",
+         JournalText({"spin 5", "undo"}, true),
+         {"spin 5", "undo"},
+         true,
+         false,
+         true,
+         ""},
         {"an action after the close", clean + "", {"spin 5", "undo", "spin 17"}, false, false, true, ""},
         {"last record cut short", clean.substr(0, third + 4), {"spin 5", "undo"}, false, true, true, ""},
-        {"last line without its end", clean.substr(0, clean.size() - 1), {"spin 5", "undo"}, false, true, true,
+        {"last line without its end",
+         clean.substr(0, clean.size() - 1),
+         {"spin 5", "undo"},
+         false,
+         true,
+         true,
          ""},
         {"damaged in the middle", damaged, {"spin 5"}, false, false, true, "damaged at record 3"},
         {"not a journal", "hello\nworld\n", {}, false, false, false, "not a session journal"},
         {"empty", "", {}, false, false, false, "not a session journal"},
-        {"a newer format", JournalRecord("rotacle-journal 2") + JournalRecord("spin 5"), {}, false, false, false,
+        {"a newer format",
+         JournalRecord("rotacle-journal 2") + JournalRecord("spin 5"),
+         {},
+         false,
+         false,
+         false,
          "newer version"},
     };
     for (const Row& r : rows) {

@@ -1,0 +1,87 @@
+// Cost of the session journal: one spin through the driver with every action
+// written to a journal file, against the same without; and a resume of a
+// journal of 100,000 actions.
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <random>
+#include <sstream>
+
+#include "journal/journal.h"
+#include "tools/session.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+fs::path Scratch(const char* name) { return fs::temp_directory_path() / name; }
+
+// "spin N" lines through the driver; with a journal, every action (the spin,
+// the end of its run, the refreshes that changed the game) is one record
+// written at once.
+void BM_DriverSpinJournaled(benchmark::State& state) {
+    const bool journaled = state.range(0) != 0;
+    const fs::path path = Scratch("rotacle-bench.journal");
+    fs::remove(path);
+    rotacle::sim::Session session(".");
+    std::optional<rotacle::JournalWriter> writer;
+    if (journaled) {
+        writer.emplace(path.string());
+        session.engine().SetJournal(&*writer);
+    }
+    std::mt19937 rng(5);
+    std::int64_t line = 0;
+    for (auto _ : state) session.RunLine("spin " + std::to_string(rng() % 37), ++line);
+    state.SetItemsProcessed(state.iterations());
+    state.SetLabel(journaled ? "journaled" : "no journal");
+    session.engine().SetJournal(nullptr);
+    writer.reset();
+    fs::remove(path);
+}
+BENCHMARK(BM_DriverSpinJournaled)->Arg(0)->Arg(1);
+
+// Reading and replaying a journal of 100,000 actions (spins with their runs,
+// undo, skip and stake changes) into a fresh driver.
+void BM_Resume100k(benchmark::State& state) {
+    const fs::path path = Scratch("rotacle-resume.journal");
+    fs::remove(path);
+    {
+        struct Counting : rotacle::ActionSink {
+            rotacle::JournalWriter& writer;
+            std::size_t count = 0;
+            explicit Counting(rotacle::JournalWriter& w) : writer(w) {}
+            void Record(std::string_view action) noexcept override {
+                ++count;
+                writer.Record(action);
+            }
+        };
+        rotacle::sim::Session session(".");
+        rotacle::JournalWriter writer(path.string());
+        Counting counting(writer);
+        session.engine().SetJournal(&counting);
+        std::mt19937 rng(9);
+        std::int64_t line = 0;
+        // Each spin from the fifth on journals its run's end too.
+        while (counting.count < 100'000) {
+            const auto roll = rng() % 100;
+            const std::string cmd = roll < 88   ? "spin " + std::to_string(rng() % 37)
+                                    : roll < 93 ? std::string("undo")
+                                    : roll < 97 ? std::string("skip")
+                                                : "set Init_Bet " + std::to_string(1 + rng() % 3);
+            session.RunLine(cmd, ++line);
+        }
+        session.engine().SetJournal(nullptr);
+    }
+    std::size_t actions = 0;
+    for (auto _ : state) {
+        const rotacle::JournalContents j = rotacle::ReadJournal(path.string());
+        rotacle::sim::Session resumed(".");
+        actions = resumed.Replay(j.actions);
+        benchmark::DoNotOptimize(resumed.engine().State().Bankroll);
+    }
+    state.counters["actions"] = static_cast<double>(actions);
+    fs::remove(path);
+}
+BENCHMARK(BM_Resume100k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
