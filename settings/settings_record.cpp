@@ -17,6 +17,4 @@ void SettingsRecord::Write(std::size_t i, std::string_view text) {
 
 void SettingsRecord::Save(const std::string& path) const { WriteLinesAtomic(path, lines_); }
 
-void SettingsRecord::Load(const std::string& path) { lines_ = ReadLines(path, kSettingsFileLimit); }
-
 }  // namespace rotacle

@@ -22,9 +22,6 @@ public:
     void Write(std::size_t i, std::string_view text);
     /// Writes the record to `path`, replacing the file atomically.
     void Save(const std::string& path) const;
-    /// Replaces the record with the lines of `path`; an unreadable file
-    /// leaves it as it was.
-    void Load(const std::string& path);
     /// Replaces the record with `lines` as they stand.
     void Replace(Memo lines) { lines_ = std::move(lines); }
 

@@ -205,7 +205,7 @@ private slots:
         const std::string folder = ROTACLE_GUI_SCRATCH "/journal";
         std::filesystem::remove_all(folder);
         QStringList strip;
-        QString bankroll;
+        double bankroll = 0, stake = 0;
         {
             auto played = ShowWindow();
             QVERIFY(played);
@@ -217,7 +217,8 @@ private slots:
             played->Refresh();
             for (const auto& l : played->engine().board().HisNum())
                 strip << QString::fromStdString(l.Caption);
-            bankroll = QString::fromStdString(played->engine().display().Label_Bankroll().Caption);
+            bankroll = played->engine().State().Bankroll;
+            stake = played->engine().State().Bet_Size;
         }  // gone without EndCleanly
 
         auto resumed = ShowWindow();
@@ -231,7 +232,10 @@ private slots:
         for (const auto& l : resumed->engine().board().HisNum())
             resumed_strip << QString::fromStdString(l.Caption);
         QCOMPARE(resumed_strip, strip);
-        QCOMPARE(QString::fromStdString(resumed->engine().display().Label_Bankroll().Caption), bankroll);
+        QCOMPARE(resumed->engine().State().Bankroll, bankroll);
+        QCOMPARE(resumed->engine().State().Bet_Size, stake);
+        QCOMPARE(QString::fromStdString(resumed->engine().display().Label_Bankroll().Caption),
+                 QString::fromStdString(rotacle::FloatToStr(bankroll)));
         again.EndCleanly();
 
         auto fresh = ShowWindow();
