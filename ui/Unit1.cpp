@@ -691,7 +691,7 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
         return true;
     }
     if (mods == Qt::NoModifier && k == Qt::Key_F1) {
-        ShowHelp(*this);
+        ShowHelp(*this, &previous_sessions_);
         return true;
     }
     const QWidget* show_bet = checks_[static_cast<std::size_t>(CheckId::ShowBetSize)];

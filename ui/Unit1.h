@@ -17,6 +17,7 @@
 #include "engine/speed_play.h"
 #include "stats/session_stats.h"
 #include "ui/artwork.h"
+#include "ui/help_window.h"
 #include "ui/qt_platform.h"
 
 class QCheckBox;
@@ -101,6 +102,8 @@ public:
 
     /// The session's statistics, brought up to date by every refresh.
     const rotacle::SessionStats& stats() const { return stats_; }
+    /// The kept sessions that the help window lists.
+    void SetPreviousSessions(PreviousSessions sessions) { previous_sessions_ = std::move(sessions); }
     /// The statistics window once it was opened, else null.
     StatsWindow* statsWindow() const { return stats_window_.get(); }
 
@@ -150,6 +153,7 @@ private:
     rotacle::Engine engine_;
     rotacle::SpeedPlay speed_;
     rotacle::SessionStats stats_;
+    PreviousSessions previous_sessions_;
     std::unique_ptr<StatsWindow> stats_window_;
 
     Picture* head_image_ = nullptr;

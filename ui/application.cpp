@@ -120,6 +120,7 @@ int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& befor
         if (journal) {
             session.emplace(form, form.platform().AppDataFolder());
             session->Start();
+            form.SetPreviousSessions(session->Previous());
         }
         form.show();
         const int code = QApplication::exec();

@@ -1,7 +1,11 @@
 #include "ui/help_window.h"
 
+#include <QFileInfo>
 #include <QImage>
+#include <QLabel>
+#include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -158,13 +162,58 @@ HelpWindow::HelpWindow(QWidget* parent)
     auto* box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
     box->addWidget(browser_);
+
+    // Sessions kept beside the running one: after "APP", after a session that
+    // was not resumed, or after a clean end.
+    auto* title = new QLabel(QStringLiteral("  Previous sessions"), this);
+    sessions_list_ = new QListWidget(this);
+    sessions_list_->setObjectName(QStringLiteral("PreviousSessions"));
+    sessions_list_->setToolTip(QStringLiteral("Sessions kept beside this one, newest first"));
+    sessions_list_->setMaximumHeight(110);
+    resume_ = new QPushButton(QStringLiteral("RESUME"), this);
+    resume_->setObjectName(QStringLiteral("ResumeSession"));
+    resume_->setToolTip(QStringLiteral("Resume the chosen session; this one is kept beside it"));
+    resume_->setEnabled(false);
+    connect(sessions_list_, &QListWidget::currentRowChanged, this,
+            [this](int row) { resume_->setEnabled(row >= 0 && sessions_ && sessions_->resume); });
+    connect(resume_, &QPushButton::clicked, this, [this] {
+        QListWidgetItem* item = sessions_list_->currentItem();
+        if (!item || !sessions_ || !sessions_->resume) return;
+        sessions_->resume(item->data(Qt::UserRole).toString().toStdString());
+    });
+    box->addWidget(title);
+    box->addWidget(sessions_list_);
+    box->addWidget(resume_);
+}
+
+void HelpWindow::ShowSessions(const PreviousSessions* sessions) {
+    sessions_ = sessions;
+    sessions_list_->clear();
+    if (sessions && sessions->list) {
+        for (const std::string& path : sessions->list()) {
+            // "session-YYYYMMDD-HHMMSS.journal" shows as "YYYY-MM-DD HH:MM:SS".
+            const QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
+            const QString stamp = name.mid(8);
+            const QString shown = stamp.size() >= 15
+                                      ? QStringLiteral("%1-%2-%3 %4:%5:%6")
+                                            .arg(stamp.mid(0, 4), stamp.mid(4, 2), stamp.mid(6, 2),
+                                                 stamp.mid(9, 2), stamp.mid(11, 2), stamp.mid(13, 2))
+                                      : name;
+            auto* item = new QListWidgetItem(shown, sessions_list_);
+            item->setData(Qt::UserRole, QString::fromStdString(path));
+        }
+    }
+    resume_->setEnabled(false);
 }
 
 QString HelpWindow::Text() const { return browser_->toPlainText(); }
 
-void ShowHelp(QWidget& parent) {
-    auto* help = parent.findChild<QDialog*>(kWindowName, Qt::FindDirectChildrenOnly);
+void ShowHelp(QWidget& parent, const PreviousSessions* sessions) {
+    // The one child of that name is the help window.
+    auto* help =
+        static_cast<HelpWindow*>(parent.findChild<QDialog*>(kWindowName, Qt::FindDirectChildrenOnly));
     if (!help) help = new HelpWindow(&parent);
+    help->ShowSessions(sessions);
     help->show();
     help->raise();
     help->activateWindow();

@@ -4,10 +4,21 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
+#include <string>
+#include <vector>
 
+class QListWidget;
+class QPushButton;
 class QTextBrowser;
 
 namespace rotacle::ui {
+
+/// The sessions kept beside the running one, as the help window lists them.
+struct PreviousSessions {
+    std::function<std::vector<std::string>()> list;  ///< journal paths, newest first
+    std::function<void(const std::string&)> resume;  ///< resumes the journal at a path
+};
 
 /// The guide. It does not block the main window and, like it, stays on top.
 class HelpWindow : public QDialog {
@@ -16,14 +27,19 @@ public:
 
     /// The guide as plain text.
     QString Text() const;
+    /// Lists the kept sessions of `sessions` (none without).
+    void ShowSessions(const PreviousSessions* sessions);
 
 private:
     QTextBrowser* browser_ = nullptr;
+    QListWidget* sessions_list_ = nullptr;
+    QPushButton* resume_ = nullptr;
+    const PreviousSessions* sessions_ = nullptr;
 };
 
 /// Shows the help window of `parent` (created on first use, reused after)
 /// and brings it to the front.
-void ShowHelp(QWidget& parent);
+void ShowHelp(QWidget& parent, const PreviousSessions* sessions = nullptr);
 
 /// Adds the "?" command to the top row of `window`: a normal picture and, on
 /// top of it while the pointer is over it, the hover picture that opens the

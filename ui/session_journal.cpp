@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QMetaObject>
+#include <QProcess>
 #include <ctime>
 #include <filesystem>
 
@@ -150,6 +151,51 @@ bool SessionJournal::KeepAside(const std::string& why) {
     } catch (const FileError& e) {
         form_.platform().ShowMessage(std::string(e.what()) + " This session is not journaled.");
         return false;
+    }
+}
+
+PreviousSessions SessionJournal::Previous() {
+    return {[this] { return KeptJournals(folder_); }, [this](const std::string& kept) { ResumeKept(kept); }};
+}
+
+void SessionJournal::ResumeKept(const std::string& kept) {
+    QtPlatform& platform = form_.platform();
+    JournalContents chosen;
+    try {
+        chosen = ReadJournal(kept);
+    } catch (const FileError& e) {
+        platform.ShowMessage(e.what());
+        return;
+    }
+    if (!chosen.usable) {
+        platform.ShowMessage(chosen.problem);
+        return;
+    }
+    if (!platform.Confirm("Resume the session kept as " + std::filesystem::path(kept).filename().string() +
+                          "? This session is kept beside it, and Rotacle starts again."))
+        return;
+    // This session ends here, closed and kept; the chosen one becomes the
+    // open journal, without its close, so that the next start offers it.
+    if (sink_) {
+        form_.engine().SetJournal(nullptr);
+        sink_->Writer().Close();
+        sink_.reset();
+    }
+    try {
+        if (std::filesystem::exists(Path())) KeepJournal(Path(), folder_, std::time(nullptr));
+        JournalWriter reopened(Path());
+        for (const std::string& action : chosen.actions) reopened.Record(action);
+        if (reopened.Behind()) throw FileError("Cannot write file \"" + Path() + "\".");
+    } catch (const FileError& e) {
+        platform.ShowMessage(e.what());
+        return;
+    }
+    if (restart_) {
+        restart_();
+    } else {
+        QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                QCoreApplication::arguments().mid(1));
+        QCoreApplication::quit();
     }
 }
 

@@ -3,10 +3,12 @@
 // session did not end cleanly, the start offers to resume it.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "journal/journal.h"
+#include "ui/help_window.h"
 
 namespace rotacle::ui {
 
@@ -29,6 +31,14 @@ public:
     /// The program ends normally: the journal is marked closed.
     void EndCleanly();
     std::string Path() const;
+    /// The kept sessions and their resume, for the help window.
+    PreviousSessions Previous();
+    /// Resumes the kept session at `kept` after a confirmation: this session
+    /// is kept beside it, the kept one becomes the open journal, and the
+    /// program starts again to offer it.
+    void ResumeKept(const std::string& kept);
+    /// How the program starts again (tests replace it).
+    void SetRestart(std::function<void()> restart) { restart_ = std::move(restart); }
 
 private:
     class Sink;
@@ -41,6 +51,7 @@ private:
     TForm1& form_;
     std::string folder_;
     std::unique_ptr<Sink> sink_;
+    std::function<void()> restart_;
 };
 
 }  // namespace rotacle::ui

@@ -3,6 +3,8 @@
 // entered from the keyboard.
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QListWidget>
+#include <QPushButton>
 #include <QTest>
 
 #include <filesystem>
@@ -245,6 +247,28 @@ private slots:
         QCOMPARE(fresh->platform().Questions().size(), 0u);
         QVERIFY(fresh->engine().board().NumbersList().empty());
         QCOMPARE(rotacle::KeptJournals(folder).size(), 1u);
+
+        // The help window lists the kept session; RESUME makes it the open
+        // journal and starts the program again, which offers it.
+        const rotacle::ui::PreviousSessions previous = closed.Previous();
+        rotacle::ui::ShowHelp(*fresh, &previous);
+        auto* list = fresh->findChild<QListWidget*>(QStringLiteral("PreviousSessions"));
+        QVERIFY(list && list->count() == 1);
+        list->setCurrentRow(0);
+        bool restarted = false;
+        closed.SetRestart([&] { restarted = true; });
+        fresh->platform().QueueConfirmAnswer(true);
+        QTest::mouseClick(fresh->findChild<QPushButton*>(QStringLiteral("ResumeSession")), Qt::LeftButton);
+        QVERIFY(restarted);
+        QVERIFY(!rotacle::ReadJournal(closed.Path()).closed);
+
+        auto restart = ShowWindow();
+        QVERIFY(restart);
+        restart->platform().QueueConfirmAnswer(true);
+        rotacle::ui::SessionJournal offered(*restart, folder);
+        offered.Start();
+        QCOMPARE(restart->engine().board().NumbersList().size(), 8u);
+        QCOMPARE(restart->engine().State().Bankroll, bankroll);
     }
 };
 
