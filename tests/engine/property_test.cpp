@@ -34,7 +34,12 @@ struct SpinStart {
 
 class RandomSession {
 public:
-    explicit RandomSession(std::uint64_t seed) : rng_(seed), e_(platform_) {}
+    /// `folder`: the scratch folder of its files, one per test (tests run in parallel).
+    explicit RandomSession(std::uint64_t seed, const char* folder = "property")
+        : rng_(seed),
+          e_(platform_),
+          settings_path_(Scratch(folder, "settings.rtk")),
+          numbers_path_(Scratch(folder, "numbers.txt")) {}
 
     // Plays `commands` random commands; returns false at the first broken
     // invariant (the gtest failure says which).
@@ -359,11 +364,8 @@ private:
         FakePlatform p;
         return Engine(p).settings().Settings_Data();
     }();
-    std::string settings_path_ = Scratch("settings.rtk");
-    std::string numbers_path_ = Scratch("numbers.txt");
-
-    static std::string Scratch(const char* name) {
-        const auto dir = std::filesystem::path(ROTACLE_TEST_SCRATCH) / "property";
+    static std::string Scratch(const char* folder, const char* name) {
+        const auto dir = std::filesystem::path(ROTACLE_TEST_SCRATCH) / folder;
         std::filesystem::create_directories(dir);
         return (dir / name).string();
     }
@@ -371,6 +373,8 @@ private:
     std::mt19937_64 rng_;
     FakePlatform platform_;
     Engine e_;
+    std::string settings_path_;
+    std::string numbers_path_;
     std::int64_t now_ms_ = 0;
     SpinStart last_spin_{};
     bool undo_model_valid_ = true;
@@ -446,7 +450,7 @@ TEST(Journal, ReplayOfRandomSessionsShowsTheirState) {
     std::mt19937_64 master(kSeed ^ 0x10a1);
     for (int i = 0; i < 400; ++i) {
         const std::uint64_t seed = master();
-        RandomSession session(seed);
+        RandomSession session(seed, "property-journal");
         MemoryJournal journal;
         session.Journal(&journal);
         session.Play(60 + static_cast<int>(seed % 61));

@@ -29,15 +29,18 @@ fs::path Scratch(const std::string& name) {
     return dir / name;
 }
 
+std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
+
 std::string FileText(const fs::path& p) { return ReadFileText(p.string()); }
 
 void WriteFile(const fs::path& p, const std::string& text) {
     std::ofstream(p, std::ios::binary | std::ios::trunc) << text;
 }
 
-// A journal of the given actions as the writer makes it.
-std::string JournalText(const std::vector<std::string>& actions, bool closed) {
-    const fs::path p = Scratch("made.journal");
+// A journal of the given actions as the writer makes it (in a file of the
+// calling test's own: the tests run in parallel).
+std::string JournalText(const std::string& test, const std::vector<std::string>& actions, bool closed) {
+    const fs::path p = Scratch(test + "-made.journal");
     fs::remove(p);
     {
         JournalWriter w(p.string());
@@ -48,7 +51,7 @@ std::string JournalText(const std::vector<std::string>& actions, bool closed) {
 }
 
 TEST(JournalFile, ReadingWhatTheFileHolds) {
-    const std::string clean = JournalText({"spin 5", "undo", "spin 17"}, false);
+    const std::string clean = JournalText(TestName(), {"spin 5", "undo", "spin 17"}, false);
     const std::size_t third = clean.find("spin 17");
     std::string damaged = clean;
     damaged[clean.find("undo")] = 'U';  // checksum no longer matches
@@ -60,7 +63,7 @@ TEST(JournalFile, ReadingWhatTheFileHolds) {
         const char* problem;
     } rows[] = {
         {"clean and closed",
-         JournalText({"spin 5", "undo"}, true),
+         JournalText(TestName(), {"spin 5", "undo"}, true),
          {"spin 5", "undo"},
          true,
          false,
@@ -88,7 +91,7 @@ TEST(JournalFile, ReadingWhatTheFileHolds) {
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
-        const fs::path p = Scratch("read.journal");
+        const fs::path p = Scratch(TestName() + "-read.journal");
         WriteFile(p, r.text);
         const JournalContents j = ReadJournal(p.string());
         EXPECT_EQ(j.usable, r.usable);
@@ -120,7 +123,7 @@ TEST(JournalFile, KeepsTheTenNewestSessions) {
     std::vector<std::string> kept;
     for (int i = 0; i < 12; ++i) {
         const fs::path live = dir / std::string(kJournalName);
-        WriteFile(live, JournalText({"spin " + std::to_string(i)}, true));
+        WriteFile(live, JournalText(TestName(), {"spin " + std::to_string(i)}, true));
         kept.push_back(KeepJournal(live.string(), dir.string(), 1'700'000'000 + i * 60));
     }
     const std::vector<std::string> left = KeptJournals(dir.string());
