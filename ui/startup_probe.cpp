@@ -7,12 +7,17 @@
 //   rotacle-startup-probe --bare       one run of a bare 457 x 388 QWidget
 //   rotacle-startup-probe --label      the same with one line of text (a
 //                                      QLabel), which loads the fonts
+//   rotacle-startup-probe --idle [S]   the window after 30 spins with the
+//                                      statistics window open, left alone for
+//                                      S seconds (default 10): prints the share
+//                                      of one core it used meanwhile
 //
 // A single run prints the wall-clock time (nanoseconds) at which its first
 // frame was painted and ends. The parent takes the clock just before it
 // starts the process, so the figure covers loading, Qt's start, building the
 // window and painting it.
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -26,6 +31,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -130,7 +136,51 @@ double Median(std::vector<double> v) {
 
 }  // namespace
 
+// Processor time of this process so far, in seconds.
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return static_cast<double>(u.ru_utime.tv_sec + u.ru_stime.tv_sec) +
+           static_cast<double>(u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+int RunIdle(int argc, char** argv) {
+    const int seconds = argc >= 3 ? std::max(1, std::atoi(argv[2])) : 10;
+    int one = 1;
+    return rotacle::ui::RunRotacle(one, argv, [seconds](rotacle::ui::TForm1& form) {
+        // Thirty spins, one after another's run, then the statistics window.
+        auto* play = new QTimer(&form);
+        auto spins = std::make_shared<int>(0);
+        QObject::connect(play, &QTimer::timeout, &form, [&form, play, spins, seconds] {
+            if (form.engine().ProgressRunUnderWay()) return;
+            if (*spins < 30) {
+                form.engine().Event([&] { form.engine().NumberClick((*spins * 7 + 3) % 37); });
+                ++*spins;
+                return;
+            }
+            play->stop();
+            form.ShowStatistics();
+            // Let the windows settle, then measure the idle time.
+            QTimer::singleShot(1000, &form, [&form, seconds] {
+                const double start = CpuSeconds();
+                QTimer::singleShot(seconds * 1000, &form, [&form, start, seconds] {
+                    const double used = CpuSeconds() - start;
+                    std::printf(
+                        "idle for %d s with both windows open: %.3f s of processor time, %.2f %% of one "
+                        "core\n",
+                        seconds, used, 100.0 * used / seconds);
+                    std::fflush(stdout);
+                    form.close();
+                    QCoreApplication::quit();
+                });
+            });
+        });
+        play->start(30);
+    });
+}
+
 int main(int argc, char** argv) {
+    if (argc >= 2 && std::strcmp(argv[1], "--idle") == 0) return RunIdle(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--window") == 0) return RunWindow(argc, argv);
     if (argc >= 2 && std::strcmp(argv[1], "--bare") == 0) return RunBare(argc, argv, false);
     if (argc >= 2 && std::strcmp(argv[1], "--label") == 0) return RunBare(argc, argv, true);
