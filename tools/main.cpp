@@ -57,7 +57,6 @@ int main(int argc, char** argv) {
     stats->add_flag("--json", st.json, "Print the figures as one JSON object");
 
     rotacle::sim::SweepOptions sw;
-    std::string shard;
     bool sweep_no_progress = false;
     auto* sweep = app.add_subcommand(
         "sweep",
@@ -80,7 +79,7 @@ int main(int argc, char** argv) {
     sweep->add_option("--summary", sw.summary_file,
                       "Write one row per combination: broke share, median, mean");
     sweep->add_option("--chart", sw.chart_file, "Draw the mean result against the drawdown as SVG");
-    sweep->add_option("--shard", shard, "Run only slice I of N of the work (0 <= I < N)");
+    sweep->add_option("--shard", sw.shard, "Run only slice I of N of the work (0 <= I < N)");
     sweep->add_option("--top", sw.top, "Rows of the ranked table (default 10)");
     sweep->add_flag("--no-progress", sweep_no_progress, "No progress bar on standard error");
 
@@ -110,7 +109,6 @@ int main(int argc, char** argv) {
         try {
             if (jobs_opt->count() > 0 && sw.jobs < 1)
                 throw rotacle::sim::InputError("--jobs: must be at least 1");
-            if (!shard.empty()) sw.shard = rotacle::sim::ParseShard(shard);
         } catch (const rotacle::sim::InputError& e) {
             std::cerr << "rotacle-sim: " << e.what() << '\n';
             return 1;

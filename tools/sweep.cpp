@@ -453,7 +453,9 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         if (o.random && *o.random < 1) throw InputError("--random: the count must be at least 1");
         if (o.random && o.runs < 1) throw InputError("--runs: must be at least 1");
         if (o.mode < 1 || o.mode > 4) throw InputError("--mode: must be 1 to 4");
-        if (o.shard && (!o.summary_file.empty() || !o.chart_file.empty()))
+        const bool sharded = !o.shard.empty();
+        const Shard shard = sharded ? ParseShard(o.shard) : Shard{};
+        if (sharded && (!o.summary_file.empty() || !o.chart_file.empty()))
             throw InputError("--shard: the summary and the chart come from sweep-merge");
         CheckWritable(o.csv_file);
         CheckWritable(o.summary_file);
@@ -478,8 +480,8 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         if (combinations > std::numeric_limits<std::int64_t>::max() / runs)
             throw InputError("grid: too many combinations");
         const std::int64_t total = combinations * runs;
-        const std::int64_t begin = o.shard ? ShardStart(total, o.shard->index, o.shard->count) : 0;
-        const std::int64_t end = o.shard ? ShardStart(total, o.shard->index + 1, o.shard->count) : total;
+        const std::int64_t begin = sharded ? ShardStart(total, shard.index, shard.count) : 0;
+        const std::int64_t end = sharded ? ShardStart(total, shard.index + 1, shard.count) : total;
 
         // The grid's values as CSV fields, once.
         std::vector<std::vector<std::string>> fields(grid.size());
@@ -590,7 +592,7 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
                     }
                     room.notify_all();
                     if (csv.stream()) *csv.stream() << row << '\n';
-                    if (!o.shard) tally.Add(SplitCsv(row));
+                    if (!sharded) tally.Add(SplitCsv(row));
                     progress.Update(i + 1 - begin);
                 }
             } catch (const std::exception& e) {
@@ -602,15 +604,15 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         }
         if (failure) throw InputError(*failure);
 
-        if (!o.shard) tally.Close();
+        if (!sharded) tally.Close();
         csv.Commit();
         summary.Commit();
-        if (!o.shard) {
+        if (!sharded) {
             WriteChart(o.chart_file, tally);
             tally.PrintTable(out);
         } else {
-            out << "Shard " << o.shard->index << '/' << o.shard->count << ": " << end - begin << " of "
-                << total << " runs\n";
+            out << "Shard " << shard.index << '/' << shard.count << ": " << end - begin << " of " << total
+                << " runs\n";
         }
         return 0;
     } catch (const InputError& e) {

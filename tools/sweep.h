@@ -52,9 +52,9 @@ struct SweepOptions {
     std::string csv_file;       ///< one row per combination and history or run
     std::string summary_file;   ///< one row per combination
     std::string chart_file;     ///< mean result against max drawdown, one point per combination
-    std::optional<Shard> shard;
-    bool progress = true;   ///< progress bar with ETA on a terminal
-    std::int64_t top = 10;  ///< rows of the ranked table
+    std::string shard;          ///< "I/N": only slice I of N of the work ("" for all of it)
+    bool progress = true;       ///< progress bar with ETA on a terminal
+    std::int64_t top = 10;      ///< rows of the ranked table
 };
 
 /// Runs a sweep. Returns the exit code: 0, or 1 after a message on `err`
