@@ -25,23 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-class InputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// Fails before the run when a result file could not be written.
-void CheckWritable(const std::string& path) {
-    if (path.empty()) return;
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) throw InputError("cannot write '" + path + "': it is a folder");
-    const fs::path parent = fs::path(path).has_parent_path() ? fs::path(path).parent_path() : fs::path(".");
-    if (!fs::is_directory(parent, ec))
-        throw InputError("cannot write '" + path + "': no folder " + parent.string());
-    if (::access(parent.c_str(), W_OK) != 0)
-        throw InputError("cannot write '" + path + "': " + std::strerror(errno));
-}
-
 std::string Money(double v) { return FloatToStr(RoundToCents(v)); }
 
 // ---- Progress bar ---------------------------------------------------------------------
@@ -339,6 +322,7 @@ void Apply(Session& session, const BacktestOptions& o) {
             throw InputError("trend: unknown field '" + t + "' (Less, Even, Red, Black, Odd or More)");
         e.Trend_1Click(*field);
     }
+    for (const ControlValue& c : o.controls) ApplyControl(session, c);
     if (o.mode < 1 || o.mode > 5) throw InputError("mode: must be 1 to 5");
     e.ForceGameMode(o.mode);
     if (o.mode == 5) {
@@ -354,7 +338,149 @@ void Apply(Session& session, const BacktestOptions& o) {
     session.RunTimers();  // the display refresh settles the values before the first spin
 }
 
+// One spin of a replay, as the outputs of a backtest see it.
+struct SpinStep {
+    std::int64_t spin;  ///< 1-based
+    int number;
+    std::int32_t field;        ///< field of the bet shown before the spin
+    bool shown;                ///< a chip was on the table before the spin
+    const PlayReport* report;  ///< the settlement of the spin
+    const char* result;        ///< "won", "lost", "virtual win", "virtual loss", "not settled"
+    double bankroll;           ///< after the spin
+    double stake_now;          ///< stake shown after the spin (0 without a chip)
+    double start_bankroll;
+    double total_staked;       ///< settled stakes so far, this spin's included
+    const std::string* error;  ///< message the spin raised, or null
+};
+
+// Enters every number of `numbers` as a click on its cell and keeps the
+// figures of the summary; `on_spin` sees every spin after it settled.
+template <class OnSpin>
+BacktestSummary Replay(Session& session, const std::vector<std::uint8_t>& numbers, OnSpin&& on_spin) {
+    Engine& e = session.engine();
+    BacktestSummary s;
+    s.spins = static_cast<std::int64_t>(numbers.size());
+    s.start_bankroll = e.State().Bankroll;
+    s.lowest_bankroll = s.start_bankroll;
+    double peak = s.start_bankroll;
+    std::int64_t losing_run = 0;
+
+    for (std::int64_t i = 0; i < s.spins; ++i) {
+        const int n = numbers[static_cast<std::size_t>(i)];
+        const std::int32_t field = e.State().Bet_Field;
+        const bool shown = e.AnyChipVisible();
+        session.Spin(n);
+        const PlayReport& r = e.Report();
+        const char* result = "not settled";
+        if (r.Settled) {
+            if (r.Placed) {
+                s.total_staked += r.Stake;
+                s.largest_stake = std::max(s.largest_stake, r.Stake);
+                if (r.Won) {
+                    ++s.wins;
+                    losing_run = 0;
+                    result = "won";
+                } else {
+                    ++s.losses;
+                    s.longest_losing_run = std::max(s.longest_losing_run, ++losing_run);
+                    result = "lost";
+                }
+            } else {
+                result = r.Won ? "virtual win" : "virtual loss";
+            }
+        }
+        const double bankroll = e.State().Bankroll;
+        if (bankroll < s.lowest_bankroll) {
+            s.lowest_bankroll = bankroll;
+            s.lowest_spin = i + 1;
+        }
+        peak = std::max(peak, bankroll);
+        s.max_drawdown = std::max(s.max_drawdown, peak - bankroll);
+        const double stake_now = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
+        s.largest_stake = std::max(s.largest_stake, stake_now);
+        const auto& error = session.platform().error;
+        on_spin(SpinStep{i + 1, n, field, shown, &r, result, bankroll, stake_now, s.start_bankroll,
+                         s.total_staked, error ? &*error : nullptr});
+    }
+
+    s.proposals = e.Report().Proposals;
+    s.bets_placed = e.Report().Bets_Placed;
+    s.final_bankroll = e.State().Bankroll;
+    s.open_stake = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
+    s.net_result = s.final_bankroll + s.open_stake - s.start_bankroll;
+    s.expected_loss = s.total_staked / 37;
+    s.flat_index = e.State().Flat_Index;
+    s.cycles_completed = e.Report().Cycles_Won;
+    return s;
+}
+
 }  // namespace
+
+void CheckWritable(const std::string& path) {
+    if (path.empty()) return;
+    std::error_code ec;
+    if (fs::is_directory(path, ec)) throw InputError("cannot write '" + path + "': it is a folder");
+    const fs::path parent = fs::path(path).has_parent_path() ? fs::path(path).parent_path() : fs::path(".");
+    if (!fs::is_directory(parent, ec))
+        throw InputError("cannot write '" + path + "': no folder " + parent.string());
+    if (::access(parent.c_str(), W_OK) != 0)
+        throw InputError("cannot write '" + path + "': " + std::strerror(errno));
+}
+
+void ApplyControl(Session& session, const ControlValue& c) {
+    Engine& e = session.engine();
+    const std::string& v = c.value;
+    const auto bad = [&](const std::string& why) {
+        return InputError(c.name + ": '" + QuoteText(v) + "' " + why);
+    };
+    const auto whole = [&](std::int32_t lo, std::int32_t hi) {
+        std::int32_t n = 0;
+        if (!TryStrToInt(v, n)) throw bad("is not a whole number");
+        if (n < lo || n > hi) throw bad("is out of range " + std::to_string(lo) + ".." + std::to_string(hi));
+        return n;
+    };
+    session.platform().error.reset();
+    if (const auto edit = EditByName(c.name)) {
+        double amount = 0;
+        if (!TryStrToFloat(v, amount)) throw bad("is not a number");
+        e.Event([&] { e.SetEditText(*edit, v); });
+    } else if (const auto spin = SpinByName(c.name)) {
+        const SpinEdit& control = e.SpinControl(*spin);
+        const std::int32_t n = control.HasLimits() ? whole(control.MinValue, control.MaxValue)
+                                                   : whole(std::numeric_limits<std::int32_t>::min(),
+                                                           std::numeric_limits<std::int32_t>::max());
+        e.Event([&] { e.SetSpinValue(*spin, n); });
+    } else if (c.name == "SafeLevel") {
+        const std::int32_t n = whole(0, 10);
+        e.Event([&] { e.SetSafeLevelPosition(n); });
+    } else if (const auto check = CheckByName(c.name)) {
+        if (v != "0" && v != "1") throw bad("is not 0 or 1");
+        e.Event([&] { e.SetChecked(*check, v == "1"); });
+    } else if (const auto combo = ComboByName(c.name)) {
+        if (*combo == ComboId::GameModes) throw InputError("GameModes: the game mode is the sweep's --mode");
+        const auto& items = e.ComboControl(*combo).Items;
+        std::int32_t index = -1;
+        for (std::size_t k = 0; k < items.size(); ++k)
+            if (items[k] == v) index = static_cast<std::int32_t>(k);
+        if (index < 0) index = whole(0, static_cast<std::int32_t>(items.size()) - 1);
+        e.Event([&] { e.SelectItem(*combo, index); });
+    } else if (c.name == "trend") {
+        if (v != "none") {
+            const auto field = FieldByName(v);
+            if (!field) throw bad("is no trend field (Less, Even, Red, Black, Odd, More or none)");
+            e.Event([&] { e.Trend_1Click(*field); });
+        }
+    } else {
+        throw InputError("unknown control '" + QuoteText(c.name) + "'");
+    }
+    if (session.platform().error) throw bad("is refused: " + *session.platform().error);
+}
+
+BacktestSummary BacktestNumbers(const BacktestOptions& o, const std::vector<std::uint8_t>& numbers) {
+    Session session(fs::current_path());
+    Apply(session, o);
+    return Replay(session, numbers, [](const SpinStep&) {});
+}
 
 std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
     std::string text;
@@ -402,16 +528,6 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
 
         Session session(fs::current_path());
         Apply(session, o);
-        Engine& e = session.engine();
-
-        BacktestSummary s;
-        s.spins = static_cast<std::int64_t>(numbers.size());
-        s.start_bankroll = e.State().Bankroll;
-        s.lowest_bankroll = s.start_bankroll;
-        double peak = s.start_bankroll;
-        std::int64_t losing_run = 0;
-        std::optional<std::string> first_error;
-        std::int64_t errors = 0;
 
         // The CSV goes to a file beside the target and replaces it at the end.
         std::string csv_tmp;
@@ -422,69 +538,32 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
             if (!csv) throw InputError("cannot write '" + o.csv_file + "': " + std::strerror(errno));
             csv << "spin,number,field,shown,stake,result,bankroll\n";
         }
+        const auto spins = static_cast<std::int64_t>(numbers.size());
         SessionStats stats;
-        ChartSeries chart(s.spins);
-        Progress progress(s.spins, o.progress);
+        ChartSeries chart(spins);
+        Progress progress(spins, o.progress);
+        std::optional<std::string> first_error;
+        std::int64_t errors = 0;
 
-        for (std::int64_t i = 0; i < s.spins; ++i) {
-            const int n = numbers[static_cast<std::size_t>(i)];
-            const std::int32_t field = e.State().Bet_Field;
-            const bool shown = e.AnyChipVisible();
-            session.Spin(n);
-            if (session.platform().error) {
-                if (!first_error) first_error = *session.platform().error;
+        const BacktestSummary s = Replay(session, numbers, [&](const SpinStep& step) {
+            if (step.error) {
+                if (!first_error) first_error = *step.error;
                 ++errors;
             }
-            const PlayReport& r = e.Report();
-            const char* result = "not settled";
-            if (r.Settled) {
-                if (r.Placed) {
-                    s.total_staked += r.Stake;
-                    s.largest_stake = std::max(s.largest_stake, r.Stake);
-                    if (r.Won) {
-                        ++s.wins;
-                        losing_run = 0;
-                        result = "won";
-                    } else {
-                        ++s.losses;
-                        s.longest_losing_run = std::max(s.longest_losing_run, ++losing_run);
-                        result = "lost";
-                    }
-                } else {
-                    result = r.Won ? "virtual win" : "virtual loss";
-                }
-            }
-            const double bankroll = e.State().Bankroll;
+            const PlayReport& r = *step.report;
             if (o.stats)
-                stats.Sync(e.board().NumbersList(), bankroll,
+                stats.Sync(session.engine().board().NumbersList(), step.bankroll,
                            SpinSettlement{r.Settled, r.Placed, r.Won, r.Stake});
-            if (bankroll < s.lowest_bankroll) {
-                s.lowest_bankroll = bankroll;
-                s.lowest_spin = i + 1;
-            }
-            peak = std::max(peak, bankroll);
-            s.max_drawdown = std::max(s.max_drawdown, peak - bankroll);
-            const double stake_now = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
-            s.largest_stake = std::max(s.largest_stake, stake_now);
-            chart.Add(i + 1, bankroll, stake_now, s.start_bankroll - s.total_staked / 37);
+            chart.Add(step.spin, step.bankroll, step.stake_now, step.start_bankroll - step.total_staked / 37);
             if (csv.is_open()) {
-                csv << i + 1 << ',' << n << ',' << FieldName(field) << ','
-                    << ((r.Settled ? r.Placed : shown) ? 1 : 0) << ','
-                    << (r.Settled && r.Placed ? FloatToStr(r.Stake) : std::string()) << ',' << result << ','
-                    << FloatToStr(bankroll) << '\n';
+                csv << step.spin << ',' << step.number << ',' << FieldName(step.field) << ','
+                    << ((r.Settled ? r.Placed : step.shown) ? 1 : 0) << ','
+                    << (r.Settled && r.Placed ? FloatToStr(r.Stake) : std::string()) << ',' << step.result
+                    << ',' << FloatToStr(step.bankroll) << '\n';
             }
-            progress.Update(i + 1);
-        }
+            progress.Update(step.spin);
+        });
         chart.Flush();
-
-        s.proposals = e.Report().Proposals;
-        s.bets_placed = e.Report().Bets_Placed;
-        s.final_bankroll = e.State().Bankroll;
-        s.open_stake = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
-        s.net_result = s.final_bankroll + s.open_stake - s.start_bankroll;
-        s.expected_loss = s.total_staked / 37;
-        s.flat_index = e.State().Flat_Index;
-        s.cycles_completed = e.Report().Cycles_Won;
 
         if (csv.is_open()) {
             csv.close();

@@ -7,10 +7,28 @@
 #include <cstdint>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 namespace rotacle::sim {
+
+class Session;
+
+/// Bad input of a backtest or a sweep: a file that cannot be read, a value
+/// the program refuses, an output that cannot be written.
+class InputError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+/// A value given to a control by its name, as the driver's `set`, `check`
+/// and `select` commands name them, or `trend` with a field name (or
+/// `none`).
+struct ControlValue {
+    std::string name;
+    std::string value;
+};
 
 struct BacktestOptions {
     std::string numbers_file;            ///< number file (one number 0..36 per line)
@@ -20,7 +38,8 @@ struct BacktestOptions {
     std::optional<std::string> bank;     ///< test bank
     std::optional<std::string> init_bet;
     std::optional<int> safe_level;
-    std::vector<std::string> trends;  ///< chosen trend sides (Less, Even, Red, Black, Odd, More)
+    std::vector<std::string> trends;     ///< chosen trend sides (Less, Even, Red, Black, Odd, More)
+    std::vector<ControlValue> controls;  ///< applied in order after the options above
     int mode = 2;
     std::vector<std::string> lists;  ///< three candidate-list files for mode 5
     bool json = false;
@@ -62,6 +81,24 @@ std::vector<std::uint8_t> ReadNumberFile(const std::string& path);
 /// the largest multiple of 37 (so every number is equally likely and the
 /// sequence is the same with every compiler).
 std::vector<std::uint8_t> DrawNumbers(std::int64_t count, std::uint64_t seed);
+
+/// Gives one control its value in `engine` as the driver does: an edit
+/// (`Init_Bet`, `Test_Bank`, ...) takes the text, a spin edit and `SafeLevel`
+/// a whole number within the control's limits, a check box 0 or 1, a list
+/// the index of an item (or the item's text), `trend` a field name or
+/// `none`. Throws InputError naming the control and the value when the
+/// name is unknown, the value out of range or the program refuses it.
+void ApplyControl(Session& session, const ControlValue& control);
+
+/// Fails with InputError before any work when `path` could not be written
+/// (a folder, a missing or read-only parent folder). "" passes.
+void CheckWritable(const std::string& path);
+
+/// The summary of one backtest of `numbers` with the settings of `options`
+/// (settings file, bank, initial bet, safety level, trends, controls, game
+/// mode; the outputs are ignored): the same run as RunBacktest's, in a new
+/// engine. Throws InputError for settings the program refuses.
+BacktestSummary BacktestNumbers(const BacktestOptions& options, const std::vector<std::uint8_t>& numbers);
 
 /// Runs a backtest. Returns the exit code: 0, or 1 after a message on `err`
 /// for bad input or an output that cannot be written (nothing is written

@@ -6,6 +6,7 @@
 #include "tools/backtest.h"
 #include "tools/session.h"
 #include "tools/stats.h"
+#include "tools/sweep.h"
 
 int main(int argc, char** argv) {
     CLI::App app{"rotacle-sim: plays Rotacle sessions without a window"};
@@ -55,6 +56,42 @@ int main(int argc, char** argv) {
     stats->add_option("NUMBERS", st.numbers_file, "Number file, one number 0..36 per line")->required();
     stats->add_flag("--json", st.json, "Print the figures as one JSON object");
 
+    rotacle::sim::SweepOptions sw;
+    bool sweep_no_progress = false;
+    auto* sweep = app.add_subcommand(
+        "sweep",
+        "Backtest every combination of a grid of control values over the same histories or random runs");
+    sweep->add_option("GRID", sw.grid_file, "Grid file: JSON object of control names and lists of values")
+        ->required();
+    auto* history_opt =
+        sweep->add_option("--history", sw.histories, "Number files to backtest every combination on");
+    auto* sweep_random =
+        sweep->add_option("--random", sw.random, "Instead of files: N drawn numbers per run");
+    history_opt->excludes(sweep_random);
+    sweep->add_option("--runs", sw.runs,
+                      "Random runs per combination; run r draws with seed S + r (default 1)");
+    sweep->add_option("--seed", sw.seed, "Seed S of the first random run (default 1)");
+    sweep->add_option("--settings", sw.settings_file,
+                      "Settings file (.rtk) applied before the grid's values");
+    sweep->add_option("--mode", sw.mode, "Game mode 1..4 (default 2, SMART 2025)");
+    auto* jobs_opt = sweep->add_option("--jobs", sw.jobs, "Threads (default: the number of cores)");
+    sweep->add_option("--csv", sw.csv_file, "Write one row per combination and history or run");
+    sweep->add_option("--summary", sw.summary_file,
+                      "Write one row per combination: broke share, median, mean");
+    sweep->add_option("--chart", sw.chart_file, "Draw the mean result against the drawdown as SVG");
+    sweep->add_option("--shard", sw.shard, "Run only slice I of N of the work (0 <= I < N)");
+    sweep->add_option("--top", sw.top, "Rows of the ranked table (default 10)");
+    sweep->add_flag("--no-progress", sweep_no_progress, "No progress bar on standard error");
+
+    rotacle::sim::MergeOptions merge;
+    auto* sweep_merge = app.add_subcommand(
+        "sweep-merge", "Join the CSV files of a sweep's shards into the file of the whole sweep");
+    sweep_merge->add_option("OUT", merge.out_file, "The merged CSV")->required();
+    sweep_merge->add_option("PARTS", merge.parts, "The CSV files of the shards")->required();
+    sweep_merge->add_option("--summary", merge.summary_file, "Write one row per combination");
+    sweep_merge->add_option("--chart", merge.chart_file, "Draw the mean result against the drawdown as SVG");
+    sweep_merge->add_option("--top", merge.top, "Rows of the ranked table (default 10)");
+
     CLI11_PARSE(app, argc, argv);
     std::ios::sync_with_stdio(false);
 
@@ -67,6 +104,18 @@ int main(int argc, char** argv) {
         bt.progress = !no_progress;
         return rotacle::sim::RunBacktest(bt, std::cout, std::cerr);
     }
+    if (sweep->parsed()) {
+        sw.progress = !sweep_no_progress;
+        try {
+            if (jobs_opt->count() > 0 && sw.jobs < 1)
+                throw rotacle::sim::InputError("--jobs: must be at least 1");
+        } catch (const rotacle::sim::InputError& e) {
+            std::cerr << "rotacle-sim: " << e.what() << '\n';
+            return 1;
+        }
+        return rotacle::sim::RunSweep(sw, std::cout, std::cerr);
+    }
+    if (sweep_merge->parsed()) return rotacle::sim::RunSweepMerge(merge, std::cout, std::cerr);
     if (stats->parsed()) return rotacle::sim::RunStats(st, std::cout, std::cerr);
     if (script_opt->count() == 0) {
         std::cerr << app.help();

@@ -1,0 +1,225 @@
+// Sweeps: rows equal to single backtests, the same file whatever the jobs and
+// shards, and bad grids stopped before anything is written.
+#include "tools/sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "core/convert.h"
+#include "core/text_file.h"
+
+namespace rotacle::sim {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Sweep : public ::testing::Test {
+protected:
+    fs::path dir = [] {
+        const fs::path d = fs::path(ROTACLE_TEST_SCRATCH) / "sweep" /
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        fs::remove_all(d);
+        fs::create_directories(d);
+        return d;
+    }();
+
+    std::string Grid(const std::string& json) {
+        const fs::path p = dir / "grid.json";
+        std::ofstream(p, std::ios::binary) << json;
+        return p.string();
+    }
+    std::string Path(const char* name) const { return (dir / name).string(); }
+
+    int Run(SweepOptions o) {
+        o.progress = false;
+        std::ostringstream out;
+        err.str("");
+        return RunSweep(o, out, err);
+    }
+
+    std::ostringstream err;
+};
+
+std::vector<std::string> Fields(const std::string& line) {
+    std::vector<std::string> f;
+    std::stringstream s(line);
+    for (std::string x; std::getline(s, x, ',');) f.push_back(x);
+    return f;
+}
+
+std::string Money(double v) { return FloatToStr(RoundToCents(v)); }
+
+// Every row of a 2x2 sweep over two histories is the backtest of its
+// history with its two values, field by field; the summary of a combination
+// counts its broke runs and takes the median of the others.
+TEST_F(Sweep, RowsAreTheBacktestsOfTheirSettings) {
+    const std::string data = ROTACLE_TEST_DATA;
+    SweepOptions o;
+    o.grid_file = Grid(R"({"Init_Bet": ["1", 3], "SafeLevel": ["0", "2"]})");
+    o.histories = {data + "/spins/series1.txt", data + "/spins/series3.txt"};
+    o.csv_file = Path("rows.csv");
+    o.summary_file = Path("summary.csv");
+    o.jobs = 2;
+    ASSERT_EQ(Run(o), 0) << err.str();
+
+    std::istringstream rows(ReadFileText(o.csv_file));
+    std::string line;
+    std::getline(rows, line);
+    const auto header = Fields(line);
+    ASSERT_EQ(header[2], "Init_Bet");
+    ASSERT_EQ(header[3], "SafeLevel");
+    std::vector<std::vector<std::string>> expect_summary;
+    int count = 0;
+    std::vector<double> nets;
+    for (; std::getline(rows, line); ++count) {
+        const auto row = Fields(line);
+        ASSERT_EQ(row.size(), header.size());
+        const int c = count / 2, r = count % 2;
+        EXPECT_EQ(row[0], std::to_string(c));
+        EXPECT_EQ(row[1], std::to_string(r));
+        EXPECT_EQ(row[2], c < 2 ? "1" : "3");  // the last key changes fastest
+        EXPECT_EQ(row[3], c % 2 ? "2" : "0");
+        EXPECT_EQ(row[4], o.histories[static_cast<std::size_t>(r)]);
+
+        BacktestOptions b;
+        b.numbers_file = row[4];
+        b.init_bet = row[2];
+        b.safe_level = std::stoi(row[3]);
+        b.json = true;
+        b.progress = false;
+        std::ostringstream out, berr;
+        ASSERT_EQ(RunBacktest(b, out, berr), 0);
+        const auto j = nlohmann::json::parse(out.str());
+        for (std::size_t k = 5; k + 1 < header.size(); ++k) {
+            const auto& v = j.at(header[k]);
+            EXPECT_EQ(row[k],
+                      v.is_number_integer() ? std::to_string(v.get<std::int64_t>()) : Money(v.get<double>()))
+                << header[k] << " of row " << count;
+        }
+        EXPECT_EQ(row.back(), j["lowest_bankroll"].get<double>() < 0 ? "1" : "0");
+        // Summary of the combination once both runs have come.
+        if (row.back() == "0") nets.push_back(std::stod(row[13]));
+        if (r == 1) {
+            const int broke = 2 - static_cast<int>(nets.size());
+            const std::string median =
+                nets.empty() ? "" : Money(nets.size() == 1 ? nets[0] : (nets[0] + nets[1]) / 2);
+            expect_summary.push_back({std::to_string(c), row[2], row[3], "2", std::to_string(broke),
+                                      broke == 0   ? "0.0000"
+                                      : broke == 1 ? "0.5000"
+                                                   : "1.0000",
+                                      median});
+            nets.clear();
+        }
+    }
+    EXPECT_EQ(count, 8);
+
+    std::istringstream summary(ReadFileText(o.summary_file));
+    std::getline(summary, line);
+    EXPECT_EQ(line,
+              "combination,Init_Bet,SafeLevel,runs,broke_runs,broke_share,ruin_free_median,mean_result,max_"
+              "drawdown");
+    for (const auto& expect : expect_summary) {
+        ASSERT_TRUE(std::getline(summary, line));
+        auto got = Fields(line + ",");  // keep an empty median
+        got.resize(expect.size());
+        EXPECT_EQ(got, expect);
+    }
+}
+
+// One file whatever the number of jobs, and shards merged in any order give
+// that file byte for byte, with the same summary.
+TEST_F(Sweep, JobsAndShardsWriteTheSameFile) {
+    SweepOptions o;
+    o.grid_file =
+        Grid(R"({"Init_Bet": ["1", "2"], "trend": ["none", "Red"], "Bet_Automatic_Reset": [0, 1]})");
+    o.random = 300;
+    o.runs = 3;
+    o.seed = 7;
+    o.jobs = 1;
+    o.csv_file = Path("one.csv");
+    o.summary_file = Path("one-summary.csv");
+    ASSERT_EQ(Run(o), 0) << err.str();
+    const std::string whole = ReadFileText(o.csv_file);
+    EXPECT_EQ(std::count(whole.begin(), whole.end(), '\n'), 1 + 8 * 3);
+
+    o.jobs = 2;
+    o.csv_file = Path("two.csv");
+    ASSERT_EQ(Run(o), 0) << err.str();
+    EXPECT_EQ(ReadFileText(o.csv_file), whole);
+
+    o.summary_file.clear();
+    for (const char* shard : {"0/2", "1/2"}) {
+        o.shard = shard;
+        o.csv_file = Path(shard[0] == '0' ? "part-0.csv" : "part-1.csv");
+        ASSERT_EQ(Run(o), 0) << err.str();
+    }
+    MergeOptions m;
+    m.out_file = Path("merged.csv");
+    m.summary_file = Path("merged-summary.csv");
+    m.parts = {Path("part-1.csv"), Path("part-0.csv")};
+    std::ostringstream out, merr;
+    ASSERT_EQ(RunSweepMerge(m, out, merr), 0) << merr.str();
+    EXPECT_EQ(ReadFileText(m.out_file), whole);
+    EXPECT_EQ(ReadFileText(m.summary_file), ReadFileText(Path("one-summary.csv")));
+
+    // A shard left out or given twice is refused, and nothing is written.
+    m.out_file = Path("bad-merge.csv");
+    for (const auto& parts :
+         {std::vector{Path("part-1.csv")}, std::vector{Path("part-0.csv"), Path("part-0.csv")}}) {
+        m.parts = parts;
+        EXPECT_EQ(RunSweepMerge(m, out, merr), 1);
+        EXPECT_FALSE(fs::exists(m.out_file));
+    }
+}
+
+// Bad grids and arguments: exit code 1, a message naming the key or value,
+// and no file written.
+TEST_F(Sweep, BadInputWritesNothing) {
+    const std::string series = std::string(ROTACLE_TEST_DATA) + "/spins/series1.txt";
+    struct Case {
+        const char* grid;
+        std::function<void(SweepOptions&)> change;
+        const char* message;
+    };
+    const auto none = [](SweepOptions&) {};
+    const Case cases[] = {
+        {R"({"Init_Bet": ["1"], "Foo": ["1"]})", none, "unknown control 'Foo'"},
+        {R"({"Init_Bet": ["1", "two"]})", none, "Init_Bet: 'two' is not a number"},
+        {R"({"Init_Bet": ["-5"]})", none, "Init_Bet: '-5' is refused"},
+        {R"({"SafeLevel": [0, 11]})", none, "SafeLevel: '11' is out of range 0..10"},
+        {R"({"Losses_HowMuch": ["x"]})", none, "Losses_HowMuch: 'x' is not a whole number"},
+        {R"({"BetStrategy": [99]})", none, "BetStrategy: '99' is out of range"},
+        {R"({"Bet_Automatic_Reset": [2]})", none, "Bet_Automatic_Reset: '2' is not 0 or 1"},
+        {R"({"trend": ["Green"]})", none, "trend: 'Green'"},
+        {R"({"SafeLevel": [true, null]})", none, "SafeLevel: null"},
+        {R"({})", none, "the grid is empty"},
+        {R"({"SafeLevel": []})", none, "SafeLevel: needs a non-empty list"},
+        {R"(["SafeLevel"])", none, "must be an object"},
+        {R"({"SafeLevel": [0]})", [](SweepOptions& o) { o.shard = "2/2"; }, "index 2 is out of range 0..1"},
+        {R"({"SafeLevel": [0]})", [](SweepOptions& o) { o.shard = "1"; }, "'1' is not I/N"},
+        {R"({"SafeLevel": [0]})", [](SweepOptions& o) { o.histories.push_back("missing.txt"); },
+         "missing.txt"},
+        {R"({"SafeLevel": [0]})", [](SweepOptions& o) { o.summary_file = "no/such/folder/s.csv"; },
+         "cannot write 'no/such/folder/s.csv'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.grid);
+        SweepOptions o;
+        o.grid_file = Grid(c.grid);
+        o.histories = {series};
+        o.csv_file = Path("rows.csv");
+        c.change(o);
+        EXPECT_EQ(Run(o), 1);
+        EXPECT_NE(err.str().find(c.message), std::string::npos) << err.str();
+        EXPECT_FALSE(fs::exists(o.csv_file));
+        EXPECT_FALSE(fs::exists(o.csv_file + ".part"));
+    }
+}
+
+}  // namespace
+}  // namespace rotacle::sim

@@ -1,0 +1,702 @@
+#include "tools/sweep.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <atomic>
+#include <charconv>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iomanip>
+#include <map>
+#include <mutex>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <thread>
+
+#include "core/convert.h"
+#include "core/text_file.h"
+#include "tools/session.h"
+
+namespace rotacle::sim {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Money(double v) { return FloatToStr(RoundToCents(v)); }
+
+// ---- CSV fields -------------------------------------------------------------------------
+
+void AppendCsvField(std::string& line, std::string_view field) {
+    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
+        line += field;
+        return;
+    }
+    line += '"';
+    for (char c : field) {
+        if (c == '"') line += '"';
+        line += c;
+    }
+    line += '"';
+}
+
+// Splits one CSV line (fields quoted with doubled quotes inside).
+std::vector<std::string> SplitCsv(std::string_view line) {
+    std::vector<std::string> fields(1);
+    bool quoted = false;
+    for (std::size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (quoted) {
+            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
+                fields.back() += '"';
+                ++i;
+            } else if (c == '"') {
+                quoted = false;
+            } else {
+                fields.back() += c;
+            }
+        } else if (c == '"') {
+            quoted = true;
+        } else if (c == ',') {
+            fields.emplace_back();
+        } else {
+            fields.back() += c;
+        }
+    }
+    return fields;
+}
+
+std::int64_t ToInt64(std::string_view text, const char* what) {
+    std::int64_t v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc() || end != text.data() + text.size())
+        throw InputError(std::string(what) + ": '" + QuoteText(text) + "' is not a whole number");
+    return v;
+}
+
+double ToDouble(std::string_view text, const char* what) {
+    double v = 0;
+    if (!TryStrToFloat(text, v))
+        throw InputError(std::string(what) + ": '" + QuoteText(text) + "' is not a number");
+    return v;
+}
+
+std::string Fixed(double v, int digits) {
+    char buf[64];
+    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, digits);
+    return std::string(buf, r.ptr);
+}
+
+// The summary columns of a row, in the order of BacktestSummary.
+constexpr const char* kSummaryColumns =
+    "spins,proposals,bets_placed,wins,losses,start_bankroll,final_bankroll,open_stake,net_result,total_"
+    "staked,"
+    "expected_loss,lowest_bankroll,lowest_spin,max_drawdown,largest_stake,longest_losing_run,flat_index,"
+    "cycles_completed,broke";
+
+std::string RowHeader(const std::vector<GridKey>& grid) {
+    std::string h = "combination,run";
+    for (const GridKey& k : grid) AppendCsvField(h += ',', k.name);
+    return h + ",history," + kSummaryColumns;
+}
+
+// ---- Figures of each combination ---------------------------------------------------------
+
+// The figures of one combination over all its runs.
+struct Combination {
+    std::int64_t index = 0;
+    std::vector<std::string> values;
+    std::int64_t runs = 0;
+    std::int64_t broke = 0;
+    std::optional<double> median;  ///< of the runs that did not go broke
+    double mean = 0;
+    double max_drawdown = 0;
+};
+
+// Takes the rows of a sweep in their order, as text, and closes the figures
+// of a combination when its last row has come. The sweep and the merge both
+// read the rows as written, so their figures are the same to the cent.
+class Tally {
+public:
+    Tally(const std::vector<std::string>& header, std::ostream* summary, std::int64_t top)
+        : summary_(summary), top_(top) {
+        const auto find = [&](const char* name) {
+            const auto it = std::find(header.begin(), header.end(), name);
+            if (it == header.end()) throw InputError(std::string("no column '") + name + "'");
+            return static_cast<std::size_t>(it - header.begin());
+        };
+        history_ = find("history");
+        net_ = find("net_result");
+        drawdown_ = find("max_drawdown");
+        broke_ = find("broke");
+        columns_ = header.size();
+        keys_.assign(header.begin() + 2, header.begin() + static_cast<std::ptrdiff_t>(history_));
+        if (summary_) {
+            std::string h = "combination";
+            for (const auto& k : keys_) AppendCsvField(h += ',', k);
+            *summary_ << h << ",runs,broke_runs,broke_share,ruin_free_median,mean_result,max_drawdown\n";
+        }
+    }
+
+    void Add(const std::vector<std::string>& row) {
+        if (row.size() != columns_) throw InputError("a row has " + std::to_string(row.size()) + " fields");
+        const std::int64_t c = ToInt64(row[0], "combination");
+        if (!open_ || c != current_.index) {
+            Close();
+            current_ = Combination{};
+            current_.index = c;
+            current_.values.assign(row.begin() + 2, row.begin() + static_cast<std::ptrdiff_t>(history_));
+            open_ = true;
+        }
+        const double net = ToDouble(row[net_], "net_result");
+        ++current_.runs;
+        current_.mean += net;
+        current_.max_drawdown = std::max(current_.max_drawdown, ToDouble(row[drawdown_], "max_drawdown"));
+        if (row[broke_] == "1")
+            ++current_.broke;
+        else
+            results_.push_back(net);
+    }
+
+    // Closes the last combination.
+    void Close() {
+        if (!open_) return;
+        open_ = false;
+        Combination& c = current_;
+        c.mean /= static_cast<double>(c.runs);
+        if (!results_.empty()) {
+            std::sort(results_.begin(), results_.end());
+            const std::size_t m = results_.size() / 2;
+            c.median = results_.size() % 2 ? results_[m] : (results_[m - 1] + results_[m]) / 2;
+        }
+        results_.clear();
+        if (summary_) {
+            std::string line = std::to_string(c.index);
+            for (const auto& v : c.values) AppendCsvField(line += ',', v);
+            line += ',' + std::to_string(c.runs) + ',' + std::to_string(c.broke) + ',' +
+                    Fixed(static_cast<double>(c.broke) / static_cast<double>(c.runs), 4) + ',' +
+                    (c.median ? Money(*c.median) : std::string()) + ',' + Money(c.mean) + ',' +
+                    Money(c.max_drawdown) + '\n';
+            *summary_ << line;
+        }
+        points_.push_back({c.max_drawdown, c.mean, c.broke > 0});
+        ++count_;
+        if (c.median) {
+            ranked_.push_back(c);
+            // Best median first; a tie keeps the grid's order.
+            std::stable_sort(ranked_.begin(), ranked_.end(), [](const Combination& a, const Combination& b) {
+                return *a.median > *b.median;
+            });
+            if (static_cast<std::int64_t>(ranked_.size()) > top_) ranked_.pop_back();
+        }
+    }
+
+    void PrintTable(std::ostream& out) const {
+        out << "Top " << ranked_.size() << " of " << count_
+            << " combinations by the median result of the runs that did not go broke\n";
+        out << std::right << std::setw(4) << "rank" << std::setw(13) << "combination" << std::setw(12)
+            << "median" << std::setw(12) << "mean" << std::setw(8) << "broke" << std::setw(14)
+            << "max drawdown"
+            << "  settings\n";
+        for (std::size_t i = 0; i < ranked_.size(); ++i) {
+            const Combination& c = ranked_[i];
+            std::string settings;
+            for (std::size_t k = 0; k < keys_.size(); ++k)
+                settings += (k ? " " : "") + keys_[k] + '=' + c.values[k];
+            out << std::setw(4) << i + 1 << std::setw(13) << c.index << std::setw(12) << Money(*c.median)
+                << std::setw(12) << Money(c.mean) << std::setw(7)
+                << Fixed(100.0 * static_cast<double>(c.broke) / static_cast<double>(c.runs), 0) << '%'
+                << std::setw(14) << Money(c.max_drawdown) << "  " << settings << '\n';
+        }
+    }
+
+    struct Point {
+        double drawdown, mean;
+        bool broke;
+    };
+    const std::vector<Point>& points() const { return points_; }
+    std::int64_t count() const { return count_; }
+
+private:
+    std::ostream* summary_;
+    std::int64_t top_;
+    std::size_t history_ = 0, net_ = 0, drawdown_ = 0, broke_ = 0, columns_ = 0;
+    std::vector<std::string> keys_;
+    Combination current_;
+    bool open_ = false;
+    std::vector<double> results_;
+    std::vector<Combination> ranked_;
+    std::vector<Point> points_;
+    std::int64_t count_ = 0;
+};
+
+// ---- Chart -------------------------------------------------------------------------------
+
+double NiceStep(double range, int count) {
+    if (!(range > 0)) return 1;
+    const double raw = range / count;
+    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
+    const double f = raw / mag;
+    return (f < 1.5 ? 1 : f < 3 ? 2 : f < 7 ? 5 : 10) * mag;
+}
+
+std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string& title) {
+    const double W = 760, H = 520, left = 84, right = 24, top = 70, bottom = 64;
+    const double pw = W - left - right, ph = H - top - bottom;
+    double xhi = 0, ylo = 0, yhi = 0;
+    for (const auto& p : points) {
+        xhi = std::max(xhi, p.drawdown);
+        ylo = std::min(ylo, p.mean);
+        yhi = std::max(yhi, p.mean);
+    }
+    const double xstep = NiceStep(xhi, 6), ystep = NiceStep(yhi - ylo, 6);
+    xhi = std::max(xstep, std::ceil(xhi / xstep) * xstep);
+    ylo = std::floor(ylo / ystep) * ystep;
+    yhi = std::ceil(yhi / ystep) * ystep;
+    if (yhi <= ylo) yhi = ylo + ystep;
+    const auto X = [&](double v) { return Fixed(left + pw * v / xhi, 1); };
+    const auto Y = [&](double v) { return Fixed(top + ph * (1 - (v - ylo) / (yhi - ylo)), 1); };
+
+    std::ostringstream svg;
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << W << "\" height=\"" << H
+        << "\" viewBox=\"0 0 " << W << ' ' << H
+        << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"12\">\n";
+    svg << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
+    svg << "<text x=\"" << left << "\" y=\"28\" font-size=\"16\" font-weight=\"bold\" fill=\"#222\">" << title
+        << "</text>\n";
+    svg << "<circle cx=\"" << left + 6 << "\" cy=\"46\" r=\"4\" fill=\"#2e7d32\"/><text x=\"" << left + 16
+        << "\" y=\"50\" fill=\"#333\">no run went broke</text>\n";
+    svg << "<circle cx=\"" << left + 176 << "\" cy=\"46\" r=\"4\" fill=\"#c62828\"/><text x=\"" << left + 186
+        << "\" y=\"50\" fill=\"#333\">some runs went broke (bankroll below 0)</text>\n";
+    for (double v = ylo; v <= yhi + ystep / 2; v += ystep) {
+        svg << "<line x1=\"" << left << "\" x2=\"" << left + pw << "\" y1=\"" << Y(v) << "\" y2=\"" << Y(v)
+            << "\" stroke=\"" << (std::abs(v) < ystep / 2 ? "#999" : "#e6e6e6") << "\"/>\n";
+        svg << "<text x=\"" << left - 8 << "\" y=\"" << Y(v)
+            << "\" dy=\"4\" text-anchor=\"end\" fill=\"#444\">" << FloatToStr(v) << "</text>\n";
+    }
+    for (double v = 0; v <= xhi + xstep / 2; v += xstep)
+        svg << "<text x=\"" << X(v) << "\" y=\"" << top + ph + 20
+            << "\" text-anchor=\"middle\" fill=\"#444\">" << FloatToStr(v) << "</text>\n";
+    svg << "<rect x=\"" << left << "\" y=\"" << top << "\" width=\"" << pw << "\" height=\"" << ph
+        << "\" fill=\"none\" stroke=\"#999\"/>\n";
+    svg << "<text x=\"" << left + pw / 2 << "\" y=\"" << H - 18
+        << "\" text-anchor=\"middle\" fill=\"#444\">Largest drawdown of any run</text>\n";
+    svg << "<text transform=\"translate(22 " << top + ph / 2
+        << ") rotate(-90)\" text-anchor=\"middle\" fill=\"#444\">Mean net result</text>\n";
+    for (const auto& p : points)
+        svg << "<circle cx=\"" << X(p.drawdown) << "\" cy=\"" << Y(p.mean) << "\" r=\"3\" fill=\""
+            << (p.broke ? "#c62828" : "#2e7d32") << "\" fill-opacity=\"0.7\"/>\n";
+    svg << "</svg>\n";
+    return svg.str();
+}
+
+// ---- Progress ----------------------------------------------------------------------------
+
+class Progress {
+public:
+    Progress(std::int64_t total, bool enabled)
+        : total_(total), enabled_(enabled && ::isatty(STDERR_FILENO)) {}
+    void Update(std::int64_t done) {
+        if (!enabled_) return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - last_ < std::chrono::milliseconds(200) && done != total_) return;
+        last_ = now;
+        const double elapsed = std::chrono::duration<double>(now - start_).count();
+        const double share =
+            static_cast<double>(done) / static_cast<double>(std::max<std::int64_t>(total_, 1));
+        const auto eta = done > 0 ? static_cast<long long>(elapsed * (1 - share) / share) : 0LL;
+        const int width = 30;
+        const auto filled = static_cast<int>(width * share);
+        std::fprintf(stderr, "\r[%s%s] %3d%% %lld/%lld runs, ETA %lld:%02lld ",
+                     std::string(static_cast<std::size_t>(filled), '#').c_str(),
+                     std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
+                     static_cast<int>(100 * share), static_cast<long long>(done),
+                     static_cast<long long>(total_), eta / 60, eta % 60);
+        shown_ = true;
+    }
+    ~Progress() {
+        if (shown_) std::fprintf(stderr, "\r%79s\r", "");
+    }
+
+private:
+    std::int64_t total_;
+    bool enabled_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+    std::chrono::steady_clock::time_point last_{};
+};
+
+// A file written beside its target and moved into place at the end; removed
+// when the work fails.
+class PendingFile {
+public:
+    explicit PendingFile(std::string path) : path_(std::move(path)) {
+        if (path_.empty()) return;
+        stream_.open(path_ + ".part", std::ios::binary | std::ios::trunc);
+        if (!stream_) throw InputError("cannot write '" + path_ + "': " + std::strerror(errno));
+    }
+    PendingFile(const PendingFile&) = delete;
+    PendingFile& operator=(const PendingFile&) = delete;
+    ~PendingFile() {
+        if (stream_.is_open()) {
+            stream_.close();
+            std::remove((path_ + ".part").c_str());
+        }
+    }
+    std::ostream* stream() { return path_.empty() ? nullptr : &stream_; }
+    void Commit() {
+        if (path_.empty()) return;
+        stream_.close();
+        const std::string tmp = path_ + ".part";
+        if (!stream_ || std::rename(tmp.c_str(), path_.c_str()) != 0) {
+            const int code = errno;
+            std::remove(tmp.c_str());
+            throw InputError("cannot write '" + path_ + "': " + std::strerror(code));
+        }
+    }
+
+private:
+    std::string path_;
+    std::ofstream stream_;
+};
+
+void WriteChart(const std::string& path, const Tally& tally) {
+    if (path.empty()) return;
+    try {
+        WriteTextAtomic(path, ChartSvg(tally.points(), "Sweep of " + std::to_string(tally.count()) +
+                                                           " combinations: mean result against drawdown"));
+    } catch (const FileError& e) {
+        throw InputError(e.what());
+    }
+}
+
+std::string ValueText(const nlohmann::ordered_json& v, const std::string& key) {
+    if (v.is_string()) return v.get<std::string>();
+    if (v.is_number_integer()) return IntToStr(v.get<std::int64_t>());
+    if (v.is_number_unsigned()) return std::to_string(v.get<std::uint64_t>());
+    if (v.is_number_float()) return FloatToStr(v.get<double>());
+    if (v.is_boolean()) return v.get<bool>() ? "1" : "0";
+    throw InputError("grid: " + key + ": " + v.dump() + " is neither a string nor a number");
+}
+
+}  // namespace
+
+std::vector<GridKey> ReadGrid(const std::string& path, const BacktestOptions& base) {
+    std::string text;
+    try {
+        text = ReadFileText(path);
+    } catch (const FileError& e) {
+        throw InputError(e.what());
+    }
+    nlohmann::ordered_json j;
+    try {
+        j = nlohmann::ordered_json::parse(text);
+    } catch (const nlohmann::json::parse_error& e) {
+        throw InputError(path + ": not a JSON grid: " + e.what());
+    }
+    if (!j.is_object())
+        throw InputError(path + ": the grid must be an object of control names and value lists");
+    if (j.empty()) throw InputError(path + ": the grid is empty");
+    std::vector<GridKey> grid;
+    for (const auto& [key, list] : j.items()) {
+        if (!list.is_array() || list.empty())
+            throw InputError("grid: " + key + ": needs a non-empty list of values");
+        GridKey k{key, {}};
+        for (const auto& v : list) {
+            k.values.push_back(ValueText(v, key));
+            // Each value alone on a new engine: an unknown name, a value out
+            // of range or one the program refuses stops here.
+            BacktestOptions o = base;
+            o.controls = {ControlValue{key, k.values.back()}};
+            try {
+                BacktestNumbers(o, {});
+            } catch (const InputError& e) {
+                throw InputError(std::string("grid: ") + e.what());
+            }
+        }
+        grid.push_back(std::move(k));
+    }
+    return grid;
+}
+
+Shard ParseShard(const std::string& text) {
+    const auto slash = text.find('/');
+    Shard s;
+    try {
+        if (slash == std::string::npos) throw InputError("");
+        s.index = ToInt64(std::string_view(text).substr(0, slash), "shard");
+        s.count = ToInt64(std::string_view(text).substr(slash + 1), "shard");
+    } catch (const InputError&) {
+        throw InputError("--shard: '" + QuoteText(text) + "' is not I/N");
+    }
+    if (s.count < 1) throw InputError("--shard: the count in '" + text + "' must be at least 1");
+    if (s.index < 0 || s.index >= s.count)
+        throw InputError("--shard: index " + std::to_string(s.index) + " is out of range 0.." +
+                         std::to_string(s.count - 1));
+    return s;
+}
+
+std::int64_t ShardStart(std::int64_t total, std::int64_t index, std::int64_t count) {
+    return index * (total / count) + std::min(index, total % count);
+}
+
+int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
+    try {
+        if (o.random.has_value() == !o.histories.empty())
+            throw InputError("sweep: give --history FILE... or --random N --runs R");
+        if (o.random && *o.random < 1) throw InputError("--random: the count must be at least 1");
+        if (o.random && o.runs < 1) throw InputError("--runs: must be at least 1");
+        if (o.mode < 1 || o.mode > 4) throw InputError("--mode: must be 1 to 4");
+        const bool sharded = !o.shard.empty();
+        const Shard shard = sharded ? ParseShard(o.shard) : Shard{};
+        if (sharded && (!o.summary_file.empty() || !o.chart_file.empty()))
+            throw InputError("--shard: the summary and the chart come from sweep-merge");
+        CheckWritable(o.csv_file);
+        CheckWritable(o.summary_file);
+        CheckWritable(o.chart_file);
+
+        BacktestOptions base;
+        base.settings_file = o.settings_file;
+        base.mode = o.mode;
+        base.progress = false;
+        const std::vector<GridKey> grid = ReadGrid(o.grid_file, base);
+        std::vector<std::vector<std::uint8_t>> histories;
+        for (const auto& h : o.histories) histories.push_back(ReadNumberFile(h));
+
+        std::int64_t combinations = 1;
+        for (const GridKey& k : grid) {
+            const auto n = static_cast<std::int64_t>(k.values.size());
+            if (combinations > std::numeric_limits<std::int64_t>::max() / n / 1024)
+                throw InputError("grid: too many combinations");
+            combinations *= n;
+        }
+        const std::int64_t runs = o.random ? o.runs : static_cast<std::int64_t>(histories.size());
+        if (combinations > std::numeric_limits<std::int64_t>::max() / runs)
+            throw InputError("grid: too many combinations");
+        const std::int64_t total = combinations * runs;
+        const std::int64_t begin = sharded ? ShardStart(total, shard.index, shard.count) : 0;
+        const std::int64_t end = sharded ? ShardStart(total, shard.index + 1, shard.count) : total;
+
+        // The grid's values as CSV fields, once.
+        std::vector<std::vector<std::string>> fields(grid.size());
+        for (std::size_t k = 0; k < grid.size(); ++k)
+            for (const auto& v : grid[k].values) AppendCsvField(fields[k].emplace_back(), v);
+        std::vector<std::string> history_fields;
+        for (std::int64_t r = 0; r < (o.random ? 0 : runs); ++r)
+            AppendCsvField(history_fields.emplace_back(), o.histories[static_cast<std::size_t>(r)]);
+
+        PendingFile csv(o.csv_file);
+        PendingFile summary(o.summary_file);
+        const std::string header = RowHeader(grid);
+        if (csv.stream()) *csv.stream() << header << '\n';
+        Tally tally(SplitCsv(header), summary.stream(), o.top);
+
+        // Work item i is run i % runs of combination i / runs; a combination's
+        // values come from its index with the last key changing fastest.
+        const auto row_of = [&](std::int64_t i) {
+            const std::int64_t c = i / runs, r = i % runs;
+            BacktestOptions bo = base;
+            std::string line = std::to_string(c) + ',' + std::to_string(r);
+            std::vector<std::size_t> pick(grid.size());
+            std::int64_t rest = c;
+            for (std::size_t k = grid.size(); k-- > 0;) {
+                const auto n = static_cast<std::int64_t>(grid[k].values.size());
+                pick[k] = static_cast<std::size_t>(rest % n);
+                rest /= n;
+            }
+            for (std::size_t k = 0; k < grid.size(); ++k) {
+                bo.controls.push_back(ControlValue{grid[k].name, grid[k].values[pick[k]]});
+                line += ',' + fields[k][pick[k]];
+            }
+            BacktestSummary s;
+            if (o.random) {
+                const std::uint64_t seed = o.seed + static_cast<std::uint64_t>(r);
+                s = BacktestNumbers(bo, DrawNumbers(*o.random, seed));
+                line += ",seed " + std::to_string(seed);
+            } else {
+                s = BacktestNumbers(bo, histories[static_cast<std::size_t>(r)]);
+                line += ',' + history_fields[static_cast<std::size_t>(r)];
+            }
+            for (const std::int64_t v : {s.spins, s.proposals, s.bets_placed, s.wins, s.losses})
+                line += ',' + std::to_string(v);
+            for (const double v : {s.start_bankroll, s.final_bankroll, s.open_stake, s.net_result,
+                                   s.total_staked, s.expected_loss, s.lowest_bankroll})
+                line += ',' + Money(v);
+            line += ',' + std::to_string(s.lowest_spin) + ',' + Money(s.max_drawdown) + ',' +
+                    Money(s.largest_stake) + ',' + std::to_string(s.longest_losing_run) + ',' +
+                    std::to_string(s.flat_index) + ',' + std::to_string(s.cycles_completed) + ',' +
+                    (s.lowest_bankroll < 0 ? '1' : '0');
+            return line;
+        };
+
+        // Workers take items in order; the rows go out in order through a
+        // reorder buffer of a few items per worker, so memory stays bounded
+        // by the jobs whatever the size of the grid.
+        int jobs = o.jobs > 0 ? o.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+        jobs = static_cast<int>(std::min<std::int64_t>(jobs, std::max<std::int64_t>(end - begin, 1)));
+        const std::int64_t window = 4 * static_cast<std::int64_t>(jobs);
+        std::mutex mutex;
+        std::condition_variable rows_ready, room;
+        std::map<std::int64_t, std::string> done;
+        std::int64_t next_take = begin, next_write = begin;
+        std::optional<std::string> failure;
+
+        const auto worker = [&] {
+            for (;;) {
+                std::int64_t i = 0;
+                {
+                    std::unique_lock lock(mutex);
+                    room.wait(lock,
+                              [&] { return failure || next_take >= end || next_take < next_write + window; });
+                    if (failure || next_take >= end) return;
+                    i = next_take++;
+                }
+                std::string row;
+                std::optional<std::string> error;
+                try {
+                    row = row_of(i);
+                } catch (const std::exception& e) {
+                    error = e.what();
+                }
+                std::lock_guard lock(mutex);
+                if (error) {
+                    if (!failure) failure = *error;
+                } else {
+                    done.emplace(i, std::move(row));
+                }
+                rows_ready.notify_all();
+                room.notify_all();
+            }
+        };
+        std::vector<std::thread> threads;
+        for (int t = 0; t < jobs; ++t) threads.emplace_back(worker);
+        {
+            Progress progress(end - begin, o.progress);
+            try {
+                for (std::int64_t i = begin; i < end; ++i) {
+                    std::string row;
+                    {
+                        std::unique_lock lock(mutex);
+                        rows_ready.wait(lock, [&] { return failure || done.count(i) != 0; });
+                        if (failure) break;
+                        const auto it = done.find(i);
+                        row = std::move(it->second);
+                        done.erase(it);
+                        next_write = i + 1;
+                    }
+                    room.notify_all();
+                    if (csv.stream()) *csv.stream() << row << '\n';
+                    if (!sharded) tally.Add(SplitCsv(row));
+                    progress.Update(i + 1 - begin);
+                }
+            } catch (const std::exception& e) {
+                std::lock_guard lock(mutex);
+                if (!failure) failure = e.what();
+            }
+            room.notify_all();
+            for (auto& t : threads) t.join();
+        }
+        if (failure) throw InputError(*failure);
+
+        if (!sharded) tally.Close();
+        csv.Commit();
+        summary.Commit();
+        if (!sharded) {
+            WriteChart(o.chart_file, tally);
+            tally.PrintTable(out);
+        } else {
+            out << "Shard " << shard.index << '/' << shard.count << ": " << end - begin << " of " << total
+                << " runs\n";
+        }
+        return 0;
+    } catch (const InputError& e) {
+        err << "rotacle-sim: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+int RunSweepMerge(const MergeOptions& o, std::ostream& out, std::ostream& err) {
+    try {
+        if (o.parts.empty()) throw InputError("sweep-merge: give the CSV files of the shards");
+        CheckWritable(o.out_file);
+        CheckWritable(o.summary_file);
+        CheckWritable(o.chart_file);
+
+        // Each part's header and first row; the parts go in the order of
+        // their first rows (a shard without rows adds nothing).
+        struct Part {
+            std::string path;
+            std::int64_t combination = -1, run = -1;
+        };
+        std::string header;
+        std::vector<Part> parts;
+        for (const auto& path : o.parts) {
+            std::ifstream in(path, std::ios::binary);
+            if (!in) throw InputError("cannot read '" + path + "': " + std::strerror(errno));
+            std::string h, first;
+            if (!std::getline(in, h)) throw InputError(path + ": empty, not a sweep CSV");
+            if (h.rfind("combination,run,", 0) != 0) throw InputError(path + ": not a sweep CSV");
+            if (header.empty()) header = h;
+            if (h != header) throw InputError(path + ": its columns differ from those of " + o.parts.front());
+            if (!std::getline(in, first)) continue;
+            const auto f = SplitCsv(first);
+            if (f.size() < 2) throw InputError(path + ":2: not a sweep row");
+            parts.push_back({path, ToInt64(f[0], "combination"), ToInt64(f[1], "run")});
+        }
+        std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) {
+            return std::pair(a.combination, a.run) < std::pair(b.combination, b.run);
+        });
+
+        PendingFile csv(o.out_file);
+        PendingFile summary(o.summary_file);
+        *csv.stream() << header << '\n';
+        Tally tally(SplitCsv(header), summary.stream(), o.top);
+        // Rows must follow one another: run r + 1 of the same combination, or
+        // run 0 of the next one once its last run (known from combination 0)
+        // has come.
+        std::int64_t c = 0, r = -1, runs = -1;
+        for (const Part& part : parts) {
+            std::ifstream in(part.path, std::ios::binary);
+            std::string line;
+            std::getline(in, line);
+            for (std::int64_t line_no = 2; std::getline(in, line); ++line_no) {
+                const auto f = SplitCsv(line);
+                const std::string where = part.path + ":" + std::to_string(line_no);
+                if (f.size() < 2) throw InputError(where + ": not a sweep row");
+                const std::int64_t fc = ToInt64(f[0], "combination"), fr = ToInt64(f[1], "run");
+                const bool next_run = fc == c && fr == r + 1 && (runs < 0 || fr < runs);
+                const bool next_combination = fc == c + 1 && fr == 0 && (runs < 0 ? r >= 0 : r == runs - 1);
+                if (!next_run && !next_combination)
+                    throw InputError(where + ": combination " + std::to_string(fc) + " run " +
+                                     std::to_string(fr) + " does not follow combination " +
+                                     std::to_string(c) + " run " + std::to_string(r) +
+                                     " (a shard missing or given twice?)");
+                if (next_combination && runs < 0) runs = r + 1;
+                c = fc;
+                r = fr;
+                *csv.stream() << line << '\n';
+                tally.Add(f);
+            }
+        }
+        if (runs >= 0 && r != runs - 1)
+            throw InputError("the runs of combination " + std::to_string(c) + " end at run " +
+                             std::to_string(r) + " (a shard missing?)");
+        tally.Close();
+        csv.Commit();
+        summary.Commit();
+        WriteChart(o.chart_file, tally);
+        tally.PrintTable(out);
+        return 0;
+    } catch (const InputError& e) {
+        err << "rotacle-sim: " << e.what() << '\n';
+        return 1;
+    }
+}
+
+}  // namespace rotacle::sim
