@@ -258,10 +258,33 @@ def write_script(index, name, start_mode, factors):
     write(os.path.join(HERE, "scripts", "%02d-%s.script" % (index, name)), "\n".join(lines) + "\n")
 
 
+def write_long_session(index):
+    """100,000 commands, nearly all spins: the throughput session whose whole
+    output must stay byte for byte the same while the pipeline gets faster."""
+    rng = random.Random(SEED * 100 + index)
+    lines = ["# Golden session %02d (100,000 commands), made by make_scripts.py with seed %d."
+             % (index, SEED * 100 + index)]
+    for _ in range(100000):
+        roll = rng.random()
+        if roll < 0.94:
+            lines.append("spin %d" % rng.randrange(37))
+        elif roll < 0.96:
+            lines.append("undo")
+        elif roll < 0.98:
+            lines.append("skip")
+        elif roll < 0.99:
+            lines.append("set Init_Bet %s" % rng.choice(["1", "2", "0.5", "3"]))
+        else:
+            lines.append("check %s %d" % (rng.choice(["Get_Minimal_Profit", "Bet_Automatic_Reset"]),
+                                          rng.randrange(2)))
+    write(os.path.join(HERE, "scripts", "%02d-long-session.script" % index), "\n".join(lines) + "\n")
+
+
 def main():
     write_fixtures(random.Random(SEED))
     for index, (name, start_mode, factors) in enumerate(THEMES, start=1):
         write_script(index, name, start_mode, factors)
+    write_long_session(len(THEMES) + 1)
 
 
 if __name__ == "__main__":
