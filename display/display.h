@@ -60,6 +60,7 @@ public:
         return run_gauge_.Position >= 100;
     }
     void EmptyRunGauge() { run_gauge_.Position = 0; }
+    void SetRunGauge(std::int32_t position) { run_gauge_.Position = std::clamp(position, 0, 100); }
     void StartMatrixGauge(std::int32_t steps);
     void StepMatrixGauge() { ++matrix_gauge_.Position; }
     void EmptyMatrixGauge() { matrix_gauge_.Position = 0; }

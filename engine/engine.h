@@ -96,6 +96,16 @@ public:
     /// disabled or read-only edit.
     void TypeKey(EditId id, char key);
     void TypeKey(SpinId id, char key);
+    /// Runs, in one step, the ticks of game-mode run `id` that only fill its
+    /// gauge: at most `max_ticks` of them, tick k at `first_tick_ms + k *
+    /// interval_ms` of a host whose clock reads the whole seconds of that
+    /// millisecond clock. It stops before the tick that would fill the gauge,
+    /// which the host runs as an ordinary `TimerTick`. The effect is that of
+    /// the same ticks one by one (gauge, `Engine_Ready`, the generator's
+    /// state); each second's seeded draw is made once. Returns the ticks run:
+    /// 0 while a journal is kept or replayed (those take their draws one by one).
+    std::int64_t FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::int32_t interval_ms,
+                              std::int64_t max_ticks);
     /// Runs the handler of a timer (the host decides when).
     /// Returns false when the tick provably changed nothing (a display or lamp
     /// refresh that found everything in place). A tick of a game-mode timer

@@ -105,6 +105,47 @@ void Engine::AbandonProgressRuns() {
     state_.Engine_Ready = 1;
 }
 
+std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::int32_t interval_ms,
+                                  std::int64_t max_ticks) {
+    if (journal_ || Replaying() || !IsModeTimer(id) || !TimerControl(id).Enabled || interval_ms <= 0)
+        return 0;
+    // Modes 1 and 2 step by a draw seeded with the clock's second, the same
+    // for every tick of that second; the others by a fixed step.
+    const bool drawn = id == TimerId::Mode1Timer || id == TimerId::Mode2Timer;
+    std::int32_t fixed = 0;
+    switch (id) {
+        case TimerId::Mode3Timer: fixed = 10; break;
+        case TimerId::Mode4Timer: fixed = 1; break;
+        case TimerId::Mode5Timer: fixed = 8; break;
+        default: break;
+    }
+    std::int64_t ran = 0;
+    std::int32_t gauge = display_.CGauge1().Position;
+    while (ran < max_ticks) {
+        const std::int64_t ms = first_tick_ms + ran * interval_ms;
+        const std::int64_t second = ms / 1000;
+        // The ticks left in this second (all of them for a fixed step).
+        std::int64_t in_second =
+            drawn ? ((second + 1) * 1000 - ms + interval_ms - 1) / interval_ms : max_ticks;
+        in_second = std::min(in_second, max_ticks - ran);
+        std::int32_t step = fixed;
+        if (drawn) {
+            platform_.RandSeed(static_cast<std::uint32_t>(second));
+            const std::int32_t d = platform_.Random(8);
+            step = id == TimerId::Mode2Timer ? 2 + d : d;
+        }
+        // Ticks before the one that fills the gauge.
+        std::int64_t fits = gauge >= 100 || step < 0 ? 0 : in_second;
+        if (step > 0) fits = std::min<std::int64_t>(fits, (100 - gauge - 1) / step);
+        gauge = static_cast<std::int32_t>(gauge + fits * step);
+        ran += fits;
+        if (fits > 0 && drawn) state_.Engine_Ready = 0;
+        if (fits < in_second) break;  // the next tick fills the gauge
+    }
+    display_.SetRunGauge(gauge);
+    return ran;
+}
+
 void Engine::Mode1TimerTimer() {
     if (!display_.AdvanceRunGauge(DrawSeeded(8))) {
         state_.Engine_Ready = 0;
