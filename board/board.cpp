@@ -33,25 +33,34 @@ void Board::DropNewest() {
 }
 
 void Board::ShowNumbers() {
+    // Every spin locks and unlocks the board; a board already as asked is
+    // left alone.
+    if (cells_ == CellsAre::Shown) return;
+    cells_ = CellsAre::Shown;
     for (auto& p : cell_) p.Visible = true;
     for (auto& b : number_button_) b.Enabled = true;
     for (auto& p : speed_button_) p.Visible = true;
 }
 
 void Board::HideNumbers() {
+    if (cells_ == CellsAre::Hidden) return;
+    cells_ = CellsAre::Hidden;
     for (auto& p : cell_) p.Visible = false;
     for (auto& b : number_button_) b.Enabled = false;
     for (auto& p : speed_button_) p.Visible = false;
 }
 
 void Board::MarkPressed() {
-    if (current_ >= 0 && current_ <= 36) cell_[static_cast<std::size_t>(current_)].Visible = true;
+    if (current_ < 0 || current_ > 36) return;
+    cell_[static_cast<std::size_t>(current_)].Visible = true;
+    cells_ = CellsAre::Mixed;
 }
 
 void Board::MarkInactive() {
     if (current_ < 0 || current_ > 36) return;
     cell_[static_cast<std::size_t>(current_)].Visible = false;
     speed_button_[static_cast<std::size_t>(current_)].Visible = false;
+    cells_ = CellsAre::Mixed;
 }
 
 void Board::PushStrip() {

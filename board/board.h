@@ -97,6 +97,9 @@ private:
     Picture undo_picture_{false};
     Button undo_button_{true, false, ""};
     Picture undo_cover_{true};
+    // Whether every cell is shown and clickable, every cell hidden, or
+    // neither (a cell marked on its own).
+    enum class CellsAre { Shown, Hidden, Mixed } cells_ = CellsAre::Shown;
 };
 
 }  // namespace rotacle
