@@ -10,13 +10,22 @@ constexpr Color kStripGreen = 32768;
 constexpr Color kStripBlack = 0;
 }  // namespace
 
-Board::Board() {
-    for (auto& l : strip_) {
-        l.Caption.clear();
-        l.Colour = 0;
-        l.Tag = -1;
+Board::Board() { strip_[8].Visible = false; }
+
+void Board::MakeStrip() const {
+    for (std::size_t k = 0; k < kStripSlots; ++k) {
+        Label& l = strip_[k];
+        const int n = strip_numbers_[k];
+        if (n < 0) {
+            l.Caption.clear();
+            l.Colour = kStripBlack;
+        } else {
+            l.Caption.assign(IntText(n));
+            l.Colour = NumberColour(n);
+        }
+        l.Tag = k == 0 ? strip_tag_ : -1;
     }
-    strip_[8].Visible = false;
+    strip_stale_ = false;
 }
 
 Color Board::NumberColour(int n) {
@@ -64,29 +73,21 @@ void Board::MarkInactive() {
 }
 
 void Board::PushStrip() {
-    // Swapping down the slots moves every caption one place on; slot 1 then
-    // holds the lost oldest caption, which is overwritten below.
-    for (std::size_t k = 8; k >= 1; --k) {
-        strip_[k].Colour = strip_[k - 1].Colour;
-        strip_[k].Caption.swap(strip_[k - 1].Caption);
-    }
-    strip_[0].Tag = current_;
-    strip_[0].Caption.assign(IntText(current_));
-    strip_[0].Colour = NumberColour(current_);
+    for (std::size_t k = kStripSlots - 1; k >= 1; --k) strip_numbers_[k] = strip_numbers_[k - 1];
+    strip_numbers_[0] = static_cast<std::int8_t>(current_);
+    strip_tag_ = current_;
+    strip_stale_ = true;
 }
 
 void Board::StripBack() {
-    for (std::size_t k = 0; k < 8; ++k) {
-        strip_[k].Colour = strip_[k + 1].Colour;
-        strip_[k].Caption = strip_[k + 1].Caption;
-    }
+    // The overflow slot keeps its number: it moves into slot 7 and stays.
+    for (std::size_t k = 0; k + 1 < kStripSlots; ++k) strip_numbers_[k] = strip_numbers_[k + 1];
+    strip_stale_ = true;
 }
 
 void Board::ClearStrip() {
-    for (std::size_t k = 9; k-- > 0;) {
-        strip_[k].Caption.clear();
-        strip_[k].Colour = kStripBlack;
-    }
+    strip_numbers_.fill(-1);
+    strip_stale_ = true;
 }
 
 void Board::OfferUndo() {

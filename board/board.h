@@ -26,8 +26,15 @@ public:
     const std::array<Picture, 37>& SpeedButton() const { return speed_button_; }
     /// `Button0` .. `Button36`.
     const std::array<Button, 37>& NumberButton() const { return number_button_; }
+    /// Slots of the strip: eight shown and one hidden overflow.
+    static constexpr std::size_t kStripSlots = 9;
     /// The strip: `HisNum()[0]` is the newest number, [8] the hidden overflow.
-    const std::array<Label, 9>& HisNum() const { return strip_; }
+    /// Its captions are made when it is read after a change: a session played
+    /// without a window never reads them.
+    const std::array<Label, kStripSlots>& HisNum() const {
+        if (strip_stale_) MakeStrip();
+        return strip_;
+    }
     /// Stakes of the bets shown when the last spin began, one line of money
     /// text per field ("0" where none was placed).
     Memo SaveBets() const;
@@ -89,7 +96,14 @@ private:
     std::array<Picture, 37> cell_{};
     std::array<Picture, 37> speed_button_{};
     std::array<Button, 37> number_button_{};
-    std::array<Label, 9> strip_{};
+    void MakeStrip() const;
+
+    // The strip as numbers, -1 for an empty slot; the label of slot 0 also
+    // carries the newest number pushed as its tag.
+    std::array<std::int8_t, kStripSlots> strip_numbers_{-1, -1, -1, -1, -1, -1, -1, -1, -1};
+    int strip_tag_ = -1;
+    mutable std::array<Label, kStripSlots> strip_{};
+    mutable bool strip_stale_ = true;
     // The stakes of the snapshot as numbers; their text is made only when it
     // is read, which an undo does once, while every spin takes a snapshot.
     std::array<double, 6> saved_stakes_{};

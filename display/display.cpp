@@ -12,20 +12,23 @@ constexpr Color kGrey83 = 5460819;   // ... and while it is off
 }  // namespace
 
 Display::Display() {
-    bets_played_.Caption = "0";
-    flat_index_.Caption = "0";
-    numbers_in_game_.Caption = "0";
+    bets_played_.label.Caption = "0";
+    flat_index_.label.Caption = "0";
+    numbers_in_game_.label.Caption = "0";
     bankroll_.Caption = "1000";
     safe_level_.Caption = "0";
     test_bank_caption_.Colour = kGrey128;
 }
 
 void Display::ShowBankroll(double bankroll) {
-    bankroll_.Caption = FloatToStr(bankroll);
     shown_bankroll_ = bankroll;
+    stale_ |= kBankroll;
 }
 
-void Display::ShowBetsPlayed(std::int32_t bets_played) { bets_played_.Caption.assign(IntText(bets_played)); }
+void Display::ShowBetsPlayed(std::int32_t bets_played) {
+    shown_bets_played_ = bets_played;
+    bets_played_.stale = true;
+}
 
 void Display::ShowSafeLevel(std::int32_t level) {
     safe_level_.Caption = IntToStr(level);
@@ -50,13 +53,13 @@ void Display::ShowTestBankCaption(bool bank_on) { test_bank_caption_.Colour = ba
 bool Display::Refresh(GameState& s, std::size_t numbers) {
     bool changed = false;
     if (s.Flat_Index != shown_flat_index_) {
-        flat_index_.Caption.assign(IntText(s.Flat_Index));
         shown_flat_index_ = s.Flat_Index;
+        flat_index_.stale = true;
         changed = true;
     }
     if (numbers != shown_numbers_) {
-        numbers_in_game_.Caption.assign(IntText(static_cast<std::int64_t>(numbers)));
         shown_numbers_ = numbers;
+        numbers_in_game_.stale = true;
         changed = true;
     }
     // A value that this refresh stored last time is whole cents already.

@@ -8,6 +8,7 @@
 #include <cstdint>
 
 #include "core/controls.h"
+#include "core/convert.h"
 #include "core/game_state.h"
 
 namespace rotacle {
@@ -16,10 +17,20 @@ class Display {
 public:
     Display();
 
-    const Label& Label_BetsPlayed() const { return bets_played_; }
-    const Label& Label_FlatIndex() const { return flat_index_; }
-    const Label& Label_NumbersInGame() const { return numbers_in_game_; }
-    const Label& Label_Bankroll() const { return bankroll_; }
+    // The captions of the shown values are made when they are read after a
+    // change: a session played without a window never reads them.
+    const Label& Label_BetsPlayed() const { return Captioned(bets_played_, shown_bets_played_); }
+    const Label& Label_FlatIndex() const { return Captioned(flat_index_, shown_flat_index_); }
+    const Label& Label_NumbersInGame() const {
+        return Captioned(numbers_in_game_, static_cast<std::int64_t>(shown_numbers_));
+    }
+    const Label& Label_Bankroll() const {
+        if (stale_ & kBankroll) {
+            bankroll_.Caption = FloatToStr(shown_bankroll_);
+            stale_ &= ~kBankroll;
+        }
+        return bankroll_;
+    }
     /// Safety level readout.
     const Label& Label4() const { return safe_level_; }
     /// The "TEST BANK:" caption.
@@ -66,10 +77,26 @@ public:
     void EmptyMatrixGauge() { matrix_gauge_.Position = 0; }
 
 private:
-    Label bets_played_;
-    Label flat_index_;
-    Label numbers_in_game_;
-    Label bankroll_;
+    // A label of a count whose caption waits for its first read.
+    struct CountLabel {
+        Label label;
+        bool stale = false;
+    };
+    static const Label& Captioned(CountLabel& l, std::int64_t value) {
+        if (l.stale) {
+            l.label.Caption.assign(IntText(value));
+            l.stale = false;
+        }
+        return l.label;
+    }
+    static constexpr unsigned kBankroll = 1;
+
+    mutable CountLabel bets_played_;
+    mutable CountLabel flat_index_;
+    mutable CountLabel numbers_in_game_;
+    mutable Label bankroll_;
+    mutable unsigned stale_ = 0;
+    std::int32_t shown_bets_played_ = 0;
     Label safe_level_;
     Label test_bank_caption_;
     Picture lamp_far_{false};

@@ -7,7 +7,7 @@ bool Engine::ShowValuesTimer() {
     GameState& s = state_;
     bool changed = display_.Refresh(s, board_.NumbersList().size());
     if (display_.StakeChanged(s.Bet_Size)) {
-        table_.SetStakeText(FloatToStr(s.Bet_Size));
+        table_.SetStake(s.Bet_Size);
         changed = true;
     }
     if (table_.SyncStakeLabels(inputs_.ShowBetSize.Checked)) changed = true;

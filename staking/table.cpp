@@ -25,8 +25,4 @@ void Table::HideBets() {
     for (auto& l : stake_label_) l.Visible = false;
 }
 
-void Table::SetStakeText(const std::string& text) {
-    for (auto& l : stake_label_) l.Caption = text;
-}
-
 }  // namespace rotacle

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "core/controls.h"
+#include "core/convert.h"
 
 namespace rotacle {
 
@@ -17,7 +18,16 @@ public:
     const std::array<Picture, 6>& Chip() const { return chip_; }
     /// `FieldLess` .. `FieldMore`.
     const std::array<Picture, 6>& FieldHighlight() const { return highlight_; }
-    const std::array<Label, 6>& BetSizeShow() const { return stake_label_; }
+    /// The stake labels; their caption, the stake's money text, is made when
+    /// they are read after the stake changed.
+    const std::array<Label, 6>& BetSizeShow() const {
+        if (stake_stale_) {
+            const std::string text = FloatToStr(stake_);
+            for (auto& l : stake_label_) l.Caption = text;
+            stake_stale_ = false;
+        }
+        return stake_label_;
+    }
     /// The cover of the skip command: shown while no bet is placed.
     const Picture& Image_SkipBet3() const { return skip_cover_; }
 
@@ -38,8 +48,11 @@ public:
     /// Hides every field's highlight, chip and stake label.
     void HideBets();
     void CoverSkip() { skip_cover_.Visible = true; }
-    /// The text of every stake label.
-    void SetStakeText(const std::string& text);
+    /// The stake that every stake label shows.
+    void SetStake(double stake) {
+        stake_ = stake;
+        stake_stale_ = true;
+    }
     /// Stake labels shown beside their chips (when `show_stakes`) or hidden,
     /// and the skip command covered while no bet is placed. True when
     /// anything changed.
@@ -66,7 +79,9 @@ private:
 
     std::array<Picture, 6> chip_{};
     std::array<Picture, 6> highlight_{};
-    std::array<Label, 6> stake_label_{};
+    mutable std::array<Label, 6> stake_label_{};
+    double stake_ = 0;
+    mutable bool stake_stale_ = false;
     Picture skip_cover_{true};
 };
 
