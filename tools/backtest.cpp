@@ -16,6 +16,7 @@
 
 #include "core/text_file.h"
 #include "import/number_file.h"
+#include "tools/progress.h"
 #include "tools/session.h"
 #include "tools/stats.h"
 
@@ -26,38 +27,6 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string Money(double v) { return FloatToStr(RoundToCents(v)); }
-
-// ---- Progress bar ---------------------------------------------------------------------
-
-class Progress {
-public:
-    Progress(std::int64_t total, bool enabled)
-        : total_(total), enabled_(enabled && ::isatty(STDERR_FILENO)) {}
-    void Update(std::int64_t done) {
-        if (!enabled_ || (done & 0xFFFF) != 0) return;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - start_ < std::chrono::seconds(1) || now - last_ < std::chrono::milliseconds(100)) return;
-        last_ = now;
-        const int width = 40;
-        const auto filled = static_cast<int>(width * done / std::max<std::int64_t>(total_, 1));
-        std::fprintf(stderr, "\r[%s%s] %3d%% %lld/%lld spins",
-                     std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                     std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
-                     static_cast<int>(100 * done / std::max<std::int64_t>(total_, 1)),
-                     static_cast<long long>(done), static_cast<long long>(total_));
-        shown_ = true;
-    }
-    ~Progress() {
-        if (shown_) std::fprintf(stderr, "\r%70s\r", "");
-    }
-
-private:
-    std::int64_t total_;
-    bool enabled_;
-    bool shown_ = false;
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::chrono::steady_clock::time_point last_{};
-};
 
 // ---- Chart -----------------------------------------------------------------------------
 
@@ -541,7 +510,7 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
         const auto spins = static_cast<std::int64_t>(numbers.size());
         SessionStats stats;
         ChartSeries chart(spins);
-        Progress progress(spins, o.progress);
+        ProgressBar progress(spins, o.progress, "spins", 1 << 16);
         std::optional<std::string> first_error;
         std::int64_t errors = 0;
 

@@ -21,6 +21,7 @@
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "tools/progress.h"
 #include "tools/session.h"
 
 namespace rotacle::sim {
@@ -296,42 +297,6 @@ std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string&
     return svg.str();
 }
 
-// ---- Progress ----------------------------------------------------------------------------
-
-class Progress {
-public:
-    Progress(std::int64_t total, bool enabled)
-        : total_(total), enabled_(enabled && ::isatty(STDERR_FILENO)) {}
-    void Update(std::int64_t done) {
-        if (!enabled_) return;
-        const auto now = std::chrono::steady_clock::now();
-        if (now - last_ < std::chrono::milliseconds(200) && done != total_) return;
-        last_ = now;
-        const double elapsed = std::chrono::duration<double>(now - start_).count();
-        const double share =
-            static_cast<double>(done) / static_cast<double>(std::max<std::int64_t>(total_, 1));
-        const auto eta = done > 0 ? static_cast<long long>(elapsed * (1 - share) / share) : 0LL;
-        const int width = 30;
-        const auto filled = static_cast<int>(width * share);
-        std::fprintf(stderr, "\r[%s%s] %3d%% %lld/%lld runs, ETA %lld:%02lld ",
-                     std::string(static_cast<std::size_t>(filled), '#').c_str(),
-                     std::string(static_cast<std::size_t>(width - filled), ' ').c_str(),
-                     static_cast<int>(100 * share), static_cast<long long>(done),
-                     static_cast<long long>(total_), eta / 60, eta % 60);
-        shown_ = true;
-    }
-    ~Progress() {
-        if (shown_) std::fprintf(stderr, "\r%79s\r", "");
-    }
-
-private:
-    std::int64_t total_;
-    bool enabled_;
-    bool shown_ = false;
-    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
-    std::chrono::steady_clock::time_point last_{};
-};
-
 // A file written beside its target and moved into place at the end; removed
 // when the work fails.
 class PendingFile {
@@ -577,7 +542,7 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         std::vector<std::thread> threads;
         for (int t = 0; t < jobs; ++t) threads.emplace_back(worker);
         {
-            Progress progress(end - begin, o.progress);
+            ProgressBar progress(end - begin, o.progress, "runs");
             try {
                 for (std::int64_t i = begin; i < end; ++i) {
                     std::string row;
