@@ -47,7 +47,7 @@ void Board::ShowNumbers() {
     if (cells_ == CellsAre::Shown) return;
     cells_ = CellsAre::Shown;
     for (auto& p : cell_) p.Visible = true;
-    for (auto& b : number_button_) b.Enabled = true;
+    numbers_enabled_ = true;
     for (auto& p : speed_button_) p.Visible = true;
 }
 
@@ -55,7 +55,7 @@ void Board::HideNumbers() {
     if (cells_ == CellsAre::Hidden) return;
     cells_ = CellsAre::Hidden;
     for (auto& p : cell_) p.Visible = false;
-    for (auto& b : number_button_) b.Enabled = false;
+    numbers_enabled_ = false;
     for (auto& p : speed_button_) p.Visible = false;
 }
 

@@ -24,8 +24,12 @@ public:
     /// Normal look of the cells; hidden while the board is locked.
     const std::array<Picture, 37>& Image() const { return cell_; }
     const std::array<Picture, 37>& SpeedButton() const { return speed_button_; }
-    /// `Button0` .. `Button36`.
-    const std::array<Button, 37>& NumberButton() const { return number_button_; }
+    /// `Button0` .. `Button36`: enabled together, as the board is locked
+    /// and unlocked; the records are brought up to date when read.
+    const std::array<Button, 37>& NumberButton() const {
+        for (auto& b : number_button_) b.Enabled = numbers_enabled_;
+        return number_button_;
+    }
     /// Slots of the strip: eight shown and one hidden overflow.
     static constexpr std::size_t kStripSlots = 9;
     /// The strip: `HisNum()[0]` is the newest number, [8] the hidden overflow.
@@ -95,7 +99,8 @@ private:
     int current_ = 0;
     std::array<Picture, 37> cell_{};
     std::array<Picture, 37> speed_button_{};
-    std::array<Button, 37> number_button_{};
+    mutable std::array<Button, 37> number_button_{};
+    bool numbers_enabled_ = true;
     void MakeStrip() const;
 
     // The strip as numbers, -1 for an empty slot; the label of slot 0 also

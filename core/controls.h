@@ -51,9 +51,10 @@ struct Edit {
 };
 
 /// Spin edit: an integer edit with optional limits (MinValue == MaxValue == 0
-/// means no limits).
-struct SpinEdit {
-    std::string Text;
+/// means no limits). Its number is read on every spin, so it is kept
+/// converted; a text set as a number is made only when it is read.
+class SpinEdit {
+public:
     std::int32_t MinValue = 0;
     std::int32_t MaxValue = 0;
     bool Enabled = true;
@@ -64,14 +65,42 @@ struct SpinEdit {
         if (!HasLimits()) return v;
         return v < MinValue ? MinValue : (v > MaxValue ? MaxValue : v);
     }
-    /// The number in the text; the lower limit when the text is no number.
-    std::int32_t Value() const {
-        std::int32_t v = 0;
-        return TryStrToInt(Text, v) ? v : MinValue;
+    const std::string& Text() const {
+        if (text_stale_) {
+            text_.assign(IntText(number_));
+            text_stale_ = false;
+        }
+        return text_;
     }
+    /// The text as typed or loaded.
+    void SetText(std::string_view text) {
+        text_.assign(text);
+        text_stale_ = false;
+        is_number_ = TryStrToInt(text_, number_);
+        plain_ = is_number_ && std::string_view(IntText(number_)) == text_;
+    }
+    /// The text of a number, as the program writes it.
+    void SetNumber(std::int32_t v) {
+        number_ = v;
+        is_number_ = plain_ = text_stale_ = true;
+    }
+    /// True when the text is exactly the one SetNumber(v) writes.
+    bool Shows(std::int32_t v) const { return plain_ && number_ == v; }
+    /// The number in the text; the lower limit when the text is no number.
+    std::int32_t Value() const { return is_number_ ? number_ : MinValue; }
     /// True when the text is neither empty nor a single space, the test
     /// that every change handler of a spin edit applies before it reads it.
-    bool HasText() const { return !Text.empty() && Text != " "; }
+    bool HasText() const {
+        if (plain_) return true;
+        return !text_.empty() && text_ != " ";
+    }
+
+private:
+    mutable std::string text_;
+    mutable bool text_stale_ = false;
+    std::int32_t number_ = 0;
+    bool is_number_ = false;
+    bool plain_ = false;  // the text is the number written plainly
 };
 
 struct CheckBox {

@@ -223,11 +223,12 @@ std::string FloatToStr(double value) {
 }
 
 double RoundToCents(double value) noexcept {
-    // nearbyint follows the default rounding mode: halves go to the even integer.
+    // rint follows the default rounding mode (and, unlike nearbyint, does not
+    // save and restore the floating-point environment on every call): halves go to the even integer.
     // Amounts so large that the scaled value overflows already are whole cents.
     const double scaled = value / 0.01;
     if (!std::isfinite(scaled)) return value;
-    return std::nearbyint(scaled) * 0.01;
+    return std::rint(scaled) * 0.01;
 }
 
 }  // namespace rotacle

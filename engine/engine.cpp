@@ -123,8 +123,12 @@ void Engine::SetSpinText(SpinId id, std::string_view text) {
     const ActionScope action(
         *this, [&] { return "spin-text " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
     SpinEdit& s = SpinRef(id);
-    if (s.Text == text) return;
-    s.Text.assign(text);
+    if (s.Text() == text) return;
+    s.SetText(text);
+    SpinEditChanged(id);
+}
+
+void Engine::SpinEditChanged(SpinId id) {
     switch (id) {
         case SpinId::N_Count: N_CountChange(); break;
         case SpinId::Play_Bets: Play_BetsChange(); break;
@@ -138,7 +142,13 @@ void Engine::SetSpinText(SpinId id, std::string_view text) {
 void Engine::SetSpinValue(SpinId id, std::int32_t value) {
     const ActionScope action(*this,
                              [&] { return "spin-value " + std::string(NameOf(id)) + " " + IntToStr(value); });
-    SetSpinText(id, IntText(SpinControl(id).Clamp(value)));
+    SpinEdit& s = SpinRef(id);
+    const std::int32_t clamped = s.Clamp(value);
+    // Every spin sets the history count: the text that shows it is made
+    // only when it is read.
+    if (s.Shows(clamped)) return;
+    s.SetNumber(clamped);
+    SpinEditChanged(id);
 }
 
 void Engine::SetChecked(CheckId id, bool checked) {
@@ -234,7 +244,7 @@ void Engine::TypeKey(SpinId id, char key) {
     // A spin edit takes digits, a sign and backspace only.
     const bool valid = (key >= '0' && key <= '9') || key == '-' || key == '+' || key == '\b';
     if (!valid) return;
-    SetSpinText(id, WithKey(s.Text, key));
+    SetSpinText(id, WithKey(s.Text(), key));
 }
 
 bool Engine::JournaledTick(TimerId id) {

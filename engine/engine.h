@@ -121,6 +121,9 @@ public:
     const CheckBox& CheckControl(CheckId id) const;
     const ComboBox& ComboControl(ComboId id) const;
     const Timer& TimerControl(TimerId id) const { return timers_[static_cast<std::size_t>(id)]; }
+    /// Grows whenever a timer may have been started, stopped or re-timed: a
+    /// host that keeps its own schedule of the timers looks again only then.
+    std::uint64_t TimerChanges() const { return timer_changes_; }
 
     // ---- Spin entry and the per-spin pipeline ----------------------------
 
@@ -441,10 +444,15 @@ private:
     void ShowBankroll() { display_.ShowBankroll(state_.Bankroll); }
     /// Mutable inputs by id, for the program's assignments.
     Edit& EditRef(EditId id);
+    /// The change handler of a spin edit whose text has changed.
+    void SpinEditChanged(SpinId id);
     SpinEdit& SpinRef(SpinId id);
     CheckBox& CheckRef(CheckId id);
     ComboBox& ComboRef(ComboId id);
-    Timer& TimerRef(TimerId id) { return timers_[static_cast<std::size_t>(id)]; }
+    Timer& TimerRef(TimerId id) {
+        ++timer_changes_;
+        return timers_[static_cast<std::size_t>(id)];
+    }
     /// The checked state of each chip, for the undo snapshot.
     std::array<bool, 6> PlacedFields() const;
     bool TryInitialBet(double& out) const;
@@ -472,6 +480,7 @@ private:
     Chrome chrome_;
     Inputs inputs_;
     std::array<Timer, kTimerCount> timers_{};
+    std::uint64_t timer_changes_ = 0;
 
     // True while a spin is being settled: the chips show the bet that is
     // being settled, or the proposal of a matrix rebuilt on profit, whose

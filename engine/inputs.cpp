@@ -10,7 +10,7 @@ namespace {
 
 SpinEdit MakeSpin(const char* text, std::int32_t min, std::int32_t max, bool enabled, bool read_only) {
     SpinEdit s;
-    s.Text = text;
+    s.SetText(text);
     s.MinValue = min;
     s.MaxValue = max;
     s.Enabled = enabled;

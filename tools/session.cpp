@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdlib>
+#include <iostream>
 #include <istream>
 #include <limits>
 #include <nlohmann/json.hpp>
@@ -41,6 +42,53 @@ std::pair<std::string_view, std::optional<std::string_view>> SplitWord(std::stri
     if (sp == std::string_view::npos) return {s, std::nullopt};
     return {s.substr(0, sp), s.substr(sp + 1)};
 }
+
+// Lines of a script read in large blocks: a million-line script spends
+// more in std::getline's per-line stream calls than in most commands. The
+// standard input is read line by line, so that a script typed or piped in
+// is answered as its lines come.
+class LineReader {
+public:
+    LineReader(std::istream& in, bool by_line) : in_(in), by_line_(by_line) {}
+
+    /// The next line without its newline; false at the end of the input.
+    bool Next(std::string_view& line) {
+        if (by_line_) {
+            if (!std::getline(in_, buffer_)) return false;
+            line = buffer_;
+            return true;
+        }
+        for (;;) {
+            const auto nl = buffer_.find('\n', start_);
+            if (nl != std::string::npos) {
+                line = std::string_view(buffer_).substr(start_, nl - start_);
+                start_ = nl + 1;
+                return true;
+            }
+            if (eof_) {
+                if (start_ >= buffer_.size()) return false;
+                line = std::string_view(buffer_).substr(start_);
+                start_ = buffer_.size();
+                return true;
+            }
+            buffer_.erase(0, start_);
+            start_ = 0;
+            const std::size_t had = buffer_.size();
+            buffer_.resize(had + kBlock);
+            in_.read(buffer_.data() + had, kBlock);
+            buffer_.resize(had + static_cast<std::size_t>(in_.gcount()));
+            eof_ = !in_;
+        }
+    }
+
+private:
+    static constexpr std::size_t kBlock = 1 << 16;
+    std::istream& in_;
+    bool by_line_;
+    std::string buffer_;
+    std::size_t start_ = 0;
+    bool eof_ = false;
+};
 
 bool AllDigits(std::string_view s) {
     if (s.empty()) return false;
@@ -89,6 +137,8 @@ bool Session::AnyModeTimer() const {
 }
 
 void Session::SyncTimers() {
+    if (synced_timers_ && *synced_timers_ == engine_.TimerChanges()) return;
+    synced_timers_ = engine_.TimerChanges();
     for (int i = 0; i < kTimerCount; ++i) {
         const Timer& t = engine_.TimerControl(static_cast<TimerId>(i));
         TimerSlot& slot = slots_[static_cast<std::size_t>(i)];
@@ -261,7 +311,8 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
 
     if (verb == "spin") {
         if (!has_rest || !AllDigits(rest) || rest.size() > 2) Malformed(line_no, "spin takes a number 0..36");
-        const int n = std::stoi(std::string(rest));
+        int n = 0;
+        for (const char c : rest) n = n * 10 + (c - '0');
         if (n > 36) Malformed(line_no, "spin takes a number 0..36");
         ClickCell(n);
     } else if (verb == "undo") {
@@ -551,11 +602,12 @@ int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostr
         session.engine().SetJournal(nullptr);
         writer->Close();
     };
-    std::string line;
+    LineReader reader(in, &in == &std::cin);
+    std::string_view line;
     std::int64_t line_no = 0;
     std::int64_t last_command = 0;
     try {
-        while (std::getline(in, line)) {
+        while (reader.Next(line)) {
             ++line_no;
             if (!session.RunLine(line, line_no)) continue;
             last_command = line_no;

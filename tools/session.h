@@ -132,6 +132,7 @@ private:
         std::uint64_t idle_epoch = ~0ULL;  ///< epoch at which a refresh last changed nothing
     };
     std::array<TimerSlot, kTimerCount> slots_{};
+    std::optional<std::uint64_t> synced_timers_;  ///< the engine's timer changes at the last sync
     std::uint64_t epoch_ = 0;  ///< grows with every event that may have changed the state
 };
 

@@ -901,7 +901,7 @@ void TForm1::RefreshInputs() {
     for (std::size_t i = 0; i < spins_.size(); ++i) {
         const SpinEdit& ctl = e.SpinControl(static_cast<SpinId>(i));
         EngineSpin* w = spins_[i];
-        w->SetEngineText(ctl.Text);
+        w->SetEngineText(ctl.Text());
         SetEnabledIfChanged(w, ctl.Enabled);
         if (w->isReadOnly() != ctl.ReadOnly) w->setReadOnly(ctl.ReadOnly);
     }

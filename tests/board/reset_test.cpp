@@ -115,7 +115,7 @@ TEST_F(Resets, ResetAppStartsANewGameAndKeepsTheBankroll) {
     EXPECT_EQ(e.State().Pattern_Position, 1);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, money + 1);
-    EXPECT_EQ(e.inputs().N_Count.Text, "1");
+    EXPECT_EQ(e.inputs().N_Count.Text(), "1");
     EXPECT_FALSE(e.UndoOffered());
     EXPECT_EQ(e.settings().Settings_Data(), settings);
     EXPECT_EQ(e.inputs().GameModes.Text(), "SMART 2025");
@@ -142,7 +142,7 @@ TEST_F(Resets, ResetAppKeepsAFixedNCount) {
     e.SetSpinValue(SpinId::N_Count, 40);
     Spins({1, 2});
     Do([&] { e.ResetApp(); });
-    EXPECT_EQ(e.inputs().N_Count.Text, "40");
+    EXPECT_EQ(e.inputs().N_Count.Text(), "40");
 }
 
 TEST_F(Resets, ResetAppInsideAProgressRunEndsTheRunWithoutABet) {

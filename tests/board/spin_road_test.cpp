@@ -33,7 +33,7 @@ TEST_F(SpinRoad, FirstFourSpinsOnlyRecord) {
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
     EXPECT_EQ(e.State().Bets_Played, 0);
     EXPECT_EQ(e.State().Miss_Streak, 0);
-    EXPECT_EQ(e.inputs().N_Count.Text, "4") << "N_Count follows the history length";
+    EXPECT_EQ(e.inputs().N_Count.Text(), "4") << "N_Count follows the history length";
     EXPECT_TRUE(platform.seeds.empty()) << "no progress run has drawn anything";
 }
 
@@ -187,7 +187,7 @@ TEST_F(SpinRoad, FixedNumberKeepsNCountAndMarksTheMatrixPending) {
     Arrange(e).inputs().ChBx_Fixed_Number.Checked = true;
     e.SetSpinValue(SpinId::N_Count, 50);
     Spin(4);
-    EXPECT_EQ(e.inputs().N_Count.Text, "50");
+    EXPECT_EQ(e.inputs().N_Count.Text(), "50");
     EXPECT_EQ(e.State().Matrix_Pending, 1);
 }
 

@@ -65,7 +65,7 @@ TEST_F(Strip, StepBackAfterTenNumbersShowsTheSecondTwice) {
     EXPECT_EQ(e.board().HisNum()[0].Colour, kMaroon) << "9 is red";
     EXPECT_EQ(e.board().HisNum()[0].Tag, 10) << "the tag of the newest slot is not stepped back";
     EXPECT_EQ(e.board().NumbersList().size(), 9u);
-    EXPECT_EQ(e.inputs().N_Count.Text, "9");
+    EXPECT_EQ(e.inputs().N_Count.Text(), "9");
 }
 
 TEST_F(Strip, StepBackLowersTheSpinCountOnlyDuringWarmUp) {

@@ -431,7 +431,7 @@ std::string Fingerprint(const Engine& e) {
        << e.display().Label_BetsPlayed().Caption << ' ' << e.display().Label_FlatIndex().Caption
        << " | inputs";
     for (int i = 0; i < 4; ++i) os << ' ' << e.EditControl(static_cast<EditId>(i)).Text;
-    for (int i = 0; i < 6; ++i) os << ' ' << e.SpinControl(static_cast<SpinId>(i)).Text;
+    for (int i = 0; i < 6; ++i) os << ' ' << e.SpinControl(static_cast<SpinId>(i)).Text();
     for (int i = 0; i < 8; ++i) os << ' ' << e.CheckControl(static_cast<CheckId>(i)).Checked;
     for (int i = 0; i < 7; ++i) os << ' ' << e.ComboControl(static_cast<ComboId>(i)).ItemIndex;
     os << ' ' << e.inputs().SafeLevel.Position << " | trends";

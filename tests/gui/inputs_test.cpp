@@ -111,7 +111,7 @@ private slots:
         QVERIFY(how_much->isReadOnly());
         how_much->setFocus();
         QTest::keyClick(how_much, Qt::Key_Up);
-        QCOMPARE(form->engine().inputs().Losses_HowMuch.Text, std::string("1"));
+        QCOMPARE(form->engine().inputs().Losses_HowMuch.Text(), std::string("1"));
     }
 
     void aNewInitialBetMovesTheRuleAmounts() {

@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Table, NegativeThresholdIsRaisedToItsLowerLimit) {
     Do([&] { e.LoadSettingsFile(Fixture("settings-negative-threshold.rtk")); });
-    EXPECT_EQ(e.inputs().Losses_HowMuch.Text, "1");
+    EXPECT_EQ(e.inputs().Losses_HowMuch.Text(), "1");
 }
 
 TEST_F(Table, TenThousandLineSettingsFileKeepsEveryLine) {

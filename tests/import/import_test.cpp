@@ -342,7 +342,7 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
             reference.DeepScan_Calc();
         }
         EXPECT_EQ(e.board().NumbersList(), reference.board().NumbersList());
-        EXPECT_EQ(e.inputs().N_Count.Text, reference.inputs().N_Count.Text);
+        EXPECT_EQ(e.inputs().N_Count.Text(), reference.inputs().N_Count.Text());
         EXPECT_EQ(e.settings().Settings_Data(), reference.settings().Settings_Data());
         EXPECT_EQ(e.board().CurrentNumber(), reference.board().CurrentNumber());
         EXPECT_EQ(e.State().DeepScan_Number, reference.State().DeepScan_Number);

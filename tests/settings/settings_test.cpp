@@ -201,13 +201,13 @@ TEST_F(Settings, ValuesAreClampedAndIndicesOutsideAListSelectNothing) {
     file[21] = "-5";
     file[23] = "-3";
     ASSERT_TRUE(Load(WriteRecord("clamp.rtk", file)));
-    EXPECT_EQ(e.inputs().Losses_HowMuch.Text, "1");
+    EXPECT_EQ(e.inputs().Losses_HowMuch.Text(), "1");
     EXPECT_EQ(e.inputs().Losses_Type.ItemIndex, -1);
     EXPECT_EQ(e.inputs().Losses_Type.Text(), "");
     EXPECT_EQ(e.inputs().Losses_Action.Text(), "ADD to bet:");
     EXPECT_EQ(e.inputs().SafeLevel.Position, 10);
-    EXPECT_EQ(e.inputs().N_Count.Text, "1");
-    EXPECT_EQ(e.inputs().Play_Bets.Text, "-3") << "Play_Bets has no limits";
+    EXPECT_EQ(e.inputs().N_Count.Text(), "1");
+    EXPECT_EQ(e.inputs().Play_Bets.Text(), "-3") << "Play_Bets has no limits";
     EXPECT_EQ(e.settings().Settings_Data()[7], "9") << "the record keeps the file";
 }
 
@@ -238,9 +238,9 @@ TEST_F(Settings, TenLinesApplyOneToNineAndStopAtTen) {
     EXPECT_FALSE(Load(WriteRecord("ten.rtk", file)));
     EXPECT_EQ(platform.LastMessage(), "'' is not a valid integer value");
     EXPECT_EQ(e.inputs().Init_Bet.Text, "2");
-    EXPECT_EQ(e.inputs().Losses_HowMuch.Text, "3");
+    EXPECT_EQ(e.inputs().Losses_HowMuch.Text(), "3");
     EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "5");
-    EXPECT_EQ(e.inputs().Wins_HowMuch.Text, "1");
+    EXPECT_EQ(e.inputs().Wins_HowMuch.Text(), "1");
     EXPECT_EQ(e.State().Rules_Edit_Flag, 1) << "the flag is not cleared by a failed load";
     EXPECT_EQ(e.settings().Settings_Data().size(), 10u);
     const auto out = (dir / "out.rtk").string();
@@ -340,7 +340,7 @@ TEST_F(Settings, FileAtTheSizeLimitLoadsWhole) {
     EXPECT_EQ(e.settings().Settings_Data().size(), text.size() / 3);
     EXPECT_EQ(e.inputs().BetStrategy.Text(), "Martingale (x2 on loss)");
     EXPECT_EQ(e.inputs().Losses_Type.Text(), "Losses In A Row");
-    EXPECT_EQ(e.inputs().Phase_Correction_Value.Text, "1");
+    EXPECT_EQ(e.inputs().Phase_Correction_Value.Text(), "1");
 }
 
 TEST_F(Settings, UnreadableFileLeavesTheRecord) {

@@ -121,10 +121,10 @@ TEST_F(Inputs, NCountStaysAtLeastOneAndIsWritten) {
     e.SetSpinValue(SpinId::N_Count, 12);
     EXPECT_EQ(e.settings().Settings_Data()[21], "12");
     e.SetSpinText(SpinId::N_Count, "0");
-    EXPECT_EQ(e.inputs().N_Count.Text, "1");
+    EXPECT_EQ(e.inputs().N_Count.Text(), "1");
     EXPECT_EQ(e.settings().Settings_Data()[21], "1");
     e.SetSpinValue(SpinId::N_Count, 20000000);
-    EXPECT_EQ(e.inputs().N_Count.Text, "10000000");
+    EXPECT_EQ(e.inputs().N_Count.Text(), "10000000");
 }
 
 // ---- Money limits ------------------------------------------------------------------------

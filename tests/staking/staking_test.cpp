@@ -284,7 +284,7 @@ TEST_F(RuleInputs, ValueEditsAreReadOnlyForThePlayer) {
     e.TypeKey(EditId::Losses_ActionValue, '7');
     e.TypeKey(SpinId::Wins_HowMuch, '7');
     EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "1");
-    EXPECT_EQ(e.inputs().Wins_HowMuch.Text, "1");
+    EXPECT_EQ(e.inputs().Wins_HowMuch.Text(), "1");
 }
 
 TEST(NumericKeyFilter, DigitsBackspaceAndOnePoint) {
