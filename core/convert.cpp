@@ -223,11 +223,18 @@ std::string FloatToStr(double value) {
 }
 
 double RoundToCents(double value) noexcept {
-    // rint follows the default rounding mode (and, unlike nearbyint, does not
-    // save and restore the floating-point environment on every call): halves go to the even integer.
+    // Halves go to the even integer, as in the default rounding mode.
     // Amounts so large that the scaled value overflows already are whole cents.
     const double scaled = value / 0.01;
     if (!std::isfinite(scaled)) return value;
+    // The display refresh rounds the money several times a spin. Below 2^51
+    // adding and taking away 1.5 * 2^52 leaves the nearest integer (ties to
+    // even) without a call into the maths library; zero keeps its sign.
+    constexpr double kShift = 6755399441055744.0;
+    if (std::fabs(scaled) < 2251799813685248.0) {
+        const double r = (scaled + kShift) - kShift;
+        return (r == 0 ? std::copysign(0.0, scaled) : r) * 0.01;
+    }
     return std::rint(scaled) * 0.01;
 }
 

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -138,16 +139,26 @@ struct SavedFields {
     std::array<std::int32_t, kSnapshotCounts.size()> Counts{};
 
     /// The copy of the fields of `s`.
+    // Every spin takes the snapshot: the copies are unrolled over the field
+    // lists so that each becomes a plain move at a fixed offset.
     static constexpr SavedFields Of(const GameState& s) {
         SavedFields v;
-        for (std::size_t i = 0; i < kSnapshotAmounts.size(); ++i) v.Amounts[i] = s.*kSnapshotAmounts[i];
-        for (std::size_t i = 0; i < kSnapshotCounts.size(); ++i) v.Counts[i] = s.*kSnapshotCounts[i];
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            ((v.Amounts[I] = s.*kSnapshotAmounts[I]), ...);
+        }(std::make_index_sequence<kSnapshotAmounts.size()>());
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            ((v.Counts[I] = s.*kSnapshotCounts[I]), ...);
+        }(std::make_index_sequence<kSnapshotCounts.size()>());
         return v;
     }
     /// Copies every saved value back into its field of `s`.
     constexpr void RestoreInto(GameState& s) const {
-        for (std::size_t i = 0; i < kSnapshotAmounts.size(); ++i) s.*kSnapshotAmounts[i] = Amounts[i];
-        for (std::size_t i = 0; i < kSnapshotCounts.size(); ++i) s.*kSnapshotCounts[i] = Counts[i];
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            ((s.*kSnapshotAmounts[I] = Amounts[I]), ...);
+        }(std::make_index_sequence<kSnapshotAmounts.size()>());
+        [&]<std::size_t... I>(std::index_sequence<I...>) {
+            ((s.*kSnapshotCounts[I] = Counts[I]), ...);
+        }(std::make_index_sequence<kSnapshotCounts.size()>());
     }
     /// The saved value of `field` (a field of the lists above).
     constexpr double Value(double GameState::*field) const {

@@ -168,7 +168,7 @@ void Engine::ChBx_TestBankClick() {
 void Engine::N_CountChange() {
     if (inputs_.N_Count.Value() <= 0) SetSpinValue(SpinId::N_Count, 1);
     if (inputs_.N_Count.HasText())
-        WriteSettingsLine(settings_line::kMatrixHistory, IntText(inputs_.N_Count.Value()));
+        WriteSettingsNumber(settings_line::kMatrixHistory, inputs_.N_Count.Value());
 }
 
 }  // namespace rotacle

@@ -281,6 +281,7 @@ public:
     std::string_view SettingsLine(std::size_t i) const { return record_.Line(i); }
     /// Replaces line i; nothing happens when the record has no line i.
     void WriteSettingsLine(std::size_t i, std::string_view text) { record_.Write(i, text); }
+    void WriteSettingsNumber(std::size_t i, std::int64_t value) { record_.WriteNumber(i, value); }
     /// Writes the record to `path`, replacing the file atomically.
     void SaveSettingsFile(const std::string& path) const;
     /// Replaces the record with the lines of `path`, then applies it.

@@ -4,6 +4,7 @@
 #include "journal/journal.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cstdlib>
 #include <iostream>
@@ -32,6 +33,14 @@ constexpr std::size_t kImportLinesShown = 100;
 
 [[noreturn]] void Malformed(std::int64_t line_no, std::string_view why) {
     throw ScriptError("line " + std::to_string(line_no) + ": " + std::string(why));
+}
+
+// a / b for a >= 0 and b > 0. The schedule's quotients are of small
+// numbers, and a 32-bit division costs a fraction of a 64-bit one.
+std::int64_t SmallQuotient(std::int64_t a, std::int64_t b) {
+    if ((static_cast<std::uint64_t>(a | b) >> 32) == 0)
+        return static_cast<std::uint32_t>(a) / static_cast<std::uint32_t>(b);
+    return a / b;
 }
 
 bool IsIdempotentTimer(TimerId id) { return id == TimerId::ShowValues || id == TimerId::SafeLevel_Timer; }
@@ -144,8 +153,10 @@ void Session::SyncTimers() {
         TimerSlot& slot = slots_[static_cast<std::size_t>(i)];
         if (!t.Enabled) {
             slot.armed = false;
+            armed_ &= ~Bit(static_cast<TimerId>(i));
         } else if (!slot.armed || slot.interval != t.Interval) {
             slot.armed = true;
+            armed_ |= Bit(static_cast<TimerId>(i));
             slot.interval = t.Interval;
             slot.due = platform_.now_ms + (t.Interval > 0 ? t.Interval : 1);
         }
@@ -189,29 +200,27 @@ bool Session::EnterWaiting() {
 }
 
 void Session::RunProgress() {
-    const auto idle = [this](std::size_t i) {
-        return IsIdempotentTimer(static_cast<TimerId>(i)) && slots_[i].idle_epoch == epoch_;
-    };
     for (std::int64_t ticks = 0; AnyModeTimer(); ++ticks) {
         if (ticks > kMaxTicksPerCommand) throw ScriptError("a progress run never ends");
-        // The earliest timer whose tick can change something; a refresh that
-        // would find everything in place is not a candidate.
-        std::size_t next = slots_.size();
-        for (std::size_t i = 0; i < slots_.size(); ++i) {
-            if (!slots_[i].armed || idle(i)) continue;
-            if (next == slots_.size() || slots_[i].due < slots_[next].due) next = i;
+        const std::uint32_t idle = IdleTimers();
+        const std::uint32_t live = armed_ & ~idle;
+        // The earliest timer whose tick can change something.
+        if (live == 0) break;
+        std::size_t next = kTimerCount;
+        for (std::uint32_t bits = live; bits != 0; bits &= bits - 1) {
+            const auto i = static_cast<std::size_t>(std::countr_zero(bits));
+            if (next == kTimerCount || slots_[i].due < slots_[next].due) next = i;
         }
-        if (next == slots_.size()) break;
         const std::int64_t when = slots_[next].due;
         // Idle refreshes due up to that moment would do nothing: move them on
         // to their first tick after it. A timer that can change something and
         // is due at the same moment keeps its time and fires next, after this
         // one, as ties are served in timer order.
-        for (std::size_t i = 0; i < slots_.size(); ++i) {
-            TimerSlot& slot = slots_[i];
-            if (!slot.armed || i == next || slot.due > when || !idle(i)) continue;
+        for (std::uint32_t bits = idle; bits != 0; bits &= bits - 1) {
+            TimerSlot& slot = slots_[static_cast<std::size_t>(std::countr_zero(bits))];
+            if (slot.due > when) continue;
             const std::int64_t step = slot.interval > 0 ? slot.interval : 1;
-            slot.due += ((when - slot.due) / step + 1) * step;
+            slot.due += (SmallQuotient(when - slot.due, step) + 1) * step;
         }
         TimerSlot& slot = slots_[next];
         platform_.now_ms = when;
@@ -224,20 +233,24 @@ void Session::RunProgress() {
         // reads: its further ticks come one after another until it ends or
         // another timer that can change something is due first.
         std::int64_t bound = std::numeric_limits<std::int64_t>::max();
-        for (std::size_t i = 0; i < slots_.size(); ++i)
-            if (i != next && slots_[i].armed && !idle(i)) bound = std::min(bound, slots_[i].due);
+        for (std::uint32_t bits = LiveTimers() & ~Bit(id); bits != 0; bits &= bits - 1)
+            bound = std::min(bound, slots_[static_cast<std::size_t>(std::countr_zero(bits))].due);
         const Timer& timer = engine_.TimerControl(id);
+        // After a fill that stopped short of its limit the next tick fills
+        // the gauge: it is not asked again.
+        bool may_fill = !speed_.Quick() && slot.interval > 0;
         while (timer.Enabled && timer.Interval == slot.interval && slot.due < bound &&
                ++ticks <= kMaxTicksPerCommand) {
             // The ticks that only fill the gauge go in one step; the one that
             // fills it runs its calculator as a tick of its own.
-            if (!speed_.Quick() && slot.interval > 0) {
+            if (may_fill) {
                 const std::int64_t before_bound =
                     bound == std::numeric_limits<std::int64_t>::max()
                         ? kMaxTicksPerCommand
-                        : (bound - slot.due + slot.interval - 1) / slot.interval;
+                        : SmallQuotient(bound - slot.due + slot.interval - 1, slot.interval);
                 const std::int64_t most = std::min(before_bound, kMaxTicksPerCommand - ticks + 1);
                 const std::int64_t ran = engine_.FillRunGauge(id, slot.due, slot.interval, most);
+                may_fill = ran == most;
                 if (ran > 0) {
                     platform_.now_ms = slot.due + (ran - 1) * slot.interval;
                     slot.due += ran * slot.interval;
@@ -245,6 +258,7 @@ void Session::RunProgress() {
                     continue;
                 }
             }
+            may_fill = !speed_.Quick() && slot.interval > 0;
             platform_.now_ms = slot.due;
             slot.due += slot.interval > 0 ? slot.interval : 1;
             speed_.Tick(engine_, id);

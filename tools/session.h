@@ -109,6 +109,17 @@ private:
     }
     void Fire(TimerId id);
     void SyncTimers();
+    static constexpr std::uint32_t Bit(TimerId id) { return std::uint32_t{1} << static_cast<int>(id); }
+    /// The armed refreshes that found everything in place since the last
+    /// change: their ticks would do nothing.
+    std::uint32_t IdleTimers() const {
+        std::uint32_t idle = 0;
+        for (const TimerId t : {TimerId::ShowValues, TimerId::SafeLevel_Timer})
+            if (slots_[static_cast<std::size_t>(t)].idle_epoch == epoch_) idle |= Bit(t);
+        return armed_ & idle;
+    }
+    /// The armed timers whose tick can change something.
+    std::uint32_t LiveTimers() const { return armed_ & ~IdleTimers(); }
     bool AnyModeTimer() const;
     std::string Resolve(std::string_view path) const;
     /// Runs one event; returns false when it ended with an error.
@@ -132,6 +143,7 @@ private:
         std::uint64_t idle_epoch = ~0ULL;  ///< epoch at which a refresh last changed nothing
     };
     std::array<TimerSlot, kTimerCount> slots_{};
+    std::uint32_t armed_ = 0;  ///< the armed slots, one bit a timer
     std::optional<std::uint64_t> synced_timers_;  ///< the engine's timer changes at the last sync
     std::uint64_t epoch_ = 0;  ///< grows with every event that may have changed the state
 };

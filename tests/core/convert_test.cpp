@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 #include "core/convert.h"
 
@@ -137,6 +138,31 @@ INSTANTIATE_TEST_SUITE_P(Values, RoundToCentsRows,
                                            CentsRow{0.125, 0.12}, CentsRow{0.375, 0.38},
                                            CentsRow{-1.236, -1.24}, CentsRow{999.999, 1000},
                                            CentsRow{0.004, 0}, CentsRow{2.5, 2.5}));
+
+TEST(RoundToCents, SameBitsAsTheLibraryRounding) {
+    // The fast rounding must give exactly the library's result, sign of zero
+    // included: amounts near halves, tiny and negative ones, and amounts
+    // around the magnitude where the fast path hands over.
+    std::mt19937_64 gen(7);
+    std::uniform_int_distribution<std::int64_t> cents(-100'000'000'000, 100'000'000'000);
+    std::uniform_real_distribution<double> nudge(-1e-3, 1e-3);
+    const auto library = [](double v) { return std::nearbyint(v / 0.01) * 0.01; };
+    const auto check = [&](double v) {
+        const double want = library(v);
+        const double got = RoundToCents(v);
+        ASSERT_EQ(std::signbit(got), std::signbit(want)) << v;
+        ASSERT_EQ(got, want) << v;
+    };
+    for (int i = 0; i < 200'000; ++i) {
+        const double base = static_cast<double>(cents(gen)) / 100.0;
+        check(base);
+        check(base + 0.005);
+        check(base + nudge(gen));
+    }
+    for (const double v : {0.0, -0.0, -0.004, 0.004, -0.005, 0.005, 22517998136852.47, 22517998136852.49,
+                           -22517998136852.485, 4.5e13, -4.5e13, 1e16 + 0.5})
+        check(v);
+}
 
 TEST(RoundToCents, HugeAndNonFiniteValuesPassThrough) {
     EXPECT_EQ(RoundToCents(1e308), 1e308);
