@@ -223,18 +223,23 @@ std::string FloatToStr(double value) {
 }
 
 double RoundToCents(double value) noexcept {
+    // The display refresh rounds the money several times a spin, and the
+    // division is the slow part. value * 100 lies within about one unit in
+    // the last place of value / 0.01: when it is clearly away from a half,
+    // both round to the same integer. Adding and taking away 1.5 * 2^52
+    // rounds to the nearest integer (ties to even) below 2^51; the margin
+    // leaves larger amounts to the exact path.
+    constexpr double kShift = 6755399441055744.0;
+    const double near = value * 100;
+    const double margin = std::fabs(near) * 0x1p-50;
+    if (margin < 0.25) {
+        const double r = (near + kShift) - kShift;
+        if (std::fabs(near - r) < 0.5 - margin) return (r == 0 ? std::copysign(0.0, near) : r) * 0.01;
+    }
     // Halves go to the even integer, as in the default rounding mode.
     // Amounts so large that the scaled value overflows already are whole cents.
     const double scaled = value / 0.01;
     if (!std::isfinite(scaled)) return value;
-    // The display refresh rounds the money several times a spin. Below 2^51
-    // adding and taking away 1.5 * 2^52 leaves the nearest integer (ties to
-    // even) without a call into the maths library; zero keeps its sign.
-    constexpr double kShift = 6755399441055744.0;
-    if (std::fabs(scaled) < 2251799813685248.0) {
-        const double r = (scaled + kShift) - kShift;
-        return (r == 0 ? std::copysign(0.0, scaled) : r) * 0.01;
-    }
     return std::rint(scaled) * 0.01;
 }
 

@@ -24,6 +24,12 @@ constexpr std::array<TimerId, 6> kWaitedTimers = {TimerId::Mode1Timer, TimerId::
                                                   TimerId::Mode3Timer, TimerId::Mode4Timer,
                                                   TimerId::Mode5Timer, TimerId::Timer_Evolution};
 
+constexpr std::uint32_t kWaitedMask = [] {
+    std::uint32_t mask = 0;
+    for (const TimerId id : kWaitedTimers) mask |= std::uint32_t{1} << static_cast<int>(id);
+    return mask;
+}();
+
 // No honest progress run takes this many ticks; a script that gets here has
 // found a run that never ends.
 constexpr std::int64_t kMaxTicksPerCommand = 10'000'000;
@@ -139,12 +145,6 @@ std::string Session::Resolve(std::string_view path) const {
     return (base_dir_ / p).string();
 }
 
-bool Session::AnyModeTimer() const {
-    for (TimerId id : kWaitedTimers)
-        if (engine_.TimerControl(id).Enabled) return true;
-    return false;
-}
-
 void Session::SyncTimers() {
     if (synced_timers_ && *synced_timers_ == engine_.TimerChanges()) return;
     synced_timers_ = engine_.TimerChanges();
@@ -200,7 +200,10 @@ bool Session::EnterWaiting() {
 }
 
 void Session::RunProgress() {
-    for (std::int64_t ticks = 0; AnyModeTimer(); ++ticks) {
+    for (std::int64_t ticks = 0;; ++ticks) {
+        // (in sync already after every event; the check costs one compare)
+        SyncTimers();
+        if ((armed_ & kWaitedMask) == 0) break;
         if (ticks > kMaxTicksPerCommand) throw ScriptError("a progress run never ends");
         const std::uint32_t idle = IdleTimers();
         const std::uint32_t live = armed_ & ~idle;

@@ -120,7 +120,6 @@ private:
     }
     /// The armed timers whose tick can change something.
     std::uint32_t LiveTimers() const { return armed_ & ~IdleTimers(); }
-    bool AnyModeTimer() const;
     std::string Resolve(std::string_view path) const;
     /// Runs one event; returns false when it ended with an error.
     template <class Op>

@@ -157,6 +157,8 @@ TEST(RoundToCents, SameBitsAsTheLibraryRounding) {
         const double base = static_cast<double>(cents(gen)) / 100.0;
         check(base);
         check(base + 0.005);
+        check(std::nextafter(base + 0.005, 1e300));
+        check(std::nextafter(base + 0.005, -1e300));
         check(base + nudge(gen));
     }
     for (const double v : {0.0, -0.0, -0.004, 0.004, -0.005, 0.005, 22517998136852.47, 22517998136852.49,
