@@ -124,6 +124,8 @@ public:
     /// Grows whenever a timer may have been started, stopped or re-timed: a
     /// host that keeps its own schedule of the timers looks again only then.
     std::uint64_t TimerChanges() const { return timer_changes_; }
+    /// The timer of the last of those changes.
+    TimerId LastChangedTimer() const { return last_changed_timer_; }
 
     // ---- Spin entry and the per-spin pipeline ----------------------------
 
@@ -452,6 +454,7 @@ private:
     ComboBox& ComboRef(ComboId id);
     Timer& TimerRef(TimerId id) {
         ++timer_changes_;
+        last_changed_timer_ = id;
         return timers_[static_cast<std::size_t>(id)];
     }
     /// The checked state of each chip, for the undo snapshot.
@@ -482,6 +485,7 @@ private:
     Inputs inputs_;
     std::array<Timer, kTimerCount> timers_{};
     std::uint64_t timer_changes_ = 0;
+    TimerId last_changed_timer_ = TimerId::ShowValues;
 
     // True while a spin is being settled: the chips show the bet that is
     // being settled, or the proposal of a matrix rebuilt on profit, whose

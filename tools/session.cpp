@@ -146,20 +146,30 @@ std::string Session::Resolve(std::string_view path) const {
 }
 
 void Session::SyncTimers() {
-    if (synced_timers_ && *synced_timers_ == engine_.TimerChanges()) return;
-    synced_timers_ = engine_.TimerChanges();
-    for (int i = 0; i < kTimerCount; ++i) {
-        const Timer& t = engine_.TimerControl(static_cast<TimerId>(i));
-        TimerSlot& slot = slots_[static_cast<std::size_t>(i)];
-        if (!t.Enabled) {
-            slot.armed = false;
-            armed_ &= ~Bit(static_cast<TimerId>(i));
-        } else if (!slot.armed || slot.interval != t.Interval) {
-            slot.armed = true;
-            armed_ |= Bit(static_cast<TimerId>(i));
-            slot.interval = t.Interval;
-            slot.due = platform_.now_ms + (t.Interval > 0 ? t.Interval : 1);
-        }
+    const std::uint64_t changes = engine_.TimerChanges();
+    if (synced_timers_ && *synced_timers_ == changes) return;
+    // A spin starts or stops one timer at a time: then only that one is
+    // looked at again.
+    if (synced_timers_ && *synced_timers_ + 1 == changes) {
+        SyncTimer(static_cast<std::size_t>(engine_.LastChangedTimer()));
+    } else {
+        for (std::size_t i = 0; i < slots_.size(); ++i) SyncTimer(i);
+    }
+    synced_timers_ = changes;
+}
+
+void Session::SyncTimer(std::size_t i) {
+    const Timer& t = engine_.TimerControl(static_cast<TimerId>(i));
+    TimerSlot& slot = slots_[i];
+    const std::uint32_t bit = Bit(static_cast<TimerId>(i));
+    if (!t.Enabled) {
+        slot.armed = false;
+        armed_ &= ~bit;
+    } else if (!slot.armed || slot.interval != t.Interval) {
+        slot.armed = true;
+        armed_ |= bit;
+        slot.interval = t.Interval;
+        slot.due = platform_.now_ms + (t.Interval > 0 ? t.Interval : 1);
     }
 }
 

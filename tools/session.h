@@ -109,6 +109,7 @@ private:
     }
     void Fire(TimerId id);
     void SyncTimers();
+    void SyncTimer(std::size_t i);
     static constexpr std::uint32_t Bit(TimerId id) { return std::uint32_t{1} << static_cast<int>(id); }
     /// The armed refreshes that found everything in place since the last
     /// change: their ticks would do nothing.
