@@ -19,8 +19,8 @@ bool Engine::ShowValuesTimer() {
         double init = 0;
         // The stake was rounded to cents above; an initial bet finer than a
         // cent is compared in cents too, or every tick would reset the bets.
-        const bool ok = TryInitialBet(init);
-        if (ok && RoundToCents(init) > s.Bet_Size) {
+        const bool ok = TryInitialBetInCents(init);
+        if (ok && init > s.Bet_Size) {
             ResetBets();
             changed = true;
         }

@@ -299,10 +299,18 @@ bool Engine::TryInitialBet(double& out) const {
     if (!init_bet_cache_valid_ || init_bet_cache_text_ != inputs_.Init_Bet.Text) {
         init_bet_cache_text_ = inputs_.Init_Bet.Text;
         init_bet_cache_ok_ = TryStrToFloat(inputs_.Init_Bet.Text, init_bet_cache_value_);
+        if (init_bet_cache_ok_) init_bet_cache_cents_ = RoundToCents(init_bet_cache_value_);
         init_bet_cache_valid_ = true;
     }
     if (init_bet_cache_ok_) out = init_bet_cache_value_;
     return init_bet_cache_ok_;
+}
+
+bool Engine::TryInitialBetInCents(double& out) const {
+    double value = 0;
+    if (!TryInitialBet(value)) return false;
+    out = init_bet_cache_cents_;
+    return true;
 }
 
 double Engine::InitialBet() const {

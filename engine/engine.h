@@ -460,6 +460,8 @@ private:
     /// The checked state of each chip, for the undo snapshot.
     std::array<bool, 6> PlacedFields() const;
     bool TryInitialBet(double& out) const;
+    /// The initial bet rounded to cents, from the same cache.
+    bool TryInitialBetInCents(double& out) const;
 
     /// Engine internals for the tests' builder of states (tests/support).
     friend class EngineTestAccess;
@@ -495,6 +497,7 @@ private:
     // Parse cache of Init_Bet for the display refresh guard.
     mutable std::string init_bet_cache_text_;
     mutable double init_bet_cache_value_ = 0;
+    mutable double init_bet_cache_cents_ = 0;
     mutable bool init_bet_cache_ok_ = false;
     mutable bool init_bet_cache_valid_ = false;
 };

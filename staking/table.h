@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "core/controls.h"
@@ -42,12 +43,21 @@ public:
     /// Shows the highlight and chip of field `index` (a bet restored by undo).
     void RestoreBet(int index);
     /// Shows or hides the chip of field `index` alone.
-    void ShowChip(int index, bool visible) { chip_[Slot(index)].Visible = visible; }
+    void ShowChip(int index, bool visible) {
+        chip_[Slot(index)].Visible = visible;
+        ++changes_;
+    }
     /// Shows or hides the stake label of field `index` alone.
-    void ShowStakeLabel(int index, bool visible) { stake_label_[Slot(index)].Visible = visible; }
+    void ShowStakeLabel(int index, bool visible) {
+        stake_label_[Slot(index)].Visible = visible;
+        ++changes_;
+    }
     /// Hides every field's highlight, chip and stake label.
     void HideBets();
-    void CoverSkip() { skip_cover_.Visible = true; }
+    void CoverSkip() {
+        skip_cover_.Visible = true;
+        ++changes_;
+    }
     /// The stake that every stake label shows.
     void SetStake(double stake) {
         stake_ = stake;
@@ -57,6 +67,11 @@ public:
     /// and the skip command covered while no bet is placed. True when
     /// anything changed.
     bool SyncStakeLabels(bool show_stakes) {
+        // The display refresh asks a hundred times a second; a table that
+        // has not changed since it was brought in line stays in line.
+        if (changes_ == synced_changes_ && show_stakes == synced_show_) return false;
+        synced_changes_ = changes_;
+        synced_show_ = show_stakes;
         bool changed = false;
         bool placed = false;
         for (std::size_t i = 0; i < chip_.size(); ++i) {
@@ -83,6 +98,11 @@ private:
     double stake_ = 0;
     mutable bool stake_stale_ = false;
     Picture skip_cover_{true};
+    // Changes of chips, labels and cover, and the count and the stake-label
+    // setting at the last SyncStakeLabels.
+    std::uint64_t changes_ = 0;
+    std::uint64_t synced_changes_ = ~std::uint64_t{0};
+    bool synced_show_ = false;
 };
 
 }  // namespace rotacle
