@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "rotacle/version.h"
 #include "tools/backtest.h"
 #include "tools/session.h"
 #include "tools/stats.h"
@@ -11,6 +12,7 @@
 int main(int argc, char** argv) {
     CLI::App app{"rotacle-sim: plays Rotacle sessions without a window"};
     app.require_subcommand(0, 1);
+    app.set_version_flag("--version", "rotacle-sim " ROTACLE_VERSION, "Print the version and exit");
 
     std::string script;
     bool quiet = false;

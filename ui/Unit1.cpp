@@ -16,6 +16,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "rotacle/version.h"
 #include "ui/help_window.h"
 #include "ui/screen_fit.h"
 #include "ui/stats_window.h"

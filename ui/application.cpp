@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "rotacle/version.h"
 #include "ui/Unit1.h"
 #include "ui/artwork.h"
 #include "ui/session_journal.h"
@@ -111,8 +112,8 @@ int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& befor
     try {
         Application app(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("rotacle"));
-        QCoreApplication::setApplicationVersion(QStringLiteral("8.0"));
-        QGuiApplication::setDesktopFileName(QStringLiteral("rotacle"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(ROTACLE_VERSION));
+        QGuiApplication::setDesktopFileName(QStringLiteral("org.rotacle.Rotacle"));
         ApplyLook(app);
         TForm1 form;
         if (before_show) before_show(form);

@@ -12,12 +12,9 @@
 #include <algorithm>
 #include <functional>
 
+#include "rotacle/version.h"
 #include "ui/artwork.h"
 #include "ui/widgets.h"
-
-#ifndef ROTACLE_VERSION
-#error "ROTACLE_VERSION comes from the project version (ui/CMakeLists.txt)"
-#endif
 
 namespace rotacle::ui {
 

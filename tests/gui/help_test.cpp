@@ -10,6 +10,7 @@
 #include <QTextBrowser>
 
 #include "gui_support.h"
+#include "rotacle/version.h"
 
 using namespace rotacle::ui::test;
 using rotacle::ui::Picture;
