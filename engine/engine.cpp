@@ -111,6 +111,7 @@ void Engine::SetEditText(EditId id, std::string_view text) {
     if (e.Text == text) return;
     CheckMoneyText(id, text);
     e.Text.assign(text);
+    if (id == EditId::Init_Bet) init_bet_cache_valid_ = false;
     switch (id) {
         case EditId::Init_Bet: Init_BetChange(); break;
         case EditId::Test_Bank: Test_BankChange(); break;
@@ -295,9 +296,8 @@ bool Engine::RunTimer(TimerId id) {
 
 bool Engine::TryInitialBet(double& out) const {
     // The display refresh reads the initial bet a hundred times a second;
-    // the text is converted again only when it changed.
-    if (!init_bet_cache_valid_ || init_bet_cache_text_ != inputs_.Init_Bet.Text) {
-        init_bet_cache_text_ = inputs_.Init_Bet.Text;
+    // the text is converted again only after SetEditText changed it.
+    if (!init_bet_cache_valid_) {
         init_bet_cache_ok_ = TryStrToFloat(inputs_.Init_Bet.Text, init_bet_cache_value_);
         if (init_bet_cache_ok_) init_bet_cache_cents_ = RoundToCents(init_bet_cache_value_);
         init_bet_cache_valid_ = true;

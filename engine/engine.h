@@ -495,11 +495,10 @@ private:
     bool settling_ = false;
 
     // Parse cache of Init_Bet for the display refresh guard.
-    mutable std::string init_bet_cache_text_;
     mutable double init_bet_cache_value_ = 0;
     mutable double init_bet_cache_cents_ = 0;
     mutable bool init_bet_cache_ok_ = false;
-    mutable bool init_bet_cache_valid_ = false;
+    mutable bool init_bet_cache_valid_ = false;  ///< cleared whenever the text of Init_Bet changes
 };
 
 }  // namespace rotacle

@@ -21,7 +21,10 @@ public:
     ImportPanel& panel() { return e_.panel_; }
     Chrome& chrome() { return e_.chrome_; }
     /// The inputs as plain data: a value set here runs no change operation.
-    Inputs& inputs() { return e_.inputs_; }
+    Inputs& inputs() {
+        e_.init_bet_cache_valid_ = false;  // the initial bet may be set here
+        return e_.inputs_;
+    }
 
 private:
     Engine& e_;
