@@ -3,11 +3,11 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 namespace rotacle {
 
@@ -143,22 +143,18 @@ struct SavedFields {
     // lists so that each becomes a plain move at a fixed offset.
     static constexpr SavedFields Of(const GameState& s) {
         SavedFields v;
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            ((v.Amounts[I] = s.*kSnapshotAmounts[I]), ...);
-        }(std::make_index_sequence<kSnapshotAmounts.size()>());
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            ((v.Counts[I] = s.*kSnapshotCounts[I]), ...);
-        }(std::make_index_sequence<kSnapshotCounts.size()>());
+        [&]<std::size_t... I>(std::index_sequence<I...>) { ((v.Amounts[I] = s.*kSnapshotAmounts[I]), ...); }
+        (std::make_index_sequence<kSnapshotAmounts.size()>());
+        [&]<std::size_t... I>(std::index_sequence<I...>) { ((v.Counts[I] = s.*kSnapshotCounts[I]), ...); }
+        (std::make_index_sequence<kSnapshotCounts.size()>());
         return v;
     }
     /// Copies every saved value back into its field of `s`.
     constexpr void RestoreInto(GameState& s) const {
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            ((s.*kSnapshotAmounts[I] = Amounts[I]), ...);
-        }(std::make_index_sequence<kSnapshotAmounts.size()>());
-        [&]<std::size_t... I>(std::index_sequence<I...>) {
-            ((s.*kSnapshotCounts[I] = Counts[I]), ...);
-        }(std::make_index_sequence<kSnapshotCounts.size()>());
+        [&]<std::size_t... I>(std::index_sequence<I...>) { ((s.*kSnapshotAmounts[I] = Amounts[I]), ...); }
+        (std::make_index_sequence<kSnapshotAmounts.size()>());
+        [&]<std::size_t... I>(std::index_sequence<I...>) { ((s.*kSnapshotCounts[I] = Counts[I]), ...); }
+        (std::make_index_sequence<kSnapshotCounts.size()>());
     }
     /// The saved value of `field` (a field of the lists above).
     constexpr double Value(double GameState::*field) const {

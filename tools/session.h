@@ -143,9 +143,9 @@ private:
         std::uint64_t idle_epoch = ~0ULL;  ///< epoch at which a refresh last changed nothing
     };
     std::array<TimerSlot, kTimerCount> slots_{};
-    std::uint32_t armed_ = 0;  ///< the armed slots, one bit a timer
+    std::uint32_t armed_ = 0;                     ///< the armed slots, one bit a timer
     std::optional<std::uint64_t> synced_timers_;  ///< the engine's timer changes at the last sync
-    std::uint64_t epoch_ = 0;  ///< grows with every event that may have changed the state
+    std::uint64_t epoch_ = 0;                     ///< grows with every event that may have changed the state
 };
 
 /// The session journal of a script run.
