@@ -2,6 +2,7 @@
 // scan with the calculators of modes 1, 2 and 4, and the trend filter.
 #include <algorithm>
 #include <exception>
+#include <limits>
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
@@ -119,31 +120,42 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
         case TimerId::Mode5Timer: fixed = 8; break;
         default: break;
     }
+    constexpr std::int64_t kNoBound = std::numeric_limits<std::int64_t>::max();
     std::int64_t ran = 0;
     std::int32_t gauge = display_.CGauge1().Position;
     while (ran < max_ticks) {
         const std::int64_t ms = first_tick_ms + ran * interval_ms;
         const std::int64_t second = ms / 1000;
-        // The ticks left in this second (all of them for a fixed step).
-        // (a division of small numbers: 32 bits are enough and much cheaper)
-        std::int64_t in_second =
-            drawn ? static_cast<std::uint32_t>((second + 1) * 1000 - ms + interval_ms - 1) /
-                        static_cast<std::uint32_t>(interval_ms)
-                  : max_ticks;
-        in_second = std::min(in_second, max_ticks - ran);
         std::int32_t step = fixed;
         if (drawn) {
             platform_.RandSeed(static_cast<std::uint32_t>(second));
             const std::int32_t d = platform_.Random(8);
             step = id == TimerId::Mode2Timer ? 2 + d : d;
         }
-        // Ticks before the one that fills the gauge.
-        std::int64_t fits = gauge >= 100 || step < 0 ? 0 : in_second;
-        if (step > 0) fits = std::min<std::int64_t>(fits, (100 - gauge - 1) / step);
+        // Three bounds on the ticks that go in this round: the ticks left
+        // (`left`), the ticks before the one that fills the gauge (`fill`),
+        // and for a drawn step the ticks left in this second, whose step
+        // ends with it. The ticks of the second are counted by a division
+        // only when the other bounds do not end the round first.
+        const std::int64_t left = max_ticks - ran;
+        const std::int64_t fill = gauge >= 100 || step < 0 ? 0 : step > 0 ? (99 - gauge) / step : kNoBound;
+        const std::int64_t end_ms = (second + 1) * 1000;
+        const auto within_second = [&](std::int64_t ticks) { return !drawn || ms + ticks * interval_ms < end_ms; };
+        std::int64_t fits = 0;
+        bool filled = false;  // the next tick fills the gauge
+        if (fill < left && within_second(fill)) {
+            fits = fill;
+            filled = true;
+        } else if (fill >= left && within_second(left)) {
+            fits = left;
+        } else {
+            // The second ends first: every tick left in it goes.
+            fits = static_cast<std::uint32_t>(end_ms - ms + interval_ms - 1) / static_cast<std::uint32_t>(interval_ms);
+        }
         gauge = static_cast<std::int32_t>(gauge + fits * step);
         ran += fits;
         if (fits > 0 && drawn) state_.Engine_Ready = 0;
-        if (fits < in_second) break;  // the next tick fills the gauge
+        if (filled) break;
     }
     display_.SetRunGauge(gauge);
     return ran;

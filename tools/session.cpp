@@ -44,6 +44,7 @@ constexpr std::size_t kImportLinesShown = 100;
 // a / b for a >= 0 and b > 0. The schedule's quotients are of small
 // numbers, and a 32-bit division costs a fraction of a 64-bit one.
 std::int64_t SmallQuotient(std::int64_t a, std::int64_t b) {
+    if (a < b) return 0;
     if ((static_cast<std::uint64_t>(a | b) >> 32) == 0)
         return static_cast<std::uint32_t>(a) / static_cast<std::uint32_t>(b);
     return a / b;
