@@ -4,6 +4,7 @@
 namespace rotacle {
 
 bool Engine::ShowValuesTimer() {
+    refresh_settled_ = false;
     GameState& s = state_;
     bool changed = display_.Refresh(s, board_.NumbersList().size());
     if (display_.StakeChanged(s.Bet_Size)) {
@@ -22,9 +23,12 @@ bool Engine::ShowValuesTimer() {
         const bool ok = TryInitialBetInCents(init);
         if (ok && init > s.Bet_Size) {
             ResetBets();
-            changed = true;
+            return true;
         }
     }
+    // Without a bet reset every value shown is now in place: the same
+    // refresh run again at once would change nothing.
+    refresh_settled_ = true;
     return changed;
 }
 

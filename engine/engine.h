@@ -330,6 +330,9 @@ public:
     /// One display refresh. Returns false when it found every value in place
     /// and changed nothing.
     bool ShowValuesTimer();
+    /// True when the last display refresh left every value in place, so
+    /// that running it again before anything else happens changes nothing.
+    bool RefreshSettled() const { return refresh_settled_; }
     void Disable_HoversClick();
     /// Hover of a command's normal picture: hover reset, then its hover picture.
     void CommandMouseMove(Command c);
@@ -493,6 +496,7 @@ private:
     // being settled, or the proposal of a matrix rebuilt on profit, whose
     // stake was given back in advance. Neither stake is on the table.
     bool settling_ = false;
+    bool refresh_settled_ = false;
 
     // Parse cache of Init_Bet for the display refresh guard.
     mutable double init_bet_cache_value_ = 0;

@@ -185,6 +185,8 @@ void Session::Fire(TimerId id) {
         if (changed) {
             ++epoch_;
             SyncTimers();
+            // A refresh that put everything in place is idle from here on.
+            if (id == TimerId::ShowValues && engine_.RefreshSettled()) slot.idle_epoch = epoch_;
         } else {
             slot.idle_epoch = epoch_;
         }
