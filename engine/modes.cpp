@@ -140,7 +140,9 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
         const std::int64_t left = max_ticks - ran;
         const std::int64_t fill = gauge >= 100 || step < 0 ? 0 : step > 0 ? (99 - gauge) / step : kNoBound;
         const std::int64_t end_ms = (second + 1) * 1000;
-        const auto within_second = [&](std::int64_t ticks) { return !drawn || ms + ticks * interval_ms < end_ms; };
+        const auto within_second = [&](std::int64_t ticks) {
+            return !drawn || ms + ticks * interval_ms < end_ms;
+        };
         std::int64_t fits = 0;
         bool filled = false;  // the next tick fills the gauge
         if (fill < left && within_second(fill)) {
@@ -150,7 +152,8 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
             fits = left;
         } else {
             // The second ends first: every tick left in it goes.
-            fits = static_cast<std::uint32_t>(end_ms - ms + interval_ms - 1) / static_cast<std::uint32_t>(interval_ms);
+            fits = static_cast<std::uint32_t>(end_ms - ms + interval_ms - 1) /
+                   static_cast<std::uint32_t>(interval_ms);
         }
         gauge = static_cast<std::int32_t>(gauge + fits * step);
         ran += fits;

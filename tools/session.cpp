@@ -13,6 +13,7 @@
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <tuple>
+#include <utility>
 
 namespace rotacle::sim {
 
@@ -239,24 +240,31 @@ void Session::RunProgress() {
             slot.due += (SmallQuotient(when - slot.due, step) + 1) * step;
         }
         TimerSlot& slot = slots_[next];
-        platform_.now_ms = when;
-        slot.due += slot.interval > 0 ? slot.interval : 1;
         const auto id = static_cast<TimerId>(next);
-        Fire(id);
-        if (IsIdempotentTimer(id) || !engine_.TimerControl(id).Enabled) continue;
+        if (IsIdempotentTimer(id)) {
+            platform_.now_ms = when;
+            slot.due += slot.interval > 0 ? slot.interval : 1;
+            Fire(id);
+            continue;
+        }
 
-        // The progress run goes on and has changed nothing that another timer
-        // reads: its further ticks come one after another until it ends or
-        // another timer that can change something is due first.
+        // A progress run changes nothing that another timer reads until it
+        // ends: its ticks come one after another, from this one on, until it
+        // ends or another timer that can change something is due first.
         std::int64_t bound = std::numeric_limits<std::int64_t>::max();
-        for (std::uint32_t bits = LiveTimers() & ~Bit(id); bits != 0; bits &= bits - 1)
+        for (std::uint32_t bits = live & ~Bit(id); bits != 0; bits &= bits - 1)
             bound = std::min(bound, slots_[static_cast<std::size_t>(std::countr_zero(bits))].due);
         const Timer& timer = engine_.TimerControl(id);
         // After a fill that stopped short of its limit the next tick fills
         // the gauge: it is not asked again.
         bool may_fill = !speed_.Quick() && slot.interval > 0;
-        while (timer.Enabled && timer.Interval == slot.interval && slot.due < bound &&
-               ++ticks <= kMaxTicksPerCommand) {
+        // The first tick is due now, also when another timer is due at the
+        // same moment (ties are served in timer order); it was counted with
+        // this round.
+        bool first = true;
+        while (timer.Enabled && timer.Interval == slot.interval &&
+               (first || (slot.due < bound && ++ticks <= kMaxTicksPerCommand))) {
+            const bool was_first = std::exchange(first, false);
             // The ticks that only fill the gauge go in one step; the one that
             // fills it runs its calculator as a tick of its own.
             if (may_fill) {
@@ -278,6 +286,9 @@ void Session::RunProgress() {
             platform_.now_ms = slot.due;
             slot.due += slot.interval > 0 ? slot.interval : 1;
             speed_.Tick(engine_, id);
+            // A first tick that started or changed another timer hands back
+            // to the schedule, which takes that timer in.
+            if (was_first && synced_timers_ != engine_.TimerChanges()) break;
         }
         if (!timer.Enabled) ++epoch_;
         SyncTimers();
