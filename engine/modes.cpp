@@ -277,8 +277,9 @@ void Engine::Trend_2Click(int field) {
 void Engine::Trend_Check() {
     if (state_.Game_Mode == 3) return;
     for (int chosen = 0; chosen < 6; ++chosen) {
+        if (!modes_.TrendChosen(chosen)) continue;
         const int other = OppositeField(chosen);
-        if (modes_.TrendChosen(chosen) && state_.Bet_Field == other + 1 &&
+        if (state_.Bet_Field == other + 1 &&
             state_.Miss_Streak >= inputs_.SafeLevel.Position) {
             table_.ShowField(other, false);
             state_.Bet_Field = chosen + 1;
