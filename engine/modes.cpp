@@ -279,8 +279,7 @@ void Engine::Trend_Check() {
     for (int chosen = 0; chosen < 6; ++chosen) {
         if (!modes_.TrendChosen(chosen)) continue;
         const int other = OppositeField(chosen);
-        if (state_.Bet_Field == other + 1 &&
-            state_.Miss_Streak >= inputs_.SafeLevel.Position) {
+        if (state_.Bet_Field == other + 1 && state_.Miss_Streak >= inputs_.SafeLevel.Position) {
             table_.ShowField(other, false);
             state_.Bet_Field = chosen + 1;
             table_.ShowField(chosen, true);
