@@ -41,24 +41,6 @@ void Board::DropNewest() {
     if (!history_.empty()) history_.pop_back();
 }
 
-void Board::ShowNumbers() {
-    // Every spin locks and unlocks the board; a board already as asked is
-    // left alone.
-    if (cells_ == CellsAre::Shown) return;
-    cells_ = CellsAre::Shown;
-    for (auto& p : cell_) p.Visible = true;
-    numbers_enabled_ = true;
-    for (auto& p : speed_button_) p.Visible = true;
-}
-
-void Board::HideNumbers() {
-    if (cells_ == CellsAre::Hidden) return;
-    cells_ = CellsAre::Hidden;
-    for (auto& p : cell_) p.Visible = false;
-    numbers_enabled_ = false;
-    for (auto& p : speed_button_) p.Visible = false;
-}
-
 void Board::MarkPressed() {
     if (current_ < 0 || current_ > 36) return;
     cell_[static_cast<std::size_t>(current_)].Visible = true;
@@ -72,13 +54,6 @@ void Board::MarkInactive() {
     cells_ = CellsAre::Mixed;
 }
 
-void Board::PushStrip() {
-    for (std::size_t k = kStripSlots - 1; k >= 1; --k) strip_numbers_[k] = strip_numbers_[k - 1];
-    strip_numbers_[0] = static_cast<std::int8_t>(current_);
-    strip_tag_ = current_;
-    strip_stale_ = true;
-}
-
 void Board::StripBack() {
     // The overflow slot keeps its number: it moves into slot 7 and stays.
     for (std::size_t k = 0; k + 1 < kStripSlots; ++k) strip_numbers_[k] = strip_numbers_[k + 1];
@@ -90,12 +65,6 @@ void Board::ClearStrip() {
     strip_stale_ = true;
 }
 
-void Board::OfferUndo() {
-    undo_picture_.Visible = true;
-    undo_button_.Visible = true;
-    undo_cover_.Visible = false;
-}
-
 void Board::HideUndoCommand() {
     undo_picture_.Visible = false;
     undo_button_.Visible = false;
@@ -104,11 +73,6 @@ void Board::HideUndoCommand() {
 void Board::WithdrawUndo() {
     HideUndoCommand();
     undo_cover_.Visible = true;
-}
-
-void Board::TakeSnapshot(const std::array<bool, 6>& placed, const GameState& s) {
-    for (std::size_t i = 0; i < placed.size(); ++i) saved_stakes_[i] = placed[i] ? s.Bet_Size : 0.0;
-    saved_ = SavedFields::Of(s);
 }
 
 Memo Board::SaveBets() const {

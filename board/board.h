@@ -64,22 +64,45 @@ public:
     void ClearHistory() { history_.clear(); }
 
     /// Cells shown and clickable again.
-    void ShowNumbers();
+    void ShowNumbers() {
+        // Every spin locks and unlocks the board; a board already as asked is
+        // left alone.
+        if (cells_ == CellsAre::Shown) return;
+        cells_ = CellsAre::Shown;
+        for (auto& p : cell_) p.Visible = true;
+        numbers_enabled_ = true;
+        for (auto& p : speed_button_) p.Visible = true;
+    }
     /// Cells hidden and not clickable.
-    void HideNumbers();
+    void HideNumbers() {
+        if (cells_ == CellsAre::Hidden) return;
+        cells_ = CellsAre::Hidden;
+        for (auto& p : cell_) p.Visible = false;
+        numbers_enabled_ = false;
+        for (auto& p : speed_button_) p.Visible = false;
+    }
     /// The current number's cell shown as pressed.
     void MarkPressed();
     /// The current number's cell hidden.
     void MarkInactive();
 
     /// Pushes the current number onto the strip.
-    void PushStrip();
+    void PushStrip() {
+        for (std::size_t k = kStripSlots - 1; k >= 1; --k) strip_numbers_[k] = strip_numbers_[k - 1];
+        strip_numbers_[0] = static_cast<std::int8_t>(current_);
+        strip_tag_ = current_;
+        strip_stale_ = true;
+    }
     /// Moves the strip one place back (undo).
     void StripBack();
     void ClearStrip();
 
     /// Undo offered: the command shown and its cover hidden.
-    void OfferUndo();
+    void OfferUndo() {
+        undo_picture_.Visible = true;
+        undo_button_.Visible = true;
+        undo_cover_.Visible = false;
+    }
     /// The command's pictures hidden; the cover stays as it is.
     void HideUndoCommand();
     /// Undo withdrawn: the command hidden and its cover shown.
@@ -88,7 +111,10 @@ public:
 
     /// Takes the snapshot of a spin's start: the stake of each placed field
     /// (`placed[i]`) and the saved fields of `s`.
-    void TakeSnapshot(const std::array<bool, 6>& placed, const GameState& s);
+    void TakeSnapshot(const std::array<bool, 6>& placed, const GameState& s) {
+        for (std::size_t i = 0; i < placed.size(); ++i) saved_stakes_[i] = placed[i] ? s.Bet_Size : 0.0;
+        saved_ = SavedFields::Of(s);
+    }
     /// The saved stake of field `index`, 0 when none was placed.
     double SavedStake(int index) const;
     /// Copies the saved fields back into `s`.

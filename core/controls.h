@@ -92,7 +92,7 @@ public:
     /// that every change handler of a spin edit applies before it reads it.
     bool HasText() const {
         if (plain_) return true;
-        return !text_.empty() && text_ != " ";
+        return HasEntry(text_);
     }
 
 private:

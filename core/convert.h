@@ -68,6 +68,12 @@ inline constexpr double kMaxAmount = 1e12;
 /// conversion reports it where the number is read.
 void CheckAmount(std::string_view text, double smallest = -kMaxAmount);
 
+/// True for an edit's text that holds something: neither empty nor a single
+/// space (the test that the change handlers apply before reading a text).
+constexpr bool HasEntry(std::string_view text) {
+    return !text.empty() && !(text.size() == 1 && text[0] == ' ');
+}
+
 /// Decimal text of an integer.
 std::string IntToStr(std::int64_t value);
 

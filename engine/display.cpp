@@ -16,7 +16,7 @@ bool Engine::ShowValuesTimer() {
     // A text that does not convert is skipped here: the player sees the
     // conversion error where the initial bet is used, not a hundred times a
     // second.
-    if (!inputs_.Init_Bet.Text.empty() && inputs_.Init_Bet.Text != " ") {
+    if (HasEntry(inputs_.Init_Bet.Text)) {
         double init = 0;
         // The stake was rounded to cents above; an initial bet finer than a
         // cent is compared in cents too, or every tick would reset the bets.

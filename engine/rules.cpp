@@ -31,7 +31,7 @@ void Engine::WinRuleProfitStage() { staking::WinRuleProfitStage(state_, RuleSett
 
 void Engine::Losses_ActionValueChange() {
     const std::string& text = inputs_.Losses_ActionValue.Text;
-    if (!text.empty() && text != " ") {
+    if (HasEntry(text)) {
         state_.Losses_Amount = StrToFloat(text);
         const double init = InitialBet();
         if (init != 0) state_.Losses_Units = staking::UnitsOf(state_.Losses_Amount, init);

@@ -39,7 +39,12 @@ public:
         return false;
     }
     /// Shows or hides the highlight, chip and stake label of field `index`.
-    void ShowField(int index, bool visible);
+    void ShowField(int index, bool visible) {
+        highlight_[Slot(index)].Visible = visible;
+        chip_[Slot(index)].Visible = visible;
+        stake_label_[Slot(index)].Visible = visible;
+        ++changes_;
+    }
     /// Shows the highlight and chip of field `index` (a bet restored by undo).
     void RestoreBet(int index);
     /// Shows or hides the chip of field `index` alone.
@@ -53,7 +58,12 @@ public:
         ++changes_;
     }
     /// Hides every field's highlight, chip and stake label.
-    void HideBets();
+    void HideBets() {
+        for (auto& p : chip_) p.Visible = false;
+        for (auto& p : highlight_) p.Visible = false;
+        for (auto& l : stake_label_) l.Visible = false;
+        ++changes_;
+    }
     void CoverSkip() {
         skip_cover_.Visible = true;
         ++changes_;
