@@ -112,7 +112,10 @@ public:
     /// Takes the snapshot of a spin's start: the stake of each placed field
     /// (`placed[i]`) and the saved fields of `s`.
     void TakeSnapshot(const std::array<bool, 6>& placed, const GameState& s) {
-        for (std::size_t i = 0; i < placed.size(); ++i) saved_stakes_[i] = placed[i] ? s.Bet_Size : 0.0;
+        // Picked by index rather than by a branch, which the wheel's
+        // numbers make impossible to predict.
+        const std::array<double, 2> stake{0.0, s.Bet_Size};
+        for (std::size_t i = 0; i < placed.size(); ++i) saved_stakes_[i] = stake[placed[i] ? 1 : 0];
         saved_ = SavedFields::Of(s);
     }
     /// The saved stake of field `index`, 0 when none was placed.
