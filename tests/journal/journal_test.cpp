@@ -164,7 +164,8 @@ std::string ResumedState(const std::vector<std::string>& actions) {
 
 TEST(JournalFile, AKilledDriverResumesAtItsLastCompleteRecord) {
     const fs::path script = Scratch("long.script");
-    WriteFile(script, LongScript(100'000));
+    // Long enough that the kill, at most a third of a second in, finds it going.
+    WriteFile(script, LongScript(500'000));
     const fs::path killed = Scratch("killed.journal");
     fs::remove(killed);
     const pid_t child = ::fork();
