@@ -165,10 +165,8 @@ void Session::SyncTimer(std::size_t i) {
     TimerSlot& slot = slots_[i];
     const std::uint32_t bit = Bit(static_cast<TimerId>(i));
     if (!t.Enabled) {
-        slot.armed = false;
         armed_ &= ~bit;
-    } else if (!slot.armed || slot.interval != t.Interval) {
-        slot.armed = true;
+    } else if ((armed_ & bit) == 0 || slot.interval != t.Interval) {
         armed_ |= bit;
         slot.interval = t.Interval;
         slot.due = platform_.now_ms + (t.Interval > 0 ? t.Interval : 1);

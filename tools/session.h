@@ -137,7 +137,6 @@ private:
     bool confine_files_ = false;
 
     struct TimerSlot {
-        bool armed = false;
         std::int32_t interval = 0;
         std::int64_t due = 0;
         std::uint64_t idle_epoch = ~0ULL;  ///< epoch at which a refresh last changed nothing
