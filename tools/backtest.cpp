@@ -1,4 +1,5 @@
 #include "tools/backtest.h"
+#include "tools/chart_axis.h"
 
 #include <unistd.h>
 
@@ -74,15 +75,6 @@ private:
     Bucket bucket_{};
     std::vector<Bucket> buckets_;
 };
-
-// Round step for about `count` ticks over `range`.
-double NiceStep(double range, int count) {
-    if (!(range > 0)) return 1;
-    const double raw = range / count;
-    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
-    const double f = raw / mag;
-    return (f < 1.5 ? 1 : f < 3 ? 2 : f < 7 ? 5 : 10) * mag;
-}
 
 std::string Num(double v) {
     std::ostringstream s;

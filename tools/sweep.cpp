@@ -1,4 +1,5 @@
 #include "tools/sweep.h"
+#include "tools/chart_axis.h"
 
 #include <unistd.h>
 
@@ -238,14 +239,6 @@ private:
 };
 
 // ---- Chart -------------------------------------------------------------------------------
-
-double NiceStep(double range, int count) {
-    if (!(range > 0)) return 1;
-    const double raw = range / count;
-    const double mag = std::pow(10.0, std::floor(std::log10(raw)));
-    const double f = raw / mag;
-    return (f < 1.5 ? 1 : f < 3 ? 2 : f < 7 ? 5 : 10) * mag;
-}
 
 std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string& title) {
     const double W = 760, H = 520, left = 84, right = 24, top = 70, bottom = 64;
