@@ -57,6 +57,16 @@ SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
     return Outcome::Entered;
 }
 
+SpeedPlay::Outcome SpeedPlay::Click(Engine& e, int n) {
+    if (n < 0 || n > 36) return Outcome::Ignored;
+    if (BoardLocked(e) || !waiting_.empty()) return Enter(e, n);
+    const auto i = static_cast<std::size_t>(n);
+    if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) return Outcome::Ignored;
+    refused_ = false;
+    e.Event([&] { e.NumberClick(n); });
+    return Outcome::Entered;
+}
+
 SpeedPlay::Outcome SpeedPlay::Undo(Engine& e) {
     if (!waiting_.empty()) {
         waiting_.pop_back();

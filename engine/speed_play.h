@@ -53,10 +53,23 @@ public:
     /// Refused for a value outside 0..36, while the import panel covers the
     /// board, and when the cell cannot be clicked (a number just taken back).
     Outcome Enter(Engine& e, int n);
+    /// A click on the place of cell n. While the board is locked, or numbers
+    /// wait, the number joins the wait list as a typed one does (Queued, or
+    /// Refused when the list is full); otherwise the click reaches the cell
+    /// when it is shown (Entered) and nothing happens where it is not
+    /// (Ignored).
+    Outcome Click(Engine& e, int n);
     /// The undo key: takes back the newest waiting number first; otherwise the
     /// click of the undo command (which does nothing while it is not offered
     /// or a run is under way).
     Outcome Undo(Engine& e);
+    /// True when the undo key would do something now: a number waits, or the
+    /// undo command is offered and no run locks the board.
+    bool UndoActive(const Engine& e) const {
+        return !waiting_.empty() || (e.UndoOffered() && !BoardLocked(e));
+    }
+    /// True when the wait list takes no more numbers.
+    bool WaitingFull() const { return waiting_.size() >= kMaxQueued; }
     /// Enters the oldest waiting number once the board takes numbers again.
     /// Call after every event and tick; true when a number was entered.
     bool EnterWaiting(Engine& e);

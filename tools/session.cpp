@@ -294,10 +294,19 @@ void Session::RunProgress() {
 }
 
 void Session::ClickCell(int n) {
-    // Only a visible cell takes the click.
-    const auto i = static_cast<std::size_t>(n);
-    if (engine_.board().Image()[i].Visible || engine_.chrome().Image_Act()[i].Visible)
-        Run([&] { engine_.NumberClick(n); });
+    // Only a visible cell takes the click; inside a run the number waits for
+    // its end, as in the window.
+    const SpeedPlay::Outcome outcome = speed_.Click(engine_, n);
+    if (outcome == SpeedPlay::Outcome::Entered) Touched();
+    if (outcome == SpeedPlay::Outcome::Refused) SayWhyNotTaken(n);
+}
+
+void Session::SayWhyNotTaken(int n) {
+    // The window marks every refusal in its readout; a number lost to a full
+    // wait list is said here, or it would vanish from the script unseen.
+    if (n < 0 || n > 36 || !speed_.WaitingFull()) return;
+    const auto waiting = static_cast<std::int64_t>(speed_.Waiting().size());
+    platform_.error = IntToStr(n) + " is not taken: " + IntToStr(waiting) + " numbers are waiting already";
 }
 
 void Session::Spin(int n) {
@@ -377,7 +386,9 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         int n = 0;
         if (std::from_chars(rest.data(), rest.data() + rest.size(), n).ec != std::errc())
             n = std::numeric_limits<int>::max();
-        if (speed_.Enter(e, n) == SpeedPlay::Outcome::Entered) Touched();
+        const SpeedPlay::Outcome outcome = speed_.Enter(e, n);
+        if (outcome == SpeedPlay::Outcome::Entered) Touched();
+        if (outcome == SpeedPlay::Outcome::Refused) SayWhyNotTaken(n);
     } else if (verb == "option") {
         const auto pair = name_value();
         if (pair.first != "quick") Malformed(line_no, "unknown option '" + std::string(pair.first) + "'");

@@ -71,7 +71,8 @@ public:
     bool RunLine(std::string_view line, std::int64_t line_no);
 
     /// The command "spin N" without its script line: the click of cell n
-    /// (when the cell is visible), then the timers.
+    /// (when the cell is visible; inside a run the number waits for its
+    /// end), then the timers.
     void Spin(int n);
 
     /// Writes the state after the last command as one JSON line.
@@ -97,6 +98,8 @@ public:
 
 private:
     void ClickCell(int n);
+    /// Puts the reason for a refused number into the state line.
+    void SayWhyNotTaken(int n);
     void Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no);
     /// The timers until no progress run is left (one round of RunTimers).
     void RunProgress();

@@ -233,8 +233,19 @@ void TForm1::BuildTopRow() {
 }
 
 void TForm1::BuildBoard() {
-    new Picture(this, QStringLiteral("PlainBoard"), layout::kBoard,
-                [](QPainter& p, const QRectF&) { art::PaintPlainBoard(p, layout::kBoard.topLeft()); });
+    auto* plain =
+        new Picture(this, QStringLiteral("PlainBoard"), layout::kBoard,
+                    [](QPainter& p, const QRectF&) { art::PaintPlainBoard(p, layout::kBoard.topLeft()); });
+    // While a run locks the board its cells are hidden: a click at a cell's
+    // place still gives the number, which waits for the end of the run.
+    plain->SetOnClickAt([this](QPoint at) {
+        at += layout::kBoard.topLeft();
+        for (int n = 0; n <= 36; ++n) {
+            if (!layout::CellRect(n).contains(at)) continue;
+            NumberCellClick(n);
+            return;
+        }
+    });
     // The zero's column above and below its cell, in the cell's look.
     zero_column_ = new Picture(
         this, QStringLiteral("ZeroColumn"), layout::kZeroColumn, [this](QPainter& p, const QRectF& r) {
@@ -247,7 +258,7 @@ void TForm1::BuildBoard() {
             [n](QPainter& p, const QRectF&) { art::PaintCellPicture(p, n, art::CellLook::Normal); });
         cell->setAttribute(Qt::WA_OpaquePaintEvent);
         cell->SetOnHover([this, n] { Run([&] { engine_.ImageMouseMove(n); }); });
-        cell->SetOnClick([this, n] { Run([&] { engine_.NumberClick(n); }); });
+        cell->SetOnClick([this, n] { NumberCellClick(n); });
         cell_[static_cast<std::size_t>(n)] = cell;
     }
     for (int n = 0; n <= 36; ++n) {
@@ -255,7 +266,7 @@ void TForm1::BuildBoard() {
             this, Named("Image_Act_", n), layout::CellRect(n),
             [n](QPainter& p, const QRectF&) { art::PaintCellPicture(p, n, art::CellLook::Hover); });
         act->setAttribute(Qt::WA_OpaquePaintEvent);
-        act->SetOnClick([this, n] { Run([&] { engine_.NumberClick(n); }); });
+        act->SetOnClick([this, n] { NumberCellClick(n); });
         cell_act_[static_cast<std::size_t>(n)] = act;
     }
 }
@@ -625,6 +636,11 @@ void TForm1::ResetAppClick() {
     Run([&] { engine_.ResetApp(); });
 }
 
+void TForm1::NumberCellClick(int n) {
+    speed_.Click(engine_, n);
+    AfterEvent();
+}
+
 void TForm1::UndoCommandClick() {
     speed_.Undo(engine_);
     AfterEvent();
@@ -850,7 +866,8 @@ void TForm1::Refresh() {
         if (hover_[c]) hover_[c]->SetShown(e.chrome().CommandHover()[c].Visible);
     settings3_->SetShown(e.chrome().Image_Settings3().Visible);
     skip_bet3_->SetShown(e.table().Image_SkipBet3().Visible);
-    cancel3_->SetShown(e.board().Image_Cancel3().Visible);
+    // A run makes undo inert unless a number waits to be taken back.
+    cancel3_->SetShown(!speed_.UndoActive(e));
 
     const bool panel_opens = e.panel().Panel_Import().Visible && import_panel_->isHidden();
     import_panel_->SetShown(e.panel().Panel_Import().Visible);

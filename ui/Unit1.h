@@ -96,6 +96,9 @@ public:
     void ResetAppClick();
     /// The undo command and Ctrl+Z: a waiting number is taken back first.
     void UndoCommandClick();
+    /// A click on the place of cell n: the number is entered when its cell
+    /// is shown, or waits while a run locks the board.
+    void NumberCellClick(int n);
     /// The STATS command and the key S: opens the statistics window, or
     /// brings it to the front.
     void ShowStatistics();

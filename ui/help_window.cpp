@@ -43,8 +43,9 @@ staking rules give.</p>
 
 <h3>Entering numbers</h3>
 <p>Click the cell of the number the wheel produced, or type its digits and press Enter or
-Space. Backspace takes back a typed digit, Esc drops the typed digits. A number entered while
-the board is busy waits and is entered after the run.</p>
+Space. Backspace takes back a typed digit, Esc drops the typed digits. A number clicked or typed
+while the board is busy waits (&ldquo;waiting: 5 36&rdquo; under the history) and is entered after
+the run; meanwhile UNDO only takes back a waiting number.</p>
 <p>Keys: <b>Ctrl+Z</b> undo (a number still waiting is taken back first), <b>Ctrl+Q</b> quit, <b>F1</b> this help, <b>S</b> the statistics window, <b>Esc</b> closes the
 import panel or the settings area.</p>
 

@@ -60,7 +60,7 @@ void Picture::paintEvent(QPaintEvent* event) {
 }
 
 void Picture::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || (!on_click_ && !on_press_)) {
+    if (event->button() != Qt::LeftButton || (!on_click_ && !on_click_at_ && !on_press_)) {
         QWidget::mousePressEvent(event);
         return;
     }
@@ -75,7 +75,10 @@ void Picture::mouseReleaseEvent(QMouseEvent* event) {
         QWidget::mouseReleaseEvent(event);
         return;
     }
-    if (on_click_ && rect().contains(event->position().toPoint())) on_click_();
+    const QPoint at = event->position().toPoint();
+    if (!rect().contains(at)) return;
+    if (on_click_) on_click_();
+    if (on_click_at_) on_click_at_(at);
 }
 
 void Picture::mouseMoveEvent(QMouseEvent* event) {

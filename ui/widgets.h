@@ -31,6 +31,9 @@ public:
     /// A click (press and release on the picture) runs `action`; the pointer
     /// becomes a hand over the picture.
     void SetOnClick(std::function<void()> action);
+    /// A click runs `action` with the place of the release in the picture;
+    /// the cursor stays as it is (for a picture only parts of which act).
+    void SetOnClickAt(std::function<void(QPoint)> action) { on_click_at_ = std::move(action); }
     /// Every move of the pointer over the picture runs `action`.
     void SetOnHover(std::function<void()> action);
     /// A press of the left button runs `action` (the window drag).
@@ -51,6 +54,7 @@ private:
     QPixmap cache_;
     bool cached_ = false;
     std::function<void()> on_click_;
+    std::function<void(QPoint)> on_click_at_;
     std::function<void()> on_hover_;
     std::function<void(QMouseEvent&)> on_press_;
     std::function<void(QMouseEvent&)> on_drag_;

@@ -17,8 +17,9 @@ using Outcome = SpeedPlay::Outcome;
 struct KeyRow {
     const char* name;
     std::vector<int> before;  ///< clicked with the mouse first, each run to its end
-    /// Digits, E (Enter), X (Esc), B (backspace), U (undo key), and | for the
-    /// runs to their end, each tick followed by the entry of a waiting number.
+    /// Digits, E (Enter), C (the typed number clicked on its cell instead),
+    /// X (Esc), B (backspace), U (undo key), and | for the runs to their end,
+    /// each tick followed by the entry of a waiting number.
     const char* keys;
     bool quick;
     Outcome last;              ///< outcome of the last key other than |
@@ -60,6 +61,13 @@ protected:
             case 'X': o = speed.Clear(); break;
             case 'B': o = speed.Backspace(); break;
             case 'U': o = speed.Undo(k); break;
+            case 'C': {
+                int n = 0;
+                for (const char c : speed.Typed()) n = n * 10 + (c - '0');
+                speed.Clear();
+                o = speed.Click(k, n);
+                break;
+            }
             default: o = speed.Digit(key); break;
         }
         speed.EnterWaiting(k);
@@ -122,6 +130,23 @@ INSTANTIATE_TEST_SUITE_P(
             "UndoWithdrawsNewestWaiting", kFourSpins, "2E7E8EU", false, Outcome::Withdrawn, "", {7}, {2, 7}},
         KeyRow{"UndoInsideARunIgnored", kWarmUp, "9EU", false, Outcome::Ignored, "", {}, {9}},
         KeyRow{"NumberTakenBackRefused", kWarmUp, "9E|U9E", false, Outcome::Refused, "", {}, {9, -1}},
+        KeyRow{"ClicksOnALockedBoardQueue",
+               kFourSpins,
+               "2E28C2C",
+               false,
+               Outcome::Queued,
+               "",
+               {28, 2},
+               {2, 28, 2}},
+        KeyRow{"UndoWithdrawsAClickedNumber",
+               kFourSpins,
+               "2E28C36CU",
+               false,
+               Outcome::Withdrawn,
+               "",
+               {28},
+               {2, 28}},
+        KeyRow{"ClickOnATakenBackCellIgnored", kWarmUp, "9E|U9C", false, Outcome::Ignored, "", {}, {9, -1}},
         KeyRow{"QuickProposalsSameState", kFourSpins, "2E7E|8E|", true, Outcome::Entered, "", {}, {2, 7, 8}}),
     [](const ::testing::TestParamInfo<KeyRow>& row) { return std::string(row.param.name); });
 

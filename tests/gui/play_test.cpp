@@ -7,7 +7,9 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <deque>
 #include <filesystem>
+#include <vector>
 
 #include "gui_support.h"
 #include "journal/journal.h"
@@ -198,6 +200,33 @@ private slots:
         Type(*typed, QStringLiteral("45\n"));
         QVERIFY(typed->speed().Refused());
         QCOMPARE(typed->engine().board().NumbersList().back(), std::uint8_t{5});
+    }
+
+    // Clicks inside a run were lost where the locked board hid their cells.
+    // They wait as typed numbers do; UNDO shows inert in a run unless a
+    // number waits for it to take back.
+    void clicksOnTheLockedBoardWait() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QVERIFY(WarmUp(*form));
+        QVERIFY(!Shown(*form, "Image_Cancel3"));
+        ClickAt(*form, layout::CellRect(4).center());
+        QVERIFY(RunInProgress(*form));
+        QVERIFY(Shown(*form, "Image_Cancel3"));
+        ClickAt(*form, layout::CellRect(28).center());  // a hidden cell
+        ClickAt(*form, layout::CellRect(4).center());   // the run's own cell
+        ClickAt(*form, layout::CellRect(36).center());
+        QCOMPARE(form->speed().Waiting(), (std::deque<int>{28, 4, 36}));
+        QVERIFY(form->findChild<Caption*>(QStringLiteral("KeyEntry"))
+                    ->Text()
+                    .contains(QStringLiteral("waiting: 28 4 36")));
+        QVERIFY(!Shown(*form, "Image_Cancel3"));
+        ClickAt(*form, layout::kUndo.center());
+        QCOMPARE(form->speed().Waiting(), (std::deque<int>{28, 4}));
+        QTRY_VERIFY_WITH_TIMEOUT(form->speed().Waiting().empty() && !RunInProgress(*form), 10000);
+        const auto& history = form->engine().board().NumbersList();
+        QCOMPARE(std::vector<int>(history.end() - 3, history.end()), (std::vector<int>{4, 28, 4}));
+        QVERIFY(!Shown(*form, "Image_Cancel3"));
     }
 
     // A session that ended without its close (a crash, a kill) is offered at

@@ -6,6 +6,7 @@
 #include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <utility>
 
 #include "core/text_file.h"
 #include "support/arrange.h"
@@ -125,6 +126,27 @@ TEST(SessionDriver, ClicksThatTheWindowWouldNotTakeDoNothing) {
     EXPECT_EQ(e.inputs().Search_Pattern.ItemIndex, 0);
     s.RunLine("select GameModes 7", 8);  // outside the list
     EXPECT_EQ(e.chrome().Focus(), "");
+}
+
+// The wait list holds 64 numbers; one more, clicked or typed, is refused
+// with a word in the state line, and fits again once undo made room.
+TEST(SessionDriver, ANumberBeyondAFullWaitListIsRefusedAloud) {
+    Session s(fs::temp_directory_path());
+    std::int64_t line = 0;
+    for (const char* l : {"spin 5", "spin 17", "spin 32", "spin 1", "nowait spin 2"}) s.RunLine(l, ++line);
+    for (std::size_t i = 0; i < SpeedPlay::kMaxQueued; ++i) s.RunLine("nowait spin 7", ++line);
+    EXPECT_FALSE(s.platform().error.has_value());
+    for (const auto& [l, n] : {std::pair{"nowait spin 8", "8"}, std::pair{"nowait enter 9", "9"}}) {
+        s.RunLine(l, ++line);
+        ASSERT_TRUE(s.platform().error.has_value()) << l;
+        EXPECT_EQ(*s.platform().error, std::string(n) + " is not taken: 64 numbers are waiting already");
+    }
+    s.RunLine("nowait undo", ++line);
+    s.RunLine("spin 8", ++line);
+    EXPECT_FALSE(s.platform().error.has_value());
+    const auto& history = s.engine().board().NumbersList();
+    ASSERT_EQ(history.size(), 5u + SpeedPlay::kMaxQueued);
+    EXPECT_EQ(history.back(), 8);
 }
 
 struct BadLine {
