@@ -815,7 +815,11 @@ void TForm1::changeEvent(QEvent* event) {
         if (engine_.chrome().Minimized() != minimized) Run([&] { engine_.SetWindowMinimized(minimized); });
         // Back from the task bar, the pointer is rarely where it was.
         if (!minimized) ResetHovers();
-    } else if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+    } else if (event->type() == QEvent::ActivationChange && isActiveWindow() &&
+               QGuiApplication::mouseButtons() == Qt::NoButton) {
+        // Without a window manager the press on a cell itself activates the
+        // window: the pointer is where it was, and clearing the hover then
+        // would hide the picture under the press and lose the click.
         ResetHovers();
     }
     QWidget::changeEvent(event);

@@ -167,6 +167,30 @@ private slots:
         QCOMPARE(PixelAt(*form, CellInner(19)), normal);
     }
 
+    // Without a window manager the first press on a cell activates the
+    // window; the activation cleared the cell's hover picture under the
+    // pressed button and the click was lost.
+    void theFirstPressCountsWhileItActivatesTheWindow_data() {
+        QTest::addColumn<bool>("hovered");
+        QTest::newRow("pointer moved onto the cell") << true;
+        QTest::newRow("press without a move") << false;
+    }
+    void theFirstPressCountsWhileItActivatesTheWindow() {
+        QFETCH(bool, hovered);
+        auto other = ShowWindow();
+        auto form = ShowWindow();
+        QVERIFY(other && form);
+        other->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(other.get()));
+        const QPoint at = layout::CellRect(17).center();
+        if (hovered) MoveTo(*form, at);
+        QTest::mousePress(form.get(), Qt::LeftButton, Qt::NoModifier, at);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QTest::mouseRelease(form.get(), Qt::LeftButton, Qt::NoModifier, at);
+        QCOMPARE(form->engine().board().NumbersList(), (std::vector<std::uint8_t>{17}));
+    }
+
     void aProgressRunLocksTheBoardButTheEnteredNumber() {
         auto form = ShowWindow();
         QVERIFY(form);
