@@ -241,7 +241,7 @@ TEST_F(Sweep, MergeTakesEveryShardOfOneSweepOnce) {
         {{"a-0.csv", "fifo.csv"}, "Not a regular file"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.parts[1]);
+        SCOPED_TRACE(c.message);
         MergeOptions m;
         m.out_file = Path("merged.csv");
         for (const char* p : c.parts) m.parts.push_back(Path(p));
