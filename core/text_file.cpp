@@ -8,6 +8,8 @@
 #include <climits>
 #include <cstring>
 #include <filesystem>
+#include <utility>
+#include <vector>
 
 #include "core/convert.h"
 #include "core/line_list.h"
@@ -131,70 +133,208 @@ std::string TemporaryFileFor(const std::string& target) {
     return (p.parent_path() / ("." + name + ".rotacle-tmp")).string();
 }
 
-void WriteTextAtomic(const std::string& path, std::string_view text) {
-    const auto fail_with = [&](const std::string& reason) {
-        throw FileError("Cannot create file \"" + PathText(path) + "\". " + reason);
-    };
-    const auto fail = [&](int err) { fail_with(std::strerror(err)); };
-    if (path.find('\0') != std::string::npos) fail(EINVAL);
+namespace {
 
-    fs::path target;
-    if (const int err = FinalTarget(path, target)) fail(err);
-    struct stat old {};
-    const bool replaces = ::stat(target.c_str(), &old) == 0;
-    if (replaces) {
-        if (S_ISDIR(old.st_mode)) fail(EISDIR);
+[[noreturn]] void FailCreate(const std::string& path, const std::string& reason) {
+    throw FileError("Cannot create file \"" + PathText(path) + "\". " + reason);
+}
+
+[[noreturn]] void FailCreate(const std::string& path, int err) { FailCreate(path, std::strerror(err)); }
+
+// The file that a save to `path` writes, as checked before the save starts.
+struct SaveTarget {
+    fs::path target;  ///< the end of the chain of links
+    fs::path dir;     ///< its folder
+    bool replaces = false;
+    struct stat old {};  ///< the file replaced, when it `replaces`
+};
+
+SaveTarget CheckTarget(const std::string& path) {
+    if (path.find('\0') != std::string::npos) FailCreate(path, EINVAL);
+    SaveTarget t;
+    if (const int err = FinalTarget(path, t.target)) FailCreate(path, err);
+    t.replaces = ::stat(t.target.c_str(), &t.old) == 0;
+    if (t.replaces) {
+        if (S_ISDIR(t.old.st_mode)) FailCreate(path, EISDIR);
         // Renaming over a FIFO or a device would remove it.
-        if (!S_ISREG(old.st_mode)) fail_with("Not a regular file");
+        if (!S_ISREG(t.old.st_mode)) FailCreate(path, "Not a regular file");
         // A file that its owner made read-only is not to be written.
-        if (::access(target.c_str(), W_OK) != 0) fail(errno);
+        if (::access(t.target.c_str(), W_OK) != 0) FailCreate(path, errno);
     } else if (errno != ENOENT) {
-        fail(errno);
+        FailCreate(path, errno);
+    }
+    t.dir = t.target.has_parent_path() ? t.target.parent_path() : fs::path(".");
+    // The temporary file and the rename need a folder that takes new files.
+    if (::access(t.dir.c_str(), W_OK | X_OK) != 0) FailCreate(path, errno);
+    return t;
+}
+
+}  // namespace
+
+// The temporary file of a save and the buffer in front of it.
+class AtomicFileStream::Buffer : public std::streambuf {
+public:
+    explicit Buffer(const std::string& path) : path_(path), space_(std::size_t{1} << 16) {
+        const SaveTarget t = CheckTarget(path);
+        target_ = t.target;
+        dir_ = t.dir;
+        tmp_ = TemporaryFileFor(target_.string());
+        // One left by a save that was killed goes first; O_EXCL then makes
+        // sure that the text goes into a new file of our own, not through a
+        // link.
+        ::unlink(tmp_.c_str());
+        fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+        if (fd_ < 0) FailCreate(path_, errno);
+        if (t.replaces) {
+            // Owner and group as far as the system allows; the mode after
+            // them, since a change of owner clears the set-user-ID and
+            // set-group-ID bits.
+            if (t.old.st_uid != ::geteuid() || t.old.st_gid != ::getegid()) {
+                [[maybe_unused]] const int kept = ::fchown(fd_, t.old.st_uid, t.old.st_gid);
+            }
+            if (::fchmod(fd_, t.old.st_mode & 07777) != 0) Fail(errno);
+        }
+        setp(space_.data(), space_.data() + space_.size());
+    }
+    Buffer(const Buffer&) = delete;
+    Buffer& operator=(const Buffer&) = delete;
+    ~Buffer() override { Drop(); }
+
+    void Finish() {
+        if (finished_) return;
+        if (!Drain() || error_ != 0) Fail(error_);
+        if (::fsync(fd_) != 0) Fail(errno);
+        const int fd = fd_;
+        fd_ = -1;
+        if (::close(fd) != 0) Fail(errno);
+        finished_ = true;
     }
 
-    const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-    const std::string tmp = TemporaryFileFor(target.string());
-    // One left by a save that was killed goes first; O_EXCL then makes sure
-    // that the text goes into a new file of our own, not through a link.
-    ::unlink(tmp.c_str());
-    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
-    if (fd < 0) fail(errno);
-    Descriptor file(fd);
-    const auto fail_removing = [&](int err) {
-        file.Close();
-        ::unlink(tmp.c_str());
-        fail(err);
+    void Commit() {
+        Finish();
+        if (::rename(tmp_.c_str(), target_.c_str()) != 0) Fail(errno);
+        committed_ = true;
+        if (const int err = SyncFolder(dir_)) FailCreate(path_, err);
+    }
+
+protected:
+    int overflow(int c) override {
+        if (!Drain()) return traits_type::eof();
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        *pptr() = traits_type::to_char_type(c);
+        pbump(1);
+        return c;
+    }
+
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        if (n <= epptr() - pptr()) {
+            std::memcpy(pptr(), s, static_cast<std::size_t>(n));
+            pbump(static_cast<int>(n));
+            return n;
+        }
+        // A long text goes straight to the file after what is buffered.
+        if (!Drain() || !WriteAll(s, static_cast<std::size_t>(n))) return 0;
+        return n;
+    }
+
+    int sync() override { return Drain() ? 0 : -1; }
+
+private:
+    // Writes what is buffered; false once a write has failed.
+    bool Drain() {
+        const bool ok = WriteAll(pbase(), static_cast<std::size_t>(pptr() - pbase()));
+        setp(space_.data(), space_.data() + space_.size());
+        return ok;
+    }
+
+    bool WriteAll(const char* p, std::size_t left) {
+        if (error_ != 0 || fd_ < 0) {
+            if (error_ == 0) error_ = EBADF;
+            return false;
+        }
+        while (left > 0) {
+            const ssize_t w = ::write(fd_, p, left);
+            if (w < 0) {
+                if (errno == EINTR) continue;
+                error_ = errno;
+                return false;
+            }
+            p += w;
+            left -= static_cast<std::size_t>(w);
+        }
+        return true;
+    }
+
+    // Closes and removes the temporary file of a save that did not commit.
+    void Drop() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        if (!committed_ && !tmp_.empty()) ::unlink(tmp_.c_str());
+    }
+
+    [[noreturn]] void Fail(int err) {
+        Drop();
+        FailCreate(path_, err);
+    }
+
+    std::string path_;  ///< as given, for messages
+    fs::path target_, dir_;
+    std::string tmp_;
+    int fd_ = -1;
+    int error_ = 0;
+    bool finished_ = false, committed_ = false;
+    std::vector<char> space_;
+};
+
+AtomicFileStream::AtomicFileStream(const std::string& path)
+    : std::ostream(nullptr), buffer_(std::make_unique<Buffer>(path)) {
+    rdbuf(buffer_.get());
+}
+
+AtomicFileStream::~AtomicFileStream() = default;
+
+void AtomicFileStream::Finish() { buffer_->Finish(); }
+
+void AtomicFileStream::Commit() { buffer_->Commit(); }
+
+void CheckSaveTargets(const std::vector<std::string>& paths) {
+    // A file is known by its device and inode; one still to be made by the
+    // folder's and its name.
+    struct Identity {
+        dev_t dev;
+        ino_t ino;
+        std::string name;
+        bool operator==(const Identity&) const = default;
     };
-    if (replaces) {
-        // Owner and group as far as the system allows; the mode after them,
-        // since a change of owner clears the set-user-ID and set-group-ID bits.
-        if (old.st_uid != ::geteuid() || old.st_gid != ::getegid()) {
-            [[maybe_unused]] const int kept = ::fchown(fd, old.st_uid, old.st_gid);
+    std::vector<std::pair<Identity, const std::string*>> seen;
+    for (const std::string& path : paths) {
+        if (path.empty()) continue;
+        const SaveTarget t = CheckTarget(path);
+        Identity id{t.old.st_dev, t.old.st_ino, {}};
+        if (!t.replaces) {
+            struct stat dir {};
+            if (::stat(t.dir.c_str(), &dir) != 0) FailCreate(path, errno);
+            id = {dir.st_dev, dir.st_ino, t.target.filename().string()};
         }
-        if (::fchmod(fd, old.st_mode & 07777) != 0) fail_removing(errno);
+        for (const auto& [other, other_path] : seen)
+            if (other == id)
+                FailCreate(path, "The same file as \"" + PathText(*other_path) +
+                                     "\" (every output needs a file of its own)");
+        seen.emplace_back(id, &path);
     }
-    const char* p = text.data();
-    std::size_t left = text.size();
-    while (left > 0) {
-        const ssize_t w = ::write(fd, p, left);
-        if (w < 0) {
-            if (errno == EINTR) continue;
-            fail_removing(errno);
-        }
-        p += w;
-        left -= static_cast<std::size_t>(w);
-    }
-    if (::fsync(fd) != 0) fail_removing(errno);
-    if (const int err = file.Close()) {
-        ::unlink(tmp.c_str());
-        fail(err);
-    }
-    if (::rename(tmp.c_str(), target.c_str()) != 0) {
-        const int err = errno;
-        ::unlink(tmp.c_str());
-        fail(err);
-    }
-    if (const int err = SyncFolder(dir)) fail(err);
+}
+
+void CommitAll(const std::vector<AtomicFileStream*>& saves) {
+    for (AtomicFileStream* save : saves)
+        if (save) save->Finish();
+    for (AtomicFileStream* save : saves)
+        if (save) save->Commit();
+}
+
+void WriteTextAtomic(const std::string& path, std::string_view text) {
+    AtomicFileStream file(path);
+    file.write(text.data(), static_cast<std::streamsize>(text.size()));
+    file.Commit();
 }
 
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines) {

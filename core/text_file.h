@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +47,44 @@ void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& l
 /// Writes `text` as the whole content of `path`, replacing it atomically as
 /// WriteLinesAtomic does.
 void WriteTextAtomic(const std::string& path, std::string_view text);
+
+/// A save whose text comes as a stream, for outputs too large to hold in
+/// memory: the same checks and the same replacement as WriteTextAtomic (which
+/// saves through it). The text goes to the temporary file beside the target
+/// as it comes; the target is replaced only by Commit. A save dropped without
+/// Commit removes its temporary file and leaves the target as it was.
+class AtomicFileStream : public std::ostream {
+public:
+    /// Checks the target of `path` and makes the temporary file.
+    /// Throws FileError "Cannot create file "<path>". <reason>".
+    explicit AtomicFileStream(const std::string& path);
+    AtomicFileStream(const AtomicFileStream&) = delete;
+    AtomicFileStream& operator=(const AtomicFileStream&) = delete;
+    ~AtomicFileStream() override;
+
+    /// Writes what is still buffered and syncs the temporary file; a write
+    /// that failed on the way is reported here. Only Commit is left after it.
+    /// Throws FileError; the temporary file is gone then.
+    void Finish();
+    /// Finishes, renames the temporary file over the target and syncs the
+    /// folder. Throws FileError.
+    void Commit();
+
+private:
+    class Buffer;
+    std::unique_ptr<Buffer> buffer_;
+};
+
+/// Checks the targets of several saves of one run before any of them is
+/// made: each as a save checks it (absent or a regular file that may be
+/// written, in a folder that may be written), and no two of them leading to
+/// the same file, be it through a link or a second name. Empty paths are
+/// skipped. Throws FileError naming the first target that fails.
+void CheckSaveTargets(const std::vector<std::string>& paths);
+
+/// Finishes every save, then commits them one after another: a save that
+/// fails to finish leaves every target as it was.
+void CommitAll(const std::vector<AtomicFileStream*>& saves);
 
 /// The name of the temporary file that a save to `target` uses.
 std::string TemporaryFileFor(const std::string& target);

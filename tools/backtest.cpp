@@ -17,6 +17,7 @@
 
 #include "core/text_file.h"
 #include "import/number_file.h"
+#include "tools/outputs.h"
 #include "tools/progress.h"
 #include "tools/session.h"
 #include "tools/stats.h"
@@ -377,17 +378,6 @@ BacktestSummary Replay(Session& session, const std::vector<std::uint8_t>& number
 
 }  // namespace
 
-void CheckWritable(const std::string& path) {
-    if (path.empty()) return;
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) throw InputError("cannot write '" + path + "': it is a folder");
-    const fs::path parent = fs::path(path).has_parent_path() ? fs::path(path).parent_path() : fs::path(".");
-    if (!fs::is_directory(parent, ec))
-        throw InputError("cannot write '" + path + "': no folder " + parent.string());
-    if (::access(parent.c_str(), W_OK) != 0)
-        throw InputError("cannot write '" + path + "': " + std::strerror(errno));
-}
-
 void ApplyControl(Session& session, const ControlValue& c) {
     Engine& e = session.engine();
     const std::string& v = c.value;
@@ -396,8 +386,15 @@ void ApplyControl(Session& session, const ControlValue& c) {
     };
     const auto whole = [&](std::int32_t lo, std::int32_t hi) {
         std::int32_t n = 0;
-        if (!TryStrToInt(v, n)) throw bad("is not a whole number");
-        if (n < lo || n > hi) throw bad("is out of range " + std::to_string(lo) + ".." + std::to_string(hi));
+        const std::string range = "is out of range " + std::to_string(lo) + ".." + std::to_string(hi);
+        if (!TryStrToInt(v, n)) {
+            // Digits too many for 32 bits are a whole number out of range.
+            const std::string_view digits = std::string_view(v).substr(!v.empty() && v[0] == '-' ? 1 : 0);
+            const bool whole_number =
+                !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+            throw bad(whole_number ? range : "is not a whole number");
+        }
+        if (n < lo || n > hi) throw bad(range);
         return n;
     };
     session.platform().error.reset();
@@ -484,21 +481,13 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
             numbers = ReadNumberFile(o.numbers_file);
             source = fs::path(o.numbers_file).filename().string();
         }
-        CheckWritable(o.csv_file);
-        CheckWritable(o.chart_file);
+        Outputs outputs({o.csv_file, o.chart_file});
+        std::ostream* const csv = outputs[0];
 
         Session session(fs::current_path());
         Apply(session, o);
 
-        // The CSV goes to a file beside the target and replaces it at the end.
-        std::string csv_tmp;
-        std::ofstream csv;
-        if (!o.csv_file.empty()) {
-            csv_tmp = o.csv_file + ".part";
-            csv.open(csv_tmp, std::ios::binary | std::ios::trunc);
-            if (!csv) throw InputError("cannot write '" + o.csv_file + "': " + std::strerror(errno));
-            csv << "spin,number,field,shown,stake,result,bankroll\n";
-        }
+        if (csv) *csv << "spin,number,field,shown,stake,result,bankroll\n";
         const auto spins = static_cast<std::int64_t>(numbers.size());
         SessionStats stats;
         ChartSeries chart(spins);
@@ -516,32 +505,19 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
                 stats.Sync(session.engine().board().NumbersList(), step.bankroll,
                            SpinSettlement{r.Settled, r.Placed, r.Won, r.Stake});
             chart.Add(step.spin, step.bankroll, step.stake_now, step.start_bankroll - step.total_staked / 37);
-            if (csv.is_open()) {
-                csv << step.spin << ',' << step.number << ',' << FieldName(step.field) << ','
-                    << ((r.Settled ? r.Placed : step.shown) ? 1 : 0) << ','
-                    << (r.Settled && r.Placed ? FloatToStr(r.Stake) : std::string()) << ',' << step.result
-                    << ',' << FloatToStr(step.bankroll) << '\n';
+            if (csv) {
+                *csv << step.spin << ',' << step.number << ',' << FieldName(step.field) << ','
+                     << ((r.Settled ? r.Placed : step.shown) ? 1 : 0) << ','
+                     << (r.Settled && r.Placed ? FloatToStr(r.Stake) : std::string()) << ',' << step.result
+                     << ',' << FloatToStr(step.bankroll) << '\n';
             }
             progress.Update(step.spin);
         });
         chart.Flush();
 
-        if (csv.is_open()) {
-            csv.close();
-            if (!csv || std::rename(csv_tmp.c_str(), o.csv_file.c_str()) != 0) {
-                const int code = errno;
-                std::remove(csv_tmp.c_str());
-                throw InputError("cannot write '" + o.csv_file + "': " + std::strerror(code));
-            }
-        }
-        if (!o.chart_file.empty()) {
-            try {
-                WriteTextAtomic(o.chart_file,
-                                ChartSvg(chart, s.start_bankroll, "Backtest of " + source, s.spins));
-            } catch (const FileError& e2) {
-                throw InputError(e2.what());
-            }
-        }
+        if (std::ostream* chart_file = outputs[1])
+            *chart_file << ChartSvg(chart, s.start_bankroll, "Backtest of " + source, s.spins);
+        outputs.Commit();
 
         if (o.json) {
             nlohmann::ordered_json j = SummaryJson(s);

@@ -90,10 +90,6 @@ std::vector<std::uint8_t> DrawNumbers(std::int64_t count, std::uint64_t seed);
 /// name is unknown, the value out of range or the program refuses it.
 void ApplyControl(Session& session, const ControlValue& control);
 
-/// Fails with InputError before any work when `path` could not be written
-/// (a folder, a missing or read-only parent folder). "" passes.
-void CheckWritable(const std::string& path);
-
 /// The summary of one backtest of `numbers` with the settings of `options`
 /// (settings file, bank, initial bet, safety level, trends, controls, game
 /// mode; the outputs are ignored): the same run as RunBacktest's, in a new

@@ -76,7 +76,8 @@ int main(int argc, char** argv) {
     sweep->add_option("--settings", sw.settings_file,
                       "Settings file (.rtk) applied before the grid's values");
     sweep->add_option("--mode", sw.mode, "Game mode 1..4 (default 2, SMART 2025)");
-    auto* jobs_opt = sweep->add_option("--jobs", sw.jobs, "Threads (default: the number of cores)");
+    auto* jobs_opt =
+        sweep->add_option("--jobs", sw.jobs, "Threads (default and at most: the number of cores)");
     sweep->add_option("--csv", sw.csv_file, "Write one row per combination and history or run");
     sweep->add_option("--summary", sw.summary_file,
                       "Write one row per combination: broke share, median, mean");

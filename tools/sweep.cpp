@@ -12,18 +12,20 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <iomanip>
 #include <map>
 #include <mutex>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <system_error>
 #include <thread>
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "tools/outputs.h"
 #include "tools/progress.h"
 #include "tools/session.h"
+#include "tools/sweep_csv.h"
 
 namespace rotacle::sim {
 
@@ -34,53 +36,6 @@ namespace fs = std::filesystem;
 std::string Money(double v) { return FloatToStr(RoundToCents(v)); }
 
 // ---- CSV fields -------------------------------------------------------------------------
-
-void AppendCsvField(std::string& line, std::string_view field) {
-    if (field.find_first_of(",\"\r\n") == std::string_view::npos) {
-        line += field;
-        return;
-    }
-    line += '"';
-    for (char c : field) {
-        if (c == '"') line += '"';
-        line += c;
-    }
-    line += '"';
-}
-
-// Splits one CSV line (fields quoted with doubled quotes inside).
-std::vector<std::string> SplitCsv(std::string_view line) {
-    std::vector<std::string> fields(1);
-    bool quoted = false;
-    for (std::size_t i = 0; i < line.size(); ++i) {
-        const char c = line[i];
-        if (quoted) {
-            if (c == '"' && i + 1 < line.size() && line[i + 1] == '"') {
-                fields.back() += '"';
-                ++i;
-            } else if (c == '"') {
-                quoted = false;
-            } else {
-                fields.back() += c;
-            }
-        } else if (c == '"') {
-            quoted = true;
-        } else if (c == ',') {
-            fields.emplace_back();
-        } else {
-            fields.back() += c;
-        }
-    }
-    return fields;
-}
-
-std::int64_t ToInt64(std::string_view text, const char* what) {
-    std::int64_t v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (ec != std::errc() || end != text.data() + text.size())
-        throw InputError(std::string(what) + ": '" + QuoteText(text) + "' is not a whole number");
-    return v;
-}
 
 double ToDouble(std::string_view text, const char* what) {
     double v = 0;
@@ -189,25 +144,29 @@ public:
         }
         points_.push_back({c.max_drawdown, c.mean, c.broke > 0});
         ++count_;
-        if (c.median) {
+        // The best `top_` so far in a heap whose first is the worst of them,
+        // so that a long table costs no more than a short one.
+        if (c.median && top_ > 0) {
             ranked_.push_back(c);
-            // Best median first; a tie keeps the grid's order.
-            std::stable_sort(ranked_.begin(), ranked_.end(), [](const Combination& a, const Combination& b) {
-                return *a.median > *b.median;
-            });
-            if (static_cast<std::int64_t>(ranked_.size()) > top_) ranked_.pop_back();
+            std::push_heap(ranked_.begin(), ranked_.end(), Ranks);
+            if (static_cast<std::int64_t>(ranked_.size()) > top_) {
+                std::pop_heap(ranked_.begin(), ranked_.end(), Ranks);
+                ranked_.pop_back();
+            }
         }
     }
 
     void PrintTable(std::ostream& out) const {
+        std::vector<Combination> ranked = ranked_;
+        std::sort(ranked.begin(), ranked.end(), Ranks);
         out << "Top " << ranked_.size() << " of " << count_
             << " combinations by the median result of the runs that did not go broke\n";
         out << std::right << std::setw(4) << "rank" << std::setw(13) << "combination" << std::setw(12)
             << "median" << std::setw(12) << "mean" << std::setw(8) << "broke" << std::setw(14)
             << "max drawdown"
             << "  settings\n";
-        for (std::size_t i = 0; i < ranked_.size(); ++i) {
-            const Combination& c = ranked_[i];
+        for (std::size_t i = 0; i < ranked.size(); ++i) {
+            const Combination& c = ranked[i];
             std::string settings;
             for (std::size_t k = 0; k < keys_.size(); ++k)
                 settings += (k ? " " : "") + keys_[k] + '=' + c.values[k];
@@ -226,6 +185,11 @@ public:
     std::int64_t count() const { return count_; }
 
 private:
+    // Best median first; a tie keeps the grid's order.
+    static bool Ranks(const Combination& a, const Combination& b) {
+        return *a.median > *b.median || (*a.median == *b.median && a.index < b.index);
+    }
+
     std::ostream* summary_;
     std::int64_t top_;
     std::size_t history_ = 0, net_ = 0, drawdown_ = 0, broke_ = 0, columns_ = 0;
@@ -290,45 +254,45 @@ std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string&
     return svg.str();
 }
 
-// A file written beside its target and moved into place at the end; removed
-// when the work fails.
-class PendingFile {
-public:
-    explicit PendingFile(std::string path) : path_(std::move(path)) {
-        if (path_.empty()) return;
-        stream_.open(path_ + ".part", std::ios::binary | std::ios::trunc);
-        if (!stream_) throw InputError("cannot write '" + path_ + "': " + std::strerror(errno));
-    }
-    PendingFile(const PendingFile&) = delete;
-    PendingFile& operator=(const PendingFile&) = delete;
-    ~PendingFile() {
-        if (stream_.is_open()) {
-            stream_.close();
-            std::remove((path_ + ".part").c_str());
-        }
-    }
-    std::ostream* stream() { return path_.empty() ? nullptr : &stream_; }
-    void Commit() {
-        if (path_.empty()) return;
-        stream_.close();
-        const std::string tmp = path_ + ".part";
-        if (!stream_ || std::rename(tmp.c_str(), path_.c_str()) != 0) {
-            const int code = errno;
-            std::remove(tmp.c_str());
-            throw InputError("cannot write '" + path_ + "': " + std::strerror(code));
-        }
-    }
+std::string ChartText(const Tally& tally) {
+    return ChartSvg(tally.points(), "Sweep of " + std::to_string(tally.count()) +
+                                        " combinations: mean result against drawdown");
+}
 
-private:
-    std::string path_;
-    std::ofstream stream_;
-};
-
-void WriteChart(const std::string& path, const Tally& tally) {
-    if (path.empty()) return;
+// The fingerprint of what decides a sweep's rows: the grid, the game mode,
+// the settings file's text, and the random runs and their seed or the
+// histories' names and numbers.
+std::string SweepFingerprint(const SweepOptions& o, const std::vector<GridKey>& grid,
+                             const std::vector<std::vector<std::uint8_t>>& histories) {
+    Fingerprint f;
+    f.Add("grid " + std::to_string(grid.size()));
+    for (const GridKey& k : grid) {
+        f.Add(k.name);
+        f.Add(std::to_string(k.values.size()));
+        for (const auto& v : k.values) f.Add(v);
+    }
+    f.Add("mode " + std::to_string(o.mode));
     try {
-        WriteTextAtomic(path, ChartSvg(tally.points(), "Sweep of " + std::to_string(tally.count()) +
-                                                           " combinations: mean result against drawdown"));
+        f.Add(o.settings_file.empty() ? std::string() : ReadFileText(o.settings_file, kSettingsFileLimit));
+    } catch (const FileError& e) {
+        throw InputError(e.what());
+    }
+    if (o.random) {
+        f.Add("random " + std::to_string(*o.random) + " runs " + std::to_string(o.runs) + " seed " +
+              std::to_string(o.seed));
+    } else {
+        f.Add("histories " + std::to_string(histories.size()));
+        for (std::size_t h = 0; h < histories.size(); ++h) {
+            f.Add(o.histories[h]);
+            f.Add(std::string_view(reinterpret_cast<const char*>(histories[h].data()), histories[h].size()));
+        }
+    }
+    return f.Hex();
+}
+
+std::string ReadPart(const std::string& path) {
+    try {
+        return ReadFileText(path, kSweepPartLimit);
     } catch (const FileError& e) {
         throw InputError(e.what());
     }
@@ -336,8 +300,10 @@ void WriteChart(const std::string& path, const Tally& tally) {
 
 std::string ValueText(const nlohmann::ordered_json& v, const std::string& key) {
     if (v.is_string()) return v.get<std::string>();
-    if (v.is_number_integer()) return IntToStr(v.get<std::int64_t>());
+    // Unsigned first: a number above the largest signed one counts as an
+    // integer too, and would read as a negative number.
     if (v.is_number_unsigned()) return std::to_string(v.get<std::uint64_t>());
+    if (v.is_number_integer()) return IntToStr(v.get<std::int64_t>());
     if (v.is_number_float()) return FloatToStr(v.get<double>());
     if (v.is_boolean()) return v.get<bool>() ? "1" : "0";
     throw InputError("grid: " + key + ": " + v.dump() + " is neither a string nor a number");
@@ -357,6 +323,11 @@ std::vector<GridKey> ReadGrid(const std::string& path, const BacktestOptions& ba
         j = nlohmann::ordered_json::parse(text);
     } catch (const nlohmann::json::parse_error& e) {
         throw InputError(path + ": not a JSON grid: " + e.what());
+    } catch (const nlohmann::json::exception& e) {
+        // The parser's other error: a number beyond the range of a double.
+        std::string what = e.what();
+        what.erase(0, what.find("] ") == std::string::npos ? 0 : what.find("] ") + 2);
+        throw InputError(path + ": a number beyond the range of a double (" + what + ")");
     }
     if (!j.is_object())
         throw InputError(path + ": the grid must be an object of control names and value lists");
@@ -415,9 +386,9 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         const Shard shard = sharded ? ParseShard(o.shard) : Shard{};
         if (sharded && (!o.summary_file.empty() || !o.chart_file.empty()))
             throw InputError("--shard: the summary and the chart come from sweep-merge");
-        CheckWritable(o.csv_file);
-        CheckWritable(o.summary_file);
-        CheckWritable(o.chart_file);
+        if (o.top < 0) throw InputError("--top: must not be negative");
+        Outputs outputs({o.csv_file, o.summary_file, o.chart_file});
+        std::ostream* const csv = outputs[0];
 
         BacktestOptions base;
         base.settings_file = o.settings_file;
@@ -449,11 +420,11 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         for (std::int64_t r = 0; r < (o.random ? 0 : runs); ++r)
             AppendCsvField(history_fields.emplace_back(), o.histories[static_cast<std::size_t>(r)]);
 
-        PendingFile csv(o.csv_file);
-        PendingFile summary(o.summary_file);
         const std::string header = RowHeader(grid);
-        if (csv.stream()) *csv.stream() << header << '\n';
-        Tally tally(SplitCsv(header), summary.stream(), o.top);
+        if (csv && sharded)
+            *csv << ShardLine({shard, combinations, runs, SweepFingerprint(o, grid, histories)}) << '\n';
+        if (csv) *csv << header << '\n';
+        Tally tally(SplitCsv(header), outputs[1], o.top);
 
         // Work item i is run i % runs of combination i / runs; a combination's
         // values come from its index with the last key changing fastest.
@@ -496,7 +467,14 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         // Workers take items in order; the rows go out in order through a
         // reorder buffer of a few items per worker, so memory stays bounded
         // by the jobs whatever the size of the grid.
-        int jobs = o.jobs > 0 ? o.jobs : static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+        const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+        int jobs = o.jobs > 0 ? o.jobs : cores;
+        if (jobs > cores) {
+            // More threads than cores only share them, and thousands of them
+            // exhaust the system.
+            err << "rotacle-sim: --jobs " << jobs << ": " << cores << " threads, one per core\n";
+            jobs = cores;
+        }
         jobs = static_cast<int>(std::min<std::int64_t>(jobs, std::max<std::int64_t>(end - begin, 1)));
         const std::int64_t window = 4 * static_cast<std::int64_t>(jobs);
         std::mutex mutex;
@@ -533,7 +511,15 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
             }
         };
         std::vector<std::thread> threads;
-        for (int t = 0; t < jobs; ++t) threads.emplace_back(worker);
+        for (int t = 0; t < jobs; ++t) {
+            try {
+                threads.emplace_back(worker);
+            } catch (const std::system_error& e) {
+                // Fewer threads do the same work; none cannot.
+                if (threads.empty()) throw InputError(std::string("cannot start a thread: ") + e.what());
+                break;
+            }
+        }
         {
             ProgressBar progress(end - begin, o.progress, "runs");
             try {
@@ -549,7 +535,7 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
                         next_write = i + 1;
                     }
                     room.notify_all();
-                    if (csv.stream()) *csv.stream() << row << '\n';
+                    if (csv) *csv << row << '\n';
                     if (!sharded) tally.Add(SplitCsv(row));
                     progress.Update(i + 1 - begin);
                 }
@@ -563,10 +549,9 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         if (failure) throw InputError(*failure);
 
         if (!sharded) tally.Close();
-        csv.Commit();
-        summary.Commit();
+        if (std::ostream* chart = outputs[2]) *chart << ChartText(tally);
+        outputs.Commit();
         if (!sharded) {
-            WriteChart(o.chart_file, tally);
             tally.PrintTable(out);
         } else {
             out << "Shard " << shard.index << '/' << shard.count << ": " << end - begin << " of " << total
@@ -582,73 +567,95 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
 int RunSweepMerge(const MergeOptions& o, std::ostream& out, std::ostream& err) {
     try {
         if (o.parts.empty()) throw InputError("sweep-merge: give the CSV files of the shards");
-        CheckWritable(o.out_file);
-        CheckWritable(o.summary_file);
-        CheckWritable(o.chart_file);
+        if (o.top < 0) throw InputError("--top: must not be negative");
+        Outputs outputs({o.out_file, o.summary_file, o.chart_file});
 
-        // Each part's header and first row; the parts go in the order of
-        // their first rows (a shard without rows adds nothing).
+        // Each part's first line names its shard and its sweep: the parts
+        // must be every shard of one sweep, each once.
         struct Part {
-            std::string path;
-            std::int64_t combination = -1, run = -1;
+            const std::string* path;
+            ShardMark mark;
+            std::string header;
         };
-        std::string header;
-        std::vector<Part> parts;
-        for (const auto& path : o.parts) {
-            std::ifstream in(path, std::ios::binary);
-            if (!in) throw InputError("cannot read '" + path + "': " + std::strerror(errno));
-            std::string h, first;
-            if (!std::getline(in, h)) throw InputError(path + ": empty, not a sweep CSV");
-            if (h.rfind("combination,run,", 0) != 0) throw InputError(path + ": not a sweep CSV");
-            if (header.empty()) header = h;
-            if (h != header) throw InputError(path + ": its columns differ from those of " + o.parts.front());
-            if (!std::getline(in, first)) continue;
-            const auto f = SplitCsv(first);
-            if (f.size() < 2) throw InputError(path + ":2: not a sweep row");
-            parts.push_back({path, ToInt64(f[0], "combination"), ToInt64(f[1], "run")});
+        std::optional<Part> first;
+        std::map<std::int64_t, Part> parts;
+        for (const std::string& path : o.parts) {
+            const std::string text = ReadPart(path);
+            const std::size_t line_end = text.find('\n');
+            const auto mark = ParseShardLine(std::string_view(text).substr(0, line_end));
+            if (line_end == std::string::npos || !mark)
+                throw InputError(path + ": not the file of a shard (run the sweep with --shard I/N)");
+            CsvRecords records(std::string_view(text).substr(line_end + 1), path, 2);
+            std::vector<std::string> fields;
+            std::string_view header;
+            if (!records.Next(fields, header) || fields.size() < 2 || fields[0] != "combination" ||
+                fields[1] != "run")
+                throw InputError(path + ":2: not the header of a sweep's rows");
+            Part part{&path, *mark, std::string(header)};
+            if (!first) first = part;
+            const std::string shard_name =
+                "shard " + std::to_string(mark->shard.index) + '/' + std::to_string(mark->shard.count);
+            if (mark->shard.count != first->mark.shard.count)
+                throw InputError(path + ": " + shard_name + ", but " + *first->path + " is one of " +
+                                 std::to_string(first->mark.shard.count) + " shards");
+            if (mark->fingerprint != first->mark.fingerprint ||
+                mark->combinations != first->mark.combinations || mark->runs != first->mark.runs ||
+                part.header != first->header)
+                throw InputError(path + ": a shard of another sweep than " + *first->path +
+                                 " (its grid, options or seed differ)");
+            const auto [at, added] = parts.emplace(mark->shard.index, part);
+            if (!added)
+                throw InputError(path + ": " + shard_name + " is given twice (also " + *at->second.path +
+                                 ")");
         }
-        std::stable_sort(parts.begin(), parts.end(), [](const Part& a, const Part& b) {
-            return std::pair(a.combination, a.run) < std::pair(b.combination, b.run);
-        });
+        const std::int64_t count = first->mark.shard.count;
+        // The parts are distinct shards of `count`: when some are missing,
+        // one of the first `parts.size() + 1` is.
+        for (std::int64_t i = 0; i < count && static_cast<std::size_t>(i) <= parts.size(); ++i)
+            if (!parts.count(i))
+                throw InputError("shard " + std::to_string(i) + '/' + std::to_string(count) +
+                                 " is missing (" + std::to_string(parts.size()) + " of " +
+                                 std::to_string(count) + " given)");
 
-        PendingFile csv(o.out_file);
-        PendingFile summary(o.summary_file);
-        *csv.stream() << header << '\n';
-        Tally tally(SplitCsv(header), summary.stream(), o.top);
-        // Rows must follow one another: run r + 1 of the same combination, or
-        // run 0 of the next one once its last run (known from combination 0)
-        // has come.
-        std::int64_t c = 0, r = -1, runs = -1;
-        for (const Part& part : parts) {
-            std::ifstream in(part.path, std::ios::binary);
-            std::string line;
-            std::getline(in, line);
-            for (std::int64_t line_no = 2; std::getline(in, line); ++line_no) {
-                const auto f = SplitCsv(line);
-                const std::string where = part.path + ":" + std::to_string(line_no);
-                if (f.size() < 2) throw InputError(where + ": not a sweep row");
-                const std::int64_t fc = ToInt64(f[0], "combination"), fr = ToInt64(f[1], "run");
-                const bool next_run = fc == c && fr == r + 1 && (runs < 0 || fr < runs);
-                const bool next_combination = fc == c + 1 && fr == 0 && (runs < 0 ? r >= 0 : r == runs - 1);
-                if (!next_run && !next_combination)
-                    throw InputError(where + ": combination " + std::to_string(fc) + " run " +
-                                     std::to_string(fr) + " does not follow combination " +
-                                     std::to_string(c) + " run " + std::to_string(r) +
-                                     " (a shard missing or given twice?)");
-                if (next_combination && runs < 0) runs = r + 1;
-                c = fc;
-                r = fr;
-                *csv.stream() << line << '\n';
-                tally.Add(f);
+        std::ostream& csv = *outputs[0];
+        csv << first->header << '\n';
+        Tally tally(SplitCsv(first->header), outputs[1], o.top);
+        const std::int64_t runs = first->mark.runs, total = first->mark.combinations * runs;
+        for (const auto& [index, part] : parts) {
+            const std::string& path = *part.path;
+            const std::string text = ReadPart(path);
+            const std::string mark_line = ShardLine(part.mark);
+            if (text.compare(0, mark_line.size() + 1, mark_line + '\n') != 0)
+                throw InputError(path + ": changed while it was merged");
+            CsvRecords records(std::string_view(text).substr(mark_line.size() + 1), path, 2);
+            std::vector<std::string> fields;
+            std::string_view record;
+            records.Next(fields, record);
+            const std::int64_t begin = ShardStart(total, index, count),
+                               end = ShardStart(total, index + 1, count);
+            for (std::int64_t item = begin; item < end; ++item) {
+                if (!records.Next(fields, record))
+                    throw InputError(path + ": ends after " + std::to_string(item - begin) + " of its " +
+                                     std::to_string(end - begin) + " rows");
+                const std::string c = std::to_string(item / runs), r = std::to_string(item % runs);
+                if (fields.size() < 2 || fields[0] != c || fields[1] != r)
+                    throw InputError(records.Where() + ": the row of combination " + c + " run " + r +
+                                     " was expected");
+                try {
+                    tally.Add(fields);
+                } catch (const InputError& e) {
+                    throw InputError(records.Where() + ": " + e.what());
+                }
+                csv << record << '\n';
             }
+            if (records.Next(fields, record))
+                throw InputError(records.Where() + ": a row beyond the " + std::to_string(end - begin) +
+                                 " rows of " + "shard " + std::to_string(index) + '/' +
+                                 std::to_string(count));
         }
-        if (runs >= 0 && r != runs - 1)
-            throw InputError("the runs of combination " + std::to_string(c) + " end at run " +
-                             std::to_string(r) + " (a shard missing?)");
         tally.Close();
-        csv.Commit();
-        summary.Commit();
-        WriteChart(o.chart_file, tally);
+        if (std::ostream* chart = outputs[2]) *chart << ChartText(tally);
+        outputs.Commit();
         tally.PrintTable(out);
         return 0;
     } catch (const InputError& e) {

@@ -62,6 +62,10 @@ struct SweepOptions {
 /// then).
 int RunSweep(const SweepOptions& options, std::ostream& out, std::ostream& err);
 
+/// The most one shard's file may hold for sweep-merge, which reads each
+/// part whole: a sweep larger than this per shard is cut into more shards.
+inline constexpr std::uint64_t kSweepPartLimit = std::uint64_t{1} << 30;
+
 struct MergeOptions {
     std::string out_file;
     std::vector<std::string> parts;  ///< CSV files of the shards, in any order
@@ -71,9 +75,11 @@ struct MergeOptions {
 };
 
 /// Joins the CSV files of every shard of a sweep into the file the sweep
-/// writes without shards, with the same summary, table and chart. Returns
-/// 0, or 1 after a message for parts that do not fit together (another
-/// grid, a shard missing or given twice).
+/// writes without shards, with the same summary, table and chart. A shard's
+/// file begins with the line of ShardLine, which the merged file leaves out.
+/// Returns 0, or 1 after a message for parts that do not fit together (a
+/// shard of another sweep, a shard missing or given twice, a file cut short
+/// or that is no regular file); nothing is written then.
 int RunSweepMerge(const MergeOptions& options, std::ostream& out, std::ostream& err);
 
 }  // namespace rotacle::sim

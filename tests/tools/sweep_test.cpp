@@ -2,8 +2,11 @@
 // shards, and bad grids stopped before anything is written.
 #include "tools/sweep.h"
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -177,6 +180,140 @@ TEST_F(Sweep, JobsAndShardsWriteTheSameFile) {
     }
 }
 
+// A merge takes every shard of one sweep once, whole, and gives the file of
+// the sweep without shards, quoted fields over several lines included;
+// anything else is refused with nothing written.
+TEST_F(Sweep, MergeTakesEveryShardOfOneSweepOnce) {
+    const std::string odd_name = Path("odd, \"name\"\nof a history.txt");
+    fs::copy_file(std::string(ROTACLE_TEST_DATA) + "/spins/series1.txt", odd_name);
+    // Sweep `name` cut into `shards` parts, NAME-I.csv, with its whole file NAME.csv.
+    const auto sweep = [&](const std::string& name, const std::string& grid,
+                           std::function<void(SweepOptions&)> change, int shards) {
+        SweepOptions o;
+        o.grid_file = Grid(grid);
+        o.histories = {odd_name, std::string(ROTACLE_TEST_DATA) + "/spins/series2.txt"};
+        change(o);
+        o.csv_file = Path((name + ".csv").c_str());
+        ASSERT_EQ(Run(o), 0) << err.str();
+        for (int i = 0; i < shards; ++i) {
+            o.shard = std::to_string(i) + '/' + std::to_string(shards);
+            o.csv_file = Path((name + '-' + std::to_string(i) + ".csv").c_str());
+            ASSERT_EQ(Run(o), 0) << err.str();
+        }
+    };
+    const char* grid = R"({"Init_Bet": ["1", "2"], "SafeLevel": [0, 2]})";
+    const auto none = [](SweepOptions&) {};
+    sweep("a", grid, none, 3);
+    sweep("values", R"({"Init_Bet": ["1", "3"], "SafeLevel": [0, 2]})", none, 3);
+    sweep(
+        "mode", grid, [](SweepOptions& o) { o.mode = 3; }, 3);
+    const auto random = [](std::uint64_t seed) {
+        return [seed](SweepOptions& o) {
+            o.histories.clear();
+            o.random = 200;
+            o.runs = 2;
+            o.seed = seed;
+        };
+    };
+    sweep("seed1", grid, random(1), 2);
+    sweep("seed2", grid, random(2), 2);
+    const std::string part = ReadFileText(Path("a-1.csv"));
+    WriteTextAtomic(Path("cut.csv"), part.substr(0, part.rfind(',') + 1));  // "...,18," without its line end
+    WriteTextAtomic(Path("short.csv"), part.substr(0, part.rfind('\n', part.size() - 2) + 1));
+    ASSERT_EQ(::mkfifo(Path("fifo.csv").c_str(), 0600), 0);
+
+    struct Case {
+        std::vector<const char*> parts;
+        const char* message;  ///< "" for a merge that succeeds
+    };
+    const Case cases[] = {
+        {{"a-2.csv", "a-0.csv", "a-1.csv"}, ""},
+        {{"a-0.csv", "a-1.csv"}, "shard 2/3 is missing (2 of 3 given)"},
+        {{"a-1.csv", "a-2.csv"}, "shard 0/3 is missing"},
+        {{"a-0.csv", "a-1.csv", "a-2.csv", "a-1.csv"}, "a-1.csv: shard 1/3 is given twice"},
+        {{"a-0.csv", "values-1.csv", "a-2.csv"}, "values-1.csv: a shard of another sweep"},
+        {{"a-0.csv", "mode-1.csv", "a-2.csv"}, "mode-1.csv: a shard of another sweep"},
+        {{"seed1-0.csv", "seed2-1.csv"}, "seed2-1.csv: a shard of another sweep"},
+        {{"a-0.csv", "seed1-1.csv"}, "seed1-1.csv: shard 1/2, but"},
+        {{"a-0.csv", "cut.csv", "a-2.csv"}, "the row is cut short"},
+        {{"a-0.csv", "short.csv", "a-2.csv"}, "short.csv: ends after 2 of its 3 rows"},
+        {{"a.csv"}, "a.csv: not the file of a shard"},
+        {{"a-0.csv", "fifo.csv"}, "Not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.message);
+        MergeOptions m;
+        m.out_file = Path("merged.csv");
+        for (const char* p : c.parts) m.parts.push_back(Path(p));
+        std::ostringstream out, merr;
+        const int code = RunSweepMerge(m, out, merr);
+        if (*c.message == '\0') {
+            ASSERT_EQ(code, 0) << merr.str();
+            EXPECT_EQ(ReadFileText(m.out_file), ReadFileText(Path("a.csv")));
+            fs::remove(m.out_file);
+            continue;
+        }
+        EXPECT_EQ(code, 1);
+        EXPECT_NE(merr.str().find(c.message), std::string::npos) << merr.str();
+        EXPECT_FALSE(fs::exists(m.out_file));
+    }
+}
+
+// --jobs beyond the cores runs a thread per core and says so; a table of
+// every combination costs about what a table of ten does, best median first
+// and ties in the grid's order.
+TEST_F(Sweep, JobsAndTableStayBounded) {
+    SweepOptions o;
+    o.grid_file = Grid(R"({"SafeLevel": [0, 1, 2, 3]})");
+    o.random = 10;
+    o.runs = 2;
+    o.jobs = 100000;
+    o.csv_file = Path("jobs.csv");
+    ASSERT_EQ(Run(o), 0) << err.str();
+    EXPECT_NE(err.str().find("--jobs 100000: "), std::string::npos) << err.str();
+    EXPECT_NE(err.str().find(" threads, one per core"), std::string::npos) << err.str();
+
+    constexpr int kCombinations = 20000;
+    std::string text =
+        "# rotacle-sim sweep shard 0/1 of " + std::to_string(kCombinations) +
+        " combinations x 1 runs fingerprint 0123456789abcdef\ncombination,run,key,history,spins,"
+        "proposals,bets_placed,wins,losses,start_bankroll,final_bankroll,open_stake,net_result,"
+        "total_staked,expected_loss,lowest_bankroll,lowest_spin,max_drawdown,largest_stake,"
+        "longest_losing_run,flat_index,cycles_completed,broke\n";
+    for (int c = 0; c < kCombinations; ++c)
+        text += std::to_string(c) + ",0,v,h,1,1,1,1,0,1000,1000,0," + std::to_string(c % 1000) +
+                ",1,0.03,999,1,5,1,1,18,0,0\n";
+    WriteTextAtomic(Path("big.csv"), text);
+    const auto merge = [&](std::int64_t top, std::string& table) {
+        MergeOptions m;
+        m.out_file = Path("big-merged.csv");
+        m.parts = {Path("big.csv")};
+        m.top = top;
+        std::ostringstream out, merr;
+        const auto start = std::chrono::steady_clock::now();
+        EXPECT_EQ(RunSweepMerge(m, out, merr), 0) << merr.str();
+        table = out.str();
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
+    std::string short_table, long_table;
+    const double short_time = merge(10, short_table), long_time = merge(kCombinations, long_table);
+    EXPECT_LT(long_time, 4 * short_time + 1.0);
+    std::istringstream rows(long_table);
+    std::string line;
+    std::getline(rows, line);
+    EXPECT_EQ(line, "Top 20000 of 20000 combinations by the median result of the runs that did not go broke");
+    std::getline(rows, line);
+    for (const char* expect : {"   1          999", "   2         1999", "  21          998"}) {
+        SCOPED_TRACE(expect);
+        do {
+            ASSERT_TRUE(std::getline(rows, line));
+        } while (line.compare(0, 4, expect, 4) != 0);
+        EXPECT_EQ(line.substr(0, 17), expect);
+    }
+    EXPECT_EQ(short_table.substr(0, short_table.find('\n')),
+              "Top 10 of 20000 combinations by the median result of the runs that did not go broke");
+}
+
 // Bad grids and arguments: exit code 1, a message naming the key or value,
 // and no file written.
 TEST_F(Sweep, BadInputWritesNothing) {
@@ -205,7 +342,13 @@ TEST_F(Sweep, BadInputWritesNothing) {
         {R"({"SafeLevel": [0]})", [](SweepOptions& o) { o.histories.push_back("missing.txt"); },
          "missing.txt"},
         {R"({"SafeLevel": [0]})", [](SweepOptions& o) { o.summary_file = "no/such/folder/s.csv"; },
-         "cannot write 'no/such/folder/s.csv'"},
+         "Cannot create file \"no/such/folder/s.csv\". No such file or directory"},
+        {R"({"Init_Bet": [1e400]})", none,
+         "a number beyond the range of a double (number overflow parsing '1e400')"},
+        {R"({"SafeLevel": [18446744073709551615]})", none,
+         "SafeLevel: '18446744073709551615' is out of range"},
+        {R"({"SafeLevel": [9223372036854775808]})", none, "SafeLevel: '9223372036854775808' is out of range"},
+        {R"({"SafeLevel": [0]})", [](SweepOptions& o) { o.top = -1; }, "--top: must not be negative"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.grid);
