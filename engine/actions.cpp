@@ -137,7 +137,8 @@ void Engine::NoteWithdrawn() {
 void Engine::FinishProgressRuns() {
     const bool unseeded = std::exchange(unseeded_, true);
     for (const TimerId id : kModeTimers)
-        for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks) Event([&] { TimerTick(id); });
+        for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks)
+            Event([&] { TimerTick(id); });
     unseeded_ = unseeded;
 }
 

@@ -431,7 +431,8 @@ private:
     std::exception_ptr BeginModeStart(bool settle);
     void EndModeStart(TimerId run, const std::exception_ptr& error);
     std::int32_t DrawSeeded(std::int32_t range) {
-        if (!Replaying() && !unseeded_) platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
+        if (!Replaying() && !unseeded_)
+            platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
         return Draw(range);
     }
     /// The handler of timer `id` (`TimerTick` without the journal).
@@ -492,7 +493,7 @@ private:
     std::vector<std::int32_t> pending_draws_;  // draws not yet in the journal
     std::vector<std::int32_t> replay_draws_;   // a replay's draws still to give back
     std::size_t replay_draw_next_ = 0;
-    bool unseeded_ = false;              // draws go on without a seed from the clock
+    bool unseeded_ = false;             // draws go on without a seed from the clock
     std::deque<int> replayed_waiting_;  // the waiting numbers a replay has met
     GameState state_;
     PlayReport report_;

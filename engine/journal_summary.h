@@ -11,9 +11,9 @@
 namespace rotacle {
 
 struct JournalSummary {
-    std::size_t numbers = 0;  ///< numbers on the board
-    double bankroll = 0;      ///< the bankroll shown, a run left unfinished ended
-    std::deque<int> waiting;  ///< numbers that still waited for the board, oldest first
+    std::size_t numbers = 0;   ///< numbers on the board
+    double bankroll = 0;       ///< the bankroll shown, a run left unfinished ended
+    std::deque<int> waiting;   ///< numbers that still waited for the board, oldest first
     std::size_t replayed = 0;  ///< actions replayed; fewer than given when one is no action
 };
 

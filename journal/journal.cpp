@@ -78,7 +78,8 @@ JournalWriter::JournalWriter(std::string path, TroubleHandler on_trouble, Start 
             throw JournalBusy("The session journal \"" + path_ + "\" is open in another session.");
         }
         struct stat named {};
-        if (::stat(path_.c_str(), &named) == 0 && named.st_dev == st.st_dev && named.st_ino == st.st_ino) break;
+        if (::stat(path_.c_str(), &named) == 0 && named.st_dev == st.st_dev && named.st_ino == st.st_ino)
+            break;
         if (attempt == 5) fail("The file keeps being replaced");
         ::close(fd_);
         fd_ = -1;
@@ -110,8 +111,7 @@ JournalWriter::~JournalWriter() {
 }
 
 void JournalWriter::Append(std::size_t actions) {
-    if (!found_.usable)
-        throw FileError(found_.problem + " The file \"" + path_ + "\" is left as it is.");
+    if (!found_.usable) throw FileError(found_.problem + " The file \"" + path_ + "\" is left as it is.");
     // New records follow the last whole one: glued to a torn record they
     // would make both unreadable, and behind a damaged one or one that the
     // resume did not replay they would never be read.
@@ -134,7 +134,8 @@ void JournalWriter::Append(std::size_t actions) {
 }
 
 void JournalWriter::StartOver() {
-    if (::ftruncate(fd_, 0) != 0) throw FileError("Cannot write file \"" + path_ + "\". " + std::strerror(errno));
+    if (::ftruncate(fd_, 0) != 0)
+        throw FileError("Cannot write file \"" + path_ + "\". " + std::strerror(errno));
     unsaved_.clear();
     AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
     writing_ = true;
@@ -206,7 +207,8 @@ JournalContents ParseJournal(std::string_view text) {
         if (!body || !complete) {
             if (record == 0) {
                 // Killed while its first record was written: an empty session.
-                if (rest.empty() && !complete && JournalRecord(format + IntToStr(kVersion)).starts_with(line)) {
+                if (rest.empty() && !complete &&
+                    JournalRecord(format + IntToStr(kVersion)).starts_with(line)) {
                     j.torn = true;
                     return j;
                 }

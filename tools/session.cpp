@@ -630,17 +630,21 @@ int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostr
             writer.emplace(
                 journal.journal,
                 [&err](const std::string& reason) {
-                    if (!reason.empty()) err << "rotacle-sim: the journal cannot be written: " << reason << '\n';
+                    if (!reason.empty())
+                        err << "rotacle-sim: the journal cannot be written: " << reason << '\n';
                 },
                 JournalWriter::Start::Inspect);
             std::error_code ec;
-            resumes_own = !journal.resume.empty() && std::filesystem::equivalent(journal.resume, journal.journal, ec);
+            resumes_own =
+                !journal.resume.empty() && std::filesystem::equivalent(journal.resume, journal.journal, ec);
             if (!writer->Found().usable)
-                throw FileError(writer->Found().problem + " The file \"" + journal.journal + "\" is left as it is.");
+                throw FileError(writer->Found().problem + " The file \"" + journal.journal +
+                                "\" is left as it is.");
             // Two runs on one journal would resume as one mixed session.
             if (!resumes_own && !writer->Found().actions.empty())
-                throw FileError("The journal \"" + journal.journal +
-                                "\" holds a session already: resume it with --resume, or name a new journal.");
+                throw FileError(
+                    "The journal \"" + journal.journal +
+                    "\" holds a session already: resume it with --resume, or name a new journal.");
         } catch (const FileError& e) {
             err << "rotacle-sim: " << e.what() << '\n';
             return 1;

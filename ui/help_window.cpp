@@ -193,11 +193,10 @@ void HelpWindow::ShowSessions(const PreviousSessions* sessions) {
             // with what the session holds beside it.
             const QString name = QFileInfo(QString::fromStdString(kept.path)).completeBaseName();
             const QString stamp = name.mid(8);
-            QString shown = stamp.size() >= 15
-                                ? QStringLiteral("%1-%2-%3 %4:%5:%6")
-                                      .arg(stamp.mid(0, 4), stamp.mid(4, 2), stamp.mid(6, 2), stamp.mid(9, 2),
-                                           stamp.mid(11, 2), stamp.mid(13, 2))
-                                : name;
+            QString shown = stamp.size() >= 15 ? QStringLiteral("%1-%2-%3 %4:%5:%6")
+                                                     .arg(stamp.mid(0, 4), stamp.mid(4, 2), stamp.mid(6, 2),
+                                                          stamp.mid(9, 2), stamp.mid(11, 2), stamp.mid(13, 2))
+                                               : name;
             shown += kept.readable ? QStringLiteral("  \u2014  %1 numbers, bankroll %2")
                                          .arg(kept.numbers)
                                          .arg(QString::fromStdString(FloatToStr(kept.bankroll)))

@@ -43,8 +43,11 @@ std::string JournalSlotName(int slot) {
 class SessionJournal::Sink : public ActionSink {
 public:
     Sink(std::unique_ptr<JournalWriter> writer, const std::string& folder, Engine& engine)
-        : folder_(folder), engine_(engine), writer_(std::move(writer)),
-          numbers_(engine.board().NumbersList().size()), last_record_(writer_->FoundTime()) {}
+        : folder_(folder),
+          engine_(engine),
+          writer_(std::move(writer)),
+          numbers_(engine.board().NumbersList().size()),
+          last_record_(writer_->FoundTime()) {}
 
     void Record(std::string_view action) noexcept override {
         // The copy is taken before the new game's record: resumed, it is the
@@ -91,7 +94,8 @@ void SessionJournal::Start() {
         const std::string text = "The session journal cannot be written (" + reason +
                                  "). Play goes on; the journal catches up as soon as there is room again.";
         QMetaObject::invokeMethod(
-            QCoreApplication::instance(), [&platform, text] { platform.ShowMessage(text); }, Qt::QueuedConnection);
+            QCoreApplication::instance(), [&platform, text] { platform.ShowMessage(text); },
+            Qt::QueuedConnection);
     };
     int slot = 1;
     for (; slot <= kJournalSlots && !opened_; ++slot) {
@@ -106,7 +110,8 @@ void SessionJournal::Start() {
         }
     }
     if (!opened_) {
-        platform.ShowMessage("Every session journal is open in another Rotacle window. This session is not journaled.");
+        platform.ShowMessage(
+            "Every session journal is open in another Rotacle window. This session is not journaled.");
         return;
     }
     if (slot > 2)
@@ -121,8 +126,8 @@ void SessionJournal::Start() {
     } else {
         const JournalSummary summary = SummarizeJournal(last.actions);
         if (!last.closed && summary.numbers > 0) {
-            std::string question = "Resume the last session? " + Count(summary.numbers) + " numbers, bankroll " +
-                                   FloatToStr(summary.bankroll) + ", last at " +
+            std::string question = "Resume the last session? " + Count(summary.numbers) +
+                                   " numbers, bankroll " + FloatToStr(summary.bankroll) + ", last at " +
                                    ClockText(opened_->FoundTime());
             if (!summary.waiting.empty()) {
                 question += ", and " + Count(summary.waiting.size()) + " waiting to be entered (";
@@ -176,7 +181,8 @@ void SessionJournal::Resume(const JournalContents& last) {
 
 bool SessionJournal::KeepAside(JournalWriter& writer, const std::string& why) {
     try {
-        const std::string kept = KeepJournal(writer.FoundText(), folder_, std::time(nullptr), writer.FoundTime());
+        const std::string kept =
+            KeepJournal(writer.FoundText(), folder_, std::time(nullptr), writer.FoundTime());
         writer.StartOver();
         if (!why.empty())
             form_.platform().ShowMessage(why + " It is kept as " + fs::path(kept).filename().string() +
@@ -252,7 +258,8 @@ void SessionJournal::ResumeKept(const std::string& kept) {
         return;
     }
     if (!sink_) {
-        platform.ShowMessage("This window keeps no session journal: the kept session cannot be resumed here.");
+        platform.ShowMessage(
+            "This window keeps no session journal: the kept session cannot be resumed here.");
         return;
     }
     if (!platform.Confirm("Resume the session kept as " + fs::path(kept).filename().string() +
@@ -283,7 +290,8 @@ void SessionJournal::ResumeKept(const std::string& kept) {
     if (restart_) {
         restart_();
     } else {
-        QProcess::startDetached(QCoreApplication::applicationFilePath(), QCoreApplication::arguments().mid(1));
+        QProcess::startDetached(QCoreApplication::applicationFilePath(),
+                                QCoreApplication::arguments().mid(1));
         QCoreApplication::quit();
     }
 }

@@ -241,12 +241,15 @@ private slots:
             rotacle::ui::SessionJournal again(*resumed, folder);
             again.Start();
             const QString question = QString::fromStdString(resumed->platform().Questions().back());
-            QVERIFY2(question.startsWith(QStringLiteral("Resume the last session? 9 numbers, bankroll %1, last at ")
-                                             .arg(QString::fromStdString(rotacle::FloatToStr(bankroll)))),
+            QVERIFY2(question.startsWith(
+                         QStringLiteral("Resume the last session? 9 numbers, bankroll %1, last at ")
+                             .arg(QString::fromStdString(rotacle::FloatToStr(bankroll)))),
                      qPrintable(question));
-            QVERIFY2(question.endsWith(QStringLiteral(", and 2 waiting to be entered (5 36).")), qPrintable(question));
+            QVERIFY2(question.endsWith(QStringLiteral(", and 2 waiting to be entered (5 36).")),
+                     qPrintable(question));
             QTRY_VERIFY_WITH_TIMEOUT(
-                resumed->engine().board().NumbersList().size() == numbers.size() && !RunInProgress(*resumed), 5000);
+                resumed->engine().board().NumbersList().size() == numbers.size() && !RunInProgress(*resumed),
+                5000);
             QCOMPARE(resumed->engine().board().NumbersList(), numbers);
             again.EndCleanly();
         }
@@ -323,8 +326,9 @@ private slots:
             rotacle::ui::ShowHelp(*next, &previous);
             auto* list = next->findChild<QListWidget*>(QStringLiteral("PreviousSessions"));
             QVERIFY(list && list->count() == 1);
-            QVERIFY2(list->item(0)->text().endsWith(QStringLiteral("7 numbers, bankroll %1")
-                                                        .arg(QString::fromStdString(rotacle::FloatToStr(bankroll)))),
+            QVERIFY2(list->item(0)->text().endsWith(
+                         QStringLiteral("7 numbers, bankroll %1")
+                             .arg(QString::fromStdString(rotacle::FloatToStr(bankroll)))),
                      qPrintable(list->item(0)->text()));
             list->setCurrentRow(0);
             bool restarted = false;
@@ -364,7 +368,8 @@ private slots:
                 second->Run([&] { second->engine().NumberClick(5); });
                 QCOMPARE(second->engine().board().NumbersList().size(), 1u);
             }  // the second window crashes
-            QCOMPARE(rotacle::ReadJournal(one.Path()).actions, (std::vector<std::string>{"spin 17", "spin 32"}));
+            QCOMPARE(rotacle::ReadJournal(one.Path()).actions,
+                     (std::vector<std::string>{"spin 17", "spin 32"}));
         }  // and the first one too
         auto third = ShowWindow();
         QVERIFY(third);

@@ -93,9 +93,19 @@ TEST(JournalFile, ReadingWhatTheFileHolds) {
         {"killed before its first record", "", {}, false, false, true, ""},
         {"killed in its first record", clean.substr(0, 10), {}, false, true, true, ""},
         {"lines ended by CR LF", Crlf(clean), {"spin 5", "undo", "spin 17"}, false, false, true, ""},
-        {"version 0", JournalRecord("rotacle-journal 0") + JournalRecord("spin 5"), {}, false, false, false,
+        {"version 0",
+         JournalRecord("rotacle-journal 0") + JournalRecord("spin 5"),
+         {},
+         false,
+         false,
+         false,
          "not a session journal"},
-        {"version -5", JournalRecord("rotacle-journal -5") + JournalRecord("spin 5"), {}, false, false, false,
+        {"version -5",
+         JournalRecord("rotacle-journal -5") + JournalRecord("spin 5"),
+         {},
+         false,
+         false,
+         false,
          "not a session journal"},
         {"a newer format",
          JournalRecord("rotacle-journal 2") + JournalRecord("spin 5"),
@@ -178,7 +188,10 @@ TEST(JournalFile, AJournalIsWrittenFromItsLastWholeRecordByOneWriter) {
         std::vector<std::string> after;
     } rows[] = {
         {"torn last record", two + "spin 1", 2, {"spin 5", "spin 6", "spin 7"}},
-        {"damaged record", two + "spin 9\t00000000\n" + JournalRecord("spin 8"), 2, {"spin 5", "spin 6", "spin 7"}},
+        {"damaged record",
+         two + "spin 9\t00000000\n" + JournalRecord("spin 8"),
+         2,
+         {"spin 5", "spin 6", "spin 7"}},
         {"an action not replayed", two + JournalRecord("closed"), 1, {"spin 5", "spin 7"}},
         {"killed before its first record", "", 0, {"spin 7"}},
         {"lines ended by CR LF", Crlf(two), 2, {"spin 5", "spin 6", "spin 7"}},
@@ -249,9 +262,9 @@ TEST(JournalFile, TheDriverWritesOnlyTheSessionItResumes) {
 // What the driver refuses is no action of a journal either: the replay stops
 // there, with nothing changed.
 TEST(JournalFile, ReplayRefusesWhatTheDriverRefuses) {
-    for (const char* line : {"mode 99", "mode 0", "spin 37", "spin -1", "spin 5 6", "undo 1",
-                             "check Get_Minimal_Profit 7", "trend 6", "untrend -1", "list 3 =a",
-                             "key-edit Init_Bet 300", "wait 40", "unwait 1"}) {
+    for (const char* line :
+         {"mode 99", "mode 0", "spin 37", "spin -1", "spin 5 6", "undo 1", "check Get_Minimal_Profit 7",
+          "trend 6", "untrend -1", "list 3 =a", "key-edit Init_Bet 300", "wait 40", "unwait 1"}) {
         SCOPED_TRACE(line);
         sim::Session s(fs::path(ROTACLE_TEST_SCRATCH));
         EXPECT_FALSE(s.engine().ReplayAction(line));
@@ -277,7 +290,8 @@ std::vector<std::string> JournaledActions(const std::string& script) {
 // waiting again.
 TEST(JournalFile, ASessionCutInsideARunSumsUpAsItResumes) {
     const std::string played = "spin 17\nspin 32\nspin 5\nspin 19\nspin 21\nspin 2\nspin 25\n";
-    const std::vector<std::string> cut = JournaledActions(played + "nowait spin 4\nnowait enter 5\nnowait enter 36\n");
+    const std::vector<std::string> cut =
+        JournaledActions(played + "nowait spin 4\nnowait enter 5\nnowait enter 36\n");
     const JournalSummary summary = SummarizeJournal(cut);
     EXPECT_EQ(summary.numbers, 8U);
     EXPECT_EQ(summary.waiting, (std::deque<int>{5, 36}));
