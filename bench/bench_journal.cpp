@@ -1,12 +1,14 @@
 // Cost of the session journal: one spin through the driver with every action
-// written to a journal file, against the same without; and a resume of a
-// journal of 100,000 actions.
+// written to a journal file, against the same without; a resume of a journal
+// of 100,000 actions; and the summary that the start of the window offers a
+// session back with, for a journal of about 980 KB of mode-1 runs.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <random>
 #include <sstream>
 
+#include "engine/journal_summary.h"
 #include "journal/journal.h"
 #include "tools/session.h"
 
@@ -83,5 +85,42 @@ void BM_Resume100k(benchmark::State& state) {
     fs::remove(path);
 }
 BENCHMARK(BM_Resume100k)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The summary behind the question "Resume the last session?" for a journal
+// of mode-1 runs of about 980 KB: with their draws as the program journals
+// them (arg 1), and without (arg 0), as a hand-made journal has them.
+void BM_SummaryOfMode1Journal(benchmark::State& state) {
+    const bool with_draws = state.range(0) != 0;
+    std::vector<std::string> actions;
+    if (with_draws) {
+        rotacle::sim::Session session(".");
+        struct Memory : rotacle::ActionSink {
+            std::vector<std::string>& lines;
+            std::size_t bytes = 0;
+            explicit Memory(std::vector<std::string>& l) : lines(l) {}
+            void Record(std::string_view action) noexcept override {
+                lines.emplace_back(action);
+                bytes += action.size() + 10;
+            }
+        } memory(actions);
+        session.engine().SetJournal(&memory);
+        session.RunLine("mode 1", 1);
+        std::mt19937 rng(3);
+        for (std::int64_t line = 2; memory.bytes < 980'000; ++line)
+            session.RunLine("spin " + std::to_string(rng() % 37), line);
+        session.engine().SetJournal(nullptr);
+    } else {
+        actions.emplace_back("mode 1");
+        for (int i = 0; i < 980'000 / 27; ++i) {
+            actions.push_back("spin " + std::to_string(i % 37));
+            actions.emplace_back("run-end");
+        }
+    }
+    std::size_t numbers = 0;
+    for (auto _ : state) numbers = rotacle::SummarizeJournal(actions).numbers;
+    state.counters["numbers"] = static_cast<double>(numbers);
+    state.SetLabel(with_draws ? "journaled draws" : "no draws");
+}
+BENCHMARK(BM_SummaryOfMode1Journal)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
 
 }  // namespace

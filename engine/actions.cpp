@@ -1,6 +1,8 @@
 // The journal's side of the engine: each action of the player as one line of
 // text, and the replay of such lines.
+#include <algorithm>
 #include <charconv>
+#include <utility>
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
@@ -124,7 +126,32 @@ void Engine::LoadAdaptiveList(std::size_t k, Memo list) {
     if (k < 3) modes_.SetList(k, std::move(list));
 }
 
+void Engine::NoteWaiting(int n) {
+    const ActionScope action(*this, [&] { return "wait " + IntToStr(n); });
+}
+
+void Engine::NoteWithdrawn() {
+    const ActionScope action(*this, [] { return std::string("unwait"); });
+}
+
+void Engine::FinishProgressRuns() {
+    const bool unseeded = std::exchange(unseeded_, true);
+    for (const TimerId id : kModeTimers)
+        for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks)
+            Event([&] { TimerTick(id); });
+    unseeded_ = unseeded;
+}
+
 bool Engine::ReplayAction(std::string_view line) {
+    // Draws that the journal does not hold (a run cut short by the end of
+    // the session) go on with the generator: seeded anew from the clock, each
+    // tick of this instant would draw the same step, 0 perhaps, for ever.
+    struct Unseeded {
+        bool& flag;
+        bool was;
+        explicit Unseeded(bool& f) : flag(f), was(std::exchange(f, true)) {}
+        ~Unseeded() { flag = was; }
+    } unseeded(unseeded_);
     try {
         ReplayOne(line);
     } catch (const NotAnAction&) {
@@ -161,6 +188,16 @@ void Engine::ReplayOne(std::string_view line) {
         if (i >= w.size()) NoAction(line);
         return w[i];
     };
+    // An action line holds its words and no more, each in the range the
+    // program gives it: what the driver refuses is no action.
+    const auto words = [&](std::size_t n) {
+        if (w.size() != n) NoAction(line);
+    };
+    const auto in_range = [&](std::string_view word, std::int32_t low, std::int32_t high) {
+        const std::int32_t value = Number(word, line);
+        if (value < low || value > high) NoAction(line);
+        return value;
+    };
     const auto rest_texts = [&](std::size_t from) {
         Memo texts;
         for (std::size_t i = from; i < w.size(); ++i) texts.push_back(TextOf(w[i], line));
@@ -168,6 +205,7 @@ void Engine::ReplayOne(std::string_view line) {
     };
 
     if (verb == "run-end") {
+        words(1);
         // The run's ticks before its last one only fill the gauge; the
         // refreshes that changed the game between them are records of their own.
         for (const TimerId id : kModeTimers)
@@ -175,51 +213,92 @@ void Engine::ReplayOne(std::string_view line) {
         return;
     }
     if (verb == "refresh") {
+        words(1);
         Silently(TimerId::ShowValues);
         return;
     }
-    if (verb == "spin")
-        NumberClick(Number(arg(1), line));
-    else if (verb == "undo")
+    if (verb == "wait") {
+        words(2);
+        replayed_waiting_.push_back(in_range(arg(1), 0, 36));
+        return;
+    }
+    if (verb == "unwait") {
+        words(1);
+        if (!replayed_waiting_.empty()) replayed_waiting_.pop_back();
+        return;
+    }
+    if (verb == "spin") {
+        words(2);
+        const std::int32_t n = in_range(arg(1), 0, 36);
+        // A waiting number is entered from the front of the line; those
+        // before it were dropped as their cells could not be clicked.
+        const auto waited = std::find(replayed_waiting_.begin(), replayed_waiting_.end(), n);
+        if (waited != replayed_waiting_.end()) replayed_waiting_.erase(replayed_waiting_.begin(), waited + 1);
+        const auto i = static_cast<std::size_t>(n);
+        // Only a shown cell takes the click.
+        if (board_.Image()[i].Visible || chrome_.Image_Act()[i].Visible) NumberClick(n);
+        return;
+    }
+    if (verb == "create-matrix" || verb == "reset-matrix") {
+        words(1);
+        // The matrix buttons wait for the end of a progress run.
+        if (ProgressRunUnderWay()) return;
+        if (verb == "create-matrix")
+            CreateMatrix();
+        else
+            ResetMatrix();
+        return;
+    }
+    if (verb == "undo" || verb == "skip" || verb == "reset-bets" || verb == "reset-app") words(1);
+    if (verb == "undo")
         Image_Cancel2Click();
     else if (verb == "skip")
         Image_SkipBet2Click();
-    else if (verb == "reset-bets")
-        ResetBets();
-    else if (verb == "reset-app")
+    else if (verb == "reset-bets") {
+        if (inputs_.ResetBets_Button.Enabled) ResetBets();
+    } else if (verb == "reset-app") {
+        replayed_waiting_.clear();
         ResetApp();
-    else if (verb == "edit")
+    } else if (verb == "edit") {
+        words(3);
         SetEditText(Named(EditByName(arg(1)), line), TextOf(arg(2), line));
-    else if (verb == "spin-text")
+    } else if (verb == "spin-text") {
+        words(3);
         SetSpinText(Named(SpinByName(arg(1)), line), TextOf(arg(2), line));
-    else if (verb == "spin-value")
+    } else if (verb == "spin-value") {
+        words(3);
         SetSpinValue(Named(SpinByName(arg(1)), line), Number(arg(2), line));
-    else if (verb == "check")
-        SetChecked(Named(CheckByName(arg(1)), line), arg(2) == "1");
-    else if (verb == "item")
+    } else if (verb == "check") {
+        words(3);
+        SetChecked(Named(CheckByName(arg(1)), line), in_range(arg(2), 0, 1) == 1);
+    } else if (verb == "item") {
+        words(3);
         SetItemIndex(Named(ComboByName(arg(1)), line), Number(arg(2), line));
-    else if (verb == "select")
+    } else if (verb == "select") {
+        words(3);
         SelectItem(Named(ComboByName(arg(1)), line), Number(arg(2), line));
-    else if (verb == "safe-level")
+    } else if (verb == "safe-level") {
+        words(2);
         SetSafeLevelPosition(Number(arg(1), line));
-    else if (verb == "key-edit")
-        TypeKey(Named(EditByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
-    else if (verb == "key-spin")
-        TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(Number(arg(2), line)));
-    else if (verb == "trend")
-        Trend_1Click(Number(arg(1), line));
-    else if (verb == "untrend")
-        Trend_2Click(Number(arg(1), line));
-    else if (verb == "settings")
+    } else if (verb == "key-edit") {
+        words(3);
+        TypeKey(Named(EditByName(arg(1)), line), static_cast<char>(in_range(arg(2), 0, 255)));
+    } else if (verb == "key-spin") {
+        words(3);
+        TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(in_range(arg(2), 0, 255)));
+    } else if (verb == "trend") {
+        words(2);
+        Trend_1Click(in_range(arg(1), 0, 5));
+    } else if (verb == "untrend") {
+        words(2);
+        Trend_2Click(in_range(arg(1), 0, 5));
+    } else if (verb == "settings")
         LoadSettingsLines(rest_texts(1));
-    else if (verb == "create-matrix")
-        CreateMatrix();
-    else if (verb == "reset-matrix")
-        ResetMatrix();
-    else if (verb == "mode")
-        ForceGameMode(Number(arg(1), line));
-    else if (verb == "list")
-        LoadAdaptiveList(static_cast<std::size_t>(Number(arg(1), line)), rest_texts(2));
+    else if (verb == "mode") {
+        words(2);
+        ForceGameMode(in_range(arg(1), 1, 5));
+    } else if (verb == "list")
+        LoadAdaptiveList(static_cast<std::size_t>(in_range(arg(1), 0, 2)), rest_texts(2));
     else if (verb == "import") {
         std::vector<std::uint8_t> numbers;
         numbers.reserve(w.size());

@@ -15,6 +15,7 @@
 
 #include <array>
 #include <cstdint>
+#include <deque>
 #include <exception>
 #include <optional>
 #include <string>
@@ -400,6 +401,19 @@ public:
     /// line that is no action. After the last line, one display refresh
     /// brings the shown values up to date.
     bool ReplayAction(std::string_view line);
+    /// A number joined the numbers that wait for the locked board: the
+    /// journal notes it ("wait N"), so that a resumed session has it again.
+    void NoteWaiting(int n);
+    /// The newest waiting number was taken back ("unwait").
+    void NoteWithdrawn();
+    /// The numbers that still waited where the replayed journal ends, oldest
+    /// first: those noted and neither entered nor taken back since.
+    const std::deque<int>& ReplayedWaiting() const { return replayed_waiting_; }
+    /// Runs every progress run under way to its end at once: the run that a
+    /// resumed session's journal left unfinished. Its ticks are those of its
+    /// timer, journaled as such; their draws go on with the generator's
+    /// sequence, as the seconds they were seeded with are long past.
+    void FinishProgressRuns();
 
 private:
     void FormCreate();
@@ -417,7 +431,8 @@ private:
     std::exception_ptr BeginModeStart(bool settle);
     void EndModeStart(TimerId run, const std::exception_ptr& error);
     std::int32_t DrawSeeded(std::int32_t range) {
-        if (!Replaying()) platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
+        if (!Replaying() && !unseeded_)
+            platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
         return Draw(range);
     }
     /// The handler of timer `id` (`TimerTick` without the journal).
@@ -478,6 +493,8 @@ private:
     std::vector<std::int32_t> pending_draws_;  // draws not yet in the journal
     std::vector<std::int32_t> replay_draws_;   // a replay's draws still to give back
     std::size_t replay_draw_next_ = 0;
+    bool unseeded_ = false;             // draws go on without a seed from the clock
+    std::deque<int> replayed_waiting_;  // the waiting numbers a replay has met
     GameState state_;
     PlayReport report_;
     Board board_;

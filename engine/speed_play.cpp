@@ -47,6 +47,7 @@ SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
         // waiting one, a new number waits too.
         if (waiting_.size() >= kMaxQueued) return Outcome::Refused;
         waiting_.push_back(n);
+        e.NoteWaiting(n);
         refused_ = false;
         return Outcome::Queued;
     }
@@ -70,6 +71,7 @@ SpeedPlay::Outcome SpeedPlay::Click(Engine& e, int n) {
 SpeedPlay::Outcome SpeedPlay::Undo(Engine& e) {
     if (!waiting_.empty()) {
         waiting_.pop_back();
+        e.NoteWithdrawn();
         return Outcome::Withdrawn;
     }
     if (!e.UndoOffered() || BoardLocked(e)) return Outcome::Ignored;

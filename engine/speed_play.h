@@ -75,6 +75,9 @@ public:
     bool EnterWaiting(Engine& e);
     /// Forgets the waiting numbers (a new game starts).
     void DropWaiting() { waiting_.clear(); }
+    /// The numbers that waited in a resumed session (`Engine::ReplayedWaiting`)
+    /// wait again, without a new note in the journal.
+    void RestoreWaiting(const std::deque<int>& waiting) { waiting_ = waiting; }
 
     /// Quick proposals: each game-mode progress run ends at its first tick.
     bool Quick() const { return quick_; }

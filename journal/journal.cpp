@@ -1,6 +1,8 @@
 #include "journal/journal.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <zlib.h>
 
@@ -8,6 +10,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <limits>
 #include <system_error>
 
 #include "core/convert.h"
@@ -52,20 +55,95 @@ std::optional<std::string_view> RecordText(std::string_view line) {
 
 }  // namespace
 
-JournalWriter::JournalWriter(std::string path, TroubleHandler on_trouble)
+JournalWriter::JournalWriter(std::string path, TroubleHandler on_trouble, Start start)
     : path_(std::move(path)), on_trouble_(std::move(on_trouble)) {
-    fd_ = ::open(path_.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0600);
-    if (fd_ < 0) throw FileError("Cannot open file \"" + path_ + "\". " + std::strerror(errno));
-    if (::lseek(fd_, 0, SEEK_END) == 0)
-        AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
-    Flush();
+    const auto fail = [&](const std::string& reason) {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        throw FileError("Cannot open file \"" + path_ + "\". " + reason);
+    };
+    struct stat st {};
+    // The lock belongs to the file that the path names: when another writer
+    // replaced the file between the open and the lock, the new one is taken.
+    for (int attempt = 0;; ++attempt) {
+        // Without waiting: a FIFO must not hold the program up.
+        fd_ = ::open(path_.c_str(), O_RDWR | O_CREAT | O_APPEND | O_CLOEXEC | O_NOCTTY | O_NONBLOCK, 0600);
+        if (fd_ < 0) fail(std::strerror(errno));
+        if (::fstat(fd_, &st) != 0) fail(std::strerror(errno));
+        if (!S_ISREG(st.st_mode)) fail("Not a regular file");
+        if (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if (errno != EWOULDBLOCK) fail(std::strerror(errno));
+            ::close(fd_);
+            fd_ = -1;
+            throw JournalBusy("The session journal \"" + path_ + "\" is open in another session.");
+        }
+        struct stat named {};
+        if (::stat(path_.c_str(), &named) == 0 && named.st_dev == st.st_dev && named.st_ino == st.st_ino)
+            break;
+        if (attempt == 5) fail("The file keeps being replaced");
+        ::close(fd_);
+        fd_ = -1;
+    }
+    found_time_ = st.st_mtime;
+    char block[1 << 16];
+    for (off_t at = 0;;) {
+        const ssize_t n = ::pread(fd_, block, sizeof block, at);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) fail(std::strerror(errno));
+        if (n == 0) break;
+        found_text_.append(block, static_cast<std::size_t>(n));
+        at += n;
+    }
+    found_ = ParseJournal(found_text_);
+    if (start == Start::Append) {
+        try {
+            Append();
+        } catch (...) {
+            ::close(fd_);
+            fd_ = -1;
+            throw;
+        }
+    }
 }
 
 JournalWriter::~JournalWriter() {
     if (fd_ >= 0) ::close(fd_);
 }
 
+void JournalWriter::Append(std::size_t actions) {
+    if (!found_.usable) throw FileError(found_.problem + " The file \"" + path_ + "\" is left as it is.");
+    // New records follow the last whole one: glued to a torn record they
+    // would make both unreadable, and behind a damaged one or one that the
+    // resume did not replay they would never be read.
+    std::size_t keep = found_.intact_bytes;
+    if (actions < found_.actions.size()) {
+        std::size_t at = 0;
+        for (std::size_t records = 0; records <= actions;) {
+            const std::size_t end = found_text_.find('\n', at) + 1;
+            const std::string_view line(found_text_.data() + at, end - at);
+            if (records == 0 || !line.starts_with(std::string(kClosed) + "\t")) ++records;
+            at = end;
+        }
+        keep = at;
+    }
+    if (keep < found_text_.size() && ::ftruncate(fd_, static_cast<off_t>(keep)) != 0)
+        throw FileError("Cannot write file \"" + path_ + "\". " + std::strerror(errno));
+    if (keep == 0) AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
+    writing_ = true;
+    Flush();
+}
+
+void JournalWriter::StartOver() {
+    if (::ftruncate(fd_, 0) != 0)
+        throw FileError("Cannot write file \"" + path_ + "\". " + std::strerror(errno));
+    unsaved_.clear();
+    AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
+    writing_ = true;
+    Flush();
+}
+
 void JournalWriter::Record(std::string_view action) noexcept {
+    if (!writing_) return;
     try {
         AppendRecord(unsaved_, action);
     } catch (...) {
@@ -114,19 +192,28 @@ std::string JournalRecord(std::string_view text) {
     return line;
 }
 
-JournalContents ReadJournal(const std::string& path) {
-    const std::string text = ReadFileText(path);
+JournalContents ParseJournal(std::string_view text) {
     JournalContents j;
+    const std::string format = std::string(kFormat) + " ";
     std::string_view rest = text;
     std::size_t record = 0;
     while (!rest.empty()) {
         const std::size_t end = rest.find('\n');
         const bool complete = end != std::string_view::npos;
-        const std::string_view line = rest.substr(0, end);
+        std::string_view line = rest.substr(0, end);
         rest = complete ? rest.substr(end + 1) : std::string_view();
+        if (complete && !line.empty() && line.back() == '\r') line.remove_suffix(1);
         const std::optional<std::string_view> body = RecordText(line);
         if (!body || !complete) {
-            if (record == 0) break;  // no format record: not a journal
+            if (record == 0) {
+                // Killed while its first record was written: an empty session.
+                if (rest.empty() && !complete &&
+                    JournalRecord(format + IntToStr(kVersion)).starts_with(line)) {
+                    j.torn = true;
+                    return j;
+                }
+                break;  // no format record: not a journal
+            }
             if (rest.empty()) {
                 // The record in flight when the session ended: not an action yet.
                 j.torn = true;
@@ -139,13 +226,13 @@ JournalContents ReadJournal(const std::string& path) {
         }
         if (record == 0) {
             std::int32_t version = 0;
-            if (body->substr(0, kFormat.size() + 1) != std::string(kFormat) + " " ||
-                !TryStrToInt(body->substr(kFormat.size() + 1), version)) {
+            if (!body->starts_with(format) || !TryStrToInt(body->substr(format.size()), version) ||
+                version < 1) {
                 j.usable = false;
                 j.problem = "This is not a session journal of Rotacle.";
                 return j;
             }
-            if (version > kVersion) {
+            if (version != kVersion) {
                 j.usable = false;
                 j.problem = "The session journal was written by a newer version of Rotacle.";
                 return j;
@@ -157,12 +244,19 @@ JournalContents ReadJournal(const std::string& path) {
             j.actions.emplace_back(*body);
         }
         ++record;
+        j.intact_bytes = static_cast<std::size_t>(rest.data() - text.data());
+        if (rest.empty()) j.intact_bytes = text.size();
     }
-    if (record == 0) {
+    if (record == 0 && !text.empty()) {
         j.usable = false;
         j.problem = "This is not a session journal of Rotacle.";
     }
     return j;
+}
+
+JournalContents ReadJournal(const std::string& path) {
+    // No limit: a long driver session journals millions of actions.
+    return ParseJournal(ReadFileText(path, std::numeric_limits<std::uint64_t>::max()));
 }
 
 std::string KeptJournalName(std::time_t when) {
@@ -173,16 +267,59 @@ std::string KeptJournalName(std::time_t when) {
     return name;
 }
 
-std::string KeepJournal(const std::string& path, const std::string& folder, std::time_t when) {
+namespace {
+
+constexpr std::string_view kKeptPrefix = "session-";
+constexpr std::string_view kKeptSuffix = ".journal";
+constexpr std::size_t kStampSize = 15;  // YYYYMMDD-HHMMSS
+
+// A kept journal's place in time: its stamp, then the number of the copy
+// within that second (1 for the first, unnumbered one).
+std::pair<std::string, std::int64_t> KeptOrder(const std::string& path) {
+    const std::string name = std::filesystem::path(path).filename().string();
+    std::string_view rest(name);
+    rest.remove_prefix(std::min(rest.size(), kKeptPrefix.size()));
+    if (rest.ends_with(kKeptSuffix)) rest.remove_suffix(kKeptSuffix.size());
+    std::int64_t copy = 1;
+    if (rest.size() > kStampSize + 1 && rest[kStampSize] == '-') {
+        std::int32_t n = 0;
+        if (TryStrToInt(rest.substr(kStampSize + 1), n)) copy = n;
+        rest = rest.substr(0, kStampSize);
+    }
+    return {std::string(rest), copy};
+}
+
+}  // namespace
+
+std::string KeepJournal(std::string_view text, const std::string& folder, std::time_t when,
+                        std::time_t modified) {
     namespace fs = std::filesystem;
-    fs::path kept = fs::path(folder) / KeptJournalName(when);
-    // Two sessions kept within one second keep both.
-    for (int i = 2; fs::exists(kept); ++i)
-        kept = fs::path(folder) / (KeptJournalName(when).insert(23, "-" + IntToStr(i)));
-    std::error_code ec;
-    fs::rename(path, kept, ec);
-    if (ec) throw FileError("Cannot keep file \"" + path + "\". " + ec.message());
+    // The name is claimed by creating the file: two copies made within one
+    // second, by one program or two, never take the same name.
+    fs::path kept;
+    for (int i = 1;; ++i) {
+        std::string name = KeptJournalName(when);
+        if (i > 1) name.insert(name.size() - kKeptSuffix.size(), "-" + IntToStr(i));
+        kept = fs::path(folder) / name;
+        const int fd = ::open(kept.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+        if (fd >= 0) {
+            ::close(fd);
+            break;
+        }
+        if (errno != EEXIST || i == 1000)
+            throw FileError("Cannot create file \"" + kept.string() + "\". " + std::strerror(errno));
+    }
+    try {
+        WriteTextAtomic(kept.string(), text);
+    } catch (...) {
+        std::error_code ec;
+        fs::remove(kept, ec);
+        throw;
+    }
+    const struct timespec times[2] = {{0, UTIME_OMIT}, {modified, 0}};
+    ::utimensat(AT_FDCWD, kept.c_str(), times, 0);
     std::vector<std::string> all = KeptJournals(folder);
+    std::error_code ec;
     for (std::size_t i = kKeptJournals; i < all.size(); ++i) fs::remove(all[i], ec);
     return kept.string();
 }
@@ -193,11 +330,11 @@ std::vector<std::string> KeptJournals(const std::string& folder) {
     std::error_code ec;
     for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        if (name.starts_with("session-") && name.ends_with(".journal") && it->is_regular_file(ec))
+        if (name.starts_with(kKeptPrefix) && name.ends_with(kKeptSuffix) && it->is_regular_file(ec))
             found.push_back(it->path().string());
     }
-    // The names sort by time.
-    std::sort(found.begin(), found.end(), std::greater<>());
+    std::sort(found.begin(), found.end(),
+              [](const std::string& a, const std::string& b) { return KeptOrder(a) > KeptOrder(b); });
     return found;
 }
 

@@ -19,7 +19,8 @@ int main(int argc, char** argv) {
     auto* script_opt = app.add_option("--script", script, "Session script to run ('-' for standard input)");
     app.add_flag("--quiet", quiet, "Print only the state after the last command");
     rotacle::sim::JournalOptions journal;
-    app.add_option("--journal", journal.journal, "Write every action to this session journal (appends)");
+    app.add_option("--journal", journal.journal,
+                   "Write every action to this session journal (a new one, or the one --resume names)");
     app.add_option("--resume", journal.resume,
                    "Replay this session journal first and print the resumed state as line 0");
 

@@ -622,6 +622,9 @@ std::size_t Session::Replay(const std::vector<std::string>& actions) {
         ++ran;
     }
     engine_.Event([&] { engine_.TimerTick(TimerId::ShowValues); });
+    // Numbers that waited for the run wait again; the next command's timers
+    // enter them.
+    speed_.RestoreWaiting(engine_.ReplayedWaiting());
     Touched();
     return ran;
 }
@@ -629,10 +632,40 @@ std::size_t Session::Replay(const std::vector<std::string>& actions) {
 int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostream& out, std::ostream& err,
               bool quiet, const JournalOptions& journal) {
     Session session(base_dir);
+    // The journal is locked before anything is read: a session resumed from
+    // it and written on must not race another writer.
+    std::optional<JournalWriter> writer;
+    bool resumes_own = false;
+    if (!journal.journal.empty()) {
+        try {
+            writer.emplace(
+                journal.journal,
+                [&err](const std::string& reason) {
+                    if (!reason.empty())
+                        err << "rotacle-sim: the journal cannot be written: " << reason << '\n';
+                },
+                JournalWriter::Start::Inspect);
+            std::error_code ec;
+            resumes_own =
+                !journal.resume.empty() && std::filesystem::equivalent(journal.resume, journal.journal, ec);
+            if (!writer->Found().usable)
+                throw FileError(writer->Found().problem + " The file \"" + journal.journal +
+                                "\" is left as it is.");
+            // Two runs on one journal would resume as one mixed session.
+            if (!resumes_own && !writer->Found().actions.empty())
+                throw FileError(
+                    "The journal \"" + journal.journal +
+                    "\" holds a session already: resume it with --resume, or name a new journal.");
+        } catch (const FileError& e) {
+            err << "rotacle-sim: " << e.what() << '\n';
+            return 1;
+        }
+    }
+    std::size_t resumed_actions = static_cast<std::size_t>(-1);
     if (!journal.resume.empty()) {
         JournalContents kept;
         try {
-            kept = ReadJournal(journal.resume);
+            kept = resumes_own ? writer->Found() : ReadJournal(journal.resume);
         } catch (const FileError& e) {
             err << "rotacle-sim: " << e.what() << '\n';
             return 1;
@@ -643,16 +676,16 @@ int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostr
         }
         if (!kept.problem.empty()) err << "rotacle-sim: " << kept.problem << '\n';
         const std::size_t ran = session.Replay(kept.actions);
+        resumed_actions = ran;
         if (ran < kept.actions.size())
             err << "rotacle-sim: record " << ran + 2 << " of the journal is no action; resumed up to it\n";
         session.WriteState(out, 0);
     }
-    std::optional<JournalWriter> writer;
-    if (!journal.journal.empty()) {
+    if (writer) {
         try {
-            writer.emplace(journal.journal, [&err](const std::string& reason) {
-                if (!reason.empty()) err << "rotacle-sim: the journal cannot be written: " << reason << '\n';
-            });
+            // What the resume did not replay is no part of the session that
+            // goes on.
+            writer->Append(resumes_own ? resumed_actions : static_cast<std::size_t>(-1));
         } catch (const FileError& e) {
             err << "rotacle-sim: " << e.what() << '\n';
             return 1;

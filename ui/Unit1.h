@@ -105,6 +105,12 @@ public:
 
     /// The session's statistics, brought up to date by every refresh.
     const rotacle::SessionStats& stats() const { return stats_; }
+    /// The numbers that waited in a resumed session wait again and go in
+    /// as the board takes them.
+    void RestoreWaiting(const std::deque<int>& waiting) {
+        speed_.RestoreWaiting(waiting);
+        AfterEvent();
+    }
     /// The kept sessions that the help window lists.
     void SetPreviousSessions(PreviousSessions sessions) { previous_sessions_ = std::move(sessions); }
     /// The statistics window once it was opened, else null.

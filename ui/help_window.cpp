@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "core/convert.h"
 #include "rotacle/version.h"
 #include "ui/artwork.h"
 #include "ui/widgets.h"
@@ -188,17 +189,21 @@ void HelpWindow::ShowSessions(const PreviousSessions* sessions) {
     sessions_ = sessions;
     sessions_list_->clear();
     if (sessions && sessions->list) {
-        for (const std::string& path : sessions->list()) {
-            // "session-YYYYMMDD-HHMMSS.journal" shows as "YYYY-MM-DD HH:MM:SS".
-            const QString name = QFileInfo(QString::fromStdString(path)).completeBaseName();
+        for (const KeptSession& kept : sessions->list()) {
+            // "session-YYYYMMDD-HHMMSS.journal" shows as "YYYY-MM-DD HH:MM:SS",
+            // with what the session holds beside it.
+            const QString name = QFileInfo(QString::fromStdString(kept.path)).completeBaseName();
             const QString stamp = name.mid(8);
-            const QString shown = stamp.size() >= 15
-                                      ? QStringLiteral("%1-%2-%3 %4:%5:%6")
-                                            .arg(stamp.mid(0, 4), stamp.mid(4, 2), stamp.mid(6, 2),
-                                                 stamp.mid(9, 2), stamp.mid(11, 2), stamp.mid(13, 2))
-                                      : name;
+            QString shown = stamp.size() >= 15 ? QStringLiteral("%1-%2-%3 %4:%5:%6")
+                                                     .arg(stamp.mid(0, 4), stamp.mid(4, 2), stamp.mid(6, 2),
+                                                          stamp.mid(9, 2), stamp.mid(11, 2), stamp.mid(13, 2))
+                                               : name;
+            shown += kept.readable ? QStringLiteral("  \u2014  %1 numbers, bankroll %2")
+                                         .arg(kept.numbers)
+                                         .arg(QString::fromStdString(FloatToStr(kept.bankroll)))
+                                   : QStringLiteral("  \u2014  cannot be resumed");
             auto* item = new QListWidgetItem(shown, sessions_list_);
-            item->setData(Qt::UserRole, QString::fromStdString(path));
+            item->setData(Qt::UserRole, QString::fromStdString(kept.path));
         }
     }
     resume_->setEnabled(false);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,9 +15,17 @@ class QTextBrowser;
 
 namespace rotacle::ui {
 
+/// A kept session as the help window lists it.
+struct KeptSession {
+    std::string path;         ///< its journal
+    bool readable = true;     ///< false when it cannot be resumed
+    std::size_t numbers = 0;  ///< numbers played
+    double bankroll = 0;
+};
+
 /// The sessions kept beside the running one, as the help window lists them.
 struct PreviousSessions {
-    std::function<std::vector<std::string>()> list;  ///< journal paths, newest first
+    std::function<std::vector<KeptSession>()> list;  ///< newest first
     std::function<void(const std::string&)> resume;  ///< resumes the journal at a path
 };
 

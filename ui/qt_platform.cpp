@@ -51,7 +51,7 @@ void QtPlatform::ShowMessage(const std::string& text) {
     --open_messages_;
 }
 
-bool QtPlatform::Confirm(const std::string& question) {
+bool QtPlatform::Confirm(const std::string& question, bool yes_by_default) {
     questions_.push_back(question);
     if (!confirm_answers_.empty()) {
         const bool yes = confirm_answers_.front();
@@ -59,11 +59,11 @@ bool QtPlatform::Confirm(const std::string& question) {
         return yes;
     }
     // Without a player to answer, the default answer stands.
-    if (non_blocking_) return false;
+    if (non_blocking_) return yes_by_default;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Rotacle 8.0"), QString::fromStdString(question),
                     QMessageBox::Yes | QMessageBox::No, window_.data());
     box.setObjectName(QStringLiteral("Question"));
-    box.setDefaultButton(QMessageBox::No);
+    box.setDefaultButton(yes_by_default ? QMessageBox::Yes : QMessageBox::No);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
     // Timers hold still while the player thinks, as under an error message.
     ++open_messages_;

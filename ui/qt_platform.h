@@ -39,9 +39,10 @@ public:
     std::string ClipboardText() override;
     std::string ProgramFolder() override;
 
-    /// Asks the player a yes/no question with No as the default button;
-    /// true for Yes. Not an engine service: only the window asks.
-    bool Confirm(const std::string& question);
+    /// Asks the player a yes/no question with No as the default button (Yes
+    /// with `yes_by_default`); true for Yes. Not an engine service: only the
+    /// window asks.
+    bool Confirm(const std::string& question, bool yes_by_default = false);
 
     // ---- Hooks for tests and scripted runs --------------------------------------
 

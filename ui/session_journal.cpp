@@ -1,32 +1,21 @@
 #include "ui/session_journal.h"
 
-#include <sys/stat.h>
-
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QProcess>
 #include <ctime>
 #include <filesystem>
+#include <limits>
 
 #include "core/convert.h"
+#include "core/text_file.h"
 #include "ui/Unit1.h"
 
 namespace rotacle::ui {
 
 namespace {
 
-// A platform for the quiet replay that sums up the last session.
-class ScratchPlatform : public Platform {
-public:
-    std::int64_t ClockSeconds() override { return 0; }
-    void RandSeed(std::uint32_t) override {}
-    std::int32_t Random(std::int32_t) override { return 0; }
-    void ShowMessage(const std::string&) override {}
-    std::optional<std::string> OpenFileDialog(const FileDialogSpec&) override { return std::nullopt; }
-    std::optional<std::string> SaveFileDialog(const FileDialogSpec&) override { return std::nullopt; }
-    std::string ClipboardText() override { return {}; }
-    std::string ProgramFolder() override { return {}; }
-};
+namespace fs = std::filesystem;
 
 std::string ClockText(std::time_t when) {
     std::tm tm{};
@@ -36,91 +25,130 @@ std::string ClockText(std::time_t when) {
     return text;
 }
 
+std::string Count(std::size_t n) { return IntToStr(static_cast<std::int64_t>(n)); }
+
+std::string WholeFile(const std::string& path) {
+    return ReadFileText(path, std::numeric_limits<std::uint64_t>::max());
+}
+
 }  // namespace
 
-// Writes the actions and keeps the session so far aside at every new game,
-// so that an "APP" clicked by mistake can be taken back from the kept file.
+std::string JournalSlotName(int slot) {
+    if (slot <= 1) return std::string(kJournalName);
+    return "session." + IntToStr(slot) + ".journal";
+}
+
+// Writes the actions and, at every new game, keeps the game that ends there
+// aside, so that an "APP" clicked by mistake can be taken back.
 class SessionJournal::Sink : public ActionSink {
 public:
-    Sink(const std::string& path, const std::string& folder, QtPlatform& platform)
-        : folder_(folder), writer_(path, [&platform](const std::string& reason) {
-              if (reason.empty()) return;
-              // Called inside an action: the message waits for its end.
-              const std::string text =
-                  "The session journal cannot be written (" + reason +
-                  "). Play goes on; the journal catches up as soon as there is room again.";
-              QMetaObject::invokeMethod(
-                  QCoreApplication::instance(), [&platform, text] { platform.ShowMessage(text); },
-                  Qt::QueuedConnection);
-          }) {}
+    Sink(std::unique_ptr<JournalWriter> writer, const std::string& folder, Engine& engine)
+        : folder_(folder),
+          engine_(engine),
+          writer_(std::move(writer)),
+          numbers_(engine.board().NumbersList().size()),
+          last_record_(writer_->FoundTime()) {}
 
     void Record(std::string_view action) noexcept override {
-        writer_.Record(action);
-        if (action.starts_with("reset-app") && !writer_.Behind()) {
-            std::error_code ec;
-            std::filesystem::copy_file(writer_.Path(),
-                                       std::filesystem::path(folder_) / KeptJournalName(std::time(nullptr)),
-                                       std::filesystem::copy_options::overwrite_existing, ec);
+        // The copy is taken before the new game's record: resumed, it is the
+        // table as it was just before APP.
+        if (action.starts_with("reset-app") && numbers_ > 0 && !writer_->Behind()) {
+            try {
+                KeepJournal(WholeFile(writer_->Path()), folder_, std::time(nullptr), last_record_);
+            } catch (...) {
+                // No copy: the game goes on, the journal holds everything.
+            }
         }
+        writer_->Record(action);
+        last_record_ = std::time(nullptr);
+        numbers_ = engine_.board().NumbersList().size();
     }
-    JournalWriter& Writer() { return writer_; }
+    JournalWriter& Writer() { return *writer_; }
 
 private:
     std::string folder_;
-    JournalWriter writer_;
+    Engine& engine_;
+    std::unique_ptr<JournalWriter> writer_;
+    std::size_t numbers_;      // numbers on the board after the last action
+    std::time_t last_record_;  // when the last action was journaled
 };
 
 SessionJournal::SessionJournal(TForm1& form, std::string folder) : form_(form), folder_(std::move(folder)) {
     std::error_code ec;
-    std::filesystem::create_directories(folder_, ec);
+    fs::create_directories(folder_, ec);
 }
 
 SessionJournal::~SessionJournal() {
     if (sink_) form_.engine().SetJournal(nullptr);
 }
 
-std::string SessionJournal::Path() const { return (std::filesystem::path(folder_) / kJournalName).string(); }
+std::string SessionJournal::Path() const {
+    return path_.empty() ? (fs::path(folder_) / kJournalName).string() : path_;
+}
 
 void SessionJournal::Start() {
-    const std::string path = Path();
-    bool journal = true;
-    if (std::filesystem::exists(path)) {
-        JournalContents last;
+    QtPlatform& platform = form_.platform();
+    const auto trouble = [&platform](const std::string& reason) {
+        if (reason.empty()) return;
+        // Called inside an action: the message waits for its end.
+        const std::string text = "The session journal cannot be written (" + reason +
+                                 "). Play goes on; the journal catches up as soon as there is room again.";
+        QMetaObject::invokeMethod(
+            QCoreApplication::instance(), [&platform, text] { platform.ShowMessage(text); },
+            Qt::QueuedConnection);
+    };
+    int slot = 1;
+    for (; slot <= kJournalSlots && !opened_; ++slot) {
+        const std::string path = (fs::path(folder_) / JournalSlotName(slot)).string();
         try {
-            last = ReadJournal(path);
+            opened_ = std::make_unique<JournalWriter>(path, trouble, JournalWriter::Start::Inspect);
+            path_ = path;
+        } catch (const JournalBusy&) {
         } catch (const FileError& e) {
-            last.usable = false;
-            last.problem = e.what();
+            platform.ShowMessage(std::string(e.what()) + " This session is not journaled.");
+            return;
         }
-        if (!last.usable) {
-            journal = KeepAside("The last session cannot be resumed: " + last.problem);
-        } else if (last.closed) {
-            journal = KeepAside("");
-        } else {
-            ScratchPlatform scratch;
-            Engine summary(scratch);
-            for (const std::string& action : last.actions)
-                if (!summary.ReplayAction(action)) break;
-            const std::size_t numbers = summary.board().NumbersList().size();
-            struct stat st {};
-            const std::time_t when = ::stat(path.c_str(), &st) == 0 ? st.st_mtime : std::time(nullptr);
-            if (numbers > 0 &&
-                form_.platform().Confirm("Resume the last session? " +
-                                         IntToStr(static_cast<std::int64_t>(numbers)) +
-                                         " numbers, bankroll " + FloatToStr(summary.State().Bankroll) +
-                                         ", last at " + ClockText(when) + "."))
+    }
+    if (!opened_) {
+        platform.ShowMessage(
+            "Every session journal is open in another Rotacle window. This session is not journaled.");
+        return;
+    }
+    if (slot > 2)
+        platform.ShowMessage(
+            "The last session is open in another Rotacle window. This window starts a session of its own.");
+    else
+        SweepSlots();
+
+    const JournalContents& last = opened_->Found();
+    if (!last.usable) {
+        if (!KeepAside(*opened_, "The last session cannot be resumed: " + last.problem)) opened_.reset();
+    } else {
+        const JournalSummary summary = SummarizeJournal(last.actions);
+        if (!last.closed && summary.numbers > 0) {
+            std::string question = "Resume the last session? " + Count(summary.numbers) +
+                                   " numbers, bankroll " + FloatToStr(summary.bankroll) + ", last at " +
+                                   ClockText(opened_->FoundTime());
+            if (!summary.waiting.empty()) {
+                question += ", and " + Count(summary.waiting.size()) + " waiting to be entered (";
+                for (std::size_t i = 0; i < summary.waiting.size(); ++i)
+                    question += (i ? " " : "") + IntToStr(summary.waiting[i]);
+                question += ")";
+            }
+            if (platform.Confirm(question + ".", true)) {
                 Resume(last);
-            else
-                journal = KeepAside("");
+                return;
+            }
         }
+        // Only a session that holds numbers is worth keeping.
+        if (summary.numbers > 0 ? !KeepAside(*opened_, "") : !(opened_->StartOver(), true)) opened_.reset();
     }
-    if (!journal) return;
-    try {
-        sink_ = std::make_unique<Sink>(path, folder_, form_.platform());
-        form_.engine().SetJournal(sink_.get());
-    } catch (const FileError& e) {
-        form_.platform().ShowMessage(std::string(e.what()) + " The session is not journaled.");
-    }
+    if (opened_) Attach();
+}
+
+void SessionJournal::Attach() {
+    sink_ = std::make_unique<Sink>(std::move(opened_), folder_, form_.engine());
+    form_.engine().SetJournal(sink_.get());
 }
 
 void SessionJournal::Resume(const JournalContents& last) {
@@ -130,8 +158,19 @@ void SessionJournal::Resume(const JournalContents& last) {
         if (!e.ReplayAction(action)) break;
         ++ran;
     }
+    try {
+        // What was not replayed is no part of the session that goes on.
+        opened_->Append(ran);
+        Attach();
+    } catch (const FileError& error) {
+        opened_.reset();
+        form_.platform().ShowMessage(std::string(error.what()) + " This session is not journaled.");
+    }
+    // The run the session was in finishes now, and the numbers that waited
+    // for it wait again: the table is as the question said.
+    e.FinishProgressRuns();
     e.Event([&] { e.TimerTick(TimerId::ShowValues); });
-    form_.Refresh();
+    form_.RestoreWaiting(e.ReplayedWaiting());
     if (!last.problem.empty())
         form_.platform().ShowMessage(last.problem);
     else if (ran < last.actions.size())
@@ -140,12 +179,13 @@ void SessionJournal::Resume(const JournalContents& last) {
             "resumed up to it.");
 }
 
-bool SessionJournal::KeepAside(const std::string& why) {
+bool SessionJournal::KeepAside(JournalWriter& writer, const std::string& why) {
     try {
-        const std::string kept = KeepJournal(Path(), folder_, std::time(nullptr));
+        const std::string kept =
+            KeepJournal(writer.FoundText(), folder_, std::time(nullptr), writer.FoundTime());
+        writer.StartOver();
         if (!why.empty())
-            form_.platform().ShowMessage(why + " It is kept as " +
-                                         std::filesystem::path(kept).filename().string() +
+            form_.platform().ShowMessage(why + " It is kept as " + fs::path(kept).filename().string() +
                                          "; a new session starts.");
         return true;
     } catch (const FileError& e) {
@@ -154,8 +194,54 @@ bool SessionJournal::KeepAside(const std::string& why) {
     }
 }
 
+void SessionJournal::SweepSlots() {
+    // A second window that crashed left its journal behind: its session is
+    // kept with the others, where the help window offers it.
+    for (int slot = 2; slot <= kJournalSlots; ++slot) {
+        const std::string path = (fs::path(folder_) / JournalSlotName(slot)).string();
+        std::error_code ec;
+        if (!fs::exists(path, ec)) continue;
+        try {
+            JournalWriter left(path, {}, JournalWriter::Start::Inspect);
+            const JournalContents& j = left.Found();
+            if (!j.usable || SummarizeJournal(j.actions).numbers > 0)
+                KeepJournal(left.FoundText(), folder_, std::time(nullptr), left.FoundTime());
+            fs::remove(path, ec);
+        } catch (const FileError&) {
+            // Held by a window that runs, or not to be read: left as it is.
+        }
+    }
+}
+
+KeptSession SessionJournal::Describe(const std::string& path) {
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    const auto modified = fs::last_write_time(path, ec).time_since_epoch().count();
+    Described& d = described_[path];
+    if (d.session.path == path && d.size == size && d.modified == modified) return d.session;
+    d.size = size;
+    d.modified = modified;
+    d.session = KeptSession{path, false, 0, 0};
+    try {
+        const JournalContents j = ReadJournal(path);
+        if (j.usable) {
+            const JournalSummary s = SummarizeJournal(j.actions);
+            d.session.readable = true;
+            d.session.numbers = s.numbers;
+            d.session.bankroll = s.bankroll;
+        }
+    } catch (const FileError&) {
+    }
+    return d.session;
+}
+
 PreviousSessions SessionJournal::Previous() {
-    return {[this] { return KeptJournals(folder_); }, [this](const std::string& kept) { ResumeKept(kept); }};
+    return {[this] {
+                std::vector<KeptSession> kept;
+                for (const std::string& path : KeptJournals(folder_)) kept.push_back(Describe(path));
+                return kept;
+            },
+            [this](const std::string& kept) { ResumeKept(kept); }};
 }
 
 void SessionJournal::ResumeKept(const std::string& kept) {
@@ -171,25 +257,36 @@ void SessionJournal::ResumeKept(const std::string& kept) {
         platform.ShowMessage(chosen.problem);
         return;
     }
-    if (!platform.Confirm("Resume the session kept as " + std::filesystem::path(kept).filename().string() +
+    if (!sink_) {
+        platform.ShowMessage(
+            "This window keeps no session journal: the kept session cannot be resumed here.");
+        return;
+    }
+    if (!platform.Confirm("Resume the session kept as " + fs::path(kept).filename().string() +
                           "? This session is kept beside it, and Rotacle starts again."))
         return;
-    // This session ends here, closed and kept; the chosen one becomes the
-    // open journal, without its close, so that the next start offers it.
-    if (sink_) {
-        form_.engine().SetJournal(nullptr);
-        sink_->Writer().Close();
-        sink_.reset();
-    }
+    // This session ends here, closed and kept when it holds numbers; the
+    // chosen one becomes the open journal, without its close, so that the
+    // next start offers it, dated as its last action.
+    form_.engine().SetJournal(nullptr);
+    JournalWriter& writer = sink_->Writer();
     try {
-        if (std::filesystem::exists(Path())) KeepJournal(Path(), folder_, std::time(nullptr));
-        JournalWriter reopened(Path());
-        for (const std::string& action : chosen.actions) reopened.Record(action);
-        if (reopened.Behind()) throw FileError("Cannot write file \"" + Path() + "\".");
+        writer.Close();
+        std::error_code ec;
+        const auto last_action = fs::last_write_time(kept, ec);
+        if (!form_.engine().board().NumbersList().empty())
+            KeepJournal(WholeFile(writer.Path()), folder_, std::time(nullptr), std::time(nullptr));
+        writer.StartOver();
+        for (const std::string& action : chosen.actions) writer.Record(action);
+        if (writer.Behind()) throw FileError("Cannot write file \"" + writer.Path() + "\".");
+        if (!ec) fs::last_write_time(writer.Path(), last_action, ec);
     } catch (const FileError& e) {
         platform.ShowMessage(e.what());
+        form_.engine().SetJournal(sink_.get());
         return;
     }
+    // The next start takes the journal over.
+    sink_.reset();
     if (restart_) {
         restart_();
     } else {

@@ -7,6 +7,10 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+
+#include <ctime>
 #include <deque>
 #include <filesystem>
 #include <vector>
@@ -229,45 +233,55 @@ private slots:
         QVERIFY(!Shown(*form, "Image_Cancel3"));
     }
 
-    // A session that ended without its close (a crash, a kill) is offered at
-    // the next start; Yes brings back the strip and the bankroll, No keeps
-    // the old journal aside and starts fresh.
+    // A session that ended without its close (here killed inside a progress
+    // run, with two numbers typed during it) is offered at the next start,
+    // Yes by default, with the table it resumes to: the run ended, its stake
+    // placed, and the typed numbers entered after it. A closed session is
+    // kept; RESUME in the help window offers it again, dated by its last action.
     void anUncleanEndIsOfferedForResume() {
         const std::string folder = ROTACLE_GUI_SCRATCH "/journal";
         std::filesystem::remove_all(folder);
-        QStringList strip;
-        double bankroll = 0, stake = 0;
+        double bankroll = 0;
         {
-            auto played = ShowWindow();
+            auto reference = ShowWindow();
+            QVERIFY(reference);
+            QVERIFY(WarmUp(*reference));
+            for (const int n : {17, 32, 5, 4}) QVERIFY(Spin(*reference, n));
+            bankroll = reference->engine().State().Bankroll;
+        }
+        std::vector<std::uint8_t> numbers;
+        {
+            auto played = ActiveWindow();
             QVERIFY(played);
             rotacle::ui::SessionJournal journal(*played, folder);
             journal.Start();
             QVERIFY(WarmUp(*played));
             for (const int n : {17, 32, 5}) QVERIFY(Spin(*played, n));
-            QVERIFY(Idle(*played));
-            played->Refresh();
-            for (const auto& l : played->engine().board().HisNum())
-                strip << QString::fromStdString(l.Caption);
-            bankroll = played->engine().State().Bankroll;
-            stake = played->engine().State().Bet_Size;
-        }  // gone without EndCleanly
-
-        auto resumed = ShowWindow();
-        QVERIFY(resumed);
-        resumed->platform().QueueConfirmAnswer(true);
-        rotacle::ui::SessionJournal again(*resumed, folder);
-        again.Start();
-        QVERIFY(QString::fromStdString(resumed->platform().Questions().back())
-                    .startsWith(QStringLiteral("Resume the last session? 8 numbers, bankroll ")));
-        QStringList resumed_strip;
-        for (const auto& l : resumed->engine().board().HisNum())
-            resumed_strip << QString::fromStdString(l.Caption);
-        QCOMPARE(resumed_strip, strip);
-        QCOMPARE(resumed->engine().State().Bankroll, bankroll);
-        QCOMPARE(resumed->engine().State().Bet_Size, stake);
-        QCOMPARE(QString::fromStdString(resumed->engine().display().Label_Bankroll().Caption),
-                 QString::fromStdString(rotacle::FloatToStr(bankroll)));
-        again.EndCleanly();
+            ClickAt(*played, layout::CellRect(4).center());
+            QVERIFY(RunInProgress(*played));
+            Type(*played, QStringLiteral("5\n36\n"));
+            QCOMPARE(played->speed().Waiting().size(), 2u);
+            numbers = played->engine().board().NumbersList();
+        }  // gone inside the run, without EndCleanly
+        numbers.insert(numbers.end(), {5, 36});
+        {
+            auto resumed = ShowWindow();
+            QVERIFY(resumed);
+            rotacle::ui::SessionJournal again(*resumed, folder);
+            again.Start();
+            const QString question = QString::fromStdString(resumed->platform().Questions().back());
+            QVERIFY2(question.startsWith(
+                         QStringLiteral("Resume the last session? 9 numbers, bankroll %1, last at ")
+                             .arg(QString::fromStdString(rotacle::FloatToStr(bankroll)))),
+                     qPrintable(question));
+            QVERIFY2(question.endsWith(QStringLiteral(", and 2 waiting to be entered (5 36).")),
+                     qPrintable(question));
+            QTRY_VERIFY_WITH_TIMEOUT(
+                resumed->engine().board().NumbersList().size() == numbers.size() && !RunInProgress(*resumed),
+                5000);
+            QCOMPARE(resumed->engine().board().NumbersList(), numbers);
+            again.EndCleanly();
+        }
 
         auto fresh = ShowWindow();
         QVERIFY(fresh);
@@ -275,7 +289,11 @@ private slots:
         closed.Start();  // a closed journal is kept without a question
         QCOMPARE(fresh->platform().Questions().size(), 0u);
         QVERIFY(fresh->engine().board().NumbersList().empty());
-        QCOMPARE(rotacle::KeptJournals(folder).size(), 1u);
+        const std::vector<std::string> kept = rotacle::KeptJournals(folder);
+        QCOMPARE(kept.size(), 1u);
+        const std::time_t last = std::time(nullptr) - 3 * 3600;
+        const struct timespec times[2] = {{0, UTIME_OMIT}, {last, 0}};
+        QCOMPARE(::utimensat(AT_FDCWD, kept[0].c_str(), times, 0), 0);
 
         // The help window lists the kept session; RESUME makes it the open
         // journal and starts the program again, which offers it.
@@ -293,11 +311,103 @@ private slots:
 
         auto restart = ShowWindow();
         QVERIFY(restart);
-        restart->platform().QueueConfirmAnswer(true);
         rotacle::ui::SessionJournal offered(*restart, folder);
         offered.Start();
-        QCOMPARE(restart->engine().board().NumbersList().size(), 8u);
-        QCOMPARE(restart->engine().State().Bankroll, bankroll);
+        std::tm tm{};
+        ::localtime_r(&last, &tm);
+        char at[16];
+        std::strftime(at, sizeof at, "last at %H:%M", &tm);
+        const QString question = QString::fromStdString(restart->platform().Questions().back());
+        QVERIFY2(question.contains(QString::fromLatin1(at)), qPrintable(question));
+        QCOMPARE(restart->engine().board().NumbersList(), numbers);
+    }
+
+    // APP keeps the game that it ends: resumed from the help window, the table
+    // is as it was just before APP. The list says what each kept session
+    // holds, and a session without numbers is not kept.
+    void appKeepsTheGameBeforeIt() {
+        const std::string folder = ROTACLE_GUI_SCRATCH "/journal-app";
+        std::filesystem::remove_all(folder);
+        std::vector<std::uint8_t> numbers;
+        double bankroll = 0;
+        {
+            auto played = ShowWindow();
+            QVERIFY(played);
+            rotacle::ui::SessionJournal journal(*played, folder);
+            journal.Start();
+            QVERIFY(WarmUp(*played));
+            for (const int n : {17, 32}) QVERIFY(Spin(*played, n));
+            numbers = played->engine().board().NumbersList();
+            bankroll = played->engine().State().Bankroll;
+            played->platform().QueueConfirmAnswer(true);
+            played->ResetAppClick();
+            QVERIFY(played->engine().board().NumbersList().empty());
+            journal.EndCleanly();
+        }
+        QCOMPARE(rotacle::KeptJournals(folder).size(), 1u);
+        {
+            auto next = ShowWindow();
+            QVERIFY(next);
+            rotacle::ui::SessionJournal journal(*next, folder);
+            journal.Start();  // the game after APP holds no numbers: not kept
+            QCOMPARE(rotacle::KeptJournals(folder).size(), 1u);
+            const rotacle::ui::PreviousSessions previous = journal.Previous();
+            rotacle::ui::ShowHelp(*next, &previous);
+            auto* list = next->findChild<QListWidget*>(QStringLiteral("PreviousSessions"));
+            QVERIFY(list && list->count() == 1);
+            QVERIFY2(list->item(0)->text().endsWith(
+                         QStringLiteral("7 numbers, bankroll %1")
+                             .arg(QString::fromStdString(rotacle::FloatToStr(bankroll)))),
+                     qPrintable(list->item(0)->text()));
+            list->setCurrentRow(0);
+            bool restarted = false;
+            journal.SetRestart([&] { restarted = true; });
+            next->platform().QueueConfirmAnswer(true);
+            QTest::mouseClick(next->findChild<QPushButton*>(QStringLiteral("ResumeSession")), Qt::LeftButton);
+            QVERIFY(restarted);
+        }
+        auto resumed = ShowWindow();
+        QVERIFY(resumed);
+        rotacle::ui::SessionJournal journal(*resumed, folder);
+        journal.Start();
+        QCOMPARE(resumed->engine().board().NumbersList(), numbers);
+        QCOMPARE(resumed->engine().State().Bankroll, bankroll);
+    }
+
+    // While one window holds the journal, a second one journals a session of
+    // its own and offers nothing; a later start keeps what the second left.
+    void aSecondWindowJournalsItsOwnSession() {
+        const std::string folder = ROTACLE_GUI_SCRATCH "/journal-two";
+        std::filesystem::remove_all(folder);
+        {
+            auto first = ShowWindow();
+            QVERIFY(first);
+            rotacle::ui::SessionJournal one(*first, folder);
+            one.Start();
+            for (const int n : {17, 32}) first->Run([&] { first->engine().NumberClick(n); });
+            {
+                auto second = ShowWindow();
+                QVERIFY(second);
+                rotacle::ui::SessionJournal two(*second, folder);
+                two.Start();
+                QVERIFY(second->platform().Questions().empty());
+                QVERIFY(QString::fromStdString(second->platform().Messages().back())
+                            .contains(QStringLiteral("open in another Rotacle window")));
+                QVERIFY(two.Path() != one.Path());
+                second->Run([&] { second->engine().NumberClick(5); });
+                QCOMPARE(second->engine().board().NumbersList().size(), 1u);
+            }  // the second window crashes
+            QCOMPARE(rotacle::ReadJournal(one.Path()).actions,
+                     (std::vector<std::string>{"spin 17", "spin 32"}));
+        }  // and the first one too
+        auto third = ShowWindow();
+        QVERIFY(third);
+        third->platform().QueueConfirmAnswer(false);
+        rotacle::ui::SessionJournal three(*third, folder);
+        three.Start();
+        QCOMPARE(third->platform().Questions().size(), 1u);
+        QCOMPARE(rotacle::KeptJournals(folder).size(), 2u);
+        QVERIFY(!std::filesystem::exists(folder + "/" + rotacle::ui::JournalSlotName(2)));
     }
 };
 
