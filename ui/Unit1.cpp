@@ -400,17 +400,19 @@ void TForm1::BuildSettingsArea() {
 
     const auto edit = [this](EditId id, const char* name, const QRect& place) {
         auto* e = new EngineEdit(this, QString::fromLatin1(name), place);
-        e->on_key = [this, id](char c) { Run([&] { engine_.TypeKey(id, c); }); };
-        e->on_paste = [this, id, e](const QString& text) {
-            // Pasted text is taken as it is, added where typing adds.
+        e->on_key = [this, id](char c) { EditSetting([&] { engine_.TypeKey(id, c); }); };
+        // Pasted text is taken as it is; a key typed over a selection or
+        // inside the text passes the key filter of the text around it.
+        e->on_text = [this, id, e](const std::string& text) {
             if (!e->isEnabled() || e->isReadOnly()) return;
-            Run([&] { engine_.SetEditText(id, engine_.EditControl(id).Text + text.toStdString()); });
+            EditSetting([&] { engine_.SetEditText(id, text); });
         };
+        e->key_filter = &rotacle::Engine::NumericKeyFilter;
         edits_[static_cast<std::size_t>(id)] = e;
     };
     const auto spin = [this](SpinId id, const char* name, const QRect& place) {
         auto* s = new EngineSpin(this, QString::fromLatin1(name), place);
-        s->on_key = [this, id](char c) { Run([&] { engine_.TypeKey(id, c); }); };
+        s->on_key = [this, id](char c) { EditSetting([&] { engine_.TypeKey(id, c); }); };
         s->on_step = [this, id](int steps) {
             Run([&] { engine_.SetSpinValue(id, engine_.SpinControl(id).Value() + steps); });
         };
@@ -687,6 +689,17 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
         UndoCommandClick();
         return true;
     }
+    // Enter or Esc ends the edit of a setting: the typed number that follows
+    // is meant for the table, not for the setting.
+    const bool setting_edit =
+        dynamic_cast<const EngineEdit*>(target) != nullptr ||
+        dynamic_cast<const EngineSpin*>(target) != nullptr ||
+        (target->parentWidget() && dynamic_cast<const EngineSpin*>(target->parentWidget()) != nullptr);
+    if (mods == Qt::NoModifier && setting_edit && PlayerSees(target) &&
+        (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape)) {
+        EndSettingEdit();
+        return true;
+    }
     if (mods == Qt::NoModifier && k == Qt::Key_Escape) {
         EscapeKey();
         return true;
@@ -727,6 +740,11 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
     return hidden;
 }
 
+void TForm1::EndSettingEdit() {
+    setFocus(Qt::OtherFocusReason);
+    RefreshKeyReadout();
+}
+
 void TForm1::EscapeKey() {
     if (speed_.Clear() != SpeedPlay::Outcome::Ignored) {
         AfterEvent();
@@ -744,9 +762,13 @@ void TForm1::RefreshKeyReadout() {
         return;
     std::string text;
     if (speed_.Refused()) text = "\xE2\x9C\x95 not taken";  // a cross: the number was refused
+    if (stake_note_ && *stake_note_ != engine_.board().NumbersList().size()) stake_note_.reset();
     if (!speed_.Typed().empty()) {
         if (!text.empty()) text += "  ";
         text += "\xE2\x96\xB8 " + speed_.Typed();  // a pointer before the typed digits
+        // The first number typed after the stake was changed in the settings
+        // says the stake it will meet.
+        if (stake_note_) text += "  stake " + FloatToStr(engine_.State().Bet_Size);
     }
     if (!speed_.Waiting().empty()) {
         if (!text.empty()) text += "  ";

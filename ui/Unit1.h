@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/engine.h"
@@ -148,6 +149,17 @@ private:
     void PlaceStakeTag(std::size_t field);
     void StartDrag(const QPoint& global);
     void DragTo(const QPoint& global);
+    /// Runs an edit of a setting; one that changed the stake has the next
+    /// typed number show the new stake.
+    template <class Op>
+    void EditSetting(Op&& op) {
+        const double stake = engine_.State().Bet_Size;
+        Run(op);
+        if (engine_.State().Bet_Size != stake) stake_note_ = engine_.board().NumbersList().size();
+    }
+    /// Enter or Esc in a setting's edit: the edit ends and the table takes
+    /// the keys again.
+    void EndSettingEdit();
 
     QtPlatform platform_;
     rotacle::Engine engine_;
@@ -213,6 +225,9 @@ private:
     bool closing_ = false;
     bool dragging_ = false;
     QPoint drag_offset_;
+    // The history length at an edit that changed the stake, until the next
+    // number is entered.
+    std::optional<std::size_t> stake_note_;
 };
 
 }  // namespace rotacle::ui

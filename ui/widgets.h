@@ -112,15 +112,20 @@ private:
     int maximum_ = 100;
 };
 
-/// A single-line edit whose text belongs to the engine: typed characters and
-/// backspace are handed to `on_key`, pasted text to `on_paste`, and the text
-/// shown is set back from the engine.
+/// A single-line edit whose text belongs to the engine, and the text shown is
+/// set back from the engine. A character typed or a backspace at the end of
+/// the text, with nothing selected, is handed to `on_key`, the engine's own
+/// typing. A key, paste, cut or delete that replaces a selection or acts
+/// inside the text hands the whole new text to `on_text`, as in any edit;
+/// `key_filter` (text without the selection, key) gives the character that a
+/// typed key inserts there, 0 for none.
 class EngineEdit : public QLineEdit {
 public:
     EngineEdit(QWidget* parent, const QString& name, const QRect& geometry);
 
     std::function<void(char)> on_key;
-    std::function<void(const QString&)> on_paste;
+    std::function<void(const std::string&)> on_text;
+    std::function<char(std::string_view, char)> key_filter;
     void SetEngineText(const std::string& text);
 
 protected:
@@ -129,6 +134,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    /// Replaces the selection (or nothing at the cursor), widened by
+    /// `before` characters before it and `after` after it, by `insert`.
+    void Splice(const QString& insert, int before = 0, int after = 0);
+
     std::string shown_;
 };
 
