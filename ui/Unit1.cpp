@@ -412,6 +412,7 @@ void TForm1::BuildSettingsArea() {
     };
     const auto spin = [this](SpinId id, const char* name, const QRect& place) {
         auto* s = new EngineSpin(this, QString::fromLatin1(name), place);
+        s->setFocusPolicy(Qt::StrongFocus);
         s->on_key = [this, id](char c) { EditSetting([&] { engine_.TypeKey(id, c); }); };
         s->on_step = [this, id](int steps) {
             Run([&] { engine_.SetSpinValue(id, engine_.SpinControl(id).Value() + steps); });
@@ -425,6 +426,8 @@ void TForm1::BuildSettingsArea() {
         for (const std::string& item : engine_.ComboControl(id).Items)
             c->addItem(QString::fromStdString(item));
         c->setMaxVisibleItems(10);
+        // The wheel gives no focus: a list passed over while scrolling stays.
+        c->setFocusPolicy(Qt::StrongFocus);
         connect(c, &QComboBox::activated, this,
                 [this, id](int index) { Run([&] { engine_.SelectItem(id, index); }); });
         combos_[static_cast<std::size_t>(id)] = c;
@@ -479,6 +482,7 @@ void TForm1::BuildSettingsArea() {
                           art::kGoldLight);
     safe_level_ = new QSlider(Qt::Horizontal, this);
     safe_level_->setObjectName(QStringLiteral("SafeLevel"));
+    safe_level_->setFocusPolicy(Qt::StrongFocus);
     safe_level_->setGeometry(QRect(218, 539, 229, 20));
     safe_level_->setRange(engine_.inputs().SafeLevel.Min, engine_.inputs().SafeLevel.Max);
     safe_level_->setSingleStep(1);
@@ -667,6 +671,19 @@ void TForm1::FocusShowBetSize() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
+        // A list, spin edit or slider that the pointer passes over while the
+        // wheel scrolls the settings area must not change: it takes the wheel
+        // only with the focus, and the wheel goes on to the area.
+        const auto* w = static_cast<QWidget*>(watched);
+        const bool setting =
+            qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) || w == safe_level_;
+        if (setting && w->window() == this && !w->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     auto* target = static_cast<QWidget*>(watched);
