@@ -75,6 +75,16 @@ void StoreQuickProposals(bool quick) {
     stored.setValue(kQuickProposalsKey, quick);
 }
 
+// A press with no move before it (touch, pen) lands on a command's normal
+// picture, whose hover picture, the one that acts, is not shown yet: the
+// hover is made up for, and the command acts through its hover picture.
+void ClickThroughHover(Picture* normal, Picture* hover, std::function<void()> hover_move) {
+    normal->SetOnClick([normal, hover, hover_move = std::move(hover_move)] {
+        hover_move();
+        if (!hover->isHidden() && normal->isVisible()) hover->Click();
+    });
+}
+
 // Inputs that take typed keys themselves while the player sees them.
 bool TakesKeys(const QWidget* w) {
     return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w) ||
@@ -156,6 +166,7 @@ Picture* TForm1::AddCommand(Command command, const QString& name, const QRect& p
             art::PaintCommand(p, r, glyph, text, art::Look::Hover);
         });
     hover_[static_cast<std::size_t>(command)] = hover;
+    ClickThroughHover(normal, hover, [this, command] { Run([&] { engine_.CommandMouseMove(command); }); });
     return hover;
 }
 
@@ -201,6 +212,8 @@ void TForm1::BuildTopRow() {
             new Picture(this, QString::fromLatin1(b.hover), b.place,
                         [glyph](QPainter& p, const QRectF& r) { art::PaintWindowButton(p, r, glyph, true); });
         hover_[static_cast<std::size_t>(command)] = hover;
+        ClickThroughHover(normal, hover,
+                          [this, command] { Run([&] { engine_.CommandMouseMove(command); }); });
     }
     hover_[static_cast<std::size_t>(Command::Minimize)]->SetOnClick([this] { Button_Minimize_2Click(); });
     hover_[static_cast<std::size_t>(Command::Close)]->SetOnClick([this] { Button_Close_HoverClick(); });
@@ -274,6 +287,8 @@ void TForm1::BuildProposal() {
             } else if (look == 1) {
                 trend->SetOnClick([this, i] { Run([&] { engine_.Trend_1Click(i); }); });
                 trend1_[s] = trend;
+                ClickThroughHover(trend0_[s], trend,
+                                  [this, i] { Run([&] { engine_.Trend_0MouseMove(i); }); });
             } else {
                 trend->SetOnClick([this, i] { Run([&] { engine_.Trend_2Click(i); }); });
                 trend2_[s] = trend;

@@ -31,6 +31,10 @@ public:
     /// A click (press and release on the picture) runs `action`; the pointer
     /// becomes a hand over the picture.
     void SetOnClick(std::function<void()> action);
+    /// Runs the click action, if any, as a click on the picture does.
+    void Click() {
+        if (on_click_) on_click_();
+    }
     /// Every move of the pointer over the picture runs `action`.
     void SetOnHover(std::function<void()> action);
     /// A press of the left button runs `action` (the window drag).
