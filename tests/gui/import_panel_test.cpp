@@ -232,13 +232,13 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
         QTest::newRow("letters") << QByteArray("17\nabc\n5\n")
-                                 << QStringLiteral("'abc' is not a valid integer value")
+                                 << QStringLiteral("Line 2: 'abc' is not a valid integer value")
                                  << QStringLiteral("IMPORT (3)");
         QTest::newRow("empty line") << QByteArray("17\r\n\r\n5\r\n")
-                                    << QStringLiteral("'' is not a valid integer value")
+                                    << QStringLiteral("Line 2: '' is not a valid integer value")
                                     << QStringLiteral("IMPORT (3)");
         QTest::newRow("no roulette number")
-            << QByteArray("17\n37") << QStringLiteral("'37' is not a roulette number (0 to 36)")
+            << QByteArray("17\n37") << QStringLiteral("Line 2: '37' is not a roulette number (0 to 36)")
             << QStringLiteral("IMPORT (2)");
     }
 
