@@ -395,8 +395,18 @@ void TForm1::BuildImportPanel() {
     progress2_->SetFrame(QColor(70, 64, 96));
 
     process_ = new ImportButton(panel, QStringLiteral("Button_Process"), layout::panel::kProcess);
-    connect(process_, &QAbstractButton::clicked, this,
-            [this] { Run([&] { engine_.Button_ProcessClick(); }); });
+    connect(process_, &QAbstractButton::clicked, this, [this] {
+        // The import replaces the history: as for a new game, a history with
+        // numbers is not given up without a word from the player.
+        const std::size_t numbers = engine_.board().NumbersList().size();
+        const std::size_t waiting = engine_.panel().Import_List().size();
+        if (numbers > 0 && process_->isEnabled() &&
+            !platform_.Confirm("Import " + std::to_string(waiting) +
+                               " numbers? They replace the history of " + std::to_string(numbers) +
+                               " numbers; the bankroll stays."))
+            return;
+        Run([&] { engine_.Button_ProcessClick(); });
+    });
 
     AddCommand(Command::ClosePanel, QStringLiteral("Image_ClosePanel"), layout::panel::kClose,
                art::Glyph::Close, QStringLiteral("CLOSE"), panel)
@@ -583,12 +593,19 @@ void TForm1::OnTimer(int index) {
     if (platform_.MessageOpen() || platform_.DialogOpen()) return;
     const auto id = static_cast<TimerId>(index);
     ++ticks_[static_cast<std::size_t>(index)];
+    const bool reading_page = id == TimerId::Timer_Evolution && engine_.TimerControl(id).Enabled;
+    const std::size_t messages = platform_.Messages().size();
     bool changed = speed_.Tick(engine_, id);
     if (speed_.EnterWaiting(engine_)) changed = true;
     // A display or lamp refresh that found everything in place leaves the
     // window as it is: no widget is compared, nothing is repainted.
     if (changed) Refresh();
     SyncTimers();
+    // A page read without an error that yields no number would otherwise
+    // leave the player waiting for an IMPORT that never comes.
+    if (reading_page && !engine_.TimerControl(id).Enabled && platform_.Messages().size() == messages &&
+        engine_.panel().Open() && engine_.panel().Import_List().empty())
+        platform_.ShowMessage("The pasted page holds no roulette numbers: nothing to import.");
 }
 
 void TForm1::SyncTimers() {

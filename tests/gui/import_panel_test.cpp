@@ -203,6 +203,15 @@ private slots:
         QVERIFY(!file.isEmpty());
         QVERIFY(LoadNumbers(*form, file));
         QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT (10)"));
+        // The history is not replaced without a word from the player: the
+        // question's default answer keeps it.
+        const auto played = History(*form);
+        ClickAt(*form, InPanel(panel::kProcess));
+        QCOMPARE(form->platform().Questions(),
+                 std::vector<std::string>{
+                     "Import 10 numbers? They replace the history of 5 numbers; the bankroll stays."});
+        QCOMPARE(History(*form), played);
+        form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
 
         const std::vector<std::uint8_t> expected{17, 5, 32, 0, 36, 1, 2, 3, 4, 9};
@@ -254,6 +263,7 @@ private slots:
         QVERIFY(!file.isEmpty());
         QVERIFY(LoadNumbers(*form, file));
         QCOMPARE(ProcessButton(*form)->text(), caption);
+        form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
 
         QCOMPARE(form->platform().Messages(), std::vector<std::string>{message.toStdString()});
@@ -266,6 +276,18 @@ private slots:
         QVERIFY(ProcessButton(*form)->isEnabled());
         QCOMPARE(History(*form), (std::vector<std::uint8_t>{8, 30}));
         QCOMPARE(Caption(*form, "HisNum1"), QStringLiteral("30"));
+    }
+
+    void aPageWithoutNumbersSaysSo() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QGuiApplication::clipboard()->setText(QStringLiteral("<html><body><p>Lobby</p></body></html>"));
+        QVERIFY(OpenPanel(*form));
+        ClickAt(*form, InPanel(panel::kPaste));
+        QTRY_VERIFY_WITH_TIMEOUT(!Shown(*form, "Image_PasteFromEvolution3"), 6000);
+        QCOMPARE(form->platform().Messages(),
+                 std::vector<std::string>{"The pasted page holds no roulette numbers: nothing to import."});
+        if (QMessageBox* box = OpenMessage()) box->close();
     }
 
     void aPastedPageIsReadAfterItsTimer() {
@@ -379,6 +401,7 @@ private slots:
 
         // The exported file rebuilds the same history.
         QVERIFY(LoadNumbers(*form, path));
+        form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
         QCOMPARE(History(*form), (std::vector<std::uint8_t>{17, 0, 32}));
     }
