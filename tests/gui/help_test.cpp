@@ -79,6 +79,12 @@ private slots:
         QVERIFY(text);
         const QString guide = text->toPlainText();
         QVERIFY(guide.contains(QStringLiteral("1/37")));
+        // The counters of the stats row and the controls this version keeps fixed.
+        for (const char* words : {"flat index", "Bets played", "fixed in this version"})
+            QVERIFY2(guide.contains(QLatin1String(words), Qt::CaseInsensitive), words);
+        for (const char* name :
+             {"BetStrategy", "GameModes", "Losses_Type", "Wins_Action", "Losses_HowMuch", "Wins_ActionValue"})
+            QVERIFY2(Part(*form, name)->toolTip().contains(QLatin1String("Fixed in this version")), name);
         QVERIFY(guide.contains(QStringLiteral("version " ROTACLE_VERSION)));
         // The hover picture of "?" goes with the pointer.
         QVERIFY(!Shown(*form, "Button_Help_2"));
