@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -862,6 +864,17 @@ void TForm1::paintEvent(QPaintEvent* event) {
         completion_posted_ = true;
         QTimer::singleShot(0, this, [this] { CompleteWindow(); });
     }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Nothing of the program may stay without its main window: the
+    // statistics window (a window of its own) and the guide close with it,
+    // and the program ends even if another window or a nested event loop
+    // would have held it.
+    if (stats_window_) stats_window_->close();
+    for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) dialog->close();
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) QCoreApplication::quit();
 }
 
 void TForm1::changeEvent(QEvent* event) {

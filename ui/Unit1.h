@@ -111,6 +111,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// The program ends with this window: the statistics and help windows
+    /// close with it, and the application is asked to quit.
+    void closeEvent(QCloseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     /// Keys of the whole window pass here first: number entry, shortcuts, and
     /// no key for a control that the player cannot see.

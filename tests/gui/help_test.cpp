@@ -11,6 +11,7 @@
 
 #include "gui_support.h"
 #include "rotacle/version.h"
+#include "ui/stats_window.h"
 
 using namespace rotacle::ui::test;
 using rotacle::ui::Picture;
@@ -88,6 +89,22 @@ private slots:
         QVERIFY(guide.contains(QStringLiteral("version " ROTACLE_VERSION)));
         // The hover picture of "?" goes with the pointer.
         QVERIFY(!Shown(*form, "Button_Help_2"));
+    }
+
+    // Closing with the window's own close command leaves no window of the
+    // program behind to keep it running.
+    void closingTheWindowClosesItsOtherWindows() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->ShowStatistics();
+        ClickAt(*form, layout::kHelp.center());
+        QDialog* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help && form->statsWindow());
+        QTRY_VERIFY(help->isVisible() && form->statsWindow()->isVisible());
+        form->Button_Close_HoverClick();
+        QVERIFY(!form->isVisible());
+        QVERIFY(!help->isVisible());
+        QVERIFY(!form->statsWindow()->isVisible());
     }
 };
 
