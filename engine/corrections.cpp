@@ -1,5 +1,7 @@
 // Automatic bet reset, minimal profit, phase correction, and the bank and
 // bet inputs.
+#include <optional>
+
 #include "engine/engine.h"
 #include "settings/settings_lines.h"
 
@@ -128,6 +130,7 @@ void Engine::Until_ProfitChange() {
 
 void Engine::Test_BankChange() {
     if (!Usable(inputs_.Test_Bank.Text)) return;
+    if (test_bank_refused_) throw ConvertError(AmountError(EditId::Test_Bank).value_or(""));
     GameState& s = state_;
     s.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
     const double init = InitialBet();
@@ -136,9 +139,47 @@ void Engine::Test_BankChange() {
     ShowBankroll();
 }
 
+bool* Engine::RefusalMark(EditId id) {
+    if (id == EditId::Init_Bet) return &init_bet_refused_;
+    if (id == EditId::Test_Bank) return &test_bank_refused_;
+    return nullptr;
+}
+
+std::optional<std::string> Engine::AmountError(EditId id) const {
+    const std::string& text = EditControl(id).Text;
+    try {
+        if (double value = 0; TryStrToFloat(text, value))
+            CheckMoneyText(id, text);
+        else if (Usable(text))
+            StrToFloat(text);  // throws the conversion error
+    } catch (const ConvertError& e) {
+        return e.what();
+    }
+    // A text that the change operation passes over (empty, or starting with
+    // the point) is no refusal: it is simply not taken.
+    return std::nullopt;
+}
+
+bool Engine::AmountTaken(EditId id) {
+    bool& refused = *RefusalMark(id);
+    const bool refused_before = refused;
+    const std::optional<std::string> error = AmountError(id);
+    refused = error.has_value();
+    if (id == EditId::Init_Bet) {
+        init_bet_cache_valid_ = false;
+        double value = 0;
+        if (!refused && Usable(inputs_.Init_Bet.Text) && TryStrToFloat(inputs_.Init_Bet.Text, value))
+            init_bet_in_force_ = value;
+    }
+    // One message when the text turns bad; the keys that follow, on the way
+    // back to an amount, say nothing more.
+    if (refused && !refused_before) throw ConvertError(*error);
+    return !refused;
+}
+
 void Engine::Test_BankKeyPress(char& key) {
     key = NumericKeyFilter(inputs_.Test_Bank.Text, key);
-    if (Usable(inputs_.Test_Bank.Text)) {
+    if (Usable(inputs_.Test_Bank.Text) && !test_bank_refused_) {
         state_.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
         ShowBankroll();
     }
@@ -146,6 +187,8 @@ void Engine::Test_BankKeyPress(char& key) {
 
 void Engine::Init_BetChange() {
     if (!Usable(inputs_.Init_Bet.Text)) return;
+    // Run again on a refused text (the settings loader does): it stops there.
+    if (init_bet_refused_) throw ConvertError(AmountError(EditId::Init_Bet).value_or(""));
     ResetBets();
     const std::string text = inputs_.Init_Bet.Text;
     SetEditText(EditId::Losses_ActionValue, text);

@@ -109,9 +109,10 @@ void Engine::SetEditText(EditId id, std::string_view text) {
         *this, [&] { return "edit " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
     Edit& e = EditRef(id);
     if (e.Text == text) return;
-    CheckMoneyText(id, text);
+    if (RefusalMark(id) == nullptr) CheckMoneyText(id, text);
     e.Text.assign(text);
     if (id == EditId::Init_Bet) init_bet_cache_valid_ = false;
+    if (RefusalMark(id) != nullptr && !AmountTaken(id)) return;
     switch (id) {
         case EditId::Init_Bet: Init_BetChange(); break;
         case EditId::Test_Bank: Test_BankChange(); break;
@@ -222,10 +223,8 @@ void Engine::TypeKey(EditId id, char key) {
     });
     Edit& e = EditRef(id);
     if (!e.Enabled || e.ReadOnly) return;
-    // A key that would make the text an amount out of range is refused before
-    // the key-press handler acts on the text as it stands.
-    if (const char filtered = NumericKeyFilter(e.Text, key); filtered != 0)
-        CheckMoneyText(id, WithKey(e.Text, filtered));
+    // Every key that passes the filter lands, also one that leaves no usable
+    // amount: the amount is refused, never the way back to a good one.
     switch (id) {
         case EditId::Init_Bet: Init_BetKeyPress(key); break;
         case EditId::Test_Bank: Test_BankKeyPress(key); break;
@@ -298,7 +297,12 @@ bool Engine::TryInitialBet(double& out) const {
     // The display refresh reads the initial bet a hundred times a second;
     // the text is converted again only after SetEditText changed it.
     if (!init_bet_cache_valid_) {
-        init_bet_cache_ok_ = TryStrToFloat(inputs_.Init_Bet.Text, init_bet_cache_value_);
+        if (init_bet_refused_) {
+            init_bet_cache_ok_ = true;
+            init_bet_cache_value_ = init_bet_in_force_;
+        } else {
+            init_bet_cache_ok_ = TryStrToFloat(inputs_.Init_Bet.Text, init_bet_cache_value_);
+        }
         if (init_bet_cache_ok_) init_bet_cache_cents_ = RoundToCents(init_bet_cache_value_);
         init_bet_cache_valid_ = true;
     }

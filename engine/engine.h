@@ -79,6 +79,13 @@ public:
 
     // ---- Program assignments to controls (change operation on change) ----
 
+    /// Assigns an edit's text, then runs its change operation. The initial
+    /// bet and the test bank take every text, so that the player can always
+    /// edit back to an amount; a text there that is no usable amount (no
+    /// number, or out of range) is refused as a value: the message is shown
+    /// once, when the text turns bad, and the amount in force stays until
+    /// the text is an amount again. The rule amounts refuse an out-of-range
+    /// text whole.
     void SetEditText(EditId id, std::string_view text);
     /// Assigns a spin-edit value, clamped to the control's limits.
     void SetSpinValue(SpinId id, std::int32_t value);
@@ -461,6 +468,14 @@ private:
     /// four edits hold money within the largest amount, and the initial bet
     /// is never negative. Checked before the edit takes the text.
     static void CheckMoneyText(EditId id, std::string_view text);
+    /// For the initial bet and the test bank: true when the text just set is
+    /// to be taken by the change operation. A refused text sets the edit's
+    /// refusal mark and throws its error when the mark was not yet set.
+    bool AmountTaken(EditId id);
+    /// The error of the amount text of edit `id`, if it is refused.
+    std::optional<std::string> AmountError(EditId id) const;
+    /// The refusal mark of the initial bet or test bank, null for the others.
+    bool* RefusalMark(EditId id);
     void ShowBetsPlayed() { display_.ShowBetsPlayed(state_.Bets_Played); }
     void ShowBankroll() { display_.ShowBankroll(state_.Bankroll); }
     /// Mutable inputs by id, for the program's assignments.
@@ -520,6 +535,12 @@ private:
     mutable double init_bet_cache_cents_ = 0;
     mutable bool init_bet_cache_ok_ = false;
     mutable bool init_bet_cache_valid_ = false;  ///< cleared whenever the text of Init_Bet changes
+
+    // The initial bet and test bank hold a refused text: the amount in
+    // force is the last one taken (for the bank it is the bankroll itself).
+    bool init_bet_refused_ = false;
+    bool test_bank_refused_ = false;
+    double init_bet_in_force_ = 1;
 };
 
 }  // namespace rotacle

@@ -93,8 +93,15 @@ void Engine::Image_LoadFromFile2Click() {
 void Engine::Button_ProcessClick() {
     if (!panel_.Button_Process().Enabled) return;
     // Every line is checked before anything changes, so a bad file cannot
-    // cost the player the history.
-    const std::vector<std::uint8_t> numbers = RouletteNumbers(panel_.Import_List());
+    // cost the player the history. The message names the line: in a long
+    // file the text alone does not find it.
+    std::size_t bad_line = 0;
+    std::vector<std::uint8_t> numbers;
+    try {
+        numbers = RouletteNumbers(panel_.Import_List(), &bad_line);
+    } catch (const ConvertError& e) {
+        throw ConvertError("Line " + IntToStr(static_cast<std::int64_t>(bad_line + 1)) + ": " + e.what());
+    }
     ImportNumbers(numbers);
 }
 

@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
+#include <QDialog>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
@@ -73,6 +75,16 @@ void StoreQuickProposals(bool quick) {
     QSettings stored(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
                      QStringLiteral("rotacle"));
     stored.setValue(kQuickProposalsKey, quick);
+}
+
+// A press with no move before it (touch, pen) lands on a command's normal
+// picture, whose hover picture, the one that acts, is not shown yet: the
+// hover is made up for, and the command acts through its hover picture.
+void ClickThroughHover(Picture* normal, Picture* hover, std::function<void()> hover_move) {
+    normal->SetOnClick([normal, hover, hover_move = std::move(hover_move)] {
+        hover_move();
+        if (!hover->isHidden() && normal->isVisible()) hover->Click();
+    });
 }
 
 // Inputs that take typed keys themselves while the player sees them.
@@ -156,6 +168,7 @@ Picture* TForm1::AddCommand(Command command, const QString& name, const QRect& p
             art::PaintCommand(p, r, glyph, text, art::Look::Hover);
         });
     hover_[static_cast<std::size_t>(command)] = hover;
+    ClickThroughHover(normal, hover, [this, command] { Run([&] { engine_.CommandMouseMove(command); }); });
     return hover;
 }
 
@@ -201,6 +214,8 @@ void TForm1::BuildTopRow() {
             new Picture(this, QString::fromLatin1(b.hover), b.place,
                         [glyph](QPainter& p, const QRectF& r) { art::PaintWindowButton(p, r, glyph, true); });
         hover_[static_cast<std::size_t>(command)] = hover;
+        ClickThroughHover(normal, hover,
+                          [this, command] { Run([&] { engine_.CommandMouseMove(command); }); });
     }
     hover_[static_cast<std::size_t>(Command::Minimize)]->SetOnClick([this] { Button_Minimize_2Click(); });
     hover_[static_cast<std::size_t>(Command::Close)]->SetOnClick([this] { Button_Close_HoverClick(); });
@@ -285,6 +300,8 @@ void TForm1::BuildProposal() {
             } else if (look == 1) {
                 trend->SetOnClick([this, i] { Run([&] { engine_.Trend_1Click(i); }); });
                 trend1_[s] = trend;
+                ClickThroughHover(trend0_[s], trend,
+                                  [this, i] { Run([&] { engine_.Trend_0MouseMove(i); }); });
             } else {
                 trend->SetOnClick([this, i] { Run([&] { engine_.Trend_2Click(i); }); });
                 trend2_[s] = trend;
@@ -391,8 +408,18 @@ void TForm1::BuildImportPanel() {
     progress2_->SetFrame(QColor(70, 64, 96));
 
     process_ = new ImportButton(panel, QStringLiteral("Button_Process"), layout::panel::kProcess);
-    connect(process_, &QAbstractButton::clicked, this,
-            [this] { Run([&] { engine_.Button_ProcessClick(); }); });
+    connect(process_, &QAbstractButton::clicked, this, [this] {
+        // The import replaces the history: as for a new game, a history with
+        // numbers is not given up without a word from the player.
+        const std::size_t numbers = engine_.board().NumbersList().size();
+        const std::size_t waiting = engine_.panel().Import_List().size();
+        if (numbers > 0 && process_->isEnabled() &&
+            !platform_.Confirm("Import " + std::to_string(waiting) +
+                               " numbers? They replace the history of " + std::to_string(numbers) +
+                               " numbers; the bankroll stays."))
+            return;
+        Run([&] { engine_.Button_ProcessClick(); });
+    });
 
     AddCommand(Command::ClosePanel, QStringLiteral("Image_ClosePanel"), layout::panel::kClose,
                art::Glyph::Close, QStringLiteral("CLOSE"), panel)
@@ -411,17 +438,20 @@ void TForm1::BuildSettingsArea() {
 
     const auto edit = [this](EditId id, const char* name, const QRect& place) {
         auto* e = new EngineEdit(this, QString::fromLatin1(name), place);
-        e->on_key = [this, id](char c) { Run([&] { engine_.TypeKey(id, c); }); };
-        e->on_paste = [this, id, e](const QString& text) {
-            // Pasted text is taken as it is, added where typing adds.
+        e->on_key = [this, id](char c) { EditSetting([&] { engine_.TypeKey(id, c); }); };
+        // Pasted text is taken as it is; a key typed over a selection or
+        // inside the text passes the key filter of the text around it.
+        e->on_text = [this, id, e](const std::string& text) {
             if (!e->isEnabled() || e->isReadOnly()) return;
-            Run([&] { engine_.SetEditText(id, engine_.EditControl(id).Text + text.toStdString()); });
+            EditSetting([&] { engine_.SetEditText(id, text); });
         };
+        e->key_filter = &rotacle::Engine::NumericKeyFilter;
         edits_[static_cast<std::size_t>(id)] = e;
     };
     const auto spin = [this](SpinId id, const char* name, const QRect& place) {
         auto* s = new EngineSpin(this, QString::fromLatin1(name), place);
-        s->on_key = [this, id](char c) { Run([&] { engine_.TypeKey(id, c); }); };
+        s->setFocusPolicy(Qt::StrongFocus);
+        s->on_key = [this, id](char c) { EditSetting([&] { engine_.TypeKey(id, c); }); };
         s->on_step = [this, id](int steps) {
             Run([&] { engine_.SetSpinValue(id, engine_.SpinControl(id).Value() + steps); });
         };
@@ -434,6 +464,8 @@ void TForm1::BuildSettingsArea() {
         for (const std::string& item : engine_.ComboControl(id).Items)
             c->addItem(QString::fromStdString(item));
         c->setMaxVisibleItems(10);
+        // The wheel gives no focus: a list passed over while scrolling stays.
+        c->setFocusPolicy(Qt::StrongFocus);
         connect(c, &QComboBox::activated, this,
                 [this, id](int index) { Run([&] { engine_.SelectItem(id, index); }); });
         combos_[static_cast<std::size_t>(id)] = c;
@@ -488,6 +520,7 @@ void TForm1::BuildSettingsArea() {
                           art::kGoldLight);
     safe_level_ = new QSlider(Qt::Horizontal, this);
     safe_level_->setObjectName(QStringLiteral("SafeLevel"));
+    safe_level_->setFocusPolicy(Qt::StrongFocus);
     safe_level_->setGeometry(QRect(218, 539, 229, 20));
     safe_level_->setRange(engine_.inputs().SafeLevel.Min, engine_.inputs().SafeLevel.Max);
     safe_level_->setSingleStep(1);
@@ -573,12 +606,19 @@ void TForm1::OnTimer(int index) {
     if (platform_.MessageOpen() || platform_.DialogOpen()) return;
     const auto id = static_cast<TimerId>(index);
     ++ticks_[static_cast<std::size_t>(index)];
+    const bool reading_page = id == TimerId::Timer_Evolution && engine_.TimerControl(id).Enabled;
+    const std::size_t messages = platform_.Messages().size();
     bool changed = speed_.Tick(engine_, id);
     if (speed_.EnterWaiting(engine_)) changed = true;
     // A display or lamp refresh that found everything in place leaves the
     // window as it is: no widget is compared, nothing is repainted.
     if (changed) Refresh();
     SyncTimers();
+    // A page read without an error that yields no number would otherwise
+    // leave the player waiting for an IMPORT that never comes.
+    if (reading_page && !engine_.TimerControl(id).Enabled && platform_.Messages().size() == messages &&
+        engine_.panel().Open() && engine_.panel().Import_List().empty())
+        platform_.ShowMessage("The pasted page holds no roulette numbers: nothing to import.");
 }
 
 void TForm1::SyncTimers() {
@@ -681,6 +721,19 @@ void TForm1::FocusShowBetSize() {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
+        // A list, spin edit or slider that the pointer passes over while the
+        // wheel scrolls the settings area must not change: it takes the wheel
+        // only with the focus, and the wheel goes on to the area.
+        const auto* w = static_cast<QWidget*>(watched);
+        const bool setting =
+            qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractSpinBox*>(w) || w == safe_level_;
+        if (setting && w->window() == this && !w->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
         return QWidget::eventFilter(watched, event);
     auto* target = static_cast<QWidget*>(watched);
@@ -701,6 +754,17 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
     }
     if (mods == Qt::ControlModifier && k == Qt::Key_Z) {
         UndoCommandClick();
+        return true;
+    }
+    // Enter or Esc ends the edit of a setting: the typed number that follows
+    // is meant for the table, not for the setting.
+    const bool setting_edit =
+        dynamic_cast<const EngineEdit*>(target) != nullptr ||
+        dynamic_cast<const EngineSpin*>(target) != nullptr ||
+        (target->parentWidget() && dynamic_cast<const EngineSpin*>(target->parentWidget()) != nullptr);
+    if (mods == Qt::NoModifier && setting_edit && PlayerSees(target) &&
+        (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape)) {
+        EndSettingEdit();
         return true;
     }
     if (mods == Qt::NoModifier && k == Qt::Key_Escape) {
@@ -743,6 +807,11 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
     return hidden;
 }
 
+void TForm1::EndSettingEdit() {
+    setFocus(Qt::OtherFocusReason);
+    RefreshKeyReadout();
+}
+
 void TForm1::EscapeKey() {
     if (speed_.Clear() != SpeedPlay::Outcome::Ignored) {
         AfterEvent();
@@ -760,9 +829,13 @@ void TForm1::RefreshKeyReadout() {
         return;
     std::string text;
     if (speed_.Refused()) text = "\xE2\x9C\x95 not taken";  // a cross: the number was refused
+    if (stake_note_ && *stake_note_ != engine_.board().NumbersList().size()) stake_note_.reset();
     if (!speed_.Typed().empty()) {
         if (!text.empty()) text += "  ";
         text += "\xE2\x96\xB8 " + speed_.Typed();  // a pointer before the typed digits
+        // The first number typed after the stake was changed in the settings
+        // says the stake it will meet.
+        if (stake_note_) text += "  stake " + FloatToStr(engine_.State().Bet_Size);
     }
     if (!speed_.Waiting().empty()) {
         if (!text.empty()) text += "  ";
@@ -807,6 +880,17 @@ void TForm1::paintEvent(QPaintEvent* event) {
         completion_posted_ = true;
         QTimer::singleShot(0, this, [this] { CompleteWindow(); });
     }
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Nothing of the program may stay without its main window: the
+    // statistics window (a window of its own) and the guide close with it,
+    // and the program ends even if another window or a nested event loop
+    // would have held it.
+    if (stats_window_) stats_window_->close();
+    for (QDialog* dialog : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) dialog->close();
+    QWidget::closeEvent(event);
+    if (event->isAccepted()) QCoreApplication::quit();
 }
 
 void TForm1::changeEvent(QEvent* event) {

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "engine/engine.h"
@@ -119,6 +120,9 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    /// The program ends with this window: the statistics and help windows
+    /// close with it, and the application is asked to quit.
+    void closeEvent(QCloseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     /// Keys of the whole window pass here first: number entry, shortcuts, and
     /// no key for a control that the player cannot see.
@@ -157,6 +161,17 @@ private:
     void PlaceStakeTag(std::size_t field);
     void StartDrag(const QPoint& global);
     void DragTo(const QPoint& global);
+    /// Runs an edit of a setting; one that changed the stake has the next
+    /// typed number show the new stake.
+    template <class Op>
+    void EditSetting(Op&& op) {
+        const double stake = engine_.State().Bet_Size;
+        Run(op);
+        if (engine_.State().Bet_Size != stake) stake_note_ = engine_.board().NumbersList().size();
+    }
+    /// Enter or Esc in a setting's edit: the edit ends and the table takes
+    /// the keys again.
+    void EndSettingEdit();
 
     QtPlatform platform_;
     rotacle::Engine engine_;
@@ -222,6 +237,9 @@ private:
     bool closing_ = false;
     bool dragging_ = false;
     QPoint drag_offset_;
+    // The history length at an edit that changed the stake, until the next
+    // number is entered.
+    std::optional<std::size_t> stake_note_;
 };
 
 }  // namespace rotacle::ui

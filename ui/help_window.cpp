@@ -58,6 +58,13 @@ taken from the bankroll: a win brings it back with as much again, a loss keeps i
 <p>The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.</p>
 
+<h3>The stats row</h3>
+<p><b>Numbers in game</b> counts the numbers in the history. <b>Bets played</b> counts the
+proposals shown as bets; a bet withdrawn with SKIP is taken off again. The <b>flat index</b>
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.</p>
+
 <h3>Undo and skip</h3>
 <p><b>UNDO</b> takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. <b>SKIP</b> withdraws the shown bet: its stake goes
@@ -70,10 +77,15 @@ multiply, divide or set the stake by their amount. <b>Bet automatic reset</b> re
 to the initial bet when the bankroll reaches the cycle target; <b>get minimal profit</b> trims
 the stake so that a win just reaches that target. <b>Phase correction</b> re-bases the rule
 amounts when the stake reaches the step times the initial bet.</p>
+<p>Some controls are fixed in this version: the game mode (SMART 2025 plays), the betting
+system list and the rule lists snap back when you choose another item, and the AFTER counts and
+rule amounts take their values from the initial bet or from a settings file (LOAD). Their
+tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.</p>
 
 <h3>Import and export</h3>
 <p><b>IMPORT</b> opens a panel: paste a live-casino history page from the clipboard, or load a
-text file of numbers, then IMPORT replaces the history with them without settling any bet.
+text file of numbers, then IMPORT replaces the history with them without settling any bet
+(it asks first when the history holds numbers).
 <b>EXPORT</b> saves the history as a text file, one number per line.</p>
 
 <h3>The expected loss</h3>

@@ -65,18 +65,36 @@ constexpr Tip kTips[] = {
 
     // Settings area.
     {"Init_Bet", "The initial bet: the stake every staking cycle starts from."},
-    {"GameModes", "The game mode that proposes the field to bet on."},
-    {"BetStrategy", "The betting system whose staking rules apply."},
+    {"GameModes",
+     "The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a "
+     "choice snaps back to it."},
+    {"BetStrategy",
+     "The name of the betting system that the staking rules below stand for; the stake always follows "
+     "those rules. Fixed in this version: a choice snaps back, a settings file may show another name."},
     {"ChBx_TestBank", "Shows the bankroll and lets you set the test bank."},
     {"Test_Bank", "The starting bankroll."},
-    {"Losses_HowMuch", "After how many of the counted losses the loss rule changes the stake."},
-    {"Losses_Type", "What the loss rule counts: losses, losses in a row or units of drawdown."},
-    {"Losses_Action", "What the loss rule does to the stake."},
-    {"Losses_ActionValue", "The amount by which the loss rule changes the stake."},
-    {"Wins_HowMuch", "After how many of the counted wins the win rule changes the stake."},
-    {"Wins_Type", "What the win rule counts: wins, wins in a row or units of profit."},
-    {"Wins_Action", "What the win rule does to the stake."},
-    {"Wins_ActionValue", "The amount by which the win rule changes the stake."},
+    {"Losses_HowMuch",
+     "After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a "
+     "settings file changes it."},
+    {"Losses_Type",
+     "What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a "
+     "choice snaps back; a settings file may set it."},
+    {"Losses_Action",
+     "What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back."},
+    {"Losses_ActionValue",
+     "The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it "
+     "follows the initial bet, or a settings file."},
+    {"Wins_HowMuch",
+     "After how many of the counted wins the win rule changes the stake. Fixed in this version: only a "
+     "settings file changes it."},
+    {"Wins_Type",
+     "What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice "
+     "snaps back; a settings file may set it."},
+    {"Wins_Action",
+     "What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back."},
+    {"Wins_ActionValue",
+     "The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it "
+     "follows the initial bet, or a settings file."},
     {"Get_Minimal_Profit", "Trims the stake so that a win just reaches the cycle target."},
     {"Bet_Automatic_Reset",
      "Returns the stake to the initial bet when the bankroll reaches the cycle target."},
@@ -92,6 +110,10 @@ constexpr Tip kTips[] = {
     {"ChBx_Phase_Correction",
      "Re-bases the rule amounts when the stake reaches the step times the initial bet."},
     {"Phase_Correction_Value", "The step: the multiple of the initial bet that starts a phase correction."},
+    {"Label_BetsPlayed", "Bets played: the proposals shown as bets; a skipped bet is taken off."},
+    {"Label_FlatIndex",
+     "Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses."},
+    {"Label_NumbersInGame", "Numbers in game: the numbers in the history."},
     {"ResetBets", "Starts a new staking cycle at the initial bet."},
     {"ResetApp", "Starts a new game: the history is cleared, the bankroll kept."},
     {"ShowBetSize", "Shows the stake beside the chip."},

@@ -223,29 +223,76 @@ void EngineEdit::SetEngineText(const std::string& text) {
     setText(QString::fromStdString(text));
 }
 
+void EngineEdit::Splice(const QString& insert, int before, int after) {
+    if (!on_text) return;
+    const QString t = text();
+    const int start = std::max(0, (hasSelectedText() ? selectionStart() : cursorPosition()) - before);
+    const int end =
+        std::min(static_cast<int>(t.size()), (hasSelectedText() ? selectionEnd() : cursorPosition()) + after);
+    const QString next = t.left(start) + insert + t.mid(end);
+    on_text(next.toStdString());
+    // The engine set the text and with it the cursor to the end; it goes back
+    // behind what was put in, where the player goes on typing.
+    if (text() == next) setCursorPosition(start + static_cast<int>(insert.size()));
+}
+
 void EngineEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        if (on_paste) on_paste(QGuiApplication::clipboard()->text());
+        Splice(QGuiApplication::clipboard()->text());
+        return;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        if (hasSelectedText()) {
+            QGuiApplication::clipboard()->setText(selectedText());
+            Splice(QString());
+        }
         return;
     }
     if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::SelectAll)) {
         QLineEdit::keyPressEvent(event);
         return;
     }
+    // Moving the cursor and selecting leave the text as it is.
+    switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End: QLineEdit::keyPressEvent(event); return;
+        default: break;
+    }
+    const bool at_end = !hasSelectedText() && cursorPosition() == text().size();
     if (event->key() == Qt::Key_Backspace) {
-        if (on_key) on_key('\b');
+        if (at_end) {
+            if (on_key) on_key('\b');
+        } else if (hasSelectedText() || cursorPosition() > 0) {
+            Splice(QString(), hasSelectedText() ? 0 : 1);
+        }
+        return;
+    }
+    if (event->key() == Qt::Key_Delete) {
+        if (!at_end) Splice(QString(), 0, hasSelectedText() ? 0 : 1);
         return;
     }
     const bool command =
         (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0;
     if (!command && !event->text().isEmpty()) {
+        const char c = TypedCharacter(event->text());
+        if (c == 0) return;
         // Every typed character goes to the engine's key filter, which decides
         // what the text becomes; the edit only shows the result.
-        if (const char c = TypedCharacter(event->text()); c != 0 && on_key) on_key(c);
+        if (at_end) {
+            if (on_key) on_key(c);
+            return;
+        }
+        const QString t = text();
+        const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+        const int end = hasSelectedText() ? selectionEnd() : cursorPosition();
+        const std::string rest = (t.left(start) + t.mid(end)).toStdString();
+        if (const char put = key_filter ? key_filter(rest, c) : c; put != 0)
+            Splice(QString(QLatin1Char(put)));
         return;
     }
-    // Cursor movement and editing keys would change a text that belongs to
-    // the engine.
+    // Other editing keys would change a text that belongs to the engine.
     event->ignore();
 }
 
@@ -253,10 +300,11 @@ void EngineEdit::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
 
 void EngineEdit::mouseReleaseEvent(QMouseEvent* event) {
     // The middle button pastes the X selection; it is pasted text like any
-    // other and goes to the engine.
+    // other and goes to the engine, at the end of the text.
     if (event->button() == Qt::MiddleButton) {
         QClipboard* clipboard = QGuiApplication::clipboard();
-        if (on_paste && clipboard->supportsSelection()) on_paste(clipboard->text(QClipboard::Selection));
+        if (on_text && clipboard->supportsSelection())
+            on_text((text() + clipboard->text(QClipboard::Selection)).toStdString());
         return;
     }
     QLineEdit::mouseReleaseEvent(event);

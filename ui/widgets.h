@@ -34,6 +34,10 @@ public:
     /// A click runs `action` with the place of the release in the picture;
     /// the cursor stays as it is (for a picture only parts of which act).
     void SetOnClickAt(std::function<void(QPoint)> action) { on_click_at_ = std::move(action); }
+    /// Runs the click action, if any, as a click on the picture does.
+    void Click() {
+        if (on_click_) on_click_();
+    }
     /// Every move of the pointer over the picture runs `action`.
     void SetOnHover(std::function<void()> action);
     /// A press of the left button runs `action` (the window drag).
@@ -116,15 +120,20 @@ private:
     int maximum_ = 100;
 };
 
-/// A single-line edit whose text belongs to the engine: typed characters and
-/// backspace are handed to `on_key`, pasted text to `on_paste`, and the text
-/// shown is set back from the engine.
+/// A single-line edit whose text belongs to the engine, and the text shown is
+/// set back from the engine. A character typed or a backspace at the end of
+/// the text, with nothing selected, is handed to `on_key`, the engine's own
+/// typing. A key, paste, cut or delete that replaces a selection or acts
+/// inside the text hands the whole new text to `on_text`, as in any edit;
+/// `key_filter` (text without the selection, key) gives the character that a
+/// typed key inserts there, 0 for none.
 class EngineEdit : public QLineEdit {
 public:
     EngineEdit(QWidget* parent, const QString& name, const QRect& geometry);
 
     std::function<void(char)> on_key;
-    std::function<void(const QString&)> on_paste;
+    std::function<void(const std::string&)> on_text;
+    std::function<char(std::string_view, char)> key_filter;
     void SetEngineText(const std::string& text);
 
 protected:
@@ -133,6 +142,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    /// Replaces the selection (or nothing at the cursor), widened by
+    /// `before` characters before it and `after` after it, by `insert`.
+    void Splice(const QString& insert, int before = 0, int after = 0);
+
     std::string shown_;
 };
 

@@ -276,8 +276,14 @@ private:
         }
         // The refresh rounds before its initial-bet guard, so an initial bet
         // finer than a cent leaves a stake finer than a cent.
+        // The initial bet in force: a refused text leaves the last one taken.
         double init = 0;
-        const bool init_converts = TryStrToFloat(e_.inputs().Init_Bet.Text, init);
+        bool init_converts = true;
+        try {
+            init = e_.InitialBet();
+        } catch (const ConvertError&) {
+            init_converts = false;
+        }
         if (!init_converts || RoundToCents(init) == init) {
             for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target})
                 if (std::fabs(RoundToCents(v) - v) > 1e-9 * std::max(1.0, std::fabs(v)))

@@ -11,6 +11,7 @@
 
 #include "gui_support.h"
 #include "rotacle/version.h"
+#include "ui/stats_window.h"
 
 using namespace rotacle::ui::test;
 using rotacle::ui::Picture;
@@ -79,9 +80,31 @@ private slots:
         QVERIFY(text);
         const QString guide = text->toPlainText();
         QVERIFY(guide.contains(QStringLiteral("1/37")));
+        // The counters of the stats row and the controls this version keeps fixed.
+        for (const char* words : {"flat index", "Bets played", "fixed in this version"})
+            QVERIFY2(guide.contains(QLatin1String(words), Qt::CaseInsensitive), words);
+        for (const char* name :
+             {"BetStrategy", "GameModes", "Losses_Type", "Wins_Action", "Losses_HowMuch", "Wins_ActionValue"})
+            QVERIFY2(Part(*form, name)->toolTip().contains(QLatin1String("Fixed in this version")), name);
         QVERIFY(guide.contains(QStringLiteral("version " ROTACLE_VERSION)));
         // The hover picture of "?" goes with the pointer.
         QVERIFY(!Shown(*form, "Button_Help_2"));
+    }
+
+    // Closing with the window's own close command leaves no window of the
+    // program behind to keep it running.
+    void closingTheWindowClosesItsOtherWindows() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->ShowStatistics();
+        ClickAt(*form, layout::kHelp.center());
+        QDialog* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help && form->statsWindow());
+        QTRY_VERIFY(help->isVisible() && form->statsWindow()->isVisible());
+        form->Button_Close_HoverClick();
+        QVERIFY(!form->isVisible());
+        QVERIFY(!help->isVisible());
+        QVERIFY(!form->statsWindow()->isVisible());
     }
 };
 

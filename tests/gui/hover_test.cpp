@@ -1,6 +1,9 @@
 // The hover scheme of the picture commands, cells and trend pictures, and
 // the covers that swallow hover and clicks.
+#include <QDir>
+#include <QFile>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QTest>
 
 #include "gui_support.h"
@@ -199,6 +202,39 @@ private slots:
         QVERIFY(!Shown(*form, "Image_Cancel3"));
     }
 
+    // A touch or a pen presses with no move before it: the press lands on the
+    // command's normal picture and still runs the command.
+    void aPressWithoutHoverActs_data() {
+        QTest::addColumn<QString>("part");
+        QTest::newRow("import") << QStringLiteral("Image_Import1");
+        QTest::newRow("settings") << QStringLiteral("Image_Settings1");
+        QTest::newRow("save") << QStringLiteral("Image_Save1");
+        QTest::newRow("trend") << QStringLiteral("Trend_Red_0");
+    }
+
+    void aPressWithoutHoverActs() {
+        QFETCH(QString, part);
+        auto form = ShowWindow();
+        QVERIFY(form);
+        const QString saved = QDir::temp().filePath(QStringLiteral("rotacle-touch.rtk"));
+        QFile::remove(saved);
+        form->platform().QueueDialogAnswer(saved.toStdString());
+        QWidget* w = form->findChild<QWidget*>(part);
+        QVERIFY(w && w->isVisible());
+        // Straight to the picture: no move reaches the window first.
+        const QPointF at = w->rect().center();
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent ev(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                           type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QApplication::sendEvent(w, &ev);
+        }
+        const rotacle::Engine& e = form->engine();
+        const bool acted = e.panel().Open() || e.chrome().ClientHeight() == layout::kOpenHeight ||
+                           QFile::exists(saved) || e.modes().Trend_2()[2].Visible;
+        QVERIFY(acted);
+        QFile::remove(saved);
+    }
+
     void theHandShowsOverClickableLooksOnly_data() {
         QTest::addColumn<QString>("part");
         QTest::addColumn<bool>("hand");
@@ -207,7 +243,7 @@ private slots:
         QTest::newRow("command hover") << QStringLiteral("Image_Load2") << true;
         QTest::newRow("settings open look") << QStringLiteral("Image_Settings3") << true;
         QTest::newRow("trend mark") << QStringLiteral("Trend_Odd_2") << true;
-        QTest::newRow("command normal") << QStringLiteral("Image_Load1") << false;
+        QTest::newRow("command normal") << QStringLiteral("Image_Load1") << true;
         QTest::newRow("undo cover") << QStringLiteral("Image_Cancel3") << false;
         QTest::newRow("background") << QStringLiteral("HeadImage") << false;
     }

@@ -203,6 +203,15 @@ private slots:
         QVERIFY(!file.isEmpty());
         QVERIFY(LoadNumbers(*form, file));
         QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT (10)"));
+        // The history is not replaced without a word from the player: the
+        // question's default answer keeps it.
+        const auto played = History(*form);
+        ClickAt(*form, InPanel(panel::kProcess));
+        QCOMPARE(form->platform().Questions(),
+                 std::vector<std::string>{
+                     "Import 10 numbers? They replace the history of 5 numbers; the bankroll stays."});
+        QCOMPARE(History(*form), played);
+        form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
 
         const std::vector<std::uint8_t> expected{17, 5, 32, 0, 36, 1, 2, 3, 4, 9};
@@ -232,13 +241,13 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("caption");
         QTest::newRow("letters") << QByteArray("17\nabc\n5\n")
-                                 << QStringLiteral("'abc' is not a valid integer value")
+                                 << QStringLiteral("Line 2: 'abc' is not a valid integer value")
                                  << QStringLiteral("IMPORT (3)");
         QTest::newRow("empty line") << QByteArray("17\r\n\r\n5\r\n")
-                                    << QStringLiteral("'' is not a valid integer value")
+                                    << QStringLiteral("Line 2: '' is not a valid integer value")
                                     << QStringLiteral("IMPORT (3)");
         QTest::newRow("no roulette number")
-            << QByteArray("17\n37") << QStringLiteral("'37' is not a roulette number (0 to 36)")
+            << QByteArray("17\n37") << QStringLiteral("Line 2: '37' is not a roulette number (0 to 36)")
             << QStringLiteral("IMPORT (2)");
     }
 
@@ -254,6 +263,7 @@ private slots:
         QVERIFY(!file.isEmpty());
         QVERIFY(LoadNumbers(*form, file));
         QCOMPARE(ProcessButton(*form)->text(), caption);
+        form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
 
         QCOMPARE(form->platform().Messages(), std::vector<std::string>{message.toStdString()});
@@ -266,6 +276,18 @@ private slots:
         QVERIFY(ProcessButton(*form)->isEnabled());
         QCOMPARE(History(*form), (std::vector<std::uint8_t>{8, 30}));
         QCOMPARE(Caption(*form, "HisNum1"), QStringLiteral("30"));
+    }
+
+    void aPageWithoutNumbersSaysSo() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QGuiApplication::clipboard()->setText(QStringLiteral("<html><body><p>Lobby</p></body></html>"));
+        QVERIFY(OpenPanel(*form));
+        ClickAt(*form, InPanel(panel::kPaste));
+        QTRY_VERIFY_WITH_TIMEOUT(!Shown(*form, "Image_PasteFromEvolution3"), 6000);
+        QCOMPARE(form->platform().Messages(),
+                 std::vector<std::string>{"The pasted page holds no roulette numbers: nothing to import."});
+        if (QMessageBox* box = OpenMessage()) box->close();
     }
 
     void aPastedPageIsReadAfterItsTimer() {
@@ -379,6 +401,7 @@ private slots:
 
         // The exported file rebuilds the same history.
         QVERIFY(LoadNumbers(*form, path));
+        form->platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
         QCOMPARE(History(*form), (std::vector<std::uint8_t>{17, 0, 32}));
     }

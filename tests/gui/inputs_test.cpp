@@ -98,6 +98,110 @@ private slots:
         QCOMPARE(form->engine().State().Bankroll, 250.0);
     }
 
+    // Keys and pastes work on the selection and the cursor, as in any edit; a
+    // refused amount keeps its text, so that it can be edited back.
+    void aKeyOrPasteReplacesTheSelection_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("before");  // pasted into the emptied edit first
+        QTest::addColumn<QString>("keys");  // "a" select all, "h" Home, "v" paste, "<" backspace, else typed
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<double>("amount");  // the stake or the bankroll
+        QTest::addColumn<int>("messages");
+        QTest::newRow("initial bet pasted over") << "Init_Bet"
+                                                 << "1"
+                                                 << "av"
+                                                 << "2"
+                                                 << "2" << 2.0 << 0;
+        QTest::newRow("initial bet typed over") << "Init_Bet"
+                                                << "1"
+                                                << "a3"
+                                                << ""
+                                                << "3" << 3.0 << 0;
+        QTest::newRow("bank minus pasted over") << "Test_Bank"
+                                                << "-"
+                                                << "av"
+                                                << "1000"
+                                                << "1000" << 1000.0 << 1;
+        QTest::newRow("bank typed at the start") << "Test_Bank"
+                                                 << "500"
+                                                 << "h2"
+                                                 << ""
+                                                 << "2500" << 2500.0 << 0;
+        QTest::newRow("too large, then backspaced") << "Init_Bet"
+                                                    << "1"
+                                                    << "av<<"
+                                                    << "1e308"
+                                                    << "1e3" << 1000.0 << 1;
+    }
+
+    void aKeyOrPasteReplacesTheSelection() {
+        QFETCH(QString, edit);
+        QFETCH(QString, before);
+        QFETCH(QString, keys);
+        QFETCH(QString, pasted);
+        QFETCH(QString, text);
+        QFETCH(double, amount);
+        QFETCH(int, messages);
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QLineEdit* e = EditOf(*form, edit.toLatin1().constData());
+        Clear(*form, e);
+        QGuiApplication::clipboard()->setText(before);
+        QTest::keySequence(e, QKeySequence::Paste);
+        QGuiApplication::clipboard()->setText(pasted);
+        for (const QChar k : keys) {
+            if (k == QLatin1Char('a'))
+                QTest::keySequence(e, QKeySequence::SelectAll);
+            else if (k == QLatin1Char('h'))
+                QTest::keyClick(e, Qt::Key_Home);
+            else if (k == QLatin1Char('v'))
+                QTest::keySequence(e, QKeySequence::Paste);
+            else if (k == QLatin1Char('<'))
+                QTest::keyClick(e, Qt::Key_Backspace);
+            else
+                QTest::keyClick(e, k.toLatin1());
+        }
+        QCOMPARE(e->text(), text);
+        const auto& s = form->engine().State();
+        QCOMPARE(edit == QLatin1String("Init_Bet") ? s.Bet_Size : s.Bankroll, amount);
+        QCOMPARE(form->platform().Messages().size(), std::size_t(messages));
+        if (QMessageBox* box = OpenMessage()) box->close();
+    }
+
+    // Enter or Esc ends a setting's edit: the digits typed next are a number
+    // for the table, and the readout shows the stake it meets.
+    void enterEndsASettingsEdit_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Enter") << int(Qt::Key_Return);
+        QTest::newRow("Esc") << int(Qt::Key_Escape);
+    }
+
+    void enterEndsASettingsEdit() {
+        QFETCH(int, key);
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QLineEdit* init = EditOf(*form, "Init_Bet");
+        Clear(*form, init);
+        QTest::keyClicks(init, QStringLiteral("2"));
+        QTRY_VERIFY(init->hasFocus());
+        QTest::keyClick(init, Qt::Key(key));
+        QVERIFY(!init->hasFocus());
+        QCOMPARE(form->height(), layout::kOpenHeight);
+        QWidget* to = QApplication::focusWidget() ? QApplication::focusWidget() : form.get();
+        QTest::keyClicks(to, QStringLiteral("17"));
+        QCOMPARE(init->text(), QStringLiteral("2"));
+        QCOMPARE(Text(*form, "KeyEntry"), QStringLiteral("\u25B8 17  stake 2"));
+        QTest::keyClick(to, Qt::Key_Return);
+        QTRY_COMPARE(form->engine().board().NumbersList(), std::vector<std::uint8_t>{17});
+        QCOMPARE(form->engine().State().Bet_Size, 2.0);
+        // The note is for the first number only.
+        QTest::keyClicks(to, QStringLiteral("5"));
+        QCOMPARE(Text(*form, "KeyEntry"), QStringLiteral("\u25B8 5"));
+    }
+
     void readOnlyRuleValuesRefuseTyping() {
         auto form = ShowWithSettings();
         QVERIFY(form);

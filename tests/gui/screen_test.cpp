@@ -2,7 +2,10 @@
 // at scale 2 is (512 pixels against 697): the window takes the screen's height
 // and the settings area scrolls. Run alone (`rotacle_gui_tests screen`), the
 // suite gets that screen; on a taller one it is skipped.
+#include <QComboBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -63,6 +66,20 @@ private slots:
         QVERIFY(Reachable(*form, last));
         QVERIFY(Reachable(*form, Part(*form, "Image17")));
         QVERIFY(Reachable(*form, Part(*form, "Image_Settings3")));
+
+        // Over a list that has no focus the wheel scrolls the area on; the
+        // list stays as it is.
+        ClickAt(*form, layout::kSettings.center());
+        ClickAt(*form, layout::kSettings.center());
+        auto* bar = form->findChild<QScrollArea*>(QStringLiteral("SettingsArea"))->verticalScrollBar();
+        auto* list = form->findChild<QComboBox*>(QStringLiteral("Losses_Type"));
+        const QPoint over = list->mapTo(form.get(), list->rect().center());
+        QVERIFY(Reachable(*form, list));
+        const int top = bar->value();
+        WheelDown(*form, over);
+        QVERIFY(bar->value() > top);
+        QVERIFY(!list->hasFocus());
+        QCOMPARE(list->currentIndex(), 0);
 
         // Closed, the window is whole again; opened, the area starts at its top.
         ClickAt(*form, layout::kSettings.center());

@@ -111,11 +111,11 @@ TEST_P(BadNumbers, RefusedBeforeAnythingChanges) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, BadNumbers,
-    ::testing::Values(BadFile{"numbers-blank-line.txt", "'' is not a valid integer value"},
-                      BadFile{"numbers-above-36.txt", "'37' is not a roulette number (0 to 36)"},
-                      BadFile{"numbers-exponent.txt", "'1e1' is not a valid integer value"},
-                      BadFile{"numbers-leading-blank.txt", "' 7' is not a valid integer value"},
-                      BadFile{"numbers-fraction.txt", "'7.0' is not a valid integer value"},
+    ::testing::Values(BadFile{"numbers-blank-line.txt", "Line 2: '' is not a valid integer value"},
+                      BadFile{"numbers-above-36.txt", "Line 2: '37' is not a roulette number (0 to 36)"},
+                      BadFile{"numbers-exponent.txt", "Line 1: '1e1' is not a valid integer value"},
+                      BadFile{"numbers-leading-blank.txt", "Line 1: ' 7' is not a valid integer value"},
+                      BadFile{"numbers-fraction.txt", "Line 1: '7.0' is not a valid integer value"},
                       BadFile{"numbers-binary.txt", nullptr}),
     RowName);
 
@@ -171,7 +171,7 @@ TEST_F(Table, MessagesQuoteAtMostSixtyCharactersOfALine) {
         platform.dialog_answers.push_back(file.string());
         Do([&] { e.Image_LoadFromFile2Click(); });
         EXPECT_FALSE(Do([&] { e.Button_ProcessClick(); }));
-        EXPECT_EQ(platform.LastMessage(), row.message);
+        EXPECT_EQ(platform.LastMessage(), "Line 1: " + row.message);
         Do([&] { e.Image_ClosePanel2Click(); });
     }
 }

@@ -236,13 +236,13 @@ TEST_F(Import, BadLineChangesNothing) {
         std::string message;
     };
     const std::vector<Row> rows = {
-        {"blank line", "17\n\n5", "'' is not a valid integer value"},
-        {"letters", "17\nabc", "'abc' is not a valid integer value"},
-        {"fraction", "7.5", "'7.5' is not a valid integer value"},
-        {"leading blank", " 7", "' 7' is not a valid integer value"},
-        {"too large for 32 bits", "99999999999", "'99999999999' is not a valid integer value"},
-        {"above 36", "17\n40", "'40' is not a roulette number (0 to 36)"},
-        {"negative", "-5", "'-5' is not a roulette number (0 to 36)"},
+        {"blank line", "17\n\n5", "Line 2: '' is not a valid integer value"},
+        {"letters", "17\nabc", "Line 2: 'abc' is not a valid integer value"},
+        {"fraction", "7.5", "Line 1: '7.5' is not a valid integer value"},
+        {"leading blank", " 7", "Line 1: ' 7' is not a valid integer value"},
+        {"too large for 32 bits", "99999999999", "Line 1: '99999999999' is not a valid integer value"},
+        {"above 36", "17\n40", "Line 2: '40' is not a roulette number (0 to 36)"},
+        {"negative", "-5", "Line 1: '-5' is not a roulette number (0 to 36)"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

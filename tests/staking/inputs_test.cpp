@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <optional>
 
 #include "support/table.h"
 
@@ -127,6 +128,54 @@ TEST_F(Inputs, NCountStaysAtLeastOneAndIsWritten) {
     EXPECT_EQ(e.inputs().N_Count.Text(), "10000000");
 }
 
+// A text that is no amount is refused as a value, with one message, and never
+// locks its edit: the keys back to an amount are taken, and meanwhile the last
+// amount taken stays in force.
+TEST(AmountEdit, ARefusedAmountIsEditedBackToOne) {
+    const struct {
+        EditId id;
+        const char* set;   // pasted text
+        const char* keys;  // typed after it
+        const char* message;
+        double kept;       // the amount in force meanwhile
+        const char* text;  // the edit's text at the end
+        double amount;     // the amount taken at the end
+    } rows[] = {
+        {EditId::Init_Bet, "1e308", "\b\b", "'1e308' is not a valid amount: the largest is 1000000000000", 1,
+         "1e3", 1000},
+        {EditId::Init_Bet, "x1", "\b\b5", "'x1' is not a valid floating point value", 1, "5", 5},
+        {EditId::Test_Bank, "-500", "\b\b\b12", "'-' is not a valid floating point value", -5, "-12", -12},
+        {EditId::Test_Bank, "abc", "\b\b\b7", "'abc' is not a valid floating point value", 1000, "7", 7},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.set);
+        FakePlatform platform;
+        Engine e(platform);
+        // The initial bet in force is the stake after a bet reset.
+        const auto amount = [&] {
+            e.Event([&] { e.ResetBets(); });
+            return r.id == EditId::Init_Bet ? e.State().Bet_Size : e.State().Bankroll;
+        };
+        bool checked = false;
+        const auto check_kept = [&] {
+            if (checked || platform.messages.empty()) return;
+            checked = true;
+            EXPECT_DOUBLE_EQ(amount(), r.kept) << "refused at '" << e.EditControl(r.id).Text << "'";
+        };
+        e.Event([&] { e.SetEditText(r.id, r.set); });
+        check_kept();
+        for (const char* k = r.keys; *k; ++k) {
+            e.Event([&] { e.TypeKey(r.id, *k); });
+            check_kept();
+        }
+        EXPECT_TRUE(checked);
+        EXPECT_EQ(platform.messages.size(), 1u) << "one message, when the text turned bad";
+        EXPECT_EQ(platform.LastMessage(), r.message);
+        EXPECT_EQ(e.EditControl(r.id).Text, r.text);
+        EXPECT_DOUBLE_EQ(amount(), r.amount);
+    }
+}
+
 // ---- Money limits ------------------------------------------------------------------------
 
 enum class Via { Set, Type, Settings };
@@ -144,7 +193,7 @@ std::ostream& operator<<(std::ostream& os, const AmountRow& r) { return os << r.
 
 // Everything that an amount reaches: money, rule amounts and units, counters
 // that a bet reset clears, the edits, the strategy, the shown bankroll.
-std::string MoneyState(const Engine& e) {
+std::string MoneyState(const Engine& e, std::optional<EditId> without = std::nullopt) {
     const GameState& s = e.State();
     std::string out;
     for (double v : {s.Bankroll, s.Bet_Size, s.Reset_Target, s.Profit_Target, s.Losses_Amount, s.Wins_Amount,
@@ -154,9 +203,9 @@ std::string MoneyState(const Engine& e) {
          {s.Losses_Units, s.Wins_Units, s.Rules_Edit_Flag, s.Wins_Count, s.Units_Drawdown, s.Units_Profit,
           e.inputs().BetStrategy.ItemIndex, e.inputs().Losses_Type.ItemIndex})
         out += IntToStr(v) + ' ';
-    for (const Edit* t : {&e.inputs().Init_Bet, &e.inputs().Test_Bank, &e.inputs().Losses_ActionValue,
-                          &e.inputs().Wins_ActionValue})
-        out += "'" + t->Text + "' ";
+    for (const EditId id :
+         {EditId::Init_Bet, EditId::Test_Bank, EditId::Losses_ActionValue, EditId::Wins_ActionValue})
+        if (id != without) out += "'" + e.EditControl(id).Text + "' ";
     for (const auto& c : e.table().Chip()) out += c.Visible ? '1' : '0';
     return out + ' ' + e.display().Label_Bankroll().Caption;
 }
@@ -172,6 +221,7 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
         ASSERT_TRUE(Do([&] { e.SetEditText(r.id, r.before); }));
     }
     const std::string state = MoneyState(e);
+    const std::string state_without = MoneyState(e, r.id);
     const Memo record = e.settings().Settings_Data();
     Memo file = record;
     const std::size_t line = r.id == EditId::Init_Bet ? 1 : r.id == EditId::Losses_ActionValue ? 9 : 13;
@@ -198,7 +248,14 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
     } else {
         ASSERT_EQ(platform.messages.size(), 1u);
         EXPECT_EQ(platform.LastMessage(), r.message);
-        EXPECT_EQ(MoneyState(e), state);
+        // The initial bet and the bank keep the text typed or set, so that it
+        // can be edited back; their amount in force stays.
+        const bool kept = r.via != Via::Settings && (r.id == EditId::Init_Bet || r.id == EditId::Test_Bank);
+        EXPECT_EQ(MoneyState(e, kept ? std::optional(r.id) : std::nullopt), kept ? state_without : state);
+        if (kept) {
+            const std::string shown = r.via == Via::Type ? std::string(r.before) + r.input : r.input;
+            EXPECT_EQ(e.EditControl(r.id).Text, shown);
+        }
         EXPECT_EQ(e.settings().Settings_Data(), r.via == Via::Settings ? file : record);
     }
     // Whatever was typed, set or loaded, play goes on with finite money.
