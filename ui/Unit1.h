@@ -100,7 +100,7 @@ public:
     /// brings it to the front.
     void ShowStatistics();
 
-    /// The session's statistics, brought up to date by every refresh.
+    /// The session's statistics, built from the engine's play events.
     const rotacle::SessionStats& stats() const { return stats_; }
     /// The kept sessions that the help window lists.
     void SetPreviousSessions(PreviousSessions sessions) { previous_sessions_ = std::move(sessions); }
