@@ -26,6 +26,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <QWindow>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -468,11 +469,10 @@ void StatsWindow::AddCloseKey(const QKeySequence& key) {
 }
 
 void StatsWindow::FitInto(const QRect& available) {
-    // The frame that the window system puts around the window, once known.
-    const QRect frame = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(),
-                           frame.right() - inner.right(), frame.bottom() - inner.bottom());
+    // The frame that the window system puts around the window, as far as it
+    // is known once the window has its place on the screen.
+    winId();
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
     const QSize room = available.size().shrunkBy(margins).expandedTo(QSize(1, 1));
     setMinimumSize(kLeastSize.boundedTo(room));
     resize(kWantedSize.boundedTo(room));

@@ -80,8 +80,8 @@ public:
     void Present();
 
     /// Gives the window its wanted size, or what `available` (a screen's
-    /// free area, the window's frame included) has room for, and moves it
-    /// inside that area.
+    /// free area) has room for with the window's frame, and moves it, frame
+    /// and all, inside that area.
     void FitInto(const QRect& available);
 
     /// Brings what the window shows up to date with the statistics. Nothing

@@ -208,6 +208,8 @@ private slots:
         std::filesystem::remove_all(folder);
         QStringList strip;
         double bankroll = 0, stake = 0;
+        rotacle::SessionSummary summary;
+        std::vector<rotacle::BankrollPoint> chart;
         {
             auto played = ShowWindow();
             QVERIFY(played);
@@ -221,6 +223,8 @@ private slots:
                 strip << QString::fromStdString(l.Caption);
             bankroll = played->engine().State().Bankroll;
             stake = played->engine().State().Bet_Size;
+            summary = played->stats().Summary();
+            chart = played->stats().Chart().Points();
         }  // gone without EndCleanly
 
         auto resumed = ShowWindow();
@@ -236,6 +240,10 @@ private slots:
         QCOMPARE(resumed_strip, strip);
         QCOMPARE(resumed->engine().State().Bankroll, bankroll);
         QCOMPARE(resumed->engine().State().Bet_Size, stake);
+        // The statistics are those of the session played, bets and chart.
+        QVERIFY(summary.bets_settled > 0);
+        QVERIFY(resumed->stats().Summary() == summary);
+        QVERIFY(resumed->stats().Chart().Points() == chart);
         QCOMPARE(QString::fromStdString(resumed->engine().display().Label_Bankroll().Caption),
                  QString::fromStdString(rotacle::FloatToStr(bankroll)));
         again.EndCleanly();
