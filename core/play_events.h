@@ -45,7 +45,7 @@ struct PlayEvent {
     bool won = false;  ///< Settled
     /// Start, TakenBack, NewHistory: the whole history, oldest first. Valid
     /// only during the call.
-    std::span<const std::uint8_t> history;
+    std::span<const std::uint8_t> history{};
 };
 
 /// Where the engine hands its play events.

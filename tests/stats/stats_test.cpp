@@ -1,11 +1,12 @@
 // Statistics of a session: hit figures by hand and against a plain recount,
-// Sync's reading of the engine's events, and the summary of the bets.
+// the figures and the chart built from play events, and the summary of the bets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/text_file.h"
@@ -83,38 +84,21 @@ TEST(HitCounter, SeriesAgreesWithARecountFromTheHitPositions) {
 
 // ---- Play events -------------------------------------------------------------------------
 
-PlayEvent Event(PlayEventKind kind, double bankroll, double open = 0) {
-    PlayEvent e;
-    e.kind = kind;
-    e.bankroll = bankroll;
-    e.open_stake = open;
-    return e;
-}
 PlayEvent Spun(int n, double bankroll, double open = 0) {
-    PlayEvent e = Event(PlayEventKind::Spin, bankroll, open);
-    e.number = n;
-    return e;
+    return {.kind = PlayEventKind::Spin, .bankroll = bankroll, .open_stake = open, .number = n};
 }
 PlayEvent Settled(bool won, double stake, double bankroll) {
-    PlayEvent e = Event(PlayEventKind::Settled, bankroll);
-    e.field = 3;
-    e.stake = stake;
-    e.won = won;
-    return e;
+    return {.kind = PlayEventKind::Settled, .bankroll = bankroll, .field = 3, .stake = stake, .won = won};
 }
 PlayEvent Staked(double stake, double bankroll) {
-    PlayEvent e = Event(PlayEventKind::Staked, bankroll, stake);
-    e.field = 3;
-    e.stake = stake;
-    return e;
+    return {
+        .kind = PlayEventKind::Staked, .bankroll = bankroll, .open_stake = stake, .field = 3, .stake = stake};
 }
 PlayEvent Player(double bankroll, double open = 0) {
-    return Event(PlayEventKind::PlayerMoved, bankroll, open);
+    return {.kind = PlayEventKind::PlayerMoved, .bankroll = bankroll, .open_stake = open};
 }
 PlayEvent WithHistory(PlayEventKind kind, const History& h, double bankroll, double open = 0) {
-    PlayEvent e = Event(kind, bankroll, open);
-    e.history = h;
-    return e;
+    return {.kind = kind, .bankroll = bankroll, .open_stake = open, .history = h};
 }
 
 // The chart as "spin:bankroll" per point, W or L for a marked bet, * for a
@@ -243,47 +227,26 @@ INSTANTIATE_TEST_SUITE_P(
                  0}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
-// Bets of 2 (won), 1, 3 (lost), 4 (won), 5 (lost), then the last spin undone
-// and a loss of 6 played in its place: the figures are those of the bets
-// that stand, the hits those of the history.
+// Bets of 2 (won), 1, 3 (lost), 4 (won), 5 (lost), then the last spin undone:
+// the figures of before it come back, the hits are those of the history.
 TEST(SessionStats, SummaryOfPlayedBetsFollowsAnUndo) {
     SessionStats stats;
     stats.OnPlay(WithHistory(PlayEventKind::Start, kNoHistory, 100));
     History h;
-    const auto spin = [&](std::uint8_t n, bool won, double stake) {
-        h.push_back(n);
+    SessionSummary before_last;
+    for (const auto& [n, won, stake] :
+         {std::tuple{5, true, 2.0}, {2, false, 1.0}, {0, false, 3.0}, {3, true, 4.0}, {4, false, 5.0}}) {
+        before_last = stats.Summary();
+        h.push_back(static_cast<std::uint8_t>(n));
         stats.OnPlay(Spun(n, 100, stake));
         stats.OnPlay(Settled(won, stake, 100));
-    };
-    stats.OnPlay(Spun(5, 100));
-    h.push_back(5);
-    spin(1, true, 2);
-    spin(2, false, 1);
-    spin(0, false, 3);
-    spin(3, true, 4);
-    const SessionSummary before_last = stats.Summary();
-    spin(4, false, 5);
-    SessionSummary s = stats.Summary();
-    EXPECT_EQ(s.spins, 6);
-    EXPECT_EQ(s.bets_settled, 5);
-    EXPECT_EQ(s.won, 2);
-    EXPECT_EQ(s.lost, 3);
-    EXPECT_EQ(s.longest_losing_run, 2);
-    EXPECT_DOUBLE_EQ(s.total_staked, 15);
-    EXPECT_DOUBLE_EQ(s.net_result, -3);
-    EXPECT_DOUBLE_EQ(s.expected_loss, 15.0 / 37);
-
+    }
+    const SessionSummary s = stats.Summary();
+    EXPECT_EQ(s, (SessionSummary{5, 5, 5, 2, 3, 2, 15, -3, 15.0 / 37}));
     h.pop_back();
     stats.OnPlay(WithHistory(PlayEventKind::TakenBack, h, 100));
     EXPECT_EQ(stats.Summary(), before_last);
     EXPECT_EQ(stats.Hits().Numbers(), HitCounter::Of(h).Numbers());
-    spin(6, false, 6);
-    s = stats.Summary();
-    EXPECT_EQ(s.spins, 6);
-    EXPECT_EQ(s.won, 2);
-    EXPECT_EQ(s.lost, 3);
-    EXPECT_DOUBLE_EQ(s.total_staked, 16);
-    EXPECT_DOUBLE_EQ(s.net_result, -4);
 }
 
 // A long session keeps a bounded chart: every point up to the capacity,
