@@ -1,7 +1,9 @@
-// Cost of keeping the statistics of a session up to date: Sync after a new
-// spin, after an undo and with nothing new, for a session of 10,000 spins;
-// and the hit figures of a history of 1,000,000 spins.
+// Cost of keeping the statistics of a session up to date from the play
+// events: a new spin with its settled bet and stake, an undo and the spin
+// played again, on a session of 10,000 spins; the hit figures of a history
+// of 1,000,000 spins; and the memory of the statistics of 10,000,000 spins.
 #include <benchmark/benchmark.h>
+#include <sys/resource.h>
 
 #include <random>
 #include <vector>
@@ -9,6 +11,9 @@
 #include "stats/session_stats.h"
 
 namespace {
+
+using rotacle::PlayEvent;
+using rotacle::PlayEventKind;
 
 std::vector<std::uint8_t> Numbers(std::size_t count) {
     std::mt19937_64 gen(20251207);
@@ -18,60 +23,71 @@ std::vector<std::uint8_t> Numbers(std::size_t count) {
 }
 
 constexpr std::size_t kSession = 10'000;
-constexpr rotacle::SpinSettlement kLost{true, true, false, 1};
+
+PlayEvent Event(PlayEventKind kind, double bankroll) {
+    PlayEvent e;
+    e.kind = kind;
+    e.bankroll = bankroll;
+    return e;
+}
+
+// One spin as the engine tells it: the number, the bet it settled, the next
+// stake.
+void Play(rotacle::SessionStats& stats, int n) {
+    PlayEvent spin = Event(PlayEventKind::Spin, 999);
+    spin.number = n;
+    spin.open_stake = 1;
+    stats.OnPlay(spin);
+    PlayEvent settled = Event(PlayEventKind::Settled, 999);
+    settled.stake = 1;
+    stats.OnPlay(settled);
+    PlayEvent staked = Event(PlayEventKind::Staked, 998);
+    staked.stake = staked.open_stake = 1;
+    stats.OnPlay(staked);
+}
+
+rotacle::SessionStats SessionOf(const std::vector<std::uint8_t>& numbers, std::size_t spins) {
+    rotacle::SessionStats stats;
+    stats.OnPlay(Event(PlayEventKind::Start, 1000));
+    for (std::size_t i = 0; i < spins; ++i) Play(stats, numbers[i]);
+    return stats;
+}
 
 // One new spin on a session of 10,000 to 20,000 spins (set back to 10,000,
 // untimed, when it reaches 20,000).
-void BM_SyncNewSpin(benchmark::State& state) {
+void BM_NewSpin(benchmark::State& state) {
     const std::vector<std::uint8_t> numbers = Numbers(2 * kSession);
-    std::vector<std::uint8_t> history(numbers.begin(), numbers.begin() + kSession);
-    rotacle::SessionStats stats;
-    stats.Sync(history, 1000, {});
+    rotacle::SessionStats stats = SessionOf(numbers, kSession);
     for (auto _ : state) {
-        if (history.size() == numbers.size()) {
+        if (stats.Hits().Spins() == static_cast<std::int64_t>(numbers.size())) {
             state.PauseTiming();
-            history.resize(kSession);
-            stats.Sync({}, 1000, {});
-            stats.Sync(history, 1000, {});
+            stats = SessionOf(numbers, kSession);
             state.ResumeTiming();
         }
-        history.push_back(numbers[history.size()]);
-        stats.Sync(history, 999, kLost);
+        Play(stats, numbers[static_cast<std::size_t>(stats.Hits().Spins())]);
         benchmark::DoNotOptimize(stats.Hits().Chances()[0].absence);
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_SyncNewSpin);
+BENCHMARK(BM_NewSpin);
 
-// An undo on a session of 10,000 spins (the hit figures counted again), then
-// the spin played again.
-void BM_SyncUndoAndRedo(benchmark::State& state) {
+// An undo on a session of 10,000 spins, then the spin played again.
+void BM_UndoAndRedo(benchmark::State& state) {
     std::vector<std::uint8_t> history = Numbers(kSession);
-    rotacle::SessionStats stats;
-    stats.Sync(history, 1000, {});
+    rotacle::SessionStats stats = SessionOf(history, kSession);
     for (auto _ : state) {
         const std::uint8_t n = history.back();
         history.pop_back();
-        stats.Sync(history, 1000, {});
+        PlayEvent back = Event(PlayEventKind::TakenBack, 998);
+        back.history = history;
+        stats.OnPlay(back);
         history.push_back(n);
-        stats.Sync(history, 999, kLost);
+        Play(stats, n);
         benchmark::DoNotOptimize(stats.Hits().Chances()[0].absence);
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_SyncUndoAndRedo)->Unit(benchmark::kMicrosecond);
-
-// The window's call on a tick when no spin came.
-void BM_SyncIdle(benchmark::State& state) {
-    const std::vector<std::uint8_t> history = Numbers(kSession);
-    rotacle::SessionStats stats;
-    stats.Sync(history, 1000, {});
-    for (auto _ : state) {
-        stats.Sync(history, 1000, kLost);
-        benchmark::DoNotOptimize(stats.Bankroll().back());
-    }
-}
-BENCHMARK(BM_SyncIdle);
+BENCHMARK(BM_UndoAndRedo);
 
 void BM_HitCounterOf(benchmark::State& state) {
     const std::vector<std::uint8_t> history = Numbers(1'000'000);
@@ -82,5 +98,22 @@ void BM_HitCounterOf(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(history.size()));
 }
 BENCHMARK(BM_HitCounterOf)->Unit(benchmark::kMillisecond);
+
+// 10,000,000 spins: the statistics keep a bounded chart, so the process's
+// peak memory stays that of a short session.
+void BM_LongSessionMemory(benchmark::State& state) {
+    for (auto _ : state) {
+        rotacle::SessionStats stats;
+        stats.OnPlay(Event(PlayEventKind::Start, 1000));
+        for (std::int64_t i = 0; i < state.range(0); ++i) Play(stats, static_cast<int>(i % 37));
+        benchmark::DoNotOptimize(stats.Chart().Points().size());
+        state.counters["chart_points"] = static_cast<double>(stats.Chart().Points().size());
+    }
+    state.SetItemsProcessed(state.iterations() * state.range(0));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    state.counters["peak_rss_MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+}
+BENCHMARK(BM_LongSessionMemory)->Arg(10'000'000)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

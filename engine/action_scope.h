@@ -1,6 +1,7 @@
-// The engine's own helper for its journal: marks an operation as an action
-// of the player while it runs. Only the outermost action is journaled; the
-// operations it runs inside itself are part of it.
+// The engine's own helpers for its journal and its play events: marks an
+// operation as an action of the player, or as the game's own play, while it
+// runs. Only the outermost action is journaled; the operations it runs inside
+// itself are part of it.
 #pragma once
 
 #include <optional>
@@ -16,11 +17,15 @@ public:
     /// `describe` makes the action's line; it runs only when the action is
     /// journaled, so an engine without a journal pays for none of it.
     template <class Describe>
-    ActionScope(Engine& e, Describe&& describe) : e_(e), outer_(e.action_depth_++ == 0 && e.journal_) {
+    ActionScope(Engine& e, Describe&& describe)
+        : e_(e), outermost_(e.action_depth_++ == 0), outer_(outermost_ && e.journal_) {
         if (outer_) line_ = describe();
     }
     ~ActionScope() {
         --e_.action_depth_;
+        // What the player's action moved of the bankroll beyond the events
+        // it made on the way (a test bank, a skip, a bet reset).
+        if (outermost_ && e_.play_) e_.NoteBankroll(PlayEventKind::PlayerMoved);
         if (outer_) e_.WriteAction(std::move(line_));
     }
     ActionScope(const ActionScope&) = delete;
@@ -28,8 +33,45 @@ public:
 
 private:
     Engine& e_;
+    bool outermost_;
     bool outer_;
     std::string line_;
+};
+
+class Engine::GameScope {
+public:
+    explicit GameScope(Engine& e) : e_(e), on_(e.play_ != nullptr) {
+        if (on_) ++e_.action_depth_;
+    }
+    ~GameScope() {
+        if (!on_) return;
+        --e_.action_depth_;
+        e_.NoteBankroll(PlayEventKind::GameMoved);
+    }
+    GameScope(const GameScope&) = delete;
+    GameScope& operator=(const GameScope&) = delete;
+
+private:
+    Engine& e_;
+    bool on_;
+};
+
+/// Hands the history as it stands as a new one to the play listener when it
+/// ends (an import, a new game), also when the operation failed on the way.
+class Engine::NewHistoryNote {
+public:
+    explicit NewHistoryNote(Engine& e) : e_(e) {}
+    ~NewHistoryNote() {
+        if (!e_.play_) return;
+        PlayEvent event;
+        event.history = e_.board_.NumbersList();
+        e_.NotePlay(PlayEventKind::NewHistory, event);
+    }
+    NewHistoryNote(const NewHistoryNote&) = delete;
+    NewHistoryNote& operator=(const NewHistoryNote&) = delete;
+
+private:
+    Engine& e_;
 };
 
 namespace journal_text {

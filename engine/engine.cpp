@@ -5,6 +5,7 @@
 #include "engine/action_scope.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace rotacle {
 
@@ -93,6 +94,33 @@ std::array<bool, 6> Engine::PlacedFields() const {
 staking::RuleInputs Engine::RuleSettings() const {
     return {inputs_.Losses_Type, inputs_.Losses_Action, inputs_.Losses_HowMuch,
             inputs_.Wins_Type,   inputs_.Wins_Action,   inputs_.Wins_HowMuch};
+}
+
+// ---- Play events -------------------------------------------------------------------
+
+void Engine::SetPlayListener(PlayListener* listener) {
+    play_ = listener;
+    if (!play_) return;
+    PlayEvent start;
+    start.history = board_.NumbersList();
+    NotePlay(PlayEventKind::Start, start);
+}
+
+void Engine::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
+    noted_bankroll_ = state_.Bankroll;
+    event.kind = kind;
+    event.bankroll = state_.Bankroll;
+    // While a spin is settled the chips still show the bet being settled,
+    // whose stake has left the table.
+    event.open_stake = AnyChipVisible() && !settling_ ? state_.Bet_Size : 0.0;
+    play_->OnPlay(event);
+}
+
+void Engine::NoteBankroll(PlayEventKind kind) noexcept {
+    // Compared bit for bit: a bankroll that is no number is no move either.
+    if (play_ &&
+        std::bit_cast<std::uint64_t>(state_.Bankroll) != std::bit_cast<std::uint64_t>(noted_bankroll_))
+        NotePlay(kind);
 }
 
 void Engine::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }
@@ -280,6 +308,12 @@ bool Engine::JournaledTick(TimerId id) {
 }
 
 bool Engine::RunTimer(TimerId id) {
+    if (!play_) return RunHandler(id);
+    const GameScope play(*this);
+    return RunHandler(id);
+}
+
+bool Engine::RunHandler(TimerId id) {
     switch (id) {
         case TimerId::ShowValues: return ShowValuesTimer();
         case TimerId::Mode1Timer: Mode1TimerTimer(); return true;

@@ -29,6 +29,7 @@
 #include "core/ids.h"
 #include "core/line_list.h"
 #include "core/platform.h"
+#include "core/play_events.h"
 #include "display/chrome.h"
 #include "display/display.h"
 #include "engine/inputs.h"
@@ -401,6 +402,13 @@ public:
     /// nullptr stops it. Actions that other actions or timers run inside
     /// themselves are part of those and not handed on.
     void SetJournal(ActionSink* sink) { journal_ = sink; }
+    /// From now on every event of play (a number recorded, a bet settled or
+    /// staked, a move of the bankroll by the game or by the player, an undo,
+    /// a new history) is handed to `listener` as it happens, beginning with
+    /// a Start event of the history and bankroll as they stand; nullptr
+    /// stops it. A replayed journal hands on the same events as the play.
+    void SetPlayListener(PlayListener* listener);
+
     /// Runs one action line of a journal as the player's action; "run-end"
     /// runs the progress run under way to its end, "refresh" is a display
     /// refresh that changed the game. An action that failed when it ran fails
@@ -442,8 +450,10 @@ private:
             platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
         return Draw(range);
     }
-    /// The handler of timer `id` (`TimerTick` without the journal).
+    /// The handler of timer `id` (`TimerTick` without the journal), as the
+    /// game's own play.
     bool RunTimer(TimerId id);
+    bool RunHandler(TimerId id);
     /// A tick of timer `id` while a journal is kept.
     bool JournaledTick(TimerId id);
     bool Replaying() const { return replay_draw_next_ < replay_draws_.size(); }
@@ -464,6 +474,15 @@ private:
     class ActionScope;
     /// Hands `action` to the journal with the draws made since the last one.
     void WriteAction(std::string action) noexcept;
+    /// Hands a play event of `kind` to the listener (there must be one), with
+    /// the bankroll and the open stake as they stand.
+    void NotePlay(PlayEventKind kind, PlayEvent event = {}) noexcept;
+    /// A move of the bankroll since the last event, by `kind`, when there was one.
+    void NoteBankroll(PlayEventKind kind) noexcept;
+    /// Marks what runs in its scope as the game's own play (a spin, a timer):
+    /// the bankroll it moved is noted as the game's when it ends.
+    class GameScope;
+    class NewHistoryNote;
     /// Throws the amount error for a text that edit `id` must not hold: the
     /// four edits hold money within the largest amount, and the initial bet
     /// is never negative. Checked before the edit takes the text.
@@ -504,6 +523,8 @@ private:
 
     Platform& platform_;
     ActionSink* journal_ = nullptr;
+    PlayListener* play_ = nullptr;
+    double noted_bankroll_ = 0;                // the bankroll of the last play event
     int action_depth_ = 0;                     // actions running inside one another
     std::vector<std::int32_t> pending_draws_;  // draws not yet in the journal
     std::vector<std::int32_t> replay_draws_;   // a replay's draws still to give back

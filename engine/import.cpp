@@ -114,6 +114,7 @@ void Engine::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
         }
         return line;
     });
+    const NewHistoryNote note(*this);
     board_.ClearHistory();
     if (AnyChipVisible()) Image_SkipBet2Click();
     state_.Matrix_Pending = 1;

@@ -18,6 +18,19 @@ void Engine::WinLose() {
     report_.Won = FieldWins(state_.Bet_Field, board_.CurrentNumber());
     report_.Placed = AnyChipVisible();
     report_.Stake = state_.Bet_Size;
+    // The result is booked also when a staking rule fails after it.
+    struct Note {
+        Engine& e;
+        std::int32_t field;
+        ~Note() {
+            if (!e.play_ || !e.report_.Placed) return;
+            PlayEvent settled;
+            settled.field = field;
+            settled.stake = e.report_.Stake;
+            settled.won = e.report_.Won;
+            e.NotePlay(PlayEventKind::Settled, settled);
+        }
+    } note{*this, state_.Bet_Field};
     if (report_.Won)
         Win();
     else
@@ -66,6 +79,12 @@ void Engine::Balance_Check() {
     if (AnyChipVisible()) {
         state_.Bankroll -= state_.Bet_Size;
         ++report_.Bets_Placed;
+        if (play_) {
+            PlayEvent staked;
+            staked.field = state_.Bet_Field;
+            staked.stake = state_.Bet_Size;
+            NotePlay(PlayEventKind::Staked, staked);
+        }
     }
 }
 

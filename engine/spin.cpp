@@ -10,6 +10,7 @@ namespace rotacle {
 
 void Engine::NumberClick(int n) {
     const ActionScope action(*this, [n] { return "spin " + IntToStr(n); });
+    const GameScope play(*this);
     if (n < 0 || n > 36) return;
     board_.SetCurrentNumber(n);
     Analyse();
@@ -49,6 +50,11 @@ void Engine::Analyse() {
 
 void Engine::CurrentNumber() {
     board_.Record();
+    if (play_) {
+        PlayEvent spin;
+        spin.number = board_.CurrentNumber();
+        NotePlay(PlayEventKind::Spin, spin);
+    }
     state_.Spins_Count = CountPlus(state_.Spins_Count, 1);
     if (!inputs_.ChBx_Fixed_Number.Checked)
         SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
@@ -118,6 +124,11 @@ void Engine::Undo() {
     GameHistoryBack();
     state_.Undo_Counter = 0;
     board_.WithdrawUndo();
+    if (play_) {
+        PlayEvent back;
+        back.history = board_.NumbersList();
+        NotePlay(PlayEventKind::TakenBack, back);
+    }
 }
 
 void Engine::Image_Cancel2Click() {
@@ -163,6 +174,8 @@ void Engine::ResetBets() {
 
 void Engine::ResetApp() {
     const ActionScope action(*this, [] { return std::string("reset-app"); });
+    // The new game begins also when a later step of the reset fails.
+    const NewHistoryNote note(*this);
     // A run left going would propose and stake a bet in a game that has no
     // numbers any more: the new game starts without it.
     AbandonProgressRuns();

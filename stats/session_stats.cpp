@@ -87,70 +87,135 @@ void HitCounter::Add(int n) {
     for (std::size_t k = 0; k < numbers_.size(); ++k) Count(numbers_[k], static_cast<int>(k) == n);
 }
 
-void SessionStats::Sync(std::span<const std::uint8_t> history, double bankroll,
-                        const SpinSettlement& latest) {
-    const std::size_t size = history.size();
-    if (size == seen_size_ + 1 && Continues(history)) {
-        hits_.Add(history.back());
-        bankroll_.push_back(bankroll);
-        if (latest.settled && latest.placed)
-            AddBet(BetMark{static_cast<std::int64_t>(size - 1), latest.won, latest.stake});
-    } else if (size + 1 == seen_size_ && Continues(history)) {
-        hits_ = HitCounter::Of(history);
-        bankroll_.pop_back();
-        if (!bets_.empty() && bets_.back().spin == static_cast<std::int64_t>(size)) {
-            bets_.pop_back();
-            RecountSummary();
+// ---- BankrollSeries ---------------------------------------------------------------------
+
+void BankrollSeries::Clear() {
+    points_.clear();
+    next_seq_ = 0;
+    stride_ = 1;
+    ++revision_;
+}
+
+void BankrollSeries::Add(BankrollPoint point) {
+    point.seq = next_seq_++;
+    // The newest point stays only when it falls on the stride; otherwise the
+    // new one takes its place.
+    if (!points_.empty() && points_.back().seq % stride_ != 0) {
+        points_.back() = point;
+        return;
+    }
+    points_.push_back(point);
+    if (points_.size() <= kCapacity) return;
+    const std::uint64_t wider = 2 * stride_;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < points_.size(); ++i)
+        if (points_[i].seq % wider == 0 || i + 1 == points_.size()) points_[kept++] = points_[i];
+    points_.resize(kept);
+    stride_ = wider;
+    ++revision_;
+}
+
+void BankrollSeries::DropAfter(std::int64_t spins) {
+    if (points_.empty() || points_.back().spin <= spins) return;
+    while (!points_.empty() && points_.back().spin > spins) points_.pop_back();
+    next_seq_ = points_.empty() ? 0 : points_.back().seq + 1;
+    ++revision_;
+}
+
+// ---- SessionStats ------------------------------------------------------------------------
+
+void SessionStats::OnPlay(const PlayEvent& event) noexcept {
+    try {
+        Apply(event);
+    } catch (...) {
+        // Out of memory for a point: the chart misses it, the game goes on.
+    }
+}
+
+void SessionStats::Apply(const PlayEvent& e) {
+    bankroll_ = e.bankroll;
+    bet_open_ = e.open_stake > 0;
+    switch (e.kind) {
+        case PlayEventKind::Start:
+        case PlayEventKind::NewHistory: Restart(e.history, e.bankroll); return;
+        case PlayEventKind::Spin:
+            before_spin_ = now_;
+            now_.hits.Add(e.number);
+            chart_.Add(BankrollPoint{now_.hits.Spins(), e.bankroll, PointBet::None, false, 0});
+            return;
+        case PlayEventKind::Settled:
+            Tally(e.won, e.stake);
+            if (!chart_.Points().empty() && chart_.Points().back().spin == now_.hits.Spins() &&
+                !chart_.Points().back().by_player)
+                chart_.MarkNewest(e.won ? PointBet::Won : PointBet::Lost);
+            break;
+        case PlayEventKind::Staked:
+        case PlayEventKind::GameMoved: break;
+        case PlayEventKind::PlayerMoved:
+            // Past points keep their values: the player's move is a point of
+            // its own, which later moves of the player before a spin follow.
+            if (!chart_.Points().empty() && !chart_.Points().back().by_player) {
+                chart_.Add(BankrollPoint{now_.hits.Spins(), e.bankroll, PointBet::None, true, 0});
+                return;
+            }
+            break;
+        case PlayEventKind::TakenBack: {
+            const auto spins = static_cast<std::int64_t>(e.history.size());
+            if (before_spin_ && before_spin_->hits.Spins() == spins) {
+                now_ = *before_spin_;
+            } else {
+                // Without the figures of before the spin (never two undos in a
+                // row in the game) the hits are counted again; the bets stay.
+                now_.hits = HitCounter::Of(e.history);
+            }
+            before_spin_.reset();
+            chart_.DropAfter(spins);
+            // The bankroll restored is the one after the spin before; a point
+            // that shows another one (thinned away) gets a point of its own.
+            if (!chart_.Points().empty() && chart_.Points().back().bankroll != e.bankroll)
+                chart_.Add(BankrollPoint{spins, e.bankroll, PointBet::None, true, 0});
+            if (chart_.Points().empty()) start_bankroll_ = e.bankroll;
+            return;
         }
-    } else if (size != seen_size_ || !Continues(history)) {
-        hits_ = HitCounter::Of(history);
-        bankroll_.assign(size, bankroll);
-        bets_.clear();
-        RecountSummary();
     }
-    if (!bankroll_.empty()) bankroll_.back() = bankroll;
-    seen_size_ = size;
-    tail_size_ = std::min(size, kTail);
-    std::copy(history.end() - static_cast<std::ptrdiff_t>(tail_size_), history.end(), tail_.begin());
+    // Before the first point there is no past to keep: the chart starts at
+    // the bankroll as it stands.
+    if (chart_.Points().empty())
+        start_bankroll_ = e.bankroll;
+    else
+        chart_.MoveNewest(e.bankroll);
 }
 
-bool SessionStats::Continues(std::span<const std::uint8_t> history) const {
-    const std::size_t from = seen_size_ - tail_size_;  // where the tail stood
-    const std::size_t to = std::min(history.size(), seen_size_);
-    return to >= from && std::equal(history.begin() + static_cast<std::ptrdiff_t>(from),
-                                    history.begin() + static_cast<std::ptrdiff_t>(to), tail_.begin());
+void SessionStats::Restart(std::span<const std::uint8_t> history, double bankroll) {
+    now_ = Figures{HitCounter::Of(history), {}, 0};
+    before_spin_.reset();
+    chart_.Clear();
+    start_bankroll_ = bankroll;
+    // The bankroll of numbers that were not played is not known: flat.
+    const auto spins = static_cast<std::int64_t>(history.size());
+    if (spins >= 1) chart_.Add(BankrollPoint{1, bankroll, PointBet::None, false, 0});
+    if (spins >= 2) chart_.Add(BankrollPoint{spins, bankroll, PointBet::None, false, 0});
 }
 
-void SessionStats::AddBet(const BetMark& bet) {
-    bets_.push_back(bet);
-    Tally(bet);
-}
-
-void SessionStats::Tally(const BetMark& bet) {
-    ++summary_.bets_placed;
-    summary_.total_staked += bet.stake;
-    if (bet.won) {
-        ++summary_.won;
-        summary_.net_result += bet.stake;
-        losing_run_ = 0;
+void SessionStats::Tally(bool won, double stake) {
+    SessionSummary& s = now_.bets;
+    ++s.bets_settled;
+    s.total_staked += stake;
+    if (won) {
+        ++s.won;
+        s.net_result += stake;
+        now_.losing_run = 0;
     } else {
-        ++summary_.lost;
-        summary_.net_result -= bet.stake;
-        summary_.longest_losing_run = std::max(summary_.longest_losing_run, ++losing_run_);
+        ++s.lost;
+        s.net_result -= stake;
+        s.longest_losing_run = std::max(s.longest_losing_run, ++now_.losing_run);
     }
-}
-
-// After an undo or a rebuild: the figures of the bet marks left, summed in the
-// order they came, so that they equal those of the same bets played.
-void SessionStats::RecountSummary() {
-    summary_ = SessionSummary{};
-    losing_run_ = 0;
-    for (const BetMark& bet : bets_) Tally(bet);
 }
 
 SessionSummary SessionStats::Summary() const {
-    SessionSummary s = summary_;
-    s.spins = hits_.Spins();
+    SessionSummary s = now_.bets;
+    s.spins = now_.hits.Spins();
+    s.bets_placed = s.bets_settled + (bet_open_ ? 1 : 0);
     s.expected_loss = s.total_staked / 37;
     return s;
 }

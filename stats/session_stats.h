@@ -1,14 +1,18 @@
 // Statistics of a session: how often each even chance and each number came,
 // how long each has been absent, the bankroll after every spin with the bets
-// placed, and the summary of the play. Plain C++; the statistics window, the
-// driver's `stats` command and the backtest all read these same figures.
+// placed, and the summary of the play, all built from the game's play
+// events. Plain C++; the statistics window, the driver's `stats` command and
+// the backtest all read these same figures.
 #pragma once
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <vector>
+
+#include "core/play_events.h"
 
 namespace rotacle {
 
@@ -44,90 +48,111 @@ private:
     std::array<HitFigures, 37> numbers_{};
 };
 
-/// What the engine reports of the latest spin's settlement.
-struct SpinSettlement {
-    bool settled = false;  ///< a proposal was settled by the latest number
-    bool placed = false;   ///< the settled proposal was a placed bet
-    bool won = false;
-    double stake = 0;  ///< stake of the settled bet (when placed)
+/// The placed bet that a point's spin settled.
+enum class PointBet : std::uint8_t { None, Won, Lost };
+
+/// A point of the bankroll chart.
+struct BankrollPoint {
+    /// Spins played when the point was taken: a spin's own point stands at
+    /// its spin, a bankroll the player set between spins at the spin before.
+    std::int64_t spin = 0;
+    double bankroll = 0;
+    PointBet bet = PointBet::None;
+    /// The player moved the bankroll (test bank, skip, bet reset), not a spin.
+    bool by_player = false;
+    /// Ordinal of the point among all points added since the series began.
+    std::uint64_t seq = 0;
+    bool operator==(const BankrollPoint&) const = default;
 };
 
-/// A placed bet as it was settled: the spin (0-based index in the history)
-/// whose number settled it.
-struct BetMark {
-    std::int64_t spin = 0;
-    bool won = false;
-    double stake = 0;
+/// The bankroll chart of a session in memory that does not grow with the
+/// session: up to kCapacity points are kept as they came; a series that
+/// would hold more halves its resolution, keeping every second point, and
+/// from then on keeps one point of every `Stride()` added. The newest point
+/// is always there and follows the bankroll until the next point comes.
+class BankrollSeries {
+public:
+    static constexpr std::size_t kCapacity = std::size_t{1} << 14;
+
+    void Clear();
+    /// Adds `point` as the newest; its `seq` is given here.
+    void Add(BankrollPoint point);
+    /// The newest point takes `bankroll` (there must be one).
+    void MoveNewest(double bankroll) { points_.back().bankroll = bankroll; }
+    void MarkNewest(PointBet bet) { points_.back().bet = bet; }
+    /// Drops the points taken after `spins` spins (an undo).
+    void DropAfter(std::int64_t spins);
+
+    const std::vector<BankrollPoint>& Points() const { return points_; }
+    /// Added points per kept point: 1 until the series was first thinned.
+    std::uint64_t Stride() const { return stride_; }
+    /// Grows whenever points other than the newest were dropped or the
+    /// series began again: a reader that draws it incrementally starts over.
+    std::uint64_t Revision() const { return revision_; }
+
+private:
+    std::vector<BankrollPoint> points_;
+    std::uint64_t next_seq_ = 0;
+    std::uint64_t stride_ = 1;
+    std::uint64_t revision_ = 0;
 };
 
 /// The session in figures.
 struct SessionSummary {
     std::int64_t spins = 0;
-    std::int64_t bets_placed = 0;  ///< placed bets settled
+    /// Bets whose stake went on the table and stayed there: those settled and
+    /// the one open on the table now (a skipped bet is none).
+    std::int64_t bets_placed = 0;
+    std::int64_t bets_settled = 0;  ///< placed bets that a number settled
     std::int64_t won = 0;
     std::int64_t lost = 0;
     std::int64_t longest_losing_run = 0;
-    double total_staked = 0;
+    double total_staked = 0;   ///< the stakes of the settled bets
     double net_result = 0;     ///< the won stakes less the lost ones
     double expected_loss = 0;  ///< 1/37 of the total staked: the house edge
+    bool operator==(const SessionSummary&) const = default;
 };
 
-/// The statistics of a running session, brought up to date after every
-/// event by `Sync`.
-class SessionStats {
+/// The statistics of a session, built from the game's play events alone:
+/// attached to the engine from the start, it gives the same figures for a
+/// session played and for the same session replayed from its journal.
+class SessionStats final : public PlayListener {
 public:
-    /// Brings the figures up to date with the engine after an event: `history`
-    /// is the spin history, `bankroll` the bankroll now, `latest` the
-    /// settlement of the newest spin. The history is told from the one of the
-    /// last call by its length and its newest `kTail` numbers (no copy of the
-    /// whole history is kept):
-    ///  - one number longer, the old newest numbers in their places: a new spin.
-    ///    Its hits are added, its bankroll point recorded and, when `latest`
-    ///    settled a placed bet, a bet mark added;
-    ///  - one number shorter, ending in the old numbers before the newest:
-    ///    an undo. The newest point and a bet mark of that spin are dropped and
-    ///    the hit figures are counted again from the history;
-    ///  - the same length and newest numbers: no spin came;
-    ///  - anything else (an import, a new game): the hit figures are counted
-    ///    again from the history, the bankroll is flat at `bankroll` over it
-    ///    and the bet marks are cleared.
-    /// In every case the newest point then takes `bankroll`, since the stake
-    /// of the next bet is taken after the spin. A new spin and an unchanged
-    /// history cost a constant time, whatever the length of the history; an
-    /// undo or a rebuild one pass over it. A number outside 0..36 among those
-    /// to count throws std::out_of_range with the figures left as they were.
-    void Sync(std::span<const std::uint8_t> history, double bankroll, const SpinSettlement& latest);
+    /// Spins add their hits and their point; a settled bet marks its spin's
+    /// point and joins the summary; the game's own moves of the bankroll
+    /// (settlement, stake, refresh) move the newest point, while a move by
+    /// the player starts a point of its own at the same spin (later moves by
+    /// the player before the next spin move that one); an undo takes back
+    /// the figures and points of the newest spin; a new history starts
+    /// again, flat at the bankroll over its numbers.
+    void OnPlay(const PlayEvent& event) noexcept override;
 
-    const HitCounter& Hits() const { return hits_; }
-    /// The bankroll after each spin of the history (the newest follows the
-    /// bankroll until the next spin).
-    const std::vector<double>& Bankroll() const { return bankroll_; }
-    /// The placed bets in the order they were settled.
-    const std::vector<BetMark>& Bets() const { return bets_; }
-    /// The summary of the spins and bet marks (kept up to date by `Sync`).
+    const HitCounter& Hits() const { return now_.hits; }
+    const BankrollSeries& Chart() const { return chart_; }
+    /// The bankroll when the chart began (the baseline of the chart).
+    double StartBankroll() const { return start_bankroll_; }
+    /// The bankroll after the latest event.
+    double Bankroll() const { return bankroll_; }
     SessionSummary Summary() const;
 
-    /// How many of the newest numbers tell one history from another.
-    static constexpr std::size_t kTail = 16;
-
 private:
-    // Whether `history` keeps the newest numbers of the last call where they
-    // stood (as far as it reaches).
-    bool Continues(std::span<const std::uint8_t> history) const;
-    void AddBet(const BetMark& bet);
-    void Tally(const BetMark& bet);  // adds a bet to the summary's figures
-    void RecountSummary();
+    void Apply(const PlayEvent& event);
+    void Restart(std::span<const std::uint8_t> history, double bankroll);
+    void Tally(bool won, double stake);
 
-    HitCounter hits_;
-    std::vector<double> bankroll_;
-    std::vector<BetMark> bets_;
-    SessionSummary summary_;       // the bet figures of `bets_`
-    std::int64_t losing_run_ = 0;  // lost bets since the last won one
-    // The history as of the last call: its length and its newest numbers
-    // (all of them when it has fewer than kTail), oldest first.
-    std::size_t seen_size_ = 0;
-    std::size_t tail_size_ = 0;
-    std::array<std::uint8_t, kTail> tail_{};
+    // The figures that the newest spin changes, as they stood before it: an
+    // undo of that spin puts them back.
+    struct Figures {
+        HitCounter hits;
+        SessionSummary bets;          // bets_settled .. net_result
+        std::int64_t losing_run = 0;  // lost bets since the last won one
+    };
+    Figures now_;
+    std::optional<Figures> before_spin_;
+    BankrollSeries chart_;
+    double start_bankroll_ = 0;
+    double bankroll_ = 0;
+    bool bet_open_ = false;
 };
 
 }  // namespace rotacle

@@ -233,6 +233,7 @@ nlohmann::ordered_json SummaryJson(const BacktestSummary& s) {
     j["spins"] = s.spins;
     j["proposals"] = s.proposals;
     j["bets_placed"] = s.bets_placed;
+    j["bets_settled"] = s.wins + s.losses;
     j["wins"] = s.wins;
     j["losses"] = s.losses;
     j["start_bankroll"] = s.start_bankroll;
@@ -366,7 +367,8 @@ BacktestSummary Replay(Session& session, const std::vector<std::uint8_t>& number
     }
 
     s.proposals = e.Report().Proposals;
-    s.bets_placed = e.Report().Bets_Placed;
+    // Placed as the statistics count them: the bets settled and the one open.
+    s.bets_placed = s.wins + s.losses + (e.AnyChipVisible() ? 1 : 0);
     s.final_bankroll = e.State().Bankroll;
     s.open_stake = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
     s.net_result = s.final_bankroll + s.open_stake - s.start_bankroll;
@@ -435,7 +437,7 @@ void ApplyControl(Session& session, const ControlValue& c) {
 }
 
 BacktestSummary BacktestNumbers(const BacktestOptions& o, const std::vector<std::uint8_t>& numbers) {
-    Session session(fs::current_path());
+    Session session(fs::current_path(), false);
     Apply(session, o);
     return Replay(session, numbers, [](const SpinStep&) {});
 }
@@ -484,12 +486,12 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
         Outputs outputs({o.csv_file, o.chart_file});
         std::ostream* const csv = outputs[0];
 
-        Session session(fs::current_path());
+        // The statistics follow the play from before the settings.
+        Session session(fs::current_path(), o.stats);
         Apply(session, o);
 
         if (csv) *csv << "spin,number,field,shown,stake,result,bankroll\n";
         const auto spins = static_cast<std::int64_t>(numbers.size());
-        SessionStats stats;
         ChartSeries chart(spins);
         ProgressBar progress(spins, o.progress, "spins", 1 << 16);
         std::optional<std::string> first_error;
@@ -501,9 +503,6 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
                 ++errors;
             }
             const PlayReport& r = *step.report;
-            if (o.stats)
-                stats.Sync(session.engine().board().NumbersList(), step.bankroll,
-                           SpinSettlement{r.Settled, r.Placed, r.Won, r.Stake});
             chart.Add(step.spin, step.bankroll, step.stake_now, step.start_bankroll - step.total_staked / 37);
             if (csv) {
                 *csv << step.spin << ',' << step.number << ',' << FieldName(step.field) << ','
@@ -521,17 +520,14 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
 
         if (o.json) {
             nlohmann::ordered_json j = SummaryJson(s);
-            if (o.stats) {
-                j["stats"] = HitsJson(stats.Hits());
-                j["stats"]["session"] = SessionSummaryJson(stats.Summary());
-            }
+            if (o.stats) j["stats"] = SessionStatsJson(session.stats());
             out << j.dump() << '\n';
         } else {
             PrintSummary(out, s, source, o.mode);
             if (o.stats) {
                 out << "Session statistics\n";
-                PrintSessionSummary(out, stats.Summary());
-                PrintHits(out, stats.Hits());
+                PrintSessionSummary(out, session.stats().Summary());
+                PrintHits(out, session.stats().Hits());
             }
         }
         if (first_error)

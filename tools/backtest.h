@@ -53,7 +53,7 @@ struct BacktestOptions {
 struct BacktestSummary {
     std::int64_t spins = 0;
     std::int64_t proposals = 0;
-    std::int64_t bets_placed = 0;
+    std::int64_t bets_placed = 0;  ///< bets settled (wins + losses) and the one open at the end
     std::int64_t wins = 0;
     std::int64_t losses = 0;
     double start_bankroll = 0;

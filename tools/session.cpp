@@ -2,6 +2,7 @@
 
 #include "core/text_file.h"
 #include "journal/journal.h"
+#include "tools/stats.h"
 
 #include <algorithm>
 #include <bit>
@@ -132,8 +133,14 @@ std::string SimPlatform::ProgramFolder() {
     return program_folder_;
 }
 
-Session::Session(std::filesystem::path base_dir) : engine_(platform_), base_dir_(std::move(base_dir)) {
+Session::Session(std::filesystem::path base_dir, bool keep_stats)
+    : engine_(platform_), keep_stats_(keep_stats), base_dir_(std::move(base_dir)) {
+    if (keep_stats_) engine_.SetPlayListener(&stats_);
     SyncTimers();
+}
+
+Session::~Session() {
+    if (keep_stats_) engine_.SetPlayListener(nullptr);
 }
 
 std::string Session::Resolve(std::string_view path) const {
@@ -323,6 +330,7 @@ bool Session::RunLine(std::string_view line, std::int64_t line_no) {
         int n = 0;
         for (const char c : line.substr(5)) n = n * 10 + (c - '0');
         if (n <= 36) {
+            output_.clear();
             platform_.error.reset();
             ClickCell(n);
             RunTimers();
@@ -332,6 +340,7 @@ bool Session::RunLine(std::string_view line, std::int64_t line_no) {
     const auto first = line.find_first_not_of(" \t");
     if (first == std::string_view::npos || line[first] == '#') return false;
     auto [verb, rest] = SplitWord(line);
+    output_.clear();
     // A malformed line keeps the report of the command before it.
     auto previous_error = std::move(platform_.error);
     platform_.error.reset();
@@ -349,6 +358,8 @@ bool Session::RunLine(std::string_view line, std::int64_t line_no) {
         platform_.error = std::move(previous_error);
         throw;
     }
+    // A look at the statistics leaves the game as it stands.
+    if (!output_.empty()) return true;
     if (wait)
         RunTimers();
     else
@@ -501,6 +512,9 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
             e.Image_Export2Click();
         });
         platform_.dialog_answer.reset();
+    } else if (verb == "stats") {
+        no_args();
+        output_ = SessionStatsJson(stats_).dump() + '\n';
     } else if (verb == "mode") {
         if (!has_rest || !AllDigits(rest) || rest.size() != 1 || rest[0] < '1' || rest[0] > '5')
             Malformed(line_no, "mode takes a number 1..5");
@@ -705,6 +719,10 @@ int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostr
         while (reader.Next(line)) {
             ++line_no;
             if (!session.RunLine(line, line_no)) continue;
+            if (const std::string printed = session.TakeOutput(); !printed.empty()) {
+                out << printed;
+                continue;
+            }
             last_command = line_no;
             if (!quiet) session.WriteState(out, line_no);
         }

@@ -8,9 +8,11 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "engine/engine.h"
 #include "engine/speed_play.h"
+#include "stats/session_stats.h"
 
 namespace rotacle::sim {
 
@@ -63,7 +65,12 @@ public:
 class Session {
 public:
     /// `base_dir` is the folder against which script paths are resolved.
-    explicit Session(std::filesystem::path base_dir);
+    /// With `keep_stats` the session's statistics follow its play from the
+    /// start (the `stats` command prints them).
+    explicit Session(std::filesystem::path base_dir, bool keep_stats = true);
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
 
     /// Runs one script line (number `line_no`). Returns false for a blank or
     /// comment line, true when a command ran. Throws ScriptError for an
@@ -77,6 +84,13 @@ public:
 
     /// Writes the state after the last command as one JSON line.
     void WriteState(std::ostream& out, std::int64_t line_no) const;
+
+    /// The line a command printed instead of the state (`stats`), taken
+    /// once; empty when the last command printed none.
+    std::string TakeOutput() { return std::exchange(output_, {}); }
+
+    /// The session's statistics (empty without `keep_stats`).
+    const SessionStats& stats() const { return stats_; }
 
     /// Keeps every file the script names inside the script's folder: an
     /// absolute path or one that climbs out with ".." fails like a file that
@@ -136,6 +150,9 @@ private:
     SimPlatform platform_;
     Engine engine_;
     SpeedPlay speed_;
+    SessionStats stats_;
+    bool keep_stats_;
+    std::string output_;
     std::filesystem::path base_dir_;
     bool confine_files_ = false;
 

@@ -72,6 +72,7 @@ nlohmann::ordered_json SessionSummaryJson(const SessionSummary& s) {
     nlohmann::ordered_json j;
     j["spins"] = s.spins;
     j["bets_placed"] = s.bets_placed;
+    j["bets_settled"] = s.bets_settled;
     j["won"] = s.won;
     j["lost"] = s.lost;
     j["longest_losing_run"] = s.longest_losing_run;
@@ -81,12 +82,19 @@ nlohmann::ordered_json SessionSummaryJson(const SessionSummary& s) {
     return j;
 }
 
+nlohmann::ordered_json SessionStatsJson(const SessionStats& stats) {
+    nlohmann::ordered_json j = HitsJson(stats.Hits());
+    j["session"] = SessionSummaryJson(stats.Summary());
+    return j;
+}
+
 void PrintSessionSummary(std::ostream& out, const SessionSummary& s) {
     const auto row = [&out](const char* name, const std::string& value) {
         out << "  " << std::left << std::setw(26) << name << value << '\n';
     };
     row("Spins", std::to_string(s.spins));
     row("Bets placed", std::to_string(s.bets_placed));
+    row("Bets settled", std::to_string(s.bets_settled));
     row("Bets won / lost", std::to_string(s.won) + " / " + std::to_string(s.lost));
     row("Longest losing run", std::to_string(s.longest_losing_run) + " bets");
     row("Total staked", Money(s.total_staked));

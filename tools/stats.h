@@ -27,6 +27,10 @@ void PrintHits(std::ostream& out, const HitCounter& hits);
 /// The summary's figures as one JSON object, its keys named as its members.
 nlohmann::ordered_json SessionSummaryJson(const SessionSummary& summary);
 
+/// The statistics of a session as the backtest's `--stats` and the driver's
+/// `stats` command print them: HitsJson with the summary as "session".
+nlohmann::ordered_json SessionStatsJson(const SessionStats& stats);
+
 /// The summary in the rows of the backtest's summary.
 void PrintSessionSummary(std::ostream& out, const SessionSummary& summary);
 

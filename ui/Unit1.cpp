@@ -99,6 +99,9 @@ bool TakesKeys(const QWidget* w) {
 TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), engine_(platform_) {
     platform_.SetWindow(this);
+    // The statistics follow the game's play from the start, a resumed
+    // journal's replay included.
+    engine_.SetPlayListener(&stats_);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rotacle 8.0"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -120,6 +123,7 @@ TForm1::TForm1(QWidget* parent)
 }
 
 TForm1::~TForm1() {
+    engine_.SetPlayListener(nullptr);
     qApp->removeEventFilter(this);
     // The timers must not tick into a half-destroyed window.
     for (QTimer* t : timers_)
@@ -690,13 +694,15 @@ void TForm1::ShowStatistics() {
     if (!stats_window_) {
         stats_window_ = std::make_unique<StatsWindow>(stats_, platform_);
         stats_window_->setWindowIcon(windowIcon());
-        // Beside the main window, which stays on top, where the screen has room.
+        // Beside the main window, which stays on top, where the screen has
+        // room; never larger than the screen's free area, nor outside it.
         const QRect free = screen() ? screen()->availableGeometry() : QRect();
         const QRect main = frameGeometry();
         QPoint at(main.right() + 12, main.top());
         if (free.isValid() && at.x() + stats_window_->width() > free.right())
             at.setX(std::max(free.left(), main.left() - 12 - stats_window_->width()));
         stats_window_->move(at);
+        if (free.isValid()) stats_window_->FitInto(free);
     }
     stats_window_->Present();
 }
@@ -927,11 +933,7 @@ void TForm1::Refresh() {
     ++refreshes_;
     const rotacle::Engine& e = engine_;
 
-    // The statistics follow every event; constant time unless the history
-    // was replaced. Their window looks only while the player can see it.
-    const PlayReport& report = e.Report();
-    stats_.Sync(e.board().NumbersList(), e.State().Bankroll,
-                SpinSettlement{report.Settled, report.Placed, report.Won, report.Stake});
+    // The statistics window looks only while the player can see it.
     if (stats_window_ && stats_window_->isVisible()) stats_window_->Refresh();
 
     for (std::size_t n = 0; n < cell_.size(); ++n) {

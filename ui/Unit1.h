@@ -104,7 +104,7 @@ public:
     /// brings it to the front.
     void ShowStatistics();
 
-    /// The session's statistics, brought up to date by every refresh.
+    /// The session's statistics, built from the engine's play events.
     const rotacle::SessionStats& stats() const { return stats_; }
     /// The numbers that waited in a resumed session wait again and go in
     /// as the board takes them.

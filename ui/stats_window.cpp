@@ -17,8 +17,8 @@
 #include <QLineSeries>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScatterSeries>
+#include <QShortcut>
 #include <QShowEvent>
 #include <QSplitter>
 #include <QSvgGenerator>
@@ -26,12 +26,14 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <QValueAxis>
+#include <QWindow>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 
 #include "core/convert.h"
+#include "core/text_file.h"
 #include "ui/artwork.h"
 #include "ui/qt_platform.h"
 
@@ -44,6 +46,10 @@ constexpr std::array<const char*, 6> kChanceNames = {"Less", "Even", "Red", "Bla
 constexpr double kChanceOdds = 18.0 / 37.0;
 constexpr double kNumberOdds = 1.0 / 37.0;
 constexpr int kMarkSize = 7;
+// The size the window opens with where the screen has room, and the least
+// it keeps on a small screen.
+constexpr QSize kWantedSize(980, 700);
+constexpr QSize kLeastSize(560, 420);
 
 // The columns of both hit tables.
 enum Column { kName, kHits, kShare, kExpected, kAbsence, kLongest, kColumns };
@@ -52,6 +58,7 @@ enum Column { kName, kHits, kShare, kExpected, kAbsence, kLongest, kColumns };
 enum SummaryLine {
     kSpins,
     kBetsPlaced,
+    kBetsSettled,
     kWon,
     kLost,
     kLongestLosingRun,
@@ -75,9 +82,8 @@ QString Percent(double share) { return Text(Fixed(share * 100, 1) + " %"); }
 /// Money as the window writes it, to the cent, with its sign.
 QString Money(double value, bool sign = false) {
     const double cents = RoundToCents(value);
-    std::string text = FloatToStr(cents == 0 ? 0.0 : cents);
-    if (sign && cents > 0) text.insert(0, "+");
-    return Text(text);
+    const QString text = Text(FloatToStr(cents == 0 ? 0.0 : cents));
+    return sign && cents > 0 ? QLatin1Char('+') + text : text;
 }
 
 /// The smallest of 1, 2, 5 times a power of ten that is at least `x`.
@@ -88,12 +94,12 @@ double NiceStep(double x) {
     return (f <= 1 ? 1 : f <= 2 ? 2 : f <= 5 ? 5 : 10) * power;
 }
 
-/// The end of the spin axis for `points` spins: a round number at or past
+/// The end of the spin axis for `spins` spins: a round number at or past
 /// the last spin that stays put for a tenth of the session or so, so that a
 /// new spin seldom moves the axis.
-double SpinSpan(std::size_t points) {
-    if (points <= 10) return 10;
-    const double n = static_cast<double>(points);
+double SpinSpan(std::size_t spins) {
+    if (spins <= 10) return 10;
+    const double n = static_cast<double>(spins);
     const double unit = NiceStep(n / 10);
     return std::ceil(n / unit) * unit;
 }
@@ -165,21 +171,7 @@ void AppendCsvRow(std::string& out, const std::string& name, const HitFigures& f
     out += '\n';
 }
 
-bool SameBet(const BetMark& a, const BetMark& b) {
-    return a.spin == b.spin && a.won == b.won && a.stake == b.stake;
-}
-
-/// True when `now` is `before` with one spin more: one number hit once more.
-bool OneSpinMore(const HitCounter& now, std::int64_t spins_before, const std::array<HitFigures, 37>& before) {
-    if (now.Spins() != spins_before + 1) return false;
-    int added = 0;
-    for (std::size_t n = 0; n < before.size(); ++n) {
-        const std::int64_t d = now.Numbers()[n].hits - before[n].hits;
-        if (d == 0) continue;
-        if (d != 1 || ++added > 1) return false;
-    }
-    return added == 1;
-}
+QPointF At(const BankrollPoint& p) { return QPointF(static_cast<double>(p.spin), p.bankroll); }
 
 }  // namespace
 
@@ -242,6 +234,18 @@ void ChunkedSeries::MoveLast(const QPointF& point) {
     last->replace(last->count() - 1, point);
 }
 
+void ChunkedSeries::RemoveLast() {
+    QXYSeries* last = chunks_[used_ - 1];
+    if (last->count() == 0) return;
+    last->remove(last->count() - 1);
+    // A joined series that is left with the point it repeats from the one
+    // before has no point of its own any more.
+    if (used_ > 1 && last->count() <= (joined_ ? 1 : 0)) {
+        last->clear();
+        --used_;
+    }
+}
+
 qsizetype ChunkedSeries::Count() const {
     qsizetype n = 0;
     for (std::size_t i = 0; i < used_; ++i) n += chunks_[i]->count();
@@ -256,8 +260,11 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     setWindowTitle(QStringLiteral("Rotacle statistics"));
     // The program ends with its main window, not with this one.
     setAttribute(Qt::WA_QuitOnClose, false);
-    setMinimumSize(560, 420);
-    resize(980, 700);
+    setMinimumSize(kLeastSize);
+    resize(kWantedSize);
+    AddCloseKey(QKeySequence(Qt::Key_Escape));
+    AddCloseKey(QKeySequence(Qt::Key_S));
+    AddCloseKey(QKeySequence(Qt::CTRL | Qt::Key_W));
 
     BuildChart();
     BuildTables();
@@ -265,16 +272,12 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     auto* summary_box = new QGroupBox(QStringLiteral("Session"), this);
     auto* grid = new QGridLayout(summary_box);
     static constexpr std::array<const char*, kSummaryLines> kSummaryNames = {
-        "Spins",
-        "Bets placed",
-        "Won",
-        "Lost",
-        "Longest losing run",
-        "Total staked",
-        "Net result",
-        "Expected result (house edge 1/37)"};
+        "Spins",        "Bets placed", "Bets settled",
+        "Won",          "Lost",        "Longest losing run",
+        "Total staked", "Net result",  "Expected result (house edge 1/37)"};
     static constexpr std::array<const char*, kSummaryLines> kSummaryTips = {
         "Numbers in the history.",
+        "Bets whose stake went on the table: those settled and the one open now.",
         "Placed bets that a number has settled.",
         "Settled bets that won.",
         "Settled bets that lost.",
@@ -403,7 +406,7 @@ void StatsWindow::BuildChart() {
     chart_view_ = new QChartView(chart, this);
     chart_view_->setObjectName(QStringLiteral("BankrollChart"));
     chart_view_->setRenderHint(QPainter::Antialiasing);
-    chart_view_->setMinimumSize(360, 240);
+    chart_view_->setMinimumSize(300, 180);
     chart_view_->setToolTip(
         QStringLiteral("The bankroll after every spin; green and red marks are the placed bets won and lost, "
                        "the dashed line the bankroll the session started with."));
@@ -428,8 +431,12 @@ void StatsWindow::BuildChart() {
     bars->addSeries(series);
     auto* names = new QBarCategoryAxis;
     for (const char* name : kChanceNames) names->append(QString::fromLatin1(name));
+    // Hits are whole numbers: so are the ticks.
     hits_axis_ = new QValueAxis;
     hits_axis_->setLabelFormat(QStringLiteral("%.0f"));
+    hits_axis_->setTickType(QValueAxis::TicksDynamic);
+    hits_axis_->setTickAnchor(0);
+    hits_axis_->setTickInterval(2);
     hits_axis_->setRange(0, 10);
     bars->addAxis(names, Qt::AlignBottom);
     bars->addAxis(hits_axis_, Qt::AlignLeft);
@@ -438,7 +445,7 @@ void StatsWindow::BuildChart() {
     bars_view_ = new QChartView(bars, this);
     bars_view_->setObjectName(QStringLiteral("ChanceBars"));
     bars_view_->setRenderHint(QPainter::Antialiasing);
-    bars_view_->setMinimumSize(240, 200);
+    bars_view_->setMinimumSize(200, 140);
     bars_view_->setToolTip(QStringLiteral("Hits of each even chance against 18/37 of the spins."));
 }
 
@@ -453,6 +460,26 @@ void StatsWindow::BuildTables() {
         "the last hit (absence) and the longest absence so far.");
     chances_->setToolTip(tip);
     numbers_->setToolTip(tip);
+}
+
+void StatsWindow::AddCloseKey(const QKeySequence& key) {
+    auto* shortcut = new QShortcut(key, this);
+    shortcut->setContext(Qt::WindowShortcut);
+    connect(shortcut, &QShortcut::activated, this, &QWidget::close);
+}
+
+void StatsWindow::FitInto(const QRect& available) {
+    // The frame that the window system puts around the window, as far as it
+    // is known once the window has its place on the screen.
+    winId();
+    const QMargins margins = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QSize room = available.size().shrunkBy(margins).expandedTo(QSize(1, 1));
+    setMinimumSize(kLeastSize.boundedTo(room));
+    resize(kWantedSize.boundedTo(room));
+    const QSize outer = size().grownBy(margins);
+    const int x = std::clamp(pos().x(), available.left(), available.right() + 1 - outer.width());
+    const int y = std::clamp(pos().y(), available.top(), available.bottom() + 1 - outer.height());
+    move(x, y);
 }
 
 void StatsWindow::Present() {
@@ -472,122 +499,113 @@ void StatsWindow::showEvent(QShowEvent* event) {
 // ---- Refresh -------------------------------------------------------------------------
 
 void StatsWindow::Refresh() {
-    const std::vector<double>& bank = stats_.Bankroll();
-    const std::vector<BetMark>& bets = stats_.Bets();
+    const BankrollSeries& chart = stats_.Chart();
+    const std::vector<BankrollPoint>& points = chart.Points();
     const HitCounter& hits = stats_.Hits();
     const bool same_hits =
         hits.Spins() == hits_spins_ && hits.Chances() == chance_figures_ && hits.Numbers() == number_figures_;
-    const bool same_bets = bets.size() >= bets_ && (bets_ == 0 || SameBet(bets[bets_ - 1], last_bet_));
 
-    if (redraw_) {
+    if (redraw_ || chart.Revision() != revision_ || points.size() < points_) {
         RedrawChart();
-    } else if (points_ > 0 && bank.size() == points_ + 1 && same_bets && bets.size() <= bets_ + 1 &&
-               OneSpinMore(hits, hits_spins_, number_figures_)) {
-        AppendSpin();
-    } else if (bank.size() == points_ && bets.size() == bets_ && same_bets && same_hits) {
-        // The same spins: at most the newest point follows the bankroll (a
-        // stake booked after the spin, a changed test bank).
-        if (points_ == 0 || bank.back() == newest_) return;
-        MoveNewest(bank.back());
-        FitAxes(false);
     } else {
-        RedrawChart();
+        // Points are only added at the end, and only the newest one changes:
+        // it follows the bankroll, takes its bet's mark, or gives its place
+        // to a later point in a thinned chart.
+        const bool newest_changed = points_ > 0 && !(points[points_ - 1] == newest_);
+        const bool base_changed = stats_.StartBankroll() != base_;
+        if (!newest_changed && points.size() == points_ && !base_changed && same_hits) {
+            RefreshSummary();
+            return;
+        }
+        if (newest_changed) ReplaceNewest(points[points_ - 1]);
+        if (points.size() > points_) {
+            ++appends_;
+            for (std::size_t i = points_; i < points.size(); ++i) AppendPoint(points[i]);
+        }
+        base_ = stats_.StartBankroll();
+        FitAxes(false);
     }
     if (!same_hits) RefreshTables();
     RefreshSummary();
 }
 
+ChunkedSeries* StatsWindow::MarksOf(PointBet bet) const {
+    switch (bet) {
+        case PointBet::Won: return won_.get();
+        case PointBet::Lost: return lost_.get();
+        case PointBet::None: break;
+    }
+    return nullptr;
+}
+
 void StatsWindow::RedrawChart() {
     ++redraws_;
     redraw_ = false;
-    const std::vector<double>& bank = stats_.Bankroll();
-    const std::vector<BetMark>& bets = stats_.Bets();
+    const BankrollSeries& chart = stats_.Chart();
+    const std::vector<BankrollPoint>& points = chart.Points();
     QList<QPointF> line;
-    line.reserve(static_cast<qsizetype>(bank.size()));
+    QList<QPointF> won;
+    QList<QPointF> lost;
+    line.reserve(static_cast<qsizetype>(points.size()));
     older_low_ = std::numeric_limits<double>::infinity();
     older_high_ = -older_low_;
-    for (std::size_t i = 0; i < bank.size(); ++i) {
-        line.append(QPointF(static_cast<double>(i + 1), bank[i]));
-        if (i + 1 < bank.size()) {
-            older_low_ = std::min(older_low_, bank[i]);
-            older_high_ = std::max(older_high_, bank[i]);
+    for (std::size_t i = 0; i < points.size(); ++i) {
+        const BankrollPoint& p = points[i];
+        line.append(At(p));
+        if (p.bet != PointBet::None) (p.bet == PointBet::Won ? won : lost).append(At(p));
+        if (i + 1 < points.size()) {
+            older_low_ = std::min(older_low_, p.bankroll);
+            older_high_ = std::max(older_high_, p.bankroll);
         }
     }
     bankroll_->Assign(line);
-    QList<QPointF> won;
-    QList<QPointF> lost;
-    for (const BetMark& b : bets) {
-        // A bet belongs to a spin of the history; one that does not is no mark.
-        if (b.spin < 0 || static_cast<std::size_t>(b.spin) >= bank.size()) continue;
-        (b.won ? won : lost)
-            .append(QPointF(static_cast<double>(b.spin + 1), bank[static_cast<std::size_t>(b.spin)]));
-    }
     won_->Assign(won);
     lost_->Assign(lost);
-    points_ = bank.size();
-    bets_ = bets.size();
-    if (!bets.empty()) last_bet_ = bets.back();
-    newest_ = bank.empty() ? 0 : bank.back();
-    base_ = bank.empty() ? 0 : bank.front();
+    revision_ = chart.Revision();
+    points_ = points.size();
+    newest_ = points.empty() ? BankrollPoint{} : points.back();
+    base_ = stats_.StartBankroll();
     FitAxes(true);
 }
 
-void StatsWindow::AppendSpin() {
-    ++appends_;
-    const std::vector<double>& bank = stats_.Bankroll();
-    const std::vector<BetMark>& bets = stats_.Bets();
-    // The spin before settled its value now.
-    if (bank[points_ - 1] != newest_) MoveNewest(bank[points_ - 1]);
-    older_low_ = std::min(older_low_, newest_);
-    older_high_ = std::max(older_high_, newest_);
-    newest_ = bank.back();
-    bankroll_->Append(QPointF(static_cast<double>(bank.size()), newest_));
-    if (bets.size() == bets_ + 1) {
-        const BetMark& b = bets.back();
-        if (b.spin >= 0 && static_cast<std::size_t>(b.spin) < bank.size())
-            (b.won ? won_ : lost_)
-                ->Append(QPointF(static_cast<double>(b.spin + 1), bank[static_cast<std::size_t>(b.spin)]));
-        last_bet_ = b;
+void StatsWindow::AppendPoint(const BankrollPoint& point) {
+    if (points_ > 0) {
+        older_low_ = std::min(older_low_, newest_.bankroll);
+        older_high_ = std::max(older_high_, newest_.bankroll);
     }
-    points_ = bank.size();
-    bets_ = bets.size();
-    FitAxes(false);
+    bankroll_->Append(At(point));
+    if (ChunkedSeries* marks = MarksOf(point.bet)) marks->Append(At(point));
+    newest_ = point;
+    ++points_;
 }
 
-void StatsWindow::MoveNewest(double value) {
-    newest_ = value;
-    const QPointF at(static_cast<double>(points_), value);
-    bankroll_->MoveLast(at);
-    // The mark of a bet settled by the newest spin sits on its point.
-    if (bets_ > 0 && static_cast<std::size_t>(last_bet_.spin) + 1 == points_) {
-        ChunkedSeries& marks = last_bet_.won ? *won_ : *lost_;
-        if (marks.Count() > 0) marks.MoveLast(at);
-    }
-    if (points_ == 1) base_ = value;
+void StatsWindow::ReplaceNewest(const BankrollPoint& point) {
+    bankroll_->MoveLast(At(point));
+    // The newest point's mark is the last of its series.
+    if (ChunkedSeries* marks = MarksOf(newest_.bet)) marks->RemoveLast();
+    if (ChunkedSeries* marks = MarksOf(point.bet)) marks->Append(At(point));
+    newest_ = point;
 }
 
 void StatsWindow::FitAxes(bool exact) {
     // The spin axis ends at a round number past the last spin.
-    const double span = SpinSpan(points_);
+    const auto spins = static_cast<std::size_t>(std::max<std::int64_t>(newest_.spin, 0));
+    const double span = SpinSpan(points_ == 0 ? 0 : spins);
     if (span != shown_span_ || exact) {
         shown_span_ = span;
         spin_axis_->setRange(0, span);
         spin_axis_->setTickInterval(NiceStep(span / 8));
-    }
-    if (points_ == 0) {
-        if (baseline_->count() > 0) baseline_->clear();
-        money_axis_->setRange(0, 1);
-        money_axis_->setTickInterval(0.25);
-        return;
     }
     if (exact || base_ != shown_base_ || baseline_->count() != 2 || baseline_->at(1).x() != span) {
         shown_base_ = base_;
         baseline_->replace(QList<QPointF>{QPointF(0, base_), QPointF(span, base_)});
     }
     // The money axis: every point and the baseline in view, with a margin so
-    // that the next spins rarely move it.
-    const double low = std::min({older_low_, newest_, base_});
-    const double high = std::max({older_high_, newest_, base_});
+    // that the next spins rarely move it. Before the first spin it shows
+    // the bankroll the session starts with.
+    const double newest = points_ > 0 ? newest_.bankroll : base_;
+    const double low = std::min({older_low_, newest, base_});
+    const double high = std::max({older_high_, newest, base_});
     if (!exact && low >= money_axis_->min() && high <= money_axis_->max()) return;
     const double step = NiceStep(std::max(high - low, std::max(1.0, std::abs(high) * 0.01)) / 6);
     const double bottom = std::floor((low - step / 2) / step) * step;
@@ -613,8 +631,9 @@ void StatsWindow::RefreshTables() {
         most = std::max(most, hit_count);
     }
     if (most > hits_axis_->max() || most < hits_axis_->max() / 4) {
-        const double step = NiceStep(std::max(most, 8.0) / 4);
-        hits_axis_->setRange(0, std::ceil(most * 1.1 / step) * step + (most == 0 ? 10 : 0));
+        const double step = NiceStep(std::max(most, 8.0) / 4);  // 2 at least: a whole number
+        hits_axis_->setTickInterval(step);
+        hits_axis_->setRange(0, std::max(std::ceil(most * 1.1 / step) * step, 10.0));
     }
 
     hits_spins_ = spins;
@@ -626,10 +645,11 @@ void StatsWindow::RefreshSummary() {
     const SessionSummary s = stats_.Summary();
     SetLabel(*summary_[kSpins], QString::number(s.spins));
     SetLabel(*summary_[kBetsPlaced], QString::number(s.bets_placed));
+    SetLabel(*summary_[kBetsSettled], QString::number(s.bets_settled));
     const auto share = [&s](std::int64_t part) {
-        return s.bets_placed > 0
+        return s.bets_settled > 0
                    ? QStringLiteral(" (") +
-                         Percent(static_cast<double>(part) / static_cast<double>(s.bets_placed)) +
+                         Percent(static_cast<double>(part) / static_cast<double>(s.bets_settled)) +
                          QLatin1Char(')')
                    : QString();
     };
@@ -656,21 +676,23 @@ std::string StatsWindow::TablesCsv(const rotacle::HitCounter& hits) {
     return out;
 }
 
-std::optional<QString> StatsWindow::AskPath(const char* filter, const char* extension) {
-    const auto path = platform_.SaveFileDialog(FileDialogSpec{filter, extension, true});
+std::optional<std::string> StatsWindow::AskPath(const char* filter, const char* extension) {
+    auto path = platform_.SaveFileDialog(FileDialogSpec{filter, extension, true});
     if (!path || path->empty()) return std::nullopt;
-    return QString::fromStdString(*path);
+    return path;
 }
 
-bool StatsWindow::SaveBytes(const QString& path, const QByteArray& bytes) {
-    // Written aside and put in place whole: a failed write leaves an older
-    // file as it was.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-    const QString why = file.errorString();
-    file.cancelWriting();
-    platform_.ShowMessage("The file " + path.toStdString() + " could not be written: " + why.toStdString());
-    return false;
+bool StatsWindow::SaveBytes(const std::string& path, const QByteArray& bytes) {
+    // The program's one save path: written aside and put in place whole (a
+    // failed write leaves an older file as it was), a link written through,
+    // and a target that is no regular file (a device, a FIFO) refused.
+    try {
+        WriteTextAtomic(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+        return true;
+    } catch (const FileError& e) {
+        platform_.ShowMessage(e.what());
+        return false;
+    }
 }
 
 bool StatsWindow::ExportChartPng() {

@@ -3,8 +3,9 @@
 // absences of the six even chances and of every number beside what chance
 // alone gives, and the session's summary with the expected loss at the house
 // edge. It reads the main window's `SessionStats` and draws only what changed
-// since it last looked: a new spin is appended to the charts, anything else
-// (an undo, an import, a new game) redraws them.
+// since it last looked: new points are appended to the charts and the newest
+// one follows the bankroll; anything else (an undo, an import, a new game, a
+// thinned chart) redraws them. Esc, S and Ctrl+W close it.
 #pragma once
 
 #include <QString>
@@ -20,6 +21,7 @@
 #include "stats/session_stats.h"
 
 class QBarSet;
+class QKeySequence;
 class QChart;
 class QChartView;
 class QLabel;
@@ -47,6 +49,8 @@ public:
     void Append(const QPointF& point);
     /// Moves the newest point (there must be one).
     void MoveLast(const QPointF& point);
+    /// Removes the newest point, when there is one.
+    void RemoveLast();
     /// The points of the run.
     qsizetype Count() const;
     /// The first series, which stands for the run in the legend.
@@ -75,6 +79,11 @@ public:
     /// Shows the window, or brings it to the front when it is open.
     void Present();
 
+    /// Gives the window its wanted size, or what `available` (a screen's
+    /// free area) has room for with the window's frame, and moves it, frame
+    /// and all, inside that area.
+    void FitInto(const QRect& available);
+
     /// Brings what the window shows up to date with the statistics. Nothing
     /// is touched when they did not change; one spin more is appended.
     void Refresh();
@@ -91,8 +100,8 @@ public:
     /// with "." as the decimal separator whatever the locale.
     static std::string TablesCsv(const rotacle::HitCounter& hits);
 
-    /// How often the charts were redrawn from scratch and how often one spin
-    /// was appended to them.
+    /// How often the charts were redrawn from scratch and how often new
+    /// points were appended to them.
     int Redraws() const { return redraws_; }
     int Appends() const { return appends_; }
 
@@ -103,13 +112,17 @@ private:
     void BuildChart();
     void BuildTables();
     void RedrawChart();
-    void AppendSpin();
+    void AppendPoint(const rotacle::BankrollPoint& point);
+    /// The newest point drawn becomes `point` (moved, marked or, in a
+    /// thinned chart, given up for a later one).
+    void ReplaceNewest(const rotacle::BankrollPoint& point);
+    ChunkedSeries* MarksOf(rotacle::PointBet bet) const;
     void FitAxes(bool exact);
-    void MoveNewest(double value);
     void RefreshTables();
     void RefreshSummary();
-    bool SaveBytes(const QString& path, const QByteArray& bytes);
-    std::optional<QString> AskPath(const char* filter, const char* extension);
+    bool SaveBytes(const std::string& path, const QByteArray& bytes);
+    void AddCloseKey(const QKeySequence& key);
+    std::optional<std::string> AskPath(const char* filter, const char* extension);
 
     const rotacle::SessionStats& stats_;
     QtPlatform& platform_;
@@ -129,18 +142,17 @@ private:
     QTableWidget* numbers_ = nullptr;
     std::vector<QLabel*> summary_;
 
-    // What the charts show: the points, the bets marked, the newest point's
-    // value, the range of all points but the newest, the baseline.
+    // What the charts show: the chart's revision, the points, the newest
+    // point, the range of all points but the newest, the baseline.
+    std::uint64_t revision_ = 0;
     std::size_t points_ = 0;
-    std::size_t bets_ = 0;
-    double newest_ = 0;
+    rotacle::BankrollPoint newest_{};
     double older_low_ = 0;
     double older_high_ = 0;
     double base_ = 0;
     std::int64_t hits_spins_ = -1;
     std::array<HitFigures, 6> chance_figures_{};
     std::array<HitFigures, 37> number_figures_{};
-    BetMark last_bet_{};
     double shown_base_ = 0;
     double shown_span_ = 0;
     bool redraw_ = true;

@@ -242,12 +242,17 @@ private slots:
         const std::string folder = ROTACLE_GUI_SCRATCH "/journal";
         std::filesystem::remove_all(folder);
         double bankroll = 0;
+        rotacle::SessionSummary summary;
+        std::vector<rotacle::BankrollPoint> chart;
         {
             auto reference = ShowWindow();
             QVERIFY(reference);
             QVERIFY(WarmUp(*reference));
             for (const int n : {17, 32, 5, 4}) QVERIFY(Spin(*reference, n));
             bankroll = reference->engine().State().Bankroll;
+            for (const int n : {5, 36}) QVERIFY(Spin(*reference, n));
+            summary = reference->stats().Summary();
+            chart = reference->stats().Chart().Points();
         }
         std::vector<std::uint8_t> numbers;
         {
@@ -280,6 +285,10 @@ private slots:
                 resumed->engine().board().NumbersList().size() == numbers.size() && !RunInProgress(*resumed),
                 5000);
             QCOMPARE(resumed->engine().board().NumbersList(), numbers);
+            // The statistics are those of the same numbers played without a break.
+            QVERIFY(summary.bets_settled > 0);
+            QVERIFY(resumed->stats().Summary() == summary);
+            QVERIFY(resumed->stats().Chart().Points() == chart);
             again.EndCleanly();
         }
 

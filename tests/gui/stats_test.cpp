@@ -1,5 +1,7 @@
 // The statistics window: opened from the stats row or with S, it follows the
 // session spin by spin, and its exports write whole files or say why not.
+#include <sys/stat.h>
+
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
@@ -7,7 +9,9 @@
 #include <QFile>
 #include <QLineSeries>
 #include <QLocale>
+#include <QPushButton>
 #include <QScatterSeries>
+#include <QScreen>
 #include <QTableWidget>
 #include <QTest>
 #include <QValueAxis>
@@ -44,6 +48,18 @@ QString Column(StatsWindow& w, const char* table, int column, int rows) {
     QStringList cells;
     for (int r = 0; r < rows; ++r) cells << t->item(r, column)->text();
     return cells.join(QLatin1Char(' '));
+}
+
+QValueAxis* Axis(StatsWindow& w, const char* view, Qt::Orientation orientation) {
+    const auto axes = w.findChild<QChartView*>(QString::fromLatin1(view))->chart()->axes(orientation);
+    return axes.isEmpty() ? nullptr : qobject_cast<QValueAxis*>(axes.front());
+}
+
+// Ticks of a count axis: whole numbers from 0 to its end.
+bool WholeTicks(const QValueAxis& axis) {
+    const double step = axis.tickInterval();
+    return axis.tickType() == QValueAxis::TicksDynamic && axis.tickAnchor() == 0 && axis.min() == 0 &&
+           step >= 1 && step == std::floor(step) && std::fmod(axis.max(), step) == 0;
 }
 
 QString Scratch(const char* name) {
@@ -96,6 +112,57 @@ private slots:
         QCOMPARE(Points(*stats, "Bankroll"), 5);
         QCOMPARE(Points(*stats, "Bet won") + Points(*stats, "Bet lost"), 0);
         QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("3 2 3 1 2 1"));
+    }
+
+    // The window opens inside the screen's free area, whatever its size
+    // (at scale 2 it was larger than the screen), with its summary and its
+    // exports in it; Esc, S and Ctrl+W close it, also from a table.
+    void theWindowFitsTheScreenAndClosesByKey() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->ShowStatistics();
+        StatsWindow* stats = form->statsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        const QRect free = stats->screen()->availableGeometry();
+        const auto where = [](const QRect& r) {
+            return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        };
+        QVERIFY2(free.contains(stats->frameGeometry()),
+                 qPrintable(where(stats->frameGeometry()) + QStringLiteral(" outside ") + where(free)));
+        for (const char* name : {"ExportPng", "ExportSvg", "ExportCsv", "Summary8"}) {
+            auto* w = stats->findChild<QWidget*>(QString::fromLatin1(name));
+            QVERIFY2(w && w->isVisible(), name);
+            QVERIFY2(stats->rect().contains(QRect(w->mapTo(stats, QPoint(0, 0)), w->size())), name);
+        }
+
+        const QList<QKeyCombination> keys = {QKeyCombination(Qt::Key_Escape), QKeyCombination(Qt::Key_S),
+                                             QKeyCombination(Qt::ControlModifier, Qt::Key_W)};
+        for (const QKeyCombination key : keys) {
+            form->ShowStatistics();
+            QVERIFY(QTest::qWaitForWindowActive(stats));
+            auto* table = stats->findChild<QTableWidget*>(QStringLiteral("ChanceTable"));
+            table->setFocus();
+            QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            QVERIFY2(!stats->isVisible(), qPrintable(QKeySequence(key).toString()));
+        }
+    }
+
+    // Hit counts stand on whole-number ticks; before the first spin the
+    // bankroll axis shows the bankroll the session starts with.
+    void axesCountInWholeNumbersAndAnEmptyChartShowsTheBankroll() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->ShowStatistics();
+        StatsWindow* stats = form->statsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        QValueAxis* money = Axis(*stats, "BankrollChart", Qt::Vertical);
+        QVERIFY(money->min() < 1000 && money->max() > 1000);
+        QVERIFY(money->max() - money->min() <= 20);
+        QValueAxis* hits = Axis(*stats, "ChanceBars", Qt::Vertical);
+        QVERIFY(WholeTicks(*hits));
+        QVERIFY(Play(*form));
+        QVERIFY(WholeTicks(*hits));
+        QVERIFY(hits->max() >= 3);
     }
 
     // A long session is drawn in series of a few hundred points: read in
@@ -197,6 +264,16 @@ private slots:
         QCOMPARE(form->platform().Messages().size(), messages + 1);
         QVERIFY(
             QString::fromStdString(form->platform().Messages().back()).contains(QStringLiteral("hits.csv")));
+
+        // A FIFO named like a CSV file is refused, and stays a FIFO.
+        const QString fifo = Scratch("pipe.csv");
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        form->platform().QueueDialogAnswer(fifo.toStdString());
+        QVERIFY(!stats->ExportTablesCsv());
+        QCOMPARE(form->platform().Messages().size(), messages + 2);
+        struct stat st {};
+        QCOMPARE(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
+        QVERIFY(S_ISFIFO(st.st_mode));
         QLocale::setDefault(before);
     }
 };

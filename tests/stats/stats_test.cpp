@@ -1,11 +1,12 @@
 // Statistics of a session: hit figures by hand and against a plain recount,
-// Sync's reading of the engine's events, and the summary of the bets.
+// the figures and the chart built from play events, and the summary of the bets.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "core/text_file.h"
@@ -81,119 +82,201 @@ TEST(HitCounter, SeriesAgreesWithARecountFromTheHitPositions) {
     EXPECT_EQ(one_by_one.Numbers(), c.Numbers());
 }
 
-struct SyncStep {
-    History history;
-    double bankroll;
-    SpinSettlement latest;
-};
+// ---- Play events -------------------------------------------------------------------------
 
-struct SyncCase {
+PlayEvent Spun(int n, double bankroll, double open = 0) {
+    return {.kind = PlayEventKind::Spin, .bankroll = bankroll, .open_stake = open, .number = n};
+}
+PlayEvent Settled(bool won, double stake, double bankroll) {
+    return {.kind = PlayEventKind::Settled, .bankroll = bankroll, .field = 3, .stake = stake, .won = won};
+}
+PlayEvent Staked(double stake, double bankroll) {
+    return {
+        .kind = PlayEventKind::Staked, .bankroll = bankroll, .open_stake = stake, .field = 3, .stake = stake};
+}
+PlayEvent Player(double bankroll, double open = 0) {
+    return {.kind = PlayEventKind::PlayerMoved, .bankroll = bankroll, .open_stake = open};
+}
+PlayEvent WithHistory(PlayEventKind kind, const History& h, double bankroll, double open = 0) {
+    return {.kind = kind, .bankroll = bankroll, .open_stake = open, .history = h};
+}
+
+// The chart as "spin:bankroll" per point, W or L for a marked bet, * for a
+// point of the player's.
+std::string Drawn(const SessionStats& stats) {
+    std::string out;
+    for (const BankrollPoint& p : stats.Chart().Points()) {
+        if (!out.empty()) out += ' ';
+        out += std::to_string(p.spin) + ':' + std::to_string(static_cast<long long>(p.bankroll));
+        if (p.bet != PointBet::None) out += p.bet == PointBet::Won ? 'W' : 'L';
+        if (p.by_player) out += '*';
+    }
+    return out;
+}
+
+const History kNoHistory;
+const History kImported = {5, 17, 1, 2, 3};
+const History kFirst = {5};
+
+struct FeedCase {
     const char* name;
-    std::vector<SyncStep> steps;
-    std::vector<double> bankroll;         // the points after the last step
-    std::vector<std::int64_t> bet_spins;  // the spins of the bet marks left
+    std::vector<PlayEvent> events;
+    const char* chart;
+    double start_bankroll;
+    std::int64_t placed, settled, won, lost;
+    double net;
 };
 
-constexpr SpinSettlement kNone{};
-constexpr SpinSettlement kLost{true, true, false, 2};
-constexpr SpinSettlement kWon{true, true, true, 2};
-constexpr SpinSettlement kVirtual{true, false, true, 0};
+class Feed : public ::testing::TestWithParam<FeedCase> {};
 
-class Sync : public ::testing::TestWithParam<SyncCase> {};
-
-TEST_P(Sync, FollowsTheEventsOfTheEngine) {
+TEST_P(Feed, BuildsTheFiguresFromThePlayEvents) {
+    const FeedCase& c = GetParam();
     SessionStats stats;
-    for (const SyncStep& s : GetParam().steps) stats.Sync(s.history, s.bankroll, s.latest);
-    const History& now = GetParam().steps.back().history;
-    EXPECT_EQ(stats.Bankroll(), GetParam().bankroll);
-    std::vector<std::int64_t> spins;
-    for (const BetMark& b : stats.Bets()) spins.push_back(b.spin);
-    EXPECT_EQ(spins, GetParam().bet_spins);
-    const HitCounter expected = HitCounter::Of(now);
-    EXPECT_EQ(stats.Hits().Spins(), expected.Spins());
-    EXPECT_EQ(stats.Hits().Chances(), expected.Chances());
-    EXPECT_EQ(stats.Hits().Numbers(), expected.Numbers());
-    EXPECT_EQ(stats.Summary().bets_placed, static_cast<std::int64_t>(spins.size()));
+    stats.OnPlay(WithHistory(PlayEventKind::Start, kNoHistory, 100));
+    for (const PlayEvent& e : c.events) stats.OnPlay(e);
+    EXPECT_EQ(Drawn(stats), c.chart);
+    EXPECT_EQ(stats.StartBankroll(), c.start_bankroll);
+    const SessionSummary s = stats.Summary();
+    EXPECT_EQ(s.bets_placed, c.placed);
+    EXPECT_EQ(s.bets_settled, c.settled);
+    EXPECT_EQ(s.won, c.won);
+    EXPECT_EQ(s.lost, c.lost);
+    EXPECT_EQ(s.net_result, c.net);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Events, Sync,
+    Events, Feed,
     ::testing::Values(
-        SyncCase{"NewSpinsMarkOnlyPlacedBets",
-                 {{{}, 100, kNone}, {{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{5, 17, 4}, 99, kVirtual}},
-                 {99, 97, 99},
-                 {1}},
-        // The window syncs on every tick: the latest settlement is still there,
-        // yet no spin came, so no second mark; the newest point follows the
-        // bankroll (a skipped bet gave its stake back).
-        SyncCase{"IdleCallsOnlyMoveTheNewestPoint",
-                 {{{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{5, 17}, 97, kLost}, {{5, 17}, 99, kLost}},
-                 {99, 99},
-                 {1}},
-        SyncCase{"UndoDropsThePointAndTheMarkOfItsSpin",
-                 {{{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{5, 17, 0}, 93, kLost}, {{5, 17}, 97, kNone}},
-                 {99, 97},
-                 {1}},
-        SyncCase{"UndoOfASpinWithoutABetKeepsTheMarks",
-                 {{{5}, 99, kNone}, {{5, 17}, 101, kWon}, {{5, 17, 0}, 101, kNone}, {{5, 17}, 101, kNone}},
-                 {99, 101},
-                 {1}},
-        SyncCase{"UndoToNothing", {{{5}, 99, kWon}, {{}, 100, kNone}}, {}, {}},
-        SyncCase{"ImportRebuildsFlatWithoutMarks",
-                 {{{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{5, 17, 1, 2, 3}, 80, kNone}},
-                 {80, 80, 80, 80, 80},
-                 {}},
-        // One number longer, but not the history that was there: no new spin.
-        SyncCase{"LongerByOneOnAnotherHistoryRebuilds",
-                 {{{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{8, 17, 2}, 90, kLost}},
-                 {90, 90, 90},
-                 {}},
-        SyncCase{"SameLengthOtherNumbersRebuilds",
-                 {{{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{5, 18}, 95, kLost}},
-                 {95, 95},
-                 {}},
-        SyncCase{"ShorterByOneOnAnotherHistoryRebuilds",
-                 {{{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{5, 17, 9}, 95, kLost}, {{5, 16}, 94, kNone}},
-                 {94, 94},
-                 {}},
-        SyncCase{"NewGameEmpties", {{{5}, 99, kNone}, {{5, 17}, 97, kLost}, {{}, 100, kNone}}, {}, {}}),
+        // A stake moves the newest point; a virtual result (no Settled) marks
+        // nothing; the bet on the table counts as placed, not settled.
+        FeedCase{"StakesMoveTheNewestPointAndTheOpenBetIsPlaced",
+                 {Spun(5, 100), Spun(17, 100), Staked(2, 98), Spun(4, 98, 2), Settled(false, 2, 98),
+                  Staked(2, 96), Spun(9, 96, 2), Settled(true, 2, 100)},
+                 "1:100 2:98 3:96L 4:100W",
+                 100,
+                 2,
+                 2,
+                 1,
+                 1,
+                 0},
+        // A bankroll set by the player is a point of its own at the spin
+        // before; the won bet's point keeps its value, further keys move the
+        // player's point, and the next spin draws from there.
+        FeedCase{"ThePlayersBankrollIsANewPoint",
+                 {Spun(5, 100), Staked(2, 98), Spun(9, 98, 2), Settled(true, 2, 102), Player(-5),
+                  Player(-500), Spun(4, -500)},
+                 "1:98 2:102W 2:-500* 3:-500",
+                 100,
+                 1,
+                 1,
+                 1,
+                 0,
+                 2},
+        // Before the first spin there is no past: the start follows the bank.
+        FeedCase{"APlayersBankrollBeforeAnySpinIsTheStart",
+                 {Player(5000), Spun(5, 5000)},
+                 "1:5000",
+                 5000,
+                 0,
+                 0,
+                 0,
+                 0,
+                 0},
+        // A skip gives the stake back: a point of the player's, no bet placed.
+        FeedCase{"ASkippedBetIsNotPlaced",
+                 {Spun(5, 100), Staked(2, 98), Player(100)},
+                 "1:98 1:100*",
+                 100,
+                 0,
+                 0,
+                 0,
+                 0,
+                 0},
+        // Undo: the spin's point, its mark, its player's point and its bet go;
+        // the bet it settled is on the table again.
+        FeedCase{"UndoTakesBackTheNewestSpin",
+                 {Spun(5, 100), Staked(2, 98), Spun(17, 98, 2), Settled(false, 2, 98), Staked(4, 94),
+                  Player(50, 4), WithHistory(PlayEventKind::TakenBack, kFirst, 98, 2)},
+                 "1:98",
+                 100,
+                 1,
+                 0,
+                 0,
+                 0,
+                 0},
+        // An import starts again, flat at the bankroll over its numbers.
+        FeedCase{"ANewHistoryIsFlatWithoutBets",
+                 {Spun(5, 100), Staked(2, 98), Spun(17, 98, 2), Settled(false, 2, 98),
+                  WithHistory(PlayEventKind::NewHistory, kImported, 80)},
+                 "1:80 5:80",
+                 80,
+                 0,
+                 0,
+                 0,
+                 0,
+                 0},
+        FeedCase{"ANewGameEmpties",
+                 {Spun(5, 100), Staked(2, 98), Spun(17, 98, 2), Settled(true, 2, 102),
+                  WithHistory(PlayEventKind::NewHistory, kNoHistory, 102)},
+                 "",
+                 102,
+                 0,
+                 0,
+                 0,
+                 0,
+                 0}),
     [](const auto& param_info) { return std::string(param_info.param.name); });
 
-// Bets of 2 (won), 1, 3 (lost), 4 (won), 5 (lost), then the last spin undone
-// and a loss of 6 played in its place.
+// Bets of 2 (won), 1, 3 (lost), 4 (won), 5 (lost), then the last spin undone:
+// the figures of before it come back, the hits are those of the history.
 TEST(SessionStats, SummaryOfPlayedBetsFollowsAnUndo) {
     SessionStats stats;
+    stats.OnPlay(WithHistory(PlayEventKind::Start, kNoHistory, 100));
     History h;
-    const auto spin = [&](std::uint8_t n, double bankroll, SpinSettlement latest) {
-        h.push_back(n);
-        stats.Sync(h, bankroll, latest);
-    };
-    spin(5, 100, kNone);
-    spin(1, 102, {true, true, true, 2});
-    spin(2, 101, {true, true, false, 1});
-    spin(0, 98, {true, true, false, 3});
-    spin(3, 102, {true, true, true, 4});
-    spin(4, 97, {true, true, false, 5});
-    SessionSummary s = stats.Summary();
-    EXPECT_EQ(s.spins, 6);
-    EXPECT_EQ(s.bets_placed, 5);
-    EXPECT_EQ(s.won, 2);
-    EXPECT_EQ(s.lost, 3);
-    EXPECT_EQ(s.longest_losing_run, 2);
-    EXPECT_DOUBLE_EQ(s.total_staked, 15);
-    EXPECT_DOUBLE_EQ(s.net_result, -3);
-    EXPECT_DOUBLE_EQ(s.expected_loss, 15.0 / 37);
-
+    SessionSummary before_last;
+    for (const auto& [n, won, stake] :
+         {std::tuple{5, true, 2.0}, {2, false, 1.0}, {0, false, 3.0}, {3, true, 4.0}, {4, false, 5.0}}) {
+        before_last = stats.Summary();
+        h.push_back(static_cast<std::uint8_t>(n));
+        stats.OnPlay(Spun(n, 100, stake));
+        stats.OnPlay(Settled(won, stake, 100));
+    }
+    const SessionSummary s = stats.Summary();
+    EXPECT_EQ(s, (SessionSummary{5, 5, 5, 2, 3, 2, 15, -3, 15.0 / 37}));
     h.pop_back();
-    stats.Sync(h, 102, kNone);
-    spin(6, 96, {true, true, false, 6});
-    s = stats.Summary();
-    EXPECT_EQ(s.spins, 6);
-    EXPECT_EQ(s.won, 2);
-    EXPECT_EQ(s.lost, 3);
-    EXPECT_DOUBLE_EQ(s.total_staked, 16);
-    EXPECT_DOUBLE_EQ(s.net_result, -4);
-    EXPECT_DOUBLE_EQ(s.expected_loss, 16.0 / 37);
+    stats.OnPlay(WithHistory(PlayEventKind::TakenBack, h, 100));
+    EXPECT_EQ(stats.Summary(), before_last);
+    EXPECT_EQ(stats.Hits().Numbers(), HitCounter::Of(h).Numbers());
+}
+
+// A long session keeps a bounded chart: every point up to the capacity,
+// then every second one and so on, in order, always with the newest point;
+// the hits count every spin.
+TEST(SessionStats, TheChartOfALongSessionStaysBounded) {
+    SessionStats stats;
+    stats.OnPlay(WithHistory(PlayEventKind::Start, kNoHistory, 0));
+    constexpr std::int64_t kSpins = 5 * BankrollSeries::kCapacity + 3;
+    std::vector<BankrollPoint> first;
+    for (std::int64_t i = 1; i <= kSpins; ++i) {
+        stats.OnPlay(Spun(static_cast<int>(i % 37), static_cast<double>(i)));
+        if (i == static_cast<std::int64_t>(BankrollSeries::kCapacity)) first = stats.Chart().Points();
+    }
+    ASSERT_EQ(first.size(), BankrollSeries::kCapacity);
+    EXPECT_EQ(first.back().spin, static_cast<std::int64_t>(BankrollSeries::kCapacity));
+    const std::vector<BankrollPoint>& points = stats.Chart().Points();
+    EXPECT_LE(points.size(), BankrollSeries::kCapacity);
+    EXPECT_GT(points.size(), BankrollSeries::kCapacity / 2);
+    EXPECT_EQ(stats.Chart().Stride(), 8u);
+    EXPECT_EQ(points.front().spin, 1);
+    EXPECT_EQ(points.back().spin, kSpins);
+    EXPECT_EQ(points.back().bankroll, static_cast<double>(kSpins));
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        ASSERT_LT(points[i - 1].spin, points[i].spin) << i;
+        if (i + 1 < points.size()) {
+            ASSERT_EQ((points[i].spin - 1) % 8, 0) << i;
+        }
+    }
+    EXPECT_EQ(stats.Hits().Spins(), kSpins);
 }
 
 }  // namespace

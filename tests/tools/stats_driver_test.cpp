@@ -6,7 +6,9 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "core/text_file.h"
 #include "tools/backtest.h"
+#include "tools/session.h"
 #include "tools/stats.h"
 
 namespace rotacle::sim {
@@ -64,6 +66,11 @@ TEST(StatsDriver, BacktestStatsAgreeWithTheBacktestSummary) {
     const auto& s = j["stats"]["session"];
     EXPECT_EQ(j["stats"]["spins"], j["spins"]);
     EXPECT_EQ(s["spins"], j["spins"]);
+    // Placed and settled mean the same in both: the open bet is placed only.
+    EXPECT_EQ(s["bets_placed"], j["bets_placed"]);
+    EXPECT_EQ(s["bets_settled"], j["bets_settled"]);
+    EXPECT_EQ(j["bets_settled"], j["wins"].get<int>() + j["losses"].get<int>());
+    EXPECT_EQ(j["bets_placed"], j["bets_settled"].get<int>() + (j["open_stake"].get<double>() > 0 ? 1 : 0));
     EXPECT_EQ(s["won"], j["wins"]);
     EXPECT_EQ(s["lost"], j["losses"]);
     EXPECT_EQ(s["longest_losing_run"], j["longest_losing_run"]);
@@ -80,6 +87,60 @@ TEST(StatsDriver, BacktestStatsAgreeWithTheBacktestSummary) {
     ASSERT_EQ(RunBacktest(o, without, err), 0);
     EXPECT_EQ(with.str().substr(0, without.str().size()), without.str());
     EXPECT_NE(with.str().find("Session statistics\n", without.str().size()), std::string::npos);
+}
+
+// The `stats` line of a script: the statistics that the engine's play built.
+std::string StatsLine(const std::string& script, const JournalOptions& journal = {}) {
+    std::istringstream in(script);
+    std::ostringstream out, err;
+    EXPECT_EQ(RunScript(in, fs::temp_directory_path(), out, err, true, journal), 0) << err.str();
+    for (const std::string& line : SplitLines(out.str()))
+        if (line.starts_with("{\"spins\"")) return line;
+    return {};
+}
+
+// The statistics follow the play, not the history: a session resumed from its
+// journal part way, or whole, prints the `stats` line of the session played
+// at one go, with its undo, skip and test bank; the line has the shape of the
+// backtest's statistics.
+TEST(StatsDriver, AResumedSessionHasTheFiguresOfTheSessionPlayed) {
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "stats_resume";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string first =
+        "spin 32\nspin 15\nspin 19\nspin 4\nspin 21\nspin 2\nspin 25\nspin 17\nundo\nspin 18\nskip\n";
+    const std::string second = "spin 7\nset Test_Bank 900\nspin 9\nspin 11\nspin 0\nspin 30\nspin 3\nstats\n";
+    const std::string whole = StatsLine(first + second, {(dir / "whole.journal").string(), ""});
+    ASSERT_FALSE(whole.empty());
+    const ordered_json j = ordered_json::parse(whole);
+    EXPECT_EQ(Keys(j), (std::vector<std::string>{"spins", "chances", "numbers", "session"}));
+    EXPECT_EQ(j["spins"], 14);
+    EXPECT_GT(j["session"]["bets_settled"].get<int>(), 2);
+
+    StatsLine(first, {(dir / "part.journal").string(), ""});
+    EXPECT_EQ(StatsLine(second, {"", (dir / "part.journal").string()}), whole);
+    EXPECT_EQ(StatsLine("stats\n", {"", (dir / "whole.journal").string()}), whole);
+}
+
+// A bankroll set by the player mid-session is a point of its own: the points
+// of the spins before it keep their values.
+TEST(StatsDriver, ATestBankSetMidSessionIsANewPointOfTheChart) {
+    Session s(fs::temp_directory_path());
+    std::int64_t line = 0;
+    for (const char* n : {"32", "15", "19", "4", "21", "2", "25", "17", "18"})
+        s.RunLine(std::string("spin ") + n, ++line);
+    const std::vector<BankrollPoint> before = s.stats().Chart().Points();
+    ASSERT_EQ(before.size(), 9u);
+    s.RunLine("set Test_Bank -500", ++line);
+    s.RunLine("type Test_Bank 0", ++line);
+    const std::vector<BankrollPoint>& after = s.stats().Chart().Points();
+    ASSERT_EQ(after.size(), before.size() + 1);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
+    EXPECT_EQ(after.back().spin, 9);
+    EXPECT_EQ(after.back().bankroll, -5000);
+    EXPECT_TRUE(after.back().by_player);
+    s.RunLine("spin 7", ++line);
+    EXPECT_EQ(s.stats().Chart().Points().size(), before.size() + 2);
 }
 
 }  // namespace

@@ -1,0 +1,59 @@
+// What the game reports as it is played: every recorded number, every placed
+// bet settled or staked, every move of the bankroll, undo and new histories,
+// as typed events. The statistics follow a session by them alone, so that a
+// session replayed action by action gives the same figures as the one played.
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+namespace rotacle {
+
+enum class PlayEventKind : std::uint8_t {
+    /// The listener was attached: `history` is the history so far.
+    Start,
+    /// The pipeline recorded `number` as the newest spin.
+    Spin,
+    /// A placed bet on `field` with `stake` was settled by the newest number
+    /// (`won` or lost); `bankroll` is after the booking and its staking rules.
+    Settled,
+    /// A bet on `field` with `stake` went on the table.
+    Staked,
+    /// The game moved the bankroll on its own (a display refresh holding it
+    /// to cents, a reset of a stake fallen below the initial bet).
+    GameMoved,
+    /// An action of the player moved the bankroll: the test bank, a skipped
+    /// bet, a bet reset, a settings load.
+    PlayerMoved,
+    /// Undo took the newest number back and restored the state before it;
+    /// `history` is the history now.
+    TakenBack,
+    /// The history was replaced (an import, a new game); `history` is the
+    /// new one.
+    NewHistory,
+};
+
+/// One event. `bankroll` and `open_stake` are as they stand after it.
+struct PlayEvent {
+    PlayEventKind kind = PlayEventKind::Start;
+    double bankroll = 0;
+    /// Stake of the bet on the table after the event; 0 when none is.
+    double open_stake = 0;
+    int number = -1;   ///< Spin
+    int field = -1;    ///< Settled, Staked: 1..6
+    double stake = 0;  ///< Settled, Staked
+    bool won = false;  ///< Settled
+    /// Start, TakenBack, NewHistory: the whole history, oldest first. Valid
+    /// only during the call.
+    std::span<const std::uint8_t> history{};
+};
+
+/// Where the engine hands its play events.
+class PlayListener {
+public:
+    virtual ~PlayListener() = default;
+    /// One event, in the order the game made them. Never throws.
+    virtual void OnPlay(const PlayEvent& event) noexcept = 0;
+};
+
+}  // namespace rotacle
