@@ -28,7 +28,8 @@ std::string LargestPage() {
     for (;;) {
         std::string row = "<div class=\"row\"><div class=\"cell\"><span class=\"n\">" +
                           std::to_string(rng.Next(37)) + "</span>";
-        if (rng.Next(5) == 0) row += "<span class=\"m\">" + std::to_string(50 * (1 + rng.Next(20))) + "x</span>";
+        if (rng.Next(5) == 0)
+            row += "<span class=\"m\">" + std::to_string(50 * (1 + rng.Next(20))) + "x</span>";
         row += "</div><div class=\"cell h\">99</div></div>\n";
         if (page.size() + row.size() + tail.size() > rotacle::kPageSizeLimit) break;
         page += row;
@@ -48,15 +49,16 @@ std::string DeepPage() {
 std::string FlexPage() {
     std::string page = "<style>.s{display:flex}.b{display:none}</style><div class=s>";
     for (int i = 0; i < 100'000; ++i)
-        page += "<span>" + std::to_string(i % 37) + "</span><span class=b>" + std::to_string(100 * (i % 5 + 1)) +
-                "x</span>";
+        page += "<span>" + std::to_string(i % 37) + "</span><span class=b>" +
+                std::to_string(100 * (i % 5 + 1)) + "x</span>";
     return page + "</div>";
 }
 
 void BM_ReadPage(benchmark::State& state) {
     const char* const names[] = {"largest", "deep", "flex"};
     const auto which = static_cast<std::size_t>(state.range(0));
-    const fs::path path = fs::temp_directory_path() / ("rotacle-bench-page-" + std::string(names[which]) + ".html");
+    const fs::path path =
+        fs::temp_directory_path() / ("rotacle-bench-page-" + std::string(names[which]) + ".html");
     {
         const std::string page = which == 0 ? LargestPage() : which == 1 ? DeepPage() : FlexPage();
         std::ofstream(path, std::ios::binary) << page;

@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     panel.ReadPage(rotacle::SplitLines(output));
     for (const std::string_view line : panel.Import_List()) {
         std::int32_t n = -1;
-        if (!rotacle::TryStrToInt(line, n) || n < 0 || n > 36 || rotacle::IntToStr(n) != line) __builtin_trap();
+        if (!rotacle::TryStrToInt(line, n) || n < 0 || n > 36 || rotacle::IntToStr(n) != line)
+            __builtin_trap();
     }
     return 0;
 }

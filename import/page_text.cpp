@@ -183,7 +183,8 @@ public:
         ::posix_spawnattr_setpgroup(&attr, 0);
         ::posix_spawnattr_setsigmask(&attr, &none);
         ::posix_spawnattr_setsigdefault(&attr, &defaults);
-        ::posix_spawnattr_setflags(&attr, POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
+        ::posix_spawnattr_setflags(&attr,
+                                   POSIX_SPAWN_SETPGROUP | POSIX_SPAWN_SETSIGMASK | POSIX_SPAWN_SETSIGDEF);
         error_ = ::posix_spawn(&pid_, args[0], &files, &attr, args.data(), environ);
         ::posix_spawnattr_destroy(&attr);
         ::posix_spawn_file_actions_destroy(&files);
@@ -230,7 +231,8 @@ namespace detail {
 std::optional<std::string_view> DecodeReaderOutput(std::string_view output) {
     const auto end = output.find('\n');
     std::int32_t size = 0;
-    if (end == std::string_view::npos || end > 10 || !Digits(output.substr(0, end), size)) return std::nullopt;
+    if (end == std::string_view::npos || end > 10 || !Digits(output.substr(0, end), size))
+        return std::nullopt;
     const std::string_view text = output.substr(end + 1);
     if (text.size() != static_cast<std::size_t>(size)) return std::nullopt;
     return text;
@@ -330,8 +332,8 @@ std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, s
     }
     if (timedOut) PageUnreadable("reading it took longer than " + Seconds(timeoutMs));
     if (overMemory)
-        PageUnreadable("reading it needs more memory than the " + IntToStr(static_cast<std::int64_t>(memoryLimit >> 20)) +
-                       " MB allowed for a page");
+        PageUnreadable("reading it needs more memory than the " +
+                       IntToStr(static_cast<std::int64_t>(memoryLimit >> 20)) + " MB allowed for a page");
     if (tooMuchText) PageUnreadable("the page reader gave more text than any page holds");
     const auto text = DecodeReaderOutput(received);
     if (!text || (reaped && !(WIFEXITED(status) && WEXITSTATUS(status) == 0))) ReaderFailed(reaped, status);
@@ -343,7 +345,8 @@ std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, s
 std::string FindPageReader() {
     if (const char* path = std::getenv("ROTACLE_PAGE_READER"); path && *path) {
         if (!IsProgram(path))
-            PageUnreadable(std::string("the page reader ") + path + " (ROTACLE_PAGE_READER) is not a program");
+            PageUnreadable(std::string("the page reader ") + path +
+                           " (ROTACLE_PAGE_READER) is not a program");
         return path;
     }
     std::vector<fs::path> places;
@@ -357,17 +360,18 @@ std::string FindPageReader() {
         if (IsProgram(place)) return place.string();
         looked += (looked.empty() ? "" : ", ") + place.lexically_normal().string();
     }
-    PageUnreadable(std::string("the page reader ") + kPageReaderName + " is not installed (looked for " + looked +
-                   ")");
+    PageUnreadable(std::string("the page reader ") + kPageReaderName + " is not installed (looked for " +
+                   looked + ")");
 }
 
 std::string ReadPageText(const std::string& path, PageReadUsage* usage) {
     const std::string page = ReadFileText(path);
     if (page.size() > kPageSizeLimit)
-        throw FileError("The page cannot be read: it holds " + IntToStr(static_cast<std::int64_t>(page.size())) +
-                        " bytes, more than the limit of " + IntToStr(kPageSizeLimit >> 20) + " MB (" +
-                        IntToStr(kPageSizeLimit) + " bytes).");
-    return detail::RunPageReader({FindPageReader(), "--size-first", fs::absolute(path).string()}, kPageTimeoutMs, kPageMemoryLimit, usage);
+        throw FileError("The page cannot be read: it holds " +
+                        IntToStr(static_cast<std::int64_t>(page.size())) + " bytes, more than the limit of " +
+                        IntToStr(kPageSizeLimit >> 20) + " MB (" + IntToStr(kPageSizeLimit) + " bytes).");
+    return detail::RunPageReader({FindPageReader(), "--size-first", fs::absolute(path).string()},
+                                 kPageTimeoutMs, kPageMemoryLimit, usage);
 }
 
 }  // namespace rotacle

@@ -9,10 +9,10 @@
 // the engine shows it, so a style sheet of the reader's own hides it again.
 #include <unistd.h>
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFileInfo>
 #include <QLoggingCategory>
-#include <QApplication>
 #include <QUrl>
 #include <QWebEnginePage>
 #include <QWebEngineProfile>

@@ -64,9 +64,11 @@ TEST_P(Reads, AsABrowserShowsIt) {
 INSTANTIATE_TEST_SUITE_P(
     Layout, Reads,
     ::testing::Values(
-        Row{"BlocksAndInline", "<div>17</div><p>5</p><div><span>3</span><span>2x</span></div>1<br>29", "17\n\n5\n\n32x\n1\n29"},
+        Row{"BlocksAndInline", "<div>17</div><p>5</p><div><span>3</span><span>2x</span></div>1<br>29",
+            "17\n\n5\n\n32x\n1\n29"},
         Row{"StyleSheetHides", "<style>.m{display:none}</style><div class=m>7</div><div>8</div>", "8"},
-        Row{"DesktopWindow", "<style>@media (max-width:1000px){.d{display:none}}</style><div class=d>9</div>", "9"},
+        Row{"DesktopWindow", "<style>@media (max-width:1000px){.d{display:none}}</style><div class=d>9</div>",
+            "9"},
         Row{"FlexItemsOwnLines", "<div style=display:flex><span>1</span><span>2</span></div>", "1\n2"},
         Row{"TableCellsJoinedByTabs", "<table><tr><td>17</td><td>4</td></tr><tr><td>5</td></tr></table>",
             "17\t4\n5"},
@@ -75,17 +77,18 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"SelectOptionsAreLines", "<select><option>1<option>2</select>", "1\n2"},
         Row{"ScriptsDoNotRun", "<script>document.write('<div>5</div>')</script><div>7</div>", "7"},
         Row{"NoscriptHidden", "<div>7</div><noscript><div>9</div></noscript>", "7"},
-        Row{"EmptyPages", "", ""},
-        Row{"NoBody", "<frameset><frame src=a.html></frameset>", ""},
-        Row{"DeepNesting", "<div><div><div><div><div><div><div><div><div>4</div></div></div></div></div></div>"
-                           "</div></div></div>",
+        Row{"EmptyPages", "", ""}, Row{"NoBody", "<frameset><frame src=a.html></frameset>", ""},
+        Row{"DeepNesting",
+            "<div><div><div><div><div><div><div><div><div>4</div></div></div></div></div></div>"
+            "</div></div></div>",
             "4"}),
     [](const ::testing::TestParamInfo<Row>& row) { return std::string(row.param.name); });
 
 TEST(ReadPageText, RequestsBeyondThePageAreRefused) {
     // A style sheet beside the page would hide the number; it is never fetched.
     WritePage("hide.css", ".n { display: none; }");
-    const fs::path page = WritePage("linked.html", "<link rel=stylesheet href=hide.css><div class=n>17</div>");
+    const fs::path page =
+        WritePage("linked.html", "<link rel=stylesheet href=hide.css><div class=n>17</div>");
     EXPECT_EQ(ReadPageText(page.string()), "17");
 }
 
@@ -125,8 +128,9 @@ TEST(ReadPageText, Fixtures) {
 
 TEST(ReadPageText, TooLargeOrUnreadablePagesAreRefusedBeforeTheReaderStarts) {
     const fs::path large = WritePage("large.html", "<div>7</div>" + std::string(kPageSizeLimit, ' '));
-    EXPECT_EQ(ErrorOf([&] { ReadPageText(large.string()); }),
-              "The page cannot be read: it holds 16777228 bytes, more than the limit of 16 MB (16777216 bytes).");
+    EXPECT_EQ(
+        ErrorOf([&] { ReadPageText(large.string()); }),
+        "The page cannot be read: it holds 16777228 bytes, more than the limit of 16 MB (16777216 bytes).");
     EXPECT_NE(ErrorOf([&] { ReadPageText((Scratch() / "missing.html").string()); }).find("Cannot open file"),
               std::string::npos);
 }
@@ -153,18 +157,26 @@ TEST_F(ReaderVariable, ReaderIsFoundInTheBuildTreeOrWhereTheVariableSays) {
     EXPECT_EQ(fs::path(FindPageReader()).parent_path().filename(), "rotacle");
     Set((Scratch() / "no-reader").string());
     const fs::path page = WritePage("any.html", "<div>7</div>");
-    EXPECT_EQ(ErrorOf([&] { ReadPageText(page.string()); }),
-              "The page cannot be read: the page reader " + (Scratch() / "no-reader").string() +
-                  " (ROTACLE_PAGE_READER) is not a program.");
+    EXPECT_EQ(ErrorOf([&] { ReadPageText(page.string()); }), "The page cannot be read: the page reader " +
+                                                                 (Scratch() / "no-reader").string() +
+                                                                 " (ROTACLE_PAGE_READER) is not a program.");
 }
 
 // --- The child process ---------------------------------------------------------
 
 TEST(DecodeReaderOutput, AcceptsOnlyAWholeFramedText) {
     const std::pair<std::string_view, std::optional<std::string_view>> rows[] = {
-        {"2\n17", "17"},   {"0\n", ""},      {"3\n1\n2", "1\n2"}, {"2\n1", std::nullopt},
-        {"1\n17", std::nullopt}, {"\n17", std::nullopt}, {"+2\n17", std::nullopt}, {"2 \n17", std::nullopt},
-        {"17", std::nullopt}, {"", std::nullopt}, {"99999999999\n", std::nullopt}};
+        {"2\n17", "17"},
+        {"0\n", ""},
+        {"3\n1\n2", "1\n2"},
+        {"2\n1", std::nullopt},
+        {"1\n17", std::nullopt},
+        {"\n17", std::nullopt},
+        {"+2\n17", std::nullopt},
+        {"2 \n17", std::nullopt},
+        {"17", std::nullopt},
+        {"", std::nullopt},
+        {"99999999999\n", std::nullopt}};
     for (const auto& [output, text] : rows) EXPECT_EQ(detail::DecodeReaderOutput(output), text) << output;
 }
 
@@ -186,9 +198,10 @@ TEST(RunPageReader, FailingReaderSaysWhatHappened) {
     EXPECT_EQ(Shell("exit 1"), "The page cannot be read: the page reader failed (exit status 1).");
     EXPECT_EQ(Shell("exit 3"), "The page cannot be read: the browser engine could not load it.");
     EXPECT_EQ(Shell("printf '5\\n17'"), "The page cannot be read: the page reader ended without its text.");
-    EXPECT_EQ(ErrorOf([] { detail::RunPageReader({"/nonexistent/reader"}, 1000, kPageMemoryLimit); }),
-              "The page cannot be read: the page reader /nonexistent/reader cannot be started (No such file or "
-              "directory).");
+    EXPECT_EQ(
+        ErrorOf([] { detail::RunPageReader({"/nonexistent/reader"}, 1000, kPageMemoryLimit); }),
+        "The page cannot be read: the page reader /nonexistent/reader cannot be started (No such file or "
+        "directory).");
 }
 
 // Still running: neither gone nor a zombie waiting for its parent.
@@ -206,13 +219,15 @@ TEST(RunPageReader, StalledReaderAndWhatItLeftRunningAreStopped) {
               "The page cannot be read: reading it took longer than 300 ms.");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
     // A reader whose helper holds the pipe open: the text counts, the helper goes.
-    EXPECT_EQ(detail::RunPageReader({"/bin/sh", "-c", "sleep 100 & echo $! >> '" + pids.string() + "'; printf '2\\n17'"},
-                                    10000, kPageMemoryLimit),
+    EXPECT_EQ(detail::RunPageReader(
+                  {"/bin/sh", "-c", "sleep 100 & echo $! >> '" + pids.string() + "'; printf '2\\n17'"}, 10000,
+                  kPageMemoryLimit),
               "17");
     const std::vector<std::string> sleeps = ReadLines(pids.string());
     ASSERT_EQ(sleeps.size(), 2U);
     for (const std::string& pid : sleeps) {
-        for (int i = 0; i < 100 && Running(pid); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        for (int i = 0; i < 100 && Running(pid); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
         EXPECT_FALSE(Running(pid)) << "sleep " << pid << " still runs";
     }
 }
