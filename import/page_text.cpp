@@ -5,8 +5,8 @@
 //
 // The memory limit is not an address-space limit: the engine reserves tens of
 // gigabytes of address space that it never touches, in every process. The
-// child is watched instead: ten times a second the proportional set sizes of
-// the child, its descendants and its process group are summed from /proc.
+// child is watched instead: ten times a second the resident memory of the
+// child, its descendants and its process group is summed from /proc.
 #include "import/page_text.h"
 
 #include <dirent.h>
@@ -39,7 +39,7 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int kSampleMs = 50;
+constexpr int kSampleMs = 100;
 // The reader's text is at most a few times the page (tabs between cells, line
 // ends between blocks); more is a reader gone wrong, not a page.
 constexpr std::size_t kMaxReaderOutput = kPageSizeLimit * 8;
@@ -98,21 +98,22 @@ std::string_view NextWord(std::string_view& text) {
     return word;
 }
 
-// Memory of one process in bytes: its proportional set size, or its resident
-// size where the kernel gives no proportional one.
+// Memory of one process in bytes: its resident anonymous and shared memory.
+// File pages (the engine's libraries above all, mapped by every process) are
+// left out: they are the same file in every process, and the system can drop
+// and read them again. The kernel keeps these figures as counters, so reading
+// them costs the same for a large process as for a small one.
 std::size_t ProcessMemory(pid_t pid) {
-    const std::string base = "/proc/" + IntToStr(pid);
-    const std::string rollup = ReadProcFile(base + "/smaps_rollup");
-    if (const auto at = rollup.find("\nPss:"); at != std::string::npos) {
-        std::string_view rest = std::string_view(rollup).substr(at + 5);
+    const std::string status = ReadProcFile("/proc/" + IntToStr(pid) + "/status");
+    std::size_t bytes = 0;
+    for (const std::string_view key : {"\nRssAnon:", "\nRssShmem:"}) {
+        const auto at = status.find(key);
+        if (at == std::string::npos) continue;
+        std::string_view rest = std::string_view(status).substr(at + key.size());
         std::int32_t kb = 0;
-        if (Digits(NextWord(rest), kb)) return static_cast<std::size_t>(kb) << 10;
+        if (Digits(NextWord(rest), kb)) bytes += static_cast<std::size_t>(kb) << 10;
     }
-    std::string_view statm = ReadProcFile(base + "/statm");
-    NextWord(statm);
-    std::int32_t pages = 0;
-    if (!Digits(NextWord(statm), pages)) return 0;
-    return static_cast<std::size_t>(pages) * static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+    return bytes;
 }
 
 // The child's processes as /proc shows them now: the child, its descendants
@@ -259,9 +260,9 @@ std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, s
     const pid_t pid = reader.pid();
 
     std::string received;
-    std::vector<pid_t> known{pid};
     std::size_t peak = 0;
     bool timedOut = false, overMemory = false, tooMuchText = false;
+    bool ended = false, reapedElsewhere = false;
     const auto deadline = start + std::chrono::milliseconds(timeoutMs);
     auto nextSample = start;
     char buffer[1 << 16];
@@ -282,7 +283,9 @@ std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, s
         siginfo_t info{};
         const int r = ::waitid(P_PID, static_cast<id_t>(pid), &info, WEXITED | WNOHANG | WNOWAIT);
         // ECHILD: the child was reaped already (SIGCHLD ignored).
-        if ((r == 0 && info.si_pid == pid) || (r < 0 && errno == ECHILD)) {
+        reapedElsewhere = r < 0 && errno == ECHILD;
+        ended = r == 0 && info.si_pid == pid;
+        if (ended || reapedElsewhere) {
             // Its processes may hold the pipe open; what it wrote is there.
             drain(out[0], true);
             break;
@@ -295,8 +298,6 @@ std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, s
         if (now >= nextSample) {
             const Tree tree = SampleTree(pid);
             peak = std::max(peak, tree.memory);
-            for (const pid_t p : tree.pids)
-                if (std::find(known.begin(), known.end(), p) == known.end()) known.push_back(p);
             if (tree.memory > memoryLimit) {
                 overMemory = true;
                 break;
@@ -316,10 +317,12 @@ std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, s
     }
     CloseFd(out[0]);
     CloseFd(err[0]);
-    // Whatever the reader left running goes with it. The group's id stays
-    // taken while the reader is not yet reaped.
-    ::kill(-pid, SIGKILL);
-    for (pid_t p : known) ::kill(p, SIGKILL);
+    // Whatever the reader left running goes with it. A reader stopped here
+    // still runs, so its descendants are still its own; the group's id stays
+    // taken until the reader is reaped below.
+    if (!ended && !reapedElsewhere)
+        for (const pid_t p : SampleTree(pid).pids) ::kill(p, SIGKILL);
+    if (!reapedElsewhere) ::kill(-pid, SIGKILL);
     int status = 0;
     rusage resources{};
     pid_t waited;

@@ -13,9 +13,9 @@ namespace rotacle {
 /// hundred kilobytes of markup, a whole saved page rarely more than a few megabytes.
 inline constexpr std::size_t kPageSizeLimit = std::size_t{16} << 20;
 
-/// How much memory the page reader's processes may hold together (3 GB, counted as their proportional
-/// set size: a page shared by several of them counts once). The engine alone takes about 150 MB; a
-/// page at kPageSizeLimit about 1.5 GB.
+/// How much memory the page reader's processes may hold together (3 GB of resident anonymous and shared
+/// memory; the pages of files such as the engine's libraries are not counted). The engine alone takes
+/// about 100 MB, a history page at kPageSizeLimit about 1.3 GB.
 inline constexpr std::size_t kPageMemoryLimit = std::size_t{3} << 30;
 
 /// How long the page reader may take (30 seconds), start of the engine included.
