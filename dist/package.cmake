@@ -1,8 +1,8 @@
 # The Debian package rotacle_<version>_<arch>.deb: both programs, the page
 # reader and everything this folder installs. Its dependencies are the Debian
-# packages of the shared libraries the programs link (dpkg-shlibdeps), and the
-# browser engine's helper process, which the page reader starts but does not
-# link.
+# packages of the shared libraries the programs link (dpkg-shlibdeps); the
+# browser engine's library brings its helper process
+# (libqt6webenginecore6-bin) among them.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rotacle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -29,6 +29,5 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Not "games": Debian keeps that section for programs in /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
