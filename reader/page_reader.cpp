@@ -127,7 +127,9 @@ int main(int argc, char** argv) {
     settings->setAttribute(QWebEngineSettings::WebGLEnabled, false);
     settings->setAttribute(QWebEngineSettings::AutoLoadIconsForPage, false);
     settings->setAttribute(QWebEngineSettings::DnsPrefetchEnabled, false);
-    // A page that names no encoding is read as UTF-8, as the program saves it.
+    // A page that names no encoding is taken as UTF-8, as the program saves
+    // it; one whose bytes are not UTF-8 is left to the engine's detection of
+    // the encoding, as a browser does.
     settings->setDefaultTextEncoding(QStringLiteral("utf-8"));
 
     // Laid out in the window of a desktop browser: a page that keeps a
