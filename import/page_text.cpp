@@ -141,7 +141,7 @@ Tree SampleTree(pid_t child) {
             std::int32_t ppid = 0, pgrp = 0;
             if (!Digits(NextWord(rest), ppid) || !Digits(NextWord(rest), pgrp)) continue;
             children.emplace(ppid, pid);
-            if (pgrp == child) group.push_back(pid);
+            if (pgrp == child && pid != child) group.push_back(pid);
         }
         ::closedir(proc);
     }

@@ -234,7 +234,8 @@ TEST(RunPageReader, StalledReaderAndWhatItLeftRunningAreStopped) {
 
 TEST(RunPageReader, MemoryOfAllItsProcessesIsLimited) {
     // Three helpers of 40 MB each: none alone reaches the limit, together they do.
-    const std::string hold = "(x=$(head -c 40000000 /dev/zero | tr '\\0' a); sleep 20) & ";
+    // (${#x} after the sleep keeps the shell from replacing itself by sleep.)
+    const std::string hold = "(x=$(head -c 40000000 /dev/zero | tr '\\0' a); sleep 20; : ${#x}) & ";
     EXPECT_EQ(Shell(hold + hold + hold + "wait", 15000, std::size_t{100} << 20),
               "The page cannot be read: reading it needs more memory than the 100 MB allowed for a page.");
 }
