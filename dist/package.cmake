@@ -1,6 +1,8 @@
-# The Debian package rotacle_<version>_<arch>.deb: both programs and
-# everything this folder installs. Its dependencies are the Debian packages of
-# the shared libraries the programs link (dpkg-shlibdeps).
+# The Debian package rotacle_<version>_<arch>.deb: both programs, the page
+# reader and everything this folder installs. Its dependencies are the Debian
+# packages of the shared libraries the programs link (dpkg-shlibdeps); the
+# browser engine's library brings its helper process
+# (libqt6webenginecore6-bin) among them.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME rotacle)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -18,7 +20,11 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
   ""
   "The package also holds rotacle-sim, the same engine on the command line:"
   "scripted sessions, backtests of number files or random numbers, statistics"
-  "and sweeps of settings over many runs.")
+  "and sweeps of settings over many runs."
+  ""
+  "A live-casino history page pasted into Rotacle is read by a browser engine"
+  "(Qt WebEngine), with scripts off and nothing fetched, so that its numbers"
+  "are the ones a browser shows.")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # Not "games": Debian keeps that section for programs in /usr/games.
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

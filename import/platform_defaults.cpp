@@ -23,6 +23,6 @@ std::string Platform::AppDataFolder() {
     return dir.string();
 }
 
-std::string Platform::RenderPageText(const std::string& path) { return PageToText(ReadFileText(path)); }
+std::string Platform::RenderPageText(const std::string& path) { return ReadPageText(path); }
 
 }  // namespace rotacle

@@ -294,9 +294,10 @@ private slots:
         auto form = ShowWindow();
         QVERIFY(form);
         const QString page = QStringLiteral(
-            "<!DOCTYPE html><html><head><title>History</title><style>td{color:red}</style></head>"
-            "<body><h1>Recent results</h1><table><tr><td>17</td><td>5</td><td>32x</td><td>29</td></tr>"
-            "</table><div hidden>11</div></body></html>");
+            "<!DOCTYPE "
+            "html><html><head><title>History</title><style>.r{display:flex;color:red}</style></head>"
+            "<body><h1>Recent results</h1><div class=r><span>17</span><span>5</span><span>32x</span>"
+            "<span>29</span></div><div hidden>11</div></body></html>");
         QGuiApplication::clipboard()->setText(page);
         QVERIFY(OpenPanel(*form));
         MoveTo(*form, PanelBackdrop());

@@ -109,21 +109,31 @@ TEST_F(Import, APageWithoutNumbersEmptiesTheButtonToo) {
 }
 
 TEST_F(Import, UnreadablePageSaysWhyAndKeepsTheList) {
-    // A page over the size limit is refused with the limit in the message;
-    // the numbers offered before stay offered and the paste can be tried again.
+    // A page over the size limit, or a page reader that is not there: the
+    // message says which; the numbers offered before stay offered and the
+    // paste can be tried again.
     platform.program_folder = dir.string();
     LoadNumberFile("17\n0");
-    platform.clipboard = "<div>7</div>" + std::string(kPageSizeLimit, ' ');
-    Do([&] { e.Image_PasteFromEvolution2Click(); });
-    EXPECT_FALSE(Do([&] { e.TimerTick(TimerId::Timer_Evolution); }));
-    ASSERT_EQ(platform.messages.size(), 1U);
-    EXPECT_NE(platform.LastMessage().find("more than the limit of 16 MB"), std::string::npos)
-        << platform.LastMessage();
-    EXPECT_EQ(e.panel().Import_List(), (LineList{"17", "0"}));
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (2)");
-    EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
-    EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
-    EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
+    struct Case {
+        std::string page, reader, message;
+    };
+    for (const Case& c :
+         {Case{"<div>7</div>" + std::string(kPageSizeLimit, ' '), "", "more than the limit of 16 MB"},
+          Case{"<div>7</div>", (dir / "no-reader").string(), "(ROTACLE_PAGE_READER) is not a program"}}) {
+        if (!c.reader.empty()) ::setenv("ROTACLE_PAGE_READER", c.reader.c_str(), 1);
+        platform.messages.clear();
+        platform.clipboard = c.page;
+        Do([&] { e.Image_PasteFromEvolution2Click(); });
+        EXPECT_FALSE(Do([&] { e.TimerTick(TimerId::Timer_Evolution); }));
+        ::unsetenv("ROTACLE_PAGE_READER");
+        ASSERT_EQ(platform.messages.size(), 1U);
+        EXPECT_NE(platform.LastMessage().find(c.message), std::string::npos) << platform.LastMessage();
+        EXPECT_EQ(e.panel().Import_List(), (LineList{"17", "0"}));
+        EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (2)");
+        EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
+        EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
+        EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
+    }
 }
 
 TEST_F(Import, UnwritableProgramFolderSavesThePageInTheUserFolder) {
