@@ -316,11 +316,11 @@ bool Engine::RunTimer(TimerId id) {
 bool Engine::RunHandler(TimerId id) {
     switch (id) {
         case TimerId::ShowValues: return ShowValuesTimer();
-        case TimerId::Mode1Timer: Mode1TimerTimer(); return true;
-        case TimerId::Mode2Timer: Mode2TimerTimer(); return true;
-        case TimerId::Mode3Timer: Mode3TimerTimer(); return true;
-        case TimerId::Mode4Timer: Mode4TimerTimer(); return true;
-        case TimerId::Mode5Timer: Mode5TimerTimer(); return true;
+        case TimerId::Mode1Timer:
+        case TimerId::Mode2Timer:
+        case TimerId::Mode3Timer:
+        case TimerId::Mode4Timer:
+        case TimerId::Mode5Timer: GameModeOf(id).Tick(mode_host_); return true;
         case TimerId::SafeLevel_Timer: return SafeLevel_TimerTimer();
         case TimerId::Timer_Evolution: Timer_EvolutionTimer(); return true;
     }

@@ -33,6 +33,7 @@
 #include "display/chrome.h"
 #include "display/display.h"
 #include "engine/inputs.h"
+#include "engine/mode_host.h"
 #include "import/import_panel.h"
 #include "modes/modes.h"
 #include "settings/settings_record.h"
@@ -188,11 +189,6 @@ public:
     /// staking rules fail after the result is booked, the settled bet is
     /// hidden and the error is returned for the start to report at its end.
     std::exception_ptr SettleProposal();
-    /// Proposal step: sets `Bet_Field` to k (1..6) and shows it when the
-    /// miss streak has reached the safety level.
-    void Propose(std::int32_t k);
-    /// Common tail after a proposal of modes 1, 2, 4 and 5.
-    void ProposalTail();
     void GameModesChange();
     void SafeLevelChange();
     /// Returns false when the lamps were already as the tick left them.
@@ -439,12 +435,6 @@ private:
     /// Stops every game-mode progress run without its calculation; the
     /// gauge empties and the engine is ready for a number again.
     void AbandonProgressRuns();
-    /// The common start of modes 1, 2, 4 and 5 up to their run: the board
-    /// locked, the entered number marked, the previous proposal settled (when
-    /// `settle`) and hidden. Returns a settlement error, to be reported by
-    /// `EndModeStart` once the run has started.
-    std::exception_ptr BeginModeStart(bool settle);
-    void EndModeStart(TimerId run, const std::exception_ptr& error);
     std::int32_t DrawSeeded(std::int32_t range) {
         if (!Replaying() && !unseeded_)
             platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
@@ -517,6 +507,8 @@ private:
 
     /// Engine internals for the tests' builder of states (tests/support).
     friend class EngineTestAccess;
+    /// The engine's operations as the game modes run them.
+    friend class ModeHost;
 
     /// The stake rules' inputs as the player set them.
     staking::RuleInputs RuleSettings() const;
@@ -562,6 +554,9 @@ private:
     bool init_bet_refused_ = false;
     bool test_bank_refused_ = false;
     double init_bet_in_force_ = 1;
+
+    // The game that the modes run in (after every part it hands them).
+    ModeHost mode_host_{*this, state_, modes_, inputs_};
 };
 
 }  // namespace rotacle

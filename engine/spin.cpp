@@ -31,18 +31,8 @@ void Engine::Analyse() {
         DeepScan_Calc();
         if (static_cast<std::int64_t>(board_.NumbersList().size()) < inputs_.N_Count.Value())
             state_.Matrix_Pending = 1;
-        if (state_.Spins_Count >= state_.Warmup_Spins) {
-            switch (state_.Game_Mode) {
-                case 1: Mode1(); break;
-                case 2: Mode2(); break;
-                case 3:
-                    if (state_.Matrix_Pending == 0) Mode3();
-                    break;
-                case 4: Mode4(); break;
-                default: break;
-            }
-        }
-        if (state_.Game_Mode == 5) Mode5();
+        if (const GameMode* mode = FindGameMode(state_.Game_Mode); mode && mode->StartsOn(state_))
+            mode->Start(mode_host_);
         Phase_Correction();
     }
     ShowBetsPlayed();
