@@ -1,6 +1,7 @@
 // Window state at its defaults, start-up, and the program's assignments to
 // controls.
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 
 #include "engine/action_scope.h"
 
@@ -320,7 +321,11 @@ bool Engine::RunHandler(TimerId id) {
         case TimerId::Mode2Timer:
         case TimerId::Mode3Timer:
         case TimerId::Mode4Timer:
-        case TimerId::Mode5Timer: GameModeOf(id).Tick(mode_host_); return true;
+        case TimerId::Mode5Timer: {
+            ModeHost host(*this);
+            EngineModes::Of(id).Tick(host);
+            return true;
+        }
         case TimerId::SafeLevel_Timer: return SafeLevel_TimerTimer();
         case TimerId::Timer_Evolution: Timer_EvolutionTimer(); return true;
     }

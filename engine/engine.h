@@ -33,7 +33,6 @@
 #include "display/chrome.h"
 #include "display/display.h"
 #include "engine/inputs.h"
-#include "engine/mode_host.h"
 #include "import/import_panel.h"
 #include "modes/modes.h"
 #include "settings/settings_record.h"
@@ -554,9 +553,6 @@ private:
     bool init_bet_refused_ = false;
     bool test_bank_refused_ = false;
     double init_bet_in_force_ = 1;
-
-    // The game that the modes run in (after every part it hands them).
-    ModeHost mode_host_{*this, state_, modes_, inputs_};
 };
 
 }  // namespace rotacle

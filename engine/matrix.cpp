@@ -6,6 +6,7 @@
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
@@ -49,7 +50,10 @@ void Engine::CreateMatrix() {
     M3Calculate();
 }
 
-void Engine::M3Calculate() { FindGameMode(3)->Calculate(mode_host_); }
+void Engine::M3Calculate() {
+    ModeHost host(*this);
+    EngineModes::kMatrix.Calculate(host);
+}
 
 void Engine::Search_PatternChange() {
     chrome_.RequestFocus("ShowBetSize");
@@ -88,11 +92,20 @@ void Engine::ResetMatrix() {
 
 // ---- Adaptive candidate lists --------------------------------------------------------
 
-void Engine::Analyse_Matrix() { AnalyseAdaptiveLists(mode_host_); }
+void Engine::Analyse_Matrix() {
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Analyse(host);
+}
 
-void Engine::Define_Matrix() { DefineAdaptiveList(mode_host_); }
+void Engine::Define_Matrix() {
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Define(host);
+}
 
-void Engine::M5Calculate() { FindGameMode(5)->Calculate(mode_host_); }
+void Engine::M5Calculate() {
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Calculate(host);
+}
 
 void Engine::Reset_Matrix() {
     modes_.ResetLists();

@@ -7,6 +7,7 @@
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
@@ -22,15 +23,30 @@ std::int32_t Engine::NotedDraw(std::int32_t range) {
 // ---- Start operations ---------------------------------------------------------------
 // The modes themselves live in modes/; these entry points run them on this game.
 
-void Engine::Mode1() { FindGameMode(1)->Start(mode_host_); }
+void Engine::Mode1() {
+    ModeHost host(*this);
+    EngineModes::kRandom.Start(host);
+}
 
-void Engine::Mode2() { FindGameMode(2)->Start(mode_host_); }
+void Engine::Mode2() {
+    ModeHost host(*this);
+    EngineModes::kSmart.Start(host);
+}
 
-void Engine::Mode3() { FindGameMode(3)->Start(mode_host_); }
+void Engine::Mode3() {
+    ModeHost host(*this);
+    EngineModes::kMatrix.Start(host);
+}
 
-void Engine::Mode4() { FindGameMode(4)->Start(mode_host_); }
+void Engine::Mode4() {
+    ModeHost host(*this);
+    EngineModes::kInterval.Start(host);
+}
 
-void Engine::Mode5() { FindGameMode(5)->Start(mode_host_); }
+void Engine::Mode5() {
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Start(host);
+}
 
 std::exception_ptr Engine::SettleProposal() {
     // The staking rules run after the result is booked and may fail on an
@@ -71,7 +87,7 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
         return 0;
     // A drawn step is seeded with the clock's second, the same for every tick
     // of that second; the others are fixed.
-    const RunStep run_step = GameModeOf(id).Step();
+    const RunStep run_step = EngineModes::Of(id).Step();
     const bool drawn = run_step.drawn;
     constexpr std::int64_t kNoBound = std::numeric_limits<std::int64_t>::max();
     std::int64_t ran = 0;
@@ -116,15 +132,30 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
     return ran;
 }
 
-void Engine::Mode1TimerTimer() { FindGameMode(1)->Tick(mode_host_); }
+void Engine::Mode1TimerTimer() {
+    ModeHost host(*this);
+    EngineModes::kRandom.Tick(host);
+}
 
-void Engine::Mode2TimerTimer() { FindGameMode(2)->Tick(mode_host_); }
+void Engine::Mode2TimerTimer() {
+    ModeHost host(*this);
+    EngineModes::kSmart.Tick(host);
+}
 
-void Engine::Mode3TimerTimer() { FindGameMode(3)->Tick(mode_host_); }
+void Engine::Mode3TimerTimer() {
+    ModeHost host(*this);
+    EngineModes::kMatrix.Tick(host);
+}
 
-void Engine::Mode4TimerTimer() { FindGameMode(4)->Tick(mode_host_); }
+void Engine::Mode4TimerTimer() {
+    ModeHost host(*this);
+    EngineModes::kInterval.Tick(host);
+}
 
-void Engine::Mode5TimerTimer() { FindGameMode(5)->Tick(mode_host_); }
+void Engine::Mode5TimerTimer() {
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Tick(host);
+}
 
 // ---- Selector and safety level ---------------------------------------------------
 
@@ -151,11 +182,20 @@ void Engine::DeepScan_Calc() {
                  board_.CurrentNumber());
 }
 
-void Engine::M1Calculate() { FindGameMode(1)->Calculate(mode_host_); }
+void Engine::M1Calculate() {
+    ModeHost host(*this);
+    EngineModes::kRandom.Calculate(host);
+}
 
-void Engine::M2Calculate() { FindGameMode(2)->Calculate(mode_host_); }
+void Engine::M2Calculate() {
+    ModeHost host(*this);
+    EngineModes::kSmart.Calculate(host);
+}
 
-void Engine::M4Calculate() { FindGameMode(4)->Calculate(mode_host_); }
+void Engine::M4Calculate() {
+    ModeHost host(*this);
+    EngineModes::kInterval.Calculate(host);
+}
 
 // ---- Trend filter ---------------------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 
 namespace rotacle {
 
@@ -31,8 +32,10 @@ void Engine::Analyse() {
         DeepScan_Calc();
         if (static_cast<std::int64_t>(board_.NumbersList().size()) < inputs_.N_Count.Value())
             state_.Matrix_Pending = 1;
-        if (const GameMode* mode = FindGameMode(state_.Game_Mode); mode && mode->StartsOn(state_))
-            mode->Start(mode_host_);
+        if (const auto* mode = EngineModes::Find(state_.Game_Mode); mode && mode->StartsOn(state_)) {
+            ModeHost host(*this);
+            mode->Start(host);
+        }
         Phase_Correction();
     }
     ShowBetsPlayed();
