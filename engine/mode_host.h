@@ -2,7 +2,7 @@
 #pragma once
 
 #include "engine/engine.h"
-#include "modes/game_mode.h"
+#include "modes/game_modes.h"
 
 namespace rotacle {
 

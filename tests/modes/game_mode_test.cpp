@@ -8,7 +8,7 @@
 #include <string>
 #include <utility>
 
-#include "modes/game_mode.h"
+#include "modes/game_modes.h"
 
 namespace rotacle::test {
 namespace {
