@@ -1,6 +1,7 @@
 // Window state at its defaults, start-up, and the program's assignments to
 // controls.
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 
 #include "engine/action_scope.h"
 
@@ -316,11 +317,15 @@ bool Engine::RunTimer(TimerId id) {
 bool Engine::RunHandler(TimerId id) {
     switch (id) {
         case TimerId::ShowValues: return ShowValuesTimer();
-        case TimerId::Mode1Timer: Mode1TimerTimer(); return true;
-        case TimerId::Mode2Timer: Mode2TimerTimer(); return true;
-        case TimerId::Mode3Timer: Mode3TimerTimer(); return true;
-        case TimerId::Mode4Timer: Mode4TimerTimer(); return true;
-        case TimerId::Mode5Timer: Mode5TimerTimer(); return true;
+        case TimerId::Mode1Timer:
+        case TimerId::Mode2Timer:
+        case TimerId::Mode3Timer:
+        case TimerId::Mode4Timer:
+        case TimerId::Mode5Timer: {
+            ModeHost host(*this);
+            EngineModes::Of(id).Tick(host);
+            return true;
+        }
         case TimerId::SafeLevel_Timer: return SafeLevel_TimerTimer();
         case TimerId::Timer_Evolution: Timer_EvolutionTimer(); return true;
     }

@@ -188,11 +188,6 @@ public:
     /// staking rules fail after the result is booked, the settled bet is
     /// hidden and the error is returned for the start to report at its end.
     std::exception_ptr SettleProposal();
-    /// Proposal step: sets `Bet_Field` to k (1..6) and shows it when the
-    /// miss streak has reached the safety level.
-    void Propose(std::int32_t k);
-    /// Common tail after a proposal of modes 1, 2, 4 and 5.
-    void ProposalTail();
     void GameModesChange();
     void SafeLevelChange();
     /// Returns false when the lamps were already as the tick left them.
@@ -439,12 +434,6 @@ private:
     /// Stops every game-mode progress run without its calculation; the
     /// gauge empties and the engine is ready for a number again.
     void AbandonProgressRuns();
-    /// The common start of modes 1, 2, 4 and 5 up to their run: the board
-    /// locked, the entered number marked, the previous proposal settled (when
-    /// `settle`) and hidden. Returns a settlement error, to be reported by
-    /// `EndModeStart` once the run has started.
-    std::exception_ptr BeginModeStart(bool settle);
-    void EndModeStart(TimerId run, const std::exception_ptr& error);
     std::int32_t DrawSeeded(std::int32_t range) {
         if (!Replaying() && !unseeded_)
             platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
@@ -517,6 +506,8 @@ private:
 
     /// Engine internals for the tests' builder of states (tests/support).
     friend class EngineTestAccess;
+    /// The engine's operations as the game modes run them.
+    friend class ModeHost;
 
     /// The stake rules' inputs as the player set them.
     staking::RuleInputs RuleSettings() const;

@@ -6,6 +6,7 @@
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
@@ -50,28 +51,8 @@ void Engine::CreateMatrix() {
 }
 
 void Engine::M3Calculate() {
-    AllEnabled();
-    GameState& s = state_;
-    if (modes_.PatternsTest().empty()) {
-        // No pattern beat zero wins: nothing to propose until a build finds one.
-        s.Bet_Field = -1;
-        ShowBetsPlayed();
-        return;
-    }
-    const std::int32_t code = PatternCodeAt(modes_.PatternsTest()[0], s.Pattern_Position);
-    s.Bet_Field = code == 0 ? -1 : code;
-    if (code != 0) {
-        const bool trend_allows = !modes_.TrendChosen(OppositeField(code - 1));
-        if (trend_allows && s.Miss_Streak >= inputs_.SafeLevel.Position) table_.ShowField(code - 1, true);
-    }
-    Trend_Check();
-    Balance_Check();
-    if (AnyChipVisible()) {
-        ++s.Bets_Played;
-        ++s.Matrix_Bets_Played;
-    }
-    AdvancePatternPosition(s.Pattern_Position);
-    ShowBetsPlayed();
+    ModeHost host(*this);
+    EngineModes::kMatrix.Calculate(host);
 }
 
 void Engine::Search_PatternChange() {
@@ -112,53 +93,18 @@ void Engine::ResetMatrix() {
 // ---- Adaptive candidate lists --------------------------------------------------------
 
 void Engine::Analyse_Matrix() {
-    GameState& s = state_;
-    const int n = board_.CurrentNumber();
-    if (s.Adaptive_Row < inputs_.N_Count.Value()) {
-        for (std::size_t k = 0; k < 3; ++k) {
-            const Memo& list = modes_.AdaptiveList()[k];
-            if (s.Adaptive_Row < 0 || static_cast<std::size_t>(s.Adaptive_Row) >= list.size()) continue;
-            const std::string& line = list[static_cast<std::size_t>(s.Adaptive_Row)];
-            if (line.size() == 1 && line[0] >= '0' && line[0] <= '5' && FieldWins(line[0] - '0' + 1, n))
-                modes_.Score(k);
-        }
-        ++s.Adaptive_Row;
-    }
-    if (s.Adaptive_Row >= inputs_.N_Count.Value()) Define_Matrix();
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Analyse(host);
 }
 
 void Engine::Define_Matrix() {
-    GameState& s = state_;
-    if (s.Adaptive_Defined == 0) {
-        const auto& a = modes_.Adaptive_Score();
-        int chosen = 0;
-        if (a[0] > a[1] && a[0] > a[2]) chosen = 1;
-        if (a[1] > a[0] && a[1] > a[2]) chosen = 2;
-        if (a[2] > a[0] && a[2] > a[1]) chosen = 3;
-        if (chosen == 0) {
-            SetSpinValue(SpinId::N_Count, inputs_.N_Count.Value() + 1);
-        } else {
-            s.Adaptive_Defined = 1;
-            s.Adaptive_Choice = chosen;
-            modes_.MarkChosen(chosen);
-        }
-    }
-    if (s.Adaptive_Defined == 1) M5Calculate();
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Define(host);
 }
 
 void Engine::M5Calculate() {
-    GameState& s = state_;
-    const std::size_t k = static_cast<std::size_t>(std::clamp(s.Adaptive_Choice, 1, 3) - 1);
-    const Memo& list = modes_.AdaptiveList()[k];
-    std::int32_t index = -1;
-    if (s.Adaptive_Row >= 0 && static_cast<std::size_t>(s.Adaptive_Row) < list.size())
-        if (!TryStrToInt(list[static_cast<std::size_t>(s.Adaptive_Row)], index)) index = -1;
-    if (index >= 0 && index <= 5)
-        Propose(index + 1);
-    else
-        s.Bet_Field = -1;  // a missing or unreadable line proposes nothing
-    ++s.Adaptive_Row;
-    ProposalTail();
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Calculate(host);
 }
 
 void Engine::Reset_Matrix() {

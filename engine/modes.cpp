@@ -1,11 +1,13 @@
-// Game modes: start operations, progress runs, the proposal step, the deep
-// scan with the calculators of modes 1, 2 and 4, and the trend filter.
+// Game modes on this game: the entry points of the modes' starts, progress
+// runs and calculators, the settlement at a start, the run gauge filled at
+// once, the selector and the safety level, the deep scan and the trend filter.
 #include <algorithm>
 #include <exception>
 #include <limits>
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
@@ -19,59 +21,32 @@ std::int32_t Engine::NotedDraw(std::int32_t range) {
 }
 
 // ---- Start operations ---------------------------------------------------------------
+// The modes themselves live in modes/; these entry points run them on this game.
 
-std::exception_ptr Engine::BeginModeStart(bool settle) {
-    AllDisabled();
-    NumberPressed();
-    std::exception_ptr error;
-    if (settle) error = SettleProposal();
-    HideBets();
-    return error;
+void Engine::Mode1() {
+    ModeHost host(*this);
+    EngineModes::kRandom.Start(host);
 }
 
-void Engine::EndModeStart(TimerId run, const std::exception_ptr& error) {
-    StartTimer(run);
-    if (error) std::rethrow_exception(error);
+void Engine::Mode2() {
+    ModeHost host(*this);
+    EngineModes::kSmart.Start(host);
 }
-
-void Engine::Mode1() { EndModeStart(TimerId::Mode1Timer, BeginModeStart(true)); }
-
-void Engine::Mode2() { EndModeStart(TimerId::Mode2Timer, BeginModeStart(true)); }
 
 void Engine::Mode3() {
-    if (state_.Matrix_Bets_Played >= inputs_.Play_Bets.Value()) {
-        state_.Matrix_Bets_Played = 0;
-        const auto error = SettleProposal();
-        CreateMatrix();
-        if (error) std::rethrow_exception(error);
-        return;
-    }
-    AllDisabled();
-    NumberPressed();
-    const auto error = SettleProposal();
-    // A win that reached the profit goal has rebuilt the matrix, which
-    // unlocked the board and proposed; that proposal's stake was given back
-    // in advance, so it is hidden like any other and the run proposes anew.
-    // The board stays locked until the run's calculator.
-    AllDisabled();
-    NumberPressed();
-    HideBets();
-    state_.Engine_Ready = 0;
-    StartTimer(TimerId::Mode3Timer);
-    if (error) std::rethrow_exception(error);
+    ModeHost host(*this);
+    EngineModes::kMatrix.Start(host);
 }
 
 void Engine::Mode4() {
-    const std::exception_ptr error = BeginModeStart(true);
-    // The interval draw continues the sequence of the last seeded draw.
-    std::int32_t interval = Draw(100);
-    if (interval == 0) interval = 50;
-    TimerRef(TimerId::Mode4Timer).Interval = interval;
-    EndModeStart(TimerId::Mode4Timer, error);
+    ModeHost host(*this);
+    EngineModes::kInterval.Start(host);
 }
 
-// Mode 5 settles only once a candidate list has been chosen.
-void Engine::Mode5() { EndModeStart(TimerId::Mode5Timer, BeginModeStart(state_.Adaptive_Defined == 1)); }
+void Engine::Mode5() {
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Start(host);
+}
 
 std::exception_ptr Engine::SettleProposal() {
     // The staking rules run after the result is booked and may fail on an
@@ -110,27 +85,20 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
                                   std::int64_t max_ticks) {
     if (journal_ || Replaying() || !IsModeTimer(id) || !TimerControl(id).Enabled || interval_ms <= 0)
         return 0;
-    // Modes 1 and 2 step by a draw seeded with the clock's second, the same
-    // for every tick of that second; the others by a fixed step.
-    const bool drawn = id == TimerId::Mode1Timer || id == TimerId::Mode2Timer;
-    std::int32_t fixed = 0;
-    switch (id) {
-        case TimerId::Mode3Timer: fixed = 10; break;
-        case TimerId::Mode4Timer: fixed = 1; break;
-        case TimerId::Mode5Timer: fixed = 8; break;
-        default: break;
-    }
+    // A drawn step is seeded with the clock's second, the same for every tick
+    // of that second; the others are fixed.
+    const RunStep run_step = EngineModes::Of(id).Step();
+    const bool drawn = run_step.drawn;
     constexpr std::int64_t kNoBound = std::numeric_limits<std::int64_t>::max();
     std::int64_t ran = 0;
     std::int32_t gauge = display_.CGauge1().Position;
     while (ran < max_ticks) {
         const std::int64_t ms = first_tick_ms + ran * interval_ms;
         const std::int64_t second = ms / 1000;
-        std::int32_t step = fixed;
+        std::int32_t step = run_step.base;
         if (drawn) {
             platform_.RandSeed(static_cast<std::uint32_t>(second));
-            const std::int32_t d = platform_.Random(8);
-            step = id == TimerId::Mode2Timer ? 2 + d : d;
+            step += platform_.Random(8);
         }
         // Three bounds on the ticks that go in this round: the ticks left
         // (`left`), the ticks before the one that fills the gauge (`fill`),
@@ -165,58 +133,31 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
 }
 
 void Engine::Mode1TimerTimer() {
-    if (!display_.AdvanceRunGauge(DrawSeeded(8))) {
-        state_.Engine_Ready = 0;
-        return;
-    }
-    state_.Engine_Ready = 1;
-    M1Calculate();
-    EndProgressRun(TimerId::Mode1Timer);
+    ModeHost host(*this);
+    EngineModes::kRandom.Tick(host);
 }
 
 void Engine::Mode2TimerTimer() {
-    if (!display_.AdvanceRunGauge(2 + DrawSeeded(8))) {
-        state_.Engine_Ready = 0;
-        return;
-    }
-    state_.Engine_Ready = 1;
-    M2Calculate();
-    EndProgressRun(TimerId::Mode2Timer);
+    ModeHost host(*this);
+    EngineModes::kSmart.Tick(host);
 }
 
 void Engine::Mode3TimerTimer() {
-    if (!display_.AdvanceRunGauge(10)) return;
-    M3Calculate();
-    Trend_Check();
-    state_.Engine_Ready = 1;
-    EndProgressRun(TimerId::Mode3Timer);
+    ModeHost host(*this);
+    EngineModes::kMatrix.Tick(host);
 }
 
 void Engine::Mode4TimerTimer() {
-    if (!display_.AdvanceRunGauge(1)) return;
-    M4Calculate();
-    EndProgressRun(TimerId::Mode4Timer);
+    ModeHost host(*this);
+    EngineModes::kInterval.Tick(host);
 }
 
 void Engine::Mode5TimerTimer() {
-    if (!display_.AdvanceRunGauge(8)) return;
-    Analyse_Matrix();
-    AllEnabled();
-    EndProgressRun(TimerId::Mode5Timer);
+    ModeHost host(*this);
+    EngineModes::kAdaptive.Tick(host);
 }
 
-// ---- Proposal ----------------------------------------------------------------------
-
-void Engine::Propose(std::int32_t k) {
-    state_.Bet_Field = k;
-    if (k >= 1 && k <= 6 && state_.Miss_Streak >= inputs_.SafeLevel.Position) table_.ShowField(k - 1, true);
-}
-
-void Engine::ProposalTail() {
-    Trend_Check();
-    Balance_Check();
-    if (AnyChipVisible()) ++state_.Bets_Played;
-}
+// ---- Selector and safety level ---------------------------------------------------
 
 void Engine::GameModesChange() {
     chrome_.RequestFocus("ShowBetSize");
@@ -241,24 +182,20 @@ void Engine::DeepScan_Calc() {
                  board_.CurrentNumber());
 }
 
-void Engine::M2Calculate() {
-    AllEnabled();
-    Propose(SmartField(state_.DeepScan_Number, state_.DeepScan_Family));
-    ProposalTail();
-}
-
 void Engine::M1Calculate() {
-    AllEnabled();
-    std::int32_t index = 0;
-    if (inputs_.CatRows.Checked && state_.Wins_Count > 0)
-        index = state_.Bet_Field - 1;
-    else
-        index = DrawSeeded(6);
-    Propose(index + 1);
-    ProposalTail();
+    ModeHost host(*this);
+    EngineModes::kRandom.Calculate(host);
 }
 
-void Engine::M4Calculate() { M1Calculate(); }
+void Engine::M2Calculate() {
+    ModeHost host(*this);
+    EngineModes::kSmart.Calculate(host);
+}
+
+void Engine::M4Calculate() {
+    ModeHost host(*this);
+    EngineModes::kInterval.Calculate(host);
+}
 
 // ---- Trend filter ---------------------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
+#include "engine/mode_host.h"
 
 namespace rotacle {
 
@@ -31,18 +32,10 @@ void Engine::Analyse() {
         DeepScan_Calc();
         if (static_cast<std::int64_t>(board_.NumbersList().size()) < inputs_.N_Count.Value())
             state_.Matrix_Pending = 1;
-        if (state_.Spins_Count >= state_.Warmup_Spins) {
-            switch (state_.Game_Mode) {
-                case 1: Mode1(); break;
-                case 2: Mode2(); break;
-                case 3:
-                    if (state_.Matrix_Pending == 0) Mode3();
-                    break;
-                case 4: Mode4(); break;
-                default: break;
-            }
+        if (const auto* mode = EngineModes::Find(state_.Game_Mode); mode && mode->StartsOn(state_)) {
+            ModeHost host(*this);
+            mode->Start(host);
         }
-        if (state_.Game_Mode == 5) Mode5();
         Phase_Correction();
     }
     ShowBetsPlayed();

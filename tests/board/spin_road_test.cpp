@@ -210,38 +210,5 @@ TEST_F(SpinRoad, GameModeStaysTwoWhateverIsSelected) {
     EXPECT_EQ(e.settings().Settings_Data()[2], "0") << "the selector has no settings writer";
 }
 
-TEST_F(SpinRoad, RandomModesProposeTheDrawnField) {
-    Arrange(e).State().Game_Mode = 1;
-    Spins({5, 17, 32, 1});
-    // Mode 1 steps by 0..7: fifteen sevens reach 100, then the field draw
-    // 16 mod 6 = 4 proposes Odd.
-    for (int i = 0; i < 15; ++i) platform.draws.push_back(7);
-    platform.draws.push_back(16);
-    Spin(2);
-    EXPECT_TRUE(platform.draws.empty());
-    EXPECT_EQ(e.State().Bet_Field, 5);
-    EXPECT_EQ(ShownChip(), 4);
-
-    // With CatRows checked and a won bet on record the last field is repeated.
-    Arrange(e).inputs().CatRows.Checked = true;
-    Arrange(e).State().Wins_Count = 1;
-    Arrange(e).State().Bet_Field = 2;
-    platform.draws = {5};
-    Do([&] { e.M1Calculate(); });
-    EXPECT_EQ(e.State().Bet_Field, 2);
-}
-
-TEST_F(SpinRoad, ModeFourIntervalDrawOfZeroBecomesFifty) {
-    Arrange(e).State().Game_Mode = 4;
-    Spins({5, 17, 32, 1});
-    platform.draws = {0};
-    Do([&] { e.NumberClick(2); });
-    EXPECT_EQ(e.TimerControl(TimerId::Mode4Timer).Interval, 50);
-    EXPECT_EQ(e.State().Engine_Ready, 1) << "mode 4 leaves the flag alone";
-    FinishRun();
-    EXPECT_FALSE(e.TimerControl(TimerId::Mode4Timer).Enabled);
-    EXPECT_NE(e.State().Bet_Field, -1);
-}
-
 }  // namespace
 }  // namespace rotacle::test
