@@ -1,9 +1,13 @@
 #include "core/convert.h"
 
+#include <locale.h>
 #include <algorithm>
 #include <charconv>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <system_error>
 
 namespace rotacle {
@@ -45,7 +49,99 @@ bool ValidFloatText(std::string_view t) noexcept {
 
 std::string Quoted(std::string_view text, const char* tail) { return '\'' + QuoteText(text) + '\'' + tail; }
 
+// The "C" locale, for the C library's conversions: the window's toolkit sets
+// the user's locale, whose decimal separator may be a comma.
+locale_t CLocale() noexcept {
+    static const locale_t c = ::newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+}
+
+std::size_t Format(char* out, std::size_t size, double value, double_chars::Shape shape,
+                   int precision) noexcept {
+#ifdef ROTACLE_STD_DOUBLE_CHARS
+    return double_chars::FormatStd(out, size, value, shape, precision);
+#else
+    return double_chars::FormatC(out, size, value, shape, precision);
+#endif
+}
+
+std::errc Parse(std::string_view text, double& out) noexcept {
+#ifdef ROTACLE_STD_DOUBLE_CHARS
+    return double_chars::ParseStd(text, out);
+#else
+    return double_chars::ParseC(text, out);
+#endif
+}
+
 }  // namespace
+
+namespace double_chars {
+
+std::size_t FormatC(char* out, std::size_t size, double value, Shape shape, int precision) noexcept {
+    const locale_t before = ::uselocale(CLocale());
+    const int n = std::snprintf(out, size, shape == Shape::Scientific ? "%.*e" : "%.*f", precision, value);
+    ::uselocale(before);
+    if (n < 0 || static_cast<std::size_t>(n) >= size) return 0;
+    return static_cast<std::size_t>(n);
+}
+
+std::errc ParseC(std::string_view text, double& out) noexcept {
+    // The grammar first: strtod alone would take blanks, signs, "inf",
+    // "nan" and hexadecimal forms.
+    std::size_t i = 0;
+    std::size_t digits = 0;
+    bool dot = false;
+    bool nonzero = false;
+    for (; i < text.size(); ++i) {
+        if (IsDigit(text[i])) {
+            ++digits;
+            nonzero = nonzero || text[i] != '0';
+        } else if (text[i] == '.' && !dot) {
+            dot = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0) return std::errc::invalid_argument;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        std::size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        const std::size_t exp_start = j;
+        while (j < text.size() && IsDigit(text[j])) ++j;
+        if (j > exp_start) i = j;
+    }
+    if (i != text.size()) return std::errc::invalid_argument;
+    // strtod wants a terminated text; the rounding is exact in both glibc and
+    // musl, and a result out of range is told by its value, not by errno
+    // (which the two libraries set differently for tiny values).
+    const std::string copy(text);
+    const double v = ::strtod_l(copy.c_str(), nullptr, CLocale());
+    if (std::isinf(v) || (v == 0 && nonzero)) return std::errc::result_out_of_range;
+    out = v;
+    return std::errc();
+}
+
+#ifdef ROTACLE_STD_DOUBLE_CHARS
+std::size_t FormatStd(char* out, std::size_t size, double value, Shape shape, int precision) noexcept {
+    const auto format = shape == Shape::Scientific ? std::chars_format::scientific : std::chars_format::fixed;
+    const auto [end, ec] = std::to_chars(out, out + size, value, format, precision);
+    // The C library's texts end with a NUL; so do these, for equal bytes.
+    if (ec != std::errc() || end == out + size) return 0;
+    *end = '\0';
+    return static_cast<std::size_t>(end - out);
+}
+
+std::errc ParseStd(std::string_view text, double& out) noexcept {
+    double v = 0;
+    const auto [ptr, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (ec != std::errc()) return ec;
+    if (ptr != text.data() + text.size()) return std::errc::invalid_argument;
+    out = v;
+    return std::errc();
+}
+#endif
+
+}  // namespace double_chars
 
 std::string QuoteText(std::string_view text, std::size_t max_chars) {
     std::size_t cut = std::min(text.size(), max_chars);
@@ -80,10 +176,10 @@ bool TryStrToFloat(std::string_view text, double& out) noexcept {
         t.remove_prefix(1);
     }
     double v = 0;
-    const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    const std::errc ec = Parse(t, v);
     if (ec == std::errc::result_out_of_range) {
         // Underflow is a value too small to matter; overflow is no number.
-        // from_chars leaves v untouched here, so tell them apart by the text.
+        // The parse leaves v untouched here, so tell them apart by the text.
         const auto epos = t.find_first_of("eE");
         if (epos != std::string_view::npos && epos + 1 < t.size() && t[epos + 1] == '-') {
             out = negative ? -0.0 : 0.0;
@@ -91,7 +187,7 @@ bool TryStrToFloat(std::string_view text, double& out) noexcept {
         }
         return false;
     }
-    if (ec != std::errc() || ptr != t.data() + t.size() || !std::isfinite(v)) return false;
+    if (ec != std::errc() || !std::isfinite(v)) return false;
     out = negative ? -v : v;
     return true;
 }
@@ -177,9 +273,7 @@ std::string FloatToStr(double value) {
     // Round to 15 significant digits first; the exponent of the rounded
     // value decides between the fixed and the exponent form.
     char sci[40];
-    const auto [end, ec] = std::to_chars(sci, sci + sizeof sci, value, std::chars_format::scientific, 14);
-    (void)ec;
-    std::string_view s(sci, static_cast<std::size_t>(end - sci));
+    std::string_view s(sci, Format(sci, sizeof sci, value, double_chars::Shape::Scientific, 14));
     const bool negative = s.front() == '-';
     if (negative) s.remove_prefix(1);
     const auto epos = s.find('e');
@@ -220,6 +314,12 @@ std::string FloatToStr(double value) {
         out.append(digits, int_len);
     }
     return out;
+}
+
+std::string FixedToStr(double value, int digits) {
+    digits = std::clamp(digits, 0, 40);
+    char buf[double_chars::kMaxFixedText];
+    return std::string(buf, Format(buf, sizeof buf, value, double_chars::Shape::Fixed, digits));
 }
 
 double RoundToCents(double value) noexcept {

@@ -9,6 +9,14 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
+#include <version>
+
+// The C++ library's floating-point to_chars/from_chars where it has them
+// (libstdc++ 11 and later); libc++ before 20 lacks from_chars for doubles.
+#if defined(__cpp_lib_to_chars)
+#define ROTACLE_STD_DOUBLE_CHARS 1
+#endif
 
 namespace rotacle {
 
@@ -96,7 +104,44 @@ private:
 /// 1000 -> "1000", 999.5 -> "999.5", 0.25 -> "0.25".
 std::string FloatToStr(double value);
 
+/// Text of `value` with `digits` decimals (0 to 40), "." as separator,
+/// correctly rounded from the exact binary value (halves to even): 2.5 with
+/// no decimals -> "2", 0.125 with two -> "0.12", -1.5 with one -> "-1.5".
+/// Non-finite values give "inf", "-inf", "nan" or "-nan".
+std::string FixedToStr(double value, int digits);
+
 /// Rounds to whole cents: value / 0.01 rounded half to even, times 0.01.
 double RoundToCents(double value) noexcept;
+
+/// The texts of doubles that the conversions above are built on, made in
+/// two ways that give the same bytes and values: `Std` with the C++
+/// library's to_chars/from_chars (where ROTACLE_STD_DOUBLE_CHARS is defined)
+/// and `C` with the C library's snprintf/strtod in the "C" locale, whatever
+/// locale the program has set. The build takes `Std` where it has it.
+namespace double_chars {
+
+/// The shapes of printf's "%.*e" ("1.25000e+02") and "%.*f" ("125.00").
+enum class Shape { Scientific, Fixed };
+
+/// Room that any Fixed text with up to 40 decimals needs.
+inline constexpr std::size_t kMaxFixedText = 360;
+
+/// Writes `value` in `shape` with `precision` digits after the point into
+/// `out` and returns the length; 0 when `size` bytes are too few.
+std::size_t FormatC(char* out, std::size_t size, double value, Shape shape, int precision) noexcept;
+
+/// Reads all of `text` (unsigned: decimal digits with at most one point, an
+/// optional exponent) as from_chars does: errc::result_out_of_range for a
+/// value that overflows or, not being zero, rounds to zero, with `out`
+/// untouched. Texts outside that grammar give errc::invalid_argument here
+/// but are not all refused by from_chars ("inf"): check the grammar first.
+std::errc ParseC(std::string_view text, double& out) noexcept;
+
+#ifdef ROTACLE_STD_DOUBLE_CHARS
+std::size_t FormatStd(char* out, std::size_t size, double value, Shape shape, int precision) noexcept;
+std::errc ParseStd(std::string_view text, double& out) noexcept;
+#endif
+
+}  // namespace double_chars
 
 }  // namespace rotacle

@@ -6,7 +6,7 @@
 #include "engine/action_scope.h"
 
 #include <algorithm>
-#include <bit>
+#include <cstring>
 
 namespace rotacle {
 
@@ -119,9 +119,7 @@ void Engine::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
 
 void Engine::NoteBankroll(PlayEventKind kind) noexcept {
     // Compared bit for bit: a bankroll that is no number is no move either.
-    if (play_ &&
-        std::bit_cast<std::uint64_t>(state_.Bankroll) != std::bit_cast<std::uint64_t>(noted_bankroll_))
-        NotePlay(kind);
+    if (play_ && std::memcmp(&state_.Bankroll, &noted_bankroll_, sizeof noted_bankroll_) != 0) NotePlay(kind);
 }
 
 void Engine::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }

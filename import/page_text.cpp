@@ -39,16 +39,27 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
+[[noreturn]] void PageUnreadable(const std::string& reason) {
+    throw FileError("The page cannot be read: " + reason + ".");
+}
+
+// A whole number of decimal digits that fits 32 bits.
+bool Digits(std::string_view text, std::int32_t& out) {
+    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return false;
+    return TryStrToInt(text, out);
+}
+
+// WebAssembly starts no processes: the build for the browser has no page
+// reader, and a page import there says so.
+#ifndef __EMSCRIPTEN__
+
 constexpr int kSampleMs = 100;
 // The reader's text is at most a few times the page (tabs between cells, line
 // ends between blocks); more is a reader gone wrong, not a page.
 constexpr std::size_t kMaxReaderOutput = kPageSizeLimit * 8;
 // Exit status of the reader for a page the engine could not load.
 constexpr int kExitLoadFailed = 3;
-
-[[noreturn]] void PageUnreadable(const std::string& reason) {
-    throw FileError("The page cannot be read: " + reason + ".");
-}
 
 std::string Seconds(int ms) {
     if (ms % 1000 == 0) return IntToStr(ms / 1000) + (ms == 1000 ? " second" : " seconds");
@@ -60,13 +71,6 @@ void CloseFd(int& fd) {
     // Linux frees the descriptor even when close is interrupted.
     ::close(fd);
     fd = -1;
-}
-
-// A whole number of decimal digits that fits 32 bits.
-bool Digits(std::string_view text, std::int32_t& out) {
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
-        return false;
-    return TryStrToInt(text, out);
 }
 
 // Small /proc files, read whole; "" when the process is gone.
@@ -225,6 +229,8 @@ bool IsProgram(const fs::path& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode) && ::access(path.c_str(), X_OK) == 0;
 }
 
+#endif  // __EMSCRIPTEN__
+
 }  // namespace
 
 namespace detail {
@@ -238,6 +244,8 @@ std::optional<std::string_view> DecodeReaderOutput(std::string_view output) {
     if (text.size() != static_cast<std::size_t>(size)) return std::nullopt;
     return text;
 }
+
+#ifndef __EMSCRIPTEN__
 
 std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, std::size_t memoryLimit,
                           PageReadUsage* usage) {
@@ -366,6 +374,18 @@ std::string FindPageReader() {
     PageUnreadable(std::string("the page reader ") + kPageReaderName + " is not installed (looked for " +
                    looked + ")");
 }
+
+#else
+
+std::string RunPageReader(const std::vector<std::string>&, int, std::size_t, PageReadUsage*) {
+    PageUnreadable("this build of the program has no page reader");
+}
+
+}  // namespace detail
+
+std::string FindPageReader() { PageUnreadable("this build of the program has no page reader"); }
+
+#endif  // __EMSCRIPTEN__
 
 std::string ReadPageText(const std::string& path, PageReadUsage* usage) {
     const std::string page = ReadFileText(path);

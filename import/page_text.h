@@ -39,7 +39,9 @@ struct PageReadUsage {
 /// Throws FileError when the file cannot be read (ReadFileText's messages), when it holds more than
 /// kPageSizeLimit bytes ("The page cannot be read: it holds N bytes, more than the limit of 16 MB
 /// (16777216 bytes).") and, "The page cannot be read: " and the reason, when the reader is missing,
-/// fails, takes too long or needs too much memory.
+/// fails, takes too long or needs too much memory. A build for the browser (WebAssembly, which starts
+/// no processes) has no page reader: there FindPageReader and RunPageReader throw "The page cannot be
+/// read: this build of the program has no page reader."
 std::string ReadPageText(const std::string& path, PageReadUsage* usage = nullptr);
 
 /// Where the page reader is, in this order: the program named by the environment variable

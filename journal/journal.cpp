@@ -4,7 +4,6 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <zlib.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -15,6 +14,7 @@
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "journal/crc32.h"
 
 namespace rotacle {
 
@@ -25,15 +25,10 @@ constexpr int kVersion = 1;
 constexpr std::string_view kClosed = "closed";
 constexpr char kHex[] = "0123456789abcdef";
 
-std::uint32_t Crc(std::string_view text) {
-    return static_cast<std::uint32_t>(
-        crc32(0L, reinterpret_cast<const Bytef*>(text.data()), static_cast<uInt>(text.size())));
-}
-
 void AppendRecord(std::string& out, std::string_view text) {
     out += text;
     out += '\t';
-    const std::uint32_t crc = Crc(text);
+    const std::uint32_t crc = Crc32(text);
     for (int shift = 28; shift >= 0; shift -= 4) out += kHex[(crc >> shift) & 15U];
     out += '\n';
 }
@@ -49,7 +44,7 @@ std::optional<std::string_view> RecordText(std::string_view line) {
         if (c == '\0' || p == nullptr) return std::nullopt;
         crc = crc * 16 + static_cast<std::uint32_t>(p - kHex);
     }
-    if (crc != Crc(text)) return std::nullopt;
+    if (crc != Crc32(text)) return std::nullopt;
     return text;
 }
 

@@ -1,6 +1,5 @@
 #include "tools/stats.h"
 
-#include <charconv>
 #include <filesystem>
 #include <iomanip>
 #include <stdexcept>
@@ -24,9 +23,7 @@ nlohmann::ordered_json FiguresJson(const HitFigures& f) {
 // `part` of `whole` in per cent with two decimals ("-" for no spins).
 std::string Percent(double part, double whole) {
     if (!(whole > 0)) return "-";
-    char buf[32];
-    const auto r = std::to_chars(buf, buf + sizeof buf, 100 * part / whole, std::chars_format::fixed, 2);
-    return std::string(buf, r.ptr) + "%";
+    return FixedToStr(100 * part / whole, 2) + "%";
 }
 
 std::string Money(double v) { return FloatToStr(RoundToCents(v)); }

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <charconv>
 #include <chrono>
 #include <cmath>
 #include <condition_variable>
@@ -44,11 +43,7 @@ double ToDouble(std::string_view text, const char* what) {
     return v;
 }
 
-std::string Fixed(double v, int digits) {
-    char buf[64];
-    const auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, digits);
-    return std::string(buf, r.ptr);
-}
+std::string Fixed(double v, int digits) { return FixedToStr(v, digits); }
 
 // The summary columns of a row, in the order of BacktestSummary.
 constexpr const char* kSummaryColumns =
@@ -514,18 +509,21 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         for (int t = 0; t < jobs; ++t) {
             try {
                 threads.emplace_back(worker);
-            } catch (const std::system_error& e) {
-                // Fewer threads do the same work; none cannot.
-                if (threads.empty()) throw InputError(std::string("cannot start a thread: ") + e.what());
+            } catch (const std::system_error&) {
+                // Fewer threads do the same work; with none (a system or a
+                // build without threads) this thread makes the rows itself.
                 break;
             }
         }
+        const bool alone = threads.empty();
         {
             ProgressBar progress(end - begin, o.progress, "runs");
             try {
                 for (std::int64_t i = begin; i < end; ++i) {
                     std::string row;
-                    {
+                    if (alone) {
+                        row = row_of(i);
+                    } else {
                         std::unique_lock lock(mutex);
                         rows_ready.wait(lock, [&] { return failure || done.count(i) != 0; });
                         if (failure) break;

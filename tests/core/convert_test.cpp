@@ -2,9 +2,13 @@
 // texts, money text and the rounding to cents.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <random>
+#include <string>
+#include <vector>
 
 #include "core/convert.h"
 
@@ -170,6 +174,108 @@ TEST(RoundToCents, HugeAndNonFiniteValuesPassThrough) {
     EXPECT_EQ(RoundToCents(1e308), 1e308);
     EXPECT_TRUE(std::isinf(RoundToCents(std::numeric_limits<double>::infinity())));
 }
+
+// Texts of doubles that hold in every build: halves of the last digit go to
+// the even one from the exact binary value, and nothing depends on a locale.
+TEST(FixedText, CorrectlyRoundedDigits) {
+    const struct {
+        double value;
+        int digits;
+        const char* text;
+    } rows[] = {
+        {2.5, 0, "2"},
+        {3.5, 0, "4"},
+        {-2.5, 0, "-2"},
+        {0.125, 2, "0.12"},
+        {0.375, 2, "0.38"},
+        {0.1, 20, "0.10000000000000000555"},
+        {1.005, 2, "1.00"},  // 1.00499999999999989...
+        {-0.0, 1, "-0.0"},
+        {1e22, 0, "10000000000000000000000"},
+        {5e-324, 3, "0.000"},
+        {123.456, 1, "123.5"},
+        {100.0 * 2 / 3, 2, "66.67"},
+        {1.7976931348623157e308, 0,
+         "179769313486231570814527423731704356798070567525844996598917476803157260780028538760589558632766878"
+         "17154"
+         "045895351438246423432132688946418276846754670353751698604991057655128207624549009038932894407586850"
+         "84551"
+         "339423045832369032229481658085593321233482747978262041447231687381771809192998812504040261841248583"
+         "68"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(FixedToStr(r.value, r.digits), r.text) << r.value;
+}
+
+#ifdef ROTACLE_STD_DOUBLE_CHARS
+// The C library's texts and values, which a C++ library without the
+// floating-point to_chars/from_chars uses, against the C++ library's.
+TEST(DoubleChars, TheCLibraryGivesTheSameBytesAndValues) {
+    using double_chars::Shape;
+    // A comma locale, where one is installed, must change nothing.
+    const char* const before = std::setlocale(LC_ALL, nullptr);
+    const std::string saved = before ? before : "C";
+    for (const char* name : {"de_DE.UTF-8", "fr_FR.UTF-8", "C.UTF-8"})
+        if (std::setlocale(LC_ALL, name)) break;
+
+    std::mt19937_64 gen(8);
+    std::vector<double> values = {0.0,
+                                  -0.0,
+                                  1.0,
+                                  0.5,
+                                  0.125,
+                                  2.5,
+                                  1e15,
+                                  1e-5,
+                                  1e-6,
+                                  1e22,
+                                  1e23,
+                                  5e-324,
+                                  2.2250738585072014e-308,
+                                  1.7976931348623157e308,
+                                  0.1,
+                                  1.0 / 3,
+                                  999999999999999.5,
+                                  9.5,
+                                  0.05,
+                                  123456.785};
+    std::uniform_real_distribution<double> money(-1e7, 1e7);
+    std::uniform_int_distribution<std::uint64_t> bits;
+    for (int i = 0; i < 10000; ++i) {
+        values.push_back(money(gen));
+        values.push_back(std::round(money(gen)) / 100);
+        double any = 0;
+        const std::uint64_t b = bits(gen);
+        std::memcpy(&any, &b, sizeof any);
+        if (std::isfinite(any)) values.push_back(any);
+    }
+    char c[double_chars::kMaxFixedText], s[double_chars::kMaxFixedText];
+    for (const double v : values) {
+        for (const Shape shape : {Shape::Scientific, Shape::Fixed}) {
+            for (const int precision : {0, 1, 2, 4, 14, 17}) {
+                const std::size_t nc = double_chars::FormatC(c, sizeof c, v, shape, precision);
+                const std::size_t ns = double_chars::FormatStd(s, sizeof s, v, shape, precision);
+                ASSERT_EQ(std::string_view(c, nc), std::string_view(s, ns))
+                    << v << " precision " << precision;
+                if (shape == Shape::Fixed && precision > 4) continue;
+                // Read back, also without the sign, which the parse never sees.
+                std::string_view text(s, ns);
+                if (text.front() == '-') text.remove_prefix(1);
+                double pc = -1, ps = -1;
+                ASSERT_EQ(double_chars::ParseC(text, pc), double_chars::ParseStd(text, ps)) << text;
+                ASSERT_EQ(std::memcmp(&pc, &ps, sizeof pc), 0) << text;
+            }
+        }
+    }
+    for (const char* text : {"1e309", "1.7976931348623159e308", "2e-324", "1e-400", "0e-999", "0.0e99999",
+                             "3e-324", "2.4703282292062328e-324", "1e-320", "00000000000000000000000001e-330",
+                             "7.", ".5", "1e", "1e+", "1.2.3", "", "e5", "1e99999999999999999999"}) {
+        double pc = -1, ps = -1;
+        EXPECT_EQ(double_chars::ParseC(text, pc), double_chars::ParseStd(text, ps)) << text;
+        EXPECT_EQ(std::memcmp(&pc, &ps, sizeof pc), 0) << text;
+    }
+    std::setlocale(LC_ALL, saved.c_str());
+}
+#endif
 
 }  // namespace
 }  // namespace rotacle
