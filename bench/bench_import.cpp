@@ -55,10 +55,10 @@ void BM_ImportNumberFile(benchmark::State& state) {
     for (auto _ : state) {
         rotacle::sim::SimPlatform platform;
         rotacle::Engine engine(platform);
-        engine.Image_Import2Click();
+        engine.OpenImportPanel();
         platform.dialog_answer = path;
-        engine.Image_LoadFromFile2Click();
-        engine.Button_ProcessClick();
+        engine.LoadNumberFile();
+        engine.ImportListedNumbers();
         if (engine.board().NumbersList().size() != static_cast<std::size_t>(state.range(0)))
             state.SkipWithError("import");
     }

@@ -22,7 +22,7 @@ void BM_SpinPipeline(benchmark::State& state) {
     rotacle::Engine engine(platform);
     Wheel wheel;
     for (auto _ : state) {
-        engine.NumberClick(wheel.Next());
+        engine.EnterNumber(wheel.Next());
         while (engine.TimerControl(rotacle::TimerId::Mode2Timer).Enabled) {
             platform.now_ms += 20;
             engine.Mode2TimerTimer();

@@ -236,7 +236,7 @@ void Engine::ReplayOne(std::string_view line) {
         if (waited != replayed_waiting_.end()) replayed_waiting_.erase(replayed_waiting_.begin(), waited + 1);
         const auto i = static_cast<std::size_t>(n);
         // Only a shown cell takes the click.
-        if (board_.Image()[i].Visible || chrome_.Image_Act()[i].Visible) NumberClick(n);
+        if (board_.Image()[i].Visible || chrome_.Image_Act()[i].Visible) EnterNumber(n);
         return;
     }
     if (verb == "create-matrix" || verb == "reset-matrix") {
@@ -253,7 +253,7 @@ void Engine::ReplayOne(std::string_view line) {
     if (verb == "undo")
         Image_Cancel2Click();
     else if (verb == "skip")
-        Image_SkipBet2Click();
+        SkipBet();
     else if (verb == "reset-bets") {
         if (inputs_.ResetBets_Button.Enabled) ResetBets();
     } else if (verb == "reset-app") {
@@ -288,10 +288,10 @@ void Engine::ReplayOne(std::string_view line) {
         TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(in_range(arg(2), 0, 255)));
     } else if (verb == "trend") {
         words(2);
-        Trend_1Click(in_range(arg(1), 0, 5));
+        ChooseTrend(in_range(arg(1), 0, 5));
     } else if (verb == "untrend") {
         words(2);
-        Trend_2Click(in_range(arg(1), 0, 5));
+        ClearTrend(in_range(arg(1), 0, 5));
     } else if (verb == "settings")
         LoadSettingsLines(rest_texts(1));
     else if (verb == "mode") {

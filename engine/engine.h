@@ -371,6 +371,36 @@ public:
     /// The inputs and the buttons that the game enables.
     const Inputs& inputs() const { return inputs_; }
 
+    // ---- The game by meaning ------------------------------------------------------------
+    // What the player does, named for what it does rather than for the picture
+    // clicked. The window's click handlers run these; the driver, the backtest
+    // and the sweep play through them.
+
+    /// Enters number n (0..36) as the wheel produced it.
+    void EnterNumber(int n);
+    /// Declares `field` (0..5) in trend: the other side of its pair is cleared.
+    void ChooseTrend(int field);
+    /// Clears the trend choice of `field` (0..5).
+    void ClearTrend(int field);
+    /// Takes the shown bet off the table and gives its stake back.
+    void SkipBet();
+    /// Opens the import panel (only while no progress run is under way).
+    void OpenImportPanel();
+    /// Pastes the live-casino page from the clipboard, when the panel is open
+    /// and its paste command is not busy.
+    void PastePage();
+    /// Loads a number file chosen in the open dialog into the panel's list,
+    /// when the panel is open and its load command is not busy.
+    void LoadNumberFile();
+    /// Imports the panel's list (when IMPORT is enabled): every line is checked
+    /// before the history is replaced.
+    void ImportListedNumbers();
+    /// Closes the import panel.
+    void CloseImportPanel();
+    /// Exports the history to the file chosen in the save dialog (only while
+    /// no progress run is under way).
+    void ExportHistoryByDialog();
+
     // ---- Operations of the view and the driver beyond the window's events -------------
 
     /// The window manager minimised or restored the window.

@@ -27,7 +27,9 @@ bool Engine::ProgressRunUnderWay() const {
     return state_.Engine_Ready != 1;
 }
 
-void Engine::Image_Import2Click() {
+void Engine::Image_Import2Click() { OpenImportPanel(); }
+
+void Engine::OpenImportPanel() {
     if (ProgressRunUnderWay()) return;
     chrome_.SetClientHeight(geometry::kClosedHeight);
     chrome_.ShowSettingsCover(false);
@@ -56,7 +58,9 @@ void Engine::EVOLUTIONClick() {
     StartTimer(TimerId::Timer_Evolution);
 }
 
-void Engine::Image_PasteFromEvolution2Click() {
+void Engine::Image_PasteFromEvolution2Click() { PastePage(); }
+
+void Engine::PastePage() {
     if (panel_.Panel_Import().Visible && !panel_.Image_PasteFromEvolution3().Visible) EVOLUTIONClick();
 }
 
@@ -86,11 +90,15 @@ void Engine::LOAD_FROM_FILEClick() {
     panel_.SetImportList(NumberFileLines(text));
 }
 
-void Engine::Image_LoadFromFile2Click() {
+void Engine::Image_LoadFromFile2Click() { LoadNumberFile(); }
+
+void Engine::LoadNumberFile() {
     if (panel_.Panel_Import().Visible && !panel_.Image_LoadFromFile3().Visible) LOAD_FROM_FILEClick();
 }
 
-void Engine::Button_ProcessClick() {
+void Engine::Button_ProcessClick() { ImportListedNumbers(); }
+
+void Engine::ImportListedNumbers() {
     if (!panel_.Button_Process().Enabled) return;
     // Every line is checked before anything changes, so a bad file cannot
     // cost the player the history. The message names the line: in a long
@@ -116,7 +124,7 @@ void Engine::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     });
     const NewHistoryNote note(*this);
     board_.ClearHistory();
-    if (AnyChipVisible()) Image_SkipBet2Click();
+    if (AnyChipVisible()) SkipBet();
     state_.Matrix_Pending = 1;
     panel_.StartProgress(CountOf(numbers.size()));
 
@@ -145,15 +153,19 @@ void Engine::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     // of before that spin. The offer ends; the next spin offers undo again.
     state_.Undo_Counter = 1;
     board_.WithdrawUndo();
-    Image_ClosePanel2Click();
+    CloseImportPanel();
 }
 
-void Engine::Image_ClosePanel2Click() {
+void Engine::Image_ClosePanel2Click() { CloseImportPanel(); }
+
+void Engine::CloseImportPanel() {
     chrome_.SetClientHeight(geometry::kClosedHeight);
     panel_.Hide();
 }
 
-void Engine::Image_Export2Click() {
+void Engine::Image_Export2Click() { ExportHistoryByDialog(); }
+
+void Engine::ExportHistoryByDialog() {
     if (ProgressRunUnderWay()) return;
     const auto path = platform_.SaveFileDialog(NumberFileDialog(true));
     if (!path) return;

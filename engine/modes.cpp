@@ -201,12 +201,16 @@ void Engine::M4Calculate() {
 
 void Engine::Trend_0MouseMove(int field) { chrome_.HoverTrend(field); }
 
-void Engine::Trend_1Click(int field) {
+void Engine::Trend_1Click(int field) { ChooseTrend(field); }
+
+void Engine::Trend_2Click(int field) { ClearTrend(field); }
+
+void Engine::ChooseTrend(int field) {
     const ActionScope action(*this, [&] { return "trend " + IntToStr(field); });
     if (field >= 0 && field < 6) modes_.ChooseTrend(field);
 }
 
-void Engine::Trend_2Click(int field) {
+void Engine::ClearTrend(int field) {
     const ActionScope action(*this, [&] { return "untrend " + IntToStr(field); });
     if (field >= 0 && field < 6) modes_.DropTrend(field);
 }

@@ -88,7 +88,9 @@ void Engine::Balance_Check() {
     }
 }
 
-void Engine::Image_SkipBet2Click() {
+void Engine::Image_SkipBet2Click() { SkipBet(); }
+
+void Engine::SkipBet() {
     const ActionScope action(*this, [] { return std::string("skip"); });
     if (!AnyChipVisible()) return;
     table_.CoverSkip();

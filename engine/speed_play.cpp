@@ -54,7 +54,7 @@ SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
     const auto i = static_cast<std::size_t>(n);
     if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) return Outcome::Refused;
     refused_ = false;
-    e.Event([&] { e.NumberClick(n); });
+    e.Event([&] { e.EnterNumber(n); });
     return Outcome::Entered;
 }
 
@@ -64,7 +64,7 @@ SpeedPlay::Outcome SpeedPlay::Click(Engine& e, int n) {
     const auto i = static_cast<std::size_t>(n);
     if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) return Outcome::Ignored;
     refused_ = false;
-    e.Event([&] { e.NumberClick(n); });
+    e.Event([&] { e.EnterNumber(n); });
     return Outcome::Entered;
 }
 
@@ -90,7 +90,7 @@ bool SpeedPlay::EnterWaiting(Engine& e) {
             refused_ = true;
             continue;
         }
-        e.Event([&] { e.NumberClick(n); });
+        e.Event([&] { e.EnterNumber(n); });
         return true;
     }
     return false;

@@ -9,7 +9,9 @@ namespace rotacle {
 
 // ---- Spin entry and pipeline -----------------------------------------------------
 
-void Engine::NumberClick(int n) {
+void Engine::NumberClick(int n) { EnterNumber(n); }
+
+void Engine::EnterNumber(int n) {
     const ActionScope action(*this, [n] { return "spin " + IntToStr(n); });
     const GameScope play(*this);
     if (n < 0 || n > 36) return;

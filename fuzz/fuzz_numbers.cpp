@@ -12,14 +12,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     rotacle::Engine e(platform);
     // Five numbers start a progress run, which may end in a proposal whose
     // stake the import gives back; the panel opens only after the run.
-    for (int n : {1, 2, 3, 4, 5}) e.Event([&] { e.NumberClick(n); });
+    for (int n : {1, 2, 3, 4, 5}) e.Event([&] { e.EnterNumber(n); });
     rotacle::fuzz::FinishProgressRuns(e);
-    e.Event([&] { e.Image_Import2Click(); });
-    e.Event([&] { e.Image_LoadFromFile2Click(); });
+    e.Event([&] { e.OpenImportPanel(); });
+    e.Event([&] { e.LoadNumberFile(); });
     // Unless the file was asked for and read, this target tests nothing.
     if (!e.panel().Panel_Import().Visible || platform.dialogs != 1) __builtin_trap();
     const auto before = e.board().NumbersList().size();
-    const bool ok = e.Event([&] { e.Button_ProcessClick(); });
+    const bool ok = e.Event([&] { e.ImportListedNumbers(); });
     // A refused file leaves the history as it was.
     if (!ok && e.board().NumbersList().size() != before) __builtin_trap();
     for (const auto n : e.board().NumbersList())

@@ -13,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     e.Event([&] { e.LoadSettingsFile(path); });
     // The file may choose any game mode: every mode's run is carried on.
     for (int n : {5, 17, 32, 3, 12, 7, 0, 36}) {
-        e.Event([&] { e.NumberClick(n); });
+        e.Event([&] { e.EnterNumber(n); });
         rotacle::fuzz::FinishProgressRuns(e);
         e.Event([&] { e.ShowValuesTimer(); });
     }

@@ -283,7 +283,7 @@ void Apply(Session& session, const BacktestOptions& o) {
         const auto field = FieldByName(t);
         if (!field)
             throw InputError("trend: unknown field '" + t + "' (Less, Even, Red, Black, Odd or More)");
-        e.Trend_1Click(*field);
+        e.ChooseTrend(*field);
     }
     for (const ControlValue& c : o.controls) ApplyControl(session, c);
     if (o.mode < 1 || o.mode > 5) throw InputError("mode: must be 1 to 5");
@@ -428,7 +428,7 @@ void ApplyControl(Session& session, const ControlValue& c) {
         if (v != "none") {
             const auto field = FieldByName(v);
             if (!field) throw bad("is no trend field (Less, Even, Red, Black, Odd, More or none)");
-            e.Event([&] { e.Trend_1Click(*field); });
+            e.Event([&] { e.ChooseTrend(*field); });
         }
     } else {
         throw InputError("unknown control '" + QuoteText(c.name) + "'");

@@ -407,7 +407,7 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         speed_.SetQuick(pair.second == "1");
     } else if (verb == "skip") {
         no_args();
-        if (!e.table().Image_SkipBet3().Visible) Run([&] { e.Image_SkipBet2Click(); });
+        if (!e.table().Image_SkipBet3().Visible) Run([&] { e.SkipBet(); });
     } else if (verb == "reset-bets") {
         no_args();
         if (e.inputs().ResetBets_Button.Enabled) Run([&] { e.ResetBets(); });
@@ -475,9 +475,9 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         const auto field = FieldByName(rest);
         if (!field) Malformed(line_no, "unknown FIELD '" + std::string(rest) + "'");
         if (verb == "trend")
-            Run([&] { e.Trend_1Click(*field); });
+            Run([&] { e.ChooseTrend(*field); });
         else
-            Run([&] { e.Trend_2Click(*field); });
+            Run([&] { e.ClearTrend(*field); });
     } else if (verb == "load-settings" || verb == "save-settings") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
         if (verb == "load-settings")
@@ -490,26 +490,26 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
         // Each step is a click of its own; an error ends the command.
         if (!Run([&] {
                 path = Resolve(rest);
-                e.Image_Import2Click();
+                e.OpenImportPanel();
             }))
             return;
         platform_.dialog_answer = path;
-        const bool loaded = Run([&] { e.Image_LoadFromFile2Click(); });
+        const bool loaded = Run([&] { e.LoadNumberFile(); });
         platform_.dialog_answer.reset();
         if (loaded && e.panel().Panel_Import().Visible && e.panel().Button_Process().Enabled)
-            Run([&] { e.Button_ProcessClick(); });
+            Run([&] { e.ImportListedNumbers(); });
     } else if (verb == "paste-page") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
         Run([&] {
             platform_.clipboard = ReadFileText(Resolve(rest));
-            e.Image_Import2Click();
-            e.Image_PasteFromEvolution2Click();
+            e.OpenImportPanel();
+            e.PastePage();
         });
     } else if (verb == "export") {
         if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
         Run([&] {
             platform_.dialog_answer = Resolve(rest);
-            e.Image_Export2Click();
+            e.ExportHistoryByDialog();
         });
         platform_.dialog_answer.reset();
     } else if (verb == "stats") {
@@ -537,9 +537,9 @@ void Session::Execute(std::string_view verb, std::string_view rest, bool has_res
     } else if (verb == "click") {
         if (!has_rest) Malformed(line_no, "missing NAME");
         if (rest == "Button_Process") {
-            if (e.panel().Panel_Import().Visible) Run([&] { e.Button_ProcessClick(); });
+            if (e.panel().Panel_Import().Visible) Run([&] { e.ImportListedNumbers(); });
         } else if (rest == "Image_ClosePanel2") {
-            if (e.panel().Panel_Import().Visible) Run([&] { e.Image_ClosePanel2Click(); });
+            if (e.panel().Panel_Import().Visible) Run([&] { e.CloseImportPanel(); });
         } else if (rest == "CreateMatrix") {
             // The matrix buttons, like the import panel, wait for the end of
             // a progress run: a build inside one put a second bet on the table.
