@@ -66,6 +66,14 @@ constexpr bool RowsInFileOrder() {
     return true;
 }
 static_assert(RowsInFileOrder(), "each row sits at its own line number");
+
+constexpr bool NamesUnique() {
+    for (std::size_t i = 0; i < kRows.size(); ++i)
+        for (std::size_t j = i + 1; j < kRows.size(); ++j)
+            if (!kRows[i].name.empty() && kRows[i].name == kRows[j].name) return false;
+    return true;
+}
+static_assert(NamesUnique(), "a name names one line");
 }  // namespace detail
 
 /// The line number of the value called `name`.
