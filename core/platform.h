@@ -40,10 +40,6 @@ public:
     /// The user's folder for the program's own files (created when missing);
     /// used when the program's folder is not writable.
     virtual std::string AppDataFolder();
-    /// Renders the saved page at `path` to its text, one text block per line,
-    /// as a browser shows it. Throws FileError when the file cannot be read,
-    /// is too large, or its rendering fails.
-    virtual std::string RenderPageText(const std::string& path);
 };
 
 /// The generator used by the program: a 32-bit linear congruential

@@ -208,10 +208,17 @@ public:
     void Search_PatternChange();
     void Play_BetsChange();
     void ChBx_Fixed_NumberClick();
+    /// The "RM" button: clears the whole matrix game (bets, candidate lists,
+    /// shown numbers), sets the bankroll to 1,000,000, turns "RM" off and
+    /// "CM" on and drops the undo command. A journaled action of the player;
+    /// its list part is Reset_Matrix().
     void ResetMatrix();
     void Analyse_Matrix();
     void Define_Matrix();
     void M5Calculate();
+    /// Empties the adaptive candidate lists and their row and "defined"
+    /// counters only; no button, bet, bankroll or journal changes. Run by
+    /// ResetMatrix() (the "RM" button) as its list step.
     void Reset_Matrix();
 
     // ---- Trend filter (family of 18 handlers, field index 0..5) ----------

@@ -8,6 +8,7 @@
 #include "engine/action_scope.h"
 #include "engine/engine.h"
 #include "import/number_file.h"
+#include "import/page_text.h"
 
 namespace rotacle {
 
@@ -68,7 +69,7 @@ void Engine::Timer_EvolutionTimer() {
     panel_.ClearRawList();
     std::string text;
     try {
-        text = platform_.RenderPageText(panel_.Page_File());
+        text = ReadPageText(panel_.Page_File());
     } catch (const FileError&) {
         // The saved page is read at once; trying again every two seconds
         // would only repeat the message. The player can paste again.

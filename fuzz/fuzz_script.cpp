@@ -3,7 +3,7 @@
 #include <sstream>
 #include <string_view>
 
-#include "fuzz/fuzz_common.h"
+#include "fuzz_common.h"
 #include "tools/session.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -2,7 +2,7 @@
 #include <fstream>
 
 #include "engine/engine.h"
-#include "fuzz/fuzz_common.h"
+#include "fuzz_common.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const auto path = (rotacle::fuzz::ScratchFolder() / "settings.rtk").string();

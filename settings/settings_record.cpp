@@ -5,7 +5,10 @@
 
 namespace rotacle {
 
-SettingsRecord::SettingsRecord() : lines_(settings_line::kDefaults.begin(), settings_line::kDefaults.end()) {}
+SettingsRecord::SettingsRecord() {
+    lines_.reserve(settings_line::kRows.size());
+    for (const settings_line::Row& row : settings_line::kRows) lines_.emplace_back(row.default_text);
+}
 
 std::string_view SettingsRecord::Line(std::size_t i) const {
     if (numbers_pending_ != 0) MakeNumberLines();

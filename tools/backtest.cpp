@@ -1,5 +1,4 @@
 #include "tools/backtest.h"
-#include "tools/chart_axis.h"
 
 #include <unistd.h>
 
@@ -21,6 +20,7 @@
 #include "tools/progress.h"
 #include "tools/session.h"
 #include "tools/stats.h"
+#include "tools/svg_chart.h"
 
 namespace rotacle::sim {
 
@@ -83,24 +83,11 @@ std::string Num(double v) {
     return s.str();
 }
 
-std::string XmlEscape(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '&': out += "&amp;"; break;
-            case '"': out += "&quot;"; break;
-            default: out += c;
-        }
-    }
-    return out;
-}
-
 std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std::string& title,
                      std::int64_t spins) {
-    const double W = 960, H = 520, left = 84, right = 84, top = 84, bottom = 64;
-    const double pw = W - left - right, ph = H - top - bottom;
+    SvgChart svg({.width = 960, .height = 520, .left = 84, .right = 84, .top = 84, .bottom = 64});
+    const double left = svg.layout().left, top = svg.layout().top;
+    const double pw = svg.layout().plot_width(), ph = svg.layout().plot_height();
     double lo = start_bankroll, hi = start_bankroll, stake_hi = 0;
     for (const auto& b : series.buckets()) {
         lo = std::min({lo, b.low, b.expected});
@@ -118,87 +105,92 @@ std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std
     const auto Y = [&](double v) { return top + ph * (1 - (v - lo) / (hi - lo)); };
     const auto YS = [&](double v) { return top + ph * (1 - v / stake_top); };
 
-    std::ostringstream svg;
-    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << W << "\" height=\"" << H
-        << "\" viewBox=\"0 0 " << W << ' ' << H
-        << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"12\">\n";
-    svg << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
-    svg << "<text x=\"" << left << "\" y=\"28\" font-size=\"16\" font-weight=\"bold\" fill=\"#222\">"
-        << XmlEscape(title) << "</text>\n";
+    svg.Title(title);
     // Grid and left axis (bankroll).
     for (double v = lo; v <= hi + ystep / 2; v += ystep) {
-        svg << "<line x1=\"" << left << "\" x2=\"" << left + pw << "\" y1=\"" << Num(Y(v)) << "\" y2=\""
-            << Num(Y(v)) << "\" stroke=\"#e6e6e6\"/>\n";
-        svg << "<text x=\"" << left - 8 << "\" y=\"" << Num(Y(v) + 4)
-            << "\" text-anchor=\"end\" fill=\"#2e7d32\">" << FloatToStr(v) << "</text>\n";
+        svg.Shape(
+            "line",
+            {{"x1", left}, {"x2", left + pw}, {"y1", Num(Y(v))}, {"y2", Num(Y(v))}, {"stroke", "#e6e6e6"}});
+        svg.Text({{"x", left - 8}, {"y", Num(Y(v) + 4)}, {"text-anchor", "end"}, {"fill", "#2e7d32"}},
+                 FloatToStr(v));
     }
     // Right axis (stake).
     for (double v = 0; v <= stake_top + sstep / 2; v += sstep)
-        svg << "<text x=\"" << left + pw + 8 << "\" y=\"" << Num(YS(v) + 4) << "\" fill=\"#b26a00\">"
-            << FloatToStr(v) << "</text>\n";
+        svg.Text({{"x", left + pw + 8}, {"y", Num(YS(v) + 4)}, {"fill", "#b26a00"}}, FloatToStr(v));
     // Bottom axis (spins).
     const double xstep = NiceStep(xmax, 8);
     for (double s = 0; s <= xmax + xstep / 2; s += xstep) {
-        svg << "<line x1=\"" << Num(X(s)) << "\" x2=\"" << Num(X(s)) << "\" y1=\"" << top + ph << "\" y2=\""
-            << top + ph + 5 << "\" stroke=\"#666\"/>\n";
-        svg << "<text x=\"" << Num(X(s)) << "\" y=\"" << top + ph + 20
-            << "\" text-anchor=\"middle\" fill=\"#444\">" << FloatToStr(s) << "</text>\n";
+        svg.Shape("line", {{"x1", Num(X(s))},
+                           {"x2", Num(X(s))},
+                           {"y1", top + ph},
+                           {"y2", top + ph + 5},
+                           {"stroke", "#666"}});
+        svg.BottomTick({"x", Num(X(s))}, FloatToStr(s));
     }
-    svg << "<rect x=\"" << left << "\" y=\"" << top << "\" width=\"" << pw << "\" height=\"" << ph
-        << "\" fill=\"none\" stroke=\"#999\"/>\n";
-    svg << "<text x=\"" << left + pw / 2 << "\" y=\"" << H - 18
-        << "\" text-anchor=\"middle\" fill=\"#444\">Spin</text>\n";
-    svg << "<text transform=\"translate(22 " << top + ph / 2 << ") rotate(-90)\" text-anchor=\"middle\" "
-        << "fill=\"#2e7d32\">Bankroll</text>\n";
-    svg << "<text transform=\"translate(" << W - 18 << ' ' << top + ph / 2
-        << ") rotate(90)\" text-anchor=\"middle\" "
-        << "fill=\"#b26a00\">Stake</text>\n";
+    svg.Frame();
+    svg.BottomCaption("Spin");
+    svg.LeftCaption("Bankroll", "#2e7d32");
+    svg.RightCaption("Stake", "#b26a00");
 
     // Series: stake first (behind), expected loss, bankroll on top.
     const auto& buckets = series.buckets();
-    svg << "<polyline id=\"stake\" fill=\"none\" stroke=\"#f9a825\" stroke-width=\"1\" points=\"";
-    for (const auto& b : buckets)
-        svg << Num(X(static_cast<double>(b.last))) << ',' << Num(YS(b.stake)) << ' ';
-    svg << "\"/>\n";
-    svg << "<polyline id=\"expected\" fill=\"none\" stroke=\"#c62828\" stroke-width=\"1.5\" "
-           "stroke-dasharray=\"6 4\" "
-           "points=\""
-        << Num(X(0)) << ',' << Num(Y(start_bankroll)) << ' ';
-    for (const auto& b : buckets)
-        svg << Num(X(static_cast<double>(b.last))) << ',' << Num(Y(b.expected)) << ' ';
-    svg << "\"/>\n";
-    svg << "<polyline id=\"bankroll\" fill=\"none\" stroke=\"#2e7d32\" stroke-width=\"1.8\" points=\""
-        << Num(X(0)) << ',' << Num(Y(start_bankroll)) << ' ';
+    const auto point = [&](double spin, double y) { return Num(X(spin)) + ',' + Num(y) + ' '; };
+    std::string stake, expected = point(0, Y(start_bankroll)), bankroll = expected;
     for (const auto& b : buckets) {
-        if (b.low_spin == b.high_spin) {
-            svg << Num(X(static_cast<double>(b.low_spin))) << ',' << Num(Y(b.low)) << ' ';
-        } else if (b.low_spin < b.high_spin) {
-            svg << Num(X(static_cast<double>(b.low_spin))) << ',' << Num(Y(b.low)) << ' '
-                << Num(X(static_cast<double>(b.high_spin))) << ',' << Num(Y(b.high)) << ' ';
-        } else {
-            svg << Num(X(static_cast<double>(b.high_spin))) << ',' << Num(Y(b.high)) << ' '
-                << Num(X(static_cast<double>(b.low_spin))) << ',' << Num(Y(b.low)) << ' ';
-        }
+        stake += point(static_cast<double>(b.last), YS(b.stake));
+        expected += point(static_cast<double>(b.last), Y(b.expected));
+        const std::string low = point(static_cast<double>(b.low_spin), Y(b.low));
+        const std::string high = point(static_cast<double>(b.high_spin), Y(b.high));
+        if (b.low_spin == b.high_spin)
+            bankroll += low;
+        else if (b.low_spin < b.high_spin)
+            bankroll += low + high;
+        else
+            bankroll += high + low;
     }
-    svg << "\"/>\n";
+    svg.Shape(
+        "polyline",
+        {{"id", "stake"}, {"fill", "none"}, {"stroke", "#f9a825"}, {"stroke-width", "1"}, {"points", stake}});
+    svg.Shape("polyline", {{"id", "expected"},
+                           {"fill", "none"},
+                           {"stroke", "#c62828"},
+                           {"stroke-width", "1.5"},
+                           {"stroke-dasharray", "6 4"},
+                           {"points", expected}});
+    svg.Shape("polyline", {{"id", "bankroll"},
+                           {"fill", "none"},
+                           {"stroke", "#2e7d32"},
+                           {"stroke-width", "1.8"},
+                           {"points", bankroll}});
     // Legend, in one row between the title and the plot.
     const double ly = 54;
-    const auto legend = [&](double x, const char* colour, const char* dash, double width, const char* text) {
-        svg << "<line x1=\"" << x << "\" x2=\"" << x + 24 << "\" y1=\"" << ly - 4 << "\" y2=\"" << ly - 4
-            << "\" stroke=\"" << colour << "\" stroke-width=\"" << width << "\"" << dash << "/><text x=\""
-            << x + 30 << "\" y=\"" << ly << "\" fill=\"#333\">" << text << "</text>\n";
+    const auto legend = [&](double x, const char* colour, double width, const char* text) {
+        svg.Labelled("line",
+                     {{"x1", x},
+                      {"x2", x + 24},
+                      {"y1", ly - 4},
+                      {"y2", ly - 4},
+                      {"stroke", colour},
+                      {"stroke-width", width}},
+                     {{"x", x + 30}, {"y", ly}, {"fill", "#333"}}, text);
     };
-    legend(left, "#2e7d32", "", 2, "Bankroll after each spin");
-    legend(left + 210, "#c62828", " stroke-dasharray=\"6 4\"", 1.5,
-           "Expected at the house edge (1/37 of stakes)");
-    legend(left + 520, "#f9a825", "", 1.5, "Stake (right axis)");
+    legend(left, "#2e7d32", 2, "Bankroll after each spin");
+    svg.Labelled("line",
+                 {{"x1", left + 210},
+                  {"x2", left + 234},
+                  {"y1", ly - 4},
+                  {"y2", ly - 4},
+                  {"stroke", "#c62828"},
+                  {"stroke-width", 1.5},
+                  {"stroke-dasharray", "6 4"}},
+                 {{"x", left + 240}, {"y", ly}, {"fill", "#333"}},
+                 "Expected at the house edge (1/37 of stakes)");
+    legend(left + 520, "#f9a825", 1.5, "Stake (right axis)");
     if (series.per_bucket() > 1)
-        svg << "<text x=\"" << left + pw << "\" y=\"28\" text-anchor=\"end\" fill=\"#777\" "
-            << "font-size=\"11\">one point per " << series.per_bucket()
-            << " spins (lowest and highest bankroll kept)"
-            << "</text>\n";
-    svg << "</svg>\n";
-    return svg.str();
+        svg.Text({{"x", left + pw}, {"y", 28}, {"text-anchor", "end"}, {"fill", "#777"}, {"font-size", "11"}},
+                 "one point per " + std::to_string(series.per_bucket()) +
+                     " spins (lowest and highest bankroll kept)");
+    return svg.Finish();
 }
 
 // ---- Summary -----------------------------------------------------------------------------

@@ -1,5 +1,4 @@
 #include "tools/sweep.h"
-#include "tools/chart_axis.h"
 
 #include <unistd.h>
 
@@ -24,6 +23,7 @@
 #include "tools/outputs.h"
 #include "tools/progress.h"
 #include "tools/session.h"
+#include "tools/svg_chart.h"
 #include "tools/sweep_csv.h"
 
 namespace rotacle::sim {
@@ -200,8 +200,9 @@ private:
 // ---- Chart -------------------------------------------------------------------------------
 
 std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string& title) {
-    const double W = 760, H = 520, left = 84, right = 24, top = 70, bottom = 64;
-    const double pw = W - left - right, ph = H - top - bottom;
+    SvgChart svg({.width = 760, .height = 520, .left = 84, .right = 24, .top = 70, .bottom = 64});
+    const double left = svg.layout().left, top = svg.layout().top;
+    const double pw = svg.layout().plot_width(), ph = svg.layout().plot_height();
     double xhi = 0, ylo = 0, yhi = 0;
     for (const auto& p : points) {
         xhi = std::max(xhi, p.drawdown);
@@ -216,37 +217,31 @@ std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string&
     const auto X = [&](double v) { return Fixed(left + pw * v / xhi, 1); };
     const auto Y = [&](double v) { return Fixed(top + ph * (1 - (v - ylo) / (yhi - ylo)), 1); };
 
-    std::ostringstream svg;
-    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << W << "\" height=\"" << H
-        << "\" viewBox=\"0 0 " << W << ' ' << H
-        << "\" font-family=\"DejaVu Sans, Arial, sans-serif\" font-size=\"12\">\n";
-    svg << "<rect width=\"100%\" height=\"100%\" fill=\"#ffffff\"/>\n";
-    svg << "<text x=\"" << left << "\" y=\"28\" font-size=\"16\" font-weight=\"bold\" fill=\"#222\">" << title
-        << "</text>\n";
-    svg << "<circle cx=\"" << left + 6 << "\" cy=\"46\" r=\"4\" fill=\"#2e7d32\"/><text x=\"" << left + 16
-        << "\" y=\"50\" fill=\"#333\">no run went broke</text>\n";
-    svg << "<circle cx=\"" << left + 176 << "\" cy=\"46\" r=\"4\" fill=\"#c62828\"/><text x=\"" << left + 186
-        << "\" y=\"50\" fill=\"#333\">some runs went broke (bankroll below 0)</text>\n";
+    svg.Title(title);
+    svg.Labelled("circle", {{"cx", left + 6}, {"cy", 46}, {"r", 4}, {"fill", "#2e7d32"}},
+                 {{"x", left + 16}, {"y", 50}, {"fill", "#333"}}, "no run went broke");
+    svg.Labelled("circle", {{"cx", left + 176}, {"cy", 46}, {"r", 4}, {"fill", "#c62828"}},
+                 {{"x", left + 186}, {"y", 50}, {"fill", "#333"}}, "some runs went broke (bankroll below 0)");
     for (double v = ylo; v <= yhi + ystep / 2; v += ystep) {
-        svg << "<line x1=\"" << left << "\" x2=\"" << left + pw << "\" y1=\"" << Y(v) << "\" y2=\"" << Y(v)
-            << "\" stroke=\"" << (std::abs(v) < ystep / 2 ? "#999" : "#e6e6e6") << "\"/>\n";
-        svg << "<text x=\"" << left - 8 << "\" y=\"" << Y(v)
-            << "\" dy=\"4\" text-anchor=\"end\" fill=\"#444\">" << FloatToStr(v) << "</text>\n";
+        svg.Shape("line", {{"x1", left},
+                           {"x2", left + pw},
+                           {"y1", Y(v)},
+                           {"y2", Y(v)},
+                           {"stroke", std::abs(v) < ystep / 2 ? "#999" : "#e6e6e6"}});
+        svg.Text({{"x", left - 8}, {"y", Y(v)}, {"dy", 4}, {"text-anchor", "end"}, {"fill", "#444"}},
+                 FloatToStr(v));
     }
-    for (double v = 0; v <= xhi + xstep / 2; v += xstep)
-        svg << "<text x=\"" << X(v) << "\" y=\"" << top + ph + 20
-            << "\" text-anchor=\"middle\" fill=\"#444\">" << FloatToStr(v) << "</text>\n";
-    svg << "<rect x=\"" << left << "\" y=\"" << top << "\" width=\"" << pw << "\" height=\"" << ph
-        << "\" fill=\"none\" stroke=\"#999\"/>\n";
-    svg << "<text x=\"" << left + pw / 2 << "\" y=\"" << H - 18
-        << "\" text-anchor=\"middle\" fill=\"#444\">Largest drawdown of any run</text>\n";
-    svg << "<text transform=\"translate(22 " << top + ph / 2
-        << ") rotate(-90)\" text-anchor=\"middle\" fill=\"#444\">Mean net result</text>\n";
+    for (double v = 0; v <= xhi + xstep / 2; v += xstep) svg.BottomTick({"x", X(v)}, FloatToStr(v));
+    svg.Frame();
+    svg.BottomCaption("Largest drawdown of any run");
+    svg.LeftCaption("Mean net result", "#444");
     for (const auto& p : points)
-        svg << "<circle cx=\"" << X(p.drawdown) << "\" cy=\"" << Y(p.mean) << "\" r=\"3\" fill=\""
-            << (p.broke ? "#c62828" : "#2e7d32") << "\" fill-opacity=\"0.7\"/>\n";
-    svg << "</svg>\n";
-    return svg.str();
+        svg.Shape("circle", {{"cx", X(p.drawdown)},
+                             {"cy", Y(p.mean)},
+                             {"r", 3},
+                             {"fill", p.broke ? "#c62828" : "#2e7d32"},
+                             {"fill-opacity", "0.7"}});
+    return svg.Finish();
 }
 
 std::string ChartText(const Tally& tally) {

@@ -1,10 +1,7 @@
-// Default platform services that need no window.
+#include "core/platform.h"
+
 #include <cstdlib>
 #include <filesystem>
-
-#include "core/platform.h"
-#include "core/text_file.h"
-#include "import/page_text.h"
 
 namespace rotacle {
 
@@ -22,7 +19,5 @@ std::string Platform::AppDataFolder() {
     fs::create_directories(dir, ec);
     return dir.string();
 }
-
-std::string Platform::RenderPageText(const std::string& path) { return ReadPageText(path); }
 
 }  // namespace rotacle
