@@ -1,4 +1,4 @@
-# The engine's tests in the build for the browser (included by
+# The tests of the parts and the engine in the build for the browser (included by
 # CMakeLists.txt), under node. Left out, as they need what WebAssembly under
 # node lacks (they run in the native build):
 set(ROTACLE_WASM_SKIPPED
@@ -16,6 +16,12 @@ set(ROTACLE_WASM_SKIPPED
   # file times: emscripten 3.1.6 sets them a thousand times too late (milliseconds taken for seconds)
   JournalFile.KeepsTheTenNewestSessionsEachInAFileOfItsOwn)
 list(JOIN ROTACLE_WASM_SKIPPED ":" skipped)
+
+# Each part's program at its face, whole.
+foreach(part IN LISTS ROTACLE_FACE_TESTS)
+  add_test(NAME ${part}_tests COMMAND rotacle_${part}_tests --gtest_color=no "--gtest_filter=-${skipped}")
+  set_tests_properties(${part}_tests PROPERTIES TIMEOUT 900)
+endforeach()
 
 # One program start takes a while: the tests run in a few shards of one
 # program each, side by side.

@@ -5,6 +5,10 @@
 // is handed to the engine's operation of the same name inside
 // `Engine::Event`. After each event one refresh brings the widgets up to date,
 // touching only those whose state changed.
+//
+// Unit1.cpp holds the window's life, its commands and timers; the
+// construction, the keyboard and the refresh have a file each
+// (Unit1_build.cpp, Unit1_keys.cpp, Unit1_refresh.cpp).
 #pragma once
 
 #include <QPoint>

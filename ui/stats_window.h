@@ -6,6 +6,10 @@
 // since it last looked: new points are appended to the charts and the newest
 // one follows the bankroll; anything else (an undo, an import, a new game, a
 // thinned chart) redraws them. Esc, S and Ctrl+W close it.
+//
+// stats_window.cpp holds the window, its summary and its save path; the
+// bankroll chart and the hit tabs have a file each (stats_chart.cpp,
+// stats_hits.cpp).
 #pragma once
 
 #include <QString>
@@ -109,7 +113,9 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    /// The bankroll chart.
     void BuildChart();
+    /// The chances' bars and the hit tables of the chances and the numbers.
     void BuildTables();
     void RedrawChart();
     void AppendPoint(const rotacle::BankrollPoint& point);

@@ -1,16 +1,18 @@
-// Deep scan and the mode-2 calculator, the safety level with its lamps, and
-// the trend redirection of shown proposals.
+// The prediction side's arithmetic on its own: the deep scan's steps, the
+// field that the SMART 2025 calculator takes for a scan, and the trend
+// choice of a pair of fields.
+#include "modes/modes.h"
+
 #include <gtest/gtest.h>
 
-#include "support/table.h"
+#include <initializer_list>
+#include <ostream>
 
-namespace rotacle::test {
+namespace rotacle {
 namespace {
 
-using DeepScan = Table;
-
 struct Scan {
-    int number, step, family;
+    std::int32_t number, step, family;
     bool operator==(const Scan&) const = default;
 };
 
@@ -18,227 +20,51 @@ std::ostream& operator<<(std::ostream& os, const Scan& s) {
     return os << "(" << s.number << ", " << s.step << ", " << s.family << ")";
 }
 
-Scan ScanOf(const Engine& e) {
-    return {e.State().DeepScan_Number, e.State().DeepScan_Step, e.State().DeepScan_Family};
-}
-
-TEST_F(DeepScan, ExampleFiveSeventeenThirtyTwo) {
-    Spin(5);
-    EXPECT_EQ(ScanOf(e), (Scan{5, 1, 2}));
-    Spin(17);
-    EXPECT_EQ(ScanOf(e), (Scan{23, 2, 1}));
-    Spin(32);
-    EXPECT_EQ(ScanOf(e), (Scan{21, 3, 0}));
-}
-
-TEST_F(DeepScan, ZeroOnTheFirstSpinOnlyMovesTheStep) {
-    Spin(0);
-    EXPECT_EQ(ScanOf(e), (Scan{0, 1, 0}));
-    Spin(0);
-    EXPECT_EQ(ScanOf(e), (Scan{1, 2, 0})) << "from step 1 on the scan number leaves 0";
-}
-
-TEST_F(DeepScan, EachReductionSubtractsThirtySixOnce) {
-    Arrange(e).State().DeepScan_Number = 30;
-    Arrange(e).State().DeepScan_Step = 36;
-    Arrange(e).State().DeepScan_Family = 1;
-    Spin(36);
-    EXPECT_EQ(ScanOf(e), (Scan{30, 0, 1}));
-}
-
-TEST_F(DeepScan, ResetAppKeepsTheStepCounter) {
-    Spins({5, 17, 32});
-    Do([&] { e.ResetApp(); });
-    EXPECT_EQ(ScanOf(e), (Scan{0, 3, 0}));
-    Spin(4);
-    EXPECT_EQ(ScanOf(e), (Scan{7, 4, 1}));
-}
-
-struct ProposalRow {
-    int number, family, field;
-};
-
-std::ostream& operator<<(std::ostream& os, const ProposalRow& r) {
-    return os << "scan " << r.number << " family " << r.family;
-}
-
-class ModeTwoProposal : public Table, public ::testing::WithParamInterface<ProposalRow> {};
-
-TEST_P(ModeTwoProposal, FamilyChoosesTheProperty) {
-    const ProposalRow r = GetParam();
-    Arrange(e).State().DeepScan_Number = r.number;
-    Arrange(e).State().DeepScan_Family = r.family;
-    Do([&] { e.M2Calculate(); });
-    EXPECT_EQ(e.State().Bet_Field, r.field) << r.number << " family " << r.family;
-    EXPECT_EQ(ShownChip(), r.field - 1);
-    EXPECT_EQ(e.State().Bets_Played, 1);
-    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
-}
-
-INSTANTIATE_TEST_SUITE_P(Rows, ModeTwoProposal,
-                         ::testing::Values(ProposalRow{21, 0, 3}, ProposalRow{21, 1, 5},
-                                           ProposalRow{21, 2, 6}, ProposalRow{10, 0, 4},
-                                           ProposalRow{10, 1, 2}, ProposalRow{10, 2, 1},
-                                           ProposalRow{18, 2, 1}, ProposalRow{19, 2, 6},
-                                           ProposalRow{36, 0, 3}, ProposalRow{35, 0, 4},
-                                           ProposalRow{1, 1, 5}));
-
-using SafeLevelGate = Table;
-
-TEST_F(SafeLevelGate, ProposalsShowOnlyAfterEnoughMissesAndHideAfterAWin) {
-    e.SetSafeLevelPosition(3);
-    WarmUp();
-    EXPECT_EQ(e.State().Bet_Field, 4) << "the proposal is made whatever the level";
-    EXPECT_EQ(ShownChip(), -1);
-    EXPECT_EQ(e.State().Bets_Played, 0);
-    for (int miss = 1; miss <= 3; ++miss) {
-        const double bankroll = e.State().Bankroll;
-        EXPECT_EQ(ShownChip(), -1) << "before miss " << miss;
-        LoseNext();
-        EXPECT_EQ(e.State().Miss_Streak, miss);
-        if (miss < 3) {
-            EXPECT_DOUBLE_EQ(e.State().Bankroll, bankroll) << "virtual losses cost nothing";
+TEST(DeepScan, StepsFromAStartThroughNumbers) {
+    struct Step {
+        int n;
+        Scan after;
+    };
+    struct Row {
+        const char* name;
+        Scan start;
+        std::initializer_list<Step> steps;
+    };
+    const Row rows[] = {
+        {"five, seventeen, thirty-two", {0, 0, 0}, {{5, {5, 1, 2}}, {17, {23, 2, 1}}, {32, {21, 3, 0}}}},
+        // From step 1 on the scan number leaves 0.
+        {"zero on the first spin only moves the step", {0, 0, 0}, {{0, {0, 1, 0}}, {0, {1, 2, 0}}}},
+        {"each reduction subtracts thirty-six once", {30, 36, 1}, {{36, {30, 0, 1}}}},
+    };
+    for (const Row& r : rows) {
+        Scan s = r.start;
+        for (const Step& step : r.steps) {
+            DeepScanStep(s.number, s.step, s.family, step.n);
+            EXPECT_EQ(s, step.after) << r.name << ", number " << step.n;
         }
     }
-    EXPECT_NE(ShownChip(), -1);
-    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
-    EXPECT_EQ(e.State().Flat_Index, 0);
-    LoseNext();  // a shown proposal stays shown while it keeps losing
-    EXPECT_NE(ShownChip(), -1);
-    EXPECT_EQ(e.State().Flat_Index, -18);
-    WinNext();
-    EXPECT_EQ(e.State().Miss_Streak, 0);
-    EXPECT_EQ(ShownChip(), -1);
-    EXPECT_EQ(e.State().Flat_Index, 0);
 }
 
-TEST_F(SafeLevelGate, LampsFollowTheLevelAndTheMisses) {
-    EXPECT_FALSE(e.display().SL_Indicator1().Visible);
-    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
-    EXPECT_FALSE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
-
-    e.SetSafeLevelPosition(1);
-    EXPECT_TRUE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
-    EXPECT_EQ(e.display().Label4().Caption, "1");
-    e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.display().SL_Indicator2().Visible) << "0 misses is not less than 1 - 1";
-
-    e.SetSafeLevelPosition(3);
-    e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.display().SL_Indicator1().Visible);
-    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
-    Arrange(e).State().Miss_Streak = 2;  // one miss away
-    e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.display().SL_Indicator2().Visible);
-    EXPECT_TRUE(e.display().SL_Indicator1().Visible) << "the second lamp covers the first";
-
-    e.SetSafeLevelPosition(0);
-    EXPECT_FALSE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
-    EXPECT_FALSE(e.display().SL_Indicator1().Visible);
-    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
-    EXPECT_EQ(e.display().Label4().Caption, "0");
+TEST(SmartField, FamilyChoosesTheProperty) {
+    struct Row {
+        std::int32_t number, family, field;
+    };
+    for (Row r : {Row{21, 0, 3}, Row{21, 1, 5}, Row{21, 2, 6}, Row{10, 0, 4}, Row{10, 1, 2}, Row{10, 2, 1},
+                  Row{18, 2, 1}, Row{19, 2, 6}, Row{36, 0, 3}, Row{35, 0, 4}, Row{1, 1, 5}})
+        EXPECT_EQ(SmartField(r.number, r.family), r.field) << "scan " << r.number << " family " << r.family;
 }
 
-TEST_F(SafeLevelGate, PositionIsClampedAndWrittenToTheRecord) {
-    e.SetSafeLevelPosition(15);
-    EXPECT_EQ(e.inputs().SafeLevel.Position, 10);
-    EXPECT_EQ(e.settings().Settings_Data()[18], "10");
-    e.SetSafeLevelPosition(-3);
-    EXPECT_EQ(e.inputs().SafeLevel.Position, 0);
-    EXPECT_EQ(e.settings().Settings_Data()[18], "0");
-}
-
-using Trend = Table;
-
-TEST_F(Trend, ChosenRedTurnsAShownBlackProposal) {
-    e.Trend_1Click(2);  // Red
-    WarmUp();           // mode 2 proposes Black
-    EXPECT_EQ(e.State().Bet_Field, 3);
-    EXPECT_EQ(ShownChip(), 2);
-    EXPECT_FALSE(e.table().FieldHighlight()[3].Visible);
-    EXPECT_TRUE(e.table().FieldHighlight()[2].Visible);
-    EXPECT_DOUBLE_EQ(e.State().Bankroll, 999) << "one stake, booked for Red";
-    Spin(WinningNumber(3));
-    EXPECT_EQ(e.State().Flat_Index, 18) << "the bet is settled as Red";
-}
-
-struct TrendRow {
-    int chosen;  // field index of the chosen side
-    int number;  // deep-scan number and family giving the proposal
-    int family;
-    int proposed;  // field code the mode proposes
-    int result;    // field code after the trend check
-};
-
-std::ostream& operator<<(std::ostream& os, const TrendRow& r) {
-    return os << kFieldNames[static_cast<std::size_t>(r.chosen)] << " chosen, field " << r.proposed
-              << " proposed";
-}
-
-class TrendRedirect : public Table, public ::testing::WithParamInterface<TrendRow> {};
-
-TEST_P(TrendRedirect, OppositeOfTheChosenSideTurnsOver) {
-    const TrendRow r = GetParam();
-    e.Trend_1Click(r.chosen);
-    Arrange(e).State().DeepScan_Number = r.number;
-    Arrange(e).State().DeepScan_Family = r.family;
-    Do([&] { e.M2Calculate(); });
-    EXPECT_EQ(e.State().Bet_Field, r.result);
-    EXPECT_EQ(ShownChip(), r.result - 1);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rows, TrendRedirect,
-    ::testing::Values(TrendRow{0, 20, 2, 6, 1}, TrendRow{1, 21, 1, 5, 2}, TrendRow{2, 20, 0, 4, 3},
-                      TrendRow{3, 21, 0, 3, 4}, TrendRow{4, 20, 1, 2, 5}, TrendRow{5, 3, 2, 1, 6},
-                      TrendRow{2, 21, 1, 5, 5},   // Red chosen, Odd proposed: nothing changes
-                      TrendRow{0, 3, 2, 1, 1}));  // the chosen side itself stays
-
-TEST_F(Trend, BelowTheSafetyLevelNothingTurns) {
-    e.Trend_1Click(2);
-    e.SetSafeLevelPosition(2);
-    Arrange(e).State().Miss_Streak = 1;
-    Arrange(e).State().DeepScan_Number = 20;  // black
-    Arrange(e).State().DeepScan_Family = 0;
-    Do([&] { e.M2Calculate(); });
-    EXPECT_EQ(e.State().Bet_Field, 4);
-    EXPECT_EQ(ShownChip(), -1);
-}
-
-TEST_F(Trend, ChoosingOneSideClearsTheOther) {
-    e.Trend_1Click(2);
-    e.Trend_1Click(3);
-    EXPECT_FALSE(e.modes().Trend_2()[2].Visible);
-    EXPECT_TRUE(e.modes().Trend_2()[3].Visible);
-    e.Trend_1Click(0);
-    EXPECT_TRUE(e.modes().Trend_2()[3].Visible) << "other pairs keep their choice";
-    e.Trend_2Click(3);
-    EXPECT_FALSE(e.modes().Trend_2()[3].Visible);
-    e.Trend_0MouseMove(4);
-    EXPECT_TRUE(e.chrome().Trend_1()[4].Visible);
-    e.Disable_HoversClick();
-    EXPECT_FALSE(e.chrome().Trend_1()[4].Visible);
-}
-
-TEST_F(Trend, ModeThreeIsLeftToItsOwnFilter) {
-    e.Trend_1Click(2);
-    Arrange(e).State().Game_Mode = 3;
-    Arrange(e).State().Bet_Field = 4;
-    Arrange(e).table().ShowChip(3, true);
-    e.Trend_Check();
-    EXPECT_EQ(e.State().Bet_Field, 4);
-    EXPECT_EQ(ShownChip(), 3);
-}
-
-TEST_F(Trend, ChoiceSurvivesResetsAndUndo) {
-    e.Trend_1Click(5);
-    WarmUp();
-    Spin(1);
-    Do([&] { e.Image_Cancel2Click(); });
-    Do([&] { e.ResetApp(); });
-    Do([&] { e.ResetBets(); });
-    EXPECT_TRUE(e.modes().Trend_2()[5].Visible);
+TEST(Trend, ChoosingOneSideClearsTheOther) {
+    ModeLists m;
+    m.ChooseTrend(2);
+    m.ChooseTrend(3);
+    EXPECT_FALSE(m.Trend_2()[2].Visible);
+    EXPECT_TRUE(m.Trend_2()[3].Visible);
+    m.ChooseTrend(0);
+    EXPECT_TRUE(m.Trend_2()[3].Visible) << "other pairs keep their choice";
+    m.DropTrend(3);
+    EXPECT_FALSE(m.Trend_2()[3].Visible);
 }
 
 }  // namespace
-}  // namespace rotacle::test
+}  // namespace rotacle

@@ -53,29 +53,7 @@ protected:
     fs::path dir = Scratch(::testing::UnitTest::GetInstance()->current_test_info()->name());
 };
 
-// ---- The page parse ---------------------------------------------------------------
-
-TEST(PageParse, SuffixStripRemovesMultiplierMarks) {
-    const std::vector<std::pair<std::string, std::string>> rows = {
-        {"17500x", "17"}, {"2050x", "20"}, {"500x", ""}, {"x", ""}, {"32x", "3"}, {"17", "17"}, {"", ""}};
-    for (const auto& [in, want] : rows) {
-        std::string line = in;
-        Engine::SuffixStrip(line);
-        EXPECT_EQ(line, want) << "line '" << in << "'";
-    }
-}
-
-TEST_F(Import, PageLinesAreReadLastToFirst) {
-    Arrange(e).panel().SetRawList({"17", "5", "32x", "29"});
-    e.ParseRawList();
-    EXPECT_EQ(e.panel().Import_List(), (LineList{"29", "3", "5", "17"}));
-}
-
-TEST_F(Import, OnlyExactRouletteNumbersAreAccepted) {
-    Arrange(e).panel().SetRawList({"0", "36", "37", "-1", "00", "7.0", " 7", "7 ", "abc", "05", "17500x"});
-    e.ParseRawList();
-    EXPECT_EQ(e.panel().Import_List(), (LineList{"17", "36", "0"}));
-}
+// ---- The pasted page ---------------------------------------------------------------
 
 TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
     platform.program_folder = dir.string();

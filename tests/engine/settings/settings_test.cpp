@@ -1,5 +1,5 @@
-// The settings record and its writers, and the settings file: save, the load
-// order, clamping, "fire only on change", and files of any content.
+// The settings record's writers, and the settings file: save, the load order,
+// clamping, "fire only on change", and files of any content.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,17 +9,13 @@
 #include <map>
 
 #include "core/text_file.h"
+#include "support/default_record.h"
 #include "support/table.h"
 
 namespace rotacle::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-const Memo kDefaultRecord = {
-    "//line1", "1", "0", "0", "", "//Betting system",    "1", "1", "0", "1", "1", "1", "1", "1",       "",
-    "//line3", "1", "1", "0", "", "//adaptive settings", "1", "0", "5", "0", "0", "1", "",  "//line5", "0",
-    "3"};
 
 class Settings : public Table {
 protected:
@@ -115,25 +111,6 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
         for (const auto& [line, text] : row.lines) want[line] = text;
         EXPECT_EQ(eng.settings().Settings_Data(), want) << row.name;
     }
-}
-
-TEST_F(Settings, WritingALineTheRecordLacksChangesNothing) {
-    Memo shorter = e.settings().Settings_Data();
-    shorter.resize(5);
-    Arrange(e).settings().Replace(shorter);
-    e.SetSafeLevelPosition(3);
-    EXPECT_EQ(e.settings().Settings_Data().size(), 5u);
-    EXPECT_EQ(e.SettingsLine(18), "");
-}
-
-TEST_F(Settings, SaveWritesTheRecordWithCrLf) {
-    const auto path = (dir / "a.rtk").string();
-    e.SetSafeLevelPosition(4);
-    ASSERT_TRUE(Save(path));
-    std::string want;
-    for (std::size_t i = 0; i < kDefaultRecord.size(); ++i)
-        want += (i == 18 ? "4" : kDefaultRecord[i]) + "\r\n";
-    EXPECT_EQ(ReadFile(path), want);
 }
 
 TEST_F(Settings, SaveRightAfterStartThenLoad) {

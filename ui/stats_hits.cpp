@@ -1,0 +1,178 @@
+// The statistics window's hit tabs: the hits and absences of the six even
+// chances and of every number beside what chance alone gives, the chances'
+// bars, and their export as CSV.
+#include "ui/stats_window.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QHeaderView>
+#include <QLegend>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <algorithm>
+#include <cmath>
+
+#include "ui/artwork.h"
+#include "ui/stats_figures.h"
+
+namespace rotacle::ui {
+
+using figures::Fixed;
+using figures::NiceStep;
+using figures::Percent;
+
+namespace {
+
+constexpr std::array<const char*, 6> kChanceNames = {"Less", "Even", "Red", "Black", "Odd", "More"};
+// Every even chance holds 18 of the 37 numbers; a number is one of them.
+constexpr double kChanceOdds = 18.0 / 37.0;
+constexpr double kNumberOdds = 1.0 / 37.0;
+
+// The columns of both hit tables.
+enum Column { kName, kHits, kShare, kExpected, kAbsence, kLongest, kColumns };
+
+void SetCell(QTableWidget& table, int row, int column, const QString& text) {
+    QTableWidgetItem* item = table.item(row, column);
+    if (item->text() != text) item->setText(text);
+}
+
+QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& first, int rows, double odds) {
+    auto* table = new QTableWidget(rows, kColumns, parent);
+    table->setObjectName(name);
+    table->setHorizontalHeaderLabels({first, QStringLiteral("Hits"), QStringLiteral("Share"),
+                                      QStringLiteral("Expected"), QStringLiteral("Absence"),
+                                      QStringLiteral("Longest absence")});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    table->verticalHeader()->setDefaultSectionSize(20);
+    for (int r = 0; r < rows; ++r)
+        for (int c = 0; c < kColumns; ++c) {
+            auto* item = new QTableWidgetItem;
+            item->setTextAlignment(c == kName ? Qt::AlignLeft | Qt::AlignVCenter
+                                              : Qt::AlignRight | Qt::AlignVCenter);
+            table->setItem(r, c, item);
+        }
+    for (int r = 0; r < rows; ++r) table->item(r, kExpected)->setText(Percent(odds));
+    return table;
+}
+
+void ShowFigures(QTableWidget& table, int row, const HitFigures& f, std::int64_t spins) {
+    SetCell(table, row, kHits, QString::number(f.hits));
+    SetCell(
+        table, row, kShare,
+        spins > 0 ? Percent(static_cast<double>(f.hits) / static_cast<double>(spins)) : QStringLiteral("-"));
+    SetCell(table, row, kAbsence, QString::number(f.absence));
+    SetCell(table, row, kLongest, QString::number(f.longest_absence));
+}
+
+void AppendCsvRow(std::string& out, const std::string& name, const HitFigures& f, std::int64_t spins,
+                  double odds) {
+    out += name;
+    out += ',' + std::to_string(f.hits);
+    out += ',' + Fixed(static_cast<double>(spins) * odds, 4);
+    out += ',';
+    if (spins > 0) out += Fixed(static_cast<double>(f.hits) / static_cast<double>(spins), 6);
+    out += ',' + Fixed(odds, 6);
+    out += ',' + std::to_string(f.absence);
+    out += ',' + std::to_string(f.longest_absence);
+    out += '\n';
+}
+
+}  // namespace
+
+void StatsWindow::BuildTables() {
+    // Hits of each chance beside what chance alone gives.
+    auto* bars = new QChart;
+    bars->setTheme(QChart::ChartThemeDark);
+    bars->setTitle(QStringLiteral("Hits per chance"));
+    bars->setAnimationOptions(QChart::NoAnimation);
+    bars->legend()->setAlignment(Qt::AlignBottom);
+    hits_set_ = new QBarSet(QStringLiteral("Hits"));
+    hits_set_->setColor(art::kGold);
+    expected_set_ = new QBarSet(QStringLiteral("Expected (18/37)"));
+    expected_set_->setColor(art::kDimText);
+    for (int i = 0; i < 6; ++i) {
+        hits_set_->append(0);
+        expected_set_->append(0);
+    }
+    auto* series = new QBarSeries;
+    series->append(hits_set_);
+    series->append(expected_set_);
+    bars->addSeries(series);
+    auto* names = new QBarCategoryAxis;
+    for (const char* name : kChanceNames) names->append(QString::fromLatin1(name));
+    // Hits are whole numbers: so are the ticks.
+    hits_axis_ = new QValueAxis;
+    hits_axis_->setLabelFormat(QStringLiteral("%.0f"));
+    hits_axis_->setTickType(QValueAxis::TicksDynamic);
+    hits_axis_->setTickAnchor(0);
+    hits_axis_->setTickInterval(2);
+    hits_axis_->setRange(0, 10);
+    bars->addAxis(names, Qt::AlignBottom);
+    bars->addAxis(hits_axis_, Qt::AlignLeft);
+    series->attachAxis(names);
+    series->attachAxis(hits_axis_);
+    bars_view_ = new QChartView(bars, this);
+    bars_view_->setObjectName(QStringLiteral("ChanceBars"));
+    bars_view_->setRenderHint(QPainter::Antialiasing);
+    bars_view_->setMinimumSize(200, 140);
+    bars_view_->setToolTip(QStringLiteral("Hits of each even chance against 18/37 of the spins."));
+
+    chances_ = HitTable(this, QStringLiteral("ChanceTable"), QStringLiteral("Chance"), 6, kChanceOdds);
+    for (int i = 0; i < 6; ++i)
+        chances_->item(i, kName)->setText(QString::fromLatin1(kChanceNames[static_cast<std::size_t>(i)]));
+    numbers_ = HitTable(this, QStringLiteral("NumberTable"), QStringLiteral("Number"), 37, kNumberOdds);
+    for (int n = 0; n <= 36; ++n) numbers_->item(n, kName)->setText(QString::number(n));
+    const QString tip = QStringLiteral(
+        "Hits, their share of the spins beside the share chance alone gives, the spins since "
+        "the last hit (absence) and the longest absence so far.");
+    chances_->setToolTip(tip);
+    numbers_->setToolTip(tip);
+}
+
+void StatsWindow::RefreshTables() {
+    const HitCounter& hits = stats_.Hits();
+    const std::int64_t spins = hits.Spins();
+    for (std::size_t i = 0; i < 6; ++i) ShowFigures(*chances_, static_cast<int>(i), hits.Chances()[i], spins);
+    for (std::size_t n = 0; n < 37; ++n)
+        ShowFigures(*numbers_, static_cast<int>(n), hits.Numbers()[n], spins);
+
+    const double expected = static_cast<double>(spins) * kChanceOdds;
+    double most = expected;
+    for (int i = 0; i < 6; ++i) {
+        const auto hit_count = static_cast<double>(hits.Chances()[static_cast<std::size_t>(i)].hits);
+        if (hits_set_->at(i) != hit_count) hits_set_->replace(i, hit_count);
+        if (expected_set_->at(i) != expected) expected_set_->replace(i, expected);
+        most = std::max(most, hit_count);
+    }
+    if (most > hits_axis_->max() || most < hits_axis_->max() / 4) {
+        const double step = NiceStep(std::max(most, 8.0) / 4);  // 2 at least: a whole number
+        hits_axis_->setTickInterval(step);
+        hits_axis_->setRange(0, std::max(std::ceil(most * 1.1 / step) * step, 10.0));
+    }
+
+    hits_spins_ = spins;
+    chance_figures_ = hits.Chances();
+    number_figures_ = hits.Numbers();
+}
+
+std::string StatsWindow::TablesCsv(const rotacle::HitCounter& hits) {
+    std::string out = "item,hits,expected_hits,share,expected_share,absence,longest_absence\n";
+    for (std::size_t i = 0; i < 6; ++i)
+        AppendCsvRow(out, kChanceNames[i], hits.Chances()[i], hits.Spins(), kChanceOdds);
+    for (std::size_t n = 0; n < 37; ++n)
+        AppendCsvRow(out, std::to_string(n), hits.Numbers()[n], hits.Spins(), kNumberOdds);
+    return out;
+}
+
+bool StatsWindow::ExportTablesCsv() {
+    const auto path = AskPath("CSV file (*.csv)|*.csv", "csv");
+    if (!path) return false;
+    return SaveBytes(*path, QByteArray::fromStdString(TablesCsv(stats_.Hits())));
+}
+}  // namespace rotacle::ui
