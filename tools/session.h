@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "engine/engine.h"
+#include "engine/scheduler.h"
 #include "engine/speed_play.h"
 #include "stats/session_stats.h"
 
@@ -104,10 +105,8 @@ public:
     Engine& engine() { return engine_; }
     SimPlatform& platform() { return platform_; }
 
-    /// Fires the enabled timers in virtual time until no game-mode progress
-    /// run is left; as each run ends, the oldest number typed while the
-    /// board was locked is entered and its run fired in turn. Then runs one
-    /// more display refresh.
+    /// The scheduler's timers after a command (`Scheduler::RunTimers`).
+    /// Throws ScriptError for a progress run that never ends.
     void RunTimers();
 
 private:
@@ -115,29 +114,8 @@ private:
     /// Puts the reason for a refused number into the state line.
     void SayWhyNotTaken(int n);
     void Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no);
-    /// The timers until no progress run is left (one round of RunTimers).
-    void RunProgress();
-    /// Enters the oldest waiting number when the board takes numbers.
-    bool EnterWaiting();
     /// After an event that may have changed the state.
-    void Touched() {
-        ++epoch_;
-        SyncTimers();
-    }
-    void Fire(TimerId id);
-    void SyncTimers();
-    void SyncTimer(std::size_t i);
-    static constexpr std::uint32_t Bit(TimerId id) { return std::uint32_t{1} << static_cast<int>(id); }
-    /// The armed refreshes that found everything in place since the last
-    /// change: their ticks would do nothing.
-    std::uint32_t IdleTimers() const {
-        std::uint32_t idle = 0;
-        for (const TimerId t : {TimerId::ShowValues, TimerId::SafeLevel_Timer})
-            if (slots_[static_cast<std::size_t>(t)].idle_epoch == epoch_) idle |= Bit(t);
-        return armed_ & idle;
-    }
-    /// The armed timers whose tick can change something.
-    std::uint32_t LiveTimers() const { return armed_ & ~IdleTimers(); }
+    void Touched() { scheduler_.Touched(); }
     std::string Resolve(std::string_view path) const;
     /// Runs one event; returns false when it ended with an error.
     template <class Op>
@@ -150,21 +128,12 @@ private:
     SimPlatform platform_;
     Engine engine_;
     SpeedPlay speed_;
+    Scheduler scheduler_;
     SessionStats stats_;
     bool keep_stats_;
     std::string output_;
     std::filesystem::path base_dir_;
     bool confine_files_ = false;
-
-    struct TimerSlot {
-        std::int32_t interval = 0;
-        std::int64_t due = 0;
-        std::uint64_t idle_epoch = ~0ULL;  ///< epoch at which a refresh last changed nothing
-    };
-    std::array<TimerSlot, kTimerCount> slots_{};
-    std::uint32_t armed_ = 0;                     ///< the armed slots, one bit a timer
-    std::optional<std::uint64_t> synced_timers_;  ///< the engine's timer changes at the last sync
-    std::uint64_t epoch_ = 0;                     ///< grows with every event that may have changed the state
 };
 
 /// The session journal of a script run.

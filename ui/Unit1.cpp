@@ -18,6 +18,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "engine/scheduler.h"
 #include "rotacle/version.h"
 #include "ui/help_window.h"
 #include "ui/screen_fit.h"
@@ -612,7 +613,7 @@ void TForm1::OnTimer(int index) {
     ++ticks_[static_cast<std::size_t>(index)];
     const bool reading_page = id == TimerId::Timer_Evolution && engine_.TimerControl(id).Enabled;
     const std::size_t messages = platform_.Messages().size();
-    bool changed = speed_.Tick(engine_, id);
+    bool changed = Scheduler::Tick(engine_, id, speed_.Quick());
     if (speed_.EnterWaiting(engine_)) changed = true;
     // A display or lamp refresh that found everything in place leaves the
     // window as it is: no widget is compared, nothing is repainted.
