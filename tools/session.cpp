@@ -2,15 +2,12 @@
 
 #include "core/text_file.h"
 #include "journal/journal.h"
-#include "tools/stats.h"
+#include "tools/script_verbs.h"
 
 #include <algorithm>
-#include <bit>
-#include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <istream>
-#include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <tuple>
@@ -22,17 +19,6 @@ namespace {
 
 // Lines of the import list that a state line shows.
 constexpr std::size_t kImportLinesShown = 100;
-
-[[noreturn]] void Malformed(std::int64_t line_no, std::string_view why) {
-    throw ScriptError("line " + std::to_string(line_no) + ": " + std::string(why));
-}
-
-// Splits "WORD REST" at the first space.
-std::pair<std::string_view, std::optional<std::string_view>> SplitWord(std::string_view s) {
-    const auto sp = s.find(' ');
-    if (sp == std::string_view::npos) return {s, std::nullopt};
-    return {s.substr(0, sp), s.substr(sp + 1)};
-}
 
 // Lines of a script read in large blocks: a million-line script spends
 // more in std::getline's per-line stream calls than in most commands. The
@@ -80,13 +66,6 @@ private:
     std::size_t start_ = 0;
     bool eof_ = false;
 };
-
-bool AllDigits(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 }  // namespace
 
@@ -202,192 +181,6 @@ bool Session::RunLine(std::string_view line, std::int64_t line_no) {
     else
         scheduler_.EnterWaiting();  // as after every event; its run stands still too
     return true;
-}
-
-void Session::Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no) {
-    Engine& e = engine_;
-    const auto no_args = [&] {
-        if (has_rest) Malformed(line_no, "'" + std::string(verb) + "' takes no argument");
-    };
-    // NAME VALUE, where VALUE runs to the end of the line and may be empty.
-    const auto name_value = [&]() -> std::pair<std::string_view, std::string_view> {
-        if (!has_rest) Malformed(line_no, "missing NAME");
-        const auto [name, value] = SplitWord(rest);
-        if (!value) Malformed(line_no, "missing VALUE");
-        return {name, *value};
-    };
-
-    if (verb == "spin") {
-        if (!has_rest || !AllDigits(rest) || rest.size() > 2) Malformed(line_no, "spin takes a number 0..36");
-        int n = 0;
-        for (const char c : rest) n = n * 10 + (c - '0');
-        if (n > 36) Malformed(line_no, "spin takes a number 0..36");
-        ClickCell(n);
-    } else if (verb == "undo") {
-        no_args();
-        // The newest waiting number is taken back first; otherwise the undo
-        // command is clicked when it is offered.
-        if (speed_.Undo(e) == SpeedPlay::Outcome::Undone) Touched();
-    } else if (verb == "enter") {
-        if (!has_rest || !AllDigits(rest)) Malformed(line_no, "enter takes a whole number");
-        // Any number can be typed; one that is no cell is refused.
-        int n = 0;
-        if (std::from_chars(rest.data(), rest.data() + rest.size(), n).ec != std::errc())
-            n = std::numeric_limits<int>::max();
-        const SpeedPlay::Outcome outcome = speed_.Enter(e, n);
-        if (outcome == SpeedPlay::Outcome::Entered) Touched();
-        if (outcome == SpeedPlay::Outcome::Refused) SayWhyNotTaken(n);
-    } else if (verb == "option") {
-        const auto pair = name_value();
-        if (pair.first != "quick") Malformed(line_no, "unknown option '" + std::string(pair.first) + "'");
-        if (pair.second != "0" && pair.second != "1") Malformed(line_no, "option quick takes 0 or 1");
-        speed_.SetQuick(pair.second == "1");
-    } else if (verb == "skip") {
-        no_args();
-        if (!e.table().Image_SkipBet3().Visible) Run([&] { e.SkipBet(); });
-    } else if (verb == "reset-bets") {
-        no_args();
-        if (e.inputs().ResetBets_Button.Enabled) Run([&] { e.ResetBets(); });
-    } else if (verb == "reset-app") {
-        no_args();
-        // Numbers still waiting belong to the game that ends here.
-        speed_.DropWaiting();
-        Run([&] { e.ResetApp(); });
-    } else if (verb == "set") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view value = pair.second;
-        if (const auto id = EditByName(name)) {
-            Run([&] { e.SetEditText(*id, value); });
-        } else if (const auto spin = SpinByName(name)) {
-            Run([&] {
-                if (value.empty() || value == " ")
-                    e.SetSpinText(*spin, value);
-                else
-                    e.SetSpinValue(*spin, StrToInt(value));
-            });
-        } else if (name == "SafeLevel") {
-            Run([&] { e.SetSafeLevelPosition(StrToInt(value)); });
-        } else {
-            Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        }
-    } else if (verb == "type") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view chars = pair.second;
-        const auto edit = EditByName(name);
-        const auto spin = SpinByName(name);
-        if (!edit && !spin) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        // One event per key; an error ends the command and the rest is not sent.
-        for (char c : chars) {
-            const bool ok = e.Event([&] {
-                if (edit)
-                    e.TypeKey(*edit, c);
-                else
-                    e.TypeKey(*spin, c);
-            });
-            scheduler_.Touched();
-            if (!ok) break;
-        }
-    } else if (verb == "check") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view value = pair.second;
-        const auto id = CheckByName(name);
-        if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        if (value != "0" && value != "1") Malformed(line_no, "check takes 0 or 1");
-        Run([&] { e.SetChecked(*id, value == "1"); });
-    } else if (verb == "select") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view value = pair.second;
-        const auto id = ComboByName(name);
-        if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        std::int32_t index = 0;
-        if (!TryStrToInt(value, index)) Malformed(line_no, "select takes a whole-number INDEX");
-        Run([&] { e.SelectItem(*id, index); });
-    } else if (verb == "trend" || verb == "untrend") {
-        if (!has_rest) Malformed(line_no, "missing FIELD");
-        const auto field = FieldByName(rest);
-        if (!field) Malformed(line_no, "unknown FIELD '" + std::string(rest) + "'");
-        if (verb == "trend")
-            Run([&] { e.ChooseTrend(*field); });
-        else
-            Run([&] { e.ClearTrend(*field); });
-    } else if (verb == "load-settings" || verb == "save-settings") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        if (verb == "load-settings")
-            Run([&] { e.LoadSettingsFile(Resolve(rest)); });
-        else
-            Run([&] { e.SaveSettingsFile(Resolve(rest)); });
-    } else if (verb == "import-file") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        std::string path;
-        // Each step is a click of its own; an error ends the command.
-        if (!Run([&] {
-                path = Resolve(rest);
-                e.OpenImportPanel();
-            }))
-            return;
-        platform_.dialog_answer = path;
-        const bool loaded = Run([&] { e.LoadNumberFile(); });
-        platform_.dialog_answer.reset();
-        if (loaded && e.panel().Panel_Import().Visible && e.panel().Button_Process().Enabled)
-            Run([&] { e.ImportListedNumbers(); });
-    } else if (verb == "paste-page") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        Run([&] {
-            platform_.clipboard = ReadFileText(Resolve(rest));
-            e.OpenImportPanel();
-            e.PastePage();
-        });
-    } else if (verb == "export") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        Run([&] {
-            platform_.dialog_answer = Resolve(rest);
-            e.ExportHistoryByDialog();
-        });
-        platform_.dialog_answer.reset();
-    } else if (verb == "stats") {
-        no_args();
-        output_ = SessionStatsJson(stats_).dump() + '\n';
-    } else if (verb == "mode") {
-        if (!has_rest || !AllDigits(rest) || rest.size() != 1 || rest[0] < '1' || rest[0] > '5')
-            Malformed(line_no, "mode takes a number 1..5");
-        // Tests and backtests reach the modes that the window keeps dormant.
-        e.ForceGameMode(rest[0] - '0');
-    } else if (verb == "lists") {
-        if (!has_rest) Malformed(line_no, "missing PATH1 PATH2 PATH3");
-        std::array<std::string_view, 3> paths{};
-        std::string_view left = rest;
-        for (std::size_t k = 0; k < 3; ++k) {
-            const auto [word, tail] = SplitWord(left);
-            if (word.empty() || (k < 2 && !tail) || (k == 2 && tail))
-                Malformed(line_no, "lists takes three paths");
-            paths[k] = word;
-            left = tail.value_or(std::string_view());
-        }
-        Run([&] {
-            for (std::size_t k = 0; k < 3; ++k) e.LoadAdaptiveList(k, ReadLines(Resolve(paths[k])));
-        });
-    } else if (verb == "click") {
-        if (!has_rest) Malformed(line_no, "missing NAME");
-        if (rest == "Button_Process") {
-            if (e.panel().Panel_Import().Visible) Run([&] { e.ImportListedNumbers(); });
-        } else if (rest == "Image_ClosePanel2") {
-            if (e.panel().Panel_Import().Visible) Run([&] { e.CloseImportPanel(); });
-        } else if (rest == "CreateMatrix") {
-            // The matrix buttons, like the import panel, wait for the end of
-            // a progress run: a build inside one put a second bet on the table.
-            if (!e.ProgressRunUnderWay()) Run([&] { e.CreateMatrix(); });
-        } else if (rest == "ResetMatrix") {
-            if (!e.ProgressRunUnderWay()) Run([&] { e.ResetMatrix(); });
-        } else {
-            Malformed(line_no, "unknown NAME '" + std::string(rest) + "'");
-        }
-    } else {
-        Malformed(line_no, "unknown command '" + std::string(verb) + "'");
-    }
 }
 
 void Session::WriteState(std::ostream& out, std::int64_t line_no) const {

@@ -110,9 +110,12 @@ public:
     void RunTimers();
 
 private:
+    friend class VerbCall;  // the script commands
+
     void ClickCell(int n);
     /// Puts the reason for a refused number into the state line.
     void SayWhyNotTaken(int n);
+    /// Runs the script command `verb` (see ScriptVerbs).
     void Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no);
     /// After an event that may have changed the state.
     void Touched() { scheduler_.Touched(); }
