@@ -22,7 +22,8 @@ void BM_SpinPipeline(benchmark::State& state) {
     rotacle::sim::SimPlatform platform;
     rotacle::Engine engine(platform);
     rotacle::SpeedPlay speed;
-    rotacle::Scheduler scheduler(engine, speed, platform.now_ms);
+    rotacle::Scheduler scheduler(engine, speed);
+    platform.clock_ms = &scheduler.Clock();
     Wheel wheel;
     for (auto _ : state) {
         const int n = wheel.Next();

@@ -38,8 +38,8 @@ bool IsIdempotentTimer(TimerId id) { return id == TimerId::ShowValues || id == T
 
 }  // namespace
 
-Scheduler::Scheduler(Engine& engine, SpeedPlay& speed, std::int64_t& now_ms)
-    : engine_(engine), speed_(speed), now_ms_(now_ms) {
+Scheduler::Scheduler(Engine& engine, SpeedPlay& speed, std::int64_t start_ms)
+    : engine_(engine), speed_(speed), now_ms_(start_ms) {
     Sync();
 }
 

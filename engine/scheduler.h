@@ -26,12 +26,16 @@ public:
 
 class Scheduler {
 public:
-    /// Schedules the timers of `engine`. `now_ms` is the host's clock in
-    /// milliseconds, which the scheduler moves on as it fires; `speed` gives
-    /// the quick proposals and the numbers that wait for the locked board.
-    Scheduler(Engine& engine, SpeedPlay& speed, std::int64_t& now_ms);
+    /// Schedules the timers of `engine` on a virtual clock that starts at
+    /// `start_ms`; `speed` gives the quick proposals and the numbers that
+    /// wait for the locked board.
+    Scheduler(Engine& engine, SpeedPlay& speed, std::int64_t start_ms = 0);
     Scheduler(const Scheduler&) = delete;
     Scheduler& operator=(const Scheduler&) = delete;
+
+    /// The virtual clock in milliseconds, moved on as the timers fire; the
+    /// host's platform reads its time from here.
+    const std::int64_t& Clock() const { return now_ms_; }
 
     /// Call after every event that may have changed the state: the idle
     /// refreshes are looked at again and the timers taken in.
@@ -85,7 +89,7 @@ private:
 
     Engine& engine_;
     SpeedPlay& speed_;
-    std::int64_t& now_ms_;
+    std::int64_t now_ms_;
     std::array<Slot, kTimerCount> slots_{};
     std::uint32_t armed_ = 0;                     ///< the armed slots, one bit a timer
     std::optional<std::uint64_t> synced_timers_;  ///< the engine's timer changes at the last sync

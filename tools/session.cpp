@@ -87,9 +87,10 @@ std::string SimPlatform::ProgramFolder() {
 
 Session::Session(std::filesystem::path base_dir, bool keep_stats)
     : engine_(platform_),
-      scheduler_(engine_, speed_, platform_.now_ms),
+      scheduler_(engine_, speed_),
       keep_stats_(keep_stats),
       base_dir_(std::move(base_dir)) {
+    platform_.clock_ms = &scheduler_.Clock();
     if (keep_stats_) engine_.SetPlayListener(&stats_);
 }
 

@@ -17,7 +17,7 @@
 
 namespace rotacle::sim {
 
-/// Platform of the driver: a virtual clock, the program's generator, message
+/// Platform of the driver: the scheduler's virtual clock, the program's generator, message
 /// boxes recorded instead of shown, and dialogs answered by the script.
 /// Its program folder, where a pasted page is saved, is a private temporary
 /// folder made on first use and removed with its files when the driver ends.
@@ -28,7 +28,7 @@ public:
     SimPlatform& operator=(const SimPlatform&) = delete;
     ~SimPlatform() override;
 
-    std::int64_t ClockSeconds() override { return now_ms / 1000; }
+    std::int64_t ClockSeconds() override { return clock_ms ? *clock_ms / 1000 : 0; }
     void RandSeed(std::uint32_t seed) override { rng.Seed(seed); }
     std::int32_t Random(std::int32_t range) override { return rng.Next(range); }
     void ShowMessage(const std::string& text) override {
@@ -47,7 +47,7 @@ public:
         return a;
     }
 
-    std::int64_t now_ms = 0;
+    const std::int64_t* clock_ms = nullptr;  ///< the virtual clock in milliseconds (none: 0)
     LcgRandom rng;
     std::optional<std::string> error;          ///< first message of the current command
     std::optional<std::string> dialog_answer;  ///< path the next dialog confirms
@@ -104,6 +104,8 @@ public:
 
     Engine& engine() { return engine_; }
     SimPlatform& platform() { return platform_; }
+    /// The virtual clock in milliseconds.
+    std::int64_t NowMs() const { return scheduler_.Clock(); }
 
     /// The scheduler's timers after a command (`Scheduler::RunTimers`).
     /// Throws ScriptError for a progress run that never ends.

@@ -40,7 +40,7 @@ public:
           e_(platform_),
           settings_path_(Scratch(folder, "settings.rtk")),
           numbers_path_(Scratch(folder, "numbers.txt")) {
-        platform_.clock_ms = &now_ms_;
+        platform_.clock_ms = &scheduler_.Clock();
     }
 
     // Plays `commands` random commands; returns false at the first broken
@@ -368,9 +368,8 @@ private:
     Engine e_;
     std::string settings_path_;
     std::string numbers_path_;
-    std::int64_t now_ms_ = 1'700'000'000'000;
     SpeedPlay speed_;
-    Scheduler scheduler_{e_, speed_, now_ms_};
+    Scheduler scheduler_{e_, speed_, 1'700'000'000'000};
     SpinStart last_spin_{};
     bool undo_model_valid_ = true;
     bool imported_since_reset_ = false;

@@ -97,6 +97,7 @@ TEST(Scheduler, LeavesTheGameAsEveryTickAtItsOwnTime) {
         SCOPED_TRACE(r.name);
         Side fast, plain;
         Scheduler scheduler(fast.e, fast.speed, fast.now_ms);
+        fast.platform.clock_ms = &scheduler.Clock();
         EveryTick every(plain.e, plain.speed, plain.now_ms);
         for (Side* s : {&fast, &plain}) {
             s->e.ForceGameMode(r.mode);
@@ -121,7 +122,7 @@ TEST(Scheduler, LeavesTheGameAsEveryTickAtItsOwnTime) {
             EXPECT_EQ(a.Engine_Ready, b.Engine_Ready);
             EXPECT_EQ(fast.e.display().CGauge1().Position, plain.e.display().CGauge1().Position);
             EXPECT_EQ(fast.e.display().Label_Bankroll().Caption, plain.e.display().Label_Bankroll().Caption);
-            EXPECT_EQ(fast.now_ms, plain.now_ms);
+            EXPECT_EQ(scheduler.Clock(), plain.now_ms);
             EXPECT_EQ(fast.platform.rng.Next(1000), plain.platform.rng.Next(1000));
         }
         EXPECT_TRUE(fast.speed.Waiting().empty());
@@ -134,19 +135,20 @@ TEST(Scheduler, ARefreshThatChangesOnEveryTickCannotStarveARun) {
     // a bankroll that is no number, must not push the run's ticks away.
     Side s;
     Scheduler scheduler(s.e, s.speed, s.now_ms);
+    s.platform.clock_ms = &scheduler.Clock();
     for (int n : {5, 17, 32, 1}) {
         s.speed.Enter(s.e, n);
         scheduler.Touched();
         scheduler.RunTimers();
     }
     Arrange(s.e).State().Bankroll = std::numeric_limits<double>::quiet_NaN();
-    const std::int64_t start = s.now_ms;
+    const std::int64_t start = scheduler.Clock();
     s.speed.Enter(s.e, 2);
     scheduler.Touched();
     ASSERT_NO_THROW(scheduler.RunTimers());
     EXPECT_EQ(s.e.State().Engine_Ready, 1);
     EXPECT_NE(s.e.State().Bet_Field, -1);
-    EXPECT_LE(s.now_ms - start, 50 * 20) << "a run has at most fifty ticks of 20 ms";
+    EXPECT_LE(scheduler.Clock() - start, 50 * 20) << "a run has at most fifty ticks of 20 ms";
 }
 
 TEST(Scheduler, RunToEndStopsAtItsBound) {
