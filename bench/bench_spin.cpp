@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "engine/scheduler.h"
 #include "tools/session.h"
 
 namespace {
@@ -16,19 +17,19 @@ struct Wheel {
 };
 
 // Entry, settlement, the progress run to its end, the proposal and the
-// display refresh, called on the engine directly.
+// display refresh: the engine and its scheduler, without the driver.
 void BM_SpinPipeline(benchmark::State& state) {
     rotacle::sim::SimPlatform platform;
     rotacle::Engine engine(platform);
+    rotacle::SpeedPlay speed;
+    rotacle::Scheduler scheduler(engine, speed);
+    platform.clock_ms = &scheduler.Clock();
     Wheel wheel;
     for (auto _ : state) {
-        engine.EnterNumber(wheel.Next());
-        while (engine.TimerControl(rotacle::TimerId::Mode2Timer).Enabled) {
-            platform.now_ms += 20;
-            engine.Mode2TimerTimer();
-            engine.ShowValuesTimer();
-        }
-        engine.ShowValuesTimer();
+        const int n = wheel.Next();
+        engine.Event([&] { engine.EnterNumber(n); });
+        scheduler.Touched();
+        scheduler.RunTimers();
         benchmark::DoNotOptimize(engine.State().Bankroll);
     }
     state.SetItemsProcessed(state.iterations());

@@ -6,6 +6,7 @@
 
 #include "engine/action_scope.h"
 #include "engine/engine.h"
+#include "engine/scheduler.h"
 
 namespace rotacle {
 
@@ -136,9 +137,7 @@ void Engine::NoteWithdrawn() {
 
 void Engine::FinishProgressRuns() {
     const bool unseeded = std::exchange(unseeded_, true);
-    for (const TimerId id : kModeTimers)
-        for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks)
-            Event([&] { TimerTick(id); });
+    Scheduler::RunToEnd(*this, 100000);
     unseeded_ = unseeded;
 }
 

@@ -113,6 +113,7 @@ public:
     /// the same ticks one by one (gauge, `Engine_Ready`, the generator's
     /// state); each second's seeded draw is made once. Returns the ticks run:
     /// 0 while a journal is kept or replayed (those take their draws one by one).
+    /// Only the scheduler calls it, as its short cut through a run's ticks.
     std::int64_t FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::int32_t interval_ms,
                               std::int64_t max_ticks);
     /// Runs the handler of a timer (the host decides when).
@@ -459,7 +460,8 @@ public:
     /// Runs every progress run under way to its end at once: the run that a
     /// resumed session's journal left unfinished. Its ticks are those of its
     /// timer, journaled as such; their draws go on with the generator's
-    /// sequence, as the seconds they were seeded with are long past.
+    /// sequence, as the seconds they were seeded with are long past. The
+    /// ticks are the scheduler's (`Scheduler::RunToEnd`).
     void FinishProgressRuns();
 
 private:

@@ -96,20 +96,4 @@ bool SpeedPlay::EnterWaiting(Engine& e) {
     return false;
 }
 
-bool SpeedPlay::Tick(Engine& e, TimerId id) {
-    bool changed = true;
-    e.Event([&] { changed = e.TimerTick(id); });
-    if (!quick_ || !IsModeTimer(id)) return changed;
-    // A run whose step is a draw seeded by the clock can draw 0 for a whole
-    // second; the ticks at one instant then stand still, and real time must
-    // carry the run on.
-    const Timer& timer = e.TimerControl(id);
-    while (timer.Enabled) {
-        const std::int32_t before = e.display().CGauge1().Position;
-        if (!e.Event([&] { e.TimerTick(id); })) break;
-        if (timer.Enabled && e.display().CGauge1().Position == before) break;
-    }
-    return true;
-}
-
 }  // namespace rotacle

@@ -79,14 +79,10 @@ public:
     /// wait again, without a new note in the journal.
     void RestoreWaiting(const std::deque<int>& waiting) { waiting_ = waiting; }
 
-    /// Quick proposals: each game-mode progress run ends at its first tick.
+    /// Quick proposals: each game-mode progress run ends at its first tick
+    /// (the host's ticks go through `Scheduler::Tick`).
     bool Quick() const { return quick_; }
     void SetQuick(bool quick) { quick_ = quick; }
-    /// Runs one tick of timer `id` inside `Engine::Event`. With quick
-    /// proposals a game-mode run's further ticks follow at once, at the same
-    /// instant, until it ends. Returns false when the tick provably changed
-    /// nothing (as `Engine::TimerTick`).
-    bool Tick(Engine& e, TimerId id);
 
     /// True while the board is locked for a game-mode run or the matrix build.
     static bool BoardLocked(const Engine& e);

@@ -10,6 +10,7 @@
 
 #include "core/platform.h"
 #include "engine/engine.h"
+#include "engine/scheduler.h"
 
 namespace rotacle::fuzz {
 
@@ -44,19 +45,9 @@ public:
 
 /// Ticks the game-mode progress runs, as the window's timers would, until
 /// none is under way; the board and the import panel take no click before.
-/// Gives up after `ticks` rounds (a run that never ends is the script
+/// Gives up after `ticks` ticks (a run that never ends is the script
 /// target's to report).
-inline void FinishProgressRuns(Engine& e, int ticks = 1000) {
-    for (int round = 0; round < ticks; ++round) {
-        bool running = false;
-        for (const TimerId id : kModeTimers) {
-            if (!e.TimerControl(id).Enabled) continue;
-            running = true;
-            e.Event([&] { e.TimerTick(id); });
-        }
-        if (!running) return;
-    }
-}
+inline void FinishProgressRuns(Engine& e, int ticks = 1000) { Scheduler::RunToEnd(e, ticks); }
 
 /// A private scratch folder for this fuzzing process.
 inline const std::filesystem::path& ScratchFolder() {

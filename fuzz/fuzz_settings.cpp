@@ -15,7 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int n : {5, 17, 32, 3, 12, 7, 0, 36}) {
         e.Event([&] { e.EnterNumber(n); });
         rotacle::fuzz::FinishProgressRuns(e);
-        e.Event([&] { e.ShowValuesTimer(); });
+        e.Event([&] { e.TimerTick(rotacle::TimerId::ShowValues); });
     }
     e.Event([&] { e.SaveSettingsFile(path); });
     return 0;

@@ -5,6 +5,7 @@
 
 #include "rotacle/version.h"
 #include "tools/backtest.h"
+#include "tools/script_verbs.h"
 #include "tools/session.h"
 #include "tools/stats.h"
 #include "tools/sweep.h"
@@ -96,6 +97,8 @@ int main(int argc, char** argv) {
     sweep_merge->add_option("--chart", merge.chart_file, "Draw the mean result against the drawdown as SVG");
     sweep_merge->add_option("--top", merge.top, "Rows of the ranked table (default 10)");
 
+    // Set last: the subcommands, made before, do not take it over.
+    app.footer(rotacle::sim::ScriptVerbsHelp());
     CLI11_PARSE(app, argc, argv);
     std::ios::sync_with_stdio(false);
 

@@ -2,15 +2,12 @@
 
 #include "core/text_file.h"
 #include "journal/journal.h"
-#include "tools/stats.h"
+#include "tools/script_verbs.h"
 
 #include <algorithm>
-#include <bit>
-#include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <istream>
-#include <limits>
 #include <nlohmann/json.hpp>
 #include <optional>
 #include <tuple>
@@ -20,46 +17,8 @@ namespace rotacle::sim {
 
 namespace {
 
-// Timers whose run a command waits for: the game-mode progress runs and the
-// one-shot wait of the page import.
-constexpr std::array<TimerId, 6> kWaitedTimers = {TimerId::Mode1Timer, TimerId::Mode2Timer,
-                                                  TimerId::Mode3Timer, TimerId::Mode4Timer,
-                                                  TimerId::Mode5Timer, TimerId::Timer_Evolution};
-
-constexpr std::uint32_t kWaitedMask = [] {
-    std::uint32_t mask = 0;
-    for (const TimerId id : kWaitedTimers) mask |= std::uint32_t{1} << static_cast<int>(id);
-    return mask;
-}();
-
-// No honest progress run takes this many ticks; a script that gets here has
-// found a run that never ends.
-constexpr std::int64_t kMaxTicksPerCommand = 10'000'000;
-
 // Lines of the import list that a state line shows.
 constexpr std::size_t kImportLinesShown = 100;
-
-[[noreturn]] void Malformed(std::int64_t line_no, std::string_view why) {
-    throw ScriptError("line " + std::to_string(line_no) + ": " + std::string(why));
-}
-
-// a / b for a >= 0 and b > 0. The schedule's quotients are of small
-// numbers, and a 32-bit division costs a fraction of a 64-bit one.
-std::int64_t SmallQuotient(std::int64_t a, std::int64_t b) {
-    if (a < b) return 0;
-    if ((static_cast<std::uint64_t>(a | b) >> 32) == 0)
-        return static_cast<std::uint32_t>(a) / static_cast<std::uint32_t>(b);
-    return a / b;
-}
-
-bool IsIdempotentTimer(TimerId id) { return id == TimerId::ShowValues || id == TimerId::SafeLevel_Timer; }
-
-// Splits "WORD REST" at the first space.
-std::pair<std::string_view, std::optional<std::string_view>> SplitWord(std::string_view s) {
-    const auto sp = s.find(' ');
-    if (sp == std::string_view::npos) return {s, std::nullopt};
-    return {s.substr(0, sp), s.substr(sp + 1)};
-}
 
 // Lines of a script read in large blocks: a million-line script spends
 // more in std::getline's per-line stream calls than in most commands. The
@@ -108,13 +67,6 @@ private:
     bool eof_ = false;
 };
 
-bool AllDigits(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
 }  // namespace
 
 SimPlatform::~SimPlatform() {
@@ -134,9 +86,12 @@ std::string SimPlatform::ProgramFolder() {
 }
 
 Session::Session(std::filesystem::path base_dir, bool keep_stats)
-    : engine_(platform_), keep_stats_(keep_stats), base_dir_(std::move(base_dir)) {
+    : engine_(platform_),
+      scheduler_(engine_, speed_),
+      keep_stats_(keep_stats),
+      base_dir_(std::move(base_dir)) {
+    platform_.clock_ms = &scheduler_.Clock();
     if (keep_stats_) engine_.SetPlayListener(&stats_);
-    SyncTimers();
 }
 
 Session::~Session() {
@@ -154,149 +109,11 @@ std::string Session::Resolve(std::string_view path) const {
     return (base_dir_ / p).string();
 }
 
-void Session::SyncTimers() {
-    const std::uint64_t changes = engine_.TimerChanges();
-    if (synced_timers_ && *synced_timers_ == changes) return;
-    // A spin starts or stops one timer at a time: then only that one is
-    // looked at again.
-    if (synced_timers_ && *synced_timers_ + 1 == changes) {
-        SyncTimer(static_cast<std::size_t>(engine_.LastChangedTimer()));
-    } else {
-        for (std::size_t i = 0; i < slots_.size(); ++i) SyncTimer(i);
-    }
-    synced_timers_ = changes;
-}
-
-void Session::SyncTimer(std::size_t i) {
-    const Timer& t = engine_.TimerControl(static_cast<TimerId>(i));
-    TimerSlot& slot = slots_[i];
-    const std::uint32_t bit = Bit(static_cast<TimerId>(i));
-    if (!t.Enabled) {
-        armed_ &= ~bit;
-    } else if ((armed_ & bit) == 0 || slot.interval != t.Interval) {
-        armed_ |= bit;
-        slot.interval = t.Interval;
-        slot.due = platform_.now_ms + (t.Interval > 0 ? t.Interval : 1);
-    }
-}
-
-void Session::Fire(TimerId id) {
-    TimerSlot& slot = slots_[static_cast<std::size_t>(id)];
-    if (IsIdempotentTimer(id)) {
-        // A refresh that found everything in place changes nothing when it
-        // runs again on the same state, so it is skipped until something ran.
-        if (slot.idle_epoch == epoch_) return;
-        bool changed = true;
-        engine_.Event([&] { changed = engine_.TimerTick(id); });
-        if (changed) {
-            ++epoch_;
-            SyncTimers();
-            // A refresh that put everything in place is idle from here on.
-            if (id == TimerId::ShowValues && engine_.RefreshSettled()) slot.idle_epoch = epoch_;
-        } else {
-            slot.idle_epoch = epoch_;
-        }
-        return;
-    }
-    speed_.Tick(engine_, id);
-    // A progress tick that leaves its run going has moved only the gauge and
-    // Engine_Ready, which no refresh reads: idle refreshes stay idle.
-    if (!engine_.TimerControl(id).Enabled) ++epoch_;
-    SyncTimers();
-}
-
 void Session::RunTimers() {
-    do {
-        RunProgress();
-    } while (EnterWaiting());
-    Fire(TimerId::ShowValues);
-}
-
-bool Session::EnterWaiting() {
-    if (!speed_.EnterWaiting(engine_)) return false;
-    Touched();
-    return true;
-}
-
-void Session::RunProgress() {
-    for (std::int64_t ticks = 0;; ++ticks) {
-        // (in sync already after every event; the check costs one compare)
-        SyncTimers();
-        if ((armed_ & kWaitedMask) == 0) break;
-        if (ticks > kMaxTicksPerCommand) throw ScriptError("a progress run never ends");
-        const std::uint32_t idle = IdleTimers();
-        const std::uint32_t live = armed_ & ~idle;
-        // The earliest timer whose tick can change something.
-        if (live == 0) break;
-        std::size_t next = kTimerCount;
-        for (std::uint32_t bits = live; bits != 0; bits &= bits - 1) {
-            const auto i = static_cast<std::size_t>(std::countr_zero(bits));
-            if (next == kTimerCount || slots_[i].due < slots_[next].due) next = i;
-        }
-        const std::int64_t when = slots_[next].due;
-        // Idle refreshes due up to that moment would do nothing: move them on
-        // to their first tick after it. A timer that can change something and
-        // is due at the same moment keeps its time and fires next, after this
-        // one, as ties are served in timer order.
-        for (std::uint32_t bits = idle; bits != 0; bits &= bits - 1) {
-            TimerSlot& slot = slots_[static_cast<std::size_t>(std::countr_zero(bits))];
-            if (slot.due > when) continue;
-            const std::int64_t step = slot.interval > 0 ? slot.interval : 1;
-            slot.due += (SmallQuotient(when - slot.due, step) + 1) * step;
-        }
-        TimerSlot& slot = slots_[next];
-        const auto id = static_cast<TimerId>(next);
-        if (IsIdempotentTimer(id)) {
-            platform_.now_ms = when;
-            slot.due += slot.interval > 0 ? slot.interval : 1;
-            Fire(id);
-            continue;
-        }
-
-        // A progress run changes nothing that another timer reads until it
-        // ends: its ticks come one after another, from this one on, until it
-        // ends or another timer that can change something is due first.
-        std::int64_t bound = std::numeric_limits<std::int64_t>::max();
-        for (std::uint32_t bits = live & ~Bit(id); bits != 0; bits &= bits - 1)
-            bound = std::min(bound, slots_[static_cast<std::size_t>(std::countr_zero(bits))].due);
-        const Timer& timer = engine_.TimerControl(id);
-        // After a fill that stopped short of its limit the next tick fills
-        // the gauge: it is not asked again.
-        bool may_fill = !speed_.Quick() && slot.interval > 0;
-        // The first tick is due now, also when another timer is due at the
-        // same moment (ties are served in timer order); it was counted with
-        // this round.
-        bool first = true;
-        while (timer.Enabled && timer.Interval == slot.interval &&
-               (first || (slot.due < bound && ++ticks <= kMaxTicksPerCommand))) {
-            const bool was_first = std::exchange(first, false);
-            // The ticks that only fill the gauge go in one step; the one that
-            // fills it runs its calculator as a tick of its own.
-            if (may_fill) {
-                const std::int64_t before_bound =
-                    bound == std::numeric_limits<std::int64_t>::max()
-                        ? kMaxTicksPerCommand
-                        : SmallQuotient(bound - slot.due + slot.interval - 1, slot.interval);
-                const std::int64_t most = std::min(before_bound, kMaxTicksPerCommand - ticks + 1);
-                const std::int64_t ran = engine_.FillRunGauge(id, slot.due, slot.interval, most);
-                may_fill = ran == most;
-                if (ran > 0) {
-                    platform_.now_ms = slot.due + (ran - 1) * slot.interval;
-                    slot.due += ran * slot.interval;
-                    ticks += ran - 1;
-                    continue;
-                }
-            }
-            may_fill = !speed_.Quick() && slot.interval > 0;
-            platform_.now_ms = slot.due;
-            slot.due += slot.interval > 0 ? slot.interval : 1;
-            speed_.Tick(engine_, id);
-            // A first tick that started or changed another timer hands back
-            // to the schedule, which takes that timer in.
-            if (was_first && synced_timers_ != engine_.TimerChanges()) break;
-        }
-        if (!timer.Enabled) ++epoch_;
-        SyncTimers();
+    try {
+        scheduler_.RunTimers();
+    } catch (const EndlessRun& e) {
+        throw ScriptError(e.what());
     }
 }
 
@@ -363,195 +180,8 @@ bool Session::RunLine(std::string_view line, std::int64_t line_no) {
     if (wait)
         RunTimers();
     else
-        EnterWaiting();  // as after every event; its run stands still too
+        scheduler_.EnterWaiting();  // as after every event; its run stands still too
     return true;
-}
-
-void Session::Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no) {
-    Engine& e = engine_;
-    const auto no_args = [&] {
-        if (has_rest) Malformed(line_no, "'" + std::string(verb) + "' takes no argument");
-    };
-    // NAME VALUE, where VALUE runs to the end of the line and may be empty.
-    const auto name_value = [&]() -> std::pair<std::string_view, std::string_view> {
-        if (!has_rest) Malformed(line_no, "missing NAME");
-        const auto [name, value] = SplitWord(rest);
-        if (!value) Malformed(line_no, "missing VALUE");
-        return {name, *value};
-    };
-
-    if (verb == "spin") {
-        if (!has_rest || !AllDigits(rest) || rest.size() > 2) Malformed(line_no, "spin takes a number 0..36");
-        int n = 0;
-        for (const char c : rest) n = n * 10 + (c - '0');
-        if (n > 36) Malformed(line_no, "spin takes a number 0..36");
-        ClickCell(n);
-    } else if (verb == "undo") {
-        no_args();
-        // The newest waiting number is taken back first; otherwise the undo
-        // command is clicked when it is offered.
-        if (speed_.Undo(e) == SpeedPlay::Outcome::Undone) Touched();
-    } else if (verb == "enter") {
-        if (!has_rest || !AllDigits(rest)) Malformed(line_no, "enter takes a whole number");
-        // Any number can be typed; one that is no cell is refused.
-        int n = 0;
-        if (std::from_chars(rest.data(), rest.data() + rest.size(), n).ec != std::errc())
-            n = std::numeric_limits<int>::max();
-        const SpeedPlay::Outcome outcome = speed_.Enter(e, n);
-        if (outcome == SpeedPlay::Outcome::Entered) Touched();
-        if (outcome == SpeedPlay::Outcome::Refused) SayWhyNotTaken(n);
-    } else if (verb == "option") {
-        const auto pair = name_value();
-        if (pair.first != "quick") Malformed(line_no, "unknown option '" + std::string(pair.first) + "'");
-        if (pair.second != "0" && pair.second != "1") Malformed(line_no, "option quick takes 0 or 1");
-        speed_.SetQuick(pair.second == "1");
-    } else if (verb == "skip") {
-        no_args();
-        if (!e.table().Image_SkipBet3().Visible) Run([&] { e.SkipBet(); });
-    } else if (verb == "reset-bets") {
-        no_args();
-        if (e.inputs().ResetBets_Button.Enabled) Run([&] { e.ResetBets(); });
-    } else if (verb == "reset-app") {
-        no_args();
-        // Numbers still waiting belong to the game that ends here.
-        speed_.DropWaiting();
-        Run([&] { e.ResetApp(); });
-    } else if (verb == "set") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view value = pair.second;
-        if (const auto id = EditByName(name)) {
-            Run([&] { e.SetEditText(*id, value); });
-        } else if (const auto spin = SpinByName(name)) {
-            Run([&] {
-                if (value.empty() || value == " ")
-                    e.SetSpinText(*spin, value);
-                else
-                    e.SetSpinValue(*spin, StrToInt(value));
-            });
-        } else if (name == "SafeLevel") {
-            Run([&] { e.SetSafeLevelPosition(StrToInt(value)); });
-        } else {
-            Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        }
-    } else if (verb == "type") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view chars = pair.second;
-        const auto edit = EditByName(name);
-        const auto spin = SpinByName(name);
-        if (!edit && !spin) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        // One event per key; an error ends the command and the rest is not sent.
-        for (char c : chars) {
-            const bool ok = e.Event([&] {
-                if (edit)
-                    e.TypeKey(*edit, c);
-                else
-                    e.TypeKey(*spin, c);
-            });
-            ++epoch_;
-            SyncTimers();
-            if (!ok) break;
-        }
-    } else if (verb == "check") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view value = pair.second;
-        const auto id = CheckByName(name);
-        if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        if (value != "0" && value != "1") Malformed(line_no, "check takes 0 or 1");
-        Run([&] { e.SetChecked(*id, value == "1"); });
-    } else if (verb == "select") {
-        const auto pair = name_value();
-        const std::string_view name = pair.first;
-        const std::string_view value = pair.second;
-        const auto id = ComboByName(name);
-        if (!id) Malformed(line_no, "unknown NAME '" + std::string(name) + "'");
-        std::int32_t index = 0;
-        if (!TryStrToInt(value, index)) Malformed(line_no, "select takes a whole-number INDEX");
-        Run([&] { e.SelectItem(*id, index); });
-    } else if (verb == "trend" || verb == "untrend") {
-        if (!has_rest) Malformed(line_no, "missing FIELD");
-        const auto field = FieldByName(rest);
-        if (!field) Malformed(line_no, "unknown FIELD '" + std::string(rest) + "'");
-        if (verb == "trend")
-            Run([&] { e.ChooseTrend(*field); });
-        else
-            Run([&] { e.ClearTrend(*field); });
-    } else if (verb == "load-settings" || verb == "save-settings") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        if (verb == "load-settings")
-            Run([&] { e.LoadSettingsFile(Resolve(rest)); });
-        else
-            Run([&] { e.SaveSettingsFile(Resolve(rest)); });
-    } else if (verb == "import-file") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        std::string path;
-        // Each step is a click of its own; an error ends the command.
-        if (!Run([&] {
-                path = Resolve(rest);
-                e.OpenImportPanel();
-            }))
-            return;
-        platform_.dialog_answer = path;
-        const bool loaded = Run([&] { e.LoadNumberFile(); });
-        platform_.dialog_answer.reset();
-        if (loaded && e.panel().Panel_Import().Visible && e.panel().Button_Process().Enabled)
-            Run([&] { e.ImportListedNumbers(); });
-    } else if (verb == "paste-page") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        Run([&] {
-            platform_.clipboard = ReadFileText(Resolve(rest));
-            e.OpenImportPanel();
-            e.PastePage();
-        });
-    } else if (verb == "export") {
-        if (!has_rest || rest.empty()) Malformed(line_no, "missing PATH");
-        Run([&] {
-            platform_.dialog_answer = Resolve(rest);
-            e.ExportHistoryByDialog();
-        });
-        platform_.dialog_answer.reset();
-    } else if (verb == "stats") {
-        no_args();
-        output_ = SessionStatsJson(stats_).dump() + '\n';
-    } else if (verb == "mode") {
-        if (!has_rest || !AllDigits(rest) || rest.size() != 1 || rest[0] < '1' || rest[0] > '5')
-            Malformed(line_no, "mode takes a number 1..5");
-        // Tests and backtests reach the modes that the window keeps dormant.
-        e.ForceGameMode(rest[0] - '0');
-    } else if (verb == "lists") {
-        if (!has_rest) Malformed(line_no, "missing PATH1 PATH2 PATH3");
-        std::array<std::string_view, 3> paths{};
-        std::string_view left = rest;
-        for (std::size_t k = 0; k < 3; ++k) {
-            const auto [word, tail] = SplitWord(left);
-            if (word.empty() || (k < 2 && !tail) || (k == 2 && tail))
-                Malformed(line_no, "lists takes three paths");
-            paths[k] = word;
-            left = tail.value_or(std::string_view());
-        }
-        Run([&] {
-            for (std::size_t k = 0; k < 3; ++k) e.LoadAdaptiveList(k, ReadLines(Resolve(paths[k])));
-        });
-    } else if (verb == "click") {
-        if (!has_rest) Malformed(line_no, "missing NAME");
-        if (rest == "Button_Process") {
-            if (e.panel().Panel_Import().Visible) Run([&] { e.ImportListedNumbers(); });
-        } else if (rest == "Image_ClosePanel2") {
-            if (e.panel().Panel_Import().Visible) Run([&] { e.CloseImportPanel(); });
-        } else if (rest == "CreateMatrix") {
-            // The matrix buttons, like the import panel, wait for the end of
-            // a progress run: a build inside one put a second bet on the table.
-            if (!e.ProgressRunUnderWay()) Run([&] { e.CreateMatrix(); });
-        } else if (rest == "ResetMatrix") {
-            if (!e.ProgressRunUnderWay()) Run([&] { e.ResetMatrix(); });
-        } else {
-            Malformed(line_no, "unknown NAME '" + std::string(rest) + "'");
-        }
-    } else {
-        Malformed(line_no, "unknown command '" + std::string(verb) + "'");
-    }
 }
 
 void Session::WriteState(std::ostream& out, std::int64_t line_no) const {

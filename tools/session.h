@@ -11,12 +11,13 @@
 #include <utility>
 
 #include "engine/engine.h"
+#include "engine/scheduler.h"
 #include "engine/speed_play.h"
 #include "stats/session_stats.h"
 
 namespace rotacle::sim {
 
-/// Platform of the driver: a virtual clock, the program's generator, message
+/// Platform of the driver: the scheduler's virtual clock, the program's generator, message
 /// boxes recorded instead of shown, and dialogs answered by the script.
 /// Its program folder, where a pasted page is saved, is a private temporary
 /// folder made on first use and removed with its files when the driver ends.
@@ -27,7 +28,7 @@ public:
     SimPlatform& operator=(const SimPlatform&) = delete;
     ~SimPlatform() override;
 
-    std::int64_t ClockSeconds() override { return now_ms / 1000; }
+    std::int64_t ClockSeconds() override { return clock_ms ? *clock_ms / 1000 : 0; }
     void RandSeed(std::uint32_t seed) override { rng.Seed(seed); }
     std::int32_t Random(std::int32_t range) override { return rng.Next(range); }
     void ShowMessage(const std::string& text) override {
@@ -46,7 +47,7 @@ public:
         return a;
     }
 
-    std::int64_t now_ms = 0;
+    const std::int64_t* clock_ms = nullptr;  ///< the virtual clock in milliseconds (none: 0)
     LcgRandom rng;
     std::optional<std::string> error;          ///< first message of the current command
     std::optional<std::string> dialog_answer;  ///< path the next dialog confirms
@@ -103,41 +104,23 @@ public:
 
     Engine& engine() { return engine_; }
     SimPlatform& platform() { return platform_; }
+    /// The virtual clock in milliseconds.
+    std::int64_t NowMs() const { return scheduler_.Clock(); }
 
-    /// Fires the enabled timers in virtual time until no game-mode progress
-    /// run is left; as each run ends, the oldest number typed while the
-    /// board was locked is entered and its run fired in turn. Then runs one
-    /// more display refresh.
+    /// The scheduler's timers after a command (`Scheduler::RunTimers`).
+    /// Throws ScriptError for a progress run that never ends.
     void RunTimers();
 
 private:
+    friend class VerbCall;  // the script commands
+
     void ClickCell(int n);
     /// Puts the reason for a refused number into the state line.
     void SayWhyNotTaken(int n);
+    /// Runs the script command `verb` (see ScriptVerbs).
     void Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no);
-    /// The timers until no progress run is left (one round of RunTimers).
-    void RunProgress();
-    /// Enters the oldest waiting number when the board takes numbers.
-    bool EnterWaiting();
     /// After an event that may have changed the state.
-    void Touched() {
-        ++epoch_;
-        SyncTimers();
-    }
-    void Fire(TimerId id);
-    void SyncTimers();
-    void SyncTimer(std::size_t i);
-    static constexpr std::uint32_t Bit(TimerId id) { return std::uint32_t{1} << static_cast<int>(id); }
-    /// The armed refreshes that found everything in place since the last
-    /// change: their ticks would do nothing.
-    std::uint32_t IdleTimers() const {
-        std::uint32_t idle = 0;
-        for (const TimerId t : {TimerId::ShowValues, TimerId::SafeLevel_Timer})
-            if (slots_[static_cast<std::size_t>(t)].idle_epoch == epoch_) idle |= Bit(t);
-        return armed_ & idle;
-    }
-    /// The armed timers whose tick can change something.
-    std::uint32_t LiveTimers() const { return armed_ & ~IdleTimers(); }
+    void Touched() { scheduler_.Touched(); }
     std::string Resolve(std::string_view path) const;
     /// Runs one event; returns false when it ended with an error.
     template <class Op>
@@ -150,21 +133,12 @@ private:
     SimPlatform platform_;
     Engine engine_;
     SpeedPlay speed_;
+    Scheduler scheduler_;
     SessionStats stats_;
     bool keep_stats_;
     std::string output_;
     std::filesystem::path base_dir_;
     bool confine_files_ = false;
-
-    struct TimerSlot {
-        std::int32_t interval = 0;
-        std::int64_t due = 0;
-        std::uint64_t idle_epoch = ~0ULL;  ///< epoch at which a refresh last changed nothing
-    };
-    std::array<TimerSlot, kTimerCount> slots_{};
-    std::uint32_t armed_ = 0;                     ///< the armed slots, one bit a timer
-    std::optional<std::uint64_t> synced_timers_;  ///< the engine's timer changes at the last sync
-    std::uint64_t epoch_ = 0;                     ///< grows with every event that may have changed the state
 };
 
 /// The session journal of a script run.

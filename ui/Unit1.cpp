@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <algorithm>
 
+#include "engine/scheduler.h"
 #include "ui/screen_fit.h"
 #include "ui/stats_window.h"
 #include "ui/tooltips.h"
@@ -128,7 +129,7 @@ void TForm1::OnTimer(int index) {
     ++ticks_[static_cast<std::size_t>(index)];
     const bool reading_page = id == TimerId::Timer_Evolution && engine_.TimerControl(id).Enabled;
     const std::size_t messages = platform_.Messages().size();
-    bool changed = speed_.Tick(engine_, id);
+    bool changed = Scheduler::Tick(engine_, id, speed_.Quick());
     if (speed_.EnterWaiting(engine_)) changed = true;
     // A display or lamp refresh that found everything in place leaves the
     // window as it is: no widget is compared, nothing is repainted.

@@ -39,7 +39,9 @@ public:
         : rng_(seed),
           e_(platform_),
           settings_path_(Scratch(folder, "settings.rtk")),
-          numbers_path_(Scratch(folder, "numbers.txt")) {}
+          numbers_path_(Scratch(folder, "numbers.txt")) {
+        platform_.clock_ms = &scheduler_.Clock();
+    }
 
     // Plays `commands` random commands; returns false at the first broken
     // invariant (the gtest failure says which).
@@ -69,30 +71,15 @@ private:
 
     double Money() const { return e_.State().Bankroll + (e_.AnyChipVisible() ? e_.State().Bet_Size : 0.0); }
 
-    bool Event(const std::function<void()>& op) { return e_.Event(op); }
-
-    // Virtual time as the window runs it: the display refresh every 10 ms,
-    // the progress timers at their interval, the refresh first on a tie; then
-    // one more refresh.
-    void RunTimers() {
-        std::int64_t t = 0;
-        for (int guard = 0; guard < 100000; ++guard) {
-            bool any = false;
-            for (TimerId id : kModeTimers) any = any || e_.TimerControl(id).Enabled;
-            if (!any) break;
-            t += 10;
-            now_ms_ += 10;
-            platform_.clock_seconds = now_ms_ / 1000;
-            Event([&] { e_.TimerTick(TimerId::ShowValues); });
-            for (TimerId id : kModeTimers) {
-                const Timer& timer = e_.TimerControl(id);
-                if (timer.Enabled && timer.Interval > 0 && t % timer.Interval == 0)
-                    Event([&] { e_.TimerTick(id); });
-            }
-        }
-        Event([&] { e_.TimerTick(TimerId::ShowValues); });
-        now_ms_ += 10;
+    bool Event(const std::function<void()>& op) {
+        const bool ok = e_.Event(op);
+        scheduler_.Touched();
+        return ok;
     }
+
+    // Virtual time as the window runs it, up to the end of the progress runs
+    // and one more display refresh.
+    void RunTimers() { scheduler_.RunTimers(); }
 
     SpinStart Capture() const {
         SpinStart s;
@@ -381,7 +368,8 @@ private:
     Engine e_;
     std::string settings_path_;
     std::string numbers_path_;
-    std::int64_t now_ms_ = 0;
+    SpeedPlay speed_;
+    Scheduler scheduler_{e_, speed_, 1'700'000'000'000};
     SpinStart last_spin_{};
     bool undo_model_valid_ = true;
     bool imported_since_reset_ = false;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/scheduler.h"
 #include "engine/speed_play.h"
 #include "support/table.h"
 
@@ -43,7 +44,7 @@ protected:
             for (TimerId id : kModeTimers) {
                 if (!k.TimerControl(id).Enabled) continue;
                 ticked = true;
-                speed.Tick(k, id);
+                Scheduler::Tick(k, id, speed.Quick());
                 if (speed.Quick()) {
                     EXPECT_FALSE(k.TimerControl(id).Enabled) << "a quick run ends at its first tick";
                 }

@@ -17,7 +17,7 @@ class FakePlatform : public Platform {
 public:
     std::int64_t ClockSeconds() override {
         ++clock_reads;
-        return clock_seconds;
+        return clock_ms ? *clock_ms / 1000 : clock_seconds;
     }
     void RandSeed(std::uint32_t seed) override {
         seeds.push_back(seed);
@@ -51,6 +51,8 @@ public:
     std::string LastMessage() const { return messages.empty() ? std::string() : messages.back(); }
 
     std::int64_t clock_seconds = 1'700'000'000;
+    /// A millisecond clock that the platform reads instead (a scheduler's).
+    const std::int64_t* clock_ms = nullptr;
     std::int64_t clock_reads = 0;
     LcgRandom rng;
     std::deque<std::int32_t> draws;    ///< scripted draws, taken first

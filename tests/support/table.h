@@ -9,6 +9,7 @@
 #include <string>
 
 #include "engine/engine.h"
+#include "engine/scheduler.h"
 #include "support/arrange.h"
 #include "support/fake_platform.h"
 
@@ -39,19 +40,7 @@ protected:
 
     /// Runs every enabled game-mode timer until no progress run is left.
     /// Returns the number of ticks.
-    int FinishRun() {
-        int ticks = 0;
-        for (bool any = true; any && ticks < 10000;) {
-            any = false;
-            for (TimerId id : kModeTimers) {
-                if (!e.TimerControl(id).Enabled) continue;
-                any = true;
-                ++ticks;
-                e.Event([&] { e.TimerTick(id); });
-            }
-        }
-        return ticks;
-    }
+    int FinishRun() { return static_cast<int>(Scheduler::RunToEnd(e, 10000)); }
 
     /// One display refresh as an event. Returns false when it raised an error.
     bool Refresh() {

@@ -6,7 +6,10 @@
 #    page, and every long option of the program and of each subcommand is
 #    described in its section;
 #  - the bash completion offers exactly the subcommands, and exactly the long
-#    options of the subcommand on the line.
+#    options of the subcommand on the line;
+#  - every script command that `rotacle-sim --help` lists heads an entry of
+#    the manual page's script commands, and the manual page heads no entry
+#    with a word that is no command.
 # usage: cli_docs.sh VERSION ROTACLE-SIM MANPAGE.1.in COMPLETION [ROTACLE]
 set -u
 version=$1 sim=$2 manpage=$3 completion=$4 gui=${5:-}
@@ -29,7 +32,11 @@ check_version "$sim" rotacle-sim
 long_options() {
     "$sim" "$@" --help | grep -o -e '--[a-z][a-z-]*' | sort -u
 }
-subcommands=$("$sim" --help | sed -n '/^Subcommands:/,$p' | awk 'NR > 1 && /^  [a-z]/ { print $1 }')
+# A list of `--help`: the first word of each line of the part headed HEAD.
+help_list() {
+    "$sim" --help | sed -n "/^$1:/,/^\$/p" | awk 'NR > 1 && /^  [a-z]/ { print $1 }'
+}
+subcommands=$(help_list Subcommands)
 [[ -n $subcommands ]] || problem "rotacle-sim --help lists no subcommands"
 
 # The manual page with its \- written as -, and one section of it.
@@ -63,5 +70,18 @@ for sub in "" $subcommands; do
     got=$(offered $sub --)
     [[ $got == "$options" ]] ||
         problem "completion of 'rotacle-sim ${sub:+$sub }--' offers '$(xargs <<<"$got")', --help lists '$(xargs <<<"$options")'"
+done
+# The script commands: the first word of each entry head (the line after .TP)
+# of the manual page's "Script commands", where every entry names commands.
+verbs=$(help_list "Script commands")
+[[ -n $verbs ]] || problem "rotacle-sim --help lists no script commands"
+script_text=$(section "SCRIPT MODE" | awk '/^\.SS Script commands/ { on = 1; next } /^\.S[SH] / { on = 0 } on')
+entry_heads=$(awk 'after_tp { print; after_tp = 0 } /^\.TP/ { after_tp = 1 }' <<<"$script_text")
+for verb in $verbs; do
+    grep -qE -e "(^\.B[IR]? \"?|[ \"])$verb([^a-z-]|\$)" <<<"$entry_heads" ||
+        problem "the manual page's script commands have no entry for '$verb'"
+done
+for word in $(sed -E 's/^\.B[IR]? //; s/\\f[RBIP]//g' <<<"$entry_heads" | grep -oE '^"?[a-z][a-z-]*'); do
+    grep -qx -e "${word#\"}" <<<"$verbs" || problem "the manual page's script command '${word#\"}' is not in --help"
 done
 exit $failed

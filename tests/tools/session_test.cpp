@@ -3,13 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <utility>
 
 #include "core/text_file.h"
-#include "support/arrange.h"
 #include "tools/session.h"
 
 namespace rotacle::sim {
@@ -234,20 +232,6 @@ TEST(SessionDriver, PastedPageStaysInAPrivateFolderThatGoesWithTheSession) {
     EXPECT_FALSE(fs::exists(folder));
     EXPECT_TRUE(fs::is_empty(dir)) << "nothing is left in the current folder";
     fs::remove_all(dir);
-}
-
-TEST(SessionDriver, ARefreshThatChangesOnEveryTickCannotStarveARun) {
-    // The refresh (every 10 ms) and the run (every 20 ms) fall due together on
-    // every run tick. A refresh that reports a change each time, here through
-    // a bankroll that is no number, must not push the run's ticks away.
-    Session s(fs::temp_directory_path());
-    for (int n : {5, 17, 32, 1}) s.Spin(n);
-    Arrange(s.engine()).State().Bankroll = std::numeric_limits<double>::quiet_NaN();
-    const std::int64_t start = s.platform().now_ms;
-    ASSERT_NO_THROW(s.Spin(2));
-    EXPECT_EQ(s.engine().State().Engine_Ready, 1);
-    EXPECT_NE(s.engine().State().Bet_Field, -1);
-    EXPECT_LE(s.platform().now_ms - start, 50 * 20) << "a run has at most fifty ticks of 20 ms";
 }
 
 TEST(SessionDriver, TimersTieWithTheDisplayRefreshFirst) {
