@@ -4,8 +4,8 @@
 #include <charconv>
 #include <utility>
 
-#include "engine/action_scope.h"
-#include "engine/engine.h"
+#include "game/action_scope.h"
+#include "game/game.h"
 
 namespace rotacle {
 
@@ -94,7 +94,7 @@ Id Named(std::optional<Id> id, std::string_view line) {
 
 }  // namespace
 
-void Engine::WriteAction(std::string action) noexcept {
+void Game::WriteAction(std::string action) noexcept {
     if (!journal_) return;
     try {
         if (!pending_draws_.empty()) {
@@ -112,12 +112,12 @@ void Engine::WriteAction(std::string action) noexcept {
     }
 }
 
-void Engine::ForceGameMode(std::int32_t mode) {
+void Game::ForceGameMode(std::int32_t mode) {
     const ActionScope action(*this, [&] { return "mode " + IntToStr(mode); });
     state_.Game_Mode = mode;
 }
 
-void Engine::LoadAdaptiveList(std::size_t k, Memo list) {
+void Game::LoadAdaptiveList(std::size_t k, Memo list) {
     const ActionScope action(*this, [&] {
         std::string line = "list " + IntToStr(static_cast<std::int64_t>(k));
         for (const std::string& l : list) line += " " + journal_text::Word(l);
@@ -126,15 +126,15 @@ void Engine::LoadAdaptiveList(std::size_t k, Memo list) {
     if (k < 3) modes_.SetList(k, std::move(list));
 }
 
-void Engine::NoteWaiting(int n) {
+void Game::NoteWaiting(int n) {
     const ActionScope action(*this, [&] { return "wait " + IntToStr(n); });
 }
 
-void Engine::NoteWithdrawn() {
+void Game::NoteWithdrawn() {
     const ActionScope action(*this, [] { return std::string("unwait"); });
 }
 
-void Engine::FinishProgressRuns() {
+void Game::FinishProgressRuns() {
     const bool unseeded = std::exchange(unseeded_, true);
     for (const TimerId id : kModeTimers)
         for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks)
@@ -142,7 +142,7 @@ void Engine::FinishProgressRuns() {
     unseeded_ = unseeded;
 }
 
-bool Engine::ReplayAction(std::string_view line) {
+bool Game::ReplayAction(std::string_view line) {
     // Draws that the journal does not hold (a run cut short by the end of
     // the session) go on with the generator: seeded anew from the clock, each
     // tick of this instant would draw the same step, 0 perhaps, for ever.
@@ -163,7 +163,7 @@ bool Engine::ReplayAction(std::string_view line) {
     return true;
 }
 
-void Engine::Silently(TimerId id) {
+void Game::Silently(TimerId id) {
     // Each tick is an event of its own: its error ends only that tick.
     try {
         RunTimer(id);
@@ -171,7 +171,7 @@ void Engine::Silently(TimerId id) {
     }
 }
 
-void Engine::ReplayOne(std::string_view line) {
+void Game::ReplayOne(std::string_view line) {
     // The draws that the action made when it ran come back in the same order.
     if (const std::size_t tilde = line.find(" ~"); tilde != std::string_view::npos) {
         replay_draws_.erase(replay_draws_.begin(),

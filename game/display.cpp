@@ -1,9 +1,9 @@
 // Display refresh and the window chrome: hover scheme and settings toggle.
-#include "engine/engine.h"
+#include "game/game.h"
 
 namespace rotacle {
 
-bool Engine::ShowValuesTimer() {
+bool Game::ShowValuesTimer() {
     refresh_settled_ = false;
     GameState& s = state_;
     bool changed = display_.Refresh(s, board_.NumbersList().size());
@@ -32,18 +32,18 @@ bool Engine::ShowValuesTimer() {
     return changed;
 }
 
-void Engine::Disable_HoversClick() { chrome_.ResetHovers(); }
+void Game::Disable_HoversClick() { chrome_.ResetHovers(); }
 
-void Engine::CommandMouseMove(Command c) { chrome_.HoverCommand(c); }
+void Game::CommandMouseMove(Command c) { chrome_.HoverCommand(c); }
 
-void Engine::ImageMouseMove(int n) { chrome_.HoverCell(n); }
+void Game::ImageMouseMove(int n) { chrome_.HoverCell(n); }
 
-void Engine::Image_Settings2Click() {
+void Game::Image_Settings2Click() {
     chrome_.SetClientHeight(geometry::kOpenHeight);
     chrome_.ShowSettingsCover(true);
 }
 
-void Engine::Image_Settings3Click() {
+void Game::Image_Settings3Click() {
     chrome_.SetClientHeight(geometry::kClosedHeight);
     chrome_.ShowSettingsCover(false);
 }

@@ -1,21 +1,21 @@
 // The settings record and the settings file.
 #include "core/text_file.h"
-#include "engine/action_scope.h"
-#include "engine/engine.h"
+#include "game/action_scope.h"
+#include "game/game.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
 
 using namespace settings_line;
 
-void Engine::SaveSettingsFile(const std::string& path) const { record_.Save(path); }
+void Game::SaveSettingsFile(const std::string& path) const { record_.Save(path); }
 
-void Engine::LoadSettingsFile(const std::string& path) {
+void Game::LoadSettingsFile(const std::string& path) {
     // A file that cannot be read leaves the record as it was.
     LoadSettingsLines(ReadLines(path, kSettingsFileLimit));
 }
 
-void Engine::LoadSettingsLines(Memo lines) {
+void Game::LoadSettingsLines(Memo lines) {
     const ActionScope action(*this, [&] {
         std::string line = "settings";
         for (const std::string& l : lines) line += " " + journal_text::Word(l);
@@ -25,7 +25,7 @@ void Engine::LoadSettingsLines(Memo lines) {
     Load_Settings_StateClick();
 }
 
-void Engine::Load_Settings_StateClick() {
+void Game::Load_Settings_StateClick() {
     // The operations run below rewrite record lines; every step applies the
     // value that the record held when the load began.
     const Memo file = record_.Settings_Data();

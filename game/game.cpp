@@ -1,16 +1,16 @@
 // Window state at its defaults, start-up, and the program's assignments to
 // controls.
-#include "engine/engine.h"
-#include "engine/mode_host.h"
+#include "game/game.h"
+#include "game/mode_host.h"
 
-#include "engine/action_scope.h"
+#include "game/action_scope.h"
 
 #include <algorithm>
 #include <cstring>
 
 namespace rotacle {
 
-Engine::Engine(Platform& platform) : platform_(platform) {
+Game::Game(Platform& platform) : platform_(platform) {
     TimerRef(TimerId::ShowValues) = Timer{true, 10};
     TimerRef(TimerId::Mode1Timer) = Timer{false, 20};
     TimerRef(TimerId::Mode2Timer) = Timer{false, 20};
@@ -22,7 +22,7 @@ Engine::Engine(Platform& platform) : platform_(platform) {
     FormCreate();
 }
 
-void Engine::FormCreate() {
+void Game::FormCreate() {
     // Numbers convert with "." everywhere already (convert.h), so the first
     // start-up step has nothing left to do here.
     chrome_.SetClientHeight(geometry::kClosedHeight);
@@ -32,7 +32,7 @@ void Engine::FormCreate() {
 
 // ---- Control access ------------------------------------------------------------
 
-Edit& Engine::EditRef(EditId id) {
+Edit& Game::EditRef(EditId id) {
     switch (id) {
         case EditId::Init_Bet: return inputs_.Init_Bet;
         case EditId::Test_Bank: return inputs_.Test_Bank;
@@ -42,7 +42,7 @@ Edit& Engine::EditRef(EditId id) {
     return inputs_.Init_Bet;
 }
 
-SpinEdit& Engine::SpinRef(SpinId id) {
+SpinEdit& Game::SpinRef(SpinId id) {
     switch (id) {
         case SpinId::N_Count: return inputs_.N_Count;
         case SpinId::Play_Bets: return inputs_.Play_Bets;
@@ -54,7 +54,7 @@ SpinEdit& Engine::SpinRef(SpinId id) {
     return inputs_.N_Count;
 }
 
-CheckBox& Engine::CheckRef(CheckId id) {
+CheckBox& Game::CheckRef(CheckId id) {
     switch (id) {
         case CheckId::ChBx_TestBank: return inputs_.ChBx_TestBank;
         case CheckId::Get_Minimal_Profit: return inputs_.Get_Minimal_Profit;
@@ -68,7 +68,7 @@ CheckBox& Engine::CheckRef(CheckId id) {
     return inputs_.ShowBetSize;
 }
 
-ComboBox& Engine::ComboRef(ComboId id) {
+ComboBox& Game::ComboRef(ComboId id) {
     switch (id) {
         case ComboId::GameModes: return inputs_.GameModes;
         case ComboId::BetStrategy: return inputs_.BetStrategy;
@@ -81,25 +81,25 @@ ComboBox& Engine::ComboRef(ComboId id) {
     return inputs_.GameModes;
 }
 
-const Edit& Engine::EditControl(EditId id) const { return const_cast<Engine*>(this)->EditRef(id); }
-const SpinEdit& Engine::SpinControl(SpinId id) const { return const_cast<Engine*>(this)->SpinRef(id); }
-const CheckBox& Engine::CheckControl(CheckId id) const { return const_cast<Engine*>(this)->CheckRef(id); }
-const ComboBox& Engine::ComboControl(ComboId id) const { return const_cast<Engine*>(this)->ComboRef(id); }
+const Edit& Game::EditControl(EditId id) const { return const_cast<Game*>(this)->EditRef(id); }
+const SpinEdit& Game::SpinControl(SpinId id) const { return const_cast<Game*>(this)->SpinRef(id); }
+const CheckBox& Game::CheckControl(CheckId id) const { return const_cast<Game*>(this)->CheckRef(id); }
+const ComboBox& Game::ComboControl(ComboId id) const { return const_cast<Game*>(this)->ComboRef(id); }
 
-std::array<bool, 6> Engine::PlacedFields() const {
+std::array<bool, 6> Game::PlacedFields() const {
     std::array<bool, 6> placed{};
     for (std::size_t i = 0; i < placed.size(); ++i) placed[i] = table_.Chip()[i].Visible;
     return placed;
 }
 
-staking::RuleInputs Engine::RuleSettings() const {
+staking::RuleInputs Game::RuleSettings() const {
     return {inputs_.Losses_Type, inputs_.Losses_Action, inputs_.Losses_HowMuch,
             inputs_.Wins_Type,   inputs_.Wins_Action,   inputs_.Wins_HowMuch};
 }
 
 // ---- Play events -------------------------------------------------------------------
 
-void Engine::SetPlayListener(PlayListener* listener) {
+void Game::SetPlayListener(PlayListener* listener) {
     play_ = listener;
     if (!play_) return;
     PlayEvent start;
@@ -107,7 +107,7 @@ void Engine::SetPlayListener(PlayListener* listener) {
     NotePlay(PlayEventKind::Start, start);
 }
 
-void Engine::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
+void Game::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
     noted_bankroll_ = state_.Bankroll;
     event.kind = kind;
     event.bankroll = state_.Bankroll;
@@ -117,21 +117,21 @@ void Engine::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
     play_->OnPlay(event);
 }
 
-void Engine::NoteBankroll(PlayEventKind kind) noexcept {
+void Game::NoteBankroll(PlayEventKind kind) noexcept {
     // Compared bit for bit: a bankroll that is no number is no move either.
     if (play_ && std::memcmp(&state_.Bankroll, &noted_bankroll_, sizeof noted_bankroll_) != 0) NotePlay(kind);
 }
 
-void Engine::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }
-void Engine::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
+void Game::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }
+void Game::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
 
 // ---- Program assignments ----------------------------------------------------------
 
-void Engine::CheckMoneyText(EditId id, std::string_view text) {
+void Game::CheckMoneyText(EditId id, std::string_view text) {
     CheckAmount(text, id == EditId::Init_Bet ? 0.0 : -kMaxAmount);
 }
 
-void Engine::SetEditText(EditId id, std::string_view text) {
+void Game::SetEditText(EditId id, std::string_view text) {
     const ActionScope action(
         *this, [&] { return "edit " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
     Edit& e = EditRef(id);
@@ -148,7 +148,7 @@ void Engine::SetEditText(EditId id, std::string_view text) {
     }
 }
 
-void Engine::SetSpinText(SpinId id, std::string_view text) {
+void Game::SetSpinText(SpinId id, std::string_view text) {
     const ActionScope action(
         *this, [&] { return "spin-text " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
     SpinEdit& s = SpinRef(id);
@@ -157,7 +157,7 @@ void Engine::SetSpinText(SpinId id, std::string_view text) {
     SpinEditChanged(id);
 }
 
-void Engine::SpinEditChanged(SpinId id) {
+void Game::SpinEditChanged(SpinId id) {
     switch (id) {
         case SpinId::N_Count: N_CountChange(); break;
         case SpinId::Play_Bets: Play_BetsChange(); break;
@@ -168,7 +168,7 @@ void Engine::SpinEditChanged(SpinId id) {
     }
 }
 
-void Engine::SetSpinValue(SpinId id, std::int32_t value) {
+void Game::SetSpinValue(SpinId id, std::int32_t value) {
     const ActionScope action(*this,
                              [&] { return "spin-value " + std::string(NameOf(id)) + " " + IntToStr(value); });
     SpinEdit& s = SpinRef(id);
@@ -180,7 +180,7 @@ void Engine::SetSpinValue(SpinId id, std::int32_t value) {
     SpinEditChanged(id);
 }
 
-void Engine::SetChecked(CheckId id, bool checked) {
+void Game::SetChecked(CheckId id, bool checked) {
     const ActionScope action(*this,
                              [&] { return "check " + std::string(NameOf(id)) + (checked ? " 1" : " 0"); });
     CheckBox& c = CheckRef(id);
@@ -198,13 +198,13 @@ void Engine::SetChecked(CheckId id, bool checked) {
     }
 }
 
-void Engine::SetItemIndex(ComboId id, std::int32_t index) {
+void Game::SetItemIndex(ComboId id, std::int32_t index) {
     const ActionScope action(*this,
                              [&] { return "item " + std::string(NameOf(id)) + " " + IntToStr(index); });
     ComboRef(id).SetItemIndex(index);
 }
 
-void Engine::SelectItem(ComboId id, std::int32_t index) {
+void Game::SelectItem(ComboId id, std::int32_t index) {
     const ActionScope action(*this,
                              [&] { return "select " + std::string(NameOf(id)) + " " + IntToStr(index); });
     ComboBox& c = ComboRef(id);
@@ -221,7 +221,7 @@ void Engine::SelectItem(ComboId id, std::int32_t index) {
     }
 }
 
-void Engine::SetSafeLevelPosition(std::int32_t position) {
+void Game::SetSafeLevelPosition(std::int32_t position) {
     const ActionScope action(*this, [&] { return "safe-level " + IntToStr(position); });
     position = std::clamp(position, inputs_.SafeLevel.Min, inputs_.SafeLevel.Max);
     if (inputs_.SafeLevel.Position == position) return;
@@ -244,7 +244,7 @@ std::string WithKey(const std::string& text, char key) {
 
 }  // namespace
 
-void Engine::TypeKey(EditId id, char key) {
+void Game::TypeKey(EditId id, char key) {
     const ActionScope action(*this, [&] {
         return "key-edit " + std::string(NameOf(id)) + " " + IntToStr(static_cast<unsigned char>(key));
     });
@@ -262,7 +262,7 @@ void Engine::TypeKey(EditId id, char key) {
     SetEditText(id, WithKey(e.Text, key));
 }
 
-void Engine::TypeKey(SpinId id, char key) {
+void Game::TypeKey(SpinId id, char key) {
     const ActionScope action(*this, [&] {
         return "key-spin " + std::string(NameOf(id)) + " " + IntToStr(static_cast<unsigned char>(key));
     });
@@ -274,7 +274,7 @@ void Engine::TypeKey(SpinId id, char key) {
     SetSpinText(id, WithKey(s.Text(), key));
 }
 
-bool Engine::JournaledTick(TimerId id) {
+bool Game::JournaledTick(TimerId id) {
     // A tick is no action of the player: what it runs is not journaled,
     // except the end of a progress run, which a replay must meet at the same
     // place among the player's actions.
@@ -306,13 +306,13 @@ bool Engine::JournaledTick(TimerId id) {
     return changed;
 }
 
-bool Engine::RunTimer(TimerId id) {
+bool Game::RunTimer(TimerId id) {
     if (!play_) return RunHandler(id);
     const GameScope play(*this);
     return RunHandler(id);
 }
 
-bool Engine::RunHandler(TimerId id) {
+bool Game::RunHandler(TimerId id) {
     switch (id) {
         case TimerId::ShowValues: return ShowValuesTimer();
         case TimerId::Mode1Timer:
@@ -330,7 +330,7 @@ bool Engine::RunHandler(TimerId id) {
     return true;
 }
 
-bool Engine::TryInitialBet(double& out) const {
+bool Game::TryInitialBet(double& out) const {
     // The display refresh reads the initial bet a hundred times a second;
     // the text is converted again only after SetEditText changed it.
     if (!init_bet_cache_valid_) {
@@ -347,14 +347,14 @@ bool Engine::TryInitialBet(double& out) const {
     return init_bet_cache_ok_;
 }
 
-bool Engine::TryInitialBetInCents(double& out) const {
+bool Game::TryInitialBetInCents(double& out) const {
     double value = 0;
     if (!TryInitialBet(value)) return false;
     out = init_bet_cache_cents_;
     return true;
 }
 
-double Engine::InitialBet() const {
+double Game::InitialBet() const {
     double v = 0;
     if (!TryInitialBet(v)) return StrToFloat(inputs_.Init_Bet.Text);  // throws the conversion error
     return v;
