@@ -236,7 +236,7 @@ void Game::ReplayOne(std::string_view line) {
         if (waited != replayed_waiting_.end()) replayed_waiting_.erase(replayed_waiting_.begin(), waited + 1);
         const auto i = static_cast<std::size_t>(n);
         // Only a shown cell takes the click.
-        if (board_.Image()[i].Visible || chrome_.Image_Act()[i].Visible) EnterNumber(n);
+        if (board_.Image()[i].Visible || (window_ && window_->CellHoverShown(n))) EnterNumber(n);
         return;
     }
     if (verb == "create-matrix" || verb == "reset-matrix") {
@@ -251,7 +251,7 @@ void Game::ReplayOne(std::string_view line) {
     }
     if (verb == "undo" || verb == "skip" || verb == "reset-bets" || verb == "reset-app") words(1);
     if (verb == "undo")
-        Image_Cancel2Click();
+        UndoSpin();
     else if (verb == "skip")
         SkipBet();
     else if (verb == "reset-bets") {

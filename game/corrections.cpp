@@ -105,7 +105,7 @@ void Game::ChBx_Phase_CorrectionClick() {
 }
 
 void Game::Phase_Correction_ValueChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     if (!inputs_.Phase_Correction_Value.HasText()) return;
     state_.Phase_Threshold = InitialBet() * inputs_.Phase_Correction_Value.Value();
     WriteSettingsLine(settings_line::kPhaseStep, IntToStr(inputs_.Phase_Correction_Value.Value()));

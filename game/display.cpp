@@ -1,4 +1,4 @@
-// Display refresh and the window chrome: hover scheme and settings toggle.
+// The display refresh.
 #include "game/game.h"
 
 namespace rotacle {
@@ -30,22 +30,6 @@ bool Game::ShowValuesTimer() {
     // refresh run again at once would change nothing.
     refresh_settled_ = true;
     return changed;
-}
-
-void Game::Disable_HoversClick() { chrome_.ResetHovers(); }
-
-void Game::CommandMouseMove(Command c) { chrome_.HoverCommand(c); }
-
-void Game::ImageMouseMove(int n) { chrome_.HoverCell(n); }
-
-void Game::Image_Settings2Click() {
-    chrome_.SetClientHeight(geometry::kOpenHeight);
-    chrome_.ShowSettingsCover(true);
-}
-
-void Game::Image_Settings3Click() {
-    chrome_.SetClientHeight(geometry::kClosedHeight);
-    chrome_.ShowSettingsCover(false);
 }
 
 }  // namespace rotacle

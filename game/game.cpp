@@ -19,15 +19,6 @@ Game::Game(Platform& platform) : platform_(platform) {
     TimerRef(TimerId::Mode5Timer) = Timer{false, 40};
     TimerRef(TimerId::SafeLevel_Timer) = Timer{false, 50};
     TimerRef(TimerId::Timer_Evolution) = Timer{false, 2000};
-    FormCreate();
-}
-
-void Game::FormCreate() {
-    // Numbers convert with "." everywhere already (convert.h), so the first
-    // start-up step has nothing left to do here.
-    chrome_.SetClientHeight(geometry::kClosedHeight);
-    chrome_.SetClientWidth(geometry::kWidth);
-    chrome_.GreyUpTrenderGroup();
 }
 
 // ---- Control access ------------------------------------------------------------

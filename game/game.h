@@ -30,8 +30,8 @@
 #include "core/line_list.h"
 #include "core/platform.h"
 #include "core/play_events.h"
-#include "display/chrome.h"
 #include "display/display.h"
+#include "game/game_window.h"
 #include "game/inputs.h"
 #include "import/import_panel.h"
 #include "modes/modes.h"
@@ -138,8 +138,6 @@ public:
 
     // ---- Spin entry and the per-spin pipeline ----------------------------
 
-    /// Entry operation of number n (0..36): stores n and runs `Analyse`.
-    void NumberClick(int n);
     void Analyse();
     void CurrentNumber();
     void AllEnabled();
@@ -162,8 +160,9 @@ public:
     void SaveState();
     void LoadState();
     void Undo();
-    /// Click of the undo command's hover picture.
-    void Image_Cancel2Click();
+    /// Takes the latest spin back, when undo is offered and no progress run
+    /// is under way.
+    void UndoSpin();
     bool UndoOffered() const { return board_.UndoOffered(); }
 
     // ---- Resets -------------------------------------------------------------
@@ -216,9 +215,6 @@ public:
 
     // ---- Trend filter (family of 18 handlers, field index 0..5) ----------
 
-    void Trend_0MouseMove(int field);
-    void Trend_1Click(int field);
-    void Trend_2Click(int field);
     void Trend_Check();
 
     // ---- Settlement -----------------------------------------------------------
@@ -229,8 +225,6 @@ public:
     void MatrixWinLose();
     void MatrixWin();
     void Balance_Check();
-    /// Skip the shown bet (click of the skip command's hover picture).
-    void Image_SkipBet2Click();
     /// True while any of the six chips is visible: a bet is placed.
     bool AnyChipVisible() const { return table_.BetPlaced(); }
 
@@ -300,23 +294,13 @@ public:
     /// True from the start of a game-mode run to the end of its calculator
     /// (`Engine_Ready` 0 or a progress timer running).
     bool ProgressRunUnderWay() const;
-    /// Opens the import panel (only while no progress run is under way).
-    void Image_Import2Click();
     /// Paste from the live-casino page: saves the clipboard as the page file
     /// and starts `Timer_Evolution`.
     void EVOLUTIONClick();
-    /// Click of the paste command's hover picture (swallowed by its busy cover).
-    void Image_PasteFromEvolution2Click();
     /// Reads the rendered page and fills `Import_List` with its numbers.
     void Timer_EvolutionTimer();
     /// Load a number file into `Import_List` through the open dialog.
     void LOAD_FROM_FILEClick();
-    void Image_LoadFromFile2Click();
-    /// IMPORT: checks every line of `Import_List`, then replaces the history.
-    void Button_ProcessClick();
-    void Image_ClosePanel2Click();
-    /// Export of the history through the save dialog.
-    void Image_Export2Click();
     /// Writes the history to `path` (CR LF line ends), replacing it atomically.
     void ExportHistory(const std::string& path) const;
     /// Fills `Import_List` from the lines of a rendered page, last line first,
@@ -329,7 +313,7 @@ public:
     /// application data folder when the program's folder is not writable.
     std::string PageFilePath() const;
 
-    // ---- Display refresh and window chrome ------------------------------------------
+    // ---- Display refresh ---------------------------------------------------------------
 
     /// One display refresh. Returns false when it found every value in place
     /// and changed nothing.
@@ -337,17 +321,6 @@ public:
     /// True when the last display refresh left every value in place, so
     /// that running it again before anything else happens changes nothing.
     bool RefreshSettled() const { return refresh_settled_; }
-    void Disable_HoversClick();
-    /// Hover of a command's normal picture: hover reset, then its hover picture.
-    void CommandMouseMove(Command c);
-    /// Hover of number cell n.
-    void ImageMouseMove(int n);
-    void Image_Settings2Click();
-    void Image_Settings3Click();
-    /// Minimise the window (its hover picture's click).
-    void Button_Minimize_2Click() { chrome_.SetMinimized(true); }
-    /// End the program at once; nothing is saved or asked.
-    void Button_Close_HoverClick() { chrome_.RequestClose(); }
 
     // ---- Read-only view ---------------------------------------------------------------
 
@@ -366,8 +339,6 @@ public:
     const ImportPanel& panel() const { return panel_; }
     /// The shown values, lamps and gauges.
     const Display& display() const { return display_; }
-    /// Hover looks, focus request and the window's size and state.
-    const Chrome& chrome() const { return chrome_; }
     /// The inputs and the buttons that the game enables.
     const Inputs& inputs() const { return inputs_; }
 
@@ -403,11 +374,6 @@ public:
 
     // ---- Operations of the view and the driver beyond the window's events -------------
 
-    /// The window manager minimised or restored the window.
-    void SetWindowMinimized(bool minimized) { chrome_.SetMinimized(minimized); }
-    /// The control the engine asked to have the keyboard focus ("" for none);
-    /// the request is handed over once.
-    std::string TakeFocusRequest() { return chrome_.TakeFocus(); }
     /// Sets the game mode (1..5). The window never does: the mode in force is
     /// fixed. The driver and the backtest reach the dormant modes by it.
     void ForceGameMode(std::int32_t mode);
@@ -418,6 +384,10 @@ public:
     void LoadSettingsLines(Memo lines);
     /// Imports `numbers` (0..36) as IMPORT does with them in its list.
     void ImportNumbers(const std::vector<std::uint8_t>& numbers);
+
+    /// From now on the game asks `window` what it asks of its window;
+    /// nullptr for none.
+    void SetWindow(GameWindow* window) { window_ = window; }
 
     // ---- Journal of the player's actions ------------------------------------------
 
@@ -456,7 +426,9 @@ public:
     void FinishProgressRuns();
 
 private:
-    void FormCreate();
+    void RequestFocus(std::string_view control) {
+        if (window_) window_->RequestFocus(control);
+    }
     void StartTimer(TimerId id);
     void StopTimer(TimerId id);
     /// The end of a progress run: its timer stops and the gauge empties.
@@ -545,6 +517,7 @@ private:
     Platform& platform_;
     ActionSink* journal_ = nullptr;
     PlayListener* play_ = nullptr;
+    GameWindow* window_ = nullptr;
     double noted_bankroll_ = 0;                // the bankroll of the last play event
     int action_depth_ = 0;                     // actions running inside one another
     std::vector<std::int32_t> pending_draws_;  // draws not yet in the journal
@@ -560,7 +533,6 @@ private:
     SettingsRecord record_;
     ImportPanel panel_;
     Display display_;
-    Chrome chrome_;
     Inputs inputs_;
     std::array<Timer, kTimerCount> timers_{};
     std::uint64_t timer_changes_ = 0;

@@ -27,12 +27,9 @@ bool Game::ProgressRunUnderWay() const {
     return state_.Engine_Ready != 1;
 }
 
-void Game::Image_Import2Click() { OpenImportPanel(); }
-
 void Game::OpenImportPanel() {
     if (ProgressRunUnderWay()) return;
-    chrome_.SetClientHeight(geometry::kClosedHeight);
-    chrome_.ShowSettingsCover(false);
+    if (window_) window_->ImportPanelShown(true);
     panel_.Show();
 }
 
@@ -57,8 +54,6 @@ void Game::EVOLUTIONClick() {
     panel_.SetPageFile(path);
     StartTimer(TimerId::Timer_Evolution);
 }
-
-void Game::Image_PasteFromEvolution2Click() { PastePage(); }
 
 void Game::PastePage() {
     if (panel_.Panel_Import().Visible && !panel_.Image_PasteFromEvolution3().Visible) EVOLUTIONClick();
@@ -90,13 +85,9 @@ void Game::LOAD_FROM_FILEClick() {
     panel_.SetImportList(NumberFileLines(text));
 }
 
-void Game::Image_LoadFromFile2Click() { LoadNumberFile(); }
-
 void Game::LoadNumberFile() {
     if (panel_.Panel_Import().Visible && !panel_.Image_LoadFromFile3().Visible) LOAD_FROM_FILEClick();
 }
-
-void Game::Button_ProcessClick() { ImportListedNumbers(); }
 
 void Game::ImportListedNumbers() {
     if (!panel_.Button_Process().Enabled) return;
@@ -156,14 +147,10 @@ void Game::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     CloseImportPanel();
 }
 
-void Game::Image_ClosePanel2Click() { CloseImportPanel(); }
-
 void Game::CloseImportPanel() {
-    chrome_.SetClientHeight(geometry::kClosedHeight);
+    if (window_) window_->ImportPanelShown(false);
     panel_.Hide();
 }
-
-void Game::Image_Export2Click() { ExportHistoryByDialog(); }
 
 void Game::ExportHistoryByDialog() {
     if (ProgressRunUnderWay()) return;

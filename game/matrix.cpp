@@ -56,7 +56,7 @@ void Game::M3Calculate() {
 }
 
 void Game::Search_PatternChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     WriteSettingsLine(settings_line::kSearchPattern, IntToStr(inputs_.Search_Pattern.ItemIndex));
     if (inputs_.Search_Pattern.Text() == "UPTREND") {
         inputs_.Search_Pattern.Colour = Rgb(0, 100, 0);

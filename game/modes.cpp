@@ -160,7 +160,7 @@ void Game::Mode5TimerTimer() {
 // ---- Selector and safety level ---------------------------------------------------
 
 void Game::GameModesChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     inputs_.GameModes.SetItemIndex(1);
 }
 
@@ -198,12 +198,6 @@ void Game::M4Calculate() {
 }
 
 // ---- Trend filter ---------------------------------------------------------------------------
-
-void Game::Trend_0MouseMove(int field) { chrome_.HoverTrend(field); }
-
-void Game::Trend_1Click(int field) { ChooseTrend(field); }
-
-void Game::Trend_2Click(int field) { ClearTrend(field); }
 
 void Game::ChooseTrend(int field) {
     const ActionScope action(*this, [&] { return "trend " + IntToStr(field); });

@@ -74,22 +74,22 @@ void Game::Wins_HowMuchChange() {
 }
 
 void Game::Losses_TypeChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     inputs_.Losses_Type.SetItemIndex(0);
 }
 
 void Game::Losses_ActionChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     inputs_.Losses_Action.SetItemIndex(0);
 }
 
 void Game::Wins_TypeChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     inputs_.Wins_Type.SetItemIndex(0);
 }
 
 void Game::Wins_ActionChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     inputs_.Wins_Action.SetItemIndex(0);
 }
 

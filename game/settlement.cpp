@@ -88,8 +88,6 @@ void Game::Balance_Check() {
     }
 }
 
-void Game::Image_SkipBet2Click() { SkipBet(); }
-
 void Game::SkipBet() {
     const ActionScope action(*this, [] { return std::string("skip"); });
     if (!AnyChipVisible()) return;

@@ -9,8 +9,6 @@ namespace rotacle {
 
 // ---- Spin entry and pipeline -----------------------------------------------------
 
-void Game::NumberClick(int n) { EnterNumber(n); }
-
 void Game::EnterNumber(int n) {
     const ActionScope action(*this, [n] { return "spin " + IntToStr(n); });
     const GameScope play(*this);
@@ -126,7 +124,7 @@ void Game::Undo() {
     }
 }
 
-void Game::Image_Cancel2Click() {
+void Game::UndoSpin() {
     const ActionScope action(*this, [] { return std::string("undo"); });
     // The hover picture lies under the cover, so it takes the click only
     // while undo is offered; an empty history has nothing to take back.
@@ -175,7 +173,7 @@ void Game::ResetApp() {
     // numbers any more: the new game starts without it.
     AbandonProgressRuns();
     AllEnabled();
-    Image_SkipBet2Click();
+    SkipBet();
     board_.ClearHistory();
     // With the history gone there is no spin to take back, also when a later
     // step of the reset fails on a bad input.
@@ -203,7 +201,7 @@ void Game::ResetApp() {
 }
 
 void Game::BetStrategyChange() {
-    chrome_.RequestFocus("ShowBetSize");
+    RequestFocus("ShowBetSize");
     inputs_.BetStrategy.SetItemIndex(5);
 }
 
