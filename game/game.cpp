@@ -100,6 +100,10 @@ void Game::SetPlayListener(PlayListener* listener) {
 
 void Game::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
     noted_bankroll_ = state_.Bankroll;
+    NoteHappening(kind, event);
+}
+
+void Game::NoteHappening(PlayEventKind kind, PlayEvent event) noexcept {
     event.kind = kind;
     event.bankroll = state_.Bankroll;
     // While a spin is settled the chips still show the bet being settled,
@@ -114,6 +118,19 @@ void Game::NoteBankroll(PlayEventKind kind) noexcept {
 }
 
 void Game::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }
+
+void Game::NoteRun(PlayEventKind kind, TimerId id) noexcept {
+    PlayEvent run;
+    for (std::size_t k = 0; k < kModeTimers.size(); ++k)
+        if (kModeTimers[k] == id) run.mode = static_cast<int>(k) + 1;
+    NoteHappening(kind, run);
+}
+
+void Game::StartRun(TimerId id) {
+    const bool going = TimerControl(id).Enabled;
+    StartTimer(id);
+    if (play_ && !going) NoteRun(PlayEventKind::RunStarted, id);
+}
 void Game::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
 
 // ---- Program assignments ----------------------------------------------------------

@@ -468,6 +468,13 @@ private:
     /// Hands a play event of `kind` to the listener (there must be one), with
     /// the bankroll and the open stake as they stand.
     void NotePlay(PlayEventKind kind, PlayEvent event = {}) noexcept;
+    /// Hands a play event that moves no money to the listener (there must be
+    /// one): the bankroll noted for the next move stays as it is.
+    void NoteHappening(PlayEventKind kind, PlayEvent event = {}) noexcept;
+    /// The start or end of the progress run of timer `id`.
+    void NoteRun(PlayEventKind kind, TimerId id) noexcept;
+    /// Starts the progress run of mode timer `id`.
+    void StartRun(TimerId id);
     /// A move of the bankroll since the last event, by `kind`, when there was one.
     void NoteBankroll(PlayEventKind kind) noexcept;
     /// Marks what runs in its scope as the game's own play (a spin, a timer):

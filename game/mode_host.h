@@ -31,7 +31,7 @@ public:
     void ShowBetsPlayed() { e_.ShowBetsPlayed(); }
     int CurrentNumber() const { return e_.board_.CurrentNumber(); }
     void SetNCount(std::int32_t value) { e_.SetSpinValue(SpinId::N_Count, value); }
-    void StartRun(TimerId id) { e_.StartTimer(id); }
+    void StartRun(TimerId id) { e_.StartRun(id); }
     void SetRunInterval(TimerId id, std::int32_t interval_ms) { e_.TimerRef(id).Interval = interval_ms; }
     bool AdvanceRunGauge(std::int32_t step) { return e_.display_.AdvanceRunGauge(step); }
     void EndProgressRun(TimerId id) { e_.EndProgressRun(id); }

@@ -66,12 +66,18 @@ std::exception_ptr Game::SettleProposal() {
 // ---- Progress runs ------------------------------------------------------------------
 
 void Game::EndProgressRun(TimerId id) {
+    const bool going = TimerControl(id).Enabled;
     StopTimer(id);
     display_.EmptyRunGauge();
+    if (play_ && going) NoteRun(PlayEventKind::RunEnded, id);
 }
 
 void Game::AbandonProgressRuns() {
-    for (TimerId id : kModeTimers) StopTimer(id);
+    for (TimerId id : kModeTimers) {
+        const bool going = TimerControl(id).Enabled;
+        StopTimer(id);
+        if (play_ && going) NoteRun(PlayEventKind::RunEnded, id);
+    }
     display_.EmptyRunGauge();
     // The draws of the runs ended here belong to no action that a replay
     // will run again.
@@ -82,7 +88,7 @@ void Game::AbandonProgressRuns() {
 }
 
 std::int64_t Game::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::int32_t interval_ms,
-                                  std::int64_t max_ticks) {
+                                std::int64_t max_ticks) {
     if (journal_ || Replaying() || !IsModeTimer(id) || !TimerControl(id).Enabled || interval_ms <= 0)
         return 0;
     // A drawn step is seeded with the clock's second, the same for every tick

@@ -75,7 +75,15 @@ void Game::MatrixWinLose() {
 void Game::MatrixWin() { ++state_.Matrix_Wins; }
 
 void Game::Balance_Check() {
-    if (state_.Bet_Field >= 1 && state_.Bet_Field <= 6) ++report_.Proposals;
+    if (state_.Bet_Field >= 1 && state_.Bet_Field <= 6) {
+        ++report_.Proposals;
+        if (play_) {
+            PlayEvent proposal;
+            proposal.field = state_.Bet_Field;
+            proposal.stake = state_.Bet_Size;
+            NoteHappening(PlayEventKind::ProposalShown, proposal);
+        }
+    }
     if (AnyChipVisible()) {
         state_.Bankroll -= state_.Bet_Size;
         ++report_.Bets_Placed;
