@@ -7,14 +7,6 @@
 
 namespace rotacle {
 
-namespace {
-
-// A money text is taken from its edit only when it is not empty and does not
-// start with the decimal point.
-bool Usable(std::string_view text) { return !text.empty() && text.front() != '.'; }
-
-}  // namespace
-
 // ---- Checks after a won bet ---------------------------------------------------------------
 
 void Game::BetAutomaticReset_Check() {
@@ -130,7 +122,8 @@ void Game::Until_ProfitChange() {
 
 void Game::Test_BankChange() {
     if (!Usable(inputs_.Test_Bank.Text)) return;
-    if (test_bank_refused_) throw ConvertError(AmountError(EditId::Test_Bank).value_or(""));
+    if (amounts_.Refused(EditId::Test_Bank))
+        throw ConvertError(AmountGuard::AmountError(EditId::Test_Bank, inputs_.Test_Bank.Text).value_or(""));
     GameState& s = state_;
     s.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
     const double init = InitialBet();
@@ -139,47 +132,9 @@ void Game::Test_BankChange() {
     ShowBankroll();
 }
 
-bool* Game::RefusalMark(EditId id) {
-    if (id == EditId::Init_Bet) return &init_bet_refused_;
-    if (id == EditId::Test_Bank) return &test_bank_refused_;
-    return nullptr;
-}
-
-std::optional<std::string> Game::AmountError(EditId id) const {
-    const std::string& text = EditControl(id).Text;
-    try {
-        if (double value = 0; TryStrToFloat(text, value))
-            CheckMoneyText(id, text);
-        else if (Usable(text))
-            StrToFloat(text);  // throws the conversion error
-    } catch (const ConvertError& e) {
-        return e.what();
-    }
-    // A text that the change operation passes over (empty, or starting with
-    // the point) is no refusal: it is simply not taken.
-    return std::nullopt;
-}
-
-bool Game::AmountTaken(EditId id) {
-    bool& refused = *RefusalMark(id);
-    const bool refused_before = refused;
-    const std::optional<std::string> error = AmountError(id);
-    refused = error.has_value();
-    if (id == EditId::Init_Bet) {
-        init_bet_cache_valid_ = false;
-        double value = 0;
-        if (!refused && Usable(inputs_.Init_Bet.Text) && TryStrToFloat(inputs_.Init_Bet.Text, value))
-            init_bet_in_force_ = value;
-    }
-    // One message when the text turns bad; the keys that follow, on the way
-    // back to an amount, say nothing more.
-    if (refused && !refused_before) throw ConvertError(*error);
-    return !refused;
-}
-
 void Game::Test_BankKeyPress(char& key) {
     key = NumericKeyFilter(inputs_.Test_Bank.Text, key);
-    if (Usable(inputs_.Test_Bank.Text) && !test_bank_refused_) {
+    if (Usable(inputs_.Test_Bank.Text) && !amounts_.Refused(EditId::Test_Bank)) {
         state_.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
         ShowBankroll();
     }
@@ -188,7 +143,8 @@ void Game::Test_BankKeyPress(char& key) {
 void Game::Init_BetChange() {
     if (!Usable(inputs_.Init_Bet.Text)) return;
     // Run again on a refused text (the settings loader does): it stops there.
-    if (init_bet_refused_) throw ConvertError(AmountError(EditId::Init_Bet).value_or(""));
+    if (amounts_.Refused(EditId::Init_Bet))
+        throw ConvertError(AmountGuard::AmountError(EditId::Init_Bet, inputs_.Init_Bet.Text).value_or(""));
     ResetBets();
     const std::string text = inputs_.Init_Bet.Text;
     SetEditText(EditId::Losses_ActionValue, text);

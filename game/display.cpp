@@ -20,7 +20,7 @@ bool Game::ShowValuesTimer() {
         double init = 0;
         // The stake was rounded to cents above; an initial bet finer than a
         // cent is compared in cents too, or every tick would reset the bets.
-        const bool ok = TryInitialBetInCents(init);
+        const bool ok = amounts_.TryInitialBetInCents(inputs_.Init_Bet.Text, init);
         if (ok && init > s.Bet_Size) {
             ResetBets();
             return true;

@@ -135,19 +135,15 @@ void Game::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
 
 // ---- Program assignments ----------------------------------------------------------
 
-void Game::CheckMoneyText(EditId id, std::string_view text) {
-    CheckAmount(text, id == EditId::Init_Bet ? 0.0 : -kMaxAmount);
-}
-
 void Game::SetEditText(EditId id, std::string_view text) {
     const ActionScope action(
         *this, [&] { return "edit " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
     Edit& e = EditRef(id);
     if (e.Text == text) return;
-    if (RefusalMark(id) == nullptr) CheckMoneyText(id, text);
+    if (!AmountGuard::Guards(id)) AmountGuard::CheckMoneyText(id, text);
     e.Text.assign(text);
-    if (id == EditId::Init_Bet) init_bet_cache_valid_ = false;
-    if (RefusalMark(id) != nullptr && !AmountTaken(id)) return;
+    if (id == EditId::Init_Bet) amounts_.InitialBetTextChanged();
+    if (AmountGuard::Guards(id) && !amounts_.Taken(id, e.Text)) return;
     switch (id) {
         case EditId::Init_Bet: Init_BetChange(); break;
         case EditId::Test_Bank: Test_BankChange(); break;
@@ -338,33 +334,12 @@ bool Game::RunHandler(TimerId id) {
     return true;
 }
 
-bool Game::TryInitialBet(double& out) const {
-    // The display refresh reads the initial bet a hundred times a second;
-    // the text is converted again only after SetEditText changed it.
-    if (!init_bet_cache_valid_) {
-        if (init_bet_refused_) {
-            init_bet_cache_ok_ = true;
-            init_bet_cache_value_ = init_bet_in_force_;
-        } else {
-            init_bet_cache_ok_ = TryStrToFloat(inputs_.Init_Bet.Text, init_bet_cache_value_);
-        }
-        if (init_bet_cache_ok_) init_bet_cache_cents_ = RoundToCents(init_bet_cache_value_);
-        init_bet_cache_valid_ = true;
-    }
-    if (init_bet_cache_ok_) out = init_bet_cache_value_;
-    return init_bet_cache_ok_;
-}
-
-bool Game::TryInitialBetInCents(double& out) const {
-    double value = 0;
-    if (!TryInitialBet(value)) return false;
-    out = init_bet_cache_cents_;
-    return true;
-}
-
 double Game::InitialBet() const {
     double v = 0;
-    if (!TryInitialBet(v)) return StrToFloat(inputs_.Init_Bet.Text);  // throws the conversion error
+    // The display refresh reads the initial bet a hundred times a second;
+    // the text is converted again only after SetEditText changed it.
+    if (!amounts_.TryInitialBet(inputs_.Init_Bet.Text, v))
+        return StrToFloat(inputs_.Init_Bet.Text);  // throws the conversion error
     return v;
 }
 

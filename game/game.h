@@ -31,6 +31,7 @@
 #include "core/platform.h"
 #include "core/play_events.h"
 #include "display/display.h"
+#include "game/amount_guard.h"
 #include "game/game_window.h"
 #include "game/inputs.h"
 #include "import/import_panel.h"
@@ -481,18 +482,6 @@ private:
     /// the bankroll it moved is noted as the game's when it ends.
     class GameScope;
     class NewHistoryNote;
-    /// Throws the amount error for a text that edit `id` must not hold: the
-    /// four edits hold money within the largest amount, and the initial bet
-    /// is never negative. Checked before the edit takes the text.
-    static void CheckMoneyText(EditId id, std::string_view text);
-    /// For the initial bet and the test bank: true when the text just set is
-    /// to be taken by the change operation. A refused text sets the edit's
-    /// refusal mark and throws its error when the mark was not yet set.
-    bool AmountTaken(EditId id);
-    /// The error of the amount text of edit `id`, if it is refused.
-    std::optional<std::string> AmountError(EditId id) const;
-    /// The refusal mark of the initial bet or test bank, null for the others.
-    bool* RefusalMark(EditId id);
     void ShowBetsPlayed() { display_.ShowBetsPlayed(state_.Bets_Played); }
     void ShowBankroll() { display_.ShowBankroll(state_.Bankroll); }
     /// Mutable inputs by id, for the program's assignments.
@@ -509,9 +498,6 @@ private:
     }
     /// The checked state of each chip, for the undo snapshot.
     std::array<bool, 6> PlacedFields() const;
-    bool TryInitialBet(double& out) const;
-    /// The initial bet rounded to cents, from the same cache.
-    bool TryInitialBetInCents(double& out) const;
 
     /// Game internals for the tests' builder of states (tests/support).
     friend class EngineTestAccess;
@@ -550,18 +536,9 @@ private:
     // stake was given back in advance. Neither stake is on the table.
     bool settling_ = false;
     bool refresh_settled_ = false;
-
-    // Parse cache of Init_Bet for the display refresh guard.
-    mutable double init_bet_cache_value_ = 0;
-    mutable double init_bet_cache_cents_ = 0;
-    mutable bool init_bet_cache_ok_ = false;
-    mutable bool init_bet_cache_valid_ = false;  ///< cleared whenever the text of Init_Bet changes
-
     // The initial bet and test bank hold a refused text: the amount in
     // force is the last one taken (for the bank it is the bankroll itself).
-    bool init_bet_refused_ = false;
-    bool test_bank_refused_ = false;
-    double init_bet_in_force_ = 1;
+    AmountGuard amounts_;
 };
 
 }  // namespace rotacle

@@ -36,9 +36,9 @@ void Game::Load_Settings_StateClick() {
     const auto flag = [&line](std::size_t i) { return line(i) == "1"; };
     // An amount out of range refuses the whole record before any control
     // changes; any other bad line stops the steps where it is applied.
-    CheckMoneyText(EditId::Init_Bet, line(kInitBet));
-    CheckMoneyText(EditId::Losses_ActionValue, line(kLossAmount));
-    CheckMoneyText(EditId::Wins_ActionValue, line(kWinAmount));
+    AmountGuard::CheckMoneyText(EditId::Init_Bet, line(kInitBet));
+    AmountGuard::CheckMoneyText(EditId::Losses_ActionValue, line(kLossAmount));
+    AmountGuard::CheckMoneyText(EditId::Wins_ActionValue, line(kWinAmount));
 
     SetEditText(EditId::Init_Bet, line(kInitBet));
     Init_BetChange();
