@@ -32,6 +32,7 @@
 #include "core/play_events.h"
 #include "display/display.h"
 #include "game/amount_guard.h"
+#include "game/game_timers.h"
 #include "game/game_window.h"
 #include "game/inputs.h"
 #include "import/import_panel.h"
@@ -130,12 +131,12 @@ public:
     const SpinEdit& SpinControl(SpinId id) const;
     const CheckBox& CheckControl(CheckId id) const;
     const ComboBox& ComboControl(ComboId id) const;
-    const Timer& TimerControl(TimerId id) const { return timers_[static_cast<std::size_t>(id)]; }
+    const Timer& TimerControl(TimerId id) const { return timers_[id]; }
     /// Grows whenever a timer may have been started, stopped or re-timed: a
     /// host that keeps its own schedule of the timers looks again only then.
-    std::uint64_t TimerChanges() const { return timer_changes_; }
+    std::uint64_t TimerChanges() const { return timers_.Changes(); }
     /// The timer of the last of those changes.
-    TimerId LastChangedTimer() const { return last_changed_timer_; }
+    TimerId LastChangedTimer() const { return timers_.LastChanged(); }
 
     // ---- Spin entry and the per-spin pipeline ----------------------------
 
@@ -491,11 +492,7 @@ private:
     SpinEdit& SpinRef(SpinId id);
     CheckBox& CheckRef(CheckId id);
     ComboBox& ComboRef(ComboId id);
-    Timer& TimerRef(TimerId id) {
-        ++timer_changes_;
-        last_changed_timer_ = id;
-        return timers_[static_cast<std::size_t>(id)];
-    }
+    Timer& TimerRef(TimerId id) { return timers_.Change(id); }
     /// The checked state of each chip, for the undo snapshot.
     std::array<bool, 6> PlacedFields() const;
 
@@ -527,9 +524,7 @@ private:
     ImportPanel panel_;
     Display display_;
     Inputs inputs_;
-    std::array<Timer, kTimerCount> timers_{};
-    std::uint64_t timer_changes_ = 0;
-    TimerId last_changed_timer_ = TimerId::ShowValues;
+    GameTimers timers_;
 
     // True while a spin is being settled: the chips show the bet that is
     // being settled, or the proposal of a matrix rebuilt on profit, whose
