@@ -68,6 +68,9 @@ public:
     virtual ~PlayListener() = default;
     /// One event, in the order the game made them. Never throws.
     virtual void OnPlay(const PlayEvent& event) noexcept = 0;
+    /// False for a listener that takes no events that move no money (from
+    /// ProposalShown on): the game then makes none. Asked when it is attached.
+    virtual bool TakesHappenings() const noexcept { return true; }
 };
 
 }  // namespace rotacle

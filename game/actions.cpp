@@ -1,4 +1,4 @@
-// The journal's side of the engine: each action of the player as one line of
+// The journal's side of the game: each action of the player as one line of
 // text, and the replay of such lines.
 #include <algorithm>
 #include <charconv>

@@ -92,6 +92,7 @@ staking::RuleInputs Game::RuleSettings() const {
 
 void Game::SetPlayListener(PlayListener* listener) {
     play_ = listener;
+    happenings_ = play_ && play_->TakesHappenings();
     if (!play_) return;
     PlayEvent start;
     start.history = board_.NumbersList();
@@ -129,7 +130,7 @@ void Game::NoteRun(PlayEventKind kind, TimerId id) noexcept {
 void Game::StartRun(TimerId id) {
     const bool going = TimerControl(id).Enabled;
     StartTimer(id);
-    if (play_ && !going) NoteRun(PlayEventKind::RunStarted, id);
+    if (happenings_ && !going) NoteRun(PlayEventKind::RunStarted, id);
 }
 void Game::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
 

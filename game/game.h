@@ -1,8 +1,9 @@
 // The Rotacle game: every rule of play without any user interface.
 //
-// `Game` holds the game record, the data of every control of the main
-// window and the settings record, and offers each operation of the program
-// as a method named after it (`Analyse`, `WinLose`, `ResetBets` ...).
+// `Game` holds the game record, the board, the table, the mode lists, the
+// inputs, the timers and the settings record, and offers each rule of play
+// as a method named after it (`Analyse`, `WinLose`, `ResetBets` ...). The
+// window's own state and events are the engine's (engine/engine.h).
 // Operations run one another synchronously in a fixed order and may throw
 // `EngineError`; event entry points go through `Event`, which hands such an
 // error to the platform's message box and keeps what the operation had
@@ -43,7 +44,7 @@
 
 namespace rotacle {
 
-/// What the engine reports of its play for tools that follow a session
+/// What the game reports of its play for tools that follow a session
 /// (the backtest): it is no control and nothing in the program reads it.
 struct PlayReport {
     std::int64_t Proposals = 0;    ///< calculator runs that proposed a field
@@ -436,7 +437,7 @@ private:
     /// The end of a progress run: its timer stops and the gauge empties.
     void EndProgressRun(TimerId id);
     /// Stops every game-mode progress run without its calculation; the
-    /// gauge empties and the engine is ready for a number again.
+    /// gauge empties and the game is ready for a number again.
     void AbandonProgressRuns();
     std::int32_t DrawSeeded(std::int32_t range) {
         if (!Replaying() && !unseeded_)
@@ -498,7 +499,7 @@ private:
 
     /// Game internals for the tests' builder of states (tests/support).
     friend class EngineTestAccess;
-    /// The engine's operations as the game modes run them.
+    /// The game's operations as the game modes run them.
     friend class ModeHost;
 
     /// The stake rules' inputs as the player set them.
@@ -507,6 +508,7 @@ private:
     Platform& platform_;
     ActionSink* journal_ = nullptr;
     PlayListener* play_ = nullptr;
+    bool happenings_ = false;  // the listener takes the events that move no money
     GameWindow* window_ = nullptr;
     double noted_bankroll_ = 0;                // the bankroll of the last play event
     int action_depth_ = 0;                     // actions running inside one another

@@ -145,7 +145,7 @@ void Game::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     state_.Undo_Counter = 1;
     board_.WithdrawUndo();
     CloseImportPanel();
-    if (play_) {
+    if (happenings_) {
         PlayEvent imported;
         imported.count = static_cast<std::int64_t>(numbers.size());
         NoteHappening(PlayEventKind::Imported, imported);

@@ -69,14 +69,14 @@ void Game::EndProgressRun(TimerId id) {
     const bool going = TimerControl(id).Enabled;
     StopTimer(id);
     display_.EmptyRunGauge();
-    if (play_ && going) NoteRun(PlayEventKind::RunEnded, id);
+    if (happenings_ && going) NoteRun(PlayEventKind::RunEnded, id);
 }
 
 void Game::AbandonProgressRuns() {
     for (TimerId id : kModeTimers) {
         const bool going = TimerControl(id).Enabled;
         StopTimer(id);
-        if (play_ && going) NoteRun(PlayEventKind::RunEnded, id);
+        if (happenings_ && going) NoteRun(PlayEventKind::RunEnded, id);
     }
     display_.EmptyRunGauge();
     // The draws of the runs ended here belong to no action that a replay

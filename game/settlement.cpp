@@ -77,7 +77,7 @@ void Game::MatrixWin() { ++state_.Matrix_Wins; }
 void Game::Balance_Check() {
     if (state_.Bet_Field >= 1 && state_.Bet_Field <= 6) {
         ++report_.Proposals;
-        if (play_) {
+        if (happenings_) {
             PlayEvent proposal;
             proposal.field = state_.Bet_Field;
             proposal.stake = state_.Bet_Size;
