@@ -97,14 +97,7 @@ Id Named(std::optional<Id> id, std::string_view line) {
 void Game::WriteAction(std::string action) noexcept {
     if (!journal_) return;
     try {
-        if (!pending_draws_.empty()) {
-            action += " ~";
-            for (const std::int32_t d : pending_draws_) {
-                action += ' ';
-                action += IntText(d).view();
-            }
-            pending_draws_.clear();
-        }
+        draws_.TakeNoted(action);
         journal_->Record(action);
     } catch (...) {
         // Out of memory while making the line: the journal misses one action,
@@ -174,11 +167,9 @@ void Game::Silently(TimerId id) {
 void Game::ReplayOne(std::string_view line) {
     // The draws that the action made when it ran come back in the same order.
     if (const std::size_t tilde = line.find(" ~"); tilde != std::string_view::npos) {
-        replay_draws_.erase(replay_draws_.begin(),
-                            replay_draws_.begin() + static_cast<std::ptrdiff_t>(replay_draw_next_));
-        replay_draw_next_ = 0;
+        draws_.BeginReplayLine();
         for (const std::string_view d : Words(line.substr(tilde + 2)))
-            if (!d.empty()) replay_draws_.push_back(Number(d, line));
+            if (!d.empty()) draws_.GiveBack(Number(d, line));
         line = line.substr(0, tilde);
     }
     const std::vector<std::string_view> w = Words(line);

@@ -33,6 +33,7 @@
 #include "core/play_events.h"
 #include "display/display.h"
 #include "game/amount_guard.h"
+#include "game/draw_log.h"
 #include "game/game_timers.h"
 #include "game/game_window.h"
 #include "game/inputs.h"
@@ -450,7 +451,7 @@ private:
     bool RunHandler(TimerId id);
     /// A tick of timer `id` while a journal is kept.
     bool JournaledTick(TimerId id);
-    bool Replaying() const { return replay_draw_next_ < replay_draws_.size(); }
+    bool Replaying() const { return draws_.Replaying(); }
     /// One action line, run (throws for a line that is no action).
     void ReplayOne(std::string_view line);
     /// A timer's tick in a replay, its error dropped as the player saw it.
@@ -460,9 +461,8 @@ private:
     /// is kept every draw is noted for it.
     std::int32_t Draw(std::int32_t range) {
         if (!journal_ && !Replaying()) return platform_.Random(range);
-        return NotedDraw(range);
+        return draws_.Next(platform_, range, journal_ != nullptr);
     }
-    std::int32_t NotedDraw(std::int32_t range);
     /// One action of the player while it runs: the outermost one is handed to
     /// the journal when it ends, also when it fails.
     class ActionScope;
@@ -510,11 +510,9 @@ private:
     PlayListener* play_ = nullptr;
     bool happenings_ = false;  // the listener takes the events that move no money
     GameWindow* window_ = nullptr;
-    double noted_bankroll_ = 0;                // the bankroll of the last play event
-    int action_depth_ = 0;                     // actions running inside one another
-    std::vector<std::int32_t> pending_draws_;  // draws not yet in the journal
-    std::vector<std::int32_t> replay_draws_;   // a replay's draws still to give back
-    std::size_t replay_draw_next_ = 0;
+    double noted_bankroll_ = 0;  // the bankroll of the last play event
+    int action_depth_ = 0;       // actions running inside one another
+    DrawLog draws_;
     bool unseeded_ = false;             // draws go on without a seed from the clock
     std::deque<int> replayed_waiting_;  // the waiting numbers a replay has met
     GameState state_;

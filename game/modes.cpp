@@ -12,14 +12,6 @@
 
 namespace rotacle {
 
-std::int32_t Game::NotedDraw(std::int32_t range) {
-    // A replay gives back the journal's draws; otherwise the generator draws.
-    const std::int32_t value = replay_draw_next_ < replay_draws_.size() ? replay_draws_[replay_draw_next_++]
-                                                                        : platform_.Random(range);
-    if (journal_) pending_draws_.push_back(value);
-    return value;
-}
-
 // ---- Start operations ---------------------------------------------------------------
 // The modes themselves live in modes/; these entry points run them on this game.
 
@@ -81,9 +73,7 @@ void Game::AbandonProgressRuns() {
     display_.EmptyRunGauge();
     // The draws of the runs ended here belong to no action that a replay
     // will run again.
-    pending_draws_.clear();
-    replay_draws_.clear();
-    replay_draw_next_ = 0;
+    draws_.Clear();
     state_.Engine_Ready = 1;
 }
 
