@@ -1,7 +1,7 @@
 // What the game reports as it is played: every recorded number, every placed
 // bet settled or staked, every move of the bankroll, undo and new histories,
-// as typed events. The statistics follow a session by them alone, so that a
-// session replayed action by action gives the same figures as the one played.
+// proposals, imports, progress runs and settings loads, as typed events. The statistics follow a session by
+// them alone, so that a session replayed action by action gives the same figures as the one played.
 #pragma once
 
 #include <cstdint>
@@ -31,6 +31,18 @@ enum class PlayEventKind : std::uint8_t {
     /// The history was replaced (an import, a new game); `history` is the
     /// new one.
     NewHistory,
+    // What follows moves no money and no number (listeners of the figures
+    // skip every kind from ProposalShown on).
+    /// A calculator proposed `field` with `stake` (the bet shown, placed or not).
+    ProposalShown,
+    /// An import replaced the history with `count` numbers (a NewHistory follows).
+    Imported,
+    /// The progress run of game mode `mode` started.
+    RunStarted,
+    /// The progress run of game mode `mode` ended, or was abandoned.
+    RunEnded,
+    /// A settings record was loaded and applied.
+    SettingsLoaded,
 };
 
 /// One event. `bankroll` and `open_stake` are as they stand after it.
@@ -39,10 +51,12 @@ struct PlayEvent {
     double bankroll = 0;
     /// Stake of the bet on the table after the event; 0 when none is.
     double open_stake = 0;
-    int number = -1;   ///< Spin
-    int field = -1;    ///< Settled, Staked: 1..6
-    double stake = 0;  ///< Settled, Staked
-    bool won = false;  ///< Settled
+    int number = -1;         ///< Spin
+    int field = -1;          ///< Settled, Staked: 1..6
+    double stake = 0;        ///< Settled, Staked
+    bool won = false;        ///< Settled
+    std::int64_t count = 0;  ///< Imported
+    int mode = 0;            ///< RunStarted, RunEnded: 1..5
     /// Start, TakenBack, NewHistory: the whole history, oldest first. Valid
     /// only during the call.
     std::span<const std::uint8_t> history{};
@@ -54,6 +68,9 @@ public:
     virtual ~PlayListener() = default;
     /// One event, in the order the game made them. Never throws.
     virtual void OnPlay(const PlayEvent& event) noexcept = 0;
+    /// False for a listener that takes no events that move no money (from
+    /// ProposalShown on): the game then makes none. Asked when it is attached.
+    virtual bool TakesHappenings() const noexcept { return true; }
 };
 
 }  // namespace rotacle

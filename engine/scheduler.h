@@ -14,6 +14,7 @@
 
 #include "engine/engine.h"
 #include "engine/speed_play.h"
+#include "game/timer_runs.h"
 
 namespace rotacle {
 
@@ -61,12 +62,12 @@ public:
     /// game-mode run's further ticks follow at once, at the same instant,
     /// until it ends. Returns false when the tick provably changed nothing
     /// (as `Engine::TimerTick`).
-    static bool Tick(Engine& e, TimerId id, bool quick);
+    static bool Tick(Engine& e, TimerId id, bool quick) { return RunTimerTick(e, id, quick); }
 
     /// Runs every game-mode progress run under way to its end at one
     /// instant, ticks of one round in timer order, each tick an event. Stops
     /// after `max_ticks` ticks; returns the ticks run.
-    static std::int64_t RunToEnd(Engine& e, std::int64_t max_ticks);
+    static std::int64_t RunToEnd(Engine& e, std::int64_t max_ticks) { return RunTimersToEnd(e, max_ticks); }
 
 private:
     struct Slot {

@@ -133,6 +133,8 @@ void SessionStats::OnPlay(const PlayEvent& event) noexcept {
 }
 
 void SessionStats::Apply(const PlayEvent& e) {
+    // What moves no money and no number leaves the figures as they are.
+    if (e.kind >= PlayEventKind::ProposalShown) return;
     bankroll_ = e.bankroll;
     bet_open_ = e.open_stake > 0;
     switch (e.kind) {
@@ -151,6 +153,11 @@ void SessionStats::Apply(const PlayEvent& e) {
             break;
         case PlayEventKind::Staked:
         case PlayEventKind::GameMoved: break;
+        case PlayEventKind::ProposalShown:
+        case PlayEventKind::Imported:
+        case PlayEventKind::RunStarted:
+        case PlayEventKind::RunEnded:
+        case PlayEventKind::SettingsLoaded: return;  // left out above
         case PlayEventKind::PlayerMoved:
             // Past points keep their values: the player's move is a point of
             // its own, which later moves of the player before a spin follow.

@@ -126,6 +126,8 @@ public:
     /// the figures and points of the newest spin; a new history starts
     /// again, flat at the bankroll over its numbers.
     void OnPlay(const PlayEvent& event) noexcept override;
+    /// The figures follow money and numbers only.
+    bool TakesHappenings() const noexcept override { return false; }
 
     const HitCounter& Hits() const { return now_.hits; }
     const BankrollSeries& Chart() const { return chart_; }

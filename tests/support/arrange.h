@@ -22,7 +22,7 @@ public:
     Chrome& chrome() { return e_.chrome_; }
     /// The inputs as plain data: a value set here runs no change operation.
     Inputs& inputs() {
-        e_.init_bet_cache_valid_ = false;  // the initial bet may be set here
+        e_.amounts_.InitialBetTextChanged();  // the initial bet may be set here
         return e_.inputs_;
     }
 

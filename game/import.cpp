@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "core/text_file.h"
-#include "engine/action_scope.h"
-#include "engine/engine.h"
+#include "game/action_scope.h"
+#include "game/game.h"
 #include "import/number_file.h"
 #include "import/page_text.h"
 
@@ -20,7 +20,7 @@ FileDialogSpec NumberFileDialog(bool save) { return FileDialogSpec{"Text File (*
 
 }  // namespace
 
-bool Engine::ProgressRunUnderWay() const {
+bool Game::ProgressRunUnderWay() const {
     // Engine_Ready alone does not tell: mode 2 clears it only at the first
     // tick of its run, and modes 4 and 5 never do.
     for (TimerId id : kModeTimers)
@@ -28,23 +28,20 @@ bool Engine::ProgressRunUnderWay() const {
     return state_.Engine_Ready != 1;
 }
 
-void Engine::Image_Import2Click() { OpenImportPanel(); }
-
-void Engine::OpenImportPanel() {
+void Game::OpenImportPanel() {
     if (ProgressRunUnderWay()) return;
-    chrome_.SetClientHeight(geometry::kClosedHeight);
-    chrome_.ShowSettingsCover(false);
+    if (window_) window_->ImportPanelShown(true);
     panel_.Show();
 }
 
-std::string Engine::PageFilePath() const {
+std::string Game::PageFilePath() const {
     namespace fs = std::filesystem;
     const std::string folder = platform_.ProgramFolder();
     if (::access(folder.c_str(), W_OK) == 0) return (fs::path(folder) / kPageFileName).string();
     return (fs::path(platform_.AppDataFolder()) / kPageFileName).string();
 }
 
-void Engine::EVOLUTIONClick() {
+void Game::EVOLUTIONClick() {
     panel_.ShowBusy();
     panel_.SetPage(platform_.ClipboardText());
     const std::string path = PageFilePath();
@@ -59,13 +56,11 @@ void Engine::EVOLUTIONClick() {
     StartTimer(TimerId::Timer_Evolution);
 }
 
-void Engine::Image_PasteFromEvolution2Click() { PastePage(); }
-
-void Engine::PastePage() {
+void Game::PastePage() {
     if (panel_.Panel_Import().Visible && !panel_.Image_PasteFromEvolution3().Visible) EVOLUTIONClick();
 }
 
-void Engine::Timer_EvolutionTimer() {
+void Game::Timer_EvolutionTimer() {
     panel_.ClearRawList();
     std::string text;
     try {
@@ -82,24 +77,20 @@ void Engine::Timer_EvolutionTimer() {
     panel_.EndBusy();
 }
 
-void Engine::ParseRawList() { panel_.ParseRawList(); }
+void Game::ParseRawList() { panel_.ParseRawList(); }
 
-void Engine::LOAD_FROM_FILEClick() {
+void Game::LOAD_FROM_FILEClick() {
     const auto path = platform_.OpenFileDialog(NumberFileDialog(false));
     if (!path) return;
     const std::string text = ReadFileText(*path);  // an unreadable file leaves the list as it was
     panel_.SetImportList(NumberFileLines(text));
 }
 
-void Engine::Image_LoadFromFile2Click() { LoadNumberFile(); }
-
-void Engine::LoadNumberFile() {
+void Game::LoadNumberFile() {
     if (panel_.Panel_Import().Visible && !panel_.Image_LoadFromFile3().Visible) LOAD_FROM_FILEClick();
 }
 
-void Engine::Button_ProcessClick() { ImportListedNumbers(); }
-
-void Engine::ImportListedNumbers() {
+void Game::ImportListedNumbers() {
     if (!panel_.Button_Process().Enabled) return;
     // Every line is checked before anything changes, so a bad file cannot
     // cost the player the history. The message names the line: in a long
@@ -114,7 +105,7 @@ void Engine::ImportListedNumbers() {
     ImportNumbers(numbers);
 }
 
-void Engine::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
+void Game::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     const ActionScope action(*this, [&] {
         std::string line = "import";
         for (const std::uint8_t n : numbers) {
@@ -155,25 +146,26 @@ void Engine::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     state_.Undo_Counter = 1;
     board_.WithdrawUndo();
     CloseImportPanel();
+    if (happenings_) {
+        PlayEvent imported;
+        imported.count = static_cast<std::int64_t>(numbers.size());
+        NoteHappening(PlayEventKind::Imported, imported);
+    }
 }
 
-void Engine::Image_ClosePanel2Click() { CloseImportPanel(); }
-
-void Engine::CloseImportPanel() {
-    chrome_.SetClientHeight(geometry::kClosedHeight);
+void Game::CloseImportPanel() {
+    if (window_) window_->ImportPanelShown(false);
     panel_.Hide();
 }
 
-void Engine::Image_Export2Click() { ExportHistoryByDialog(); }
-
-void Engine::ExportHistoryByDialog() {
+void Game::ExportHistoryByDialog() {
     if (ProgressRunUnderWay()) return;
     const auto path = platform_.SaveFileDialog(NumberFileDialog(true));
     if (!path) return;
     ExportHistory(*path);
 }
 
-void Engine::ExportHistory(const std::string& path) const {
+void Game::ExportHistory(const std::string& path) const {
     WriteTextAtomic(path, HistoryText(board_.NumbersList()));
 }
 

@@ -1,10 +1,10 @@
 // Settlement of the proposed bet, the bankroll and the skip.
-#include "engine/action_scope.h"
-#include "engine/engine.h"
+#include "game/action_scope.h"
+#include "game/game.h"
 
 namespace rotacle {
 
-void Engine::WinLose() {
+void Game::WinLose() {
     if (state_.Spins_Count <= state_.Warmup_Spins) return;
     // While the spin is settled the chips still show the settled bet; its
     // stake has left the table, so a bet reset run from the win-side checks
@@ -20,7 +20,7 @@ void Engine::WinLose() {
     report_.Stake = state_.Bet_Size;
     // The result is booked also when a staking rule fails after it.
     struct Note {
-        Engine& e;
+        Game& e;
         std::int32_t field;
         ~Note() {
             if (!e.play_ || !e.report_.Placed) return;
@@ -37,7 +37,7 @@ void Engine::WinLose() {
         Lose();
 }
 
-void Engine::Lose() {
+void Game::Lose() {
     GameState& s = state_;
     ++s.Miss_Streak;
     ++s.Units_Drawdown;
@@ -51,7 +51,7 @@ void Engine::Lose() {
     LossRuleDrawdownStage();
 }
 
-void Engine::Win() {
+void Game::Win() {
     GameState& s = state_;
     s.Miss_Streak = 0;
     --s.Units_Drawdown;
@@ -68,14 +68,22 @@ void Engine::Win() {
     GetMinimalProfit_Check();
 }
 
-void Engine::MatrixWinLose() {
+void Game::MatrixWinLose() {
     if (FieldWins(state_.Bet_Field, board_.CurrentNumber())) MatrixWin();
 }
 
-void Engine::MatrixWin() { ++state_.Matrix_Wins; }
+void Game::MatrixWin() { ++state_.Matrix_Wins; }
 
-void Engine::Balance_Check() {
-    if (state_.Bet_Field >= 1 && state_.Bet_Field <= 6) ++report_.Proposals;
+void Game::Balance_Check() {
+    if (state_.Bet_Field >= 1 && state_.Bet_Field <= 6) {
+        ++report_.Proposals;
+        if (happenings_) {
+            PlayEvent proposal;
+            proposal.field = state_.Bet_Field;
+            proposal.stake = state_.Bet_Size;
+            NoteHappening(PlayEventKind::ProposalShown, proposal);
+        }
+    }
     if (AnyChipVisible()) {
         state_.Bankroll -= state_.Bet_Size;
         ++report_.Bets_Placed;
@@ -88,9 +96,7 @@ void Engine::Balance_Check() {
     }
 }
 
-void Engine::Image_SkipBet2Click() { SkipBet(); }
-
-void Engine::SkipBet() {
+void Game::SkipBet() {
     const ActionScope action(*this, [] { return std::string("skip"); });
     if (!AnyChipVisible()) return;
     table_.CoverSkip();

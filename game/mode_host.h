@@ -1,16 +1,16 @@
-// The engine as the game that the game modes run in.
+// The game as the game modes run in it.
 #pragma once
 
-#include "engine/engine.h"
+#include "game/game.h"
 #include "modes/game_modes.h"
 
 namespace rotacle {
 
-/// Hands the modes the engine's record, lists and inputs, and runs the
-/// engine's operations for them. It is made afresh for each mode operation.
+/// Hands the modes the game's record, lists and inputs, and runs the
+/// game's operations for them. It is made afresh for each mode operation.
 class ModeHost {
 public:
-    explicit ModeHost(Engine& engine) : e_(engine) {}
+    explicit ModeHost(Game& game) : e_(game) {}
 
     GameState& State() { return e_.state_; }
     ModeLists& Lists() { return e_.modes_; }
@@ -31,7 +31,7 @@ public:
     void ShowBetsPlayed() { e_.ShowBetsPlayed(); }
     int CurrentNumber() const { return e_.board_.CurrentNumber(); }
     void SetNCount(std::int32_t value) { e_.SetSpinValue(SpinId::N_Count, value); }
-    void StartRun(TimerId id) { e_.StartTimer(id); }
+    void StartRun(TimerId id) { e_.StartRun(id); }
     void SetRunInterval(TimerId id, std::int32_t interval_ms) { e_.TimerRef(id).Interval = interval_ms; }
     bool AdvanceRunGauge(std::int32_t step) { return e_.display_.AdvanceRunGauge(step); }
     void EndProgressRun(TimerId id) { e_.EndProgressRun(id); }
@@ -39,10 +39,10 @@ public:
     std::int32_t DrawSeeded(std::int32_t range) { return e_.DrawSeeded(range); }
 
 private:
-    Engine& e_;
+    Game& e_;
 };
 
-/// The game modes as they run on the engine.
+/// The game modes as they run in the game.
 using EngineModes = GameModes<ModeHost>;
 
 }  // namespace rotacle

@@ -1,12 +1,12 @@
-// The journal's side of the engine: each action of the player as one line of
+// The journal's side of the game: each action of the player as one line of
 // text, and the replay of such lines.
 #include <algorithm>
 #include <charconv>
 #include <utility>
 
-#include "engine/action_scope.h"
-#include "engine/engine.h"
-#include "engine/scheduler.h"
+#include "game/action_scope.h"
+#include "game/game.h"
+#include "game/timer_runs.h"
 
 namespace rotacle {
 
@@ -95,17 +95,10 @@ Id Named(std::optional<Id> id, std::string_view line) {
 
 }  // namespace
 
-void Engine::WriteAction(std::string action) noexcept {
+void Game::WriteAction(std::string action) noexcept {
     if (!journal_) return;
     try {
-        if (!pending_draws_.empty()) {
-            action += " ~";
-            for (const std::int32_t d : pending_draws_) {
-                action += ' ';
-                action += IntText(d).view();
-            }
-            pending_draws_.clear();
-        }
+        draws_.TakeNoted(action);
         journal_->Record(action);
     } catch (...) {
         // Out of memory while making the line: the journal misses one action,
@@ -113,12 +106,12 @@ void Engine::WriteAction(std::string action) noexcept {
     }
 }
 
-void Engine::ForceGameMode(std::int32_t mode) {
+void Game::ForceGameMode(std::int32_t mode) {
     const ActionScope action(*this, [&] { return "mode " + IntToStr(mode); });
     state_.Game_Mode = mode;
 }
 
-void Engine::LoadAdaptiveList(std::size_t k, Memo list) {
+void Game::LoadAdaptiveList(std::size_t k, Memo list) {
     const ActionScope action(*this, [&] {
         std::string line = "list " + IntToStr(static_cast<std::int64_t>(k));
         for (const std::string& l : list) line += " " + journal_text::Word(l);
@@ -127,21 +120,21 @@ void Engine::LoadAdaptiveList(std::size_t k, Memo list) {
     if (k < 3) modes_.SetList(k, std::move(list));
 }
 
-void Engine::NoteWaiting(int n) {
+void Game::NoteWaiting(int n) {
     const ActionScope action(*this, [&] { return "wait " + IntToStr(n); });
 }
 
-void Engine::NoteWithdrawn() {
+void Game::NoteWithdrawn() {
     const ActionScope action(*this, [] { return std::string("unwait"); });
 }
 
-void Engine::FinishProgressRuns() {
+void Game::FinishProgressRuns() {
     const bool unseeded = std::exchange(unseeded_, true);
-    Scheduler::RunToEnd(*this, 100000);
+    RunTimersToEnd(*this, 100000);
     unseeded_ = unseeded;
 }
 
-bool Engine::ReplayAction(std::string_view line) {
+bool Game::ReplayAction(std::string_view line) {
     // Draws that the journal does not hold (a run cut short by the end of
     // the session) go on with the generator: seeded anew from the clock, each
     // tick of this instant would draw the same step, 0 perhaps, for ever.
@@ -162,7 +155,7 @@ bool Engine::ReplayAction(std::string_view line) {
     return true;
 }
 
-void Engine::Silently(TimerId id) {
+void Game::Silently(TimerId id) {
     // Each tick is an event of its own: its error ends only that tick.
     try {
         RunTimer(id);
@@ -170,14 +163,12 @@ void Engine::Silently(TimerId id) {
     }
 }
 
-void Engine::ReplayOne(std::string_view line) {
+void Game::ReplayOne(std::string_view line) {
     // The draws that the action made when it ran come back in the same order.
     if (const std::size_t tilde = line.find(" ~"); tilde != std::string_view::npos) {
-        replay_draws_.erase(replay_draws_.begin(),
-                            replay_draws_.begin() + static_cast<std::ptrdiff_t>(replay_draw_next_));
-        replay_draw_next_ = 0;
+        draws_.BeginReplayLine();
         for (const std::string_view d : Words(line.substr(tilde + 2)))
-            if (!d.empty()) replay_draws_.push_back(Number(d, line));
+            if (!d.empty()) draws_.GiveBack(Number(d, line));
         line = line.substr(0, tilde);
     }
     const std::vector<std::string_view> w = Words(line);
@@ -235,7 +226,7 @@ void Engine::ReplayOne(std::string_view line) {
         if (waited != replayed_waiting_.end()) replayed_waiting_.erase(replayed_waiting_.begin(), waited + 1);
         const auto i = static_cast<std::size_t>(n);
         // Only a shown cell takes the click.
-        if (board_.Image()[i].Visible || chrome_.Image_Act()[i].Visible) EnterNumber(n);
+        if (board_.Image()[i].Visible || (window_ && window_->CellHoverShown(n))) EnterNumber(n);
         return;
     }
     if (verb == "create-matrix" || verb == "reset-matrix") {
@@ -250,7 +241,7 @@ void Engine::ReplayOne(std::string_view line) {
     }
     if (verb == "undo" || verb == "skip" || verb == "reset-bets" || verb == "reset-app") words(1);
     if (verb == "undo")
-        Image_Cancel2Click();
+        UndoSpin();
     else if (verb == "skip")
         SkipBet();
     else if (verb == "reset-bets") {

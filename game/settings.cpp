@@ -1,21 +1,21 @@
 // The settings record and the settings file.
 #include "core/text_file.h"
-#include "engine/action_scope.h"
-#include "engine/engine.h"
+#include "game/action_scope.h"
+#include "game/game.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
 
 using namespace settings_line;
 
-void Engine::SaveSettingsFile(const std::string& path) const { record_.Save(path); }
+void Game::SaveSettingsFile(const std::string& path) const { record_.Save(path); }
 
-void Engine::LoadSettingsFile(const std::string& path) {
+void Game::LoadSettingsFile(const std::string& path) {
     // A file that cannot be read leaves the record as it was.
     LoadSettingsLines(ReadLines(path, kSettingsFileLimit));
 }
 
-void Engine::LoadSettingsLines(Memo lines) {
+void Game::LoadSettingsLines(Memo lines) {
     const ActionScope action(*this, [&] {
         std::string line = "settings";
         for (const std::string& l : lines) line += " " + journal_text::Word(l);
@@ -23,9 +23,10 @@ void Engine::LoadSettingsLines(Memo lines) {
     });
     record_.Replace(std::move(lines));
     Load_Settings_StateClick();
+    if (happenings_) NoteHappening(PlayEventKind::SettingsLoaded);
 }
 
-void Engine::Load_Settings_StateClick() {
+void Game::Load_Settings_StateClick() {
     // The operations run below rewrite record lines; every step applies the
     // value that the record held when the load began.
     const Memo file = record_.Settings_Data();
@@ -35,9 +36,9 @@ void Engine::Load_Settings_StateClick() {
     const auto flag = [&line](std::size_t i) { return line(i) == "1"; };
     // An amount out of range refuses the whole record before any control
     // changes; any other bad line stops the steps where it is applied.
-    CheckMoneyText(EditId::Init_Bet, line(kInitBet));
-    CheckMoneyText(EditId::Losses_ActionValue, line(kLossAmount));
-    CheckMoneyText(EditId::Wins_ActionValue, line(kWinAmount));
+    AmountGuard::CheckMoneyText(EditId::Init_Bet, line(kInitBet));
+    AmountGuard::CheckMoneyText(EditId::Losses_ActionValue, line(kLossAmount));
+    AmountGuard::CheckMoneyText(EditId::Wins_ActionValue, line(kWinAmount));
 
     SetEditText(EditId::Init_Bet, line(kInitBet));
     Init_BetChange();

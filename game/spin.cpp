@@ -1,17 +1,15 @@
 // Spin entry, the per-spin pipeline, the history strip, undo and the resets.
 #include <algorithm>
 
-#include "engine/action_scope.h"
-#include "engine/engine.h"
-#include "engine/mode_host.h"
+#include "game/action_scope.h"
+#include "game/game.h"
+#include "game/mode_host.h"
 
 namespace rotacle {
 
 // ---- Spin entry and pipeline -----------------------------------------------------
 
-void Engine::NumberClick(int n) { EnterNumber(n); }
-
-void Engine::EnterNumber(int n) {
+void Game::EnterNumber(int n) {
     const ActionScope action(*this, [n] { return "spin " + IntToStr(n); });
     const GameScope play(*this);
     if (n < 0 || n > 36) return;
@@ -19,7 +17,7 @@ void Engine::EnterNumber(int n) {
     Analyse();
 }
 
-void Engine::Analyse() {
+void Game::Analyse() {
     // A number that cannot be recorded (board locked or a progress run under
     // way) changes nothing: taking the snapshot again here would let an undo
     // remove the number while keeping its settlement.
@@ -43,7 +41,7 @@ void Engine::Analyse() {
     ShowBetsPlayed();
 }
 
-void Engine::CurrentNumber() {
+void Game::CurrentNumber() {
     board_.Record();
     if (play_) {
         PlayEvent spin;
@@ -55,7 +53,7 @@ void Engine::CurrentNumber() {
         SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
 }
 
-void Engine::AllEnabled() {
+void Game::AllEnabled() {
     board_.ShowNumbers();
     if (inputs_.ChBx_TestBank.Checked) display_.ShowBankrollLabel(true);
     inputs_.ResetBets_Button.Enabled = true;
@@ -65,7 +63,7 @@ void Engine::AllEnabled() {
     if (state_.Undo_Counter >= 2) board_.OfferUndo();
 }
 
-void Engine::AllDisabled() {
+void Game::AllDisabled() {
     board_.HideNumbers();
     display_.ShowBankrollLabel(false);
     inputs_.ResetBets_Button.Enabled = false;
@@ -75,19 +73,19 @@ void Engine::AllDisabled() {
     board_.HideUndoCommand();
 }
 
-void Engine::HideNumbers() { board_.HideNumbers(); }
+void Game::HideNumbers() { board_.HideNumbers(); }
 
-void Engine::NumberPressed() { board_.MarkPressed(); }
+void Game::NumberPressed() { board_.MarkPressed(); }
 
-void Engine::NumberInactive() { board_.MarkInactive(); }
+void Game::NumberInactive() { board_.MarkInactive(); }
 
-void Engine::HideBets() { table_.HideBets(); }
+void Game::HideBets() { table_.HideBets(); }
 
 // ---- History strip ------------------------------------------------------------------
 
-void Engine::GameHistory() { board_.PushStrip(); }
+void Game::GameHistory() { board_.PushStrip(); }
 
-void Engine::GameHistoryBack() {
+void Game::GameHistoryBack() {
     HideBets();
     board_.StripBack();
     board_.DropNewest();
@@ -99,9 +97,9 @@ void Engine::GameHistoryBack() {
 
 // ---- Undo ------------------------------------------------------------------------------
 
-void Engine::SaveState() { board_.TakeSnapshot(PlacedFields(), state_); }
+void Game::SaveState() { board_.TakeSnapshot(PlacedFields(), state_); }
 
-void Engine::LoadState() {
+void Game::LoadState() {
     for (int i = 0; i < 6; ++i) {
         const double stake = board_.SavedStake(i);
         if (stake > 0) {
@@ -115,7 +113,7 @@ void Engine::LoadState() {
     board_.RestoreSnapshot(state_);
 }
 
-void Engine::Undo() {
+void Game::Undo() {
     GameHistoryBack();
     state_.Undo_Counter = 0;
     board_.WithdrawUndo();
@@ -126,7 +124,7 @@ void Engine::Undo() {
     }
 }
 
-void Engine::Image_Cancel2Click() {
+void Game::UndoSpin() {
     const ActionScope action(*this, [] { return std::string("undo"); });
     // The hover picture lies under the cover, so it takes the click only
     // while undo is offered; an empty history has nothing to take back.
@@ -139,7 +137,7 @@ void Engine::Image_Cancel2Click() {
 
 // ---- Resets --------------------------------------------------------------------------
 
-void Engine::ResetBets() {
+void Game::ResetBets() {
     const ActionScope action(*this, [] { return std::string("reset-bets"); });
     board_.HideUndoCommand();
     GameState& s = state_;
@@ -167,7 +165,7 @@ void Engine::ResetBets() {
     staking::RecomputeUnits(s, s.Losses_Amount, s.Wins_Amount, init);
 }
 
-void Engine::ResetApp() {
+void Game::ResetApp() {
     const ActionScope action(*this, [] { return std::string("reset-app"); });
     // The new game begins also when a later step of the reset fails.
     const NewHistoryNote note(*this);
@@ -175,7 +173,7 @@ void Engine::ResetApp() {
     // numbers any more: the new game starts without it.
     AbandonProgressRuns();
     AllEnabled();
-    Image_SkipBet2Click();
+    SkipBet();
     board_.ClearHistory();
     // With the history gone there is no spin to take back, also when a later
     // step of the reset fails on a bad input.
@@ -202,8 +200,8 @@ void Engine::ResetApp() {
     ShowBetsPlayed();
 }
 
-void Engine::BetStrategyChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::BetStrategyChange() {
+    RequestFocus("ShowBetSize");
     inputs_.BetStrategy.SetItemIndex(5);
 }
 

@@ -1,9 +1,9 @@
-// Display refresh and the window chrome: hover scheme and settings toggle.
-#include "engine/engine.h"
+// The display refresh.
+#include "game/game.h"
 
 namespace rotacle {
 
-bool Engine::ShowValuesTimer() {
+bool Game::ShowValuesTimer() {
     refresh_settled_ = false;
     GameState& s = state_;
     bool changed = display_.Refresh(s, board_.NumbersList().size());
@@ -20,7 +20,7 @@ bool Engine::ShowValuesTimer() {
         double init = 0;
         // The stake was rounded to cents above; an initial bet finer than a
         // cent is compared in cents too, or every tick would reset the bets.
-        const bool ok = TryInitialBetInCents(init);
+        const bool ok = amounts_.TryInitialBetInCents(inputs_.Init_Bet.Text, init);
         if (ok && init > s.Bet_Size) {
             ResetBets();
             return true;
@@ -30,22 +30,6 @@ bool Engine::ShowValuesTimer() {
     // refresh run again at once would change nothing.
     refresh_settled_ = true;
     return changed;
-}
-
-void Engine::Disable_HoversClick() { chrome_.ResetHovers(); }
-
-void Engine::CommandMouseMove(Command c) { chrome_.HoverCommand(c); }
-
-void Engine::ImageMouseMove(int n) { chrome_.HoverCell(n); }
-
-void Engine::Image_Settings2Click() {
-    chrome_.SetClientHeight(geometry::kOpenHeight);
-    chrome_.ShowSettingsCover(true);
-}
-
-void Engine::Image_Settings3Click() {
-    chrome_.SetClientHeight(geometry::kClosedHeight);
-    chrome_.ShowSettingsCover(false);
 }
 
 }  // namespace rotacle

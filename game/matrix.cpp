@@ -4,16 +4,16 @@
 #include <limits>
 #include <span>
 
-#include "engine/action_scope.h"
-#include "engine/engine.h"
-#include "engine/mode_host.h"
+#include "game/action_scope.h"
+#include "game/game.h"
+#include "game/mode_host.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
 
 // ---- Rank-order matrix ---------------------------------------------------------------
 
-void Engine::CreateMatrix() {
+void Game::CreateMatrix() {
     const ActionScope action(*this, [] { return std::string("create-matrix"); });
     const auto h = static_cast<std::int64_t>(board_.NumbersList().size());
     if (h == 0) return;
@@ -50,13 +50,13 @@ void Engine::CreateMatrix() {
     M3Calculate();
 }
 
-void Engine::M3Calculate() {
+void Game::M3Calculate() {
     ModeHost host(*this);
     EngineModes::kMatrix.Calculate(host);
 }
 
-void Engine::Search_PatternChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::Search_PatternChange() {
+    RequestFocus("ShowBetSize");
     WriteSettingsLine(settings_line::kSearchPattern, IntToStr(inputs_.Search_Pattern.ItemIndex));
     if (inputs_.Search_Pattern.Text() == "UPTREND") {
         inputs_.Search_Pattern.Colour = Rgb(0, 100, 0);
@@ -67,16 +67,16 @@ void Engine::Search_PatternChange() {
     }
 }
 
-void Engine::Play_BetsChange() {
+void Game::Play_BetsChange() {
     if (inputs_.Play_Bets.HasText())
         WriteSettingsLine(settings_line::kPlayBets, IntToStr(inputs_.Play_Bets.Value()));
 }
 
-void Engine::ChBx_Fixed_NumberClick() {
+void Game::ChBx_Fixed_NumberClick() {
     WriteSettingsLine(settings_line::kFixedNumber, inputs_.ChBx_Fixed_Number.Checked ? "1" : "0");
 }
 
-void Engine::ResetMatrix() {
+void Game::ResetMatrix() {
     const ActionScope action(*this, [] { return std::string("reset-matrix"); });
     ResetBets();
     Reset_Matrix();
@@ -92,22 +92,22 @@ void Engine::ResetMatrix() {
 
 // ---- Adaptive candidate lists --------------------------------------------------------
 
-void Engine::Analyse_Matrix() {
+void Game::Analyse_Matrix() {
     ModeHost host(*this);
     EngineModes::kAdaptive.Analyse(host);
 }
 
-void Engine::Define_Matrix() {
+void Game::Define_Matrix() {
     ModeHost host(*this);
     EngineModes::kAdaptive.Define(host);
 }
 
-void Engine::M5Calculate() {
+void Game::M5Calculate() {
     ModeHost host(*this);
     EngineModes::kAdaptive.Calculate(host);
 }
 
-void Engine::Reset_Matrix() {
+void Game::Reset_Matrix() {
     modes_.ResetLists();
     state_.Adaptive_Row = 0;
     state_.Adaptive_Defined = 0;

@@ -1,7 +1,7 @@
-// The inputs of the window as the engine keeps them: the drop-down lists,
+// The inputs of the window as the game keeps them: the drop-down lists,
 // spin edits, edits, check boxes and the safety level's track bar, and the
 // buttons that the game enables and disables. Their change operations are
-// the engine's; the view shows these values and reports the player's edits.
+// the game's; the view shows these values and reports the player's edits.
 #pragma once
 
 #include "core/controls.h"

@@ -2,22 +2,14 @@
 // bet inputs.
 #include <optional>
 
-#include "engine/engine.h"
+#include "game/game.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
 
-namespace {
-
-// A money text is taken from its edit only when it is not empty and does not
-// start with the decimal point.
-bool Usable(std::string_view text) { return !text.empty() && text.front() != '.'; }
-
-}  // namespace
-
 // ---- Checks after a won bet ---------------------------------------------------------------
 
-void Engine::BetAutomaticReset_Check() {
+void Game::BetAutomaticReset_Check() {
     GameState& s = state_;
     if (inputs_.Bet_Automatic_Reset.Checked && s.Bankroll >= s.Reset_Target) {
         const double init = InitialBet();
@@ -58,7 +50,7 @@ void Engine::BetAutomaticReset_Check() {
     }
 }
 
-void Engine::GetMinimalProfit_Check() {
+void Game::GetMinimalProfit_Check() {
     if (!inputs_.Get_Minimal_Profit.Checked) return;
     GameState& s = state_;
     const double init = InitialBet();
@@ -79,7 +71,7 @@ void Engine::GetMinimalProfit_Check() {
     if (init > s.Bet_Size) ResetBets();
 }
 
-void Engine::Phase_Correction() {
+void Game::Phase_Correction() {
     GameState& s = state_;
     if (!inputs_.ChBx_Phase_Correction.Checked || !(s.Bet_Size >= s.Phase_Threshold)) return;
     s.Phase_Threshold = inputs_.Phase_Correction_Value.Value() * s.Bet_Size;
@@ -90,28 +82,28 @@ void Engine::Phase_Correction() {
 
 // ---- Control handlers ---------------------------------------------------------------------
 
-void Engine::Bet_Automatic_ResetClick() {
+void Game::Bet_Automatic_ResetClick() {
     ResetBets();
     SetChecked(CheckId::Bet_Automatic_Reset, true);
 }
 
-void Engine::Get_Minimal_ProfitClick() {
+void Game::Get_Minimal_ProfitClick() {
     WriteSettingsLine(settings_line::kMinimalProfit, inputs_.Get_Minimal_Profit.Checked ? "1" : "0");
 }
 
-void Engine::ChBx_Phase_CorrectionClick() {
+void Game::ChBx_Phase_CorrectionClick() {
     inputs_.Phase_Correction_Value.Enabled = inputs_.ChBx_Phase_Correction.Checked;
     WriteSettingsLine(settings_line::kPhaseCorrection, inputs_.ChBx_Phase_Correction.Checked ? "1" : "0");
 }
 
-void Engine::Phase_Correction_ValueChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::Phase_Correction_ValueChange() {
+    RequestFocus("ShowBetSize");
     if (!inputs_.Phase_Correction_Value.HasText()) return;
     state_.Phase_Threshold = InitialBet() * inputs_.Phase_Correction_Value.Value();
     WriteSettingsLine(settings_line::kPhaseStep, IntToStr(inputs_.Phase_Correction_Value.Value()));
 }
 
-void Engine::ChBx_Until_ProfitClick() {
+void Game::ChBx_Until_ProfitClick() {
     if (inputs_.ChBx_Until_Profit.Checked) {
         state_.Profit_Target = inputs_.Until_Profit.Value() * InitialBet() + state_.Bankroll;
         WriteSettingsLine(settings_line::kRebuildOnProfit, "1");
@@ -120,7 +112,7 @@ void Engine::ChBx_Until_ProfitClick() {
     }
 }
 
-void Engine::Until_ProfitChange() {
+void Game::Until_ProfitChange() {
     if (!inputs_.Until_Profit.HasText()) return;
     WriteSettingsLine(settings_line::kProfitGoal, IntToStr(inputs_.Until_Profit.Value()));
     state_.Profit_Target = inputs_.Until_Profit.Value() * InitialBet() + state_.Bankroll;
@@ -128,9 +120,10 @@ void Engine::Until_ProfitChange() {
 
 // ---- Test bank and initial bet ---------------------------------------------------------------
 
-void Engine::Test_BankChange() {
+void Game::Test_BankChange() {
     if (!Usable(inputs_.Test_Bank.Text)) return;
-    if (test_bank_refused_) throw ConvertError(AmountError(EditId::Test_Bank).value_or(""));
+    if (amounts_.Refused(EditId::Test_Bank))
+        throw ConvertError(AmountGuard::AmountError(EditId::Test_Bank, inputs_.Test_Bank.Text).value_or(""));
     GameState& s = state_;
     s.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
     const double init = InitialBet();
@@ -139,56 +132,19 @@ void Engine::Test_BankChange() {
     ShowBankroll();
 }
 
-bool* Engine::RefusalMark(EditId id) {
-    if (id == EditId::Init_Bet) return &init_bet_refused_;
-    if (id == EditId::Test_Bank) return &test_bank_refused_;
-    return nullptr;
-}
-
-std::optional<std::string> Engine::AmountError(EditId id) const {
-    const std::string& text = EditControl(id).Text;
-    try {
-        if (double value = 0; TryStrToFloat(text, value))
-            CheckMoneyText(id, text);
-        else if (Usable(text))
-            StrToFloat(text);  // throws the conversion error
-    } catch (const ConvertError& e) {
-        return e.what();
-    }
-    // A text that the change operation passes over (empty, or starting with
-    // the point) is no refusal: it is simply not taken.
-    return std::nullopt;
-}
-
-bool Engine::AmountTaken(EditId id) {
-    bool& refused = *RefusalMark(id);
-    const bool refused_before = refused;
-    const std::optional<std::string> error = AmountError(id);
-    refused = error.has_value();
-    if (id == EditId::Init_Bet) {
-        init_bet_cache_valid_ = false;
-        double value = 0;
-        if (!refused && Usable(inputs_.Init_Bet.Text) && TryStrToFloat(inputs_.Init_Bet.Text, value))
-            init_bet_in_force_ = value;
-    }
-    // One message when the text turns bad; the keys that follow, on the way
-    // back to an amount, say nothing more.
-    if (refused && !refused_before) throw ConvertError(*error);
-    return !refused;
-}
-
-void Engine::Test_BankKeyPress(char& key) {
+void Game::Test_BankKeyPress(char& key) {
     key = NumericKeyFilter(inputs_.Test_Bank.Text, key);
-    if (Usable(inputs_.Test_Bank.Text) && !test_bank_refused_) {
+    if (Usable(inputs_.Test_Bank.Text) && !amounts_.Refused(EditId::Test_Bank)) {
         state_.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
         ShowBankroll();
     }
 }
 
-void Engine::Init_BetChange() {
+void Game::Init_BetChange() {
     if (!Usable(inputs_.Init_Bet.Text)) return;
     // Run again on a refused text (the settings loader does): it stops there.
-    if (init_bet_refused_) throw ConvertError(AmountError(EditId::Init_Bet).value_or(""));
+    if (amounts_.Refused(EditId::Init_Bet))
+        throw ConvertError(AmountGuard::AmountError(EditId::Init_Bet, inputs_.Init_Bet.Text).value_or(""));
     ResetBets();
     const std::string text = inputs_.Init_Bet.Text;
     SetEditText(EditId::Losses_ActionValue, text);
@@ -196,19 +152,19 @@ void Engine::Init_BetChange() {
     WriteSettingsLine(settings_line::kInitBet, text);
 }
 
-void Engine::Init_BetKeyPress(char& key) {
+void Game::Init_BetKeyPress(char& key) {
     key = NumericKeyFilter(inputs_.Init_Bet.Text, key);
     if (Usable(inputs_.Init_Bet.Text)) ResetBets();
 }
 
-void Engine::ChBx_TestBankClick() {
+void Game::ChBx_TestBankClick() {
     const bool on = inputs_.ChBx_TestBank.Checked;
     inputs_.Test_Bank.Enabled = on;
     display_.ShowBankrollLabel(on);
     display_.ShowTestBankCaption(on);
 }
 
-void Engine::N_CountChange() {
+void Game::N_CountChange() {
     if (inputs_.N_Count.Value() <= 0) SetSpinValue(SpinId::N_Count, 1);
     if (inputs_.N_Count.HasText())
         WriteSettingsNumber(settings_line::kMatrixHistory, inputs_.N_Count.Value());

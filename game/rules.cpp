@@ -2,34 +2,34 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/engine.h"
+#include "game/game.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
 
 // ---- Staking rules ---------------------------------------------------------------------
 
-bool Engine::LossConditionHolds() const { return staking::LossConditionHolds(state_, RuleSettings()); }
-void Engine::ApplyLossAction() {
+bool Game::LossConditionHolds() const { return staking::LossConditionHolds(state_, RuleSettings()); }
+void Game::ApplyLossAction() {
     const auto init = [this] { return InitialBet(); };
     staking::ApplyLossAction(state_, RuleSettings(), staking::InitialBetReader(init));
 }
-void Engine::ApplyWinAction() { staking::ApplyWinAction(state_, RuleSettings()); }
-void Engine::GatedWinAction() { staking::GatedWinAction(state_, RuleSettings()); }
-void Engine::LossRuleCountStage() {
+void Game::ApplyWinAction() { staking::ApplyWinAction(state_, RuleSettings()); }
+void Game::GatedWinAction() { staking::GatedWinAction(state_, RuleSettings()); }
+void Game::LossRuleCountStage() {
     const auto init = [this] { return InitialBet(); };
     staking::LossRuleCountStage(state_, RuleSettings(), staking::InitialBetReader(init));
 }
-void Engine::LossRuleDrawdownStage() {
+void Game::LossRuleDrawdownStage() {
     const auto init = [this] { return InitialBet(); };
     staking::LossRuleDrawdownStage(state_, RuleSettings(), staking::InitialBetReader(init));
 }
-void Engine::WinRuleCountStage() { staking::WinRuleCountStage(state_, RuleSettings()); }
-void Engine::WinRuleProfitStage() { staking::WinRuleProfitStage(state_, RuleSettings()); }
+void Game::WinRuleCountStage() { staking::WinRuleCountStage(state_, RuleSettings()); }
+void Game::WinRuleProfitStage() { staking::WinRuleProfitStage(state_, RuleSettings()); }
 
 // ---- Value handlers ------------------------------------------------------------------
 
-void Engine::Losses_ActionValueChange() {
+void Game::Losses_ActionValueChange() {
     const std::string& text = inputs_.Losses_ActionValue.Text;
     if (HasEntry(text)) {
         state_.Losses_Amount = StrToFloat(text);
@@ -42,7 +42,7 @@ void Engine::Losses_ActionValueChange() {
     state_.Rules_Edit_Flag = 1;
 }
 
-void Engine::Wins_ActionValueChange() {
+void Game::Wins_ActionValueChange() {
     const std::string& text = inputs_.Wins_ActionValue.Text;
     if (!text.empty()) {
         state_.Wins_Amount = StrToFloat(text);
@@ -55,7 +55,7 @@ void Engine::Wins_ActionValueChange() {
     state_.Rules_Edit_Flag = 1;
 }
 
-void Engine::Losses_HowMuchChange() {
+void Game::Losses_HowMuchChange() {
     if (inputs_.Losses_HowMuch.HasText()) {
         if (state_.Rules_Edit_Flag == 0) inputs_.BetStrategy.SetItemIndex(0);
         WriteSettingsLine(settings_line::kBetStrategy, IntToStr(inputs_.BetStrategy.ItemIndex));
@@ -64,7 +64,7 @@ void Engine::Losses_HowMuchChange() {
     state_.Rules_Edit_Flag = 1;
 }
 
-void Engine::Wins_HowMuchChange() {
+void Game::Wins_HowMuchChange() {
     if (inputs_.Wins_HowMuch.HasText()) {
         if (state_.Rules_Edit_Flag == 0) inputs_.BetStrategy.SetItemIndex(0);
         WriteSettingsLine(settings_line::kBetStrategy, IntToStr(inputs_.BetStrategy.ItemIndex));
@@ -73,23 +73,23 @@ void Engine::Wins_HowMuchChange() {
     state_.Rules_Edit_Flag = 1;
 }
 
-void Engine::Losses_TypeChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::Losses_TypeChange() {
+    RequestFocus("ShowBetSize");
     inputs_.Losses_Type.SetItemIndex(0);
 }
 
-void Engine::Losses_ActionChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::Losses_ActionChange() {
+    RequestFocus("ShowBetSize");
     inputs_.Losses_Action.SetItemIndex(0);
 }
 
-void Engine::Wins_TypeChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::Wins_TypeChange() {
+    RequestFocus("ShowBetSize");
     inputs_.Wins_Type.SetItemIndex(0);
 }
 
-void Engine::Wins_ActionChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::Wins_ActionChange() {
+    RequestFocus("ShowBetSize");
     inputs_.Wins_Action.SetItemIndex(0);
 }
 

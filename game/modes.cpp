@@ -5,50 +5,42 @@
 #include <exception>
 #include <limits>
 
-#include "engine/action_scope.h"
-#include "engine/engine.h"
-#include "engine/mode_host.h"
+#include "game/action_scope.h"
+#include "game/game.h"
+#include "game/mode_host.h"
 #include "settings/settings_lines.h"
 
 namespace rotacle {
 
-std::int32_t Engine::NotedDraw(std::int32_t range) {
-    // A replay gives back the journal's draws; otherwise the generator draws.
-    const std::int32_t value = replay_draw_next_ < replay_draws_.size() ? replay_draws_[replay_draw_next_++]
-                                                                        : platform_.Random(range);
-    if (journal_) pending_draws_.push_back(value);
-    return value;
-}
-
 // ---- Start operations ---------------------------------------------------------------
 // The modes themselves live in modes/; these entry points run them on this game.
 
-void Engine::Mode1() {
+void Game::Mode1() {
     ModeHost host(*this);
     EngineModes::kRandom.Start(host);
 }
 
-void Engine::Mode2() {
+void Game::Mode2() {
     ModeHost host(*this);
     EngineModes::kSmart.Start(host);
 }
 
-void Engine::Mode3() {
+void Game::Mode3() {
     ModeHost host(*this);
     EngineModes::kMatrix.Start(host);
 }
 
-void Engine::Mode4() {
+void Game::Mode4() {
     ModeHost host(*this);
     EngineModes::kInterval.Start(host);
 }
 
-void Engine::Mode5() {
+void Game::Mode5() {
     ModeHost host(*this);
     EngineModes::kAdaptive.Start(host);
 }
 
-std::exception_ptr Engine::SettleProposal() {
+std::exception_ptr Game::SettleProposal() {
     // The staking rules run after the result is booked and may fail on an
     // initial bet that is no number. The settled bet must not stay on the
     // table then (a later skip would refund it again) and the spin must go
@@ -65,24 +57,28 @@ std::exception_ptr Engine::SettleProposal() {
 
 // ---- Progress runs ------------------------------------------------------------------
 
-void Engine::EndProgressRun(TimerId id) {
+void Game::EndProgressRun(TimerId id) {
+    const bool going = TimerControl(id).Enabled;
     StopTimer(id);
     display_.EmptyRunGauge();
+    if (happenings_ && going) NoteRun(PlayEventKind::RunEnded, id);
 }
 
-void Engine::AbandonProgressRuns() {
-    for (TimerId id : kModeTimers) StopTimer(id);
+void Game::AbandonProgressRuns() {
+    for (TimerId id : kModeTimers) {
+        const bool going = TimerControl(id).Enabled;
+        StopTimer(id);
+        if (happenings_ && going) NoteRun(PlayEventKind::RunEnded, id);
+    }
     display_.EmptyRunGauge();
     // The draws of the runs ended here belong to no action that a replay
     // will run again.
-    pending_draws_.clear();
-    replay_draws_.clear();
-    replay_draw_next_ = 0;
+    draws_.Clear();
     state_.Engine_Ready = 1;
 }
 
-std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::int32_t interval_ms,
-                                  std::int64_t max_ticks) {
+std::int64_t Game::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::int32_t interval_ms,
+                                std::int64_t max_ticks) {
     if (journal_ || Replaying() || !IsModeTimer(id) || !TimerControl(id).Enabled || interval_ms <= 0)
         return 0;
     // A drawn step is seeded with the clock's second, the same for every tick
@@ -132,90 +128,84 @@ std::int64_t Engine::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::i
     return ran;
 }
 
-void Engine::Mode1TimerTimer() {
+void Game::Mode1TimerTimer() {
     ModeHost host(*this);
     EngineModes::kRandom.Tick(host);
 }
 
-void Engine::Mode2TimerTimer() {
+void Game::Mode2TimerTimer() {
     ModeHost host(*this);
     EngineModes::kSmart.Tick(host);
 }
 
-void Engine::Mode3TimerTimer() {
+void Game::Mode3TimerTimer() {
     ModeHost host(*this);
     EngineModes::kMatrix.Tick(host);
 }
 
-void Engine::Mode4TimerTimer() {
+void Game::Mode4TimerTimer() {
     ModeHost host(*this);
     EngineModes::kInterval.Tick(host);
 }
 
-void Engine::Mode5TimerTimer() {
+void Game::Mode5TimerTimer() {
     ModeHost host(*this);
     EngineModes::kAdaptive.Tick(host);
 }
 
 // ---- Selector and safety level ---------------------------------------------------
 
-void Engine::GameModesChange() {
-    chrome_.RequestFocus("ShowBetSize");
+void Game::GameModesChange() {
+    RequestFocus("ShowBetSize");
     inputs_.GameModes.SetItemIndex(1);
 }
 
-void Engine::SafeLevelChange() {
+void Game::SafeLevelChange() {
     const std::int32_t pos = inputs_.SafeLevel.Position;
     display_.ShowSafeLevel(pos);
     TimerRef(TimerId::SafeLevel_Timer).Enabled = pos > 0;
     WriteSettingsLine(settings_line::kSafeLevel, IntToStr(pos));
 }
 
-bool Engine::SafeLevel_TimerTimer() {
+bool Game::SafeLevel_TimerTimer() {
     return display_.ShowSafeLevelLamps(inputs_.SafeLevel.Position - 1 > state_.Miss_Streak);
 }
 
 // ---- Deep scan and calculators ---------------------------------------------------------
 
-void Engine::DeepScan_Calc() {
+void Game::DeepScan_Calc() {
     DeepScanStep(state_.DeepScan_Number, state_.DeepScan_Step, state_.DeepScan_Family,
                  board_.CurrentNumber());
 }
 
-void Engine::M1Calculate() {
+void Game::M1Calculate() {
     ModeHost host(*this);
     EngineModes::kRandom.Calculate(host);
 }
 
-void Engine::M2Calculate() {
+void Game::M2Calculate() {
     ModeHost host(*this);
     EngineModes::kSmart.Calculate(host);
 }
 
-void Engine::M4Calculate() {
+void Game::M4Calculate() {
     ModeHost host(*this);
     EngineModes::kInterval.Calculate(host);
 }
 
 // ---- Trend filter ---------------------------------------------------------------------------
 
-void Engine::Trend_0MouseMove(int field) { chrome_.HoverTrend(field); }
-
-void Engine::Trend_1Click(int field) { ChooseTrend(field); }
-
-void Engine::Trend_2Click(int field) { ClearTrend(field); }
-
-void Engine::ChooseTrend(int field) {
+void Game::ChooseTrend(int field) {
     const ActionScope action(*this, [&] { return "trend " + IntToStr(field); });
     if (field >= 0 && field < 6) modes_.ChooseTrend(field);
 }
 
-void Engine::ClearTrend(int field) {
+void Game::ClearTrend(int field) {
     const ActionScope action(*this, [&] { return "untrend " + IntToStr(field); });
     if (field >= 0 && field < 6) modes_.DropTrend(field);
 }
 
-void Engine::Trend_Check() {
+void Game::Trend_Check() {
     if (state_.Game_Mode == 3) return;
     for (int chosen = 0; chosen < 6; ++chosen) {
         if (!modes_.TrendChosen(chosen)) continue;

@@ -1,4 +1,4 @@
-// The engine's own helpers for its journal and its play events: marks an
+// The game's own helpers for its journal and its play events: marks an
 // operation as an action of the player, or as the game's own play, while it
 // runs. Only the outermost action is journaled; the operations it runs inside
 // itself are part of it.
@@ -8,16 +8,16 @@
 #include <string>
 #include <string_view>
 
-#include "engine/engine.h"
+#include "game/game.h"
 
 namespace rotacle {
 
-class Engine::ActionScope {
+class Game::ActionScope {
 public:
     /// `describe` makes the action's line; it runs only when the action is
-    /// journaled, so an engine without a journal pays for none of it.
+    /// journaled, so a game without a journal pays for none of it.
     template <class Describe>
-    ActionScope(Engine& e, Describe&& describe)
+    ActionScope(Game& e, Describe&& describe)
         : e_(e), outermost_(e.action_depth_++ == 0), outer_(outermost_ && e.journal_) {
         if (outer_) line_ = describe();
     }
@@ -32,15 +32,15 @@ public:
     ActionScope& operator=(const ActionScope&) = delete;
 
 private:
-    Engine& e_;
+    Game& e_;
     bool outermost_;
     bool outer_;
     std::string line_;
 };
 
-class Engine::GameScope {
+class Game::GameScope {
 public:
-    explicit GameScope(Engine& e) : e_(e), on_(e.play_ != nullptr) {
+    explicit GameScope(Game& e) : e_(e), on_(e.play_ != nullptr) {
         if (on_) ++e_.action_depth_;
     }
     ~GameScope() {
@@ -52,15 +52,15 @@ public:
     GameScope& operator=(const GameScope&) = delete;
 
 private:
-    Engine& e_;
+    Game& e_;
     bool on_;
 };
 
 /// Hands the history as it stands as a new one to the play listener when it
 /// ends (an import, a new game), also when the operation failed on the way.
-class Engine::NewHistoryNote {
+class Game::NewHistoryNote {
 public:
-    explicit NewHistoryNote(Engine& e) : e_(e) {}
+    explicit NewHistoryNote(Game& e) : e_(e) {}
     ~NewHistoryNote() {
         if (!e_.play_) return;
         PlayEvent event;
@@ -71,7 +71,7 @@ public:
     NewHistoryNote& operator=(const NewHistoryNote&) = delete;
 
 private:
-    Engine& e_;
+    Game& e_;
 };
 
 namespace journal_text {

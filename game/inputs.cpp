@@ -1,4 +1,4 @@
-#include "engine/inputs.h"
+#include "game/inputs.h"
 
 #include <string>
 #include <utility>
