@@ -112,7 +112,10 @@ void ResetApp(VerbCall& c) {
 }
 
 void Set(VerbCall& c) {
-    const auto [name, value] = c.NameValue();
+    // Plain names, not a structured binding: the lambdas below capture them.
+    const auto pair = c.NameValue();
+    const auto name = pair.first;
+    const auto value = pair.second;
     Engine& e = c.e;
     if (const auto id = EditByName(name)) {
         c.Run([&] { e.SetEditText(*id, value); });
@@ -150,7 +153,9 @@ void Type(VerbCall& c) {
 }
 
 void Check(VerbCall& c) {
-    const auto [name, value] = c.NameValue();
+    const auto pair = c.NameValue();
+    const auto name = pair.first;
+    const auto value = pair.second;
     const auto id = CheckByName(name);
     if (!id) c.Bad("unknown NAME '" + std::string(name) + "'");
     if (value != "0" && value != "1") c.Bad("check takes 0 or 1");

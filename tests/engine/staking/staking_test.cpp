@@ -13,7 +13,6 @@ enum { kLosses = 0, kLossesInARow = 1, kUnitsDrawdown = 2 };
 enum { kWins = 0, kWinsInARow = 1, kUnitsOfProfit = 2 };
 enum { kAdd = 0, kSubtract = 1, kMultiply = 2, kDivide = 3, kSet = 4, kCheckWins = 5 };
 constexpr int kLossDoNothing = 6;
-constexpr int kWinDoNothing = 5;
 
 // Settles spins on a bet on Red, placed or virtual, with the cycle target out
 // of reach so that only the rules move the stake.
