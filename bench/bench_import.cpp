@@ -59,7 +59,7 @@ void BM_ImportNumberFile(benchmark::State& state) {
         platform.dialog_answer = path;
         engine.LoadNumberFile();
         engine.ImportListedNumbers();
-        if (engine.board().NumbersList().size() != static_cast<std::size_t>(state.range(0)))
+        if (engine.Board().NumbersList().size() != static_cast<std::size_t>(state.range(0)))
             state.SkipWithError("import");
     }
     state.SetItemsProcessed(state.iterations() * state.range(0));

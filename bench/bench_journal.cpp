@@ -29,14 +29,14 @@ void BM_DriverSpinJournaled(benchmark::State& state) {
     std::optional<rotacle::JournalWriter> writer;
     if (journaled) {
         writer.emplace(path.string());
-        session.engine().SetJournal(&*writer);
+        session.Engine().SetJournal(&*writer);
     }
     std::mt19937 rng(5);
     std::int64_t line = 0;
     for (auto _ : state) session.RunLine("spin " + std::to_string(rng() % 37), ++line);
     state.SetItemsProcessed(state.iterations());
     state.SetLabel(journaled ? "journaled" : "no journal");
-    session.engine().SetJournal(nullptr);
+    session.Engine().SetJournal(nullptr);
     writer.reset();
     fs::remove(path);
 }
@@ -60,7 +60,7 @@ void BM_Resume100k(benchmark::State& state) {
         rotacle::sim::Session session(".");
         rotacle::JournalWriter writer(path.string());
         Counting counting(writer);
-        session.engine().SetJournal(&counting);
+        session.Engine().SetJournal(&counting);
         std::mt19937 rng(9);
         std::int64_t line = 0;
         // Each spin from the fifth on journals its run's end too.
@@ -72,14 +72,14 @@ void BM_Resume100k(benchmark::State& state) {
                                                 : "set Init_Bet " + std::to_string(1 + rng() % 3);
             session.RunLine(cmd, ++line);
         }
-        session.engine().SetJournal(nullptr);
+        session.Engine().SetJournal(nullptr);
     }
     std::size_t actions = 0;
     for (auto _ : state) {
         const rotacle::JournalContents j = rotacle::ReadJournal(path.string());
         rotacle::sim::Session resumed(".");
         actions = resumed.Replay(j.actions);
-        benchmark::DoNotOptimize(resumed.engine().State().Bankroll);
+        benchmark::DoNotOptimize(resumed.Engine().State().Bankroll);
     }
     state.counters["actions"] = static_cast<double>(actions);
     fs::remove(path);
@@ -103,12 +103,12 @@ void BM_SummaryOfMode1Journal(benchmark::State& state) {
                 bytes += action.size() + 10;
             }
         } memory(actions);
-        session.engine().SetJournal(&memory);
+        session.Engine().SetJournal(&memory);
         session.RunLine("mode 1", 1);
         std::mt19937 rng(3);
         for (std::int64_t line = 2; memory.bytes < 980'000; ++line)
             session.RunLine("spin " + std::to_string(rng() % 37), line);
-        session.engine().SetJournal(nullptr);
+        session.Engine().SetJournal(nullptr);
     } else {
         actions.emplace_back("mode 1");
         for (int i = 0; i < 980'000 / 27; ++i) {

@@ -17,7 +17,7 @@ struct Table {
         rng.Seed(99);
         std::vector<std::uint8_t> numbers;
         for (std::int64_t i = 0; i < spins; ++i) numbers.push_back(static_cast<std::uint8_t>(rng.Next(37)));
-        rotacle::Arrange(engine).board().Append(numbers);
+        rotacle::Arrange(engine).Board().Append(numbers);
         engine.SetChecked(rotacle::CheckId::ChBx_Fixed_Number, true);
         engine.SetSpinValue(rotacle::SpinId::N_Count, static_cast<std::int32_t>(spins));
     }
@@ -27,17 +27,17 @@ void BM_MatrixBuild(benchmark::State& state) {
     Table t(state.range(0));
     for (auto _ : state) {
         t.engine.CreateMatrix();
-        benchmark::DoNotOptimize(t.engine.modes().PatternsTest().data());
+        benchmark::DoNotOptimize(t.engine.Modes().PatternsTest().data());
     }
-    state.SetLabel(t.engine.modes().PatternsTest().empty() ? "" : t.engine.modes().PatternsTest()[0]);
+    state.SetLabel(t.engine.Modes().PatternsTest().empty() ? "" : t.engine.Modes().PatternsTest()[0]);
 }
 BENCHMARK(BM_MatrixBuild)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 
 void BM_MatrixLiteralReplay(benchmark::State& state) {
     Table t(state.range(0));
     for (auto _ : state) {
-        auto line = rotacle::test::LiteralBuild(t.engine.board().NumbersList(), state.range(0), true,
-                                                t.engine.modes().RANKORDER_patterns());
+        auto line = rotacle::test::LiteralBuild(t.engine.Board().NumbersList(), state.range(0), true,
+                                                t.engine.Modes().RANKORDER_patterns());
         benchmark::DoNotOptimize(line.data());
     }
 }

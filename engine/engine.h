@@ -19,10 +19,6 @@ public:
     /// Creates the window state at its defaults and runs the start-up.
     explicit Engine(Platform& platform);
 
-    /// The game the window shows.
-    Game& game() { return *this; }
-    const Game& game() const { return *this; }
-
     // ---- The number board and the bet -------------------------------------
 
     /// Entry operation of number n (0..36): stores n and runs `Analyse`.
@@ -70,7 +66,7 @@ public:
     /// the request is handed over once.
     std::string TakeFocusRequest() { return chrome_.TakeFocus(); }
     /// Hover looks, focus request and the window's size and state.
-    const Chrome& chrome() const { return chrome_; }
+    const rotacle::Chrome& Chrome() const { return chrome_; }
 
 private:
     void FormCreate();
@@ -83,7 +79,7 @@ private:
     /// The window's state for the tests' builder of states (tests/support).
     friend class EngineTestAccess;
 
-    Chrome chrome_;
+    rotacle::Chrome chrome_;
 };
 
 }  // namespace rotacle

@@ -35,7 +35,7 @@ JournalSummary SummarizeJournal(const std::vector<std::string>& actions) {
     }
     e.FinishProgressRuns();
     e.Event([&] { e.TimerTick(TimerId::ShowValues); });
-    s.numbers = e.board().NumbersList().size();
+    s.numbers = e.Board().NumbersList().size();
     s.bankroll = e.State().Bankroll;
     s.waiting = e.ReplayedWaiting();
     return s;

@@ -3,7 +3,7 @@
 namespace rotacle {
 
 bool SpeedPlay::BoardLocked(const Engine& e) {
-    return e.ProgressRunUnderWay() || !e.inputs().GameModes.Enabled;
+    return e.ProgressRunUnderWay() || !e.Inputs().GameModes.Enabled;
 }
 
 SpeedPlay::Outcome SpeedPlay::Digit(char digit) {
@@ -41,7 +41,7 @@ SpeedPlay::Outcome SpeedPlay::Commit(Engine& e) {
 
 SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
     refused_ = true;
-    if (n < 0 || n > 36 || e.panel().Panel_Import().Visible) return Outcome::Refused;
+    if (n < 0 || n > 36 || e.Panel().Panel_Import().Visible) return Outcome::Refused;
     if (BoardLocked(e) || !waiting_.empty()) {
         // Numbers keep the order in which the wheel gave them: behind a
         // waiting one, a new number waits too.
@@ -52,7 +52,7 @@ SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
         return Outcome::Queued;
     }
     const auto i = static_cast<std::size_t>(n);
-    if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) return Outcome::Refused;
+    if (!e.Board().Image()[i].Visible && !e.Chrome().Image_Act()[i].Visible) return Outcome::Refused;
     refused_ = false;
     e.Event([&] { e.EnterNumber(n); });
     return Outcome::Entered;
@@ -62,7 +62,7 @@ SpeedPlay::Outcome SpeedPlay::Click(Engine& e, int n) {
     if (n < 0 || n > 36) return Outcome::Ignored;
     if (BoardLocked(e) || !waiting_.empty()) return Enter(e, n);
     const auto i = static_cast<std::size_t>(n);
-    if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) return Outcome::Ignored;
+    if (!e.Board().Image()[i].Visible && !e.Chrome().Image_Act()[i].Visible) return Outcome::Ignored;
     refused_ = false;
     e.Event([&] { e.EnterNumber(n); });
     return Outcome::Entered;
@@ -80,13 +80,13 @@ SpeedPlay::Outcome SpeedPlay::Undo(Engine& e) {
 }
 
 bool SpeedPlay::EnterWaiting(Engine& e) {
-    while (!waiting_.empty() && !BoardLocked(e) && !e.panel().Panel_Import().Visible) {
+    while (!waiting_.empty() && !BoardLocked(e) && !e.Panel().Panel_Import().Visible) {
         const int n = waiting_.front();
         waiting_.pop_front();
         const auto i = static_cast<std::size_t>(n);
         // A number whose cell cannot be clicked is dropped, as its click
         // would be, and the readout shows the refusal.
-        if (!e.board().Image()[i].Visible && !e.chrome().Image_Act()[i].Visible) {
+        if (!e.Board().Image()[i].Visible && !e.Chrome().Image_Act()[i].Visible) {
             refused_ = true;
             continue;
         }

@@ -17,12 +17,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     e.Event([&] { e.OpenImportPanel(); });
     e.Event([&] { e.LoadNumberFile(); });
     // Unless the file was asked for and read, this target tests nothing.
-    if (!e.panel().Panel_Import().Visible || platform.dialogs != 1) __builtin_trap();
-    const auto before = e.board().NumbersList().size();
+    if (!e.Panel().Panel_Import().Visible || platform.dialogs != 1) __builtin_trap();
+    const auto before = e.Board().NumbersList().size();
     const bool ok = e.Event([&] { e.ImportListedNumbers(); });
     // A refused file leaves the history as it was.
-    if (!ok && e.board().NumbersList().size() != before) __builtin_trap();
-    for (const auto n : e.board().NumbersList())
+    if (!ok && e.Board().NumbersList().size() != before) __builtin_trap();
+    for (const auto n : e.Board().NumbersList())
         if (n > 36) __builtin_trap();
     return 0;
 }

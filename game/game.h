@@ -158,7 +158,7 @@ public:
     void GameHistory();
     void GameHistoryBack();
     /// Colour number of a number on the strip.
-    static Color NumberColour(int n) { return Board::NumberColour(n); }
+    static Color NumberColour(int n) { return rotacle::Board::NumberColour(n); }
 
     // ---- Undo ---------------------------------------------------------------
 
@@ -340,19 +340,19 @@ public:
     const GameState& State() const { return state_; }
     const PlayReport& Report() const { return report_; }
     /// The number board, the spin history, the strip and the undo command.
-    const Board& board() const { return board_; }
+    const rotacle::Board& Board() const { return board_; }
     /// The bet on the table: highlights, chips and stake labels.
-    const Table& table() const { return table_; }
+    const rotacle::Table& Table() const { return table_; }
     /// The patterns, candidate lists and trend choice of the game modes.
-    const ModeLists& modes() const { return modes_; }
+    const ModeLists& Modes() const { return modes_; }
     /// The settings record.
-    const SettingsRecord& settings() const { return record_; }
+    const SettingsRecord& Settings() const { return record_; }
     /// The import panel.
-    const ImportPanel& panel() const { return panel_; }
+    const ImportPanel& Panel() const { return panel_; }
     /// The shown values, lamps and gauges.
-    const Display& display() const { return display_; }
+    const rotacle::Display& Display() const { return display_; }
     /// The inputs and the buttons that the game enables.
-    const Inputs& inputs() const { return inputs_; }
+    const rotacle::Inputs& Inputs() const { return inputs_; }
 
     // ---- The game by meaning ------------------------------------------------------------
     // What the player does, named for what it does rather than for the picture
@@ -526,13 +526,13 @@ private:
     std::deque<int> replayed_waiting_;  // the waiting numbers a replay has met
     GameState state_;
     PlayReport report_;
-    Board board_;
-    Table table_;
+    rotacle::Board board_;
+    rotacle::Table table_;
     ModeLists modes_;
     SettingsRecord record_;
     ImportPanel panel_;
-    Display display_;
-    Inputs inputs_;
+    rotacle::Display display_;
+    rotacle::Inputs inputs_;
     GameTimers timers_;
 
     // True while a spin is being settled: the chips show the bet that is

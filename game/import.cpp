@@ -134,7 +134,7 @@ void Game::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     if (!numbers.empty()) board_.SetCurrentNumber(numbers.back());
     if (!inputs_.ChBx_Fixed_Number.Checked && !numbers.empty())
         SetSpinValue(SpinId::N_Count, CountOf(board_.NumbersList().size()));
-    const std::size_t pushes = std::min<std::size_t>(numbers.size(), Board::kStripSlots);
+    const std::size_t pushes = std::min<std::size_t>(numbers.size(), rotacle::Board::kStripSlots);
     for (std::size_t i = numbers.size() - pushes; i < numbers.size(); ++i) {
         board_.SetCurrentNumber(numbers[i]);
         GameHistory();

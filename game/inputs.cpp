@@ -28,7 +28,7 @@ ComboBox MakeCombo(std::vector<std::string> items, std::int32_t index, bool enab
 
 }  // namespace
 
-Inputs::Inputs() {
+rotacle::Inputs::Inputs() {
     GameModes = MakeCombo({"DEEP SCAN 8.0", "SMART 2025", "ADAPTIVE PRO 8.0"}, 1);
     BetStrategy = MakeCombo(
         {"CUSTOM", "Martingale (x2 on loss)", "Parlay (x2 on win)", "Donald (+1 on loss / -1 on win)",

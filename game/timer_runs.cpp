@@ -11,9 +11,9 @@ bool RunTimerTick(Game& e, TimerId id, bool quick) {
     // carry the run on.
     const Timer& timer = e.TimerControl(id);
     while (timer.Enabled) {
-        const std::int32_t before = e.display().CGauge1().Position;
+        const std::int32_t before = e.Display().CGauge1().Position;
         if (!e.Event([&] { e.TimerTick(id); })) break;
-        if (timer.Enabled && e.display().CGauge1().Position == before) break;
+        if (timer.Enabled && e.Display().CGauge1().Position == before) break;
     }
     return true;
 }

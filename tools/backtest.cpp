@@ -86,8 +86,8 @@ std::string Num(double v) {
 std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std::string& title,
                      std::int64_t spins) {
     SvgChart svg({.width = 960, .height = 520, .left = 84, .right = 84, .top = 84, .bottom = 64});
-    const double left = svg.layout().left, top = svg.layout().top;
-    const double pw = svg.layout().plot_width(), ph = svg.layout().plot_height();
+    const double left = svg.Layout().left, top = svg.Layout().top;
+    const double pw = svg.Layout().PlotWidth(), ph = svg.Layout().PlotHeight();
     double lo = start_bankroll, hi = start_bankroll, stake_hi = 0;
     for (const auto& b : series.buckets()) {
         lo = std::min({lo, b.low, b.expected});
@@ -251,9 +251,9 @@ const char* FieldName(std::int32_t code) {
 // The settings of the run, applied through the same operations as in the
 // window; a value the program refuses ends the run before it starts.
 void Apply(Session& session, const BacktestOptions& o) {
-    Engine& e = session.engine();
+    Engine& e = session.Engine();
     const auto check = [&](const char* what) {
-        if (session.platform().error) throw InputError(std::string(what) + ": " + *session.platform().error);
+        if (session.Platform().error) throw InputError(std::string(what) + ": " + *session.Platform().error);
     };
     if (!o.settings_file.empty()) {
         e.Event([&] { e.LoadSettingsFile(o.settings_file); });
@@ -312,7 +312,7 @@ struct SpinStep {
 // figures of the summary; `on_spin` sees every spin after it settled.
 template <class OnSpin>
 BacktestSummary Replay(Session& session, const std::vector<std::uint8_t>& numbers, OnSpin&& on_spin) {
-    Engine& e = session.engine();
+    Engine& e = session.Engine();
     BacktestSummary s;
     s.spins = static_cast<std::int64_t>(numbers.size());
     s.start_bankroll = e.State().Bankroll;
@@ -353,7 +353,7 @@ BacktestSummary Replay(Session& session, const std::vector<std::uint8_t>& number
         s.max_drawdown = std::max(s.max_drawdown, peak - bankroll);
         const double stake_now = e.AnyChipVisible() ? e.State().Bet_Size : 0.0;
         s.largest_stake = std::max(s.largest_stake, stake_now);
-        const auto& error = session.platform().error;
+        const auto& error = session.Platform().error;
         on_spin(SpinStep{i + 1, n, field, shown, &r, result, bankroll, stake_now, s.start_bankroll,
                          s.total_staked, error ? &*error : nullptr});
     }
@@ -373,7 +373,7 @@ BacktestSummary Replay(Session& session, const std::vector<std::uint8_t>& number
 }  // namespace
 
 void ApplyControl(Session& session, const ControlValue& c) {
-    Engine& e = session.engine();
+    Engine& e = session.Engine();
     const std::string& v = c.value;
     const auto bad = [&](const std::string& why) {
         return InputError(c.name + ": '" + QuoteText(v) + "' " + why);
@@ -391,7 +391,7 @@ void ApplyControl(Session& session, const ControlValue& c) {
         if (n < lo || n > hi) throw bad(range);
         return n;
     };
-    session.platform().error.reset();
+    session.Platform().error.reset();
     if (const auto edit = EditByName(c.name)) {
         double amount = 0;
         if (!TryStrToFloat(v, amount)) throw bad("is not a number");
@@ -425,7 +425,7 @@ void ApplyControl(Session& session, const ControlValue& c) {
     } else {
         throw InputError("unknown control '" + QuoteText(c.name) + "'");
     }
-    if (session.platform().error) throw bad("is refused: " + *session.platform().error);
+    if (session.Platform().error) throw bad("is refused: " + *session.Platform().error);
 }
 
 BacktestSummary BacktestNumbers(const BacktestOptions& o, const std::vector<std::uint8_t>& numbers) {
@@ -512,14 +512,14 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
 
         if (o.json) {
             nlohmann::ordered_json j = SummaryJson(s);
-            if (o.stats) j["stats"] = SessionStatsJson(session.stats());
+            if (o.stats) j["stats"] = SessionStatsJson(session.Stats());
             out << j.dump() << '\n';
         } else {
             PrintSummary(out, s, source, o.mode);
             if (o.stats) {
                 out << "Session statistics\n";
-                PrintSessionSummary(out, session.stats().Summary());
-                PrintHits(out, session.stats().Hits());
+                PrintSessionSummary(out, session.Stats().Summary());
+                PrintHits(out, session.Stats().Hits());
             }
         }
         if (first_error)

@@ -43,16 +43,16 @@ public:
     void ClickCell(int n) { s_.ClickCell(n); }
     void SayWhyNotTaken(int n) { s_.SayWhyNotTaken(n); }
     std::string Resolve(std::string_view path) const { return s_.Resolve(path); }
-    SpeedPlay& speed() { return s_.speed_; }
-    SimPlatform& platform() { return s_.platform_; }
+    SpeedPlay& Speed() { return s_.speed_; }
+    SimPlatform& Platform() { return s_.platform_; }
     void Print(std::string line) { s_.output_ = std::move(line); }
-    const SessionStats& stats() const { return s_.stats_; }
+    const SessionStats& Stats() const { return s_.stats_; }
 
 private:
     Session& s_;
 
 public:
-    Engine& e;
+    rotacle::Engine& e;
     const std::string_view verb;
     const std::string_view rest;
     const bool has_rest;
@@ -73,7 +73,7 @@ void Undo(VerbCall& c) {
     c.NoArgs();
     // The newest waiting number is taken back first; otherwise the undo
     // command is clicked when it is offered.
-    if (c.speed().Undo(c.e) == SpeedPlay::Outcome::Undone) c.Touched();
+    if (c.Speed().Undo(c.e) == SpeedPlay::Outcome::Undone) c.Touched();
 }
 
 void Enter(VerbCall& c) {
@@ -82,7 +82,7 @@ void Enter(VerbCall& c) {
     int n = 0;
     if (std::from_chars(c.rest.data(), c.rest.data() + c.rest.size(), n).ec != std::errc())
         n = std::numeric_limits<int>::max();
-    const SpeedPlay::Outcome outcome = c.speed().Enter(c.e, n);
+    const SpeedPlay::Outcome outcome = c.Speed().Enter(c.e, n);
     if (outcome == SpeedPlay::Outcome::Entered) c.Touched();
     if (outcome == SpeedPlay::Outcome::Refused) c.SayWhyNotTaken(n);
 }
@@ -91,23 +91,23 @@ void Option(VerbCall& c) {
     const auto [name, value] = c.NameValue();
     if (name != "quick") c.Bad("unknown option '" + std::string(name) + "'");
     if (value != "0" && value != "1") c.Bad("option quick takes 0 or 1");
-    c.speed().SetQuick(value == "1");
+    c.Speed().SetQuick(value == "1");
 }
 
 void Skip(VerbCall& c) {
     c.NoArgs();
-    if (!c.e.table().Image_SkipBet3().Visible) c.Run([&] { c.e.SkipBet(); });
+    if (!c.e.Table().Image_SkipBet3().Visible) c.Run([&] { c.e.SkipBet(); });
 }
 
 void ResetBets(VerbCall& c) {
     c.NoArgs();
-    if (c.e.inputs().ResetBets_Button.Enabled) c.Run([&] { c.e.ResetBets(); });
+    if (c.e.Inputs().ResetBets_Button.Enabled) c.Run([&] { c.e.ResetBets(); });
 }
 
 void ResetApp(VerbCall& c) {
     c.NoArgs();
     // Numbers still waiting belong to the game that ends here.
-    c.speed().DropWaiting();
+    c.Speed().DropWaiting();
     c.Run([&] { c.e.ResetApp(); });
 }
 
@@ -116,7 +116,7 @@ void Set(VerbCall& c) {
     const auto pair = c.NameValue();
     const auto name = pair.first;
     const auto value = pair.second;
-    Engine& e = c.e;
+    rotacle::Engine& e = c.e;
     if (const auto id = EditByName(name)) {
         c.Run([&] { e.SetEditText(*id, value); });
     } else if (const auto spin = SpinByName(name)) {
@@ -138,7 +138,7 @@ void Type(VerbCall& c) {
     const auto edit = EditByName(name);
     const auto spin = SpinByName(name);
     if (!edit && !spin) c.Bad("unknown NAME '" + std::string(name) + "'");
-    Engine& e = c.e;
+    rotacle::Engine& e = c.e;
     // One event per key; an error ends the command and the rest is not sent.
     for (const char ch : chars) {
         const bool ok = e.Event([&] {
@@ -200,7 +200,7 @@ void SaveSettings(VerbCall& c) {
 
 void ImportFile(VerbCall& c) {
     const std::string_view rest = c.Path();
-    Engine& e = c.e;
+    rotacle::Engine& e = c.e;
     std::string path;
     // Each step is a click of its own; an error ends the command.
     if (!c.Run([&] {
@@ -208,17 +208,17 @@ void ImportFile(VerbCall& c) {
             e.OpenImportPanel();
         }))
         return;
-    c.platform().dialog_answer = path;
+    c.Platform().dialog_answer = path;
     const bool loaded = c.Run([&] { e.LoadNumberFile(); });
-    c.platform().dialog_answer.reset();
-    if (loaded && e.panel().Panel_Import().Visible && e.panel().Button_Process().Enabled)
+    c.Platform().dialog_answer.reset();
+    if (loaded && e.Panel().Panel_Import().Visible && e.Panel().Button_Process().Enabled)
         c.Run([&] { e.ImportListedNumbers(); });
 }
 
 void PastePage(VerbCall& c) {
     const std::string_view path = c.Path();
     c.Run([&] {
-        c.platform().clipboard = ReadFileText(c.Resolve(path));
+        c.Platform().clipboard = ReadFileText(c.Resolve(path));
         c.e.OpenImportPanel();
         c.e.PastePage();
     });
@@ -227,19 +227,19 @@ void PastePage(VerbCall& c) {
 void Export(VerbCall& c) {
     const std::string_view path = c.Path();
     c.Run([&] {
-        c.platform().dialog_answer = c.Resolve(path);
+        c.Platform().dialog_answer = c.Resolve(path);
         c.e.ExportHistoryByDialog();
     });
-    c.platform().dialog_answer.reset();
+    c.Platform().dialog_answer.reset();
 }
 
 void Click(VerbCall& c) {
     if (!c.has_rest) c.Bad("missing NAME");
-    Engine& e = c.e;
+    rotacle::Engine& e = c.e;
     if (c.rest == "Button_Process") {
-        if (e.panel().Panel_Import().Visible) c.Run([&] { e.ImportListedNumbers(); });
+        if (e.Panel().Panel_Import().Visible) c.Run([&] { e.ImportListedNumbers(); });
     } else if (c.rest == "Image_ClosePanel2") {
-        if (e.panel().Panel_Import().Visible) c.Run([&] { e.CloseImportPanel(); });
+        if (e.Panel().Panel_Import().Visible) c.Run([&] { e.CloseImportPanel(); });
     } else if (c.rest == "CreateMatrix") {
         // The matrix buttons, like the import panel, wait for the end of
         // a progress run: a build inside one put a second bet on the table.
@@ -276,7 +276,7 @@ void Lists(VerbCall& c) {
 
 void Stats(VerbCall& c) {
     c.NoArgs();
-    c.Print(SessionStatsJson(c.stats()).dump() + '\n');
+    c.Print(SessionStatsJson(c.Stats()).dump() + '\n');
 }
 
 constexpr ScriptVerb kVerbs[] = {

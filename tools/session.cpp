@@ -185,7 +185,7 @@ bool Session::RunLine(std::string_view line, std::int64_t line_no) {
 }
 
 void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
-    const Engine& e = engine_;
+    const rotacle::Engine& e = engine_;
     const GameState& s = e.State();
     nlohmann::ordered_json j;
     j["line"] = line_no;
@@ -220,26 +220,26 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     j["DeepScan_Step"] = s.DeepScan_Step;
     j["Matrix_Bets_Played"] = s.Matrix_Bets_Played;
     j["Pattern_Position"] = s.Pattern_Position;
-    j["history"] = e.board().NumbersList().size();
-    if (e.board().NumbersList().empty())
+    j["history"] = e.Board().NumbersList().size();
+    if (e.Board().NumbersList().empty())
         j["last"] = nullptr;
     else
-        j["last"] = e.board().NumbersList().back();
+        j["last"] = e.Board().NumbersList().back();
     auto strip = nlohmann::ordered_json::array();
-    for (const auto& l : e.board().HisNum()) strip.push_back(l.Caption);
+    for (const auto& l : e.Board().HisNum()) strip.push_back(l.Caption);
     j["strip"] = std::move(strip);
     auto chips = nlohmann::ordered_json::array();
-    for (const auto& c : e.table().Chip()) chips.push_back(c.Visible);
+    for (const auto& c : e.Table().Chip()) chips.push_back(c.Visible);
     j["chips"] = std::move(chips);
     j["undo_offered"] = e.UndoOffered();
-    j["Label_Bankroll"] = e.display().Label_Bankroll().Caption;
-    j["Label_BetsPlayed"] = e.display().Label_BetsPlayed().Caption;
+    j["Label_Bankroll"] = e.Display().Label_Bankroll().Caption;
+    j["Label_BetsPlayed"] = e.Display().Label_BetsPlayed().Caption;
     if (platform_.error) j["error"] = *platform_.error;
-    j["Label_FlatIndex"] = e.display().Label_FlatIndex().Caption;
-    j["Label_NumbersInGame"] = e.display().Label_NumbersInGame().Caption;
-    j["BetStrategy"] = e.inputs().BetStrategy.Text();
-    j["Init_Bet"] = e.inputs().Init_Bet.Text;
-    j["patterns_test"] = e.modes().PatternsTest().empty() ? std::string() : e.modes().PatternsTest()[0];
+    j["Label_FlatIndex"] = e.Display().Label_FlatIndex().Caption;
+    j["Label_NumbersInGame"] = e.Display().Label_NumbersInGame().Caption;
+    j["BetStrategy"] = e.Inputs().BetStrategy.Text();
+    j["Init_Bet"] = e.Inputs().Init_Bet.Text;
+    j["patterns_test"] = e.Modes().PatternsTest().empty() ? std::string() : e.Modes().PatternsTest()[0];
     j["Adaptive_Row"] = s.Adaptive_Row;
     j["Adaptive_Defined"] = s.Adaptive_Defined;
     j["Adaptive_Choice"] = s.Adaptive_Choice;
@@ -247,11 +247,11 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     // line would repeat it whole, so only its first lines are shown, each as
     // a message would quote it.
     auto import_list = nlohmann::ordered_json::array();
-    const std::size_t shown = std::min<std::size_t>(e.panel().Import_List().size(), kImportLinesShown);
-    for (std::size_t i = 0; i < shown; ++i) import_list.push_back(QuoteText(e.panel().Import_List()[i]));
+    const std::size_t shown = std::min<std::size_t>(e.Panel().Import_List().size(), kImportLinesShown);
+    for (std::size_t i = 0; i < shown; ++i) import_list.push_back(QuoteText(e.Panel().Import_List()[i]));
     j["import_list"] = std::move(import_list);
-    j["import_count"] = e.panel().Import_List().size();
-    j["import_caption"] = e.panel().Button_Process().Caption;
+    j["import_count"] = e.Panel().Import_List().size();
+    j["import_caption"] = e.Panel().Button_Process().Caption;
     auto waiting = nlohmann::ordered_json::array();
     for (const int n : speed_.Waiting()) waiting.push_back(n);
     j["waiting"] = std::move(waiting);
@@ -334,11 +334,11 @@ int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostr
             err << "rotacle-sim: " << e.what() << '\n';
             return 1;
         }
-        session.engine().SetJournal(&*writer);
+        session.Engine().SetJournal(&*writer);
     }
     const auto close_journal = [&] {
         if (!writer) return;
-        session.engine().SetJournal(nullptr);
+        session.Engine().SetJournal(nullptr);
         writer->Close();
     };
     LineReader reader(in, &in == &std::cin);

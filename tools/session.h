@@ -91,7 +91,7 @@ public:
     std::string TakeOutput() { return std::exchange(output_, {}); }
 
     /// The session's statistics (empty without `keep_stats`).
-    const SessionStats& stats() const { return stats_; }
+    const SessionStats& Stats() const { return stats_; }
 
     /// Keeps every file the script names inside the script's folder: an
     /// absolute path or one that climbs out with ".." fails like a file that
@@ -102,8 +102,8 @@ public:
     /// returns how many it ran: it stops at the first line that is no action.
     std::size_t Replay(const std::vector<std::string>& actions);
 
-    Engine& engine() { return engine_; }
-    SimPlatform& platform() { return platform_; }
+    rotacle::Engine& Engine() { return engine_; }
+    SimPlatform& Platform() { return platform_; }
     /// The virtual clock in milliseconds.
     std::int64_t NowMs() const { return scheduler_.Clock(); }
 
@@ -131,7 +131,7 @@ private:
     }
 
     SimPlatform platform_;
-    Engine engine_;
+    rotacle::Engine engine_;
     SpeedPlay speed_;
     Scheduler scheduler_;
     SessionStats stats_;

@@ -72,20 +72,20 @@ void SvgChart::Title(std::string_view title) {
 void SvgChart::Frame() {
     Shape("rect", {{"x", layout_.left},
                    {"y", layout_.top},
-                   {"width", layout_.plot_width()},
-                   {"height", layout_.plot_height()},
+                   {"width", layout_.PlotWidth()},
+                   {"height", layout_.PlotHeight()},
                    {"fill", "none"},
                    {"stroke", "#999"}});
 }
 
 void SvgChart::BottomTick(const SvgAttr& x, std::string_view label) {
     Open("text",
-         {x, {"y", layout_.top + layout_.plot_height() + 20}, {"text-anchor", "middle"}, {"fill", "#444"}});
+         {x, {"y", layout_.top + layout_.PlotHeight() + 20}, {"text-anchor", "middle"}, {"fill", "#444"}});
     out_ << '>' << label << "</text>\n";
 }
 
 void SvgChart::BottomCaption(std::string_view caption) {
-    Text({{"x", layout_.left + layout_.plot_width() / 2},
+    Text({{"x", layout_.left + layout_.PlotWidth() / 2},
           {"y", layout_.height - 18},
           {"text-anchor", "middle"},
           {"fill", "#444"}},
@@ -101,14 +101,14 @@ std::string Rotated(double x, double y, int degrees) {
 }  // namespace
 
 void SvgChart::LeftCaption(std::string_view caption, std::string_view colour) {
-    Text({{"transform", Rotated(22, layout_.top + layout_.plot_height() / 2, -90)},
+    Text({{"transform", Rotated(22, layout_.top + layout_.PlotHeight() / 2, -90)},
           {"text-anchor", "middle"},
           {"fill", std::string(colour)}},
          caption);
 }
 
 void SvgChart::RightCaption(std::string_view caption, std::string_view colour) {
-    Text({{"transform", Rotated(layout_.width - 18, layout_.top + layout_.plot_height() / 2, 90)},
+    Text({{"transform", Rotated(layout_.width - 18, layout_.top + layout_.PlotHeight() / 2, 90)},
           {"text-anchor", "middle"},
           {"fill", std::string(colour)}},
          caption);

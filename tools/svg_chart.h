@@ -39,8 +39,8 @@ struct SvgLayout {
     double width = 0, height = 0;
     double left = 0, right = 0, top = 0, bottom = 0;  ///< margins around the plot
 
-    double plot_width() const { return width - left - right; }
-    double plot_height() const { return height - top - bottom; }
+    double PlotWidth() const { return width - left - right; }
+    double PlotHeight() const { return height - top - bottom; }
 };
 
 /// A chart being written: the constructor opens a white page of the
@@ -50,7 +50,7 @@ class SvgChart {
 public:
     explicit SvgChart(const SvgLayout& layout);
 
-    const SvgLayout& layout() const { return layout_; }
+    const SvgLayout& Layout() const { return layout_; }
 
     /// `<name a="v" .../>`
     void Shape(std::string_view name, std::initializer_list<SvgAttr> attrs);

@@ -201,8 +201,8 @@ private:
 
 std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string& title) {
     SvgChart svg({.width = 760, .height = 520, .left = 84, .right = 24, .top = 70, .bottom = 64});
-    const double left = svg.layout().left, top = svg.layout().top;
-    const double pw = svg.layout().plot_width(), ph = svg.layout().plot_height();
+    const double left = svg.Layout().left, top = svg.Layout().top;
+    const double pw = svg.Layout().PlotWidth(), ph = svg.Layout().PlotHeight();
     double xhi = 0, ylo = 0, yhi = 0;
     for (const auto& p : points) {
         xhi = std::max(xhi, p.drawdown);

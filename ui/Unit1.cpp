@@ -138,7 +138,7 @@ void TForm1::OnTimer(int index) {
     // A page read without an error that yields no number would otherwise
     // leave the player waiting for an IMPORT that never comes.
     if (reading_page && !engine_.TimerControl(id).Enabled && platform_.Messages().size() == messages &&
-        engine_.panel().Open() && engine_.panel().Import_List().empty())
+        engine_.Panel().Open() && engine_.Panel().Import_List().empty())
         platform_.ShowMessage("The pasted page holds no roulette numbers: nothing to import.");
 }
 
@@ -186,7 +186,7 @@ void TForm1::Button_Close_HoverClick() {
 }
 
 void TForm1::ResetAppClick() {
-    const std::size_t numbers = engine_.board().NumbersList().size();
+    const std::size_t numbers = engine_.Board().NumbersList().size();
     if (numbers > 0) {
         const std::string question = "Start a new game? The history of " + std::to_string(numbers) +
                                      " numbers is cleared; the bankroll stays.";
@@ -267,7 +267,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
 void TForm1::changeEvent(QEvent* event) {
     if (event->type() == QEvent::WindowStateChange) {
         const bool minimized = isMinimized();
-        if (engine_.chrome().Minimized() != minimized) Run([&] { engine_.SetWindowMinimized(minimized); });
+        if (engine_.Chrome().Minimized() != minimized) Run([&] { engine_.SetWindowMinimized(minimized); });
         // Back from the task bar, the pointer is rarely where it was.
         if (!minimized) ResetHovers();
     } else if (event->type() == QEvent::ActivationChange && isActiveWindow() &&

@@ -51,10 +51,10 @@ public:
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
-    rotacle::Engine& engine() { return engine_; }
-    QtPlatform& platform() { return platform_; }
+    rotacle::Engine& Engine() { return engine_; }
+    QtPlatform& Platform() { return platform_; }
     /// Keyboard entry of numbers and quick proposals.
-    const rotacle::SpeedPlay& speed() const { return speed_; }
+    const rotacle::SpeedPlay& Speed() const { return speed_; }
     /// Turns quick proposals on or off and keeps the choice for the next start.
     void SetQuickProposals(bool quick);
 
@@ -109,7 +109,7 @@ public:
     void ShowStatistics();
 
     /// The session's statistics, built from the engine's play events.
-    const rotacle::SessionStats& stats() const { return stats_; }
+    const rotacle::SessionStats& Stats() const { return stats_; }
     /// The numbers that waited in a resumed session wait again and go in
     /// as the board takes them.
     void RestoreWaiting(const std::deque<int>& waiting) {
@@ -119,7 +119,7 @@ public:
     /// The kept sessions that the help window lists.
     void SetPreviousSessions(PreviousSessions sessions) { previous_sessions_ = std::move(sessions); }
     /// The statistics window once it was opened, else null.
-    StatsWindow* statsWindow() const { return stats_window_.get(); }
+    StatsWindow* OpenStatsWindow() const { return stats_window_.get(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -171,7 +171,7 @@ private:
     void EditSetting(Op&& op) {
         const double stake = engine_.State().Bet_Size;
         Run(op);
-        if (engine_.State().Bet_Size != stake) stake_note_ = engine_.board().NumbersList().size();
+        if (engine_.State().Bet_Size != stake) stake_note_ = engine_.Board().NumbersList().size();
     }
     /// Enter or Esc in a setting's edit: the edit ends and the table takes
     /// the keys again.

@@ -300,8 +300,8 @@ void TForm1::BuildImportPanel() {
     connect(process_, &QAbstractButton::clicked, this, [this] {
         // The import replaces the history: as for a new game, a history with
         // numbers is not given up without a word from the player.
-        const std::size_t numbers = engine_.board().NumbersList().size();
-        const std::size_t waiting = engine_.panel().Import_List().size();
+        const std::size_t numbers = engine_.Board().NumbersList().size();
+        const std::size_t waiting = engine_.Panel().Import_List().size();
         if (numbers > 0 && process_->isEnabled() &&
             !platform_.Confirm("Import " + std::to_string(waiting) +
                                " numbers? They replace the history of " + std::to_string(numbers) +
@@ -411,7 +411,7 @@ void TForm1::BuildSettingsArea() {
     safe_level_->setObjectName(QStringLiteral("SafeLevel"));
     safe_level_->setFocusPolicy(Qt::StrongFocus);
     safe_level_->setGeometry(QRect(218, 539, 229, 20));
-    safe_level_->setRange(engine_.inputs().SafeLevel.Min, engine_.inputs().SafeLevel.Max);
+    safe_level_->setRange(engine_.Inputs().SafeLevel.Min, engine_.Inputs().SafeLevel.Max);
     safe_level_->setSingleStep(1);
     safe_level_->setPageStep(1);
     safe_level_->setTickPosition(QSlider::NoTicks);

@@ -129,9 +129,9 @@ void TForm1::EndSettingEdit() {
 void TForm1::EscapeKey() {
     if (speed_.Clear() != SpeedPlay::Outcome::Ignored) {
         AfterEvent();
-    } else if (engine_.panel().Panel_Import().Visible) {
+    } else if (engine_.Panel().Panel_Import().Visible) {
         Run([&] { engine_.Image_ClosePanel2Click(); });
-    } else if (engine_.chrome().ClientHeight() > layout::kClosedHeight) {
+    } else if (engine_.Chrome().ClientHeight() > layout::kClosedHeight) {
         Run([&] { engine_.Image_Settings3Click(); });
     }
 }

@@ -36,57 +36,57 @@ void TForm1::Refresh() {
     if (stats_window_ && stats_window_->isVisible()) stats_window_->Refresh();
 
     for (std::size_t n = 0; n < cell_.size(); ++n) {
-        cell_[n]->SetShown(e.board().Image()[n].Visible);
-        cell_act_[n]->SetShown(e.chrome().Image_Act()[n].Visible);
+        cell_[n]->SetShown(e.Board().Image()[n].Visible);
+        cell_act_[n]->SetShown(e.Chrome().Image_Act()[n].Visible);
     }
-    const bool zero_lit = e.chrome().Image_Act()[0].Visible;
-    zero_column_->SetShown(e.board().Image()[0].Visible || zero_lit);
+    const bool zero_lit = e.Chrome().Image_Act()[0].Visible;
+    zero_column_->SetShown(e.Board().Image()[0].Visible || zero_lit);
     if (zero_lit != zero_lit_) {
         zero_lit_ = zero_lit;
         zero_column_->update();
     }
     for (std::size_t k = 0; k < his_num_.size(); ++k) {
-        const Label& l = e.board().HisNum()[k];
+        const Label& l = e.Board().HisNum()[k];
         his_num_[k]->SetText(l.Caption);
         his_num_[k]->SetBackground(FromColour(l.Colour));
         his_num_[k]->SetShown(l.Visible);
     }
     for (std::size_t c = 0; c < hover_.size(); ++c)
-        if (hover_[c]) hover_[c]->SetShown(e.chrome().CommandHover()[c].Visible);
-    settings3_->SetShown(e.chrome().Image_Settings3().Visible);
-    skip_bet3_->SetShown(e.table().Image_SkipBet3().Visible);
+        if (hover_[c]) hover_[c]->SetShown(e.Chrome().CommandHover()[c].Visible);
+    settings3_->SetShown(e.Chrome().Image_Settings3().Visible);
+    skip_bet3_->SetShown(e.Table().Image_SkipBet3().Visible);
     // A run makes undo inert unless a number waits to be taken back.
     cancel3_->SetShown(!speed_.UndoActive(e));
 
-    const bool panel_opens = e.panel().Panel_Import().Visible && import_panel_->isHidden();
-    import_panel_->SetShown(e.panel().Panel_Import().Visible);
+    const bool panel_opens = e.Panel().Panel_Import().Visible && import_panel_->isHidden();
+    import_panel_->SetShown(e.Panel().Panel_Import().Visible);
     // Above everything it covers, also what was built after it.
     if (panel_opens) import_panel_->raise();
-    paste3_->SetShown(e.panel().Image_PasteFromEvolution3().Visible);
-    load3_->SetShown(e.panel().Image_LoadFromFile3().Visible);
-    progress2_->SetProgress(e.panel().ProgressBar2().Position, e.panel().ProgressBar2().MaxValue);
-    process_->SetCaption(e.panel().Button_Process().Caption);
-    SetEnabledIfChanged(process_, e.panel().Button_Process().Enabled);
+    paste3_->SetShown(e.Panel().Image_PasteFromEvolution3().Visible);
+    load3_->SetShown(e.Panel().Image_LoadFromFile3().Visible);
+    progress2_->SetProgress(e.Panel().ProgressBar2().Position, e.Panel().ProgressBar2().MaxValue);
+    process_->SetCaption(e.Panel().Button_Process().Caption);
+    SetEnabledIfChanged(process_, e.Panel().Button_Process().Enabled);
 
     for (std::size_t i = 0; i < 6; ++i) {
-        trend0_[i]->SetShown(e.modes().Trend_0()[i].Visible);
-        trend1_[i]->SetShown(e.chrome().Trend_1()[i].Visible);
-        trend2_[i]->SetShown(e.modes().Trend_2()[i].Visible);
-        field_[i]->SetShown(e.table().FieldHighlight()[i].Visible);
-        chip_[i]->SetShown(e.table().Chip()[i].Visible);
-        if (stake_[i]->SetText(e.table().BetSizeShow()[i].Caption)) PlaceStakeTag(i);
-        stake_[i]->SetShown(e.table().BetSizeShow()[i].Visible);
+        trend0_[i]->SetShown(e.Modes().Trend_0()[i].Visible);
+        trend1_[i]->SetShown(e.Chrome().Trend_1()[i].Visible);
+        trend2_[i]->SetShown(e.Modes().Trend_2()[i].Visible);
+        field_[i]->SetShown(e.Table().FieldHighlight()[i].Visible);
+        chip_[i]->SetShown(e.Table().Chip()[i].Visible);
+        if (stake_[i]->SetText(e.Table().BetSizeShow()[i].Caption)) PlaceStakeTag(i);
+        stake_[i]->SetShown(e.Table().BetSizeShow()[i].Visible);
     }
-    lamp1_->SetShown(e.display().SL_Indicator1().Visible);
-    lamp2_->SetShown(e.display().SL_Indicator2().Visible);
-    gauge1_->SetProgress(e.display().CGauge1().Position, e.display().CGauge1().MaxValue);
+    lamp1_->SetShown(e.Display().SL_Indicator1().Visible);
+    lamp2_->SetShown(e.Display().SL_Indicator2().Visible);
+    gauge1_->SetProgress(e.Display().CGauge1().Position, e.Display().CGauge1().MaxValue);
 
-    bankroll_->SetText(e.display().Label_Bankroll().Caption);
-    bankroll_->SetShown(e.display().Label_Bankroll().Visible);
-    label9_->SetColour(FromColour(e.display().Label9().Colour));
-    bets_played_->SetText(e.display().Label_BetsPlayed().Caption);
-    flat_index_->SetText(e.display().Label_FlatIndex().Caption);
-    numbers_in_game_->SetText(e.display().Label_NumbersInGame().Caption);
+    bankroll_->SetText(e.Display().Label_Bankroll().Caption);
+    bankroll_->SetShown(e.Display().Label_Bankroll().Visible);
+    label9_->SetColour(FromColour(e.Display().Label9().Colour));
+    bets_played_->SetText(e.Display().Label_BetsPlayed().Caption);
+    flat_index_->SetText(e.Display().Label_FlatIndex().Caption);
+    numbers_in_game_->SetText(e.Display().Label_NumbersInGame().Caption);
     RefreshKeyReadout();
 
     RefreshInputs();
@@ -96,8 +96,8 @@ void TForm1::Refresh() {
 void TForm1::RefreshInputs() {
     if (!complete_) return;
     rotacle::Engine& e = engine_;
-    gauge3_->SetProgress(e.display().CGauge3().Position, e.display().CGauge3().MaxValue);
-    label4_->SetText(e.display().Label4().Caption);
+    gauge3_->SetProgress(e.Display().CGauge3().Position, e.Display().CGauge3().MaxValue);
+    label4_->SetText(e.Display().Label4().Caption);
     for (std::size_t i = 0; i < edits_.size(); ++i) {
         const Edit& ctl = e.EditControl(static_cast<EditId>(i));
         EngineEdit* w = edits_[i];
@@ -147,34 +147,34 @@ void TForm1::RefreshInputs() {
             w->setPalette(pal);
         }
     }
-    if (safe_level_->value() != e.inputs().SafeLevel.Position) {
+    if (safe_level_->value() != e.Inputs().SafeLevel.Position) {
         applying_ = true;
-        safe_level_->setValue(e.inputs().SafeLevel.Position);
+        safe_level_->setValue(e.Inputs().SafeLevel.Position);
         applying_ = false;
     }
-    SetEnabledIfChanged(reset_bets_, e.inputs().ResetBets_Button.Enabled);
-    SetEnabledIfChanged(reset_app_, e.inputs().ResetApp_Button.Enabled);
-    SetEnabledIfChanged(create_matrix_, e.inputs().CreateMatrix_Button.Enabled);
-    SetEnabledIfChanged(reset_matrix_, e.inputs().ResetMatrix_Button.Enabled);
+    SetEnabledIfChanged(reset_bets_, e.Inputs().ResetBets_Button.Enabled);
+    SetEnabledIfChanged(reset_app_, e.Inputs().ResetApp_Button.Enabled);
+    SetEnabledIfChanged(create_matrix_, e.Inputs().CreateMatrix_Button.Enabled);
+    SetEnabledIfChanged(reset_matrix_, e.Inputs().ResetMatrix_Button.Enabled);
 }
 
 void TForm1::ApplyWindowState() {
     rotacle::Engine& e = engine_;
-    if (!complete_ && (e.chrome().ClientHeight() > layout::kClosedHeight || !e.chrome().Focus().empty()))
+    if (!complete_ && (e.Chrome().ClientHeight() > layout::kClosedHeight || !e.Chrome().Focus().empty()))
         CompleteWindow();
-    if (e.chrome().ClientHeight() != applied_height_) {
-        const bool closing = e.chrome().ClientHeight() < applied_height_;
-        applied_height_ = e.chrome().ClientHeight();
-        screen_fit_->Apply(QSize(e.chrome().ClientWidth(), e.chrome().ClientHeight()));
+    if (e.Chrome().ClientHeight() != applied_height_) {
+        const bool closing = e.Chrome().ClientHeight() < applied_height_;
+        applied_height_ = e.Chrome().ClientHeight();
+        screen_fit_->Apply(QSize(e.Chrome().ClientWidth(), e.Chrome().ClientHeight()));
         // The settings edits are out of sight now; keys must not reach them.
         if (closing && complete_) FocusShowBetSize();
     }
     // Focus requests are one-shot: the next request for the same control
     // must move the focus again.
-    if (!e.chrome().Focus().empty() && engine_.TakeFocusRequest() == "ShowBetSize")
+    if (!e.Chrome().Focus().empty() && engine_.TakeFocusRequest() == "ShowBetSize")
         checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocus();
-    if (e.chrome().Minimized() && !isMinimized() && isVisible()) showMinimized();
-    if (e.chrome().CloseRequested() && !closing_) {
+    if (e.Chrome().Minimized() && !isMinimized() && isVisible()) showMinimized();
+    if (e.Chrome().CloseRequested() && !closing_) {
         closing_ = true;
         close();
     }
@@ -187,7 +187,7 @@ void TForm1::RefreshKeyReadout() {
         return;
     std::string text;
     if (speed_.Refused()) text = "\xE2\x9C\x95 not taken";  // a cross: the number was refused
-    if (stake_note_ && *stake_note_ != engine_.board().NumbersList().size()) stake_note_.reset();
+    if (stake_note_ && *stake_note_ != engine_.Board().NumbersList().size()) stake_note_.reset();
     if (!speed_.Typed().empty()) {
         if (!text.empty()) text += "  ";
         text += "\xE2\x96\xB8 " + speed_.Typed();  // a pointer before the typed digits

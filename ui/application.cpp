@@ -119,7 +119,7 @@ int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& befor
         if (before_show) before_show(form);
         std::optional<SessionJournal> session;
         if (journal) {
-            session.emplace(form, form.platform().AppDataFolder());
+            session.emplace(form, form.Platform().AppDataFolder());
             session->Start();
             form.SetPreviousSessions(session->Previous());
         }

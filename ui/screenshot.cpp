@@ -66,7 +66,7 @@ void WaitForRun(TForm1& form) {
     t.start();
     const auto running = [&] {
         for (const TimerId id : rotacle::kModeTimers)
-            if (form.engine().TimerControl(id).Enabled) return true;
+            if (form.Engine().TimerControl(id).Enabled) return true;
         return false;
     };
     while (running() && t.elapsed() < 5000) QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
     QDir().mkpath(out);
 
     TForm1 form;
-    form.platform().SetNonBlockingMessages(true);
+    form.Platform().SetNonBlockingMessages(true);
     form.show();
     Pump(50);
 
@@ -184,11 +184,11 @@ int main(int argc, char** argv) {
     // IMPORT; the file dialog answers with the sample series.
     Hover(form, QPoint(150, 96));
     Click(form, layout::kImport.center());
-    form.platform().QueueDialogAnswer(std::string(ROTACLE_SAMPLE_NUMBERS));
+    form.Platform().QueueDialogAnswer(std::string(ROTACLE_SAMPLE_NUMBERS));
     Click(form, layout::InPanel(layout::panel::kLoadFromFile).center());
     Hover(form, layout::InPanel(layout::panel::kBackdrop).topLeft() + QPoint(30, 200));
     Pump(120);
-    if (!form.engine().panel().Panel_Import().Visible || form.engine().panel().Import_List().empty()) {
+    if (!form.Engine().Panel().Panel_Import().Visible || form.Engine().Panel().Import_List().empty()) {
         std::fprintf(stderr, "the import panel did not load %s\n", ROTACLE_SAMPLE_NUMBERS);
         ok = false;
     }
@@ -198,9 +198,9 @@ int main(int argc, char** argv) {
     // the undo command and the help window.
     Click(form, layout::InPanel(layout::panel::kClose).center());
     Hover(form, QPoint(150, 96));
-    form.engine().Event([&] {
-        form.engine().SetEditText(rotacle::EditId::Test_Bank, "250000");
-        form.engine().SetEditText(rotacle::EditId::Init_Bet, "1250.5");
+    form.Engine().Event([&] {
+        form.Engine().SetEditText(rotacle::EditId::Test_Bank, "250000");
+        form.Engine().SetEditText(rotacle::EditId::Init_Bet, "1250.5");
     });
     Pump(60);
     Key(form, Qt::Key_2, QStringLiteral("2"));
@@ -214,7 +214,7 @@ int main(int argc, char** argv) {
     // The statistics window after a session of its own: sixty numbers of a
     // fixed draw, clicked on the board.
     TForm1 session;
-    session.platform().SetNonBlockingMessages(true);
+    session.Platform().SetNonBlockingMessages(true);
     session.show();
     Pump(50);
     rotacle::LcgRandom wheel;
@@ -223,7 +223,7 @@ int main(int argc, char** argv) {
     Hover(session, QPoint(150, 96));
     Click(session, layout::kStatsCommand.center());
     Pump(120);
-    if (rotacle::ui::StatsWindow* stats = session.statsWindow()) {
+    if (rotacle::ui::StatsWindow* stats = session.OpenStatsWindow()) {
         ok = SavePixmap(stats->grab(), ShotName(out, "screenshot-stats", scale)) && ok;
     } else {
         std::fprintf(stderr, "the STATS command opened no statistics window\n");

@@ -46,7 +46,7 @@ public:
         : folder_(folder),
           engine_(engine),
           writer_(std::move(writer)),
-          numbers_(engine.board().NumbersList().size()),
+          numbers_(engine.Board().NumbersList().size()),
           last_record_(writer_->FoundTime()) {}
 
     void Record(std::string_view action) noexcept override {
@@ -61,7 +61,7 @@ public:
         }
         writer_->Record(action);
         last_record_ = std::time(nullptr);
-        numbers_ = engine_.board().NumbersList().size();
+        numbers_ = engine_.Board().NumbersList().size();
     }
     JournalWriter& Writer() { return *writer_; }
 
@@ -79,7 +79,7 @@ SessionJournal::SessionJournal(TForm1& form, std::string folder) : form_(form), 
 }
 
 SessionJournal::~SessionJournal() {
-    if (sink_) form_.engine().SetJournal(nullptr);
+    if (sink_) form_.Engine().SetJournal(nullptr);
 }
 
 std::string SessionJournal::Path() const {
@@ -87,7 +87,7 @@ std::string SessionJournal::Path() const {
 }
 
 void SessionJournal::Start() {
-    QtPlatform& platform = form_.platform();
+    QtPlatform& platform = form_.Platform();
     const auto trouble = [&platform](const std::string& reason) {
         if (reason.empty()) return;
         // Called inside an action: the message waits for its end.
@@ -147,12 +147,12 @@ void SessionJournal::Start() {
 }
 
 void SessionJournal::Attach() {
-    sink_ = std::make_unique<Sink>(std::move(opened_), folder_, form_.engine());
-    form_.engine().SetJournal(sink_.get());
+    sink_ = std::make_unique<Sink>(std::move(opened_), folder_, form_.Engine());
+    form_.Engine().SetJournal(sink_.get());
 }
 
 void SessionJournal::Resume(const JournalContents& last) {
-    Engine& e = form_.engine();
+    Engine& e = form_.Engine();
     std::size_t ran = 0;
     for (const std::string& action : last.actions) {
         if (!e.ReplayAction(action)) break;
@@ -164,7 +164,7 @@ void SessionJournal::Resume(const JournalContents& last) {
         Attach();
     } catch (const FileError& error) {
         opened_.reset();
-        form_.platform().ShowMessage(std::string(error.what()) + " This session is not journaled.");
+        form_.Platform().ShowMessage(std::string(error.what()) + " This session is not journaled.");
     }
     // The run the session was in finishes now, and the numbers that waited
     // for it wait again: the table is as the question said.
@@ -172,9 +172,9 @@ void SessionJournal::Resume(const JournalContents& last) {
     e.Event([&] { e.TimerTick(TimerId::ShowValues); });
     form_.RestoreWaiting(e.ReplayedWaiting());
     if (!last.problem.empty())
-        form_.platform().ShowMessage(last.problem);
+        form_.Platform().ShowMessage(last.problem);
     else if (ran < last.actions.size())
-        form_.platform().ShowMessage(
+        form_.Platform().ShowMessage(
             "The journal holds an action this version does not know; the session is "
             "resumed up to it.");
 }
@@ -185,11 +185,11 @@ bool SessionJournal::KeepAside(JournalWriter& writer, const std::string& why) {
             KeepJournal(writer.FoundText(), folder_, std::time(nullptr), writer.FoundTime());
         writer.StartOver();
         if (!why.empty())
-            form_.platform().ShowMessage(why + " It is kept as " + fs::path(kept).filename().string() +
+            form_.Platform().ShowMessage(why + " It is kept as " + fs::path(kept).filename().string() +
                                          "; a new session starts.");
         return true;
     } catch (const FileError& e) {
-        form_.platform().ShowMessage(std::string(e.what()) + " This session is not journaled.");
+        form_.Platform().ShowMessage(std::string(e.what()) + " This session is not journaled.");
         return false;
     }
 }
@@ -245,7 +245,7 @@ PreviousSessions SessionJournal::Previous() {
 }
 
 void SessionJournal::ResumeKept(const std::string& kept) {
-    QtPlatform& platform = form_.platform();
+    QtPlatform& platform = form_.Platform();
     JournalContents chosen;
     try {
         chosen = ReadJournal(kept);
@@ -268,13 +268,13 @@ void SessionJournal::ResumeKept(const std::string& kept) {
     // This session ends here, closed and kept when it holds numbers; the
     // chosen one becomes the open journal, without its close, so that the
     // next start offers it, dated as its last action.
-    form_.engine().SetJournal(nullptr);
+    form_.Engine().SetJournal(nullptr);
     JournalWriter& writer = sink_->Writer();
     try {
         writer.Close();
         std::error_code ec;
         const auto last_action = fs::last_write_time(kept, ec);
-        if (!form_.engine().board().NumbersList().empty())
+        if (!form_.Engine().Board().NumbersList().empty())
             KeepJournal(WholeFile(writer.Path()), folder_, std::time(nullptr), std::time(nullptr));
         writer.StartOver();
         for (const std::string& action : chosen.actions) writer.Record(action);
@@ -282,7 +282,7 @@ void SessionJournal::ResumeKept(const std::string& kept) {
         if (!ec) fs::last_write_time(writer.Path(), last_action, ec);
     } catch (const FileError& e) {
         platform.ShowMessage(e.what());
-        form_.engine().SetJournal(sink_.get());
+        form_.Engine().SetJournal(sink_.get());
         return;
     }
     // The next start takes the journal over.
@@ -298,7 +298,7 @@ void SessionJournal::ResumeKept(const std::string& kept) {
 
 void SessionJournal::EndCleanly() {
     if (!sink_) return;
-    form_.engine().SetJournal(nullptr);
+    form_.Engine().SetJournal(nullptr);
     sink_->Writer().Close();
 }
 

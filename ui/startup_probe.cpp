@@ -152,9 +152,9 @@ int RunIdle(int argc, char** argv) {
         auto* play = new QTimer(&form);
         auto spins = std::make_shared<int>(0);
         QObject::connect(play, &QTimer::timeout, &form, [&form, play, spins, seconds] {
-            if (form.engine().ProgressRunUnderWay()) return;
+            if (form.Engine().ProgressRunUnderWay()) return;
             if (*spins < 30) {
-                form.engine().Event([&] { form.engine().NumberClick((*spins * 7 + 3) % 37); });
+                form.Engine().Event([&] { form.Engine().NumberClick((*spins * 7 + 3) % 37); });
                 ++*spins;
                 return;
             }

@@ -44,7 +44,7 @@ TEST(FillRunGauge, EqualsTheTicksOneByOne) {
             ticked.TimerTick(id);
             ASSERT_TRUE(ticked.TimerControl(id).Enabled) << "tick " << k << " of the step ended the run";
         }
-        EXPECT_EQ(stepped.display().CGauge1().Position, ticked.display().CGauge1().Position);
+        EXPECT_EQ(stepped.Display().CGauge1().Position, ticked.Display().CGauge1().Position);
         EXPECT_EQ(stepped.State().Engine_Ready, ticked.State().Engine_Ready);
         EXPECT_EQ(pa.rng.Next(1000), pb.rng.Next(1000));
         // When the step stopped short of its limit, the next tick fills the gauge.

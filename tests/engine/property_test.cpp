@@ -54,7 +54,7 @@ public:
 
     /// Hands every action to `sink` from now on.
     void Journal(ActionSink* sink) { e_.SetJournal(sink); }
-    const Engine& engine() const { return e_; }
+    const rotacle::Engine& Engine() const { return e_; }
 
     std::string Log() const {
         std::ostringstream os;
@@ -84,10 +84,10 @@ private:
     SpinStart Capture() const {
         SpinStart s;
         s.fields = UndoFields::Of(e_.State());
-        for (std::size_t i = 0; i < 6; ++i) s.chips[i] = e_.table().Chip()[i].Visible;
+        for (std::size_t i = 0; i < 6; ++i) s.chips[i] = e_.Table().Chip()[i].Visible;
         s.bet_size = e_.State().Bet_Size;
         s.bet_field = e_.State().Bet_Field;
-        s.history = e_.board().NumbersList();
+        s.history = e_.Board().NumbersList();
         // Undo brings a chip back only for a stake above 0.
         s.money =
             s.fields.Value(&GameState::Bankroll) + (e_.AnyChipVisible() && s.bet_size > 0 ? s.bet_size : 0.0);
@@ -99,7 +99,7 @@ private:
         const bool placed = e_.AnyChipVisible();
         const double stake = e_.State().Bet_Size;
         const std::int32_t field = e_.State().Bet_Field;
-        const std::size_t history_before = e_.board().NumbersList().size();
+        const std::size_t history_before = e_.Board().NumbersList().size();
         const SpinStart start = Capture();
         const std::size_t messages_before = platform_.messages.size();
 
@@ -108,7 +108,7 @@ private:
         int roll = Pick(104);
         // A session that went through an error is brought back to a sound
         // state by a usable initial bet and a reset of the application.
-        if (tainted_ && Pick(4) == 0) roll = TryStrToFloat(e_.inputs().Init_Bet.Text, init_value_) ? 99 : 73;
+        if (tainted_ && Pick(4) == 0) roll = TryStrToFloat(e_.Inputs().Init_Bet.Text, init_value_) ? 99 : 73;
 
         static constexpr std::array<const char*, 12> kInitBets = {"1", "2",  "0.5", "2.5", "1.25", "3",
                                                                   "0", "10", "",    ".",   "abc",  ".5"};
@@ -126,7 +126,7 @@ private:
             what << "spin " << number;
             kind = Kind::Spin;
             // Only a visible cell takes the click.
-            if (e_.board().Image()[static_cast<std::size_t>(number)].Visible)
+            if (e_.Board().Image()[static_cast<std::size_t>(number)].Visible)
                 Event([&] { e_.NumberClick(number); });
         } else if (roll < 66) {
             what << "undo";
@@ -138,10 +138,10 @@ private:
             }
         } else if (roll < 71) {
             what << "skip";
-            if (!e_.table().Image_SkipBet3().Visible) Event([&] { e_.Image_SkipBet2Click(); });
+            if (!e_.Table().Image_SkipBet3().Visible) Event([&] { e_.Image_SkipBet2Click(); });
         } else if (roll < 73) {
             what << "reset-bets";
-            if (e_.inputs().ResetBets_Button.Enabled) Event([&] { e_.ResetBets(); });
+            if (e_.Inputs().ResetBets_Button.Enabled) Event([&] { e_.ResetBets(); });
         } else if (roll < 76) {
             const char* v = roll == 73 && tainted_ ? "1" : PickOf(kInitBets);
             what << "set Init_Bet " << v;
@@ -238,10 +238,10 @@ private:
         log_.push_back(what.str());
 
         const bool error = platform_.messages.size() != messages_before;
-        log_.back() += "   [history " + IntToStr(static_cast<std::int64_t>(e_.board().NumbersList().size())) +
+        log_.back() += "   [history " + IntToStr(static_cast<std::int64_t>(e_.Board().NumbersList().size())) +
                        ", spins " + IntToStr(e_.State().Spins_Count) + ", money " + FloatToStr(Money()) + "]";
         if (error) log_.back() += "   -> " + platform_.messages.back();
-        if (kind == Kind::Spin && e_.board().NumbersList().size() > history_before) {
+        if (kind == Kind::Spin && e_.Board().NumbersList().size() > history_before) {
             last_spin_ = start;
             undo_model_valid_ = true;
         }
@@ -286,7 +286,7 @@ private:
         const double tolerance = 0.0101 + 1e-13 * scale;
         double expected = money_before;
         const bool check_money = !tainted_ && kind != Kind::Rebase;
-        if (kind == Kind::Spin && e_.board().NumbersList().size() > history_before) {
+        if (kind == Kind::Spin && e_.Board().NumbersList().size() > history_before) {
             if (s.Spins_Count > s.Warmup_Spins && placed)
                 expected += FieldWins(field, number) ? stake : -stake;
         } else if (kind == Kind::Undo) {
@@ -299,24 +299,24 @@ private:
         // The strip shows the newest numbers of the history, in their colours.
         // Behind them it may show numbers that an import replaced: the import
         // pushes its numbers onto the strip like entered ones.
-        const std::size_t h = e_.board().NumbersList().size();
+        const std::size_t h = e_.Board().NumbersList().size();
         for (std::size_t k = 0; k < 8; ++k) {
             if (k >= h && imported_since_reset_) continue;
-            const std::string want = k < h ? IntToStr(e_.board().NumbersList()[h - 1 - k]) : "";
-            if (e_.board().HisNum()[k].Caption != want)
+            const std::string want = k < h ? IntToStr(e_.Board().NumbersList()[h - 1 - k]) : "";
+            if (e_.Board().HisNum()[k].Caption != want)
                 return Fail(what.str(), "strip slot " + IntToStr(static_cast<std::int64_t>(k + 1)) +
-                                            " shows '" + e_.board().HisNum()[k].Caption + "', history has '" +
+                                            " shows '" + e_.Board().HisNum()[k].Caption + "', history has '" +
                                             want + "'");
-            if (k < h &&
-                e_.board().HisNum()[k].Colour != Engine::NumberColour(e_.board().NumbersList()[h - 1 - k]))
+            if (k < h && e_.Board().HisNum()[k].Colour !=
+                             rotacle::Engine::NumberColour(e_.Board().NumbersList()[h - 1 - k]))
                 return Fail(what.str(), "strip colour");
         }
 
         // The driver left no run under way, and the readouts are current.
         if (s.Engine_Ready != 1) return Fail(what.str(), "Engine_Ready is not 1");
-        if (e_.display().Label_Bankroll().Caption != FloatToStr(s.Bankroll))
+        if (e_.Display().Label_Bankroll().Caption != FloatToStr(s.Bankroll))
             return Fail(what.str(), "Label_Bankroll");
-        if (e_.table().Image_SkipBet3().Visible == e_.AnyChipVisible()) return Fail(what.str(), "skip cover");
+        if (e_.Table().Image_SkipBet3().Visible == e_.AnyChipVisible()) return Fail(what.str(), "skip cover");
         if (s.Spins_Count < static_cast<std::int32_t>(h))
             return Fail(what.str(), "Spins_Count below the history");
         if (init_converts && RoundToCents(init) > RoundToCents(s.Bet_Size))
@@ -329,15 +329,15 @@ private:
     bool CheckUndo() {
         const SpinStart& w = last_spin_;
         if (UndoFields::Of(e_.State()) != w.fields) return Fail("undo", "a snapshot field differs");
-        if (e_.board().NumbersList() != w.history)
+        if (e_.Board().NumbersList() != w.history)
             return Fail("undo",
-                        "history of " + IntToStr(static_cast<std::int64_t>(e_.board().NumbersList().size())) +
+                        "history of " + IntToStr(static_cast<std::int64_t>(e_.Board().NumbersList().size())) +
                             " numbers, expected " + IntToStr(static_cast<std::int64_t>(w.history.size())));
         // A stake of 0 is kept as "0", which means no bet: its chip does not
         // come back.
         const bool any = std::find(w.chips.begin(), w.chips.end(), true) != w.chips.end() && w.bet_size > 0;
         for (std::size_t i = 0; i < 6; ++i)
-            if (e_.table().Chip()[i].Visible != (w.chips[i] && any)) return Fail("undo", "chips");
+            if (e_.Table().Chip()[i].Visible != (w.chips[i] && any)) return Fail("undo", "chips");
         if (any) {
             if (e_.State().Bet_Field != w.bet_field) return Fail("undo", "Bet_Field");
             if (std::fabs(e_.State().Bet_Size - w.bet_size) > 1e-12 * std::max(1.0, std::fabs(w.bet_size)))
@@ -355,7 +355,7 @@ private:
 
     static inline const Memo kDefaultRecord = [] {
         FakePlatform p;
-        return Engine(p).settings().Settings_Data();
+        return rotacle::Engine(p).Settings().Settings_Data();
     }();
     static std::string Scratch(const char* folder, const char* name) {
         const auto dir = std::filesystem::path(ROTACLE_TEST_SCRATCH) / folder;
@@ -365,7 +365,7 @@ private:
 
     std::mt19937_64 rng_;
     FakePlatform platform_;
-    Engine e_;
+    rotacle::Engine e_;
     std::string settings_path_;
     std::string numbers_path_;
     SpeedPlay speed_;
@@ -399,7 +399,7 @@ TEST(Property, RandomSessionsKeepTheInvariants) {
 }
 
 // Everything of the engine that a resumed session must show as it was.
-std::string Fingerprint(const Engine& e) {
+std::string Fingerprint(const rotacle::Engine& e) {
     std::ostringstream os;
     os.precision(17);
     const GameState& s = e.State();
@@ -414,24 +414,24 @@ std::string Fingerprint(const Engine& e) {
           s.DeepScan_Step,  s.Matrix_Bets_Played, s.Pattern_Position, s.Adaptive_Row,    s.Adaptive_Defined})
         os << v << ' ';
     os << "| history";
-    for (const int n : e.board().NumbersList()) os << ' ' << n;
+    for (const int n : e.Board().NumbersList()) os << ' ' << n;
     os << " | strip";
-    for (const Label& l : e.board().HisNum()) os << ' ' << l.Caption << '/' << l.Colour;
+    for (const Label& l : e.Board().HisNum()) os << ' ' << l.Caption << '/' << l.Colour;
     os << " | chips";
     for (std::size_t i = 0; i < 6; ++i)
-        os << ' ' << e.table().Chip()[i].Visible << e.table().FieldHighlight()[i].Visible
-           << e.table().BetSizeShow()[i].Visible;
-    os << " | undo " << e.UndoOffered() << " | labels " << e.display().Label_Bankroll().Caption << ' '
-       << e.display().Label_BetsPlayed().Caption << ' ' << e.display().Label_FlatIndex().Caption
+        os << ' ' << e.Table().Chip()[i].Visible << e.Table().FieldHighlight()[i].Visible
+           << e.Table().BetSizeShow()[i].Visible;
+    os << " | undo " << e.UndoOffered() << " | labels " << e.Display().Label_Bankroll().Caption << ' '
+       << e.Display().Label_BetsPlayed().Caption << ' ' << e.Display().Label_FlatIndex().Caption
        << " | inputs";
     for (int i = 0; i < 4; ++i) os << ' ' << e.EditControl(static_cast<EditId>(i)).Text;
     for (int i = 0; i < 6; ++i) os << ' ' << e.SpinControl(static_cast<SpinId>(i)).Text();
     for (int i = 0; i < 8; ++i) os << ' ' << e.CheckControl(static_cast<CheckId>(i)).Checked;
     for (int i = 0; i < 7; ++i) os << ' ' << e.ComboControl(static_cast<ComboId>(i)).ItemIndex;
-    os << ' ' << e.inputs().SafeLevel.Position << " | trends";
-    for (const Picture& p : e.modes().Trend_2()) os << ' ' << p.Visible;
+    os << ' ' << e.Inputs().SafeLevel.Position << " | trends";
+    for (const Picture& p : e.Modes().Trend_2()) os << ' ' << p.Visible;
     os << " | record";
-    for (const std::string& l : e.settings().Settings_Data()) os << ' ' << l;
+    for (const std::string& l : e.Settings().Settings_Data()) os << ' ' << l;
     return os.str();
 }
 
@@ -449,10 +449,10 @@ TEST(Journal, ReplayOfRandomSessionsShowsTheirState) {
         session.Journal(&journal);
         session.Play(60 + static_cast<int>(seed % 61));
         FakePlatform platform;
-        Engine resumed(platform);
+        rotacle::Engine resumed(platform);
         for (const std::string& line : journal.lines) ASSERT_TRUE(resumed.ReplayAction(line)) << line;
         resumed.Event([&] { resumed.TimerTick(TimerId::ShowValues); });
-        ASSERT_EQ(Fingerprint(resumed), Fingerprint(session.engine()))
+        ASSERT_EQ(Fingerprint(resumed), Fingerprint(session.Engine()))
             << "session seed " << seed << ", commands:\n"
             << session.Log();
     }

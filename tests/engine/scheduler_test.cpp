@@ -120,8 +120,8 @@ TEST(Scheduler, LeavesTheGameAsEveryTickAtItsOwnTime) {
             EXPECT_EQ(a.Bet_Size, b.Bet_Size);
             EXPECT_EQ(a.Bankroll, b.Bankroll);
             EXPECT_EQ(a.Engine_Ready, b.Engine_Ready);
-            EXPECT_EQ(fast.e.display().CGauge1().Position, plain.e.display().CGauge1().Position);
-            EXPECT_EQ(fast.e.display().Label_Bankroll().Caption, plain.e.display().Label_Bankroll().Caption);
+            EXPECT_EQ(fast.e.Display().CGauge1().Position, plain.e.Display().CGauge1().Position);
+            EXPECT_EQ(fast.e.Display().Label_Bankroll().Caption, plain.e.Display().Label_Bankroll().Caption);
             EXPECT_EQ(scheduler.Clock(), plain.now_ms);
             EXPECT_EQ(fast.platform.rng.Next(1000), plain.platform.rng.Next(1000));
         }

@@ -106,12 +106,12 @@ TEST_P(KeyboardPlay, EqualsTheSameNumbersClicked) {
         else
             Spin(n);
     }
-    EXPECT_EQ(k.board().NumbersList(), e.board().NumbersList());
+    EXPECT_EQ(k.Board().NumbersList(), e.Board().NumbersList());
     EXPECT_EQ(UndoFields::Of(k.State()), UndoFields::Of(e.State()));
     EXPECT_EQ(k.State().Bet_Field, e.State().Bet_Field);
     EXPECT_DOUBLE_EQ(k.State().Bet_Size, e.State().Bet_Size);
     for (std::size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(k.table().Chip()[i].Visible, e.table().Chip()[i].Visible) << "chip " << i;
+        EXPECT_EQ(k.Table().Chip()[i].Visible, e.Table().Chip()[i].Visible) << "chip " << i;
     EXPECT_EQ(k.UndoOffered(), e.UndoOffered());
 }
 

@@ -77,9 +77,9 @@ private slots:
             QVERIFY2(std::abs(step) < 12, qPrintable(QStringLiteral("y %1: %2").arg(y).arg(step)));
         }
         ClickAt(*form, QPoint(zero.center().x(), column.top() + 4));
-        QVERIFY(form->engine().board().NumbersList().empty());
+        QVERIFY(form->Engine().Board().NumbersList().empty());
         ClickAt(*form, zero.center());
-        QCOMPARE(form->engine().board().NumbersList(), std::vector<std::uint8_t>{0});
+        QCOMPARE(form->Engine().Board().NumbersList(), std::vector<std::uint8_t>{0});
     }
 
     // A cell covers every device pixel of its place and ends in its table
@@ -160,7 +160,7 @@ private slots:
         QVERIFY2(plain != normal && plain.lightness() < normal.lightness(), qPrintable(plain.name()));
         // A click where the cell was enters nothing.
         ClickAt(*form, layout::CellRect(19).center());
-        QCOMPARE(form->engine().board().NumbersList().size(), std::size_t{0});
+        QCOMPARE(form->Engine().Board().NumbersList().size(), std::size_t{0});
 
         QVERIFY(Spin(*form, 20));
         QVERIFY(Shown(*form, "Image19"));
@@ -188,7 +188,7 @@ private slots:
         form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QTest::mouseRelease(form.get(), Qt::LeftButton, Qt::NoModifier, at);
-        QCOMPARE(form->engine().board().NumbersList(), (std::vector<std::uint8_t>{17}));
+        QCOMPARE(form->Engine().Board().NumbersList(), (std::vector<std::uint8_t>{17}));
     }
 
     void aProgressRunLocksTheBoardButTheEnteredNumber() {

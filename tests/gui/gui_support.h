@@ -31,7 +31,7 @@ inline void QuietPlatform() {
 /// A window as the program shows it, with message boxes that do not block.
 inline std::unique_ptr<TForm1> ShowWindow() {
     auto form = std::make_unique<TForm1>();
-    form->platform().SetNonBlockingMessages(true);
+    form->Platform().SetNonBlockingMessages(true);
     form->show();
     if (!QTest::qWaitForWindowExposed(form.get())) return nullptr;
     if (!QTest::qWaitFor([&] { return form->WindowComplete(); }, 5000)) return nullptr;
@@ -68,7 +68,7 @@ inline QPoint Background() { return {150, 96}; }
 
 inline bool RunInProgress(TForm1& form) {
     for (const TimerId id : rotacle::kModeTimers)
-        if (form.engine().TimerControl(id).Enabled) return true;
+        if (form.Engine().TimerControl(id).Enabled) return true;
     return false;
 }
 

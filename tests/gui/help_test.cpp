@@ -99,12 +99,12 @@ private slots:
         form->ShowStatistics();
         ClickAt(*form, layout::kHelp.center());
         QDialog* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
-        QVERIFY(help && form->statsWindow());
-        QTRY_VERIFY(help->isVisible() && form->statsWindow()->isVisible());
+        QVERIFY(help && form->OpenStatsWindow());
+        QTRY_VERIFY(help->isVisible() && form->OpenStatsWindow()->isVisible());
         form->Button_Close_HoverClick();
         QVERIFY(!form->isVisible());
         QVERIFY(!help->isVisible());
-        QVERIFY(!form->statsWindow()->isVisible());
+        QVERIFY(!form->OpenStatsWindow()->isVisible());
     }
 };
 

@@ -58,7 +58,7 @@ private slots:
         MoveTo(*form, layout::CellRect(9).center());
         QVERIFY(Shown(*form, "Image_Act_9"));
         QVERIFY(Spin(*form, 9));
-        QCOMPARE(form->engine().board().NumbersList(), std::vector<std::uint8_t>{9});
+        QCOMPARE(form->Engine().Board().NumbersList(), std::vector<std::uint8_t>{9});
     }
 
     void commandHoversExcludeEachOther_data() {
@@ -125,11 +125,11 @@ private slots:
         QVERIFY(Shown(*form, "Trend_Even_1"));
         if (how == QStringLiteral("restore")) {
             form->showMinimized();
-            QTRY_VERIFY(form->engine().chrome().Minimized());
+            QTRY_VERIFY(form->Engine().Chrome().Minimized());
             form->showNormal();
-            QTRY_VERIFY(!form->engine().chrome().Minimized());
+            QTRY_VERIFY(!form->Engine().Chrome().Minimized());
         } else if (how == QStringLiteral("message")) {
-            form->platform().ShowMessage("The table is closed.");
+            form->Platform().ShowMessage("The table is closed.");
             QMessageBox* box = form->findChild<QMessageBox*>(QStringLiteral("ErrorMessage"));
             QVERIFY(box);
             box->accept();
@@ -172,14 +172,14 @@ private slots:
         const QColor inactive = PixelAt(*form, layout::kSkipBet.center() + QPoint(8, 0));
         ClickAt(*form, layout::kSkipBet.center());
         QVERIFY(Shown(*form, "Image_SkipBet3"));
-        QVERIFY(form->platform().Messages().empty());
+        QVERIFY(form->Platform().Messages().empty());
 
         for (const int n : {12, 25, 6, 33, 18}) QVERIFY(Spin(*form, n));
         QTRY_VERIFY(!Shown(*form, "Image_SkipBet3"));
         QVERIFY(PixelAt(*form, layout::kSkipBet.center() + QPoint(8, 0)) != inactive);
         ClickAt(*form, layout::kSkipBet.center());
         QCOMPARE(ShownChip(*form), -1);
-        QCOMPARE(form->engine().State().Bankroll, 1000.0);
+        QCOMPARE(form->Engine().State().Bankroll, 1000.0);
         QTRY_VERIFY(Shown(*form, "Image_SkipBet3"));
     }
 
@@ -194,7 +194,7 @@ private slots:
         QVERIFY(!Shown(*form, "Image_Cancel3"));
         ClickAt(*form, layout::kUndo.center());
         QVERIFY(Shown(*form, "Image_Cancel3"));
-        QVERIFY(form->engine().board().NumbersList().empty());
+        QVERIFY(form->Engine().Board().NumbersList().empty());
         // Two spins are needed before undo is offered again.
         QVERIFY(Spin(*form, 5));
         QVERIFY(Shown(*form, "Image_Cancel3"));
@@ -218,7 +218,7 @@ private slots:
         QVERIFY(form);
         const QString saved = QDir::temp().filePath(QStringLiteral("rotacle-touch.rtk"));
         QFile::remove(saved);
-        form->platform().QueueDialogAnswer(saved.toStdString());
+        form->Platform().QueueDialogAnswer(saved.toStdString());
         QWidget* w = form->findChild<QWidget*>(part);
         QVERIFY(w && w->isVisible());
         // Straight to the picture: no move reaches the window first.
@@ -228,9 +228,9 @@ private slots:
                            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
             QApplication::sendEvent(w, &ev);
         }
-        const rotacle::Engine& e = form->engine();
-        const bool acted = e.panel().Open() || e.chrome().ClientHeight() == layout::kOpenHeight ||
-                           QFile::exists(saved) || e.modes().Trend_2()[2].Visible;
+        const rotacle::Engine& e = form->Engine();
+        const bool acted = e.Panel().Open() || e.Chrome().ClientHeight() == layout::kOpenHeight ||
+                           QFile::exists(saved) || e.Modes().Trend_2()[2].Visible;
         QVERIFY(acted);
         QFile::remove(saved);
     }

@@ -58,11 +58,11 @@ QMessageBox* OpenMessage() {
     return nullptr;
 }
 
-std::vector<std::uint8_t> History(TForm1& form) { return form.engine().board().NumbersList(); }
+std::vector<std::uint8_t> History(TForm1& form) { return form.Engine().Board().NumbersList(); }
 
 std::vector<std::string> ImportList(TForm1& form) {
     std::vector<std::string> lines;
-    for (const std::string_view l : form.engine().panel().Import_List()) lines.emplace_back(l);
+    for (const std::string_view l : form.Engine().Panel().Import_List()) lines.emplace_back(l);
     return lines;
 }
 
@@ -74,7 +74,7 @@ bool OpenPanel(TForm1& form) {
 /// Opens the panel and loads `path` through the open dialog.
 bool LoadNumbers(TForm1& form, const QString& path) {
     if (!Shown(form, "Panel_Import") && !OpenPanel(form)) return false;
-    form.platform().QueueDialogAnswer(path.toStdString());
+    form.Platform().QueueDialogAnswer(path.toStdString());
     ClickAt(form, InPanel(panel::kLoadFromFile));
     return true;
 }
@@ -100,13 +100,13 @@ private slots:
         const QString exported = Scratch("during-run.txt");
         QFile::remove(exported);
         ClickAt(*form, layout::CellRect(18).center());
-        QTRY_COMPARE(form->engine().State().Engine_Ready, 0);
+        QTRY_COMPARE(form->Engine().State().Engine_Ready, 0);
         ClickAt(*form, layout::kImport.center());
-        form->platform().QueueDialogAnswer(exported.toStdString());
+        form->Platform().QueueDialogAnswer(exported.toStdString());
         ClickAt(*form, layout::kExport.center());
         QVERIFY2(RunInProgress(*form), "the progress run ended before the commands were tried");
         QVERIFY(!Shown(*form, "Panel_Import"));
-        QVERIFY(form->platform().DialogRequests().empty());
+        QVERIFY(form->Platform().DialogRequests().empty());
 
         QTRY_VERIFY_WITH_TIMEOUT(!RunInProgress(*form), 5000);
         QVERIFY(OpenPanel(*form));
@@ -178,17 +178,17 @@ private slots:
         QVERIFY(LoadNumbers(*form, QStringLiteral(ROTACLE_GUI_DATA "/spins/series1.txt")));
         QCOMPARE(process->text(), QStringLiteral("IMPORT (511)"));
         QVERIFY(process->isEnabled());
-        const auto& asked = form->platform().DialogRequests();
+        const auto& asked = form->Platform().DialogRequests();
         QCOMPARE(asked.size(), std::size_t{1});
         QVERIFY(!asked[0].save);
         QCOMPARE(asked[0].spec.Filter, std::string("Text File (*.txt)|*.txt"));
         QCOMPARE(asked[0].spec.DefaultExtension, std::string("txt"));
 
         // A cancelled dialog keeps what was loaded.
-        form->platform().QueueDialogAnswer(std::nullopt);
+        form->Platform().QueueDialogAnswer(std::nullopt);
         ClickAt(*form, InPanel(panel::kLoadFromFile));
         QCOMPARE(process->text(), QStringLiteral("IMPORT (511)"));
-        QCOMPARE(form->engine().panel().Import_List().size(), std::size_t{511});
+        QCOMPARE(form->Engine().Panel().Import_List().size(), std::size_t{511});
     }
 
     void importEntersTheNumbersAndClosesThePanel() {
@@ -197,7 +197,7 @@ private slots:
         // A bet on the table is withdrawn by the import and its stake returned.
         for (const int n : {12, 25, 6, 33, 18}) QVERIFY(Spin(*form, n));
         QTRY_VERIFY(ShownChip(*form) >= 0);
-        QVERIFY(form->engine().State().Bankroll < 1000.0);
+        QVERIFY(form->Engine().State().Bankroll < 1000.0);
 
         const QString file = WriteScratch("ten.txt", "17\r\n5\r\n32\r\n0\r\n36\r\n1\r\n2\r\n3\r\n4\r\n9\r\n");
         QVERIFY(!file.isEmpty());
@@ -207,11 +207,11 @@ private slots:
         // question's default answer keeps it.
         const auto played = History(*form);
         ClickAt(*form, InPanel(panel::kProcess));
-        QCOMPARE(form->platform().Questions(),
+        QCOMPARE(form->Platform().Questions(),
                  std::vector<std::string>{
                      "Import 10 numbers? They replace the history of 5 numbers; the bankroll stays."});
         QCOMPARE(History(*form), played);
-        form->platform().QueueConfirmAnswer(true);
+        form->Platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
 
         const std::vector<std::uint8_t> expected{17, 5, 32, 0, 36, 1, 2, 3, 4, 9};
@@ -221,7 +221,7 @@ private slots:
         QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT"));
         QVERIFY(!ProcessButton(*form)->isEnabled());
         QCOMPARE(ShownChip(*form), -1);
-        QTRY_COMPARE(form->engine().State().Bankroll, 1000.0);
+        QTRY_COMPARE(form->Engine().State().Bankroll, 1000.0);
         // The strip shows the last eight numbers, the newest first.
         const char* const strip[8] = {"HisNum1", "HisNum2", "HisNum3", "HisNum4",
                                       "HisNum5", "HisNum6", "HisNum7", "HisNum8"};
@@ -233,7 +233,7 @@ private slots:
         // The board is seen again where the panel lay.
         const QColor cell = PixelAt(*form, layout::CellRect(1).topLeft() + QPoint(5, 5));
         QVERIFY2(cell.red() > 150 && cell.green() < 90, qPrintable(cell.name()));
-        QVERIFY(form->platform().Messages().empty());
+        QVERIFY(form->Platform().Messages().empty());
     }
 
     void aRefusedFileChangesNothing_data() {
@@ -263,10 +263,10 @@ private slots:
         QVERIFY(!file.isEmpty());
         QVERIFY(LoadNumbers(*form, file));
         QCOMPARE(ProcessButton(*form)->text(), caption);
-        form->platform().QueueConfirmAnswer(true);
+        form->Platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
 
-        QCOMPARE(form->platform().Messages(), std::vector<std::string>{message.toStdString()});
+        QCOMPARE(form->Platform().Messages(), std::vector<std::string>{message.toStdString()});
         QMessageBox* box = nullptr;
         QTRY_VERIFY((box = OpenMessage()) != nullptr);
         QCOMPARE(box->text(), message);
@@ -285,7 +285,7 @@ private slots:
         QVERIFY(OpenPanel(*form));
         ClickAt(*form, InPanel(panel::kPaste));
         QTRY_VERIFY_WITH_TIMEOUT(!Shown(*form, "Image_PasteFromEvolution3"), 6000);
-        QCOMPARE(form->platform().Messages(),
+        QCOMPARE(form->Platform().Messages(),
                  std::vector<std::string>{"The pasted page holds no roulette numbers: nothing to import."});
         if (QMessageBox* box = OpenMessage()) box->close();
     }
@@ -309,7 +309,7 @@ private slots:
         ClickAt(*form, InPanel(panel::kPaste));
         QVERIFY(Shown(*form, "Image_PasteFromEvolution3"));
         QVERIFY(Shown(*form, "Image_LoadFromFile3"));
-        QVERIFY(form->engine().TimerControl(TimerId::Timer_Evolution).Enabled);
+        QVERIFY(form->Engine().TimerControl(TimerId::Timer_Evolution).Enabled);
         // The busy cover is drawn over the command: darker, tinted.
         const QColor busy = PixelAt(*form, paste_body);
         QVERIFY2(Brightness(busy) + 24 < Brightness(normal), qPrintable(busy.name() + normal.name()));
@@ -318,22 +318,22 @@ private slots:
         MoveTo(*form, PanelBackdrop());
         MoveTo(*form, InPanel(panel::kLoadFromFile));
         QVERIFY(!Shown(*form, "Image_LoadFromFile2"));
-        form->platform().QueueDialogAnswer(std::nullopt);
+        form->Platform().QueueDialogAnswer(std::nullopt);
         ClickAt(*form, InPanel(panel::kLoadFromFile));
-        QVERIFY(form->platform().DialogRequests().empty());
+        QVERIFY(form->Platform().DialogRequests().empty());
         QVERIFY(ImportList(*form).empty());
 
         QTRY_VERIFY_WITH_TIMEOUT(!Shown(*form, "Image_PasteFromEvolution3"), 6000);
         QVERIFY2(clock.elapsed() >= 1900, qPrintable(QString::number(clock.elapsed())));
         QVERIFY(!Shown(*form, "Image_LoadFromFile3"));
-        QVERIFY(!form->engine().TimerControl(TimerId::Timer_Evolution).Enabled);
+        QVERIFY(!form->Engine().TimerControl(TimerId::Timer_Evolution).Enabled);
         QCOMPARE(ImportList(*form), (std::vector<std::string>{"29", "3", "5", "17"}));
         QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT (4)"));
         QTRY_COMPARE(PixelAt(*form, paste_body), normal);
         // The page was saved as the clipboard held it.
-        QCOMPARE(QString::fromUtf8(ReadBytes(QString::fromStdString(form->engine().panel().Page_File()))),
+        QCOMPARE(QString::fromUtf8(ReadBytes(QString::fromStdString(form->Engine().Panel().Page_File()))),
                  page);
-        QVERIFY(form->platform().Messages().empty());
+        QVERIFY(form->Platform().Messages().empty());
     }
 
     void closingThePanelClearsTheList() {
@@ -384,10 +384,10 @@ private slots:
         for (const int n : {17, 0, 32}) QVERIFY(Spin(*form, n));
         const QString path = Scratch("export.txt");
         QFile::remove(path);
-        form->platform().QueueDialogAnswer(path.toStdString());
+        form->Platform().QueueDialogAnswer(path.toStdString());
         ClickAt(*form, layout::kExport.center());
         QCOMPARE(ReadBytes(path), QByteArray("17\r\n0\r\n32\r\n"));
-        const auto& asked = form->platform().DialogRequests();
+        const auto& asked = form->Platform().DialogRequests();
         QCOMPARE(asked.size(), std::size_t{1});
         QVERIFY(asked[0].save);
         QVERIFY(asked[0].spec.OverwritePrompt);
@@ -396,13 +396,13 @@ private slots:
 
         // A cancelled dialog writes nothing.
         QVERIFY(Spin(*form, 4));
-        form->platform().QueueDialogAnswer(std::nullopt);
+        form->Platform().QueueDialogAnswer(std::nullopt);
         ClickAt(*form, layout::kExport.center());
         QCOMPARE(ReadBytes(path), QByteArray("17\r\n0\r\n32\r\n"));
 
         // The exported file rebuilds the same history.
         QVERIFY(LoadNumbers(*form, path));
-        form->platform().QueueConfirmAnswer(true);
+        form->Platform().QueueConfirmAnswer(true);
         ClickAt(*form, InPanel(panel::kProcess));
         QCOMPARE(History(*form), (std::vector<std::uint8_t>{17, 0, 32}));
     }
@@ -416,7 +416,7 @@ private slots:
         // display refresh must not run inside it.
         QTimer::singleShot(200, form.get(), [&] {
             QFileDialog* dialog = form->findChild<QFileDialog*>();
-            dialog_seen = dialog != nullptr && form->platform().DialogOpen();
+            dialog_seen = dialog != nullptr && form->Platform().DialogOpen();
             const int before = form->TimerTicks(TimerId::ShowValues);
             QTimer::singleShot(300, form.get(), [&, before, dialog] {
                 ticks_while_open = form->TimerTicks(TimerId::ShowValues) - before;
@@ -430,7 +430,7 @@ private slots:
         ClickAt(*form, layout::kExport.center());
         QVERIFY(dialog_seen);
         QCOMPARE(ticks_while_open, 0);
-        QVERIFY(!form->platform().DialogOpen());
+        QVERIFY(!form->Platform().DialogOpen());
         const int after = form->TimerTicks(TimerId::ShowValues);
         QTRY_VERIFY(form->TimerTicks(TimerId::ShowValues) > after);
     }

@@ -83,7 +83,7 @@ private slots:
         // A second separator and letters are refused.
         QTest::keyClicks(bank, QStringLiteral(".,x"));
         QCOMPARE(bank->text(), QStringLiteral("12.5"));
-        QCOMPARE(form->engine().State().Bankroll, 12.5);
+        QCOMPARE(form->Engine().State().Bankroll, 12.5);
         QTRY_COMPARE(Text(*form, "Label_Bankroll"), QStringLiteral("12.5"));
     }
 
@@ -95,7 +95,7 @@ private slots:
         QGuiApplication::clipboard()->setText(QStringLiteral("250"));
         QTest::keySequence(bank, QKeySequence::Paste);
         QCOMPARE(bank->text(), QStringLiteral("250"));
-        QCOMPARE(form->engine().State().Bankroll, 250.0);
+        QCOMPARE(form->Engine().State().Bankroll, 250.0);
     }
 
     // Keys and pastes work on the selection and the cursor, as in any edit; a
@@ -163,9 +163,9 @@ private slots:
                 QTest::keyClick(e, k.toLatin1());
         }
         QCOMPARE(e->text(), text);
-        const auto& s = form->engine().State();
+        const auto& s = form->Engine().State();
         QCOMPARE(edit == QLatin1String("Init_Bet") ? s.Bet_Size : s.Bankroll, amount);
-        QCOMPARE(form->platform().Messages().size(), std::size_t(messages));
+        QCOMPARE(form->Platform().Messages().size(), std::size_t(messages));
         if (QMessageBox* box = OpenMessage()) box->close();
     }
 
@@ -195,8 +195,8 @@ private slots:
         QCOMPARE(init->text(), QStringLiteral("2"));
         QCOMPARE(Text(*form, "KeyEntry"), QStringLiteral("\u25B8 17  stake 2"));
         QTest::keyClick(to, Qt::Key_Return);
-        QTRY_COMPARE(form->engine().board().NumbersList(), std::vector<std::uint8_t>{17});
-        QCOMPARE(form->engine().State().Bet_Size, 2.0);
+        QTRY_COMPARE(form->Engine().Board().NumbersList(), std::vector<std::uint8_t>{17});
+        QCOMPARE(form->Engine().State().Bet_Size, 2.0);
         // The note is for the first number only.
         QTest::keyClicks(to, QStringLiteral("5"));
         QCOMPARE(Text(*form, "KeyEntry"), QStringLiteral("\u25B8 5"));
@@ -215,7 +215,7 @@ private slots:
         QVERIFY(how_much->isReadOnly());
         how_much->setFocus();
         QTest::keyClick(how_much, Qt::Key_Up);
-        QCOMPARE(form->engine().inputs().Losses_HowMuch.Text(), std::string("1"));
+        QCOMPARE(form->Engine().Inputs().Losses_HowMuch.Text(), std::string("1"));
     }
 
     void aNewInitialBetMovesTheRuleAmounts() {
@@ -226,7 +226,7 @@ private slots:
         QTest::keyClicks(init, QStringLiteral("2"));
         QCOMPARE(EditOf(*form, "Losses_ActionValue")->text(), QStringLiteral("2"));
         QCOMPARE(EditOf(*form, "Wins_ActionValue")->text(), QStringLiteral("2"));
-        QCOMPARE(form->engine().State().Bet_Size, 2.0);
+        QCOMPARE(form->Engine().State().Bet_Size, 2.0);
     }
 
     void aBadInitialBetShowsAMessageAndTheProgramGoesOn() {
@@ -241,13 +241,13 @@ private slots:
         QTRY_VERIFY((box = OpenMessage()) != nullptr);
         QCOMPARE(box->text(), QStringLiteral("'' is not a valid floating point value"));
         QCOMPARE(box->icon(), QMessageBox::Critical);
-        QCOMPARE(form->platform().Messages().size(), std::size_t{1});
+        QCOMPARE(form->Platform().Messages().size(), std::size_t{1});
         box->button(QMessageBox::Ok)->click();
         QTRY_VERIFY(OpenMessage() == nullptr);
 
         QTest::keyClicks(init, QStringLiteral("3"));
-        QCOMPARE(form->engine().State().Bet_Size, 3.0);
-        QCOMPARE(form->platform().Messages().size(), std::size_t{1});
+        QCOMPARE(form->Engine().State().Bet_Size, 3.0);
+        QCOMPARE(form->Platform().Messages().size(), std::size_t{1});
     }
 
     void listsSnapBackAndHandTheFocusOn_data() {
@@ -273,7 +273,7 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), show_bet);
         // The space bar now toggles the stake labels.
         QTest::keyClick(show_bet, Qt::Key_Space);
-        QVERIFY(!form->engine().inputs().ShowBetSize.Checked);
+        QVERIFY(!form->Engine().Inputs().ShowBetSize.Checked);
     }
 
     void theSafetyLevelLightsItsLamp() {
@@ -283,7 +283,7 @@ private slots:
         QVERIFY(level);
         level->setFocus();
         QTest::keyClick(level, Qt::Key_Right);
-        QCOMPARE(form->engine().inputs().SafeLevel.Position, 1);
+        QCOMPARE(form->Engine().Inputs().SafeLevel.Position, 1);
         QCOMPARE(Text(*form, "Label4"), QStringLiteral("1"));
         QVERIFY(Shown(*form, "SL_Indicator2"));
         QVERIFY(form->findChild<QTimer*>(QStringLiteral("Timer6"))->isActive());
@@ -292,7 +292,7 @@ private slots:
         QTRY_VERIFY(!Shown(*form, "SL_Indicator2"));
         QVERIFY(Shown(*form, "SL_Indicator1"));
         QTest::keyClick(level, Qt::Key_Home);
-        QCOMPARE(form->engine().inputs().SafeLevel.Position, 0);
+        QCOMPARE(form->Engine().Inputs().SafeLevel.Position, 0);
         QVERIFY(!Shown(*form, "SL_Indicator1"));
         QVERIFY(!form->findChild<QTimer*>(QStringLiteral("Timer6"))->isActive());
     }
@@ -302,10 +302,10 @@ private slots:
         QVERIFY(form);
         for (const int n : {1, 2, 3}) QVERIFY(Spin(*form, n));
         QCOMPARE(Text(*form, "HisNum1"), QStringLiteral("3"));
-        form->platform().QueueConfirmAnswer(true);
+        form->Platform().QueueConfirmAnswer(true);
         ClickAt(*form, Part(*form, "ResetApp")->geometry().center());
         QCOMPARE(Text(*form, "HisNum1"), QString());
-        QVERIFY(form->engine().board().NumbersList().empty());
+        QVERIFY(form->Engine().Board().NumbersList().empty());
         QVERIFY(Shown(*form, "Image_Cancel3"));
     }
 
@@ -330,7 +330,7 @@ private slots:
         QVERIFY(form);
         const QString saved = Scratch("saved.rtk");
         QFile::remove(saved);
-        form->platform().QueueDialogAnswer(saved.toStdString());
+        form->Platform().QueueDialogAnswer(saved.toStdString());
         ClickAt(*form, layout::kSave.center());
         QStringList lines = ReadLines(saved);
         QCOMPARE(lines.size(), 31);
@@ -343,24 +343,24 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
             f.write(lines.join(QStringLiteral("\r\n")).toLatin1() + "\r\n");
         }
-        form->platform().QueueDialogAnswer(edited.toStdString());
+        form->Platform().QueueDialogAnswer(edited.toStdString());
         ClickAt(*form, layout::kLoad.center());
         QCOMPARE(form->findChild<QSlider*>(QStringLiteral("SafeLevel"))->value(), 4);
         QCOMPARE(Text(*form, "Label4"), QStringLiteral("4"));
 
         // A cancelled dialog changes nothing and says nothing.
-        form->platform().QueueDialogAnswer(std::nullopt);
+        form->Platform().QueueDialogAnswer(std::nullopt);
         ClickAt(*form, layout::kLoad.center());
-        QCOMPARE(form->engine().inputs().SafeLevel.Position, 4);
-        QVERIFY(form->platform().Messages().empty());
+        QCOMPARE(form->Engine().Inputs().SafeLevel.Position, 4);
+        QVERIFY(form->Platform().Messages().empty());
     }
 
     void aSettingsFileThatCannotBeReadIsReported() {
         auto form = ShowWindow();
         QVERIFY(form);
-        form->platform().QueueDialogAnswer(Scratch("missing/none.rtk").toStdString());
+        form->Platform().QueueDialogAnswer(Scratch("missing/none.rtk").toStdString());
         ClickAt(*form, layout::kLoad.center());
-        QCOMPARE(form->platform().Messages().size(), std::size_t{1});
+        QCOMPARE(form->Platform().Messages().size(), std::size_t{1});
         QMessageBox* box = nullptr;
         QTRY_VERIFY((box = OpenMessage()) != nullptr);
         box->close();

@@ -56,7 +56,7 @@ bool Idle(TForm1& form) {
 bool WarmUp(TForm1& form) {
     for (const int n : {3, 0, 12, 25, 8})
         if (!Spin(form, n)) return false;
-    return ShownChip(form) >= 0 && form.engine().UndoOffered();
+    return ShownChip(form) >= 0 && form.Engine().UndoOffered();
 }
 
 // True when the text of `c` is drawn whole inside it.
@@ -86,9 +86,9 @@ private slots:
         QVERIFY(RunInProgress(*undone));
         ClickAt(*undone, layout::kUndo.center());
         QVERIFY(Idle(*undone));
-        QCOMPARE(undone->engine().State().Bankroll, played->engine().State().Bankroll);
-        QCOMPARE(undone->engine().State().Bets_Played, played->engine().State().Bets_Played);
-        QCOMPARE(undone->engine().board().NumbersList(), played->engine().board().NumbersList());
+        QCOMPARE(undone->Engine().State().Bankroll, played->Engine().State().Bankroll);
+        QCOMPARE(undone->Engine().State().Bets_Played, played->Engine().State().Bets_Played);
+        QCOMPARE(undone->Engine().Board().NumbersList(), played->Engine().Board().NumbersList());
     }
 
     // "APP" inside a run: the new game starts with no bet, and after a
@@ -100,24 +100,24 @@ private slots:
         ClickAt(*form, layout::kSettings.center());
         QWidget* app = Part(*form, "ResetApp");
 
-        form->platform().QueueConfirmAnswer(false);
+        form->Platform().QueueConfirmAnswer(false);
         QTest::mouseClick(app, Qt::LeftButton);
-        QCOMPARE(form->engine().board().NumbersList().size(), 5u);
-        QCOMPARE(form->platform().Questions().back(),
+        QCOMPARE(form->Engine().Board().NumbersList().size(), 5u);
+        QCOMPARE(form->Platform().Questions().back(),
                  std::string("Start a new game? The history of 5 numbers is cleared; the bankroll stays."));
 
         ClickAt(*form, layout::CellRect(17).center());
         QVERIFY(RunInProgress(*form));
-        form->platform().QueueConfirmAnswer(true);
+        form->Platform().QueueConfirmAnswer(true);
         QTest::mouseClick(app, Qt::LeftButton);
         QVERIFY(!RunInProgress(*form));
         QTest::qWait(200);
         QCOMPARE(ShownChip(*form), -1);
-        QCOMPARE(form->engine().State().Bets_Played, 0);
-        QCOMPARE(form->engine().display().CGauge1().Position, 0);
-        QVERIFY(form->engine().board().NumbersList().empty());
+        QCOMPARE(form->Engine().State().Bets_Played, 0);
+        QCOMPARE(form->Engine().Display().CGauge1().Position, 0);
+        QVERIFY(form->Engine().Board().NumbersList().empty());
         QVERIFY(Spin(*form, 9));
-        QCOMPARE(form->engine().board().NumbersList().size(), 1u);
+        QCOMPARE(form->Engine().Board().NumbersList().size(), 1u);
     }
 
     // Digits typed after the settings area closed went into the initial bet
@@ -135,17 +135,17 @@ private slots:
         QVERIFY(!init_bet->hasFocus());
 
         Type(*form, QStringLiteral("99"));
-        QCOMPARE(form->engine().inputs().Init_Bet.Text, std::string("1"));
+        QCOMPARE(form->Engine().Inputs().Init_Bet.Text, std::string("1"));
         // Even a key sent straight to the hidden edit is kept from it.
         QTest::keyClick(init_bet, '7');
-        QCOMPARE(form->engine().inputs().Init_Bet.Text, std::string("1"));
+        QCOMPARE(form->Engine().Inputs().Init_Bet.Text, std::string("1"));
     }
 
     // Money labels: every digit drawn, at every stake the engine keeps.
     void moneyIsDrawnWhole() {
         auto form = ShowWindow();
         QVERIFY(form);
-        auto& e = form->engine();
+        auto& e = form->Engine();
         e.Event([&] { e.SetEditText(EditId::Test_Bank, "123456542.35"); });
         form->Refresh();
         const auto* bankroll = form->findChild<Caption*>(QStringLiteral("Label_Bankroll"));
@@ -184,26 +184,26 @@ private slots:
         Type(*typed, QStringLiteral("17\n"));
         QVERIFY(Idle(*typed));
         QVERIFY(Spin(*clicked, 17));
-        QCOMPARE(typed->engine().board().NumbersList(), clicked->engine().board().NumbersList());
-        QCOMPARE(typed->engine().State().Bankroll, clicked->engine().State().Bankroll);
+        QCOMPARE(typed->Engine().Board().NumbersList(), clicked->Engine().Board().NumbersList());
+        QCOMPARE(typed->Engine().State().Bankroll, clicked->Engine().State().Bankroll);
         QCOMPARE(ShownChip(*typed), ShownChip(*clicked));
 
         ClickAt(*typed, layout::CellRect(4).center());
         QVERIFY(RunInProgress(*typed));
         Type(*typed, QStringLiteral("5\n36\n"));
-        QCOMPARE(typed->speed().Waiting().size(), 2u);
+        QCOMPARE(typed->Speed().Waiting().size(), 2u);
         QVERIFY(
             typed->findChild<Caption*>(QStringLiteral("KeyEntry"))->Text().contains(QStringLiteral("5 36")));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
-        QCOMPARE(typed->speed().Waiting().size(), 1u);
-        QTRY_VERIFY_WITH_TIMEOUT(typed->engine().board().NumbersList().back() == 5 && !RunInProgress(*typed),
+        QCOMPARE(typed->Speed().Waiting().size(), 1u);
+        QTRY_VERIFY_WITH_TIMEOUT(typed->Engine().Board().NumbersList().back() == 5 && !RunInProgress(*typed),
                                  5000);
-        const auto& history = typed->engine().board().NumbersList();
+        const auto& history = typed->Engine().Board().NumbersList();
         QCOMPARE(history[history.size() - 2], std::uint8_t{4});
 
         Type(*typed, QStringLiteral("45\n"));
-        QVERIFY(typed->speed().Refused());
-        QCOMPARE(typed->engine().board().NumbersList().back(), std::uint8_t{5});
+        QVERIFY(typed->Speed().Refused());
+        QCOMPARE(typed->Engine().Board().NumbersList().back(), std::uint8_t{5});
     }
 
     // Clicks inside a run were lost where the locked board hid their cells.
@@ -220,15 +220,15 @@ private slots:
         ClickAt(*form, layout::CellRect(28).center());  // a hidden cell
         ClickAt(*form, layout::CellRect(4).center());   // the run's own cell
         ClickAt(*form, layout::CellRect(36).center());
-        QCOMPARE(form->speed().Waiting(), (std::deque<int>{28, 4, 36}));
+        QCOMPARE(form->Speed().Waiting(), (std::deque<int>{28, 4, 36}));
         QVERIFY(form->findChild<Caption*>(QStringLiteral("KeyEntry"))
                     ->Text()
                     .contains(QStringLiteral("waiting: 28 4 36")));
         QVERIFY(!Shown(*form, "Image_Cancel3"));
         ClickAt(*form, layout::kUndo.center());
-        QCOMPARE(form->speed().Waiting(), (std::deque<int>{28, 4}));
-        QTRY_VERIFY_WITH_TIMEOUT(form->speed().Waiting().empty() && !RunInProgress(*form), 10000);
-        const auto& history = form->engine().board().NumbersList();
+        QCOMPARE(form->Speed().Waiting(), (std::deque<int>{28, 4}));
+        QTRY_VERIFY_WITH_TIMEOUT(form->Speed().Waiting().empty() && !RunInProgress(*form), 10000);
+        const auto& history = form->Engine().Board().NumbersList();
         QCOMPARE(std::vector<int>(history.end() - 3, history.end()), (std::vector<int>{4, 28, 4}));
         QVERIFY(!Shown(*form, "Image_Cancel3"));
     }
@@ -249,10 +249,10 @@ private slots:
             QVERIFY(reference);
             QVERIFY(WarmUp(*reference));
             for (const int n : {17, 32, 5, 4}) QVERIFY(Spin(*reference, n));
-            bankroll = reference->engine().State().Bankroll;
+            bankroll = reference->Engine().State().Bankroll;
             for (const int n : {5, 36}) QVERIFY(Spin(*reference, n));
-            summary = reference->stats().Summary();
-            chart = reference->stats().Chart().Points();
+            summary = reference->Stats().Summary();
+            chart = reference->Stats().Chart().Points();
         }
         std::vector<std::uint8_t> numbers;
         {
@@ -265,8 +265,8 @@ private slots:
             ClickAt(*played, layout::CellRect(4).center());
             QVERIFY(RunInProgress(*played));
             Type(*played, QStringLiteral("5\n36\n"));
-            QCOMPARE(played->speed().Waiting().size(), 2u);
-            numbers = played->engine().board().NumbersList();
+            QCOMPARE(played->Speed().Waiting().size(), 2u);
+            numbers = played->Engine().Board().NumbersList();
         }  // gone inside the run, without EndCleanly
         numbers.insert(numbers.end(), {5, 36});
         {
@@ -274,7 +274,7 @@ private slots:
             QVERIFY(resumed);
             rotacle::ui::SessionJournal again(*resumed, folder);
             again.Start();
-            const QString question = QString::fromStdString(resumed->platform().Questions().back());
+            const QString question = QString::fromStdString(resumed->Platform().Questions().back());
             QVERIFY2(question.startsWith(
                          QStringLiteral("Resume the last session? 9 numbers, bankroll %1, last at ")
                              .arg(QString::fromStdString(rotacle::FloatToStr(bankroll)))),
@@ -282,13 +282,13 @@ private slots:
             QVERIFY2(question.endsWith(QStringLiteral(", and 2 waiting to be entered (5 36).")),
                      qPrintable(question));
             QTRY_VERIFY_WITH_TIMEOUT(
-                resumed->engine().board().NumbersList().size() == numbers.size() && !RunInProgress(*resumed),
+                resumed->Engine().Board().NumbersList().size() == numbers.size() && !RunInProgress(*resumed),
                 5000);
-            QCOMPARE(resumed->engine().board().NumbersList(), numbers);
+            QCOMPARE(resumed->Engine().Board().NumbersList(), numbers);
             // The statistics are those of the same numbers played without a break.
             QVERIFY(summary.bets_settled > 0);
-            QVERIFY(resumed->stats().Summary() == summary);
-            QVERIFY(resumed->stats().Chart().Points() == chart);
+            QVERIFY(resumed->Stats().Summary() == summary);
+            QVERIFY(resumed->Stats().Chart().Points() == chart);
             again.EndCleanly();
         }
 
@@ -296,8 +296,8 @@ private slots:
         QVERIFY(fresh);
         rotacle::ui::SessionJournal closed(*fresh, folder);
         closed.Start();  // a closed journal is kept without a question
-        QCOMPARE(fresh->platform().Questions().size(), 0u);
-        QVERIFY(fresh->engine().board().NumbersList().empty());
+        QCOMPARE(fresh->Platform().Questions().size(), 0u);
+        QVERIFY(fresh->Engine().Board().NumbersList().empty());
         const std::vector<std::string> kept = rotacle::KeptJournals(folder);
         QCOMPARE(kept.size(), 1u);
         const std::time_t last = std::time(nullptr) - 3 * 3600;
@@ -313,7 +313,7 @@ private slots:
         list->setCurrentRow(0);
         bool restarted = false;
         closed.SetRestart([&] { restarted = true; });
-        fresh->platform().QueueConfirmAnswer(true);
+        fresh->Platform().QueueConfirmAnswer(true);
         QTest::mouseClick(fresh->findChild<QPushButton*>(QStringLiteral("ResumeSession")), Qt::LeftButton);
         QVERIFY(restarted);
         QVERIFY(!rotacle::ReadJournal(closed.Path()).closed);
@@ -326,9 +326,9 @@ private slots:
         ::localtime_r(&last, &tm);
         char at[16];
         std::strftime(at, sizeof at, "last at %H:%M", &tm);
-        const QString question = QString::fromStdString(restart->platform().Questions().back());
+        const QString question = QString::fromStdString(restart->Platform().Questions().back());
         QVERIFY2(question.contains(QString::fromLatin1(at)), qPrintable(question));
-        QCOMPARE(restart->engine().board().NumbersList(), numbers);
+        QCOMPARE(restart->Engine().Board().NumbersList(), numbers);
     }
 
     // APP keeps the game that it ends: resumed from the help window, the table
@@ -346,11 +346,11 @@ private slots:
             journal.Start();
             QVERIFY(WarmUp(*played));
             for (const int n : {17, 32}) QVERIFY(Spin(*played, n));
-            numbers = played->engine().board().NumbersList();
-            bankroll = played->engine().State().Bankroll;
-            played->platform().QueueConfirmAnswer(true);
+            numbers = played->Engine().Board().NumbersList();
+            bankroll = played->Engine().State().Bankroll;
+            played->Platform().QueueConfirmAnswer(true);
             played->ResetAppClick();
-            QVERIFY(played->engine().board().NumbersList().empty());
+            QVERIFY(played->Engine().Board().NumbersList().empty());
             journal.EndCleanly();
         }
         QCOMPARE(rotacle::KeptJournals(folder).size(), 1u);
@@ -371,7 +371,7 @@ private slots:
             list->setCurrentRow(0);
             bool restarted = false;
             journal.SetRestart([&] { restarted = true; });
-            next->platform().QueueConfirmAnswer(true);
+            next->Platform().QueueConfirmAnswer(true);
             QTest::mouseClick(next->findChild<QPushButton*>(QStringLiteral("ResumeSession")), Qt::LeftButton);
             QVERIFY(restarted);
         }
@@ -379,8 +379,8 @@ private slots:
         QVERIFY(resumed);
         rotacle::ui::SessionJournal journal(*resumed, folder);
         journal.Start();
-        QCOMPARE(resumed->engine().board().NumbersList(), numbers);
-        QCOMPARE(resumed->engine().State().Bankroll, bankroll);
+        QCOMPARE(resumed->Engine().Board().NumbersList(), numbers);
+        QCOMPARE(resumed->Engine().State().Bankroll, bankroll);
     }
 
     // While one window holds the journal, a second one journals a session of
@@ -393,28 +393,28 @@ private slots:
             QVERIFY(first);
             rotacle::ui::SessionJournal one(*first, folder);
             one.Start();
-            for (const int n : {17, 32}) first->Run([&] { first->engine().NumberClick(n); });
+            for (const int n : {17, 32}) first->Run([&] { first->Engine().NumberClick(n); });
             {
                 auto second = ShowWindow();
                 QVERIFY(second);
                 rotacle::ui::SessionJournal two(*second, folder);
                 two.Start();
-                QVERIFY(second->platform().Questions().empty());
-                QVERIFY(QString::fromStdString(second->platform().Messages().back())
+                QVERIFY(second->Platform().Questions().empty());
+                QVERIFY(QString::fromStdString(second->Platform().Messages().back())
                             .contains(QStringLiteral("open in another Rotacle window")));
                 QVERIFY(two.Path() != one.Path());
-                second->Run([&] { second->engine().NumberClick(5); });
-                QCOMPARE(second->engine().board().NumbersList().size(), 1u);
+                second->Run([&] { second->Engine().NumberClick(5); });
+                QCOMPARE(second->Engine().Board().NumbersList().size(), 1u);
             }  // the second window crashes
             QCOMPARE(rotacle::ReadJournal(one.Path()).actions,
                      (std::vector<std::string>{"spin 17", "spin 32"}));
         }  // and the first one too
         auto third = ShowWindow();
         QVERIFY(third);
-        third->platform().QueueConfirmAnswer(false);
+        third->Platform().QueueConfirmAnswer(false);
         rotacle::ui::SessionJournal three(*third, folder);
         three.Start();
-        QCOMPARE(third->platform().Questions().size(), 1u);
+        QCOMPARE(third->Platform().Questions().size(), 1u);
         QCOMPARE(rotacle::KeptJournals(folder).size(), 2u);
         QVERIFY(!std::filesystem::exists(folder + "/" + rotacle::ui::JournalSlotName(2)));
     }

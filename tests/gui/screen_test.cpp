@@ -53,7 +53,7 @@ private slots:
         const QRect free = form->screen()->availableGeometry();
         QCOMPARE(form->height(), layout::kClosedHeight);
         ClickAt(*form, layout::kSettings.center());
-        QCOMPARE(form->engine().chrome().ClientHeight(), layout::kOpenHeight);
+        QCOMPARE(form->Engine().Chrome().ClientHeight(), layout::kOpenHeight);
         QCOMPARE(form->height(), free.height());
         QVERIFY(form->geometry().bottom() <= free.bottom());
 

@@ -85,7 +85,7 @@ private slots:
         QVERIFY(form);
         QVERIFY(Play(*form));
         ClickAt(*form, layout::kStatsCommand.center());
-        StatsWindow* stats = form->statsWindow();
+        StatsWindow* stats = form->OpenStatsWindow();
         QVERIFY(stats);
         QVERIFY(QTest::qWaitForWindowExposed(stats));
         QVERIFY(!stats->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
@@ -107,7 +107,7 @@ private slots:
         QCOMPARE(stats->Redraws(), redraws);
         QCOMPARE(stats->Appends(), 1);
 
-        QVERIFY(form->engine().UndoOffered());
+        QVERIFY(form->Engine().UndoOffered());
         ClickAt(*form, layout::kUndo.center());
         QCOMPARE(Points(*stats, "Bankroll"), 5);
         QCOMPARE(Points(*stats, "Bet won") + Points(*stats, "Bet lost"), 0);
@@ -121,7 +121,7 @@ private slots:
         auto form = ShowWindow();
         QVERIFY(form);
         form->ShowStatistics();
-        StatsWindow* stats = form->statsWindow();
+        StatsWindow* stats = form->OpenStatsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(stats));
         const QRect free = stats->screen()->availableGeometry();
         const auto where = [](const QRect& r) {
@@ -153,7 +153,7 @@ private slots:
         auto form = ShowWindow();
         QVERIFY(form);
         form->ShowStatistics();
-        StatsWindow* stats = form->statsWindow();
+        StatsWindow* stats = form->OpenStatsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(stats));
         QValueAxis* money = Axis(*stats, "BankrollChart", Qt::Vertical);
         QVERIFY(money->min() < 1000 && money->max() > 1000);
@@ -211,8 +211,8 @@ private slots:
         // Keys go where the player's keys go: to the focus widget.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_S);
-        QVERIFY(form->statsWindow() && form->statsWindow()->isVisible());
-        QCOMPARE(form->speed().Typed(), std::string("1"));
+        QVERIFY(form->OpenStatsWindow() && form->OpenStatsWindow()->isVisible());
+        QCOMPARE(form->Speed().Typed(), std::string("1"));
 
         auto other = ShowWindow();
         QVERIFY(other);
@@ -221,7 +221,7 @@ private slots:
         QVERIFY(edit);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_S);
-        QVERIFY(!other->statsWindow());
+        QVERIFY(!other->OpenStatsWindow());
     }
 
     // A comma locale changes no number of the CSV; a place that cannot be
@@ -233,11 +233,11 @@ private slots:
         QVERIFY(form);
         QVERIFY(Play(*form));
         form->ShowStatistics();
-        StatsWindow* stats = form->statsWindow();
+        StatsWindow* stats = form->OpenStatsWindow();
         QVERIFY(QTest::qWaitForWindowExposed(stats));
 
         const QString csv = Scratch("hits.csv");
-        form->platform().QueueDialogAnswer(csv.toStdString());
+        form->Platform().QueueDialogAnswer(csv.toStdString());
         QVERIFY(stats->ExportTablesCsv());
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
@@ -248,29 +248,29 @@ private slots:
         QCOMPARE(lines[7], QStringLiteral("0,1,0.1351,0.200000,0.027027,3,3"));
 
         const QString png = Scratch("chart.png");
-        form->platform().QueueDialogAnswer(png.toStdString());
+        form->Platform().QueueDialogAnswer(png.toStdString());
         QVERIFY(stats->ExportChartPng());
         QVERIFY(!QImage(png).isNull());
         const QString svg = Scratch("chart.svg");
-        form->platform().QueueDialogAnswer(svg.toStdString());
+        form->Platform().QueueDialogAnswer(svg.toStdString());
         QVERIFY(stats->ExportChartSvg());
         QFile drawing(svg);
         QVERIFY(drawing.open(QIODevice::ReadOnly));
         QVERIFY(drawing.readAll().contains("</svg>"));
 
-        const std::size_t messages = form->platform().Messages().size();
-        form->platform().QueueDialogAnswer(Scratch("missing/folder/hits.csv").toStdString());
+        const std::size_t messages = form->Platform().Messages().size();
+        form->Platform().QueueDialogAnswer(Scratch("missing/folder/hits.csv").toStdString());
         QVERIFY(!stats->ExportTablesCsv());
-        QCOMPARE(form->platform().Messages().size(), messages + 1);
+        QCOMPARE(form->Platform().Messages().size(), messages + 1);
         QVERIFY(
-            QString::fromStdString(form->platform().Messages().back()).contains(QStringLiteral("hits.csv")));
+            QString::fromStdString(form->Platform().Messages().back()).contains(QStringLiteral("hits.csv")));
 
         // A FIFO named like a CSV file is refused, and stays a FIFO.
         const QString fifo = Scratch("pipe.csv");
         QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-        form->platform().QueueDialogAnswer(fifo.toStdString());
+        form->Platform().QueueDialogAnswer(fifo.toStdString());
         QVERIFY(!stats->ExportTablesCsv());
-        QCOMPARE(form->platform().Messages().size(), messages + 2);
+        QCOMPARE(form->Platform().Messages().size(), messages + 2);
         struct stat st {};
         QCOMPARE(::lstat(QFile::encodeName(fifo).constData(), &st), 0);
         QVERIFY(S_ISFIFO(st.st_mode));

@@ -112,16 +112,16 @@ private slots:
         QVERIFY(!build->isEnabled());
         QVERIFY(!reset->isEnabled());
 
-        rotacle::Arrange(form->engine()).inputs().ResetMatrix_Button.Enabled = true;
+        rotacle::Arrange(form->Engine()).Inputs().ResetMatrix_Button.Enabled = true;
         form->Refresh();
         QVERIFY(reset->isEnabled());
         QTest::mouseClick(reset, Qt::LeftButton);
-        QCOMPARE(form->engine().State().Bankroll, 1000000.0);
+        QCOMPARE(form->Engine().State().Bankroll, 1000000.0);
         QVERIFY(build->isEnabled());
         QVERIFY(!reset->isEnabled());
 
         QTest::mouseClick(build, Qt::LeftButton);
-        QCOMPARE(QString::fromStdString(form->engine().modes().PatternsTest().at(0)),
+        QCOMPARE(QString::fromStdString(form->Engine().Modes().PatternsTest().at(0)),
                  QStringLiteral("1-2-3-4-5-6 | MaxWins: 2 | Next step: 7 | Last number: 12"));
         QVERIFY(Shown(*form, "ChipBlack"));
     }
@@ -134,7 +134,7 @@ private slots:
         QVERIFY(Shown(*form, "Image_Settings2"));
         ClickAt(*form, toggle);
         QCOMPARE(form->height(), 697);
-        QCOMPARE(form->engine().chrome().ClientHeight(), 697);
+        QCOMPARE(form->Engine().Chrome().ClientHeight(), 697);
         QVERIFY(Shown(*form, "Image_Settings3"));
         QVERIFY(Part(*form, "Init_Bet")->isVisible());
         // The open look is lit gold, not the greyed cover of other commands.
@@ -152,10 +152,10 @@ private slots:
         MoveTo(*form, layout::kMinimize.center());
         QVERIFY(Shown(*form, "Button_Minimize_2"));
         ClickAt(*form, layout::kMinimize.center());
-        QVERIFY(form->engine().chrome().Minimized());
+        QVERIFY(form->Engine().Chrome().Minimized());
         QTRY_VERIFY(form->isMinimized());
         form->showNormal();
-        QTRY_VERIFY(!form->engine().chrome().Minimized());
+        QTRY_VERIFY(!form->Engine().Chrome().Minimized());
 
         MoveTo(*form, layout::kClose.center());
         QVERIFY(Shown(*form, "Button_Close_Hover"));

@@ -14,14 +14,14 @@ public:
 
     GameState& State() { return e_.state_; }
     PlayReport& Report() { return e_.report_; }
-    Board& board() { return e_.board_; }
-    Table& table() { return e_.table_; }
-    ModeLists& modes() { return e_.modes_; }
-    SettingsRecord& settings() { return e_.record_; }
-    ImportPanel& panel() { return e_.panel_; }
-    Chrome& chrome() { return e_.chrome_; }
+    rotacle::Board& Board() { return e_.board_; }
+    rotacle::Table& Table() { return e_.table_; }
+    ModeLists& Modes() { return e_.modes_; }
+    SettingsRecord& Settings() { return e_.record_; }
+    ImportPanel& Panel() { return e_.panel_; }
+    rotacle::Chrome& Chrome() { return e_.chrome_; }
     /// The inputs as plain data: a value set here runs no change operation.
-    Inputs& inputs() {
+    rotacle::Inputs& Inputs() {
         e_.amounts_.InitialBetTextChanged();  // the initial bet may be set here
         return e_.inputs_;
     }

@@ -88,7 +88,7 @@ protected:
     int ShownChip() const {
         int shown = -1;
         for (int i = 0; i < 6; ++i)
-            if (e.table().Chip()[static_cast<std::size_t>(i)].Visible) shown = shown == -1 ? i : 99;
+            if (e.Table().Chip()[static_cast<std::size_t>(i)].Visible) shown = shown == -1 ? i : 99;
         return shown;
     }
 

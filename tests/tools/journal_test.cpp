@@ -79,12 +79,12 @@ TEST(JournalFile, ReplayRefusesWhatTheDriverRefuses) {
           "trend 6", "untrend -1", "list 3 =a", "key-edit Init_Bet 300", "wait 40", "unwait 1"}) {
         SCOPED_TRACE(line);
         sim::Session s(fs::path(ROTACLE_TEST_SCRATCH));
-        EXPECT_FALSE(s.engine().ReplayAction(line));
-        EXPECT_EQ(s.engine().State().Game_Mode, 2);
+        EXPECT_FALSE(s.Engine().ReplayAction(line));
+        EXPECT_EQ(s.Engine().State().Game_Mode, 2);
     }
     sim::Session s(fs::path(ROTACLE_TEST_SCRATCH));
     for (const char* line : {"mode 1", "spin 5", "wait 7", "unwait", "check Get_Minimal_Profit 1", "trend 5"})
-        EXPECT_TRUE(s.engine().ReplayAction(line)) << line;
+        EXPECT_TRUE(s.Engine().ReplayAction(line)) << line;
 }
 
 std::vector<std::string> JournaledActions(const std::string& script) {
@@ -109,7 +109,7 @@ TEST(JournalFile, ASessionCutInsideARunSumsUpAsItResumes) {
     EXPECT_EQ(summary.waiting, (std::deque<int>{5, 36}));
     sim::Session whole(fs::path(ROTACLE_TEST_SCRATCH));
     for (const std::string& line : SplitLines(played + "spin 4\n")) whole.RunLine(line, 1);
-    EXPECT_EQ(summary.bankroll, whole.engine().State().Bankroll);
+    EXPECT_EQ(summary.bankroll, whole.Engine().State().Bankroll);
 
     sim::Session resumed(fs::path(ROTACLE_TEST_SCRATCH));
     resumed.Replay(cut);
@@ -131,7 +131,7 @@ TEST(JournalFile, RunsWithoutTheirDrawsEndAtOnceInAReplay) {
     platform.clock_seconds = 0;
     Engine e(platform);
     for (const std::string& a : actions) ASSERT_TRUE(e.ReplayAction(a)) << a;
-    EXPECT_EQ(e.board().NumbersList().size(), 3000U);
+    EXPECT_EQ(e.Board().NumbersList().size(), 3000U);
 }
 
 // A long session for the driver: mostly spins, with undo, skip and stake changes.

@@ -92,38 +92,38 @@ TEST(SessionDriver, ErrorGoesIntoItsLineAndTheScriptGoesOn) {
 TEST(SessionDriver, TypeStopsAtTheFirstError) {
     Session s(fs::temp_directory_path());
     ASSERT_TRUE(s.RunLine("set Init_Bet ", 1));
-    EXPECT_EQ(s.engine().inputs().Init_Bet.Text, "");
+    EXPECT_EQ(s.Engine().Inputs().Init_Bet.Text, "");
     ASSERT_TRUE(s.RunLine("type Test_Bank 55", 2));
-    EXPECT_EQ(s.engine().inputs().Test_Bank.Text, "10005") << "the second key is not sent";
-    ASSERT_TRUE(s.platform().error.has_value());
-    EXPECT_EQ(*s.platform().error, "'' is not a valid floating point value");
+    EXPECT_EQ(s.Engine().Inputs().Test_Bank.Text, "10005") << "the second key is not sent";
+    ASSERT_TRUE(s.Platform().error.has_value());
+    EXPECT_EQ(*s.Platform().error, "'' is not a valid floating point value");
 }
 
 TEST(SessionDriver, TypeFiltersKeysAndTakesBackspace) {
     Session s(fs::temp_directory_path());
     ASSERT_TRUE(s.RunLine("type Test_Bank \b\b\b\b12,5x.", 1));
-    EXPECT_EQ(s.engine().inputs().Test_Bank.Text, "12.5");
-    EXPECT_EQ(s.engine().State().Bankroll, 12.5);
-    EXPECT_FALSE(s.platform().error.has_value());
+    EXPECT_EQ(s.Engine().Inputs().Test_Bank.Text, "12.5");
+    EXPECT_EQ(s.Engine().State().Bankroll, 12.5);
+    EXPECT_FALSE(s.Platform().error.has_value());
 }
 
 TEST(SessionDriver, ClicksThatTheWindowWouldNotTakeDoNothing) {
     Session s(fs::temp_directory_path());
-    Engine& e = s.engine();
+    Engine& e = s.Engine();
     s.RunLine("undo", 1);  // not offered yet
     s.RunLine("skip", 2);  // no bet shown
     EXPECT_EQ(e.State().Bankroll, 1000);
     s.RunLine("spin 9", 3);
     s.RunLine("spin 10", 4);
     s.RunLine("undo", 5);
-    ASSERT_EQ(e.board().NumbersList().size(), 1u);
+    ASSERT_EQ(e.Board().NumbersList().size(), 1u);
     s.RunLine("spin 10", 6);  // the cell of the number taken back is hidden
-    EXPECT_EQ(e.board().NumbersList().size(), 1u);
+    EXPECT_EQ(e.Board().NumbersList().size(), 1u);
     EXPECT_EQ(e.State().Undo_Counter, 0);
     s.RunLine("select Search_Pattern 1", 7);  // a disabled list
-    EXPECT_EQ(e.inputs().Search_Pattern.ItemIndex, 0);
+    EXPECT_EQ(e.Inputs().Search_Pattern.ItemIndex, 0);
     s.RunLine("select GameModes 7", 8);  // outside the list
-    EXPECT_EQ(e.chrome().Focus(), "");
+    EXPECT_EQ(e.Chrome().Focus(), "");
 }
 
 // The wait list holds 64 numbers; one more, clicked or typed, is refused
@@ -133,16 +133,16 @@ TEST(SessionDriver, ANumberBeyondAFullWaitListIsRefusedAloud) {
     std::int64_t line = 0;
     for (const char* l : {"spin 5", "spin 17", "spin 32", "spin 1", "nowait spin 2"}) s.RunLine(l, ++line);
     for (std::size_t i = 0; i < SpeedPlay::kMaxQueued; ++i) s.RunLine("nowait spin 7", ++line);
-    EXPECT_FALSE(s.platform().error.has_value());
+    EXPECT_FALSE(s.Platform().error.has_value());
     for (const auto& [l, n] : {std::pair{"nowait spin 8", "8"}, std::pair{"nowait enter 9", "9"}}) {
         s.RunLine(l, ++line);
-        ASSERT_TRUE(s.platform().error.has_value()) << l;
-        EXPECT_EQ(*s.platform().error, std::string(n) + " is not taken: 64 numbers are waiting already");
+        ASSERT_TRUE(s.Platform().error.has_value()) << l;
+        EXPECT_EQ(*s.Platform().error, std::string(n) + " is not taken: 64 numbers are waiting already");
     }
     s.RunLine("nowait undo", ++line);
     s.RunLine("spin 8", ++line);
-    EXPECT_FALSE(s.platform().error.has_value());
-    const auto& history = s.engine().board().NumbersList();
+    EXPECT_FALSE(s.Platform().error.has_value());
+    const auto& history = s.Engine().Board().NumbersList();
     ASSERT_EQ(history.size(), 5u + SpeedPlay::kMaxQueued);
     EXPECT_EQ(history.back(), 8);
 }
@@ -223,9 +223,9 @@ TEST(SessionDriver, PastedPageStaysInAPrivateFolderThatGoesWithTheSession) {
     {
         Session s(fs::path(ROTACLE_TEST_DATA) / "pages");
         ASSERT_TRUE(s.RunLine("paste-page history-grid.html", 1));
-        EXPECT_FALSE(s.platform().error.has_value());
-        EXPECT_FALSE(s.engine().panel().Import_List().empty()) << "the page was saved, read back and parsed";
-        folder = s.platform().ProgramFolder();
+        EXPECT_FALSE(s.Platform().error.has_value());
+        EXPECT_FALSE(s.Engine().Panel().Import_List().empty()) << "the page was saved, read back and parsed";
+        folder = s.Platform().ProgramFolder();
         EXPECT_TRUE(fs::exists(folder / "evolution.html"));
     }
     fs::current_path(cwd);

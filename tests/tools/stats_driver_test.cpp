@@ -129,18 +129,18 @@ TEST(StatsDriver, ATestBankSetMidSessionIsANewPointOfTheChart) {
     std::int64_t line = 0;
     for (const char* n : {"32", "15", "19", "4", "21", "2", "25", "17", "18"})
         s.RunLine(std::string("spin ") + n, ++line);
-    const std::vector<BankrollPoint> before = s.stats().Chart().Points();
+    const std::vector<BankrollPoint> before = s.Stats().Chart().Points();
     ASSERT_EQ(before.size(), 9u);
     s.RunLine("set Test_Bank -500", ++line);
     s.RunLine("type Test_Bank 0", ++line);
-    const std::vector<BankrollPoint>& after = s.stats().Chart().Points();
+    const std::vector<BankrollPoint>& after = s.Stats().Chart().Points();
     ASSERT_EQ(after.size(), before.size() + 1);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), after.begin()));
     EXPECT_EQ(after.back().spin, 9);
     EXPECT_EQ(after.back().bankroll, -5000);
     EXPECT_TRUE(after.back().by_player);
     s.RunLine("spin 7", ++line);
-    EXPECT_EQ(s.stats().Chart().Points().size(), before.size() + 2);
+    EXPECT_EQ(s.Stats().Chart().Points().size(), before.size() + 2);
 }
 
 }  // namespace

@@ -11,14 +11,14 @@ namespace {
 using SpinRoad = Table;
 
 TEST_F(SpinRoad, StartsWithTheSettingsAreaClosedAndTheRecordFresh) {
-    EXPECT_EQ(e.chrome().ClientWidth(), 457);
-    EXPECT_EQ(e.chrome().ClientHeight(), 388);
-    EXPECT_FALSE(e.chrome().UpTrenderGroup().On_Wins_Enabled);
-    EXPECT_FALSE(e.chrome().UpTrenderGroup().Add_To_Bet_Enabled);
+    EXPECT_EQ(e.Chrome().ClientWidth(), 457);
+    EXPECT_EQ(e.Chrome().ClientHeight(), 388);
+    EXPECT_FALSE(e.Chrome().UpTrenderGroup().On_Wins_Enabled);
+    EXPECT_FALSE(e.Chrome().UpTrenderGroup().Add_To_Bet_Enabled);
     EXPECT_EQ(e.State().Undo_Counter, 1);
     EXPECT_EQ(e.State().Game_Mode, 2);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
-    EXPECT_EQ(e.display().Label_Bankroll().Caption, "1000");
+    EXPECT_EQ(e.Display().Label_Bankroll().Caption, "1000");
     EXPECT_TRUE(e.TimerControl(TimerId::ShowValues).Enabled);
     EXPECT_EQ(e.TimerControl(TimerId::ShowValues).Interval, 10);
     EXPECT_EQ(e.TimerControl(TimerId::Mode2Timer).Interval, 20);
@@ -27,13 +27,13 @@ TEST_F(SpinRoad, StartsWithTheSettingsAreaClosedAndTheRecordFresh) {
 TEST_F(SpinRoad, FirstFourSpinsOnlyRecord) {
     Spins({5, 17, 32, 1});
     EXPECT_EQ(e.State().Spins_Count, 4);
-    EXPECT_EQ(e.board().NumbersList(), (std::vector<std::uint8_t>{5, 17, 32, 1}));
+    EXPECT_EQ(e.Board().NumbersList(), (std::vector<std::uint8_t>{5, 17, 32, 1}));
     EXPECT_EQ(e.State().Bet_Field, -1);
     EXPECT_EQ(ShownChip(), -1);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
     EXPECT_EQ(e.State().Bets_Played, 0);
     EXPECT_EQ(e.State().Miss_Streak, 0);
-    EXPECT_EQ(e.inputs().N_Count.Text(), "4") << "N_Count follows the history length";
+    EXPECT_EQ(e.Inputs().N_Count.Text(), "4") << "N_Count follows the history length";
     EXPECT_TRUE(platform.seeds.empty()) << "no progress run has drawn anything";
 }
 
@@ -42,11 +42,11 @@ TEST_F(SpinRoad, FifthSpinProposesWithoutSettling) {
     Do([&] { e.NumberClick(2); });
     // The mode has started: the board is locked, only the entered cell shows.
     EXPECT_TRUE(e.TimerControl(TimerId::Mode2Timer).Enabled);
-    EXPECT_FALSE(e.inputs().GameModes.Enabled);
-    EXPECT_FALSE(e.inputs().Init_Bet.Enabled);
-    EXPECT_FALSE(e.inputs().ResetBets_Button.Enabled);
-    EXPECT_FALSE(e.display().Label_Bankroll().Visible);
-    for (int n = 0; n <= 36; ++n) EXPECT_EQ(e.board().Image()[n].Visible, n == 2) << n;
+    EXPECT_FALSE(e.Inputs().GameModes.Enabled);
+    EXPECT_FALSE(e.Inputs().Init_Bet.Enabled);
+    EXPECT_FALSE(e.Inputs().ResetBets_Button.Enabled);
+    EXPECT_FALSE(e.Display().Label_Bankroll().Visible);
+    for (int n = 0; n <= 36; ++n) EXPECT_EQ(e.Board().Image()[n].Visible, n == 2) << n;
     EXPECT_EQ(e.State().Miss_Streak, 0) << "nothing is settled on the fifth spin";
 
     FinishRun();
@@ -55,14 +55,14 @@ TEST_F(SpinRoad, FifthSpinProposesWithoutSettling) {
     EXPECT_EQ(e.State().DeepScan_Number, 31);
     EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_EQ(ShownChip(), 3);
-    EXPECT_TRUE(e.table().FieldHighlight()[3].Visible);
+    EXPECT_TRUE(e.Table().FieldHighlight()[3].Visible);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
-    EXPECT_EQ(e.display().Label_Bankroll().Caption, "999");
+    EXPECT_EQ(e.Display().Label_Bankroll().Caption, "999");
     EXPECT_EQ(e.State().Bets_Played, 1);
-    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "0") << "the label is written at the end of the click";
-    EXPECT_TRUE(e.inputs().GameModes.Enabled);
-    EXPECT_TRUE(e.display().Label_Bankroll().Visible);
-    for (int n = 0; n <= 36; ++n) EXPECT_TRUE(e.board().Image()[n].Visible) << n;
+    EXPECT_EQ(e.Display().Label_BetsPlayed().Caption, "0") << "the label is written at the end of the click";
+    EXPECT_TRUE(e.Inputs().GameModes.Enabled);
+    EXPECT_TRUE(e.Display().Label_Bankroll().Visible);
+    for (int n = 0; n <= 36; ++n) EXPECT_TRUE(e.Board().Image()[n].Visible) << n;
 }
 
 TEST_F(SpinRoad, SixthSpinSettlesTheFifthProposal) {
@@ -76,7 +76,7 @@ TEST_F(SpinRoad, SixthSpinSettlesTheFifthProposal) {
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
     EXPECT_EQ(e.State().Bets_Played, 2);
-    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "1");
+    EXPECT_EQ(e.Display().Label_BetsPlayed().Caption, "1");
 }
 
 TEST_F(SpinRoad, ZeroLosesTheSixthSpin) {
@@ -106,13 +106,13 @@ TEST_F(SpinRoad, ProgressRunReachesExactlyOneHundred) {
             ++ticks;
             if (eng.TimerControl(TimerId::Mode2Timer).Enabled) {
                 EXPECT_EQ(eng.State().Engine_Ready, 0);
-                EXPECT_EQ(eng.display().CGauge1().Position, last_position + 2 + row.draw);
-                last_position = eng.display().CGauge1().Position;
+                EXPECT_EQ(eng.Display().CGauge1().Position, last_position + 2 + row.draw);
+                last_position = eng.Display().CGauge1().Position;
                 EXPECT_LT(last_position, 100);
             }
         }
         EXPECT_EQ(ticks, row.ticks) << "draw " << row.draw;
-        EXPECT_EQ(eng.display().CGauge1().Position, 0);
+        EXPECT_EQ(eng.Display().CGauge1().Position, 0);
         EXPECT_EQ(eng.State().Engine_Ready, 1);
         EXPECT_EQ(eng.State().Bet_Field, 4);
     }
@@ -131,22 +131,22 @@ TEST_F(SpinRoad, EveryProgressDrawIsReseededFromTheClock) {
 TEST_F(SpinRoad, MendedClickOnLockedBoardChangesNothing) {
     Spins({5, 17, 32, 1});
     Do([&] { e.NumberClick(2); });  // the run is under way
-    const SavedFields saved = e.board().Saved();
-    const Memo save_bets = e.board().SaveBets();
+    const SavedFields saved = e.Board().Saved();
+    const Memo save_bets = e.Board().SaveBets();
     const int undo_counter = e.State().Undo_Counter;
     const bool offered = e.UndoOffered();
     Arrange(e).State().Bets_Played = 42;  // to see that the label is still refreshed
 
     Do([&] { e.NumberClick(2); });  // the highlighted cell stays clickable
-    EXPECT_EQ(e.board().NumbersList().size(), 5u);
+    EXPECT_EQ(e.Board().NumbersList().size(), 5u);
     EXPECT_EQ(e.State().Spins_Count, 5);
     EXPECT_EQ(e.State().Undo_Counter, undo_counter);
     EXPECT_EQ(e.UndoOffered(), offered);
-    EXPECT_EQ(e.board().SaveBets(), save_bets);
-    EXPECT_EQ(e.board().Saved(), saved);
-    EXPECT_EQ(e.board().HisNum()[0].Caption, "2");
-    EXPECT_EQ(e.board().HisNum()[1].Caption, "1");
-    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "42");
+    EXPECT_EQ(e.Board().SaveBets(), save_bets);
+    EXPECT_EQ(e.Board().Saved(), saved);
+    EXPECT_EQ(e.Board().HisNum()[0].Caption, "2");
+    EXPECT_EQ(e.Board().HisNum()[1].Caption, "1");
+    EXPECT_EQ(e.Display().Label_BetsPlayed().Caption, "42");
 }
 
 TEST_F(SpinRoad, MendedUndoAfterDoubleClickTakesBackTheWholeSpin) {
@@ -159,7 +159,7 @@ TEST_F(SpinRoad, MendedUndoAfterDoubleClickTakesBackTheWholeSpin) {
     Refresh();
     ASSERT_TRUE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.board().NumbersList().size(), 5u);
+    EXPECT_EQ(e.Board().NumbersList().size(), 5u);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, bankroll);
     EXPECT_EQ(e.State().Flat_Index, flat) << "the settlement of the taken-back spin is undone too";
     EXPECT_EQ(ShownChip(), 3);
@@ -167,9 +167,9 @@ TEST_F(SpinRoad, MendedUndoAfterDoubleClickTakesBackTheWholeSpin) {
 
 TEST_F(SpinRoad, NumberTextsInTheHistory) {
     Spins({36, 0});
-    EXPECT_EQ(e.board().NumbersList(), (std::vector<std::uint8_t>{36, 0}));
-    EXPECT_EQ(e.board().HisNum()[0].Caption, "0");
-    EXPECT_EQ(e.board().HisNum()[1].Caption, "36");
+    EXPECT_EQ(e.Board().NumbersList(), (std::vector<std::uint8_t>{36, 0}));
+    EXPECT_EQ(e.Board().HisNum()[0].Caption, "0");
+    EXPECT_EQ(e.Board().HisNum()[1].Caption, "36");
 }
 
 TEST_F(SpinRoad, UndoIsOfferedAfterTheFirstSpin) {
@@ -177,37 +177,37 @@ TEST_F(SpinRoad, UndoIsOfferedAfterTheFirstSpin) {
     Spin(7);
     EXPECT_EQ(e.State().Undo_Counter, 2);
     EXPECT_TRUE(e.UndoOffered());
-    EXPECT_TRUE(e.board().ImageUndo().Visible);
+    EXPECT_TRUE(e.Board().ImageUndo().Visible);
 }
 
 TEST_F(SpinRoad, FixedNumberKeepsNCountAndMarksTheMatrixPending) {
     Arrange(e).State().Matrix_Pending = 0;
     Spin(3);
     EXPECT_EQ(e.State().Matrix_Pending, 0) << "N_Count follows the history";
-    Arrange(e).inputs().ChBx_Fixed_Number.Checked = true;
+    Arrange(e).Inputs().ChBx_Fixed_Number.Checked = true;
     e.SetSpinValue(SpinId::N_Count, 50);
     Spin(4);
-    EXPECT_EQ(e.inputs().N_Count.Text(), "50");
+    EXPECT_EQ(e.Inputs().N_Count.Text(), "50");
     EXPECT_EQ(e.State().Matrix_Pending, 1);
 }
 
 TEST_F(SpinRoad, HiddenBankrollStaysHiddenAfterTheRun) {
     e.SetChecked(CheckId::ChBx_TestBank, false);
     WarmUp();
-    EXPECT_FALSE(e.display().Label_Bankroll().Visible);
+    EXPECT_FALSE(e.Display().Label_Bankroll().Visible);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999) << "the accounting goes on while the bank is hidden";
 }
 
 TEST_F(SpinRoad, GameModeStaysTwoWhateverIsSelected) {
     for (int item : {0, 2, 1}) {
         e.SelectItem(ComboId::GameModes, item);
-        EXPECT_EQ(e.inputs().GameModes.ItemIndex, 1);
-        EXPECT_EQ(e.inputs().GameModes.Text(), "SMART 2025");
-        EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");
+        EXPECT_EQ(e.Inputs().GameModes.ItemIndex, 1);
+        EXPECT_EQ(e.Inputs().GameModes.Text(), "SMART 2025");
+        EXPECT_EQ(e.Chrome().Focus(), "ShowBetSize");
     }
     WarmUp();
     EXPECT_EQ(e.State().Game_Mode, 2);
-    EXPECT_EQ(e.settings().Settings_Data()[2], "0") << "the selector has no settings writer";
+    EXPECT_EQ(e.Settings().Settings_Data()[2], "0") << "the selector has no settings writer";
 }
 
 }  // namespace

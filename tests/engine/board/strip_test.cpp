@@ -12,7 +12,7 @@ using Strip = Table;
 
 std::vector<std::string> Captions(const Engine& e) {
     std::vector<std::string> c;
-    for (const auto& l : e.board().HisNum()) c.push_back(l.Caption);
+    for (const auto& l : e.Board().HisNum()) c.push_back(l.Caption);
     return c;
 }
 
@@ -21,9 +21,9 @@ TEST_F(Strip, StepBackAfterTenNumbersShowsTheSecondTwice) {
     ASSERT_TRUE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
     EXPECT_EQ(Captions(e), (std::vector<std::string>{"9", "8", "7", "6", "5", "4", "3", "2", "2"}));
-    EXPECT_EQ(e.board().HisNum()[0].Tag, 10) << "the tag of the newest slot is not stepped back";
-    EXPECT_EQ(e.board().NumbersList().size(), 9u);
-    EXPECT_EQ(e.inputs().N_Count.Text(), "9");
+    EXPECT_EQ(e.Board().HisNum()[0].Tag, 10) << "the tag of the newest slot is not stepped back";
+    EXPECT_EQ(e.Board().NumbersList().size(), 9u);
+    EXPECT_EQ(e.Inputs().N_Count.Text(), "9");
 }
 
 TEST_F(Strip, StepBackLowersTheSpinCountOnlyDuringWarmUp) {
@@ -36,14 +36,14 @@ TEST_F(Strip, StepBackLowersTheSpinCountOnlyDuringWarmUp) {
     ASSERT_EQ(e.State().Spins_Count, 7);
     Do([&] { e.Image_Cancel2Click(); });
     EXPECT_EQ(e.State().Spins_Count, 7) << "the warm-up is not repeated";
-    EXPECT_EQ(e.board().NumbersList().size(), 6u);
+    EXPECT_EQ(e.Board().NumbersList().size(), 6u);
 }
 
 TEST_F(Strip, ResetAppClearsEveryCaptionButNotTheTag) {
     Spins({1, 2, 3});
     Do([&] { e.ResetApp(); });
     EXPECT_EQ(Captions(e), std::vector<std::string>(9, ""));
-    EXPECT_EQ(e.board().HisNum()[0].Tag, 3);
+    EXPECT_EQ(e.Board().HisNum()[0].Tag, 3);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ TEST_F(UndoTest, SixthSpinTakenBackShowsTheFifthProposalAgain) {
     WarmUp();
     ASSERT_EQ(ShownChip(), 3);
     const UndoFields before = UndoFields::Of(e.State());
-    const auto strip0 = e.board().HisNum()[0].Caption;
+    const auto strip0 = e.Board().HisNum()[0].Caption;
     const int lost = LosingNumber(4);
     Spin(lost);
     ASSERT_NE(UndoFields::Of(e.State()), before);
@@ -21,24 +21,24 @@ TEST_F(UndoTest, SixthSpinTakenBackShowsTheFifthProposalAgain) {
     Do([&] { e.Image_Cancel2Click(); });
     EXPECT_EQ(UndoFields::Of(e.State()), before);
     EXPECT_EQ(ShownChip(), 3);
-    EXPECT_TRUE(e.table().FieldHighlight()[3].Visible);
+    EXPECT_TRUE(e.Table().FieldHighlight()[3].Visible);
     EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999) << "the restored stake is already out of the bankroll";
     EXPECT_EQ(e.State().Flat_Index, 0);
-    EXPECT_EQ(e.board().NumbersList().size(), 5u);
-    EXPECT_EQ(e.board().HisNum()[0].Caption, strip0);
+    EXPECT_EQ(e.Board().NumbersList().size(), 5u);
+    EXPECT_EQ(e.Board().HisNum()[0].Caption, strip0);
     EXPECT_EQ(e.State().Spins_Count, 6);
     EXPECT_EQ(e.State().Undo_Counter, 0);
     EXPECT_FALSE(e.UndoOffered());
-    EXPECT_FALSE(e.board().ImageUndo().Visible);
+    EXPECT_FALSE(e.Board().ImageUndo().Visible);
     // The number taken back cannot be entered again at once.
-    EXPECT_FALSE(e.board().Image()[lost].Visible);
-    EXPECT_FALSE(e.board().SpeedButton()[lost].Visible);
-    EXPECT_TRUE(e.board().Image()[lost == 1 ? 2 : 1].Visible);
+    EXPECT_FALSE(e.Board().Image()[lost].Visible);
+    EXPECT_FALSE(e.Board().SpeedButton()[lost].Visible);
+    EXPECT_TRUE(e.Board().Image()[lost == 1 ? 2 : 1].Visible);
 
     Refresh();
-    EXPECT_TRUE(e.table().BetSizeShow()[3].Visible) << "the refresh shows the stake of the restored chip";
+    EXPECT_TRUE(e.Table().BetSizeShow()[3].Visible) << "the refresh shows the stake of the restored chip";
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
 }
 
@@ -46,26 +46,26 @@ TEST_F(UndoTest, AnotherNumberBringsTheHiddenCellBack) {
     WarmUp();
     Spin(9);
     Do([&] { e.Image_Cancel2Click(); });
-    ASSERT_FALSE(e.board().Image()[9].Visible);
+    ASSERT_FALSE(e.Board().Image()[9].Visible);
     Spin(10);
-    EXPECT_TRUE(e.board().Image()[9].Visible);
+    EXPECT_TRUE(e.Board().Image()[9].Visible);
 }
 
 TEST_F(UndoTest, TwoUndosInARowAreRefused) {
     Spins({1, 2, 3});
     Do([&] { e.Image_Cancel2Click(); });
-    ASSERT_EQ(e.board().NumbersList().size(), 2u);
+    ASSERT_EQ(e.Board().NumbersList().size(), 2u);
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.board().NumbersList().size(), 2u) << "no second undo";
+    EXPECT_EQ(e.Board().NumbersList().size(), 2u) << "no second undo";
     Spin(4);
     EXPECT_EQ(e.State().Undo_Counter, 1);
     EXPECT_FALSE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.board().NumbersList().size(), 3u);
+    EXPECT_EQ(e.Board().NumbersList().size(), 3u);
     Spin(5);
     EXPECT_TRUE(e.UndoOffered());
     Do([&] { e.Image_Cancel2Click(); });
-    EXPECT_EQ(e.board().NumbersList().size(), 3u);
+    EXPECT_EQ(e.Board().NumbersList().size(), 3u);
 }
 
 TEST_F(UndoTest, WithoutAShownBetStakeAndFieldStay) {
@@ -87,7 +87,7 @@ TEST_F(UndoTest, StakeTravelsAsDecimalText) {
     WarmUp();
     ASSERT_DOUBLE_EQ(e.State().Bet_Size, 2.5);
     Spin(LosingNumber(e.State().Bet_Field));
-    EXPECT_EQ(e.board().SaveBets(), (Memo{"0", "0", "0", "2.5", "0", "0"}));
+    EXPECT_EQ(e.Board().SaveBets(), (Memo{"0", "0", "0", "2.5", "0", "0"}));
     Do([&] { e.Image_Cancel2Click(); });
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2.5);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 997.5);
@@ -113,9 +113,9 @@ TEST_F(UndoTest, BetResetKeepsTheOfferAndResetAppWithdrawsIt) {
     ASSERT_TRUE(e.UndoOffered());
     Do([&] { e.ResetBets(); });
     EXPECT_TRUE(e.UndoOffered());
-    EXPECT_FALSE(e.board().ImageUndo().Visible);
+    EXPECT_FALSE(e.Board().ImageUndo().Visible);
     Do([&] { e.AllEnabled(); });
-    EXPECT_TRUE(e.board().ImageUndo().Visible);
+    EXPECT_TRUE(e.Board().ImageUndo().Visible);
     Do([&] { e.ResetApp(); });
     EXPECT_FALSE(e.UndoOffered());
 }
@@ -143,7 +143,7 @@ TEST_F(UndoTest, UndoClickedInsideAProgressRunChangesNothing) {
     EXPECT_EQ(e.State().Bets_Played, plain.State().Bets_Played);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, plain.State().Bankroll);
     EXPECT_EQ(UndoFields::Of(e.State()), UndoFields::Of(plain.State()));
-    EXPECT_EQ(e.board().NumbersList(), plain.board().NumbersList());
+    EXPECT_EQ(e.Board().NumbersList(), plain.Board().NumbersList());
 }
 
 TEST_F(UndoTest, UndoneTestBankChangeIsUndoneToo) {
@@ -151,7 +151,7 @@ TEST_F(UndoTest, UndoneTestBankChangeIsUndoneToo) {
     // bank typed in after it goes back with the spin.
     WarmUp();
     Spin(LosingNumber(e.State().Bet_Field));
-    const double restored = e.board().Saved().Value(&GameState::Bankroll);
+    const double restored = e.Board().Saved().Value(&GameState::Bankroll);
     Do([&] { e.SetEditText(EditId::Test_Bank, "500"); });
     Do([&] { e.Image_Cancel2Click(); });
     EXPECT_DOUBLE_EQ(e.State().Bankroll, restored);

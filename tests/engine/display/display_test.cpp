@@ -12,7 +12,7 @@ using Display = Table;
 // The stake rounded by the refresh is the one its labels show; the rounding
 // itself is tested on the display.
 TEST_F(Display, RoundedStakeIsTheOneTheLabelsShow) {
-    Arrange(e).table().ShowChip(2, true);
+    Arrange(e).Table().ShowChip(2, true);
     struct Row {
         double stake;
         double shown;
@@ -23,8 +23,8 @@ TEST_F(Display, RoundedStakeIsTheOneTheLabelsShow) {
         Arrange(e).State().Bet_Size = r.stake;
         ASSERT_TRUE(Refresh());
         EXPECT_DOUBLE_EQ(e.State().Bet_Size, r.shown) << r.stake;
-        for (const auto& l : e.table().BetSizeShow()) EXPECT_EQ(l.Caption, r.text);
-        EXPECT_TRUE(e.table().BetSizeShow()[2].Visible);
+        for (const auto& l : e.Table().BetSizeShow()) EXPECT_EQ(l.Caption, r.text);
+        EXPECT_TRUE(e.Table().BetSizeShow()[2].Visible);
     }
 }
 
@@ -33,13 +33,13 @@ TEST_F(Display, ReadoutsFollowTheState) {
     Arrange(e).State().Flat_Index = -36;
     Arrange(e).State().Bankroll = 1234.5;
     Refresh();
-    EXPECT_EQ(e.display().Label_FlatIndex().Caption, "-36");
-    EXPECT_EQ(e.display().Label_NumbersInGame().Caption, "3");
-    EXPECT_EQ(e.display().Label_Bankroll().Caption, "1234.5");
+    EXPECT_EQ(e.Display().Label_FlatIndex().Caption, "-36");
+    EXPECT_EQ(e.Display().Label_NumbersInGame().Caption, "3");
+    EXPECT_EQ(e.Display().Label_Bankroll().Caption, "1234.5");
 }
 
 TEST_F(Display, GuardResetsTheBetsWhenTheInitialBetExceedsTheStake) {
-    Arrange(e).inputs().Init_Bet.Text = "2";  // typed, its change operation not run
+    Arrange(e).Inputs().Init_Bet.Text = "2";  // typed, its change operation not run
     Arrange(e).State().Wins_Count = 3;
     Refresh();
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
@@ -49,7 +49,7 @@ TEST_F(Display, GuardResetsTheBetsWhenTheInitialBetExceedsTheStake) {
 
 TEST_F(Display, GuardLeavesAnEqualStakeAndBlankTexts) {
     for (const char* text : {"1", "", " "}) {
-        Arrange(e).inputs().Init_Bet.Text = text;
+        Arrange(e).Inputs().Init_Bet.Text = text;
         Arrange(e).State().Bet_Size = 1;
         Arrange(e).State().Wins_Count = 3;
         ASSERT_TRUE(Refresh()) << "'" << text << "'";
@@ -60,7 +60,7 @@ TEST_F(Display, GuardLeavesAnEqualStakeAndBlankTexts) {
 
 TEST_F(Display, MendedGuardSkipsATextThatIsNoNumber) {
     for (const char* text : {".", "abc", "1,5", "1..2"}) {
-        Arrange(e).inputs().Init_Bet.Text = text;
+        Arrange(e).Inputs().Init_Bet.Text = text;
         Arrange(e).State().Bet_Size = 0.5;
         Arrange(e).State().Wins_Count = 3;
         for (int tick = 0; tick < 100; ++tick) ASSERT_TRUE(Refresh());
@@ -79,7 +79,7 @@ TEST_F(Display, MendedInitialBetFinerThanACentDoesNotDrainTheBankroll) {
     ASSERT_TRUE(Do([&] {
         for (char c : std::string(",255")) e.TypeKey(EditId::Init_Bet, c);
     }));
-    ASSERT_EQ(e.inputs().Init_Bet.Text, "1.255");
+    ASSERT_EQ(e.Inputs().Init_Bet.Text, "1.255");
     Refresh();
     const double money = Money();
     Arrange(e).State().Wins_Count = 2;
@@ -90,36 +90,36 @@ TEST_F(Display, MendedInitialBetFinerThanACentDoesNotDrainTheBankroll) {
 }
 
 TEST_F(Display, GuardReadsAChangedTextAgain) {
-    Arrange(e).inputs().Init_Bet.Text = "abc";
+    Arrange(e).Inputs().Init_Bet.Text = "abc";
     Refresh();
-    Arrange(e).inputs().Init_Bet.Text = "3";
+    Arrange(e).Inputs().Init_Bet.Text = "3";
     Refresh();
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
 }
 
 TEST_F(Display, SkipCoverFollowsTheChips) {
-    EXPECT_TRUE(e.table().Image_SkipBet3().Visible);
-    Arrange(e).table().ShowChip(4, true);
+    EXPECT_TRUE(e.Table().Image_SkipBet3().Visible);
+    Arrange(e).Table().ShowChip(4, true);
     Refresh();
-    EXPECT_FALSE(e.table().Image_SkipBet3().Visible);
+    EXPECT_FALSE(e.Table().Image_SkipBet3().Visible);
     e.HideBets();
     Refresh();
-    EXPECT_TRUE(e.table().Image_SkipBet3().Visible);
+    EXPECT_TRUE(e.Table().Image_SkipBet3().Visible);
 }
 
 TEST_F(Display, StakeLabelsFollowShowBetSize) {
-    Arrange(e).table().ShowChip(1, true);
+    Arrange(e).Table().ShowChip(1, true);
     Refresh();
-    EXPECT_TRUE(e.table().BetSizeShow()[1].Visible);
-    EXPECT_FALSE(e.table().BetSizeShow()[0].Visible);
+    EXPECT_TRUE(e.Table().BetSizeShow()[1].Visible);
+    EXPECT_FALSE(e.Table().BetSizeShow()[0].Visible);
     e.SetChecked(CheckId::ShowBetSize, false);
     Refresh();
-    for (const auto& l : e.table().BetSizeShow()) EXPECT_FALSE(l.Visible);
+    for (const auto& l : e.Table().BetSizeShow()) EXPECT_FALSE(l.Visible);
     e.SetChecked(CheckId::ShowBetSize, true);
-    Arrange(e).table().ShowStakeLabel(5, true);  // a label whose chip is hidden stays as it is
+    Arrange(e).Table().ShowStakeLabel(5, true);  // a label whose chip is hidden stays as it is
     Refresh();
-    EXPECT_TRUE(e.table().BetSizeShow()[1].Visible);
-    EXPECT_TRUE(e.table().BetSizeShow()[5].Visible);
+    EXPECT_TRUE(e.Table().BetSizeShow()[1].Visible);
+    EXPECT_TRUE(e.Table().BetSizeShow()[5].Visible);
 }
 
 TEST_F(Display, SecondRefreshChangesNothing) {

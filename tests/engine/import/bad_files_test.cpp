@@ -40,7 +40,7 @@ class BadSettings : public Table, public ::testing::WithParamInterface<BadFile> 
 TEST_P(BadSettings, ClearMessageAndNothingLost) {
     const BadFile& row = GetParam();
     Spins({5, 17, 32, 3, 12, 7});
-    const auto history = e.board().NumbersList();
+    const auto history = e.Board().NumbersList();
     const double money = Money();
     Do([&] { e.LoadSettingsFile(Fixture(row.file)); });
     Refresh();
@@ -53,8 +53,8 @@ TEST_P(BadSettings, ClearMessageAndNothingLost) {
     // The record holds the file whole; the game goes on where it was.
     auto lines = ReadLines(Fixture(row.file));
     if (!lines.empty() && lines[0].rfind("\xEF\xBB\xBF", 0) == 0) lines[0].erase(0, 3);
-    EXPECT_EQ(e.settings().Settings_Data().size(), lines.size());
-    EXPECT_EQ(e.board().NumbersList(), history);
+    EXPECT_EQ(e.Settings().Settings_Data().size(), lines.size());
+    EXPECT_EQ(e.Board().NumbersList(), history);
     EXPECT_NEAR(Money(), money, 0.011);
     EXPECT_TRUE(Spin(8) || !platform.messages.empty());
 }
@@ -75,7 +75,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(Table, NegativeThresholdIsRaisedToItsLowerLimit) {
     Do([&] { e.LoadSettingsFile(Fixture("settings-negative-threshold.rtk")); });
-    EXPECT_EQ(e.inputs().Losses_HowMuch.Text(), "1");
+    EXPECT_EQ(e.Inputs().Losses_HowMuch.Text(), "1");
 }
 
 TEST_F(Table, TenThousandLineSettingsFileKeepsEveryLine) {
@@ -86,7 +86,7 @@ TEST_F(Table, TenThousandLineSettingsFileKeepsEveryLine) {
     WriteLinesAtomic(file.string(), lines);
     Do([&] { e.LoadSettingsFile(file.string()); });
     EXPECT_TRUE(platform.messages.empty()) << platform.LastMessage();
-    EXPECT_EQ(e.settings().Settings_Data().size(), 10000U);
+    EXPECT_EQ(e.Settings().Settings_Data().size(), 10000U);
     Do([&] { e.SaveSettingsFile(file.string()); });
     EXPECT_EQ(ReadLines(file.string()).size(), 10000U);
 }
@@ -96,7 +96,7 @@ class BadNumbers : public Table, public ::testing::WithParamInterface<BadFile> {
 TEST_P(BadNumbers, RefusedBeforeAnythingChanges) {
     const BadFile& row = GetParam();
     Spins({1, 2, 3});
-    const auto history = e.board().NumbersList();
+    const auto history = e.Board().NumbersList();
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back(Fixture(row.file));
     Do([&] { e.Image_LoadFromFile2Click(); });
@@ -105,8 +105,8 @@ TEST_P(BadNumbers, RefusedBeforeAnythingChanges) {
         EXPECT_FALSE(platform.messages.empty());
     else
         EXPECT_EQ(platform.LastMessage(), row.message);
-    EXPECT_EQ(e.board().NumbersList(), history);
-    EXPECT_TRUE(e.panel().Panel_Import().Visible);
+    EXPECT_EQ(e.Board().NumbersList(), history);
+    EXPECT_TRUE(e.Panel().Panel_Import().Visible);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -127,9 +127,9 @@ TEST_F(Table, NumberFilesWithOtherLineEndsImport) {
         platform.dialog_answers.push_back(Fixture(file));
         Do([&] { e.Image_LoadFromFile2Click(); });
         ASSERT_TRUE(Do([&] { e.Button_ProcessClick(); })) << platform.LastMessage();
-        EXPECT_EQ(e.board().NumbersList().size(),
+        EXPECT_EQ(e.Board().NumbersList().size(),
                   std::string(file).find("mark") != std::string::npos ? 2U : 3U);
-        EXPECT_EQ(e.board().NumbersList()[0], 17);
+        EXPECT_EQ(e.Board().NumbersList()[0], 17);
     }
 }
 
@@ -142,10 +142,10 @@ TEST_F(Table, MillionLineNumberFileImports) {
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back(file.string());
     Do([&] { e.Image_LoadFromFile2Click(); });
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (1000000)");
+    EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT (1000000)");
     ASSERT_TRUE(Do([&] { e.Button_ProcessClick(); }));
-    EXPECT_EQ(e.board().NumbersList().size(), 1'000'000U);
-    EXPECT_EQ(e.board().HisNum()[0].Caption, std::to_string(999'999 % 37));
+    EXPECT_EQ(e.Board().NumbersList().size(), 1'000'000U);
+    EXPECT_EQ(e.Board().HisNum()[0].Caption, std::to_string(999'999 % 37));
 }
 
 // Lines that a message quotes: at most 60 characters then "...", a NUL byte
@@ -200,7 +200,7 @@ TEST_F(Table, HostileFiles) {
     };
     const auto mode = [](const std::string& p) { return fs::status(p).permissions() & fs::perms::mask; };
     const auto holds_record = [&](const std::string& p) {
-        return ReadLines(p) == e.settings().Settings_Data();
+        return ReadLines(p) == e.Settings().Settings_Data();
     };
 
     enum class Act { LoadNumbers, LoadSettings, SaveSettings, Export };
@@ -260,15 +260,15 @@ TEST_F(Table, HostileFiles) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const std::string p = row.prepare();
-        const auto record = e.settings().Settings_Data();
+        const auto record = e.Settings().Settings_Data();
         platform.messages.clear();
         switch (row.act) {
             case Act::LoadNumbers:
                 Do([&] { e.Image_Import2Click(); });
                 platform.dialog_answers.push_back(p);
                 Do([&] { e.Image_LoadFromFile2Click(); });
-                EXPECT_TRUE(e.panel().Import_List().empty());
-                EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT");
+                EXPECT_TRUE(e.Panel().Import_List().empty());
+                EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT");
                 Do([&] { e.Image_ClosePanel2Click(); });
                 break;
             case Act::LoadSettings: Do([&] { e.LoadSettingsFile(p); }); break;
@@ -286,14 +286,14 @@ TEST_F(Table, HostileFiles) {
             EXPECT_EQ(platform.LastMessage(), std::string(load ? "Cannot open" : "Cannot create") +
                                                   " file \"" + p + "\". " + row.reason);
         if (row.act == Act::LoadSettings) {
-            EXPECT_EQ(e.settings().Settings_Data(), record);
+            EXPECT_EQ(e.Settings().Settings_Data(), record);
         }
         if (row.check) {
             EXPECT_TRUE(row.check(p));
         }
     }
     ::umask(umask_before);
-    EXPECT_EQ(e.board().NumbersList().size(), 3U);
+    EXPECT_EQ(e.Board().NumbersList().size(), 3U);
     fs::remove_all(dir);
 }
 

@@ -33,7 +33,7 @@ std::string ReadFile(const fs::path& path) {
 }
 
 std::vector<int> History(const Engine& e) {
-    return {e.board().NumbersList().begin(), e.board().NumbersList().end()};
+    return {e.Board().NumbersList().begin(), e.Board().NumbersList().end()};
 }
 
 class Import : public Table {
@@ -60,30 +60,30 @@ TEST_F(Import, PastedPageFillsTheListAfterTheTimer) {
     platform.clipboard = "<html><body><div>17</div><div>5</div><div>32x</div><div>29</div></body></html>";
     Do([&] { e.Image_Import2Click(); });
     Do([&] { e.Image_PasteFromEvolution2Click(); });
-    EXPECT_TRUE(e.panel().Image_PasteFromEvolution3().Visible);
-    EXPECT_TRUE(e.panel().Image_LoadFromFile3().Visible);
+    EXPECT_TRUE(e.Panel().Image_PasteFromEvolution3().Visible);
+    EXPECT_TRUE(e.Panel().Image_LoadFromFile3().Visible);
     EXPECT_TRUE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
     EXPECT_EQ(ReadFile(dir / "evolution.html"), platform.clipboard);
 
     Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
-    EXPECT_EQ(e.panel().Import_List(), (LineList{"29", "3", "5", "17"}));
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (4)");
-    EXPECT_TRUE(e.panel().Button_Process().Enabled);
+    EXPECT_EQ(e.Panel().Import_List(), (LineList{"29", "3", "5", "17"}));
+    EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT (4)");
+    EXPECT_TRUE(e.Panel().Button_Process().Enabled);
     EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
-    EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
-    EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
+    EXPECT_FALSE(e.Panel().Image_PasteFromEvolution3().Visible);
+    EXPECT_FALSE(e.Panel().Image_LoadFromFile3().Visible);
 }
 
 TEST_F(Import, APageWithoutNumbersEmptiesTheButtonToo) {
     platform.program_folder = dir.string();
-    Arrange(e).panel().SetImportList({"1", "2"});
+    Arrange(e).Panel().SetImportList({"1", "2"});
     platform.clipboard = "<p>no numbers here</p>";
     Do([&] { e.Image_Import2Click(); });
     Do([&] { e.Image_PasteFromEvolution2Click(); });
     Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
-    EXPECT_TRUE(e.panel().Import_List().empty());
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT");
-    EXPECT_FALSE(e.panel().Button_Process().Enabled);
+    EXPECT_TRUE(e.Panel().Import_List().empty());
+    EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT");
+    EXPECT_FALSE(e.Panel().Button_Process().Enabled);
 }
 
 TEST_F(Import, UnreadablePageSaysWhyAndKeepsTheList) {
@@ -112,11 +112,11 @@ TEST_F(Import, UnreadablePageSaysWhyAndKeepsTheList) {
         ::unsetenv("ROTACLE_PAGE_READER");
         ASSERT_EQ(platform.messages.size(), 1U);
         EXPECT_NE(platform.LastMessage().find(c.message), std::string::npos) << platform.LastMessage();
-        EXPECT_EQ(e.panel().Import_List(), (LineList{"17", "0"}));
-        EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (2)");
+        EXPECT_EQ(e.Panel().Import_List(), (LineList{"17", "0"}));
+        EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT (2)");
         EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
-        EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
-        EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
+        EXPECT_FALSE(e.Panel().Image_PasteFromEvolution3().Visible);
+        EXPECT_FALSE(e.Panel().Image_LoadFromFile3().Visible);
     }
 }
 
@@ -140,8 +140,8 @@ TEST_F(Import, FailedPageSaveEndsTheBusyLook) {
     Do([&] { e.Image_PasteFromEvolution2Click(); });
     ASSERT_EQ(platform.messages.size(), 1U);
     EXPECT_NE(platform.messages[0].find("evolution.html"), std::string::npos);
-    EXPECT_FALSE(e.panel().Image_PasteFromEvolution3().Visible);
-    EXPECT_FALSE(e.panel().Image_LoadFromFile3().Visible);
+    EXPECT_FALSE(e.Panel().Image_PasteFromEvolution3().Visible);
+    EXPECT_FALSE(e.Panel().Image_LoadFromFile3().Visible);
     EXPECT_FALSE(e.TimerControl(TimerId::Timer_Evolution).Enabled);
 }
 
@@ -150,24 +150,24 @@ TEST_F(Import, FailedPageSaveEndsTheBusyLook) {
 TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
     Spins({1, 2, 3});
     LoadNumberFile("17\r\n0\r\n32");
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (3)");
+    EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT (3)");
     ASSERT_TRUE(ClickImport());
     EXPECT_EQ(History(e), (std::vector<int>{17, 0, 32}));
     EXPECT_EQ(e.State().Spins_Count, 6);  // imported numbers go on counting
-    EXPECT_EQ(e.inputs().N_Count.Value(), 3);
+    EXPECT_EQ(e.Inputs().N_Count.Value(), 3);
     EXPECT_EQ(e.State().Matrix_Pending, 1);
-    EXPECT_FALSE(e.panel().Panel_Import().Visible);
-    EXPECT_TRUE(e.panel().Import_List().empty());
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT");
-    EXPECT_FALSE(e.panel().Button_Process().Enabled);
-    EXPECT_EQ(e.board().HisNum()[0].Caption, "32");
-    EXPECT_EQ(e.board().HisNum()[1].Caption, "0");
-    EXPECT_EQ(e.board().HisNum()[2].Caption, "17");
-    EXPECT_EQ(e.board().HisNum()[3].Caption, "3");  // the older strip shifts on
+    EXPECT_FALSE(e.Panel().Panel_Import().Visible);
+    EXPECT_TRUE(e.Panel().Import_List().empty());
+    EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT");
+    EXPECT_FALSE(e.Panel().Button_Process().Enabled);
+    EXPECT_EQ(e.Board().HisNum()[0].Caption, "32");
+    EXPECT_EQ(e.Board().HisNum()[1].Caption, "0");
+    EXPECT_EQ(e.Board().HisNum()[2].Caption, "17");
+    EXPECT_EQ(e.Board().HisNum()[3].Caption, "3");  // the older strip shifts on
     // The gauge stays full until the panel opens again, and then is empty.
-    EXPECT_EQ(e.panel().ProgressBar2().Position, 3);
+    EXPECT_EQ(e.Panel().ProgressBar2().Position, 3);
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_EQ(e.panel().ProgressBar2().Position, 0);
+    EXPECT_EQ(e.Panel().ProgressBar2().Position, 0);
 }
 
 TEST_F(Import, SpinCountStopsAtItsLargestAndPlayGoesOn) {
@@ -248,7 +248,7 @@ TEST_F(Import, BadLineChangesNothing) {
         platform.messages.clear();
 
         LoadNumberFile(row.file);
-        const LineList list = e.panel().Import_List();
+        const LineList list = e.Panel().Import_List();
         EXPECT_FALSE(ClickImport());
         EXPECT_EQ(platform.LastMessage(), row.message);
         EXPECT_EQ(History(e), history);
@@ -256,27 +256,27 @@ TEST_F(Import, BadLineChangesNothing) {
         EXPECT_EQ(e.State().Spins_Count, before.Spins_Count);
         EXPECT_EQ(e.State().Bankroll, before.Bankroll);
         EXPECT_EQ(e.State().DeepScan_Number, before.DeepScan_Number);
-        EXPECT_TRUE(e.panel().Panel_Import().Visible);
-        EXPECT_EQ(e.panel().Import_List(), list);
+        EXPECT_TRUE(e.Panel().Panel_Import().Visible);
+        EXPECT_EQ(e.Panel().Import_List(), list);
         Do([&] { e.Image_ClosePanel2Click(); });
     }
 }
 
 TEST_F(Import, EmptyFileLeavesNothingToImport) {
     LoadNumberFile("");
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT");
-    EXPECT_FALSE(e.panel().Button_Process().Enabled);
+    EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT");
+    EXPECT_FALSE(e.Panel().Button_Process().Enabled);
     EXPECT_TRUE(ClickImport());  // a click on the disabled button does nothing
-    EXPECT_TRUE(e.board().NumbersList().empty());
+    EXPECT_TRUE(e.Board().NumbersList().empty());
 }
 
 TEST_F(Import, UnreadableFileKeepsTheList) {
-    Arrange(e).panel().SetImportList({"1"});
+    Arrange(e).Panel().SetImportList({"1"});
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back((dir / "no-such-file.txt").string());
     Do([&] { e.Image_LoadFromFile2Click(); });
     EXPECT_NE(platform.LastMessage().find("no-such-file.txt"), std::string::npos);
-    EXPECT_EQ(e.panel().Import_List(), LineList{"1"});
+    EXPECT_EQ(e.Panel().Import_List(), LineList{"1"});
 }
 
 TEST_F(Import, PanelOpensOnlyWithoutAProgressRun) {
@@ -285,17 +285,17 @@ TEST_F(Import, PanelOpensOnlyWithoutAProgressRun) {
     ASSERT_TRUE(e.TimerControl(TimerId::Mode2Timer).Enabled);
     // Before the run's first tick Engine_Ready is still 1, and yet a run is under way.
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_FALSE(e.panel().Panel_Import().Visible);
+    EXPECT_FALSE(e.Panel().Panel_Import().Visible);
     Do([&] { e.TimerTick(TimerId::Mode2Timer); });
     ASSERT_EQ(e.State().Engine_Ready, 0);
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_FALSE(e.panel().Panel_Import().Visible);
+    EXPECT_FALSE(e.Panel().Panel_Import().Visible);
     FinishRun();
     e.Image_Settings2Click();
     Do([&] { e.Image_Import2Click(); });
-    EXPECT_TRUE(e.panel().Panel_Import().Visible);
-    EXPECT_EQ(e.chrome().ClientHeight(), geometry::kClosedHeight);
-    EXPECT_FALSE(e.chrome().Image_Settings3().Visible);
+    EXPECT_TRUE(e.Panel().Panel_Import().Visible);
+    EXPECT_EQ(e.Chrome().ClientHeight(), geometry::kClosedHeight);
+    EXPECT_FALSE(e.Chrome().Image_Settings3().Visible);
 }
 
 // The import records every number as a hand entry would (history, strip,
@@ -310,11 +310,11 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         const int before = static_cast<int>(gen() % 12);
         for (int i = 0; i < before; ++i) {
             const int n = static_cast<int>(gen() % 37);
-            Arrange(e).board().SetCurrentNumber(n);
+            Arrange(e).Board().SetCurrentNumber(n);
             e.CurrentNumber();
             e.GameHistory();
             e.DeepScan_Calc();
-            Arrange(reference).board().SetCurrentNumber(n);
+            Arrange(reference).Board().SetCurrentNumber(n);
             reference.CurrentNumber();
             reference.GameHistory();
             reference.DeepScan_Calc();
@@ -328,26 +328,26 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         }
         LoadNumberFile(file);
         ASSERT_TRUE(ClickImport());
-        Arrange(reference).board().ClearHistory();
+        Arrange(reference).Board().ClearHistory();
         for (int n : numbers) {
-            Arrange(reference).board().SetCurrentNumber(n);
+            Arrange(reference).Board().SetCurrentNumber(n);
             reference.CurrentNumber();
             reference.GameHistory();
             reference.DeepScan_Calc();
         }
-        EXPECT_EQ(e.board().NumbersList(), reference.board().NumbersList());
-        EXPECT_EQ(e.inputs().N_Count.Text(), reference.inputs().N_Count.Text());
-        EXPECT_EQ(e.settings().Settings_Data(), reference.settings().Settings_Data());
-        EXPECT_EQ(e.board().CurrentNumber(), reference.board().CurrentNumber());
+        EXPECT_EQ(e.Board().NumbersList(), reference.Board().NumbersList());
+        EXPECT_EQ(e.Inputs().N_Count.Text(), reference.Inputs().N_Count.Text());
+        EXPECT_EQ(e.Settings().Settings_Data(), reference.Settings().Settings_Data());
+        EXPECT_EQ(e.Board().CurrentNumber(), reference.Board().CurrentNumber());
         EXPECT_EQ(e.State().DeepScan_Number, reference.State().DeepScan_Number);
         EXPECT_EQ(e.State().DeepScan_Family, reference.State().DeepScan_Family);
         EXPECT_EQ(e.State().DeepScan_Step, reference.State().DeepScan_Step);
         for (std::size_t k = 0; k < 9; ++k) {
-            EXPECT_EQ(e.board().HisNum()[k].Caption, reference.board().HisNum()[k].Caption)
+            EXPECT_EQ(e.Board().HisNum()[k].Caption, reference.Board().HisNum()[k].Caption)
                 << "slot " << k + 1;
-            EXPECT_EQ(e.board().HisNum()[k].Colour, reference.board().HisNum()[k].Colour) << "slot " << k + 1;
+            EXPECT_EQ(e.Board().HisNum()[k].Colour, reference.Board().HisNum()[k].Colour) << "slot " << k + 1;
         }
-        EXPECT_EQ(e.board().HisNum()[0].Tag, reference.board().HisNum()[0].Tag);
+        EXPECT_EQ(e.Board().HisNum()[0].Tag, reference.Board().HisNum()[0].Tag);
     }
 }
 
@@ -411,12 +411,12 @@ TEST_F(Import, RealSpinSeriesImport) {
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back(series.string());
     Do([&] { e.Image_LoadFromFile2Click(); });
-    EXPECT_EQ(e.panel().Button_Process().Caption, "IMPORT (" + std::to_string(lines.size()) + ")");
+    EXPECT_EQ(e.Panel().Button_Process().Caption, "IMPORT (" + std::to_string(lines.size()) + ")");
     ASSERT_TRUE(ClickImport()) << platform.LastMessage();
-    ASSERT_EQ(e.board().NumbersList().size(), lines.size());
-    EXPECT_EQ(std::to_string(e.board().NumbersList().back()), lines.back());
-    EXPECT_EQ(e.board().HisNum()[0].Caption, lines.back());
-    EXPECT_EQ(e.board().HisNum()[7].Caption, lines[lines.size() - 8]);
+    ASSERT_EQ(e.Board().NumbersList().size(), lines.size());
+    EXPECT_EQ(std::to_string(e.Board().NumbersList().back()), lines.back());
+    EXPECT_EQ(e.Board().HisNum()[0].Caption, lines.back());
+    EXPECT_EQ(e.Board().HisNum()[7].Caption, lines[lines.size() - 8]);
 }
 
 }  // namespace

@@ -13,7 +13,7 @@ class Matrix : public Table {
 protected:
     void SetHistory(std::initializer_list<int> numbers) {
         for (int n : numbers) {
-            Arrange(e).board().SetCurrentNumber(n);
+            Arrange(e).Board().SetCurrentNumber(n);
             e.CurrentNumber();
             e.GameHistory();
             e.DeepScan_Calc();
@@ -23,16 +23,16 @@ protected:
         Do([&] { e.CreateMatrix(); });
     }
     std::string Line() const {
-        return e.modes().PatternsTest().empty() ? std::string() : e.modes().PatternsTest()[0];
+        return e.Modes().PatternsTest().empty() ? std::string() : e.Modes().PatternsTest()[0];
     }
 };
 
 TEST_F(Matrix, PatternTableHoldsThe720OrdersInLexicographicOrder) {
-    ASSERT_EQ(e.modes().RANKORDER_patterns().size(), 720U);
-    EXPECT_EQ(e.modes().RANKORDER_patterns().front(), "1-2-3-4-5-6");
-    EXPECT_EQ(e.modes().RANKORDER_patterns()[1], "1-2-3-4-6-5");
-    EXPECT_EQ(e.modes().RANKORDER_patterns().back(), "6-5-4-3-2-1");
-    EXPECT_TRUE(std::is_sorted(e.modes().RANKORDER_patterns().begin(), e.modes().RANKORDER_patterns().end()));
+    ASSERT_EQ(e.Modes().RANKORDER_patterns().size(), 720U);
+    EXPECT_EQ(e.Modes().RANKORDER_patterns().front(), "1-2-3-4-5-6");
+    EXPECT_EQ(e.Modes().RANKORDER_patterns()[1], "1-2-3-4-6-5");
+    EXPECT_EQ(e.Modes().RANKORDER_patterns().back(), "6-5-4-3-2-1");
+    EXPECT_TRUE(std::is_sorted(e.Modes().RANKORDER_patterns().begin(), e.Modes().RANKORDER_patterns().end()));
 }
 
 TEST_F(Matrix, UptrendKeepsTheFirstPatternWithTheMostWins) {
@@ -40,12 +40,12 @@ TEST_F(Matrix, UptrendKeepsTheFirstPatternWithTheMostWins) {
     Build();
     EXPECT_EQ(Line(), "1-2-3-4-5-6 | MaxWins: 2 | Next step: 7 | Last number: 12");
     EXPECT_EQ(e.State().Bet_Field, 4);  // code at position 7: Black
-    EXPECT_TRUE(e.table().Chip()[3].Visible);
+    EXPECT_TRUE(e.Table().Chip()[3].Visible);
     EXPECT_EQ(e.State().Pattern_Position, 9);
     EXPECT_EQ(e.State().Matrix_Pending, 0);
     EXPECT_EQ(e.State().Matrix_Bets_Played, 1);
-    EXPECT_EQ(e.display().CGauge3().Position, 0);
-    EXPECT_TRUE(e.board().Image()[0].Visible);  // the board is unlocked again
+    EXPECT_EQ(e.Display().CGauge3().Position, 0);
+    EXPECT_TRUE(e.Board().Image()[0].Visible);  // the board is unlocked again
 }
 
 TEST_F(Matrix, DowntrendKeepsTheFirstPatternWithTheFewestWins) {
@@ -60,7 +60,7 @@ TEST_F(Matrix, WindowLongerThanTheHistoryIsCut) {
     e.SetChecked(CheckId::ChBx_Fixed_Number, true);
     e.SetSpinValue(SpinId::N_Count, 50);
     Build();
-    EXPECT_EQ(e.inputs().N_Count.Value(), 3);
+    EXPECT_EQ(e.Inputs().N_Count.Value(), 3);
     EXPECT_EQ(Line(), "1-2-3-4-5-6 | MaxWins: 2 | Next step: 7 | Last number: 12");
 }
 
@@ -75,7 +75,7 @@ TEST_F(Matrix, OnlyZerosGiveNoPatternAndNoProposal) {
 TEST_F(Matrix, EmptyHistoryBuildsNothing) {
     Build();
     EXPECT_EQ(e.State().Matrix_Pending, 1);
-    EXPECT_TRUE(e.modes().PatternsTest().empty());
+    EXPECT_TRUE(e.Modes().PatternsTest().empty());
 }
 
 // The build counts wins per cycle position instead of replaying every
@@ -87,15 +87,15 @@ TEST_F(Matrix, CountedBuildEqualsTheLiteralReplay) {
         for (int round = 0; round < 4; ++round) {
             std::vector<std::uint8_t> spins;
             for (int i = 0; i < h; ++i) spins.push_back(static_cast<std::uint8_t>(gen() % 37));
-            Arrange(e).board().ClearHistory();
-            Arrange(e).board().Append(spins);
+            Arrange(e).Board().ClearHistory();
+            Arrange(e).Board().Append(spins);
             for (std::int64_t window = 1; window <= h; window += (h > 40 ? 17 : 1)) {
                 for (bool up : {true, false}) {
                     e.SetItemIndex(ComboId::Search_Pattern, up ? 0 : 1);
                     e.SetSpinValue(SpinId::N_Count, static_cast<std::int32_t>(window));
                     Build();
-                    ASSERT_EQ(Line(), LiteralBuild(e.board().NumbersList(), window, up,
-                                                   e.modes().RANKORDER_patterns()))
+                    ASSERT_EQ(Line(), LiteralBuild(e.Board().NumbersList(), window, up,
+                                                   e.Modes().RANKORDER_patterns()))
                         << "history " << h << " window " << window << (up ? " up" : " down");
                 }
             }
@@ -169,7 +169,7 @@ TEST_F(Matrix, ProfitRebuildThatShowsNothingTakesItsAdvanceBack) {
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 1002);
     EXPECT_EQ(e.State().Bets_Played, 1);
     EXPECT_EQ(e.State().Matrix_Bets_Played, 1);
-    EXPECT_EQ(e.display().Label_BetsPlayed().Caption, "1");
+    EXPECT_EQ(e.Display().Label_BetsPlayed().Caption, "1");
 }
 
 TEST_F(Matrix, TrendChoiceHidesTheOtherSideInModeThree) {
@@ -177,7 +177,7 @@ TEST_F(Matrix, TrendChoiceHidesTheOtherSideInModeThree) {
     SetHistory({3, 0, 12});
     e.Trend_1Click(0);  // Less chosen: More (code 6) may not be shown
     e.SetItemIndex(ComboId::Search_Pattern, 0);
-    Arrange(e).modes().SetBest("6-1-2-3-4-5 | MaxWins: 1 | Next step: 1 | Last number: 12");
+    Arrange(e).Modes().SetBest("6-1-2-3-4-5 | MaxWins: 1 | Next step: 1 | Last number: 12");
     Arrange(e).State().Pattern_Position = 1;
     Do([&] { e.M3Calculate(); });
     EXPECT_EQ(e.State().Bet_Field, 6);
@@ -192,9 +192,9 @@ TEST_F(Matrix, TrendChoiceHidesTheOtherSideInModeThree) {
 
 class Adaptive : public Table {
 protected:
-    void Lists(const Memo& a, const Memo& b, const Memo& c) { Arrange(e).modes().SetLists({a, b, c}); }
+    void Lists(const Memo& a, const Memo& b, const Memo& c) { Arrange(e).Modes().SetLists({a, b, c}); }
     void Score(int n) {
-        Arrange(e).board().SetCurrentNumber(n);
+        Arrange(e).Board().SetCurrentNumber(n);
         Do([&] { e.Analyse_Matrix(); });
     }
 };
@@ -204,12 +204,12 @@ TEST_F(Adaptive, NumberScoresTheListsWhoseFieldItIsIn) {
     e.SetChecked(CheckId::ChBx_Fixed_Number, true);
     e.SetSpinValue(SpinId::N_Count, 5);
     Score(18);
-    EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{1, 1, 0}));
+    EXPECT_EQ(e.Modes().Adaptive_Score(), (std::array<std::int32_t, 3>{1, 1, 0}));
     Lists({"2"}, {"0"}, {"0"});
     Arrange(e).State().Adaptive_Row = 0;
-    Arrange(e).modes().SetScores({});
+    Arrange(e).Modes().SetScores({});
     Score(0);
-    EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_EQ(e.Modes().Adaptive_Score(), (std::array<std::int32_t, 3>{0, 0, 0}));
 }
 
 TEST_F(Adaptive, TieExtendsTheWindowThenTheStrictWinnerIsChosen) {
@@ -221,11 +221,11 @@ TEST_F(Adaptive, TieExtendsTheWindowThenTheStrictWinnerIsChosen) {
     Score(1);
     Score(2);
     Score(3);
-    EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{3, 3, 1}));
+    EXPECT_EQ(e.Modes().Adaptive_Score(), (std::array<std::int32_t, 3>{3, 3, 1}));
     EXPECT_EQ(e.State().Adaptive_Defined, 0);
-    EXPECT_EQ(e.inputs().N_Count.Value(), 4);
+    EXPECT_EQ(e.Inputs().N_Count.Value(), 4);
     Score(4);
-    EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{4, 3, 1}));
+    EXPECT_EQ(e.Modes().Adaptive_Score(), (std::array<std::int32_t, 3>{4, 3, 1}));
     EXPECT_EQ(e.State().Adaptive_Defined, 1);
     EXPECT_EQ(e.State().Adaptive_Choice, 1);
     EXPECT_EQ(e.State().Bet_Field, 2);  // list 1, row 4: code 1, Even
@@ -247,18 +247,18 @@ TEST_F(Adaptive, MissingOrUnreadableChosenLineProposesNothing) {
 
 TEST_F(Adaptive, MatrixResetClearsTheCandidates) {
     Lists({"1"}, {"2"}, {"3"});
-    Arrange(e).modes().SetScores({1, 2, 3});
+    Arrange(e).Modes().SetScores({1, 2, 3});
     Arrange(e).State().Adaptive_Row = 4;
     Arrange(e).State().Adaptive_Defined = 1;
     Do([&] { e.ResetMatrix(); });
-    EXPECT_TRUE(e.modes().AdaptiveList()[0].empty());
-    EXPECT_EQ(e.modes().Adaptive_Score(), (std::array<std::int32_t, 3>{0, 0, 0}));
+    EXPECT_TRUE(e.Modes().AdaptiveList()[0].empty());
+    EXPECT_EQ(e.Modes().Adaptive_Score(), (std::array<std::int32_t, 3>{0, 0, 0}));
     EXPECT_EQ(e.State().Adaptive_Row, 0);
     EXPECT_EQ(e.State().Adaptive_Defined, 0);
-    EXPECT_TRUE(e.inputs().CreateMatrix_Button.Enabled);
-    EXPECT_FALSE(e.inputs().ResetMatrix_Button.Enabled);
+    EXPECT_TRUE(e.Inputs().CreateMatrix_Button.Enabled);
+    EXPECT_FALSE(e.Inputs().ResetMatrix_Button.Enabled);
     EXPECT_EQ(e.State().Bankroll, 1000000.0);
-    EXPECT_FALSE(e.board().Image()[5].Visible);
+    EXPECT_FALSE(e.Board().Image()[5].Visible);
 }
 
 }  // namespace

@@ -74,39 +74,39 @@ TEST_F(SafeLevelGate, ProposalsShowOnlyAfterEnoughMissesAndHideAfterAWin) {
 }
 
 TEST_F(SafeLevelGate, LampsFollowTheLevelAndTheMisses) {
-    EXPECT_FALSE(e.display().SL_Indicator1().Visible);
-    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
+    EXPECT_FALSE(e.Display().SL_Indicator1().Visible);
+    EXPECT_FALSE(e.Display().SL_Indicator2().Visible);
     EXPECT_FALSE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
 
     e.SetSafeLevelPosition(1);
     EXPECT_TRUE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
-    EXPECT_EQ(e.display().Label4().Caption, "1");
+    EXPECT_EQ(e.Display().Label4().Caption, "1");
     e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.display().SL_Indicator2().Visible) << "0 misses is not less than 1 - 1";
+    EXPECT_TRUE(e.Display().SL_Indicator2().Visible) << "0 misses is not less than 1 - 1";
 
     e.SetSafeLevelPosition(3);
     e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.display().SL_Indicator1().Visible);
-    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
+    EXPECT_TRUE(e.Display().SL_Indicator1().Visible);
+    EXPECT_FALSE(e.Display().SL_Indicator2().Visible);
     Arrange(e).State().Miss_Streak = 2;  // one miss away
     e.TimerTick(TimerId::SafeLevel_Timer);
-    EXPECT_TRUE(e.display().SL_Indicator2().Visible);
-    EXPECT_TRUE(e.display().SL_Indicator1().Visible) << "the second lamp covers the first";
+    EXPECT_TRUE(e.Display().SL_Indicator2().Visible);
+    EXPECT_TRUE(e.Display().SL_Indicator1().Visible) << "the second lamp covers the first";
 
     e.SetSafeLevelPosition(0);
     EXPECT_FALSE(e.TimerControl(TimerId::SafeLevel_Timer).Enabled);
-    EXPECT_FALSE(e.display().SL_Indicator1().Visible);
-    EXPECT_FALSE(e.display().SL_Indicator2().Visible);
-    EXPECT_EQ(e.display().Label4().Caption, "0");
+    EXPECT_FALSE(e.Display().SL_Indicator1().Visible);
+    EXPECT_FALSE(e.Display().SL_Indicator2().Visible);
+    EXPECT_EQ(e.Display().Label4().Caption, "0");
 }
 
 TEST_F(SafeLevelGate, PositionIsClampedAndWrittenToTheRecord) {
     e.SetSafeLevelPosition(15);
-    EXPECT_EQ(e.inputs().SafeLevel.Position, 10);
-    EXPECT_EQ(e.settings().Settings_Data()[18], "10");
+    EXPECT_EQ(e.Inputs().SafeLevel.Position, 10);
+    EXPECT_EQ(e.Settings().Settings_Data()[18], "10");
     e.SetSafeLevelPosition(-3);
-    EXPECT_EQ(e.inputs().SafeLevel.Position, 0);
-    EXPECT_EQ(e.settings().Settings_Data()[18], "0");
+    EXPECT_EQ(e.Inputs().SafeLevel.Position, 0);
+    EXPECT_EQ(e.Settings().Settings_Data()[18], "0");
 }
 
 using Trend = Table;
@@ -116,8 +116,8 @@ TEST_F(Trend, ChosenRedTurnsAShownBlackProposal) {
     WarmUp();           // mode 2 proposes Black
     EXPECT_EQ(e.State().Bet_Field, 3);
     EXPECT_EQ(ShownChip(), 2);
-    EXPECT_FALSE(e.table().FieldHighlight()[3].Visible);
-    EXPECT_TRUE(e.table().FieldHighlight()[2].Visible);
+    EXPECT_FALSE(e.Table().FieldHighlight()[3].Visible);
+    EXPECT_TRUE(e.Table().FieldHighlight()[2].Visible);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999) << "one stake, booked for Red";
     Spin(WinningNumber(3));
     EXPECT_EQ(e.State().Flat_Index, 18) << "the bet is settled as Red";
@@ -169,21 +169,21 @@ TEST_F(Trend, BelowTheSafetyLevelNothingTurns) {
 TEST_F(Trend, ClicksChooseAndDropASideAndTheHoverClears) {
     e.Trend_1Click(2);
     e.Trend_1Click(3);
-    EXPECT_FALSE(e.modes().Trend_2()[2].Visible);
-    EXPECT_TRUE(e.modes().Trend_2()[3].Visible);
+    EXPECT_FALSE(e.Modes().Trend_2()[2].Visible);
+    EXPECT_TRUE(e.Modes().Trend_2()[3].Visible);
     e.Trend_2Click(3);
-    EXPECT_FALSE(e.modes().Trend_2()[3].Visible);
+    EXPECT_FALSE(e.Modes().Trend_2()[3].Visible);
     e.Trend_0MouseMove(4);
-    EXPECT_TRUE(e.chrome().Trend_1()[4].Visible);
+    EXPECT_TRUE(e.Chrome().Trend_1()[4].Visible);
     e.Disable_HoversClick();
-    EXPECT_FALSE(e.chrome().Trend_1()[4].Visible);
+    EXPECT_FALSE(e.Chrome().Trend_1()[4].Visible);
 }
 
 TEST_F(Trend, ModeThreeIsLeftToItsOwnFilter) {
     e.Trend_1Click(2);
     Arrange(e).State().Game_Mode = 3;
     Arrange(e).State().Bet_Field = 4;
-    Arrange(e).table().ShowChip(3, true);
+    Arrange(e).Table().ShowChip(3, true);
     e.Trend_Check();
     EXPECT_EQ(e.State().Bet_Field, 4);
     EXPECT_EQ(ShownChip(), 3);
@@ -196,7 +196,7 @@ TEST_F(Trend, ChoiceSurvivesResetsAndUndo) {
     Do([&] { e.Image_Cancel2Click(); });
     Do([&] { e.ResetApp(); });
     Do([&] { e.ResetBets(); });
-    EXPECT_TRUE(e.modes().Trend_2()[5].Visible);
+    EXPECT_TRUE(e.Modes().Trend_2()[5].Visible);
 }
 
 }  // namespace

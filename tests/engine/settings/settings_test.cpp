@@ -49,11 +49,11 @@ protected:
 };
 
 TEST_F(Settings, DefaultRecordDiffersFromTheControls) {
-    EXPECT_EQ(e.settings().Settings_Data(), kDefaultRecord);
-    EXPECT_EQ(e.inputs().BetStrategy.ItemIndex, 5);
-    EXPECT_EQ(e.inputs().Losses_Type.ItemIndex, 0);
-    EXPECT_FALSE(e.inputs().Get_Minimal_Profit.Checked);
-    EXPECT_TRUE(e.inputs().ChBx_Until_Profit.Checked);
+    EXPECT_EQ(e.Settings().Settings_Data(), kDefaultRecord);
+    EXPECT_EQ(e.Inputs().BetStrategy.ItemIndex, 5);
+    EXPECT_EQ(e.Inputs().Losses_Type.ItemIndex, 0);
+    EXPECT_FALSE(e.Inputs().Get_Minimal_Profit.Checked);
+    EXPECT_TRUE(e.Inputs().ChBx_Until_Profit.Checked);
 }
 
 struct WriterRow {
@@ -81,7 +81,7 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
         {"n count", [](Engine& x) { x.SetSpinValue(SpinId::N_Count, 7); }, {{21, "7"}}},
         {"search pattern",
          [](Engine& x) {
-             Arrange(x).inputs().Search_Pattern.Enabled = true;
+             Arrange(x).Inputs().Search_Pattern.Enabled = true;
              x.SelectItem(ComboId::Search_Pattern, 1);
          },
          {{22, "1"}}},
@@ -109,7 +109,7 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
         row.edit(eng);
         Memo want = kDefaultRecord;
         for (const auto& [line, text] : row.lines) want[line] = text;
-        EXPECT_EQ(eng.settings().Settings_Data(), want) << row.name;
+        EXPECT_EQ(eng.Settings().Settings_Data(), want) << row.name;
     }
 }
 
@@ -117,16 +117,16 @@ TEST_F(Settings, SaveRightAfterStartThenLoad) {
     const auto path = (dir / "start.rtk").string();
     ASSERT_TRUE(Save(path));
     ASSERT_TRUE(Load(path));
-    EXPECT_EQ(e.inputs().BetStrategy.Text(), "CUSTOM");
-    EXPECT_EQ(e.inputs().Losses_Type.Text(), "Losses In A Row");
-    EXPECT_EQ(e.inputs().Wins_Type.Text(), "Wins In A Row");
-    EXPECT_TRUE(e.inputs().Get_Minimal_Profit.Checked);
-    EXPECT_FALSE(e.inputs().ChBx_Until_Profit.Checked);
-    EXPECT_TRUE(e.inputs().Bet_Automatic_Reset.Checked);
-    EXPECT_EQ(e.inputs().Wins_Action.Text(), "ADD to bet:") << "the action lists snap back";
-    EXPECT_EQ(e.inputs().GameModes.Text(), "SMART 2025");
+    EXPECT_EQ(e.Inputs().BetStrategy.Text(), "CUSTOM");
+    EXPECT_EQ(e.Inputs().Losses_Type.Text(), "Losses In A Row");
+    EXPECT_EQ(e.Inputs().Wins_Type.Text(), "Wins In A Row");
+    EXPECT_TRUE(e.Inputs().Get_Minimal_Profit.Checked);
+    EXPECT_FALSE(e.Inputs().ChBx_Until_Profit.Checked);
+    EXPECT_TRUE(e.Inputs().Bet_Automatic_Reset.Checked);
+    EXPECT_EQ(e.Inputs().Wins_Action.Text(), "ADD to bet:") << "the action lists snap back";
+    EXPECT_EQ(e.Inputs().GameModes.Text(), "SMART 2025");
     EXPECT_EQ(e.State().Rules_Edit_Flag, 0);
-    EXPECT_EQ(e.settings().Settings_Data(), kDefaultRecord);
+    EXPECT_EQ(e.Settings().Settings_Data(), kDefaultRecord);
 }
 
 TEST_F(Settings, NewInitialBetStillGivesTheFileValuesOfLinesNineThirteenAndThree) {
@@ -136,20 +136,20 @@ TEST_F(Settings, NewInitialBetStillGivesTheFileValuesOfLinesNineThirteenAndThree
     file[9] = "3";
     file[13] = "4";
     ASSERT_TRUE(Load(WriteRecord("bet.rtk", file)));
-    EXPECT_EQ(e.inputs().Init_Bet.Text, "2");
-    EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "3");
-    EXPECT_EQ(e.inputs().Wins_ActionValue.Text, "4");
-    EXPECT_EQ(e.inputs().BetStrategy.Text(), "Martingale (x2 on loss)");
+    EXPECT_EQ(e.Inputs().Init_Bet.Text, "2");
+    EXPECT_EQ(e.Inputs().Losses_ActionValue.Text, "3");
+    EXPECT_EQ(e.Inputs().Wins_ActionValue.Text, "4");
+    EXPECT_EQ(e.Inputs().BetStrategy.Text(), "Martingale (x2 on loss)");
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2);
     EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 3);
     EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 4);
     EXPECT_EQ(e.State().Losses_Units, 1);
     EXPECT_EQ(e.State().Wins_Units, 2);
-    EXPECT_EQ(e.settings().Settings_Data(), file);
+    EXPECT_EQ(e.Settings().Settings_Data(), file);
 
     // The next rule edit after the load switches the strategy to CUSTOM.
     e.SetSpinValue(SpinId::Losses_HowMuch, 2);
-    EXPECT_EQ(e.inputs().BetStrategy.Text(), "CUSTOM");
+    EXPECT_EQ(e.Inputs().BetStrategy.Text(), "CUSTOM");
 }
 
 TEST_F(Settings, InitialBetChangeRunsOnLoadEvenWhenEqual) {
@@ -178,31 +178,31 @@ TEST_F(Settings, ValuesAreClampedAndIndicesOutsideAListSelectNothing) {
     file[21] = "-5";
     file[23] = "-3";
     ASSERT_TRUE(Load(WriteRecord("clamp.rtk", file)));
-    EXPECT_EQ(e.inputs().Losses_HowMuch.Text(), "1");
-    EXPECT_EQ(e.inputs().Losses_Type.ItemIndex, -1);
-    EXPECT_EQ(e.inputs().Losses_Type.Text(), "");
-    EXPECT_EQ(e.inputs().Losses_Action.Text(), "ADD to bet:");
-    EXPECT_EQ(e.inputs().SafeLevel.Position, 10);
-    EXPECT_EQ(e.inputs().N_Count.Text(), "1");
-    EXPECT_EQ(e.inputs().Play_Bets.Text(), "-3") << "Play_Bets has no limits";
-    EXPECT_EQ(e.settings().Settings_Data()[7], "9") << "the record keeps the file";
+    EXPECT_EQ(e.Inputs().Losses_HowMuch.Text(), "1");
+    EXPECT_EQ(e.Inputs().Losses_Type.ItemIndex, -1);
+    EXPECT_EQ(e.Inputs().Losses_Type.Text(), "");
+    EXPECT_EQ(e.Inputs().Losses_Action.Text(), "ADD to bet:");
+    EXPECT_EQ(e.Inputs().SafeLevel.Position, 10);
+    EXPECT_EQ(e.Inputs().N_Count.Text(), "1");
+    EXPECT_EQ(e.Inputs().Play_Bets.Text(), "-3") << "Play_Bets has no limits";
+    EXPECT_EQ(e.Settings().Settings_Data()[7], "9") << "the record keeps the file";
 }
 
 TEST_F(Settings, LoadedLossTypeGovernsTheRule) {
     Memo file = kDefaultRecord;
     file[6] = "2";
     ASSERT_TRUE(Load(WriteRecord("row.rtk", file)));
-    ASSERT_EQ(e.inputs().Losses_Type.Text(), "Losses In A Row");
+    ASSERT_EQ(e.Inputs().Losses_Type.Text(), "Losses In A Row");
     Arrange(e).State().Spins_Count = 6;
     Arrange(e).State().Reset_Target = 1e9;
     Arrange(e).State().Bet_Field = 3;
-    Arrange(e).table().ShowChip(2, true);
+    Arrange(e).Table().ShowChip(2, true);
     for (int n : {2, 1, 2}) {  // lose, win, lose: no row of two
-        Arrange(e).board().SetCurrentNumber(n);
+        Arrange(e).Board().SetCurrentNumber(n);
         e.WinLose();
     }
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 2) << "only the win rule has added";
-    Arrange(e).board().SetCurrentNumber(4);
+    Arrange(e).Board().SetCurrentNumber(4);
     e.WinLose();
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 3);
 }
@@ -214,12 +214,12 @@ TEST_F(Settings, TenLinesApplyOneToNineAndStopAtTen) {
     file[9] = "5";
     EXPECT_FALSE(Load(WriteRecord("ten.rtk", file)));
     EXPECT_EQ(platform.LastMessage(), "'' is not a valid integer value");
-    EXPECT_EQ(e.inputs().Init_Bet.Text, "2");
-    EXPECT_EQ(e.inputs().Losses_HowMuch.Text(), "3");
-    EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "5");
-    EXPECT_EQ(e.inputs().Wins_HowMuch.Text(), "1");
+    EXPECT_EQ(e.Inputs().Init_Bet.Text, "2");
+    EXPECT_EQ(e.Inputs().Losses_HowMuch.Text(), "3");
+    EXPECT_EQ(e.Inputs().Losses_ActionValue.Text, "5");
+    EXPECT_EQ(e.Inputs().Wins_HowMuch.Text(), "1");
     EXPECT_EQ(e.State().Rules_Edit_Flag, 1) << "the flag is not cleared by a failed load";
-    EXPECT_EQ(e.settings().Settings_Data().size(), 10u);
+    EXPECT_EQ(e.Settings().Settings_Data().size(), 10u);
     const auto out = (dir / "out.rtk").string();
     ASSERT_TRUE(Save(out));
     EXPECT_EQ(SplitLines(ReadFile(out)).size(), 10u);
@@ -229,8 +229,8 @@ TEST_F(Settings, MissingFlagLinesUncheckTheirBoxes) {
     Memo file(kDefaultRecord.begin(), kDefaultRecord.begin() + 17);  // lines 0 .. 16
     EXPECT_FALSE(Load(WriteRecord("seventeen.rtk", file)));
     EXPECT_EQ(platform.LastMessage(), "'' is not a valid integer value");
-    EXPECT_TRUE(e.inputs().Get_Minimal_Profit.Checked);
-    EXPECT_TRUE(e.inputs().Bet_Automatic_Reset.Checked) << "its click resets the bets and checks it again";
+    EXPECT_TRUE(e.Inputs().Get_Minimal_Profit.Checked);
+    EXPECT_TRUE(e.Inputs().Bet_Automatic_Reset.Checked) << "its click resets the bets and checks it again";
 }
 
 TEST_F(Settings, ThirtySecondLineIsKeptAndWrittenBack) {
@@ -251,7 +251,7 @@ TEST_F(Settings, LineEndsOfEveryKindAreRead) {
     for (std::size_t i = 0; i < kDefaultRecord.size(); ++i)
         text += kDefaultRecord[i] + (i % 3 == 0 ? "\n" : i % 3 == 1 ? "\r" : "\r\n");
     ASSERT_TRUE(Load(WriteFile("mixed.rtk", text)));
-    EXPECT_EQ(e.settings().Settings_Data(), kDefaultRecord);
+    EXPECT_EQ(e.Settings().Settings_Data(), kDefaultRecord);
 }
 
 struct BadFileRow {
@@ -314,20 +314,20 @@ TEST_F(Settings, FileAtTheSizeLimitLoadsWhole) {
     text.reserve(kSettingsFileLimit);
     while (text.size() + 3 <= kSettingsFileLimit) text += "1\r\n";
     ASSERT_TRUE(Load(WriteFile("big.rtk", text)));
-    EXPECT_EQ(e.settings().Settings_Data().size(), text.size() / 3);
-    EXPECT_EQ(e.inputs().BetStrategy.Text(), "Martingale (x2 on loss)");
-    EXPECT_EQ(e.inputs().Losses_Type.Text(), "Losses In A Row");
-    EXPECT_EQ(e.inputs().Phase_Correction_Value.Text(), "1");
+    EXPECT_EQ(e.Settings().Settings_Data().size(), text.size() / 3);
+    EXPECT_EQ(e.Inputs().BetStrategy.Text(), "Martingale (x2 on loss)");
+    EXPECT_EQ(e.Inputs().Losses_Type.Text(), "Losses In A Row");
+    EXPECT_EQ(e.Inputs().Phase_Correction_Value.Text(), "1");
 }
 
 TEST_F(Settings, UnreadableFileLeavesTheRecord) {
     e.SetSafeLevelPosition(3);
-    const Memo before = e.settings().Settings_Data();
+    const Memo before = e.Settings().Settings_Data();
     EXPECT_FALSE(Load((dir / "missing.rtk").string()));
     EXPECT_EQ(platform.LastMessage().rfind("Cannot open file", 0), 0u) << platform.LastMessage();
     EXPECT_FALSE(Load(dir.string()));
-    EXPECT_EQ(e.settings().Settings_Data(), before);
-    EXPECT_EQ(e.inputs().SafeLevel.Position, 3);
+    EXPECT_EQ(e.Settings().Settings_Data(), before);
+    EXPECT_EQ(e.Inputs().SafeLevel.Position, 3);
 }
 
 TEST_F(Settings, FailedSaveLeavesTheOldFile) {

@@ -54,10 +54,10 @@ TEST_F(AutoReset, ClickOnlyResetsTheBetsAndStaysChecked) {
     ASSERT_DOUBLE_EQ(e.State().Bet_Size, 2);
     const double money = Money();
     e.SetChecked(CheckId::Bet_Automatic_Reset, false);
-    EXPECT_TRUE(e.inputs().Bet_Automatic_Reset.Checked);
+    EXPECT_TRUE(e.Inputs().Bet_Automatic_Reset.Checked);
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     EXPECT_DOUBLE_EQ(Money(), money);
-    EXPECT_EQ(e.settings().Settings_Data()[17], "1") << "the box has no settings writer";
+    EXPECT_EQ(e.Settings().Settings_Data()[17], "1") << "the box has no settings writer";
 }
 
 class MinimalProfit : public Table {
@@ -140,17 +140,17 @@ TEST_F(MinimalProfit, InsideASpinNoMoneyIsMadeOrLost) {
 }
 
 TEST_F(MinimalProfit, ClickWritesTheRecord) {
-    EXPECT_EQ(e.settings().Settings_Data()[16], "1");
+    EXPECT_EQ(e.Settings().Settings_Data()[16], "1");
     e.SetChecked(CheckId::Get_Minimal_Profit, false);
-    EXPECT_EQ(e.settings().Settings_Data()[16], "0");
+    EXPECT_EQ(e.Settings().Settings_Data()[16], "0");
 }
 
 using PhaseCorrection = Table;
 
 TEST_F(PhaseCorrection, StakesOneTwoThreeSixNine) {
     e.SetChecked(CheckId::ChBx_Phase_Correction, true);
-    EXPECT_TRUE(e.inputs().Phase_Correction_Value.Enabled);
-    EXPECT_EQ(e.settings().Settings_Data()[29], "1");
+    EXPECT_TRUE(e.Inputs().Phase_Correction_Value.Enabled);
+    EXPECT_EQ(e.Settings().Settings_Data()[29], "1");
     WarmUp();
     struct Step {
         double stake, amount, threshold;
@@ -189,30 +189,30 @@ TEST_F(PhaseCorrection, OffKeepsTheAmountsOfTheEdits) {
 TEST_F(PhaseCorrection, ControlHandlers) {
     e.SetChecked(CheckId::ChBx_Phase_Correction, true);
     e.SetChecked(CheckId::ChBx_Phase_Correction, false);
-    EXPECT_FALSE(e.inputs().Phase_Correction_Value.Enabled);
-    EXPECT_EQ(e.settings().Settings_Data()[29], "0");
+    EXPECT_FALSE(e.Inputs().Phase_Correction_Value.Enabled);
+    EXPECT_EQ(e.Settings().Settings_Data()[29], "0");
 
     e.SetEditText(EditId::Init_Bet, "2");
     e.SetSpinValue(SpinId::Phase_Correction_Value, 5);
     EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 10);
-    EXPECT_EQ(e.settings().Settings_Data()[30], "5");
-    EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");
+    EXPECT_EQ(e.Settings().Settings_Data()[30], "5");
+    EXPECT_EQ(e.Chrome().Focus(), "ShowBetSize");
     e.SetSpinText(SpinId::Phase_Correction_Value, "");
     EXPECT_DOUBLE_EQ(e.State().Phase_Threshold, 10);
-    EXPECT_EQ(e.settings().Settings_Data()[30], "5");
+    EXPECT_EQ(e.Settings().Settings_Data()[30], "5");
 }
 
 TEST_F(PhaseCorrection, UntilProfitControls) {
     e.SetEditText(EditId::Init_Bet, "2");
     e.SetSpinValue(SpinId::Until_Profit, 4);
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 1008);
-    EXPECT_EQ(e.settings().Settings_Data()[26], "4");
+    EXPECT_EQ(e.Settings().Settings_Data()[26], "4");
     e.SetChecked(CheckId::ChBx_Until_Profit, false);
-    EXPECT_EQ(e.settings().Settings_Data()[25], "0");
+    EXPECT_EQ(e.Settings().Settings_Data()[25], "0");
     Arrange(e).State().Bankroll = 500;
     e.SetChecked(CheckId::ChBx_Until_Profit, true);
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 508);
-    EXPECT_EQ(e.settings().Settings_Data()[25], "1");
+    EXPECT_EQ(e.Settings().Settings_Data()[25], "1");
 }
 
 TEST_F(PhaseCorrection, RebuildOnProfitNeverRunsOutsideModeThree) {
@@ -223,7 +223,7 @@ TEST_F(PhaseCorrection, RebuildOnProfitNeverRunsOutsideModeThree) {
     WinNext();
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 0);
     EXPECT_EQ(e.State().Bets_Played, bets + 1);
-    EXPECT_TRUE(e.modes().PatternsTest().empty());
+    EXPECT_TRUE(e.Modes().PatternsTest().empty());
 }
 
 }  // namespace

@@ -19,19 +19,19 @@ void Type(Engine& e, EditId id, std::string_view keys) {
 
 TEST_F(Inputs, TypingOneTwoCommaFiveGivesTwelveAndAHalf) {
     ASSERT_TRUE(Do([&] { Type(e, EditId::Test_Bank, "\b\b\b\b"); }));
-    EXPECT_EQ(e.inputs().Test_Bank.Text, "");
+    EXPECT_EQ(e.Inputs().Test_Bank.Text, "");
     ASSERT_TRUE(Do([&] { Type(e, EditId::Test_Bank, "12,5"); }));
-    EXPECT_EQ(e.inputs().Test_Bank.Text, "12.5");
+    EXPECT_EQ(e.Inputs().Test_Bank.Text, "12.5");
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 12.5);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 13.5);
     EXPECT_DOUBLE_EQ(e.State().Profit_Target, 13.5);
-    EXPECT_EQ(e.display().Label_Bankroll().Caption, "12.5");
+    EXPECT_EQ(e.Display().Label_Bankroll().Caption, "12.5");
     Type(e, EditId::Test_Bank, ".,x-e ");
-    EXPECT_EQ(e.inputs().Test_Bank.Text, "12.5") << "a second point, letters and signs are refused";
+    EXPECT_EQ(e.Inputs().Test_Bank.Text, "12.5") << "a second point, letters and signs are refused";
 }
 
 TEST_F(Inputs, KeyPressTakesTheBankBeforeTheKey) {
-    Arrange(e).inputs().Test_Bank.Text = "70";  // as pasted: no change operation
+    Arrange(e).Inputs().Test_Bank.Text = "70";  // as pasted: no change operation
     e.TypeKey(EditId::Test_Bank, 'q');          // dropped by the filter, still read
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 70);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, 1001) << "the targets are the change operation's";
@@ -42,7 +42,7 @@ TEST_F(Inputs, TextStartingWithAPointIsNotTaken) {
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
     e.SetEditText(EditId::Init_Bet, ".5");
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
-    EXPECT_EQ(e.settings().Settings_Data()[1], "1");
+    EXPECT_EQ(e.Settings().Settings_Data()[1], "1");
     EXPECT_TRUE(platform.messages.empty());
 }
 
@@ -67,13 +67,13 @@ TEST_F(Inputs, NewInitialBetResetsAndSetsBothRuleAmounts) {
     EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 2);
     EXPECT_EQ(e.State().Losses_Units, 1);
     EXPECT_EQ(e.State().Wins_Units, 1);
-    EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "2");
-    EXPECT_EQ(e.inputs().Wins_ActionValue.Text, "2");
+    EXPECT_EQ(e.Inputs().Losses_ActionValue.Text, "2");
+    EXPECT_EQ(e.Inputs().Wins_ActionValue.Text, "2");
     EXPECT_DOUBLE_EQ(Money(), money);
     EXPECT_DOUBLE_EQ(e.State().Reset_Target, e.State().Bankroll + 2);
-    EXPECT_EQ(e.settings().Settings_Data()[1], "2");
-    EXPECT_EQ(e.settings().Settings_Data()[9], "2");
-    EXPECT_EQ(e.settings().Settings_Data()[13], "2");
+    EXPECT_EQ(e.Settings().Settings_Data()[1], "2");
+    EXPECT_EQ(e.Settings().Settings_Data()[9], "2");
+    EXPECT_EQ(e.Settings().Settings_Data()[13], "2");
 }
 
 TEST_F(Inputs, EmptiedInitialBetFailsWhereItIsUsed) {
@@ -89,43 +89,43 @@ TEST_F(Inputs, InitialBetKeyPressResetsOnTheTextBeforeTheKey) {
     LoseNext();
     ASSERT_DOUBLE_EQ(e.State().Bet_Size, 2);
     ASSERT_TRUE(Do([&] { e.TypeKey(EditId::Init_Bet, ','); }));
-    EXPECT_EQ(e.inputs().Init_Bet.Text, "1.");
+    EXPECT_EQ(e.Inputs().Init_Bet.Text, "1.");
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1);
     ASSERT_TRUE(Do([&] { e.TypeKey(EditId::Init_Bet, '5'); }));
-    EXPECT_EQ(e.inputs().Init_Bet.Text, "1.5");
+    EXPECT_EQ(e.Inputs().Init_Bet.Text, "1.5");
     EXPECT_DOUBLE_EQ(e.State().Bet_Size, 1.5);
-    EXPECT_EQ(e.settings().Settings_Data()[1], "1.5");
+    EXPECT_EQ(e.Settings().Settings_Data()[1], "1.5");
 }
 
 TEST_F(Inputs, KeysIntoADisabledEditDoNothing) {
     e.SetChecked(CheckId::ChBx_TestBank, false);
     e.TypeKey(EditId::Test_Bank, '5');
-    EXPECT_EQ(e.inputs().Test_Bank.Text, "1000");
+    EXPECT_EQ(e.Inputs().Test_Bank.Text, "1000");
     Spins({5, 17, 32, 1});
     Do([&] { e.NumberClick(2); });  // the run locks Init_Bet
     e.TypeKey(EditId::Init_Bet, '5');
-    EXPECT_EQ(e.inputs().Init_Bet.Text, "1");
+    EXPECT_EQ(e.Inputs().Init_Bet.Text, "1");
 }
 
 TEST_F(Inputs, BankCheckBoxShowsAndColours) {
     e.SetChecked(CheckId::ChBx_TestBank, false);
-    EXPECT_FALSE(e.inputs().Test_Bank.Enabled);
-    EXPECT_FALSE(e.display().Label_Bankroll().Visible);
-    EXPECT_EQ(e.display().Label9().Colour, 5460819u);
+    EXPECT_FALSE(e.Inputs().Test_Bank.Enabled);
+    EXPECT_FALSE(e.Display().Label_Bankroll().Visible);
+    EXPECT_EQ(e.Display().Label9().Colour, 5460819u);
     e.SetChecked(CheckId::ChBx_TestBank, true);
-    EXPECT_TRUE(e.inputs().Test_Bank.Enabled);
-    EXPECT_TRUE(e.display().Label_Bankroll().Visible);
-    EXPECT_EQ(e.display().Label9().Colour, 8421504u);
+    EXPECT_TRUE(e.Inputs().Test_Bank.Enabled);
+    EXPECT_TRUE(e.Display().Label_Bankroll().Visible);
+    EXPECT_EQ(e.Display().Label9().Colour, 8421504u);
 }
 
 TEST_F(Inputs, NCountStaysAtLeastOneAndIsWritten) {
     e.SetSpinValue(SpinId::N_Count, 12);
-    EXPECT_EQ(e.settings().Settings_Data()[21], "12");
+    EXPECT_EQ(e.Settings().Settings_Data()[21], "12");
     e.SetSpinText(SpinId::N_Count, "0");
-    EXPECT_EQ(e.inputs().N_Count.Text(), "1");
-    EXPECT_EQ(e.settings().Settings_Data()[21], "1");
+    EXPECT_EQ(e.Inputs().N_Count.Text(), "1");
+    EXPECT_EQ(e.Settings().Settings_Data()[21], "1");
     e.SetSpinValue(SpinId::N_Count, 20000000);
-    EXPECT_EQ(e.inputs().N_Count.Text(), "10000000");
+    EXPECT_EQ(e.Inputs().N_Count.Text(), "10000000");
 }
 
 // A text that is no amount is refused as a value, with one message, and never
@@ -201,13 +201,13 @@ std::string MoneyState(const Engine& e, std::optional<EditId> without = std::nul
         out += FloatToStr(v) + ' ';
     for (std::int32_t v :
          {s.Losses_Units, s.Wins_Units, s.Rules_Edit_Flag, s.Wins_Count, s.Units_Drawdown, s.Units_Profit,
-          e.inputs().BetStrategy.ItemIndex, e.inputs().Losses_Type.ItemIndex})
+          e.Inputs().BetStrategy.ItemIndex, e.Inputs().Losses_Type.ItemIndex})
         out += IntToStr(v) + ' ';
     for (const EditId id :
          {EditId::Init_Bet, EditId::Test_Bank, EditId::Losses_ActionValue, EditId::Wins_ActionValue})
         if (id != without) out += "'" + e.EditControl(id).Text + "' ";
-    for (const auto& c : e.table().Chip()) out += c.Visible ? '1' : '0';
-    return out + ' ' + e.display().Label_Bankroll().Caption;
+    for (const auto& c : e.Table().Chip()) out += c.Visible ? '1' : '0';
+    return out + ' ' + e.Display().Label_Bankroll().Caption;
 }
 
 class AmountLimit : public Table, public ::testing::WithParamInterface<AmountRow> {};
@@ -222,7 +222,7 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
     }
     const std::string state = MoneyState(e);
     const std::string state_without = MoneyState(e, r.id);
-    const Memo record = e.settings().Settings_Data();
+    const Memo record = e.Settings().Settings_Data();
     Memo file = record;
     const std::size_t line = r.id == EditId::Init_Bet ? 1 : r.id == EditId::Losses_ActionValue ? 9 : 13;
     file[line] = r.input;
@@ -235,7 +235,7 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
                 for (const char* c = r.input; *c; ++c) e.TypeKey(r.id, *c);
                 break;
             case Via::Settings:
-                Arrange(e).settings().Replace(file);
+                Arrange(e).Settings().Replace(file);
                 e.Load_Settings_StateClick();
                 break;
         }
@@ -256,7 +256,7 @@ TEST_P(AmountLimit, RefusesAnAmountBeyondAnyRealOneWithNothingChanged) {
             const std::string shown = r.via == Via::Type ? std::string(r.before) + r.input : r.input;
             EXPECT_EQ(e.EditControl(r.id).Text, shown);
         }
-        EXPECT_EQ(e.settings().Settings_Data(), r.via == Via::Settings ? file : record);
+        EXPECT_EQ(e.Settings().Settings_Data(), r.via == Via::Settings ? file : record);
     }
     // Whatever was typed, set or loaded, play goes on with finite money.
     for (int n = 1; n <= 6; ++n) Spin(n);

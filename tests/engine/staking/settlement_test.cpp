@@ -16,9 +16,9 @@ protected:
         Arrange(e).State().Bet_Field = 3;
         Arrange(e).State().Reset_Target = 1e9;
     }
-    void Place(bool placed) { Arrange(e).table().ShowChip(2, placed); }
+    void Place(bool placed) { Arrange(e).Table().ShowChip(2, placed); }
     bool Settle1(int number) {
-        Arrange(e).board().SetCurrentNumber(number);
+        Arrange(e).Board().SetCurrentNumber(number);
         return Do([&] { e.WinLose(); });
     }
 };
@@ -114,20 +114,20 @@ TEST_F(Stakes, StakeLargerThanTheBankrollIsStillPlaced) {
     WarmUp();
     EXPECT_NE(ShownChip(), -1);
     EXPECT_DOUBLE_EQ(e.State().Bankroll, -2);
-    EXPECT_EQ(e.display().Label_Bankroll().Caption, "-2");
+    EXPECT_EQ(e.Display().Label_Bankroll().Caption, "-2");
 }
 
 TEST_F(Stakes, SkipReturnsTheStakeAndTheNextSpinIsVirtual) {
     WarmUp();
     ASSERT_EQ(e.State().Bets_Played, 1);
     Refresh();
-    ASSERT_FALSE(e.table().Image_SkipBet3().Visible);
+    ASSERT_FALSE(e.Table().Image_SkipBet3().Visible);
     Do([&] { e.Image_SkipBet2Click(); });
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
     EXPECT_EQ(ShownChip(), -1);
-    EXPECT_FALSE(e.table().FieldHighlight()[3].Visible);
-    for (const auto& l : e.table().BetSizeShow()) EXPECT_FALSE(l.Visible);
-    EXPECT_TRUE(e.table().Image_SkipBet3().Visible);
+    EXPECT_FALSE(e.Table().FieldHighlight()[3].Visible);
+    for (const auto& l : e.Table().BetSizeShow()) EXPECT_FALSE(l.Visible);
+    EXPECT_TRUE(e.Table().Image_SkipBet3().Visible);
     EXPECT_EQ(e.State().Bets_Played, 0);
     EXPECT_EQ(e.State().Matrix_Bets_Played, -1);
 
@@ -149,8 +149,8 @@ TEST_F(Stakes, BalanceCheckTakesOneStakeOnlyForAShownBet) {
     Arrange(e).State().Bet_Size = 3;
     Do([&] { e.Balance_Check(); });
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 1000);
-    Arrange(e).table().ShowChip(0, true);
-    Arrange(e).table().ShowChip(5, true);  // two chips are still one stake
+    Arrange(e).Table().ShowChip(0, true);
+    Arrange(e).Table().ShowChip(5, true);  // two chips are still one stake
     Do([&] { e.Balance_Check(); });
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 997);
 }
@@ -161,12 +161,12 @@ TEST_F(Stakes, BalanceCheckTakesOneStakeOnlyForAShownBet) {
 TEST_F(Stakes, StakingErrorAfterAWinLeavesNoStaleBet) {
     WarmUp();
     ASSERT_NE(ShownChip(), -1);
-    Arrange(e).inputs().Init_Bet.Text = ".";  // pasted: no key filter, and "." is not usable, so nothing ran
+    Arrange(e).Inputs().Init_Bet.Text = ".";  // pasted: no key filter, and "." is not usable, so nothing ran
     const double money = Money();
     const double stake = e.State().Bet_Size;
     Spin(WinningNumber(e.State().Bet_Field));
     EXPECT_EQ(platform.LastMessage(), "'.' is not a valid floating point value");
-    EXPECT_TRUE(e.inputs().GameModes.Enabled) << "the board must not stay locked";
+    EXPECT_TRUE(e.Inputs().GameModes.Enabled) << "the board must not stay locked";
     EXPECT_EQ(e.TimerControl(TimerId::Mode2Timer).Enabled, false);
     // The win was paid; any bet shown now is the new proposal with its stake booked.
     EXPECT_DOUBLE_EQ(Money(), money + stake);

@@ -24,8 +24,8 @@ protected:
     }
     void Settle(bool win, bool placed = true) {
         Arrange(e).State().Bet_Field = 3;
-        Arrange(e).table().ShowChip(2, placed);
-        Arrange(e).board().SetCurrentNumber(win ? 1 : 2);
+        Arrange(e).Table().ShowChip(2, placed);
+        Arrange(e).Board().SetCurrentNumber(win ? 1 : 2);
         Do([&] { e.WinLose(); });
     }
     void LossRule(int how_much, int type, int action, const char* amount) {
@@ -82,10 +82,10 @@ TEST_F(Rules, LossesInARowNeedAnUnbrokenRow) {
     Arrange(counted).State().Spins_Count = 6;
     Arrange(counted).State().Reset_Target = 1e9;
     Arrange(counted).State().Bet_Field = 3;
-    Arrange(counted).table().ShowChip(2, true);
+    Arrange(counted).Table().ShowChip(2, true);
     counted.SetSpinValue(SpinId::Losses_HowMuch, 3);
     for (int n : {2, 4, 1, 6}) {
-        Arrange(counted).board().SetCurrentNumber(n);
+        Arrange(counted).Board().SetCurrentNumber(n);
         counted.WinLose();
     }
     EXPECT_DOUBLE_EQ(counted.State().Bet_Size, 3) << "\"Losses\" fires on the fourth bet";
@@ -185,32 +185,32 @@ TEST_F(RuleInputs, AmountEditSetsAmountUnitsAndRecord) {
     e.SetEditText(EditId::Losses_ActionValue, "3.5");
     EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 3.5);
     EXPECT_EQ(e.State().Losses_Units, 3);
-    EXPECT_EQ(e.settings().Settings_Data()[9], "3.5");
-    EXPECT_EQ(e.settings().Settings_Data()[3], "5") << "the strategy index as it stands";
-    EXPECT_EQ(e.inputs().BetStrategy.ItemIndex, 5);
+    EXPECT_EQ(e.Settings().Settings_Data()[9], "3.5");
+    EXPECT_EQ(e.Settings().Settings_Data()[3], "5") << "the strategy index as it stands";
+    EXPECT_EQ(e.Inputs().BetStrategy.ItemIndex, 5);
 
     e.SetEditText(EditId::Wins_ActionValue, "0.25");
     EXPECT_DOUBLE_EQ(e.State().Wins_Amount, 0.25);
     EXPECT_EQ(e.State().Wins_Units, 1);
-    EXPECT_EQ(e.settings().Settings_Data()[13], "0.25");
+    EXPECT_EQ(e.Settings().Settings_Data()[13], "0.25");
 }
 
 TEST_F(RuleInputs, FirstEditAfterALoadSwitchesToCustom) {
     Arrange(e).State().Rules_Edit_Flag = 0;
     e.SetSpinValue(SpinId::Wins_HowMuch, 4);
-    EXPECT_EQ(e.inputs().BetStrategy.Text(), "CUSTOM");
-    EXPECT_EQ(e.settings().Settings_Data()[3], "0");
-    EXPECT_EQ(e.settings().Settings_Data()[10], "4");
+    EXPECT_EQ(e.Inputs().BetStrategy.Text(), "CUSTOM");
+    EXPECT_EQ(e.Settings().Settings_Data()[3], "0");
+    EXPECT_EQ(e.Settings().Settings_Data()[10], "4");
     EXPECT_EQ(e.State().Rules_Edit_Flag, 1);
     e.SetItemIndex(ComboId::BetStrategy, 2);
     e.SetSpinValue(SpinId::Losses_HowMuch, 6);
-    EXPECT_EQ(e.inputs().BetStrategy.ItemIndex, 2) << "only the first edit switches";
-    EXPECT_EQ(e.settings().Settings_Data()[6], "6");
-    EXPECT_EQ(e.settings().Settings_Data()[3], "2");
+    EXPECT_EQ(e.Inputs().BetStrategy.ItemIndex, 2) << "only the first edit switches";
+    EXPECT_EQ(e.Settings().Settings_Data()[6], "6");
+    EXPECT_EQ(e.Settings().Settings_Data()[3], "2");
 }
 
 TEST_F(RuleInputs, BlankTextsWriteNothingButStillSetTheFlag) {
-    const Memo before = e.settings().Settings_Data();
+    const Memo before = e.Settings().Settings_Data();
     for (const char* text : {"", " "}) {
         Arrange(e).State().Rules_Edit_Flag = 0;
         e.SetEditText(EditId::Losses_ActionValue, text);
@@ -219,9 +219,9 @@ TEST_F(RuleInputs, BlankTextsWriteNothingButStillSetTheFlag) {
         e.SetSpinText(SpinId::Losses_HowMuch, text);
         EXPECT_EQ(e.State().Rules_Edit_Flag, 1);
     }
-    EXPECT_EQ(e.settings().Settings_Data(), before);
+    EXPECT_EQ(e.Settings().Settings_Data(), before);
     EXPECT_DOUBLE_EQ(e.State().Losses_Amount, 1);
-    EXPECT_EQ(e.inputs().BetStrategy.ItemIndex, 5);
+    EXPECT_EQ(e.Inputs().BetStrategy.ItemIndex, 5);
 }
 
 TEST_F(RuleInputs, SingleSpaceInTheWinAmountFails) {
@@ -235,18 +235,18 @@ TEST_F(RuleInputs, ListsSnapBackToTheirFirstItem) {
         e.TakeFocusRequest();
         e.SelectItem(id, 2);
         EXPECT_EQ(e.ComboControl(id).ItemIndex, 0);
-        EXPECT_EQ(e.chrome().Focus(), "ShowBetSize");
+        EXPECT_EQ(e.Chrome().Focus(), "ShowBetSize");
     }
-    EXPECT_EQ(e.inputs().Losses_Action.Text(), "ADD to bet:");
+    EXPECT_EQ(e.Inputs().Losses_Action.Text(), "ADD to bet:");
     e.SelectItem(ComboId::Losses_Type, 9);  // outside the list: no choice
-    EXPECT_EQ(e.inputs().Losses_Type.ItemIndex, 0);
+    EXPECT_EQ(e.Inputs().Losses_Type.ItemIndex, 0);
 }
 
 TEST_F(RuleInputs, ValueEditsAreReadOnlyForThePlayer) {
     e.TypeKey(EditId::Losses_ActionValue, '7');
     e.TypeKey(SpinId::Wins_HowMuch, '7');
-    EXPECT_EQ(e.inputs().Losses_ActionValue.Text, "1");
-    EXPECT_EQ(e.inputs().Wins_HowMuch.Text(), "1");
+    EXPECT_EQ(e.Inputs().Losses_ActionValue.Text, "1");
+    EXPECT_EQ(e.Inputs().Wins_HowMuch.Text(), "1");
 }
 
 }  // namespace
