@@ -88,49 +88,12 @@ staking::RuleInputs Game::RuleSettings() const {
             inputs_.Wins_Type,   inputs_.Wins_Action,   inputs_.Wins_HowMuch};
 }
 
-// ---- Play events -------------------------------------------------------------------
-
-void Game::SetPlayListener(PlayListener* listener) {
-    play_ = listener;
-    happenings_ = play_ && play_->TakesHappenings();
-    if (!play_) return;
-    PlayEvent start;
-    start.history = board_.NumbersList();
-    NotePlay(PlayEventKind::Start, start);
-}
-
-void Game::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
-    noted_bankroll_ = state_.Bankroll;
-    NoteHappening(kind, event);
-}
-
-void Game::NoteHappening(PlayEventKind kind, PlayEvent event) noexcept {
-    event.kind = kind;
-    event.bankroll = state_.Bankroll;
-    // While a spin is settled the chips still show the bet being settled,
-    // whose stake has left the table.
-    event.open_stake = AnyChipVisible() && !settling_ ? state_.Bet_Size : 0.0;
-    play_->OnPlay(event);
-}
-
-void Game::NoteBankroll(PlayEventKind kind) noexcept {
-    // Compared bit for bit: a bankroll that is no number is no move either.
-    if (play_ && std::memcmp(&state_.Bankroll, &noted_bankroll_, sizeof noted_bankroll_) != 0) NotePlay(kind);
-}
-
 void Game::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }
-
-void Game::NoteRun(PlayEventKind kind, TimerId id) noexcept {
-    PlayEvent run;
-    for (std::size_t k = 0; k < kModeTimers.size(); ++k)
-        if (kModeTimers[k] == id) run.mode = static_cast<int>(k) + 1;
-    NoteHappening(kind, run);
-}
 
 void Game::StartRun(TimerId id) {
     const bool going = TimerControl(id).Enabled;
     StartTimer(id);
-    if (happenings_ && !going) NoteRun(PlayEventKind::RunStarted, id);
+    if (journal_.Happenings() && !going) journal_.NoteRun(PlayEventKind::RunStarted, id);
 }
 void Game::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
 
@@ -277,44 +240,6 @@ void Game::TypeKey(SpinId id, char key) {
     const bool valid = (key >= '0' && key <= '9') || key == '-' || key == '+' || key == '\b';
     if (!valid) return;
     SetSpinText(id, WithKey(s.Text(), key));
-}
-
-bool Game::JournaledTick(TimerId id) {
-    // A tick is no action of the player: what it runs is not journaled,
-    // except the end of a progress run, which a replay must meet at the same
-    // place among the player's actions.
-    const bool run_going = IsModeTimer(id) && TimerControl(id).Enabled;
-    struct Nested {
-        int& depth;
-        explicit Nested(int& d) : depth(d) { ++depth; }
-        ~Nested() { --depth; }
-    } nested(action_depth_);
-    // The display refresh also holds the money to cents and resets bets that
-    // fell below the initial bet; when it changed the game that way, the
-    // journal meets it at this place too.
-    // Also a tick that fails has changed what it changed before its error.
-    const bool refresh = id == TimerId::ShowValues;
-    std::optional<GameState> before;
-    if (refresh) before = state_;
-    const auto journal_tick = [&] {
-        if (refresh && !(state_ == *before)) WriteAction("refresh");
-        if (run_going && !TimerControl(id).Enabled) WriteAction("run-end");
-    };
-    bool changed = true;
-    try {
-        changed = RunTimer(id);
-    } catch (...) {
-        journal_tick();
-        throw;
-    }
-    journal_tick();
-    return changed;
-}
-
-bool Game::RunTimer(TimerId id) {
-    if (!play_) return RunHandler(id);
-    const GameScope play(*this);
-    return RunHandler(id);
 }
 
 bool Game::RunHandler(TimerId id) {

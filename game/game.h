@@ -33,7 +33,7 @@
 #include "core/play_events.h"
 #include "display/display.h"
 #include "game/amount_guard.h"
-#include "game/draw_log.h"
+#include "game/game_journal.h"
 #include "game/game_timers.h"
 #include "game/game_window.h"
 #include "game/inputs.h"
@@ -125,10 +125,7 @@ public:
     /// refresh that found everything in place). A tick of a game-mode timer
     /// that leaves its timer enabled has only advanced `CGauge1` (and set
     /// `Engine_Ready` to 0 for modes 1 and 2).
-    bool TimerTick(TimerId id) {
-        if (!journal_ || action_depth_ != 0) return RunTimer(id);
-        return JournaledTick(id);
-    }
+    bool TimerTick(TimerId id) { return journal_.Tick(id); }
 
     const Edit& EditControl(EditId id) const;
     const SpinEdit& SpinControl(SpinId id) const;
@@ -401,42 +398,15 @@ public:
     /// nullptr for none.
     void SetWindow(GameWindow* window) { window_ = window; }
 
-    // ---- Journal of the player's actions ------------------------------------------
+    // ---- Journal of the player's actions (see GameJournal) -----------------
 
-    /// From now on every action of the player (an entered number, undo, skip,
-    /// both resets, every input change, a settings load, an import, the end
-    /// of a progress run) is handed to `sink` as one line, after it ran;
-    /// nullptr stops it. Actions that other actions or timers run inside
-    /// themselves are part of those and not handed on.
-    void SetJournal(ActionSink* sink) { journal_ = sink; }
-    /// From now on every event of play (a number recorded, a bet settled or
-    /// staked, a move of the bankroll by the game or by the player, an undo,
-    /// a new history) is handed to `listener` as it happens, beginning with
-    /// a Start event of the history and bankroll as they stand; nullptr
-    /// stops it. A replayed journal hands on the same events as the play.
-    void SetPlayListener(PlayListener* listener);
-
-    /// Runs one action line of a journal as the player's action; "run-end"
-    /// runs the progress run under way to its end, "refresh" is a display
-    /// refresh that changed the game. An action that failed when it ran fails
-    /// again the same way, and silently. False, with nothing changed, for a
-    /// line that is no action. After the last line, one display refresh
-    /// brings the shown values up to date.
-    bool ReplayAction(std::string_view line);
-    /// A number joined the numbers that wait for the locked board: the
-    /// journal notes it ("wait N"), so that a resumed session has it again.
-    void NoteWaiting(int n);
-    /// The newest waiting number was taken back ("unwait").
-    void NoteWithdrawn();
-    /// The numbers that still waited where the replayed journal ends, oldest
-    /// first: those noted and neither entered nor taken back since.
-    const std::deque<int>& ReplayedWaiting() const { return replayed_waiting_; }
-    /// Runs every progress run under way to its end at once: the run that a
-    /// resumed session's journal left unfinished. Its ticks are those of its
-    /// timer, journaled as such; their draws go on with the generator's
-    /// sequence, as the seconds they were seeded with are long past. The
-    /// ticks are those of `RunTimersToEnd`.
-    void FinishProgressRuns();
+    void SetJournal(ActionSink* sink) { journal_.SetJournal(sink); }
+    void SetPlayListener(PlayListener* listener) { journal_.SetPlayListener(listener); }
+    bool ReplayAction(std::string_view line) { return journal_.ReplayAction(line); }
+    void NoteWaiting(int n) { journal_.NoteWaiting(n); }
+    void NoteWithdrawn() { journal_.NoteWithdrawn(); }
+    const std::deque<int>& ReplayedWaiting() const { return journal_.ReplayedWaiting(); }
+    void FinishProgressRuns() { journal_.FinishProgressRuns(); }
 
 private:
     void RequestFocus(std::string_view control) {
@@ -449,50 +419,13 @@ private:
     /// Stops every game-mode progress run without its calculation; the
     /// gauge empties and the game is ready for a number again.
     void AbandonProgressRuns();
-    std::int32_t DrawSeeded(std::int32_t range) {
-        if (!Replaying() && !unseeded_)
-            platform_.RandSeed(static_cast<std::uint32_t>(platform_.ClockSeconds()));
-        return Draw(range);
-    }
-    /// The handler of timer `id` (`TimerTick` without the journal), as the
-    /// game's own play.
-    bool RunTimer(TimerId id);
+    /// The handler of timer `id` (`TimerTick` without the journal).
     bool RunHandler(TimerId id);
-    /// A tick of timer `id` while a journal is kept.
-    bool JournaledTick(TimerId id);
-    bool Replaying() const { return draws_.Replaying(); }
-    /// One action line, run (throws for a line that is no action).
-    void ReplayOne(std::string_view line);
-    /// A timer's tick in a replay, its error dropped as the player saw it.
-    void Silently(TimerId id);
-    /// The next draw of the generator (continuing its sequence); during a
-    /// replay the journal's draws are given back instead, and while a journal
-    /// is kept every draw is noted for it.
-    std::int32_t Draw(std::int32_t range) {
-        if (!journal_ && !Replaying()) return platform_.Random(range);
-        return draws_.Next(platform_, range, journal_ != nullptr);
-    }
-    /// One action of the player while it runs: the outermost one is handed to
-    /// the journal when it ends, also when it fails.
-    class ActionScope;
-    /// Hands `action` to the journal with the draws made since the last one.
-    void WriteAction(std::string action) noexcept;
-    /// Hands a play event of `kind` to the listener (there must be one), with
-    /// the bankroll and the open stake as they stand.
-    void NotePlay(PlayEventKind kind, PlayEvent event = {}) noexcept;
-    /// Hands a play event that moves no money to the listener (there must be
-    /// one): the bankroll noted for the next move stays as it is.
-    void NoteHappening(PlayEventKind kind, PlayEvent event = {}) noexcept;
-    /// The start or end of the progress run of timer `id`.
-    void NoteRun(PlayEventKind kind, TimerId id) noexcept;
     /// Starts the progress run of mode timer `id`.
     void StartRun(TimerId id);
-    /// A move of the bankroll since the last event, by `kind`, when there was one.
-    void NoteBankroll(PlayEventKind kind) noexcept;
-    /// Marks what runs in its scope as the game's own play (a spin, a timer):
-    /// the bankroll it moved is noted as the game's when it ends.
-    class GameScope;
-    class NewHistoryNote;
+    using ActionScope = GameJournal::ActionScope;
+    using GameScope = GameJournal::GameScope;
+    using NewHistoryNote = GameJournal::NewHistoryNote;
     void ShowBetsPlayed() { display_.ShowBetsPlayed(state_.Bets_Played); }
     void ShowBankroll() { display_.ShowBankroll(state_.Bankroll); }
     /// Mutable inputs by id, for the program's assignments.
@@ -510,20 +443,14 @@ private:
     friend class EngineTestAccess;
     /// The game's operations as the game modes run them.
     friend class ModeHost;
+    friend class GameJournal;
 
     /// The stake rules' inputs as the player set them.
     staking::RuleInputs RuleSettings() const;
 
     Platform& platform_;
-    ActionSink* journal_ = nullptr;
-    PlayListener* play_ = nullptr;
-    bool happenings_ = false;  // the listener takes the events that move no money
     GameWindow* window_ = nullptr;
-    double noted_bankroll_ = 0;  // the bankroll of the last play event
-    int action_depth_ = 0;       // actions running inside one another
-    DrawLog draws_;
-    bool unseeded_ = false;             // draws go on without a seed from the clock
-    std::deque<int> replayed_waiting_;  // the waiting numbers a replay has met
+    GameJournal journal_{*this};
     GameState state_;
     PlayReport report_;
     Board board_;
