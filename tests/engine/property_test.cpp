@@ -308,7 +308,7 @@ private:
                                             " shows '" + e_.board().HisNum()[k].Caption + "', history has '" +
                                             want + "'");
             if (k < h &&
-                e_.board().HisNum()[k].Colour != Engine::NumberColour(e_.board().NumbersList()[h - 1 - k]))
+                e_.board().HisNum()[k].Colour != Board::NumberColour(e_.board().NumbersList()[h - 1 - k]))
                 return Fail(what.str(), "strip colour");
         }
 
