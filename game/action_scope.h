@@ -12,17 +12,17 @@
 
 namespace rotacle {
 
-class Game::ActionScope {
+class GameJournal::ActionScope {
 public:
     /// `describe` makes the action's line; it runs only when the action is
     /// journaled, so a game without a journal pays for none of it.
     template <class Describe>
     ActionScope(Game& e, Describe&& describe)
-        : e_(e), outermost_(e.action_depth_++ == 0), outer_(outermost_ && e.journal_) {
+        : e_(e.journal_), outermost_(e_.depth_++ == 0), outer_(outermost_ && e_.sink_) {
         if (outer_) line_ = describe();
     }
     ~ActionScope() {
-        --e_.action_depth_;
+        --e_.depth_;
         // What the player's action moved of the bankroll beyond the events
         // it made on the way (a test bank, a skip, a bet reset).
         if (outermost_ && e_.play_) e_.NoteBankroll(PlayEventKind::PlayerMoved);
@@ -32,40 +32,39 @@ public:
     ActionScope& operator=(const ActionScope&) = delete;
 
 private:
-    Game& e_;
+    GameJournal& e_;
     bool outermost_;
     bool outer_;
     std::string line_;
 };
 
-class Game::GameScope {
+class GameJournal::GameScope {
 public:
-    explicit GameScope(Game& e) : e_(e), on_(e.play_ != nullptr) {
-        if (on_) ++e_.action_depth_;
+    explicit GameScope(Game& e) : e_(e.journal_), on_(e_.play_ != nullptr) {
+        if (on_) ++e_.depth_;
     }
     ~GameScope() {
         if (!on_) return;
-        --e_.action_depth_;
+        --e_.depth_;
         e_.NoteBankroll(PlayEventKind::GameMoved);
     }
     GameScope(const GameScope&) = delete;
     GameScope& operator=(const GameScope&) = delete;
 
 private:
-    Game& e_;
+    GameJournal& e_;
     bool on_;
 };
 
-/// Hands the history as it stands as a new one to the play listener when it
-/// ends (an import, a new game), also when the operation failed on the way.
-class Game::NewHistoryNote {
+// An import or a new game: noted also when the operation failed on the way.
+class GameJournal::NewHistoryNote {
 public:
     explicit NewHistoryNote(Game& e) : e_(e) {}
     ~NewHistoryNote() {
-        if (!e_.play_) return;
+        if (!e_.journal_.play_) return;
         PlayEvent event;
         event.history = e_.board_.NumbersList();
-        e_.NotePlay(PlayEventKind::NewHistory, event);
+        e_.journal_.NotePlay(PlayEventKind::NewHistory, event);
     }
     NewHistoryNote(const NewHistoryNote&) = delete;
     NewHistoryNote& operator=(const NewHistoryNote&) = delete;

@@ -2,6 +2,7 @@
 // text, and the replay of such lines.
 #include <algorithm>
 #include <charconv>
+#include <cstring>
 #include <utility>
 
 #include "game/action_scope.h"
@@ -95,11 +96,96 @@ Id Named(std::optional<Id> id, std::string_view line) {
 
 }  // namespace
 
-void Game::WriteAction(std::string action) noexcept {
-    if (!journal_) return;
+void GameJournal::SetPlayListener(PlayListener* listener) {
+    play_ = listener;
+    happenings_ = play_ && play_->TakesHappenings();
+    if (!play_) return;
+    PlayEvent start;
+    start.history = game_.board_.NumbersList();
+    NotePlay(PlayEventKind::Start, start);
+}
+
+void GameJournal::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
+    noted_bankroll_ = game_.state_.Bankroll;
+    NoteHappening(kind, event);
+}
+
+void GameJournal::NoteHappening(PlayEventKind kind, PlayEvent event) noexcept {
+    event.kind = kind;
+    event.bankroll = game_.state_.Bankroll;
+    // While a spin is settled the chips still show the bet being settled,
+    // whose stake has left the table.
+    event.open_stake = game_.AnyChipVisible() && !game_.settling_ ? game_.state_.Bet_Size : 0.0;
+    play_->OnPlay(event);
+}
+
+void GameJournal::NoteBankroll(PlayEventKind kind) noexcept {
+    // Compared bit for bit: a bankroll that is no number is no move either.
+    if (play_ && std::memcmp(&game_.state_.Bankroll, &noted_bankroll_, sizeof noted_bankroll_) != 0)
+        NotePlay(kind);
+}
+
+void GameJournal::NoteRun(PlayEventKind kind, TimerId id) noexcept {
+    PlayEvent run;
+    for (std::size_t k = 0; k < kModeTimers.size(); ++k)
+        if (kModeTimers[k] == id) run.mode = static_cast<int>(k) + 1;
+    NoteHappening(kind, run);
+}
+
+bool GameJournal::JournaledTick(TimerId id) {
+    // A tick is no action of the player: what it runs is not journaled,
+    // except the end of a progress run, which a replay must meet at the same
+    // place among the player's actions.
+    const bool run_going = IsModeTimer(id) && game_.TimerControl(id).Enabled;
+    struct Nested {
+        int& depth;
+        explicit Nested(int& d) : depth(d) { ++depth; }
+        ~Nested() { --depth; }
+    } nested(depth_);
+    // The display refresh also holds the money to cents and resets bets that
+    // fell below the initial bet; when it changed the game that way, the
+    // journal meets it at this place too.
+    // Also a tick that fails has changed what it changed before its error.
+    const bool refresh = id == TimerId::ShowValues;
+    std::optional<GameState> before;
+    if (refresh) before = game_.state_;
+    const auto journal_tick = [&] {
+        if (refresh && !(game_.state_ == *before)) WriteAction("refresh");
+        if (run_going && !game_.TimerControl(id).Enabled) WriteAction("run-end");
+    };
+    bool changed = true;
+    try {
+        changed = RunTimer(id);
+    } catch (...) {
+        journal_tick();
+        throw;
+    }
+    journal_tick();
+    return changed;
+}
+
+bool GameJournal::RunTimer(TimerId id) {
+    if (!play_) return game_.RunHandler(id);
+    const GameScope play(game_);
+    return game_.RunHandler(id);
+}
+
+std::int32_t GameJournal::Draw(std::int32_t range) {
+    if (!sink_ && !Replaying()) return game_.platform_.Random(range);
+    return draws_.Next(game_.platform_, range, sink_ != nullptr);
+}
+
+std::int32_t GameJournal::DrawSeeded(std::int32_t range) {
+    if (!Replaying() && !unseeded_)
+        game_.platform_.RandSeed(static_cast<std::uint32_t>(game_.platform_.ClockSeconds()));
+    return Draw(range);
+}
+
+void GameJournal::WriteAction(std::string action) noexcept {
+    if (!sink_) return;
     try {
         draws_.TakeNoted(action);
-        journal_->Record(action);
+        sink_->Record(action);
     } catch (...) {
         // Out of memory while making the line: the journal misses one action,
         // which the resume reports as a damaged journal; the game goes on.
@@ -120,21 +206,21 @@ void Game::LoadAdaptiveList(std::size_t k, Memo list) {
     if (k < 3) modes_.SetList(k, std::move(list));
 }
 
-void Game::NoteWaiting(int n) {
-    const ActionScope action(*this, [&] { return "wait " + IntToStr(n); });
+void GameJournal::NoteWaiting(int n) {
+    const ActionScope action(game_, [&] { return "wait " + IntToStr(n); });
 }
 
-void Game::NoteWithdrawn() {
-    const ActionScope action(*this, [] { return std::string("unwait"); });
+void GameJournal::NoteWithdrawn() {
+    const ActionScope action(game_, [] { return std::string("unwait"); });
 }
 
-void Game::FinishProgressRuns() {
+void GameJournal::FinishProgressRuns() {
     const bool unseeded = std::exchange(unseeded_, true);
-    RunTimersToEnd(*this, 100000);
+    RunTimersToEnd(game_, 100000);
     unseeded_ = unseeded;
 }
 
-bool Game::ReplayAction(std::string_view line) {
+bool GameJournal::ReplayAction(std::string_view line) {
     // Draws that the journal does not hold (a run cut short by the end of
     // the session) go on with the generator: seeded anew from the clock, each
     // tick of this instant would draw the same step, 0 perhaps, for ever.
@@ -155,7 +241,7 @@ bool Game::ReplayAction(std::string_view line) {
     return true;
 }
 
-void Game::Silently(TimerId id) {
+void GameJournal::Silently(TimerId id) {
     // Each tick is an event of its own: its error ends only that tick.
     try {
         RunTimer(id);
@@ -163,7 +249,7 @@ void Game::Silently(TimerId id) {
     }
 }
 
-void Game::ReplayOne(std::string_view line) {
+void GameJournal::ReplayOne(std::string_view line) {
     // The draws that the action made when it ran come back in the same order.
     if (const std::size_t tilde = line.find(" ~"); tilde != std::string_view::npos) {
         draws_.BeginReplayLine();
@@ -199,7 +285,7 @@ void Game::ReplayOne(std::string_view line) {
         // The run's ticks before its last one only fill the gauge; the
         // refreshes that changed the game between them are records of their own.
         for (const TimerId id : kModeTimers)
-            for (int ticks = 0; TimerControl(id).Enabled && ticks < 100000; ++ticks) Silently(id);
+            for (int ticks = 0; game_.TimerControl(id).Enabled && ticks < 100000; ++ticks) Silently(id);
         return;
     }
     if (verb == "refresh") {
@@ -226,69 +312,70 @@ void Game::ReplayOne(std::string_view line) {
         if (waited != replayed_waiting_.end()) replayed_waiting_.erase(replayed_waiting_.begin(), waited + 1);
         const auto i = static_cast<std::size_t>(n);
         // Only a shown cell takes the click.
-        if (board_.Image()[i].Visible || (window_ && window_->CellHoverShown(n))) EnterNumber(n);
+        if (game_.board_.Image()[i].Visible || (game_.window_ && game_.window_->CellHoverShown(n)))
+            game_.EnterNumber(n);
         return;
     }
     if (verb == "create-matrix" || verb == "reset-matrix") {
         words(1);
         // The matrix buttons wait for the end of a progress run.
-        if (ProgressRunUnderWay()) return;
+        if (game_.ProgressRunUnderWay()) return;
         if (verb == "create-matrix")
-            CreateMatrix();
+            game_.CreateMatrix();
         else
-            ResetMatrix();
+            game_.ResetMatrix();
         return;
     }
     if (verb == "undo" || verb == "skip" || verb == "reset-bets" || verb == "reset-app") words(1);
     if (verb == "undo")
-        UndoSpin();
+        game_.UndoSpin();
     else if (verb == "skip")
-        SkipBet();
+        game_.SkipBet();
     else if (verb == "reset-bets") {
-        if (inputs_.ResetBets_Button.Enabled) ResetBets();
+        if (game_.inputs_.ResetBets_Button.Enabled) game_.ResetBets();
     } else if (verb == "reset-app") {
         replayed_waiting_.clear();
-        ResetApp();
+        game_.ResetApp();
     } else if (verb == "edit") {
         words(3);
-        SetEditText(Named(EditByName(arg(1)), line), TextOf(arg(2), line));
+        game_.SetEditText(Named(EditByName(arg(1)), line), TextOf(arg(2), line));
     } else if (verb == "spin-text") {
         words(3);
-        SetSpinText(Named(SpinByName(arg(1)), line), TextOf(arg(2), line));
+        game_.SetSpinText(Named(SpinByName(arg(1)), line), TextOf(arg(2), line));
     } else if (verb == "spin-value") {
         words(3);
-        SetSpinValue(Named(SpinByName(arg(1)), line), Number(arg(2), line));
+        game_.SetSpinValue(Named(SpinByName(arg(1)), line), Number(arg(2), line));
     } else if (verb == "check") {
         words(3);
-        SetChecked(Named(CheckByName(arg(1)), line), in_range(arg(2), 0, 1) == 1);
+        game_.SetChecked(Named(CheckByName(arg(1)), line), in_range(arg(2), 0, 1) == 1);
     } else if (verb == "item") {
         words(3);
-        SetItemIndex(Named(ComboByName(arg(1)), line), Number(arg(2), line));
+        game_.SetItemIndex(Named(ComboByName(arg(1)), line), Number(arg(2), line));
     } else if (verb == "select") {
         words(3);
-        SelectItem(Named(ComboByName(arg(1)), line), Number(arg(2), line));
+        game_.SelectItem(Named(ComboByName(arg(1)), line), Number(arg(2), line));
     } else if (verb == "safe-level") {
         words(2);
-        SetSafeLevelPosition(Number(arg(1), line));
+        game_.SetSafeLevelPosition(Number(arg(1), line));
     } else if (verb == "key-edit") {
         words(3);
-        TypeKey(Named(EditByName(arg(1)), line), static_cast<char>(in_range(arg(2), 0, 255)));
+        game_.TypeKey(Named(EditByName(arg(1)), line), static_cast<char>(in_range(arg(2), 0, 255)));
     } else if (verb == "key-spin") {
         words(3);
-        TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(in_range(arg(2), 0, 255)));
+        game_.TypeKey(Named(SpinByName(arg(1)), line), static_cast<char>(in_range(arg(2), 0, 255)));
     } else if (verb == "trend") {
         words(2);
-        ChooseTrend(in_range(arg(1), 0, 5));
+        game_.ChooseTrend(in_range(arg(1), 0, 5));
     } else if (verb == "untrend") {
         words(2);
-        ClearTrend(in_range(arg(1), 0, 5));
+        game_.ClearTrend(in_range(arg(1), 0, 5));
     } else if (verb == "settings")
-        LoadSettingsLines(rest_texts(1));
+        game_.LoadSettingsLines(rest_texts(1));
     else if (verb == "mode") {
         words(2);
-        ForceGameMode(in_range(arg(1), 1, 5));
+        game_.ForceGameMode(in_range(arg(1), 1, 5));
     } else if (verb == "list")
-        LoadAdaptiveList(static_cast<std::size_t>(in_range(arg(1), 0, 2)), rest_texts(2));
+        game_.LoadAdaptiveList(static_cast<std::size_t>(in_range(arg(1), 0, 2)), rest_texts(2));
     else if (verb == "import") {
         std::vector<std::uint8_t> numbers;
         numbers.reserve(w.size());
@@ -297,7 +384,7 @@ void Game::ReplayOne(std::string_view line) {
             if (n < 0 || n > 36) NoAction(line);
             numbers.push_back(static_cast<std::uint8_t>(n));
         }
-        ImportNumbers(numbers);
+        game_.ImportNumbers(numbers);
     } else {
         NoAction(line);
     }

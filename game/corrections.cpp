@@ -133,7 +133,7 @@ void Game::Test_BankChange() {
 }
 
 void Game::Test_BankKeyPress(char& key) {
-    key = NumericKeyFilter(inputs_.Test_Bank.Text, key);
+    key = staking::NumericKeyFilter(inputs_.Test_Bank.Text, key);
     if (Usable(inputs_.Test_Bank.Text) && !amounts_.Refused(EditId::Test_Bank)) {
         state_.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
         ShowBankroll();
@@ -153,7 +153,7 @@ void Game::Init_BetChange() {
 }
 
 void Game::Init_BetKeyPress(char& key) {
-    key = NumericKeyFilter(inputs_.Init_Bet.Text, key);
+    key = staking::NumericKeyFilter(inputs_.Init_Bet.Text, key);
     if (Usable(inputs_.Init_Bet.Text)) ResetBets();
 }
 

@@ -1,5 +1,4 @@
-// Window state at its defaults, start-up, and the program's assignments to
-// controls.
+// Window state at its defaults and start-up.
 #include "game/game.h"
 #include "game/mode_host.h"
 
@@ -21,61 +20,15 @@ Game::Game(Platform& platform) : platform_(platform) {
     TimerRef(TimerId::Timer_Evolution) = Timer{false, 2000};
 }
 
-// ---- Control access ------------------------------------------------------------
-
-Edit& Game::EditRef(EditId id) {
-    switch (id) {
-        case EditId::Init_Bet: return inputs_.Init_Bet;
-        case EditId::Test_Bank: return inputs_.Test_Bank;
-        case EditId::Losses_ActionValue: return inputs_.Losses_ActionValue;
-        case EditId::Wins_ActionValue: return inputs_.Wins_ActionValue;
-    }
-    return inputs_.Init_Bet;
+// The controls hold the game by reference; reading a control changes nothing.
+const Edit& Game::EditControl(EditId id) const { return const_cast<Game*>(this)->controls_.EditRef(id); }
+const SpinEdit& Game::SpinControl(SpinId id) const { return const_cast<Game*>(this)->controls_.SpinRef(id); }
+const CheckBox& Game::CheckControl(CheckId id) const {
+    return const_cast<Game*>(this)->controls_.CheckRef(id);
 }
-
-SpinEdit& Game::SpinRef(SpinId id) {
-    switch (id) {
-        case SpinId::N_Count: return inputs_.N_Count;
-        case SpinId::Play_Bets: return inputs_.Play_Bets;
-        case SpinId::Until_Profit: return inputs_.Until_Profit;
-        case SpinId::Phase_Correction_Value: return inputs_.Phase_Correction_Value;
-        case SpinId::Losses_HowMuch: return inputs_.Losses_HowMuch;
-        case SpinId::Wins_HowMuch: return inputs_.Wins_HowMuch;
-    }
-    return inputs_.N_Count;
+const ComboBox& Game::ComboControl(ComboId id) const {
+    return const_cast<Game*>(this)->controls_.ComboRef(id);
 }
-
-CheckBox& Game::CheckRef(CheckId id) {
-    switch (id) {
-        case CheckId::ChBx_TestBank: return inputs_.ChBx_TestBank;
-        case CheckId::Get_Minimal_Profit: return inputs_.Get_Minimal_Profit;
-        case CheckId::Bet_Automatic_Reset: return inputs_.Bet_Automatic_Reset;
-        case CheckId::ChBx_Phase_Correction: return inputs_.ChBx_Phase_Correction;
-        case CheckId::ChBx_Until_Profit: return inputs_.ChBx_Until_Profit;
-        case CheckId::ChBx_Fixed_Number: return inputs_.ChBx_Fixed_Number;
-        case CheckId::ShowBetSize: return inputs_.ShowBetSize;
-        case CheckId::CatRows: return inputs_.CatRows;
-    }
-    return inputs_.ShowBetSize;
-}
-
-ComboBox& Game::ComboRef(ComboId id) {
-    switch (id) {
-        case ComboId::GameModes: return inputs_.GameModes;
-        case ComboId::BetStrategy: return inputs_.BetStrategy;
-        case ComboId::Losses_Type: return inputs_.Losses_Type;
-        case ComboId::Losses_Action: return inputs_.Losses_Action;
-        case ComboId::Wins_Type: return inputs_.Wins_Type;
-        case ComboId::Wins_Action: return inputs_.Wins_Action;
-        case ComboId::Search_Pattern: return inputs_.Search_Pattern;
-    }
-    return inputs_.GameModes;
-}
-
-const Edit& Game::EditControl(EditId id) const { return const_cast<Game*>(this)->EditRef(id); }
-const SpinEdit& Game::SpinControl(SpinId id) const { return const_cast<Game*>(this)->SpinRef(id); }
-const CheckBox& Game::CheckControl(CheckId id) const { return const_cast<Game*>(this)->CheckRef(id); }
-const ComboBox& Game::ComboControl(ComboId id) const { return const_cast<Game*>(this)->ComboRef(id); }
 
 std::array<bool, 6> Game::PlacedFields() const {
     std::array<bool, 6> placed{};
@@ -88,234 +41,18 @@ staking::RuleInputs Game::RuleSettings() const {
             inputs_.Wins_Type,   inputs_.Wins_Action,   inputs_.Wins_HowMuch};
 }
 
-// ---- Play events -------------------------------------------------------------------
-
-void Game::SetPlayListener(PlayListener* listener) {
-    play_ = listener;
-    happenings_ = play_ && play_->TakesHappenings();
-    if (!play_) return;
-    PlayEvent start;
-    start.history = board_.NumbersList();
-    NotePlay(PlayEventKind::Start, start);
-}
-
-void Game::NotePlay(PlayEventKind kind, PlayEvent event) noexcept {
-    noted_bankroll_ = state_.Bankroll;
-    NoteHappening(kind, event);
-}
-
-void Game::NoteHappening(PlayEventKind kind, PlayEvent event) noexcept {
-    event.kind = kind;
-    event.bankroll = state_.Bankroll;
-    // While a spin is settled the chips still show the bet being settled,
-    // whose stake has left the table.
-    event.open_stake = AnyChipVisible() && !settling_ ? state_.Bet_Size : 0.0;
-    play_->OnPlay(event);
-}
-
-void Game::NoteBankroll(PlayEventKind kind) noexcept {
-    // Compared bit for bit: a bankroll that is no number is no move either.
-    if (play_ && std::memcmp(&state_.Bankroll, &noted_bankroll_, sizeof noted_bankroll_) != 0) NotePlay(kind);
+void Game::RequestFocus(std::string_view control) {
+    if (window_) window_->RequestFocus(control);
 }
 
 void Game::StartTimer(TimerId id) { TimerRef(id).Enabled = true; }
 
-void Game::NoteRun(PlayEventKind kind, TimerId id) noexcept {
-    PlayEvent run;
-    for (std::size_t k = 0; k < kModeTimers.size(); ++k)
-        if (kModeTimers[k] == id) run.mode = static_cast<int>(k) + 1;
-    NoteHappening(kind, run);
-}
-
 void Game::StartRun(TimerId id) {
     const bool going = TimerControl(id).Enabled;
     StartTimer(id);
-    if (happenings_ && !going) NoteRun(PlayEventKind::RunStarted, id);
+    if (journal_.Happenings() && !going) journal_.NoteRun(PlayEventKind::RunStarted, id);
 }
 void Game::StopTimer(TimerId id) { TimerRef(id).Enabled = false; }
-
-// ---- Program assignments ----------------------------------------------------------
-
-void Game::SetEditText(EditId id, std::string_view text) {
-    const ActionScope action(
-        *this, [&] { return "edit " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
-    Edit& e = EditRef(id);
-    if (e.Text == text) return;
-    if (!AmountGuard::Guards(id)) AmountGuard::CheckMoneyText(id, text);
-    e.Text.assign(text);
-    if (id == EditId::Init_Bet) amounts_.InitialBetTextChanged();
-    if (AmountGuard::Guards(id) && !amounts_.Taken(id, e.Text)) return;
-    switch (id) {
-        case EditId::Init_Bet: Init_BetChange(); break;
-        case EditId::Test_Bank: Test_BankChange(); break;
-        case EditId::Losses_ActionValue: Losses_ActionValueChange(); break;
-        case EditId::Wins_ActionValue: Wins_ActionValueChange(); break;
-    }
-}
-
-void Game::SetSpinText(SpinId id, std::string_view text) {
-    const ActionScope action(
-        *this, [&] { return "spin-text " + std::string(NameOf(id)) + " " + journal_text::Word(text); });
-    SpinEdit& s = SpinRef(id);
-    if (s.Text() == text) return;
-    s.SetText(text);
-    SpinEditChanged(id);
-}
-
-void Game::SpinEditChanged(SpinId id) {
-    switch (id) {
-        case SpinId::N_Count: N_CountChange(); break;
-        case SpinId::Play_Bets: Play_BetsChange(); break;
-        case SpinId::Until_Profit: Until_ProfitChange(); break;
-        case SpinId::Phase_Correction_Value: Phase_Correction_ValueChange(); break;
-        case SpinId::Losses_HowMuch: Losses_HowMuchChange(); break;
-        case SpinId::Wins_HowMuch: Wins_HowMuchChange(); break;
-    }
-}
-
-void Game::SetSpinValue(SpinId id, std::int32_t value) {
-    const ActionScope action(*this,
-                             [&] { return "spin-value " + std::string(NameOf(id)) + " " + IntToStr(value); });
-    SpinEdit& s = SpinRef(id);
-    const std::int32_t clamped = s.Clamp(value);
-    // Every spin sets the history count: the text that shows it is made
-    // only when it is read.
-    if (s.Shows(clamped)) return;
-    s.SetNumber(clamped);
-    SpinEditChanged(id);
-}
-
-void Game::SetChecked(CheckId id, bool checked) {
-    const ActionScope action(*this,
-                             [&] { return "check " + std::string(NameOf(id)) + (checked ? " 1" : " 0"); });
-    CheckBox& c = CheckRef(id);
-    if (c.Checked == checked) return;
-    c.Checked = checked;
-    switch (id) {
-        case CheckId::ChBx_TestBank: ChBx_TestBankClick(); break;
-        case CheckId::Get_Minimal_Profit: Get_Minimal_ProfitClick(); break;
-        case CheckId::Bet_Automatic_Reset: Bet_Automatic_ResetClick(); break;
-        case CheckId::ChBx_Phase_Correction: ChBx_Phase_CorrectionClick(); break;
-        case CheckId::ChBx_Until_Profit: ChBx_Until_ProfitClick(); break;
-        case CheckId::ChBx_Fixed_Number: ChBx_Fixed_NumberClick(); break;
-        case CheckId::ShowBetSize:
-        case CheckId::CatRows: break;  // no click operation
-    }
-}
-
-void Game::SetItemIndex(ComboId id, std::int32_t index) {
-    const ActionScope action(*this,
-                             [&] { return "item " + std::string(NameOf(id)) + " " + IntToStr(index); });
-    ComboRef(id).SetItemIndex(index);
-}
-
-void Game::SelectItem(ComboId id, std::int32_t index) {
-    const ActionScope action(*this,
-                             [&] { return "select " + std::string(NameOf(id)) + " " + IntToStr(index); });
-    ComboBox& c = ComboRef(id);
-    if (!c.Enabled || index < 0 || index >= static_cast<std::int32_t>(c.Items.size())) return;
-    c.ItemIndex = index;
-    switch (id) {
-        case ComboId::GameModes: GameModesChange(); break;
-        case ComboId::BetStrategy: BetStrategyChange(); break;
-        case ComboId::Losses_Type: Losses_TypeChange(); break;
-        case ComboId::Losses_Action: Losses_ActionChange(); break;
-        case ComboId::Wins_Type: Wins_TypeChange(); break;
-        case ComboId::Wins_Action: Wins_ActionChange(); break;
-        case ComboId::Search_Pattern: Search_PatternChange(); break;
-    }
-}
-
-void Game::SetSafeLevelPosition(std::int32_t position) {
-    const ActionScope action(*this, [&] { return "safe-level " + IntToStr(position); });
-    position = std::clamp(position, inputs_.SafeLevel.Min, inputs_.SafeLevel.Max);
-    if (inputs_.SafeLevel.Position == position) return;
-    inputs_.SafeLevel.Position = position;
-    SafeLevelChange();
-}
-
-namespace {
-
-// Applies one inserted key to a text: backspace deletes the last character.
-std::string WithKey(const std::string& text, char key) {
-    std::string t = text;
-    if (key == '\b') {
-        if (!t.empty()) t.pop_back();
-    } else {
-        t += key;
-    }
-    return t;
-}
-
-}  // namespace
-
-void Game::TypeKey(EditId id, char key) {
-    const ActionScope action(*this, [&] {
-        return "key-edit " + std::string(NameOf(id)) + " " + IntToStr(static_cast<unsigned char>(key));
-    });
-    Edit& e = EditRef(id);
-    if (!e.Enabled || e.ReadOnly) return;
-    // Every key that passes the filter lands, also one that leaves no usable
-    // amount: the amount is refused, never the way back to a good one.
-    switch (id) {
-        case EditId::Init_Bet: Init_BetKeyPress(key); break;
-        case EditId::Test_Bank: Test_BankKeyPress(key); break;
-        case EditId::Losses_ActionValue:
-        case EditId::Wins_ActionValue: key = NumericKeyFilter(e.Text, key); break;
-    }
-    if (key == 0) return;
-    SetEditText(id, WithKey(e.Text, key));
-}
-
-void Game::TypeKey(SpinId id, char key) {
-    const ActionScope action(*this, [&] {
-        return "key-spin " + std::string(NameOf(id)) + " " + IntToStr(static_cast<unsigned char>(key));
-    });
-    SpinEdit& s = SpinRef(id);
-    if (!s.Enabled || s.ReadOnly) return;
-    // A spin edit takes digits, a sign and backspace only.
-    const bool valid = (key >= '0' && key <= '9') || key == '-' || key == '+' || key == '\b';
-    if (!valid) return;
-    SetSpinText(id, WithKey(s.Text(), key));
-}
-
-bool Game::JournaledTick(TimerId id) {
-    // A tick is no action of the player: what it runs is not journaled,
-    // except the end of a progress run, which a replay must meet at the same
-    // place among the player's actions.
-    const bool run_going = IsModeTimer(id) && TimerControl(id).Enabled;
-    struct Nested {
-        int& depth;
-        explicit Nested(int& d) : depth(d) { ++depth; }
-        ~Nested() { --depth; }
-    } nested(action_depth_);
-    // The display refresh also holds the money to cents and resets bets that
-    // fell below the initial bet; when it changed the game that way, the
-    // journal meets it at this place too.
-    // Also a tick that fails has changed what it changed before its error.
-    const bool refresh = id == TimerId::ShowValues;
-    std::optional<GameState> before;
-    if (refresh) before = state_;
-    const auto journal_tick = [&] {
-        if (refresh && !(state_ == *before)) WriteAction("refresh");
-        if (run_going && !TimerControl(id).Enabled) WriteAction("run-end");
-    };
-    bool changed = true;
-    try {
-        changed = RunTimer(id);
-    } catch (...) {
-        journal_tick();
-        throw;
-    }
-    journal_tick();
-    return changed;
-}
-
-bool Game::RunTimer(TimerId id) {
-    if (!play_) return RunHandler(id);
-    const GameScope play(*this);
-    return RunHandler(id);
-}
 
 bool Game::RunHandler(TimerId id) {
     switch (id) {

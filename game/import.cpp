@@ -146,10 +146,10 @@ void Game::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     state_.Undo_Counter = 1;
     board_.WithdrawUndo();
     CloseImportPanel();
-    if (happenings_) {
+    if (journal_.Happenings()) {
         PlayEvent imported;
         imported.count = static_cast<std::int64_t>(numbers.size());
-        NoteHappening(PlayEventKind::Imported, imported);
+        journal_.NoteHappening(PlayEventKind::Imported, imported);
     }
 }
 

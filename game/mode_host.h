@@ -35,8 +35,8 @@ public:
     void SetRunInterval(TimerId id, std::int32_t interval_ms) { e_.TimerRef(id).Interval = interval_ms; }
     bool AdvanceRunGauge(std::int32_t step) { return e_.display_.AdvanceRunGauge(step); }
     void EndProgressRun(TimerId id) { e_.EndProgressRun(id); }
-    std::int32_t Draw(std::int32_t range) { return e_.Draw(range); }
-    std::int32_t DrawSeeded(std::int32_t range) { return e_.DrawSeeded(range); }
+    std::int32_t Draw(std::int32_t range) { return e_.journal_.Draw(range); }
+    std::int32_t DrawSeeded(std::int32_t range) { return e_.journal_.DrawSeeded(range); }
 
 private:
     Game& e_;

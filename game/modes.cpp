@@ -61,25 +61,26 @@ void Game::EndProgressRun(TimerId id) {
     const bool going = TimerControl(id).Enabled;
     StopTimer(id);
     display_.EmptyRunGauge();
-    if (happenings_ && going) NoteRun(PlayEventKind::RunEnded, id);
+    if (journal_.Happenings() && going) journal_.NoteRun(PlayEventKind::RunEnded, id);
 }
 
 void Game::AbandonProgressRuns() {
     for (TimerId id : kModeTimers) {
         const bool going = TimerControl(id).Enabled;
         StopTimer(id);
-        if (happenings_ && going) NoteRun(PlayEventKind::RunEnded, id);
+        if (journal_.Happenings() && going) journal_.NoteRun(PlayEventKind::RunEnded, id);
     }
     display_.EmptyRunGauge();
     // The draws of the runs ended here belong to no action that a replay
     // will run again.
-    draws_.Clear();
+    journal_.ClearDraws();
     state_.Engine_Ready = 1;
 }
 
 std::int64_t Game::FillRunGauge(TimerId id, std::int64_t first_tick_ms, std::int32_t interval_ms,
                                 std::int64_t max_ticks) {
-    if (journal_ || Replaying() || !IsModeTimer(id) || !TimerControl(id).Enabled || interval_ms <= 0)
+    if (journal_.Kept() || journal_.Replaying() || !IsModeTimer(id) || !TimerControl(id).Enabled ||
+        interval_ms <= 0)
         return 0;
     // A drawn step is seeded with the clock's second, the same for every tick
     // of that second; the others are fixed.

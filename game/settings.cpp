@@ -23,7 +23,7 @@ void Game::LoadSettingsLines(Memo lines) {
     });
     record_.Replace(std::move(lines));
     Load_Settings_StateClick();
-    if (happenings_) NoteHappening(PlayEventKind::SettingsLoaded);
+    if (journal_.Happenings()) journal_.NoteHappening(PlayEventKind::SettingsLoaded);
 }
 
 void Game::Load_Settings_StateClick() {

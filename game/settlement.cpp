@@ -23,12 +23,12 @@ void Game::WinLose() {
         Game& e;
         std::int32_t field;
         ~Note() {
-            if (!e.play_ || !e.report_.Placed) return;
+            if (!e.journal_.Listening() || !e.report_.Placed) return;
             PlayEvent settled;
             settled.field = field;
             settled.stake = e.report_.Stake;
             settled.won = e.report_.Won;
-            e.NotePlay(PlayEventKind::Settled, settled);
+            e.journal_.NotePlay(PlayEventKind::Settled, settled);
         }
     } note{*this, state_.Bet_Field};
     if (report_.Won)
@@ -77,21 +77,21 @@ void Game::MatrixWin() { ++state_.Matrix_Wins; }
 void Game::Balance_Check() {
     if (state_.Bet_Field >= 1 && state_.Bet_Field <= 6) {
         ++report_.Proposals;
-        if (happenings_) {
+        if (journal_.Happenings()) {
             PlayEvent proposal;
             proposal.field = state_.Bet_Field;
             proposal.stake = state_.Bet_Size;
-            NoteHappening(PlayEventKind::ProposalShown, proposal);
+            journal_.NoteHappening(PlayEventKind::ProposalShown, proposal);
         }
     }
     if (AnyChipVisible()) {
         state_.Bankroll -= state_.Bet_Size;
         ++report_.Bets_Placed;
-        if (play_) {
+        if (journal_.Listening()) {
             PlayEvent staked;
             staked.field = state_.Bet_Field;
             staked.stake = state_.Bet_Size;
-            NotePlay(PlayEventKind::Staked, staked);
+            journal_.NotePlay(PlayEventKind::Staked, staked);
         }
     }
 }

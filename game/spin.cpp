@@ -43,10 +43,10 @@ void Game::Analyse() {
 
 void Game::CurrentNumber() {
     board_.Record();
-    if (play_) {
+    if (journal_.Listening()) {
         PlayEvent spin;
         spin.number = board_.CurrentNumber();
-        NotePlay(PlayEventKind::Spin, spin);
+        journal_.NotePlay(PlayEventKind::Spin, spin);
     }
     state_.Spins_Count = CountPlus(state_.Spins_Count, 1);
     if (!inputs_.ChBx_Fixed_Number.Checked)
@@ -117,10 +117,10 @@ void Game::Undo() {
     GameHistoryBack();
     state_.Undo_Counter = 0;
     board_.WithdrawUndo();
-    if (play_) {
+    if (journal_.Listening()) {
         PlayEvent back;
         back.history = board_.NumbersList();
-        NotePlay(PlayEventKind::TakenBack, back);
+        journal_.NotePlay(PlayEventKind::TakenBack, back);
     }
 }
 

@@ -334,7 +334,7 @@ void TForm1::BuildSettingsArea() {
             if (!e->isEnabled() || e->isReadOnly()) return;
             EditSetting([&] { engine_.SetEditText(id, text); });
         };
-        e->key_filter = &rotacle::Engine::NumericKeyFilter;
+        e->key_filter = &rotacle::staking::NumericKeyFilter;
         edits_[static_cast<std::size_t>(id)] = e;
     };
     const auto spin = [this](SpinId id, const char* name, const QRect& place) {

@@ -308,7 +308,7 @@ private:
                                             " shows '" + e_.Board().HisNum()[k].Caption + "', history has '" +
                                             want + "'");
             if (k < h && e_.Board().HisNum()[k].Colour !=
-                             rotacle::Engine::NumberColour(e_.Board().NumbersList()[h - 1 - k]))
+                             rotacle::Board::NumberColour(e_.Board().NumbersList()[h - 1 - k]))
                 return Fail(what.str(), "strip colour");
         }
 
