@@ -336,12 +336,6 @@ std::pair<std::string_view, std::optional<std::string_view>> SplitWord(std::stri
     return {s.substr(0, sp), s.substr(sp + 1)};
 }
 
-bool AllDigits(std::string_view s) {
-    if (s.empty()) return false;
-    for (char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 void Session::Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no) {
     const ScriptVerb* v = FindScriptVerb(verb);

@@ -38,7 +38,13 @@ std::string ScriptVerbsHelp();
 /// Splits "WORD REST" at the first space; no REST without a space.
 std::pair<std::string_view, std::optional<std::string_view>> SplitWord(std::string_view s);
 
-/// True for a non-empty run of the digits 0..9.
-bool AllDigits(std::string_view s);
+/// True for a non-empty run of the digits 0..9. Inline: every "spin N" line
+/// of a script passes here.
+inline bool AllDigits(std::string_view s) {
+    if (s.empty()) return false;
+    for (const char c : s)
+        if (c < '0' || c > '9') return false;
+    return true;
+}
 
 }  // namespace rotacle::sim
