@@ -336,7 +336,6 @@ std::pair<std::string_view, std::optional<std::string_view>> SplitWord(std::stri
     return {s.substr(0, sp), s.substr(sp + 1)};
 }
 
-
 void Session::Execute(std::string_view verb, std::string_view rest, bool has_rest, std::int64_t line_no) {
     const ScriptVerb* v = FindScriptVerb(verb);
     if (!v || !v->run) Malformed(line_no, "unknown command '" + std::string(verb) + "'");
