@@ -20,6 +20,7 @@
 #include "core/ids.h"
 #include "core/line_list.h"
 #include "core/platform.h"
+#include "core/zero_rule.h"
 #include "display/display.h"
 #include "game/amount_guard.h"
 #include "game/game_controls.h"
@@ -199,7 +200,6 @@ public:
     bool RefreshSettled() const { return refresh_settled_; }
 
     // ---- Read-only view ---------------------------------------------------------------
-
     /// The game record.
     const GameState& State() const { return state_; }
     const PlayReport& Report() const { return report_; }
@@ -218,13 +218,14 @@ public:
     /// The inputs and the buttons that the game enables.
     const rotacle::Inputs& Inputs() const { return inputs_; }
 
-    // ---- The game by meaning
-    // What the player does; the window, the driver and the tools run these.
+    // ---- The game by meaning: what the player does (window, driver, tools)
     void EnterNumber(int n);
     /// `field` (0..5) in trend: the other side of its pair is cleared.
     void ChooseTrend(int field);
     void ClearTrend(int field);
     void SkipBet();
+    /// What a zero does to the bet from the next settlement on.
+    void SetZeroRule(ZeroRule rule) { zero_rule_ = rule; }
     void OpenImportPanel();
     void PastePage();
     void LoadNumberFile();
@@ -291,6 +292,7 @@ private:
     // A spin is being settled: the stake the chips show is not on the table.
     bool settling_ = false;
     bool refresh_settled_ = false;
+    ZeroRule zero_rule_ = ZeroRule::None;
     // The amounts in force while the initial bet or test bank hold a refused text.
     AmountGuard amounts_;
 };

@@ -31,10 +31,15 @@ void Game::WinLose() {
             e.journal_.NotePlay(PlayEventKind::Settled, settled);
         }
     } note{*this, state_.Bet_Field};
-    if (report_.Won)
+    if (report_.Won) {
         Win();
-    else
-        Lose();
+        return;
+    }
+    // La partage: half of the stake comes back on zero; the staking rules
+    // still count the bet as lost.
+    if (zero_rule_ == ZeroRule::Partage && report_.Placed && board_.CurrentNumber() == 0)
+        state_.Bankroll += state_.Bet_Size / 2;
+    Lose();
 }
 
 void Game::Lose() {
