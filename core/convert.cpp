@@ -47,8 +47,6 @@ bool ValidFloatText(std::string_view t) noexcept {
     return i == n;
 }
 
-std::string Quoted(std::string_view text, const char* tail) { return '\'' + QuoteText(text) + '\'' + tail; }
-
 // The "C" locale, for the C library's conversions: the window's toolkit sets
 // the user's locale, whose decimal separator may be a comma.
 locale_t CLocale() noexcept {
@@ -194,7 +192,7 @@ bool TryStrToFloat(std::string_view text, double& out) noexcept {
 
 double StrToFloat(std::string_view text) {
     double v = 0;
-    if (!TryStrToFloat(text, v)) throw ConvertError(Quoted(text, " is not a valid floating point value"));
+    if (!TryStrToFloat(text, v)) throw MessageError<ConvertError>(MessageKind::NotFloat, QuoteText(text));
     return v;
 }
 
@@ -220,7 +218,7 @@ bool TryStrToInt(std::string_view text, std::int32_t& out) noexcept {
 
 std::int32_t StrToInt(std::string_view text) {
     std::int32_t v = 0;
-    if (!TryStrToInt(text, v)) throw ConvertError(Quoted(text, " is not a valid integer value"));
+    if (!TryStrToInt(text, v)) throw MessageError<ConvertError>(MessageKind::NotInteger, QuoteText(text));
     return v;
 }
 
@@ -228,9 +226,10 @@ void CheckAmount(std::string_view text, double smallest) {
     double v = 0;
     if (!TryStrToFloat(text, v)) return;
     if (v > kMaxAmount)
-        throw ConvertError(Quoted(text, " is not a valid amount: the largest is ") + FloatToStr(kMaxAmount));
+        throw MessageError<ConvertError>(MessageKind::AmountTooLarge, QuoteText(text),
+                                         FloatToStr(kMaxAmount));
     if (v < smallest)
-        throw ConvertError(Quoted(text, " is not a valid amount: the smallest is ") + FloatToStr(smallest));
+        throw MessageError<ConvertError>(MessageKind::AmountTooSmall, QuoteText(text), FloatToStr(smallest));
 }
 
 std::string IntToStr(std::int64_t value) {

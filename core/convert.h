@@ -6,11 +6,15 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
 #include <system_error>
+#include <utility>
 #include <version>
+
+#include "core/message.h"
 
 // The C++ library's floating-point to_chars/from_chars where it has them
 // (libstdc++ 11 and later); libc++ before 20 lacks from_chars for doubles.
@@ -21,10 +25,21 @@
 namespace rotacle {
 
 /// Base of every error that an event handler reports to the player in a
-/// message box. The text is exactly the message shown.
+/// message box. The text is exactly the message shown in English; the
+/// message's values let the window word it in the player's language.
 class EngineError : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    /// A message the program words no further.
+    explicit EngineError(const std::string& text)
+        : EngineError(rotacle::Message{MessageKind::Plain, {text}, nullptr}) {}
+    explicit EngineError(rotacle::Message message)
+        : std::runtime_error(EnglishText(message)),
+          message_(std::make_shared<const rotacle::Message>(std::move(message))) {}
+    /// The message as values.
+    const rotacle::Message& Message() const { return *message_; }
+
+private:
+    std::shared_ptr<const rotacle::Message> message_;
 };
 
 /// A text that does not convert to a number.
@@ -38,6 +53,12 @@ class FileError : public EngineError {
 public:
     using EngineError::EngineError;
 };
+
+/// The error `kind` with the values `args`.
+template <class Error = EngineError, class... Args>
+Error MessageError(MessageKind kind, Args&&... args) {
+    return Error(rotacle::Message{kind, {std::string(std::forward<Args>(args))...}, nullptr});
+}
 
 /// How many characters of an offending text a message quotes.
 inline constexpr std::size_t kQuotedChars = 60;

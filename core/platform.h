@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "core/message.h"
+
 namespace rotacle {
 
 /// A file dialog as the engine asks for it.
@@ -28,6 +30,9 @@ public:
 
     /// Shows an error or notice to the player in a standard message box.
     virtual void ShowMessage(const std::string& text) = 0;
+    /// Shows an error of the game; a host that speaks the player's language
+    /// words it from its values, the others show its English text.
+    virtual void ShowError(const Message& message) { ShowMessage(EnglishText(message)); }
 
     /// Open and save dialogs: the chosen path, or nothing when cancelled.
     virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) = 0;

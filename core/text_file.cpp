@@ -88,20 +88,20 @@ std::vector<std::string> SplitLines(std::string_view text) {
 }
 
 std::string ReadFileText(const std::string& path, std::uint64_t limit) {
-    const auto fail = [&](const char* verb, const std::string& reason) {
-        throw FileError(std::string(verb) + " file \"" + PathText(path) + "\". " + reason);
+    const auto fail = [&](MessageKind kind, const std::string& reason) {
+        throw MessageError<FileError>(kind, PathText(path), reason);
     };
-    if (path.find('\0') != std::string::npos) fail("Cannot open", std::strerror(EINVAL));
+    if (path.find('\0') != std::string::npos) fail(MessageKind::CannotOpenFile, std::strerror(EINVAL));
     // O_NONBLOCK: opening a FIFO with no writer would otherwise wait for one.
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (fd < 0) fail("Cannot open", std::strerror(errno));
+    if (fd < 0) fail(MessageKind::CannotOpenFile, std::strerror(errno));
     Descriptor guard(fd);
     struct stat st {};
-    if (::fstat(fd, &st) != 0) fail("Cannot open", std::strerror(errno));
-    if (S_ISDIR(st.st_mode)) fail("Cannot open", std::strerror(EISDIR));
-    if (!S_ISREG(st.st_mode)) fail("Cannot open", "Not a regular file");
+    if (::fstat(fd, &st) != 0) fail(MessageKind::CannotOpenFile, std::strerror(errno));
+    if (S_ISDIR(st.st_mode)) fail(MessageKind::CannotOpenFile, std::strerror(EISDIR));
+    if (!S_ISREG(st.st_mode)) fail(MessageKind::CannotOpenFile, "Not a regular file");
     if (st.st_size < 0 || static_cast<std::uint64_t>(st.st_size) > limit)
-        fail("Cannot open", TooLarge(limit));
+        fail(MessageKind::CannotOpenFile, TooLarge(limit));
 
     std::string text;
     text.reserve(static_cast<std::size_t>(st.st_size));
@@ -110,11 +110,12 @@ std::string ReadFileText(const std::string& path, std::uint64_t limit) {
         const ssize_t r = ::read(fd, buf, sizeof buf);
         if (r < 0) {
             if (errno == EINTR) continue;
-            fail("Cannot read", std::strerror(errno));
+            fail(MessageKind::CannotReadFile, std::strerror(errno));
         }
         if (r == 0) break;
         // The file may have grown since it was measured.
-        if (text.size() + static_cast<std::size_t>(r) > limit) fail("Cannot open", TooLarge(limit));
+        if (text.size() + static_cast<std::size_t>(r) > limit)
+            fail(MessageKind::CannotOpenFile, TooLarge(limit));
         text.append(buf, static_cast<std::size_t>(r));
     }
     return text;
@@ -136,7 +137,7 @@ std::string TemporaryFileFor(const std::string& target) {
 namespace {
 
 [[noreturn]] void FailCreate(const std::string& path, const std::string& reason) {
-    throw FileError("Cannot create file \"" + PathText(path) + "\". " + reason);
+    throw MessageError<FileError>(MessageKind::CannotCreateFile, PathText(path), reason);
 }
 
 [[noreturn]] void FailCreate(const std::string& path, int err) { FailCreate(path, std::strerror(err)); }

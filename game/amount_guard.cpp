@@ -9,14 +9,14 @@ void AmountGuard::CheckMoneyText(EditId id, std::string_view text) {
     CheckAmount(text, id == EditId::Init_Bet ? 0.0 : -kMaxAmount);
 }
 
-std::optional<std::string> AmountGuard::AmountError(EditId id, const std::string& text) {
+std::optional<ConvertError> AmountGuard::AmountError(EditId id, const std::string& text) {
     try {
         if (double value = 0; TryStrToFloat(text, value))
             CheckMoneyText(id, text);
         else if (Usable(text))
             StrToFloat(text);  // throws the conversion error
     } catch (const ConvertError& e) {
-        return e.what();
+        return e;
     }
     // A text that the change operation passes over (empty, or starting with
     // the point) is no refusal: it is simply not taken.
@@ -26,7 +26,7 @@ std::optional<std::string> AmountGuard::AmountError(EditId id, const std::string
 bool AmountGuard::Taken(EditId id, const std::string& text) {
     bool& refused = id == EditId::Init_Bet ? init_bet_refused_ : test_bank_refused_;
     const bool refused_before = refused;
-    const std::optional<std::string> error = AmountError(id, text);
+    const std::optional<ConvertError> error = AmountError(id, text);
     refused = error.has_value();
     if (id == EditId::Init_Bet) {
         cache_valid_ = false;

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/convert.h"
 #include "core/ids.h"
 
 namespace rotacle {
@@ -26,7 +27,11 @@ public:
     /// is never negative. Checked before the edit takes the text.
     static void CheckMoneyText(EditId id, std::string_view text);
     /// The error of `text` in edit `id`, if it is refused.
-    static std::optional<std::string> AmountError(EditId id, const std::string& text);
+    static std::optional<ConvertError> AmountError(EditId id, const std::string& text);
+    /// The error of a refused `text` in edit `id` (an empty message if it is not refused).
+    static ConvertError Refusal(EditId id, const std::string& text) {
+        return AmountError(id, text).value_or(ConvertError(std::string()));
+    }
     /// True for the edits that refuse a text as a value (the initial bet and
     /// the test bank).
     static bool Guards(EditId id) { return id == EditId::Init_Bet || id == EditId::Test_Bank; }

@@ -123,7 +123,7 @@ void Game::Until_ProfitChange() {
 void Game::Test_BankChange() {
     if (!Usable(inputs_.Test_Bank.Text)) return;
     if (amounts_.Refused(EditId::Test_Bank))
-        throw ConvertError(AmountGuard::AmountError(EditId::Test_Bank, inputs_.Test_Bank.Text).value_or(""));
+        throw AmountGuard::Refusal(EditId::Test_Bank, inputs_.Test_Bank.Text);
     GameState& s = state_;
     s.Bankroll = StrToFloat(inputs_.Test_Bank.Text);
     const double init = InitialBet();
@@ -144,7 +144,7 @@ void Game::Init_BetChange() {
     if (!Usable(inputs_.Init_Bet.Text)) return;
     // Run again on a refused text (the settings loader does): it stops there.
     if (amounts_.Refused(EditId::Init_Bet))
-        throw ConvertError(AmountGuard::AmountError(EditId::Init_Bet, inputs_.Init_Bet.Text).value_or(""));
+        throw AmountGuard::Refusal(EditId::Init_Bet, inputs_.Init_Bet.Text);
     ResetBets();
     const std::string text = inputs_.Init_Bet.Text;
     SetEditText(EditId::Losses_ActionValue, text);

@@ -51,7 +51,7 @@ public:
             op();
             return true;
         } catch (const EngineError& e) {
-            platform_.ShowMessage(e.what());
+            platform_.ShowError(e.Message());
             return false;
         }
     }

@@ -100,7 +100,9 @@ void Game::ImportListedNumbers() {
     try {
         numbers = RouletteNumbers(panel_.Import_List(), &bad_line);
     } catch (const ConvertError& e) {
-        throw ConvertError("Line " + IntToStr(static_cast<std::int64_t>(bad_line + 1)) + ": " + e.what());
+        throw ConvertError(Message{MessageKind::ImportLine,
+                                   {IntToStr(static_cast<std::int64_t>(bad_line + 1))},
+                                   std::make_shared<const Message>(e.Message())});
     }
     ImportNumbers(numbers);
 }

@@ -31,7 +31,7 @@ std::vector<std::uint8_t> RouletteNumbers(const LineList& lines, std::size_t* ba
             // ("+5", "007") still counts; anything else is reported.
             const std::int32_t v = StrToInt(line);
             if (v < 0 || v > 36)
-                throw ConvertError("'" + QuoteText(line) + "' is not a roulette number (0 to 36)");
+                throw MessageError<ConvertError>(MessageKind::NotRouletteNumber, QuoteText(line));
             n = v;
         }
         numbers.push_back(static_cast<std::uint8_t>(n));

@@ -40,7 +40,7 @@ namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
 [[noreturn]] void PageUnreadable(const std::string& reason) {
-    throw FileError("The page cannot be read: " + reason + ".");
+    throw MessageError<FileError>(MessageKind::PageUnreadable, reason);
 }
 
 // A whole number of decimal digits that fits 32 bits.
@@ -390,9 +390,9 @@ std::string FindPageReader() { PageUnreadable("this build of the program has no 
 std::string ReadPageText(const std::string& path, PageReadUsage* usage) {
     const std::string page = ReadFileText(path);
     if (page.size() > kPageSizeLimit)
-        throw FileError("The page cannot be read: it holds " +
-                        IntToStr(static_cast<std::int64_t>(page.size())) + " bytes, more than the limit of " +
-                        IntToStr(kPageSizeLimit >> 20) + " MB (" + IntToStr(kPageSizeLimit) + " bytes).");
+        throw MessageError<FileError>(MessageKind::PageTooLarge,
+                                      IntToStr(static_cast<std::int64_t>(page.size())),
+                                      IntToStr(kPageSizeLimit >> 20), IntToStr(kPageSizeLimit));
     return detail::RunPageReader({FindPageReader(), "--size-first", fs::absolute(path).string()},
                                  kPageTimeoutMs, kPageMemoryLimit, usage);
 }

@@ -55,7 +55,7 @@ JournalWriter::JournalWriter(std::string path, TroubleHandler on_trouble, Start 
     const auto fail = [&](const std::string& reason) {
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
-        throw FileError("Cannot open file \"" + path_ + "\". " + reason);
+        throw MessageError<FileError>(MessageKind::CannotOpenFile, path_, reason);
     };
     struct stat st {};
     // The lock belongs to the file that the path names: when another writer
@@ -106,7 +106,7 @@ JournalWriter::~JournalWriter() {
 }
 
 void JournalWriter::Append(std::size_t actions) {
-    if (!found_.usable) throw FileError(found_.problem + " The file \"" + path_ + "\" is left as it is.");
+    if (!found_.usable) throw MessageError<FileError>(MessageKind::FileLeftAsItIs, found_.problem, path_);
     // New records follow the last whole one: glued to a torn record they
     // would make both unreadable, and behind a damaged one or one that the
     // resume did not replay they would never be read.
@@ -122,7 +122,7 @@ void JournalWriter::Append(std::size_t actions) {
         keep = at;
     }
     if (keep < found_text_.size() && ::ftruncate(fd_, static_cast<off_t>(keep)) != 0)
-        throw FileError("Cannot write file \"" + path_ + "\". " + std::strerror(errno));
+        throw MessageError<FileError>(MessageKind::CannotWriteFile, path_, std::strerror(errno));
     if (keep == 0) AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
     writing_ = true;
     Flush();
@@ -130,7 +130,7 @@ void JournalWriter::Append(std::size_t actions) {
 
 void JournalWriter::StartOver() {
     if (::ftruncate(fd_, 0) != 0)
-        throw FileError("Cannot write file \"" + path_ + "\". " + std::strerror(errno));
+        throw MessageError<FileError>(MessageKind::CannotWriteFile, path_, std::strerror(errno));
     unsaved_.clear();
     AppendRecord(unsaved_, std::string(kFormat) + " " + IntToStr(kVersion));
     writing_ = true;
@@ -302,7 +302,7 @@ std::string KeepJournal(std::string_view text, const std::string& folder, std::t
             break;
         }
         if (errno != EEXIST || i == 1000)
-            throw FileError("Cannot create file \"" + kept.string() + "\". " + std::strerror(errno));
+            throw MessageError<FileError>(MessageKind::CannotCreateFile, kept.string(), std::strerror(errno));
     }
     try {
         WriteTextAtomic(kept.string(), text);
