@@ -95,7 +95,7 @@ void TForm1::SetLimitsOption(const LimitSettings& limits) {
 void TForm1::BuildOptionsRow() {
     partage_ = new QCheckBox(QStringLiteral("LA PARTAGE"), this);
     partage_->setObjectName(QStringLiteral("LaPartage"));
-    partage_->setGeometry(QRect(12, 628, 110, 17));
+    partage_->setGeometry(QRect(190, 628, 100, 17));
     connect(partage_, &QCheckBox::clicked, this, [this](bool checked) { SetZeroRuleOption(checked); });
 
     // One row of limits, each off at 0; a change takes effect when its edit ends.
