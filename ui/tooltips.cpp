@@ -123,6 +123,8 @@ constexpr Tip kTips[] = {
     {"LimitProfit", "Profit goal: play stops when the session has won this much (OFF: no goal)."},
     {"LimitTime", "Time limit: play stops after this many minutes (OFF: no limit)."},
     {"LimitSpins", "Spin limit: play stops after this many spins (OFF: no limit)."},
+    {"LimitGoOn", "Plays on; the limit that stopped play counts again from here."},
+    {"LimitNewGame", "Starts a new game: the history is cleared, the session counts from now."},
     {"RealityCheck", "Reality check: every this many minutes, play pauses to show the time and result."},
 };
 
