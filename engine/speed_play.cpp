@@ -42,6 +42,8 @@ SpeedPlay::Outcome SpeedPlay::Commit(Engine& e) {
 SpeedPlay::Outcome SpeedPlay::Enter(Engine& e, int n) {
     refused_ = true;
     if (n < 0 || n > 36 || e.Panel().Panel_Import().Visible) return Outcome::Refused;
+    // Play stopped at a session limit takes no number, nor keeps one waiting.
+    if (e.Limits().Stopped() != LimitKind::None) return Outcome::Refused;
     if (BoardLocked(e) || !waiting_.empty()) {
         // Numbers keep the order in which the wheel gave them: behind a
         // waiting one, a new number waits too.

@@ -73,6 +73,10 @@ private:
     Game& e_;
 };
 
+using ActionScope = GameJournal::ActionScope;
+using GameScope = GameJournal::GameScope;
+using NewHistoryNote = GameJournal::NewHistoryNote;
+
 namespace journal_text {
 
 /// A text as one word of an action line: "=" and the text with every byte

@@ -369,6 +369,29 @@ void GameJournal::ReplayOne(std::string_view line) {
     } else if (verb == "untrend") {
         words(2);
         game_.ClearTrend(in_range(arg(1), 0, 5));
+    } else if (verb == "zero-rule") {
+        words(2);
+        if (arg(1) != "none" && arg(1) != "partage") NoAction(line);
+        game_.SetZeroRule(arg(1) == "partage" ? ZeroRule::Partage : ZeroRule::None);
+    } else if (verb == "limits") {
+        words(6);
+        LimitSettings limits;
+        if (!TryStrToFloat(arg(1), limits.loss) || !TryStrToFloat(arg(2), limits.profit) ||
+            !(limits.loss >= 0) || !(limits.profit >= 0) || limits.loss > kMaxAmount ||
+            limits.profit > kMaxAmount)
+            NoAction(line);
+        limits.time_minutes = in_range(arg(3), 0, kMaxLimit);
+        limits.spins = in_range(arg(4), 0, kMaxLimit);
+        limits.reality_minutes = in_range(arg(5), 0, kMaxLimit);
+        game_.SetLimits(limits);
+    } else if (verb == "limit-stop") {
+        words(2);
+        const auto kind = LimitByName(arg(1));
+        if (!kind || (*kind != LimitKind::Time && *kind != LimitKind::RealityCheck)) NoAction(line);
+        if (game_.limits_.On() && game_.limits_.Stopped() == LimitKind::None) game_.StopForLimit(*kind);
+    } else if (verb == "limit-go-on") {
+        words(1);
+        game_.GoOnPastLimit();
     } else if (verb == "settings")
         game_.LoadSettingsLines(rest_texts(1));
     else if (verb == "mode") {

@@ -167,7 +167,7 @@ void Game::ChBx_TestBankClick() {
 void Game::N_CountChange() {
     if (inputs_.N_Count.Value() <= 0) SetSpinValue(SpinId::N_Count, 1);
     if (inputs_.N_Count.HasText())
-        WriteSettingsNumber(settings_line::kMatrixHistory, inputs_.N_Count.Value());
+        record_.WriteNumber(settings_line::kMatrixHistory, inputs_.N_Count.Value());
 }
 
 }  // namespace rotacle

@@ -64,6 +64,7 @@ bool Game::RunHandler(TimerId id) {
         case TimerId::Mode5Timer: {
             ModeHost host(*this);
             EngineModes::Of(id).Tick(host);
+            if (limits_.On()) LimitsAfterSpin(false);
             return true;
         }
         case TimerId::SafeLevel_Timer: return SafeLevel_TimerTimer();

@@ -29,6 +29,7 @@
 #include "game/game_window.h"
 #include "game/inputs.h"
 #include "game/play_report.h"
+#include "game/session_limits.h"
 #include "import/import_panel.h"
 #include "modes/modes.h"
 #include "settings/settings_record.h"
@@ -179,9 +180,7 @@ public:
     void ChBx_TestBankClick();
     void N_CountChange();
     double InitialBet() const;
-    std::string_view SettingsLine(std::size_t i) const { return record_.Line(i); }
     void WriteSettingsLine(std::size_t i, std::string_view text) { record_.Write(i, text); }
-    void WriteSettingsNumber(std::size_t i, std::int64_t value) { record_.WriteNumber(i, value); }
     void SaveSettingsFile(const std::string& path) const;
     void LoadSettingsFile(const std::string& path);
     void Load_Settings_StateClick();
@@ -194,28 +193,22 @@ public:
     void ParseRawList();
     /// The program's folder, or the user's data folder when that is read-only.
     std::string PageFilePath() const;
-    /// One display refresh; false when it changed nothing.
+    /// One display refresh (false when it changed nothing); whether the last one changed nothing.
     bool ShowValuesTimer();
-    /// True when the last display refresh changed nothing.
     bool RefreshSettled() const { return refresh_settled_; }
 
     // ---- Read-only view ---------------------------------------------------------------
-    /// The game record.
+    /// The game record and report; the board (history, strip, undo); the bet on the table;
+    /// the modes' patterns, lists and trend; the settings record; the import panel; the
+    /// shown values, lamps and gauges; the inputs and the buttons that the game enables.
     const GameState& State() const { return state_; }
     const PlayReport& Report() const { return report_; }
-    /// The number board, the spin history, the strip and the undo command.
     const rotacle::Board& Board() const { return board_; }
-    /// The bet on the table: highlights, chips and stake labels.
     const rotacle::Table& Table() const { return table_; }
-    /// The patterns, candidate lists and trend choice of the game modes.
     const ModeLists& Modes() const { return modes_; }
-    /// The settings record.
     const SettingsRecord& Settings() const { return record_; }
-    /// The import panel.
     const ImportPanel& Panel() const { return panel_; }
-    /// The shown values, lamps and gauges.
     const rotacle::Display& Display() const { return display_; }
-    /// The inputs and the buttons that the game enables.
     const rotacle::Inputs& Inputs() const { return inputs_; }
 
     // ---- The game by meaning: what the player does (window, driver, tools)
@@ -224,8 +217,15 @@ public:
     void ChooseTrend(int field);
     void ClearTrend(int field);
     void SkipBet();
-    /// What a zero does to the bet from the next settlement on.
-    void SetZeroRule(ZeroRule rule) { zero_rule_ = rule; }
+    /// The zero rule from the next settlement on, and the session limits: a limit reached
+    /// stops play (no proposal, no number taken) until GoOnPastLimit or a new game
+    /// (ResetApp). CheckLimitClock looks at the limits of time on the platform's clock.
+    void SetZeroRule(ZeroRule rule);
+    ZeroRule ZeroRuleInForce() const { return zero_rule_; }
+    void SetLimits(const LimitSettings& limits);
+    const SessionLimits& Limits() const { return limits_; }
+    void CheckLimitClock();
+    void GoOnPastLimit();
     void OpenImportPanel();
     void PastePage();
     void LoadNumberFile();
@@ -260,14 +260,13 @@ private:
     void AbandonProgressRuns();
     bool RunHandler(TimerId id);
     void StartRun(TimerId id);
-    using ActionScope = GameJournal::ActionScope;
-    using GameScope = GameJournal::GameScope;
-    using NewHistoryNote = GameJournal::NewHistoryNote;
     void ShowBetsPlayed() { display_.ShowBetsPlayed(state_.Bets_Played); }
     void ShowBankroll() { display_.ShowBankroll(state_.Bankroll); }
     Timer& TimerRef(TimerId id) { return timers_.Change(id); }
     std::array<bool, 6> PlacedFields() const;
     staking::RuleInputs RuleSettings() const;
+    void LimitsAfterSpin(bool spun);
+    void StopForLimit(LimitKind kind);
 
     friend class EngineTestAccess;
     friend class ModeHost;
@@ -293,6 +292,7 @@ private:
     bool settling_ = false;
     bool refresh_settled_ = false;
     ZeroRule zero_rule_ = ZeroRule::None;
+    SessionLimits limits_;
     // The amounts in force while the initial bet or test bank hold a refused text.
     AmountGuard amounts_;
 };

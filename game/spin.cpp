@@ -10,11 +10,15 @@ namespace rotacle {
 // ---- Spin entry and pipeline -----------------------------------------------------
 
 void Game::EnterNumber(int n) {
+    // A limit reached stops play until the player goes on or starts anew.
+    if (limits_.Stopped() != LimitKind::None) return;
     const ActionScope action(*this, [n] { return "spin " + IntToStr(n); });
     const GameScope play(*this);
     if (n < 0 || n > 36) return;
+    const std::int64_t spins = state_.Spins_Count;
     board_.SetCurrentNumber(n);
     Analyse();
+    if (limits_.On()) LimitsAfterSpin(state_.Spins_Count != spins);
 }
 
 void Game::Analyse() {
@@ -174,6 +178,8 @@ void Game::ResetApp() {
     AbandonProgressRuns();
     AllEnabled();
     SkipBet();
+    // A new game is a new session for the limits too.
+    if (limits_.On()) limits_.Start(state_.Bankroll, platform_.ClockSeconds());
     board_.ClearHistory();
     // With the history gone there is no spin to take back, also when a later
     // step of the reset fails on a bad input.

@@ -87,11 +87,56 @@ void Enter(VerbCall& c) {
     if (outcome == SpeedPlay::Outcome::Refused) c.SayWhyNotTaken(n);
 }
 
+// The player's options kept beside the settings record: quick proposals, the
+// zero rule and the session limits (0 turns a limit off).
 void Option(VerbCall& c) {
-    const auto [name, value] = c.NameValue();
-    if (name != "quick") c.Bad("unknown option '" + std::string(name) + "'");
-    if (value != "0" && value != "1") c.Bad("option quick takes 0 or 1");
-    c.Speed().SetQuick(value == "1");
+    const auto pair = c.NameValue();
+    const auto name = pair.first;
+    const auto value = pair.second;
+    if (name == "quick") {
+        if (value != "0" && value != "1") c.Bad("option quick takes 0 or 1");
+        c.Speed().SetQuick(value == "1");
+        return;
+    }
+    if (name == "zero-rule") {
+        if (value != "none" && value != "partage") c.Bad("option zero-rule takes none or partage");
+        c.Run([&] { c.e.SetZeroRule(value == "partage" ? ZeroRule::Partage : ZeroRule::None); });
+        return;
+    }
+    LimitSettings limits = c.e.Limits().Settings();
+    const auto amount = [&](double& field) {
+        if (!TryStrToFloat(value, field) || !(field >= 0) || field > kMaxAmount)
+            c.Bad("option " + std::string(name) + " takes an amount of 0 or more");
+    };
+    const auto count = [&](std::int32_t& field) {
+        if (!AllDigits(value) || !TryStrToInt(value, field) || field > kMaxLimit)
+            c.Bad("option " + std::string(name) + " takes a whole number 0.." + IntToStr(kMaxLimit));
+    };
+    if (name == "limit-loss")
+        amount(limits.loss);
+    else if (name == "limit-profit")
+        amount(limits.profit);
+    else if (name == "limit-time")
+        count(limits.time_minutes);
+    else if (name == "limit-spins")
+        count(limits.spins);
+    else if (name == "reality-check")
+        count(limits.reality_minutes);
+    else
+        c.Bad("unknown option '" + std::string(name) + "'");
+    c.Run([&] { c.e.SetLimits(limits); });
+}
+
+void Limit(VerbCall& c) {
+    if (c.rest == "continue" && c.has_rest) {
+        c.Run([&] { c.e.GoOnPastLimit(); });
+    } else if (c.rest == "new" && c.has_rest) {
+        // A new game: the numbers still waiting belong to the one that ends.
+        c.Speed().DropWaiting();
+        c.Run([&] { c.e.ResetApp(); });
+    } else {
+        c.Bad("limit takes continue or new");
+    }
 }
 
 void Skip(VerbCall& c) {
@@ -285,7 +330,10 @@ constexpr ScriptVerb kVerbs[] = {
     {"skip", "", "The skip-bet command, when offered", Skip},
     {"enter", "N", "N typed and entered; waits for the end of a progress run", Enter},
     {"nowait", "COMMAND", "COMMAND without the timers after it", nullptr},
-    {"option", "quick 0|1", "Quick proposals: a progress run takes all its ticks at once", Option},
+    {"option", "NAME VALUE",
+     "A player's option: quick, zero-rule, limit-loss, limit-profit, limit-time, limit-spins, reality-check",
+     Option},
+    {"limit", "continue|new", "After a session limit: play on, or start a new game", Limit},
     {"reset-bets", "", "The BETS reset button", ResetBets},
     {"reset-app", "", "The APP reset button", ResetApp},
     {"set", "NAME VALUE", "The program assigns VALUE to the input NAME", Set},

@@ -115,6 +115,12 @@ void Session::RunTimers() {
     } catch (const EndlessRun& e) {
         throw ScriptError(e.what());
     }
+    // The limits of time are looked at on the virtual clock once the
+    // command's timers have run.
+    if (engine_.Limits().On() && engine_.Limits().Stopped() == LimitKind::None) {
+        engine_.Event([&] { engine_.CheckLimitClock(); });
+        Touched();
+    }
 }
 
 void Session::ClickCell(int n) {
@@ -128,6 +134,11 @@ void Session::ClickCell(int n) {
 void Session::SayWhyNotTaken(int n) {
     // The window marks every refusal in its readout; a number lost to a full
     // wait list is said here, or it would vanish from the script unseen.
+    if (n >= 0 && n <= 36 && engine_.Limits().Stopped() != LimitKind::None) {
+        platform_.error = IntToStr(n) + " is not taken: play stopped at the " +
+                          std::string(LimitName(engine_.Limits().Stopped())) + " limit";
+        return;
+    }
     if (n < 0 || n > 36 || !speed_.WaitingFull()) return;
     const auto waiting = static_cast<std::int64_t>(speed_.Waiting().size());
     platform_.error = IntToStr(n) + " is not taken: " + IntToStr(waiting) + " numbers are waiting already";
@@ -255,6 +266,8 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     auto waiting = nlohmann::ordered_json::array();
     for (const int n : speed_.Waiting()) waiting.push_back(n);
     j["waiting"] = std::move(waiting);
+    // Only a session with limits names the one that stopped play ("" while it goes on).
+    if (e.Limits().On()) j["limit"] = LimitName(e.Limits().Stopped());
     // Texts come from files and scripts as bytes; never fail on bad UTF-8.
     out << j.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) << '\n';
 }

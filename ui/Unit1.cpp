@@ -74,6 +74,7 @@ TForm1::TForm1(QWidget* parent)
     BuildCommandRow();
     BuildImportPanel();
     BuildTimers();
+    BuildLimitScreen();
     speed_.SetQuick(StoredQuickProposals());
     setFocusPolicy(Qt::StrongFocus);
     qApp->installEventFilter(this);

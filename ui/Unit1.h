@@ -26,6 +26,9 @@
 #include "ui/qt_platform.h"
 
 class QCheckBox;
+class QDoubleSpinBox;
+class QFrame;
+class QSpinBox;
 class QKeyEvent;
 class QComboBox;
 class QSlider;
@@ -57,6 +60,11 @@ public:
     const rotacle::SpeedPlay& Speed() const { return speed_; }
     /// Turns quick proposals on or off and keeps the choice for the next start.
     void SetQuickProposals(bool quick);
+    /// The zero rule and the session limits as the player last chose them,
+    /// after a resumed session's replay; each choice is kept for the next start.
+    void ApplyStoredOptions();
+    void SetZeroRuleOption(bool partage);
+    void SetLimitsOption(const LimitSettings& limits);
 
     /// Runs one event through the engine (an engine error is shown in a
     /// message box and ends the event), then brings the window up to date.
@@ -140,6 +148,11 @@ private:
     void BuildImportPanel();
     void BuildSettingsArea();
     void BuildTimers();
+    /// The zero rule and the limits in the settings area.
+    void BuildOptionsRow();
+    /// The screen that stops play at a limit, the table's zero-rule mark and the limits' clock.
+    void BuildLimitScreen();
+    void RefreshOptions();
     /// Adds a command's normal and hover pictures to `parent` (the window when
     /// null) and returns the hover picture, which takes the command's click.
     Picture* AddCommand(Command command, const QString& name, const QRect& place, art::Glyph glyph,
@@ -195,6 +208,16 @@ private:
     Caption* label4_ = nullptr;
     Caption* key_readout_ = nullptr;
     QCheckBox* quick_ = nullptr;
+    QCheckBox* partage_ = nullptr;
+    QDoubleSpinBox* limit_loss_ = nullptr;
+    QDoubleSpinBox* limit_profit_ = nullptr;
+    QSpinBox* limit_time_ = nullptr;
+    QSpinBox* limit_spins_ = nullptr;
+    QSpinBox* limit_reality_ = nullptr;
+    QFrame* limit_screen_ = nullptr;
+    Caption* limit_text_ = nullptr;
+    Caption* partage_mark_ = nullptr;
+    QTimer* limit_clock_ = nullptr;
     std::array<Caption*, 9> his_num_{};
     std::array<Picture*, 37> cell_{};
     std::array<Picture*, 37> cell_act_{};

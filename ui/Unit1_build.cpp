@@ -461,6 +461,7 @@ void TForm1::BuildSettingsArea() {
     quick_->setGeometry(QRect(300, 628, 145, 17));
     quick_->setChecked(speed_.Quick());
     connect(quick_, &QCheckBox::clicked, this, [this](bool checked) { SetQuickProposals(checked); });
+    BuildOptionsRow();
 
     // "Show Bet" lies right of the shown area: it takes the focus that several
     // inputs hand on, so that the space bar toggles the stake labels.

@@ -88,6 +88,7 @@ void TForm1::Refresh() {
     flat_index_->SetText(e.Display().Label_FlatIndex().Caption);
     numbers_in_game_->SetText(e.Display().Label_NumbersInGame().Caption);
     RefreshKeyReadout();
+    RefreshOptions();
 
     RefreshInputs();
     ApplyWindowState();

@@ -123,6 +123,7 @@ int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& befor
             session->Start();
             form.SetPreviousSessions(session->Previous());
         }
+        form.ApplyStoredOptions();
         form.show();
         const int code = QApplication::exec();
         if (session && !app.Failed()) session->EndCleanly();

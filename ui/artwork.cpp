@@ -164,8 +164,9 @@ void PaintSettingsBackdrop(QPainter& p, const QRectF& r) {
     SettingsHeading(p, 449, QStringLiteral("STAKING RULES"));
     SettingsHeading(p, 517, QStringLiteral("SAFETY"));
     SettingsHeading(p, 564, QStringLiteral("MATRIX"));
-    // The heading's rule stops short of the quick-proposals box at its end.
-    SettingsHeading(p, 636, QStringLiteral("PHASE AND RESET"), 290);
+    // The heading's rule stops short of the la partage and quick-proposals
+    // boxes at its end.
+    SettingsHeading(p, 636, QStringLiteral("PHASE AND RESET"), 180);
     p.restore();
 }
 

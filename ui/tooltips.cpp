@@ -118,6 +118,14 @@ constexpr Tip kTips[] = {
     {"ResetApp", "Starts a new game: the history is cleared, the bankroll kept."},
     {"ShowBetSize", "Shows the stake beside the chip."},
     {"QuickProposals", "Shows each proposal at once, without the run across the board."},
+    {"LaPartage", "La partage: a zero gives half of the stake back; the bet still counts as lost."},
+    {"LimitLoss", "Loss limit: play stops when the session has lost this much (OFF: no limit)."},
+    {"LimitProfit", "Profit goal: play stops when the session has won this much (OFF: no goal)."},
+    {"LimitTime", "Time limit: play stops after this many minutes (OFF: no limit)."},
+    {"LimitSpins", "Spin limit: play stops after this many spins (OFF: no limit)."},
+    {"LimitGoOn", "Plays on; the limit that stopped play counts again from here."},
+    {"LimitNewGame", "Starts a new game: the history is cleared, the session counts from now."},
+    {"RealityCheck", "Reality check: every this many minutes, play pauses to show the time and result."},
 };
 
 // The even-chance fields in the order of the trend pictures, each with the

@@ -80,7 +80,7 @@ TEST(GamePlayEvents, HappeningsComeInTheOrderOfPlay) {
         {"settings load", [](Game&) {},
          [](Game& g) {
              Memo lines;
-             for (std::size_t i = 0; i < 31; ++i) lines.emplace_back(g.SettingsLine(i));
+             for (std::size_t i = 0; i < 31; ++i) lines.emplace_back(g.Settings().Line(i));
              g.LoadSettingsLines(lines);
          },
          "settings "},

@@ -91,6 +91,33 @@ private slots:
         QCOMPARE(undone->Engine().Board().NumbersList(), played->Engine().Board().NumbersList());
     }
 
+    // A session limit stops play on a screen of its own: no proposal, no
+    // number taken, until the player goes on; the table marks la partage.
+    void limitScreenStopsPlayUntilGoingOn() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->Run([&] {
+            form->Engine().SetZeroRule(rotacle::ZeroRule::Partage);
+            form->Engine().SetLimits({.spins = 5});
+        });
+        QVERIFY(Shown(*form, "PartageMark"));
+        QVERIFY(!Shown(*form, "LimitScreen"));
+        for (const int n : {3, 0, 12, 25, 8}) QVERIFY(Spin(*form, n));
+        QVERIFY(Shown(*form, "LimitScreen"));
+        QCOMPARE(ShownChip(*form), -1);
+        const QString text = form->findChild<Caption*>(QStringLiteral("LimitText"))->Text();
+        QVERIFY2(
+            text.contains(QLatin1String("SPIN LIMIT REACHED")) && text.contains(QLatin1String("5 spins")),
+            qPrintable(text));
+        ClickAt(*form, layout::CellRect(17).center());
+        QCOMPARE(form->Engine().Board().NumbersList().size(), 5u);
+
+        QTest::mouseClick(Part(*form, "LimitGoOn"), Qt::LeftButton);
+        QVERIFY(!Shown(*form, "LimitScreen"));
+        QVERIFY(Spin(*form, 17));
+        QCOMPARE(form->Engine().Board().NumbersList().size(), 6u);
+    }
+
     // "APP" inside a run: the new game starts with no bet, and after a
     // confirmation only.
     void newGameInsideARunLeavesNoBet() {

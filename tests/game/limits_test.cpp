@@ -1,0 +1,203 @@
+// The player's options beside the settings record: the zero rule at the
+// settlement, and the session limits, first by their own rules and then as
+// the game stops and goes on, journaled and replayed.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "support/fake_platform.h"
+
+namespace rotacle::test {
+namespace {
+
+void Play(Game& g, int n) {
+    g.Event([&] { g.EnterNumber(n); });
+    for (const TimerId id : kModeTimers)
+        for (int ticks = 0; g.TimerControl(id).Enabled && ticks < 10000; ++ticks)
+            g.Event([&] { g.TimerTick(id); });
+}
+
+// Five spins: the fifth proposes a bet of 1 and stakes it.
+void Warm(Game& g) {
+    for (const int n : {5, 17, 32, 1, 2}) Play(g, n);
+}
+
+TEST(GameZeroRule, PartageReturnsHalfTheStakeAndCountsALoss) {
+    struct Row {
+        const char* name;
+        std::vector<ZeroRule> rules;  // set in this order before the spin
+        bool skip;                    // the bet is skipped before the spin
+        int number;
+        double returned;  // bankroll against the same spin without the rule
+    } rows[] = {
+        {"zero with the bet placed", {ZeroRule::Partage}, false, 0, 0.5},
+        {"zero with the bet skipped", {ZeroRule::Partage}, true, 0, 0.0},
+        {"a losing number other than zero", {ZeroRule::Partage}, false, 21, 0.0},
+        {"the rule turned off again", {ZeroRule::Partage, ZeroRule::None}, false, 0, 0.0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakePlatform plain_platform, platform;
+        Game plain(plain_platform), g(platform);
+        for (Game* game : {&plain, &g}) {
+            Warm(*game);
+            if (r.skip) game->SkipBet();
+        }
+        for (const ZeroRule rule : r.rules) g.SetZeroRule(rule);
+        Play(plain, r.number);
+        Play(g, r.number);
+        ASSERT_TRUE(g.Report().Settled);
+        EXPECT_FALSE(g.Report().Won);
+        EXPECT_EQ(g.State().Bankroll - plain.State().Bankroll, r.returned);
+        // The staking rules see a lost bet either way.
+        EXPECT_EQ(g.State().Losses_Count, plain.State().Losses_Count);
+        EXPECT_EQ(g.State().Losses_In_Row, plain.State().Losses_In_Row);
+        EXPECT_EQ(g.State().Flat_Index, plain.State().Flat_Index);
+        EXPECT_EQ(g.State().Bet_Size, plain.State().Bet_Size);
+    }
+}
+
+TEST(SessionLimits, EachLimitStopsGoesOnAndStartsAnew) {
+    constexpr std::int64_t kStart = 1000;
+    struct Row {
+        const char* name;
+        LimitSettings settings;
+        std::function<LimitKind(SessionLimits&)> play;  // what is reached after it
+        LimitKind reached;
+    } rows[] = {
+        {"off: nothing stops play",
+         {},
+         [](SessionLimits& l) {
+             for (int i = 0; i < 1000; ++i) l.NoteSpin();
+             return l.PlayReached(0);
+         },
+         LimitKind::None},
+        {"loss reached at exactly the limit",
+         {.loss = 50},
+         [](SessionLimits& l) { return l.PlayReached(950); },
+         LimitKind::Loss},
+        {"loss short of the limit",
+         {.loss = 50},
+         [](SessionLimits& l) { return l.PlayReached(950.5); },
+         LimitKind::None},
+        {"profit goal",
+         {.profit = 20},
+         [](SessionLimits& l) { return l.PlayReached(1020); },
+         LimitKind::Profit},
+        {"spins",
+         {.spins = 3},
+         [](SessionLimits& l) {
+             for (int i = 0; i < 3; ++i) l.NoteSpin();
+             return l.PlayReached(1000);
+         },
+         LimitKind::Spins},
+        {"time",
+         {.time_minutes = 30},
+         [](SessionLimits& l) { return l.ClockReached(kStart + 1800); },
+         LimitKind::Time},
+        {"time not yet",
+         {.time_minutes = 30},
+         [](SessionLimits& l) { return l.ClockReached(kStart + 1799); },
+         LimitKind::None},
+        {"reality check",
+         {.reality_minutes = 10},
+         [](SessionLimits& l) { return l.ClockReached(kStart + 600); },
+         LimitKind::RealityCheck},
+        {"going on past a loss counts the next loss from there",
+         {.loss = 50},
+         [](SessionLimits& l) {
+             l.Stop(l.PlayReached(940));
+             l.GoOn(940, kStart);
+             if (l.PlayReached(900) != LimitKind::None) return LimitKind::Profit;  // too early
+             return l.PlayReached(890);
+         },
+         LimitKind::Loss},
+        {"going on past a reality check: the next one minutes later",
+         {.reality_minutes = 10},
+         [](SessionLimits& l) {
+             l.Stop(LimitKind::RealityCheck);
+             l.GoOn(1000, kStart + 700);
+             if (l.ClockReached(kStart + 1200) != LimitKind::None) return LimitKind::Time;  // too early
+             return l.ClockReached(kStart + 1300);
+         },
+         LimitKind::RealityCheck},
+        {"stopped play reaches nothing more",
+         {.loss = 50, .spins = 1},
+         [](SessionLimits& l) {
+             l.Stop(LimitKind::Spins);
+             return l.PlayReached(0);
+         },
+         LimitKind::None},
+        {"a new game counts from its own start",
+         {.profit = 20, .spins = 2},
+         [](SessionLimits& l) {
+             l.NoteSpin();
+             l.Stop(LimitKind::Spins);
+             l.Start(1100, kStart + 60);
+             l.NoteSpin();
+             if (l.Stopped() != LimitKind::None || l.Spins() != 1 || l.Net(1110) != 10)
+                 return LimitKind::Time;
+             return l.PlayReached(1120);
+         },
+         LimitKind::Profit},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        SessionLimits limits;
+        limits.Set(r.settings, 1000, kStart);
+        EXPECT_EQ(limits.On(), r.settings.Any());
+        EXPECT_EQ(r.play(limits), r.reached);
+    }
+}
+
+class Lines : public ActionSink {
+public:
+    void Record(std::string_view action) noexcept override { lines.emplace_back(action); }
+    std::vector<std::string> lines;
+};
+
+TEST(GameLimits, StopWithdrawsTheProposalAndReplaysAsPlayed) {
+    FakePlatform platform;
+    Game g(platform);
+    Lines journal;
+    g.SetJournal(&journal);
+    g.SetZeroRule(ZeroRule::Partage);
+    g.SetLimits({.spins = 6, .reality_minutes = 5});
+    Warm(g);
+    ASSERT_TRUE(g.AnyChipVisible());
+    Play(g, 0);
+    // The sixth spin reaches the limit: its proposal comes off the table and
+    // the board takes no number until the player goes on.
+    EXPECT_EQ(g.Limits().Stopped(), LimitKind::Spins);
+    EXPECT_FALSE(g.AnyChipVisible());
+    Play(g, 7);
+    EXPECT_EQ(g.Board().NumbersList().size(), 6U);
+    g.GoOnPastLimit();
+    Play(g, 7);
+    EXPECT_EQ(g.Board().NumbersList().size(), 7U);
+    // Five minutes on the clock: the reality check stops play too.
+    platform.clock_seconds += 300;
+    g.CheckLimitClock();
+    EXPECT_EQ(g.Limits().Stopped(), LimitKind::RealityCheck);
+    g.SetJournal(nullptr);
+
+    // A fresh game replaying the journal (on a clock of its own) ends alike.
+    FakePlatform other;
+    Game replayed(other);
+    for (const std::string& line : journal.lines) ASSERT_TRUE(replayed.ReplayAction(line)) << line;
+    EXPECT_EQ(replayed.ZeroRuleInForce(), ZeroRule::Partage);
+    EXPECT_EQ(replayed.Limits().Stopped(), LimitKind::RealityCheck);
+    EXPECT_TRUE(replayed.State() == g.State());
+
+    // A new game plays again.
+    g.Event([&] { g.ResetApp(); });
+    EXPECT_EQ(g.Limits().Stopped(), LimitKind::None);
+    Play(g, 3);
+    EXPECT_EQ(g.Board().NumbersList().size(), 1U);
+}
+
+}  // namespace
+}  // namespace rotacle::test

@@ -1,0 +1,218 @@
+// The player's options beside the settings file: the zero rule and the
+// session limits, kept between runs in the user's configuration, and the
+// screen that stops play when a limit is reached.
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QFrame>
+#include <QSettings>
+#include <QSpinBox>
+#include <QTimer>
+
+#include "ui/Unit1.h"
+#include "ui/widgets.h"
+
+namespace rotacle::ui {
+
+namespace {
+
+QSettings Stored() {
+    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
+                     QStringLiteral("rotacle"));
+}
+
+const QString kZeroRuleKey = QStringLiteral("play/laPartage");
+const QString kLossKey = QStringLiteral("limits/loss");
+const QString kProfitKey = QStringLiteral("limits/profit");
+const QString kTimeKey = QStringLiteral("limits/timeMinutes");
+const QString kSpinsKey = QStringLiteral("limits/spins");
+const QString kRealityKey = QStringLiteral("limits/realityMinutes");
+
+// A stored count or amount that is no number, or out of range, is off.
+double StoredAmount(const QSettings& s, const QString& key) {
+    bool ok = false;
+    const double v = s.value(key, 0).toDouble(&ok);
+    return ok && v > 0 && v <= kMaxAmount ? v : 0;
+}
+std::int32_t StoredCount(const QSettings& s, const QString& key) {
+    bool ok = false;
+    const int v = s.value(key, 0).toInt(&ok);
+    return ok && v > 0 && v <= kMaxLimit ? v : 0;
+}
+
+// "1:05" for an hour and five minutes played.
+std::string PlayedText(std::int64_t seconds) {
+    const std::int64_t minutes = seconds / 60;
+    const std::int64_t m = minutes % 60;
+    return IntToStr(minutes / 60) + (m < 10 ? ":0" : ":") + IntToStr(m);
+}
+
+std::string LimitHeading(LimitKind kind) {
+    switch (kind) {
+        case LimitKind::Loss: return "LOSS LIMIT REACHED";
+        case LimitKind::Profit: return "PROFIT GOAL REACHED";
+        case LimitKind::Time: return "TIME LIMIT REACHED";
+        case LimitKind::Spins: return "SPIN LIMIT REACHED";
+        case LimitKind::RealityCheck: return "REALITY CHECK";
+        case LimitKind::None: break;
+    }
+    return {};
+}
+
+}  // namespace
+
+void TForm1::ApplyStoredOptions() {
+    const QSettings s = Stored();
+    LimitSettings limits;
+    limits.loss = StoredAmount(s, kLossKey);
+    limits.profit = StoredAmount(s, kProfitKey);
+    limits.time_minutes = StoredCount(s, kTimeKey);
+    limits.spins = StoredCount(s, kSpinsKey);
+    limits.reality_minutes = StoredCount(s, kRealityKey);
+    const bool partage = s.value(kZeroRuleKey, false).toBool();
+    // After a resumed session's replay: a choice made since is a change of
+    // its own in the journal.
+    Run([&] {
+        engine_.SetZeroRule(partage ? ZeroRule::Partage : ZeroRule::None);
+        engine_.SetLimits(limits);
+    });
+}
+
+void TForm1::SetZeroRuleOption(bool partage) {
+    Stored().setValue(kZeroRuleKey, partage);
+    Run([&] { engine_.SetZeroRule(partage ? ZeroRule::Partage : ZeroRule::None); });
+}
+
+void TForm1::SetLimitsOption(const LimitSettings& limits) {
+    QSettings s = Stored();
+    s.setValue(kLossKey, limits.loss);
+    s.setValue(kProfitKey, limits.profit);
+    s.setValue(kTimeKey, limits.time_minutes);
+    s.setValue(kSpinsKey, limits.spins);
+    s.setValue(kRealityKey, limits.reality_minutes);
+    Run([&] { engine_.SetLimits(limits); });
+}
+
+void TForm1::BuildOptionsRow() {
+    partage_ = new QCheckBox(QStringLiteral("LA PARTAGE"), this);
+    partage_->setObjectName(QStringLiteral("LaPartage"));
+    partage_->setGeometry(QRect(190, 628, 100, 17));
+    connect(partage_, &QCheckBox::clicked, this, [this](bool checked) { SetZeroRuleOption(checked); });
+
+    // One row of limits, each off at 0; a change takes effect when its edit ends.
+    const auto changed = [this] {
+        LimitSettings l;
+        l.loss = limit_loss_->value();
+        l.profit = limit_profit_->value();
+        l.time_minutes = limit_time_->value();
+        l.spins = limit_spins_->value();
+        l.reality_minutes = limit_reality_->value();
+        SetLimitsOption(l);
+    };
+    const auto amount = [&](const char* name, const QRect& place) {
+        auto* box = new QDoubleSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(place);
+        box->setRange(0, 1e9);
+        box->setDecimals(2);
+        box->setSpecialValueText(QStringLiteral("OFF"));
+        box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        connect(box, &QAbstractSpinBox::editingFinished, this, changed);
+        return box;
+    };
+    const auto count = [&](const char* name, const QRect& place) {
+        auto* box = new QSpinBox(this);
+        box->setObjectName(QString::fromLatin1(name));
+        box->setGeometry(place);
+        box->setRange(0, kMaxLimit);
+        box->setSpecialValueText(QStringLiteral("OFF"));
+        box->setButtonSymbols(QAbstractSpinBox::NoButtons);
+        connect(box, &QAbstractSpinBox::editingFinished, this, changed);
+        return box;
+    };
+    AddCaption(QStringLiteral("Label_LimitLoss"), QRect(12, 676, 36, 20), QStringLiteral("LOSS:"), true);
+    limit_loss_ = amount("LimitLoss", QRect(48, 676, 54, 20));
+    AddCaption(QStringLiteral("Label_LimitProfit"), QRect(106, 676, 48, 20), QStringLiteral("PROFIT:"), true);
+    limit_profit_ = amount("LimitProfit", QRect(154, 676, 54, 20));
+    AddCaption(QStringLiteral("Label_LimitTime"), QRect(212, 676, 30, 20), QStringLiteral("MIN:"), true);
+    limit_time_ = count("LimitTime", QRect(242, 676, 40, 20));
+    AddCaption(QStringLiteral("Label_LimitSpins"), QRect(286, 676, 40, 20), QStringLiteral("SPINS:"), true);
+    limit_spins_ = count("LimitSpins", QRect(326, 676, 40, 20));
+    AddCaption(QStringLiteral("Label_RealityCheck"), QRect(370, 676, 40, 20), QStringLiteral("CHECK:"), true);
+    limit_reality_ = count("RealityCheck", QRect(410, 676, 35, 20));
+    RefreshOptions();
+}
+
+void TForm1::BuildLimitScreen() {
+    // Over the board and the proposal: play stands still until a choice.
+    limit_screen_ = new QFrame(this);
+    limit_screen_->setObjectName(QStringLiteral("LimitScreen"));
+    limit_screen_->setGeometry(QRect(16, 112, 418, 150));
+    limit_screen_->setAutoFillBackground(true);
+    QPalette palette = limit_screen_->palette();
+    palette.setColor(QPalette::Window, QColor(14, 14, 14));
+    limit_screen_->setPalette(palette);
+    limit_text_ = new Caption(limit_screen_, QStringLiteral("LimitText"), QRect(10, 10, 398, 80),
+                              art::Font(13, true), art::kGoldLight, Qt::AlignCenter);
+    auto* go_on = new FlatButton(limit_screen_, QStringLiteral("LimitGoOn"), QRect(100, 104, 100, 24),
+                                 QStringLiteral("GO ON"));
+    connect(go_on, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.GoOnPastLimit(); }); });
+    auto* new_game = new FlatButton(limit_screen_, QStringLiteral("LimitNewGame"), QRect(218, 104, 100, 24),
+                                    QStringLiteral("NEW GAME"));
+    connect(new_game, &QAbstractButton::clicked, this, [this] {
+        speed_.DropWaiting();
+        Run([&] { engine_.ResetApp(); });
+    });
+    limit_screen_->hide();
+    partage_mark_ = new Caption(this, QStringLiteral("PartageMark"), QRect(16, 211, 90, 11),
+                                art::Font(9, true), art::kGold);
+    partage_mark_->SetText("LA PARTAGE");
+    partage_mark_->SetShown(false);
+    // The limits of time are looked at every second on the platform's clock.
+    limit_clock_ = new QTimer(this);
+    limit_clock_->setObjectName(QStringLiteral("LimitClock"));
+    connect(limit_clock_, &QTimer::timeout, this, [this] {
+        if (platform_.MessageOpen() || platform_.DialogOpen()) return;
+        if (engine_.Limits().On() && engine_.Limits().Stopped() == LimitKind::None)
+            Run([&] { engine_.CheckLimitClock(); });
+    });
+}
+
+void TForm1::RefreshOptions() {
+    const rotacle::Engine& e = engine_;
+    const bool partage = e.ZeroRuleInForce() == ZeroRule::Partage;
+    partage_mark_->SetShown(partage);
+    if (e.Limits().On() != limit_clock_->isActive()) {
+        if (e.Limits().On())
+            limit_clock_->start(1000);
+        else
+            limit_clock_->stop();
+    }
+    const LimitKind stopped = e.Limits().Stopped();
+    if (stopped != LimitKind::None) {
+        const SessionLimits& l = e.Limits();
+        const double bankroll = e.State().Bankroll;
+        std::string text =
+            LimitHeading(stopped) + "\nTime played " + PlayedText(l.SecondsPlayed(platform_.ClockSeconds()));
+        if (stopped != LimitKind::RealityCheck) text += ", " + IntToStr(l.Spins()) + " spins";
+        text += "\nNet result " + FloatToStr(RoundToCents(l.Net(bankroll)));
+        limit_text_->SetText(text);
+    }
+    if (limit_screen_->isVisible() != (stopped != LimitKind::None)) {
+        limit_screen_->setVisible(stopped != LimitKind::None);
+        if (stopped != LimitKind::None) limit_screen_->raise();
+    }
+    if (!partage_) return;  // the settings area is not built yet
+    if (partage_->isChecked() != partage) partage_->setChecked(partage);
+    const LimitSettings& s = e.Limits().Settings();
+    // A box being edited keeps the player's text until the edit ends.
+    const auto show = [](auto* box, auto value) {
+        if (!box->hasFocus() && box->value() != value) box->setValue(value);
+    };
+    show(limit_loss_, s.loss);
+    show(limit_profit_, s.profit);
+    show(limit_time_, s.time_minutes);
+    show(limit_spins_, s.spins);
+    show(limit_reality_, s.reality_minutes);
+}
+
+}  // namespace rotacle::ui
