@@ -59,7 +59,8 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), engine_(platform_) {
     platform_.SetWindow(this);
     // The statistics follow the game's play from the start, a resumed
-    // journal's replay included.
+    // journal's replay included; the statistics window lists every spin.
+    stats_.KeepSpins(true);
     engine_.SetPlayListener(&stats_);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rotacle 8.0"));

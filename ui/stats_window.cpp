@@ -96,6 +96,7 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
 
     BuildChart();
     BuildTables();
+    BuildSpins();
 
     auto* summary_box = new QGroupBox(QStringLiteral("Session"), this);
     auto* grid = new QGridLayout(summary_box);
@@ -145,7 +146,10 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     tabs->setObjectName(QStringLiteral("HitTabs"));
     tabs->addTab(chances_page, QStringLiteral("Chances"));
     tabs->addTab(numbers_, QStringLiteral("Numbers"));
-    tabs->setToolTip(QStringLiteral("Hits, share and absences of the even chances and of every number."));
+    tabs->addTab(spins_, QStringLiteral("Spins"));
+    tabs->setToolTip(
+        QStringLiteral("Hits, share and absences of the even chances and of every number; every spin "
+                       "of the session."));
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(top);
@@ -171,6 +175,9 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     buttons->addWidget(button("ExportCsv", "Tables as CSV...",
                               "Saves the hits and absences of the chances and numbers as a CSV file.",
                               &StatsWindow::ExportTablesCsv));
+    buttons->addWidget(button("ExportSpins", "Spins as CSV...",
+                              "Saves every spin with its bet, stake, result and bankroll as a CSV file.",
+                              &StatsWindow::ExportSpinsCsv));
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(split, 1);
@@ -229,6 +236,7 @@ void StatsWindow::Refresh() {
         const bool newest_changed = points_ > 0 && !(points[points_ - 1] == newest_);
         const bool base_changed = stats_.StartBankroll() != base_;
         if (!newest_changed && points.size() == points_ && !base_changed && same_hits) {
+            RefreshSpins();
             RefreshSummary();
             return;
         }
@@ -241,6 +249,7 @@ void StatsWindow::Refresh() {
         FitAxes(false);
     }
     if (!same_hits) RefreshTables();
+    RefreshSpins();
     RefreshSummary();
 }
 

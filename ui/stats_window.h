@@ -5,11 +5,12 @@
 // edge. It reads the main window's `SessionStats` and draws only what changed
 // since it last looked: new points are appended to the charts and the newest
 // one follows the bankroll; anything else (an undo, an import, a new game, a
-// thinned chart) redraws them. Esc, S and Ctrl+W close it.
+// thinned chart) redraws them. A tab lists every spin of the session; the
+// hit tables sort by any column. Esc, S and Ctrl+W close it.
 //
 // stats_window.cpp holds the window, its summary and its save path; the
-// bankroll chart and the hit tabs have a file each (stats_chart.cpp,
-// stats_hits.cpp).
+// bankroll chart, the hit tabs and the spin list have a file each
+// (stats_chart.cpp, stats_hits.cpp, stats_spins.cpp).
 #pragma once
 
 #include <QString>
@@ -17,6 +18,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
@@ -30,6 +32,7 @@ class QChart;
 class QChartView;
 class QLabel;
 class QLineSeries;
+class QTableView;
 class QTableWidget;
 class QValueAxis;
 class QXYSeries;
@@ -37,6 +40,7 @@ class QXYSeries;
 namespace rotacle::ui {
 
 class QtPlatform;
+class SpinsModel;
 
 /// A long run of points drawn as consecutive series of a bounded number of
 /// points each. Qt Charts lays out a whole series again whenever one of its
@@ -98,6 +102,10 @@ public:
     bool ExportChartPng();
     bool ExportChartSvg();
     bool ExportTablesCsv();
+    /// Every spin as CSV: spin, number, bet (the chance's name), stake,
+    /// result (won, lost) and bankroll; bet, stake and result empty for a
+    /// spin without a bet, the bankroll for a number that was not played.
+    bool ExportSpinsCsv();
 
     /// The hit figures of the chances and the numbers as CSV text: one header
     /// line, then Less, Even, Red, Black, Odd, More and the numbers 0..36,
@@ -125,6 +133,10 @@ private:
     ChunkedSeries* MarksOf(rotacle::PointBet bet) const;
     void FitAxes(bool exact);
     void RefreshTables();
+    /// The spin list.
+    void BuildSpins();
+    void RefreshSpins();
+    static void WriteSpinsCsv(const rotacle::SpinLog& log, std::ostream& out);
     void RefreshSummary();
     bool SaveBytes(const std::string& path, const QByteArray& bytes);
     void AddCloseKey(const QKeySequence& key);
@@ -147,6 +159,8 @@ private:
     QTableWidget* chances_ = nullptr;
     QTableWidget* numbers_ = nullptr;
     std::vector<QLabel*> summary_;
+    QTableView* spins_ = nullptr;
+    SpinsModel* spins_model_ = nullptr;
 
     // What the charts show: the chart's revision, the points, the newest
     // point, the range of all points but the newest, the baseline.

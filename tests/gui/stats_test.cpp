@@ -7,11 +7,14 @@
 #include <QChartView>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QValueAxis>
@@ -48,6 +51,30 @@ QString Column(StatsWindow& w, const char* table, int column, int rows) {
     QStringList cells;
     for (int r = 0; r < rows; ++r) cells << t->item(r, column)->text();
     return cells.join(QLatin1Char(' '));
+}
+
+// Rows of the spin list, each as its cells joined by "|".
+QStringList SpinRows(StatsWindow& w) {
+    const QAbstractItemModel* m = w.findChild<QTableView*>(QStringLiteral("SpinTable"))->model();
+    QStringList rows;
+    for (int r = 0; r < m->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// A click on a hit table's header, on the tab that shows the table.
+void ClickHeader(StatsWindow& w, const char* name, int column) {
+    auto* table = w.findChild<QTableWidget*>(QString::fromLatin1(name));
+    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("HitTabs"));
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->widget(i) == table || tabs->widget(i)->isAncestorOf(table)) tabs->setCurrentIndex(i);
+    QHeaderView* header = table->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
 QValueAxis* Axis(StatsWindow& w, const char* view, Qt::Orientation orientation) {
@@ -112,6 +139,52 @@ private slots:
         QCOMPARE(Points(*stats, "Bankroll"), 5);
         QCOMPARE(Points(*stats, "Bet won") + Points(*stats, "Bet lost"), 0);
         QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("3 2 3 1 2 1"));
+    }
+
+    // The spin list holds a row per spin, the sixth with the bet it settled
+    // (a stake of 1 on Black, won: 1001 after it); an undo takes a newer row
+    // back; the CSV holds the same rows. A header click sorts a hit table by its
+    // figure (numbers, not text), a second one the other way, and a spin
+    // played while sorted puts each figure on its own chance's row.
+    void theSpinListFollowsAndTheHitTablesSortByAnyColumn() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QVERIFY(Play(*form));
+        QVERIFY(Spin(*form, 17));
+        form->ShowStatistics();
+        StatsWindow* stats = form->OpenStatsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        const QStringList rows = {"1|3||||1000",  "2|0||||1000", "3|12||||1000",
+                                  "4|25||||1000", "5|8||||1000", "6|17|Black|1|Won|1001"};
+        QCOMPARE(SpinRows(*stats), rows);
+        QVERIFY(Spin(*form, 30));
+        QCOMPARE(SpinRows(*stats).size(), 7);
+        ClickAt(*form, layout::kUndo.center());
+        QCOMPARE(SpinRows(*stats), rows);
+        const QString csv = Scratch("spins.csv");
+        form->Platform().QueueDialogAnswer(csv.toStdString());
+        QVERIFY(stats->ExportSpinsCsv());
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[5], QStringLiteral("5,8,,,,1000"));
+        QCOMPARE(lines[6], QStringLiteral("6,17,Black,1,won,1001"));
+
+        ClickHeader(*stats, "ChanceTable", 1);
+        QCOMPARE(Column(*stats, "ChanceTable", 0, 6), QStringLiteral("More Even Black Red Odd Less"));
+        ClickHeader(*stats, "ChanceTable", 1);
+        QCOMPARE(Column(*stats, "ChanceTable", 0, 6), QStringLiteral("Less Odd Red Black Even More"));
+        ClickHeader(*stats, "NumberTable", 1);
+        ClickHeader(*stats, "NumberTable", 1);
+        QCOMPARE(Column(*stats, "NumberTable", 0, 5), QStringLiteral("25 17 12 8 3"));
+        // 36: Even, Red, More.
+        QVERIFY(Spin(*form, 36));
+        QCOMPARE(Column(*stats, "ChanceTable", 0, 6), QStringLiteral("Red Less Odd Even More Black"));
+        QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("4 4 3 3 2 2"));
+        ClickHeader(*stats, "ChanceTable", 0);
+        QCOMPARE(Column(*stats, "ChanceTable", 4, 6), QStringLiteral("1 0 0 1 1 0"));
     }
 
     // The window opens inside the screen's free area, whatever its size
