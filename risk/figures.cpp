@@ -58,7 +58,8 @@ Interval Wilson(std::int64_t hits, std::int64_t trials) {
     const double n = static_cast<double>(trials), p = static_cast<double>(hits) / n;
     const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
     const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n));
-    return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+    return {p, hits == 0 ? 0.0 : std::max(0.0, centre - half),
+            hits == trials ? 1.0 : std::min(1.0, centre + half)};
 }
 
 RiskFigures Summarise(std::span<const SessionOutcome> outcomes, const RiskSetup& setup) {
