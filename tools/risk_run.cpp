@@ -83,7 +83,8 @@ std::optional<RunMark> ParseMark(std::string_view line) {
 
 // The words in which two marks differ, "NAME A against B".
 std::string Differences(const RunMark& a, const RunMark& b) {
-    const auto wa = Words(a.Line()), wb = Words(b.Line());
+    const std::string la = a.Line(), lb = b.Line();
+    const auto wa = Words(la), wb = Words(lb);
     std::string out;
     for (std::size_t k = 5; k + 1 < wa.size(); k += 2)
         if (wa[k + 1] != wb[k + 1])
