@@ -210,7 +210,8 @@ void TForm1::UndoCommandClick() {
 
 void TForm1::ShowStatistics() {
     if (!stats_window_) {
-        stats_window_ = std::make_unique<StatsWindow>(stats_, platform_);
+        stats_window_ =
+            std::make_unique<StatsWindow>(stats_, platform_, [this] { return TableSetup(engine_); });
         stats_window_->setWindowIcon(windowIcon());
         // Beside the main window, which stays on top, where the screen has
         // room; never larger than the screen's free area, nor outside it.

@@ -82,7 +82,8 @@ void SetLabel(QLabel& label, const QString& text) {
 
 }  // namespace
 
-StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform)
+StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform,
+                         RiskTab::SetupSource risk_setup)
     : QWidget(nullptr, Qt::Window), stats_(stats), platform_(platform) {
     setObjectName(QStringLiteral("StatsWindow"));
     setWindowTitle(QStringLiteral("Rotacle statistics"));
@@ -147,6 +148,10 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     tabs->addTab(chances_page, QStringLiteral("Chances"));
     tabs->addTab(numbers_, QStringLiteral("Numbers"));
     tabs->addTab(spins_, QStringLiteral("Spins"));
+    if (risk_setup) {
+        risk_ = new RiskTab(std::move(risk_setup), platform_, this);
+        tabs->addTab(risk_, QStringLiteral("Risk"));
+    }
     tabs->setToolTip(
         QStringLiteral("Hits, share and absences of the even chances and of every number; every spin "
                        "of the session."));

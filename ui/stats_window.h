@@ -6,11 +6,12 @@
 // since it last looked: new points are appended to the charts and the newest
 // one follows the bankroll; anything else (an undo, an import, a new game, a
 // thinned chart) redraws them. A tab lists every spin of the session; the
-// hit tables sort by any column. Esc, S and Ctrl+W close it.
+// hit tables sort by any column; a Risk tab plays the table's settings over
+// many sessions. Esc, S and Ctrl+W close it.
 //
 // stats_window.cpp holds the window, its summary and its save path; the
-// bankroll chart, the hit tabs and the spin list have a file each
-// (stats_chart.cpp, stats_hits.cpp, stats_spins.cpp).
+// bankroll chart, the hit tabs, the spin list and the Risk tab have a file
+// each (stats_chart.cpp, stats_hits.cpp, stats_spins.cpp, stats_risk.cpp).
 #pragma once
 
 #include <QString>
@@ -25,6 +26,7 @@
 #include <vector>
 
 #include "stats/session_stats.h"
+#include "ui/stats_risk.h"
 
 class QBarSet;
 class QKeySequence;
@@ -77,8 +79,10 @@ private:
 class StatsWindow : public QWidget {
 public:
     /// `stats` and `platform` (its save dialogs and messages) must outlive
-    /// the window.
-    StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform);
+    /// the window. With `risk_setup` (what the table would play) the window
+    /// has a Risk tab that plays it many times over.
+    StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform,
+                RiskTab::SetupSource risk_setup = {});
     ~StatsWindow() override;
 
     StatsWindow(const StatsWindow&) = delete;
@@ -116,6 +120,8 @@ public:
     /// points were appended to them.
     int Redraws() const { return redraws_; }
     int Appends() const { return appends_; }
+    /// The Risk tab; null without a risk setup.
+    RiskTab* Risk() const { return risk_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -161,6 +167,7 @@ private:
     std::vector<QLabel*> summary_;
     QTableView* spins_ = nullptr;
     SpinsModel* spins_model_ = nullptr;
+    RiskTab* risk_ = nullptr;
 
     // What the charts show: the chart's revision, the points, the newest
     // point, the range of all points but the newest, the baseline.

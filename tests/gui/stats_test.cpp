@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
@@ -24,6 +26,7 @@
 
 using namespace rotacle::ui::test;
 using rotacle::ui::ChunkedSeries;
+using rotacle::ui::RiskTab;
 using rotacle::ui::StatsWindow;
 using rotacle::ui::TForm1;
 
@@ -185,6 +188,67 @@ private slots:
         QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("4 4 3 3 2 2"));
         ClickHeader(*stats, "ChanceTable", 0);
         QCOMPARE(Column(*stats, "ChanceTable", 4, 6), QStringLiteral("1 0 0 1 1 0"));
+    }
+
+    // The Risk tab: an input it refuses starts nothing and says why; a small
+    // run ends with the sessions the table's settings give for its target
+    // and spins, their figures and a CSV row each; a large run cancelled
+    // stops early with the sessions done.
+    void theRiskTabPlaysTheTableOffTheWindowAndCancels() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->ShowStatistics();
+        RiskTab* risk = form->OpenStatsWindow()->Risk();
+        QVERIFY(risk);
+        form->OpenStatsWindow()->findChild<QTabWidget*>(QStringLiteral("HitTabs"))->setCurrentWidget(risk);
+        const auto set = [risk](const char* sessions, const char* target, const char* spins) {
+            risk->findChild<QLineEdit*>(QStringLiteral("RiskSessions"))
+                ->setText(QString::fromLatin1(sessions));
+            risk->findChild<QLineEdit*>(QStringLiteral("RiskTarget"))->setText(QString::fromLatin1(target));
+            risk->findChild<QLineEdit*>(QStringLiteral("RiskSpins"))->setText(QString::fromLatin1(spins));
+        };
+        const auto& messages = form->Platform().Messages();
+        for (const auto& [sessions, target, spins] : {std::tuple{"0", "20", "200"},
+                                                      {"40", "-5", "200"},
+                                                      {"40", "20", "x"},
+                                                      {"99999999", "20", "200"}}) {
+            set(sessions, target, spins);
+            const std::size_t before = messages.size();
+            QVERIFY(!risk->RunClick());
+            QCOMPARE(messages.size(), before + 1);
+        }
+
+        set("40", "20", "200");
+        QVERIFY(risk->RunClick());
+        QVERIFY(risk->Running());
+        QTRY_VERIFY_WITH_TIMEOUT(!risk->Running(), 60000);
+        rotacle::risk::RiskSetup setup = rotacle::ui::TableSetup(form->Engine());
+        setup.target = 20;
+        setup.spins_max = 200;
+        const auto expected = rotacle::risk::RunSessions(setup, 0, 40, 1);
+        QCOMPARE(risk->Outcomes().size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(risk->Outcomes()[i].result, expected[i].result);
+            QCOMPARE(risk->Outcomes()[i].spins, expected[i].spins);
+        }
+        QVERIFY(risk->findChild<QLabel*>(QStringLiteral("RiskFigures"))
+                    ->text()
+                    .startsWith(QStringLiteral("Sessions: 40")));
+        const QString csv = Scratch("risk.csv");
+        form->Platform().QueueDialogAnswer(csv.toStdString());
+        QVERIFY(risk->ExportCsv());
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 41);
+
+        set("1000000", "1000000", "100000");
+        QVERIFY(risk->RunClick());
+        QTest::mouseClick(risk->findChild<QPushButton*>(QStringLiteral("RiskCancel")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!risk->Running(), 60000);
+        QVERIFY(risk->Outcomes().size() < 1000000);
+        QVERIFY(risk->findChild<QLabel*>(QStringLiteral("RiskState"))
+                    ->text()
+                    .startsWith(QStringLiteral("Cancelled")));
     }
 
     // The window opens inside the screen's free area, whatever its size
