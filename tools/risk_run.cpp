@@ -247,12 +247,14 @@ std::string ChartSvg(const risk::RiskChart& c, const RiskFigures& f, const RunMa
     return svg.Finish();
 }
 
-// The figures of a whole run on `out` and the chart, as the run without
-// shards and the merge both give them.
-void Report(std::span<const SessionOutcome> outcomes, const RunMark& m, bool json, std::ostream& out,
-            std::ostream* svg) {
+// The figures of a whole run and its chart, as the run without shards and
+// the merge both give them: the chart and the rows saved, then the figures
+// printed on `out`.
+void Publish(std::span<const SessionOutcome> outcomes, const RunMark& m, bool json, Outputs& outputs,
+             std::ostream& out) {
     const RiskFigures f = risk::Summarise(outcomes, m.setup);
-    if (svg) *svg << ChartSvg(risk::ChartData(outcomes, m.setup), f, m);
+    if (std::ostream* svg = outputs[1]) *svg << ChartSvg(risk::ChartData(outcomes, m.setup), f, m);
+    outputs.Commit();
     if (json)
         out << risk::FiguresJson(f) << '\n';
     else
@@ -299,10 +301,7 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
                 << m.sessions << " sessions\n";
             return 0;
         }
-        std::ostringstream text;
-        Report(outcomes, m, o.json, text, outputs[1]);
-        outputs.Commit();
-        out << text.str();
+        Publish(outcomes, m, o.json, outputs, out);
         return 0;
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';
@@ -384,10 +383,7 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
                 throw InputError(records.Where() + ": a row beyond the " + std::to_string(end - begin) +
                                  " rows of shard " + std::to_string(index) + '/' + std::to_string(count));
         }
-        std::ostringstream text;
-        Report(outcomes, m, o.json, text, outputs[1]);
-        outputs.Commit();
-        out << text.str();
+        Publish(outcomes, m, o.json, outputs, out);
         return 0;
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';
