@@ -57,6 +57,18 @@ std::vector<std::string_view> Words(std::string_view line) {
     return words;
 }
 
+// A seed's decimal digits. Throws InputError for anything else.
+std::uint64_t Seed(std::string_view text) {
+    std::uint64_t v = 0;
+    if (text.empty() || text.size() > 20) throw InputError("seed");
+    for (const char c : text) {
+        if (c < '0' || c > '9' || v > (UINT64_MAX - static_cast<std::uint64_t>(c - '0')) / 10)
+            throw InputError("seed");
+        v = v * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return v;
+}
+
 // The mark of a line that RunMark::Line wrote; nullopt for any other line.
 std::optional<RunMark> ParseMark(std::string_view line) {
     const auto w = Words(line);
@@ -66,7 +78,7 @@ std::optional<RunMark> ParseMark(std::string_view line) {
         m.shard = ParseShard(std::string(w[4]));
         m.sessions = ToInt64(w[6], "sessions");
         m.setup.spins_max = ToInt64(w[12], "spins-max");
-        m.setup.seed = static_cast<std::uint64_t>(std::stoull(std::string(w[18])));
+        m.setup.seed = Seed(w[18]);
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -281,6 +293,9 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
             if (o.json || !o.svg_file.empty()) throw InputError("--shard: the figures come from risk-merge");
         }
         if (o.jobs < 0) throw InputError("--jobs: must be at least 1");
+        const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+        if (o.jobs > cores)
+            err << "rotacle-sim: --jobs " << o.jobs << ": " << cores << " threads, one per core\n";
         Outputs outputs({o.csv_file, o.svg_file});
         const std::int64_t begin = ShardStart(m.sessions, m.shard.index, m.shard.count);
         const std::int64_t end = ShardStart(m.sessions, m.shard.index + 1, m.shard.count);
@@ -349,7 +364,8 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
                                  std::to_string(count) + " given)");
 
         std::vector<SessionOutcome> outcomes;
-        outcomes.reserve(static_cast<std::size_t>(m.sessions));
+        // The rows come as they are read: the size a part's line claims may be a lie.
+        outcomes.reserve(static_cast<std::size_t>(std::min<std::int64_t>(m.sessions, 1 << 20)));
         std::ostream* csv = outputs[0];
         if (csv) *csv << risk::CsvHeader() << '\n';
         for (const auto& [index, part] : parts) {
