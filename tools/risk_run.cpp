@@ -4,7 +4,9 @@
 #include <cmath>
 #include <iomanip>
 #include <map>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <thread>
 
 #include "core/convert.h"
@@ -273,6 +275,13 @@ void Publish(std::span<const SessionOutcome> outcomes, const RunMark& m, bool js
         PrintFigures(out, f, m);
 }
 
+// A run whose outcomes do not fit in memory.
+int TooLarge(std::int64_t sessions, std::ostream& err) {
+    err << "rotacle-sim: not enough memory for the outcomes of " << sessions
+        << " sessions: cut the run into shards\n";
+    return 1;
+}
+
 std::string ReadPart(const std::string& path) {
     try {
         return ReadFileText(path, kSweepPartLimit);
@@ -321,6 +330,10 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';
         return 1;
+    } catch (const std::bad_alloc&) {
+        return TooLarge(o.sessions, err);
+    } catch (const std::length_error&) {
+        return TooLarge(o.sessions, err);
     }
 }
 
