@@ -129,10 +129,7 @@ std::string FiguresJson(const RiskFigures& f) {
 
 RiskChart ChartData(std::span<const SessionOutcome> outcomes, const RiskSetup& setup) {
     RiskChart c;
-    for (std::size_t k = 0; k < kCheckpoints; ++k)
-        c.checkpoint_spins[k] = (static_cast<std::int64_t>(k + 1) * setup.spins_max +
-                                 static_cast<std::int64_t>(kCheckpoints) - 1) /
-                                static_cast<std::int64_t>(kCheckpoints);
+    c.checkpoint_spins = CheckpointSpins(setup.spins_max);
     if (outcomes.empty()) return c;
     double lo = outcomes[0].result, hi = lo;
     for (const SessionOutcome& o : outcomes) lo = std::min(lo, o.result), hi = std::max(hi, o.result);

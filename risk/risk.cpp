@@ -174,6 +174,15 @@ int Wheel::Next() {
     return static_cast<int>(x % 37);
 }
 
+std::array<std::int64_t, kCheckpoints> CheckpointSpins(std::int64_t spins_max) {
+    constexpr auto n = static_cast<std::int64_t>(kCheckpoints);
+    const std::int64_t whole = spins_max / n, rest = spins_max % n;
+    std::array<std::int64_t, kCheckpoints> at{};
+    for (std::int64_t k = 1; k <= n; ++k)
+        at[static_cast<std::size_t>(k - 1)] = whole * k + (rest * k + n - 1) / n;
+    return at;
+}
+
 void CheckSetup(const RiskSetup& s) {
     const auto amount = [](double v, const char* what) {
         if (!std::isfinite(v) || v <= 0 || v > kMaxAmount)
@@ -191,11 +200,7 @@ SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
     Wheel wheel(SessionSeed(s.seed, index));
     SessionOutcome o;
     o.index = index;
-    std::array<std::int64_t, kCheckpoints> at{};
-    for (std::size_t k = 0; k < kCheckpoints; ++k)
-        at[k] =
-            (static_cast<std::int64_t>(k + 1) * s.spins_max + static_cast<std::int64_t>(kCheckpoints) - 1) /
-            static_cast<std::int64_t>(kCheckpoints);
+    const auto at = CheckpointSpins(s.spins_max);
     std::size_t next = 0;
     double peak = s.bankroll, result = 0;
     std::int64_t losing = 0;

@@ -102,6 +102,10 @@ std::string_view SessionEndName(SessionEnd end);
 /// kCheckpoints) for k = 1..kCheckpoints (the final result once it stopped).
 inline constexpr std::size_t kCheckpoints = 20;
 
+/// The spins of the checkpoints: ceil(k x spins_max / kCheckpoints) for
+/// k = 1..kCheckpoints, without overflow for any spin limit.
+std::array<std::int64_t, kCheckpoints> CheckpointSpins(std::int64_t spins_max);
+
 /// The outcome of one session. Amounts are in the player's money unit,
 /// rounded to cents.
 struct SessionOutcome {
@@ -136,7 +140,8 @@ private:
 /// program refuses.
 SessionOutcome PlaySession(const RiskSetup& setup, std::int64_t index);
 
-/// Plays sessions first..first+count-1 on `jobs` threads (0: one per core)
+/// Plays sessions first..first+count-1 on `jobs` threads (0: one per core;
+/// never more threads than cores)
 /// and returns their outcomes in index order. `progress` (may be empty) is
 /// called on the calling thread with the sessions done so far, now and then
 /// and once at the end. When `cancel` becomes true the run stops early and

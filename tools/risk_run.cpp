@@ -4,7 +4,9 @@
 #include <cmath>
 #include <iomanip>
 #include <map>
+#include <new>
 #include <optional>
+#include <stdexcept>
 #include <thread>
 
 #include "core/convert.h"
@@ -57,6 +59,18 @@ std::vector<std::string_view> Words(std::string_view line) {
     return words;
 }
 
+// A seed's decimal digits. Throws InputError for anything else.
+std::uint64_t Seed(std::string_view text) {
+    std::uint64_t v = 0;
+    if (text.empty() || text.size() > 20) throw InputError("seed");
+    for (const char c : text) {
+        if (c < '0' || c > '9' || v > (UINT64_MAX - static_cast<std::uint64_t>(c - '0')) / 10)
+            throw InputError("seed");
+        v = v * 10 + static_cast<std::uint64_t>(c - '0');
+    }
+    return v;
+}
+
 // The mark of a line that RunMark::Line wrote; nullopt for any other line.
 std::optional<RunMark> ParseMark(std::string_view line) {
     const auto w = Words(line);
@@ -66,7 +80,7 @@ std::optional<RunMark> ParseMark(std::string_view line) {
         m.shard = ParseShard(std::string(w[4]));
         m.sessions = ToInt64(w[6], "sessions");
         m.setup.spins_max = ToInt64(w[12], "spins-max");
-        m.setup.seed = static_cast<std::uint64_t>(std::stoull(std::string(w[18])));
+        m.setup.seed = Seed(w[18]);
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -247,16 +261,25 @@ std::string ChartSvg(const risk::RiskChart& c, const RiskFigures& f, const RunMa
     return svg.Finish();
 }
 
-// The figures of a whole run on `out` and the chart, as the run without
-// shards and the merge both give them.
-void Report(std::span<const SessionOutcome> outcomes, const RunMark& m, bool json, std::ostream& out,
-            std::ostream* svg) {
+// The figures of a whole run and its chart, as the run without shards and
+// the merge both give them: the chart and the rows saved, then the figures
+// printed on `out`.
+void Publish(std::span<const SessionOutcome> outcomes, const RunMark& m, bool json, Outputs& outputs,
+             std::ostream& out) {
     const RiskFigures f = risk::Summarise(outcomes, m.setup);
-    if (svg) *svg << ChartSvg(risk::ChartData(outcomes, m.setup), f, m);
+    if (std::ostream* svg = outputs[1]) *svg << ChartSvg(risk::ChartData(outcomes, m.setup), f, m);
+    outputs.Commit();
     if (json)
         out << risk::FiguresJson(f) << '\n';
     else
         PrintFigures(out, f, m);
+}
+
+// A run whose outcomes do not fit in memory.
+int TooLarge(std::int64_t sessions, std::ostream& err) {
+    err << "rotacle-sim: not enough memory for the outcomes of " << sessions
+        << " sessions: cut the run into shards\n";
+    return 1;
 }
 
 std::string ReadPart(const std::string& path) {
@@ -279,6 +302,9 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
             if (o.json || !o.svg_file.empty()) throw InputError("--shard: the figures come from risk-merge");
         }
         if (o.jobs < 0) throw InputError("--jobs: must be at least 1");
+        const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+        if (o.jobs > cores)
+            err << "rotacle-sim: --jobs " << o.jobs << ": " << cores << " threads, one per core\n";
         Outputs outputs({o.csv_file, o.svg_file});
         const std::int64_t begin = ShardStart(m.sessions, m.shard.index, m.shard.count);
         const std::int64_t end = ShardStart(m.sessions, m.shard.index + 1, m.shard.count);
@@ -299,14 +325,15 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
                 << m.sessions << " sessions\n";
             return 0;
         }
-        std::ostringstream text;
-        Report(outcomes, m, o.json, text, outputs[1]);
-        outputs.Commit();
-        out << text.str();
+        Publish(outcomes, m, o.json, outputs, out);
         return 0;
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';
         return 1;
+    } catch (const std::bad_alloc&) {
+        return TooLarge(o.sessions, err);
+    } catch (const std::length_error&) {
+        return TooLarge(o.sessions, err);
     }
 }
 
@@ -350,7 +377,8 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
                                  std::to_string(count) + " given)");
 
         std::vector<SessionOutcome> outcomes;
-        outcomes.reserve(static_cast<std::size_t>(m.sessions));
+        // The rows come as they are read: the size a part's line claims may be a lie.
+        outcomes.reserve(static_cast<std::size_t>(std::min<std::int64_t>(m.sessions, 1 << 20)));
         std::ostream* csv = outputs[0];
         if (csv) *csv << risk::CsvHeader() << '\n';
         for (const auto& [index, part] : parts) {
@@ -384,10 +412,7 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
                 throw InputError(records.Where() + ": a row beyond the " + std::to_string(end - begin) +
                                  " rows of shard " + std::to_string(index) + '/' + std::to_string(count));
         }
-        std::ostringstream text;
-        Report(outcomes, m, o.json, text, outputs[1]);
-        outputs.Commit();
-        out << text.str();
+        Publish(outcomes, m, o.json, outputs, out);
         return 0;
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';

@@ -166,5 +166,14 @@ TEST(RiskFiguresTest, WilsonIntervalAtItsEdges) {
     EXPECT_NEAR(half.low + half.high, 1, 1e-12);
 }
 
+// The checkpoints of the band: ceil(k x M / 20), also where k x M overflows.
+TEST(RiskFiguresTest, CheckpointsSpreadOverTheSpinLimit) {
+    EXPECT_EQ(CheckpointSpins(2000)[0], 100);
+    EXPECT_EQ(CheckpointSpins(5)[3], 1);
+    EXPECT_EQ(CheckpointSpins(5)[4], 2);
+    EXPECT_EQ(CheckpointSpins(INT64_MAX)[19], INT64_MAX);
+    EXPECT_EQ(CheckpointSpins(INT64_MAX)[9], INT64_MAX / 2 + 1);
+}
+
 }  // namespace
 }  // namespace rotacle::risk

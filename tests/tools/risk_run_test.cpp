@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "core/text_file.h"
@@ -101,6 +102,21 @@ TEST_F(Risk, MergedShardsGiveTheRunsOwnOutput) {
         EXPECT_EQ(merged, whole);
         EXPECT_EQ(ReadFileText(m.csv_file), ReadFileText(o.csv_file));
         EXPECT_EQ(ReadFileText(m.svg_file), ReadFileText(o.svg_file));
+        if (json) {
+            // Exactly these keys, in this order.
+            std::string keys;
+            const auto j = nlohmann::ordered_json::parse(whole);
+            for (const auto& [key, value] : j.items()) {
+                keys += ' ' + key;
+                if (value.is_object())
+                    for (const auto& inner : value.items()) keys += '.' + inner.key();
+            }
+            EXPECT_EQ(keys,
+                      " sessions p_target.value.low.high p_ruin.value.low.high p_open.value.low.high"
+                      " result.mean.sd.p5.p25.p50.p75.p95 mean_staked edge.expected.z drawdown.mean.max"
+                      " longest_losing_run largest_stake mean_spins");
+            EXPECT_EQ(j["sessions"], 25);
+        }
     }
 }
 
@@ -148,6 +164,7 @@ TEST_F(Risk, BadInputWritesNothing) {
         {[](RiskOptions& o) { o.bankroll = "0"; }, "--bankroll: '0' is not a positive amount"},
         {[](RiskOptions& o) { o.target = "1,5"; }, "--target: '1,5' is not a positive amount"},
         {[](RiskOptions& o) { o.sessions = 0; }, "--sessions: must be at least 1"},
+        {[](RiskOptions& o) { o.sessions = INT64_MAX; }, "not enough memory for the outcomes of"},
         {[](RiskOptions& o) { o.zero_rule = "half"; }, "--zero-rule: 'half' is not none or partage"},
         {[](RiskOptions& o) { o.system = "labouchere"; }, "--system: 'labouchere'"},
         {[](RiskOptions& o) { o.controls = {"Bank=5"}; }, "unknown control 'Bank'"},
