@@ -15,6 +15,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSvgGenerator>
 #include <QThread>
 #include <QVBoxLayout>
@@ -60,7 +61,7 @@ QLineEdit* Input(QWidget* parent, const char* name, const char* text, const char
 
 // Sessions a run may ask for: enough for tight intervals, few enough that
 // the outcomes fit in memory.
-constexpr std::int64_t kMostSessions = 10'000'000;
+constexpr std::int64_t kMostSessions = 1'000'000;
 
 }  // namespace
 
@@ -111,8 +112,14 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
     chart->addSeries(histogram_);
     result_axis_ = new QValueAxis;
     result_axis_->setTitleText(QStringLiteral("Result"));
+    result_axis_->setLabelFormat(QStringLiteral("%.0f"));
+    result_axis_->setTickType(QValueAxis::TicksDynamic);
+    result_axis_->setTickAnchor(0);
     count_axis_ = new QValueAxis;
     count_axis_->setLabelFormat(QStringLiteral("%.0f"));
+    count_axis_->setTickType(QValueAxis::TicksDynamic);
+    count_axis_->setTickAnchor(0);
+    count_axis_->setTickInterval(2);
     count_axis_->setTitleText(QStringLiteral("Sessions"));
     chart->addAxis(result_axis_, Qt::AlignBottom);
     chart->addAxis(count_axis_, Qt::AlignLeft);
@@ -187,7 +194,7 @@ bool RiskTab::RunClick() {
     const QString wrong = [&]() -> QString {
         if (!TryStrToInt(sessions_->text().trimmed().toStdString(), sessions) || sessions < 1 ||
             sessions > kMostSessions)
-            return QStringLiteral("Sessions must be a whole number from 1 to 10000000.");
+            return QStringLiteral("Sessions must be a whole number from 1 to 1000000.");
         if (!TryStrToFloat(target_->text().trimmed().toStdString(), target) || !(target > 0))
             return QStringLiteral("The target must be an amount above 0.");
         if (!TryStrToInt(spins_->text().trimmed().toStdString(), spins) || spins < 1)
@@ -265,17 +272,28 @@ void RiskTab::Finished() {
     ShowRun();
 }
 
-void RiskTab::ShowRun() {
+void RiskTab::showEvent(QShowEvent* event) {
+    // Before a first run the tab shows what RUN would play now.
+    if (!running_ && outcomes_.empty()) ShowTable();
+    QWidget::showEvent(event);
+}
+
+void RiskTab::ShowTable() {
     const risk::RiskSetup now = running_ || !outcomes_.empty() ? setup_ : source_();
-    table_->setText(QStringLiteral("Bankroll %1, %2 staking, zero %3")
-                        .arg(Amount(now.bankroll))
-                        .arg(Text(std::string(risk::SystemName(now.system))))
-                        .arg(Text(std::string(risk::ZeroRuleName(now.zero_rule)))));
+    table_->setText(QStringLiteral("From the table: bankroll %1, its settings%2")
+                        .arg(Amount(now.bankroll), now.zero_rule == ZeroRule::Partage
+                                                       ? QStringLiteral(", la partage")
+                                                       : QString()));
+}
+
+void RiskTab::ShowRun() {
+    ShowTable();
     QList<QPointF> outline;
     if (outcomes_.empty()) {
         histogram_->upperSeries()->clear();
         figures_->setText(QStringLiteral("No sessions played yet."));
         result_axis_->setRange(-setup_.bankroll, setup_.target);
+        result_axis_->setTickInterval(NiceStep((setup_.bankroll + setup_.target) / 4));
         count_axis_->setRange(0, 10);
         return;
     }
@@ -292,7 +310,10 @@ void RiskTab::ShowRun() {
     histogram_->upperSeries()->replace(outline);
     const double right = chart.bin_low + static_cast<double>(chart.bins.size()) * chart.bin_width;
     result_axis_->setRange(chart.bin_low, std::max(right, chart.bin_low + 1));
+    // Round results on the ticks, zero among them, few enough to be read.
+    result_axis_->setTickInterval(NiceStep((result_axis_->max() - result_axis_->min()) / 4));
     const double step = NiceStep(std::max(most, 4.0) / 4);
+    count_axis_->setTickInterval(step);
     count_axis_->setRange(0, std::ceil(most * 1.1 / step) * step);
 
     const risk::RiskFigures f = risk::Summarise(outcomes_, setup_);

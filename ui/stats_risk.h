@@ -66,12 +66,19 @@ public:
     bool ExportSvg();
     bool ExportCsv();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     struct Result {
         std::vector<rotacle::risk::SessionOutcome> outcomes;
         std::string error;
     };
     void Finished();
+    /// The bankroll and settings the tab plays: the last run's, or before
+    /// one the table's now.
+    void ShowTable();
+    /// The histogram and the figures of the last run.
     void ShowRun();
     void ShowProgress();
     void SetRunning(bool running);
