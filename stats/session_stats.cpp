@@ -130,6 +130,12 @@ void SessionStats::OnPlay(const PlayEvent& event) noexcept {
     } catch (...) {
         // Out of memory for a point: the chart misses it, the game goes on.
     }
+    if (!keep_spins_ || event.kind >= PlayEventKind::ProposalShown) return;
+    try {
+        spins_.Apply(event);
+    } catch (...) {
+        // Out of memory for a row: the list misses it, the figures do not.
+    }
 }
 
 void SessionStats::Apply(const PlayEvent& e) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/play_events.h"
+#include "stats/spin_log.h"
 
 namespace rotacle {
 
@@ -137,6 +138,13 @@ public:
     double Bankroll() const { return bankroll_; }
     SessionSummary Summary() const;
 
+    /// Keeps the list of every spin from now on (off by default: the list
+    /// grows with the session, and a backtest has no use for it). It begins
+    /// with the next Start or new history.
+    void KeepSpins(bool keep) { keep_spins_ = keep; }
+    /// Every spin since the history began; empty unless kept.
+    const SpinLog& Spins() const { return spins_; }
+
 private:
     void Apply(const PlayEvent& event);
     void Restart(std::span<const std::uint8_t> history, double bankroll);
@@ -155,6 +163,8 @@ private:
     double start_bankroll_ = 0;
     double bankroll_ = 0;
     bool bet_open_ = false;
+    bool keep_spins_ = false;
+    SpinLog spins_;
 };
 
 }  // namespace rotacle

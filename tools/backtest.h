@@ -11,24 +11,17 @@
 #include <string>
 #include <vector>
 
+#include "risk/risk.h"
+
 namespace rotacle::sim {
 
 class Session;
 
-/// Bad input of a backtest or a sweep: a file that cannot be read, a value
-/// the program refuses, an output that cannot be written.
-class InputError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-/// A value given to a control by its name, as the driver's `set`, `check`
-/// and `select` commands name them, or `trend` with a field name (or
-/// `none`).
-struct ControlValue {
-    std::string name;
-    std::string value;
-};
+/// Bad input of a backtest, a sweep or a risk run: a file that cannot be
+/// read, a value the program refuses, an output that cannot be written.
+using risk::InputError;
+/// A value given to a control by its name (see risk::ControlValue).
+using risk::ControlValue;
 
 struct BacktestOptions {
     std::string numbers_file;            ///< number file (one number 0..36 per line)

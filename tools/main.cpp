@@ -5,6 +5,7 @@
 
 #include "rotacle/version.h"
 #include "tools/backtest.h"
+#include "tools/risk_run.h"
 #include "tools/script_verbs.h"
 #include "tools/session.h"
 #include "tools/stats.h"
@@ -97,6 +98,41 @@ int main(int argc, char** argv) {
     sweep_merge->add_option("--chart", merge.chart_file, "Draw the mean result against the drawdown as SVG");
     sweep_merge->add_option("--top", merge.top, "Rows of the ranked table (default 10)");
 
+    rotacle::sim::RiskOptions rk;
+    bool risk_no_progress = false;
+    auto* risk = app.add_subcommand(
+        "risk",
+        "Play many whole sessions from a bankroll to a target or ruin and give the odds and the spread");
+    risk->add_option("CONTROLS", rk.controls, "NAME=VALUE: a control's value, applied after the settings");
+    risk->add_option("--settings", rk.settings_file, "Settings file (.rtk) loaded first");
+    risk->add_option("--sessions", rk.sessions, "Sessions to play (default 1000)");
+    risk->add_option("--bankroll", rk.bankroll, "Bankroll each session starts from (default 1000)");
+    risk->add_option("--target", rk.target, "Profit at which a session stops (default 100)");
+    risk->add_option("--spins-max", rk.spins_max, "Spins after which a session stops (default 10000)");
+    risk->add_option("--seed", rk.seed,
+                     "Seed of the run; each session's wheel is seeded from it and its index");
+    auto* risk_jobs =
+        risk->add_option("--jobs", rk.jobs, "Threads (default and at most: the number of cores)");
+    risk->add_option("--shard", rk.shard,
+                     "Play only slice I of N of the sessions (0 <= I < N), rows to --csv");
+    risk->add_option("--zero-rule", rk.zero_rule, "none (default) or partage: half the stake back on zero");
+    risk->add_option(
+        "--system", rk.system,
+        "settings (default), flat (the stake never changes) or martingale (double after a loss)");
+    risk->add_flag("--json", rk.json, "Print the figures as one JSON object");
+    risk->add_option("--csv", rk.csv_file, "Write one row per session");
+    risk->add_option("--svg", rk.svg_file, "Draw the histogram of the results and the band of the bankroll");
+    risk->add_flag("--no-progress", risk_no_progress, "No progress bar on standard error");
+
+    rotacle::sim::RiskMergeOptions risk_merge_options;
+    auto* risk_merge =
+        app.add_subcommand("risk-merge", "The figures of a risk run from the CSV files of all its shards");
+    risk_merge->add_option("PARTS", risk_merge_options.parts, "The CSV files of the shards")->required();
+    risk_merge->add_flag("--json", risk_merge_options.json, "Print the figures as one JSON object");
+    risk_merge->add_option("--csv", risk_merge_options.csv_file, "Write one row per session");
+    risk_merge->add_option("--svg", risk_merge_options.svg_file,
+                           "Draw the histogram of the results and the band of the bankroll");
+
     // Set last: the subcommands, made before, do not take it over.
     app.footer(rotacle::sim::ScriptVerbsHelp());
     CLI11_PARSE(app, argc, argv);
@@ -122,6 +158,15 @@ int main(int argc, char** argv) {
         }
         return rotacle::sim::RunSweep(sw, std::cout, std::cerr);
     }
+    if (risk->parsed()) {
+        rk.progress = !risk_no_progress;
+        if (risk_jobs->count() > 0 && rk.jobs < 1) {
+            std::cerr << "rotacle-sim: --jobs: must be at least 1\n";
+            return 1;
+        }
+        return rotacle::sim::RunRisk(rk, std::cout, std::cerr);
+    }
+    if (risk_merge->parsed()) return rotacle::sim::RunRiskMerge(risk_merge_options, std::cout, std::cerr);
     if (sweep_merge->parsed()) return rotacle::sim::RunSweepMerge(merge, std::cout, std::cerr);
     if (stats->parsed()) return rotacle::sim::RunStats(st, std::cout, std::cerr);
     if (script_opt->count() == 0) {

@@ -59,7 +59,8 @@ TForm1::TForm1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint), engine_(platform_) {
     platform_.SetWindow(this);
     // The statistics follow the game's play from the start, a resumed
-    // journal's replay included.
+    // journal's replay included; the statistics window lists every spin.
+    stats_.KeepSpins(true);
     engine_.SetPlayListener(&stats_);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rotacle 8.0"));
@@ -210,7 +211,8 @@ void TForm1::UndoCommandClick() {
 
 void TForm1::ShowStatistics() {
     if (!stats_window_) {
-        stats_window_ = std::make_unique<StatsWindow>(stats_, platform_);
+        stats_window_ =
+            std::make_unique<StatsWindow>(stats_, platform_, [this] { return TableSetup(engine_); });
         stats_window_->setWindowIcon(windowIcon());
         // Beside the main window, which stays on top, where the screen has
         // room; never larger than the screen's free area, nor outside it.

@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSlider>
+#include <QTabWidget>
 #include <QToolTip>
 #include <algorithm>
 #include <cstdio>
@@ -225,6 +226,18 @@ int main(int argc, char** argv) {
     Pump(120);
     if (rotacle::ui::StatsWindow* stats = session.OpenStatsWindow()) {
         ok = SavePixmap(stats->grab(), ShotName(out, "screenshot-stats", scale)) && ok;
+        // Its Risk tab after a run of the table's settings with the tab's
+        // own inputs.
+        if (rotacle::ui::RiskTab* risk = stats->Risk()) {
+            stats->findChild<QTabWidget*>(QStringLiteral("HitTabs"))->setCurrentWidget(risk);
+            risk->RunClick();
+            QElapsedTimer t;
+            t.start();
+            while (risk->Running() && t.elapsed() < 120000)
+                QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+            Pump(120);
+            ok = !risk->Running() && SavePixmap(stats->grab(), ShotName(out, "screenshot-risk", scale)) && ok;
+        }
     } else {
         std::fprintf(stderr, "the STATS command opened no statistics window\n");
         ok = false;

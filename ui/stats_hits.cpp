@@ -14,6 +14,7 @@
 #include <QValueAxis>
 #include <algorithm>
 #include <cmath>
+#include <span>
 
 #include "ui/artwork.h"
 #include "ui/stats_figures.h"
@@ -34,9 +35,26 @@ constexpr double kNumberOdds = 1.0 / 37.0;
 // The columns of both hit tables.
 enum Column { kName, kHits, kShare, kExpected, kAbsence, kLongest, kColumns };
 
-void SetCell(QTableWidget& table, int row, int column, const QString& text) {
+// What a cell sorts by, and the chance or number its row shows.
+constexpr int kSortRole = Qt::UserRole;
+constexpr int kEntryRole = Qt::UserRole + 1;
+
+/// A cell that sorts by its figure, not by its text ("10" after "9", "9.5 %"
+/// before "10.0 %"); equal figures keep the tables' own order.
+class FigureItem final : public QTableWidgetItem {
+public:
+    bool operator<(const QTableWidgetItem& other) const override {
+        const double a = data(kSortRole).toDouble();
+        const double b = other.data(kSortRole).toDouble();
+        if (a != b) return a < b;
+        return data(kEntryRole).toInt() < other.data(kEntryRole).toInt();
+    }
+};
+
+void SetCell(QTableWidget& table, int row, int column, const QString& text, double key) {
     QTableWidgetItem* item = table.item(row, column);
     if (item->text() != text) item->setText(text);
+    if (item->data(kSortRole).toDouble() != key) item->setData(kSortRole, key);
 }
 
 QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& first, int rows, double odds) {
@@ -52,22 +70,38 @@ QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& firs
     table->verticalHeader()->setDefaultSectionSize(20);
     for (int r = 0; r < rows; ++r)
         for (int c = 0; c < kColumns; ++c) {
-            auto* item = new QTableWidgetItem;
+            auto* item = new FigureItem;
             item->setTextAlignment(c == kName ? Qt::AlignLeft | Qt::AlignVCenter
                                               : Qt::AlignRight | Qt::AlignVCenter);
+            item->setData(kEntryRole, r);
+            item->setData(kSortRole, c == kName ? r : 0);
             table->setItem(r, c, item);
         }
     for (int r = 0; r < rows; ++r) table->item(r, kExpected)->setText(Percent(odds));
+    // A click on a header sorts by its column; the tables open in their own
+    // order (by the first column).
+    table->horizontalHeader()->setSortIndicator(kName, Qt::AscendingOrder);
+    table->horizontalHeader()->setSortIndicatorShown(true);
+    table->setSortingEnabled(true);
     return table;
 }
 
-void ShowFigures(QTableWidget& table, int row, const HitFigures& f, std::int64_t spins) {
-    SetCell(table, row, kHits, QString::number(f.hits));
-    SetCell(
-        table, row, kShare,
-        spins > 0 ? Percent(static_cast<double>(f.hits) / static_cast<double>(spins)) : QStringLiteral("-"));
-    SetCell(table, row, kAbsence, QString::number(f.absence));
-    SetCell(table, row, kLongest, QString::number(f.longest_absence));
+// Each row's chance or number shows its figures, wherever sorting put it;
+// the table sorts once when all are in.
+void ShowFigures(QTableWidget& table, std::span<const HitFigures> figures, std::int64_t spins) {
+    table.setSortingEnabled(false);
+    for (int row = 0; row < table.rowCount(); ++row) {
+        const HitFigures& f =
+            figures[static_cast<std::size_t>(table.item(row, kName)->data(kEntryRole).toInt())];
+        const auto hits = static_cast<double>(f.hits);
+        SetCell(table, row, kHits, QString::number(f.hits), hits);
+        SetCell(table, row, kShare,
+                spins > 0 ? Percent(hits / static_cast<double>(spins)) : QStringLiteral("-"), hits);
+        SetCell(table, row, kAbsence, QString::number(f.absence), static_cast<double>(f.absence));
+        SetCell(table, row, kLongest, QString::number(f.longest_absence),
+                static_cast<double>(f.longest_absence));
+    }
+    table.setSortingEnabled(true);
 }
 
 void AppendCsvRow(std::string& out, const std::string& name, const HitFigures& f, std::int64_t spins,
@@ -130,7 +164,7 @@ void StatsWindow::BuildTables() {
     for (int n = 0; n <= 36; ++n) numbers_->item(n, kName)->setText(QString::number(n));
     const QString tip = QStringLiteral(
         "Hits, their share of the spins beside the share chance alone gives, the spins since "
-        "the last hit (absence) and the longest absence so far.");
+        "the last hit (absence) and the longest absence so far. Click a column's header to sort by it.");
     chances_->setToolTip(tip);
     numbers_->setToolTip(tip);
 }
@@ -138,9 +172,8 @@ void StatsWindow::BuildTables() {
 void StatsWindow::RefreshTables() {
     const HitCounter& hits = stats_.Hits();
     const std::int64_t spins = hits.Spins();
-    for (std::size_t i = 0; i < 6; ++i) ShowFigures(*chances_, static_cast<int>(i), hits.Chances()[i], spins);
-    for (std::size_t n = 0; n < 37; ++n)
-        ShowFigures(*numbers_, static_cast<int>(n), hits.Numbers()[n], spins);
+    ShowFigures(*chances_, hits.Chances(), spins);
+    ShowFigures(*numbers_, hits.Numbers(), spins);
 
     const double expected = static_cast<double>(spins) * kChanceOdds;
     double most = expected;

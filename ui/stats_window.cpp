@@ -82,7 +82,8 @@ void SetLabel(QLabel& label, const QString& text) {
 
 }  // namespace
 
-StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform)
+StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform,
+                         RiskTab::SetupSource risk_setup)
     : QWidget(nullptr, Qt::Window), stats_(stats), platform_(platform) {
     setObjectName(QStringLiteral("StatsWindow"));
     setWindowTitle(QStringLiteral("Rotacle statistics"));
@@ -96,6 +97,7 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
 
     BuildChart();
     BuildTables();
+    BuildSpins();
 
     auto* summary_box = new QGroupBox(QStringLiteral("Session"), this);
     auto* grid = new QGridLayout(summary_box);
@@ -145,7 +147,14 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     tabs->setObjectName(QStringLiteral("HitTabs"));
     tabs->addTab(chances_page, QStringLiteral("Chances"));
     tabs->addTab(numbers_, QStringLiteral("Numbers"));
-    tabs->setToolTip(QStringLiteral("Hits, share and absences of the even chances and of every number."));
+    tabs->addTab(spins_, QStringLiteral("Spins"));
+    if (risk_setup) {
+        risk_ = new RiskTab(std::move(risk_setup), platform_, this);
+        tabs->addTab(risk_, QStringLiteral("Risk"));
+    }
+    tabs->setToolTip(
+        QStringLiteral("Hits, share and absences of the even chances and of every number; every spin "
+                       "of the session."));
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(top);
@@ -171,6 +180,9 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     buttons->addWidget(button("ExportCsv", "Tables as CSV...",
                               "Saves the hits and absences of the chances and numbers as a CSV file.",
                               &StatsWindow::ExportTablesCsv));
+    buttons->addWidget(button("ExportSpins", "Spins as CSV...",
+                              "Saves every spin with its bet, stake, result and bankroll as a CSV file.",
+                              &StatsWindow::ExportSpinsCsv));
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(split, 1);
@@ -229,6 +241,7 @@ void StatsWindow::Refresh() {
         const bool newest_changed = points_ > 0 && !(points[points_ - 1] == newest_);
         const bool base_changed = stats_.StartBankroll() != base_;
         if (!newest_changed && points.size() == points_ && !base_changed && same_hits) {
+            RefreshSpins();
             RefreshSummary();
             return;
         }
@@ -241,6 +254,7 @@ void StatsWindow::Refresh() {
         FitAxes(false);
     }
     if (!same_hits) RefreshTables();
+    RefreshSpins();
     RefreshSummary();
 }
 

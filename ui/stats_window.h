@@ -5,11 +5,13 @@
 // edge. It reads the main window's `SessionStats` and draws only what changed
 // since it last looked: new points are appended to the charts and the newest
 // one follows the bankroll; anything else (an undo, an import, a new game, a
-// thinned chart) redraws them. Esc, S and Ctrl+W close it.
+// thinned chart) redraws them. A tab lists every spin of the session; the
+// hit tables sort by any column; a Risk tab plays the table's settings over
+// many sessions. Esc, S and Ctrl+W close it.
 //
 // stats_window.cpp holds the window, its summary and its save path; the
-// bankroll chart and the hit tabs have a file each (stats_chart.cpp,
-// stats_hits.cpp).
+// bankroll chart, the hit tabs, the spin list and the Risk tab have a file
+// each (stats_chart.cpp, stats_hits.cpp, stats_spins.cpp, stats_risk.cpp).
 #pragma once
 
 #include <QString>
@@ -17,12 +19,14 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <iosfwd>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "stats/session_stats.h"
+#include "ui/stats_risk.h"
 
 class QBarSet;
 class QKeySequence;
@@ -30,6 +34,7 @@ class QChart;
 class QChartView;
 class QLabel;
 class QLineSeries;
+class QTableView;
 class QTableWidget;
 class QValueAxis;
 class QXYSeries;
@@ -37,6 +42,7 @@ class QXYSeries;
 namespace rotacle::ui {
 
 class QtPlatform;
+class SpinsModel;
 
 /// A long run of points drawn as consecutive series of a bounded number of
 /// points each. Qt Charts lays out a whole series again whenever one of its
@@ -73,8 +79,10 @@ private:
 class StatsWindow : public QWidget {
 public:
     /// `stats` and `platform` (its save dialogs and messages) must outlive
-    /// the window.
-    StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform);
+    /// the window. With `risk_setup` (what the table would play) the window
+    /// has a Risk tab that plays it many times over.
+    StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platform,
+                RiskTab::SetupSource risk_setup = {});
     ~StatsWindow() override;
 
     StatsWindow(const StatsWindow&) = delete;
@@ -98,6 +106,10 @@ public:
     bool ExportChartPng();
     bool ExportChartSvg();
     bool ExportTablesCsv();
+    /// Every spin as CSV: spin, number, bet (the chance's name), stake,
+    /// result (won, lost) and bankroll; bet, stake and result empty for a
+    /// spin without a bet, the bankroll for a number that was not played.
+    bool ExportSpinsCsv();
 
     /// The hit figures of the chances and the numbers as CSV text: one header
     /// line, then Less, Even, Red, Black, Odd, More and the numbers 0..36,
@@ -108,6 +120,8 @@ public:
     /// points were appended to them.
     int Redraws() const { return redraws_; }
     int Appends() const { return appends_; }
+    /// The Risk tab; null without a risk setup.
+    RiskTab* Risk() const { return risk_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -125,6 +139,10 @@ private:
     ChunkedSeries* MarksOf(rotacle::PointBet bet) const;
     void FitAxes(bool exact);
     void RefreshTables();
+    /// The spin list.
+    void BuildSpins();
+    void RefreshSpins();
+    static void WriteSpinsCsv(const rotacle::SpinLog& log, std::ostream& out);
     void RefreshSummary();
     bool SaveBytes(const std::string& path, const QByteArray& bytes);
     void AddCloseKey(const QKeySequence& key);
@@ -147,6 +165,9 @@ private:
     QTableWidget* chances_ = nullptr;
     QTableWidget* numbers_ = nullptr;
     std::vector<QLabel*> summary_;
+    QTableView* spins_ = nullptr;
+    SpinsModel* spins_model_ = nullptr;
+    RiskTab* risk_ = nullptr;
 
     // What the charts show: the chart's revision, the points, the newest
     // point, the range of all points but the newest, the baseline.

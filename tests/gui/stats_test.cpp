@@ -7,11 +7,16 @@
 #include <QChartView>
 #include <QDir>
 #include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
+#include <QTabWidget>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 #include <QValueAxis>
@@ -21,6 +26,7 @@
 
 using namespace rotacle::ui::test;
 using rotacle::ui::ChunkedSeries;
+using rotacle::ui::RiskTab;
 using rotacle::ui::StatsWindow;
 using rotacle::ui::TForm1;
 
@@ -48,6 +54,30 @@ QString Column(StatsWindow& w, const char* table, int column, int rows) {
     QStringList cells;
     for (int r = 0; r < rows; ++r) cells << t->item(r, column)->text();
     return cells.join(QLatin1Char(' '));
+}
+
+// Rows of the spin list, each as its cells joined by "|".
+QStringList SpinRows(StatsWindow& w) {
+    const QAbstractItemModel* m = w.findChild<QTableView*>(QStringLiteral("SpinTable"))->model();
+    QStringList rows;
+    for (int r = 0; r < m->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < m->columnCount(); ++c) cells << m->index(r, c).data().toString();
+        rows << cells.join(QLatin1Char('|'));
+    }
+    return rows;
+}
+
+// A click on a hit table's header, on the tab that shows the table.
+void ClickHeader(StatsWindow& w, const char* name, int column) {
+    auto* table = w.findChild<QTableWidget*>(QString::fromLatin1(name));
+    auto* tabs = w.findChild<QTabWidget*>(QStringLiteral("HitTabs"));
+    for (int i = 0; i < tabs->count(); ++i)
+        if (tabs->widget(i) == table || tabs->widget(i)->isAncestorOf(table)) tabs->setCurrentIndex(i);
+    QHeaderView* header = table->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(column) + header->sectionSize(column) / 2,
+                    header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
 }
 
 QValueAxis* Axis(StatsWindow& w, const char* view, Qt::Orientation orientation) {
@@ -112,6 +142,113 @@ private slots:
         QCOMPARE(Points(*stats, "Bankroll"), 5);
         QCOMPARE(Points(*stats, "Bet won") + Points(*stats, "Bet lost"), 0);
         QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("3 2 3 1 2 1"));
+    }
+
+    // The spin list holds a row per spin, the sixth with the bet it settled
+    // (a stake of 1 on Black, won: 1001 after it); an undo takes a newer row
+    // back; the CSV holds the same rows. A header click sorts a hit table by its
+    // figure (numbers, not text), a second one the other way, and a spin
+    // played while sorted puts each figure on its own chance's row.
+    void theSpinListFollowsAndTheHitTablesSortByAnyColumn() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QVERIFY(Play(*form));
+        QVERIFY(Spin(*form, 17));
+        form->ShowStatistics();
+        StatsWindow* stats = form->OpenStatsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        const QStringList rows = {"1|3||||1000",  "2|0||||1000", "3|12||||1000",
+                                  "4|25||||1000", "5|8||||1000", "6|17|Black|1|Won|1001"};
+        QCOMPARE(SpinRows(*stats), rows);
+        QVERIFY(Spin(*form, 30));
+        QCOMPARE(SpinRows(*stats).size(), 7);
+        ClickAt(*form, layout::kUndo.center());
+        QCOMPARE(SpinRows(*stats), rows);
+        const QString csv = Scratch("spins.csv");
+        form->Platform().QueueDialogAnswer(csv.toStdString());
+        QVERIFY(stats->ExportSpinsCsv());
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines =
+            QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 7);
+        QCOMPARE(lines[5], QStringLiteral("5,8,,,,1000"));
+        QCOMPARE(lines[6], QStringLiteral("6,17,Black,1,won,1001"));
+
+        ClickHeader(*stats, "ChanceTable", 1);
+        QCOMPARE(Column(*stats, "ChanceTable", 0, 6), QStringLiteral("More Even Black Red Odd Less"));
+        ClickHeader(*stats, "ChanceTable", 1);
+        QCOMPARE(Column(*stats, "ChanceTable", 0, 6), QStringLiteral("Less Odd Red Black Even More"));
+        ClickHeader(*stats, "NumberTable", 1);
+        ClickHeader(*stats, "NumberTable", 1);
+        QCOMPARE(Column(*stats, "NumberTable", 0, 5), QStringLiteral("25 17 12 8 3"));
+        // 36: Even, Red, More.
+        QVERIFY(Spin(*form, 36));
+        QCOMPARE(Column(*stats, "ChanceTable", 0, 6), QStringLiteral("Red Less Odd Even More Black"));
+        QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("4 4 3 3 2 2"));
+        ClickHeader(*stats, "ChanceTable", 0);
+        QCOMPARE(Column(*stats, "ChanceTable", 4, 6), QStringLiteral("1 0 0 1 1 0"));
+    }
+
+    // The Risk tab: an input it refuses starts nothing and says why; a small
+    // run ends with the sessions the table's settings give for its target
+    // and spins, their figures and a CSV row each; a large run cancelled
+    // stops early with the sessions done.
+    void theRiskTabPlaysTheTableOffTheWindowAndCancels() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->ShowStatistics();
+        RiskTab* risk = form->OpenStatsWindow()->Risk();
+        QVERIFY(risk);
+        form->OpenStatsWindow()->findChild<QTabWidget*>(QStringLiteral("HitTabs"))->setCurrentWidget(risk);
+        const auto set = [risk](const char* sessions, const char* target, const char* spins) {
+            risk->findChild<QLineEdit*>(QStringLiteral("RiskSessions"))
+                ->setText(QString::fromLatin1(sessions));
+            risk->findChild<QLineEdit*>(QStringLiteral("RiskTarget"))->setText(QString::fromLatin1(target));
+            risk->findChild<QLineEdit*>(QStringLiteral("RiskSpins"))->setText(QString::fromLatin1(spins));
+        };
+        const auto& messages = form->Platform().Messages();
+        for (const auto& [sessions, target, spins] : {std::tuple{"0", "20", "200"},
+                                                      {"40", "-5", "200"},
+                                                      {"40", "20", "x"},
+                                                      {"99999999", "20", "200"}}) {
+            set(sessions, target, spins);
+            const std::size_t before = messages.size();
+            QVERIFY(!risk->RunClick());
+            QCOMPARE(messages.size(), before + 1);
+        }
+
+        set("40", "20", "200");
+        QVERIFY(risk->RunClick());
+        QVERIFY(risk->Running());
+        QTRY_VERIFY_WITH_TIMEOUT(!risk->Running(), 60000);
+        rotacle::risk::RiskSetup setup = rotacle::ui::TableSetup(form->Engine());
+        setup.target = 20;
+        setup.spins_max = 200;
+        const auto expected = rotacle::risk::RunSessions(setup, 0, 40, 1);
+        QCOMPARE(risk->Outcomes().size(), expected.size());
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            QCOMPARE(risk->Outcomes()[i].result, expected[i].result);
+            QCOMPARE(risk->Outcomes()[i].spins, expected[i].spins);
+        }
+        QVERIFY(risk->findChild<QLabel*>(QStringLiteral("RiskFigures"))
+                    ->text()
+                    .startsWith(QStringLiteral("Sessions: 40")));
+        const QString csv = Scratch("risk.csv");
+        form->Platform().QueueDialogAnswer(csv.toStdString());
+        QVERIFY(risk->ExportCsv());
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts).size(), 41);
+
+        set("1000000", "1000000", "100000");
+        QVERIFY(risk->RunClick());
+        QTest::mouseClick(risk->findChild<QPushButton*>(QStringLiteral("RiskCancel")), Qt::LeftButton);
+        QTRY_VERIFY_WITH_TIMEOUT(!risk->Running(), 60000);
+        QVERIFY(risk->Outcomes().size() < 1000000);
+        QVERIFY(risk->findChild<QLabel*>(QStringLiteral("RiskState"))
+                    ->text()
+                    .startsWith(QStringLiteral("Cancelled")));
     }
 
     // The window opens inside the screen's free area, whatever its size

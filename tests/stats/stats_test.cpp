@@ -249,6 +249,39 @@ TEST(SessionStats, SummaryOfPlayedBetsFollowsAnUndo) {
     EXPECT_EQ(stats.Hits().Numbers(), HitCounter::Of(h).Numbers());
 }
 
+// The spin list, kept on request only: imported numbers unplayed at the
+// bankroll they came with, a played spin filled in by its settlement, an
+// undo back into the import, a new history.
+TEST(SessionStats, TheSpinListFollowsPlayUndoAndImport) {
+    SessionStats stats;
+    stats.OnPlay(WithHistory(PlayEventKind::Start, kFirst, 100));
+    stats.OnPlay(Spun(3, 100));
+    EXPECT_EQ(stats.Spins().Size(), 0u);  // not kept
+
+    stats.KeepSpins(true);
+    const auto rows = [&stats] {
+        std::vector<SpinRow> out;
+        for (std::size_t i = 0; i < stats.Spins().Size(); ++i) out.push_back(stats.Spins().Row(i));
+        return out;
+    };
+    stats.OnPlay(WithHistory(PlayEventKind::NewHistory, {5, 17}, 100));
+    stats.OnPlay(Spun(3, 98, 2));
+    stats.OnPlay(Settled(true, 2, 102));
+    stats.OnPlay(Staked(4, 98));
+    stats.OnPlay(Spun(0, 98, 4));
+    EXPECT_EQ(rows(), (std::vector<SpinRow>{{1, 5, 0, 0, SpinResult::None, 100, false},
+                                            {2, 17, 0, 0, SpinResult::None, 100, false},
+                                            {3, 3, 3, 2, SpinResult::Won, 102, true},
+                                            {4, 0, 0, 0, SpinResult::None, 98, true}}));
+    const std::uint64_t revision = stats.Spins().Revision();
+    stats.OnPlay(WithHistory(PlayEventKind::TakenBack, {5, 17, 3}, 102));
+    EXPECT_EQ(rows().size(), 3u);
+    EXPECT_EQ(rows().back().result, SpinResult::Won);
+    EXPECT_GT(stats.Spins().Revision(), revision);
+    stats.OnPlay(WithHistory(PlayEventKind::TakenBack, kFirst, 90));
+    EXPECT_EQ(rows(), (std::vector<SpinRow>{{1, 5, 0, 0, SpinResult::None, 90, false}}));
+}
+
 // A long session keeps a bounded chart: every point up to the capacity,
 // then every second one and so on, in order, always with the newest point;
 // the hits count every spin.

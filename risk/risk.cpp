@@ -1,0 +1,318 @@
+#include "risk/risk.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "core/convert.h"
+#include "core/ids.h"
+#include "core/platform.h"
+#include "engine/engine.h"
+#include "engine/scheduler.h"
+#include "engine/speed_play.h"
+
+namespace rotacle::risk {
+
+namespace {
+
+// The services a session's game takes: the scheduler's virtual clock, the
+// program's generator, and the first message of an event kept for the
+// caller. There are no dialogs, no clipboard and no program folder.
+class SessionPlatform : public Platform {
+public:
+    std::int64_t ClockSeconds() override { return clock_ms ? *clock_ms / 1000 : 0; }
+    void RandSeed(std::uint32_t seed) override { rng.Seed(seed); }
+    std::int32_t Random(std::int32_t range) override { return rng.Next(range); }
+    void ShowMessage(const std::string& text) override {
+        if (!message) message = text;
+    }
+    std::optional<std::string> OpenFileDialog(const FileDialogSpec&) override { return std::nullopt; }
+    std::optional<std::string> SaveFileDialog(const FileDialogSpec&) override { return std::nullopt; }
+    std::string ClipboardText() override { return {}; }
+    std::string ProgramFolder() override { return {}; }
+    std::string AppDataFolder() override { return {}; }
+
+    const std::int64_t* clock_ms = nullptr;
+    LcgRandom rng;
+    std::optional<std::string> message;
+};
+
+// One game with its clock, set up as the run asks.
+class Table {
+public:
+    explicit Table(const RiskSetup& s) : engine_(platform_), scheduler_(engine_, speed_) {
+        platform_.clock_ms = &scheduler_.Clock();
+        if (!s.settings_lines.empty()) Load(s.settings_lines, "settings");
+        for (const ControlValue& c : s.controls) {
+            ApplyControl(engine_, platform_.message, c);
+            scheduler_.Touched();
+        }
+        if (s.system != System::Settings)
+            Load(SystemLines(s.system, engine_.Settings().Settings_Data()), SystemName(s.system));
+        engine_.ForceGameMode(2);
+        engine_.SetZeroRule(s.zero_rule);
+        Run("bankroll", [&] { engine_.SetEditText(EditId::Test_Bank, FloatToStr(s.bankroll)); });
+        Timers();
+    }
+
+    Engine& Game() { return engine_; }
+
+    void Spin(int n) {
+        if (speed_.Click(engine_, n) == SpeedPlay::Outcome::Entered) scheduler_.Touched();
+        Timers();
+    }
+
+private:
+    template <class Op>
+    void Run(std::string_view what, Op&& op) {
+        platform_.message.reset();
+        engine_.Event(op);
+        scheduler_.Touched();
+        if (platform_.message) throw InputError(std::string(what) + ": " + *platform_.message);
+    }
+    void Load(std::vector<std::string> lines, std::string_view what) {
+        Run(what, [&] { engine_.LoadSettingsLines(std::move(lines)); });
+    }
+    void Timers() {
+        try {
+            scheduler_.RunTimers();
+        } catch (const EndlessRun& e) {
+            throw InputError(e.what());
+        }
+    }
+
+    SessionPlatform platform_;
+    Engine engine_;
+    SpeedPlay speed_;
+    Scheduler scheduler_;
+};
+
+// An amount as its CSV text gives it back, so that figures computed from
+// outcomes in memory and from rows read back agree to the last bit.
+double Cents(double v) { return StrToFloat(FixedToStr(v, 2)); }
+
+std::uint64_t Mix(std::uint64_t z) {
+    z += 0x9E3779B97F4A7C15ULL;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+}  // namespace
+
+std::string_view SystemName(System system) {
+    switch (system) {
+        case System::Flat: return "flat";
+        case System::Martingale: return "martingale";
+        case System::Settings: break;
+    }
+    return "settings";
+}
+
+std::optional<System> SystemByName(std::string_view name) {
+    for (const System s : {System::Settings, System::Flat, System::Martingale})
+        if (SystemName(s) == name) return s;
+    return std::nullopt;
+}
+
+std::string_view ZeroRuleName(ZeroRule rule) { return rule == ZeroRule::Partage ? "partage" : "none"; }
+
+std::optional<ZeroRule> ZeroRuleByName(std::string_view name) {
+    for (const ZeroRule r : {ZeroRule::None, ZeroRule::Partage})
+        if (ZeroRuleName(r) == name) return r;
+    return std::nullopt;
+}
+
+std::string_view SessionEndName(SessionEnd end) {
+    switch (end) {
+        case SessionEnd::Target: return "target";
+        case SessionEnd::Ruin: return "ruin";
+        case SessionEnd::Open: break;
+    }
+    return "open";
+}
+
+std::vector<std::string> SystemLines(System system, std::vector<std::string> lines) {
+    if (system == System::Settings) return lines;
+    // A record shorter than the default one gets the lines it lacks.
+    if (lines.size() < 31) lines.resize(31);
+    const std::string bet = lines[1];
+    // Both sides: the rule fires on every settled bet ("Losses"/"Wins", 1)
+    // and adds; minimal profit off. The automatic reset, always on, brings
+    // the stake back to the initial bet after a won cycle.
+    lines[6] = "1", lines[7] = "0", lines[8] = "0";
+    lines[10] = "1", lines[11] = "0", lines[12] = "0";
+    lines[16] = "0";
+    if (system == System::Flat) {
+        lines[3] = "0";  // CUSTOM
+        lines[9] = "0", lines[13] = "0";
+        lines[29] = "0";
+    } else {
+        // Phase correction with step 1 makes the amount the stake itself at
+        // every spin: a loss adds the stake (doubles it); the win that ends
+        // the doubling run wins the cycle, and the reset starts again.
+        lines[3] = "1";  // Martingale (x2 on loss)
+        lines[9] = bet, lines[13] = bet;
+        lines[29] = "1", lines[30] = "1";
+    }
+    return lines;
+}
+
+std::uint64_t SessionSeed(std::uint64_t seed, std::int64_t index) {
+    return Mix(Mix(seed) ^ static_cast<std::uint64_t>(index));
+}
+
+int Wheel::Next() {
+    constexpr std::uint64_t kMax = std::numeric_limits<std::uint64_t>::max();
+    constexpr std::uint64_t kLimit = kMax - kMax % 37;  // a multiple of 37
+    std::uint64_t x = gen_();
+    while (x >= kLimit) x = gen_();
+    return static_cast<int>(x % 37);
+}
+
+std::array<std::int64_t, kCheckpoints> CheckpointSpins(std::int64_t spins_max) {
+    constexpr auto n = static_cast<std::int64_t>(kCheckpoints);
+    const std::int64_t whole = spins_max / n, rest = spins_max % n;
+    std::array<std::int64_t, kCheckpoints> at{};
+    for (std::int64_t k = 1; k <= n; ++k)
+        at[static_cast<std::size_t>(k - 1)] = whole * k + (rest * k + n - 1) / n;
+    return at;
+}
+
+void CheckSetup(const RiskSetup& s) {
+    const auto amount = [](double v, const char* what) {
+        if (!std::isfinite(v) || v <= 0 || v > kMaxAmount)
+            throw InputError(std::string(what) + ": must be a positive amount");
+    };
+    amount(s.bankroll, "--bankroll");
+    amount(s.target, "--target");
+    if (s.spins_max < 1) throw InputError("--spins-max: must be at least 1");
+    const Table probe(s);
+}
+
+SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
+    Table table(s);
+    Engine& e = table.Game();
+    Wheel wheel(SessionSeed(s.seed, index));
+    SessionOutcome o;
+    o.index = index;
+    const auto at = CheckpointSpins(s.spins_max);
+    std::size_t next = 0;
+    double peak = s.bankroll, result = 0;
+    std::int64_t losing = 0;
+    while (o.spins < s.spins_max) {
+        table.Spin(wheel.Next());
+        ++o.spins;
+        const PlayReport& r = e.Report();
+        if (r.Settled && r.Placed) {
+            o.staked += r.Stake;
+            o.largest_stake = std::max(o.largest_stake, r.Stake);
+            losing = r.Won ? 0 : losing + 1;
+            o.longest_losing_run = std::max(o.longest_losing_run, losing);
+        }
+        const bool chip = e.AnyChipVisible();
+        const double bankroll = e.State().Bankroll, stake = chip ? e.State().Bet_Size : 0.0;
+        const double held = bankroll + stake;
+        result = RoundToCents(held - s.bankroll);
+        peak = std::max(peak, held);
+        o.drawdown = std::max(o.drawdown, peak - held);
+        while (next < kCheckpoints && at[next] == o.spins) o.path[next++] = result;
+        if (result >= s.target) {
+            o.end = SessionEnd::Target;
+            break;
+        }
+        // The stake shown has left the bankroll already: below zero, the
+        // money held could not cover it.
+        if (chip && RoundToCents(bankroll) < 0) {
+            o.end = SessionEnd::Ruin;
+            break;
+        }
+        o.largest_stake = std::max(o.largest_stake, stake);
+    }
+    while (next < kCheckpoints) o.path[next++] = result;
+    o.result = Cents(result);
+    o.staked = Cents(o.staked);
+    o.drawdown = Cents(o.drawdown);
+    o.largest_stake = Cents(o.largest_stake);
+    for (double& v : o.path) v = Cents(v);
+    return o;
+}
+
+std::vector<SessionOutcome> RunSessions(const RiskSetup& s, std::int64_t first, std::int64_t count, int jobs,
+                                        const std::function<void(std::int64_t)>& progress,
+                                        const std::atomic<bool>* cancel) {
+    count = std::max<std::int64_t>(count, 0);
+    std::vector<SessionOutcome> out(static_cast<std::size_t>(count));
+    std::vector<char> played(out.size(), 0);
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    jobs = static_cast<int>(
+        std::clamp<std::int64_t>(jobs > 0 ? jobs : cores, 1, std::max<std::int64_t>(count, 1)));
+    std::atomic<std::int64_t> next{0}, done{0};
+    std::mutex mutex;
+    std::condition_variable changed;
+    std::optional<std::string> failure;
+    int running = 0;
+    const auto stopped = [&] { return cancel && cancel->load(std::memory_order_relaxed); };
+    const auto worker = [&] {
+        for (;;) {
+            const std::int64_t i = next.fetch_add(1);
+            if (i >= count || stopped()) break;
+            try {
+                out[static_cast<std::size_t>(i)] = PlaySession(s, first + i);
+                played[static_cast<std::size_t>(i)] = 1;
+            } catch (const std::exception& e) {
+                std::lock_guard lock(mutex);
+                if (!failure) failure = e.what();
+                next = count;
+                break;
+            }
+            done.fetch_add(1);
+        }
+        std::lock_guard lock(mutex);
+        --running;
+        changed.notify_all();
+    };
+    std::vector<std::thread> threads;
+    for (int t = 0; t < jobs; ++t) {
+        try {
+            {
+                std::lock_guard lock(mutex);
+                ++running;
+            }
+            threads.emplace_back(worker);
+        } catch (const std::system_error&) {
+            // Fewer threads do the same work; with none this thread plays.
+            std::lock_guard lock(mutex);
+            --running;
+            break;
+        }
+    }
+    if (threads.empty()) {
+        ++running;
+        worker();
+    }
+    {
+        std::unique_lock lock(mutex);
+        while (running > 0) {
+            changed.wait_for(lock, std::chrono::milliseconds(100));
+            if (progress && running > 0) {
+                lock.unlock();
+                progress(done.load());
+                lock.lock();
+            }
+        }
+    }
+    for (auto& t : threads) t.join();
+    if (failure) throw InputError(*failure);
+    // A cancelled run keeps the sessions before the first one not played.
+    const auto gap = std::find(played.begin(), played.end(), 0);
+    out.resize(static_cast<std::size_t>(gap - played.begin()));
+    if (progress) progress(static_cast<std::int64_t>(out.size()));
+    return out;
+}
+
+}  // namespace rotacle::risk
