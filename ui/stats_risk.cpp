@@ -70,6 +70,7 @@ risk::RiskSetup TableSetup(const Game& game) {
     const Memo& lines = game.Settings().Settings_Data();
     setup.settings_lines.assign(lines.begin(), lines.end());
     setup.bankroll = game.State().Bankroll + (game.AnyChipVisible() ? game.State().Bet_Size : 0.0);
+    setup.zero_rule = game.ZeroRuleInForce();
     return setup;
 }
 
