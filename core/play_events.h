@@ -55,6 +55,7 @@ struct PlayEvent {
     int field = -1;          ///< Settled, Staked: 1..6
     double stake = 0;        ///< Settled, Staked
     bool won = false;        ///< Settled
+    double returned = 0;     ///< Settled: what a lost stake gave back (la partage on zero)
     std::int64_t count = 0;  ///< Imported
     int mode = 0;            ///< RunStarted, RunEnded: 1..5
     /// Start, TakenBack, NewHistory: the whole history, oldest first. Valid

@@ -16,6 +16,7 @@ struct PlayReport {
     bool Won = false;
     bool Placed = false;  ///< the settled proposal was a placed bet
     double Stake = 0;     ///< stake of the settled bet (when placed)
+    double Returned = 0;  ///< what the lost stake gave back (la partage on zero)
 };
 
 }  // namespace rotacle

@@ -18,6 +18,7 @@ void Game::WinLose() {
     report_.Won = FieldWins(state_.Bet_Field, board_.CurrentNumber());
     report_.Placed = AnyChipVisible();
     report_.Stake = state_.Bet_Size;
+    report_.Returned = 0;
     // The result is booked also when a staking rule fails after it.
     struct Note {
         Game& e;
@@ -28,6 +29,7 @@ void Game::WinLose() {
             settled.field = field;
             settled.stake = e.report_.Stake;
             settled.won = e.report_.Won;
+            settled.returned = e.report_.Returned;
             e.journal_.NotePlay(PlayEventKind::Settled, settled);
         }
     } note{*this, state_.Bet_Field};
@@ -37,8 +39,10 @@ void Game::WinLose() {
     }
     // La partage: half of the stake comes back on zero; the staking rules
     // still count the bet as lost.
-    if (zero_rule_ == ZeroRule::Partage && report_.Placed && board_.CurrentNumber() == 0)
-        state_.Bankroll += state_.Bet_Size / 2;
+    if (zero_rule_ == ZeroRule::Partage && report_.Placed && board_.CurrentNumber() == 0) {
+        report_.Returned = state_.Bet_Size / 2;
+        state_.Bankroll += report_.Returned;
+    }
     Lose();
 }
 

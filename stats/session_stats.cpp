@@ -152,7 +152,7 @@ void SessionStats::Apply(const PlayEvent& e) {
             chart_.Add(BankrollPoint{now_.hits.Spins(), e.bankroll, PointBet::None, false, 0});
             return;
         case PlayEventKind::Settled:
-            Tally(e.won, e.stake);
+            Tally(e.won, e.stake, e.returned);
             if (!chart_.Points().empty() && chart_.Points().back().spin == now_.hits.Spins() &&
                 !chart_.Points().back().by_player)
                 chart_.MarkNewest(e.won ? PointBet::Won : PointBet::Lost);
@@ -210,7 +210,7 @@ void SessionStats::Restart(std::span<const std::uint8_t> history, double bankrol
     if (spins >= 2) chart_.Add(BankrollPoint{spins, bankroll, PointBet::None, false, 0});
 }
 
-void SessionStats::Tally(bool won, double stake) {
+void SessionStats::Tally(bool won, double stake, double returned) {
     SessionSummary& s = now_.bets;
     ++s.bets_settled;
     s.total_staked += stake;
@@ -220,7 +220,7 @@ void SessionStats::Tally(bool won, double stake) {
         now_.losing_run = 0;
     } else {
         ++s.lost;
-        s.net_result -= stake;
+        s.net_result -= stake - returned;
         s.longest_losing_run = std::max(s.longest_losing_run, ++now_.losing_run);
     }
 }

@@ -148,7 +148,7 @@ public:
 private:
     void Apply(const PlayEvent& event);
     void Restart(std::span<const std::uint8_t> history, double bankroll);
-    void Tally(bool won, double stake);
+    void Tally(bool won, double stake, double returned);
 
     // The figures that the newest spin changes, as they stood before it: an
     // undo of that spin puts them back.

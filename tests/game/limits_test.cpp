@@ -52,6 +52,7 @@ TEST(GameZeroRule, PartageReturnsHalfTheStakeAndCountsALoss) {
         ASSERT_TRUE(g.Report().Settled);
         EXPECT_FALSE(g.Report().Won);
         EXPECT_EQ(g.State().Bankroll - plain.State().Bankroll, r.returned);
+        EXPECT_EQ(g.Report().Returned, r.returned);
         // The staking rules see a lost bet either way.
         EXPECT_EQ(g.State().Losses_Count, plain.State().Losses_Count);
         EXPECT_EQ(g.State().Losses_In_Row, plain.State().Losses_In_Row);

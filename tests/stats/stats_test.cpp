@@ -182,6 +182,18 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  0,
                  0},
+        // La partage: the half of the stake that came back on zero is no loss.
+        FeedCase{"APartageZeroLosesHalfTheStake",
+                 {Spun(5, 100), Staked(4, 96), Spun(0, 96, 4),
+                  PlayEvent{
+                      .kind = PlayEventKind::Settled, .bankroll = 98, .field = 3, .stake = 4, .returned = 2}},
+                 "1:96 2:98L",
+                 100,
+                 1,
+                 1,
+                 0,
+                 1,
+                 -2},
         // A skip gives the stake back: a point of the player's, no bet placed.
         FeedCase{"ASkippedBetIsNotPlaced",
                  {Spun(5, 100), Staked(2, 98), Player(100)},
