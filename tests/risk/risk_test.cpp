@@ -84,6 +84,18 @@ TEST(RiskTheory, MeanResultIsTheHouseEdgeOfTheStaked) {
     }
 }
 
+// `call` throws InputError with `why` in its message.
+template <class Call>
+void ExpectRefused(Call&& call, const std::string& why) {
+    SCOPED_TRACE(why);
+    try {
+        call();
+        ADD_FAILURE() << "taken";
+    } catch (const InputError& e) {
+        EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+    }
+}
+
 std::string Rows(const std::vector<SessionOutcome>& outcomes) {
     std::string rows;
     for (const SessionOutcome& o : outcomes) rows += CsvRow(o) + '\n';
@@ -114,14 +126,8 @@ TEST(RiskRun, OutcomesDoNotDependOnThreadsOrSlices) {
 }
 
 TEST(RiskRun, BadSetupsAndRowsAreRefused) {
-    const auto refused = [](RiskSetup s, const char* why) {
-        SCOPED_TRACE(why);
-        try {
-            CheckSetup(s);
-            ADD_FAILURE() << "taken";
-        } catch (const InputError& e) {
-            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
-        }
+    const auto refused = [](const RiskSetup& s, const char* why) {
+        ExpectRefused([&] { CheckSetup(s); }, why);
     };
     const RiskSetup ok = Plan(System::Flat, 10, 10, 10);
     EXPECT_NO_THROW(CheckSetup(ok));
@@ -143,15 +149,8 @@ TEST(RiskRun, BadSetupsAndRowsAreRefused) {
              {good.substr(0, good.rfind(',')), "fields"},
              {"3,lost" + good.substr(good.find(',', 2)), "end: 'lost'"},
              {"x" + good, "session: 'x3'"},
-             {good.substr(0, good.rfind(',')) + ",1e", "'1e' is not a number"}}) {
-        SCOPED_TRACE(row);
-        try {
-            ReadCsvRow(row);
-            ADD_FAILURE() << "taken";
-        } catch (const InputError& e) {
-            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
-        }
-    }
+             {good.substr(0, good.rfind(',')) + ",1e", "'1e' is not a number"}})
+        ExpectRefused([&] { ReadCsvRow(row); }, why);
 }
 
 // Wilson's interval at its edges: 0 of n reaches z^2 / (n + z^2), n of n

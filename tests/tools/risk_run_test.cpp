@@ -41,20 +41,16 @@ protected:
     }
 
     // Runs and returns standard output; the error text stays in `err`.
-    int Run(const RiskOptions& o, std::string* out = nullptr) {
+    template <class Options>
+    int Call(int (*run)(const Options&, std::ostream&, std::ostream&), const Options& o, std::string* out) {
         std::ostringstream text;
         err.str("");
-        const int rc = RunRisk(o, text, err);
+        const int rc = run(o, text, err);
         if (out) *out = text.str();
         return rc;
     }
-    int Merge(const RiskMergeOptions& o, std::string* out = nullptr) {
-        std::ostringstream text;
-        err.str("");
-        const int rc = RunRiskMerge(o, text, err);
-        if (out) *out = text.str();
-        return rc;
-    }
+    int Run(const RiskOptions& o, std::string* out = nullptr) { return Call(RunRisk, o, out); }
+    int Merge(const RiskMergeOptions& o, std::string* out = nullptr) { return Call(RunRiskMerge, o, out); }
 
     // Shards 0..n-1 of `o` into part-I.csv.
     std::vector<std::string> Shards(RiskOptions o, int n) {
