@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "core/text_file.h"
+#include "support/scratch.h"
 
 namespace rotacle::sim {
 namespace {
@@ -19,13 +20,7 @@ namespace fs = std::filesystem;
 
 class Risk : public ::testing::Test {
 protected:
-    fs::path dir = [] {
-        const fs::path d = fs::path(ROTACLE_TEST_SCRATCH) / "risk" /
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(d);
-        fs::create_directories(d);
-        return d;
-    }();
+    fs::path dir = test::TestScratch("risk");
     std::string Path(const std::string& name) const { return (dir / name).string(); }
 
     RiskOptions Options() const {
