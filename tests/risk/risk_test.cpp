@@ -145,12 +145,12 @@ TEST(RiskRun, BadSetupsAndRowsAreRefused) {
 
     const std::string good = CsvRow(RunSessions(ok, 3, 1, 1).at(0));
     EXPECT_EQ(CsvRow(ReadCsvRow(good)), good);
-    for (const auto& [row, why] : std::vector<std::pair<std::string, std::string>>{
+    for (const auto& row : std::vector<std::pair<std::string, std::string>>{
              {good.substr(0, good.rfind(',')), "fields"},
              {"3,lost" + good.substr(good.find(',', 2)), "end: 'lost'"},
              {"x" + good, "session: 'x3'"},
              {good.substr(0, good.rfind(',')) + ",1e", "'1e' is not a number"}})
-        ExpectRefused([&] { ReadCsvRow(row); }, why);
+        ExpectRefused([&] { ReadCsvRow(row.first); }, row.second);
 }
 
 // Wilson's interval at its edges: 0 of n reaches z^2 / (n + z^2), n of n
