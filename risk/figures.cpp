@@ -179,14 +179,9 @@ SessionOutcome ReadCsvRow(std::string_view line) {
                          std::to_string(8 + kCheckpoints));
     SessionOutcome o;
     o.index = Whole(f[0], "session");
-    if (f[1] == "target")
-        o.end = SessionEnd::Target;
-    else if (f[1] == "ruin")
-        o.end = SessionEnd::Ruin;
-    else if (f[1] == "open")
-        o.end = SessionEnd::Open;
-    else
-        throw InputError("end: '" + QuoteText(f[1]) + "' is not target, ruin or open");
+    const auto end = SessionEndByName(f[1]);
+    if (!end) throw InputError("end: '" + QuoteText(f[1]) + "' is not target, ruin or open");
+    o.end = *end;
     o.result = Amount(f[2], "result");
     o.staked = Amount(f[3], "staked");
     o.drawdown = Amount(f[4], "drawdown");

@@ -104,37 +104,40 @@ std::uint64_t Mix(std::uint64_t z) {
 
 }  // namespace
 
-std::string_view SystemName(System system) {
-    switch (system) {
-        case System::Flat: return "flat";
-        case System::Martingale: return "martingale";
-        case System::Settings: break;
-    }
-    return "settings";
+namespace {
+
+// The names of a choice's values, and back.
+template <class T>
+using Names = std::span<const std::pair<T, std::string_view>>;
+constexpr std::array<std::pair<System, std::string_view>, 3> kSystems = {
+    {{System::Settings, "settings"}, {System::Flat, "flat"}, {System::Martingale, "martingale"}}};
+constexpr std::array<std::pair<ZeroRule, std::string_view>, 2> kZeroRules = {
+    {{ZeroRule::None, "none"}, {ZeroRule::Partage, "partage"}}};
+constexpr std::array<std::pair<SessionEnd, std::string_view>, 3> kEnds = {
+    {{SessionEnd::Target, "target"}, {SessionEnd::Ruin, "ruin"}, {SessionEnd::Open, "open"}}};
+
+template <class T>
+std::string_view NameOf(Names<T> names, T value) {
+    for (const auto& [v, name] : names)
+        if (v == value) return name;
+    return names.front().second;
 }
 
-std::optional<System> SystemByName(std::string_view name) {
-    for (const System s : {System::Settings, System::Flat, System::Martingale})
-        if (SystemName(s) == name) return s;
+template <class T>
+std::optional<T> ByName(Names<T> names, std::string_view name) {
+    for (const auto& [v, text] : names)
+        if (text == name) return v;
     return std::nullopt;
 }
 
-std::string_view ZeroRuleName(ZeroRule rule) { return rule == ZeroRule::Partage ? "partage" : "none"; }
+}  // namespace
 
-std::optional<ZeroRule> ZeroRuleByName(std::string_view name) {
-    for (const ZeroRule r : {ZeroRule::None, ZeroRule::Partage})
-        if (ZeroRuleName(r) == name) return r;
-    return std::nullopt;
-}
-
-std::string_view SessionEndName(SessionEnd end) {
-    switch (end) {
-        case SessionEnd::Target: return "target";
-        case SessionEnd::Ruin: return "ruin";
-        case SessionEnd::Open: break;
-    }
-    return "open";
-}
+std::string_view SystemName(System system) { return NameOf<System>(kSystems, system); }
+std::optional<System> SystemByName(std::string_view name) { return ByName<System>(kSystems, name); }
+std::string_view ZeroRuleName(ZeroRule rule) { return NameOf<ZeroRule>(kZeroRules, rule); }
+std::optional<ZeroRule> ZeroRuleByName(std::string_view name) { return ByName<ZeroRule>(kZeroRules, name); }
+std::string_view SessionEndName(SessionEnd end) { return NameOf<SessionEnd>(kEnds, end); }
+std::optional<SessionEnd> SessionEndByName(std::string_view name) { return ByName<SessionEnd>(kEnds, name); }
 
 std::vector<std::string> SystemLines(System system, std::vector<std::string> lines) {
     if (system == System::Settings) return lines;

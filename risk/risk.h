@@ -97,6 +97,7 @@ enum class SessionEnd : std::uint8_t {
     Open,    ///< still playing after the most spins
 };
 std::string_view SessionEndName(SessionEnd end);
+std::optional<SessionEnd> SessionEndByName(std::string_view name);
 
 /// Points of a session's path: the result after spin ceil(k x spins_max /
 /// kCheckpoints) for k = 1..kCheckpoints (the final result once it stopped).

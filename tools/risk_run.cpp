@@ -378,7 +378,7 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
 
         std::vector<SessionOutcome> outcomes;
         // The rows come as they are read: the size a part's line claims may be a lie.
-        outcomes.reserve(static_cast<std::size_t>(std::min<std::int64_t>(m.sessions, 1 << 20)));
+        outcomes.reserve(static_cast<std::size_t>(std::min<std::int64_t>(m.sessions, 1 << 16)));
         std::ostream* csv = outputs[0];
         if (csv) *csv << risk::CsvHeader() << '\n';
         for (const auto& [index, part] : parts) {

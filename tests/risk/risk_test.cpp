@@ -84,6 +84,18 @@ TEST(RiskTheory, MeanResultIsTheHouseEdgeOfTheStaked) {
     }
 }
 
+// `call` throws InputError with `why` in its message.
+template <class Call>
+void ExpectRefused(Call&& call, const std::string& why) {
+    SCOPED_TRACE(why);
+    try {
+        call();
+        ADD_FAILURE() << "taken";
+    } catch (const InputError& e) {
+        EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
+    }
+}
+
 std::string Rows(const std::vector<SessionOutcome>& outcomes) {
     std::string rows;
     for (const SessionOutcome& o : outcomes) rows += CsvRow(o) + '\n';
@@ -114,14 +126,8 @@ TEST(RiskRun, OutcomesDoNotDependOnThreadsOrSlices) {
 }
 
 TEST(RiskRun, BadSetupsAndRowsAreRefused) {
-    const auto refused = [](RiskSetup s, const char* why) {
-        SCOPED_TRACE(why);
-        try {
-            CheckSetup(s);
-            ADD_FAILURE() << "taken";
-        } catch (const InputError& e) {
-            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
-        }
+    const auto refused = [](const RiskSetup& s, const char* why) {
+        ExpectRefused([&] { CheckSetup(s); }, why);
     };
     const RiskSetup ok = Plan(System::Flat, 10, 10, 10);
     EXPECT_NO_THROW(CheckSetup(ok));
@@ -139,19 +145,12 @@ TEST(RiskRun, BadSetupsAndRowsAreRefused) {
 
     const std::string good = CsvRow(RunSessions(ok, 3, 1, 1).at(0));
     EXPECT_EQ(CsvRow(ReadCsvRow(good)), good);
-    for (const auto& [row, why] : std::vector<std::pair<std::string, std::string>>{
+    for (const auto& row : std::vector<std::pair<std::string, std::string>>{
              {good.substr(0, good.rfind(',')), "fields"},
              {"3,lost" + good.substr(good.find(',', 2)), "end: 'lost'"},
              {"x" + good, "session: 'x3'"},
-             {good.substr(0, good.rfind(',')) + ",1e", "'1e' is not a number"}}) {
-        SCOPED_TRACE(row);
-        try {
-            ReadCsvRow(row);
-            ADD_FAILURE() << "taken";
-        } catch (const InputError& e) {
-            EXPECT_NE(std::string(e.what()).find(why), std::string::npos) << e.what();
-        }
-    }
+             {good.substr(0, good.rfind(',')) + ",1e", "'1e' is not a number"}})
+        ExpectRefused([&] { ReadCsvRow(row.first); }, row.second);
 }
 
 // Wilson's interval at its edges: 0 of n reaches z^2 / (n + z^2), n of n

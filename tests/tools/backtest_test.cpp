@@ -8,6 +8,7 @@
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "support/scratch.h"
 #include "tools/backtest.h"
 
 namespace rotacle::sim {
@@ -17,13 +18,7 @@ namespace fs = std::filesystem;
 
 class Backtest : public ::testing::Test {
 protected:
-    fs::path dir = [] {
-        const fs::path d = fs::path(ROTACLE_TEST_SCRATCH) / "backtest" /
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(d);
-        fs::create_directories(d);
-        return d;
-    }();
+    fs::path dir = test::TestScratch("backtest");
 
     std::string Numbers(const std::string& text) {
         const fs::path p = dir / "numbers.txt";

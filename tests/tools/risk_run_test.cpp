@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "core/text_file.h"
+#include "support/scratch.h"
 
 namespace rotacle::sim {
 namespace {
@@ -19,13 +20,7 @@ namespace fs = std::filesystem;
 
 class Risk : public ::testing::Test {
 protected:
-    fs::path dir = [] {
-        const fs::path d = fs::path(ROTACLE_TEST_SCRATCH) / "risk" /
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(d);
-        fs::create_directories(d);
-        return d;
-    }();
+    fs::path dir = test::TestScratch("risk");
     std::string Path(const std::string& name) const { return (dir / name).string(); }
 
     RiskOptions Options() const {
@@ -41,20 +36,16 @@ protected:
     }
 
     // Runs and returns standard output; the error text stays in `err`.
-    int Run(const RiskOptions& o, std::string* out = nullptr) {
+    template <class Options>
+    int Call(int (*run)(const Options&, std::ostream&, std::ostream&), const Options& o, std::string* out) {
         std::ostringstream text;
         err.str("");
-        const int rc = RunRisk(o, text, err);
+        const int rc = run(o, text, err);
         if (out) *out = text.str();
         return rc;
     }
-    int Merge(const RiskMergeOptions& o, std::string* out = nullptr) {
-        std::ostringstream text;
-        err.str("");
-        const int rc = RunRiskMerge(o, text, err);
-        if (out) *out = text.str();
-        return rc;
-    }
+    int Run(const RiskOptions& o, std::string* out = nullptr) { return Call(RunRisk, o, out); }
+    int Merge(const RiskMergeOptions& o, std::string* out = nullptr) { return Call(RunRiskMerge, o, out); }
 
     // Shards 0..n-1 of `o` into part-I.csv.
     std::vector<std::string> Shards(RiskOptions o, int n) {

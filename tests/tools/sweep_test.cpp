@@ -14,6 +14,7 @@
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "support/scratch.h"
 
 namespace rotacle::sim {
 namespace {
@@ -22,13 +23,7 @@ namespace fs = std::filesystem;
 
 class Sweep : public ::testing::Test {
 protected:
-    fs::path dir = [] {
-        const fs::path d = fs::path(ROTACLE_TEST_SCRATCH) / "sweep" /
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        fs::remove_all(d);
-        fs::create_directories(d);
-        return d;
-    }();
+    fs::path dir = test::TestScratch("sweep");
 
     std::string Grid(const std::string& json) {
         const fs::path p = dir / "grid.json";
