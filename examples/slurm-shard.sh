@@ -11,5 +11,6 @@
 #SBATCH --cpus-per-task=1
 #SBATCH --output=slurm-%A_%a.out
 set -eu
+: "${SLURM_ARRAY_TASK_ID:?submit this script as a job array: sbatch --array=0-N-1}"
 exec rotacle-sim "$@" --jobs "${SLURM_CPUS_PER_TASK:-1}" --no-progress \
   --shard "$SLURM_ARRAY_TASK_ID/$SLURM_ARRAY_TASK_COUNT" --csv "part-$SLURM_ARRAY_TASK_ID.csv"
