@@ -105,9 +105,15 @@ PatternScan ScanPatterns(std::span<const std::uint8_t> window, const Memo& patte
     return scan;
 }
 
-ModeLists::ModeLists() : patterns_(RankOrderPatterns()) {
+ModeLists::ModeLists() {
     for (auto& p : trend_choice_) p.Visible = false;
     list_font_colour_.fill(0);
+}
+
+const Memo& ModeLists::RANKORDER_patterns() const {
+    // Every game has the same orders; risk runs start a hundred thousand.
+    static const Memo patterns = RankOrderPatterns();
+    return patterns;
 }
 
 void ModeLists::ResetLists() {

@@ -40,8 +40,9 @@ class ModeLists {
 public:
     ModeLists();
 
-    /// The 720 rank orders of the six fields, "1-2-3-4-5-6" .. "6-5-4-3-2-1".
-    const Memo& RANKORDER_patterns() const { return patterns_; }
+    /// The 720 rank orders of the six fields, "1-2-3-4-5-6" .. "6-5-4-3-2-1"
+    /// (the same for every game: built once and shared).
+    const Memo& RANKORDER_patterns() const;
     /// The best pattern of the last matrix build (one line), or empty.
     const Memo& PatternsTest() const { return best_; }
     const std::array<Memo, 3>& AdaptiveList() const { return lists_; }
@@ -77,7 +78,6 @@ public:
     bool TrendChosen(int index) const { return trend_choice_[static_cast<std::size_t>(index)].Visible; }
 
 private:
-    Memo patterns_;
     Memo best_;
     std::array<Memo, 3> lists_{};
     std::array<bool, 3> list_enabled_{};
