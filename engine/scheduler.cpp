@@ -108,6 +108,16 @@ void Scheduler::RunTimers() {
     Fire(TimerId::ShowValues);
 }
 
+void Scheduler::Advance(std::int64_t ms) {
+    now_ms_ += ms;
+    for (std::uint32_t bits = armed_; bits != 0; bits &= bits - 1) {
+        Slot& slot = slots_[static_cast<std::size_t>(std::countr_zero(bits))];
+        if (slot.due > now_ms_) continue;
+        const std::int64_t step = slot.interval > 0 ? slot.interval : 1;
+        slot.due += (SmallQuotient(now_ms_ - slot.due, step) + 1) * step;
+    }
+}
+
 bool Scheduler::EnterWaiting() {
     if (!speed_.EnterWaiting(engine_)) return false;
     Touched();

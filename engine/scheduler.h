@@ -54,6 +54,11 @@ public:
     /// ticks.
     void RunTimers();
 
+    /// Moves the clock on by `ms` with nothing played: each armed timer's
+    /// next tick comes after the new time (the ticks in between would find
+    /// nothing to do). Call with no progress run under way.
+    void Advance(std::int64_t ms);
+
     /// Enters the oldest number waiting for the locked board when the board
     /// takes numbers again (its run is not fired); true when one was entered.
     bool EnterWaiting();

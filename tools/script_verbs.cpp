@@ -40,6 +40,12 @@ public:
         return s_.Run(op);
     }
     void Touched() { s_.Touched(); }
+    /// Lets `ms` of play time pass after the timers under way have run.
+    void Wait(std::int64_t ms) {
+        s_.RunTimers();
+        s_.scheduler_.Advance(ms);
+        s_.Touched();
+    }
     void ClickCell(int n) { s_.ClickCell(n); }
     void SayWhyNotTaken(int n) { s_.SayWhyNotTaken(n); }
     std::string Resolve(std::string_view path) const { return s_.Resolve(path); }
@@ -137,6 +143,15 @@ void Limit(VerbCall& c) {
     } else {
         c.Bad("limit takes continue or new");
     }
+}
+
+void Wait(VerbCall& c) {
+    // A day at most: the limits of time are counted in minutes.
+    constexpr std::int32_t kMaxWait = 86'400;
+    std::int32_t seconds = 0;
+    if (!AllDigits(c.rest) || !TryStrToInt(c.rest, seconds) || seconds > kMaxWait)
+        c.Bad("wait takes whole SECONDS 0.." + IntToStr(kMaxWait));
+    c.Wait(std::int64_t{seconds} * 1000);
 }
 
 void Skip(VerbCall& c) {
@@ -334,6 +349,7 @@ constexpr ScriptVerb kVerbs[] = {
      "A player's option: quick, zero-rule, limit-loss, limit-profit, limit-time, limit-spins, reality-check",
      Option},
     {"limit", "continue|new", "After a session limit: play on, or start a new game", Limit},
+    {"wait", "SECONDS", "Let SECONDS of play time pass (for the limits of time)", Wait},
     {"reset-bets", "", "The BETS reset button", ResetBets},
     {"reset-app", "", "The APP reset button", ResetApp},
     {"set", "NAME VALUE", "The program assigns VALUE to the input NAME", Set},
