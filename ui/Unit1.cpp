@@ -141,7 +141,8 @@ void TForm1::OnTimer(int index) {
     // leave the player waiting for an IMPORT that never comes.
     if (reading_page && !engine_.TimerControl(id).Enabled && platform_.Messages().size() == messages &&
         engine_.Panel().Open() && engine_.Panel().Import_List().empty())
-        platform_.ShowMessage("The pasted page holds no roulette numbers: nothing to import.");
+        platform_.ShowMessage(
+            tr("The pasted page holds no roulette numbers: nothing to import.").toStdString());
 }
 
 void TForm1::SyncTimers() {
@@ -190,8 +191,10 @@ void TForm1::Button_Close_HoverClick() {
 void TForm1::ResetAppClick() {
     const std::size_t numbers = engine_.Board().NumbersList().size();
     if (numbers > 0) {
-        const std::string question = "Start a new game? The history of " + std::to_string(numbers) +
-                                     " numbers is cleared; the bankroll stays.";
+        const std::string question =
+            tr("Start a new game? The history of %1 numbers is cleared; the bankroll stays.")
+                .arg(numbers)
+                .toStdString();
         if (!platform_.Confirm(question)) return;
     }
     // Numbers still waiting belong to the game that ends here.

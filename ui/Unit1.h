@@ -11,6 +11,7 @@
 // (Unit1_build.cpp, Unit1_keys.cpp, Unit1_refresh.cpp).
 #pragma once
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <QWidget>
 #include <array>
@@ -47,6 +48,8 @@ class ScreenFit;
 class StatsWindow;
 
 class TForm1 : public QWidget {
+    Q_DECLARE_TR_FUNCTIONS(TForm1)
+
 public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
@@ -208,6 +211,7 @@ private:
     Caption* label4_ = nullptr;
     Caption* key_readout_ = nullptr;
     QCheckBox* quick_ = nullptr;
+    QComboBox* language_ = nullptr;
     QCheckBox* partage_ = nullptr;
     QDoubleSpinBox* limit_loss_ = nullptr;
     QDoubleSpinBox* limit_profit_ = nullptr;

@@ -13,6 +13,7 @@
 
 #include "rotacle/version.h"
 #include "ui/widgets.h"
+#include "ui/wording.h"
 
 namespace rotacle::ui {
 
@@ -71,10 +72,10 @@ void TForm1::BuildTopRow() {
     head_image_->SetOnDrag([this](QMouseEvent& e) { DragTo(e.globalPosition().toPoint()); });
 
     AddCommand(Command::Import, QStringLiteral("Image_Import"), layout::kImport, art::Glyph::Import,
-               QStringLiteral("IMPORT"))
+               tr("IMPORT"))
         ->SetOnClick([this] { ImportCommandClick(); });
     AddCommand(Command::Export, QStringLiteral("Image_Export"), layout::kExport, art::Glyph::Export,
-               QStringLiteral("EXPORT"))
+               tr("EXPORT"))
         ->SetOnClick([this] { ExportCommandClick(); });
 
     auto* version = new Caption(this, QStringLiteral("Label32"), layout::kVersion, art::Font(11),
@@ -113,7 +114,7 @@ void TForm1::BuildTopRow() {
 
     // Bank and history row.
     label9_ = new Caption(this, QStringLiteral("Label9"), layout::kBankCaption, art::Font(11), art::kSilver);
-    label9_->SetText("TEST BANK:");
+    label9_->SetText(tr("TEST BANK:").toStdString());
     bankroll_ = new Caption(this, QStringLiteral("Label_Bankroll"), layout::kBankroll, art::Font(15, true),
                             art::kText, Qt::AlignLeft | Qt::AlignVCenter);
     bankroll_->SetShrinkToFit(true);
@@ -127,11 +128,11 @@ void TForm1::BuildTopRow() {
                                art::kGoldLight, Qt::AlignLeft | Qt::AlignVCenter);
     key_readout_->SetShrinkToFit(true);
     auto* cancel2 = AddCommand(Command::Cancel, QStringLiteral("Image_Cancel"), layout::kUndo,
-                               art::Glyph::Undo, QStringLiteral("UNDO"));
+                               art::Glyph::Undo, tr("UNDO"));
     cancel2->SetOnClick([this] { UndoCommandClick(); });
     cancel3_ =
         new Picture(this, QStringLiteral("Image_Cancel3"), layout::kUndo, [](QPainter& p, const QRectF& r) {
-            art::PaintCommand(p, r, art::Glyph::Undo, QStringLiteral("UNDO"), art::Look::Cover);
+            art::PaintCommand(p, r, art::Glyph::Undo, tr("UNDO"), art::Look::Cover);
         });
     AddHelpButton(*this);
 }
@@ -226,7 +227,7 @@ void TForm1::BuildCommandRow() {
                                 [](QPainter& p, const QRectF& r) { art::PaintStatsStrip(p, r); });
     shape16->SetOnHover([this] { Run([&] { engine_.Disable_HoversClick(); }); });
     auto* stats = new CommandButton(this, QStringLiteral("Button_Stats"), layout::kStatsCommand,
-                                    art::Glyph::Stats, QStringLiteral("STATS"));
+                                    art::Glyph::Stats, tr("STATS"));
     connect(stats, &QAbstractButton::clicked, this, [this] { ShowStatistics(); });
     const QFont value_font = art::Font(11, true);
     numbers_in_game_ = new Caption(this, QStringLiteral("Label_NumbersInGame"), QRect(160, 362, 38, 22),
@@ -237,25 +238,23 @@ void TForm1::BuildCommandRow() {
         new Caption(this, QStringLiteral("Label_FlatIndex"), QRect(388, 362, 60, 22), value_font, art::kText);
 
     AddCommand(Command::SkipBet, QStringLiteral("Image_SkipBet"), layout::kSkipBet, art::Glyph::Skip,
-               QStringLiteral("SKIP"))
+               tr("SKIP"))
         ->SetOnClick([this] { Run([&] { engine_.Image_SkipBet2Click(); }); });
-    skip_bet3_ = new Picture(
-        this, QStringLiteral("Image_SkipBet3"), layout::kSkipBet, [](QPainter& p, const QRectF& r) {
-            art::PaintCommand(p, r, art::Glyph::Skip, QStringLiteral("SKIP"), art::Look::Cover);
-        });
+    skip_bet3_ = new Picture(this, QStringLiteral("Image_SkipBet3"), layout::kSkipBet,
+                             [](QPainter& p, const QRectF& r) {
+                                 art::PaintCommand(p, r, art::Glyph::Skip, tr("SKIP"), art::Look::Cover);
+                             });
     AddCommand(Command::Settings, QStringLiteral("Image_Settings"), layout::kSettings, art::Glyph::Settings,
-               QStringLiteral("SETTINGS"))
+               tr("SETTINGS"))
         ->SetOnClick([this] { Run([&] { engine_.Image_Settings2Click(); }); });
     settings3_ = new Picture(
         this, QStringLiteral("Image_Settings3"), layout::kSettings, [](QPainter& p, const QRectF& r) {
-            art::PaintCommand(p, r, art::Glyph::Settings, QStringLiteral("SETTINGS"), art::Look::Cover);
+            art::PaintCommand(p, r, art::Glyph::Settings, tr("SETTINGS"), art::Look::Cover);
         });
     settings3_->SetOnClick([this] { Run([&] { engine_.Image_Settings3Click(); }); });
-    AddCommand(Command::Load, QStringLiteral("Image_Load"), layout::kLoad, art::Glyph::Load,
-               QStringLiteral("LOAD"))
+    AddCommand(Command::Load, QStringLiteral("Image_Load"), layout::kLoad, art::Glyph::Load, tr("LOAD"))
         ->SetOnClick([this] { Image_Load2Click(); });
-    AddCommand(Command::Save, QStringLiteral("Image_Save"), layout::kSave, art::Glyph::Save,
-               QStringLiteral("SAVE"))
+    AddCommand(Command::Save, QStringLiteral("Image_Save"), layout::kSave, art::Glyph::Save, tr("SAVE"))
         ->SetOnClick([this] { Image_Save2Click(); });
 }
 
@@ -281,12 +280,12 @@ void TForm1::BuildImportPanel() {
                                art::PaintCommand(p, r, glyph, text, art::Look::Busy);
                            });
     };
-    const QString paste = QStringLiteral("PASTE FROM EVOLUTION");
+    const QString paste = tr("PASTE FROM EVOLUTION");
     AddCommand(Command::PasteFromEvolution, QStringLiteral("Image_PasteFromEvolution"), layout::panel::kPaste,
                art::Glyph::Paste, paste, panel)
         ->SetOnClick([this] { Run([&] { engine_.Image_PasteFromEvolution2Click(); }); });
     paste3_ = busy("Image_PasteFromEvolution3", layout::panel::kPaste, art::Glyph::Paste, paste);
-    const QString load = QStringLiteral("LOAD FROM FILE");
+    const QString load = tr("LOAD FROM FILE");
     AddCommand(Command::LoadFromFile, QStringLiteral("Image_LoadFromFile"), layout::panel::kLoadFromFile,
                art::Glyph::Load, load, panel)
         ->SetOnClick([this] { Run([&] { engine_.Image_LoadFromFile2Click(); }); });
@@ -303,15 +302,17 @@ void TForm1::BuildImportPanel() {
         const std::size_t numbers = engine_.Board().NumbersList().size();
         const std::size_t waiting = engine_.Panel().Import_List().size();
         if (numbers > 0 && process_->isEnabled() &&
-            !platform_.Confirm("Import " + std::to_string(waiting) +
-                               " numbers? They replace the history of " + std::to_string(numbers) +
-                               " numbers; the bankroll stays."))
+            !platform_.Confirm(
+                tr("Import %1 numbers? They replace the history of %2 numbers; the bankroll stays.")
+                    .arg(waiting)
+                    .arg(numbers)
+                    .toStdString()))
             return;
         Run([&] { engine_.Button_ProcessClick(); });
     });
 
     AddCommand(Command::ClosePanel, QStringLiteral("Image_ClosePanel"), layout::panel::kClose,
-               art::Glyph::Close, QStringLiteral("CLOSE"), panel)
+               art::Glyph::Close, tr("CLOSE"), panel)
         ->SetOnClick([this] { Run([&] { engine_.Image_ClosePanel2Click(); }); });
 }
 
@@ -350,8 +351,7 @@ void TForm1::BuildSettingsArea() {
         auto* c = new QComboBox(this);
         c->setObjectName(QString::fromLatin1(name));
         c->setGeometry(place);
-        for (const std::string& item : engine_.ComboControl(id).Items)
-            c->addItem(QString::fromStdString(item));
+        for (const std::string& item : engine_.ComboControl(id).Items) c->addItem(Worded(item));
         c->setMaxVisibleItems(10);
         // The wheel gives no focus: a list passed over while scrolling stays.
         c->setFocusPolicy(Qt::StrongFocus);
@@ -359,8 +359,8 @@ void TForm1::BuildSettingsArea() {
                 [this, id](int index) { Run([&] { engine_.SelectItem(id, index); }); });
         combos_[static_cast<std::size_t>(id)] = c;
     };
-    const auto check = [this](CheckId id, const char* name, const QRect& place, const char* text) {
-        auto* c = new QCheckBox(QString::fromLatin1(text), this);
+    const auto check = [this](CheckId id, const char* name, const QRect& place, const QString& text) {
+        auto* c = new QCheckBox(text, this);
         c->setObjectName(QString::fromLatin1(name));
         c->setGeometry(place);
         // A caption too wide beside its box (a wider fallback font) is set smaller.
@@ -375,24 +375,23 @@ void TForm1::BuildSettingsArea() {
     };
 
     // Initial bet, game mode, betting system, test bank.
-    AddCaption(QStringLiteral("Label_InitBet"), QRect(12, 396, 78, 20), QStringLiteral("INITIAL BET:"), true);
+    AddCaption(QStringLiteral("Label_InitBet"), QRect(12, 396, 78, 20), tr("INITIAL BET:"), true);
     edit(EditId::Init_Bet, "Init_Bet", QRect(90, 396, 58, 20));
-    AddCaption(QStringLiteral("Label_GameMode"), QRect(158, 396, 82, 20), QStringLiteral("GAME MODE:"), true);
+    AddCaption(QStringLiteral("Label_GameMode"), QRect(158, 396, 82, 20), tr("GAME MODE:"), true);
     combo(ComboId::GameModes, "GameModes", QRect(240, 396, 205, 20));
-    AddCaption(QStringLiteral("Label_BetStrategy"), QRect(12, 421, 112, 20),
-               QStringLiteral("BETTING SYSTEM:"), true);
+    AddCaption(QStringLiteral("Label_BetStrategy"), QRect(12, 421, 112, 20), tr("BETTING SYSTEM:"), true);
     combo(ComboId::BetStrategy, "BetStrategy", QRect(124, 421, 172, 20));
-    check(CheckId::ChBx_TestBank, "ChBx_TestBank", QRect(302, 421, 90, 20), "TEST BANK:");
+    check(CheckId::ChBx_TestBank, "ChBx_TestBank", QRect(302, 421, 90, 20), tr("TEST BANK:"));
     edit(EditId::Test_Bank, "Test_Bank", QRect(392, 421, 53, 20));
 
     // Staking rules: loss side above win side.
-    AddCaption(QStringLiteral("Label_LossRule"), QRect(12, 458, 44, 20), QStringLiteral("AFTER"), true)
+    AddCaption(QStringLiteral("Label_LossRule"), QRect(12, 458, 44, 20), tr("AFTER"), true)
         ->SetColour(QColor(236, 112, 100));
     spin(SpinId::Losses_HowMuch, "Losses_HowMuch", QRect(56, 458, 58, 20));
     combo(ComboId::Losses_Type, "Losses_Type", QRect(118, 458, 120, 20));
     combo(ComboId::Losses_Action, "Losses_Action", QRect(242, 458, 132, 20));
     edit(EditId::Losses_ActionValue, "Losses_ActionValue", QRect(378, 458, 67, 20));
-    AddCaption(QStringLiteral("Label_WinRule"), QRect(12, 490, 44, 20), QStringLiteral("AFTER"), true)
+    AddCaption(QStringLiteral("Label_WinRule"), QRect(12, 490, 44, 20), tr("AFTER"), true)
         ->SetColour(QColor(112, 210, 132));
     spin(SpinId::Wins_HowMuch, "Wins_HowMuch", QRect(56, 490, 58, 20));
     combo(ComboId::Wins_Type, "Wins_Type", QRect(118, 490, 120, 20));
@@ -400,11 +399,11 @@ void TForm1::BuildSettingsArea() {
     edit(EditId::Wins_ActionValue, "Wins_ActionValue", QRect(378, 490, 67, 20));
 
     // Minimal profit, automatic reset, safety level.
-    check(CheckId::Get_Minimal_Profit, "Get_Minimal_Profit", QRect(12, 524, 180, 17), "GET MINIMAL PROFIT");
+    check(CheckId::Get_Minimal_Profit, "Get_Minimal_Profit", QRect(12, 524, 180, 17),
+          tr("GET MINIMAL PROFIT"));
     check(CheckId::Bet_Automatic_Reset, "Bet_Automatic_Reset", QRect(12, 541, 180, 17),
-          "BET AUTOMATIC RESET");
-    AddCaption(QStringLiteral("Label_SafeLevel"), QRect(222, 524, 78, 16), QStringLiteral("SAFE LEVEL:"),
-               true);
+          tr("BET AUTOMATIC RESET"));
+    AddCaption(QStringLiteral("Label_SafeLevel"), QRect(222, 524, 78, 16), tr("SAFE LEVEL:"), true);
     label4_ = new Caption(this, QStringLiteral("Label4"), QRect(300, 522, 30, 18), art::Font(13, true),
                           art::kGoldLight);
     safe_level_ = new QSlider(Qt::Horizontal, this);
@@ -420,10 +419,9 @@ void TForm1::BuildSettingsArea() {
     });
 
     // Matrix options and the profit goal.
-    create_matrix_ = new FlatButton(this, QStringLiteral("CreateMatrix"), QRect(12, 572, 94, 20),
-                                    QStringLiteral("BUILD MATRIX"));
-    reset_matrix_ =
-        new FlatButton(this, QStringLiteral("ResetMatrix"), QRect(110, 572, 34, 20), QStringLiteral("RM"));
+    create_matrix_ =
+        new FlatButton(this, QStringLiteral("CreateMatrix"), QRect(12, 572, 94, 20), tr("BUILD MATRIX"));
+    reset_matrix_ = new FlatButton(this, QStringLiteral("ResetMatrix"), QRect(110, 572, 34, 20), tr("RM"));
     connect(create_matrix_, &QAbstractButton::clicked, this, [this] {
         // Inside a progress run a build would put a second bet on the table.
         if (!engine_.ProgressRunUnderWay()) Run([&] { engine_.CreateMatrix(); });
@@ -431,32 +429,29 @@ void TForm1::BuildSettingsArea() {
     connect(reset_matrix_, &QAbstractButton::clicked, this, [this] {
         if (!engine_.ProgressRunUnderWay()) Run([&] { engine_.ResetMatrix(); });
     });
-    AddCaption(QStringLiteral("Label_Direction"), QRect(152, 572, 72, 20), QStringLiteral("DIRECTION:"),
-               true);
+    AddCaption(QStringLiteral("Label_Direction"), QRect(152, 572, 72, 20), tr("DIRECTION:"), true);
     combo(ComboId::Search_Pattern, "Search_Pattern", QRect(224, 572, 98, 20));
-    AddCaption(QStringLiteral("Label_PlayBets"), QRect(330, 572, 68, 20), QStringLiteral("PLAY BETS:"), true);
+    AddCaption(QStringLiteral("Label_PlayBets"), QRect(330, 572, 68, 20), tr("PLAY BETS:"), true);
     spin(SpinId::Play_Bets, "Play_Bets", QRect(398, 572, 47, 20));
-    check(CheckId::ChBx_Fixed_Number, "ChBx_Fixed_Number", QRect(12, 596, 110, 20), "FIXED NUMBER");
+    check(CheckId::ChBx_Fixed_Number, "ChBx_Fixed_Number", QRect(12, 596, 110, 20), tr("FIXED NUMBER"));
     spin(SpinId::N_Count, "N_Count", QRect(122, 596, 68, 20));
     check(CheckId::ChBx_Until_Profit, "ChBx_Until_Profit", QRect(192, 596, 206, 20),
-          "REBUILD MATRIX ON PROFIT (Units):");
+          tr("REBUILD MATRIX ON PROFIT (Units):"));
     spin(SpinId::Until_Profit, "Until_Profit", QRect(398, 596, 47, 20));
     gauge3_ =
         new Gauge(this, QStringLiteral("CGauge3"), QRect(12, 621, 433, 5), art::kGold, QColor(14, 14, 14));
 
     // Phase correction and the resets.
     check(CheckId::ChBx_Phase_Correction, "ChBx_Phase_Correction", QRect(12, 654, 216, 20),
-          "USE PHASE CORRECTION WITH STEP:");
+          tr("USE PHASE CORRECTION WITH STEP:"));
     spin(SpinId::Phase_Correction_Value, "Phase_Correction_Value", QRect(230, 654, 50, 20));
-    AddCaption(QStringLiteral("Label_Reset"), QRect(300, 654, 44, 20), QStringLiteral("RESET:"), true);
-    reset_bets_ =
-        new FlatButton(this, QStringLiteral("ResetBets"), QRect(345, 654, 48, 20), QStringLiteral("BETS"));
+    AddCaption(QStringLiteral("Label_Reset"), QRect(300, 654, 44, 20), tr("RESET:"), true);
+    reset_bets_ = new FlatButton(this, QStringLiteral("ResetBets"), QRect(345, 654, 48, 20), tr("BETS"));
     connect(reset_bets_, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.ResetBets(); }); });
-    reset_app_ =
-        new FlatButton(this, QStringLiteral("ResetApp"), QRect(397, 654, 48, 20), QStringLiteral("APP"));
+    reset_app_ = new FlatButton(this, QStringLiteral("ResetApp"), QRect(397, 654, 48, 20), tr("APP"));
     connect(reset_app_, &QAbstractButton::clicked, this, [this] { ResetAppClick(); });
 
-    quick_ = new QCheckBox(QStringLiteral("QUICK PROPOSALS"), this);
+    quick_ = new QCheckBox(tr("QUICK PROPOSALS"), this);
     quick_->setObjectName(QStringLiteral("QuickProposals"));
     quick_->setGeometry(QRect(300, 628, 145, 17));
     quick_->setChecked(speed_.Quick());
@@ -465,7 +460,7 @@ void TForm1::BuildSettingsArea() {
 
     // "Show Bet" lies right of the shown area: it takes the focus that several
     // inputs hand on, so that the space bar toggles the stake labels.
-    check(CheckId::ShowBetSize, "ShowBetSize", QRect(layout::kWidth + 40, 700, 80, 20), "Show Bet");
+    check(CheckId::ShowBetSize, "ShowBetSize", QRect(layout::kWidth + 40, 700, 80, 20), tr("Show Bet"));
 }
 
 void TForm1::BuildTimers() {

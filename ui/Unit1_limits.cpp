@@ -2,13 +2,17 @@
 // session limits, kept between runs in the user's configuration, and the
 // screen that stops play when a limit is reached.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFrame>
+#include <QLocale>
 #include <QSettings>
 #include <QSpinBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "ui/Unit1.h"
+#include "ui/language.h"
 #include "ui/widgets.h"
 
 namespace rotacle::ui {
@@ -46,16 +50,16 @@ std::string PlayedText(std::int64_t seconds) {
     return IntToStr(minutes / 60) + (m < 10 ? ":0" : ":") + IntToStr(m);
 }
 
-std::string LimitHeading(LimitKind kind) {
+const char* LimitHeading(LimitKind kind) {
     switch (kind) {
-        case LimitKind::Loss: return "LOSS LIMIT REACHED";
-        case LimitKind::Profit: return "PROFIT GOAL REACHED";
-        case LimitKind::Time: return "TIME LIMIT REACHED";
-        case LimitKind::Spins: return "SPIN LIMIT REACHED";
-        case LimitKind::RealityCheck: return "REALITY CHECK";
+        case LimitKind::Loss: return QT_TRANSLATE_NOOP("TForm1", "LOSS LIMIT REACHED");
+        case LimitKind::Profit: return QT_TRANSLATE_NOOP("TForm1", "PROFIT GOAL REACHED");
+        case LimitKind::Time: return QT_TRANSLATE_NOOP("TForm1", "TIME LIMIT REACHED");
+        case LimitKind::Spins: return QT_TRANSLATE_NOOP("TForm1", "SPIN LIMIT REACHED");
+        case LimitKind::RealityCheck: return QT_TRANSLATE_NOOP("TForm1", "REALITY CHECK");
         case LimitKind::None: break;
     }
-    return {};
+    return "";
 }
 
 }  // namespace
@@ -93,10 +97,27 @@ void TForm1::SetLimitsOption(const LimitSettings& limits) {
 }
 
 void TForm1::BuildOptionsRow() {
-    partage_ = new QCheckBox(QStringLiteral("LA PARTAGE"), this);
+    partage_ = new QCheckBox(tr("LA PARTAGE"), this);
     partage_->setObjectName(QStringLiteral("LaPartage"));
     partage_->setGeometry(QRect(190, 628, 100, 17));
     connect(partage_, &QCheckBox::clicked, this, [this](bool checked) { SetZeroRuleOption(checked); });
+
+    // The window's language, kept for the next start: the system's, or one
+    // by its code, named in its own language in the item's tooltip.
+    language_ = new QComboBox(this);
+    language_->setObjectName(QStringLiteral("Language"));
+    language_->setGeometry(QRect(130, 627, 56, 18));
+    language_->setFocusPolicy(Qt::StrongFocus);
+    language_->setToolTip(tr("Language of the window, from the next start"));
+    language_->addItem(tr("AUTO"), QString());
+    for (const Language& l : Languages()) {
+        language_->addItem(QString::fromLatin1(l.code).toUpper().replace(QLatin1Char('_'), QLatin1Char('-')),
+                           QString::fromLatin1(l.code));
+        language_->setItemData(language_->count() - 1, QString::fromUtf8(l.name), Qt::ToolTipRole);
+    }
+    language_->setCurrentIndex(std::max(0, language_->findData(StoredLanguage())));
+    connect(language_, &QComboBox::activated, this,
+            [this](int index) { StoreLanguage(language_->itemData(index).toString()); });
 
     // One row of limits, each off at 0; a change takes effect when its edit ends.
     const auto changed = [this] {
@@ -114,7 +135,9 @@ void TForm1::BuildOptionsRow() {
         box->setGeometry(place);
         box->setRange(0, 1e9);
         box->setDecimals(2);
-        box->setSpecialValueText(QStringLiteral("OFF"));
+        // Amounts are written with a decimal point in every language.
+        box->setLocale(QLocale::c());
+        box->setSpecialValueText(tr("OFF"));
         box->setButtonSymbols(QAbstractSpinBox::NoButtons);
         connect(box, &QAbstractSpinBox::editingFinished, this, changed);
         return box;
@@ -124,20 +147,20 @@ void TForm1::BuildOptionsRow() {
         box->setObjectName(QString::fromLatin1(name));
         box->setGeometry(place);
         box->setRange(0, kMaxLimit);
-        box->setSpecialValueText(QStringLiteral("OFF"));
+        box->setSpecialValueText(tr("OFF"));
         box->setButtonSymbols(QAbstractSpinBox::NoButtons);
         connect(box, &QAbstractSpinBox::editingFinished, this, changed);
         return box;
     };
-    AddCaption(QStringLiteral("Label_LimitLoss"), QRect(12, 676, 36, 20), QStringLiteral("LOSS:"), true);
+    AddCaption(QStringLiteral("Label_LimitLoss"), QRect(12, 676, 36, 20), tr("LOSS:"), true);
     limit_loss_ = amount("LimitLoss", QRect(48, 676, 54, 20));
-    AddCaption(QStringLiteral("Label_LimitProfit"), QRect(106, 676, 48, 20), QStringLiteral("PROFIT:"), true);
+    AddCaption(QStringLiteral("Label_LimitProfit"), QRect(106, 676, 48, 20), tr("PROFIT:"), true);
     limit_profit_ = amount("LimitProfit", QRect(154, 676, 54, 20));
-    AddCaption(QStringLiteral("Label_LimitTime"), QRect(212, 676, 30, 20), QStringLiteral("MIN:"), true);
+    AddCaption(QStringLiteral("Label_LimitTime"), QRect(212, 676, 30, 20), tr("MIN:"), true);
     limit_time_ = count("LimitTime", QRect(242, 676, 40, 20));
-    AddCaption(QStringLiteral("Label_LimitSpins"), QRect(286, 676, 40, 20), QStringLiteral("SPINS:"), true);
+    AddCaption(QStringLiteral("Label_LimitSpins"), QRect(286, 676, 40, 20), tr("SPINS:"), true);
     limit_spins_ = count("LimitSpins", QRect(326, 676, 40, 20));
-    AddCaption(QStringLiteral("Label_RealityCheck"), QRect(370, 676, 40, 20), QStringLiteral("CHECK:"), true);
+    AddCaption(QStringLiteral("Label_RealityCheck"), QRect(370, 676, 40, 20), tr("CHECK:"), true);
     limit_reality_ = count("RealityCheck", QRect(410, 676, 35, 20));
     RefreshOptions();
 }
@@ -153,11 +176,11 @@ void TForm1::BuildLimitScreen() {
     limit_screen_->setPalette(palette);
     limit_text_ = new Caption(limit_screen_, QStringLiteral("LimitText"), QRect(10, 10, 398, 80),
                               art::Font(13, true), art::kGoldLight, Qt::AlignCenter);
-    auto* go_on = new FlatButton(limit_screen_, QStringLiteral("LimitGoOn"), QRect(100, 104, 100, 24),
-                                 QStringLiteral("GO ON"));
+    auto* go_on =
+        new FlatButton(limit_screen_, QStringLiteral("LimitGoOn"), QRect(100, 104, 100, 24), tr("GO ON"));
     connect(go_on, &QAbstractButton::clicked, this, [this] { Run([&] { engine_.GoOnPastLimit(); }); });
     auto* new_game = new FlatButton(limit_screen_, QStringLiteral("LimitNewGame"), QRect(218, 104, 100, 24),
-                                    QStringLiteral("NEW GAME"));
+                                    tr("NEW GAME"));
     connect(new_game, &QAbstractButton::clicked, this, [this] {
         speed_.DropWaiting();
         Run([&] { engine_.ResetApp(); });
@@ -165,7 +188,7 @@ void TForm1::BuildLimitScreen() {
     limit_screen_->hide();
     partage_mark_ = new Caption(this, QStringLiteral("PartageMark"), QRect(16, 211, 90, 11),
                                 art::Font(9, true), art::kGold);
-    partage_mark_->SetText("LA PARTAGE");
+    partage_mark_->SetText(tr("LA PARTAGE").toStdString());
     partage_mark_->SetShown(false);
     // The limits of time are looked at every second on the platform's clock.
     limit_clock_ = new QTimer(this);
@@ -191,11 +214,15 @@ void TForm1::RefreshOptions() {
     if (stopped != LimitKind::None) {
         const SessionLimits& l = e.Limits();
         const double bankroll = e.State().Bankroll;
-        std::string text =
-            LimitHeading(stopped) + "\nTime played " + PlayedText(l.SecondsPlayed(platform_.ClockSeconds()));
-        if (stopped != LimitKind::RealityCheck) text += ", " + IntToStr(l.Spins()) + " spins";
-        text += "\nNet result " + FloatToStr(RoundToCents(l.Net(bankroll)));
-        limit_text_->SetText(text);
+        QString text =
+            tr(LimitHeading(stopped)) + QLatin1Char('\n') +
+            tr("Time played %1")
+                .arg(QString::fromStdString(PlayedText(l.SecondsPlayed(platform_.ClockSeconds()))));
+        if (stopped != LimitKind::RealityCheck)
+            text += QStringLiteral(", ") + tr("%1 spins").arg(QString::fromStdString(IntToStr(l.Spins())));
+        text += QLatin1Char('\n') +
+                tr("Net result %1").arg(QString::fromStdString(FloatToStr(RoundToCents(l.Net(bankroll)))));
+        limit_text_->SetText(text.toStdString());
     }
     if (limit_screen_->isVisible() != (stopped != LimitKind::None)) {
         limit_screen_->setVisible(stopped != LimitKind::None);

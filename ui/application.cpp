@@ -16,6 +16,7 @@
 #include "rotacle/version.h"
 #include "ui/Unit1.h"
 #include "ui/artwork.h"
+#include "ui/language.h"
 #include "ui/session_journal.h"
 
 namespace rotacle::ui {
@@ -103,7 +104,8 @@ void ApplyLook(QApplication& app) {
     if (const auto font = WindowFont()) app.setFont(*font);
 }
 
-int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& before_show, bool journal) {
+int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& before_show, bool journal,
+               const QString& language) {
     if (const auto why = NoDisplayReason(std::getenv("QT_QPA_PLATFORM"), std::getenv("DISPLAY"),
                                          std::getenv("WAYLAND_DISPLAY"))) {
         std::fprintf(stderr, "%s\n", why->c_str());
@@ -115,6 +117,7 @@ int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& befor
         QCoreApplication::setApplicationVersion(QStringLiteral(ROTACLE_VERSION));
         QGuiApplication::setDesktopFileName(QStringLiteral("org.rotacle.Rotacle"));
         ApplyLook(app);
+        LoadLanguage(language.isEmpty() ? StoredLanguage() : language);
         TForm1 form;
         if (before_show) before_show(form);
         std::optional<SessionJournal> session;

@@ -58,8 +58,10 @@ void ApplyLook(QApplication& app);
 
 /// Runs the program: checks for a display, creates the application and the
 /// window, runs the event loop. `before_show` may adjust the window first.
+/// The window speaks `language` (a code of `Languages()`; empty: the one
+/// chosen in the settings area, else the system's).
 /// Returns the process exit code.
 int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& before_show = {},
-               bool journal = false);
+               bool journal = false, const QString& language = {});
 
 }  // namespace rotacle::ui

@@ -5,6 +5,7 @@
 #include "ui/artwork.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -161,12 +162,12 @@ void PaintSettingsBackdrop(QPainter& p, const QRectF& r) {
     p.drawLine(QPointF(r.left(), r.top() + 0.5), QPointF(r.right(), r.top() + 0.5));
     // Headings between the groups of controls, in window coordinates.
     p.translate(r.left(), r.top() - layout::kSettingsBackdrop.top());
-    SettingsHeading(p, 449, QStringLiteral("STAKING RULES"));
-    SettingsHeading(p, 517, QStringLiteral("SAFETY"));
-    SettingsHeading(p, 564, QStringLiteral("MATRIX"));
+    SettingsHeading(p, 449, QCoreApplication::translate("TForm1", "STAKING RULES"));
+    SettingsHeading(p, 517, QCoreApplication::translate("TForm1", "SAFETY"));
+    SettingsHeading(p, 564, QCoreApplication::translate("TForm1", "MATRIX"));
     // The heading's rule stops short of the la partage and quick-proposals
     // boxes at its end.
-    SettingsHeading(p, 636, QStringLiteral("PHASE AND RESET"), 180);
+    SettingsHeading(p, 636, QCoreApplication::translate("TForm1", "PHASE AND RESET"), 180);
     p.restore();
 }
 

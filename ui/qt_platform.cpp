@@ -9,6 +9,8 @@
 #include <QStringList>
 #include <QTimer>
 
+#include "ui/wording.h"
+
 namespace rotacle::ui {
 
 QString QtFileFilter(std::string_view filter) {
@@ -50,6 +52,8 @@ void QtPlatform::ShowMessage(const std::string& text) {
     box->exec();
     --open_messages_;
 }
+
+void QtPlatform::ShowError(const Message& message) { ShowMessage(WordMessage(message).toStdString()); }
 
 bool QtPlatform::Confirm(const std::string& question, bool yes_by_default) {
     questions_.push_back(question);

@@ -34,6 +34,8 @@ public:
     void RandSeed(std::uint32_t seed) override { random_.Seed(seed); }
     std::int32_t Random(std::int32_t range) override { return random_.Next(range); }
     void ShowMessage(const std::string& text) override;
+    /// Shows the game's error worded in the loaded language.
+    void ShowError(const Message& message) override;
     std::optional<std::string> OpenFileDialog(const FileDialogSpec& request) override;
     std::optional<std::string> SaveFileDialog(const FileDialogSpec& request) override;
     std::string ClipboardText() override;

@@ -8,6 +8,7 @@
 #include <QPainterPath>
 
 #include "ui/artwork.h"
+#include "ui/wording.h"
 
 namespace rotacle::ui {
 
@@ -412,7 +413,7 @@ ImportButton::ImportButton(QWidget* parent, const QString& name, const QRect& ge
 void ImportButton::SetCaption(std::string_view text) {
     if (text == caption_) return;
     caption_.assign(text);
-    setText(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    setText(Worded(text));
 }
 
 void ImportButton::paintEvent(QPaintEvent*) {

@@ -1,0 +1,121 @@
+// The window in every language it speaks: each translation loads, no text
+// that has a translation is left in English, and the game's errors are worded
+// with translated patterns.
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFile>
+#include <QHash>
+#include <QTest>
+#include <QXmlStreamReader>
+
+#include "gui_support.h"
+#include "ui/language.h"
+#include "ui/wording.h"
+
+using namespace rotacle::ui::test;
+using rotacle::Message;
+using rotacle::MessageKind;
+using rotacle::ui::Caption;
+
+namespace {
+
+// Source text -> translation of every finished entry of a language's file.
+QHash<QString, QString> Finished(const QString& code) {
+    QHash<QString, QString> out;
+    QFile file(QStringLiteral(ROTACLE_GUI_TRANSLATIONS "/rotacle_") + code + QStringLiteral(".ts"));
+    if (!file.open(QIODevice::ReadOnly)) return out;
+    QXmlStreamReader xml(&file);
+    QString source;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement()) continue;
+        if (xml.name() == QLatin1String("source")) source = xml.readElementText();
+        if (xml.name() == QLatin1String("translation")) {
+            const bool unfinished = xml.attributes().value(QLatin1String("type")).size() > 0;
+            const QString text = xml.readElementText();
+            if (!unfinished && !text.isEmpty()) out.insert(source, text);
+        }
+    }
+    return out;
+}
+
+// Every text the window shows in a widget: captions, buttons, list items,
+// tooltips.
+QStringList WindowTexts(QWidget& form) {
+    QStringList texts;
+    for (QWidget* w : form.findChildren<QWidget*>()) {
+        if (auto* c = dynamic_cast<Caption*>(w)) texts << c->Text();
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) texts << b->text();
+        if (auto* c = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+        texts << w->toolTip();
+    }
+    texts.removeAll(QString());
+    return texts;
+}
+
+}  // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QuietPlatform(); }
+    void cleanup() { rotacle::ui::LoadLanguage(QStringLiteral("en")); }
+
+    void EveryTranslatedTextShows_data() {
+        QTest::addColumn<QString>("code");
+        for (const rotacle::ui::Language& l : rotacle::ui::Languages())
+            if (QLatin1String(l.code) != QLatin1String("en"))
+                QTest::newRow(l.code) << QString::fromLatin1(l.code);
+    }
+    void EveryTranslatedTextShows() {
+        QFETCH(QString, code);
+        QCOMPARE(rotacle::ui::LoadLanguage(code), code);
+        const QHash<QString, QString> finished = Finished(code);
+        QVERIFY2(!finished.isEmpty(), "the language has no finished translation");
+        auto form = ShowWindow();
+        QVERIFY(form);
+        for (const QString& text : WindowTexts(*form)) {
+            const auto it = finished.constFind(text);
+            QVERIFY2(it == finished.constEnd() || *it == text,
+                     qPrintable(code + QStringLiteral(": ") + text));
+        }
+    }
+
+    void LanguageCodes() {
+        using rotacle::ui::LanguageCode;
+        QCOMPARE(LanguageCode(QStringLiteral("de_AT")), QStringLiteral("de"));
+        QCOMPARE(LanguageCode(QStringLiteral("pt")), QStringLiteral("pt_BR"));
+        QCOMPARE(LanguageCode(QStringLiteral("pt-br")), QStringLiteral("pt_BR"));
+        QCOMPARE(LanguageCode(QStringLiteral("ja_JP")), QStringLiteral("en"));
+        QCOMPARE(LanguageCode(QStringLiteral("C")), QStringLiteral("en"));
+    }
+
+    // The window's table of message patterns covers every kind, in English
+    // as the game words it; a loaded language words the message its way.
+    void ErrorsWorded() {
+        const auto patterns = rotacle::ui::MessagePatterns();
+        QCOMPARE(patterns.size(), std::size(rotacle::kMessageKinds));
+        for (std::size_t i = 0; i < patterns.size(); ++i) {
+            QCOMPARE(patterns[i].kind, rotacle::kMessageKinds[i]);
+            QCOMPARE(std::string_view(patterns[i].english), rotacle::EnglishPattern(patterns[i].kind));
+        }
+        Message inner{MessageKind::NotInteger, {"x%2"}, nullptr};
+        Message outer{MessageKind::ImportLine, {"3"}, std::make_shared<const Message>(inner)};
+        QCOMPARE(rotacle::ui::WordMessage(outer), QString::fromStdString(rotacle::EnglishText(outer)));
+        rotacle::ui::LoadLanguage(QStringLiteral("de"));
+        const QHash<QString, QString> de = Finished(QStringLiteral("de"));
+        const QString line = de.value(QStringLiteral("Line %1: %2"));
+        const QString integer = de.value(QStringLiteral("'%1' is not a valid integer value"));
+        QVERIFY(!line.isEmpty() && !integer.isEmpty());
+        QCOMPARE(rotacle::ui::WordMessage(outer),
+                 line.arg(QStringLiteral("3"), integer.arg(QStringLiteral("x%2"))));
+    }
+};
+
+int RunLanguageSuite(int argc, char** argv) {
+    LanguageTest t;
+    return QTest::qExec(&t, argc, argv);
+}
+
+#include "language_test.moc"
