@@ -426,4 +426,295 @@
         <translation>AUTO</translation>
     </message>
 </context>
+<context>
+    <name>Tooltip</name>
+    <message>
+        <source>Opens the import panel to bring in a series of past numbers.</source>
+        <translation>Öffnet das Importfeld, um eine Reihe früherer Zahlen zu übernehmen.</translation>
+    </message>
+    <message>
+        <source>Saves the history as a text file, one number per line.</source>
+        <translation>Speichert den Verlauf als Textdatei, eine Zahl je Zeile.</translation>
+    </message>
+    <message>
+        <source>Minimises the window.</source>
+        <translation>Minimiert das Fenster.</translation>
+    </message>
+    <message>
+        <source>Closes Rotacle.</source>
+        <translation>Beendet Rotacle.</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Hilfe (F1)</translation>
+    </message>
+    <message>
+        <source>The bankroll; the stake of the shown bet is already taken from it.</source>
+        <translation>Das Kapital; der Einsatz der gezeigten Wette ist schon abgezogen.</translation>
+    </message>
+    <message>
+        <source>Takes back the last number entered.</source>
+        <translation>Nimmt die zuletzt eingegebene Zahl zurück.</translation>
+    </message>
+    <message>
+        <source>Undo is offered again once two more numbers are entered.</source>
+        <translation>Rückgängig ist wieder möglich, sobald zwei weitere Zahlen eingegeben sind.</translation>
+    </message>
+    <message>
+        <source>Red lamp: the safety level is more than one lost proposal away.</source>
+        <translation>Rote Lampe: die Sicherheitsstufe ist mehr als einen verlorenen Vorschlag entfernt.</translation>
+    </message>
+    <message>
+        <source>Green lamp: the safety level is reached or one lost proposal away.</source>
+        <translation>Grüne Lampe: die Sicherheitsstufe ist erreicht oder einen verlorenen Vorschlag entfernt.</translation>
+    </message>
+    <message>
+        <source>Withdraws the shown bet; its stake goes back to the bankroll.</source>
+        <translation>Zieht die gezeigte Wette zurück; ihr Einsatz geht zurück ins Kapital.</translation>
+    </message>
+    <message>
+        <source>No bet is shown that could be withdrawn.</source>
+        <translation>Keine Wette gezeigt, die zurückgezogen werden könnte.</translation>
+    </message>
+    <message>
+        <source>Opens the settings area with the betting settings.</source>
+        <translation>Öffnet den Bereich mit den Spieleinstellungen.</translation>
+    </message>
+    <message>
+        <source>Closes the settings area.</source>
+        <translation>Schließt den Einstellungsbereich.</translation>
+    </message>
+    <message>
+        <source>Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the session summary (S).</source>
+        <translation>Öffnet das Statistikfenster: Kapitalverlauf, Treffer und Ausbleiber der Chancen und Zahlen, Sitzungsübersicht (S).</translation>
+    </message>
+    <message>
+        <source>Loads the betting settings from a .rtk file.</source>
+        <translation>Lädt die Spieleinstellungen aus einer .rtk-Datei.</translation>
+    </message>
+    <message>
+        <source>Saves the betting settings to a .rtk file.</source>
+        <translation>Speichert die Spieleinstellungen in einer .rtk-Datei.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a live-casino history page copied to the clipboard.</source>
+        <translation>Liest die Zahlen einer in die Zwischenablage kopierten Verlaufsseite eines Live-Casinos.</translation>
+    </message>
+    <message>
+        <source>A pasted page is being read.</source>
+        <translation>Eine eingefügte Seite wird gelesen.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a text file.</source>
+        <translation>Liest die Zahlen einer Textdatei.</translation>
+    </message>
+    <message>
+        <source>Replaces the history with the numbers read; no bet is settled.</source>
+        <translation>Ersetzt den Verlauf durch die gelesenen Zahlen; keine Wette wird abgerechnet.</translation>
+    </message>
+    <message>
+        <source>Closes the import panel; the history stays as it is.</source>
+        <translation>Schließt das Importfeld; der Verlauf bleibt, wie er ist.</translation>
+    </message>
+    <message>
+        <source>The initial bet: the stake every staking cycle starts from.</source>
+        <translation>Der Starteinsatz: der Einsatz, mit dem jeder Zyklus beginnt.</translation>
+    </message>
+    <message>
+        <source>The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a choice snaps back to it.</source>
+        <translation>Der Spielmodus, der die Chance zum Setzen vorschlägt. In dieser Version fest: SMART 2025 spielt, eine Auswahl springt zurück.</translation>
+    </message>
+    <message>
+        <source>The name of the betting system that the staking rules below stand for; the stake always follows those rules. Fixed in this version: a choice snaps back, a settings file may show another name.</source>
+        <translation>Der Name des Spielsystems, für das die Einsatzregeln unten stehen; der Einsatz folgt immer diesen Regeln. In dieser Version fest: eine Auswahl springt zurück, eine Einstellungsdatei kann einen anderen Namen zeigen.</translation>
+    </message>
+    <message>
+        <source>Shows the bankroll and lets you set the test bank.</source>
+        <translation>Zeigt das Kapital und lässt das Testkapital einstellen.</translation>
+    </message>
+    <message>
+        <source>The starting bankroll.</source>
+        <translation>Das Startkapital.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Nach wie vielen gezählten Verlusten die Verlustregel den Einsatz ändert. In dieser Version fest: nur eine Einstellungsdatei ändert es.</translation>
+    </message>
+    <message>
+        <source>What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Was die Verlustregel zählt: Verluste, Verluste in Folge oder Einheiten Rückgang. In dieser Version fest: eine Auswahl springt zurück; eine Einstellungsdatei kann es setzen.</translation>
+    </message>
+    <message>
+        <source>What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Was die Verlustregel mit dem Einsatz tut. In dieser Version fest auf ZUM Einsatz ADDIEREN: eine Auswahl springt zurück.</translation>
+    </message>
+    <message>
+        <source>The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Der Betrag, um den die Verlustregel den Einsatz ändert: der Starteinsatz. In dieser Version fest: er folgt dem Starteinsatz oder einer Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted wins the win rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Nach wie vielen gezählten Gewinnen die Gewinnregel den Einsatz ändert. In dieser Version fest: nur eine Einstellungsdatei ändert es.</translation>
+    </message>
+    <message>
+        <source>What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Was die Gewinnregel zählt: Gewinne, Gewinne in Folge oder Einheiten Gewinn. In dieser Version fest: eine Auswahl springt zurück; eine Einstellungsdatei kann es setzen.</translation>
+    </message>
+    <message>
+        <source>What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Was die Gewinnregel mit dem Einsatz tut. In dieser Version fest auf ZUM Einsatz ADDIEREN: eine Auswahl springt zurück.</translation>
+    </message>
+    <message>
+        <source>The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Der Betrag, um den die Gewinnregel den Einsatz ändert: der Starteinsatz. In dieser Version fest: er folgt dem Starteinsatz oder einer Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>Trims the stake so that a win just reaches the cycle target.</source>
+        <translation>Kürzt den Einsatz, sodass ein Gewinn das Zyklusziel gerade erreicht.</translation>
+    </message>
+    <message>
+        <source>Returns the stake to the initial bet when the bankroll reaches the cycle target.</source>
+        <translation>Setzt den Einsatz auf den Starteinsatz zurück, wenn das Kapital das Zyklusziel erreicht.</translation>
+    </message>
+    <message>
+        <source>Shows a proposal only after this many proposals in a row have lost (0: always).</source>
+        <translation>Zeigt einen Vorschlag erst, nachdem so viele Vorschläge in Folge verloren haben (0: immer).</translation>
+    </message>
+    <message>
+        <source>Builds the matrix from the recent spins.</source>
+        <translation>Baut die Matrix aus den letzten Coups.</translation>
+    </message>
+    <message>
+        <source>Clears the matrix.</source>
+        <translation>Leert die Matrix.</translation>
+    </message>
+    <message>
+        <source>The direction in which the matrix looks for its pattern.</source>
+        <translation>Die Richtung, in der die Matrix ihr Muster sucht.</translation>
+    </message>
+    <message>
+        <source>How many bets are played before the matrix is rebuilt.</source>
+        <translation>Wie viele Einsätze gespielt werden, bevor die Matrix neu gebaut wird.</translation>
+    </message>
+    <message>
+        <source>Keeps the number of replayed spins instead of following the history.</source>
+        <translation>Behält die Zahl der nachgespielten Coups, statt dem Verlauf zu folgen.</translation>
+    </message>
+    <message>
+        <source>How many recent spins the matrix replays.</source>
+        <translation>Wie viele letzte Coups die Matrix nachspielt.</translation>
+    </message>
+    <message>
+        <source>Rebuilds the matrix once the profit reaches the units set beside it.</source>
+        <translation>Baut die Matrix neu, sobald der Gewinn die daneben gesetzten Einheiten erreicht.</translation>
+    </message>
+    <message>
+        <source>The profit, in initial bets, that rebuilds the matrix.</source>
+        <translation>Der Gewinn in Starteinsätzen, der die Matrix neu baut.</translation>
+    </message>
+    <message>
+        <source>Re-bases the rule amounts when the stake reaches the step times the initial bet.</source>
+        <translation>Setzt die Regelbeträge neu an, wenn der Einsatz das Schrittfache des Starteinsatzes erreicht.</translation>
+    </message>
+    <message>
+        <source>The step: the multiple of the initial bet that starts a phase correction.</source>
+        <translation>Der Schritt: das Vielfache des Starteinsatzes, das eine Phasenkorrektur auslöst.</translation>
+    </message>
+    <message>
+        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
+        <translation>Gespielte Einsätze: die als Wette gezeigten Vorschläge; eine ausgelassene Wette wird abgezogen.</translation>
+    </message>
+    <message>
+        <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
+        <translation>Flacher Index: +18 je gewonnene Wette, -18 je verlorene, egal welcher Einsatz: Gewinne gegen Verluste.</translation>
+    </message>
+    <message>
+        <source>Numbers in game: the numbers in the history.</source>
+        <translation>Zahlen im Spiel: die Zahlen im Verlauf.</translation>
+    </message>
+    <message>
+        <source>Starts a new staking cycle at the initial bet.</source>
+        <translation>Beginnt einen neuen Zyklus beim Starteinsatz.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the bankroll kept.</source>
+        <translation>Beginnt ein neues Spiel: der Verlauf wird gelöscht, das Kapital bleibt.</translation>
+    </message>
+    <message>
+        <source>Shows the stake beside the chip.</source>
+        <translation>Zeigt den Einsatz neben dem Jeton.</translation>
+    </message>
+    <message>
+        <source>Shows each proposal at once, without the run across the board.</source>
+        <translation>Zeigt jeden Vorschlag sofort, ohne den Lauf über das Tableau.</translation>
+    </message>
+    <message>
+        <source>La partage: a zero gives half of the stake back; the bet still counts as lost.</source>
+        <translation>La partage: eine Null gibt den halben Einsatz zurück; die Wette zählt trotzdem als verloren.</translation>
+    </message>
+    <message>
+        <source>Loss limit: play stops when the session has lost this much (OFF: no limit).</source>
+        <translation>Verlustgrenze: das Spiel hält an, wenn die Sitzung so viel verloren hat (AUS: keine Grenze).</translation>
+    </message>
+    <message>
+        <source>Profit goal: play stops when the session has won this much (OFF: no goal).</source>
+        <translation>Gewinnziel: das Spiel hält an, wenn die Sitzung so viel gewonnen hat (AUS: kein Ziel).</translation>
+    </message>
+    <message>
+        <source>Time limit: play stops after this many minutes (OFF: no limit).</source>
+        <translation>Zeitgrenze: das Spiel hält nach so vielen Minuten an (AUS: keine Grenze).</translation>
+    </message>
+    <message>
+        <source>Spin limit: play stops after this many spins (OFF: no limit).</source>
+        <translation>Coup-Grenze: das Spiel hält nach so vielen Coups an (AUS: keine Grenze).</translation>
+    </message>
+    <message>
+        <source>Plays on; the limit that stopped play counts again from here.</source>
+        <translation>Spielt weiter; die Grenze, die das Spiel anhielt, zählt ab hier neu.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the session counts from now.</source>
+        <translation>Beginnt ein neues Spiel: der Verlauf wird gelöscht, die Sitzung zählt ab jetzt.</translation>
+    </message>
+    <message>
+        <source>Reality check: every this many minutes, play pauses to show the time and result.</source>
+        <translation>Realitätscheck: alle so vielen Minuten hält das Spiel an und zeigt Zeit und Ergebnis.</translation>
+    </message>
+    <message>
+        <source>Less (1-18)</source>
+        <translation>Manque (1-18)</translation>
+    </message>
+    <message>
+        <source>More (19-36)</source>
+        <translation>Passe (19-36)</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impair</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Enter %1 as the number the wheel produced.</source>
+        <translation>Gibt %1 als gefallene Zahl ein.</translation>
+    </message>
+    <message>
+        <source>Prefer %1: a proposal of %2 is turned to %1.</source>
+        <translation>%1 bevorzugen: ein Vorschlag für %2 wird zu %1.</translation>
+    </message>
+    <message>
+        <source>Drops the preference for %1.</source>
+        <translation>Hebt die Bevorzugung von %1 auf.</translation>
+    </message>
+</context>
 </TS>

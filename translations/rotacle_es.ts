@@ -426,4 +426,295 @@
         <translation>AUTO</translation>
     </message>
 </context>
+<context>
+    <name>Tooltip</name>
+    <message>
+        <source>Opens the import panel to bring in a series of past numbers.</source>
+        <translation>Abre el panel de importación para traer una serie de números pasados.</translation>
+    </message>
+    <message>
+        <source>Saves the history as a text file, one number per line.</source>
+        <translation>Guarda el historial como archivo de texto, un número por línea.</translation>
+    </message>
+    <message>
+        <source>Minimises the window.</source>
+        <translation>Minimiza la ventana.</translation>
+    </message>
+    <message>
+        <source>Closes Rotacle.</source>
+        <translation>Cierra Rotacle.</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Ayuda (F1)</translation>
+    </message>
+    <message>
+        <source>The bankroll; the stake of the shown bet is already taken from it.</source>
+        <translation>El capital; la apuesta mostrada ya está descontada.</translation>
+    </message>
+    <message>
+        <source>Takes back the last number entered.</source>
+        <translation>Deshace el último número introducido.</translation>
+    </message>
+    <message>
+        <source>Undo is offered again once two more numbers are entered.</source>
+        <translation>Deshacer vuelve a estar disponible tras dos números más.</translation>
+    </message>
+    <message>
+        <source>Red lamp: the safety level is more than one lost proposal away.</source>
+        <translation>Luz roja: el nivel de seguridad está a más de una propuesta perdida.</translation>
+    </message>
+    <message>
+        <source>Green lamp: the safety level is reached or one lost proposal away.</source>
+        <translation>Luz verde: el nivel de seguridad está alcanzado o a una propuesta perdida.</translation>
+    </message>
+    <message>
+        <source>Withdraws the shown bet; its stake goes back to the bankroll.</source>
+        <translation>Retira la apuesta mostrada; su importe vuelve al capital.</translation>
+    </message>
+    <message>
+        <source>No bet is shown that could be withdrawn.</source>
+        <translation>No hay ninguna apuesta que retirar.</translation>
+    </message>
+    <message>
+        <source>Opens the settings area with the betting settings.</source>
+        <translation>Abre el área de ajustes de apuesta.</translation>
+    </message>
+    <message>
+        <source>Closes the settings area.</source>
+        <translation>Cierra el área de ajustes.</translation>
+    </message>
+    <message>
+        <source>Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the session summary (S).</source>
+        <translation>Abre la ventana de estadísticas: gráfico del capital, salidas y ausencias de suertes y números, resumen de la sesión (S).</translation>
+    </message>
+    <message>
+        <source>Loads the betting settings from a .rtk file.</source>
+        <translation>Carga los ajustes de apuesta de un archivo .rtk.</translation>
+    </message>
+    <message>
+        <source>Saves the betting settings to a .rtk file.</source>
+        <translation>Guarda los ajustes de apuesta en un archivo .rtk.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a live-casino history page copied to the clipboard.</source>
+        <translation>Lee los números de una página de historial de casino en vivo copiada al portapapeles.</translation>
+    </message>
+    <message>
+        <source>A pasted page is being read.</source>
+        <translation>Se está leyendo una página pegada.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a text file.</source>
+        <translation>Lee los números de un archivo de texto.</translation>
+    </message>
+    <message>
+        <source>Replaces the history with the numbers read; no bet is settled.</source>
+        <translation>Sustituye el historial por los números leídos; no se liquida ninguna apuesta.</translation>
+    </message>
+    <message>
+        <source>Closes the import panel; the history stays as it is.</source>
+        <translation>Cierra el panel de importación; el historial queda como está.</translation>
+    </message>
+    <message>
+        <source>The initial bet: the stake every staking cycle starts from.</source>
+        <translation>La apuesta inicial: la apuesta con la que empieza cada ciclo.</translation>
+    </message>
+    <message>
+        <source>The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a choice snaps back to it.</source>
+        <translation>El modo de juego que propone la suerte a apostar. Fijo en esta versión: juega SMART 2025 y una elección vuelve a él.</translation>
+    </message>
+    <message>
+        <source>The name of the betting system that the staking rules below stand for; the stake always follows those rules. Fixed in this version: a choice snaps back, a settings file may show another name.</source>
+        <translation>El nombre del sistema de apuesta que representan las reglas de abajo; la apuesta siempre sigue esas reglas. Fijo en esta versión: una elección vuelve atrás, un archivo de ajustes puede mostrar otro nombre.</translation>
+    </message>
+    <message>
+        <source>Shows the bankroll and lets you set the test bank.</source>
+        <translation>Muestra el capital y permite fijar la banca de prueba.</translation>
+    </message>
+    <message>
+        <source>The starting bankroll.</source>
+        <translation>El capital inicial.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Tras cuántas pérdidas contadas la regla de pérdida cambia la apuesta. Fijo en esta versión: solo un archivo de ajustes lo cambia.</translation>
+    </message>
+    <message>
+        <source>What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Lo que cuenta la regla de pérdida: pérdidas, pérdidas seguidas o unidades de caída. Fijo en esta versión: una elección vuelve atrás; un archivo de ajustes puede fijarlo.</translation>
+    </message>
+    <message>
+        <source>What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Lo que hace la regla de pérdida con la apuesta. Fijo en esta versión en SUMAR a la apuesta: una elección vuelve atrás.</translation>
+    </message>
+    <message>
+        <source>The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>El importe con que la regla de pérdida cambia la apuesta: la apuesta inicial. Fijo en esta versión: sigue la apuesta inicial o un archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted wins the win rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Tras cuántas ganancias contadas la regla de ganancia cambia la apuesta. Fijo en esta versión: solo un archivo de ajustes lo cambia.</translation>
+    </message>
+    <message>
+        <source>What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Lo que cuenta la regla de ganancia: ganancias, ganancias seguidas o unidades de beneficio. Fijo en esta versión: una elección vuelve atrás; un archivo de ajustes puede fijarlo.</translation>
+    </message>
+    <message>
+        <source>What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Lo que hace la regla de ganancia con la apuesta. Fijo en esta versión en SUMAR a la apuesta: una elección vuelve atrás.</translation>
+    </message>
+    <message>
+        <source>The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>El importe con que la regla de ganancia cambia la apuesta: la apuesta inicial. Fijo en esta versión: sigue la apuesta inicial o un archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>Trims the stake so that a win just reaches the cycle target.</source>
+        <translation>Recorta la apuesta para que una ganancia alcance justo el objetivo del ciclo.</translation>
+    </message>
+    <message>
+        <source>Returns the stake to the initial bet when the bankroll reaches the cycle target.</source>
+        <translation>Devuelve la apuesta a la inicial cuando el capital alcanza el objetivo del ciclo.</translation>
+    </message>
+    <message>
+        <source>Shows a proposal only after this many proposals in a row have lost (0: always).</source>
+        <translation>Muestra una propuesta solo tras este número de propuestas perdidas seguidas (0: siempre).</translation>
+    </message>
+    <message>
+        <source>Builds the matrix from the recent spins.</source>
+        <translation>Crea la matriz con las tiradas recientes.</translation>
+    </message>
+    <message>
+        <source>Clears the matrix.</source>
+        <translation>Borra la matriz.</translation>
+    </message>
+    <message>
+        <source>The direction in which the matrix looks for its pattern.</source>
+        <translation>La dirección en que la matriz busca su patrón.</translation>
+    </message>
+    <message>
+        <source>How many bets are played before the matrix is rebuilt.</source>
+        <translation>Cuántas apuestas se juegan antes de recrear la matriz.</translation>
+    </message>
+    <message>
+        <source>Keeps the number of replayed spins instead of following the history.</source>
+        <translation>Mantiene el número de tiradas repetidas en lugar de seguir el historial.</translation>
+    </message>
+    <message>
+        <source>How many recent spins the matrix replays.</source>
+        <translation>Cuántas tiradas recientes repite la matriz.</translation>
+    </message>
+    <message>
+        <source>Rebuilds the matrix once the profit reaches the units set beside it.</source>
+        <translation>Recrea la matriz cuando el beneficio alcanza las unidades indicadas al lado.</translation>
+    </message>
+    <message>
+        <source>The profit, in initial bets, that rebuilds the matrix.</source>
+        <translation>El beneficio, en apuestas iniciales, que recrea la matriz.</translation>
+    </message>
+    <message>
+        <source>Re-bases the rule amounts when the stake reaches the step times the initial bet.</source>
+        <translation>Recalcula los importes de las reglas cuando la apuesta alcanza el paso por la apuesta inicial.</translation>
+    </message>
+    <message>
+        <source>The step: the multiple of the initial bet that starts a phase correction.</source>
+        <translation>El paso: el múltiplo de la apuesta inicial que inicia una corrección de fase.</translation>
+    </message>
+    <message>
+        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
+        <translation>Apuestas jugadas: las propuestas mostradas como apuestas; una apuesta saltada se descuenta.</translation>
+    </message>
+    <message>
+        <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
+        <translation>Índice plano: +18 por cada apuesta ganada, -18 por cada perdida, sea cual sea el importe: ganancias contra pérdidas.</translation>
+    </message>
+    <message>
+        <source>Numbers in game: the numbers in the history.</source>
+        <translation>Números en juego: los números del historial.</translation>
+    </message>
+    <message>
+        <source>Starts a new staking cycle at the initial bet.</source>
+        <translation>Empieza un nuevo ciclo con la apuesta inicial.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the bankroll kept.</source>
+        <translation>Empieza una partida nueva: se borra el historial, se mantiene el capital.</translation>
+    </message>
+    <message>
+        <source>Shows the stake beside the chip.</source>
+        <translation>Muestra la apuesta junto a la ficha.</translation>
+    </message>
+    <message>
+        <source>Shows each proposal at once, without the run across the board.</source>
+        <translation>Muestra cada propuesta al instante, sin el recorrido por el tapete.</translation>
+    </message>
+    <message>
+        <source>La partage: a zero gives half of the stake back; the bet still counts as lost.</source>
+        <translation>La partage: un cero devuelve la mitad de la apuesta; la apuesta cuenta igual como perdida.</translation>
+    </message>
+    <message>
+        <source>Loss limit: play stops when the session has lost this much (OFF: no limit).</source>
+        <translation>Límite de pérdida: el juego se detiene cuando la sesión ha perdido esto (NO: sin límite).</translation>
+    </message>
+    <message>
+        <source>Profit goal: play stops when the session has won this much (OFF: no goal).</source>
+        <translation>Objetivo de beneficio: el juego se detiene cuando la sesión ha ganado esto (NO: sin objetivo).</translation>
+    </message>
+    <message>
+        <source>Time limit: play stops after this many minutes (OFF: no limit).</source>
+        <translation>Límite de tiempo: el juego se detiene tras estos minutos (NO: sin límite).</translation>
+    </message>
+    <message>
+        <source>Spin limit: play stops after this many spins (OFF: no limit).</source>
+        <translation>Límite de tiradas: el juego se detiene tras estas tiradas (NO: sin límite).</translation>
+    </message>
+    <message>
+        <source>Plays on; the limit that stopped play counts again from here.</source>
+        <translation>Sigue jugando; el límite que detuvo el juego vuelve a contar desde aquí.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the session counts from now.</source>
+        <translation>Empieza una partida nueva: se borra el historial, la sesión cuenta desde ahora.</translation>
+    </message>
+    <message>
+        <source>Reality check: every this many minutes, play pauses to show the time and result.</source>
+        <translation>Control de realidad: cada tantos minutos el juego se pausa para mostrar tiempo y resultado.</translation>
+    </message>
+    <message>
+        <source>Less (1-18)</source>
+        <translation>Falta (1-18)</translation>
+    </message>
+    <message>
+        <source>More (19-36)</source>
+        <translation>Pasa (19-36)</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impar</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rojo</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Negro</translation>
+    </message>
+    <message>
+        <source>Enter %1 as the number the wheel produced.</source>
+        <translation>Introduce %1 como número salido.</translation>
+    </message>
+    <message>
+        <source>Prefer %1: a proposal of %2 is turned to %1.</source>
+        <translation>Preferir %1: una propuesta de %2 se cambia a %1.</translation>
+    </message>
+    <message>
+        <source>Drops the preference for %1.</source>
+        <translation>Quita la preferencia por %1.</translation>
+    </message>
+</context>
 </TS>

@@ -426,4 +426,295 @@
         <translation>AUTO</translation>
     </message>
 </context>
+<context>
+    <name>Tooltip</name>
+    <message>
+        <source>Opens the import panel to bring in a series of past numbers.</source>
+        <translation>Ouvre le panneau d&apos;importation pour reprendre une série de numéros passés.</translation>
+    </message>
+    <message>
+        <source>Saves the history as a text file, one number per line.</source>
+        <translation>Enregistre l&apos;historique dans un fichier texte, un numéro par ligne.</translation>
+    </message>
+    <message>
+        <source>Minimises the window.</source>
+        <translation>Réduit la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Closes Rotacle.</source>
+        <translation>Ferme Rotacle.</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Aide (F1)</translation>
+    </message>
+    <message>
+        <source>The bankroll; the stake of the shown bet is already taken from it.</source>
+        <translation>La bankroll ; la mise du pari affiché en est déjà retirée.</translation>
+    </message>
+    <message>
+        <source>Takes back the last number entered.</source>
+        <translation>Reprend le dernier numéro saisi.</translation>
+    </message>
+    <message>
+        <source>Undo is offered again once two more numbers are entered.</source>
+        <translation>L&apos;annulation revient après deux numéros de plus.</translation>
+    </message>
+    <message>
+        <source>Red lamp: the safety level is more than one lost proposal away.</source>
+        <translation>Voyant rouge : le niveau de sécurité est à plus d&apos;une proposition perdue.</translation>
+    </message>
+    <message>
+        <source>Green lamp: the safety level is reached or one lost proposal away.</source>
+        <translation>Voyant vert : le niveau de sécurité est atteint ou à une proposition perdue.</translation>
+    </message>
+    <message>
+        <source>Withdraws the shown bet; its stake goes back to the bankroll.</source>
+        <translation>Retire le pari affiché ; sa mise retourne à la bankroll.</translation>
+    </message>
+    <message>
+        <source>No bet is shown that could be withdrawn.</source>
+        <translation>Aucun pari affiché à retirer.</translation>
+    </message>
+    <message>
+        <source>Opens the settings area with the betting settings.</source>
+        <translation>Ouvre la zone des réglages de mise.</translation>
+    </message>
+    <message>
+        <source>Closes the settings area.</source>
+        <translation>Ferme la zone des réglages.</translation>
+    </message>
+    <message>
+        <source>Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the session summary (S).</source>
+        <translation>Ouvre la fenêtre des statistiques : courbe de la bankroll, sorties et écarts des chances et des numéros, résumé de la session (S).</translation>
+    </message>
+    <message>
+        <source>Loads the betting settings from a .rtk file.</source>
+        <translation>Charge les réglages de mise d&apos;un fichier .rtk.</translation>
+    </message>
+    <message>
+        <source>Saves the betting settings to a .rtk file.</source>
+        <translation>Enregistre les réglages de mise dans un fichier .rtk.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a live-casino history page copied to the clipboard.</source>
+        <translation>Lit les numéros d&apos;une page d&apos;historique de casino en direct copiée dans le presse-papiers.</translation>
+    </message>
+    <message>
+        <source>A pasted page is being read.</source>
+        <translation>Une page collée est en cours de lecture.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a text file.</source>
+        <translation>Lit les numéros d&apos;un fichier texte.</translation>
+    </message>
+    <message>
+        <source>Replaces the history with the numbers read; no bet is settled.</source>
+        <translation>Remplace l&apos;historique par les numéros lus ; aucun pari n&apos;est réglé.</translation>
+    </message>
+    <message>
+        <source>Closes the import panel; the history stays as it is.</source>
+        <translation>Ferme le panneau d&apos;importation ; l&apos;historique reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The initial bet: the stake every staking cycle starts from.</source>
+        <translation>La mise initiale : la mise de départ de chaque cycle.</translation>
+    </message>
+    <message>
+        <source>The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a choice snaps back to it.</source>
+        <translation>Le mode de jeu qui propose la chance à jouer. Fixe dans cette version : SMART 2025 joue, un autre choix y revient.</translation>
+    </message>
+    <message>
+        <source>The name of the betting system that the staking rules below stand for; the stake always follows those rules. Fixed in this version: a choice snaps back, a settings file may show another name.</source>
+        <translation>Le nom du système de mise que représentent les règles ci-dessous ; la mise suit toujours ces règles. Fixe dans cette version : un choix revient, un fichier de réglages peut afficher un autre nom.</translation>
+    </message>
+    <message>
+        <source>Shows the bankroll and lets you set the test bank.</source>
+        <translation>Affiche la bankroll et permet de fixer la bank d&apos;essai.</translation>
+    </message>
+    <message>
+        <source>The starting bankroll.</source>
+        <translation>La bankroll de départ.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Après combien de pertes comptées la règle de perte change la mise. Fixe dans cette version : seul un fichier de réglages le change.</translation>
+    </message>
+    <message>
+        <source>What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Ce que compte la règle de perte : pertes, pertes d&apos;affilée ou unités de baisse. Fixe dans cette version : un choix revient ; un fichier de réglages peut le fixer.</translation>
+    </message>
+    <message>
+        <source>What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Ce que fait la règle de perte à la mise. Fixe dans cette version à AJOUTER à la mise : un choix revient.</translation>
+    </message>
+    <message>
+        <source>The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Le montant dont la règle de perte change la mise : la mise initiale. Fixe dans cette version : il suit la mise initiale, ou un fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted wins the win rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Après combien de gains comptés la règle de gain change la mise. Fixe dans cette version : seul un fichier de réglages le change.</translation>
+    </message>
+    <message>
+        <source>What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Ce que compte la règle de gain : gains, gains d&apos;affilée ou unités de profit. Fixe dans cette version : un choix revient ; un fichier de réglages peut le fixer.</translation>
+    </message>
+    <message>
+        <source>What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Ce que fait la règle de gain à la mise. Fixe dans cette version à AJOUTER à la mise : un choix revient.</translation>
+    </message>
+    <message>
+        <source>The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Le montant dont la règle de gain change la mise : la mise initiale. Fixe dans cette version : il suit la mise initiale, ou un fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>Trims the stake so that a win just reaches the cycle target.</source>
+        <translation>Réduit la mise pour qu&apos;un gain atteigne juste l&apos;objectif du cycle.</translation>
+    </message>
+    <message>
+        <source>Returns the stake to the initial bet when the bankroll reaches the cycle target.</source>
+        <translation>Ramène la mise à la mise initiale quand la bankroll atteint l&apos;objectif du cycle.</translation>
+    </message>
+    <message>
+        <source>Shows a proposal only after this many proposals in a row have lost (0: always).</source>
+        <translation>N&apos;affiche une proposition qu&apos;après autant de propositions perdues d&apos;affilée (0 : toujours).</translation>
+    </message>
+    <message>
+        <source>Builds the matrix from the recent spins.</source>
+        <translation>Construit la matrice à partir des derniers coups.</translation>
+    </message>
+    <message>
+        <source>Clears the matrix.</source>
+        <translation>Vide la matrice.</translation>
+    </message>
+    <message>
+        <source>The direction in which the matrix looks for its pattern.</source>
+        <translation>Le sens dans lequel la matrice cherche son motif.</translation>
+    </message>
+    <message>
+        <source>How many bets are played before the matrix is rebuilt.</source>
+        <translation>Combien de mises sont jouées avant de reconstruire la matrice.</translation>
+    </message>
+    <message>
+        <source>Keeps the number of replayed spins instead of following the history.</source>
+        <translation>Garde le nombre de coups rejoués au lieu de suivre l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>How many recent spins the matrix replays.</source>
+        <translation>Combien de coups récents la matrice rejoue.</translation>
+    </message>
+    <message>
+        <source>Rebuilds the matrix once the profit reaches the units set beside it.</source>
+        <translation>Reconstruit la matrice dès que le gain atteint les unités indiquées à côté.</translation>
+    </message>
+    <message>
+        <source>The profit, in initial bets, that rebuilds the matrix.</source>
+        <translation>Le gain, en mises initiales, qui reconstruit la matrice.</translation>
+    </message>
+    <message>
+        <source>Re-bases the rule amounts when the stake reaches the step times the initial bet.</source>
+        <translation>Recale les montants des règles quand la mise atteint le pas fois la mise initiale.</translation>
+    </message>
+    <message>
+        <source>The step: the multiple of the initial bet that starts a phase correction.</source>
+        <translation>Le pas : le multiple de la mise initiale qui déclenche une correction de phase.</translation>
+    </message>
+    <message>
+        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
+        <translation>Mises jouées : les propositions affichées comme paris ; un pari passé est retiré.</translation>
+    </message>
+    <message>
+        <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
+        <translation>Indice à plat : +18 par pari gagné, -18 par pari perdu, quelles que soient les mises : gains contre pertes.</translation>
+    </message>
+    <message>
+        <source>Numbers in game: the numbers in the history.</source>
+        <translation>Numéros en jeu : les numéros de l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>Starts a new staking cycle at the initial bet.</source>
+        <translation>Commence un nouveau cycle à la mise initiale.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the bankroll kept.</source>
+        <translation>Commence une nouvelle partie : l&apos;historique est effacé, la bankroll gardée.</translation>
+    </message>
+    <message>
+        <source>Shows the stake beside the chip.</source>
+        <translation>Affiche la mise à côté du jeton.</translation>
+    </message>
+    <message>
+        <source>Shows each proposal at once, without the run across the board.</source>
+        <translation>Affiche chaque proposition aussitôt, sans la course sur le tapis.</translation>
+    </message>
+    <message>
+        <source>La partage: a zero gives half of the stake back; the bet still counts as lost.</source>
+        <translation>La partage : un zéro rend la moitié de la mise ; le pari compte tout de même comme perdu.</translation>
+    </message>
+    <message>
+        <source>Loss limit: play stops when the session has lost this much (OFF: no limit).</source>
+        <translation>Limite de perte : le jeu s&apos;arrête quand la session a perdu autant (NON : pas de limite).</translation>
+    </message>
+    <message>
+        <source>Profit goal: play stops when the session has won this much (OFF: no goal).</source>
+        <translation>Objectif de gain : le jeu s&apos;arrête quand la session a gagné autant (NON : pas d&apos;objectif).</translation>
+    </message>
+    <message>
+        <source>Time limit: play stops after this many minutes (OFF: no limit).</source>
+        <translation>Limite de temps : le jeu s&apos;arrête après autant de minutes (NON : pas de limite).</translation>
+    </message>
+    <message>
+        <source>Spin limit: play stops after this many spins (OFF: no limit).</source>
+        <translation>Limite de coups : le jeu s&apos;arrête après autant de coups (NON : pas de limite).</translation>
+    </message>
+    <message>
+        <source>Plays on; the limit that stopped play counts again from here.</source>
+        <translation>Continue à jouer ; la limite qui a arrêté le jeu recompte à partir d&apos;ici.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the session counts from now.</source>
+        <translation>Commence une nouvelle partie : l&apos;historique est effacé, la session compte à partir de maintenant.</translation>
+    </message>
+    <message>
+        <source>Reality check: every this many minutes, play pauses to show the time and result.</source>
+        <translation>Rappel de réalité : toutes les tant de minutes, le jeu s&apos;interrompt pour montrer le temps et le résultat.</translation>
+    </message>
+    <message>
+        <source>Less (1-18)</source>
+        <translation>Manque (1-18)</translation>
+    </message>
+    <message>
+        <source>More (19-36)</source>
+        <translation>Passe (19-36)</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Pair</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Impair</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rouge</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Noir</translation>
+    </message>
+    <message>
+        <source>Enter %1 as the number the wheel produced.</source>
+        <translation>Saisit %1 comme numéro sorti.</translation>
+    </message>
+    <message>
+        <source>Prefer %1: a proposal of %2 is turned to %1.</source>
+        <translation>Préférer %1 : une proposition de %2 devient %1.</translation>
+    </message>
+    <message>
+        <source>Drops the preference for %1.</source>
+        <translation>Abandonne la préférence pour %1.</translation>
+    </message>
+</context>
 </TS>

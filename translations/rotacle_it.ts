@@ -426,4 +426,295 @@
         <translation>AUTO</translation>
     </message>
 </context>
+<context>
+    <name>Tooltip</name>
+    <message>
+        <source>Opens the import panel to bring in a series of past numbers.</source>
+        <translation>Apre il pannello di importazione per caricare una serie di numeri passati.</translation>
+    </message>
+    <message>
+        <source>Saves the history as a text file, one number per line.</source>
+        <translation>Salva la cronologia come file di testo, un numero per riga.</translation>
+    </message>
+    <message>
+        <source>Minimises the window.</source>
+        <translation>Riduce a icona la finestra.</translation>
+    </message>
+    <message>
+        <source>Closes Rotacle.</source>
+        <translation>Chiude Rotacle.</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Aiuto (F1)</translation>
+    </message>
+    <message>
+        <source>The bankroll; the stake of the shown bet is already taken from it.</source>
+        <translation>Il capitale; la posta della puntata mostrata è già stata detratta.</translation>
+    </message>
+    <message>
+        <source>Takes back the last number entered.</source>
+        <translation>Annulla l&apos;ultimo numero inserito.</translation>
+    </message>
+    <message>
+        <source>Undo is offered again once two more numbers are entered.</source>
+        <translation>L&apos;annullamento torna disponibile dopo altri due numeri.</translation>
+    </message>
+    <message>
+        <source>Red lamp: the safety level is more than one lost proposal away.</source>
+        <translation>Spia rossa: il livello di sicurezza è a più di una proposta persa.</translation>
+    </message>
+    <message>
+        <source>Green lamp: the safety level is reached or one lost proposal away.</source>
+        <translation>Spia verde: il livello di sicurezza è raggiunto o a una proposta persa.</translation>
+    </message>
+    <message>
+        <source>Withdraws the shown bet; its stake goes back to the bankroll.</source>
+        <translation>Ritira la puntata mostrata; la posta torna al capitale.</translation>
+    </message>
+    <message>
+        <source>No bet is shown that could be withdrawn.</source>
+        <translation>Nessuna puntata da ritirare.</translation>
+    </message>
+    <message>
+        <source>Opens the settings area with the betting settings.</source>
+        <translation>Apre l&apos;area delle impostazioni di gioco.</translation>
+    </message>
+    <message>
+        <source>Closes the settings area.</source>
+        <translation>Chiude l&apos;area delle impostazioni.</translation>
+    </message>
+    <message>
+        <source>Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the session summary (S).</source>
+        <translation>Apre la finestra delle statistiche: grafico del capitale, uscite e ritardi di chance e numeri, riepilogo della sessione (S).</translation>
+    </message>
+    <message>
+        <source>Loads the betting settings from a .rtk file.</source>
+        <translation>Carica le impostazioni di gioco da un file .rtk.</translation>
+    </message>
+    <message>
+        <source>Saves the betting settings to a .rtk file.</source>
+        <translation>Salva le impostazioni di gioco in un file .rtk.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a live-casino history page copied to the clipboard.</source>
+        <translation>Legge i numeri di una pagina di cronologia del casinò live copiata negli appunti.</translation>
+    </message>
+    <message>
+        <source>A pasted page is being read.</source>
+        <translation>Lettura della pagina incollata in corso.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a text file.</source>
+        <translation>Legge i numeri di un file di testo.</translation>
+    </message>
+    <message>
+        <source>Replaces the history with the numbers read; no bet is settled.</source>
+        <translation>Sostituisce la cronologia con i numeri letti; nessuna puntata viene regolata.</translation>
+    </message>
+    <message>
+        <source>Closes the import panel; the history stays as it is.</source>
+        <translation>Chiude il pannello di importazione; la cronologia resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>The initial bet: the stake every staking cycle starts from.</source>
+        <translation>La puntata iniziale: la posta da cui parte ogni ciclo.</translation>
+    </message>
+    <message>
+        <source>The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a choice snaps back to it.</source>
+        <translation>La modalità che propone la chance su cui puntare. Fissa in questa versione: gioca SMART 2025 e ogni scelta torna a essa.</translation>
+    </message>
+    <message>
+        <source>The name of the betting system that the staking rules below stand for; the stake always follows those rules. Fixed in this version: a choice snaps back, a settings file may show another name.</source>
+        <translation>Il nome del sistema che le regole di puntata sottostanti rappresentano; la posta segue sempre quelle regole. Fisso in questa versione: una scelta torna indietro, un file di impostazioni può mostrare un altro nome.</translation>
+    </message>
+    <message>
+        <source>Shows the bankroll and lets you set the test bank.</source>
+        <translation>Mostra il capitale e permette di impostare il capitale di prova.</translation>
+    </message>
+    <message>
+        <source>The starting bankroll.</source>
+        <translation>Il capitale iniziale.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Dopo quante perdite contate la regola di perdita cambia la posta. Fisso in questa versione: solo un file di impostazioni lo cambia.</translation>
+    </message>
+    <message>
+        <source>What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Cosa conta la regola di perdita: perdite, perdite di fila o unità di calo. Fisso in questa versione: una scelta torna indietro; un file di impostazioni può impostarlo.</translation>
+    </message>
+    <message>
+        <source>What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Cosa fa la regola di perdita alla posta. Fisso in questa versione su AGGIUNGI alla puntata: una scelta torna indietro.</translation>
+    </message>
+    <message>
+        <source>The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>L&apos;importo con cui la regola di perdita cambia la posta: la puntata iniziale. Fisso in questa versione: segue la puntata iniziale o un file di impostazioni.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted wins the win rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Dopo quante vincite contate la regola di vincita cambia la posta. Fisso in questa versione: solo un file di impostazioni lo cambia.</translation>
+    </message>
+    <message>
+        <source>What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Cosa conta la regola di vincita: vincite, vincite di fila o unità di profitto. Fisso in questa versione: una scelta torna indietro; un file di impostazioni può impostarlo.</translation>
+    </message>
+    <message>
+        <source>What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Cosa fa la regola di vincita alla posta. Fisso in questa versione su AGGIUNGI alla puntata: una scelta torna indietro.</translation>
+    </message>
+    <message>
+        <source>The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>L&apos;importo con cui la regola di vincita cambia la posta: la puntata iniziale. Fisso in questa versione: segue la puntata iniziale o un file di impostazioni.</translation>
+    </message>
+    <message>
+        <source>Trims the stake so that a win just reaches the cycle target.</source>
+        <translation>Riduce la posta perché una vincita raggiunga appena l&apos;obiettivo del ciclo.</translation>
+    </message>
+    <message>
+        <source>Returns the stake to the initial bet when the bankroll reaches the cycle target.</source>
+        <translation>Riporta la posta alla puntata iniziale quando il capitale raggiunge l&apos;obiettivo del ciclo.</translation>
+    </message>
+    <message>
+        <source>Shows a proposal only after this many proposals in a row have lost (0: always).</source>
+        <translation>Mostra una proposta solo dopo questo numero di proposte perse di fila (0: sempre).</translation>
+    </message>
+    <message>
+        <source>Builds the matrix from the recent spins.</source>
+        <translation>Crea la matrice dai giri recenti.</translation>
+    </message>
+    <message>
+        <source>Clears the matrix.</source>
+        <translation>Azzera la matrice.</translation>
+    </message>
+    <message>
+        <source>The direction in which the matrix looks for its pattern.</source>
+        <translation>La direzione in cui la matrice cerca il suo schema.</translation>
+    </message>
+    <message>
+        <source>How many bets are played before the matrix is rebuilt.</source>
+        <translation>Quante puntate si giocano prima di ricreare la matrice.</translation>
+    </message>
+    <message>
+        <source>Keeps the number of replayed spins instead of following the history.</source>
+        <translation>Mantiene fisso il numero di giri rigiocati invece di seguire la cronologia.</translation>
+    </message>
+    <message>
+        <source>How many recent spins the matrix replays.</source>
+        <translation>Quanti giri recenti la matrice rigioca.</translation>
+    </message>
+    <message>
+        <source>Rebuilds the matrix once the profit reaches the units set beside it.</source>
+        <translation>Ricrea la matrice quando il profitto raggiunge le unità indicate accanto.</translation>
+    </message>
+    <message>
+        <source>The profit, in initial bets, that rebuilds the matrix.</source>
+        <translation>Il profitto, in puntate iniziali, che ricrea la matrice.</translation>
+    </message>
+    <message>
+        <source>Re-bases the rule amounts when the stake reaches the step times the initial bet.</source>
+        <translation>Ricalcola gli importi delle regole quando la posta raggiunge il passo per la puntata iniziale.</translation>
+    </message>
+    <message>
+        <source>The step: the multiple of the initial bet that starts a phase correction.</source>
+        <translation>Il passo: il multiplo della puntata iniziale che avvia una correzione di fase.</translation>
+    </message>
+    <message>
+        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
+        <translation>Puntate giocate: le proposte mostrate come puntate; una puntata saltata viene tolta.</translation>
+    </message>
+    <message>
+        <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
+        <translation>Indice piatto: +18 per ogni puntata vinta, -18 per ogni persa, qualunque sia la posta: vincite contro perdite.</translation>
+    </message>
+    <message>
+        <source>Numbers in game: the numbers in the history.</source>
+        <translation>Numeri in gioco: i numeri della cronologia.</translation>
+    </message>
+    <message>
+        <source>Starts a new staking cycle at the initial bet.</source>
+        <translation>Avvia un nuovo ciclo dalla puntata iniziale.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the bankroll kept.</source>
+        <translation>Avvia una nuova partita: la cronologia viene cancellata, il capitale resta.</translation>
+    </message>
+    <message>
+        <source>Shows the stake beside the chip.</source>
+        <translation>Mostra la posta accanto alla fiche.</translation>
+    </message>
+    <message>
+        <source>Shows each proposal at once, without the run across the board.</source>
+        <translation>Mostra subito ogni proposta, senza la corsa sul tavolo.</translation>
+    </message>
+    <message>
+        <source>La partage: a zero gives half of the stake back; the bet still counts as lost.</source>
+        <translation>La partage: uno zero restituisce metà della posta; la puntata conta comunque come persa.</translation>
+    </message>
+    <message>
+        <source>Loss limit: play stops when the session has lost this much (OFF: no limit).</source>
+        <translation>Limite di perdita: il gioco si ferma quando la sessione ha perso tanto (NO: nessun limite).</translation>
+    </message>
+    <message>
+        <source>Profit goal: play stops when the session has won this much (OFF: no goal).</source>
+        <translation>Obiettivo di profitto: il gioco si ferma quando la sessione ha vinto tanto (NO: nessun obiettivo).</translation>
+    </message>
+    <message>
+        <source>Time limit: play stops after this many minutes (OFF: no limit).</source>
+        <translation>Limite di tempo: il gioco si ferma dopo questi minuti (NO: nessun limite).</translation>
+    </message>
+    <message>
+        <source>Spin limit: play stops after this many spins (OFF: no limit).</source>
+        <translation>Limite di giri: il gioco si ferma dopo questi giri (NO: nessun limite).</translation>
+    </message>
+    <message>
+        <source>Plays on; the limit that stopped play counts again from here.</source>
+        <translation>Continua a giocare; il limite che ha fermato il gioco riparte da qui.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the session counts from now.</source>
+        <translation>Avvia una nuova partita: la cronologia viene cancellata, la sessione conta da ora.</translation>
+    </message>
+    <message>
+        <source>Reality check: every this many minutes, play pauses to show the time and result.</source>
+        <translation>Verifica di realtà: ogni tanti minuti il gioco si ferma per mostrare tempo e risultato.</translation>
+    </message>
+    <message>
+        <source>Less (1-18)</source>
+        <translation>Manque (1-18)</translation>
+    </message>
+    <message>
+        <source>More (19-36)</source>
+        <translation>Passe (19-36)</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Pari</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Dispari</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rosso</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Nero</translation>
+    </message>
+    <message>
+        <source>Enter %1 as the number the wheel produced.</source>
+        <translation>Inserisce %1 come numero uscito.</translation>
+    </message>
+    <message>
+        <source>Prefer %1: a proposal of %2 is turned to %1.</source>
+        <translation>Preferisci %1: una proposta di %2 diventa %1.</translation>
+    </message>
+    <message>
+        <source>Drops the preference for %1.</source>
+        <translation>Toglie la preferenza per %1.</translation>
+    </message>
+</context>
 </TS>

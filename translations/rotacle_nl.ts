@@ -426,4 +426,295 @@
         <translation>AUTO</translation>
     </message>
 </context>
+<context>
+    <name>Tooltip</name>
+    <message>
+        <source>Opens the import panel to bring in a series of past numbers.</source>
+        <translation>Opent het importpaneel om een reeks eerdere getallen in te lezen.</translation>
+    </message>
+    <message>
+        <source>Saves the history as a text file, one number per line.</source>
+        <translation>Slaat de geschiedenis op als tekstbestand, één getal per regel.</translation>
+    </message>
+    <message>
+        <source>Minimises the window.</source>
+        <translation>Minimaliseert het venster.</translation>
+    </message>
+    <message>
+        <source>Closes Rotacle.</source>
+        <translation>Sluit Rotacle.</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Help (F1)</translation>
+    </message>
+    <message>
+        <source>The bankroll; the stake of the shown bet is already taken from it.</source>
+        <translation>Het kapitaal; de inzet van de getoonde inzet is er al af.</translation>
+    </message>
+    <message>
+        <source>Takes back the last number entered.</source>
+        <translation>Neemt het laatst ingevoerde getal terug.</translation>
+    </message>
+    <message>
+        <source>Undo is offered again once two more numbers are entered.</source>
+        <translation>Herstellen kan weer na nog twee getallen.</translation>
+    </message>
+    <message>
+        <source>Red lamp: the safety level is more than one lost proposal away.</source>
+        <translation>Rode lamp: het veiligheidsniveau is meer dan één verloren voorstel weg.</translation>
+    </message>
+    <message>
+        <source>Green lamp: the safety level is reached or one lost proposal away.</source>
+        <translation>Groene lamp: het veiligheidsniveau is bereikt of één verloren voorstel weg.</translation>
+    </message>
+    <message>
+        <source>Withdraws the shown bet; its stake goes back to the bankroll.</source>
+        <translation>Trekt de getoonde inzet in; het bedrag gaat terug naar het kapitaal.</translation>
+    </message>
+    <message>
+        <source>No bet is shown that could be withdrawn.</source>
+        <translation>Er is geen inzet om in te trekken.</translation>
+    </message>
+    <message>
+        <source>Opens the settings area with the betting settings.</source>
+        <translation>Opent het gebied met de inzetinstellingen.</translation>
+    </message>
+    <message>
+        <source>Closes the settings area.</source>
+        <translation>Sluit het instellingengebied.</translation>
+    </message>
+    <message>
+        <source>Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the session summary (S).</source>
+        <translation>Opent het statistiekvenster: kapitaalgrafiek, treffers en uitblijvers van kansen en getallen, sessieoverzicht (S).</translation>
+    </message>
+    <message>
+        <source>Loads the betting settings from a .rtk file.</source>
+        <translation>Laadt de inzetinstellingen uit een .rtk-bestand.</translation>
+    </message>
+    <message>
+        <source>Saves the betting settings to a .rtk file.</source>
+        <translation>Slaat de inzetinstellingen op in een .rtk-bestand.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a live-casino history page copied to the clipboard.</source>
+        <translation>Leest de getallen van een naar het klembord gekopieerde geschiedenispagina van een livecasino.</translation>
+    </message>
+    <message>
+        <source>A pasted page is being read.</source>
+        <translation>Een geplakte pagina wordt gelezen.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a text file.</source>
+        <translation>Leest de getallen van een tekstbestand.</translation>
+    </message>
+    <message>
+        <source>Replaces the history with the numbers read; no bet is settled.</source>
+        <translation>Vervangt de geschiedenis door de gelezen getallen; er wordt geen inzet afgerekend.</translation>
+    </message>
+    <message>
+        <source>Closes the import panel; the history stays as it is.</source>
+        <translation>Sluit het importpaneel; de geschiedenis blijft zoals ze is.</translation>
+    </message>
+    <message>
+        <source>The initial bet: the stake every staking cycle starts from.</source>
+        <translation>De begininzet: de inzet waarmee elke cyclus begint.</translation>
+    </message>
+    <message>
+        <source>The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a choice snaps back to it.</source>
+        <translation>De spelmodus die de kans voorstelt om op in te zetten. Vast in deze versie: SMART 2025 speelt, een keuze springt terug.</translation>
+    </message>
+    <message>
+        <source>The name of the betting system that the staking rules below stand for; the stake always follows those rules. Fixed in this version: a choice snaps back, a settings file may show another name.</source>
+        <translation>De naam van het inzetsysteem waar de inzetregels hieronder voor staan; de inzet volgt altijd die regels. Vast in deze versie: een keuze springt terug, een instellingenbestand kan een andere naam tonen.</translation>
+    </message>
+    <message>
+        <source>Shows the bankroll and lets you set the test bank.</source>
+        <translation>Toont het kapitaal en laat het testkapitaal instellen.</translation>
+    </message>
+    <message>
+        <source>The starting bankroll.</source>
+        <translation>Het startkapitaal.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Na hoeveel getelde verliezen de verliesregel de inzet wijzigt. Vast in deze versie: alleen een instellingenbestand wijzigt het.</translation>
+    </message>
+    <message>
+        <source>What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Wat de verliesregel telt: verliezen, verliezen op rij of eenheden terugval. Vast in deze versie: een keuze springt terug; een instellingenbestand kan het zetten.</translation>
+    </message>
+    <message>
+        <source>What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Wat de verliesregel met de inzet doet. Vast in deze versie op BIJ inzet OPTELLEN: een keuze springt terug.</translation>
+    </message>
+    <message>
+        <source>The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Het bedrag waarmee de verliesregel de inzet wijzigt: de begininzet. Vast in deze versie: het volgt de begininzet of een instellingenbestand.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted wins the win rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Na hoeveel getelde winsten de winstregel de inzet wijzigt. Vast in deze versie: alleen een instellingenbestand wijzigt het.</translation>
+    </message>
+    <message>
+        <source>What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Wat de winstregel telt: winsten, winsten op rij of eenheden winst. Vast in deze versie: een keuze springt terug; een instellingenbestand kan het zetten.</translation>
+    </message>
+    <message>
+        <source>What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Wat de winstregel met de inzet doet. Vast in deze versie op BIJ inzet OPTELLEN: een keuze springt terug.</translation>
+    </message>
+    <message>
+        <source>The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Het bedrag waarmee de winstregel de inzet wijzigt: de begininzet. Vast in deze versie: het volgt de begininzet of een instellingenbestand.</translation>
+    </message>
+    <message>
+        <source>Trims the stake so that a win just reaches the cycle target.</source>
+        <translation>Verlaagt de inzet zodat een winst net het cyclusdoel haalt.</translation>
+    </message>
+    <message>
+        <source>Returns the stake to the initial bet when the bankroll reaches the cycle target.</source>
+        <translation>Zet de inzet terug op de begininzet als het kapitaal het cyclusdoel bereikt.</translation>
+    </message>
+    <message>
+        <source>Shows a proposal only after this many proposals in a row have lost (0: always).</source>
+        <translation>Toont een voorstel pas nadat zoveel voorstellen op rij verloren zijn (0: altijd).</translation>
+    </message>
+    <message>
+        <source>Builds the matrix from the recent spins.</source>
+        <translation>Bouwt de matrix uit de recente spins.</translation>
+    </message>
+    <message>
+        <source>Clears the matrix.</source>
+        <translation>Wist de matrix.</translation>
+    </message>
+    <message>
+        <source>The direction in which the matrix looks for its pattern.</source>
+        <translation>De richting waarin de matrix zijn patroon zoekt.</translation>
+    </message>
+    <message>
+        <source>How many bets are played before the matrix is rebuilt.</source>
+        <translation>Hoeveel inzetten worden gespeeld voor de matrix opnieuw wordt gebouwd.</translation>
+    </message>
+    <message>
+        <source>Keeps the number of replayed spins instead of following the history.</source>
+        <translation>Houdt het aantal herspeelde spins vast in plaats van de geschiedenis te volgen.</translation>
+    </message>
+    <message>
+        <source>How many recent spins the matrix replays.</source>
+        <translation>Hoeveel recente spins de matrix herspeelt.</translation>
+    </message>
+    <message>
+        <source>Rebuilds the matrix once the profit reaches the units set beside it.</source>
+        <translation>Bouwt de matrix opnieuw zodra de winst de ernaast ingestelde eenheden haalt.</translation>
+    </message>
+    <message>
+        <source>The profit, in initial bets, that rebuilds the matrix.</source>
+        <translation>De winst, in begininzetten, die de matrix opnieuw bouwt.</translation>
+    </message>
+    <message>
+        <source>Re-bases the rule amounts when the stake reaches the step times the initial bet.</source>
+        <translation>Herberekent de regelbedragen als de inzet de stap maal de begininzet bereikt.</translation>
+    </message>
+    <message>
+        <source>The step: the multiple of the initial bet that starts a phase correction.</source>
+        <translation>De stap: het veelvoud van de begininzet dat een fasecorrectie start.</translation>
+    </message>
+    <message>
+        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
+        <translation>Gespeelde inzetten: de als inzet getoonde voorstellen; een overgeslagen inzet telt niet.</translation>
+    </message>
+    <message>
+        <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
+        <translation>Vlakke index: +18 per gewonnen inzet, -18 per verloren, ongeacht het bedrag: winsten tegen verliezen.</translation>
+    </message>
+    <message>
+        <source>Numbers in game: the numbers in the history.</source>
+        <translation>Getallen in het spel: de getallen in de geschiedenis.</translation>
+    </message>
+    <message>
+        <source>Starts a new staking cycle at the initial bet.</source>
+        <translation>Start een nieuwe cyclus bij de begininzet.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the bankroll kept.</source>
+        <translation>Start een nieuw spel: de geschiedenis wordt gewist, het kapitaal blijft.</translation>
+    </message>
+    <message>
+        <source>Shows the stake beside the chip.</source>
+        <translation>Toont de inzet naast de fiche.</translation>
+    </message>
+    <message>
+        <source>Shows each proposal at once, without the run across the board.</source>
+        <translation>Toont elk voorstel meteen, zonder de loop over het bord.</translation>
+    </message>
+    <message>
+        <source>La partage: a zero gives half of the stake back; the bet still counts as lost.</source>
+        <translation>La partage: een nul geeft de helft van de inzet terug; de inzet telt toch als verloren.</translation>
+    </message>
+    <message>
+        <source>Loss limit: play stops when the session has lost this much (OFF: no limit).</source>
+        <translation>Verlieslimiet: het spel stopt als de sessie zoveel verloren heeft (UIT: geen limiet).</translation>
+    </message>
+    <message>
+        <source>Profit goal: play stops when the session has won this much (OFF: no goal).</source>
+        <translation>Winstdoel: het spel stopt als de sessie zoveel gewonnen heeft (UIT: geen doel).</translation>
+    </message>
+    <message>
+        <source>Time limit: play stops after this many minutes (OFF: no limit).</source>
+        <translation>Tijdlimiet: het spel stopt na zoveel minuten (UIT: geen limiet).</translation>
+    </message>
+    <message>
+        <source>Spin limit: play stops after this many spins (OFF: no limit).</source>
+        <translation>Spinlimiet: het spel stopt na zoveel spins (UIT: geen limiet).</translation>
+    </message>
+    <message>
+        <source>Plays on; the limit that stopped play counts again from here.</source>
+        <translation>Speelt door; de limiet die het spel stopte telt vanaf hier opnieuw.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the session counts from now.</source>
+        <translation>Start een nieuw spel: de geschiedenis wordt gewist, de sessie telt vanaf nu.</translation>
+    </message>
+    <message>
+        <source>Reality check: every this many minutes, play pauses to show the time and result.</source>
+        <translation>Realiteitscheck: elke zoveel minuten pauzeert het spel om tijd en resultaat te tonen.</translation>
+    </message>
+    <message>
+        <source>Less (1-18)</source>
+        <translation>Manque (1-18)</translation>
+    </message>
+    <message>
+        <source>More (19-36)</source>
+        <translation>Passe (19-36)</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Oneven</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rood</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Zwart</translation>
+    </message>
+    <message>
+        <source>Enter %1 as the number the wheel produced.</source>
+        <translation>Voert %1 in als gevallen getal.</translation>
+    </message>
+    <message>
+        <source>Prefer %1: a proposal of %2 is turned to %1.</source>
+        <translation>Voorkeur voor %1: een voorstel voor %2 wordt %1.</translation>
+    </message>
+    <message>
+        <source>Drops the preference for %1.</source>
+        <translation>Laat de voorkeur voor %1 vallen.</translation>
+    </message>
+</context>
 </TS>

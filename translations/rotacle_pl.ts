@@ -426,4 +426,295 @@
         <translation>AUTO</translation>
     </message>
 </context>
+<context>
+    <name>Tooltip</name>
+    <message>
+        <source>Opens the import panel to bring in a series of past numbers.</source>
+        <translation>Otwiera panel importu, by wczytać serię dawnych liczb.</translation>
+    </message>
+    <message>
+        <source>Saves the history as a text file, one number per line.</source>
+        <translation>Zapisuje historię jako plik tekstowy, jedna liczba w wierszu.</translation>
+    </message>
+    <message>
+        <source>Minimises the window.</source>
+        <translation>Minimalizuje okno.</translation>
+    </message>
+    <message>
+        <source>Closes Rotacle.</source>
+        <translation>Zamyka Rotacle.</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Pomoc (F1)</translation>
+    </message>
+    <message>
+        <source>The bankroll; the stake of the shown bet is already taken from it.</source>
+        <translation>Kapitał; stawka pokazanego zakładu jest już z niego pobrana.</translation>
+    </message>
+    <message>
+        <source>Takes back the last number entered.</source>
+        <translation>Cofa ostatnią wprowadzoną liczbę.</translation>
+    </message>
+    <message>
+        <source>Undo is offered again once two more numbers are entered.</source>
+        <translation>Cofanie będzie znów możliwe po dwóch kolejnych liczbach.</translation>
+    </message>
+    <message>
+        <source>Red lamp: the safety level is more than one lost proposal away.</source>
+        <translation>Czerwona lampka: poziom bezpieczeństwa jest dalej niż jedna przegrana propozycja.</translation>
+    </message>
+    <message>
+        <source>Green lamp: the safety level is reached or one lost proposal away.</source>
+        <translation>Zielona lampka: poziom bezpieczeństwa osiągnięty lub o jedną przegraną propozycję.</translation>
+    </message>
+    <message>
+        <source>Withdraws the shown bet; its stake goes back to the bankroll.</source>
+        <translation>Wycofuje pokazany zakład; stawka wraca do kapitału.</translation>
+    </message>
+    <message>
+        <source>No bet is shown that could be withdrawn.</source>
+        <translation>Brak zakładu do wycofania.</translation>
+    </message>
+    <message>
+        <source>Opens the settings area with the betting settings.</source>
+        <translation>Otwiera obszar ustawień obstawiania.</translation>
+    </message>
+    <message>
+        <source>Closes the settings area.</source>
+        <translation>Zamyka obszar ustawień.</translation>
+    </message>
+    <message>
+        <source>Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the session summary (S).</source>
+        <translation>Otwiera okno statystyk: wykres kapitału, trafienia i nieobecności szans i liczb, podsumowanie sesji (S).</translation>
+    </message>
+    <message>
+        <source>Loads the betting settings from a .rtk file.</source>
+        <translation>Wczytuje ustawienia obstawiania z pliku .rtk.</translation>
+    </message>
+    <message>
+        <source>Saves the betting settings to a .rtk file.</source>
+        <translation>Zapisuje ustawienia obstawiania do pliku .rtk.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a live-casino history page copied to the clipboard.</source>
+        <translation>Odczytuje liczby ze strony historii kasyna na żywo skopiowanej do schowka.</translation>
+    </message>
+    <message>
+        <source>A pasted page is being read.</source>
+        <translation>Trwa odczyt wklejonej strony.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a text file.</source>
+        <translation>Odczytuje liczby z pliku tekstowego.</translation>
+    </message>
+    <message>
+        <source>Replaces the history with the numbers read; no bet is settled.</source>
+        <translation>Zastępuje historię odczytanymi liczbami; żaden zakład nie jest rozliczany.</translation>
+    </message>
+    <message>
+        <source>Closes the import panel; the history stays as it is.</source>
+        <translation>Zamyka panel importu; historia pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The initial bet: the stake every staking cycle starts from.</source>
+        <translation>Stawka początkowa: stawka, od której zaczyna się każdy cykl.</translation>
+    </message>
+    <message>
+        <source>The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a choice snaps back to it.</source>
+        <translation>Tryb gry, który proponuje szansę do obstawienia. Stały w tej wersji: gra SMART 2025, wybór wraca do niego.</translation>
+    </message>
+    <message>
+        <source>The name of the betting system that the staking rules below stand for; the stake always follows those rules. Fixed in this version: a choice snaps back, a settings file may show another name.</source>
+        <translation>Nazwa systemu obstawiania, który oznaczają zasady stawek poniżej; stawka zawsze podąża za nimi. Stała w tej wersji: wybór wraca, plik ustawień może pokazać inną nazwę.</translation>
+    </message>
+    <message>
+        <source>Shows the bankroll and lets you set the test bank.</source>
+        <translation>Pokazuje kapitał i pozwala ustawić bank testowy.</translation>
+    </message>
+    <message>
+        <source>The starting bankroll.</source>
+        <translation>Kapitał początkowy.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Po ilu liczonych przegranych zasada strat zmienia stawkę. Stałe w tej wersji: zmienia je tylko plik ustawień.</translation>
+    </message>
+    <message>
+        <source>What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Co liczy zasada strat: przegrane, przegrane z rzędu lub jednostki spadku. Stałe w tej wersji: wybór wraca; plik ustawień może to ustawić.</translation>
+    </message>
+    <message>
+        <source>What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Co zasada strat robi ze stawką. Stałe w tej wersji na DODAJ do stawki: wybór wraca.</translation>
+    </message>
+    <message>
+        <source>The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Kwota, o jaką zasada strat zmienia stawkę: stawka początkowa. Stała w tej wersji: podąża za stawką początkową lub plikiem ustawień.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted wins the win rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Po ilu liczonych wygranych zasada wygranych zmienia stawkę. Stałe w tej wersji: zmienia je tylko plik ustawień.</translation>
+    </message>
+    <message>
+        <source>What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>Co liczy zasada wygranych: wygrane, wygrane z rzędu lub jednostki zysku. Stałe w tej wersji: wybór wraca; plik ustawień może to ustawić.</translation>
+    </message>
+    <message>
+        <source>What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>Co zasada wygranych robi ze stawką. Stałe w tej wersji na DODAJ do stawki: wybór wraca.</translation>
+    </message>
+    <message>
+        <source>The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>Kwota, o jaką zasada wygranych zmienia stawkę: stawka początkowa. Stała w tej wersji: podąża za stawką początkową lub plikiem ustawień.</translation>
+    </message>
+    <message>
+        <source>Trims the stake so that a win just reaches the cycle target.</source>
+        <translation>Przycina stawkę, by wygrana akurat osiągnęła cel cyklu.</translation>
+    </message>
+    <message>
+        <source>Returns the stake to the initial bet when the bankroll reaches the cycle target.</source>
+        <translation>Przywraca stawkę początkową, gdy kapitał osiągnie cel cyklu.</translation>
+    </message>
+    <message>
+        <source>Shows a proposal only after this many proposals in a row have lost (0: always).</source>
+        <translation>Pokazuje propozycję dopiero po tylu przegranych propozycjach z rzędu (0: zawsze).</translation>
+    </message>
+    <message>
+        <source>Builds the matrix from the recent spins.</source>
+        <translation>Tworzy macierz z ostatnich spinów.</translation>
+    </message>
+    <message>
+        <source>Clears the matrix.</source>
+        <translation>Czyści macierz.</translation>
+    </message>
+    <message>
+        <source>The direction in which the matrix looks for its pattern.</source>
+        <translation>Kierunek, w którym macierz szuka wzoru.</translation>
+    </message>
+    <message>
+        <source>How many bets are played before the matrix is rebuilt.</source>
+        <translation>Ile zakładów gra się przed odbudową macierzy.</translation>
+    </message>
+    <message>
+        <source>Keeps the number of replayed spins instead of following the history.</source>
+        <translation>Zachowuje liczbę powtarzanych spinów zamiast podążać za historią.</translation>
+    </message>
+    <message>
+        <source>How many recent spins the matrix replays.</source>
+        <translation>Ile ostatnich spinów powtarza macierz.</translation>
+    </message>
+    <message>
+        <source>Rebuilds the matrix once the profit reaches the units set beside it.</source>
+        <translation>Odbudowuje macierz, gdy zysk osiągnie ustawione obok jednostki.</translation>
+    </message>
+    <message>
+        <source>The profit, in initial bets, that rebuilds the matrix.</source>
+        <translation>Zysk w stawkach początkowych, który odbudowuje macierz.</translation>
+    </message>
+    <message>
+        <source>Re-bases the rule amounts when the stake reaches the step times the initial bet.</source>
+        <translation>Przelicza kwoty zasad, gdy stawka osiągnie krok razy stawkę początkową.</translation>
+    </message>
+    <message>
+        <source>The step: the multiple of the initial bet that starts a phase correction.</source>
+        <translation>Krok: wielokrotność stawki początkowej, która uruchamia korektę fazy.</translation>
+    </message>
+    <message>
+        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
+        <translation>Rozegrane zakłady: propozycje pokazane jako zakłady; pominięty zakład jest odejmowany.</translation>
+    </message>
+    <message>
+        <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
+        <translation>Indeks płaski: +18 za każdą wygraną, -18 za każdą przegraną, bez względu na stawki: wygrane przeciw przegranym.</translation>
+    </message>
+    <message>
+        <source>Numbers in game: the numbers in the history.</source>
+        <translation>Liczby w grze: liczby w historii.</translation>
+    </message>
+    <message>
+        <source>Starts a new staking cycle at the initial bet.</source>
+        <translation>Zaczyna nowy cykl od stawki początkowej.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the bankroll kept.</source>
+        <translation>Zaczyna nową grę: historia jest czyszczona, kapitał zostaje.</translation>
+    </message>
+    <message>
+        <source>Shows the stake beside the chip.</source>
+        <translation>Pokazuje stawkę obok żetonu.</translation>
+    </message>
+    <message>
+        <source>Shows each proposal at once, without the run across the board.</source>
+        <translation>Pokazuje każdą propozycję od razu, bez przebiegu po stole.</translation>
+    </message>
+    <message>
+        <source>La partage: a zero gives half of the stake back; the bet still counts as lost.</source>
+        <translation>La partage: zero zwraca połowę stawki; zakład i tak liczy się jako przegrany.</translation>
+    </message>
+    <message>
+        <source>Loss limit: play stops when the session has lost this much (OFF: no limit).</source>
+        <translation>Limit strat: gra staje, gdy sesja straci tyle (WYŁ.: bez limitu).</translation>
+    </message>
+    <message>
+        <source>Profit goal: play stops when the session has won this much (OFF: no goal).</source>
+        <translation>Cel zysku: gra staje, gdy sesja wygra tyle (WYŁ.: bez celu).</translation>
+    </message>
+    <message>
+        <source>Time limit: play stops after this many minutes (OFF: no limit).</source>
+        <translation>Limit czasu: gra staje po tylu minutach (WYŁ.: bez limitu).</translation>
+    </message>
+    <message>
+        <source>Spin limit: play stops after this many spins (OFF: no limit).</source>
+        <translation>Limit spinów: gra staje po tylu spinach (WYŁ.: bez limitu).</translation>
+    </message>
+    <message>
+        <source>Plays on; the limit that stopped play counts again from here.</source>
+        <translation>Gra dalej; limit, który zatrzymał grę, liczy się od nowa.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the session counts from now.</source>
+        <translation>Zaczyna nową grę: historia jest czyszczona, sesja liczy się od teraz.</translation>
+    </message>
+    <message>
+        <source>Reality check: every this many minutes, play pauses to show the time and result.</source>
+        <translation>Sprawdzenie rzeczywistości: co tyle minut gra się zatrzymuje, by pokazać czas i wynik.</translation>
+    </message>
+    <message>
+        <source>Less (1-18)</source>
+        <translation>Niskie (1-18)</translation>
+    </message>
+    <message>
+        <source>More (19-36)</source>
+        <translation>Wysokie (19-36)</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Parzyste</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Nieparzyste</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Czerwone</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Czarne</translation>
+    </message>
+    <message>
+        <source>Enter %1 as the number the wheel produced.</source>
+        <translation>Wprowadza %1 jako wylosowaną liczbę.</translation>
+    </message>
+    <message>
+        <source>Prefer %1: a proposal of %2 is turned to %1.</source>
+        <translation>Preferuj %1: propozycja %2 zmienia się w %1.</translation>
+    </message>
+    <message>
+        <source>Drops the preference for %1.</source>
+        <translation>Usuwa preferencję dla %1.</translation>
+    </message>
+</context>
 </TS>

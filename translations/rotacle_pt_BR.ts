@@ -426,4 +426,295 @@
         <translation>AUTO</translation>
     </message>
 </context>
+<context>
+    <name>Tooltip</name>
+    <message>
+        <source>Opens the import panel to bring in a series of past numbers.</source>
+        <translation>Abre o painel de importação para trazer uma série de números passados.</translation>
+    </message>
+    <message>
+        <source>Saves the history as a text file, one number per line.</source>
+        <translation>Salva o histórico como arquivo de texto, um número por linha.</translation>
+    </message>
+    <message>
+        <source>Minimises the window.</source>
+        <translation>Minimiza a janela.</translation>
+    </message>
+    <message>
+        <source>Closes Rotacle.</source>
+        <translation>Fecha o Rotacle.</translation>
+    </message>
+    <message>
+        <source>Help (F1)</source>
+        <translation>Ajuda (F1)</translation>
+    </message>
+    <message>
+        <source>The bankroll; the stake of the shown bet is already taken from it.</source>
+        <translation>A banca; a aposta mostrada já foi descontada dela.</translation>
+    </message>
+    <message>
+        <source>Takes back the last number entered.</source>
+        <translation>Desfaz o último número digitado.</translation>
+    </message>
+    <message>
+        <source>Undo is offered again once two more numbers are entered.</source>
+        <translation>Desfazer volta a ficar disponível após mais dois números.</translation>
+    </message>
+    <message>
+        <source>Red lamp: the safety level is more than one lost proposal away.</source>
+        <translation>Luz vermelha: o nível de segurança está a mais de uma proposta perdida.</translation>
+    </message>
+    <message>
+        <source>Green lamp: the safety level is reached or one lost proposal away.</source>
+        <translation>Luz verde: o nível de segurança foi atingido ou está a uma proposta perdida.</translation>
+    </message>
+    <message>
+        <source>Withdraws the shown bet; its stake goes back to the bankroll.</source>
+        <translation>Retira a aposta mostrada; o valor volta para a banca.</translation>
+    </message>
+    <message>
+        <source>No bet is shown that could be withdrawn.</source>
+        <translation>Não há aposta a retirar.</translation>
+    </message>
+    <message>
+        <source>Opens the settings area with the betting settings.</source>
+        <translation>Abre a área de ajustes de aposta.</translation>
+    </message>
+    <message>
+        <source>Closes the settings area.</source>
+        <translation>Fecha a área de ajustes.</translation>
+    </message>
+    <message>
+        <source>Opens the statistics window: the bankroll chart, hits and absences of the chances and numbers, the session summary (S).</source>
+        <translation>Abre a janela de estatísticas: gráfico da banca, saídas e ausências das chances e números, resumo da sessão (S).</translation>
+    </message>
+    <message>
+        <source>Loads the betting settings from a .rtk file.</source>
+        <translation>Carrega os ajustes de aposta de um arquivo .rtk.</translation>
+    </message>
+    <message>
+        <source>Saves the betting settings to a .rtk file.</source>
+        <translation>Salva os ajustes de aposta em um arquivo .rtk.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a live-casino history page copied to the clipboard.</source>
+        <translation>Lê os números de uma página de histórico de cassino ao vivo copiada para a área de transferência.</translation>
+    </message>
+    <message>
+        <source>A pasted page is being read.</source>
+        <translation>Uma página colada está sendo lida.</translation>
+    </message>
+    <message>
+        <source>Reads the numbers of a text file.</source>
+        <translation>Lê os números de um arquivo de texto.</translation>
+    </message>
+    <message>
+        <source>Replaces the history with the numbers read; no bet is settled.</source>
+        <translation>Substitui o histórico pelos números lidos; nenhuma aposta é liquidada.</translation>
+    </message>
+    <message>
+        <source>Closes the import panel; the history stays as it is.</source>
+        <translation>Fecha o painel de importação; o histórico fica como está.</translation>
+    </message>
+    <message>
+        <source>The initial bet: the stake every staking cycle starts from.</source>
+        <translation>A aposta inicial: o valor com que cada ciclo começa.</translation>
+    </message>
+    <message>
+        <source>The game mode that proposes the field to bet on. Fixed in this version: SMART 2025 plays, and a choice snaps back to it.</source>
+        <translation>O modo de jogo que propõe a chance a apostar. Fixo nesta versão: joga SMART 2025, e uma escolha volta a ele.</translation>
+    </message>
+    <message>
+        <source>The name of the betting system that the staking rules below stand for; the stake always follows those rules. Fixed in this version: a choice snaps back, a settings file may show another name.</source>
+        <translation>O nome do sistema de apostas que as regras abaixo representam; a aposta sempre segue essas regras. Fixo nesta versão: uma escolha volta atrás, um arquivo de ajustes pode mostrar outro nome.</translation>
+    </message>
+    <message>
+        <source>Shows the bankroll and lets you set the test bank.</source>
+        <translation>Mostra a banca e permite definir a banca de teste.</translation>
+    </message>
+    <message>
+        <source>The starting bankroll.</source>
+        <translation>A banca inicial.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted losses the loss rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Após quantas perdas contadas a regra de perda muda a aposta. Fixo nesta versão: só um arquivo de ajustes o muda.</translation>
+    </message>
+    <message>
+        <source>What the loss rule counts: losses, losses in a row or units of drawdown. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>O que a regra de perda conta: perdas, perdas seguidas ou unidades de queda. Fixo nesta versão: uma escolha volta atrás; um arquivo de ajustes pode defini-lo.</translation>
+    </message>
+    <message>
+        <source>What the loss rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>O que a regra de perda faz com a aposta. Fixo nesta versão em SOMAR à aposta: uma escolha volta atrás.</translation>
+    </message>
+    <message>
+        <source>The amount by which the loss rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>O valor com que a regra de perda muda a aposta: a aposta inicial. Fixo nesta versão: segue a aposta inicial ou um arquivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>After how many of the counted wins the win rule changes the stake. Fixed in this version: only a settings file changes it.</source>
+        <translation>Após quantas vitórias contadas a regra de vitória muda a aposta. Fixo nesta versão: só um arquivo de ajustes o muda.</translation>
+    </message>
+    <message>
+        <source>What the win rule counts: wins, wins in a row or units of profit. Fixed in this version: a choice snaps back; a settings file may set it.</source>
+        <translation>O que a regra de vitória conta: vitórias, vitórias seguidas ou unidades de lucro. Fixo nesta versão: uma escolha volta atrás; um arquivo de ajustes pode defini-lo.</translation>
+    </message>
+    <message>
+        <source>What the win rule does to the stake. Fixed in this version at ADD to bet: a choice snaps back.</source>
+        <translation>O que a regra de vitória faz com a aposta. Fixo nesta versão em SOMAR à aposta: uma escolha volta atrás.</translation>
+    </message>
+    <message>
+        <source>The amount by which the win rule changes the stake: the initial bet. Fixed in this version: it follows the initial bet, or a settings file.</source>
+        <translation>O valor com que a regra de vitória muda a aposta: a aposta inicial. Fixo nesta versão: segue a aposta inicial ou um arquivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>Trims the stake so that a win just reaches the cycle target.</source>
+        <translation>Reduz a aposta para que uma vitória atinja exatamente a meta do ciclo.</translation>
+    </message>
+    <message>
+        <source>Returns the stake to the initial bet when the bankroll reaches the cycle target.</source>
+        <translation>Volta a aposta à inicial quando a banca atinge a meta do ciclo.</translation>
+    </message>
+    <message>
+        <source>Shows a proposal only after this many proposals in a row have lost (0: always).</source>
+        <translation>Mostra uma proposta só depois de tantas propostas perdidas seguidas (0: sempre).</translation>
+    </message>
+    <message>
+        <source>Builds the matrix from the recent spins.</source>
+        <translation>Cria a matriz a partir dos giros recentes.</translation>
+    </message>
+    <message>
+        <source>Clears the matrix.</source>
+        <translation>Limpa a matriz.</translation>
+    </message>
+    <message>
+        <source>The direction in which the matrix looks for its pattern.</source>
+        <translation>A direção em que a matriz procura seu padrão.</translation>
+    </message>
+    <message>
+        <source>How many bets are played before the matrix is rebuilt.</source>
+        <translation>Quantas apostas são jogadas antes de recriar a matriz.</translation>
+    </message>
+    <message>
+        <source>Keeps the number of replayed spins instead of following the history.</source>
+        <translation>Mantém o número de giros repetidos em vez de seguir o histórico.</translation>
+    </message>
+    <message>
+        <source>How many recent spins the matrix replays.</source>
+        <translation>Quantos giros recentes a matriz repete.</translation>
+    </message>
+    <message>
+        <source>Rebuilds the matrix once the profit reaches the units set beside it.</source>
+        <translation>Recria a matriz quando o lucro atinge as unidades definidas ao lado.</translation>
+    </message>
+    <message>
+        <source>The profit, in initial bets, that rebuilds the matrix.</source>
+        <translation>O lucro, em apostas iniciais, que recria a matriz.</translation>
+    </message>
+    <message>
+        <source>Re-bases the rule amounts when the stake reaches the step times the initial bet.</source>
+        <translation>Recalcula os valores das regras quando a aposta atinge o passo vezes a aposta inicial.</translation>
+    </message>
+    <message>
+        <source>The step: the multiple of the initial bet that starts a phase correction.</source>
+        <translation>O passo: o múltiplo da aposta inicial que inicia uma correção de fase.</translation>
+    </message>
+    <message>
+        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
+        <translation>Apostas jogadas: as propostas mostradas como apostas; uma aposta pulada é descontada.</translation>
+    </message>
+    <message>
+        <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
+        <translation>Índice plano: +18 por aposta ganha, -18 por aposta perdida, qualquer que seja o valor: vitórias contra perdas.</translation>
+    </message>
+    <message>
+        <source>Numbers in game: the numbers in the history.</source>
+        <translation>Números em jogo: os números do histórico.</translation>
+    </message>
+    <message>
+        <source>Starts a new staking cycle at the initial bet.</source>
+        <translation>Inicia um novo ciclo com a aposta inicial.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the bankroll kept.</source>
+        <translation>Inicia um novo jogo: o histórico é apagado, a banca é mantida.</translation>
+    </message>
+    <message>
+        <source>Shows the stake beside the chip.</source>
+        <translation>Mostra a aposta ao lado da ficha.</translation>
+    </message>
+    <message>
+        <source>Shows each proposal at once, without the run across the board.</source>
+        <translation>Mostra cada proposta de imediato, sem a corrida pela mesa.</translation>
+    </message>
+    <message>
+        <source>La partage: a zero gives half of the stake back; the bet still counts as lost.</source>
+        <translation>La partage: um zero devolve metade da aposta; a aposta ainda conta como perdida.</translation>
+    </message>
+    <message>
+        <source>Loss limit: play stops when the session has lost this much (OFF: no limit).</source>
+        <translation>Limite de perda: o jogo para quando a sessão perdeu isso (NÃO: sem limite).</translation>
+    </message>
+    <message>
+        <source>Profit goal: play stops when the session has won this much (OFF: no goal).</source>
+        <translation>Meta de lucro: o jogo para quando a sessão ganhou isso (NÃO: sem meta).</translation>
+    </message>
+    <message>
+        <source>Time limit: play stops after this many minutes (OFF: no limit).</source>
+        <translation>Limite de tempo: o jogo para após tantos minutos (NÃO: sem limite).</translation>
+    </message>
+    <message>
+        <source>Spin limit: play stops after this many spins (OFF: no limit).</source>
+        <translation>Limite de giros: o jogo para após tantos giros (NÃO: sem limite).</translation>
+    </message>
+    <message>
+        <source>Plays on; the limit that stopped play counts again from here.</source>
+        <translation>Continua jogando; o limite que parou o jogo volta a contar daqui.</translation>
+    </message>
+    <message>
+        <source>Starts a new game: the history is cleared, the session counts from now.</source>
+        <translation>Inicia um novo jogo: o histórico é apagado, a sessão conta a partir de agora.</translation>
+    </message>
+    <message>
+        <source>Reality check: every this many minutes, play pauses to show the time and result.</source>
+        <translation>Verificação de realidade: a cada tantos minutos o jogo pausa para mostrar tempo e resultado.</translation>
+    </message>
+    <message>
+        <source>Less (1-18)</source>
+        <translation>Falta (1-18)</translation>
+    </message>
+    <message>
+        <source>More (19-36)</source>
+        <translation>Passa (19-36)</translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation>Ímpar</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Vermelho</translation>
+    </message>
+    <message>
+        <source>Black</source>
+        <translation>Preto</translation>
+    </message>
+    <message>
+        <source>Enter %1 as the number the wheel produced.</source>
+        <translation>Insere %1 como o número sorteado.</translation>
+    </message>
+    <message>
+        <source>Prefer %1: a proposal of %2 is turned to %1.</source>
+        <translation>Preferir %1: uma proposta de %2 vira %1.</translation>
+    </message>
+    <message>
+        <source>Drops the preference for %1.</source>
+        <translation>Remove a preferência por %1.</translation>
+    </message>
+</context>
 </TS>
