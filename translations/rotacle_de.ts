@@ -196,6 +196,236 @@
     </message>
 </context>
 <context>
+    <name>SpinResult</name>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>Bankroll after every spin</source>
+        <translation>Kapital nach jedem Coup</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Kapital</translation>
+    </message>
+    <message>
+        <source>Initial bankroll</source>
+        <translation>Startkapital</translation>
+    </message>
+    <message>
+        <source>Bet won</source>
+        <translation>Wette gewonnen</translation>
+    </message>
+    <message>
+        <source>Bet lost</source>
+        <translation>Wette verloren</translation>
+    </message>
+    <message>
+        <source>The bankroll after every spin; green and red marks are the placed bets won and lost, the dashed line the bankroll the session started with.</source>
+        <translation>Das Kapital nach jedem Coup; grüne und rote Marken sind gewonnene und verlorene Wetten, die gestrichelte Linie das Startkapital der Sitzung.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffer</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Anteil</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Erwartet</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Ausbleiben</translation>
+    </message>
+    <message>
+        <source>Longest absence</source>
+        <translation>Längstes Ausbleiben</translation>
+    </message>
+    <message>
+        <source>Hits per chance</source>
+        <translation>Treffer je Chance</translation>
+    </message>
+    <message>
+        <source>Expected (18/37)</source>
+        <translation>Erwartet (18/37)</translation>
+    </message>
+    <message>
+        <source>Hits of each even chance against 18/37 of the spins.</source>
+        <translation>Treffer jeder einfachen Chance gegen 18/37 der Coups.</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Zahl</translation>
+    </message>
+    <message>
+        <source>Hits, their share of the spins beside the share chance alone gives, the spins since the last hit (absence) and the longest absence so far. Click a column&apos;s header to sort by it.</source>
+        <translation>Treffer, ihr Anteil an den Coups neben dem Anteil des reinen Zufalls, die Coups seit dem letzten Treffer (Ausbleiben) und das längste Ausbleiben bisher. Ein Klick auf einen Spaltenkopf sortiert danach.</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Wette</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Einsatz</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Every spin of the session: the bet it settled, its stake and result, and the bankroll after it. Numbers that came with an import were not played.</source>
+        <translation>Jeder Coup der Sitzung: die abgerechnete Wette, ihr Einsatz und Ergebnis und das Kapital danach. Importierte Zahlen wurden nicht gespielt.</translation>
+    </message>
+    <message>
+        <source>Rotacle statistics</source>
+        <translation>Rotacle-Statistik</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sitzung</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Bets placed</source>
+        <translation>Gesetzte Wetten</translation>
+    </message>
+    <message>
+        <source>Bets settled</source>
+        <translation>Abgerechnete Wetten</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Longest losing run</source>
+        <translation>Längste Verlustserie</translation>
+    </message>
+    <message>
+        <source>Total staked</source>
+        <translation>Gesamteinsatz</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Nettoergebnis</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37)</source>
+        <translation>Erwartetes Ergebnis (Bankvorteil 1/37)</translation>
+    </message>
+    <message>
+        <source>Numbers in the history.</source>
+        <translation>Zahlen im Verlauf.</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table: those settled and the one open now.</source>
+        <translation>Wetten, deren Einsatz auf dem Tisch lag: die abgerechneten und die jetzt offene.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled.</source>
+        <translation>Gesetzte Wetten, die eine Zahl abgerechnet hat.</translation>
+    </message>
+    <message>
+        <source>Settled bets that won.</source>
+        <translation>Abgerechnete Wetten, die gewonnen haben.</translation>
+    </message>
+    <message>
+        <source>Settled bets that lost.</source>
+        <translation>Abgerechnete Wetten, die verloren haben.</translation>
+    </message>
+    <message>
+        <source>The most settled bets lost one after the other.</source>
+        <translation>Die meisten abgerechneten Wetten, die nacheinander verloren haben.</translation>
+    </message>
+    <message>
+        <source>The stakes of all settled bets.</source>
+        <translation>Die Einsätze aller abgerechneten Wetten.</translation>
+    </message>
+    <message>
+        <source>The won stakes less the lost ones.</source>
+        <translation>Die gewonnenen Einsätze minus die verlorenen.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
+        <translation>Was der Bankvorteil im Mittel nimmt: 1/37 des Gesamteinsatzes, verloren.</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chancen</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risiko</translation>
+    </message>
+    <message>
+        <source>Hits, share and absences of the even chances and of every number; every spin of the session.</source>
+        <translation>Treffer, Anteil und Ausbleiben der einfachen Chancen und jeder Zahl; jeder Coup der Sitzung.</translation>
+    </message>
+    <message>
+        <source>Chart as PNG...</source>
+        <translation>Diagramm als PNG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as a PNG picture.</source>
+        <translation>Speichert den Kapitalverlauf als PNG-Bild.</translation>
+    </message>
+    <message>
+        <source>Chart as SVG...</source>
+        <translation>Diagramm als SVG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as an SVG drawing.</source>
+        <translation>Speichert den Kapitalverlauf als SVG-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Tables as CSV...</source>
+        <translation>Tabellen als CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the hits and absences of the chances and numbers as a CSV file.</source>
+        <translation>Speichert Treffer und Ausbleiben der Chancen und Zahlen als CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>Spins as CSV...</source>
+        <translation>Coups als CSV...</translation>
+    </message>
+    <message>
+        <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
+        <translation>Speichert jeden Coup mit Wette, Einsatz, Ergebnis und Kapital als CSV-Datei.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>The pasted page holds no roulette numbers: nothing to import.</source>

@@ -196,6 +196,236 @@
     </message>
 </context>
 <context>
+    <name>SpinResult</name>
+    <message>
+        <source>Won</source>
+        <translation>Ganada</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdida</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>Bankroll after every spin</source>
+        <translation>Capital tras cada tirada</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Tirada</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Capital</translation>
+    </message>
+    <message>
+        <source>Initial bankroll</source>
+        <translation>Capital inicial</translation>
+    </message>
+    <message>
+        <source>Bet won</source>
+        <translation>Apuesta ganada</translation>
+    </message>
+    <message>
+        <source>Bet lost</source>
+        <translation>Apuesta perdida</translation>
+    </message>
+    <message>
+        <source>The bankroll after every spin; green and red marks are the placed bets won and lost, the dashed line the bankroll the session started with.</source>
+        <translation>El capital tras cada tirada; las marcas verdes y rojas son las apuestas ganadas y perdidas, la línea discontinua el capital inicial de la sesión.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Salidas</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporción</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Ausencia</translation>
+    </message>
+    <message>
+        <source>Longest absence</source>
+        <translation>Mayor ausencia</translation>
+    </message>
+    <message>
+        <source>Hits per chance</source>
+        <translation>Salidas por suerte</translation>
+    </message>
+    <message>
+        <source>Expected (18/37)</source>
+        <translation>Esperado (18/37)</translation>
+    </message>
+    <message>
+        <source>Hits of each even chance against 18/37 of the spins.</source>
+        <translation>Salidas de cada suerte sencilla frente a 18/37 de las tiradas.</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Suerte</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Hits, their share of the spins beside the share chance alone gives, the spins since the last hit (absence) and the longest absence so far. Click a column&apos;s header to sort by it.</source>
+        <translation>Salidas, su proporción de las tiradas junto a la del puro azar, las tiradas desde la última salida (ausencia) y la mayor ausencia hasta ahora. Pulse el encabezado de una columna para ordenar.</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Apuesta</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Importe</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Every spin of the session: the bet it settled, its stake and result, and the bankroll after it. Numbers that came with an import were not played.</source>
+        <translation>Cada tirada de la sesión: la apuesta liquidada, su importe y resultado, y el capital después. Los números importados no se jugaron.</translation>
+    </message>
+    <message>
+        <source>Rotacle statistics</source>
+        <translation>Estadísticas de Rotacle</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesión</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Tiradas</translation>
+    </message>
+    <message>
+        <source>Bets placed</source>
+        <translation>Apuestas hechas</translation>
+    </message>
+    <message>
+        <source>Bets settled</source>
+        <translation>Apuestas liquidadas</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganadas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Longest losing run</source>
+        <translation>Racha perdedora más larga</translation>
+    </message>
+    <message>
+        <source>Total staked</source>
+        <translation>Total apostado</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Resultado neto</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37)</source>
+        <translation>Resultado esperado (ventaja casa 1/37)</translation>
+    </message>
+    <message>
+        <source>Numbers in the history.</source>
+        <translation>Números del historial.</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table: those settled and the one open now.</source>
+        <translation>Apuestas cuyo importe fue a la mesa: las liquidadas y la abierta ahora.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled.</source>
+        <translation>Apuestas hechas que un número ha liquidado.</translation>
+    </message>
+    <message>
+        <source>Settled bets that won.</source>
+        <translation>Apuestas liquidadas ganadas.</translation>
+    </message>
+    <message>
+        <source>Settled bets that lost.</source>
+        <translation>Apuestas liquidadas perdidas.</translation>
+    </message>
+    <message>
+        <source>The most settled bets lost one after the other.</source>
+        <translation>El máximo de apuestas liquidadas perdidas seguidas.</translation>
+    </message>
+    <message>
+        <source>The stakes of all settled bets.</source>
+        <translation>Los importes de todas las apuestas liquidadas.</translation>
+    </message>
+    <message>
+        <source>The won stakes less the lost ones.</source>
+        <translation>Los importes ganados menos los perdidos.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
+        <translation>Lo que se lleva de media la ventaja de la casa: 1/37 del total apostado, perdido.</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Suertes</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Riesgo</translation>
+    </message>
+    <message>
+        <source>Hits, share and absences of the even chances and of every number; every spin of the session.</source>
+        <translation>Salidas, proporción y ausencias de las suertes sencillas y de cada número; cada tirada de la sesión.</translation>
+    </message>
+    <message>
+        <source>Chart as PNG...</source>
+        <translation>Gráfico como PNG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as a PNG picture.</source>
+        <translation>Guarda el gráfico del capital como imagen PNG.</translation>
+    </message>
+    <message>
+        <source>Chart as SVG...</source>
+        <translation>Gráfico como SVG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as an SVG drawing.</source>
+        <translation>Guarda el gráfico del capital como dibujo SVG.</translation>
+    </message>
+    <message>
+        <source>Tables as CSV...</source>
+        <translation>Tablas como CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the hits and absences of the chances and numbers as a CSV file.</source>
+        <translation>Guarda salidas y ausencias de suertes y números en un archivo CSV.</translation>
+    </message>
+    <message>
+        <source>Spins as CSV...</source>
+        <translation>Tiradas como CSV...</translation>
+    </message>
+    <message>
+        <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
+        <translation>Guarda cada tirada con su apuesta, importe, resultado y capital en un archivo CSV.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>The pasted page holds no roulette numbers: nothing to import.</source>

@@ -196,6 +196,236 @@
     </message>
 </context>
 <context>
+    <name>SpinResult</name>
+    <message>
+        <source>Won</source>
+        <translation>Gagné</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdu</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>Bankroll after every spin</source>
+        <translation>Bankroll après chaque coup</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Coup</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Bankroll</translation>
+    </message>
+    <message>
+        <source>Initial bankroll</source>
+        <translation>Bankroll de départ</translation>
+    </message>
+    <message>
+        <source>Bet won</source>
+        <translation>Pari gagné</translation>
+    </message>
+    <message>
+        <source>Bet lost</source>
+        <translation>Pari perdu</translation>
+    </message>
+    <message>
+        <source>The bankroll after every spin; green and red marks are the placed bets won and lost, the dashed line the bankroll the session started with.</source>
+        <translation>La bankroll après chaque coup ; les marques vertes et rouges sont les paris gagnés et perdus, la ligne pointillée la bankroll du début de session.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Sorties</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Part</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Longest absence</source>
+        <translation>Plus long écart</translation>
+    </message>
+    <message>
+        <source>Hits per chance</source>
+        <translation>Sorties par chance</translation>
+    </message>
+    <message>
+        <source>Expected (18/37)</source>
+        <translation>Attendu (18/37)</translation>
+    </message>
+    <message>
+        <source>Hits of each even chance against 18/37 of the spins.</source>
+        <translation>Sorties de chaque chance simple face à 18/37 des coups.</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Hits, their share of the spins beside the share chance alone gives, the spins since the last hit (absence) and the longest absence so far. Click a column&apos;s header to sort by it.</source>
+        <translation>Sorties, leur part des coups à côté de celle du seul hasard, les coups depuis la dernière sortie (écart) et le plus long écart jusqu&apos;ici. Cliquez sur l&apos;en-tête d&apos;une colonne pour trier.</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Pari</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Mise</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Every spin of the session: the bet it settled, its stake and result, and the bankroll after it. Numbers that came with an import were not played.</source>
+        <translation>Chaque coup de la session : le pari réglé, sa mise et son résultat, et la bankroll après. Les numéros importés n&apos;ont pas été joués.</translation>
+    </message>
+    <message>
+        <source>Rotacle statistics</source>
+        <translation>Statistiques de Rotacle</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Session</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Coups</translation>
+    </message>
+    <message>
+        <source>Bets placed</source>
+        <translation>Paris placés</translation>
+    </message>
+    <message>
+        <source>Bets settled</source>
+        <translation>Paris réglés</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gagnés</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdus</translation>
+    </message>
+    <message>
+        <source>Longest losing run</source>
+        <translation>Plus longue série perdante</translation>
+    </message>
+    <message>
+        <source>Total staked</source>
+        <translation>Total misé</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Résultat net</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37)</source>
+        <translation>Résultat attendu (avantage maison 1/37)</translation>
+    </message>
+    <message>
+        <source>Numbers in the history.</source>
+        <translation>Numéros de l&apos;historique.</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table: those settled and the one open now.</source>
+        <translation>Paris dont la mise est allée sur le tapis : ceux réglés et celui ouvert.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled.</source>
+        <translation>Paris placés qu&apos;un numéro a réglés.</translation>
+    </message>
+    <message>
+        <source>Settled bets that won.</source>
+        <translation>Paris réglés gagnés.</translation>
+    </message>
+    <message>
+        <source>Settled bets that lost.</source>
+        <translation>Paris réglés perdus.</translation>
+    </message>
+    <message>
+        <source>The most settled bets lost one after the other.</source>
+        <translation>Le plus de paris réglés perdus à la suite.</translation>
+    </message>
+    <message>
+        <source>The stakes of all settled bets.</source>
+        <translation>Les mises de tous les paris réglés.</translation>
+    </message>
+    <message>
+        <source>The won stakes less the lost ones.</source>
+        <translation>Les mises gagnées moins les perdues.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
+        <translation>Ce que prend en moyenne l&apos;avantage de la maison : 1/37 du total misé, perdu.</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chances</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numéros</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risque</translation>
+    </message>
+    <message>
+        <source>Hits, share and absences of the even chances and of every number; every spin of the session.</source>
+        <translation>Sorties, part et écarts des chances simples et de chaque numéro ; chaque coup de la session.</translation>
+    </message>
+    <message>
+        <source>Chart as PNG...</source>
+        <translation>Graphique en PNG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as a PNG picture.</source>
+        <translation>Enregistre la courbe de la bankroll en image PNG.</translation>
+    </message>
+    <message>
+        <source>Chart as SVG...</source>
+        <translation>Graphique en SVG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as an SVG drawing.</source>
+        <translation>Enregistre la courbe de la bankroll en dessin SVG.</translation>
+    </message>
+    <message>
+        <source>Tables as CSV...</source>
+        <translation>Tableaux en CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the hits and absences of the chances and numbers as a CSV file.</source>
+        <translation>Enregistre les sorties et écarts des chances et numéros dans un fichier CSV.</translation>
+    </message>
+    <message>
+        <source>Spins as CSV...</source>
+        <translation>Coups en CSV...</translation>
+    </message>
+    <message>
+        <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
+        <translation>Enregistre chaque coup avec son pari, sa mise, son résultat et la bankroll dans un fichier CSV.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>The pasted page holds no roulette numbers: nothing to import.</source>

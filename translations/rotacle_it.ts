@@ -196,6 +196,236 @@
     </message>
 </context>
 <context>
+    <name>SpinResult</name>
+    <message>
+        <source>Won</source>
+        <translation>Vinta</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Persa</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>Bankroll after every spin</source>
+        <translation>Capitale dopo ogni giro</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Capitale</translation>
+    </message>
+    <message>
+        <source>Initial bankroll</source>
+        <translation>Capitale iniziale</translation>
+    </message>
+    <message>
+        <source>Bet won</source>
+        <translation>Puntata vinta</translation>
+    </message>
+    <message>
+        <source>Bet lost</source>
+        <translation>Puntata persa</translation>
+    </message>
+    <message>
+        <source>The bankroll after every spin; green and red marks are the placed bets won and lost, the dashed line the bankroll the session started with.</source>
+        <translation>Il capitale dopo ogni giro; i segni verdi e rossi sono le puntate vinte e perse, la linea tratteggiata il capitale d&apos;inizio sessione.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Uscite</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Quota</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attesa</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Ritardo</translation>
+    </message>
+    <message>
+        <source>Longest absence</source>
+        <translation>Ritardo massimo</translation>
+    </message>
+    <message>
+        <source>Hits per chance</source>
+        <translation>Uscite per chance</translation>
+    </message>
+    <message>
+        <source>Expected (18/37)</source>
+        <translation>Attese (18/37)</translation>
+    </message>
+    <message>
+        <source>Hits of each even chance against 18/37 of the spins.</source>
+        <translation>Uscite di ogni chance semplice contro 18/37 dei giri.</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numero</translation>
+    </message>
+    <message>
+        <source>Hits, their share of the spins beside the share chance alone gives, the spins since the last hit (absence) and the longest absence so far. Click a column&apos;s header to sort by it.</source>
+        <translation>Uscite, la loro quota dei giri accanto a quella del puro caso, i giri dall&apos;ultima uscita (ritardo) e il ritardo massimo finora. Clic sull&apos;intestazione di una colonna per ordinare.</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Puntata</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Posta</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Esito</translation>
+    </message>
+    <message>
+        <source>Every spin of the session: the bet it settled, its stake and result, and the bankroll after it. Numbers that came with an import were not played.</source>
+        <translation>Ogni giro della sessione: la puntata regolata, la sua posta ed esito, e il capitale dopo. I numeri importati non sono stati giocati.</translation>
+    </message>
+    <message>
+        <source>Rotacle statistics</source>
+        <translation>Statistiche di Rotacle</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessione</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Giri</translation>
+    </message>
+    <message>
+        <source>Bets placed</source>
+        <translation>Puntate piazzate</translation>
+    </message>
+    <message>
+        <source>Bets settled</source>
+        <translation>Puntate regolate</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Vinte</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perse</translation>
+    </message>
+    <message>
+        <source>Longest losing run</source>
+        <translation>Serie perdente più lunga</translation>
+    </message>
+    <message>
+        <source>Total staked</source>
+        <translation>Totale puntato</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Risultato netto</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37)</source>
+        <translation>Risultato atteso (vantaggio banco 1/37)</translation>
+    </message>
+    <message>
+        <source>Numbers in the history.</source>
+        <translation>Numeri nella cronologia.</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table: those settled and the one open now.</source>
+        <translation>Puntate la cui posta è andata sul tavolo: quelle regolate e quella aperta ora.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled.</source>
+        <translation>Puntate piazzate che un numero ha regolato.</translation>
+    </message>
+    <message>
+        <source>Settled bets that won.</source>
+        <translation>Puntate regolate vinte.</translation>
+    </message>
+    <message>
+        <source>Settled bets that lost.</source>
+        <translation>Puntate regolate perse.</translation>
+    </message>
+    <message>
+        <source>The most settled bets lost one after the other.</source>
+        <translation>Il massimo di puntate regolate perse una dopo l&apos;altra.</translation>
+    </message>
+    <message>
+        <source>The stakes of all settled bets.</source>
+        <translation>Le poste di tutte le puntate regolate.</translation>
+    </message>
+    <message>
+        <source>The won stakes less the lost ones.</source>
+        <translation>Le poste vinte meno quelle perse.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
+        <translation>Quanto prende in media il vantaggio del banco: 1/37 del totale puntato, perso.</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Numeri</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Rischio</translation>
+    </message>
+    <message>
+        <source>Hits, share and absences of the even chances and of every number; every spin of the session.</source>
+        <translation>Uscite, quota e ritardi delle chance semplici e di ogni numero; ogni giro della sessione.</translation>
+    </message>
+    <message>
+        <source>Chart as PNG...</source>
+        <translation>Grafico in PNG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as a PNG picture.</source>
+        <translation>Salva il grafico del capitale come immagine PNG.</translation>
+    </message>
+    <message>
+        <source>Chart as SVG...</source>
+        <translation>Grafico in SVG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as an SVG drawing.</source>
+        <translation>Salva il grafico del capitale come disegno SVG.</translation>
+    </message>
+    <message>
+        <source>Tables as CSV...</source>
+        <translation>Tabelle in CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the hits and absences of the chances and numbers as a CSV file.</source>
+        <translation>Salva uscite e ritardi di chance e numeri in un file CSV.</translation>
+    </message>
+    <message>
+        <source>Spins as CSV...</source>
+        <translation>Giri in CSV...</translation>
+    </message>
+    <message>
+        <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
+        <translation>Salva ogni giro con puntata, posta, esito e capitale in un file CSV.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>The pasted page holds no roulette numbers: nothing to import.</source>

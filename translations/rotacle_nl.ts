@@ -196,6 +196,236 @@
     </message>
 </context>
 <context>
+    <name>SpinResult</name>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>Bankroll after every spin</source>
+        <translation>Kapitaal na elke spin</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Kapitaal</translation>
+    </message>
+    <message>
+        <source>Initial bankroll</source>
+        <translation>Startkapitaal</translation>
+    </message>
+    <message>
+        <source>Bet won</source>
+        <translation>Inzet gewonnen</translation>
+    </message>
+    <message>
+        <source>Bet lost</source>
+        <translation>Inzet verloren</translation>
+    </message>
+    <message>
+        <source>The bankroll after every spin; green and red marks are the placed bets won and lost, the dashed line the bankroll the session started with.</source>
+        <translation>Het kapitaal na elke spin; groene en rode tekens zijn gewonnen en verloren inzetten, de stippellijn het startkapitaal van de sessie.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Treffers</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Aandeel</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Verwacht</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Uitblijven</translation>
+    </message>
+    <message>
+        <source>Longest absence</source>
+        <translation>Langste uitblijven</translation>
+    </message>
+    <message>
+        <source>Hits per chance</source>
+        <translation>Treffers per kans</translation>
+    </message>
+    <message>
+        <source>Expected (18/37)</source>
+        <translation>Verwacht (18/37)</translation>
+    </message>
+    <message>
+        <source>Hits of each even chance against 18/37 of the spins.</source>
+        <translation>Treffers van elke enkele kans tegen 18/37 van de spins.</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Kans</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Getal</translation>
+    </message>
+    <message>
+        <source>Hits, their share of the spins beside the share chance alone gives, the spins since the last hit (absence) and the longest absence so far. Click a column&apos;s header to sort by it.</source>
+        <translation>Treffers, hun aandeel in de spins naast dat van puur toeval, de spins sinds de laatste treffer (uitblijven) en het langste uitblijven tot nu. Klik op een kolomkop om te sorteren.</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Inzet</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Bedrag</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Every spin of the session: the bet it settled, its stake and result, and the bankroll after it. Numbers that came with an import were not played.</source>
+        <translation>Elke spin van de sessie: de afgerekende inzet, het bedrag en resultaat, en het kapitaal erna. Geïmporteerde getallen zijn niet gespeeld.</translation>
+    </message>
+    <message>
+        <source>Rotacle statistics</source>
+        <translation>Rotacle-statistieken</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessie</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Spins</translation>
+    </message>
+    <message>
+        <source>Bets placed</source>
+        <translation>Geplaatste inzetten</translation>
+    </message>
+    <message>
+        <source>Bets settled</source>
+        <translation>Afgerekende inzetten</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Gewonnen</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Verloren</translation>
+    </message>
+    <message>
+        <source>Longest losing run</source>
+        <translation>Langste verliesreeks</translation>
+    </message>
+    <message>
+        <source>Total staked</source>
+        <translation>Totaal ingezet</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Nettoresultaat</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37)</source>
+        <translation>Verwacht resultaat (huisvoordeel 1/37)</translation>
+    </message>
+    <message>
+        <source>Numbers in the history.</source>
+        <translation>Getallen in de geschiedenis.</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table: those settled and the one open now.</source>
+        <translation>Inzetten waarvan het bedrag op tafel ging: de afgerekende en de nu open.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled.</source>
+        <translation>Geplaatste inzetten die een getal heeft afgerekend.</translation>
+    </message>
+    <message>
+        <source>Settled bets that won.</source>
+        <translation>Afgerekende inzetten die wonnen.</translation>
+    </message>
+    <message>
+        <source>Settled bets that lost.</source>
+        <translation>Afgerekende inzetten die verloren.</translation>
+    </message>
+    <message>
+        <source>The most settled bets lost one after the other.</source>
+        <translation>De meeste afgerekende inzetten die na elkaar verloren.</translation>
+    </message>
+    <message>
+        <source>The stakes of all settled bets.</source>
+        <translation>De bedragen van alle afgerekende inzetten.</translation>
+    </message>
+    <message>
+        <source>The won stakes less the lost ones.</source>
+        <translation>De gewonnen bedragen min de verloren.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
+        <translation>Wat het huisvoordeel gemiddeld neemt: 1/37 van het totaal ingezette, verloren.</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Kansen</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Getallen</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risico</translation>
+    </message>
+    <message>
+        <source>Hits, share and absences of the even chances and of every number; every spin of the session.</source>
+        <translation>Treffers, aandeel en uitblijven van de enkele kansen en van elk getal; elke spin van de sessie.</translation>
+    </message>
+    <message>
+        <source>Chart as PNG...</source>
+        <translation>Grafiek als PNG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as a PNG picture.</source>
+        <translation>Slaat de kapitaalgrafiek op als PNG-afbeelding.</translation>
+    </message>
+    <message>
+        <source>Chart as SVG...</source>
+        <translation>Grafiek als SVG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as an SVG drawing.</source>
+        <translation>Slaat de kapitaalgrafiek op als SVG-tekening.</translation>
+    </message>
+    <message>
+        <source>Tables as CSV...</source>
+        <translation>Tabellen als CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the hits and absences of the chances and numbers as a CSV file.</source>
+        <translation>Slaat treffers en uitblijven van kansen en getallen op als CSV-bestand.</translation>
+    </message>
+    <message>
+        <source>Spins as CSV...</source>
+        <translation>Spins als CSV...</translation>
+    </message>
+    <message>
+        <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
+        <translation>Slaat elke spin met inzet, bedrag, resultaat en kapitaal op als CSV-bestand.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>The pasted page holds no roulette numbers: nothing to import.</source>

@@ -196,6 +196,236 @@
     </message>
 </context>
 <context>
+    <name>SpinResult</name>
+    <message>
+        <source>Won</source>
+        <translation>Wygrany</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Przegrany</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>Bankroll after every spin</source>
+        <translation>Kapitał po każdym spinie</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Spin</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Kapitał</translation>
+    </message>
+    <message>
+        <source>Initial bankroll</source>
+        <translation>Kapitał początkowy</translation>
+    </message>
+    <message>
+        <source>Bet won</source>
+        <translation>Zakład wygrany</translation>
+    </message>
+    <message>
+        <source>Bet lost</source>
+        <translation>Zakład przegrany</translation>
+    </message>
+    <message>
+        <source>The bankroll after every spin; green and red marks are the placed bets won and lost, the dashed line the bankroll the session started with.</source>
+        <translation>Kapitał po każdym spinie; zielone i czerwone znaczniki to wygrane i przegrane zakłady, linia przerywana to kapitał z początku sesji.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Trafienia</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Udział</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Oczekiwane</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Nieobecność</translation>
+    </message>
+    <message>
+        <source>Longest absence</source>
+        <translation>Najdłuższa nieobecność</translation>
+    </message>
+    <message>
+        <source>Hits per chance</source>
+        <translation>Trafienia na szansę</translation>
+    </message>
+    <message>
+        <source>Expected (18/37)</source>
+        <translation>Oczekiwane (18/37)</translation>
+    </message>
+    <message>
+        <source>Hits of each even chance against 18/37 of the spins.</source>
+        <translation>Trafienia każdej prostej szansy wobec 18/37 spinów.</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Szansa</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Liczba</translation>
+    </message>
+    <message>
+        <source>Hits, their share of the spins beside the share chance alone gives, the spins since the last hit (absence) and the longest absence so far. Click a column&apos;s header to sort by it.</source>
+        <translation>Trafienia, ich udział w spinach obok udziału czystego przypadku, spiny od ostatniego trafienia (nieobecność) i najdłuższa dotąd nieobecność. Kliknij nagłówek kolumny, by sortować.</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Zakład</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Stawka</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Every spin of the session: the bet it settled, its stake and result, and the bankroll after it. Numbers that came with an import were not played.</source>
+        <translation>Każdy spin sesji: rozliczony zakład, jego stawka i wynik oraz kapitał po nim. Zaimportowane liczby nie były grane.</translation>
+    </message>
+    <message>
+        <source>Rotacle statistics</source>
+        <translation>Statystyki Rotacle</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sesja</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Spiny</translation>
+    </message>
+    <message>
+        <source>Bets placed</source>
+        <translation>Postawione zakłady</translation>
+    </message>
+    <message>
+        <source>Bets settled</source>
+        <translation>Rozliczone zakłady</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Wygrane</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Przegrane</translation>
+    </message>
+    <message>
+        <source>Longest losing run</source>
+        <translation>Najdłuższa seria przegranych</translation>
+    </message>
+    <message>
+        <source>Total staked</source>
+        <translation>Łącznie postawiono</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Wynik netto</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37)</source>
+        <translation>Oczekiwany wynik (przewaga kasyna 1/37)</translation>
+    </message>
+    <message>
+        <source>Numbers in the history.</source>
+        <translation>Liczby w historii.</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table: those settled and the one open now.</source>
+        <translation>Zakłady, których stawka trafiła na stół: rozliczone i obecnie otwarty.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled.</source>
+        <translation>Postawione zakłady rozliczone przez liczbę.</translation>
+    </message>
+    <message>
+        <source>Settled bets that won.</source>
+        <translation>Rozliczone zakłady wygrane.</translation>
+    </message>
+    <message>
+        <source>Settled bets that lost.</source>
+        <translation>Rozliczone zakłady przegrane.</translation>
+    </message>
+    <message>
+        <source>The most settled bets lost one after the other.</source>
+        <translation>Najwięcej rozliczonych zakładów przegranych jeden po drugim.</translation>
+    </message>
+    <message>
+        <source>The stakes of all settled bets.</source>
+        <translation>Stawki wszystkich rozliczonych zakładów.</translation>
+    </message>
+    <message>
+        <source>The won stakes less the lost ones.</source>
+        <translation>Wygrane stawki minus przegrane.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
+        <translation>Ile średnio zabiera przewaga kasyna: 1/37 łącznej stawki, przegrane.</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Szanse</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Liczby</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Ryzyko</translation>
+    </message>
+    <message>
+        <source>Hits, share and absences of the even chances and of every number; every spin of the session.</source>
+        <translation>Trafienia, udział i nieobecności prostych szans i każdej liczby; każdy spin sesji.</translation>
+    </message>
+    <message>
+        <source>Chart as PNG...</source>
+        <translation>Wykres jako PNG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as a PNG picture.</source>
+        <translation>Zapisuje wykres kapitału jako obraz PNG.</translation>
+    </message>
+    <message>
+        <source>Chart as SVG...</source>
+        <translation>Wykres jako SVG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as an SVG drawing.</source>
+        <translation>Zapisuje wykres kapitału jako rysunek SVG.</translation>
+    </message>
+    <message>
+        <source>Tables as CSV...</source>
+        <translation>Tabele jako CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the hits and absences of the chances and numbers as a CSV file.</source>
+        <translation>Zapisuje trafienia i nieobecności szans i liczb do pliku CSV.</translation>
+    </message>
+    <message>
+        <source>Spins as CSV...</source>
+        <translation>Spiny jako CSV...</translation>
+    </message>
+    <message>
+        <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
+        <translation>Zapisuje każdy spin z zakładem, stawką, wynikiem i kapitałem do pliku CSV.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>The pasted page holds no roulette numbers: nothing to import.</source>

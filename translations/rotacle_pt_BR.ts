@@ -196,6 +196,236 @@
     </message>
 </context>
 <context>
+    <name>SpinResult</name>
+    <message>
+        <source>Won</source>
+        <translation>Ganha</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdida</translation>
+    </message>
+</context>
+<context>
+    <name>StatsWindow</name>
+    <message>
+        <source>Bankroll after every spin</source>
+        <translation>Banca após cada giro</translation>
+    </message>
+    <message>
+        <source>Spin</source>
+        <translation>Giro</translation>
+    </message>
+    <message>
+        <source>Bankroll</source>
+        <translation>Banca</translation>
+    </message>
+    <message>
+        <source>Initial bankroll</source>
+        <translation>Banca inicial</translation>
+    </message>
+    <message>
+        <source>Bet won</source>
+        <translation>Aposta ganha</translation>
+    </message>
+    <message>
+        <source>Bet lost</source>
+        <translation>Aposta perdida</translation>
+    </message>
+    <message>
+        <source>The bankroll after every spin; green and red marks are the placed bets won and lost, the dashed line the bankroll the session started with.</source>
+        <translation>A banca após cada giro; as marcas verdes e vermelhas são as apostas ganhas e perdidas, a linha tracejada a banca do início da sessão.</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Saídas</translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Proporção</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Esperado</translation>
+    </message>
+    <message>
+        <source>Absence</source>
+        <translation>Ausência</translation>
+    </message>
+    <message>
+        <source>Longest absence</source>
+        <translation>Maior ausência</translation>
+    </message>
+    <message>
+        <source>Hits per chance</source>
+        <translation>Saídas por chance</translation>
+    </message>
+    <message>
+        <source>Expected (18/37)</source>
+        <translation>Esperado (18/37)</translation>
+    </message>
+    <message>
+        <source>Hits of each even chance against 18/37 of the spins.</source>
+        <translation>Saídas de cada chance simples contra 18/37 dos giros.</translation>
+    </message>
+    <message>
+        <source>Chance</source>
+        <translation>Chance</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Hits, their share of the spins beside the share chance alone gives, the spins since the last hit (absence) and the longest absence so far. Click a column&apos;s header to sort by it.</source>
+        <translation>Saídas, sua proporção dos giros ao lado da do puro acaso, os giros desde a última saída (ausência) e a maior ausência até agora. Clique no cabeçalho de uma coluna para ordenar.</translation>
+    </message>
+    <message>
+        <source>Bet</source>
+        <translation>Aposta</translation>
+    </message>
+    <message>
+        <source>Stake</source>
+        <translation>Valor</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Every spin of the session: the bet it settled, its stake and result, and the bankroll after it. Numbers that came with an import were not played.</source>
+        <translation>Cada giro da sessão: a aposta liquidada, seu valor e resultado, e a banca depois. Números importados não foram jogados.</translation>
+    </message>
+    <message>
+        <source>Rotacle statistics</source>
+        <translation>Estatísticas do Rotacle</translation>
+    </message>
+    <message>
+        <source>Session</source>
+        <translation>Sessão</translation>
+    </message>
+    <message>
+        <source>Spins</source>
+        <translation>Giros</translation>
+    </message>
+    <message>
+        <source>Bets placed</source>
+        <translation>Apostas feitas</translation>
+    </message>
+    <message>
+        <source>Bets settled</source>
+        <translation>Apostas liquidadas</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Ganhas</translation>
+    </message>
+    <message>
+        <source>Lost</source>
+        <translation>Perdidas</translation>
+    </message>
+    <message>
+        <source>Longest losing run</source>
+        <translation>Maior sequência de perdas</translation>
+    </message>
+    <message>
+        <source>Total staked</source>
+        <translation>Total apostado</translation>
+    </message>
+    <message>
+        <source>Net result</source>
+        <translation>Resultado líquido</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37)</source>
+        <translation>Resultado esperado (vantagem da casa 1/37)</translation>
+    </message>
+    <message>
+        <source>Numbers in the history.</source>
+        <translation>Números do histórico.</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table: those settled and the one open now.</source>
+        <translation>Apostas cujo valor foi à mesa: as liquidadas e a aberta agora.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled.</source>
+        <translation>Apostas feitas que um número liquidou.</translation>
+    </message>
+    <message>
+        <source>Settled bets that won.</source>
+        <translation>Apostas liquidadas ganhas.</translation>
+    </message>
+    <message>
+        <source>Settled bets that lost.</source>
+        <translation>Apostas liquidadas perdidas.</translation>
+    </message>
+    <message>
+        <source>The most settled bets lost one after the other.</source>
+        <translation>O máximo de apostas liquidadas perdidas em seguida.</translation>
+    </message>
+    <message>
+        <source>The stakes of all settled bets.</source>
+        <translation>Os valores de todas as apostas liquidadas.</translation>
+    </message>
+    <message>
+        <source>The won stakes less the lost ones.</source>
+        <translation>Os valores ganhos menos os perdidos.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
+        <translation>O que a vantagem da casa leva em média: 1/37 do total apostado, perdido.</translation>
+    </message>
+    <message>
+        <source>Chances</source>
+        <translation>Chances</translation>
+    </message>
+    <message>
+        <source>Numbers</source>
+        <translation>Números</translation>
+    </message>
+    <message>
+        <source>Risk</source>
+        <translation>Risco</translation>
+    </message>
+    <message>
+        <source>Hits, share and absences of the even chances and of every number; every spin of the session.</source>
+        <translation>Saídas, proporção e ausências das chances simples e de cada número; cada giro da sessão.</translation>
+    </message>
+    <message>
+        <source>Chart as PNG...</source>
+        <translation>Gráfico como PNG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as a PNG picture.</source>
+        <translation>Salva o gráfico da banca como imagem PNG.</translation>
+    </message>
+    <message>
+        <source>Chart as SVG...</source>
+        <translation>Gráfico como SVG...</translation>
+    </message>
+    <message>
+        <source>Saves the bankroll chart as an SVG drawing.</source>
+        <translation>Salva o gráfico da banca como desenho SVG.</translation>
+    </message>
+    <message>
+        <source>Tables as CSV...</source>
+        <translation>Tabelas como CSV...</translation>
+    </message>
+    <message>
+        <source>Saves the hits and absences of the chances and numbers as a CSV file.</source>
+        <translation>Salva saídas e ausências das chances e números em um arquivo CSV.</translation>
+    </message>
+    <message>
+        <source>Spins as CSV...</source>
+        <translation>Giros como CSV...</translation>
+    </message>
+    <message>
+        <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
+        <translation>Salva cada giro com aposta, valor, resultado e banca em um arquivo CSV.</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>The pasted page holds no roulette numbers: nothing to import.</source>

@@ -6,6 +6,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLegend>
 #include <QLegendMarker>
@@ -134,26 +135,26 @@ qsizetype ChunkedSeries::Count() const {
 void StatsWindow::BuildChart() {
     auto* chart = new QChart;
     chart->setTheme(QChart::ChartThemeDark);
-    chart->setTitle(QStringLiteral("Bankroll after every spin"));
+    chart->setTitle(QCoreApplication::translate("StatsWindow", "Bankroll after every spin"));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->setAlignment(Qt::AlignBottom);
 
     // The axes first: every series of the chart, also one added later, is
     // drawn against them.
     spin_axis_ = new QValueAxis;
-    spin_axis_->setTitleText(QStringLiteral("Spin"));
+    spin_axis_->setTitleText(QCoreApplication::translate("StatsWindow", "Spin"));
     spin_axis_->setLabelFormat(QStringLiteral("%.0f"));
     spin_axis_->setTickType(QValueAxis::TicksDynamic);
     spin_axis_->setTickAnchor(0);
     money_axis_ = new QValueAxis;
-    money_axis_->setTitleText(QStringLiteral("Bankroll"));
+    money_axis_->setTitleText(QCoreApplication::translate("StatsWindow", "Bankroll"));
     money_axis_->setTickType(QValueAxis::TicksDynamic);
     money_axis_->setTickAnchor(0);
     chart->addAxis(spin_axis_, Qt::AlignBottom);
     chart->addAxis(money_axis_, Qt::AlignLeft);
 
     baseline_ = new QLineSeries;
-    baseline_->setName(QStringLiteral("Initial bankroll"));
+    baseline_->setName(QCoreApplication::translate("StatsWindow", "Initial bankroll"));
     baseline_->setPen(QPen(art::kSilver, 1, Qt::DashLine));
     chart->addSeries(baseline_);
     baseline_->attachAxis(spin_axis_);
@@ -162,7 +163,7 @@ void StatsWindow::BuildChart() {
         *chart,
         [] {
             auto* line = new QLineSeries;
-            line->setName(QStringLiteral("Bankroll"));
+            line->setName(QCoreApplication::translate("StatsWindow", "Bankroll"));
             line->setPen(QPen(art::kGold, 1.5));
             return line;
         },
@@ -170,7 +171,7 @@ void StatsWindow::BuildChart() {
     const auto marks = [](const char* name, const QColor& colour) {
         return [name, colour]() -> QXYSeries* {
             auto* dots = new QScatterSeries;
-            dots->setName(QString::fromLatin1(name));
+            dots->setName(QCoreApplication::translate("StatsWindow", name));
             dots->setMarkerSize(kMarkSize);
             dots->setColor(colour);
             dots->setBorderColor(Qt::transparent);
@@ -180,16 +181,19 @@ void StatsWindow::BuildChart() {
             return dots;
         };
     };
-    won_ = std::make_unique<ChunkedSeries>(*chart, marks("Bet won", QColor(46, 204, 113)), false);
-    lost_ = std::make_unique<ChunkedSeries>(*chart, marks("Bet lost", QColor(231, 76, 60)), false);
+    won_ = std::make_unique<ChunkedSeries>(
+        *chart, marks(QT_TRANSLATE_NOOP("StatsWindow", "Bet won"), QColor(46, 204, 113)), false);
+    lost_ = std::make_unique<ChunkedSeries>(
+        *chart, marks(QT_TRANSLATE_NOOP("StatsWindow", "Bet lost"), QColor(231, 76, 60)), false);
 
     chart_view_ = new QChartView(chart, this);
     chart_view_->setObjectName(QStringLiteral("BankrollChart"));
     chart_view_->setRenderHint(QPainter::Antialiasing);
     chart_view_->setMinimumSize(300, 180);
-    chart_view_->setToolTip(
-        QStringLiteral("The bankroll after every spin; green and red marks are the placed bets won and lost, "
-                       "the dashed line the bankroll the session started with."));
+    chart_view_->setToolTip(QCoreApplication::translate(
+        "StatsWindow",
+        "The bankroll after every spin; green and red marks are the placed bets won and lost, "
+        "the dashed line the bankroll the session started with."));
 }
 
 ChunkedSeries* StatsWindow::MarksOf(PointBet bet) const {

@@ -8,6 +8,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLegend>
 #include <QTableWidget>
@@ -18,6 +19,7 @@
 
 #include "ui/artwork.h"
 #include "ui/stats_figures.h"
+#include "ui/wording.h"
 
 namespace rotacle::ui {
 
@@ -60,9 +62,11 @@ void SetCell(QTableWidget& table, int row, int column, const QString& text, doub
 QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& first, int rows, double odds) {
     auto* table = new QTableWidget(rows, kColumns, parent);
     table->setObjectName(name);
-    table->setHorizontalHeaderLabels({first, QStringLiteral("Hits"), QStringLiteral("Share"),
-                                      QStringLiteral("Expected"), QStringLiteral("Absence"),
-                                      QStringLiteral("Longest absence")});
+    table->setHorizontalHeaderLabels({first, QCoreApplication::translate("StatsWindow", "Hits"),
+                                      QCoreApplication::translate("StatsWindow", "Share"),
+                                      QCoreApplication::translate("StatsWindow", "Expected"),
+                                      QCoreApplication::translate("StatsWindow", "Absence"),
+                                      QCoreApplication::translate("StatsWindow", "Longest absence")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -123,12 +127,12 @@ void StatsWindow::BuildTables() {
     // Hits of each chance beside what chance alone gives.
     auto* bars = new QChart;
     bars->setTheme(QChart::ChartThemeDark);
-    bars->setTitle(QStringLiteral("Hits per chance"));
+    bars->setTitle(QCoreApplication::translate("StatsWindow", "Hits per chance"));
     bars->setAnimationOptions(QChart::NoAnimation);
     bars->legend()->setAlignment(Qt::AlignBottom);
-    hits_set_ = new QBarSet(QStringLiteral("Hits"));
+    hits_set_ = new QBarSet(QCoreApplication::translate("StatsWindow", "Hits"));
     hits_set_->setColor(art::kGold);
-    expected_set_ = new QBarSet(QStringLiteral("Expected (18/37)"));
+    expected_set_ = new QBarSet(QCoreApplication::translate("StatsWindow", "Expected (18/37)"));
     expected_set_->setColor(art::kDimText);
     for (int i = 0; i < 6; ++i) {
         hits_set_->append(0);
@@ -139,7 +143,7 @@ void StatsWindow::BuildTables() {
     series->append(expected_set_);
     bars->addSeries(series);
     auto* names = new QBarCategoryAxis;
-    for (const char* name : kChanceNames) names->append(QString::fromLatin1(name));
+    for (const char* name : kChanceNames) names->append(Worded(name));
     // Hits are whole numbers: so are the ticks.
     hits_axis_ = new QValueAxis;
     hits_axis_->setLabelFormat(QStringLiteral("%.0f"));
@@ -155,14 +159,18 @@ void StatsWindow::BuildTables() {
     bars_view_->setObjectName(QStringLiteral("ChanceBars"));
     bars_view_->setRenderHint(QPainter::Antialiasing);
     bars_view_->setMinimumSize(200, 140);
-    bars_view_->setToolTip(QStringLiteral("Hits of each even chance against 18/37 of the spins."));
+    bars_view_->setToolTip(
+        QCoreApplication::translate("StatsWindow", "Hits of each even chance against 18/37 of the spins."));
 
-    chances_ = HitTable(this, QStringLiteral("ChanceTable"), QStringLiteral("Chance"), 6, kChanceOdds);
+    chances_ = HitTable(this, QStringLiteral("ChanceTable"),
+                        QCoreApplication::translate("StatsWindow", "Chance"), 6, kChanceOdds);
     for (int i = 0; i < 6; ++i)
-        chances_->item(i, kName)->setText(QString::fromLatin1(kChanceNames[static_cast<std::size_t>(i)]));
-    numbers_ = HitTable(this, QStringLiteral("NumberTable"), QStringLiteral("Number"), 37, kNumberOdds);
+        chances_->item(i, kName)->setText(Worded(kChanceNames[static_cast<std::size_t>(i)]));
+    numbers_ = HitTable(this, QStringLiteral("NumberTable"),
+                        QCoreApplication::translate("StatsWindow", "Number"), 37, kNumberOdds);
     for (int n = 0; n <= 36; ++n) numbers_->item(n, kName)->setText(QString::number(n));
-    const QString tip = QStringLiteral(
+    const QString tip = QCoreApplication::translate(
+        "StatsWindow",
         "Hits, their share of the spins beside the share chance alone gives, the spins since "
         "the last hit (absence) and the longest absence so far. Click a column's header to sort by it.");
     chances_->setToolTip(tip);

@@ -3,6 +3,7 @@
 // spin log (a view draws only the rows in sight, so a session of millions of
 // spins costs no more than a short one), and its export as CSV.
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QScrollBar>
 #include <QTableView>
@@ -15,6 +16,7 @@
 #include "ui/qt_platform.h"
 #include "ui/stats_figures.h"
 #include "ui/stats_window.h"
+#include "ui/wording.h"
 
 namespace rotacle::ui {
 
@@ -57,25 +59,26 @@ public:
         switch (index.column()) {
             case kSpin: return QString::number(r.spin);
             case kNumber: return QString::number(r.number);
-            case kBet: return QString::fromLatin1(kFieldNames[static_cast<std::size_t>(r.field)]);
+            case kBet: return Worded(kFieldNames[static_cast<std::size_t>(r.field)]);
             case kStake: return bet ? QString::fromStdString(Cents(r.stake)) : QString();
-            case kResult: {
-                QString text = QString::fromLatin1(ResultName(r.result));
-                if (!text.isEmpty()) text[0] = text[0].toUpper();
-                return text;
-            }
+            case kResult:
+                return r.result == SpinResult::Won    ? QCoreApplication::translate("SpinResult", "Won")
+                       : r.result == SpinResult::Lost ? QCoreApplication::translate("SpinResult", "Lost")
+                                                      : QString();
             case kBankroll: return r.played ? QString::fromStdString(Cents(r.bankroll)) : QString();
             default: return {};
         }
     }
 
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
-        static constexpr std::array<const char*, kSpinColumns> kNames = {"Spin",  "Number", "Bet",
-                                                                         "Stake", "Result", "Bankroll"};
+        static constexpr std::array<const char*, kSpinColumns> kNames = {
+            QT_TRANSLATE_NOOP("StatsWindow", "Spin"),   QT_TRANSLATE_NOOP("StatsWindow", "Number"),
+            QT_TRANSLATE_NOOP("StatsWindow", "Bet"),    QT_TRANSLATE_NOOP("StatsWindow", "Stake"),
+            QT_TRANSLATE_NOOP("StatsWindow", "Result"), QT_TRANSLATE_NOOP("StatsWindow", "Bankroll")};
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
             section >= kSpinColumns)
             return QAbstractTableModel::headerData(section, orientation, role);
-        return QString::fromLatin1(kNames[static_cast<std::size_t>(section)]);
+        return QCoreApplication::translate("StatsWindow", kNames[static_cast<std::size_t>(section)]);
     }
 
     /// Brings the rows up to date with the log; true when rows were added.
@@ -125,9 +128,10 @@ void StatsWindow::BuildSpins() {
     spins_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     spins_->setSelectionBehavior(QAbstractItemView::SelectRows);
     spins_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    spins_->setToolTip(
-        QStringLiteral("Every spin of the session: the bet it settled, its stake and result, and the "
-                       "bankroll after it. Numbers that came with an import were not played."));
+    spins_->setToolTip(QCoreApplication::translate(
+        "StatsWindow",
+        "Every spin of the session: the bet it settled, its stake and result, and the "
+        "bankroll after it. Numbers that came with an import were not played."));
 }
 
 void StatsWindow::RefreshSpins() {

@@ -1,6 +1,7 @@
 #include "ui/stats_window.h"
 
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -86,7 +87,7 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
                          RiskTab::SetupSource risk_setup)
     : QWidget(nullptr, Qt::Window), stats_(stats), platform_(platform) {
     setObjectName(QStringLiteral("StatsWindow"));
-    setWindowTitle(QStringLiteral("Rotacle statistics"));
+    setWindowTitle(QCoreApplication::translate("StatsWindow", "Rotacle statistics"));
     // The program ends with its main window, not with this one.
     setAttribute(Qt::WA_QuitOnClose, false);
     setMinimumSize(kLeastSize);
@@ -99,30 +100,39 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     BuildTables();
     BuildSpins();
 
-    auto* summary_box = new QGroupBox(QStringLiteral("Session"), this);
+    auto* summary_box = new QGroupBox(QCoreApplication::translate("StatsWindow", "Session"), this);
     auto* grid = new QGridLayout(summary_box);
     static constexpr std::array<const char*, kSummaryLines> kSummaryNames = {
-        "Spins",        "Bets placed", "Bets settled",
-        "Won",          "Lost",        "Longest losing run",
-        "Total staked", "Net result",  "Expected result (house edge 1/37)"};
+        QT_TRANSLATE_NOOP("StatsWindow", "Spins"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Bets placed"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Bets settled"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Won"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Lost"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Longest losing run"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Total staked"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Net result"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Expected result (house edge 1/37)")};
     static constexpr std::array<const char*, kSummaryLines> kSummaryTips = {
-        "Numbers in the history.",
-        "Bets whose stake went on the table: those settled and the one open now.",
-        "Placed bets that a number has settled.",
-        "Settled bets that won.",
-        "Settled bets that lost.",
-        "The most settled bets lost one after the other.",
-        "The stakes of all settled bets.",
-        "The won stakes less the lost ones.",
-        "What the house edge takes on average: 1/37 of the total staked, lost."};
+        QT_TRANSLATE_NOOP("StatsWindow", "Numbers in the history."),
+        QT_TRANSLATE_NOOP("StatsWindow",
+                          "Bets whose stake went on the table: those settled and the one open now."),
+        QT_TRANSLATE_NOOP("StatsWindow", "Placed bets that a number has settled."),
+        QT_TRANSLATE_NOOP("StatsWindow", "Settled bets that won."),
+        QT_TRANSLATE_NOOP("StatsWindow", "Settled bets that lost."),
+        QT_TRANSLATE_NOOP("StatsWindow", "The most settled bets lost one after the other."),
+        QT_TRANSLATE_NOOP("StatsWindow", "The stakes of all settled bets."),
+        QT_TRANSLATE_NOOP("StatsWindow", "The won stakes less the lost ones."),
+        QT_TRANSLATE_NOOP("StatsWindow",
+                          "What the house edge takes on average: 1/37 of the total staked, lost.")};
     for (int i = 0; i < kSummaryLines; ++i) {
         const auto s = static_cast<std::size_t>(i);
-        auto* name = new QLabel(QString::fromLatin1(kSummaryNames[s]) + QLatin1Char(':'), summary_box);
+        auto* name = new QLabel(
+            QCoreApplication::translate("StatsWindow", kSummaryNames[s]) + QLatin1Char(':'), summary_box);
         auto* value = new QLabel(summary_box);
         value->setObjectName(QStringLiteral("Summary%1").arg(i));
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        name->setToolTip(QString::fromLatin1(kSummaryTips[s]));
+        name->setToolTip(QCoreApplication::translate("StatsWindow", kSummaryTips[s]));
         value->setToolTip(name->toolTip());
         grid->addWidget(name, i, 0);
         grid->addWidget(value, i, 1);
@@ -145,16 +155,17 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     chances_row->addWidget(bars_view_, 2);
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("HitTabs"));
-    tabs->addTab(chances_page, QStringLiteral("Chances"));
-    tabs->addTab(numbers_, QStringLiteral("Numbers"));
-    tabs->addTab(spins_, QStringLiteral("Spins"));
+    tabs->addTab(chances_page, QCoreApplication::translate("StatsWindow", "Chances"));
+    tabs->addTab(numbers_, QCoreApplication::translate("StatsWindow", "Numbers"));
+    tabs->addTab(spins_, QCoreApplication::translate("StatsWindow", "Spins"));
     if (risk_setup) {
         risk_ = new RiskTab(std::move(risk_setup), platform_, this);
-        tabs->addTab(risk_, QStringLiteral("Risk"));
+        tabs->addTab(risk_, QCoreApplication::translate("StatsWindow", "Risk"));
     }
-    tabs->setToolTip(
-        QStringLiteral("Hits, share and absences of the even chances and of every number; every spin "
-                       "of the session."));
+    tabs->setToolTip(QCoreApplication::translate(
+        "StatsWindow",
+        "Hits, share and absences of the even chances and of every number; every spin "
+        "of the session."));
 
     auto* split = new QSplitter(Qt::Vertical, this);
     split->addWidget(top);
@@ -164,25 +175,31 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
 
     const auto button = [this](const char* name, const char* text, const char* tip,
                                bool (StatsWindow::*action)()) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
+        auto* b = new QPushButton(QCoreApplication::translate("StatsWindow", text), this);
         b->setObjectName(QString::fromLatin1(name));
-        b->setToolTip(QString::fromLatin1(tip));
+        b->setToolTip(QCoreApplication::translate("StatsWindow", tip));
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
         return b;
     };
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    buttons->addWidget(button("ExportPng", "Chart as PNG...", "Saves the bankroll chart as a PNG picture.",
+    buttons->addWidget(button("ExportPng", QT_TRANSLATE_NOOP("StatsWindow", "Chart as PNG..."),
+                              QT_TRANSLATE_NOOP("StatsWindow", "Saves the bankroll chart as a PNG picture."),
                               &StatsWindow::ExportChartPng));
-    buttons->addWidget(button("ExportSvg", "Chart as SVG...", "Saves the bankroll chart as an SVG drawing.",
+    buttons->addWidget(button("ExportSvg", QT_TRANSLATE_NOOP("StatsWindow", "Chart as SVG..."),
+                              QT_TRANSLATE_NOOP("StatsWindow", "Saves the bankroll chart as an SVG drawing."),
                               &StatsWindow::ExportChartSvg));
-    buttons->addWidget(button("ExportCsv", "Tables as CSV...",
-                              "Saves the hits and absences of the chances and numbers as a CSV file.",
-                              &StatsWindow::ExportTablesCsv));
-    buttons->addWidget(button("ExportSpins", "Spins as CSV...",
-                              "Saves every spin with its bet, stake, result and bankroll as a CSV file.",
-                              &StatsWindow::ExportSpinsCsv));
+    buttons->addWidget(
+        button("ExportCsv", QT_TRANSLATE_NOOP("StatsWindow", "Tables as CSV..."),
+               QT_TRANSLATE_NOOP("StatsWindow",
+                                 "Saves the hits and absences of the chances and numbers as a CSV file."),
+               &StatsWindow::ExportTablesCsv));
+    buttons->addWidget(
+        button("ExportSpins", QT_TRANSLATE_NOOP("StatsWindow", "Spins as CSV..."),
+               QT_TRANSLATE_NOOP("StatsWindow",
+                                 "Saves every spin with its bet, stake, result and bankroll as a CSV file."),
+               &StatsWindow::ExportSpinsCsv));
 
     auto* root = new QVBoxLayout(this);
     root->addWidget(split, 1);

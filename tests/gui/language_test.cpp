@@ -1,15 +1,21 @@
-// The window in every language it speaks: each translation loads, no text
-// that has a translation is left in English, and the game's errors are worded
+// The windows in every language they speak: each translation loads, no text
+// of the main or the statistics window that has a translation is left in
+// English, and the game's errors are worded
 // with translated patterns.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QHash>
+#include <QLabel>
+#include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 
 #include "gui_support.h"
 #include "ui/language.h"
+#include "ui/stats_window.h"
 #include "ui/wording.h"
 
 using namespace rotacle::ui::test;
@@ -38,15 +44,22 @@ QHash<QString, QString> Finished(const QString& code) {
     return out;
 }
 
-// Every text the window shows in a widget: captions, buttons, list items,
-// tooltips.
-QStringList WindowTexts(QWidget& form) {
-    QStringList texts;
-    for (QWidget* w : form.findChildren<QWidget*>()) {
+// Every text a window shows in a widget: its title, captions, labels,
+// buttons, list items, tabs, column headers and tooltips.
+QStringList WindowTexts(QWidget& window) {
+    QStringList texts{window.windowTitle()};
+    for (QWidget* w : window.findChildren<QWidget*>()) {
         if (auto* c = dynamic_cast<Caption*>(w)) texts << c->Text();
+        if (auto* l = qobject_cast<QLabel*>(w)) texts << l->text();
+        if (auto* g = qobject_cast<QGroupBox*>(w)) texts << g->title();
         if (auto* b = qobject_cast<QAbstractButton*>(w)) texts << b->text();
         if (auto* c = qobject_cast<QComboBox*>(w))
             for (int i = 0; i < c->count(); ++i) texts << c->itemText(i);
+        if (auto* t = qobject_cast<QTabWidget*>(w))
+            for (int i = 0; i < t->count(); ++i) texts << t->tabText(i);
+        if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model())
+            for (int i = 0; i < v->model()->columnCount(); ++i)
+                texts << v->model()->headerData(i, Qt::Horizontal).toString();
         texts << w->toolTip();
     }
     texts.removeAll(QString());
@@ -75,7 +88,10 @@ private slots:
         QVERIFY2(!finished.isEmpty(), "the language has no finished translation");
         auto form = ShowWindow();
         QVERIFY(form);
-        for (const QString& text : WindowTexts(*form)) {
+        form->ShowStatistics();
+        rotacle::ui::StatsWindow* stats = form->OpenStatsWindow();
+        QVERIFY(stats);
+        for (const QString& text : WindowTexts(*form) + WindowTexts(*stats)) {
             const auto it = finished.constFind(text);
             QVERIFY2(it == finished.constEnd() || *it == text,
                      qPrintable(code + QStringLiteral(": ") + text));
