@@ -196,6 +196,173 @@
     </message>
 </context>
 <context>
+    <name>RiskTab</name>
+    <message>
+        <source> to </source>
+        <translation> bis </translation>
+    </message>
+    <message>
+        <source>How many whole sessions to play.</source>
+        <translation>Wie viele ganze Sitzungen gespielt werden.</translation>
+    </message>
+    <message>
+        <source>The profit at which a session stops.</source>
+        <translation>Der Gewinn, bei dem eine Sitzung endet.</translation>
+    </message>
+    <message>
+        <source>The most spins a session plays.</source>
+        <translation>Die meisten Coups, die eine Sitzung spielt.</translation>
+    </message>
+    <message>
+        <source>Every session starts from the table&apos;s bankroll with its settings.</source>
+        <translation>Jede Sitzung beginnt mit dem Kapital des Tisches und seinen Einstellungen.</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Plays the sessions on worker threads.</source>
+        <translation>Spielt die Sitzungen in Arbeitsthreads.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Stops the run; the figures show the sessions played.</source>
+        <translation>Hält den Lauf an; die Zahlen zeigen die gespielten Sitzungen.</translation>
+    </message>
+    <message>
+        <source>Results of the sessions</source>
+        <translation>Ergebnisse der Sitzungen</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sitzungen</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Sessions:</source>
+        <translation>Sitzungen:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Ziel:</translation>
+    </message>
+    <message>
+        <source>Max spins:</source>
+        <translation>Max. Coups:</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a PNG picture.</source>
+        <translation>Speichert das Histogramm als PNG-Bild.</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as an SVG drawing.</source>
+        <translation>Speichert das Histogramm als SVG-Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Saves every session&apos;s outcome as a CSV file.</source>
+        <translation>Speichert den Ausgang jeder Sitzung als CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>Sessions must be a whole number from 1 to 1000000.</source>
+        <translation>Sitzungen muss eine ganze Zahl von 1 bis 1000000 sein.</translation>
+    </message>
+    <message>
+        <source>The target must be an amount above 0.</source>
+        <translation>Das Ziel muss ein Betrag über 0 sein.</translation>
+    </message>
+    <message>
+        <source>Max spins must be a whole number above 0.</source>
+        <translation>Max. Coups muss eine ganze Zahl über 0 sein.</translation>
+    </message>
+    <message>
+        <source>Playing %1 sessions...</source>
+        <translation>%1 Sitzungen werden gespielt...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Wird abgebrochen...</translation>
+    </message>
+    <message>
+        <source>The run failed.</source>
+        <translation>Der Lauf ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 sessions.</source>
+        <translation>Abgebrochen nach %1 von %2 Sitzungen.</translation>
+    </message>
+    <message>
+        <source>%1 sessions played.</source>
+        <translation>%1 Sitzungen gespielt.</translation>
+    </message>
+    <message>
+        <source>From the table: bankroll %1, its settings%2</source>
+        <translation>Vom Tisch: Kapital %1, seine Einstellungen%2</translation>
+    </message>
+    <message>
+        <source>, la partage</source>
+        <translation>, la partage</translation>
+    </message>
+    <message>
+        <source>No sessions played yet.</source>
+        <translation>Noch keine Sitzungen gespielt.</translation>
+    </message>
+    <message>
+        <source>Sessions: %1</source>
+        <translation>Sitzungen: %1</translation>
+    </message>
+    <message>
+        <source>Reached the target: </source>
+        <translation>Ziel erreicht: </translation>
+    </message>
+    <message>
+        <source>Ruined: </source>
+        <translation>Ruiniert: </translation>
+    </message>
+    <message>
+        <source>Still playing: </source>
+        <translation>Noch im Spiel: </translation>
+    </message>
+    <message>
+        <source>Result: mean %1, sd %2</source>
+        <translation>Ergebnis: Mittel %1, Std.-Abw. %2</translation>
+    </message>
+    <message>
+        <source>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</source>
+        <translation>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</translation>
+    </message>
+    <message>
+        <source>Mean staked: </source>
+        <translation>Mittlerer Einsatz: </translation>
+    </message>
+    <message>
+        <source>House edge: expected %1, z %2</source>
+        <translation>Bankvorteil: erwartet %1, z %2</translation>
+    </message>
+    <message>
+        <source>Drawdown: mean %1, largest %2</source>
+        <translation>Rückgang: Mittel %1, größter %2</translation>
+    </message>
+    <message>
+        <source>Longest losing run: %1</source>
+        <translation>Längste Verlustserie: %1</translation>
+    </message>
+    <message>
+        <source>Largest stake: </source>
+        <translation>Größter Einsatz: </translation>
+    </message>
+    <message>
+        <source>Mean spins: </source>
+        <translation>Mittlere Coups: </translation>
+    </message>
+</context>
+<context>
     <name>SpinResult</name>
     <message>
         <source>Won</source>

@@ -196,6 +196,173 @@
     </message>
 </context>
 <context>
+    <name>RiskTab</name>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>How many whole sessions to play.</source>
+        <translation>Cuántas sesiones completas jugar.</translation>
+    </message>
+    <message>
+        <source>The profit at which a session stops.</source>
+        <translation>El beneficio con el que se detiene una sesión.</translation>
+    </message>
+    <message>
+        <source>The most spins a session plays.</source>
+        <translation>El máximo de tiradas de una sesión.</translation>
+    </message>
+    <message>
+        <source>Every session starts from the table&apos;s bankroll with its settings.</source>
+        <translation>Cada sesión empieza con el capital de la mesa y sus ajustes.</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>EJECUTAR</translation>
+    </message>
+    <message>
+        <source>Plays the sessions on worker threads.</source>
+        <translation>Juega las sesiones en hilos de trabajo.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stops the run; the figures show the sessions played.</source>
+        <translation>Detiene la ejecución; las cifras muestran las sesiones jugadas.</translation>
+    </message>
+    <message>
+        <source>Results of the sessions</source>
+        <translation>Resultados de las sesiones</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sesiones</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Sessions:</source>
+        <translation>Sesiones:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Objetivo:</translation>
+    </message>
+    <message>
+        <source>Max spins:</source>
+        <translation>Tiradas máx.:</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a PNG picture.</source>
+        <translation>Guarda el histograma como imagen PNG.</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as an SVG drawing.</source>
+        <translation>Guarda el histograma como dibujo SVG.</translation>
+    </message>
+    <message>
+        <source>Saves every session&apos;s outcome as a CSV file.</source>
+        <translation>Guarda el desenlace de cada sesión en un archivo CSV.</translation>
+    </message>
+    <message>
+        <source>Sessions must be a whole number from 1 to 1000000.</source>
+        <translation>Las sesiones deben ser un número entero de 1 a 1000000.</translation>
+    </message>
+    <message>
+        <source>The target must be an amount above 0.</source>
+        <translation>El objetivo debe ser un importe mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Max spins must be a whole number above 0.</source>
+        <translation>Las tiradas máx. deben ser un número entero mayor que 0.</translation>
+    </message>
+    <message>
+        <source>Playing %1 sessions...</source>
+        <translation>Jugando %1 sesiones...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>The run failed.</source>
+        <translation>La ejecución ha fallado.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 sessions.</source>
+        <translation>Cancelado tras %1 de %2 sesiones.</translation>
+    </message>
+    <message>
+        <source>%1 sessions played.</source>
+        <translation>%1 sesiones jugadas.</translation>
+    </message>
+    <message>
+        <source>From the table: bankroll %1, its settings%2</source>
+        <translation>De la mesa: capital %1, sus ajustes%2</translation>
+    </message>
+    <message>
+        <source>, la partage</source>
+        <translation>, la partage</translation>
+    </message>
+    <message>
+        <source>No sessions played yet.</source>
+        <translation>Aún no se ha jugado ninguna sesión.</translation>
+    </message>
+    <message>
+        <source>Sessions: %1</source>
+        <translation>Sesiones: %1</translation>
+    </message>
+    <message>
+        <source>Reached the target: </source>
+        <translation>Objetivo alcanzado: </translation>
+    </message>
+    <message>
+        <source>Ruined: </source>
+        <translation>Arruinadas: </translation>
+    </message>
+    <message>
+        <source>Still playing: </source>
+        <translation>Aún jugando: </translation>
+    </message>
+    <message>
+        <source>Result: mean %1, sd %2</source>
+        <translation>Resultado: media %1, desv. típ. %2</translation>
+    </message>
+    <message>
+        <source>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</source>
+        <translation>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</translation>
+    </message>
+    <message>
+        <source>Mean staked: </source>
+        <translation>Apostado medio: </translation>
+    </message>
+    <message>
+        <source>House edge: expected %1, z %2</source>
+        <translation>Ventaja de la casa: esperado %1, z %2</translation>
+    </message>
+    <message>
+        <source>Drawdown: mean %1, largest %2</source>
+        <translation>Caída: media %1, mayor %2</translation>
+    </message>
+    <message>
+        <source>Longest losing run: %1</source>
+        <translation>Racha perdedora más larga: %1</translation>
+    </message>
+    <message>
+        <source>Largest stake: </source>
+        <translation>Mayor apuesta: </translation>
+    </message>
+    <message>
+        <source>Mean spins: </source>
+        <translation>Tiradas medias: </translation>
+    </message>
+</context>
+<context>
     <name>SpinResult</name>
     <message>
         <source>Won</source>

@@ -196,6 +196,173 @@
     </message>
 </context>
 <context>
+    <name>RiskTab</name>
+    <message>
+        <source> to </source>
+        <translation> à </translation>
+    </message>
+    <message>
+        <source>How many whole sessions to play.</source>
+        <translation>Combien de sessions entières jouer.</translation>
+    </message>
+    <message>
+        <source>The profit at which a session stops.</source>
+        <translation>Le gain auquel une session s&apos;arrête.</translation>
+    </message>
+    <message>
+        <source>The most spins a session plays.</source>
+        <translation>Le plus de coups qu&apos;une session joue.</translation>
+    </message>
+    <message>
+        <source>Every session starts from the table&apos;s bankroll with its settings.</source>
+        <translation>Chaque session part de la bankroll de la table avec ses réglages.</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>LANCER</translation>
+    </message>
+    <message>
+        <source>Plays the sessions on worker threads.</source>
+        <translation>Joue les sessions sur des fils de travail.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Stops the run; the figures show the sessions played.</source>
+        <translation>Arrête le calcul ; les chiffres montrent les sessions jouées.</translation>
+    </message>
+    <message>
+        <source>Results of the sessions</source>
+        <translation>Résultats des sessions</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Sessions:</source>
+        <translation>Sessions :</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Objectif :</translation>
+    </message>
+    <message>
+        <source>Max spins:</source>
+        <translation>Coups max :</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a PNG picture.</source>
+        <translation>Enregistre l&apos;histogramme en image PNG.</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as an SVG drawing.</source>
+        <translation>Enregistre l&apos;histogramme en dessin SVG.</translation>
+    </message>
+    <message>
+        <source>Saves every session&apos;s outcome as a CSV file.</source>
+        <translation>Enregistre l&apos;issue de chaque session dans un fichier CSV.</translation>
+    </message>
+    <message>
+        <source>Sessions must be a whole number from 1 to 1000000.</source>
+        <translation>Les sessions doivent être un nombre entier de 1 à 1000000.</translation>
+    </message>
+    <message>
+        <source>The target must be an amount above 0.</source>
+        <translation>L&apos;objectif doit être un montant supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Max spins must be a whole number above 0.</source>
+        <translation>Les coups max doivent être un nombre entier supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>Playing %1 sessions...</source>
+        <translation>%1 sessions en cours...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annulation...</translation>
+    </message>
+    <message>
+        <source>The run failed.</source>
+        <translation>Le calcul a échoué.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 sessions.</source>
+        <translation>Annulé après %1 sessions sur %2.</translation>
+    </message>
+    <message>
+        <source>%1 sessions played.</source>
+        <translation>%1 sessions jouées.</translation>
+    </message>
+    <message>
+        <source>From the table: bankroll %1, its settings%2</source>
+        <translation>De la table : bankroll %1, ses réglages%2</translation>
+    </message>
+    <message>
+        <source>, la partage</source>
+        <translation>, la partage</translation>
+    </message>
+    <message>
+        <source>No sessions played yet.</source>
+        <translation>Aucune session jouée pour l&apos;instant.</translation>
+    </message>
+    <message>
+        <source>Sessions: %1</source>
+        <translation>Sessions : %1</translation>
+    </message>
+    <message>
+        <source>Reached the target: </source>
+        <translation>Objectif atteint : </translation>
+    </message>
+    <message>
+        <source>Ruined: </source>
+        <translation>Ruinées : </translation>
+    </message>
+    <message>
+        <source>Still playing: </source>
+        <translation>Encore en jeu : </translation>
+    </message>
+    <message>
+        <source>Result: mean %1, sd %2</source>
+        <translation>Résultat : moyenne %1, écart type %2</translation>
+    </message>
+    <message>
+        <source>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</source>
+        <translation>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</translation>
+    </message>
+    <message>
+        <source>Mean staked: </source>
+        <translation>Mise moyenne : </translation>
+    </message>
+    <message>
+        <source>House edge: expected %1, z %2</source>
+        <translation>Avantage maison : attendu %1, z %2</translation>
+    </message>
+    <message>
+        <source>Drawdown: mean %1, largest %2</source>
+        <translation>Baisse : moyenne %1, plus forte %2</translation>
+    </message>
+    <message>
+        <source>Longest losing run: %1</source>
+        <translation>Plus longue série perdante : %1</translation>
+    </message>
+    <message>
+        <source>Largest stake: </source>
+        <translation>Plus forte mise : </translation>
+    </message>
+    <message>
+        <source>Mean spins: </source>
+        <translation>Coups moyens : </translation>
+    </message>
+</context>
+<context>
     <name>SpinResult</name>
     <message>
         <source>Won</source>

@@ -196,6 +196,173 @@
     </message>
 </context>
 <context>
+    <name>RiskTab</name>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>How many whole sessions to play.</source>
+        <translation>Quante sessioni intere giocare.</translation>
+    </message>
+    <message>
+        <source>The profit at which a session stops.</source>
+        <translation>Il profitto a cui una sessione si ferma.</translation>
+    </message>
+    <message>
+        <source>The most spins a session plays.</source>
+        <translation>Il massimo di giri di una sessione.</translation>
+    </message>
+    <message>
+        <source>Every session starts from the table&apos;s bankroll with its settings.</source>
+        <translation>Ogni sessione parte dal capitale del tavolo con le sue impostazioni.</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>AVVIA</translation>
+    </message>
+    <message>
+        <source>Plays the sessions on worker threads.</source>
+        <translation>Gioca le sessioni su thread di lavoro.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Stops the run; the figures show the sessions played.</source>
+        <translation>Ferma l&apos;esecuzione; i dati mostrano le sessioni giocate.</translation>
+    </message>
+    <message>
+        <source>Results of the sessions</source>
+        <translation>Risultati delle sessioni</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessioni</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Sessions:</source>
+        <translation>Sessioni:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Obiettivo:</translation>
+    </message>
+    <message>
+        <source>Max spins:</source>
+        <translation>Giri max:</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a PNG picture.</source>
+        <translation>Salva l&apos;istogramma come immagine PNG.</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as an SVG drawing.</source>
+        <translation>Salva l&apos;istogramma come disegno SVG.</translation>
+    </message>
+    <message>
+        <source>Saves every session&apos;s outcome as a CSV file.</source>
+        <translation>Salva l&apos;esito di ogni sessione in un file CSV.</translation>
+    </message>
+    <message>
+        <source>Sessions must be a whole number from 1 to 1000000.</source>
+        <translation>Le sessioni devono essere un numero intero da 1 a 1000000.</translation>
+    </message>
+    <message>
+        <source>The target must be an amount above 0.</source>
+        <translation>L&apos;obiettivo deve essere un importo sopra 0.</translation>
+    </message>
+    <message>
+        <source>Max spins must be a whole number above 0.</source>
+        <translation>I giri max devono essere un numero intero sopra 0.</translation>
+    </message>
+    <message>
+        <source>Playing %1 sessions...</source>
+        <translation>Gioco di %1 sessioni...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annullamento...</translation>
+    </message>
+    <message>
+        <source>The run failed.</source>
+        <translation>L&apos;esecuzione non è riuscita.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 sessions.</source>
+        <translation>Annullato dopo %1 di %2 sessioni.</translation>
+    </message>
+    <message>
+        <source>%1 sessions played.</source>
+        <translation>%1 sessioni giocate.</translation>
+    </message>
+    <message>
+        <source>From the table: bankroll %1, its settings%2</source>
+        <translation>Dal tavolo: capitale %1, le sue impostazioni%2</translation>
+    </message>
+    <message>
+        <source>, la partage</source>
+        <translation>, la partage</translation>
+    </message>
+    <message>
+        <source>No sessions played yet.</source>
+        <translation>Nessuna sessione ancora giocata.</translation>
+    </message>
+    <message>
+        <source>Sessions: %1</source>
+        <translation>Sessioni: %1</translation>
+    </message>
+    <message>
+        <source>Reached the target: </source>
+        <translation>Obiettivo raggiunto: </translation>
+    </message>
+    <message>
+        <source>Ruined: </source>
+        <translation>In rovina: </translation>
+    </message>
+    <message>
+        <source>Still playing: </source>
+        <translation>Ancora in gioco: </translation>
+    </message>
+    <message>
+        <source>Result: mean %1, sd %2</source>
+        <translation>Risultato: media %1, dev. std. %2</translation>
+    </message>
+    <message>
+        <source>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</source>
+        <translation>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</translation>
+    </message>
+    <message>
+        <source>Mean staked: </source>
+        <translation>Puntato medio: </translation>
+    </message>
+    <message>
+        <source>House edge: expected %1, z %2</source>
+        <translation>Vantaggio del banco: atteso %1, z %2</translation>
+    </message>
+    <message>
+        <source>Drawdown: mean %1, largest %2</source>
+        <translation>Calo: medio %1, massimo %2</translation>
+    </message>
+    <message>
+        <source>Longest losing run: %1</source>
+        <translation>Serie perdente più lunga: %1</translation>
+    </message>
+    <message>
+        <source>Largest stake: </source>
+        <translation>Posta massima: </translation>
+    </message>
+    <message>
+        <source>Mean spins: </source>
+        <translation>Giri medi: </translation>
+    </message>
+</context>
+<context>
     <name>SpinResult</name>
     <message>
         <source>Won</source>

@@ -196,6 +196,173 @@
     </message>
 </context>
 <context>
+    <name>RiskTab</name>
+    <message>
+        <source> to </source>
+        <translation> tot </translation>
+    </message>
+    <message>
+        <source>How many whole sessions to play.</source>
+        <translation>Hoeveel hele sessies er gespeeld worden.</translation>
+    </message>
+    <message>
+        <source>The profit at which a session stops.</source>
+        <translation>De winst waarbij een sessie stopt.</translation>
+    </message>
+    <message>
+        <source>The most spins a session plays.</source>
+        <translation>Het hoogste aantal spins van een sessie.</translation>
+    </message>
+    <message>
+        <source>Every session starts from the table&apos;s bankroll with its settings.</source>
+        <translation>Elke sessie begint met het kapitaal van de tafel en haar instellingen.</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>START</translation>
+    </message>
+    <message>
+        <source>Plays the sessions on worker threads.</source>
+        <translation>Speelt de sessies op werkthreads.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>Stops the run; the figures show the sessions played.</source>
+        <translation>Stopt de run; de cijfers tonen de gespeelde sessies.</translation>
+    </message>
+    <message>
+        <source>Results of the sessions</source>
+        <translation>Resultaten van de sessies</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessies</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultaat</translation>
+    </message>
+    <message>
+        <source>Sessions:</source>
+        <translation>Sessies:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Doel:</translation>
+    </message>
+    <message>
+        <source>Max spins:</source>
+        <translation>Max. spins:</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a PNG picture.</source>
+        <translation>Slaat het histogram op als PNG-afbeelding.</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as an SVG drawing.</source>
+        <translation>Slaat het histogram op als SVG-tekening.</translation>
+    </message>
+    <message>
+        <source>Saves every session&apos;s outcome as a CSV file.</source>
+        <translation>Slaat de uitkomst van elke sessie op als CSV-bestand.</translation>
+    </message>
+    <message>
+        <source>Sessions must be a whole number from 1 to 1000000.</source>
+        <translation>Sessies moet een geheel getal van 1 tot 1000000 zijn.</translation>
+    </message>
+    <message>
+        <source>The target must be an amount above 0.</source>
+        <translation>Het doel moet een bedrag boven 0 zijn.</translation>
+    </message>
+    <message>
+        <source>Max spins must be a whole number above 0.</source>
+        <translation>Max. spins moet een geheel getal boven 0 zijn.</translation>
+    </message>
+    <message>
+        <source>Playing %1 sessions...</source>
+        <translation>%1 sessies worden gespeeld...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Annuleren...</translation>
+    </message>
+    <message>
+        <source>The run failed.</source>
+        <translation>De run is mislukt.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 sessions.</source>
+        <translation>Geannuleerd na %1 van %2 sessies.</translation>
+    </message>
+    <message>
+        <source>%1 sessions played.</source>
+        <translation>%1 sessies gespeeld.</translation>
+    </message>
+    <message>
+        <source>From the table: bankroll %1, its settings%2</source>
+        <translation>Van de tafel: kapitaal %1, haar instellingen%2</translation>
+    </message>
+    <message>
+        <source>, la partage</source>
+        <translation>, la partage</translation>
+    </message>
+    <message>
+        <source>No sessions played yet.</source>
+        <translation>Nog geen sessies gespeeld.</translation>
+    </message>
+    <message>
+        <source>Sessions: %1</source>
+        <translation>Sessies: %1</translation>
+    </message>
+    <message>
+        <source>Reached the target: </source>
+        <translation>Doel bereikt: </translation>
+    </message>
+    <message>
+        <source>Ruined: </source>
+        <translation>Geruïneerd: </translation>
+    </message>
+    <message>
+        <source>Still playing: </source>
+        <translation>Nog bezig: </translation>
+    </message>
+    <message>
+        <source>Result: mean %1, sd %2</source>
+        <translation>Resultaat: gemiddeld %1, sd %2</translation>
+    </message>
+    <message>
+        <source>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</source>
+        <translation>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</translation>
+    </message>
+    <message>
+        <source>Mean staked: </source>
+        <translation>Gemiddeld ingezet: </translation>
+    </message>
+    <message>
+        <source>House edge: expected %1, z %2</source>
+        <translation>Huisvoordeel: verwacht %1, z %2</translation>
+    </message>
+    <message>
+        <source>Drawdown: mean %1, largest %2</source>
+        <translation>Terugval: gemiddeld %1, grootste %2</translation>
+    </message>
+    <message>
+        <source>Longest losing run: %1</source>
+        <translation>Langste verliesreeks: %1</translation>
+    </message>
+    <message>
+        <source>Largest stake: </source>
+        <translation>Grootste inzet: </translation>
+    </message>
+    <message>
+        <source>Mean spins: </source>
+        <translation>Gemiddelde spins: </translation>
+    </message>
+</context>
+<context>
     <name>SpinResult</name>
     <message>
         <source>Won</source>

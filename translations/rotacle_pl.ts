@@ -196,6 +196,173 @@
     </message>
 </context>
 <context>
+    <name>RiskTab</name>
+    <message>
+        <source> to </source>
+        <translation> do </translation>
+    </message>
+    <message>
+        <source>How many whole sessions to play.</source>
+        <translation>Ile pełnych sesji rozegrać.</translation>
+    </message>
+    <message>
+        <source>The profit at which a session stops.</source>
+        <translation>Zysk, przy którym sesja się kończy.</translation>
+    </message>
+    <message>
+        <source>The most spins a session plays.</source>
+        <translation>Najwięcej spinów w sesji.</translation>
+    </message>
+    <message>
+        <source>Every session starts from the table&apos;s bankroll with its settings.</source>
+        <translation>Każda sesja zaczyna się od kapitału stołu z jego ustawieniami.</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>URUCHOM</translation>
+    </message>
+    <message>
+        <source>Plays the sessions on worker threads.</source>
+        <translation>Rozgrywa sesje w wątkach roboczych.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Stops the run; the figures show the sessions played.</source>
+        <translation>Zatrzymuje przebieg; dane pokazują rozegrane sesje.</translation>
+    </message>
+    <message>
+        <source>Results of the sessions</source>
+        <translation>Wyniki sesji</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sesje</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Wynik</translation>
+    </message>
+    <message>
+        <source>Sessions:</source>
+        <translation>Sesje:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Cel:</translation>
+    </message>
+    <message>
+        <source>Max spins:</source>
+        <translation>Maks. spinów:</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a PNG picture.</source>
+        <translation>Zapisuje histogram jako obraz PNG.</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as an SVG drawing.</source>
+        <translation>Zapisuje histogram jako rysunek SVG.</translation>
+    </message>
+    <message>
+        <source>Saves every session&apos;s outcome as a CSV file.</source>
+        <translation>Zapisuje wynik każdej sesji do pliku CSV.</translation>
+    </message>
+    <message>
+        <source>Sessions must be a whole number from 1 to 1000000.</source>
+        <translation>Sesje muszą być liczbą całkowitą od 1 do 1000000.</translation>
+    </message>
+    <message>
+        <source>The target must be an amount above 0.</source>
+        <translation>Cel musi być kwotą powyżej 0.</translation>
+    </message>
+    <message>
+        <source>Max spins must be a whole number above 0.</source>
+        <translation>Maks. spinów musi być liczbą całkowitą powyżej 0.</translation>
+    </message>
+    <message>
+        <source>Playing %1 sessions...</source>
+        <translation>Rozgrywanie %1 sesji...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Anulowanie...</translation>
+    </message>
+    <message>
+        <source>The run failed.</source>
+        <translation>Przebieg się nie powiódł.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 sessions.</source>
+        <translation>Anulowano po %1 z %2 sesji.</translation>
+    </message>
+    <message>
+        <source>%1 sessions played.</source>
+        <translation>Rozegrano %1 sesji.</translation>
+    </message>
+    <message>
+        <source>From the table: bankroll %1, its settings%2</source>
+        <translation>Ze stołu: kapitał %1, jego ustawienia%2</translation>
+    </message>
+    <message>
+        <source>, la partage</source>
+        <translation>, la partage</translation>
+    </message>
+    <message>
+        <source>No sessions played yet.</source>
+        <translation>Nie rozegrano jeszcze sesji.</translation>
+    </message>
+    <message>
+        <source>Sessions: %1</source>
+        <translation>Sesje: %1</translation>
+    </message>
+    <message>
+        <source>Reached the target: </source>
+        <translation>Osiągnięto cel: </translation>
+    </message>
+    <message>
+        <source>Ruined: </source>
+        <translation>Bankructwo: </translation>
+    </message>
+    <message>
+        <source>Still playing: </source>
+        <translation>Wciąż w grze: </translation>
+    </message>
+    <message>
+        <source>Result: mean %1, sd %2</source>
+        <translation>Wynik: średnia %1, odch. std. %2</translation>
+    </message>
+    <message>
+        <source>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</source>
+        <translation>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</translation>
+    </message>
+    <message>
+        <source>Mean staked: </source>
+        <translation>Średnio postawiono: </translation>
+    </message>
+    <message>
+        <source>House edge: expected %1, z %2</source>
+        <translation>Przewaga kasyna: oczekiwane %1, z %2</translation>
+    </message>
+    <message>
+        <source>Drawdown: mean %1, largest %2</source>
+        <translation>Spadek: średni %1, największy %2</translation>
+    </message>
+    <message>
+        <source>Longest losing run: %1</source>
+        <translation>Najdłuższa seria przegranych: %1</translation>
+    </message>
+    <message>
+        <source>Largest stake: </source>
+        <translation>Największa stawka: </translation>
+    </message>
+    <message>
+        <source>Mean spins: </source>
+        <translation>Średnio spinów: </translation>
+    </message>
+</context>
+<context>
     <name>SpinResult</name>
     <message>
         <source>Won</source>

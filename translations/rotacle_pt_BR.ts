@@ -196,6 +196,173 @@
     </message>
 </context>
 <context>
+    <name>RiskTab</name>
+    <message>
+        <source> to </source>
+        <translation> a </translation>
+    </message>
+    <message>
+        <source>How many whole sessions to play.</source>
+        <translation>Quantas sessões inteiras jogar.</translation>
+    </message>
+    <message>
+        <source>The profit at which a session stops.</source>
+        <translation>O lucro em que uma sessão para.</translation>
+    </message>
+    <message>
+        <source>The most spins a session plays.</source>
+        <translation>O máximo de giros de uma sessão.</translation>
+    </message>
+    <message>
+        <source>Every session starts from the table&apos;s bankroll with its settings.</source>
+        <translation>Cada sessão começa com a banca da mesa e seus ajustes.</translation>
+    </message>
+    <message>
+        <source>RUN</source>
+        <translation>EXECUTAR</translation>
+    </message>
+    <message>
+        <source>Plays the sessions on worker threads.</source>
+        <translation>Joga as sessões em threads de trabalho.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Stops the run; the figures show the sessions played.</source>
+        <translation>Para a execução; os números mostram as sessões jogadas.</translation>
+    </message>
+    <message>
+        <source>Results of the sessions</source>
+        <translation>Resultados das sessões</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessões</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Sessions:</source>
+        <translation>Sessões:</translation>
+    </message>
+    <message>
+        <source>Target:</source>
+        <translation>Meta:</translation>
+    </message>
+    <message>
+        <source>Max spins:</source>
+        <translation>Giros máx.:</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as a PNG picture.</source>
+        <translation>Salva o histograma como imagem PNG.</translation>
+    </message>
+    <message>
+        <source>Saves the histogram as an SVG drawing.</source>
+        <translation>Salva o histograma como desenho SVG.</translation>
+    </message>
+    <message>
+        <source>Saves every session&apos;s outcome as a CSV file.</source>
+        <translation>Salva o desfecho de cada sessão em um arquivo CSV.</translation>
+    </message>
+    <message>
+        <source>Sessions must be a whole number from 1 to 1000000.</source>
+        <translation>As sessões devem ser um número inteiro de 1 a 1000000.</translation>
+    </message>
+    <message>
+        <source>The target must be an amount above 0.</source>
+        <translation>A meta deve ser um valor acima de 0.</translation>
+    </message>
+    <message>
+        <source>Max spins must be a whole number above 0.</source>
+        <translation>Os giros máx. devem ser um número inteiro acima de 0.</translation>
+    </message>
+    <message>
+        <source>Playing %1 sessions...</source>
+        <translation>Jogando %1 sessões...</translation>
+    </message>
+    <message>
+        <source>Cancelling...</source>
+        <translation>Cancelando...</translation>
+    </message>
+    <message>
+        <source>The run failed.</source>
+        <translation>A execução falhou.</translation>
+    </message>
+    <message>
+        <source>Cancelled after %1 of %2 sessions.</source>
+        <translation>Cancelado após %1 de %2 sessões.</translation>
+    </message>
+    <message>
+        <source>%1 sessions played.</source>
+        <translation>%1 sessões jogadas.</translation>
+    </message>
+    <message>
+        <source>From the table: bankroll %1, its settings%2</source>
+        <translation>Da mesa: banca %1, seus ajustes%2</translation>
+    </message>
+    <message>
+        <source>, la partage</source>
+        <translation>, la partage</translation>
+    </message>
+    <message>
+        <source>No sessions played yet.</source>
+        <translation>Nenhuma sessão jogada ainda.</translation>
+    </message>
+    <message>
+        <source>Sessions: %1</source>
+        <translation>Sessões: %1</translation>
+    </message>
+    <message>
+        <source>Reached the target: </source>
+        <translation>Meta atingida: </translation>
+    </message>
+    <message>
+        <source>Ruined: </source>
+        <translation>Quebradas: </translation>
+    </message>
+    <message>
+        <source>Still playing: </source>
+        <translation>Ainda jogando: </translation>
+    </message>
+    <message>
+        <source>Result: mean %1, sd %2</source>
+        <translation>Resultado: média %1, dp %2</translation>
+    </message>
+    <message>
+        <source>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</source>
+        <translation>5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5</translation>
+    </message>
+    <message>
+        <source>Mean staked: </source>
+        <translation>Apostado médio: </translation>
+    </message>
+    <message>
+        <source>House edge: expected %1, z %2</source>
+        <translation>Vantagem da casa: esperado %1, z %2</translation>
+    </message>
+    <message>
+        <source>Drawdown: mean %1, largest %2</source>
+        <translation>Queda: média %1, maior %2</translation>
+    </message>
+    <message>
+        <source>Longest losing run: %1</source>
+        <translation>Maior sequência de perdas: %1</translation>
+    </message>
+    <message>
+        <source>Largest stake: </source>
+        <translation>Maior aposta: </translation>
+    </message>
+    <message>
+        <source>Mean spins: </source>
+        <translation>Giros médios: </translation>
+    </message>
+</context>
+<context>
     <name>SpinResult</name>
     <message>
         <source>Won</source>

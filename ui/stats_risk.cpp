@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -47,14 +48,14 @@ QString Amount(double value) {
 }
 
 QString Chance(const risk::Interval& i) {
-    return Percent(i.value) + QStringLiteral(" (") + Percent(i.low) + QStringLiteral(" to ") +
-           Percent(i.high) + QLatin1Char(')');
+    return Percent(i.value) + QStringLiteral(" (") + Percent(i.low) +
+           QCoreApplication::translate("RiskTab", " to ") + Percent(i.high) + QLatin1Char(')');
 }
 
 QLineEdit* Input(QWidget* parent, const char* name, const char* text, const char* tip) {
     auto* edit = new QLineEdit(QString::fromLatin1(text), parent);
     edit->setObjectName(QString::fromLatin1(name));
-    edit->setToolTip(QString::fromLatin1(tip));
+    edit->setToolTip(QCoreApplication::translate("RiskTab", tip));
     edit->setMaximumWidth(110);
     return edit;
 }
@@ -77,19 +78,24 @@ risk::RiskSetup TableSetup(const Game& game) {
 RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
     : QWidget(parent), source_(std::move(source)), platform_(platform) {
     setObjectName(QStringLiteral("RiskTab"));
-    sessions_ = Input(this, "RiskSessions", "1000", "How many whole sessions to play.");
-    target_ = Input(this, "RiskTarget", "100", "The profit at which a session stops.");
-    spins_ = Input(this, "RiskSpins", "1000", "The most spins a session plays.");
+    sessions_ =
+        Input(this, "RiskSessions", "1000", QT_TRANSLATE_NOOP("RiskTab", "How many whole sessions to play."));
+    target_ = Input(this, "RiskTarget", "100",
+                    QT_TRANSLATE_NOOP("RiskTab", "The profit at which a session stops."));
+    spins_ =
+        Input(this, "RiskSpins", "1000", QT_TRANSLATE_NOOP("RiskTab", "The most spins a session plays."));
     table_ = new QLabel(this);
     table_->setObjectName(QStringLiteral("RiskTable"));
-    table_->setToolTip(QStringLiteral("Every session starts from the table's bankroll with its settings."));
-    run_ = new QPushButton(QStringLiteral("RUN"), this);
+    table_->setToolTip(QCoreApplication::translate(
+        "RiskTab", "Every session starts from the table's bankroll with its settings."));
+    run_ = new QPushButton(QCoreApplication::translate("RiskTab", "RUN"), this);
     run_->setObjectName(QStringLiteral("RiskRun"));
-    run_->setToolTip(QStringLiteral("Plays the sessions on worker threads."));
+    run_->setToolTip(QCoreApplication::translate("RiskTab", "Plays the sessions on worker threads."));
     run_->setAutoDefault(false);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(QCoreApplication::translate("RiskTab", "Cancel"), this);
     cancel_->setObjectName(QStringLiteral("RiskCancel"));
-    cancel_->setToolTip(QStringLiteral("Stops the run; the figures show the sessions played."));
+    cancel_->setToolTip(
+        QCoreApplication::translate("RiskTab", "Stops the run; the figures show the sessions played."));
     cancel_->setAutoDefault(false);
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("RiskProgress"));
@@ -103,16 +109,16 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
 
     auto* chart = new QChart;
     chart->setTheme(QChart::ChartThemeDark);
-    chart->setTitle(QStringLiteral("Results of the sessions"));
+    chart->setTitle(QCoreApplication::translate("RiskTab", "Results of the sessions"));
     chart->setAnimationOptions(QChart::NoAnimation);
     chart->legend()->hide();
     histogram_ = new QAreaSeries(new QLineSeries(chart));
-    histogram_->setName(QStringLiteral("Sessions"));
+    histogram_->setName(QCoreApplication::translate("RiskTab", "Sessions"));
     histogram_->setColor(art::kGold);
     histogram_->setBorderColor(art::kGold);
     chart->addSeries(histogram_);
     result_axis_ = new QValueAxis;
-    result_axis_->setTitleText(QStringLiteral("Result"));
+    result_axis_->setTitleText(QCoreApplication::translate("RiskTab", "Result"));
     result_axis_->setLabelFormat(QStringLiteral("%.0f"));
     result_axis_->setTickType(QValueAxis::TicksDynamic);
     result_axis_->setTickAnchor(0);
@@ -121,7 +127,7 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
     count_axis_->setTickType(QValueAxis::TicksDynamic);
     count_axis_->setTickAnchor(0);
     count_axis_->setTickInterval(2);
-    count_axis_->setTitleText(QStringLiteral("Sessions"));
+    count_axis_->setTitleText(QCoreApplication::translate("RiskTab", "Sessions"));
     chart->addAxis(result_axis_, Qt::AlignBottom);
     chart->addAxis(count_axis_, Qt::AlignLeft);
     histogram_->attachAxis(result_axis_);
@@ -132,9 +138,9 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
     chart_view_->setMinimumSize(240, 140);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Sessions:"), sessions_);
-    form->addRow(QStringLiteral("Target:"), target_);
-    form->addRow(QStringLiteral("Max spins:"), spins_);
+    form->addRow(QCoreApplication::translate("RiskTab", "Sessions:"), sessions_);
+    form->addRow(QCoreApplication::translate("RiskTab", "Target:"), target_);
+    form->addRow(QCoreApplication::translate("RiskTab", "Max spins:"), spins_);
     form->addRow(table_);
     auto* run_row = new QHBoxLayout;
     run_row->addWidget(run_);
@@ -151,9 +157,10 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
     export_row->addWidget(export_button("RiskPng", "PNG...", &RiskTab::ExportPng));
     export_row->addWidget(export_button("RiskSvg", "SVG...", &RiskTab::ExportSvg));
     export_row->addWidget(export_button("RiskCsv", "CSV...", &RiskTab::ExportCsv));
-    exports_[0]->setToolTip(QStringLiteral("Saves the histogram as a PNG picture."));
-    exports_[1]->setToolTip(QStringLiteral("Saves the histogram as an SVG drawing."));
-    exports_[2]->setToolTip(QStringLiteral("Saves every session's outcome as a CSV file."));
+    exports_[0]->setToolTip(QCoreApplication::translate("RiskTab", "Saves the histogram as a PNG picture."));
+    exports_[1]->setToolTip(QCoreApplication::translate("RiskTab", "Saves the histogram as an SVG drawing."));
+    exports_[2]->setToolTip(
+        QCoreApplication::translate("RiskTab", "Saves every session's outcome as a CSV file."));
 
     auto* left = new QVBoxLayout;
     left->addLayout(form);
@@ -195,11 +202,12 @@ bool RiskTab::RunClick() {
     const QString wrong = [&]() -> QString {
         if (!TryStrToInt(sessions_->text().trimmed().toStdString(), sessions) || sessions < 1 ||
             sessions > kMostSessions)
-            return QStringLiteral("Sessions must be a whole number from 1 to 1000000.");
+            return QCoreApplication::translate("RiskTab",
+                                               "Sessions must be a whole number from 1 to 1000000.");
         if (!TryStrToFloat(target_->text().trimmed().toStdString(), target) || !(target > 0))
-            return QStringLiteral("The target must be an amount above 0.");
+            return QCoreApplication::translate("RiskTab", "The target must be an amount above 0.");
         if (!TryStrToInt(spins_->text().trimmed().toStdString(), spins) || spins < 1)
-            return QStringLiteral("Max spins must be a whole number above 0.");
+            return QCoreApplication::translate("RiskTab", "Max spins must be a whole number above 0.");
         return {};
     }();
     if (!wrong.isEmpty()) {
@@ -221,7 +229,7 @@ bool RiskTab::RunClick() {
     outcomes_.clear();
     progress_->setRange(0, sessions);
     progress_->setValue(0);
-    state_->setText(QStringLiteral("Playing %1 sessions...").arg(sessions));
+    state_->setText(QCoreApplication::translate("RiskTab", "Playing %1 sessions...").arg(sessions));
     SetRunning(true);
     // One core stays with the window, so that it answers while the
     // sessions are played.
@@ -249,7 +257,7 @@ bool RiskTab::RunClick() {
 void RiskTab::CancelClick() {
     if (!running_) return;
     cancel_flag_ = true;
-    state_->setText(QStringLiteral("Cancelling..."));
+    state_->setText(QCoreApplication::translate("RiskTab", "Cancelling..."));
 }
 
 void RiskTab::ShowProgress() {
@@ -262,13 +270,14 @@ void RiskTab::Finished() {
     SetRunning(false);
     progress_->setValue(static_cast<int>(outcomes_.size()));
     if (!r.error.empty()) {
-        state_->setText(QStringLiteral("The run failed."));
+        state_->setText(QCoreApplication::translate("RiskTab", "The run failed."));
         platform_.ShowMessage(r.error);
     } else if (static_cast<std::int64_t>(outcomes_.size()) < asked_) {
-        state_->setText(
-            QStringLiteral("Cancelled after %1 of %2 sessions.").arg(outcomes_.size()).arg(asked_));
+        state_->setText(QCoreApplication::translate("RiskTab", "Cancelled after %1 of %2 sessions.")
+                            .arg(outcomes_.size())
+                            .arg(asked_));
     } else {
-        state_->setText(QStringLiteral("%1 sessions played.").arg(outcomes_.size()));
+        state_->setText(QCoreApplication::translate("RiskTab", "%1 sessions played.").arg(outcomes_.size()));
     }
     ShowRun();
 }
@@ -281,10 +290,11 @@ void RiskTab::showEvent(QShowEvent* event) {
 
 void RiskTab::ShowTable() {
     const risk::RiskSetup now = running_ || !outcomes_.empty() ? setup_ : source_();
-    table_->setText(QStringLiteral("From the table: bankroll %1, its settings%2")
-                        .arg(Amount(now.bankroll), now.zero_rule == ZeroRule::Partage
-                                                       ? QStringLiteral(", la partage")
-                                                       : QString()));
+    table_->setText(
+        QCoreApplication::translate("RiskTab", "From the table: bankroll %1, its settings%2")
+            .arg(Amount(now.bankroll), now.zero_rule == ZeroRule::Partage
+                                           ? QCoreApplication::translate("RiskTab", ", la partage")
+                                           : QString()));
 }
 
 void RiskTab::ShowRun() {
@@ -292,7 +302,7 @@ void RiskTab::ShowRun() {
     QList<QPointF> outline;
     if (outcomes_.empty()) {
         histogram_->upperSeries()->clear();
-        figures_->setText(QStringLiteral("No sessions played yet."));
+        figures_->setText(QCoreApplication::translate("RiskTab", "No sessions played yet."));
         result_axis_->setRange(-setup_.bankroll, setup_.target);
         result_axis_->setTickInterval(NiceStep((setup_.bankroll + setup_.target) / 4));
         count_axis_->setRange(0, 10);
@@ -320,20 +330,22 @@ void RiskTab::ShowRun() {
     const risk::RiskFigures f = risk::Summarise(outcomes_, setup_);
     const auto& p = f.result_points;
     const QStringList lines = {
-        QStringLiteral("Sessions: %1").arg(f.sessions),
-        QStringLiteral("Reached the target: ") + Chance(f.p_target),
-        QStringLiteral("Ruined: ") + Chance(f.p_ruin),
-        QStringLiteral("Still playing: ") + Chance(f.p_open),
-        QStringLiteral("Result: mean %1, sd %2").arg(Amount(f.result_mean), Amount(f.result_sd)),
-        QStringLiteral("5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5")
+        QCoreApplication::translate("RiskTab", "Sessions: %1").arg(f.sessions),
+        QCoreApplication::translate("RiskTab", "Reached the target: ") + Chance(f.p_target),
+        QCoreApplication::translate("RiskTab", "Ruined: ") + Chance(f.p_ruin),
+        QCoreApplication::translate("RiskTab", "Still playing: ") + Chance(f.p_open),
+        QCoreApplication::translate("RiskTab", "Result: mean %1, sd %2")
+            .arg(Amount(f.result_mean), Amount(f.result_sd)),
+        QCoreApplication::translate("RiskTab", "5/25/50/75/95 %: %1 / %2 / %3 / %4 / %5")
             .arg(Amount(p[0]), Amount(p[1]), Amount(p[2]), Amount(p[3]), Amount(p[4])),
-        QStringLiteral("Mean staked: ") + Amount(f.mean_staked),
-        QStringLiteral("House edge: expected %1, z %2")
+        QCoreApplication::translate("RiskTab", "Mean staked: ") + Amount(f.mean_staked),
+        QCoreApplication::translate("RiskTab", "House edge: expected %1, z %2")
             .arg(Amount(f.edge_expected), Text(Fixed(f.edge_z, 2))),
-        QStringLiteral("Drawdown: mean %1, largest %2").arg(Amount(f.drawdown_mean), Amount(f.drawdown_max)),
-        QStringLiteral("Longest losing run: %1").arg(f.longest_losing_run),
-        QStringLiteral("Largest stake: ") + Amount(f.largest_stake),
-        QStringLiteral("Mean spins: ") + Text(Fixed(f.mean_spins, 1)),
+        QCoreApplication::translate("RiskTab", "Drawdown: mean %1, largest %2")
+            .arg(Amount(f.drawdown_mean), Amount(f.drawdown_max)),
+        QCoreApplication::translate("RiskTab", "Longest losing run: %1").arg(f.longest_losing_run),
+        QCoreApplication::translate("RiskTab", "Largest stake: ") + Amount(f.largest_stake),
+        QCoreApplication::translate("RiskTab", "Mean spins: ") + Text(Fixed(f.mean_spins, 1)),
     };
     figures_->setText(lines.join(QLatin1Char('\n')));
 }
