@@ -2,6 +2,135 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Help</name>
+    <message>
+        <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
+chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
+staking rules give.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
+&lt;p&gt;Click the cell of the number the wheel produced, or type its digits and press Enter or
+Space. Backspace takes back a typed digit, Esc drops the typed digits. A number clicked or typed
+while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the history) and is entered after
+the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
+&lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
+import panel or the settings area.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
+&lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
+taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
+&lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
+each number first settles the previous proposal.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
+were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
+back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
+&lt;p&gt;A staking cycle starts at the &lt;b&gt;initial bet&lt;/b&gt;. The loss rule (&amp;ldquo;AFTER n losses
+&amp;hellip;&amp;rdquo;) and the win rule (&amp;ldquo;AFTER n wins &amp;hellip;&amp;rdquo;) add to, subtract from,
+multiply, divide or set the stake by their amount. &lt;b&gt;Bet automatic reset&lt;/b&gt; returns the stake
+to the initial bet when the bankroll reaches the cycle target; &lt;b&gt;get minimal profit&lt;/b&gt; trims
+the stake so that a win just reaches that target. &lt;b&gt;Phase correction&lt;/b&gt; re-bases the rule
+amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
+&lt;p&gt;Some controls are fixed in this version: the game mode (SMART 2025 plays), the betting
+system list and the rule lists snap back when you choose another item, and the AFTER counts and
+rule amounts take their values from the initial bet or from a settings file (LOAD). Their
+tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Import and export&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORT&lt;/b&gt; opens a panel: paste a live-casino history page from the clipboard, or load a
+text file of numbers, then IMPORT replaces the history with them without settling any bet
+(it asks first when the history holds numbers).
+&lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
+&lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
+on average. No staking rule changes that: over many bets the expected result is 1/37 of the
+total staked, lost.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Safety level still more than one lost proposal away. With SAFE LEVEL n, a proposal is
+shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Safety level reached, or one lost proposal away.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;A trend button at rest, above its field.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Pointed at: a click prefers this side of its pair.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
+click drops the preference.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;
+All rights reserved. No warranty: roulette has a house edge.</source>
+        <translation>Rotacle 8.0 &amp;mdash; versione %1&lt;br&gt;
+Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del banco.</translation>
+    </message>
+    <message>
+        <source>Rotacle 8.0 — Help</source>
+        <translation>Rotacle 8.0 — Aiuto</translation>
+    </message>
+    <message>
+        <source>  Previous sessions</source>
+        <translation>  Sessioni precedenti</translation>
+    </message>
+    <message>
+        <source>Sessions kept beside this one, newest first</source>
+        <translation>Sessioni conservate accanto a questa, la più recente prima</translation>
+    </message>
+    <message>
+        <source>RESUME</source>
+        <translation>RIPRENDI</translation>
+    </message>
+    <message>
+        <source>Resume the chosen session; this one is kept beside it</source>
+        <translation>Riprende la sessione scelta; questa viene conservata accanto</translation>
+    </message>
+    <message>
+        <source>  —  %1 numbers, bankroll %2</source>
+        <translation>  —  %1 numeri, capitale %2</translation>
+    </message>
+    <message>
+        <source>  —  cannot be resumed</source>
+        <translation>  —  non riprendibile</translation>
+    </message>
+</context>
+<context>
     <name>List</name>
     <message>
         <source>DEEP SCAN 8.0</source>

@@ -1,11 +1,13 @@
 #include "ui/help_window.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QStringList>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -35,42 +37,37 @@ QImage Drawn(QSize size, qreal scale, const std::function<void(QPainter&, const 
     return image;
 }
 
-QString Guide() {
-    return QStringLiteral(
-        R"(<h2>Rotacle 8.0</h2>
+// The guide in blocks (a heading with its paragraphs), each translated on
+// its own, joined by blank lines.
+constexpr const char* kGuide[] = {
+    QT_TRANSLATE_NOOP("Help", R"(<h2>Rotacle 8.0</h2>
 <p>Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &mdash; with the stake your
-staking rules give.</p>
-
-<h3>Entering numbers</h3>
+staking rules give.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>Entering numbers</h3>
 <p>Click the cell of the number the wheel produced, or type its digits and press Enter or
 Space. Backspace takes back a typed digit, Esc drops the typed digits. A number clicked or typed
 while the board is busy waits (&ldquo;waiting: 5 36&rdquo; under the history) and is entered after
 the run; meanwhile UNDO only takes back a waiting number.</p>
 <p>Keys: <b>Ctrl+Z</b> undo (a number still waiting is taken back first), <b>Ctrl+Q</b> quit, <b>F1</b> this help, <b>S</b> the statistics window, <b>Esc</b> closes the
-import panel or the settings area.</p>
-
-<h3>The chip and the stake</h3>
+import panel or the settings area.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>The chip and the stake</h3>
 <p>The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
-taken from the bankroll: a win brings it back with as much again, a loss keeps it.</p>
-
-<h3>The first numbers</h3>
+taken from the bankroll: a win brings it back with as much again, a loss keeps it.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>The first numbers</h3>
 <p>The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
-each number first settles the previous proposal.</p>
-
-<h3>The stats row</h3>
+each number first settles the previous proposal.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>The stats row</h3>
 <p><b>Numbers in game</b> counts the numbers in the history. <b>Bets played</b> counts the
 proposals shown as bets; a bet withdrawn with SKIP is taken off again. The <b>flat index</b>
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.</p>
-
-<h3>Undo and skip</h3>
+ones; a number with no bet on the table leaves it alone.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>Undo and skip</h3>
 <p><b>UNDO</b> takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. <b>SKIP</b> withdraws the shown bet: its stake goes
-back to the bankroll and nothing is settled on it.</p>
-
-<h3>Staking rules</h3>
+back to the bankroll and nothing is settled on it.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>Staking rules</h3>
 <p>A staking cycle starts at the <b>initial bet</b>. The loss rule (&ldquo;AFTER n losses
 &hellip;&rdquo;) and the win rule (&ldquo;AFTER n wins &hellip;&rdquo;) add to, subtract from,
 multiply, divide or set the stake by their amount. <b>Bet automatic reset</b> returns the stake
@@ -80,20 +77,17 @@ amounts when the stake reaches the step times the initial bet.</p>
 <p>Some controls are fixed in this version: the game mode (SMART 2025 plays), the betting
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
-tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.</p>
-
-<h3>Import and export</h3>
+tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>Import and export</h3>
 <p><b>IMPORT</b> opens a panel: paste a live-casino history page from the clipboard, or load a
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
-<b>EXPORT</b> saves the history as a text file, one number per line.</p>
-
-<h3>The expected loss</h3>
+<b>EXPORT</b> saves the history as a text file, one number per line.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>The expected loss</h3>
 <p>With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
-total staked, lost.</p>
-
-<h3>Lamps and trend buttons</h3>
+total staked, lost.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>Lamps and trend buttons</h3>
 <table cellspacing="6">
 <tr><td><img src="rotacle:lamp-far" width="20" height="20"></td>
 <td>Safety level still more than one lost proposal away. With SAFE LEVEL n, a proposal is
@@ -107,10 +101,19 @@ shown only after n proposals in a row have lost.</td></tr>
 <tr><td><img src="rotacle:trend-2" width="62" height="18"></td>
 <td>This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.</td></tr>
-</table>
+</table>)"),
+};
 
-<p class="foot">Rotacle 8.0 &mdash; version )" ROTACLE_VERSION R"(<br>
-All rights reserved. No warranty: roulette has a house edge.</p>)");
+QString Guide() {
+    QStringList blocks;
+    for (const char* block : kGuide) blocks << QCoreApplication::translate("Help", block);
+    blocks << QStringLiteral("<p class=\"foot\">") +
+                  QCoreApplication::translate("Help",
+                                              "Rotacle 8.0 &mdash; version %1<br>\n"
+                                              "All rights reserved. No warranty: roulette has a house edge.")
+                      .arg(QStringLiteral(ROTACLE_VERSION)) +
+                  QStringLiteral("</p>");
+    return blocks.join(QStringLiteral("\n\n"));
 }
 
 /// The hover picture of the "?" command: shown over the normal picture while
@@ -136,7 +139,7 @@ protected:
 HelpWindow::HelpWindow(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), browser_(new QTextBrowser(this)) {
     setObjectName(kWindowName);
-    setWindowTitle(QStringLiteral("Rotacle 8.0 \u2014 Help"));
+    setWindowTitle(QCoreApplication::translate("Help", "Rotacle 8.0 \u2014 Help"));
     setModal(false);
     resize(440, 560);
 
@@ -176,14 +179,16 @@ HelpWindow::HelpWindow(QWidget* parent)
 
     // Sessions kept beside the running one: after "APP", after a session that
     // was not resumed, or after a clean end.
-    auto* title = new QLabel(QStringLiteral("  Previous sessions"), this);
+    auto* title = new QLabel(QCoreApplication::translate("Help", "  Previous sessions"), this);
     sessions_list_ = new QListWidget(this);
     sessions_list_->setObjectName(QStringLiteral("PreviousSessions"));
-    sessions_list_->setToolTip(QStringLiteral("Sessions kept beside this one, newest first"));
+    sessions_list_->setToolTip(
+        QCoreApplication::translate("Help", "Sessions kept beside this one, newest first"));
     sessions_list_->setMaximumHeight(110);
-    resume_ = new QPushButton(QStringLiteral("RESUME"), this);
+    resume_ = new QPushButton(QCoreApplication::translate("Help", "RESUME"), this);
     resume_->setObjectName(QStringLiteral("ResumeSession"));
-    resume_->setToolTip(QStringLiteral("Resume the chosen session; this one is kept beside it"));
+    resume_->setToolTip(
+        QCoreApplication::translate("Help", "Resume the chosen session; this one is kept beside it"));
     resume_->setEnabled(false);
     connect(sessions_list_, &QListWidget::currentRowChanged, this,
             [this](int row) { resume_->setEnabled(row >= 0 && sessions_ && sessions_->resume); });
@@ -210,10 +215,10 @@ void HelpWindow::ShowSessions(const PreviousSessions* sessions) {
                                                      .arg(stamp.mid(0, 4), stamp.mid(4, 2), stamp.mid(6, 2),
                                                           stamp.mid(9, 2), stamp.mid(11, 2), stamp.mid(13, 2))
                                                : name;
-            shown += kept.readable ? QStringLiteral("  \u2014  %1 numbers, bankroll %2")
+            shown += kept.readable ? QCoreApplication::translate("Help", "  \u2014  %1 numbers, bankroll %2")
                                          .arg(kept.numbers)
                                          .arg(QString::fromStdString(FloatToStr(kept.bankroll)))
-                                   : QStringLiteral("  \u2014  cannot be resumed");
+                                   : QCoreApplication::translate("Help", "  \u2014  cannot be resumed");
             auto* item = new QListWidgetItem(shown, sessions_list_);
             item->setData(Qt::UserRole, QString::fromStdString(kept.path));
         }
