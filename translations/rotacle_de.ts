@@ -8,7 +8,10 @@
 &lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
 staking rules give.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;Rotacle verfolgt einen Tisch des europäischen Roulettes (eine Null) und schlägt eine der sechs
+einfachen Chancen vor &amp;mdash; Manque (1-18), Passe (19-36), Pair, Impair, Rouge, Noir &amp;mdash; mit dem
+Einsatz, den Ihre Einsatzregeln ergeben.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
@@ -18,19 +21,32 @@ while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the his
 the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
 &lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
 import panel or the settings area.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Zahlen eingeben&lt;/h3&gt;
+&lt;p&gt;Klicken Sie auf das Feld der gefallenen Zahl, oder tippen Sie ihre Ziffern und drücken Sie Enter
+oder die Leertaste. Rücktaste nimmt eine getippte Ziffer zurück, Esc verwirft die getippten Ziffern.
+Eine Zahl, die geklickt oder getippt wird, während das Tableau beschäftigt ist, wartet
+(&amp;ldquo;waiting: 5 36&amp;rdquo; unter dem Verlauf) und wird nach dem Lauf eingegeben; solange nimmt
+RÜCKGÄNGIG nur eine wartende Zahl zurück.&lt;/p&gt;
+&lt;p&gt;Tasten: &lt;b&gt;Strg+Z&lt;/b&gt; rückgängig (eine noch wartende Zahl wird zuerst zurückgenommen),
+&lt;b&gt;Strg+Q&lt;/b&gt; beenden, &lt;b&gt;F1&lt;/b&gt; diese Hilfe, &lt;b&gt;S&lt;/b&gt; das Statistikfenster, &lt;b&gt;Esc&lt;/b&gt; schließt das
+Importfeld oder den Einstellungsbereich.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
 &lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
 taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Jeton und Einsatz&lt;/h3&gt;
+&lt;p&gt;Der Jeton markiert die Chance, auf die als Nächstes gesetzt wird; das Schild daneben ist der
+Einsatz. Der Einsatz ist schon vom Kapital abgezogen: ein Gewinn bringt ihn doppelt zurück, ein
+Verlust behält ihn.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
 &lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Die ersten Zahlen&lt;/h3&gt;
+&lt;p&gt;Die ersten vier Zahlen werden nur notiert. Ab der fünften wird ein Vorschlag gezeigt; ab der
+sechsten rechnet jede Zahl zuerst den vorigen Vorschlag ab.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The stats row&lt;/h3&gt;
@@ -39,14 +55,24 @@ proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Die Statistikzeile&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Zahlen im Spiel&lt;/b&gt; zählt die Zahlen im Verlauf. &lt;b&gt;Gespielte Einsätze&lt;/b&gt; zählt die als Wette
+gezeigten Vorschläge; eine mit AUSLASSEN zurückgezogene Wette wird wieder abgezogen. Der
+&lt;b&gt;flache Index&lt;/b&gt; zeigt, wie die Wetten liefen, unabhängig vom Einsatz: er zählt 18 für jede
+gewonnene Wette hinzu und zieht 18 für jede verlorene ab (18 Zahlen gewinnen auf einer einfachen
+Chance), ist also 18 mal die gewonnenen Wetten minus die verlorenen; eine Zahl ohne Wette auf dem
+Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
 &lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
 back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Rückgängig und Auslassen&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;RÜCKGÄNGIG&lt;/b&gt; nimmt die zuletzt eingegebene Zahl zurück: Kapital und Wette kehren zu ihrem
+Stand davor zurück. Es wird wieder angeboten, sobald zwei weitere Zahlen eingegeben sind.
+&lt;b&gt;AUSLASSEN&lt;/b&gt; zieht die gezeigte Wette zurück: ihr Einsatz geht ins Kapital zurück, und nichts
+wird auf ihr abgerechnet.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
@@ -60,7 +86,19 @@ amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
 tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Einsatzregeln&lt;/h3&gt;
+&lt;p&gt;Ein Zyklus beginnt beim &lt;b&gt;Starteinsatz&lt;/b&gt;. Die Verlustregel (&amp;ldquo;NACH n Verlusten
+&amp;hellip;&amp;rdquo;) und die Gewinnregel (&amp;ldquo;NACH n Gewinnen &amp;hellip;&amp;rdquo;) addieren, subtrahieren,
+multiplizieren, teilen oder setzen den Einsatz um ihren Betrag. &lt;b&gt;Automatischer Neustart&lt;/b&gt; setzt
+den Einsatz auf den Starteinsatz zurück, wenn das Kapital das Zyklusziel erreicht;
+&lt;b&gt;Mindestgewinn sichern&lt;/b&gt; kürzt den Einsatz, sodass ein Gewinn dieses Ziel gerade erreicht.
+&lt;b&gt;Phasenkorrektur&lt;/b&gt; setzt die Regelbeträge neu an, wenn der Einsatz das Schrittfache des
+Starteinsatzes erreicht.&lt;/p&gt;
+&lt;p&gt;Einige Elemente sind in dieser Version fest: der Spielmodus (SMART 2025 spielt), die Liste der
+Spielsysteme und die Regellisten springen zurück, wenn Sie etwas anderes wählen, und die
+NACH-Zahlen und Regelbeträge nehmen ihre Werte vom Starteinsatz oder aus einer Einstellungsdatei
+(LADEN). Ihre Tooltips sagen es. Enter oder Esc beendet eine Eingabe, und die nächsten Ziffern gehen
+wieder an den Tisch.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Import and export&lt;/h3&gt;
@@ -68,14 +106,21 @@ tooltips say so. Enter or Esc ends an edit, and the next digits go to the table 
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
 &lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Import und Export&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORT&lt;/b&gt; öffnet ein Feld: fügen Sie eine Verlaufsseite eines Live-Casinos aus der
+Zwischenablage ein oder laden Sie eine Textdatei mit Zahlen; IMPORT ersetzt dann den Verlauf durch
+sie, ohne eine Wette abzurechnen (es fragt zuvor, wenn der Verlauf Zahlen enthält).
+&lt;b&gt;EXPORT&lt;/b&gt; speichert den Verlauf als Textdatei, eine Zahl je Zeile.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
 &lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Der erwartete Verlust&lt;/h3&gt;
+&lt;p&gt;Mit einer Null beträgt der Bankvorteil 1/37: jeder Einsatz auf eine einfache Chance verliert im
+Mittel 1/37 seines Betrags. Keine Einsatzregel ändert das: über viele Wetten ist das erwartete
+Ergebnis 1/37 des Gesamteinsatzes, verloren.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
@@ -93,7 +138,21 @@ shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
 &lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Lampen und Trendknöpfe&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Die Sicherheitsstufe ist noch mehr als einen verlorenen Vorschlag entfernt. Mit SICHERHEIT n wird
+ein Vorschlag erst gezeigt, nachdem n Vorschläge in Folge verloren haben.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Sicherheitsstufe erreicht oder einen verlorenen Vorschlag entfernt.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Ein Trendknopf in Ruhe, über seiner Chance.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Mit dem Zeiger darauf: ein Klick bevorzugt diese Seite ihres Paars.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Diese Seite wird bevorzugt: ein Vorschlag der anderen Seite des Paars wird zu ihr gewendet. Ein
+Klick hebt die Bevorzugung auf.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;

@@ -8,7 +8,10 @@
 &lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
 staking rules give.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;Rotacle suit une table de roulette européenne (un zéro) et propose l&apos;une des six chances
+simples &amp;mdash; Manque (1-18), Passe (19-36), Pair, Impair, Rouge, Noir &amp;mdash; avec la mise que
+donnent vos règles de mise.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
@@ -18,19 +21,30 @@ while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the his
 the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
 &lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
 import panel or the settings area.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Saisir les numéros&lt;/h3&gt;
+&lt;p&gt;Cliquez sur la case du numéro sorti, ou tapez ses chiffres et appuyez sur Entrée ou Espace.
+Retour arrière reprend un chiffre tapé, Échap efface les chiffres tapés. Un numéro cliqué ou tapé
+pendant que le tapis est occupé attend (&amp;ldquo;waiting: 5 36&amp;rdquo; sous l&apos;historique) et est saisi
+après la course ; entre-temps ANNULER ne reprend qu&apos;un numéro en attente.&lt;/p&gt;
+&lt;p&gt;Touches : &lt;b&gt;Ctrl+Z&lt;/b&gt; annuler (un numéro encore en attente est repris d&apos;abord), &lt;b&gt;Ctrl+Q&lt;/b&gt;
+quitter, &lt;b&gt;F1&lt;/b&gt; cette aide, &lt;b&gt;S&lt;/b&gt; la fenêtre des statistiques, &lt;b&gt;Échap&lt;/b&gt; ferme le panneau
+d&apos;importation ou la zone des réglages.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
 &lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
 taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Le jeton et la mise&lt;/h3&gt;
+&lt;p&gt;Le jeton marque la chance à jouer ensuite ; l&apos;étiquette à côté est la mise. La mise est déjà
+retirée de la bankroll : un gain la rend avec autant en plus, une perte la garde.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
 &lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Les premiers numéros&lt;/h3&gt;
+&lt;p&gt;Les quatre premiers numéros sont seulement notés. À partir du cinquième une proposition est
+affichée ; à partir du sixième chaque numéro règle d&apos;abord la proposition précédente.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The stats row&lt;/h3&gt;
@@ -39,14 +53,22 @@ proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La ligne des statistiques&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numéros en jeu&lt;/b&gt; compte les numéros de l&apos;historique. &lt;b&gt;Mises jouées&lt;/b&gt; compte les
+propositions affichées comme paris ; un pari retiré avec PASSER est décompté. L&apos;&lt;b&gt;indice à plat&lt;/b&gt;
+dit comment les paris ont tourné quelles que soient les mises : il ajoute 18 par pari gagné et
+retire 18 par pari perdu (18 numéros gagnent sur une chance simple), c&apos;est donc 18 fois les paris
+gagnés moins les perdus ; un numéro sans pari sur le tapis le laisse tel quel.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
 &lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
 back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Annuler et passer&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;ANNULER&lt;/b&gt; reprend le dernier numéro saisi : la bankroll et le pari reviennent à ce qu&apos;ils
+étaient avant. L&apos;annulation revient après deux numéros de plus. &lt;b&gt;PASSER&lt;/b&gt; retire le pari
+affiché : sa mise retourne à la bankroll et rien n&apos;est réglé dessus.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
@@ -60,7 +82,18 @@ amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
 tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Règles de mise&lt;/h3&gt;
+&lt;p&gt;Un cycle commence à la &lt;b&gt;mise initiale&lt;/b&gt;. La règle de perte (&amp;ldquo;APRÈS n pertes
+&amp;hellip;&amp;rdquo;) et la règle de gain (&amp;ldquo;APRÈS n gains &amp;hellip;&amp;rdquo;) ajoutent, soustraient,
+multiplient, divisent ou fixent la mise selon leur montant. La &lt;b&gt;remise à zéro auto&lt;/b&gt; ramène la
+mise à la mise initiale quand la bankroll atteint l&apos;objectif du cycle ; le &lt;b&gt;gain minimal&lt;/b&gt; réduit
+la mise pour qu&apos;un gain atteigne juste cet objectif. La &lt;b&gt;correction de phase&lt;/b&gt; recale les montants
+des règles quand la mise atteint le pas fois la mise initiale.&lt;/p&gt;
+&lt;p&gt;Certains réglages sont fixes dans cette version : le mode de jeu (SMART 2025 joue), la liste des
+systèmes et les listes des règles reviennent quand vous choisissez autre chose, et les nombres APRÈS
+et les montants des règles prennent leurs valeurs de la mise initiale ou d&apos;un fichier de réglages
+(CHARGER). Leurs infobulles le disent. Entrée ou Échap termine une saisie, et les chiffres suivants
+vont de nouveau à la table.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Import and export&lt;/h3&gt;
@@ -68,14 +101,21 @@ tooltips say so. Enter or Esc ends an edit, and the next digits go to the table 
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
 &lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Importer et exporter&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORTER&lt;/b&gt; ouvre un panneau : collez une page d&apos;historique de casino en direct depuis le
+presse-papiers, ou chargez un fichier texte de numéros ; IMPORTER remplace alors l&apos;historique par
+eux sans régler aucun pari (il demande d&apos;abord quand l&apos;historique contient des numéros).
+&lt;b&gt;EXPORTER&lt;/b&gt; enregistre l&apos;historique dans un fichier texte, un numéro par ligne.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
 &lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La perte attendue&lt;/h3&gt;
+&lt;p&gt;Avec un zéro l&apos;avantage de la maison est de 1/37 : toute mise sur une chance simple perd en
+moyenne 1/37 de son montant. Aucune règle de mise n&apos;y change rien : sur de nombreux paris le
+résultat attendu est 1/37 du total misé, perdu.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
@@ -93,7 +133,21 @@ shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
 &lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Voyants et boutons de tendance&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Niveau de sécurité encore à plus d&apos;une proposition perdue. Avec SÉCURITÉ n, une proposition
+n&apos;est affichée qu&apos;après n propositions perdues d&apos;affilée.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Niveau de sécurité atteint, ou à une proposition perdue.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Un bouton de tendance au repos, au-dessus de sa chance.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Sous le pointeur : un clic préfère ce côté de sa paire.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Ce côté est préféré : une proposition de l&apos;autre côté de la paire est tournée vers lui. Un
+clic abandonne la préférence.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;

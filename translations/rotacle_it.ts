@@ -8,7 +8,10 @@
 &lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
 staking rules give.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;Rotacle segue un tavolo di roulette europea (uno zero) e propone una delle sei chance
+semplici &amp;mdash; Manque (1-18), Passe (19-36), Pari, Dispari, Rosso, Nero &amp;mdash; con la posta che
+danno le tue regole di puntata.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
@@ -18,19 +21,30 @@ while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the his
 the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
 &lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
 import panel or the settings area.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Inserire i numeri&lt;/h3&gt;
+&lt;p&gt;Fai clic sulla casella del numero uscito, oppure digita le sue cifre e premi Invio o Spazio.
+Backspace toglie una cifra digitata, Esc cancella le cifre digitate. Un numero cliccato o digitato
+mentre il tavolo è occupato attende (&amp;ldquo;waiting: 5 36&amp;rdquo; sotto la cronologia) e viene
+inserito dopo la corsa; nel frattempo ANNULLA toglie solo un numero in attesa.&lt;/p&gt;
+&lt;p&gt;Tasti: &lt;b&gt;Ctrl+Z&lt;/b&gt; annulla (un numero ancora in attesa viene tolto per primo), &lt;b&gt;Ctrl+Q&lt;/b&gt;
+esci, &lt;b&gt;F1&lt;/b&gt; questo aiuto, &lt;b&gt;S&lt;/b&gt; la finestra delle statistiche, &lt;b&gt;Esc&lt;/b&gt; chiude il pannello
+di importazione o l&apos;area delle impostazioni.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
 &lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
 taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La fiche e la posta&lt;/h3&gt;
+&lt;p&gt;La fiche segna la chance su cui puntare dopo; l&apos;etichetta accanto è la posta. La posta è già
+tolta dal capitale: una vincita la restituisce raddoppiata, una perdita la trattiene.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
 &lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;I primi numeri&lt;/h3&gt;
+&lt;p&gt;I primi quattro numeri vengono solo registrati. Dal quinto viene mostrata una proposta; dal
+sesto ogni numero regola prima la proposta precedente.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The stats row&lt;/h3&gt;
@@ -39,14 +53,22 @@ proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La riga delle statistiche&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numeri in gioco&lt;/b&gt; conta i numeri della cronologia. &lt;b&gt;Puntate giocate&lt;/b&gt; conta le proposte
+mostrate come puntate; una puntata ritirata con SALTA viene tolta. L&apos;&lt;b&gt;indice piatto&lt;/b&gt; dice come
+sono andate le puntate qualunque sia la posta: aggiunge 18 per ogni puntata vinta e toglie 18 per
+ogni persa (18 numeri vincono su una chance semplice), quindi vale 18 volte le vinte meno le perse;
+un numero senza puntata sul tavolo lo lascia com&apos;è.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
 &lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
 back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Annulla e salta&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;ANNULLA&lt;/b&gt; toglie l&apos;ultimo numero inserito: capitale e puntata tornano com&apos;erano prima.
+Torna disponibile dopo altri due numeri. &lt;b&gt;SALTA&lt;/b&gt; ritira la puntata mostrata: la posta torna al
+capitale e nulla viene regolato su di essa.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
@@ -60,7 +82,19 @@ amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
 tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Regole di puntata&lt;/h3&gt;
+&lt;p&gt;Un ciclo parte dalla &lt;b&gt;puntata iniziale&lt;/b&gt;. La regola di perdita (&amp;ldquo;DOPO n perdite
+&amp;hellip;&amp;rdquo;) e la regola di vincita (&amp;ldquo;DOPO n vincite &amp;hellip;&amp;rdquo;) aggiungono,
+sottraggono, moltiplicano, dividono o impostano la posta del loro importo. L&apos;&lt;b&gt;azzeramento
+automatico&lt;/b&gt; riporta la posta alla puntata iniziale quando il capitale raggiunge l&apos;obiettivo del
+ciclo; il &lt;b&gt;profitto minimo&lt;/b&gt; riduce la posta perché una vincita raggiunga appena quell&apos;obiettivo.
+La &lt;b&gt;correzione di fase&lt;/b&gt; ricalcola gli importi delle regole quando la posta raggiunge il passo
+per la puntata iniziale.&lt;/p&gt;
+&lt;p&gt;Alcuni controlli sono fissi in questa versione: la modalità (gioca SMART 2025), la lista dei
+sistemi e le liste delle regole tornano indietro quando scegli un&apos;altra voce, e i numeri DOPO e gli
+importi delle regole prendono i valori dalla puntata iniziale o da un file di impostazioni
+(CARICA). I loro suggerimenti lo dicono. Invio o Esc chiude una modifica, e le cifre seguenti vanno
+di nuovo al tavolo.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Import and export&lt;/h3&gt;
@@ -68,14 +102,21 @@ tooltips say so. Enter or Esc ends an edit, and the next digits go to the table 
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
 &lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Importare ed esportare&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORTA&lt;/b&gt; apre un pannello: incolla dagli appunti una pagina di cronologia di un casinò
+live, o carica un file di testo di numeri; IMPORTA sostituisce poi la cronologia con essi senza
+regolare alcuna puntata (chiede prima se la cronologia contiene numeri).
+&lt;b&gt;ESPORTA&lt;/b&gt; salva la cronologia in un file di testo, un numero per riga.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
 &lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La perdita attesa&lt;/h3&gt;
+&lt;p&gt;Con uno zero il vantaggio del banco è 1/37: ogni posta su una chance semplice perde in media
+1/37 del suo importo. Nessuna regola di puntata lo cambia: su molte puntate il risultato atteso è
+1/37 del totale puntato, perso.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
@@ -93,7 +134,21 @@ shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
 &lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Spie e pulsanti di tendenza&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Livello di sicurezza ancora a più di una proposta persa. Con LIVELLO SICUREZZA n, una proposta
+viene mostrata solo dopo n proposte perse di fila.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Livello di sicurezza raggiunto, o a una proposta persa.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Un pulsante di tendenza a riposo, sopra la sua chance.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Sotto il puntatore: un clic preferisce questo lato della coppia.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Questo lato è preferito: una proposta dell&apos;altro lato della coppia viene girata su di esso. Un
+clic toglie la preferenza.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;

@@ -1,5 +1,5 @@
 // The windows in every language they speak: each translation loads, no text
-// of the main or the statistics window that has a translation is left in
+// of the main, help or statistics window that has a translation is left in
 // English, and the game's errors are worded
 // with translated patterns.
 #include <QAbstractButton>
@@ -14,6 +14,7 @@
 #include <QXmlStreamReader>
 
 #include "gui_support.h"
+#include "ui/help_window.h"
 #include "ui/language.h"
 #include "ui/stats_window.h"
 #include "ui/wording.h"
@@ -60,6 +61,7 @@ QStringList WindowTexts(QWidget& window) {
         if (auto* v = qobject_cast<QAbstractItemView*>(w); v && v->model())
             for (int i = 0; i < v->model()->columnCount(); ++i)
                 texts << v->model()->headerData(i, Qt::Horizontal).toString();
+        if (w->isWindow()) texts << w->windowTitle();
         texts << w->toolTip();
     }
     texts.removeAll(QString());
@@ -88,6 +90,7 @@ private slots:
         QVERIFY2(!finished.isEmpty(), "the language has no finished translation");
         auto form = ShowWindow();
         QVERIFY(form);
+        rotacle::ui::ShowHelp(*form);
         form->ShowStatistics();
         rotacle::ui::StatsWindow* stats = form->OpenStatsWindow();
         QVERIFY(stats);
