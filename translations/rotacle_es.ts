@@ -8,7 +8,10 @@
 &lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
 staking rules give.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;Rotacle sigue una mesa de ruleta europea (un cero) y propone una de las seis suertes
+sencillas &amp;mdash; Falta (1-18), Pasa (19-36), Par, Impar, Rojo, Negro &amp;mdash; con la apuesta que
+dan sus reglas de apuesta.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
@@ -18,19 +21,31 @@ while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the his
 the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
 &lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
 import panel or the settings area.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Introducir números&lt;/h3&gt;
+&lt;p&gt;Pulse la casilla del número salido, o escriba sus cifras y pulse Intro o Espacio. Retroceso
+quita una cifra escrita, Esc borra las cifras escritas. Un número pulsado o escrito mientras el
+tapete está ocupado espera (&amp;ldquo;waiting: 5 36&amp;rdquo; bajo el historial) y se introduce tras el
+recorrido; mientras tanto DESHACER solo quita un número en espera.&lt;/p&gt;
+&lt;p&gt;Teclas: &lt;b&gt;Ctrl+Z&lt;/b&gt; deshacer (un número aún en espera se quita primero), &lt;b&gt;Ctrl+Q&lt;/b&gt; salir,
+&lt;b&gt;F1&lt;/b&gt; esta ayuda, &lt;b&gt;S&lt;/b&gt; la ventana de estadísticas, &lt;b&gt;Esc&lt;/b&gt; cierra el panel de importación
+o el área de ajustes.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
 &lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
 taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La ficha y la apuesta&lt;/h3&gt;
+&lt;p&gt;La ficha marca la suerte a apostar a continuación; la etiqueta a su lado es la apuesta. La
+apuesta ya está descontada del capital: una ganancia la devuelve con otro tanto, una pérdida se la
+queda.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
 &lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Los primeros números&lt;/h3&gt;
+&lt;p&gt;Los cuatro primeros números solo se anotan. Desde el quinto se muestra una propuesta; desde el
+sexto cada número liquida primero la propuesta anterior.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The stats row&lt;/h3&gt;
@@ -39,14 +54,22 @@ proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La fila de estadísticas&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Números en juego&lt;/b&gt; cuenta los números del historial. &lt;b&gt;Apuestas jugadas&lt;/b&gt; cuenta las
+propuestas mostradas como apuestas; una apuesta retirada con SALTAR se descuenta. El &lt;b&gt;índice
+plano&lt;/b&gt; dice cómo fueron las apuestas sea cual sea su importe: suma 18 por cada apuesta ganada y
+resta 18 por cada perdida (18 números ganan en una suerte sencilla), así que es 18 veces las
+ganadas menos las perdidas; un número sin apuesta en la mesa lo deja igual.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
 &lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
 back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Deshacer y saltar&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;DESHACER&lt;/b&gt; quita el último número introducido: el capital y la apuesta vuelven a como
+estaban antes. Vuelve a estar disponible tras dos números más. &lt;b&gt;SALTAR&lt;/b&gt; retira la apuesta
+mostrada: su importe vuelve al capital y no se liquida nada sobre ella.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
@@ -60,7 +83,18 @@ amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
 tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Reglas de apuesta&lt;/h3&gt;
+&lt;p&gt;Un ciclo empieza con la &lt;b&gt;apuesta inicial&lt;/b&gt;. La regla de pérdida (&amp;ldquo;TRAS n pérdidas
+&amp;hellip;&amp;rdquo;) y la regla de ganancia (&amp;ldquo;TRAS n ganancias &amp;hellip;&amp;rdquo;) suman, restan,
+multiplican, dividen o fijan la apuesta en su importe. El &lt;b&gt;reinicio automático&lt;/b&gt; devuelve la
+apuesta a la inicial cuando el capital alcanza el objetivo del ciclo; el &lt;b&gt;beneficio mínimo&lt;/b&gt;
+recorta la apuesta para que una ganancia alcance justo ese objetivo. La &lt;b&gt;corrección de fase&lt;/b&gt;
+recalcula los importes de las reglas cuando la apuesta alcanza el paso por la apuesta inicial.&lt;/p&gt;
+&lt;p&gt;Algunos controles son fijos en esta versión: el modo de juego (juega SMART 2025), la lista de
+sistemas y las listas de reglas vuelven atrás al elegir otro elemento, y los números TRAS y los
+importes de las reglas toman sus valores de la apuesta inicial o de un archivo de ajustes
+(CARGAR). Sus descripciones lo indican. Intro o Esc termina una edición, y las cifras siguientes
+vuelven a la mesa.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Import and export&lt;/h3&gt;
@@ -68,14 +102,21 @@ tooltips say so. Enter or Esc ends an edit, and the next digits go to the table 
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
 &lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Importar y exportar&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORTAR&lt;/b&gt; abre un panel: pegue desde el portapapeles una página de historial de un casino
+en vivo, o cargue un archivo de texto con números; IMPORTAR sustituye entonces el historial por
+ellos sin liquidar ninguna apuesta (pregunta antes si el historial tiene números).
+&lt;b&gt;EXPORTAR&lt;/b&gt; guarda el historial como archivo de texto, un número por línea.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
 &lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;La pérdida esperada&lt;/h3&gt;
+&lt;p&gt;Con un cero la ventaja de la casa es 1/37: toda apuesta en una suerte sencilla pierde de media
+1/37 de su importe. Ninguna regla de apuesta lo cambia: en muchas apuestas el resultado esperado
+es 1/37 del total apostado, perdido.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
@@ -93,7 +134,21 @@ shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
 &lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Luces y botones de tendencia&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Nivel de seguridad aún a más de una propuesta perdida. Con SEGURIDAD n, una propuesta se
+muestra solo tras n propuestas perdidas seguidas.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Nivel de seguridad alcanzado, o a una propuesta perdida.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Un botón de tendencia en reposo, sobre su suerte.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Bajo el puntero: un clic prefiere este lado de su par.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Este lado es el preferido: una propuesta del otro lado del par se cambia a él. Un
+clic quita la preferencia.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;

@@ -8,7 +8,10 @@
 &lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
 staking rules give.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;O Rotacle acompanha uma mesa de roleta europeia (um zero) e propõe uma das seis chances
+simples &amp;mdash; Falta (1-18), Passa (19-36), Par, Ímpar, Vermelho, Preto &amp;mdash; com a aposta que
+suas regras de aposta dão.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
@@ -18,19 +21,30 @@ while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the his
 the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
 &lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
 import panel or the settings area.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Inserindo números&lt;/h3&gt;
+&lt;p&gt;Clique na casa do número sorteado, ou digite seus algarismos e pressione Enter ou Espaço.
+Backspace apaga um algarismo digitado, Esc descarta os algarismos digitados. Um número clicado ou
+digitado enquanto a mesa está ocupada espera (&amp;ldquo;waiting: 5 36&amp;rdquo; sob o histórico) e é
+inserido depois da corrida; enquanto isso DESFAZER só retira um número em espera.&lt;/p&gt;
+&lt;p&gt;Teclas: &lt;b&gt;Ctrl+Z&lt;/b&gt; desfazer (um número ainda em espera é retirado primeiro), &lt;b&gt;Ctrl+Q&lt;/b&gt;
+sair, &lt;b&gt;F1&lt;/b&gt; esta ajuda, &lt;b&gt;S&lt;/b&gt; a janela de estatísticas, &lt;b&gt;Esc&lt;/b&gt; fecha o painel de
+importação ou a área de ajustes.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
 &lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
 taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;A ficha e a aposta&lt;/h3&gt;
+&lt;p&gt;A ficha marca a chance a apostar em seguida; a etiqueta ao lado é a aposta. A aposta já foi
+descontada da banca: uma vitória a devolve em dobro, uma perda fica com ela.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
 &lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Os primeiros números&lt;/h3&gt;
+&lt;p&gt;Os quatro primeiros números são apenas registrados. A partir do quinto uma proposta é mostrada;
+a partir do sexto cada número liquida primeiro a proposta anterior.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The stats row&lt;/h3&gt;
@@ -39,14 +53,22 @@ proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;A linha de estatísticas&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Números em jogo&lt;/b&gt; conta os números do histórico. &lt;b&gt;Apostas jogadas&lt;/b&gt; conta as propostas
+mostradas como apostas; uma aposta retirada com PULAR é descontada. O &lt;b&gt;índice plano&lt;/b&gt; diz como
+foram as apostas qualquer que seja o valor: soma 18 por aposta ganha e tira 18 por aposta perdida
+(18 números ganham numa chance simples), logo é 18 vezes as ganhas menos as perdidas; um número
+sem aposta na mesa não o altera.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
 &lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
 back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Desfazer e pular&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;DESFAZER&lt;/b&gt; retira o último número inserido: a banca e a aposta voltam ao que eram antes.
+Volta a ficar disponível após mais dois números. &lt;b&gt;PULAR&lt;/b&gt; retira a aposta mostrada: o valor
+volta para a banca e nada é liquidado sobre ela.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
@@ -60,7 +82,17 @@ amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
 tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Regras de aposta&lt;/h3&gt;
+&lt;p&gt;Um ciclo começa na &lt;b&gt;aposta inicial&lt;/b&gt;. A regra de perda (&amp;ldquo;APÓS n perdas
+&amp;hellip;&amp;rdquo;) e a regra de vitória (&amp;ldquo;APÓS n vitórias &amp;hellip;&amp;rdquo;) somam, subtraem,
+multiplicam, dividem ou definem a aposta pelo seu valor. O &lt;b&gt;reinício automático&lt;/b&gt; volta a aposta
+à inicial quando a banca atinge a meta do ciclo; o &lt;b&gt;lucro mínimo&lt;/b&gt; reduz a aposta para que uma
+vitória atinja exatamente essa meta. A &lt;b&gt;correção de fase&lt;/b&gt; recalcula os valores das regras
+quando a aposta atinge o passo vezes a aposta inicial.&lt;/p&gt;
+&lt;p&gt;Alguns controles são fixos nesta versão: o modo de jogo (joga SMART 2025), a lista de sistemas
+e as listas de regras voltam atrás quando você escolhe outro item, e os números APÓS e os valores
+das regras vêm da aposta inicial ou de um arquivo de ajustes (CARREGAR). As dicas deles dizem isso.
+Enter ou Esc encerra uma edição, e os próximos algarismos vão de novo para a mesa.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Import and export&lt;/h3&gt;
@@ -68,14 +100,21 @@ tooltips say so. Enter or Esc ends an edit, and the next digits go to the table 
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
 &lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Importar e exportar&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORTAR&lt;/b&gt; abre um painel: cole da área de transferência uma página de histórico de um
+cassino ao vivo, ou carregue um arquivo de texto com números; IMPORTAR então substitui o histórico
+por eles sem liquidar nenhuma aposta (pergunta antes quando o histórico tem números).
+&lt;b&gt;EXPORTAR&lt;/b&gt; salva o histórico como arquivo de texto, um número por linha.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
 &lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;A perda esperada&lt;/h3&gt;
+&lt;p&gt;Com um zero a vantagem da casa é 1/37: toda aposta numa chance simples perde em média 1/37 do
+seu valor. Nenhuma regra de aposta muda isso: em muitas apostas o resultado esperado é 1/37 do
+total apostado, perdido.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
@@ -93,7 +132,21 @@ shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
 &lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Luzes e botões de tendência&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Nível de segurança ainda a mais de uma proposta perdida. Com SEGURANÇA n, uma proposta só é
+mostrada depois de n propostas perdidas seguidas.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Nível de segurança atingido, ou a uma proposta perdida.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Um botão de tendência em repouso, acima da sua chance.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Sob o ponteiro: um clique prefere este lado do seu par.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Este lado é o preferido: uma proposta do outro lado do par vira para ele. Um
+clique remove a preferência.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;
