@@ -8,7 +8,10 @@
 &lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
 staking rules give.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;Rotacle volgt een Europese roulettetafel (één nul) en stelt een van de zes enkele kansen voor
+&amp;mdash; Manque (1-18), Passe (19-36), Even, Oneven, Rood, Zwart &amp;mdash; met de inzet die uw
+inzetregels geven.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
@@ -18,19 +21,30 @@ while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the his
 the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
 &lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
 import panel or the settings area.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Getallen invoeren&lt;/h3&gt;
+&lt;p&gt;Klik op het vak van het gevallen getal, of typ de cijfers en druk op Enter of Spatie. Backspace
+neemt een getypt cijfer terug, Esc laat de getypte cijfers vallen. Een getal dat geklikt of getypt
+wordt terwijl het bord bezig is, wacht (&amp;ldquo;waiting: 5 36&amp;rdquo; onder de geschiedenis) en wordt
+na de loop ingevoerd; intussen neemt HERSTEL alleen een wachtend getal terug.&lt;/p&gt;
+&lt;p&gt;Toetsen: &lt;b&gt;Ctrl+Z&lt;/b&gt; herstellen (een nog wachtend getal wordt eerst teruggenomen),
+&lt;b&gt;Ctrl+Q&lt;/b&gt; afsluiten, &lt;b&gt;F1&lt;/b&gt; deze help, &lt;b&gt;S&lt;/b&gt; het statistiekvenster, &lt;b&gt;Esc&lt;/b&gt; sluit het
+importpaneel of het instellingengebied.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
 &lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
 taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;De fiche en de inzet&lt;/h3&gt;
+&lt;p&gt;De fiche markeert de kans waarop als volgende wordt ingezet; het label ernaast is de inzet. De
+inzet is al van het kapitaal afgehaald: een winst brengt hem dubbel terug, een verlies houdt hem.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
 &lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;De eerste getallen&lt;/h3&gt;
+&lt;p&gt;De eerste vier getallen worden alleen genoteerd. Vanaf het vijfde wordt een voorstel getoond;
+vanaf het zesde rekent elk getal eerst het vorige voorstel af.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The stats row&lt;/h3&gt;
@@ -39,14 +53,22 @@ proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;De statistiekregel&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Getallen in het spel&lt;/b&gt; telt de getallen in de geschiedenis. &lt;b&gt;Gespeelde inzetten&lt;/b&gt; telt
+de als inzet getoonde voorstellen; een met OVERSLAAN ingetrokken inzet telt niet meer. De
+&lt;b&gt;vlakke index&lt;/b&gt; zegt hoe de inzetten gingen ongeacht het bedrag: hij telt 18 op voor elke
+gewonnen inzet en trekt 18 af voor elke verloren (18 getallen winnen op een enkele kans), en is dus
+18 maal de gewonnen min de verloren inzetten; een getal zonder inzet op tafel laat hem ongemoeid.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
 &lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
 back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Herstellen en overslaan&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;HERSTEL&lt;/b&gt; neemt het laatst ingevoerde getal terug: kapitaal en inzet keren terug naar hoe
+ze ervoor waren. Het kan weer na nog twee getallen. &lt;b&gt;OVERSLAAN&lt;/b&gt; trekt de getoonde inzet in: het
+bedrag gaat terug naar het kapitaal en er wordt niets op afgerekend.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
@@ -60,7 +82,18 @@ amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
 tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Inzetregels&lt;/h3&gt;
+&lt;p&gt;Een cyclus begint bij de &lt;b&gt;begininzet&lt;/b&gt;. De verliesregel (&amp;ldquo;NA n verliezen
+&amp;hellip;&amp;rdquo;) en de winstregel (&amp;ldquo;NA n winsten &amp;hellip;&amp;rdquo;) tellen op, trekken af,
+vermenigvuldigen, delen of zetten de inzet met hun bedrag. &lt;b&gt;Automatisch herstarten&lt;/b&gt; zet de
+inzet terug op de begininzet als het kapitaal het cyclusdoel bereikt; &lt;b&gt;minimale winst&lt;/b&gt; verlaagt
+de inzet zodat een winst dat doel net haalt. &lt;b&gt;Fasecorrectie&lt;/b&gt; herberekent de regelbedragen als
+de inzet de stap maal de begininzet bereikt.&lt;/p&gt;
+&lt;p&gt;Sommige elementen liggen vast in deze versie: de spelmodus (SMART 2025 speelt), de lijst met
+systemen en de regellijsten springen terug als u iets anders kiest, en de NA-aantallen en
+regelbedragen nemen hun waarden van de begininzet of uit een instellingenbestand (LADEN). Hun
+tooltips zeggen het. Enter of Esc beëindigt een bewerking, en de volgende cijfers gaan weer naar de
+tafel.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Import and export&lt;/h3&gt;
@@ -68,14 +101,21 @@ tooltips say so. Enter or Esc ends an edit, and the next digits go to the table 
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
 &lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Importeren en exporteren&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORT&lt;/b&gt; opent een paneel: plak een geschiedenispagina van een livecasino vanaf het
+klembord, of laad een tekstbestand met getallen; IMPORT vervangt dan de geschiedenis door die
+getallen zonder een inzet af te rekenen (het vraagt eerst als de geschiedenis getallen bevat).
+&lt;b&gt;EXPORT&lt;/b&gt; slaat de geschiedenis op als tekstbestand, één getal per regel.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
 &lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Het verwachte verlies&lt;/h3&gt;
+&lt;p&gt;Met één nul is het huisvoordeel 1/37: elke inzet op een enkele kans verliest gemiddeld 1/37 van
+zijn bedrag. Geen inzetregel verandert dat: over veel inzetten is het verwachte resultaat 1/37 van
+het totaal ingezette, verloren.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
@@ -93,7 +133,21 @@ shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
 &lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Lampen en trendknoppen&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Veiligheidsniveau nog meer dan één verloren voorstel weg. Met VEILIGHEID n wordt een voorstel
+pas getoond nadat n voorstellen op rij verloren zijn.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Veiligheidsniveau bereikt, of één verloren voorstel weg.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Een trendknop in rust, boven zijn kans.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Onder de aanwijzer: een klik geeft de voorkeur aan deze kant van het paar.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Deze kant heeft de voorkeur: een voorstel van de andere kant van het paar wordt naar deze gedraaid.
+Een klik laat de voorkeur vallen.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;

@@ -8,7 +8,10 @@
 &lt;p&gt;Rotacle follows a European roulette table (one zero) and proposes one of the six even
 chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash; with the stake your
 staking rules give.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
+&lt;p&gt;Rotacle śledzi stół ruletki europejskiej (jedno zero) i proponuje jedną z sześciu prostych
+szans &amp;mdash; Niskie (1-18), Wysokie (19-36), Parzyste, Nieparzyste, Czerwone, Czarne &amp;mdash; ze
+stawką wynikającą z Twoich zasad stawek.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Entering numbers&lt;/h3&gt;
@@ -18,19 +21,30 @@ while the board is busy waits (&amp;ldquo;waiting: 5 36&amp;rdquo; under the his
 the run; meanwhile UNDO only takes back a waiting number.&lt;/p&gt;
 &lt;p&gt;Keys: &lt;b&gt;Ctrl+Z&lt;/b&gt; undo (a number still waiting is taken back first), &lt;b&gt;Ctrl+Q&lt;/b&gt; quit, &lt;b&gt;F1&lt;/b&gt; this help, &lt;b&gt;S&lt;/b&gt; the statistics window, &lt;b&gt;Esc&lt;/b&gt; closes the
 import panel or the settings area.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Wprowadzanie liczb&lt;/h3&gt;
+&lt;p&gt;Kliknij pole wylosowanej liczby albo wpisz jej cyfry i naciśnij Enter lub Spację. Backspace
+cofa wpisaną cyfrę, Esc odrzuca wpisane cyfry. Liczba kliknięta lub wpisana, gdy stół jest zajęty,
+czeka (&amp;ldquo;waiting: 5 36&amp;rdquo; pod historią) i zostaje wprowadzona po przebiegu; w tym czasie
+COFNIJ cofa tylko czekającą liczbę.&lt;/p&gt;
+&lt;p&gt;Klawisze: &lt;b&gt;Ctrl+Z&lt;/b&gt; cofnij (najpierw cofana jest liczba, która jeszcze czeka),
+&lt;b&gt;Ctrl+Q&lt;/b&gt; wyjście, &lt;b&gt;F1&lt;/b&gt; ta pomoc, &lt;b&gt;S&lt;/b&gt; okno statystyk, &lt;b&gt;Esc&lt;/b&gt; zamyka panel importu
+lub obszar ustawień.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The chip and the stake&lt;/h3&gt;
 &lt;p&gt;The chip marks the field to bet on next; the tag beside it is the stake. The stake is already
 taken from the bankroll: a win brings it back with as much again, a loss keeps it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Żeton i stawka&lt;/h3&gt;
+&lt;p&gt;Żeton oznacza szansę do obstawienia jako następną; etykieta obok to stawka. Stawka jest już
+pobrana z kapitału: wygrana zwraca ją podwojoną, przegrana ją zatrzymuje.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The first numbers&lt;/h3&gt;
 &lt;p&gt;The first four numbers are only recorded. From the fifth a proposal is shown; from the sixth
 each number first settles the previous proposal.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Pierwsze liczby&lt;/h3&gt;
+&lt;p&gt;Pierwsze cztery liczby są tylko zapisywane. Od piątej pokazywana jest propozycja; od szóstej
+każda liczba najpierw rozlicza poprzednią propozycję.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The stats row&lt;/h3&gt;
@@ -39,14 +53,22 @@ proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Wiersz statystyk&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Liczby w grze&lt;/b&gt; liczy liczby w historii. &lt;b&gt;Rozegrane zakłady&lt;/b&gt; liczy propozycje pokazane
+jako zakłady; zakład wycofany przez POMIŃ jest odejmowany. &lt;b&gt;Indeks płaski&lt;/b&gt; mówi, jak szły
+zakłady bez względu na stawki: dodaje 18 za każdy wygrany zakład i odejmuje 18 za każdy przegrany
+(18 liczb wygrywa na prostej szansie), jest więc 18 razy wygrane minus przegrane; liczba bez
+zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
 &lt;p&gt;&lt;b&gt;UNDO&lt;/b&gt; takes back the last number entered: the bankroll and the bet return to what they
 were before it. It is offered again once two more numbers are entered. &lt;b&gt;SKIP&lt;/b&gt; withdraws the shown bet: its stake goes
 back to the bankroll and nothing is settled on it.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Cofanie i pomijanie&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;COFNIJ&lt;/b&gt; cofa ostatnio wprowadzoną liczbę: kapitał i zakład wracają do stanu sprzed niej.
+Jest znów dostępne po dwóch kolejnych liczbach. &lt;b&gt;POMIŃ&lt;/b&gt; wycofuje pokazany zakład: stawka wraca
+do kapitału i nic nie jest na nim rozliczane.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Staking rules&lt;/h3&gt;
@@ -60,7 +82,17 @@ amounts when the stake reaches the step times the initial bet.&lt;/p&gt;
 system list and the rule lists snap back when you choose another item, and the AFTER counts and
 rule amounts take their values from the initial bet or from a settings file (LOAD). Their
 tooltips say so. Enter or Esc ends an edit, and the next digits go to the table again.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Zasady stawek&lt;/h3&gt;
+&lt;p&gt;Cykl zaczyna się od &lt;b&gt;stawki początkowej&lt;/b&gt;. Zasada strat (&amp;ldquo;PO n przegranych
+&amp;hellip;&amp;rdquo;) i zasada wygranych (&amp;ldquo;PO n wygranych &amp;hellip;&amp;rdquo;) dodają, odejmują,
+mnożą, dzielą lub ustawiają stawkę o swoją kwotę. &lt;b&gt;Automatyczny reset&lt;/b&gt; przywraca stawkę
+początkową, gdy kapitał osiągnie cel cyklu; &lt;b&gt;minimalny zysk&lt;/b&gt; przycina stawkę, by wygrana
+akurat osiągnęła ten cel. &lt;b&gt;Korekta fazy&lt;/b&gt; przelicza kwoty zasad, gdy stawka osiągnie krok razy
+stawkę początkową.&lt;/p&gt;
+&lt;p&gt;Niektóre elementy są stałe w tej wersji: tryb gry (gra SMART 2025), lista systemów i listy zasad
+wracają, gdy wybierzesz inną pozycję, a liczby PO i kwoty zasad biorą wartości ze stawki
+początkowej lub z pliku ustawień (WCZYTAJ). Mówią o tym ich podpowiedzi. Enter lub Esc kończy
+edycję, a kolejne cyfry znów trafiają na stół.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Import and export&lt;/h3&gt;
@@ -68,14 +100,21 @@ tooltips say so. Enter or Esc ends an edit, and the next digits go to the table 
 text file of numbers, then IMPORT replaces the history with them without settling any bet
 (it asks first when the history holds numbers).
 &lt;b&gt;EXPORT&lt;/b&gt; saves the history as a text file, one number per line.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Import i eksport&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;IMPORT&lt;/b&gt; otwiera panel: wklej ze schowka stronę historii kasyna na żywo albo wczytaj plik
+tekstowy z liczbami; IMPORT zastępuje wtedy nimi historię, nie rozliczając żadnego zakładu (pyta
+najpierw, gdy historia zawiera liczby).
+&lt;b&gt;EKSPORT&lt;/b&gt; zapisuje historię jako plik tekstowy, jedna liczba w wierszu.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;The expected loss&lt;/h3&gt;
 &lt;p&gt;With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Oczekiwana strata&lt;/h3&gt;
+&lt;p&gt;Przy jednym zerze przewaga kasyna wynosi 1/37: każda stawka na prostą szansę traci średnio 1/37
+swojej kwoty. Żadna zasada stawek tego nie zmienia: przy wielu zakładach oczekiwany wynik to 1/37
+łącznej stawki, przegrane.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Lamps and trend buttons&lt;/h3&gt;
@@ -93,7 +132,21 @@ shown only after n proposals in a row have lost.&lt;/td&gt;&lt;/tr&gt;
 &lt;td&gt;This side is preferred: a proposal of the other side of the pair is turned to it. A
 click drops the preference.&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h3&gt;Lampki i przyciski trendu&lt;/h3&gt;
+&lt;table cellspacing=&quot;6&quot;&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-far&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Poziom bezpieczeństwa wciąż dalej niż jedna przegrana propozycja. Przy POZIOM BEZP. n propozycja
+jest pokazywana dopiero po n przegranych propozycjach z rzędu.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:lamp-near&quot; width=&quot;20&quot; height=&quot;20&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Poziom bezpieczeństwa osiągnięty lub o jedną przegraną propozycję.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-0&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Przycisk trendu w spoczynku, nad swoją szansą.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-1&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Pod wskaźnikiem: kliknięcie preferuje tę stronę pary.&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;img src=&quot;rotacle:trend-2&quot; width=&quot;62&quot; height=&quot;18&quot;&gt;&lt;/td&gt;
+&lt;td&gt;Ta strona jest preferowana: propozycja drugiej strony pary jest na nią zmieniana.
+Kliknięcie usuwa preferencję.&lt;/td&gt;&lt;/tr&gt;
+&lt;/table&gt;</translation>
     </message>
     <message>
         <source>Rotacle 8.0 &amp;mdash; version %1&lt;br&gt;
