@@ -25,7 +25,7 @@ import panel or the settings area.&lt;/p&gt;</source>
 &lt;p&gt;Klicken Sie auf das Feld der gefallenen Zahl, oder tippen Sie ihre Ziffern und drücken Sie Enter
 oder die Leertaste. Rücktaste nimmt eine getippte Ziffer zurück, Esc verwirft die getippten Ziffern.
 Eine Zahl, die geklickt oder getippt wird, während das Tableau beschäftigt ist, wartet
-(&amp;ldquo;waiting: 5 36&amp;rdquo; unter dem Verlauf) und wird nach dem Lauf eingegeben; solange nimmt
+(&amp;ldquo;wartend: 5 36&amp;rdquo; unter dem Verlauf) und wird nach dem Lauf eingegeben; solange nimmt
 RÜCKGÄNGIG nur eine wartende Zahl zurück.&lt;/p&gt;
 &lt;p&gt;Tasten: &lt;b&gt;Strg+Z&lt;/b&gt; rückgängig (eine noch wartende Zahl wird zuerst zurückgenommen),
 &lt;b&gt;Strg+Q&lt;/b&gt; beenden, &lt;b&gt;F1&lt;/b&gt; diese Hilfe, &lt;b&gt;S&lt;/b&gt; das Statistikfenster, &lt;b&gt;Esc&lt;/b&gt; schließt das
@@ -187,6 +187,41 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  nicht fortsetzbar</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> This session is not journaled.</source>
+        <translation> Diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.</source>
+        <translation>Das Sitzungsjournal kann nicht geschrieben werden (%1). Das Spiel geht weiter; das Journal holt auf, sobald wieder Platz ist.</translation>
+    </message>
+    <message>
+        <source>Every session journal is open in another Rotacle window. This session is not journaled.</source>
+        <translation>Jedes Sitzungsjournal ist in einem anderen Rotacle-Fenster geöffnet. Diese Sitzung wird nicht aufgezeichnet.</translation>
+    </message>
+    <message>
+        <source>The last session is open in another Rotacle window. This window starts a session of its own.</source>
+        <translation>Die letzte Sitzung ist in einem anderen Rotacle-Fenster geöffnet. Dieses Fenster beginnt eine eigene Sitzung.</translation>
+    </message>
+    <message>
+        <source>The journal holds an action this version does not know; the session is resumed up to it.</source>
+        <translation>Das Journal enthält eine Aktion, die diese Version nicht kennt; die Sitzung wird bis dorthin fortgesetzt.</translation>
+    </message>
+    <message>
+        <source> It is kept as %1; a new session starts.</source>
+        <translation> Sie wird als %1 aufbewahrt; eine neue Sitzung beginnt.</translation>
+    </message>
+    <message>
+        <source>This window keeps no session journal: the kept session cannot be resumed here.</source>
+        <translation>Dieses Fenster führt kein Sitzungsjournal: die aufbewahrte Sitzung kann hier nicht fortgesetzt werden.</translation>
+    </message>
+    <message>
+        <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
+        <translation>Die als %1 aufbewahrte Sitzung fortsetzen? Diese Sitzung wird daneben aufbewahrt, und Rotacle startet neu.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +814,14 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
         <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
         <translation>Speichert jeden Coup mit Wette, Einsatz, Ergebnis und Kapital als CSV-Datei.</translation>
     </message>
+    <message>
+        <source>The chart could not be drawn as a PNG picture.</source>
+        <translation>Das Diagramm konnte nicht als PNG-Bild gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn as an SVG drawing.</source>
+        <translation>Das Diagramm konnte nicht als SVG-Zeichnung gezeichnet werden.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1009,6 +1052,18 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>nicht angenommen</translation>
+    </message>
+    <message>
+        <source>stake %1</source>
+        <translation>Einsatz %1</translation>
+    </message>
+    <message>
+        <source>waiting:</source>
+        <translation>wartend:</translation>
     </message>
 </context>
 <context>

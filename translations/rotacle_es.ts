@@ -24,7 +24,7 @@ import panel or the settings area.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Introducir números&lt;/h3&gt;
 &lt;p&gt;Pulse la casilla del número salido, o escriba sus cifras y pulse Intro o Espacio. Retroceso
 quita una cifra escrita, Esc borra las cifras escritas. Un número pulsado o escrito mientras el
-tapete está ocupado espera (&amp;ldquo;waiting: 5 36&amp;rdquo; bajo el historial) y se introduce tras el
+tapete está ocupado espera (&amp;ldquo;en espera: 5 36&amp;rdquo; bajo el historial) y se introduce tras el
 recorrido; mientras tanto DESHACER solo quita un número en espera.&lt;/p&gt;
 &lt;p&gt;Teclas: &lt;b&gt;Ctrl+Z&lt;/b&gt; deshacer (un número aún en espera se quita primero), &lt;b&gt;Ctrl+Q&lt;/b&gt; salir,
 &lt;b&gt;F1&lt;/b&gt; esta ayuda, &lt;b&gt;S&lt;/b&gt; la ventana de estadísticas, &lt;b&gt;Esc&lt;/b&gt; cierra el panel de importación
@@ -183,6 +183,41 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  no se puede reanudar</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> This session is not journaled.</source>
+        <translation> Esta sesión no se registra.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.</source>
+        <translation>No se puede escribir el diario de la sesión (%1). El juego sigue; el diario se pone al día en cuanto vuelva a haber espacio.</translation>
+    </message>
+    <message>
+        <source>Every session journal is open in another Rotacle window. This session is not journaled.</source>
+        <translation>Todos los diarios de sesión están abiertos en otra ventana de Rotacle. Esta sesión no se registra.</translation>
+    </message>
+    <message>
+        <source>The last session is open in another Rotacle window. This window starts a session of its own.</source>
+        <translation>La última sesión está abierta en otra ventana de Rotacle. Esta ventana empieza una sesión propia.</translation>
+    </message>
+    <message>
+        <source>The journal holds an action this version does not know; the session is resumed up to it.</source>
+        <translation>El diario contiene una acción que esta versión no conoce; la sesión se reanuda hasta ella.</translation>
+    </message>
+    <message>
+        <source> It is kept as %1; a new session starts.</source>
+        <translation> Se guarda como %1; empieza una sesión nueva.</translation>
+    </message>
+    <message>
+        <source>This window keeps no session journal: the kept session cannot be resumed here.</source>
+        <translation>Esta ventana no lleva diario de sesión: la sesión guardada no se puede reanudar aquí.</translation>
+    </message>
+    <message>
+        <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
+        <translation>¿Reanudar la sesión guardada como %1? Esta sesión se guarda junto a ella y Rotacle se reinicia.</translation>
     </message>
 </context>
 <context>
@@ -775,6 +810,14 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
         <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
         <translation>Guarda cada tirada con su apuesta, importe, resultado y capital en un archivo CSV.</translation>
     </message>
+    <message>
+        <source>The chart could not be drawn as a PNG picture.</source>
+        <translation>No se pudo dibujar el gráfico como imagen PNG.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn as an SVG drawing.</source>
+        <translation>No se pudo dibujar el gráfico como dibujo SVG.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1005,6 +1048,18 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>no aceptado</translation>
+    </message>
+    <message>
+        <source>stake %1</source>
+        <translation>apuesta %1</translation>
+    </message>
+    <message>
+        <source>waiting:</source>
+        <translation>en espera:</translation>
     </message>
 </context>
 <context>

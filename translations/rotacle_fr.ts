@@ -24,7 +24,7 @@ import panel or the settings area.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Saisir les numéros&lt;/h3&gt;
 &lt;p&gt;Cliquez sur la case du numéro sorti, ou tapez ses chiffres et appuyez sur Entrée ou Espace.
 Retour arrière reprend un chiffre tapé, Échap efface les chiffres tapés. Un numéro cliqué ou tapé
-pendant que le tapis est occupé attend (&amp;ldquo;waiting: 5 36&amp;rdquo; sous l&apos;historique) et est saisi
+pendant que le tapis est occupé attend (&amp;ldquo;en attente : 5 36&amp;rdquo; sous l&apos;historique) et est saisi
 après la course ; entre-temps ANNULER ne reprend qu&apos;un numéro en attente.&lt;/p&gt;
 &lt;p&gt;Touches : &lt;b&gt;Ctrl+Z&lt;/b&gt; annuler (un numéro encore en attente est repris d&apos;abord), &lt;b&gt;Ctrl+Q&lt;/b&gt;
 quitter, &lt;b&gt;F1&lt;/b&gt; cette aide, &lt;b&gt;S&lt;/b&gt; la fenêtre des statistiques, &lt;b&gt;Échap&lt;/b&gt; ferme le panneau
@@ -182,6 +182,41 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  ne peut être reprise</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> This session is not journaled.</source>
+        <translation> Cette session n&apos;est pas journalisée.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.</source>
+        <translation>Le journal de session ne peut pas être écrit (%1). Le jeu continue ; le journal rattrape son retard dès qu&apos;il y a de nouveau de la place.</translation>
+    </message>
+    <message>
+        <source>Every session journal is open in another Rotacle window. This session is not journaled.</source>
+        <translation>Chaque journal de session est ouvert dans une autre fenêtre de Rotacle. Cette session n&apos;est pas journalisée.</translation>
+    </message>
+    <message>
+        <source>The last session is open in another Rotacle window. This window starts a session of its own.</source>
+        <translation>La dernière session est ouverte dans une autre fenêtre de Rotacle. Cette fenêtre commence sa propre session.</translation>
+    </message>
+    <message>
+        <source>The journal holds an action this version does not know; the session is resumed up to it.</source>
+        <translation>Le journal contient une action que cette version ne connaît pas ; la session est reprise jusqu&apos;à elle.</translation>
+    </message>
+    <message>
+        <source> It is kept as %1; a new session starts.</source>
+        <translation> Elle est gardée sous %1 ; une nouvelle session commence.</translation>
+    </message>
+    <message>
+        <source>This window keeps no session journal: the kept session cannot be resumed here.</source>
+        <translation>Cette fenêtre ne tient pas de journal de session : la session gardée ne peut pas être reprise ici.</translation>
+    </message>
+    <message>
+        <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
+        <translation>Reprendre la session gardée sous %1 ? Cette session est gardée à côté, et Rotacle redémarre.</translation>
     </message>
 </context>
 <context>
@@ -774,6 +809,14 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
         <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
         <translation>Enregistre chaque coup avec son pari, sa mise, son résultat et la bankroll dans un fichier CSV.</translation>
     </message>
+    <message>
+        <source>The chart could not be drawn as a PNG picture.</source>
+        <translation>Impossible de dessiner le graphique en image PNG.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn as an SVG drawing.</source>
+        <translation>Impossible de dessiner le graphique en dessin SVG.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1004,6 +1047,18 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>non pris</translation>
+    </message>
+    <message>
+        <source>stake %1</source>
+        <translation>mise %1</translation>
+    </message>
+    <message>
+        <source>waiting:</source>
+        <translation>en attente :</translation>
     </message>
 </context>
 <context>

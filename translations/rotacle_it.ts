@@ -24,7 +24,7 @@ import panel or the settings area.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Inserire i numeri&lt;/h3&gt;
 &lt;p&gt;Fai clic sulla casella del numero uscito, oppure digita le sue cifre e premi Invio o Spazio.
 Backspace toglie una cifra digitata, Esc cancella le cifre digitate. Un numero cliccato o digitato
-mentre il tavolo è occupato attende (&amp;ldquo;waiting: 5 36&amp;rdquo; sotto la cronologia) e viene
+mentre il tavolo è occupato attende (&amp;ldquo;in attesa: 5 36&amp;rdquo; sotto la cronologia) e viene
 inserito dopo la corsa; nel frattempo ANNULLA toglie solo un numero in attesa.&lt;/p&gt;
 &lt;p&gt;Tasti: &lt;b&gt;Ctrl+Z&lt;/b&gt; annulla (un numero ancora in attesa viene tolto per primo), &lt;b&gt;Ctrl+Q&lt;/b&gt;
 esci, &lt;b&gt;F1&lt;/b&gt; questo aiuto, &lt;b&gt;S&lt;/b&gt; la finestra delle statistiche, &lt;b&gt;Esc&lt;/b&gt; chiude il pannello
@@ -183,6 +183,41 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  non riprendibile</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> This session is not journaled.</source>
+        <translation> Questa sessione non ha giornale.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.</source>
+        <translation>Impossibile scrivere il giornale della sessione (%1). Il gioco continua; il giornale si rimette in pari appena c&apos;è di nuovo spazio.</translation>
+    </message>
+    <message>
+        <source>Every session journal is open in another Rotacle window. This session is not journaled.</source>
+        <translation>Ogni giornale di sessione è aperto in un&apos;altra finestra di Rotacle. Questa sessione non ha giornale.</translation>
+    </message>
+    <message>
+        <source>The last session is open in another Rotacle window. This window starts a session of its own.</source>
+        <translation>L&apos;ultima sessione è aperta in un&apos;altra finestra di Rotacle. Questa finestra avvia una sessione propria.</translation>
+    </message>
+    <message>
+        <source>The journal holds an action this version does not know; the session is resumed up to it.</source>
+        <translation>Il giornale contiene un&apos;azione che questa versione non conosce; la sessione è ripresa fino a essa.</translation>
+    </message>
+    <message>
+        <source> It is kept as %1; a new session starts.</source>
+        <translation> È conservata come %1; inizia una nuova sessione.</translation>
+    </message>
+    <message>
+        <source>This window keeps no session journal: the kept session cannot be resumed here.</source>
+        <translation>Questa finestra non tiene un giornale di sessione: la sessione conservata non può essere ripresa qui.</translation>
+    </message>
+    <message>
+        <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
+        <translation>Riprendere la sessione conservata come %1? Questa sessione viene conservata accanto e Rotacle riparte.</translation>
     </message>
 </context>
 <context>
@@ -775,6 +810,14 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
         <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
         <translation>Salva ogni giro con puntata, posta, esito e capitale in un file CSV.</translation>
     </message>
+    <message>
+        <source>The chart could not be drawn as a PNG picture.</source>
+        <translation>Impossibile disegnare il grafico come immagine PNG.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn as an SVG drawing.</source>
+        <translation>Impossibile disegnare il grafico come disegno SVG.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1005,6 +1048,18 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>non accettato</translation>
+    </message>
+    <message>
+        <source>stake %1</source>
+        <translation>posta %1</translation>
+    </message>
+    <message>
+        <source>waiting:</source>
+        <translation>in attesa:</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@ import panel or the settings area.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Getallen invoeren&lt;/h3&gt;
 &lt;p&gt;Klik op het vak van het gevallen getal, of typ de cijfers en druk op Enter of Spatie. Backspace
 neemt een getypt cijfer terug, Esc laat de getypte cijfers vallen. Een getal dat geklikt of getypt
-wordt terwijl het bord bezig is, wacht (&amp;ldquo;waiting: 5 36&amp;rdquo; onder de geschiedenis) en wordt
+wordt terwijl het bord bezig is, wacht (&amp;ldquo;wachtend: 5 36&amp;rdquo; onder de geschiedenis) en wordt
 na de loop ingevoerd; intussen neemt HERSTEL alleen een wachtend getal terug.&lt;/p&gt;
 &lt;p&gt;Toetsen: &lt;b&gt;Ctrl+Z&lt;/b&gt; herstellen (een nog wachtend getal wordt eerst teruggenomen),
 &lt;b&gt;Ctrl+Q&lt;/b&gt; afsluiten, &lt;b&gt;F1&lt;/b&gt; deze help, &lt;b&gt;S&lt;/b&gt; het statistiekvenster, &lt;b&gt;Esc&lt;/b&gt; sluit het
@@ -182,6 +182,41 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  kan niet hervat worden</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> This session is not journaled.</source>
+        <translation> Deze sessie wordt niet bijgehouden.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.</source>
+        <translation>Het sessiejournaal kan niet geschreven worden (%1). Het spel gaat door; het journaal haalt in zodra er weer ruimte is.</translation>
+    </message>
+    <message>
+        <source>Every session journal is open in another Rotacle window. This session is not journaled.</source>
+        <translation>Elk sessiejournaal is open in een ander Rotacle-venster. Deze sessie wordt niet bijgehouden.</translation>
+    </message>
+    <message>
+        <source>The last session is open in another Rotacle window. This window starts a session of its own.</source>
+        <translation>De laatste sessie is open in een ander Rotacle-venster. Dit venster begint een eigen sessie.</translation>
+    </message>
+    <message>
+        <source>The journal holds an action this version does not know; the session is resumed up to it.</source>
+        <translation>Het journaal bevat een actie die deze versie niet kent; de sessie wordt tot daar hervat.</translation>
+    </message>
+    <message>
+        <source> It is kept as %1; a new session starts.</source>
+        <translation> Ze wordt bewaard als %1; een nieuwe sessie begint.</translation>
+    </message>
+    <message>
+        <source>This window keeps no session journal: the kept session cannot be resumed here.</source>
+        <translation>Dit venster houdt geen sessiejournaal bij: de bewaarde sessie kan hier niet hervat worden.</translation>
+    </message>
+    <message>
+        <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
+        <translation>De als %1 bewaarde sessie hervatten? Deze sessie wordt ernaast bewaard en Rotacle start opnieuw.</translation>
     </message>
 </context>
 <context>
@@ -774,6 +809,14 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
         <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
         <translation>Slaat elke spin met inzet, bedrag, resultaat en kapitaal op als CSV-bestand.</translation>
     </message>
+    <message>
+        <source>The chart could not be drawn as a PNG picture.</source>
+        <translation>De grafiek kon niet als PNG-afbeelding getekend worden.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn as an SVG drawing.</source>
+        <translation>De grafiek kon niet als SVG-tekening getekend worden.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1004,6 +1047,18 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>niet aangenomen</translation>
+    </message>
+    <message>
+        <source>stake %1</source>
+        <translation>inzet %1</translation>
+    </message>
+    <message>
+        <source>waiting:</source>
+        <translation>wachtend:</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,7 @@ import panel or the settings area.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Wprowadzanie liczb&lt;/h3&gt;
 &lt;p&gt;Kliknij pole wylosowanej liczby albo wpisz jej cyfry i naciśnij Enter lub Spację. Backspace
 cofa wpisaną cyfrę, Esc odrzuca wpisane cyfry. Liczba kliknięta lub wpisana, gdy stół jest zajęty,
-czeka (&amp;ldquo;waiting: 5 36&amp;rdquo; pod historią) i zostaje wprowadzona po przebiegu; w tym czasie
+czeka (&amp;ldquo;czeka: 5 36&amp;rdquo; pod historią) i zostaje wprowadzona po przebiegu; w tym czasie
 COFNIJ cofa tylko czekającą liczbę.&lt;/p&gt;
 &lt;p&gt;Klawisze: &lt;b&gt;Ctrl+Z&lt;/b&gt; cofnij (najpierw cofana jest liczba, która jeszcze czeka),
 &lt;b&gt;Ctrl+Q&lt;/b&gt; wyjście, &lt;b&gt;F1&lt;/b&gt; ta pomoc, &lt;b&gt;S&lt;/b&gt; okno statystyk, &lt;b&gt;Esc&lt;/b&gt; zamyka panel importu
@@ -181,6 +181,41 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  nie można wznowić</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> This session is not journaled.</source>
+        <translation> Ta sesja nie jest zapisywana w dzienniku.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.</source>
+        <translation>Nie można zapisać dziennika sesji (%1). Gra trwa; dziennik nadrobi zaległości, gdy znów będzie miejsce.</translation>
+    </message>
+    <message>
+        <source>Every session journal is open in another Rotacle window. This session is not journaled.</source>
+        <translation>Każdy dziennik sesji jest otwarty w innym oknie Rotacle. Ta sesja nie jest zapisywana w dzienniku.</translation>
+    </message>
+    <message>
+        <source>The last session is open in another Rotacle window. This window starts a session of its own.</source>
+        <translation>Ostatnia sesja jest otwarta w innym oknie Rotacle. To okno zaczyna własną sesję.</translation>
+    </message>
+    <message>
+        <source>The journal holds an action this version does not know; the session is resumed up to it.</source>
+        <translation>Dziennik zawiera działanie nieznane tej wersji; sesja jest wznowiona do tego miejsca.</translation>
+    </message>
+    <message>
+        <source> It is kept as %1; a new session starts.</source>
+        <translation> Jest zachowana jako %1; zaczyna się nowa sesja.</translation>
+    </message>
+    <message>
+        <source>This window keeps no session journal: the kept session cannot be resumed here.</source>
+        <translation>To okno nie prowadzi dziennika sesji: zachowanej sesji nie można tu wznowić.</translation>
+    </message>
+    <message>
+        <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
+        <translation>Wznowić sesję zachowaną jako %1? Ta sesja zostanie zachowana obok, a Rotacle uruchomi się ponownie.</translation>
     </message>
 </context>
 <context>
@@ -773,6 +808,14 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
         <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
         <translation>Zapisuje każdy spin z zakładem, stawką, wynikiem i kapitałem do pliku CSV.</translation>
     </message>
+    <message>
+        <source>The chart could not be drawn as a PNG picture.</source>
+        <translation>Nie udało się narysować wykresu jako obrazu PNG.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn as an SVG drawing.</source>
+        <translation>Nie udało się narysować wykresu jako rysunku SVG.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1003,6 +1046,18 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>nie przyjęto</translation>
+    </message>
+    <message>
+        <source>stake %1</source>
+        <translation>stawka %1</translation>
+    </message>
+    <message>
+        <source>waiting:</source>
+        <translation>czeka:</translation>
     </message>
 </context>
 <context>

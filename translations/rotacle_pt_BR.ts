@@ -24,7 +24,7 @@ import panel or the settings area.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Inserindo números&lt;/h3&gt;
 &lt;p&gt;Clique na casa do número sorteado, ou digite seus algarismos e pressione Enter ou Espaço.
 Backspace apaga um algarismo digitado, Esc descarta os algarismos digitados. Um número clicado ou
-digitado enquanto a mesa está ocupada espera (&amp;ldquo;waiting: 5 36&amp;rdquo; sob o histórico) e é
+digitado enquanto a mesa está ocupada espera (&amp;ldquo;em espera: 5 36&amp;rdquo; sob o histórico) e é
 inserido depois da corrida; enquanto isso DESFAZER só retira um número em espera.&lt;/p&gt;
 &lt;p&gt;Teclas: &lt;b&gt;Ctrl+Z&lt;/b&gt; desfazer (um número ainda em espera é retirado primeiro), &lt;b&gt;Ctrl+Q&lt;/b&gt;
 sair, &lt;b&gt;F1&lt;/b&gt; esta ajuda, &lt;b&gt;S&lt;/b&gt; a janela de estatísticas, &lt;b&gt;Esc&lt;/b&gt; fecha o painel de
@@ -181,6 +181,41 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  não pode ser retomada</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source> This session is not journaled.</source>
+        <translation> Esta sessão não é registrada.</translation>
+    </message>
+    <message>
+        <source>The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.</source>
+        <translation>Não é possível gravar o diário da sessão (%1). O jogo continua; o diário se atualiza assim que houver espaço de novo.</translation>
+    </message>
+    <message>
+        <source>Every session journal is open in another Rotacle window. This session is not journaled.</source>
+        <translation>Todos os diários de sessão estão abertos em outra janela do Rotacle. Esta sessão não é registrada.</translation>
+    </message>
+    <message>
+        <source>The last session is open in another Rotacle window. This window starts a session of its own.</source>
+        <translation>A última sessão está aberta em outra janela do Rotacle. Esta janela começa uma sessão própria.</translation>
+    </message>
+    <message>
+        <source>The journal holds an action this version does not know; the session is resumed up to it.</source>
+        <translation>O diário contém uma ação que esta versão não conhece; a sessão é retomada até ela.</translation>
+    </message>
+    <message>
+        <source> It is kept as %1; a new session starts.</source>
+        <translation> Ela fica guardada como %1; uma nova sessão começa.</translation>
+    </message>
+    <message>
+        <source>This window keeps no session journal: the kept session cannot be resumed here.</source>
+        <translation>Esta janela não mantém diário de sessão: a sessão guardada não pode ser retomada aqui.</translation>
+    </message>
+    <message>
+        <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
+        <translation>Retomar a sessão guardada como %1? Esta sessão fica guardada ao lado, e o Rotacle reinicia.</translation>
     </message>
 </context>
 <context>
@@ -773,6 +808,14 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
         <source>Saves every spin with its bet, stake, result and bankroll as a CSV file.</source>
         <translation>Salva cada giro com aposta, valor, resultado e banca em um arquivo CSV.</translation>
     </message>
+    <message>
+        <source>The chart could not be drawn as a PNG picture.</source>
+        <translation>Não foi possível desenhar o gráfico como imagem PNG.</translation>
+    </message>
+    <message>
+        <source>The chart could not be drawn as an SVG drawing.</source>
+        <translation>Não foi possível desenhar o gráfico como desenho SVG.</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1003,6 +1046,18 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     <message>
         <source>AUTO</source>
         <translation>AUTO</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>não aceito</translation>
+    </message>
+    <message>
+        <source>stake %1</source>
+        <translation>aposta %1</translation>
+    </message>
+    <message>
+        <source>waiting:</source>
+        <translation>em espera:</translation>
     </message>
 </context>
 <context>

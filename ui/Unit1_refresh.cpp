@@ -187,18 +187,22 @@ void TForm1::RefreshKeyReadout() {
         key_readout_->Text().isEmpty())
         return;
     std::string text;
-    if (speed_.Refused()) text = "\xE2\x9C\x95 not taken";  // a cross: the number was refused
+    // A cross: the number was refused.
+    if (speed_.Refused()) text = "\xE2\x9C\x95 " + tr("not taken").toStdString();
     if (stake_note_ && *stake_note_ != engine_.Board().NumbersList().size()) stake_note_.reset();
     if (!speed_.Typed().empty()) {
         if (!text.empty()) text += "  ";
         text += "\xE2\x96\xB8 " + speed_.Typed();  // a pointer before the typed digits
         // The first number typed after the stake was changed in the settings
         // says the stake it will meet.
-        if (stake_note_) text += "  stake " + FloatToStr(engine_.State().Bet_Size);
+        if (stake_note_)
+            text += "  " + tr("stake %1")
+                               .arg(QString::fromStdString(FloatToStr(engine_.State().Bet_Size)))
+                               .toStdString();
     }
     if (!speed_.Waiting().empty()) {
         if (!text.empty()) text += "  ";
-        text += "waiting:";
+        text += tr("waiting:").toStdString();
         for (const int n : speed_.Waiting()) text += " " + std::to_string(n);
     }
     key_readout_->SetText(text);

@@ -10,10 +10,18 @@
 #include "core/convert.h"
 #include "core/text_file.h"
 #include "ui/Unit1.h"
+#include "ui/wording.h"
 
 namespace rotacle::ui {
 
 namespace {
+
+// A journal that cannot be kept: the file's error, then what it means.
+std::string NotJournaled(const EngineError& error) {
+    return (WordMessage(error.Message()) +
+            QCoreApplication::translate("Journal", " This session is not journaled."))
+        .toStdString();
+}
 
 namespace fs = std::filesystem;
 
@@ -91,8 +99,13 @@ void SessionJournal::Start() {
     const auto trouble = [&platform](const std::string& reason) {
         if (reason.empty()) return;
         // Called inside an action: the message waits for its end.
-        const std::string text = "The session journal cannot be written (" + reason +
-                                 "). Play goes on; the journal catches up as soon as there is room again.";
+        const std::string text =
+            QCoreApplication::translate(
+                "Journal",
+                "The session journal cannot be written (%1). Play goes on; the journal catches up as soon as "
+                "there is room again.")
+                .arg(QString::fromStdString(reason))
+                .toStdString();
         QMetaObject::invokeMethod(
             QCoreApplication::instance(), [&platform, text] { platform.ShowMessage(text); },
             Qt::QueuedConnection);
@@ -105,18 +118,23 @@ void SessionJournal::Start() {
             path_ = path;
         } catch (const JournalBusy&) {
         } catch (const FileError& e) {
-            platform.ShowMessage(std::string(e.what()) + " This session is not journaled.");
+            platform.ShowMessage(NotJournaled(e));
             return;
         }
     }
     if (!opened_) {
         platform.ShowMessage(
-            "Every session journal is open in another Rotacle window. This session is not journaled.");
+            QCoreApplication::translate(
+                "Journal",
+                "Every session journal is open in another Rotacle window. This session is not journaled.")
+                .toStdString());
         return;
     }
     if (slot > 2)
-        platform.ShowMessage(
-            "The last session is open in another Rotacle window. This window starts a session of its own.");
+        platform.ShowMessage(QCoreApplication::translate("Journal",
+                                                         "The last session is open in another Rotacle "
+                                                         "window. This window starts a session of its own.")
+                                 .toStdString());
     else
         SweepSlots();
 
@@ -164,7 +182,7 @@ void SessionJournal::Resume(const JournalContents& last) {
         Attach();
     } catch (const FileError& error) {
         opened_.reset();
-        form_.Platform().ShowMessage(std::string(error.what()) + " This session is not journaled.");
+        form_.Platform().ShowMessage(NotJournaled(error));
     }
     // The run the session was in finishes now, and the numbers that waited
     // for it wait again: the table is as the question said.
@@ -175,8 +193,10 @@ void SessionJournal::Resume(const JournalContents& last) {
         form_.Platform().ShowMessage(last.problem);
     else if (ran < last.actions.size())
         form_.Platform().ShowMessage(
-            "The journal holds an action this version does not know; the session is "
-            "resumed up to it.");
+            QCoreApplication::translate(
+                "Journal",
+                "The journal holds an action this version does not know; the session is resumed up to it.")
+                .toStdString());
 }
 
 bool SessionJournal::KeepAside(JournalWriter& writer, const std::string& why) {
@@ -185,11 +205,13 @@ bool SessionJournal::KeepAside(JournalWriter& writer, const std::string& why) {
             KeepJournal(writer.FoundText(), folder_, std::time(nullptr), writer.FoundTime());
         writer.StartOver();
         if (!why.empty())
-            form_.Platform().ShowMessage(why + " It is kept as " + fs::path(kept).filename().string() +
-                                         "; a new session starts.");
+            form_.Platform().ShowMessage(
+                why + QCoreApplication::translate("Journal", " It is kept as %1; a new session starts.")
+                          .arg(QString::fromStdString(fs::path(kept).filename().string()))
+                          .toStdString());
         return true;
     } catch (const FileError& e) {
-        form_.Platform().ShowMessage(std::string(e.what()) + " This session is not journaled.");
+        form_.Platform().ShowMessage(NotJournaled(e));
         return false;
     }
 }
@@ -259,11 +281,17 @@ void SessionJournal::ResumeKept(const std::string& kept) {
     }
     if (!sink_) {
         platform.ShowMessage(
-            "This window keeps no session journal: the kept session cannot be resumed here.");
+            QCoreApplication::translate(
+                "Journal", "This window keeps no session journal: the kept session cannot be resumed here.")
+                .toStdString());
         return;
     }
-    if (!platform.Confirm("Resume the session kept as " + fs::path(kept).filename().string() +
-                          "? This session is kept beside it, and Rotacle starts again."))
+    if (!platform.Confirm(
+            QCoreApplication::translate(
+                "Journal",
+                "Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.")
+                .arg(QString::fromStdString(fs::path(kept).filename().string()))
+                .toStdString()))
         return;
     // This session ends here, closed and kept when it holds numbers; the
     // chosen one becomes the open journal, without its close, so that the

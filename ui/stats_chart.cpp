@@ -298,7 +298,9 @@ bool StatsWindow::ExportChartPng() {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!image.save(&buffer, "PNG")) {
-        platform_.ShowMessage("The chart could not be drawn as a PNG picture.");
+        platform_.ShowMessage(
+            QCoreApplication::translate("StatsWindow", "The chart could not be drawn as a PNG picture.")
+                .toStdString());
         return false;
     }
     return SaveBytes(*path, bytes);
@@ -319,7 +321,9 @@ bool StatsWindow::ExportChartSvg() {
     svg.setDescription(QStringLiteral("Rotacle statistics"));
     QPainter p;
     if (!p.begin(&svg)) {
-        platform_.ShowMessage("The chart could not be drawn as an SVG drawing.");
+        platform_.ShowMessage(
+            QCoreApplication::translate("StatsWindow", "The chart could not be drawn as an SVG drawing.")
+                .toStdString());
         return false;
     }
     chart_view_->scene()->render(&p, QRectF(QPointF(0, 0), QSizeF(size)), chart_view_->chart()->geometry());
