@@ -5,10 +5,12 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLocale>
 #include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -99,6 +101,19 @@ private slots:
             QVERIFY2(it == finished.constEnd() || *it == text,
                      qPrintable(code + QStringLiteral(": ") + text));
         }
+    }
+
+    // Amounts keep the decimal point whatever the system's locale writes.
+    void AmountsKeepTheDecimalPoint() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        auto form = ShowWindow();
+        QLocale::setDefault(before);
+        QVERIFY(form);
+        auto* loss = form->findChild<QDoubleSpinBox*>(QStringLiteral("LimitLoss"));
+        QVERIFY(loss);
+        loss->setValue(1.5);
+        QCOMPARE(loss->text(), QStringLiteral("1.50"));
     }
 
     void LanguageCodes() {
