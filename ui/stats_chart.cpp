@@ -20,6 +20,7 @@
 #include <limits>
 
 #include "ui/artwork.h"
+#include "ui/chart_picture.h"
 #include "ui/qt_platform.h"
 #include "ui/stats_figures.h"
 
@@ -285,50 +286,28 @@ void StatsWindow::FitAxes(bool exact) {
 bool StatsWindow::ExportChartPng() {
     const auto path = AskPath("PNG image (*.png)|*.png", "png");
     if (!path) return false;
-    // At twice the size on screen, so that the picture stays sharp in print.
-    const QSize size = chart_view_->size();
-    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
-    image.fill(art::kBackground);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    chart_view_->scene()->render(&p, QRectF(QPointF(0, 0), QSizeF(size)), chart_view_->chart()->geometry());
-    p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) {
+    const auto bytes = ChartPng(*chart_view_);
+    if (!bytes) {
         platform_.ShowMessage(
             QCoreApplication::translate("StatsWindow", "The chart could not be drawn as a PNG picture.")
                 .toStdString());
         return false;
     }
-    return SaveBytes(*path, bytes);
+    return SaveBytes(*path, *bytes);
 }
 
 bool StatsWindow::ExportChartSvg() {
     const auto path = AskPath("SVG drawing (*.svg)|*.svg", "svg");
     if (!path) return false;
-    const QSize size = chart_view_->size();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QStringLiteral("Bankroll after every spin"));
-    svg.setDescription(QStringLiteral("Rotacle statistics"));
-    QPainter p;
-    if (!p.begin(&svg)) {
+    const auto bytes = ChartSvg(*chart_view_, QStringLiteral("Bankroll after every spin"),
+                                QStringLiteral("Rotacle statistics"));
+    if (!bytes) {
         platform_.ShowMessage(
             QCoreApplication::translate("StatsWindow", "The chart could not be drawn as an SVG drawing.")
                 .toStdString());
         return false;
     }
-    chart_view_->scene()->render(&p, QRectF(QPointF(0, 0), QSizeF(size)), chart_view_->chart()->geometry());
-    p.end();
-    return SaveBytes(*path, bytes);
+    return SaveBytes(*path, *bytes);
 }
 
 }  // namespace rotacle::ui

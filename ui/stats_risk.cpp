@@ -29,6 +29,7 @@
 #include "core/text_file.h"
 #include "game/game.h"
 #include "ui/artwork.h"
+#include "ui/chart_picture.h"
 #include "ui/qt_platform.h"
 #include "ui/stats_figures.h"
 
@@ -370,39 +371,29 @@ bool RiskTab::ExportPng() {
     if (outcomes_.empty()) return false;
     const auto path = AskPath("PNG image (*.png)|*.png", "png");
     if (!path) return false;
-    const QSize size = chart_view_->size();
-    QImage image(size * 2, QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(2);
-    image.fill(art::kBackground);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    chart_view_->scene()->render(&p, QRectF(QPointF(0, 0), QSizeF(size)), chart_view_->chart()->geometry());
-    p.end();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return Save(*path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto bytes = ChartPng(*chart_view_);
+    if (!bytes) {
+        platform_.ShowMessage(
+            QCoreApplication::translate("StatsWindow", "The chart could not be drawn as a PNG picture.")
+                .toStdString());
+        return false;
+    }
+    return Save(*path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
 bool RiskTab::ExportSvg() {
     if (outcomes_.empty()) return false;
     const auto path = AskPath("SVG drawing (*.svg)|*.svg", "svg");
     if (!path) return false;
-    const QSize size = chart_view_->size();
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QSvgGenerator svg;
-    svg.setOutputDevice(&buffer);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setTitle(QStringLiteral("Results of the sessions"));
-    svg.setDescription(QStringLiteral("Rotacle risk run"));
-    QPainter p(&svg);
-    chart_view_->scene()->render(&p, QRectF(QPointF(0, 0), QSizeF(size)), chart_view_->chart()->geometry());
-    p.end();
-    return Save(*path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const auto bytes =
+        ChartSvg(*chart_view_, QStringLiteral("Results of the sessions"), QStringLiteral("Rotacle risk run"));
+    if (!bytes) {
+        platform_.ShowMessage(
+            QCoreApplication::translate("StatsWindow", "The chart could not be drawn as an SVG drawing.")
+                .toStdString());
+        return false;
+    }
+    return Save(*path, std::string_view(bytes->constData(), static_cast<std::size_t>(bytes->size())));
 }
 
 bool RiskTab::ExportCsv() {
