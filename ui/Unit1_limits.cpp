@@ -157,10 +157,10 @@ void TForm1::BuildOptionsRow() {
     AddCaption(QStringLiteral("Label_LimitProfit"), QRect(106, 676, 48, 20), tr("PROFIT:"), true);
     limit_profit_ = amount("LimitProfit", QRect(154, 676, 54, 20));
     AddCaption(QStringLiteral("Label_LimitTime"), QRect(212, 676, 30, 20), tr("MIN:"), true);
-    limit_time_ = count("LimitTime", QRect(242, 676, 40, 20));
-    AddCaption(QStringLiteral("Label_LimitSpins"), QRect(286, 676, 40, 20), tr("SPINS:"), true);
-    limit_spins_ = count("LimitSpins", QRect(326, 676, 40, 20));
-    AddCaption(QStringLiteral("Label_RealityCheck"), QRect(370, 676, 40, 20), tr("CHECK:"), true);
+    limit_time_ = count("LimitTime", QRect(242, 676, 36, 20));
+    AddCaption(QStringLiteral("Label_LimitSpins"), QRect(282, 676, 40, 20), tr("SPINS:"), true);
+    limit_spins_ = count("LimitSpins", QRect(322, 676, 40, 20));
+    AddCaption(QStringLiteral("Label_RealityCheck"), QRect(366, 676, 44, 20), tr("CHECK:"), true);
     limit_reality_ = count("RealityCheck", QRect(410, 676, 35, 20));
     RefreshOptions();
 }

@@ -18,6 +18,7 @@
 #include "gui_support.h"
 #include "ui/application.h"
 #include "ui/qt_platform.h"
+#include "ui/widgets.h"
 
 using namespace rotacle::ui::test;
 using rotacle::TimerId;
@@ -253,6 +254,19 @@ private slots:
                                   .arg(box->text(), QFontInfo(font).family())
                                   .arg(text)
                                   .arg(room);
+            }
+            // The captions of the inputs ("LOSS:", "CHECK:") in the program's own font.
+            for (const QWidget* widget : form->findChildren<QWidget*>()) {
+                if (font != window_font) break;
+                // (Caption has no meta-object of its own, so findChildren cannot pick it.)
+                const auto* caption = dynamic_cast<const rotacle::ui::Caption*>(widget);
+                if (!caption || !caption->Text().endsWith(QLatin1Char(':'))) continue;
+                const qreal text = QFontMetricsF(caption->DrawnFont()).horizontalAdvance(caption->Text());
+                if (text > caption->width())
+                    faults << QStringLiteral("%1 in %2: %3 of %4 pixels")
+                                  .arg(caption->Text(), QFontInfo(font).family())
+                                  .arg(text)
+                                  .arg(caption->width());
             }
         }
         QApplication::setFont(window_font);
