@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Numbers in game:</source>
+        <translation>Zahlen im Spiel:</translation>
+    </message>
+    <message>
+        <source>Bets played:</source>
+        <translation>Gesetzt:</translation>
+    </message>
+    <message>
+        <source>Flat index:</source>
+        <translation>Flat-Index:</translation>
+    </message>
+    <message>
+        <source>EVEN CHANCE ASSISTANT</source>
+        <translation>ASSISTENT EINFACHE CHANCEN</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>ZAHLEN IMPORTIEREN</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>Aus einer gespeicherten Evolution-Seite oder einer Textdatei</translation>
+    </message>
+    <message>
+        <source>The numbers replace the history, oldest first.</source>
+        <translation>Die Zahlen ersetzen den Verlauf, die älteste zuerst.</translation>
+    </message>
+    <message>
+        <source>No bet is settled and no game mode runs.</source>
+        <translation>Keine Wette wird abgerechnet, kein Spielmodus läuft.</translation>
+    </message>
+    <message>
+        <source>TREND</source>
+        <translation>TREND</translation>
+    </message>
+    <message>
+        <source>1-18</source>
+        <translation>MANQUE</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>PAIR</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>IMPAIR</translation>
+    </message>
+    <message>
+        <source>19-36</source>
+        <translation>PASSE</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
@@ -252,11 +307,11 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>Donald (+1 on loss / -1 on win)</source>
-        <translation>D&apos;Alembert (+1 bei Verlust / -1 bei Gewinn)</translation>
+        <translation>D&apos;Alembert (+1 / -1)</translation>
     </message>
     <message>
         <source>Chernyshov (x3 on loss)</source>
-        <translation>Chernyshov (x3 bei Verlust)</translation>
+        <translation>Chernyshov (x3 bei Verl.)</translation>
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
@@ -276,11 +331,11 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>Units drawdown</source>
-        <translation>Einheiten Rückgang</translation>
+        <translation>Einh. Rückgang</translation>
     </message>
     <message>
         <source>ADD to bet:</source>
-        <translation>ZUM Einsatz ADDIEREN:</translation>
+        <translation>ADDIEREN:</translation>
     </message>
     <message>
         <source>SUBTRACT:</source>
@@ -288,15 +343,15 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>MULTIPLY bet by:</source>
-        <translation>Einsatz MULTIPLIZIEREN mit:</translation>
+        <translation>MULTIPLIZ. mit:</translation>
     </message>
     <message>
         <source>DIVIDE bet by:</source>
-        <translation>Einsatz TEILEN durch:</translation>
+        <translation>TEILEN durch:</translation>
     </message>
     <message>
         <source>SET bet to:</source>
-        <translation>Einsatz SETZEN auf:</translation>
+        <translation>SETZEN auf:</translation>
     </message>
     <message>
         <source>Check WINS</source>
@@ -316,7 +371,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>Units of profit</source>
-        <translation>Einheiten Gewinn</translation>
+        <translation>Einh. Gewinn</translation>
     </message>
     <message>
         <source>UPTREND</source>
@@ -357,6 +412,10 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     <message>
         <source>IMPORT (%1)</source>
         <translation>IMPORT (%1)</translation>
+    </message>
+    <message>
+        <source>Text File</source>
+        <translation>Textdatei</translation>
     </message>
 </context>
 <context>
@@ -416,6 +475,10 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     <message>
         <source>%1 The file &quot;%2&quot; is left as it is.</source>
         <translation>%1 Die Datei &quot;%2&quot; bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
@@ -843,7 +906,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>TEST BANK:</source>
-        <translation>TESTKAPITAL:</translation>
+        <translation>TESTBANK:</translation>
     </message>
     <message>
         <source>UNDO</source>
@@ -943,7 +1006,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>RESET:</source>
-        <translation>NEUSTART:</translation>
+        <translation>RESET:</translation>
     </message>
     <message>
         <source>BETS</source>
@@ -955,7 +1018,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>QUICK PROPOSALS</source>
-        <translation>SCHNELLE VORSCHLÄGE</translation>
+        <translation>SCHNELLE TIPPS</translation>
     </message>
     <message>
         <source>Show Bet</source>
@@ -991,7 +1054,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>LOSS:</source>
-        <translation>VERLUST:</translation>
+        <translation>VERL.:</translation>
     </message>
     <message>
         <source>PROFIT:</source>
@@ -1355,6 +1418,10 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     <message>
         <source>Drops the preference for %1.</source>
         <translation>Hebt die Bevorzugung von %1 auf.</translation>
+    </message>
+    <message>
+        <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
+        <translation>Reset: EINSÄTZE startet einen neuen Einsatzzyklus, APP ein neues Spiel.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Numbers in game:</source>
+        <translation>Números en juego:</translation>
+    </message>
+    <message>
+        <source>Bets played:</source>
+        <translation>Apuestas:</translation>
+    </message>
+    <message>
+        <source>Flat index:</source>
+        <translation>Índice flat:</translation>
+    </message>
+    <message>
+        <source>EVEN CHANCE ASSISTANT</source>
+        <translation>ASISTENTE SUERTES SENCILLAS</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORTAR NÚMEROS</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>De una página de Evolution guardada o de un archivo de texto</translation>
+    </message>
+    <message>
+        <source>The numbers replace the history, oldest first.</source>
+        <translation>Los números sustituyen el historial, el más antiguo primero.</translation>
+    </message>
+    <message>
+        <source>No bet is settled and no game mode runs.</source>
+        <translation>No se liquida ninguna apuesta ni corre ningún modo de juego.</translation>
+    </message>
+    <message>
+        <source>TREND</source>
+        <translation>TENDENCIA</translation>
+    </message>
+    <message>
+        <source>1-18</source>
+        <translation>FALTA</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>PAR</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>IMPAR</translation>
+    </message>
+    <message>
+        <source>19-36</source>
+        <translation>PASA</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
@@ -248,7 +303,7 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>Donald (+1 on loss / -1 on win)</source>
-        <translation>D&apos;Alembert (+1 al perder / -1 al ganar)</translation>
+        <translation>D&apos;Alembert (+1 / -1)</translation>
     </message>
     <message>
         <source>Chernyshov (x3 on loss)</source>
@@ -268,15 +323,15 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>Losses In A Row</source>
-        <translation>Pérdidas seguidas</translation>
+        <translation>Pérdidas seg.</translation>
     </message>
     <message>
         <source>Units drawdown</source>
-        <translation>Unidades de caída</translation>
+        <translation>Unid. caída</translation>
     </message>
     <message>
         <source>ADD to bet:</source>
-        <translation>SUMAR a la apuesta:</translation>
+        <translation>SUMAR:</translation>
     </message>
     <message>
         <source>SUBTRACT:</source>
@@ -284,11 +339,11 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>MULTIPLY bet by:</source>
-        <translation>MULTIPLICAR apuesta por:</translation>
+        <translation>MULTIPLICAR por:</translation>
     </message>
     <message>
         <source>DIVIDE bet by:</source>
-        <translation>DIVIDIR apuesta por:</translation>
+        <translation>DIVIDIR por:</translation>
     </message>
     <message>
         <source>SET bet to:</source>
@@ -308,11 +363,11 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>Wins In A Row</source>
-        <translation>Ganancias seguidas</translation>
+        <translation>Ganancias seg.</translation>
     </message>
     <message>
         <source>Units of profit</source>
-        <translation>Unidades de beneficio</translation>
+        <translation>Unid. beneficio</translation>
     </message>
     <message>
         <source>UPTREND</source>
@@ -353,6 +408,10 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>IMPORT (%1)</source>
         <translation>IMPORTAR (%1)</translation>
+    </message>
+    <message>
+        <source>Text File</source>
+        <translation>Archivo de texto</translation>
     </message>
 </context>
 <context>
@@ -412,6 +471,10 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>%1 The file &quot;%2&quot; is left as it is.</source>
         <translation>%1 El archivo &quot;%2&quot; queda como está.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Error desconocido</translation>
     </message>
 </context>
 <context>
@@ -839,7 +902,7 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>TEST BANK:</source>
-        <translation>BANCA DE PRUEBA:</translation>
+        <translation>B. PRUEBA:</translation>
     </message>
     <message>
         <source>UNDO</source>
@@ -883,7 +946,7 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>INITIAL BET:</source>
-        <translation>APUESTA INICIAL:</translation>
+        <translation>APUESTA BASE:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
@@ -939,7 +1002,7 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>RESET:</source>
-        <translation>REINICIAR:</translation>
+        <translation>REINIC.:</translation>
     </message>
     <message>
         <source>BETS</source>
@@ -987,11 +1050,11 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>LOSS:</source>
-        <translation>PÉRDIDA:</translation>
+        <translation>PÉRD.:</translation>
     </message>
     <message>
         <source>PROFIT:</source>
-        <translation>BENEFICIO:</translation>
+        <translation>GANANC.:</translation>
     </message>
     <message>
         <source>MIN:</source>
@@ -999,11 +1062,11 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     </message>
     <message>
         <source>SPINS:</source>
-        <translation>TIRADAS:</translation>
+        <translation>GIROS:</translation>
     </message>
     <message>
         <source>CHECK:</source>
-        <translation>CONTROL:</translation>
+        <translation>AVISO:</translation>
     </message>
     <message>
         <source>GO ON</source>
@@ -1351,6 +1414,10 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>Drops the preference for %1.</source>
         <translation>Quita la preferencia por %1.</translation>
+    </message>
+    <message>
+        <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
+        <translation>Reiniciar: APUESTAS empieza un nuevo ciclo de apuestas, APP una nueva partida.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Numbers in game:</source>
+        <translation>Numéros en jeu :</translation>
+    </message>
+    <message>
+        <source>Bets played:</source>
+        <translation>Mises jouées :</translation>
+    </message>
+    <message>
+        <source>Flat index:</source>
+        <translation>Indice flat :</translation>
+    </message>
+    <message>
+        <source>EVEN CHANCE ASSISTANT</source>
+        <translation>ASSISTANT CHANCES SIMPLES</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORTER DES NUMÉROS</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>D&apos;une page Evolution enregistrée ou d&apos;un fichier texte</translation>
+    </message>
+    <message>
+        <source>The numbers replace the history, oldest first.</source>
+        <translation>Les numéros remplacent l&apos;historique, le plus ancien d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>No bet is settled and no game mode runs.</source>
+        <translation>Aucune mise n&apos;est réglée et aucun mode de jeu ne tourne.</translation>
+    </message>
+    <message>
+        <source>TREND</source>
+        <translation>TENDANCE</translation>
+    </message>
+    <message>
+        <source>1-18</source>
+        <translation>MANQUE</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>PAIR</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>IMPAIR</translation>
+    </message>
+    <message>
+        <source>19-36</source>
+        <translation>PASSE</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
@@ -247,7 +302,7 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     </message>
     <message>
         <source>Donald (+1 on loss / -1 on win)</source>
-        <translation>D&apos;Alembert (+1 si perte / -1 si gain)</translation>
+        <translation>D&apos;Alembert (+1 / -1)</translation>
     </message>
     <message>
         <source>Chernyshov (x3 on loss)</source>
@@ -255,7 +310,7 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
-        <translation>Aveugle (+1 à chaque coup)</translation>
+        <translation>Aveugle (+1 par coup)</translation>
     </message>
     <message>
         <source>Up-trender (+1 on win)</source>
@@ -275,7 +330,7 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     </message>
     <message>
         <source>ADD to bet:</source>
-        <translation>AJOUTER à la mise :</translation>
+        <translation>AJOUTER :</translation>
     </message>
     <message>
         <source>SUBTRACT:</source>
@@ -283,11 +338,11 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     </message>
     <message>
         <source>MULTIPLY bet by:</source>
-        <translation>MULTIPLIER la mise par :</translation>
+        <translation>MULTIPLIER par :</translation>
     </message>
     <message>
         <source>DIVIDE bet by:</source>
-        <translation>DIVISER la mise par :</translation>
+        <translation>DIVISER par :</translation>
     </message>
     <message>
         <source>SET bet to:</source>
@@ -353,6 +408,10 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
         <source>IMPORT (%1)</source>
         <translation>IMPORTER (%1)</translation>
     </message>
+    <message>
+        <source>Text File</source>
+        <translation>Fichier texte</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -411,6 +470,10 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     <message>
         <source>%1 The file &quot;%2&quot; is left as it is.</source>
         <translation>%1 Le fichier « %2 » reste tel quel.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
@@ -838,7 +901,7 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     </message>
     <message>
         <source>TEST BANK:</source>
-        <translation>BANK D&apos;ESSAI :</translation>
+        <translation>ESSAI :</translation>
     </message>
     <message>
         <source>UNDO</source>
@@ -862,7 +925,7 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     </message>
     <message>
         <source>SAVE</source>
-        <translation>ENREGISTRER</translation>
+        <translation>SAUVER</translation>
     </message>
     <message>
         <source>PASTE FROM EVOLUTION</source>
@@ -950,7 +1013,7 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     </message>
     <message>
         <source>QUICK PROPOSALS</source>
-        <translation>PROPOSITIONS RAPIDES</translation>
+        <translation>PROPOS. RAPIDES</translation>
     </message>
     <message>
         <source>Show Bet</source>
@@ -1350,6 +1413,10 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     <message>
         <source>Drops the preference for %1.</source>
         <translation>Abandonne la préférence pour %1.</translation>
+    </message>
+    <message>
+        <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
+        <translation>Réinitialiser : MISES lance un nouveau cycle de mises, APPLI une nouvelle partie.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Numbers in game:</source>
+        <translation>Numeri in gioco:</translation>
+    </message>
+    <message>
+        <source>Bets played:</source>
+        <translation>Puntate:</translation>
+    </message>
+    <message>
+        <source>Flat index:</source>
+        <translation>Indice flat:</translation>
+    </message>
+    <message>
+        <source>EVEN CHANCE ASSISTANT</source>
+        <translation>ASSISTENTE CHANCE SEMPLICI</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORTA NUMERI</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>Da una pagina Evolution salvata o da un file di testo</translation>
+    </message>
+    <message>
+        <source>The numbers replace the history, oldest first.</source>
+        <translation>I numeri sostituiscono la cronologia, dal più vecchio.</translation>
+    </message>
+    <message>
+        <source>No bet is settled and no game mode runs.</source>
+        <translation>Nessuna puntata è regolata e nessun modo di gioco parte.</translation>
+    </message>
+    <message>
+        <source>TREND</source>
+        <translation>TREND</translation>
+    </message>
+    <message>
+        <source>1-18</source>
+        <translation>MANQUE</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>PARI</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>DISPARI</translation>
+    </message>
+    <message>
+        <source>19-36</source>
+        <translation>PASSE</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
@@ -248,7 +303,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>Donald (+1 on loss / -1 on win)</source>
-        <translation>D&apos;Alembert (+1 se perde / -1 se vince)</translation>
+        <translation>D&apos;Alembert (+1 / -1)</translation>
     </message>
     <message>
         <source>Chernyshov (x3 on loss)</source>
@@ -276,7 +331,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>ADD to bet:</source>
-        <translation>AGGIUNGI alla puntata:</translation>
+        <translation>AGGIUNGI:</translation>
     </message>
     <message>
         <source>SUBTRACT:</source>
@@ -284,7 +339,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>MULTIPLY bet by:</source>
-        <translation>MOLTIPLICA puntata per:</translation>
+        <translation>MOLTIPLICA per:</translation>
     </message>
     <message>
         <source>DIVIDE bet by:</source>
@@ -292,7 +347,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>SET bet to:</source>
-        <translation>IMPOSTA puntata a:</translation>
+        <translation>IMPOSTA a:</translation>
     </message>
     <message>
         <source>Check WINS</source>
@@ -354,6 +409,10 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
         <source>IMPORT (%1)</source>
         <translation>IMPORTA (%1)</translation>
     </message>
+    <message>
+        <source>Text File</source>
+        <translation>File di testo</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -412,6 +471,10 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     <message>
         <source>%1 The file &quot;%2&quot; is left as it is.</source>
         <translation>%1 Il file &quot;%2&quot; resta com&apos;è.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Errore sconosciuto</translation>
     </message>
 </context>
 <context>
@@ -839,7 +902,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>TEST BANK:</source>
-        <translation>CAPITALE PROVA:</translation>
+        <translation>PROVA:</translation>
     </message>
     <message>
         <source>UNDO</source>
@@ -883,7 +946,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>INITIAL BET:</source>
-        <translation>PUNTATA INIZIALE:</translation>
+        <translation>PUNTATA INIZ.:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
@@ -907,7 +970,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>SAFE LEVEL:</source>
-        <translation>LIVELLO SICUREZZA:</translation>
+        <translation>SICUREZZA:</translation>
     </message>
     <message>
         <source>BUILD MATRIX</source>
@@ -955,7 +1018,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>Show Bet</source>
-        <translation>Mostra puntata</translation>
+        <translation>Puntata</translation>
     </message>
     <message>
         <source>LOSS LIMIT REACHED</source>
@@ -987,11 +1050,11 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>LOSS:</source>
-        <translation>PERDITA:</translation>
+        <translation>PERD.:</translation>
     </message>
     <message>
         <source>PROFIT:</source>
-        <translation>PROFITTO:</translation>
+        <translation>PROF.:</translation>
     </message>
     <message>
         <source>MIN:</source>
@@ -1003,7 +1066,7 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     </message>
     <message>
         <source>CHECK:</source>
-        <translation>VERIFICA:</translation>
+        <translation>AVVISO:</translation>
     </message>
     <message>
         <source>GO ON</source>
@@ -1351,6 +1414,10 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     <message>
         <source>Drops the preference for %1.</source>
         <translation>Toglie la preferenza per %1.</translation>
+    </message>
+    <message>
+        <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
+        <translation>Azzera: PUNTATE avvia un nuovo ciclo di puntate, APP una nuova partita.</translation>
     </message>
 </context>
 </TS>

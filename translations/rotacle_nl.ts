@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Numbers in game:</source>
+        <translation>Getallen in spel:</translation>
+    </message>
+    <message>
+        <source>Bets played:</source>
+        <translation>Inzetten:</translation>
+    </message>
+    <message>
+        <source>Flat index:</source>
+        <translation>Flat-index:</translation>
+    </message>
+    <message>
+        <source>EVEN CHANCE ASSISTANT</source>
+        <translation>ASSISTENT EENVOUDIGE KANSEN</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>GETALLEN IMPORTEREN</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>Uit een opgeslagen Evolution-pagina of een tekstbestand</translation>
+    </message>
+    <message>
+        <source>The numbers replace the history, oldest first.</source>
+        <translation>De getallen vervangen de geschiedenis, oudste eerst.</translation>
+    </message>
+    <message>
+        <source>No bet is settled and no game mode runs.</source>
+        <translation>Er wordt geen inzet afgerekend en geen spelmodus draait.</translation>
+    </message>
+    <message>
+        <source>TREND</source>
+        <translation>TREND</translation>
+    </message>
+    <message>
+        <source>1-18</source>
+        <translation>1-18</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>EVEN</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>ONEVEN</translation>
+    </message>
+    <message>
+        <source>19-36</source>
+        <translation>19-36</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
@@ -247,11 +302,11 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Donald (+1 on loss / -1 on win)</source>
-        <translation>D&apos;Alembert (+1 bij verlies / -1 bij winst)</translation>
+        <translation>D&apos;Alembert (+1 / -1)</translation>
     </message>
     <message>
         <source>Chernyshov (x3 on loss)</source>
-        <translation>Chernyshov (x3 bij verlies)</translation>
+        <translation>Chernyshov (x3 bij verl.)</translation>
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
@@ -271,11 +326,11 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Units drawdown</source>
-        <translation>Eenheden terugval</translation>
+        <translation>Eenh. terugval</translation>
     </message>
     <message>
         <source>ADD to bet:</source>
-        <translation>BIJ inzet OPTELLEN:</translation>
+        <translation>OPTELLEN:</translation>
     </message>
     <message>
         <source>SUBTRACT:</source>
@@ -283,7 +338,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>MULTIPLY bet by:</source>
-        <translation>Inzet VERMENIGVULDIGEN met:</translation>
+        <translation>VERMENIGV. met:</translation>
     </message>
     <message>
         <source>DIVIDE bet by:</source>
@@ -353,6 +408,10 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
         <source>IMPORT (%1)</source>
         <translation>IMPORT (%1)</translation>
     </message>
+    <message>
+        <source>Text File</source>
+        <translation>Tekstbestand</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -411,6 +470,10 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     <message>
         <source>%1 The file &quot;%2&quot; is left as it is.</source>
         <translation>%1 Het bestand &quot;%2&quot; blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Onbekende fout</translation>
     </message>
 </context>
 <context>
@@ -838,7 +901,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>TEST BANK:</source>
-        <translation>TESTKAPITAAL:</translation>
+        <translation>TESTBANK:</translation>
     </message>
     <message>
         <source>UNDO</source>
@@ -938,7 +1001,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>RESET:</source>
-        <translation>HERSTART:</translation>
+        <translation>RESET:</translation>
     </message>
     <message>
         <source>BETS</source>
@@ -950,7 +1013,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>QUICK PROPOSALS</source>
-        <translation>SNELLE VOORSTELLEN</translation>
+        <translation>SNELLE TIPS</translation>
     </message>
     <message>
         <source>Show Bet</source>
@@ -986,7 +1049,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>LOSS:</source>
-        <translation>VERLIES:</translation>
+        <translation>VERL.:</translation>
     </message>
     <message>
         <source>PROFIT:</source>
@@ -1350,6 +1413,10 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     <message>
         <source>Drops the preference for %1.</source>
         <translation>Laat de voorkeur voor %1 vallen.</translation>
+    </message>
+    <message>
+        <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
+        <translation>Herstart: INZETTEN begint een nieuwe inzetcyclus, APP een nieuw spel.</translation>
     </message>
 </context>
 </TS>

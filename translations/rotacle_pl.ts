@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Numbers in game:</source>
+        <translation>Liczby w grze:</translation>
+    </message>
+    <message>
+        <source>Bets played:</source>
+        <translation>Zakłady:</translation>
+    </message>
+    <message>
+        <source>Flat index:</source>
+        <translation>Indeks flat:</translation>
+    </message>
+    <message>
+        <source>EVEN CHANCE ASSISTANT</source>
+        <translation>ASYSTENT SZANS PROSTYCH</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORT LICZB</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>Z zapisanej strony Evolution lub z pliku tekstowego</translation>
+    </message>
+    <message>
+        <source>The numbers replace the history, oldest first.</source>
+        <translation>Liczby zastępują historię, od najstarszej.</translation>
+    </message>
+    <message>
+        <source>No bet is settled and no game mode runs.</source>
+        <translation>Żaden zakład nie jest rozliczany i żaden tryb gry nie działa.</translation>
+    </message>
+    <message>
+        <source>TREND</source>
+        <translation>TREND</translation>
+    </message>
+    <message>
+        <source>1-18</source>
+        <translation>1-18</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>PARZYSTE</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>NIEPARZYSTE</translation>
+    </message>
+    <message>
+        <source>19-36</source>
+        <translation>19-36</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
@@ -238,7 +293,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>Martingale (x2 on loss)</source>
-        <translation>Martingale (x2 po przegranej)</translation>
+        <translation>Martingale (x2 po przegr.)</translation>
     </message>
     <message>
         <source>Parlay (x2 on win)</source>
@@ -246,11 +301,11 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>Donald (+1 on loss / -1 on win)</source>
-        <translation>D&apos;Alembert (+1 po przegranej / -1 po wygranej)</translation>
+        <translation>D&apos;Alembert (+1 / -1)</translation>
     </message>
     <message>
         <source>Chernyshov (x3 on loss)</source>
-        <translation>Czernyszow (x3 po przegranej)</translation>
+        <translation>Czernyszow (x3 przegr.)</translation>
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
@@ -266,7 +321,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>Losses In A Row</source>
-        <translation>Przegrane z rzędu</translation>
+        <translation>Przegr. z rzędu</translation>
     </message>
     <message>
         <source>Units drawdown</source>
@@ -282,11 +337,11 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>MULTIPLY bet by:</source>
-        <translation>POMNÓŻ stawkę przez:</translation>
+        <translation>POMNÓŻ przez:</translation>
     </message>
     <message>
         <source>DIVIDE bet by:</source>
-        <translation>PODZIEL stawkę przez:</translation>
+        <translation>PODZIEL przez:</translation>
     </message>
     <message>
         <source>SET bet to:</source>
@@ -352,6 +407,10 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
         <source>IMPORT (%1)</source>
         <translation>IMPORT (%1)</translation>
     </message>
+    <message>
+        <source>Text File</source>
+        <translation>Plik tekstowy</translation>
+    </message>
 </context>
 <context>
     <name>Message</name>
@@ -410,6 +469,10 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     <message>
         <source>%1 The file &quot;%2&quot; is left as it is.</source>
         <translation>%1 Plik &quot;%2&quot; pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Nieznany błąd</translation>
     </message>
 </context>
 <context>
@@ -837,7 +900,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>TEST BANK:</source>
-        <translation>BANK TESTOWY:</translation>
+        <translation>BANK TEST.:</translation>
     </message>
     <message>
         <source>UNDO</source>
@@ -881,7 +944,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>INITIAL BET:</source>
-        <translation>STAWKA POCZĄTKOWA:</translation>
+        <translation>STAWKA POCZ.:</translation>
     </message>
     <message>
         <source>GAME MODE:</source>
@@ -1001,7 +1064,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>CHECK:</source>
-        <translation>KONTROLA:</translation>
+        <translation>ALERT:</translation>
     </message>
     <message>
         <source>GO ON</source>
@@ -1349,6 +1412,10 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     <message>
         <source>Drops the preference for %1.</source>
         <translation>Usuwa preferencję dla %1.</translation>
+    </message>
+    <message>
+        <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
+        <translation>Reset: STAWKI zaczyna nowy cykl stawek, APLIK. nową grę.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,61 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Artwork</name>
+    <message>
+        <source>Numbers in game:</source>
+        <translation>Números no jogo:</translation>
+    </message>
+    <message>
+        <source>Bets played:</source>
+        <translation>Apostas:</translation>
+    </message>
+    <message>
+        <source>Flat index:</source>
+        <translation>Índice flat:</translation>
+    </message>
+    <message>
+        <source>EVEN CHANCE ASSISTANT</source>
+        <translation>ASSISTENTE CHANCES SIMPLES</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORTAR NÚMEROS</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>De uma página Evolution salva ou de um arquivo de texto</translation>
+    </message>
+    <message>
+        <source>The numbers replace the history, oldest first.</source>
+        <translation>Os números substituem o histórico, do mais antigo.</translation>
+    </message>
+    <message>
+        <source>No bet is settled and no game mode runs.</source>
+        <translation>Nenhuma aposta é liquidada e nenhum modo de jogo roda.</translation>
+    </message>
+    <message>
+        <source>TREND</source>
+        <translation>TENDÊNCIA</translation>
+    </message>
+    <message>
+        <source>1-18</source>
+        <translation>1-18</translation>
+    </message>
+    <message>
+        <source>EVEN</source>
+        <translation>PAR</translation>
+    </message>
+    <message>
+        <source>ODD</source>
+        <translation>ÍMPAR</translation>
+    </message>
+    <message>
+        <source>19-36</source>
+        <translation>19-36</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
@@ -246,7 +301,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>Donald (+1 on loss / -1 on win)</source>
-        <translation>D&apos;Alembert (+1 na perda / -1 na vitória)</translation>
+        <translation>D&apos;Alembert (+1 / -1)</translation>
     </message>
     <message>
         <source>Chernyshov (x3 on loss)</source>
@@ -270,7 +325,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>Units drawdown</source>
-        <translation>Unidades de queda</translation>
+        <translation>Unid. de queda</translation>
     </message>
     <message>
         <source>ADD to bet:</source>
@@ -282,15 +337,15 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>MULTIPLY bet by:</source>
-        <translation>MULTIPLICAR aposta por:</translation>
+        <translation>MULTIPLICAR por:</translation>
     </message>
     <message>
         <source>DIVIDE bet by:</source>
-        <translation>DIVIDIR aposta por:</translation>
+        <translation>DIVIDIR por:</translation>
     </message>
     <message>
         <source>SET bet to:</source>
-        <translation>DEFINIR aposta em:</translation>
+        <translation>DEFINIR em:</translation>
     </message>
     <message>
         <source>Check WINS</source>
@@ -310,7 +365,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>Units of profit</source>
-        <translation>Unidades de lucro</translation>
+        <translation>Unid. de lucro</translation>
     </message>
     <message>
         <source>UPTREND</source>
@@ -351,6 +406,10 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     <message>
         <source>IMPORT (%1)</source>
         <translation>IMPORTAR (%1)</translation>
+    </message>
+    <message>
+        <source>Text File</source>
+        <translation>Arquivo de texto</translation>
     </message>
 </context>
 <context>
@@ -410,6 +469,10 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     <message>
         <source>%1 The file &quot;%2&quot; is left as it is.</source>
         <translation>%1 O arquivo &quot;%2&quot; fica como está.</translation>
+    </message>
+    <message>
+        <source>Unknown error</source>
+        <translation>Erro desconhecido</translation>
     </message>
 </context>
 <context>
@@ -837,7 +900,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>TEST BANK:</source>
-        <translation>BANCA DE TESTE:</translation>
+        <translation>TESTE:</translation>
     </message>
     <message>
         <source>UNDO</source>
@@ -937,7 +1000,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>RESET:</source>
-        <translation>REINICIAR:</translation>
+        <translation>REINIC.:</translation>
     </message>
     <message>
         <source>BETS</source>
@@ -1349,6 +1412,10 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     <message>
         <source>Drops the preference for %1.</source>
         <translation>Remove a preferência por %1.</translation>
+    </message>
+    <message>
+        <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
+        <translation>Reiniciar: APOSTAS inicia um novo ciclo de apostas, APP um novo jogo.</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,8 @@ void ClickThroughHover(Picture* normal, Picture* hover, std::function<void()> ho
 
 Caption* TForm1::AddCaption(const QString& name, const QRect& place, const QString& text, bool bold) {
     auto* c = new Caption(this, name, place, art::Font(11, bold), art::kSilver);
+    // A longer word of another language may take a slightly smaller font.
+    c->SetShrinkToFit(true, 9);
     c->SetText(text.toStdString());
     return c;
 }
@@ -380,7 +382,7 @@ void TForm1::BuildSettingsArea() {
     AddCaption(QStringLiteral("Label_GameMode"), QRect(158, 396, 82, 20), tr("GAME MODE:"), true);
     combo(ComboId::GameModes, "GameModes", QRect(240, 396, 205, 20));
     AddCaption(QStringLiteral("Label_BetStrategy"), QRect(12, 421, 112, 20), tr("BETTING SYSTEM:"), true);
-    combo(ComboId::BetStrategy, "BetStrategy", QRect(124, 421, 172, 20));
+    combo(ComboId::BetStrategy, "BetStrategy", QRect(124, 421, 176, 20));
     check(CheckId::ChBx_TestBank, "ChBx_TestBank", QRect(302, 421, 90, 20), tr("TEST BANK:"));
     edit(EditId::Test_Bank, "Test_Bank", QRect(392, 421, 53, 20));
 

@@ -106,7 +106,7 @@ void TForm1::BuildOptionsRow() {
     // by its code, named in its own language in the item's tooltip.
     language_ = new QComboBox(this);
     language_->setObjectName(QStringLiteral("Language"));
-    language_->setGeometry(QRect(130, 627, 56, 18));
+    language_->setGeometry(QRect(130, 627, 58, 18));
     language_->setFocusPolicy(Qt::StrongFocus);
     language_->setToolTip(tr("Language of the window, from the next start"));
     language_->addItem(tr("AUTO"), QString());
@@ -152,8 +152,8 @@ void TForm1::BuildOptionsRow() {
         connect(box, &QAbstractSpinBox::editingFinished, this, changed);
         return box;
     };
-    AddCaption(QStringLiteral("Label_LimitLoss"), QRect(12, 676, 36, 20), tr("LOSS:"), true);
-    limit_loss_ = amount("LimitLoss", QRect(48, 676, 54, 20));
+    AddCaption(QStringLiteral("Label_LimitLoss"), QRect(12, 676, 38, 20), tr("LOSS:"), true);
+    limit_loss_ = amount("LimitLoss", QRect(50, 676, 52, 20));
     AddCaption(QStringLiteral("Label_LimitProfit"), QRect(106, 676, 48, 20), tr("PROFIT:"), true);
     limit_profit_ = amount("LimitProfit", QRect(154, 676, 54, 20));
     AddCaption(QStringLiteral("Label_LimitTime"), QRect(212, 676, 30, 20), tr("MIN:"), true);

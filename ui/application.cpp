@@ -4,6 +4,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFontDatabase>
 #include <QMessageBox>
 #include <QStyleFactory>
@@ -81,7 +82,7 @@ bool Application::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         Fail(QString::fromUtf8(e.what()));
     } catch (...) {
-        Fail(QStringLiteral("Unknown error"));
+        Fail(QCoreApplication::translate("Message", "Unknown error"));
     }
     return false;
 }

@@ -53,6 +53,19 @@ QFont FittedFont(const QFont& base, const QString& text, qreal width, int smalle
     }
 }
 
+void PaintLabel(QPainter& p, const QRectF& r, Qt::Alignment alignment, const QString& text) {
+    const QFont font = p.font();
+    p.setFont(FittedFont(font, text, r.width()));
+    p.drawText(r, static_cast<int>(alignment), text);
+    p.setFont(font);
+}
+
+std::array<StripLabel, 3> StatsStripLabels() {
+    return {{{68, 88, QCoreApplication::translate("Artwork", "Numbers in game:")},
+             {200, 72, QCoreApplication::translate("Artwork", "Bets played:")},
+             {314, 70, QCoreApplication::translate("Artwork", "Flat index:")}}};
+}
+
 QPalette DarkPalette() {
     QPalette pal;
     const QColor base(22, 22, 23);
@@ -106,8 +119,8 @@ void PaintBackground(QPainter& p, QSize size) {
     sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
     p.setFont(sub);
     p.setPen(kGold);
-    p.drawText(QRectF(53, 29, 175, 12), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("EVEN CHANCE ASSISTANT"));
+    PaintLabel(p, QRectF(53, 29, 175, 12), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Artwork", "EVEN CHANCE ASSISTANT"));
 
     // Bank box and history box.
     for (const QRect& box : {layout::kBankBox, layout::kStripBox}) {
@@ -197,12 +210,9 @@ void PaintStatsStrip(QPainter& p, const QRectF& r) {
     // widget of its own that opens the statistics window.
     p.setFont(Font(11));
     p.setPen(kSilver);
-    p.drawText(QRectF(60, y, 96, r.height()), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Numbers in game:"));
-    p.drawText(QRectF(200, y, 72, r.height()), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Bets played:"));
-    p.drawText(QRectF(314, y, 70, r.height()), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Flat index:"));
+    for (const StripLabel& label : StatsStripLabels())
+        PaintLabel(p, QRectF(label.left, y, label.width, r.height()), Qt::AlignRight | Qt::AlignVCenter,
+                   label.text);
     p.restore();
 }
 
@@ -232,11 +242,12 @@ void PaintImportBackdrop(QPainter& p, const QRectF& r) {
     title.setLetterSpacing(QFont::AbsoluteSpacing, 1.4);
     p.setFont(title);
     p.setPen(kText);
-    p.drawText(QRectF(94, 28, 283, 22), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("IMPORT NUMBERS"));
+    PaintLabel(p, QRectF(94, 28, 283, 22), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Artwork", "IMPORT NUMBERS"));
     p.setFont(Font(11));
     p.setPen(QColor(168, 162, 190));
-    p.drawText(QRectF(72, 50, 305, 16), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("From a saved Evolution history page or a text file"));
+    PaintLabel(p, QRectF(72, 50, 305, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("Artwork", "From a saved Evolution history page or a text file"));
 
     // The frame around the commands.
     const QRectF frame(60.5, 70.5, 328, 108);
@@ -247,10 +258,10 @@ void PaintImportBackdrop(QPainter& p, const QRectF& r) {
     // What an import does to the game.
     p.setFont(Font(10));
     p.setPen(QColor(128, 122, 150));
-    p.drawText(QRectF(60, 188, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("The numbers replace the history, oldest first."));
-    p.drawText(QRectF(60, 202, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
-               QStringLiteral("No bet is settled and no game mode runs."));
+    PaintLabel(p, QRectF(60, 188, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
+               QCoreApplication::translate("Artwork", "The numbers replace the history, oldest first."));
+    PaintLabel(p, QRectF(60, 202, 329, 14), Qt::AlignHCenter | Qt::AlignVCenter,
+               QCoreApplication::translate("Artwork", "No bet is settled and no game mode runs."));
 
     p.setPen(QPen(Alpha(kGold, 90), 1));
     p.drawLine(QPointF(0, area.bottom() - 0.5), QPointF(area.right(), area.bottom() - 0.5));

@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QRect>
 #include <QString>
+#include <array>
 
 #include "display/geometry.h"
 
@@ -154,6 +155,23 @@ QFont Font(int pixel_size, bool bold = false);
 /// when none fits.
 QFont FittedFont(const QFont& base, const QString& text, qreal width, int smallest_pixels = 0);
 
+/// `text` in the painter's font, or in the cut of it that fits `r`'s width
+/// (`FittedFont`), aligned in `r`.
+void PaintLabel(QPainter& p, const QRectF& r, Qt::Alignment alignment, const QString& text);
+
+/// A label of the statistics row, right-aligned in its place.
+struct StripLabel {
+    int left;
+    int width;
+    QString text;
+};
+/// The statistics row's labels ("Numbers in game:" ...) in the loaded language.
+std::array<StripLabel, 3> StatsStripLabels();
+
+/// The name painted on even-chance field i (0 to 5; the red and black fields
+/// have a diamond instead and an empty name) in the loaded language.
+QString FieldName(int field);
+
 /// Dark palette for the standard controls of the settings area.
 QPalette DarkPalette();
 
@@ -176,6 +194,8 @@ void PaintWindowButton(QPainter& p, const QRectF& r, Glyph glyph, bool hover);
 /// Trend picture of field i: 0 base, 1 hover, 2 choice mark.
 void PaintTrend(QPainter& p, const QRectF& r, int field, int look);
 void PaintField(QPainter& p, const QRectF& r, int field, bool highlighted);
+/// Field i with `name` in place of its own.
+void PaintField(QPainter& p, const QRectF& r, int field, bool highlighted, const QString& name);
 void PaintChip(QPainter& p, const QRectF& r);
 /// Safety lamp: `reached` is the lamp of a reached (or nearly reached) level.
 void PaintLamp(QPainter& p, const QRectF& r, bool reached);

@@ -2,6 +2,8 @@
 // fields, the chips and the safety lamp.
 #include "ui/artwork.h"
 
+#include <QCoreApplication>
+
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
@@ -156,7 +158,7 @@ void PaintTrend(QPainter& p, const QRectF& r, int field, int look) {
     } else {
         QFont f = Font(10, true);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 0.4);
-        const QString text = QStringLiteral("TREND");
+        const QString text = QCoreApplication::translate("Artwork", "TREND");
         f = FittedFont(f, text, b.width() - 2 * kCaptionPad - 16);
         p.setFont(f);
         const double tw = QFontMetricsF(f).horizontalAdvance(text);
@@ -168,7 +170,20 @@ void PaintTrend(QPainter& p, const QRectF& r, int field, int look) {
     p.restore();
 }
 
+QString FieldName(int field) {
+    // German and Italian casinos name these fields in French as well.
+    static const char* const names[6] = {
+        QT_TRANSLATE_NOOP("Artwork", "1-18"), QT_TRANSLATE_NOOP("Artwork", "EVEN"), "", "",
+        QT_TRANSLATE_NOOP("Artwork", "ODD"),  QT_TRANSLATE_NOOP("Artwork", "19-36")};
+    return field < 0 || field >= 6 || !*names[field] ? QString()
+                                                     : QCoreApplication::translate("Artwork", names[field]);
+}
+
 void PaintField(QPainter& p, const QRectF& r, int field, bool highlighted) {
+    PaintField(p, r, field, highlighted, FieldName(field));
+}
+
+void PaintField(QPainter& p, const QRectF& r, int field, bool highlighted, const QString& name) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF b = r.adjusted(0.5, 0.5, -0.5, -0.5);
@@ -191,12 +206,11 @@ void PaintField(QPainter& p, const QRectF& r, int field, bool highlighted) {
         const QColor rim = highlighted ? QColor(60, 40, 0) : QColor(255, 255, 255, 200);
         Diamond(p, b.center(), 30, 15, fill, rim);
     } else {
-        static const char* const names[6] = {"1-18", "EVEN", "", "", "ODD", "19-36"};
         QFont f = Font(11, true);
         f.setLetterSpacing(QFont::AbsoluteSpacing, 0.8);
         p.setFont(f);
         p.setPen(ink);
-        p.drawText(b, Qt::AlignCenter, QString::fromLatin1(names[field]));
+        PaintLabel(p, b.adjusted(kCaptionPad, 0, -kCaptionPad, 0), Qt::AlignCenter, name);
     }
     p.restore();
 }

@@ -27,7 +27,8 @@ QString QtFileFilter(std::string_view filter) {
         }
         QStringList patterns = parts[i + 1].split(QLatin1Char(';'), Qt::SkipEmptyParts);
         for (QString& p : patterns) p = p.trimmed();
-        filters << description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+        filters << Worded(description.toStdString()) + QStringLiteral(" (") +
+                       patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
     }
     return filters.join(QStringLiteral(";;"));
 }

@@ -6,8 +6,11 @@
 // stake beside its chip, digits typed on the keyboard, a tooltip and the help
 // window) and screenshot-stats.png (the statistics window after a session of
 // sixty spins). At a scale other than 1 (QT_SCALE_FACTOR) each name ends in "@2x"
-// or the scale. The pointer is driven through real mouse events, so the
-// pictures show what a player sees.
+// or the scale.
+//   rotacle-screenshot --lang CODE OUTPUT_FOLDER
+// writes only the main window and the settings area in that language, as
+// screenshot-main-CODE.png and screenshot-settings-CODE.png. The pointer is driven through real mouse events,
+// so the pictures show what a player sees.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -21,11 +24,13 @@
 #include <QToolTip>
 #include <algorithm>
 #include <cstdio>
+#include <string_view>
 
 #include "ui/Unit1.h"
 #include "ui/application.h"
 #include "ui/artwork.h"
 #include "ui/help_window.h"
+#include "ui/language.h"
 #include "ui/stats_window.h"
 
 namespace {
@@ -79,9 +84,11 @@ void Spin(TForm1& form, int n) {
     WaitForRun(form);
 }
 
-// "name.png", or "name@2x.png" at another scale.
-QString ShotName(const QString& out, const char* name, qreal scale) {
+// "name.png", or "name@2x.png" at another scale; "name-LANG.png" in a
+// language other than English.
+QString ShotName(const QString& out, const char* name, qreal scale, const QString& lang = {}) {
     QString file = out + QLatin1Char('/') + QString::fromLatin1(name);
+    if (!lang.isEmpty()) file += QLatin1Char('-') + lang;
     if (scale != 1) file += QLatin1Char('@') + QString::number(scale) + QLatin1Char('x');
     return file + QStringLiteral(".png");
 }
@@ -146,16 +153,25 @@ void DropPlatformNoise(QtMsgType type, const QMessageLogContext& context, const 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: rotacle-screenshot OUTPUT_FOLDER\n");
+    const bool one_language = argc == 4 && std::string_view(argv[1]) == "--lang";
+    if (argc != 2 && !one_language) {
+        std::fprintf(stderr, "usage: rotacle-screenshot [--lang CODE] OUTPUT_FOLDER\n");
         return 2;
     }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     default_handler = qInstallMessageHandler(DropPlatformNoise);
     rotacle::ui::Application app(argc, argv);
     rotacle::ui::ApplyLook(app);
-    const QString out = QString::fromLocal8Bit(argv[1]);
+    const QString out = QString::fromLocal8Bit(argv[argc - 1]);
     QDir().mkpath(out);
+    QString lang;
+    if (one_language) {
+        lang = rotacle::ui::LoadLanguage(QString::fromLocal8Bit(argv[2]));
+        if (lang != QString::fromLocal8Bit(argv[2])) {
+            std::fprintf(stderr, "no translation for %s\n", argv[2]);
+            return 2;
+        }
+    }
 
     TForm1 form;
     form.Platform().SetNonBlockingMessages(true);
@@ -171,7 +187,7 @@ int main(int argc, char** argv) {
     Hover(form, layout::CellRect(17).center());
     Pump(60);
     const qreal scale = form.devicePixelRatioF();
-    bool ok = Save(form, ShotName(out, "screenshot-main", scale));
+    bool ok = Save(form, ShotName(out, "screenshot-main", scale, lang));
 
     // The settings area, with a safety level set on its track bar.
     Hover(form, QPoint(150, 96));
@@ -179,7 +195,8 @@ int main(int argc, char** argv) {
     if (auto* level = form.findChild<QSlider*>(QStringLiteral("SafeLevel"))) level->setValue(2);
     Hover(form, QPoint(150, 96));
     Pump(120);
-    ok = Save(form, ShotName(out, "screenshot-settings", scale)) && ok;
+    ok = Save(form, ShotName(out, "screenshot-settings", scale, lang)) && ok;
+    if (one_language) return ok ? 0 : 1;
 
     // The import panel over the board, a number file loaded and waiting for
     // IMPORT; the file dialog answers with the sample series.

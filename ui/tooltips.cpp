@@ -4,6 +4,7 @@
 #include <QString>
 #include <QWidget>
 #include <array>
+#include <utility>
 
 namespace rotacle::ui {
 
@@ -189,7 +190,26 @@ constexpr Tip kTips[] = {
     {"RealityCheck",
      QT_TRANSLATE_NOOP("Tooltip",
                        "Reality check: every this many minutes, play pauses to show the time and result.")},
+    {"Label_Reset",
+     QT_TRANSLATE_NOOP("Tooltip", "Reset: BETS starts a new staking cycle, APP starts a new game.")},
 };
+
+// The captions of the settings area show the tooltip of the input they name:
+// where a language needs a shorter caption, the tooltip names it in full.
+constexpr std::array<std::pair<const char*, const char*>, 12> kCaptionOf = {{
+    {"Label_InitBet", "Init_Bet"},
+    {"Label_GameMode", "GameModes"},
+    {"Label_BetStrategy", "BetStrategy"},
+    {"Label_SafeLevel", "SafeLevel"},
+    {"Label_Direction", "Search_Pattern"},
+    {"Label_PlayBets", "Play_Bets"},
+    {"Label_LimitLoss", "LimitLoss"},
+    {"Label_LimitProfit", "LimitProfit"},
+    {"Label_LimitTime", "LimitTime"},
+    {"Label_LimitSpins", "LimitSpins"},
+    {"Label_RealityCheck", "RealityCheck"},
+    {"Label9", "ChBx_TestBank"},
+}};
 
 // The even-chance fields in the order of the trend pictures, each with the
 // other side of its pair.
@@ -216,6 +236,9 @@ void SetTip(QWidget& form, const QString& name, const QString& text) {
 
 void ApplyTooltips(QWidget& form) {
     for (const Tip& t : kTips) SetTip(form, QString::fromLatin1(t.name), Tr(t.text));
+    for (const auto& [caption, input] : kCaptionOf)
+        if (const auto* w = form.findChild<QWidget*>(QString::fromLatin1(input)))
+            SetTip(form, QString::fromLatin1(caption), w->toolTip());
 
     for (int n = 0; n <= 36; ++n) {
         const QString text =

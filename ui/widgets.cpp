@@ -131,8 +131,9 @@ void Caption::SetShown(bool shown) {
     if (isHidden() == shown) setVisible(shown);
 }
 
-void Caption::SetShrinkToFit(bool shrink) {
+void Caption::SetShrinkToFit(bool shrink, int smallest_pixels) {
     shrink_ = shrink;
+    smallest_pixels_ = smallest_pixels;
     update();
 }
 
@@ -140,7 +141,7 @@ QFont Caption::DrawnFont() const {
     if (!shrink_ || text_.isEmpty()) return font();
     // A pixel of room on each side keeps antialiasing inside. Money is never
     // cut: the font may go down to the smallest size that still reads.
-    return art::FittedFont(font(), text_, width() - 2, 6);
+    return art::FittedFont(font(), text_, width() - 2, smallest_pixels_);
 }
 
 void Caption::paintEvent(QPaintEvent*) {

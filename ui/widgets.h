@@ -79,8 +79,9 @@ public:
     /// Draws the text with a dark rim so it reads over artwork.
     void SetRim(std::optional<QColor> rim);
     void SetShown(bool shown);
-    /// A text wider than the label is drawn in a smaller font, never cut.
-    void SetShrinkToFit(bool shrink);
+    /// A text wider than the label is drawn in a smaller font, down to
+    /// `smallest_pixels`.
+    void SetShrinkToFit(bool shrink, int smallest_pixels = 6);
     QString Text() const { return text_; }
     /// The font the text is drawn in (smaller than `font()` when it shrank).
     QFont DrawnFont() const;
@@ -90,6 +91,7 @@ protected:
 
 private:
     bool shrink_ = false;
+    int smallest_pixels_ = 6;
     std::string source_;
     QString text_;
     QColor colour_;

@@ -67,6 +67,7 @@ constexpr std::array<MessagePattern, 14> kPatterns = {{
     QT_TRANSLATE_NOOP("List", "More"),
     QT_TRANSLATE_NOOP("List", "IMPORT"),
     QT_TRANSLATE_NOOP("List", "IMPORT (%1)"),
+    QT_TRANSLATE_NOOP("List", "Text File"),
 };
 
 }  // namespace

@@ -2,11 +2,15 @@
 // captions at every scale, idle cost, the program's start checks and an error
 // that escapes the event loop.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QStyle>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
 #include <QTest>
 #include <QTimer>
 #include <cmath>
@@ -17,8 +21,10 @@
 
 #include "gui_support.h"
 #include "ui/application.h"
+#include "ui/language.h"
 #include "ui/qt_platform.h"
 #include "ui/widgets.h"
+#include "ui/wording.h"
 
 using namespace rotacle::ui::test;
 using rotacle::TimerId;
@@ -187,11 +193,23 @@ private slots:
         QVERIFY2(ink > 20, "the window font draws no glyphs");
     }
 
-    // Every caption is drawn whole, two pixels clear of its command's edge, at
-    // the scales players use, in the window's font and in the wider fallback.
-    void captionsStayInsideTheirCommands() {
+    void captionsStayInsideTheirPlaces_data() {
+        QTest::addColumn<QString>("code");
+        for (const rotacle::ui::Language& l : rotacle::ui::Languages())
+            QTest::newRow(l.code) << QString::fromLatin1(l.code);
+    }
+
+    // In every language, every caption is drawn whole, two pixels clear of
+    // its command's edge, at the scales players use, in the window's font and
+    // in the wider fallback; the texts of the settings area and the limit
+    // screen fit their places.
+    void captionsStayInsideTheirPlaces() {
+        QFETCH(QString, code);
+        QCOMPARE(rotacle::ui::LoadLanguage(code), code);
+        const auto restore = qScopeGuard([] { rotacle::ui::LoadLanguage(QStringLiteral("en")); });
         namespace art = rotacle::ui::art;
         namespace panel = layout::panel;
+        const auto tr = [](const char* text) { return QCoreApplication::translate("TForm1", text); };
         const auto command = [](art::Glyph glyph) {
             return [glyph](QPainter& p, const QRectF& r, const QString& text) {
                 art::PaintCommand(p, r, glyph, text, art::Look::Normal);
@@ -203,24 +221,32 @@ private slots:
         const auto flat = [](QPainter& p, const QRectF& r, const QString& text) {
             art::PaintFlatButton(p, r, text, true, false, false);
         };
-        const std::vector<CaptionCase> cases = {
-            {QStringLiteral("IMPORT"), layout::kImport.size(), command(art::Glyph::Import)},
-            {QStringLiteral("EXPORT"), layout::kExport.size(), command(art::Glyph::Export)},
-            {QStringLiteral("UNDO"), layout::kUndo.size(), command(art::Glyph::Undo)},
-            {QStringLiteral("SKIP"), layout::kSkipBet.size(), command(art::Glyph::Skip)},
-            {QStringLiteral("SETTINGS"), layout::kSettings.size(), command(art::Glyph::Settings)},
-            {QStringLiteral("LOAD"), layout::kLoad.size(), command(art::Glyph::Load)},
-            {QStringLiteral("SAVE"), layout::kSave.size(), command(art::Glyph::Save)},
-            {QStringLiteral("PASTE FROM EVOLUTION"), panel::kPaste.size(), command(art::Glyph::Paste)},
-            {QStringLiteral("LOAD FROM FILE"), panel::kLoadFromFile.size(), command(art::Glyph::Load)},
-            {QStringLiteral("CLOSE"), panel::kClose.size(), command(art::Glyph::Close)},
-            {QStringLiteral("IMPORT (511)"), panel::kProcess.size(), process},
-            {QStringLiteral("IMPORT (2147483647)"), panel::kProcess.size(), process},
-            {QStringLiteral("BUILD MATRIX"), QSize(94, 20), flat},
-            {QStringLiteral("RM"), QSize(34, 20), flat},
-            {QStringLiteral("BETS"), QSize(48, 20), flat},
-            {QStringLiteral("APP"), QSize(48, 20), flat},
+        const auto field = [](QPainter& p, const QRectF& r, const QString& text) {
+            art::PaintField(p, r, 0, false, text);
         };
+        const auto label = [](QPainter& p, const QRectF& r, const QString& text) {
+            p.setFont(art::Font(11));
+            art::PaintLabel(p, r.adjusted(2, 2, -2, -2), Qt::AlignRight | Qt::AlignVCenter, text);
+        };
+        const QString import = rotacle::ui::Worded("IMPORT (%1)");
+        std::vector<CaptionCase> cases = {
+            {tr("IMPORT"), layout::kImport.size(), command(art::Glyph::Import)},
+            {tr("EXPORT"), layout::kExport.size(), command(art::Glyph::Export)},
+            {tr("UNDO"), layout::kUndo.size(), command(art::Glyph::Undo)},
+            {tr("SKIP"), layout::kSkipBet.size(), command(art::Glyph::Skip)},
+            {tr("SETTINGS"), layout::kSettings.size(), command(art::Glyph::Settings)},
+            {tr("LOAD"), layout::kLoad.size(), command(art::Glyph::Load)},
+            {tr("SAVE"), layout::kSave.size(), command(art::Glyph::Save)},
+            {tr("STATS"), layout::kStatsCommand.size(), command(art::Glyph::Stats)},
+            {tr("PASTE FROM EVOLUTION"), panel::kPaste.size(), command(art::Glyph::Paste)},
+            {tr("LOAD FROM FILE"), panel::kLoadFromFile.size(), command(art::Glyph::Load)},
+            {tr("CLOSE"), panel::kClose.size(), command(art::Glyph::Close)},
+            {import.arg(511), panel::kProcess.size(), process},
+            {import.arg(2147483647), panel::kProcess.size(), process},
+        };
+        for (int i : {0, 1, 4, 5}) cases.push_back({art::FieldName(i), layout::FieldRect(i).size(), field});
+        for (const art::StripLabel& l : art::StatsStripLabels())
+            cases.push_back({l.text, QSize(l.width + 4, layout::kStatsStrip.height()), label});
         const QFont window_font = QApplication::font();
         QFont fallback(QStringLiteral("DejaVu Sans"));
         fallback.setPixelSize(11);
@@ -240,10 +266,25 @@ private slots:
                                       .arg(in);
                 }
             }
-            // The check boxes of the settings area: the caption beside the box.
             auto form = ShowWindow();
             QVERIFY(form);
             ClickAt(*form, layout::kSettings.center());
+            // The flat buttons of the settings area and the limit screen,
+            // drawn at their own sizes.
+            for (const QAbstractButton* button : form->findChildren<QAbstractButton*>()) {
+                const auto* b = dynamic_cast<const rotacle::ui::FlatButton*>(button);
+                if (!b) continue;
+                const CaptionCase c{b->text(), b->size(), flat};
+                for (const qreal dpr : {1.0, 2.0}) {
+                    const QRectF inner = QRectF(QPointF(8, 8), QSizeF(c.size)).adjusted(2, 2, -2, -2);
+                    const auto [in, out] = CaptionInk(RenderCaption(c, c.text, dpr),
+                                                      RenderCaption(c, QString(), dpr), inner, dpr);
+                    if (out > 0 || in == 0)
+                        faults
+                            << QStringLiteral("%1 in %2 at %3: %4 pixels out").arg(c.text).arg(dpr).arg(out);
+                }
+            }
+            // The check boxes of the settings area: the caption beside the box.
             for (QCheckBox* box : form->findChildren<QCheckBox*>()) {
                 const QStyle* style = box->style();
                 const int room = box->width() - style->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, box) -
@@ -255,12 +296,51 @@ private slots:
                                   .arg(text)
                                   .arg(room);
             }
-            // The captions of the inputs ("LOSS:", "CHECK:") in the program's own font.
+            // The items of the lists and the "OFF" of the limits, in the
+            // room their boxes leave for text, in the program's own font.
+            for (QComboBox* list : form->findChildren<QComboBox*>()) {
+                if (font != window_font) break;
+                QStyleOptionComboBox option;
+                option.initFrom(list);
+                const int room =
+                    list->style()
+                        ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, list)
+                        .width();
+                for (int i = 0; i < list->count(); ++i) {
+                    const qreal text = QFontMetricsF(list->font()).horizontalAdvance(list->itemText(i));
+                    if (text > room)
+                        faults << QStringLiteral("%1 in %2: %3 of %4 pixels")
+                                      .arg(list->itemText(i), list->objectName())
+                                      .arg(text)
+                                      .arg(room);
+                }
+            }
+            for (QAbstractSpinBox* box : form->findChildren<QAbstractSpinBox*>()) {
+                const QString off = box->specialValueText();
+                QStyleOptionSpinBox option;
+                option.initFrom(box);
+                option.buttonSymbols = box->buttonSymbols();
+                option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField;
+                const int room =
+                    box->style()
+                        ->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, box)
+                        .width();
+                const qreal text = QFontMetricsF(box->font()).horizontalAdvance(off);
+                if (!off.isEmpty() && text > room - 4)
+                    faults << QStringLiteral("%1 in %2: %3 of %4 pixels")
+                                  .arg(off, box->objectName())
+                                  .arg(text)
+                                  .arg(room - 4);
+            }
+            // The captions of the inputs ("LOSS:", "CHECK:") in the font they are drawn in.
             for (const QWidget* widget : form->findChildren<QWidget*>()) {
                 if (font != window_font) break;
                 // (Caption has no meta-object of its own, so findChildren cannot pick it.)
                 const auto* caption = dynamic_cast<const rotacle::ui::Caption*>(widget);
                 if (!caption || !caption->Text().endsWith(QLatin1Char(':'))) continue;
+                // A caption shortened for its place names the term in full in its tooltip.
+                if (caption->toolTip().isEmpty())
+                    faults << caption->Text() + QStringLiteral(" has no tooltip");
                 const qreal text = QFontMetricsF(caption->DrawnFont()).horizontalAdvance(caption->Text());
                 if (text > caption->width())
                     faults << QStringLiteral("%1 in %2: %3 of %4 pixels")
@@ -270,7 +350,8 @@ private slots:
             }
         }
         QApplication::setFont(window_font);
-        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+        for (const QString& fault : faults) qInfo("%s: %s", qPrintable(code), qPrintable(fault));
+        QVERIFY2(faults.isEmpty(), "texts do not fit their places (listed above)");
     }
 
     void atRestTheWindowNeitherRefreshesNorRepaints() {
