@@ -22,13 +22,15 @@ namespace rotacle::ui::art {
 namespace {
 
 void SettingsHeading(QPainter& p, int y, const QString& text, int line_end = 445) {
-    p.setFont(Font(10, true));
+    // A long heading of another language takes a smaller font rather than
+    // run under the controls where its rule ends.
+    p.setFont(FittedFont(Font(10, true), text, line_end - 14));
     const QFontMetrics fm(p.font());
     const int w = fm.horizontalAdvance(text);
     p.setPen(Alpha(kGold, 210));
     p.drawText(QRect(12, y - 6, w + 2, 12), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.setPen(QPen(kPanelLine, 1));
-    p.drawLine(QPointF(12 + w + 8, y + 0.5), QPointF(line_end, y + 0.5));
+    if (12 + w + 8 < line_end) p.drawLine(QPointF(12 + w + 8, y + 0.5), QPointF(line_end, y + 0.5));
 }
 
 }  // namespace
@@ -58,6 +60,13 @@ void PaintLabel(QPainter& p, const QRectF& r, Qt::Alignment alignment, const QSt
     p.setFont(FittedFont(font, text, r.width()));
     p.drawText(r, static_cast<int>(alignment), text);
     p.setFont(font);
+}
+
+void PaintSubtitle(QPainter& p, const QRectF& r, const QString& text) {
+    QFont sub = Font(10, true);
+    sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
+    p.setFont(sub);
+    PaintLabel(p, r, Qt::AlignLeft | Qt::AlignVCenter, text);
 }
 
 std::array<StripLabel, 3> StatsStripLabels() {
@@ -115,12 +124,9 @@ void PaintBackground(QPainter& p, QSize size) {
     title.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
     p.setFont(title);
     p.drawText(QRectF(52, 6, 170, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("ROTACLE"));
-    QFont sub = Font(10, true);
-    sub.setLetterSpacing(QFont::AbsoluteSpacing, 1.2);
-    p.setFont(sub);
     p.setPen(kGold);
-    PaintLabel(p, QRectF(53, 29, 175, 12), Qt::AlignLeft | Qt::AlignVCenter,
-               QCoreApplication::translate("Artwork", "EVEN CHANCE ASSISTANT"));
+    PaintSubtitle(p, QRectF(53, 29, layout::kImport.left() - 57, 12),
+                  QCoreApplication::translate("Artwork", "EVEN CHANCE ASSISTANT"));
 
     // Bank box and history box.
     for (const QRect& box : {layout::kBankBox, layout::kStripBox}) {
@@ -178,9 +184,9 @@ void PaintSettingsBackdrop(QPainter& p, const QRectF& r) {
     SettingsHeading(p, 449, QCoreApplication::translate("TForm1", "STAKING RULES"));
     SettingsHeading(p, 517, QCoreApplication::translate("TForm1", "SAFETY"));
     SettingsHeading(p, 564, QCoreApplication::translate("TForm1", "MATRIX"));
-    // The heading's rule stops short of the la partage and quick-proposals
-    // boxes at its end.
-    SettingsHeading(p, 636, QCoreApplication::translate("TForm1", "PHASE AND RESET"), 180);
+    // The heading's rule stops short of the language list, the la partage
+    // and quick-proposals boxes at its end.
+    SettingsHeading(p, 636, QCoreApplication::translate("TForm1", "PHASE AND RESET"), 126);
     p.restore();
 }
 

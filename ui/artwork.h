@@ -159,6 +159,9 @@ QFont FittedFont(const QFont& base, const QString& text, qreal width, int smalle
 /// (`FittedFont`), aligned in `r`.
 void PaintLabel(QPainter& p, const QRectF& r, Qt::Alignment alignment, const QString& text);
 
+/// The product's subtitle under its name, in `r` left of the IMPORT command.
+void PaintSubtitle(QPainter& p, const QRectF& r, const QString& text);
+
 /// A label of the statistics row, right-aligned in its place.
 struct StripLabel {
     int left;

@@ -245,6 +245,11 @@ private slots:
             {import.arg(2147483647), panel::kProcess.size(), process},
         };
         for (int i : {0, 1, 4, 5}) cases.push_back({art::FieldName(i), layout::FieldRect(i).size(), field});
+        cases.push_back({QCoreApplication::translate("Artwork", "EVEN CHANCE ASSISTANT"),
+                         QSize(layout::kImport.left() - 57 + 4, 16),
+                         [](QPainter& p, const QRectF& r, const QString& text) {
+                             art::PaintSubtitle(p, r.adjusted(2, 2, -2, -2), text);
+                         }});
         for (const art::StripLabel& l : art::StatsStripLabels())
             cases.push_back({l.text, QSize(l.width + 4, layout::kStatsStrip.height()), label});
         const QFont window_font = QApplication::font();
