@@ -155,6 +155,11 @@ private:
     void BuildOptionsRow();
     /// The screen that stops play at a limit, the table's zero-rule mark and the limits' clock.
     void BuildLimitScreen();
+    /// Names and roles of the painted parts, and the keyboard order of the commands.
+    void BuildAccessibility();
+    void BuildSettingsAccessibility();
+    /// The listener of the game's play: the statistics, and the announcements.
+    std::unique_ptr<PlayListener> MakeAnnouncer();
     void RefreshOptions();
     /// Adds a command's normal and hover pictures to `parent` (the window when
     /// null) and returns the hover picture, which takes the command's click.
@@ -197,6 +202,7 @@ private:
     rotacle::Engine engine_;
     rotacle::SpeedPlay speed_;
     rotacle::SessionStats stats_;
+    std::unique_ptr<PlayListener> announcer_;
     PreviousSessions previous_sessions_;
     std::unique_ptr<StatsWindow> stats_window_;
 

@@ -38,6 +38,10 @@ public:
     void Click() {
         if (on_click_) on_click_();
     }
+    /// Runs the hover action, if any, as a move of the pointer onto the picture does.
+    void Hover() {
+        if (on_hover_) on_hover_();
+    }
     /// Every move of the pointer over the picture runs `action`.
     void SetOnHover(std::function<void()> action);
     /// A press of the left button runs `action` (the window drag).
@@ -82,6 +86,7 @@ public:
     /// A text wider than the label is drawn in a smaller font, never cut.
     void SetShrinkToFit(bool shrink);
     QString Text() const { return text_; }
+    QColor Colour() const { return colour_; }
     /// The font the text is drawn in (smaller than `font()` when it shrank).
     QFont DrawnFont() const;
 
