@@ -12,6 +12,7 @@
 #include <map>
 
 #include "gui_support.h"
+#include "ui/language.h"
 
 using namespace rotacle::ui::test;
 using rotacle::ui::Caption;
@@ -172,6 +173,19 @@ private slots:
         QCOMPARE(history.iface->childCount(), 5);
         QCOMPARE(history.iface->child(0)->parent(), history.iface);
         QVERIFY(tree.at(QStringLiteral("CGauge1")).iface->valueInterface());
+
+        // The names follow the window's language, with its casino terms.
+        rotacle::ui::LoadLanguage(QStringLiteral("fr"));
+        {
+            auto french = ShowWindow();
+            const auto french_name = [&](const char* part) {
+                return QAccessible::queryAccessibleInterface(Part(*french, part))->text(QAccessible::Name);
+            };
+            const QString cell = french_name("Image17"), trend = french_name("Trend_Even_0");
+            rotacle::ui::LoadLanguage(QStringLiteral("en"));
+            QCOMPARE(cell, QStringLiteral("17, noir"));
+            QCOMPARE(trend, QStringLiteral("tendance : Pair"));
+        }
 
         // Press on a cell enters its number, as a click does.
         const std::size_t before = form->Engine().Board().NumbersList().size();
