@@ -139,6 +139,8 @@ protected:
     /// close with it, and the application is asked to quit.
     void closeEvent(QCloseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    /// Tab and Shift+Tab pass over what the player cannot see.
+    bool focusNextPrevChild(bool next) override;
     /// Keys of the whole window pass here first: number entry, shortcuts, and
     /// no key for a control that the player cannot see.
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -130,6 +130,26 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
     return hidden;
 }
 
+bool TForm1::focusNextPrevChild(bool next) {
+    // Qt's own order would also stop at the inputs of a closed settings
+    // area and at "Show Bet", which the player cannot see, and at the
+    // window itself, which shows no focus.
+    QWidget* from = QApplication::focusWidget();
+    if (!from || from->window() != this) from = this;
+    QWidget* w = from;
+    for (;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == from) return QWidget::focusNextPrevChild(next);
+        QWidget* target = w;
+        while (target->focusProxy()) target = target->focusProxy();
+        if (w == this || target == from || w->window() != this || !(w->focusPolicy() & Qt::TabFocus) ||
+            !w->isEnabled() || !w->isVisibleTo(this) || !PlayerSees(w))
+            continue;
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
+}
+
 void TForm1::EndSettingEdit() {
     setFocus(Qt::OtherFocusReason);
     RefreshKeyReadout();

@@ -242,6 +242,19 @@ private slots:
         // A bare Space presses undo.
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
         QVERIFY(QTest::qWaitFor([&] { return form->Engine().Board().NumbersList().empty(); }, 2000));
+
+        // Past the last command: the table again while the settings area is
+        // closed, its first input while it is open.
+        const auto after_commands = [&] {
+            form->findChild<QWidget*>(QStringLiteral("Button_Close"))->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            return QApplication::focusWidget()->objectName();
+        };
+        QCOMPARE(after_commands(), QStringLiteral("Image0"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Button_Close"));
+        form->Run([&] { form->Engine().Image_Settings2Click(); });
+        QCOMPARE(after_commands(), QStringLiteral("Init_Bet"));
     }
 
     void everyLabelReadsAgainstItsBackground() {
