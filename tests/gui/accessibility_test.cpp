@@ -5,7 +5,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
-#include <QRegularExpression>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -28,17 +27,14 @@ struct Item {
 
 // Every accessible object under `iface` that is visible, by object name
 // (virtual parts by their role and name).
-void Walk(QAccessibleInterface* iface, std::map<QString, Item>& out, int depth = 0) {
+void Walk(QAccessibleInterface* iface, std::map<QString, Item>& out) {
     for (int i = 0; i < iface->childCount(); ++i) {
         QAccessibleInterface* c = iface->child(i);
         if (!c || c->state().invisible) continue;
         const QString key =
             c->object() ? c->object()->objectName() : QStringLiteral("#%1").arg(static_cast<int>(c->role()));
         out[key] = {c->role(), c->text(QAccessible::Name), c};
-        if (qEnvironmentVariableIsSet("ROTACLE_PRINT_ACCESSIBLE_TREE"))
-            qInfo("%s%s | 0x%x | %s", qPrintable(QString(depth * 2, QLatin1Char(' '))), qPrintable(key),
-                  static_cast<unsigned>(c->role()), qPrintable(out[key].name));
-        Walk(c, out, depth + 1);
+        Walk(c, out);
     }
 }
 
@@ -260,7 +256,11 @@ private slots:
     void everyLabelReadsAgainstItsBackground() {
         auto form = PlayedWindow();
         QVERIFY(form);
-        std::map<QString, double> lowest;  // per kind of label
+        // The key readout with a refused number (its red cross) and a typed one.
+        QTest::keyClicks(form.get(), QStringLiteral("99"));
+        QTest::keyClick(form.get(), Qt::Key_Return);
+        QTest::keyClicks(form.get(), QStringLiteral("1"));
+        int measured = 0;
         QStringList failing;
         for (QWidget* w : form->findChildren<QWidget*>()) {
             // A disabled input's caption is dimmed on purpose.
@@ -277,14 +277,10 @@ private slots:
             } else {
                 continue;
             }
-            QString kind = w->objectName();
-            kind.remove(QRegularExpression(QStringLiteral("(_?(Less|Even|Red|Black|Odd|More)|\\d+)$")));
-            if (!lowest.count(kind) || ratio < lowest[kind]) lowest[kind] = ratio;
+            ++measured;
             if (ratio < 4.5) failing << QStringLiteral("%1 %2").arg(w->objectName()).arg(ratio, 0, 'f', 2);
         }
-        if (qEnvironmentVariableIsSet("ROTACLE_PRINT_CONTRAST"))
-            for (const auto& [kind, ratio] : lowest) qInfo("%s %.2f", qPrintable(kind), ratio);
-        QVERIFY2(lowest.size() > 20, qPrintable(QString::number(lowest.size())));
+        QVERIFY2(measured > 30, qPrintable(QString::number(measured)));
         QVERIFY2(failing.isEmpty(), qPrintable(failing.join(QStringLiteral(", "))));
     }
 };
