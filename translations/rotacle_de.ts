@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>%1, green</source>
+        <translation>%1, grün</translation>
+    </message>
+    <message>
+        <source>%1, red</source>
+        <translation>%1, rot</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, schwarz</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2</source>
+        <translation>Vorschlag: Einsatz %1 auf %2</translation>
+    </message>
+    <message>
+        <source>won: stake %1 on %2, bankroll %3</source>
+        <translation>gewonnen: Einsatz %1 auf %2, Kapital %3</translation>
+    </message>
+    <message>
+        <source>lost: stake %1 on %2, bankroll %3</source>
+        <translation>verloren: Einsatz %1 auf %2, Kapital %3</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>Fehler: %1</translation>
+    </message>
+    <message>
+        <source>trend: %1</source>
+        <translation>Trend: %1</translation>
+    </message>
+    <message>
+        <source>%1 field, lit</source>
+        <translation>Feld %1, hervorgehoben</translation>
+    </message>
+    <message>
+        <source>chip on %1</source>
+        <translation>Jeton auf %1</translation>
+    </message>
+    <message>
+        <source>stake %1 on %2</source>
+        <translation>Einsatz %1 auf %2</translation>
+    </message>
+    <message>
+        <source>safe level lamp: off (red)</source>
+        <translation>Lampe der Sicherheitsstufe: aus (rot)</translation>
+    </message>
+    <message>
+        <source>safe level lamp: on (green)</source>
+        <translation>Lampe der Sicherheitsstufe: an (grün)</translation>
+    </message>
+    <message>
+        <source>minimise</source>
+        <translation>minimieren</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>schließen</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>%1, not available</source>
+        <translation>%1, nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>import panel</source>
+        <translation>Importbereich</translation>
+    </message>
+    <message>
+        <source>bankroll %1</source>
+        <translation>Kapital %1</translation>
+    </message>
+    <message>
+        <source>bets played %1</source>
+        <translation>gespielte Wetten %1</translation>
+    </message>
+    <message>
+        <source>flat index %1</source>
+        <translation>flacher Index %1</translation>
+    </message>
+    <message>
+        <source>numbers in game %1</source>
+        <translation>Zahlen im Spiel %1</translation>
+    </message>
+    <message>
+        <source>run progress</source>
+        <translation>Fortschritt des Laufs</translation>
+    </message>
+    <message>
+        <source>import progress</source>
+        <translation>Fortschritt des Imports</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>losses before the action</source>
+        <translation>Verluste vor der Aktion</translation>
+    </message>
+    <message>
+        <source>kind of loss</source>
+        <translation>Art des Verlusts</translation>
+    </message>
+    <message>
+        <source>action after losses</source>
+        <translation>Aktion nach Verlusten</translation>
+    </message>
+    <message>
+        <source>value of the action after losses</source>
+        <translation>Wert der Aktion nach Verlusten</translation>
+    </message>
+    <message>
+        <source>wins before the action</source>
+        <translation>Gewinne vor der Aktion</translation>
+    </message>
+    <message>
+        <source>kind of win</source>
+        <translation>Art des Gewinns</translation>
+    </message>
+    <message>
+        <source>action after wins</source>
+        <translation>Aktion nach Gewinnen</translation>
+    </message>
+    <message>
+        <source>value of the action after wins</source>
+        <translation>Wert der Aktion nach Gewinnen</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>matrix build progress</source>
+        <translation>Fortschritt des Matrixaufbaus</translation>
+    </message>
+    <message>
+        <source>safe level %1</source>
+        <translation>Sicherheitsstufe %1</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Numbers in game:</source>

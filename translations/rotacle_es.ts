@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>%1, green</source>
+        <translation>%1, verde</translation>
+    </message>
+    <message>
+        <source>%1, red</source>
+        <translation>%1, rojo</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, negro</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2</source>
+        <translation>propuesta: apuesta %1 a %2</translation>
+    </message>
+    <message>
+        <source>won: stake %1 on %2, bankroll %3</source>
+        <translation>ganada: apuesta %1 a %2, capital %3</translation>
+    </message>
+    <message>
+        <source>lost: stake %1 on %2, bankroll %3</source>
+        <translation>perdida: apuesta %1 a %2, capital %3</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>error: %1</translation>
+    </message>
+    <message>
+        <source>trend: %1</source>
+        <translation>tendencia: %1</translation>
+    </message>
+    <message>
+        <source>%1 field, lit</source>
+        <translation>casilla %1, iluminada</translation>
+    </message>
+    <message>
+        <source>chip on %1</source>
+        <translation>ficha en %1</translation>
+    </message>
+    <message>
+        <source>stake %1 on %2</source>
+        <translation>apuesta %1 a %2</translation>
+    </message>
+    <message>
+        <source>safe level lamp: off (red)</source>
+        <translation>luz del nivel de seguridad: apagada (roja)</translation>
+    </message>
+    <message>
+        <source>safe level lamp: on (green)</source>
+        <translation>luz del nivel de seguridad: encendida (verde)</translation>
+    </message>
+    <message>
+        <source>minimise</source>
+        <translation>minimizar</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>cerrar</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>ayuda</translation>
+    </message>
+    <message>
+        <source>%1, not available</source>
+        <translation>%1, no disponible</translation>
+    </message>
+    <message>
+        <source>import panel</source>
+        <translation>panel de importación</translation>
+    </message>
+    <message>
+        <source>bankroll %1</source>
+        <translation>capital %1</translation>
+    </message>
+    <message>
+        <source>bets played %1</source>
+        <translation>apuestas jugadas %1</translation>
+    </message>
+    <message>
+        <source>flat index %1</source>
+        <translation>índice plano %1</translation>
+    </message>
+    <message>
+        <source>numbers in game %1</source>
+        <translation>números en juego %1</translation>
+    </message>
+    <message>
+        <source>run progress</source>
+        <translation>progreso del cálculo</translation>
+    </message>
+    <message>
+        <source>import progress</source>
+        <translation>progreso de la importación</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>historial</translation>
+    </message>
+    <message>
+        <source>losses before the action</source>
+        <translation>pérdidas antes de la acción</translation>
+    </message>
+    <message>
+        <source>kind of loss</source>
+        <translation>tipo de pérdida</translation>
+    </message>
+    <message>
+        <source>action after losses</source>
+        <translation>acción tras pérdidas</translation>
+    </message>
+    <message>
+        <source>value of the action after losses</source>
+        <translation>valor de la acción tras pérdidas</translation>
+    </message>
+    <message>
+        <source>wins before the action</source>
+        <translation>ganancias antes de la acción</translation>
+    </message>
+    <message>
+        <source>kind of win</source>
+        <translation>tipo de ganancia</translation>
+    </message>
+    <message>
+        <source>action after wins</source>
+        <translation>acción tras ganancias</translation>
+    </message>
+    <message>
+        <source>value of the action after wins</source>
+        <translation>valor de la acción tras ganancias</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>idioma</translation>
+    </message>
+    <message>
+        <source>matrix build progress</source>
+        <translation>progreso de la matriz</translation>
+    </message>
+    <message>
+        <source>safe level %1</source>
+        <translation>nivel de seguridad %1</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Numbers in game:</source>

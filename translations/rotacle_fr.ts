@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>%1, green</source>
+        <translation>%1, vert</translation>
+    </message>
+    <message>
+        <source>%1, red</source>
+        <translation>%1, rouge</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, noir</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2</source>
+        <translation>proposition : mise %1 sur %2</translation>
+    </message>
+    <message>
+        <source>won: stake %1 on %2, bankroll %3</source>
+        <translation>gagné : mise %1 sur %2, bankroll %3</translation>
+    </message>
+    <message>
+        <source>lost: stake %1 on %2, bankroll %3</source>
+        <translation>perdu : mise %1 sur %2, bankroll %3</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>erreur : %1</translation>
+    </message>
+    <message>
+        <source>trend: %1</source>
+        <translation>tendance : %1</translation>
+    </message>
+    <message>
+        <source>%1 field, lit</source>
+        <translation>case %1, éclairée</translation>
+    </message>
+    <message>
+        <source>chip on %1</source>
+        <translation>jeton sur %1</translation>
+    </message>
+    <message>
+        <source>stake %1 on %2</source>
+        <translation>mise %1 sur %2</translation>
+    </message>
+    <message>
+        <source>safe level lamp: off (red)</source>
+        <translation>voyant du niveau de sécurité : éteint (rouge)</translation>
+    </message>
+    <message>
+        <source>safe level lamp: on (green)</source>
+        <translation>voyant du niveau de sécurité : allumé (vert)</translation>
+    </message>
+    <message>
+        <source>minimise</source>
+        <translation>réduire</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>fermer</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>aide</translation>
+    </message>
+    <message>
+        <source>%1, not available</source>
+        <translation>%1, indisponible</translation>
+    </message>
+    <message>
+        <source>import panel</source>
+        <translation>panneau d&apos;import</translation>
+    </message>
+    <message>
+        <source>bankroll %1</source>
+        <translation>bankroll %1</translation>
+    </message>
+    <message>
+        <source>bets played %1</source>
+        <translation>paris joués %1</translation>
+    </message>
+    <message>
+        <source>flat index %1</source>
+        <translation>indice à plat %1</translation>
+    </message>
+    <message>
+        <source>numbers in game %1</source>
+        <translation>numéros en jeu %1</translation>
+    </message>
+    <message>
+        <source>run progress</source>
+        <translation>progression du calcul</translation>
+    </message>
+    <message>
+        <source>import progress</source>
+        <translation>progression de l&apos;import</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>historique</translation>
+    </message>
+    <message>
+        <source>losses before the action</source>
+        <translation>pertes avant l&apos;action</translation>
+    </message>
+    <message>
+        <source>kind of loss</source>
+        <translation>type de perte</translation>
+    </message>
+    <message>
+        <source>action after losses</source>
+        <translation>action après les pertes</translation>
+    </message>
+    <message>
+        <source>value of the action after losses</source>
+        <translation>valeur de l&apos;action après les pertes</translation>
+    </message>
+    <message>
+        <source>wins before the action</source>
+        <translation>gains avant l&apos;action</translation>
+    </message>
+    <message>
+        <source>kind of win</source>
+        <translation>type de gain</translation>
+    </message>
+    <message>
+        <source>action after wins</source>
+        <translation>action après les gains</translation>
+    </message>
+    <message>
+        <source>value of the action after wins</source>
+        <translation>valeur de l&apos;action après les gains</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>langue</translation>
+    </message>
+    <message>
+        <source>matrix build progress</source>
+        <translation>progression de la matrice</translation>
+    </message>
+    <message>
+        <source>safe level %1</source>
+        <translation>niveau de sécurité %1</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Numbers in game:</source>

@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>%1, green</source>
+        <translation>%1, verde</translation>
+    </message>
+    <message>
+        <source>%1, red</source>
+        <translation>%1, rosso</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, nero</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2</source>
+        <translation>proposta: posta %1 su %2</translation>
+    </message>
+    <message>
+        <source>won: stake %1 on %2, bankroll %3</source>
+        <translation>vinto: posta %1 su %2, capitale %3</translation>
+    </message>
+    <message>
+        <source>lost: stake %1 on %2, bankroll %3</source>
+        <translation>perso: posta %1 su %2, capitale %3</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>errore: %1</translation>
+    </message>
+    <message>
+        <source>trend: %1</source>
+        <translation>tendenza: %1</translation>
+    </message>
+    <message>
+        <source>%1 field, lit</source>
+        <translation>campo %1, illuminato</translation>
+    </message>
+    <message>
+        <source>chip on %1</source>
+        <translation>fiche su %1</translation>
+    </message>
+    <message>
+        <source>stake %1 on %2</source>
+        <translation>posta %1 su %2</translation>
+    </message>
+    <message>
+        <source>safe level lamp: off (red)</source>
+        <translation>spia del livello di sicurezza: spenta (rossa)</translation>
+    </message>
+    <message>
+        <source>safe level lamp: on (green)</source>
+        <translation>spia del livello di sicurezza: accesa (verde)</translation>
+    </message>
+    <message>
+        <source>minimise</source>
+        <translation>riduci a icona</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>chiudi</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>aiuto</translation>
+    </message>
+    <message>
+        <source>%1, not available</source>
+        <translation>%1, non disponibile</translation>
+    </message>
+    <message>
+        <source>import panel</source>
+        <translation>pannello di importazione</translation>
+    </message>
+    <message>
+        <source>bankroll %1</source>
+        <translation>capitale %1</translation>
+    </message>
+    <message>
+        <source>bets played %1</source>
+        <translation>puntate giocate %1</translation>
+    </message>
+    <message>
+        <source>flat index %1</source>
+        <translation>indice piatto %1</translation>
+    </message>
+    <message>
+        <source>numbers in game %1</source>
+        <translation>numeri in gioco %1</translation>
+    </message>
+    <message>
+        <source>run progress</source>
+        <translation>avanzamento del calcolo</translation>
+    </message>
+    <message>
+        <source>import progress</source>
+        <translation>avanzamento dell&apos;importazione</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>cronologia</translation>
+    </message>
+    <message>
+        <source>losses before the action</source>
+        <translation>perdite prima dell&apos;azione</translation>
+    </message>
+    <message>
+        <source>kind of loss</source>
+        <translation>tipo di perdita</translation>
+    </message>
+    <message>
+        <source>action after losses</source>
+        <translation>azione dopo le perdite</translation>
+    </message>
+    <message>
+        <source>value of the action after losses</source>
+        <translation>valore dell&apos;azione dopo le perdite</translation>
+    </message>
+    <message>
+        <source>wins before the action</source>
+        <translation>vincite prima dell&apos;azione</translation>
+    </message>
+    <message>
+        <source>kind of win</source>
+        <translation>tipo di vincita</translation>
+    </message>
+    <message>
+        <source>action after wins</source>
+        <translation>azione dopo le vincite</translation>
+    </message>
+    <message>
+        <source>value of the action after wins</source>
+        <translation>valore dell&apos;azione dopo le vincite</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>lingua</translation>
+    </message>
+    <message>
+        <source>matrix build progress</source>
+        <translation>avanzamento della matrice</translation>
+    </message>
+    <message>
+        <source>safe level %1</source>
+        <translation>livello di sicurezza %1</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Numbers in game:</source>

@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>%1, green</source>
+        <translation>%1, groen</translation>
+    </message>
+    <message>
+        <source>%1, red</source>
+        <translation>%1, rood</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, zwart</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2</source>
+        <translation>voorstel: inzet %1 op %2</translation>
+    </message>
+    <message>
+        <source>won: stake %1 on %2, bankroll %3</source>
+        <translation>gewonnen: inzet %1 op %2, kapitaal %3</translation>
+    </message>
+    <message>
+        <source>lost: stake %1 on %2, bankroll %3</source>
+        <translation>verloren: inzet %1 op %2, kapitaal %3</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>fout: %1</translation>
+    </message>
+    <message>
+        <source>trend: %1</source>
+        <translation>trend: %1</translation>
+    </message>
+    <message>
+        <source>%1 field, lit</source>
+        <translation>vak %1, verlicht</translation>
+    </message>
+    <message>
+        <source>chip on %1</source>
+        <translation>fiche op %1</translation>
+    </message>
+    <message>
+        <source>stake %1 on %2</source>
+        <translation>inzet %1 op %2</translation>
+    </message>
+    <message>
+        <source>safe level lamp: off (red)</source>
+        <translation>lamp van het veiligheidsniveau: uit (rood)</translation>
+    </message>
+    <message>
+        <source>safe level lamp: on (green)</source>
+        <translation>lamp van het veiligheidsniveau: aan (groen)</translation>
+    </message>
+    <message>
+        <source>minimise</source>
+        <translation>minimaliseren</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>sluiten</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>help</translation>
+    </message>
+    <message>
+        <source>%1, not available</source>
+        <translation>%1, niet beschikbaar</translation>
+    </message>
+    <message>
+        <source>import panel</source>
+        <translation>importpaneel</translation>
+    </message>
+    <message>
+        <source>bankroll %1</source>
+        <translation>kapitaal %1</translation>
+    </message>
+    <message>
+        <source>bets played %1</source>
+        <translation>gespeelde inzetten %1</translation>
+    </message>
+    <message>
+        <source>flat index %1</source>
+        <translation>vlakke index %1</translation>
+    </message>
+    <message>
+        <source>numbers in game %1</source>
+        <translation>getallen in het spel %1</translation>
+    </message>
+    <message>
+        <source>run progress</source>
+        <translation>voortgang van de berekening</translation>
+    </message>
+    <message>
+        <source>import progress</source>
+        <translation>voortgang van de import</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>geschiedenis</translation>
+    </message>
+    <message>
+        <source>losses before the action</source>
+        <translation>verliezen vóór de actie</translation>
+    </message>
+    <message>
+        <source>kind of loss</source>
+        <translation>soort verlies</translation>
+    </message>
+    <message>
+        <source>action after losses</source>
+        <translation>actie na verliezen</translation>
+    </message>
+    <message>
+        <source>value of the action after losses</source>
+        <translation>waarde van de actie na verliezen</translation>
+    </message>
+    <message>
+        <source>wins before the action</source>
+        <translation>winsten vóór de actie</translation>
+    </message>
+    <message>
+        <source>kind of win</source>
+        <translation>soort winst</translation>
+    </message>
+    <message>
+        <source>action after wins</source>
+        <translation>actie na winsten</translation>
+    </message>
+    <message>
+        <source>value of the action after wins</source>
+        <translation>waarde van de actie na winsten</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>taal</translation>
+    </message>
+    <message>
+        <source>matrix build progress</source>
+        <translation>voortgang van de matrix</translation>
+    </message>
+    <message>
+        <source>safe level %1</source>
+        <translation>veiligheidsniveau %1</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Numbers in game:</source>

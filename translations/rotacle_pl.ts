@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>%1, green</source>
+        <translation>%1, zielone</translation>
+    </message>
+    <message>
+        <source>%1, red</source>
+        <translation>%1, czerwone</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, czarne</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2</source>
+        <translation>propozycja: stawka %1 na %2</translation>
+    </message>
+    <message>
+        <source>won: stake %1 on %2, bankroll %3</source>
+        <translation>wygrana: stawka %1 na %2, kapitał %3</translation>
+    </message>
+    <message>
+        <source>lost: stake %1 on %2, bankroll %3</source>
+        <translation>przegrana: stawka %1 na %2, kapitał %3</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>błąd: %1</translation>
+    </message>
+    <message>
+        <source>trend: %1</source>
+        <translation>trend: %1</translation>
+    </message>
+    <message>
+        <source>%1 field, lit</source>
+        <translation>pole %1, podświetlone</translation>
+    </message>
+    <message>
+        <source>chip on %1</source>
+        <translation>żeton na %1</translation>
+    </message>
+    <message>
+        <source>stake %1 on %2</source>
+        <translation>stawka %1 na %2</translation>
+    </message>
+    <message>
+        <source>safe level lamp: off (red)</source>
+        <translation>lampka poziomu bezpieczeństwa: zgaszona (czerwona)</translation>
+    </message>
+    <message>
+        <source>safe level lamp: on (green)</source>
+        <translation>lampka poziomu bezpieczeństwa: zapalona (zielona)</translation>
+    </message>
+    <message>
+        <source>minimise</source>
+        <translation>minimalizuj</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>zamknij</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>pomoc</translation>
+    </message>
+    <message>
+        <source>%1, not available</source>
+        <translation>%1, niedostępne</translation>
+    </message>
+    <message>
+        <source>import panel</source>
+        <translation>panel importu</translation>
+    </message>
+    <message>
+        <source>bankroll %1</source>
+        <translation>kapitał %1</translation>
+    </message>
+    <message>
+        <source>bets played %1</source>
+        <translation>rozegrane zakłady %1</translation>
+    </message>
+    <message>
+        <source>flat index %1</source>
+        <translation>indeks płaski %1</translation>
+    </message>
+    <message>
+        <source>numbers in game %1</source>
+        <translation>liczby w grze %1</translation>
+    </message>
+    <message>
+        <source>run progress</source>
+        <translation>postęp obliczeń</translation>
+    </message>
+    <message>
+        <source>import progress</source>
+        <translation>postęp importu</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>historia</translation>
+    </message>
+    <message>
+        <source>losses before the action</source>
+        <translation>przegrane przed akcją</translation>
+    </message>
+    <message>
+        <source>kind of loss</source>
+        <translation>rodzaj przegranej</translation>
+    </message>
+    <message>
+        <source>action after losses</source>
+        <translation>akcja po przegranych</translation>
+    </message>
+    <message>
+        <source>value of the action after losses</source>
+        <translation>wartość akcji po przegranych</translation>
+    </message>
+    <message>
+        <source>wins before the action</source>
+        <translation>wygrane przed akcją</translation>
+    </message>
+    <message>
+        <source>kind of win</source>
+        <translation>rodzaj wygranej</translation>
+    </message>
+    <message>
+        <source>action after wins</source>
+        <translation>akcja po wygranych</translation>
+    </message>
+    <message>
+        <source>value of the action after wins</source>
+        <translation>wartość akcji po wygranych</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>język</translation>
+    </message>
+    <message>
+        <source>matrix build progress</source>
+        <translation>postęp budowy macierzy</translation>
+    </message>
+    <message>
+        <source>safe level %1</source>
+        <translation>poziom bezpieczeństwa %1</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Numbers in game:</source>

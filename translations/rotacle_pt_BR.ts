@@ -2,6 +2,153 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>Accessible</name>
+    <message>
+        <source>%1, green</source>
+        <translation>%1, verde</translation>
+    </message>
+    <message>
+        <source>%1, red</source>
+        <translation>%1, vermelho</translation>
+    </message>
+    <message>
+        <source>%1, black</source>
+        <translation>%1, preto</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2</source>
+        <translation>proposta: aposta %1 em %2</translation>
+    </message>
+    <message>
+        <source>won: stake %1 on %2, bankroll %3</source>
+        <translation>ganhou: aposta %1 em %2, banca %3</translation>
+    </message>
+    <message>
+        <source>lost: stake %1 on %2, bankroll %3</source>
+        <translation>perdeu: aposta %1 em %2, banca %3</translation>
+    </message>
+    <message>
+        <source>error: %1</source>
+        <translation>erro: %1</translation>
+    </message>
+    <message>
+        <source>trend: %1</source>
+        <translation>tendência: %1</translation>
+    </message>
+    <message>
+        <source>%1 field, lit</source>
+        <translation>casa %1, iluminada</translation>
+    </message>
+    <message>
+        <source>chip on %1</source>
+        <translation>ficha em %1</translation>
+    </message>
+    <message>
+        <source>stake %1 on %2</source>
+        <translation>aposta %1 em %2</translation>
+    </message>
+    <message>
+        <source>safe level lamp: off (red)</source>
+        <translation>luz do nível de segurança: apagada (vermelha)</translation>
+    </message>
+    <message>
+        <source>safe level lamp: on (green)</source>
+        <translation>luz do nível de segurança: acesa (verde)</translation>
+    </message>
+    <message>
+        <source>minimise</source>
+        <translation>minimizar</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>fechar</translation>
+    </message>
+    <message>
+        <source>help</source>
+        <translation>ajuda</translation>
+    </message>
+    <message>
+        <source>%1, not available</source>
+        <translation>%1, indisponível</translation>
+    </message>
+    <message>
+        <source>import panel</source>
+        <translation>painel de importação</translation>
+    </message>
+    <message>
+        <source>bankroll %1</source>
+        <translation>banca %1</translation>
+    </message>
+    <message>
+        <source>bets played %1</source>
+        <translation>apostas jogadas %1</translation>
+    </message>
+    <message>
+        <source>flat index %1</source>
+        <translation>índice plano %1</translation>
+    </message>
+    <message>
+        <source>numbers in game %1</source>
+        <translation>números em jogo %1</translation>
+    </message>
+    <message>
+        <source>run progress</source>
+        <translation>progresso do cálculo</translation>
+    </message>
+    <message>
+        <source>import progress</source>
+        <translation>progresso da importação</translation>
+    </message>
+    <message>
+        <source>history</source>
+        <translation>histórico</translation>
+    </message>
+    <message>
+        <source>losses before the action</source>
+        <translation>perdas antes da ação</translation>
+    </message>
+    <message>
+        <source>kind of loss</source>
+        <translation>tipo de perda</translation>
+    </message>
+    <message>
+        <source>action after losses</source>
+        <translation>ação após perdas</translation>
+    </message>
+    <message>
+        <source>value of the action after losses</source>
+        <translation>valor da ação após perdas</translation>
+    </message>
+    <message>
+        <source>wins before the action</source>
+        <translation>vitórias antes da ação</translation>
+    </message>
+    <message>
+        <source>kind of win</source>
+        <translation>tipo de vitória</translation>
+    </message>
+    <message>
+        <source>action after wins</source>
+        <translation>ação após vitórias</translation>
+    </message>
+    <message>
+        <source>value of the action after wins</source>
+        <translation>valor da ação após vitórias</translation>
+    </message>
+    <message>
+        <source>language</source>
+        <translation>idioma</translation>
+    </message>
+    <message>
+        <source>matrix build progress</source>
+        <translation>progresso da matriz</translation>
+    </message>
+    <message>
+        <source>safe level %1</source>
+        <translation>nível de segurança %1</translation>
+    </message>
+</context>
+<context>
     <name>Artwork</name>
     <message>
         <source>Numbers in game:</source>

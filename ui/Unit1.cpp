@@ -61,7 +61,8 @@ TForm1::TForm1(QWidget* parent)
     // The statistics follow the game's play from the start, a resumed
     // journal's replay included; the statistics window lists every spin.
     stats_.KeepSpins(true);
-    engine_.SetPlayListener(&stats_);
+    announcer_ = MakeAnnouncer();
+    engine_.SetPlayListener(announcer_.get());
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rotacle 8.0"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -76,6 +77,7 @@ TForm1::TForm1(QWidget* parent)
     BuildImportPanel();
     BuildTimers();
     BuildLimitScreen();
+    BuildAccessibility();
     speed_.SetQuick(StoredQuickProposals());
     setFocusPolicy(Qt::StrongFocus);
     qApp->installEventFilter(this);
@@ -96,6 +98,7 @@ void TForm1::CompleteWindow() {
     complete_ = true;
     const QList<QWidget*> before = findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
     BuildSettingsArea();
+    BuildSettingsAccessibility();
     // Widgets added to a shown window stay hidden until they are shown.
     QList<QWidget*> added;
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {

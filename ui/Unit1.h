@@ -139,6 +139,8 @@ protected:
     /// close with it, and the application is asked to quit.
     void closeEvent(QCloseEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    /// Tab and Shift+Tab pass over what the player cannot see.
+    bool focusNextPrevChild(bool next) override;
     /// Keys of the whole window pass here first: number entry, shortcuts, and
     /// no key for a control that the player cannot see.
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -155,6 +157,11 @@ private:
     void BuildOptionsRow();
     /// The screen that stops play at a limit, the table's zero-rule mark and the limits' clock.
     void BuildLimitScreen();
+    /// Names and roles of the painted parts, and the keyboard order of the commands.
+    void BuildAccessibility();
+    void BuildSettingsAccessibility();
+    /// The listener of the game's play: the statistics, and the announcements.
+    std::unique_ptr<PlayListener> MakeAnnouncer();
     void RefreshOptions();
     /// Adds a command's normal and hover pictures to `parent` (the window when
     /// null) and returns the hover picture, which takes the command's click.
@@ -197,6 +204,7 @@ private:
     rotacle::Engine engine_;
     rotacle::SpeedPlay speed_;
     rotacle::SessionStats stats_;
+    std::unique_ptr<PlayListener> announcer_;
     PreviousSessions previous_sessions_;
     std::unique_ptr<StatsWindow> stats_window_;
 

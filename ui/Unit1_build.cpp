@@ -21,6 +21,10 @@ namespace {
 
 constexpr std::array<const char*, 6> kFieldSuffix = {"Less", "Even", "Red", "Black", "Odd", "More"};
 
+// The version reads on the dark head picture (the dim grey of other texts
+// would not).
+const QColor kVersionText{150, 150, 155};
+
 QString Named(const char* prefix, int i) { return QString::fromLatin1(prefix) + QString::number(i); }
 
 QString Named(const char* prefix, const char* suffix) {
@@ -81,7 +85,7 @@ void TForm1::BuildTopRow() {
         ->SetOnClick([this] { ExportCommandClick(); });
 
     auto* version = new Caption(this, QStringLiteral("Label32"), layout::kVersion, art::Font(11),
-                                art::kDimText, Qt::AlignLeft | Qt::AlignVCenter);
+                                kVersionText, Qt::AlignLeft | Qt::AlignVCenter);
     version->SetText("ver " ROTACLE_VERSION);
 
     // Minimise and close: a normal picture and its hover picture each.

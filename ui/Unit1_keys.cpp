@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QKeyEvent>
 
+#include "ui/accessible.h"
 #include "ui/help_window.h"
 #include "ui/widgets.h"
 
@@ -93,7 +94,10 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
     // "Show Bet" holds the focus on purpose, so that Space toggles it; every
     // other control outside the player's sight gets no key at all.
     const bool hidden = target != this && target != show_bet && !PlayerSees(target);
-    if (!hidden && target != show_bet && TakesKeys(target)) return false;
+    // A painted command with the focus leaves the keys of the play to the
+    // table; Space or Enter with nothing typed presses it.
+    const bool command = IsPaintedCommand(target) && target->hasFocus();
+    if (!hidden && !command && target != show_bet && TakesKeys(target)) return false;
 
     if (mods == Qt::NoModifier) {
         // Typed digits stay as they are: the number is entered after a look
@@ -105,6 +109,11 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
         if (k >= Qt::Key_0 && k <= Qt::Key_9) {
             speed_.Digit(static_cast<char>('0' + (k - Qt::Key_0)));
             AfterEvent();
+            return true;
+        }
+        if (command && speed_.Typed().empty() &&
+            (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Space)) {
+            PressLikePointer(*target);
             return true;
         }
         if (k == Qt::Key_Return || k == Qt::Key_Enter || (k == Qt::Key_Space && !speed_.Typed().empty())) {
@@ -119,6 +128,26 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
         }
     }
     return hidden;
+}
+
+bool TForm1::focusNextPrevChild(bool next) {
+    // Qt's own order would also stop at the inputs of a closed settings
+    // area and at "Show Bet", which the player cannot see, and at the
+    // window itself, which shows no focus.
+    QWidget* from = QApplication::focusWidget();
+    if (!from || from->window() != this) from = this;
+    QWidget* w = from;
+    for (;;) {
+        w = next ? w->nextInFocusChain() : w->previousInFocusChain();
+        if (w == from) return QWidget::focusNextPrevChild(next);
+        QWidget* target = w;
+        while (target->focusProxy()) target = target->focusProxy();
+        if (w == this || target == from || w->window() != this || !(w->focusPolicy() & Qt::TabFocus) ||
+            !w->isEnabled() || !w->isVisibleTo(this) || !PlayerSees(w))
+            continue;
+        w->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        return true;
+    }
 }
 
 void TForm1::EndSettingEdit() {

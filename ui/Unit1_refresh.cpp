@@ -83,7 +83,12 @@ void TForm1::Refresh() {
 
     bankroll_->SetText(e.Display().Label_Bankroll().Caption);
     bankroll_->SetShown(e.Display().Label_Bankroll().Visible);
-    label9_->SetColour(FromColour(e.Display().Label9().Colour));
+    // The grey of the caption while the test bank is on is drawn a little
+    // lighter, to read on the dark background; the darker grey of a bank
+    // not in use stays, as an inactive caption's.
+    QColor bank_caption = FromColour(e.Display().Label9().Colour);
+    if (bank_caption == QColor(128, 128, 128)) bank_caption = QColor(140, 140, 140);
+    label9_->SetColour(bank_caption);
     bets_played_->SetText(e.Display().Label_BetsPlayed().Caption);
     flat_index_->SetText(e.Display().Label_FlatIndex().Caption);
     numbers_in_game_->SetText(e.Display().Label_NumbersInGame().Caption);

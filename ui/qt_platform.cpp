@@ -37,6 +37,7 @@ std::int64_t QtPlatform::ClockSeconds() { return QDateTime::currentSecsSinceEpoc
 
 void QtPlatform::ShowMessage(const std::string& text) {
     messages_.push_back(text);
+    if (on_message_) on_message_(text);
     const QString message = QString::fromStdString(text);
     auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Rotacle 8.0"), message,
                                 QMessageBox::Ok, window_.data());

@@ -29,6 +29,8 @@ public:
     /// `action` runs after a message box or a file dialog has closed, once
     /// the operation that opened it is over (from the window's event loop).
     void SetAfterDialog(std::function<void()> action) { after_dialog_ = std::move(action); }
+    /// `action` hears the text of every message before its box opens.
+    void SetOnMessage(std::function<void(const std::string&)> action) { on_message_ = std::move(action); }
 
     std::int64_t ClockSeconds() override;
     void RandSeed(std::uint32_t seed) override { random_.Seed(seed); }
@@ -77,6 +79,7 @@ private:
 
     QPointer<QWidget> window_;
     std::function<void()> after_dialog_;
+    std::function<void(const std::string&)> on_message_;
     LcgRandom random_;
     bool non_blocking_ = false;
     int open_messages_ = 0;

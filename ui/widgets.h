@@ -38,6 +38,10 @@ public:
     void Click() {
         if (on_click_) on_click_();
     }
+    /// Runs the hover action, if any, as a move of the pointer onto the picture does.
+    void Hover() {
+        if (on_hover_) on_hover_();
+    }
     /// Every move of the pointer over the picture runs `action`.
     void SetOnHover(std::function<void()> action);
     /// A press of the left button runs `action` (the window drag).
@@ -83,6 +87,7 @@ public:
     /// `smallest_pixels`.
     void SetShrinkToFit(bool shrink, int smallest_pixels = 6);
     QString Text() const { return text_; }
+    QColor Colour() const { return colour_; }
     /// The font the text is drawn in (smaller than `font()` when it shrank).
     QFont DrawnFont() const;
 

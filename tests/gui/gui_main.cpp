@@ -1,5 +1,5 @@
 // Runs one suite of window tests (window, board, hover, inputs, import, help,
-// play, stats, screen, language), or all of
+// play, stats, screen, language, accessibility), or all of
 // them without an argument. Each suite runs in the program's own application
 // object, so an error escaping an event handler is handled as in the program.
 #include <QDir>
@@ -19,6 +19,7 @@ int RunHelpSuite(int argc, char** argv);
 int RunPlaySuite(int argc, char** argv);
 int RunStatsSuite(int argc, char** argv);
 int RunLanguageSuite(int argc, char** argv);
+int RunAccessibilitySuite(int argc, char** argv);
 
 namespace {
 
@@ -28,10 +29,17 @@ struct Suite {
 };
 
 constexpr Suite kSuites[] = {
-    {"window", RunWindowSuite},     {"board", RunBoardSuite},   {"hover", RunHoverSuite},
-    {"inputs", RunInputsSuite},     {"import", RunImportSuite}, {"help", RunHelpSuite},
-    {"screen", RunScreenSuite},     {"play", RunPlaySuite},     {"stats", RunStatsSuite},
+    {"window", RunWindowSuite},
+    {"board", RunBoardSuite},
+    {"hover", RunHoverSuite},
+    {"inputs", RunInputsSuite},
+    {"import", RunImportSuite},
+    {"help", RunHelpSuite},
+    {"screen", RunScreenSuite},
+    {"play", RunPlaySuite},
+    {"stats", RunStatsSuite},
     {"language", RunLanguageSuite},
+    {"accessibility", RunAccessibilitySuite},
 };
 
 void EnsureRuntimeFolder() {
