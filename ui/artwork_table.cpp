@@ -269,6 +269,19 @@ void PaintLamp(QPainter& p, const QRectF& r, bool reached) {
     p.setBrush(QColor(255, 255, 255, 150));
     p.drawEllipse(
         QRectF(c.left() + c.width() * 0.25, c.top() + c.height() * 0.15, c.width() * 0.3, c.height() * 0.22));
+    // A tick on the reached lamp and a bar on the other: the lamps differ in
+    // shape as well as in colour.
+    p.setPen(QPen(edge.darker(260), 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(Qt::NoBrush);
+    const QPointF m = c.center();
+    const double u = c.width() / 6;
+    if (reached) {
+        const QPointF tick[3] = {m + QPointF(-1.6 * u, 0), m + QPointF(-0.4 * u, 1.2 * u),
+                                 m + QPointF(1.6 * u, -1.2 * u)};
+        p.drawPolyline(tick, 3);
+    } else {
+        p.drawLine(m + QPointF(-1.4 * u, 0), m + QPointF(1.4 * u, 0));
+    }
     p.restore();
 }
 
