@@ -1,15 +1,15 @@
 // The window for keyboard and screen reader: the accessible tree, the
 // announcements, the Tab order beside the keyboard play, and the contrast of
 // every label as rendered.
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QTest>
-#include <QtGui/private/qguiapplication_p.h>
-#include <qpa/qplatformaccessibility.h>
-#include <qpa/qplatformintegration.h>
 #include <algorithm>
 #include <cmath>
 #include <map>
