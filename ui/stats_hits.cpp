@@ -53,6 +53,38 @@ public:
     }
 };
 
+/// Column headings that take a second line where a heading is wider than its
+/// column (long words of some languages), instead of being cut.
+class WrappingHeader final : public QHeaderView {
+public:
+    explicit WrappingHeader(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setDefaultAlignment(Qt::Alignment(Qt::AlignCenter | Qt::TextWordWrap));
+        // As a table's own heading: a click sorts, the current column stands out.
+        setSectionsClickable(true);
+        setHighlightSections(true);
+        // A column's new width may change how many lines its heading takes.
+        connect(this, &QHeaderView::sectionResized, this, [this] { updateGeometry(); });
+    }
+
+protected:
+    QSize sectionSizeFromContents(int logical) const override {
+        QSize size = QHeaderView::sectionSizeFromContents(logical);
+        if (!model()) return size;
+        const QString text = model()->headerData(logical, orientation()).toString();
+        const int line = fontMetrics().height();
+        // The room the style leaves for the text: the section less its margins
+        // and, where shown, the sort indicator.
+        const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, this);
+        const int mark =
+            isSortIndicatorShown() ? style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, this) : 0;
+        const int room = std::max(1, sectionSize(logical) - 2 * margin - mark - margin);
+        const int high =
+            fontMetrics().boundingRect(QRect(0, 0, room, 10 * line), Qt::TextWordWrap, text).height();
+        size.setHeight(std::max(size.height(), size.height() - line + high));
+        return size;
+    }
+};
+
 void SetCell(QTableWidget& table, int row, int column, const QString& text, double key) {
     QTableWidgetItem* item = table.item(row, column);
     if (item->text() != text) item->setText(text);
@@ -62,6 +94,7 @@ void SetCell(QTableWidget& table, int row, int column, const QString& text, doub
 QTableWidget* HitTable(QWidget* parent, const QString& name, const QString& first, int rows, double odds) {
     auto* table = new QTableWidget(rows, kColumns, parent);
     table->setObjectName(name);
+    table->setHorizontalHeader(new WrappingHeader(table));
     table->setHorizontalHeaderLabels({first, QCoreApplication::translate("StatsWindow", "Hits"),
                                       QCoreApplication::translate("StatsWindow", "Share"),
                                       QCoreApplication::translate("StatsWindow", "Expected"),
@@ -152,6 +185,10 @@ void StatsWindow::BuildTables() {
     hits_axis_->setTickInterval(2);
     hits_axis_->setRange(0, 10);
     bars->addAxis(names, Qt::AlignBottom);
+    // Standing, in a small cut (after the theme's own), the names are read
+    // whole however long the language's words are.
+    names->setLabelsAngle(-90);
+    names->setLabelsFont(art::Font(9));
     bars->addAxis(hits_axis_, Qt::AlignLeft);
     series->attachAxis(names);
     series->attachAxis(hits_axis_);
