@@ -21,8 +21,6 @@ struct Accessible {
     Q_DECLARE_TR_FUNCTIONS(Accessible)
 };
 
-constexpr std::array<const char*, 6> kFieldNames = {"Less", "Even", "Red", "Black", "Odd", "More"};
-
 QString FieldName(int field) { return Worded(kFieldNames[static_cast<std::size_t>(field)]); }
 
 // A number with its colour in words: the cells and the history say it.

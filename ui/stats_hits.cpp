@@ -16,7 +16,9 @@
 #include <algorithm>
 #include <cmath>
 #include <span>
+#include <string_view>
 
+#include "core/game_state.h"
 #include "ui/artwork.h"
 #include "ui/stats_figures.h"
 #include "ui/wording.h"
@@ -29,7 +31,6 @@ using figures::Percent;
 
 namespace {
 
-constexpr std::array<const char*, 6> kChanceNames = {"Less", "Even", "Red", "Black", "Odd", "More"};
 // Every even chance holds 18 of the 37 numbers; a number is one of them.
 constexpr double kChanceOdds = 18.0 / 37.0;
 constexpr double kNumberOdds = 1.0 / 37.0;
@@ -141,7 +142,7 @@ void ShowFigures(QTableWidget& table, std::span<const HitFigures> figures, std::
     table.setSortingEnabled(true);
 }
 
-void AppendCsvRow(std::string& out, const std::string& name, const HitFigures& f, std::int64_t spins,
+void AppendCsvRow(std::string& out, std::string_view name, const HitFigures& f, std::int64_t spins,
                   double odds) {
     out += name;
     out += ',' + std::to_string(f.hits);
@@ -176,7 +177,7 @@ void StatsWindow::BuildTables() {
     series->append(expected_set_);
     bars->addSeries(series);
     auto* names = new QBarCategoryAxis;
-    for (const char* name : kChanceNames) names->append(Worded(name));
+    for (const std::string_view name : kFieldNames) names->append(Worded(name));
     // Hits are whole numbers: so are the ticks.
     hits_axis_ = new QValueAxis;
     hits_axis_->setLabelFormat(QStringLiteral("%.0f"));
@@ -202,7 +203,7 @@ void StatsWindow::BuildTables() {
     chances_ = HitTable(this, QStringLiteral("ChanceTable"),
                         QCoreApplication::translate("StatsWindow", "Chance"), 6, kChanceOdds);
     for (int i = 0; i < 6; ++i)
-        chances_->item(i, kName)->setText(Worded(kChanceNames[static_cast<std::size_t>(i)]));
+        chances_->item(i, kName)->setText(Worded(kFieldNames[static_cast<std::size_t>(i)]));
     numbers_ = HitTable(this, QStringLiteral("NumberTable"),
                         QCoreApplication::translate("StatsWindow", "Number"), 37, kNumberOdds);
     for (int n = 0; n <= 36; ++n) numbers_->item(n, kName)->setText(QString::number(n));
@@ -242,7 +243,7 @@ void StatsWindow::RefreshTables() {
 std::string StatsWindow::TablesCsv(const rotacle::HitCounter& hits) {
     std::string out = "item,hits,expected_hits,share,expected_share,absence,longest_absence\n";
     for (std::size_t i = 0; i < 6; ++i)
-        AppendCsvRow(out, kChanceNames[i], hits.Chances()[i], hits.Spins(), kChanceOdds);
+        AppendCsvRow(out, kFieldNames[i], hits.Chances()[i], hits.Spins(), kChanceOdds);
     for (std::size_t n = 0; n < 37; ++n)
         AppendCsvRow(out, std::to_string(n), hits.Numbers()[n], hits.Spins(), kNumberOdds);
     return out;
