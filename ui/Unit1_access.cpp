@@ -118,6 +118,13 @@ void TForm1::DescribeTableForReaders() {
     } else {
         parts << Accessible::tr("no bet");
     }
+    parts << Accessible::tr("bankroll %1").arg(QString::fromStdString(e.Display().Label_Bankroll().Caption));
+    QStringList trends;
+    for (int i = 0; i < 6; ++i)
+        if (e.Modes().Trend_2()[static_cast<std::size_t>(i)].Visible) trends << FieldName(i);
+    if (!trends.isEmpty()) parts << Accessible::tr("trend: %1").arg(trends.join(QStringLiteral(", ")));
+    if (lamp1_->isVisibleTo(this)) parts << Accessible::tr("safe level lamp: off (red)");
+    if (lamp2_->isVisibleTo(this)) parts << Accessible::tr("safe level lamp: on (green)");
     if (speed_.Refused()) parts << Accessible::tr("not taken");
     if (!speed_.Waiting().empty()) {
         QStringList waiting;

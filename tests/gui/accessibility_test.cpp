@@ -424,6 +424,10 @@ private slots:
              [&] { spins({0}); },
              {QStringLiteral("lost: stake "), QStringLiteral("numbers in game 6")},
              {}},
+            {"the bet skipped",
+             [&] { form->Run([&] { form->Engine().Image_SkipBet2Click(); }); },
+             {QStringLiteral("no bet")},
+             {}},
             {"new game",
              [&] { form->Run([&] { form->Engine().ResetApp(); }); },
              {QStringLiteral("numbers in game 0")},
@@ -434,6 +438,14 @@ private slots:
              },
              {QStringLiteral("numbers in game 4, last 4, black")},
              {QStringLiteral("proposal")}},
+            {"a trend chosen",
+             [&] {
+                 QAccessible::queryAccessibleInterface(Part(*form, "Trend_Red_0"))
+                     ->actionInterface()
+                     ->doAction(QAccessibleActionInterface::pressAction());
+             },
+             {QStringLiteral("trend: Red")},
+             {}},
             {"a refused number",
              [&] {
                  QTest::keyClicks(form.get(), QStringLiteral("99"));
@@ -501,6 +513,10 @@ private slots:
             QStringList trouble;
             // The bet is always the one on the table.
             if (!line.contains(BetOnTable(*form))) trouble << BetOnTable(*form);
+            const QString bankroll =
+                QStringLiteral("bankroll ") +
+                QString::fromStdString(form->Engine().Display().Label_Bankroll().Caption);
+            if (!line.contains(bankroll + QLatin1Char(';'))) trouble << bankroll;
             if (ShownChip(*form) < 0 && line.contains(QLatin1String("proposal")))
                 trouble << QStringLiteral("proposal");
             for (const QString& s : row.says)
