@@ -111,14 +111,15 @@ void TForm1::DescribeTableForReaders() {
     for (int i = 0; i < 6; ++i)
         if (e.Table().Chip()[static_cast<std::size_t>(i)].Visible) chip = i;
     if (chip >= 0) {
-        const auto s = static_cast<std::size_t>(chip);
-        QString stake = QString::fromStdString(e.Table().BetSizeShow()[s].Caption);
-        if (stake.isEmpty()) stake = QString::fromStdString(FloatToStr(e.State().Bet_Size));
+        // The money as the next display refresh shows it: the labels follow
+        // within a tick, and a line said before them would be said again.
+        const QString stake = QString::fromStdString(FloatToStr(RoundToCents(e.State().Bet_Size)));
         parts << Accessible::tr("proposal: stake %1 on %2").arg(stake, FieldName(chip));
     } else {
         parts << Accessible::tr("no bet");
     }
-    parts << Accessible::tr("bankroll %1").arg(QString::fromStdString(e.Display().Label_Bankroll().Caption));
+    parts << Accessible::tr("bankroll %1")
+                 .arg(QString::fromStdString(FloatToStr(RoundToCents(e.State().Bankroll))));
     QStringList trends;
     for (int i = 0; i < 6; ++i)
         if (e.Modes().Trend_2()[static_cast<std::size_t>(i)].Visible) trends << FieldName(i);
