@@ -135,9 +135,13 @@ QString BetOnTable(TForm1& form) {
     return QStringLiteral("proposal: stake %1 on %2").arg(QString::fromStdString(stake), kFields[chip]);
 }
 
-// The window idle: no run under way, every posted event served.
+// The window idle: no run under way, a display refresh done (the labels
+// shown), every posted event served.
 bool Idle(TForm1& form) {
     if (!QTest::qWaitFor([&] { return !RunInProgress(form); }, 5000)) return false;
+    const int ticks = form.TimerTicks(rotacle::TimerId::ShowValues);
+    if (!QTest::qWaitFor([&] { return form.TimerTicks(rotacle::TimerId::ShowValues) > ticks + 1; }, 2000))
+        return false;
     for (int i = 0; i < 3; ++i) QCoreApplication::processEvents();
     return true;
 }
