@@ -68,6 +68,7 @@ TForm1::TForm1(QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(layout::kWidth, layout::kClosedHeight);
     screen_fit_ = new ScreenFit(*this);
+    PlaceOnScreen(*this);
     platform_.SetAfterDialog([this] { ResetHovers(); });
 
     BuildTopRow();
@@ -80,6 +81,9 @@ TForm1::TForm1(QWidget* parent)
     BuildAccessibility();
     speed_.SetQuick(StoredQuickProposals());
     setFocusPolicy(Qt::StrongFocus);
+    // The table has the first focus: typed numbers go in, and Space with
+    // nothing typed does nothing.
+    FocusTable();
     qApp->installEventFilter(this);
     Refresh();
     SyncTimers();
@@ -101,16 +105,17 @@ void TForm1::CompleteWindow() {
     BuildSettingsAccessibility();
     // Widgets added to a shown window stay hidden until they are shown.
     QList<QWidget*> added;
+    const QWidget* show_bet = checks_[static_cast<std::size_t>(CheckId::ShowBetSize)];
     for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (before.contains(w)) continue;
-        w->show();
+        if (w != show_bet) w->show();
         added << w;
     }
     screen_fit_->SetScrollingArea(layout::kSettingsArea, added);
     setWindowIcon(WindowIcon());
     // No settings edit may hold the focus while the area is closed: typed
     // digits would change the bet unseen.
-    FocusShowBetSize();
+    FocusTable();
     Refresh();
     ApplyTooltips(*this);
 }

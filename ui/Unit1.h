@@ -127,6 +127,9 @@ public:
         speed_.RestoreWaiting(waiting);
         AfterEvent();
     }
+    /// While a journal is replayed its settled bets are not announced; at
+    /// its end the status line says that the session was resumed.
+    void SetReplaying(bool replaying);
     /// The kept sessions that the help window lists.
     void SetPreviousSessions(PreviousSessions sessions) { previous_sessions_ = std::move(sessions); }
     /// The statistics window once it was opened, else null.
@@ -162,6 +165,8 @@ private:
     void BuildSettingsAccessibility();
     /// The listener of the game's play: the statistics, and the announcements.
     std::unique_ptr<PlayListener> MakeAnnouncer();
+    /// Describes the table on the status line, after every refresh.
+    void DescribeTableForReaders();
     void RefreshOptions();
     /// Adds a command's normal and hover pictures to `parent` (the window when
     /// null) and returns the hover picture, which takes the command's click.
@@ -182,7 +187,8 @@ private:
     /// True when some of `w` is on screen (the settings area's controls are
     /// not while it is closed, nor where it has scrolled them away).
     bool PlayerSees(const QWidget* w) const;
-    void FocusShowBetSize();
+    /// The table (the window itself) takes the keyboard focus.
+    void FocusTable();
     void RefreshKeyReadout();
     /// Puts a stake label beside its chip, wide enough for its whole text.
     void PlaceStakeTag(std::size_t field);
@@ -275,6 +281,7 @@ private:
     bool applying_ = false;
     bool closing_ = false;
     bool dragging_ = false;
+    bool replaying_ = false;
     QPoint drag_offset_;
     // The history length at an edit that changed the stake, until the next
     // number is entered.

@@ -1,6 +1,6 @@
 // The main window for keyboard and screen reader: names and roles of the
-// painted parts, the Tab order of the commands, and the announcements of a
-// proposal, a settled bet and an error.
+// painted parts, the Tab order of the commands, and the status line: the
+// news of a settled bet or an error, and the table as it stands.
 #include <QCheckBox>
 #include <QComboBox>
 #include <QSlider>
@@ -44,13 +44,16 @@ AccessibleFace Named(QAccessible::Role role, QString name) {
     return {role, [name = std::move(name)] { return name; }, {}};
 }
 
-// Hears the game's play for the statistics, and says what the player must
-// not miss: a new proposal and a settled bet.
+// Hears the game's play for the statistics, and says what the table does
+// not show for long: a settled bet. What the table shows (the proposal, the
+// limit screen) the window's description of the table says.
 class PlayAnnouncer final : public PlayListener {
 public:
-    PlayAnnouncer(QWidget& window, PlayListener& stats) : window_(window), stats_(stats) {}
+    PlayAnnouncer(QWidget& window, PlayListener& stats, const bool& quiet)
+        : window_(window), stats_(stats), quiet_(quiet) {}
     void OnPlay(const PlayEvent& e) noexcept override {
         stats_.OnPlay(e);
+        if (quiet_) return;
         try {
             Say(e);
         } catch (...) {
@@ -64,9 +67,7 @@ private:
         if (field < 0 || field > 5) return;
         const QString stake = QString::fromStdString(FloatToStr(e.stake));
         const QString bank = QString::fromStdString(FloatToStr(e.bankroll));
-        if (e.kind == PlayEventKind::ProposalShown)
-            Announce(window_, Accessible::tr("proposal: stake %1 on %2").arg(stake, FieldName(field)));
-        else if (e.kind == PlayEventKind::Settled)
+        if (e.kind == PlayEventKind::Settled)
             Announce(window_, (e.won ? Accessible::tr("won: stake %1 on %2, bankroll %3")
                                      : Accessible::tr("lost: stake %1 on %2, bankroll %3"))
                                   .arg(stake, FieldName(field), bank));
@@ -74,12 +75,74 @@ private:
 
     QWidget& window_;
     PlayListener& stats_;
+    const bool& quiet_;
 };
 
 }  // namespace
 
 std::unique_ptr<PlayListener> TForm1::MakeAnnouncer() {
-    return std::make_unique<PlayAnnouncer>(*this, stats_);
+    return std::make_unique<PlayAnnouncer>(*this, stats_, replaying_);
+}
+
+void TForm1::SetReplaying(bool replaying) {
+    if (replaying_ == replaying) return;
+    replaying_ = replaying;
+    if (!replaying)
+        Announce(*this, Accessible::tr("session resumed: %1 numbers")
+                            .arg(static_cast<qulonglong>(engine_.Board().NumbersList().size())));
+}
+
+void TForm1::DescribeTableForReaders() {
+    const rotacle::Engine& e = engine_;
+    // A progress run is no state to tell: its end is.
+    for (const TimerId id : kModeTimers)
+        if (e.TimerControl(id).Enabled) {
+            DescribeTable(*this, {}, false);
+            return;
+        }
+    QStringList parts;
+    if (e.Limits().Stopped() != LimitKind::None) {
+        // The heading and the net result; the time played moves on.
+        const QStringList lines = limit_text_->Text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        if (!lines.isEmpty()) parts << lines.front();
+        if (lines.size() > 1) parts << lines.back();
+    }
+    int chip = -1;
+    for (int i = 0; i < 6; ++i)
+        if (e.Table().Chip()[static_cast<std::size_t>(i)].Visible) chip = i;
+    if (chip >= 0) {
+        // The money as the next display refresh shows it: the labels follow
+        // within a tick, and a line said before them would be said again.
+        const QString stake = QString::fromStdString(FloatToStr(RoundToCents(e.State().Bet_Size)));
+        parts << Accessible::tr("proposal: stake %1 on %2").arg(stake, FieldName(chip));
+    } else {
+        parts << Accessible::tr("no bet");
+    }
+    parts << Accessible::tr("bankroll %1")
+                 .arg(QString::fromStdString(FloatToStr(RoundToCents(e.State().Bankroll))));
+    QStringList trends;
+    for (int i = 0; i < 6; ++i)
+        if (e.Modes().Trend_2()[static_cast<std::size_t>(i)].Visible) trends << FieldName(i);
+    if (!trends.isEmpty()) parts << Accessible::tr("trend: %1").arg(trends.join(QStringLiteral(", ")));
+    if (lamp1_->isVisibleTo(this)) parts << Accessible::tr("safe level lamp: off (red)");
+    if (lamp2_->isVisibleTo(this)) parts << Accessible::tr("safe level lamp: on (green)");
+    if (speed_.Refused()) parts << Accessible::tr("not taken");
+    if (!speed_.Waiting().empty()) {
+        QStringList waiting;
+        for (const int n : speed_.Waiting()) waiting << QString::number(n);
+        parts << Accessible::tr("waiting: %1").arg(waiting.join(QLatin1Char(' ')));
+    }
+    if (e.Panel().Open()) {
+        const QString process = QString::fromStdString(e.Panel().Button_Process().Caption);
+        parts << (process.isEmpty() ? Accessible::tr("import panel open")
+                                    : Accessible::tr("import panel open: %1").arg(process));
+    }
+    const auto& numbers = e.Board().NumbersList();
+    QString count = Accessible::tr("numbers in game %1").arg(static_cast<qulonglong>(numbers.size()));
+    if (!numbers.empty())
+        count += QStringLiteral(", ") + Accessible::tr("last %1").arg(NumberName(numbers.back()));
+    parts << count;
+    DescribeTable(*this, parts.join(QStringLiteral("; ")));
 }
 
 void TForm1::BuildAccessibility() {
@@ -98,14 +161,19 @@ void TForm1::BuildAccessibility() {
         const auto s = static_cast<std::size_t>(n);
         command(cell_[s], Named(QAccessible::Button, NumberName(n)));
         SetAccessibleFace(*cell_act_[s], Named(QAccessible::Button, NumberName(n)));
+        KeepOutOfTree(*cell_act_[s]);
     }
     for (int i = 0; i < 6; ++i) {
         const auto s = static_cast<std::size_t>(i);
         const QString trend = Accessible::tr("trend: %1").arg(FieldName(i));
         const auto chosen = [this, s] { return engine_.Modes().Trend_2()[s].Visible; };
+        // The normal look is the command; the chosen look lies on it and
+        // takes its press.
         command(trend0_[s], {QAccessible::Button, [trend] { return trend; }, chosen});
-        SetAccessibleFace(*trend1_[s], {QAccessible::Button, [trend] { return trend; }, chosen});
-        command(trend2_[s], {QAccessible::Button, [trend] { return trend; }, chosen});
+        for (Picture* look : {trend1_[s], trend2_[s]}) {
+            SetAccessibleFace(*look, {QAccessible::Button, [trend] { return trend; }, chosen});
+            KeepOutOfTree(*look);
+        }
         SetAccessibleFace(*field_[s],
                           Named(QAccessible::StaticText, Accessible::tr("%1 field, lit").arg(FieldName(i))));
         SetAccessibleFace(*chip_[s],
@@ -116,11 +184,13 @@ void TForm1::BuildAccessibility() {
              [this, s, i] { return Accessible::tr("stake %1 on %2").arg(stake_[s]->Text(), FieldName(i)); },
              {}});
     }
-    SetAccessibleFace(*lamp1_, Named(QAccessible::Indicator, Accessible::tr("safe level lamp: off (red)")));
-    SetAccessibleFace(*lamp2_, Named(QAccessible::Indicator, Accessible::tr("safe level lamp: on (green)")));
+    // A lamp is a picture that says its state; only the lit one is shown.
+    SetAccessibleFace(*lamp1_, Named(QAccessible::Graphic, Accessible::tr("safe level lamp: off (red)")));
+    SetAccessibleFace(*lamp2_, Named(QAccessible::Graphic, Accessible::tr("safe level lamp: on (green)")));
 
-    // Each picture command: its normal picture takes the focus, its hover
-    // picture reads the same; a cover is no command.
+    // Each picture command: its normal picture takes the focus and is the
+    // command in the tree; its hover picture reads the same; a cover is no
+    // command and makes the command read as disabled.
     struct PictureCommand {
         Command command;
         const char* name;
@@ -144,11 +214,20 @@ void TForm1::BuildAccessibility() {
         SetAccessibleFace(*findChild<QWidget*>(QString::fromLatin1(c.name)),
                           Named(QAccessible::Button, c.text));
         SetAccessibleFace(*hover_[static_cast<std::size_t>(c.command)], Named(QAccessible::Button, c.text));
+        KeepOutOfTree(*hover_[static_cast<std::size_t>(c.command)]);
     }
-    SetAccessibleFace(*settings3_, Named(QAccessible::Button, tr("SETTINGS")));
+    // The settings command is on while the area is open.
+    const QString settings = tr("SETTINGS");
+    SetAccessibleFace(*findChild<QWidget*>(QStringLiteral("Image_Settings1")),
+                      {QAccessible::Button, [settings] { return settings; },
+                       [this] { return engine_.Chrome().ClientHeight() > layout::kClosedHeight; }});
+    SetAccessibleFace(*settings3_, Named(QAccessible::Button, settings));
+    KeepOutOfTree(*settings3_);
     const QString help = Accessible::tr("help");
     SetAccessibleFace(*findChild<QWidget*>(QStringLiteral("Button_Help")), Named(QAccessible::Button, help));
-    findChild<QWidget*>(QStringLiteral("Button_Help_2"))->setAccessibleName(help);
+    QWidget* help_hover = findChild<QWidget*>(QStringLiteral("Button_Help_2"));
+    help_hover->setAccessibleName(help);
+    KeepOutOfTree(*help_hover);
     const auto not_available = [](const QString& text) {
         return Named(QAccessible::Graphic, Accessible::tr("%1, not available").arg(text));
     };
@@ -156,6 +235,7 @@ void TForm1::BuildAccessibility() {
     SetAccessibleFace(*skip_bet3_, not_available(tr("SKIP")));
     SetAccessibleFace(*paste3_, not_available(tr("PASTE FROM EVOLUTION")));
     SetAccessibleFace(*load3_, not_available(tr("LOAD FROM FILE")));
+    for (Picture* cover : {cancel3_, skip_bet3_, paste3_, load3_}) KeepOutOfTree(*cover);
     SetAccessibleFace(*import_panel_, Named(QAccessible::Pane, Accessible::tr("import panel")));
     for (const char* name :
          {"Image_Cancel1", "Image_SkipBet1", "Button_Stats", "Image_Settings1", "Image_Load1", "Image_Save1",

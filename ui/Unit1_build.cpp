@@ -464,9 +464,10 @@ void TForm1::BuildSettingsArea() {
     connect(quick_, &QCheckBox::clicked, this, [this](bool checked) { SetQuickProposals(checked); });
     BuildOptionsRow();
 
-    // "Show Bet" lies right of the shown area: it takes the focus that several
-    // inputs hand on, so that the space bar toggles the stake labels.
+    // "Show Bet" lies right of the shown area and stays hidden: the player
+    // never sees it, so it takes neither the focus nor a key.
     check(CheckId::ShowBetSize, "ShowBetSize", QRect(layout::kWidth + 40, 700, 80, 20), tr("Show Bet"));
+    checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocusPolicy(Qt::NoFocus);
 }
 
 void TForm1::BuildTimers() {

@@ -27,13 +27,13 @@ bool TakesKeys(const QWidget* w) {
 bool TForm1::PlayerSees(const QWidget* w) const {
     if (w == this) return true;
     // Clipped by the window's edge or scrolled out of the settings area, a
-    // control has nothing left on screen.
-    return w->isVisibleTo(this) && !w->visibleRegion().isEmpty();
+    // control has nothing left on screen. A command's own hover picture lying
+    // on it hides it from Qt's region, not from the player.
+    if (!w->isVisibleTo(this)) return false;
+    return !w->visibleRegion().isEmpty() || (IsPaintedCommand(w) && !UnderCover(*w));
 }
 
-void TForm1::FocusShowBetSize() {
-    if (QCheckBox* box = checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]) box->setFocus();
-}
+void TForm1::FocusTable() { setFocus(Qt::OtherFocusReason); }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Wheel && watched->isWidgetType()) {
@@ -90,14 +90,12 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
         ShowHelp(*this, &previous_sessions_);
         return true;
     }
-    const QWidget* show_bet = checks_[static_cast<std::size_t>(CheckId::ShowBetSize)];
-    // "Show Bet" holds the focus on purpose, so that Space toggles it; every
-    // other control outside the player's sight gets no key at all.
-    const bool hidden = target != this && target != show_bet && !PlayerSees(target);
+    // A control outside the player's sight gets no key at all.
+    const bool hidden = target != this && !PlayerSees(target);
     // A painted command with the focus leaves the keys of the play to the
     // table; Space or Enter with nothing typed presses it.
     const bool command = IsPaintedCommand(target) && target->hasFocus();
-    if (!hidden && !command && target != show_bet && TakesKeys(target)) return false;
+    if (!hidden && !command && TakesKeys(target)) return false;
 
     if (mods == Qt::NoModifier) {
         // Typed digits stay as they are: the number is entered after a look
@@ -132,8 +130,8 @@ bool TForm1::HandleKey(QWidget* target, const QKeyEvent& key) {
 
 bool TForm1::focusNextPrevChild(bool next) {
     // Qt's own order would also stop at the inputs of a closed settings
-    // area and at "Show Bet", which the player cannot see, and at the
-    // window itself, which shows no focus.
+    // area, which the player cannot see, and at the window itself, which
+    // shows no focus.
     QWidget* from = QApplication::focusWidget();
     if (!from || from->window() != this) from = this;
     QWidget* w = from;

@@ -97,6 +97,7 @@ void TForm1::Refresh() {
 
     RefreshInputs();
     ApplyWindowState();
+    DescribeTableForReaders();
 }
 
 void TForm1::RefreshInputs() {
@@ -173,12 +174,12 @@ void TForm1::ApplyWindowState() {
         applied_height_ = e.Chrome().ClientHeight();
         screen_fit_->Apply(QSize(e.Chrome().ClientWidth(), e.Chrome().ClientHeight()));
         // The settings edits are out of sight now; keys must not reach them.
-        if (closing && complete_) FocusShowBetSize();
+        if (closing && complete_) FocusTable();
     }
     // Focus requests are one-shot: the next request for the same control
-    // must move the focus again.
-    if (!e.Chrome().Focus().empty() && engine_.TakeFocusRequest() == "ShowBetSize")
-        checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocus();
+    // must move the focus again. The game hands the focus on to "Show Bet",
+    // which the player never sees: the table takes it instead.
+    if (!e.Chrome().Focus().empty() && engine_.TakeFocusRequest() == "ShowBetSize") FocusTable();
     if (e.Chrome().Minimized() && !isMinimized() && isVisible()) showMinimized();
     if (e.Chrome().CloseRequested() && !closing_) {
         closing_ = true;

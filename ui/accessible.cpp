@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QPointer>
+#include <QTabBar>
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -28,6 +29,39 @@ const AccessibleFace* FaceOf(const QWidget& w) {
     return nullptr;
 }
 
+// The mark of a picture that is only another look of a command.
+class OutOfTree : public QObject {
+public:
+    using QObject::QObject;
+};
+
+bool IsOutOfTree(const QWidget& w) {
+    return std::any_of(w.children().begin(), w.children().end(),
+                       [](const QObject* c) { return dynamic_cast<const OutOfTree*>(c) != nullptr; });
+}
+
+// A child widget is in the tree while the player can see it: not hidden, not
+// another look of a command, and not wholly outside its parent (the settings
+// area below a closed window's edge).
+bool InTree(const QAccessibleInterface* c) {
+    const QObject* o = c->object();
+    if (!o || !o->isWidgetType()) return true;
+    const auto* w = static_cast<const QWidget*>(o);
+    if (w->isWindow()) return true;
+    const QWidget* parent = w->parentWidget();
+    return !w->isHidden() && !IsOutOfTree(*w) && (!parent || parent->rect().intersects(w->geometry()));
+}
+
+// What the window says on its status line: the news since the line last
+// changed and the table as the window last described it.
+struct StatusLineState {
+    QString line;
+    QStringList news;
+    QString table;
+    bool settled = true;
+    bool posted = false;
+};
+
 // What a window adds to its children: one list in place of its items, and
 // the status line. The two parts have no widget; their interfaces are
 // registered with Qt while the window lives.
@@ -48,10 +82,7 @@ public:
 
     std::vector<QPointer<QWidget>> items;
     std::function<QString()> list_name;
-    QString status;
-    // What was said since the last time the window was idle: a settled bet
-    // and the next proposal are said in one go.
-    QStringList pending;
+    StatusLineState status;
     QAccessible::Id list_id = 0;
     QAccessible::Id status_id = 0;
 };
@@ -65,6 +96,24 @@ WindowAccess* AccessOf(const QWidget& w) {
 WindowAccess& EnsureAccess(QWidget& window) {
     if (WindowAccess* a = AccessOf(window)) return *a;
     return *new WindowAccess(window);
+}
+
+// The children of a widget's interface that are in the tree.
+std::vector<QAccessibleInterface*> ShownChildren(const QAccessibleWidget& self) {
+    std::vector<QAccessibleInterface*> shown;
+    for (int i = 0; i < self.QAccessibleWidget::childCount(); ++i)
+        if (QAccessibleInterface* c = self.QAccessibleWidget::child(i); c && InTree(c)) shown.push_back(c);
+    return shown;
+}
+
+QAccessibleInterface* At(const std::vector<QAccessibleInterface*>& all, int index) {
+    return index >= 0 && index < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(index)]
+                                                              : nullptr;
+}
+
+int IndexIn(const std::vector<QAccessibleInterface*>& all, const QAccessibleInterface* c) {
+    const auto at = std::find(all.begin(), all.end(), c);
+    return at == all.end() ? -1 : static_cast<int>(at - all.begin());
 }
 
 // A part of a window that is no widget of its own.
@@ -137,7 +186,7 @@ public:
     using WindowPart::WindowPart;
     QString text(QAccessible::Text t) const override {
         const WindowAccess* a = Access();
-        return t == QAccessible::Name && a ? a->status : QString();
+        return t == QAccessible::Name && a ? a->status.line : QString();
     }
     QRect rect() const override { return {}; }
     QAccessible::Role role() const override { return QAccessible::StatusBar; }
@@ -150,30 +199,21 @@ QAccessibleInterface* Registered(QAccessible::Id& id, QWidget& window, bool list
     return QAccessible::accessibleInterface(id);
 }
 
-// The window: its list in place of the list's items, and its status line last.
+// The window: what the player sees of its children, its list in place of
+// the list's items, and its status line last.
 class WindowAccessible : public QAccessibleWidget {
 public:
     explicit WindowAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
     int childCount() const override { return static_cast<int>(Children().size()); }
-    QAccessibleInterface* child(int index) const override {
-        const std::vector<QAccessibleInterface*> all = Children();
-        return index >= 0 && index < static_cast<int>(all.size()) ? all[static_cast<std::size_t>(index)]
-                                                                  : nullptr;
-    }
-    int indexOfChild(const QAccessibleInterface* c) const override {
-        const std::vector<QAccessibleInterface*> all = Children();
-        const auto at = std::find(all.begin(), all.end(), c);
-        return at == all.end() ? -1 : static_cast<int>(at - all.begin());
-    }
+    QAccessibleInterface* child(int index) const override { return At(Children(), index); }
+    int indexOfChild(const QAccessibleInterface* c) const override { return IndexIn(Children(), c); }
 
 private:
     std::vector<QAccessibleInterface*> Children() const {
         std::vector<QAccessibleInterface*> all;
         WindowAccess* a = AccessOf(*widget());
         bool listed = false;
-        for (int i = 0; i < QAccessibleWidget::childCount(); ++i) {
-            QAccessibleInterface* c = QAccessibleWidget::child(i);
-            if (!c) continue;
+        for (QAccessibleInterface* c : ShownChildren(*this)) {
             if (a && !a->items.empty() && a->Holds(c->object())) {
                 if (!listed) all.push_back(Registered(a->list_id, *widget(), true));
                 listed = true;
@@ -185,6 +225,21 @@ private:
         return all;
     }
 };
+
+}  // namespace
+
+bool UnderCover(const QWidget& w) {
+    const QWidget* parent = w.parentWidget();
+    if (!parent) return false;
+    const QWidget* top = parent->childAt(w.geometry().center());
+    while (top && top->parentWidget() != parent) top = top->parentWidget();
+    if (!top || top == &w) return false;
+    if (qobject_cast<const QAbstractButton*>(top)) return false;
+    const AccessibleFace* f = FaceOf(*top);
+    return !f || f->role != QAccessible::Button;
+}
+
+namespace {
 
 // A picture, label or gauge, read through its face.
 class PaintedAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
@@ -206,11 +261,18 @@ public:
     }
     QAccessible::State state() const override {
         QAccessible::State s = QAccessibleWidget::state();
-        if (const AccessibleFace* f = FaceOf(*widget()); f && f->checked) {
+        const AccessibleFace* f = FaceOf(*widget());
+        if (f && f->checked) {
             s.checkable = true;
             s.checked = f->checked();
         }
+        if (f && f->role == QAccessible::Button && UnderCover(*widget())) s.disabled = true;
         return s;
+    }
+    int childCount() const override { return static_cast<int>(ShownChildren(*this).size()); }
+    QAccessibleInterface* child(int index) const override { return At(ShownChildren(*this), index); }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        return IndexIn(ShownChildren(*this), c);
     }
     QAccessibleInterface* parent() const override {
         if (QWidget* p = widget()->parentWidget())
@@ -253,13 +315,95 @@ private:
     bool Gauged() const { return dynamic_cast<const Gauge*>(widget()) != nullptr; }
     bool Pressable() const {
         const AccessibleFace* f = FaceOf(*widget());
-        return f && f->role == QAccessible::Button && widget()->isEnabled();
+        return f && f->role == QAccessible::Button && widget()->isEnabled() && !UnderCover(*widget());
     }
+};
+
+// A tab of a tab bar. Qt's own tab reads "focused" whenever it is the
+// current one, also in a closed window: this one is focused only while its
+// bar holds the focus.
+class TabPart : public QAccessibleInterface, public QAccessibleActionInterface {
+public:
+    TabPart(QTabBar& bar, int index) : bar_(&bar), index_(index) {}
+    bool isValid() const override { return bar_ && index_ < bar_->count(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return bar_ ? bar_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(bar_); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text t) const override {
+        if (!isValid()) return {};
+        if (t == QAccessible::Name) return bar_->tabText(index_).remove(QLatin1Char('&'));
+        if (t == QAccessible::Description) return bar_->tabToolTip(index_);
+        return {};
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        if (!isValid() || !bar_->isVisible()) return {};
+        const QRect r = bar_->tabRect(index_);
+        return QRect(bar_->mapToGlobal(r.topLeft()), r.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::PageTab; }
+    QAccessible::State state() const override {
+        QAccessible::State s;
+        if (!isValid()) return s;
+        s.invisible = !bar_->isVisible() || !bar_->isTabVisible(index_);
+        s.disabled = !bar_->isTabEnabled(index_);
+        s.selectable = true;
+        s.focusable = bar_->focusPolicy() != Qt::NoFocus;
+        s.selected = index_ == bar_->currentIndex();
+        s.focused = s.selected && bar_->hasFocus() && bar_->isActiveWindow();
+        return s;
+    }
+    void* interface_cast(QAccessible::InterfaceType t) override {
+        return t == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && isValid() && bar_->isTabEnabled(index_)) bar_->setCurrentIndex(index_);
+    }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+
+private:
+    QPointer<QTabBar> bar_;
+    int index_;
+};
+
+// The bar: its tabs, each registered with Qt while the bar lives.
+class TabBarAccessible : public QAccessibleWidget {
+public:
+    explicit TabBarAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::PageTabList) {}
+    ~TabBarAccessible() override {
+        for (const QAccessible::Id id : tabs_) QAccessible::deleteAccessibleInterface(id);
+    }
+    TabBarAccessible(const TabBarAccessible&) = delete;
+    TabBarAccessible& operator=(const TabBarAccessible&) = delete;
+
+    int childCount() const override { return Bar()->count(); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= Bar()->count()) return nullptr;
+        while (static_cast<int>(tabs_.size()) <= index)
+            tabs_.push_back(QAccessible::registerAccessibleInterface(
+                new TabPart(*Bar(), static_cast<int>(tabs_.size()))));
+        return QAccessible::accessibleInterface(tabs_[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* c) const override {
+        for (int i = 0; i < childCount(); ++i)
+            if (child(i) == c) return i;
+        return -1;
+    }
+
+private:
+    QTabBar* Bar() const { return static_cast<QTabBar*>(widget()); }
+    mutable std::vector<QAccessible::Id> tabs_;
 };
 
 QAccessibleInterface* PaintedFactory(const QString&, QObject* object) {
     if (!object || !object->isWidgetType()) return nullptr;
     auto* w = static_cast<QWidget*>(object);
+    if (auto* bar = qobject_cast<QTabBar*>(w)) return new TabBarAccessible(bar);
     if (AccessOf(*w)) return new WindowAccessible(w);
     if (FaceOf(*w) || dynamic_cast<Caption*>(w) || dynamic_cast<Gauge*>(w)) return new PaintedAccessible(w);
     return nullptr;
@@ -320,26 +464,64 @@ void SetAccessibleList(QWidget& window, std::vector<QWidget*> items, std::functi
     a.list_name = std::move(name);
 }
 
+void KeepOutOfTree(QWidget& look) {
+    if (!IsOutOfTree(look)) new OutOfTree(&look);
+}
+
+namespace {
+
+// Once the window is idle: the line takes its news and the table's
+// description, and says them when they differ from what it said.
+void PostStatus(QWidget& window, WindowAccess& a) {
+    if (a.status.posted) return;
+    a.status.posted = true;
+    QPointer<QWidget> to = &window;
+    QTimer::singleShot(0, &a, [to] {
+        WindowAccess* access = to ? AccessOf(*to) : nullptr;
+        if (!access) return;
+        StatusLineState& s = access->status;
+        s.posted = false;
+        // A run under way: its end brings the settled description.
+        if (!s.settled) return;
+        QStringList parts = s.news;
+        if (!s.table.isEmpty()) parts << s.table;
+        const QString line = parts.join(QStringLiteral("; "));
+        const bool news = !s.news.isEmpty();
+        s.news.clear();
+        if (line == s.line && !news) return;
+        s.line = line;
+        if (!QAccessible::isActive()) return;
+        QAccessibleInterface* status = Registered(access->status_id, *to, false);
+        QAccessibleEvent named(status, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&named);
+        QAccessibleEvent alert(status, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    });
+}
+
+}  // namespace
+
 void Announce(QWidget& window, const QString& text) {
     WindowAccess& a = EnsureAccess(window);
-    if (a.pending.isEmpty()) {
-        QPointer<QWidget> to = &window;
-        QTimer::singleShot(0, &a, [to] {
-            WindowAccess* access = to ? AccessOf(*to) : nullptr;
-            if (!access) return;
-            access->status = access->pending.join(QStringLiteral("; "));
-            access->pending.clear();
-            if (!QAccessible::isActive()) return;
-            QAccessibleInterface* status = Registered(access->status_id, *to, false);
-            QAccessibleEvent named(status, QAccessible::NameChanged);
-            QAccessible::updateAccessibility(&named);
-            QAccessibleEvent alert(status, QAccessible::Alert);
-            QAccessible::updateAccessibility(&alert);
-        });
-    }
-    // A replayed session says much at once: its last words are enough.
-    if (a.pending.size() == 3) a.pending.removeFirst();
-    a.pending << text;
+    // A long go (a resumed session's replay) says much at once: its last
+    // words are enough.
+    if (a.status.news.size() == 3) a.status.news.removeFirst();
+    a.status.news << text;
+    PostStatus(window, a);
+}
+
+void DescribeTable(QWidget& window, const QString& text, bool settled) {
+    WindowAccess& a = EnsureAccess(window);
+    a.status.settled = settled;
+    if (!settled) return;
+    if (text == a.status.table && a.status.news.isEmpty()) return;
+    a.status.table = text;
+    PostStatus(window, a);
+}
+
+QString StatusLine(const QWidget& window) {
+    const WindowAccess* a = AccessOf(window);
+    return a ? a->status.line : QString();
 }
 
 void InstallAccessibility() {

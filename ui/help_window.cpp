@@ -17,6 +17,7 @@
 #include "core/convert.h"
 #include "rotacle/version.h"
 #include "ui/artwork.h"
+#include "ui/screen_fit.h"
 #include "ui/widgets.h"
 
 namespace rotacle::ui {
@@ -232,7 +233,11 @@ void ShowHelp(QWidget& parent, const PreviousSessions* sessions) {
     // The one child of that name is the help window.
     auto* help =
         static_cast<HelpWindow*>(parent.findChild<QDialog*>(kWindowName, Qt::FindDirectChildrenOnly));
-    if (!help) help = new HelpWindow(&parent);
+    if (!help) {
+        help = new HelpWindow(&parent);
+        // The whole guide and its RESUME within the screen, beside the table.
+        FitBeside(*help, parent);
+    }
     help->ShowSessions(sessions);
     help->show();
     help->raise();

@@ -1,9 +1,12 @@
 #include "ui/screen_fit.h"
 
 #include <QEvent>
+#include <QGuiApplication>
+#include <QMargins>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
@@ -21,7 +24,54 @@ QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical { height: 0; }
 QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical { background: none; }
 )";
 
+// The frame that the window system adds around `window`: measured once the
+// window is shown, else a title bar's height above it.
+QMargins FrameOf(const QWidget& window) {
+    const QRect frame = window.frameGeometry(), inner = window.geometry();
+    if (frame != inner)
+        return {inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                frame.bottom() - inner.bottom()};
+    if (window.windowFlags() & Qt::FramelessWindowHint) return {};
+    return {0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window), 0, 0};
+}
+
 }  // namespace
+
+QRect FreeArea(const QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+
+void PlaceOnScreen(QWidget& window) {
+    if (window.testAttribute(Qt::WA_Moved)) return;
+    const QRect free = FreeArea(window);
+    if (free.isEmpty()) return;
+    const QSize size = window.frameGeometry().size();
+    window.move(free.left() + std::max(0, (free.width() - size.width()) / 2),
+                free.top() + std::max(0, (free.height() - size.height()) / 2));
+}
+
+void FitBeside(QWidget& window, const QWidget& table) {
+    const QRect free = FreeArea(table);
+    if (free.isEmpty()) return;
+    const QMargins frame = FrameOf(window);
+    const QSize room(free.width() - frame.left() - frame.right(),
+                     free.height() - frame.top() - frame.bottom());
+    const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize().boundedTo(room));
+    if (size != window.size()) window.resize(size);
+    const QSize outer = size.grownBy(frame);
+    const QRect beside = table.frameGeometry();
+    constexpr int kGap = 12;
+    int x = beside.right() + 1 + kGap;
+    if (x + outer.width() > free.right() + 1) x = beside.left() - kGap - outer.width();
+    if (x < free.left()) x = beside.center().x() - outer.width() / 2;
+    x = std::clamp(x, free.left(), std::max(free.left(), free.right() + 1 - outer.width()));
+    const int y =
+        std::clamp(beside.top(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()));
+    // move() places the frame's corner of a top-level window.
+    window.move(x, y);
+}
 
 ScreenFit::ScreenFit(QWidget& window) : QObject(&window), window_(window) {
     window_.installEventFilter(this);
@@ -59,12 +109,14 @@ void ScreenFit::MakeView() {
     for (QWidget* w : parts_) {
         if (!w) continue;
         const QRect place = w->geometry().translated(-area_.topLeft());
-        const bool hidden = w->isHidden();
+        // The view itself hides what lies below the window's edge.
+        const bool hidden = w->isHidden() && !clipped_.contains(w);
         w->setParent(page);
         w->setGeometry(place);
         w->setHidden(hidden);
     }
     parts_.clear();
+    clipped_.clear();
     view_->setWidget(page);
 }
 
@@ -105,6 +157,19 @@ void ScreenFit::Fit() {
     // The window is cut short and wants the area: from now on the area scrolls.
     if (!view_ && !parts_.isEmpty() && height < wanted_.height() && wanted_.height() > area_.top())
         MakeView();
+    // A part wholly below the window's edge is hidden while it is there: what
+    // the player cannot see takes neither the focus nor a key, and a screen
+    // reader does not find it.
+    for (const QPointer<QWidget>& w : parts_) {
+        if (!w) continue;
+        const bool beyond = w->geometry().top() >= height;
+        if (beyond && !w->isHidden()) {
+            w->hide();
+            clipped_ << w;
+        } else if (!beyond && clipped_.removeAll(w) > 0) {
+            w->show();
+        }
+    }
     if (view_) {
         const int shown = std::clamp(height - area_.top(), 0, area_.height());
         view_->setGeometry(area_.x(), area_.y(), area_.width(), shown);

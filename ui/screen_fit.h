@@ -1,6 +1,9 @@
-// The window on its screen: it never grows taller than the screen's available
-// height. On a short screen (a high scale factor on a laptop panel) the open
-// window takes the screen's height and its settings area scrolls.
+// The windows on their screen: the main window never grows taller than the
+// screen's available height (on a short screen, a high scale factor on a
+// laptop panel, the open window takes the screen's height and its settings
+// area scrolls); it comes up in the middle of the screen, so that what it
+// asks before it is shown sits over it; a further window fits the screen
+// beside it.
 #pragma once
 
 #include <QList>
@@ -15,6 +18,20 @@ class QScrollArea;
 class QWidget;
 
 namespace rotacle::ui {
+
+/// The free area (without panels and docks) of the screen that `window` is
+/// on, or will come up on; empty without a screen.
+QRect FreeArea(const QWidget& window);
+
+/// Centres the top-level `window` on its screen's free area, unless it was
+/// placed already. Before it is first shown, the dialogs it parents (a
+/// question, a message) then come up over it, not in a corner of the screen.
+void PlaceOnScreen(QWidget& window);
+
+/// Sizes the top-level `window` to fit the free area of `table`'s screen,
+/// its frame included, and places it beside `table` where the screen has
+/// room (right, then left), else over the table; never outside the free area.
+void FitBeside(QWidget& window, const QWidget& table);
 
 class ScreenFit : public QObject {
 public:
@@ -48,6 +65,8 @@ private:
     QScrollArea* view_ = nullptr;
     QRect area_;
     QList<QPointer<QWidget>> parts_;
+    // Parts hidden because they lie below the window's edge.
+    QList<QPointer<QWidget>> clipped_;
     QSize wanted_;
     QPointer<QScreen> watched_;
     QMetaObject::Connection free_area_changed_;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QMetaObject>
 #include <QProcess>
+#include <QScopeGuard>
 #include <ctime>
 #include <filesystem>
 #include <limits>
@@ -172,6 +173,8 @@ void SessionJournal::Attach() {
 void SessionJournal::Resume(const JournalContents& last) {
     Engine& e = form_.Engine();
     std::size_t ran = 0;
+    form_.SetReplaying(true);
+    const auto replayed = qScopeGuard([this] { form_.SetReplaying(false); });
     for (const std::string& action : last.actions) {
         if (!e.ReplayAction(action)) break;
         ++ran;

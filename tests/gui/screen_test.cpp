@@ -1,8 +1,10 @@
 // The window on a screen shorter than the open window, as a 1280x1024 panel
 // at scale 2 is (512 pixels against 697): the window takes the screen's height
-// and the settings area scrolls. Run alone (`rotacle_gui_tests screen`), the
+// and the settings area scrolls; the guide fits the screen too. Run alone (`rotacle_gui_tests screen`), the
 // suite gets that screen; on a taller one it is skipped.
 #include <QComboBox>
+#include <QDialog>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -88,6 +90,48 @@ private slots:
         ClickAt(*form, layout::kSettings.center());
         QVERIFY(Reachable(*form, Part(*form, "Init_Bet")));
         QVERIFY(!Reachable(*form, last));
+    }
+
+    // Every further window within the screen, and every dialog over the
+    // table: the guide with its RESUME, and the message and question that
+    // come before the window is shown (a second window's notice, the resume
+    // question).
+    void windowsFitAndDialogsSitOverTheTable() {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        const auto within = [&](const QRect& r) {
+            return free.contains(r)
+                       ? QString()
+                       : QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+        };
+        {
+            auto form = ShowWindow();
+            QVERIFY(form);
+            rotacle::ui::ShowHelp(*form);
+            auto* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+            QVERIFY(help && QTest::qWaitForWindowExposed(help));
+            QVERIFY2(within(help->frameGeometry()).isEmpty(), qPrintable(within(help->frameGeometry())));
+            auto* resume = help->findChild<QWidget*>(QStringLiteral("ResumeSession"));
+            const QRect button(resume->mapToGlobal(QPoint(0, 0)), resume->size());
+            QVERIFY2(within(button).isEmpty() && help->rect().contains(resume->geometry()),
+                     qPrintable(within(button)));
+            help->close();
+        }
+        // Not shown yet: the window waits in the middle of the screen, and
+        // what it says comes up over it.
+        TForm1 form;
+        const QPoint middle = form.frameGeometry().center();
+        QVERIFY2((middle - free.center()).manhattanLength() <= 2,
+                 qPrintable(QStringLiteral("%1,%2").arg(middle.x()).arg(middle.y())));
+        form.Platform().SetNonBlockingMessages(true);
+        form.Platform().ShowMessage("The last session is open in another Rotacle window.");
+        QMessageBox* box = form.findChild<QMessageBox*>(QStringLiteral("ErrorMessage"));
+        QVERIFY(box && QTest::qWaitForWindowExposed(box));
+        QVERIFY(form.frameGeometry().contains(box->frameGeometry().center()));
+        QVERIFY2(within(box->frameGeometry()).isEmpty(), qPrintable(within(box->frameGeometry())));
+        box->close();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QCOMPARE(form.frameGeometry().center(), middle);
     }
 };
 
