@@ -48,7 +48,9 @@ Interval Wilson(std::int64_t hits, std::int64_t trials) {
 }
 
 RiskTally::RiskTally(const RiskSetup& setup, std::int64_t ordered_limit)
-    : setup_(setup), edge_(setup.zero_rule == ZeroRule::Partage ? 74.0 : 37.0), ordered_limit_(ordered_limit) {}
+    : setup_(setup),
+      edge_(setup.zero_rule == ZeroRule::Partage ? 74.0 : 37.0),
+      ordered_limit_(ordered_limit) {}
 
 void RiskTally::Add(const SessionOutcome& o) {
     ++n_;
@@ -155,7 +157,8 @@ RiskChart RiskTally::Chart() const {
     c.bin_low = lo;
     c.bin_width = std::max(0.01, std::ceil((hi - lo) / kBins * 100 + 1e-9) / 100);
     const double span = std::floor((hi - lo) / c.bin_width);
-    const auto bins = static_cast<std::size_t>(std::isfinite(span) ? std::clamp(span, 0.0, double{kBins}) : 0) + 1;
+    const auto bins =
+        static_cast<std::size_t>(std::isfinite(span) ? std::clamp(span, 0.0, double{kBins}) : 0) + 1;
     c.bins.assign(bins, 0);
     for (const auto& [value, count] : results_) {
         const double at = std::floor((value - lo) / c.bin_width);
@@ -272,8 +275,7 @@ void CheckOutcome(const SessionOutcome& o, const RiskSetup& setup) {
     if (o.longest_losing_run < 0 || o.longest_losing_run > o.spins)
         fail("longest_losing_run",
              std::to_string(o.longest_losing_run) + " is out of range 0.." + std::to_string(o.spins));
-    const double staked_most =
-        static_cast<double>(o.spins) * o.largest_stake * (1 + 1e-12) + 0.01;
+    const double staked_most = static_cast<double>(o.spins) * o.largest_stake * (1 + 1e-12) + 0.01;
     amount(o.staked, "staked", 0, std::max(0.0, staked_most));
     const auto at = CheckpointSpins(setup.spins_max);
     for (std::size_t k = 0; k < kCheckpoints; ++k) {

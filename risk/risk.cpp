@@ -285,7 +285,8 @@ void PlaySessions(const RiskSetup& s, std::int64_t first, std::int64_t count, in
             std::int64_t i = 0;
             {
                 std::unique_lock lock(mutex);
-                room.wait(lock, [&] { return stopped() || next_take >= count || next_take < next_give + window; });
+                room.wait(lock,
+                          [&] { return stopped() || next_take >= count || next_take < next_give + window; });
                 if (stopped() || next_take >= count) break;
                 i = next_take++;
             }
@@ -354,7 +355,8 @@ void PlaySessions(const RiskSetup& s, std::int64_t first, std::int64_t count, in
                 next_give += static_cast<std::int64_t>(batch.size());
             }
             room.notify_all();
-            if (const auto now = std::chrono::steady_clock::now(); now - last_report > std::chrono::milliseconds(100)) {
+            if (const auto now = std::chrono::steady_clock::now();
+                now - last_report > std::chrono::milliseconds(100)) {
                 report();
                 last_report = now;
             }

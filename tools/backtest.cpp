@@ -382,14 +382,16 @@ BacktestSummary BacktestNumbers(const BacktestOptions& o, const std::vector<std:
     Apply(session, o);
     std::size_t at = 0;
     return Replay(
-        session, static_cast<std::int64_t>(numbers.size()), [&] { return numbers[at++]; }, [](const SpinStep&) {});
+        session, static_cast<std::int64_t>(numbers.size()), [&] { return numbers[at++]; },
+        [](const SpinStep&) {});
 }
 
 BacktestSummary BacktestDrawn(const BacktestOptions& o, std::int64_t count, std::uint64_t seed) {
     Session session(fs::current_path(), false);
     Apply(session, o);
     risk::Wheel wheel(seed);
-    return Replay(session, count, [&] { return wheel.Next(); }, [](const SpinStep&) {});
+    return Replay(
+        session, count, [&] { return wheel.Next(); }, [](const SpinStep&) {});
 }
 
 std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {

@@ -121,7 +121,8 @@ int main(int argc, char** argv) {
     risk->add_option("--bankroll", rk.bankroll, "Bankroll each session starts from (default 1000)");
     risk->add_option("--target", rk.target, "Profit at which a session stops (default 100)");
     risk->add_option("--spins-max", rk.spins_max, "Spins after which a session stops (default 10000)");
-    risk->add_option("--seed", rk.seed, "Seed of the run; each session's wheel is seeded from it and its index")
+    risk->add_option("--seed", rk.seed,
+                     "Seed of the run; each session's wheel is seeded from it and its index")
         ->check(seed_check);
     auto* risk_jobs =
         risk->add_option("--jobs", rk.jobs, "Threads (default and at most: the number of cores)");

@@ -90,9 +90,12 @@ std::optional<RunMark> ParseMark(std::string_view line, std::string* why = nullp
     };
     const auto amount = [](double v) { return v > 0 && v <= kMaxAmount; };
     if (m.sessions < 1) return refuse("sessions " + std::to_string(m.sessions) + " (at least 1)");
-    if (m.setup.spins_max < 1) return refuse("spins-max " + std::to_string(m.setup.spins_max) + " (at least 1)");
-    if (!amount(m.setup.bankroll)) return refuse("bankroll " + FloatToStr(m.setup.bankroll) + " (a positive amount)");
-    if (!amount(m.setup.target)) return refuse("target " + FloatToStr(m.setup.target) + " (a positive amount)");
+    if (m.setup.spins_max < 1)
+        return refuse("spins-max " + std::to_string(m.setup.spins_max) + " (at least 1)");
+    if (!amount(m.setup.bankroll))
+        return refuse("bankroll " + FloatToStr(m.setup.bankroll) + " (a positive amount)");
+    if (!amount(m.setup.target))
+        return refuse("target " + FloatToStr(m.setup.target) + " (a positive amount)");
     return m;
 }
 

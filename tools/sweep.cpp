@@ -372,7 +372,8 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
         if (o.random && *o.random < 1) throw InputError("--random: the count must be at least 1");
         if (o.random && o.runs < 1) throw InputError("--runs: must be at least 1");
         // Run r draws with seed S + r: the last one too must be a seed.
-        if (o.random && o.seed > std::numeric_limits<std::uint64_t>::max() - static_cast<std::uint64_t>(o.runs - 1))
+        if (o.random &&
+            o.seed > std::numeric_limits<std::uint64_t>::max() - static_cast<std::uint64_t>(o.runs - 1))
             throw InputError("--seed: " + std::to_string(o.seed) + " with " + std::to_string(o.runs) +
                              " runs: the seeds S + r of the runs go beyond 18446744073709551615");
         if (o.mode < 1 || o.mode > 4) throw InputError("--mode: must be 1 to 4");

@@ -73,8 +73,15 @@ TEST(Driver, SeedsOutsideTheirRangeAreRefused) {
         const char* seed;
         int code;  ///< 105: the command line's own refusal
     } rows[] = {
-        {"-1", 105}, {"-5", 105}, {"18446744073709551616", 105}, {"99999999999999999999999", 105},
-        {"+5", 105}, {" 5", 105}, {"1e3", 105},  {"18446744073709551615", 0}, {"0", 0},
+        {"-1", 105},
+        {"-5", 105},
+        {"18446744073709551616", 105},
+        {"99999999999999999999999", 105},
+        {"+5", 105},
+        {" 5", 105},
+        {"1e3", 105},
+        {"18446744073709551615", 0},
+        {"0", 0},
     };
     for (const auto& command : commands) {
         for (const auto& row : rows) {
@@ -93,8 +100,8 @@ TEST(Driver, SeedsOutsideTheirRangeAreRefused) {
     }
     // The sweep's runs draw with seeds S + r: none of them may wrap either.
     const Ended wrap = RunSim({"sweep", (dir / "grid.json").string(), "--random", "20", "--runs", "2",
-                            "--no-progress", "--seed", "18446744073709551615"},
-                           dir);
+                               "--no-progress", "--seed", "18446744073709551615"},
+                              dir);
     EXPECT_EQ(wrap.code, 1);
     EXPECT_NE(wrap.err.find("go beyond 18446744073709551615"), std::string::npos) << wrap.err;
 }
@@ -103,7 +110,8 @@ TEST(Driver, SeedsOutsideTheirRangeAreRefused) {
 // hold their memory flat; a risk run where no money can move is refused.
 TEST(Driver, EndlessRunsKeepFlatMemoryOrAreRefused) {
     const fs::path dir = Scratch();
-    const pid_t child = Start({"backtest", "--random", "9223372036854775807", "--no-progress"}, dir / "e.txt");
+    const pid_t child =
+        Start({"backtest", "--random", "9223372036854775807", "--no-progress"}, dir / "e.txt");
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, WNOHANG), 0) << "ended with status " << status;
@@ -116,8 +124,9 @@ TEST(Driver, EndlessRunsKeepFlatMemoryOrAreRefused) {
     EXPECT_GT(rss_kb, 0);
     EXPECT_LT(rss_kb, 200 * 1024);
 
-    const Ended zero =
-        RunSim({"risk", "--sessions", "4", "--spins-max", "9223372036854775807", "--no-progress", "Init_Bet=0"}, dir);
+    const Ended zero = RunSim(
+        {"risk", "--sessions", "4", "--spins-max", "9223372036854775807", "--no-progress", "Init_Bet=0"},
+        dir);
     EXPECT_EQ(zero.code, 1);
     EXPECT_NE(zero.err.find("Init_Bet: '0' is a stake of 0"), std::string::npos) << zero.err;
 }

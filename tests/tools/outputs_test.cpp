@@ -9,9 +9,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
-#include <set>
 #include <functional>
 #include <iostream>
+#include <set>
 #include <sstream>
 #include <thread>
 

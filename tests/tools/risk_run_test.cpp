@@ -268,15 +268,23 @@ TEST_F(Risk, OutputThatIsAnInputIsRefused) {
     const std::vector<std::string> parts = Shards(o, 2);
     const std::string part0 = ReadFileText(parts[0]);
     fs::create_hard_link(parts[1], Path("second-name.csv"));
-    std::ofstream(Path("s.rtk"), std::ios::binary) << ReadFileText(std::string(ROTACLE_TEST_DATA) + "/../../fuzz/corpus/settings/default.rtk");
+    std::ofstream(Path("s.rtk"), std::ios::binary)
+        << ReadFileText(std::string(ROTACLE_TEST_DATA) + "/../../fuzz/corpus/settings/default.rtk");
     const struct {
         const char* name;
         std::function<int()> run;
         std::string input;
     } rows[] = {
-        {"merge over a part", [&] { return Merge({parts, false, parts[0], ""}); }, parts[0]},
+        {"merge over a part",
+         [&] {
+             return Merge({parts, false, parts[0], ""});
+         },
+         parts[0]},
         {"merge over a part's second name",
-         [&] { return Merge({parts, false, "", Path("second-name.csv")}); }, parts[1]},
+         [&] {
+             return Merge({parts, false, "", Path("second-name.csv")});
+         },
+         parts[1]},
         {"run over its settings",
          [&] {
              RiskOptions r = Options();
