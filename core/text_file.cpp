@@ -1,13 +1,17 @@
 #include "core/text_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
+#include <random>
 #include <utility>
 #include <vector>
 
@@ -80,6 +84,60 @@ int SyncFolder(const fs::path& dir) {
     return guard.Close();
 }
 
+// Temporary files: ".NAME.TAG.rotacle-tmp" beside the target, TAG drawn for
+// every save.
+constexpr std::string_view kTemporarySuffix = ".rotacle-tmp";
+constexpr std::size_t kTagLength = 8;
+constexpr std::string_view kTagAlphabet = "0123456789abcdefghijklmnopqrstuvwxyz";
+
+// ".NAME.", the name cut so that the whole temporary name fits in a folder.
+std::string TemporaryPrefix(const fs::path& target) {
+    std::string name = target.filename().string();
+    constexpr std::size_t kRoom = NAME_MAX - 2 - kTagLength - kTemporarySuffix.size();
+    if (name.size() > kRoom) name.resize(kRoom);
+    return "." + name + ".";
+}
+
+bool IsTemporaryName(std::string_view file, std::string_view prefix) {
+    if (file.size() != prefix.size() + kTagLength + kTemporarySuffix.size()) return false;
+    if (file.substr(0, prefix.size()) != prefix || !file.ends_with(kTemporarySuffix)) return false;
+    return file.substr(prefix.size(), kTagLength).find_first_not_of(kTagAlphabet) == std::string_view::npos;
+}
+
+std::string RandomTag() {
+    thread_local std::mt19937_64 gen([] {
+        std::random_device device;
+        std::seed_seq seq{device(), device(), device(), static_cast<unsigned>(::getpid()),
+                          static_cast<unsigned>(std::time(nullptr))};
+        return std::mt19937_64(seq);
+    }());
+    std::string tag(kTagLength, '0');
+    for (char& c : tag) c = kTagAlphabet[gen() % kTagAlphabet.size()];
+    return tag;
+}
+
+// A save holds a lock on its temporary file from just after it made it
+// until the rename; a file of the pattern that nobody locks and that has not
+// changed for a minute is the leftover of a save that was killed.
+void RemoveLeftovers(const fs::path& dir, const std::string& prefix) {
+    DIR* folder = ::opendir(dir.c_str());
+    if (!folder) return;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(folder))
+        if (IsTemporaryName(entry->d_name, prefix)) names.emplace_back(entry->d_name);
+    ::closedir(folder);
+    for (const std::string& name : names) {
+        const fs::path p = dir / name;
+        const int fd = ::open(p.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        Descriptor guard(fd);
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || std::time(nullptr) - st.st_mtime < 60) continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) continue;
+        ::unlink(p.c_str());
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> SplitLines(std::string_view text) {
@@ -123,15 +181,6 @@ std::string ReadFileText(const std::string& path, std::uint64_t limit) {
 
 std::vector<std::string> ReadLines(const std::string& path, std::uint64_t limit) {
     return SplitLines(ReadFileText(path, limit));
-}
-
-std::string TemporaryFileFor(const std::string& target) {
-    const fs::path p(target);
-    std::string name = p.filename().string();
-    // The longest name a folder takes, less the dot and the suffix.
-    constexpr std::size_t kSuffix = sizeof(".rotacle-tmp") - 1;
-    if (name.size() > NAME_MAX - 1 - kSuffix) name.resize(NAME_MAX - 1 - kSuffix);
-    return (p.parent_path() / ("." + name + ".rotacle-tmp")).string();
 }
 
 namespace {
@@ -179,13 +228,23 @@ public:
         const SaveTarget t = CheckTarget(path);
         target_ = t.target;
         dir_ = t.dir;
-        tmp_ = TemporaryFileFor(target_.string());
-        // One left by a save that was killed goes first; O_EXCL then makes
-        // sure that the text goes into a new file of our own, not through a
-        // link.
-        ::unlink(tmp_.c_str());
-        fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
-        if (fd_ < 0) FailCreate(path_, errno);
+        const std::string prefix = TemporaryPrefix(target_);
+        RemoveLeftovers(dir_, prefix);
+        // O_EXCL: a new file of our own, never one of another save nor a
+        // link; a name taken already is drawn again.
+        for (int attempt = 0; fd_ < 0; ++attempt) {
+            tmp_ = (dir_ / (prefix + RandomTag() + std::string(kTemporarySuffix))).string();
+            fd_ = ::open(tmp_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOCTTY | O_CLOEXEC, 0666);
+            if (fd_ < 0 && (errno != EEXIST || attempt == 100)) {
+                tmp_.clear();
+                FailCreate(path_, errno);
+            }
+        }
+        // Held on a descriptor of its own until the rename, so that no other
+        // save takes the file for a leftover, also after Finish closed the
+        // one written through.
+        lock_ = ::open(tmp_.c_str(), O_RDONLY | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+        if (lock_ >= 0) ::flock(lock_, LOCK_EX | LOCK_NB);
         if (t.replaces) {
             // Owner and group as far as the system allows; the mode after
             // them, since a change of owner clears the set-user-ID and
@@ -215,6 +274,7 @@ public:
         Finish();
         if (::rename(tmp_.c_str(), target_.c_str()) != 0) Fail(errno);
         committed_ = true;
+        Unlock();
         if (const int err = SyncFolder(dir_)) FailCreate(path_, err);
     }
 
@@ -271,6 +331,12 @@ private:
         if (fd_ >= 0) ::close(fd_);
         fd_ = -1;
         if (!committed_ && !tmp_.empty()) ::unlink(tmp_.c_str());
+        Unlock();
+    }
+
+    void Unlock() {
+        if (lock_ >= 0) ::close(lock_);
+        lock_ = -1;
     }
 
     [[noreturn]] void Fail(int err) {
@@ -282,6 +348,7 @@ private:
     fs::path target_, dir_;
     std::string tmp_;
     int fd_ = -1;
+    int lock_ = -1;  ///< holds the lock on the temporary file
     int error_ = 0;
     bool finished_ = false, committed_ = false;
     std::vector<char> space_;
@@ -298,7 +365,19 @@ void AtomicFileStream::Finish() { buffer_->Finish(); }
 
 void AtomicFileStream::Commit() { buffer_->Commit(); }
 
-void CheckSaveTargets(const std::vector<std::string>& paths) {
+std::vector<std::string> TemporaryFilesFor(const std::string& target) {
+    fs::path t;
+    if (FinalTarget(target, t) != 0) t = target;
+    const fs::path dir = t.has_parent_path() ? t.parent_path() : fs::path(".");
+    const std::string prefix = TemporaryPrefix(t);
+    std::vector<std::string> found;
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(dir, ec))
+        if (IsTemporaryName(entry.path().filename().string(), prefix)) found.push_back(entry.path().string());
+    return found;
+}
+
+void CheckSaveTargets(const std::vector<std::string>& paths, const std::vector<std::string>& inputs) {
     // A file is known by its device and inode; one still to be made by the
     // folder's and its name.
     struct Identity {
@@ -322,6 +401,15 @@ void CheckSaveTargets(const std::vector<std::string>& paths) {
                 FailCreate(path, "The same file as \"" + PathText(*other_path) +
                                      "\" (every output needs a file of its own)");
         seen.emplace_back(id, &path);
+        // An input exists: only a target that exists can be one.
+        if (!t.replaces) continue;
+        for (const std::string& input : inputs) {
+            struct stat in {};
+            if (input.find('\0') == std::string::npos && ::stat(input.c_str(), &in) == 0 &&
+                in.st_dev == t.old.st_dev && in.st_ino == t.old.st_ino)
+                FailCreate(path, "The same file as the input \"" + PathText(input) +
+                                     "\" (an output must not replace what the run reads)");
+        }
     }
 }
 

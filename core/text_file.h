@@ -37,9 +37,12 @@ std::vector<std::string> ReadLines(const std::string& path, std::uint64_t limit 
 ///
 /// A symbolic link stays a link: the file it leads to is replaced. The new
 /// file keeps the replaced file's mode (a new one gets 0666 less the umask).
-/// The temporary file has a fixed name, ".NAME.rotacle-tmp" beside the
-/// target, so that one left by a save that was killed goes with the next
-/// save. The file and then its folder are synced before this returns.
+/// The temporary file, ".NAME.XXXXXXXX.rotacle-tmp" beside the target, has
+/// a name of its own drawn for every save, so that two saves to one target
+/// at the same time never write into one file; each holds a lock on its
+/// file while it writes, and one left by a save that was killed goes with
+/// the next save to that target. The file and then its folder are synced
+/// before this returns.
 /// A target that exists and is not a regular file is refused.
 /// Throws FileError "Cannot create file "<path>". <reason>".
 void WriteLinesAtomic(const std::string& path, const std::vector<std::string>& lines);
@@ -79,14 +82,18 @@ private:
 /// made: each as a save checks it (absent or a regular file that may be
 /// written, in a folder that may be written), and no two of them leading to
 /// the same file, be it through a link or a second name. Empty paths are
-/// skipped. Throws FileError naming the first target that fails.
-void CheckSaveTargets(const std::vector<std::string>& paths);
+/// skipped. A target that is the same file as one of `inputs` (the files the
+/// run reads, found by identity, so a link or a second name counts too) is
+/// refused as well: its save would replace what the run reads. Throws
+/// FileError naming the first target that fails.
+void CheckSaveTargets(const std::vector<std::string>& paths, const std::vector<std::string>& inputs = {});
 
 /// Finishes every save, then commits them one after another: a save that
 /// fails to finish leaves every target as it was.
 void CommitAll(const std::vector<AtomicFileStream*>& saves);
 
-/// The name of the temporary file that a save to `target` uses.
-std::string TemporaryFileFor(const std::string& target);
+/// The temporary files of saves to `target` that are in its folder now (those
+/// of saves under way and those left by saves that were killed).
+std::vector<std::string> TemporaryFilesFor(const std::string& target);
 
 }  // namespace rotacle

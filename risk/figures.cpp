@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <nlohmann/json.hpp>
 
 #include "core/convert.h"
@@ -10,22 +11,6 @@ namespace rotacle::risk {
 namespace {
 
 constexpr std::array<double, 5> kPoints = {0.05, 0.25, 0.50, 0.75, 0.95};
-
-// The p point of sorted values, between the two nearest ranks.
-double Point(const std::vector<double>& sorted, double p) {
-    if (sorted.empty()) return 0;
-    const double h = p * static_cast<double>(sorted.size() - 1);
-    const auto lo = static_cast<std::size_t>(std::floor(h));
-    const std::size_t hi = std::min(lo + 1, sorted.size() - 1);
-    return sorted[lo] + (h - static_cast<double>(lo)) * (sorted[hi] - sorted[lo]);
-}
-
-std::array<double, 5> Points(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    std::array<double, 5> out{};
-    for (std::size_t k = 0; k < kPoints.size(); ++k) out[k] = Point(values, kPoints[k]);
-    return out;
-}
 
 nlohmann::ordered_json IntervalJson(const Interval& i) {
     return {{"value", i.value}, {"low", i.low}, {"high", i.high}};
@@ -62,51 +47,132 @@ Interval Wilson(std::int64_t hits, std::int64_t trials) {
             hits == trials ? 1.0 : std::min(1.0, centre + half)};
 }
 
-RiskFigures Summarise(std::span<const SessionOutcome> outcomes, const RiskSetup& setup) {
-    RiskFigures f;
-    f.sessions = static_cast<std::int64_t>(outcomes.size());
-    if (outcomes.empty()) return f;
-    const double n = static_cast<double>(outcomes.size());
-    const double edge = setup.zero_rule == ZeroRule::Partage ? 74.0 : 37.0;
-    std::int64_t target = 0, ruin = 0, open = 0;
-    double sum = 0, staked = 0, drawdown = 0, spins = 0, gap = 0;
-    std::vector<double> results;
-    results.reserve(outcomes.size());
-    for (const SessionOutcome& o : outcomes) {
-        (o.end == SessionEnd::Target ? target : o.end == SessionEnd::Ruin ? ruin : open) += 1;
-        sum += o.result;
-        staked += o.staked;
-        drawdown += o.drawdown;
-        spins += static_cast<double>(o.spins);
-        gap += o.result + o.staked / edge;
-        f.drawdown_max = std::max(f.drawdown_max, o.drawdown);
-        f.longest_losing_run = std::max(f.longest_losing_run, o.longest_losing_run);
-        f.largest_stake = std::max(f.largest_stake, o.largest_stake);
-        results.push_back(o.result);
+RiskTally::RiskTally(const RiskSetup& setup, std::int64_t ordered_limit)
+    : setup_(setup),
+      edge_(setup.zero_rule == ZeroRule::Partage ? 74.0 : 37.0),
+      ordered_limit_(ordered_limit) {}
+
+void RiskTally::Add(const SessionOutcome& o) {
+    ++n_;
+    (o.end == SessionEnd::Target ? target_ : o.end == SessionEnd::Ruin ? ruin_ : open_) += 1;
+    sum_ += o.result;
+    staked_ += o.staked;
+    drawdown_ += o.drawdown;
+    spins_ += static_cast<double>(o.spins);
+    const double gap = o.result + o.staked / edge_;
+    gap_ += gap;
+    drawdown_max_ = std::max(drawdown_max_, o.drawdown);
+    longest_losing_run_ = std::max(longest_losing_run_, o.longest_losing_run);
+    largest_stake_ = std::max(largest_stake_, o.largest_stake);
+    // Welford's running mean and sum of squares, for a run too long to keep
+    // in order.
+    const double n = static_cast<double>(n_);
+    const double d = o.result - run_mean_;
+    run_mean_ += d / n;
+    run_m2_ += d * (o.result - run_mean_);
+    const double dg = gap - run_mean_gap_;
+    run_mean_gap_ += dg / n;
+    run_m2_gap_ += dg * (gap - run_mean_gap_);
+    if (!ordered_dropped_) {
+        if (n_ > ordered_limit_) {
+            ordered_dropped_ = true;
+            std::vector<std::pair<double, double>>().swap(ordered_);
+        } else {
+            ordered_.emplace_back(o.result, o.staked);
+        }
     }
-    f.p_target = Wilson(target, f.sessions);
-    f.p_ruin = Wilson(ruin, f.sessions);
-    f.p_open = Wilson(open, f.sessions);
-    f.result_mean = sum / n;
-    f.mean_staked = staked / n;
-    f.drawdown_mean = drawdown / n;
-    f.mean_spins = spins / n;
-    f.edge_expected = -f.mean_staked / edge;
+    ++results_[o.result];
+    for (std::size_t k = 0; k < kCheckpoints; ++k) ++path_[k][o.path[k]];
+}
+
+double RiskTally::Point(const Counts& counts, double p, double shift) const {
+    if (n_ == 0) return 0;
+    const double h = p * static_cast<double>(n_ - 1);
+    const auto lo = static_cast<std::int64_t>(std::floor(h));
+    const std::int64_t hi = std::min(lo + 1, n_ - 1);
+    // The values at ranks lo and hi of the sorted values.
+    double at_lo = 0, at_hi = 0;
+    std::int64_t before = 0;
+    for (const auto& [value, count] : counts) {
+        if (lo >= before && lo < before + count) at_lo = shift + value;
+        if (hi >= before && hi < before + count) {
+            at_hi = shift + value;
+            break;
+        }
+        before += count;
+    }
+    return at_lo + (h - static_cast<double>(lo)) * (at_hi - at_lo);
+}
+
+std::array<double, 5> RiskTally::Points(const Counts& counts, double shift) const {
+    std::array<double, 5> out{};
+    for (std::size_t k = 0; k < kPoints.size(); ++k) out[k] = Point(counts, kPoints[k], shift);
+    return out;
+}
+
+RiskFigures RiskTally::Figures() const {
+    RiskFigures f;
+    f.sessions = n_;
+    if (n_ == 0) return f;
+    const double n = static_cast<double>(n_);
+    f.drawdown_max = drawdown_max_;
+    f.longest_losing_run = longest_losing_run_;
+    f.largest_stake = largest_stake_;
+    f.p_target = Wilson(target_, n_);
+    f.p_ruin = Wilson(ruin_, n_);
+    f.p_open = Wilson(open_, n_);
+    f.result_mean = sum_ / n;
+    f.mean_staked = staked_ / n;
+    f.drawdown_mean = drawdown_ / n;
+    f.mean_spins = spins_ / n;
+    f.edge_expected = -f.mean_staked / edge_;
     // Each bet loses 1/37 of its stake on average (1/74 under la partage),
     // so result + staked/37 has mean 0 session by session: its standard
     // error gives the z-score of the mean result against the expected loss.
-    double var = 0, var_gap = 0;
-    const double mean_gap = gap / n;
-    for (const SessionOutcome& o : outcomes) {
-        var += (o.result - f.result_mean) * (o.result - f.result_mean);
-        const double d = o.result + o.staked / edge - mean_gap;
-        var_gap += d * d;
+    double var = run_m2_, var_gap = run_m2_gap_;
+    if (!ordered_dropped_) {
+        var = 0, var_gap = 0;
+        const double mean_gap = gap_ / n;
+        for (const auto& [result, staked] : ordered_) {
+            var += (result - f.result_mean) * (result - f.result_mean);
+            const double d = result + staked / edge_ - mean_gap;
+            var_gap += d * d;
+        }
     }
-    f.result_sd = outcomes.size() > 1 ? std::sqrt(var / (n - 1)) : 0.0;
-    const double se = outcomes.size() > 1 ? std::sqrt(var_gap / (n - 1) / n) : 0.0;
+    f.result_sd = n_ > 1 ? std::sqrt(var / (n - 1)) : 0.0;
+    const double se = n_ > 1 ? std::sqrt(var_gap / (n - 1) / n) : 0.0;
     f.edge_z = se > 0 ? (f.result_mean - f.edge_expected) / se : 0.0;
-    f.result_points = Points(std::move(results));
+    f.result_points = Points(results_, 0);
     return f;
+}
+
+RiskChart RiskTally::Chart() const {
+    RiskChart c;
+    c.checkpoint_spins = CheckpointSpins(setup_.spins_max);
+    if (n_ == 0) return c;
+    const double lo = results_.begin()->first, hi = results_.rbegin()->first;
+    // About 40 bins of a width in whole cents, the first starting at the
+    // lowest result; never more, whatever the results.
+    constexpr int kBins = 40;
+    c.bin_low = lo;
+    c.bin_width = std::max(0.01, std::ceil((hi - lo) / kBins * 100 + 1e-9) / 100);
+    const double span = std::floor((hi - lo) / c.bin_width);
+    const auto bins =
+        static_cast<std::size_t>(std::isfinite(span) ? std::clamp(span, 0.0, double{kBins}) : 0) + 1;
+    c.bins.assign(bins, 0);
+    for (const auto& [value, count] : results_) {
+        const double at = std::floor((value - lo) / c.bin_width);
+        c.bins[std::min(bins - 1, static_cast<std::size_t>(std::isfinite(at) ? std::max(at, 0.0) : 0))] +=
+            count;
+    }
+    for (std::size_t k = 0; k < kCheckpoints; ++k) c.band[k] = Points(path_[k], setup_.bankroll);
+    return c;
+}
+
+RiskFigures Summarise(std::span<const SessionOutcome> outcomes, const RiskSetup& setup) {
+    RiskTally tally(setup, std::numeric_limits<std::int64_t>::max());
+    for (const SessionOutcome& o : outcomes) tally.Add(o);
+    return tally.Figures();
 }
 
 std::string FiguresJson(const RiskFigures& f) {
@@ -128,25 +194,9 @@ std::string FiguresJson(const RiskFigures& f) {
 }
 
 RiskChart ChartData(std::span<const SessionOutcome> outcomes, const RiskSetup& setup) {
-    RiskChart c;
-    c.checkpoint_spins = CheckpointSpins(setup.spins_max);
-    if (outcomes.empty()) return c;
-    double lo = outcomes[0].result, hi = lo;
-    for (const SessionOutcome& o : outcomes) lo = std::min(lo, o.result), hi = std::max(hi, o.result);
-    // About 40 bins of a width in whole cents, the first starting at the lowest result.
-    constexpr int kBins = 40;
-    c.bin_low = lo;
-    c.bin_width = std::max(0.01, std::ceil((hi - lo) / kBins * 100 + 1e-9) / 100);
-    const auto bins = static_cast<std::size_t>(std::floor((hi - lo) / c.bin_width)) + 1;
-    c.bins.assign(bins, 0);
-    for (const SessionOutcome& o : outcomes)
-        ++c.bins[std::min(bins - 1, static_cast<std::size_t>(std::floor((o.result - lo) / c.bin_width)))];
-    std::vector<double> at(outcomes.size());
-    for (std::size_t k = 0; k < kCheckpoints; ++k) {
-        for (std::size_t i = 0; i < outcomes.size(); ++i) at[i] = setup.bankroll + outcomes[i].path[k];
-        c.band[k] = Points(at);
-    }
-    return c;
+    RiskTally tally(setup, 0);
+    for (const SessionOutcome& o : outcomes) tally.Add(o);
+    return tally.Chart();
 }
 
 std::string CsvHeader() {
@@ -190,6 +240,50 @@ SessionOutcome ReadCsvRow(std::string_view line) {
     o.spins = Whole(f[7], "spins");
     for (std::size_t k = 0; k < kCheckpoints; ++k) o.path[k] = Amount(f[8 + k], "result_k");
     return o;
+}
+
+void CheckOutcome(const SessionOutcome& o, const RiskSetup& setup) {
+    const auto fail = [](const char* what, const std::string& why) {
+        throw InputError(std::string(what) + ": " + why);
+    };
+    // The money held stays between 0 and twice the bankroll and the target:
+    // a stake never exceeds the money held (else the session is ruined
+    // before it is placed), so a win at most doubles it, and a session ends
+    // once the target is reached. A cent of slack for the rounding.
+    const double most = 2 * (setup.bankroll + setup.target) + 0.01;
+    const auto amount = [&](double v, const char* what, double low, double high) {
+        if (!std::isfinite(v) || v < low || v > high)
+            fail(what, "'" + FloatToStr(v) + "' is out of range " + FloatToStr(RoundToCents(low)) + ".." +
+                           FloatToStr(RoundToCents(high)));
+        if (static_cast<double>(std::llround(v * 100)) / 100 != v)
+            fail(what, "'" + FloatToStr(v) + "' is not a whole number of cents");
+    };
+    if (o.spins < 1 || o.spins > setup.spins_max)
+        fail("spins", std::to_string(o.spins) + " is out of range 1.." + std::to_string(setup.spins_max));
+    if (o.end == SessionEnd::Open && o.spins != setup.spins_max)
+        fail("spins", "an open session plays all " + std::to_string(setup.spins_max) + " spins, not " +
+                          std::to_string(o.spins));
+    const double low = -setup.bankroll - 0.01, high = most - setup.bankroll;
+    amount(o.result, "result", low, high);
+    // The result was compared with the target before it was written to the
+    // cent: half a cent either way.
+    if (o.end == SessionEnd::Target ? o.result < setup.target - 0.005 : o.result > setup.target + 0.005)
+        fail("end", std::string(SessionEndName(o.end)) + " with the result " + FloatToStr(o.result) +
+                        " against the target " + FloatToStr(setup.target));
+    amount(o.drawdown, "drawdown", 0, most);
+    amount(o.largest_stake, "largest_stake", 0, most);
+    if (o.longest_losing_run < 0 || o.longest_losing_run > o.spins)
+        fail("longest_losing_run",
+             std::to_string(o.longest_losing_run) + " is out of range 0.." + std::to_string(o.spins));
+    const double staked_most = static_cast<double>(o.spins) * o.largest_stake * (1 + 1e-12) + 0.01;
+    amount(o.staked, "staked", 0, std::max(0.0, staked_most));
+    const auto at = CheckpointSpins(setup.spins_max);
+    for (std::size_t k = 0; k < kCheckpoints; ++k) {
+        amount(o.path[k], "result_k", low, high);
+        if (at[k] >= o.spins && o.path[k] != o.result)
+            fail("result_k", "result_" + std::to_string(k + 1) + " " + FloatToStr(o.path[k]) +
+                                 " after the session ended is not its result " + FloatToStr(o.result));
+    }
 }
 
 }  // namespace rotacle::risk

@@ -194,10 +194,15 @@ void CheckSetup(const RiskSetup& s) {
     amount(s.bankroll, "--bankroll");
     amount(s.target, "--target");
     if (s.spins_max < 1) throw InputError("--spins-max: must be at least 1");
-    const Table probe(s);
+    Table probe(s);
+    const std::string& bet = probe.Game().EditControl(EditId::Init_Bet).Text;
+    double stake = 0;
+    if (TryStrToFloat(bet, stake) && !(RoundToCents(stake) > 0))
+        throw InputError("Init_Bet: '" + QuoteText(bet) +
+                         "' is a stake of 0: no money moves, so no session could end before its spin limit");
 }
 
-SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
+SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index, std::atomic<std::int64_t>* spins) {
     Table table(s);
     Engine& e = table.Game();
     Wheel wheel(SessionSeed(s.seed, index));
@@ -207,9 +212,17 @@ SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
     std::size_t next = 0;
     double peak = s.bankroll, result = 0;
     std::int64_t losing = 0;
+    // The spins go to the shared count in steps, so that threads do not
+    // contend for it at every spin.
+    constexpr std::int64_t kStep = 4096;
+    std::int64_t counted = 0;
     while (o.spins < s.spins_max) {
         table.Spin(wheel.Next());
         ++o.spins;
+        if (spins && o.spins - counted == kStep) {
+            spins->fetch_add(kStep, std::memory_order_relaxed);
+            counted = o.spins;
+        }
         const PlayReport& r = e.Report();
         if (r.Settled && r.Placed) {
             o.staked += r.Stake;
@@ -236,6 +249,7 @@ SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
         }
         o.largest_stake = std::max(o.largest_stake, stake);
     }
+    if (spins) spins->fetch_add(o.spins - counted, std::memory_order_relaxed);
     while (next < kCheckpoints) o.path[next++] = result;
     o.result = Cents(result);
     o.staked = Cents(o.staked);
@@ -245,76 +259,132 @@ SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
     return o;
 }
 
-std::vector<SessionOutcome> RunSessions(const RiskSetup& s, std::int64_t first, std::int64_t count, int jobs,
-                                        const std::function<void(std::int64_t)>& progress,
-                                        const std::atomic<bool>* cancel) {
+void PlaySessions(const RiskSetup& s, std::int64_t first, std::int64_t count, int jobs,
+                  const std::function<void(const SessionOutcome&)>& sink,
+                  const std::function<void(const RunProgress&)>& progress, const std::atomic<bool>* cancel) {
     count = std::max<std::int64_t>(count, 0);
-    std::vector<SessionOutcome> out(static_cast<std::size_t>(count));
-    std::vector<char> played(out.size(), 0);
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     jobs = static_cast<int>(
         std::clamp<std::int64_t>(jobs > 0 ? jobs : cores, 1, std::max<std::int64_t>(count, 1)));
-    std::atomic<std::int64_t> next{0}, done{0};
+    // Outcomes wait in a ring until the ones before them have gone to the
+    // sink: a worker takes a session only when its place in the ring is
+    // free. The caller takes every outcome that is ready at once, every few
+    // milliseconds or when the ring fills, so that threads wake once for
+    // many sessions.
+    const std::int64_t window = 4096 * static_cast<std::int64_t>(jobs);
+    std::vector<std::optional<SessionOutcome>> ring(static_cast<std::size_t>(window));
+    std::atomic<std::int64_t> spins{0};
     std::mutex mutex;
-    std::condition_variable changed;
+    std::condition_variable ready, room;
     std::optional<std::string> failure;
-    int running = 0;
-    const auto stopped = [&] { return cancel && cancel->load(std::memory_order_relaxed); };
+    std::int64_t next_take = 0, next_give = 0;
+    bool stop = false;
+    const auto stopped = [&] { return stop || (cancel && cancel->load(std::memory_order_relaxed)); };
     const auto worker = [&] {
         for (;;) {
-            const std::int64_t i = next.fetch_add(1);
-            if (i >= count || stopped()) break;
+            std::int64_t i = 0;
+            {
+                std::unique_lock lock(mutex);
+                room.wait(lock,
+                          [&] { return stopped() || next_take >= count || next_take < next_give + window; });
+                if (stopped() || next_take >= count) break;
+                i = next_take++;
+            }
             try {
-                out[static_cast<std::size_t>(i)] = PlaySession(s, first + i);
-                played[static_cast<std::size_t>(i)] = 1;
+                SessionOutcome o = PlaySession(s, first + i, &spins);
+                std::lock_guard lock(mutex);
+                ring[static_cast<std::size_t>(i % window)] = std::move(o);
+                if (i - next_give >= window / 2 || i + 1 == count) ready.notify_all();
             } catch (const std::exception& e) {
                 std::lock_guard lock(mutex);
                 if (!failure) failure = e.what();
-                next = count;
-                break;
+                stop = true;
+                ready.notify_all();
+                room.notify_all();
             }
-            done.fetch_add(1);
         }
         std::lock_guard lock(mutex);
-        --running;
-        changed.notify_all();
+        ready.notify_all();
     };
     std::vector<std::thread> threads;
     for (int t = 0; t < jobs; ++t) {
         try {
-            {
-                std::lock_guard lock(mutex);
-                ++running;
-            }
             threads.emplace_back(worker);
         } catch (const std::system_error&) {
-            // Fewer threads do the same work; with none this thread plays.
-            std::lock_guard lock(mutex);
-            --running;
-            break;
+            break;  // fewer threads do the same work
         }
     }
-    if (threads.empty()) {
-        ++running;
-        worker();
-    }
-    {
-        std::unique_lock lock(mutex);
-        while (running > 0) {
-            changed.wait_for(lock, std::chrono::milliseconds(100));
-            if (progress && running > 0) {
-                lock.unlock();
-                progress(done.load());
-                lock.lock();
+    const auto report = [&] {
+        if (progress) progress({next_give, spins.load(std::memory_order_relaxed)});
+    };
+    std::optional<std::string> sink_failure;
+    try {
+        std::vector<SessionOutcome> batch;
+        auto last_report = std::chrono::steady_clock::now();
+        while (next_give < count) {
+            batch.clear();
+            if (threads.empty()) {
+                // No thread could be started: this one plays.
+                if (cancel && cancel->load(std::memory_order_relaxed)) break;
+                batch.push_back(PlaySession(s, first + next_give, &spins));
+            } else {
+                std::unique_lock lock(mutex);
+                const auto slot = [&](std::int64_t i) -> auto& {
+                    return ring[static_cast<std::size_t>(i % window)];
+                };
+                while (!slot(next_give) && !failure && !stopped()) {
+                    ready.wait_for(lock, std::chrono::milliseconds(20));
+                    if (const auto now = std::chrono::steady_clock::now();
+                        now - last_report > std::chrono::milliseconds(100)) {
+                        lock.unlock();
+                        report();
+                        last_report = now;
+                        lock.lock();
+                    }
+                }
+                // After a cancel the sessions played in order still go on.
+                for (std::int64_t i = next_give; i < count && slot(i); ++i) {
+                    batch.push_back(std::move(*slot(i)));
+                    slot(i).reset();
+                }
+                if (batch.empty()) break;
+            }
+            for (const SessionOutcome& o : batch) sink(o);
+            {
+                std::lock_guard lock(mutex);
+                next_give += static_cast<std::int64_t>(batch.size());
+            }
+            room.notify_all();
+            if (const auto now = std::chrono::steady_clock::now();
+                now - last_report > std::chrono::milliseconds(100)) {
+                report();
+                last_report = now;
             }
         }
+    } catch (const std::exception& e) {
+        sink_failure = e.what();
     }
+    {
+        std::lock_guard lock(mutex);
+        stop = true;
+    }
+    room.notify_all();
     for (auto& t : threads) t.join();
     if (failure) throw InputError(*failure);
-    // A cancelled run keeps the sessions before the first one not played.
-    const auto gap = std::find(played.begin(), played.end(), 0);
-    out.resize(static_cast<std::size_t>(gap - played.begin()));
-    if (progress) progress(static_cast<std::int64_t>(out.size()));
+    if (sink_failure) throw InputError(*sink_failure);
+    report();
+}
+
+std::vector<SessionOutcome> RunSessions(const RiskSetup& s, std::int64_t first, std::int64_t count, int jobs,
+                                        const std::function<void(std::int64_t)>& progress,
+                                        const std::atomic<bool>* cancel) {
+    std::vector<SessionOutcome> out;
+    PlaySessions(
+        s, first, count, jobs, [&](const SessionOutcome& o) { out.push_back(o); },
+        [&](const RunProgress& p) {
+            if (progress) progress(p.sessions);
+        },
+        cancel);
     return out;
 }
 

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <optional>
 #include <random>
 #include <span>
@@ -86,8 +87,10 @@ struct RiskSetup {
 };
 
 /// Checks a setup before a run: bankroll and target positive amounts, at
-/// least one spin, and settings and controls the program takes (tried on a
-/// new game). Throws InputError naming what is wrong.
+/// least one spin, settings and controls the program takes (tried on a new
+/// game), and an initial bet of at least a cent (with a stake of 0 no money
+/// moves, and no session could end before its spin limit). Throws InputError
+/// naming what is wrong.
 void CheckSetup(const RiskSetup& setup);
 
 /// Why a session stopped.
@@ -137,9 +140,31 @@ private:
     std::mt19937_64 gen_;
 };
 
-/// Plays session `index` of a run. Throws InputError for settings the
-/// program refuses.
-SessionOutcome PlaySession(const RiskSetup& setup, std::int64_t index);
+/// Plays session `index` of a run. `spins` (may be null) counts the spins
+/// played as they go, for the progress of long sessions. Throws InputError
+/// for settings the program refuses.
+SessionOutcome PlaySession(const RiskSetup& setup, std::int64_t index,
+                           std::atomic<std::int64_t>* spins = nullptr);
+
+/// How far a run has come: the sessions ended and the spins played, those
+/// of the sessions still under way included.
+struct RunProgress {
+    std::int64_t sessions = 0;
+    std::int64_t spins = 0;
+};
+
+/// Plays sessions first..first+count-1 on `jobs` threads (0: one per core;
+/// never more threads than cores) and hands each outcome to `sink`, on the
+/// calling thread and in index order, as the sessions end: memory stays
+/// bounded by the jobs whatever the count. `progress` (may be empty) is
+/// called on the calling thread now and then and once at the end. When
+/// `cancel` becomes true the run stops early after the sessions handed on so
+/// far, which are the first ones without gaps. Throws InputError for settings
+/// the program refuses (or what `sink` throws), after the threads ended.
+void PlaySessions(const RiskSetup& setup, std::int64_t first, std::int64_t count, int jobs,
+                  const std::function<void(const SessionOutcome&)>& sink,
+                  const std::function<void(const RunProgress&)>& progress = {},
+                  const std::atomic<bool>* cancel = nullptr);
 
 /// Plays sessions first..first+count-1 on `jobs` threads (0: one per core;
 /// never more threads than cores)
@@ -193,11 +218,63 @@ struct RiskChart {
 
 RiskChart ChartData(std::span<const SessionOutcome> outcomes, const RiskSetup& setup);
 
+/// The figures and the chart of a run gathered one outcome at a time, so
+/// that a run of any size needs no list of its outcomes. The points of the
+/// results and of the band are exact: they come from the count of every
+/// distinct value, whose number is bounded by the cents between the lowest
+/// and the highest result, not by the sessions. The standard deviations come
+/// from the results and stakes kept in order (16 bytes a session) up to
+/// `ordered_limit` sessions, exactly as Summarise computes them; beyond it,
+/// from running sums in session order (the same figures to about 15 digits).
+class RiskTally {
+public:
+    /// 2^24 sessions: 256 MB.
+    static constexpr std::int64_t kOrderedLimit = std::int64_t{1} << 24;
+
+    explicit RiskTally(const RiskSetup& setup, std::int64_t ordered_limit = kOrderedLimit);
+
+    /// Takes the next outcome (Summarise's order is the order of Add).
+    void Add(const SessionOutcome& outcome);
+    std::int64_t Sessions() const { return n_; }
+    RiskFigures Figures() const;
+    RiskChart Chart() const;
+
+private:
+    using Counts = std::map<double, std::int64_t>;
+    // The p point of the values counted, between the two nearest ranks,
+    // each value shifted by `shift`.
+    double Point(const Counts& counts, double p, double shift) const;
+    std::array<double, 5> Points(const Counts& counts, double shift) const;
+
+    RiskSetup setup_;
+    double edge_;
+    std::int64_t ordered_limit_;
+    std::int64_t n_ = 0, target_ = 0, ruin_ = 0, open_ = 0;
+    double sum_ = 0, staked_ = 0, drawdown_ = 0, spins_ = 0, gap_ = 0;
+    double drawdown_max_ = 0, largest_stake_ = 0;
+    std::int64_t longest_losing_run_ = 0;
+    std::vector<std::pair<double, double>> ordered_;  ///< result and staked of every session, in order
+    bool ordered_dropped_ = false;
+    double run_mean_ = 0, run_m2_ = 0, run_mean_gap_ = 0, run_m2_gap_ = 0;  ///< Welford's sums
+    Counts results_;
+    std::array<Counts, kCheckpoints> path_;
+};
+
 /// The CSV of outcomes: the header line and one line per session (no line
 /// ends), and a line read back. ReadCsvRow throws InputError naming the
 /// field that is wrong.
 std::string CsvHeader();
 std::string CsvRow(const SessionOutcome& outcome);
 SessionOutcome ReadCsvRow(std::string_view line);
+
+/// Checks that an outcome read back can be one of a run of `setup`: every
+/// amount a whole number of cents, finite and within what a session from
+/// the bankroll to the target can reach (money held never below 0 nor above
+/// twice the bankroll and the target), the spins 1 to the spin limit (all of
+/// them for an open session), the end as the result says (target exactly
+/// when the result reaches it), the losing run within the spins, the staked
+/// money within the spins times the largest stake, and the checkpoints
+/// after the end at the final result. Throws InputError naming the field.
+void CheckOutcome(const SessionOutcome& outcome, const RiskSetup& setup);
 
 }  // namespace rotacle::risk

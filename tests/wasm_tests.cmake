@@ -6,7 +6,11 @@ set(ROTACLE_WASM_SKIPPED
   RunPageReader.* ReadPageText.* ReaderVariable.* Layout/Reads.*
   Import.PastedPageFillsTheListAfterTheTimer Import.APageWithoutNumbersEmptiesTheButtonToo
   SessionDriver.PastedPageStaysInAPrivateFolderThatGoesWithTheSession
-  JournalFile.AKilledDriverResumesAtItsLastCompleteRecord
+  JournalFile.AKilledDriverResumesAtItsLastCompleteRecord Driver.*
+  # threads
+  RiskRun.ProgressCountsTheSpinsOfSessionsUnderWay Saves.SavesAtTheSameTimeNeverShareATemporaryFile
+  # a file known by its inode through a second name
+  Risk.OutputThatIsAnInputIsRefused RunOutputs.AnOutputThatIsAnInputIsRefused
   # FIFOs
   Table.HostileFiles RunOutputs.EveryOutputGoesThroughTheSavePath Sweep.MergeTakesEveryShardOfOneSweepOnce
   # file locks

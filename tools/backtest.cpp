@@ -107,7 +107,7 @@ std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std
 
     svg.Title(title);
     // Grid and left axis (bankroll).
-    for (double v = lo; v <= hi + ystep / 2; v += ystep) {
+    for (const double v : Ticks(lo, hi + ystep / 2, ystep)) {
         svg.Shape(
             "line",
             {{"x1", left}, {"x2", left + pw}, {"y1", Num(Y(v))}, {"y2", Num(Y(v))}, {"stroke", "#e6e6e6"}});
@@ -115,11 +115,11 @@ std::string ChartSvg(const ChartSeries& series, double start_bankroll, const std
                  FloatToStr(v));
     }
     // Right axis (stake).
-    for (double v = 0; v <= stake_top + sstep / 2; v += sstep)
+    for (const double v : Ticks(0, stake_top + sstep / 2, sstep))
         svg.Text({{"x", left + pw + 8}, {"y", Num(YS(v) + 4)}, {"fill", "#b26a00"}}, FloatToStr(v));
     // Bottom axis (spins).
     const double xstep = NiceStep(xmax, 8);
-    for (double s = 0; s <= xmax + xstep / 2; s += xstep) {
+    for (const double s : Ticks(0, xmax + xstep / 2, xstep)) {
         svg.Shape("line", {{"x1", Num(X(s))},
                            {"x2", Num(X(s))},
                            {"y1", top + ph},
@@ -308,20 +308,21 @@ struct SpinStep {
     const std::string* error;  ///< message the spin raised, or null
 };
 
-// Enters every number of `numbers` as a click on its cell and keeps the
-// figures of the summary; `on_spin` sees every spin after it settled.
-template <class OnSpin>
-BacktestSummary Replay(Session& session, const std::vector<std::uint8_t>& numbers, OnSpin&& on_spin) {
+// Enters `count` numbers, each that `next` gives, as a click on its cell
+// and keeps the figures of the summary; `on_spin` sees every spin after it
+// settled.
+template <class Next, class OnSpin>
+BacktestSummary Replay(Session& session, std::int64_t count, Next&& next, OnSpin&& on_spin) {
     Engine& e = session.Engine();
     BacktestSummary s;
-    s.spins = static_cast<std::int64_t>(numbers.size());
+    s.spins = count;
     s.start_bankroll = e.State().Bankroll;
     s.lowest_bankroll = s.start_bankroll;
     double peak = s.start_bankroll;
     std::int64_t losing_run = 0;
 
     for (std::int64_t i = 0; i < s.spins; ++i) {
-        const int n = numbers[static_cast<std::size_t>(i)];
+        const int n = next();
         const std::int32_t field = e.State().Bet_Field;
         const bool shown = e.AnyChipVisible();
         session.Spin(n);
@@ -379,7 +380,18 @@ void ApplyControl(Session& session, const ControlValue& c) {
 BacktestSummary BacktestNumbers(const BacktestOptions& o, const std::vector<std::uint8_t>& numbers) {
     Session session(fs::current_path(), false);
     Apply(session, o);
-    return Replay(session, numbers, [](const SpinStep&) {});
+    std::size_t at = 0;
+    return Replay(
+        session, static_cast<std::int64_t>(numbers.size()), [&] { return numbers[at++]; },
+        [](const SpinStep&) {});
+}
+
+BacktestSummary BacktestDrawn(const BacktestOptions& o, std::int64_t count, std::uint64_t seed) {
+    Session session(fs::current_path(), false);
+    Apply(session, o);
+    risk::Wheel wheel(seed);
+    return Replay(
+        session, count, [&] { return wheel.Next(); }, [](const SpinStep&) {});
 }
 
 std::vector<std::uint8_t> ReadNumberFile(const std::string& path) {
@@ -407,17 +419,21 @@ std::vector<std::uint8_t> DrawNumbers(std::int64_t count, std::uint64_t seed) {
 
 int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) {
     try {
+        // Drawn numbers are drawn as they are played, so that a run of any
+        // length needs no list of them.
         std::vector<std::uint8_t> numbers;
         std::string source;
         if (o.random) {
             if (*o.random < 0) throw InputError("--random: the count must not be negative");
-            numbers = DrawNumbers(*o.random, o.seed);
             source = std::to_string(*o.random) + " drawn numbers, seed " + std::to_string(o.seed);
         } else {
             numbers = ReadNumberFile(o.numbers_file);
             source = fs::path(o.numbers_file).filename().string();
         }
-        Outputs outputs({o.csv_file, o.chart_file});
+        std::vector<std::string> inputs = o.lists;
+        inputs.push_back(o.numbers_file);
+        inputs.push_back(o.settings_file);
+        Outputs outputs({o.csv_file, o.chart_file}, inputs);
         std::ostream* const csv = outputs[0];
 
         // The statistics follow the play from before the settings.
@@ -425,13 +441,16 @@ int RunBacktest(const BacktestOptions& o, std::ostream& out, std::ostream& err) 
         Apply(session, o);
 
         if (csv) *csv << "spin,number,field,shown,stake,result,bankroll\n";
-        const auto spins = static_cast<std::int64_t>(numbers.size());
+        const std::int64_t spins = o.random ? *o.random : static_cast<std::int64_t>(numbers.size());
+        risk::Wheel wheel(o.seed);
+        std::size_t at = 0;
+        const auto next = [&]() -> int { return o.random ? wheel.Next() : numbers[at++]; };
         ChartSeries chart(spins);
         ProgressBar progress(spins, o.progress, "spins", 1 << 16);
         std::optional<std::string> first_error;
         std::int64_t errors = 0;
 
-        const BacktestSummary s = Replay(session, numbers, [&](const SpinStep& step) {
+        const BacktestSummary s = Replay(session, spins, next, [&](const SpinStep& step) {
             if (step.error) {
                 if (!first_error) first_error = *step.error;
                 ++errors;

@@ -89,6 +89,10 @@ void ApplyControl(Session& session, const ControlValue& control);
 /// engine. Throws InputError for settings the program refuses.
 BacktestSummary BacktestNumbers(const BacktestOptions& options, const std::vector<std::uint8_t>& numbers);
 
+/// As BacktestNumbers, on `count` numbers drawn as DrawNumbers draws them,
+/// each as it is played (memory does not grow with the count).
+BacktestSummary BacktestDrawn(const BacktestOptions& options, std::int64_t count, std::uint64_t seed);
+
 /// Runs a backtest. Returns the exit code: 0, or 1 after a message on `err`
 /// for bad input or an output that cannot be written (nothing is written
 /// then).

@@ -13,6 +13,18 @@
 
 int main(int argc, char** argv) {
     CLI::App app{"rotacle-sim: plays Rotacle sessions without a window"};
+    // CLI11 would wrap "-1" and cut "18446744073709551616" to an unsigned
+    // seed; a seed is taken only as the digits of one.
+    const CLI::Validator seed_check(
+        [](std::string& text) {
+            try {
+                rotacle::sim::ParseSeed(text, "");
+                return std::string();
+            } catch (const rotacle::sim::InputError& e) {
+                return std::string(e.what()).substr(2);
+            }
+        },
+        "SEED");
     app.require_subcommand(0, 1);
     app.set_version_flag("--version", "rotacle-sim " ROTACLE_VERSION, "Print the version and exit");
 
@@ -37,7 +49,7 @@ int main(int argc, char** argv) {
         "--random", bt.random,
         "Instead of a file: N numbers drawn uniformly from 0..36 (mt19937_64, rejection sampling)");
     file_opt->excludes(random_opt);
-    backtest->add_option("--seed", bt.seed, "Seed of --random (default 1)");
+    backtest->add_option("--seed", bt.seed, "Seed of --random (default 1)")->check(seed_check);
     backtest->add_option("--settings", bt.settings_file, "Settings file (.rtk) applied first");
     backtest->add_option("--bank", bt.bank, "Test bank");
     backtest->add_option("--init-bet", bt.init_bet, "Initial bet");
@@ -75,7 +87,7 @@ int main(int argc, char** argv) {
     history_opt->excludes(sweep_random);
     sweep->add_option("--runs", sw.runs,
                       "Random runs per combination; run r draws with seed S + r (default 1)");
-    sweep->add_option("--seed", sw.seed, "Seed S of the first random run (default 1)");
+    sweep->add_option("--seed", sw.seed, "Seed S of the first random run (default 1)")->check(seed_check);
     sweep->add_option("--settings", sw.settings_file,
                       "Settings file (.rtk) applied before the grid's values");
     sweep->add_option("--mode", sw.mode, "Game mode 1..4 (default 2, SMART 2025)");
@@ -110,7 +122,8 @@ int main(int argc, char** argv) {
     risk->add_option("--target", rk.target, "Profit at which a session stops (default 100)");
     risk->add_option("--spins-max", rk.spins_max, "Spins after which a session stops (default 10000)");
     risk->add_option("--seed", rk.seed,
-                     "Seed of the run; each session's wheel is seeded from it and its index");
+                     "Seed of the run; each session's wheel is seeded from it and its index")
+        ->check(seed_check);
     auto* risk_jobs =
         risk->add_option("--jobs", rk.jobs, "Threads (default and at most: the number of cores)");
     risk->add_option("--shard", rk.shard,

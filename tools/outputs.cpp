@@ -5,9 +5,9 @@
 
 namespace rotacle::sim {
 
-Outputs::Outputs(const std::vector<std::string>& paths) {
+Outputs::Outputs(const std::vector<std::string>& paths, const std::vector<std::string>& inputs) {
     try {
-        CheckSaveTargets(paths);
+        CheckSaveTargets(paths, inputs);
         for (const std::string& path : paths)
             saves_.push_back(path.empty() ? nullptr : std::make_unique<AtomicFileStream>(path));
     } catch (const FileError& e) {

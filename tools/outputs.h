@@ -17,8 +17,9 @@ namespace rotacle::sim {
 class Outputs {
 public:
     /// Checks and opens a save for every path; "" is an output not asked
-    /// for. Throws InputError with the save's message.
-    explicit Outputs(const std::vector<std::string>& paths);
+    /// for. A path that is the same file as one of `inputs`, the files the
+    /// run reads, is refused too. Throws InputError with the save's message.
+    explicit Outputs(const std::vector<std::string>& paths, const std::vector<std::string>& inputs = {});
 
     /// The stream of the path given at `index`; nullptr for "".
     std::ostream* operator[](std::size_t index) const { return saves_.at(index).get(); }

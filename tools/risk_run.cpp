@@ -59,20 +59,12 @@ std::vector<std::string_view> Words(std::string_view line) {
     return words;
 }
 
-// A seed's decimal digits. Throws InputError for anything else.
-std::uint64_t Seed(std::string_view text) {
-    std::uint64_t v = 0;
-    if (text.empty() || text.size() > 20) throw InputError("seed");
-    for (const char c : text) {
-        if (c < '0' || c > '9' || v > (UINT64_MAX - static_cast<std::uint64_t>(c - '0')) / 10)
-            throw InputError("seed");
-        v = v * 10 + static_cast<std::uint64_t>(c - '0');
-    }
-    return v;
-}
-
-// The mark of a line that RunMark::Line wrote; nullopt for any other line.
-std::optional<RunMark> ParseMark(std::string_view line) {
+// The mark of a line that RunMark::Line wrote, with a run that can be
+// played: at least one session and one spin, bankroll and target amounts
+// that a run takes. nullopt for any other line; `why` then names the field
+// of a line that has the shape of a mark.
+std::optional<RunMark> ParseMark(std::string_view line, std::string* why = nullptr) {
+    line = WithoutCr(line);
     const auto w = Words(line);
     if (w.size() != 21) return std::nullopt;
     RunMark m;
@@ -80,7 +72,7 @@ std::optional<RunMark> ParseMark(std::string_view line) {
         m.shard = ParseShard(std::string(w[4]));
         m.sessions = ToInt64(w[6], "sessions");
         m.setup.spins_max = ToInt64(w[12], "spins-max");
-        m.setup.seed = Seed(w[18]);
+        m.setup.seed = ParseSeed(w[18], "seed");
     } catch (const std::exception&) {
         return std::nullopt;
     }
@@ -92,6 +84,18 @@ std::optional<RunMark> ParseMark(std::string_view line) {
     m.setup.system = *system;
     m.settings = w[20];
     if (m.Line() != line) return std::nullopt;
+    const auto refuse = [&](const std::string& reason) -> std::optional<RunMark> {
+        if (why) *why = reason;
+        return std::nullopt;
+    };
+    const auto amount = [](double v) { return v > 0 && v <= kMaxAmount; };
+    if (m.sessions < 1) return refuse("sessions " + std::to_string(m.sessions) + " (at least 1)");
+    if (m.setup.spins_max < 1)
+        return refuse("spins-max " + std::to_string(m.setup.spins_max) + " (at least 1)");
+    if (!amount(m.setup.bankroll))
+        return refuse("bankroll " + FloatToStr(m.setup.bankroll) + " (a positive amount)");
+    if (!amount(m.setup.target))
+        return refuse("target " + FloatToStr(m.setup.target) + " (a positive amount)");
     return m;
 }
 
@@ -217,7 +221,7 @@ std::string ChartSvg(const risk::RiskChart& c, const RiskFigures& f, const RunMa
                            {"fill", "#1565c0"}});
     }
     const double xstep = NiceStep(hhi - hlo, 8);
-    for (double v = std::ceil(hlo / xstep) * xstep; v <= hhi; v += xstep)
+    for (const double v : Ticks(std::ceil(hlo / xstep) * xstep, hhi, xstep))
         svg.Text({{"x", Num(HX(v))}, {"y", htop + hh + 18}, {"text-anchor", "middle"}, {"fill", "#444"}},
                  FloatToStr(v));
     svg.Text({{"x", left + pw}, {"y", htop - 10}, {"text-anchor", "end"}, {"fill", "#444"}},
@@ -233,14 +237,14 @@ std::string ChartSvg(const risk::RiskChart& c, const RiskFigures& f, const RunMa
     const double xmax = static_cast<double>(m.setup.spins_max);
     const auto X = [&](double spin) { return Num(left + pw * spin / xmax); };
     const auto Y = [&](double v) { return Num(top + ph * (1 - (v - lo) / (hi - lo))); };
-    for (double v = lo; v <= hi + ystep / 2; v += ystep) {
+    for (const double v : Ticks(lo, hi + ystep / 2, ystep)) {
         svg.Shape("line",
                   {{"x1", left}, {"x2", left + pw}, {"y1", Y(v)}, {"y2", Y(v)}, {"stroke", "#e6e6e6"}});
         svg.Text({{"x", left - 8}, {"y", Y(v)}, {"dy", 4}, {"text-anchor", "end"}, {"fill", "#444"}},
                  FloatToStr(v));
     }
     const double sstep = NiceStep(xmax, 8);
-    for (double s = 0; s <= xmax + sstep / 2; s += sstep) svg.BottomTick({"x", X(s)}, FloatToStr(s));
+    for (const double s : Ticks(0, xmax + sstep / 2, sstep)) svg.BottomTick({"x", X(s)}, FloatToStr(s));
     const auto line = [&](std::size_t a, std::size_t b) {
         std::string points = X(0) + ',' + Y(m.setup.bankroll) + ' ';
         for (std::size_t k = 0; k < risk::kCheckpoints; ++k)
@@ -264,10 +268,9 @@ std::string ChartSvg(const risk::RiskChart& c, const RiskFigures& f, const RunMa
 // The figures of a whole run and its chart, as the run without shards and
 // the merge both give them: the chart and the rows saved, then the figures
 // printed on `out`.
-void Publish(std::span<const SessionOutcome> outcomes, const RunMark& m, bool json, Outputs& outputs,
-             std::ostream& out) {
-    const RiskFigures f = risk::Summarise(outcomes, m.setup);
-    if (std::ostream* svg = outputs[1]) *svg << ChartSvg(risk::ChartData(outcomes, m.setup), f, m);
+void Publish(const risk::RiskTally& tally, const RunMark& m, bool json, Outputs& outputs, std::ostream& out) {
+    const RiskFigures f = tally.Figures();
+    if (std::ostream* svg = outputs[1]) *svg << ChartSvg(tally.Chart(), f, m);
     outputs.Commit();
     if (json)
         out << risk::FiguresJson(f) << '\n';
@@ -275,10 +278,9 @@ void Publish(std::span<const SessionOutcome> outcomes, const RunMark& m, bool js
         PrintFigures(out, f, m);
 }
 
-// A run whose outcomes do not fit in memory.
+// A run whose figures do not fit in memory.
 int TooLarge(std::int64_t sessions, std::ostream& err) {
-    err << "rotacle-sim: not enough memory for the outcomes of " << sessions
-        << " sessions: cut the run into shards\n";
+    err << "rotacle-sim: not enough memory for the figures of " << sessions << " sessions\n";
     return 1;
 }
 
@@ -305,19 +307,24 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
         const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
         if (o.jobs > cores)
             err << "rotacle-sim: --jobs " << o.jobs << ": " << cores << " threads, one per core\n";
-        Outputs outputs({o.csv_file, o.svg_file});
+        Outputs outputs({o.csv_file, o.svg_file}, {o.settings_file});
         const std::int64_t begin = ShardStart(m.sessions, m.shard.index, m.shard.count);
         const std::int64_t end = ShardStart(m.sessions, m.shard.index + 1, m.shard.count);
-        std::vector<SessionOutcome> outcomes;
+        // The rows go out as the sessions end; the figures take them one by
+        // one, so no list of the outcomes is kept.
+        std::ostream* const csv = outputs[0];
+        if (csv && sharded) *csv << m.Line() << '\n';
+        if (csv) *csv << risk::CsvHeader() << '\n';
+        risk::RiskTally tally(m.setup);
         {
             ProgressBar progress(end - begin, o.progress, "sessions");
-            outcomes = risk::RunSessions(m.setup, begin, end - begin, o.jobs,
-                                         [&](std::int64_t done) { progress.Update(done); });
-        }
-        if (std::ostream* csv = outputs[0]) {
-            if (sharded) *csv << m.Line() << '\n';
-            *csv << risk::CsvHeader() << '\n';
-            for (const SessionOutcome& s : outcomes) *csv << risk::CsvRow(s) << '\n';
+            risk::PlaySessions(
+                m.setup, begin, end - begin, o.jobs,
+                [&](const SessionOutcome& s) {
+                    if (csv) *csv << risk::CsvRow(s) << '\n';
+                    if (!sharded) tally.Add(s);
+                },
+                [&](const risk::RunProgress& p) { progress.Update(p.sessions, p.spins); });
         }
         if (sharded) {
             outputs.Commit();
@@ -325,7 +332,7 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
                 << m.sessions << " sessions\n";
             return 0;
         }
-        Publish(outcomes, m, o.json, outputs, out);
+        Publish(tally, m, o.json, outputs, out);
         return 0;
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';
@@ -340,7 +347,7 @@ int RunRisk(const RiskOptions& o, std::ostream& out, std::ostream& err) {
 int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err) {
     try {
         if (o.parts.empty()) throw InputError("risk-merge: give the CSV files of the shards");
-        Outputs outputs({o.csv_file, o.svg_file});
+        Outputs outputs({o.csv_file, o.svg_file}, o.parts);
         struct Part {
             const std::string* path;
             RunMark mark;
@@ -350,7 +357,9 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
         for (const std::string& path : o.parts) {
             const std::string text = ReadPart(path);
             const std::size_t line_end = text.find('\n');
-            const auto mark = ParseMark(std::string_view(text).substr(0, line_end));
+            std::string why;
+            const auto mark = ParseMark(std::string_view(text).substr(0, line_end), &why);
+            if (!why.empty()) throw InputError(path + ":1: not a run that can be played: " + why);
             if (line_end == std::string::npos || !mark)
                 throw InputError(path +
                                  ": not the file of a risk shard (run risk with --shard I/N --csv FILE)");
@@ -376,18 +385,16 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
                                  " is missing (" + std::to_string(parts.size()) + " of " +
                                  std::to_string(count) + " given)");
 
-        std::vector<SessionOutcome> outcomes;
-        // The rows come as they are read: the size a part's line claims may be a lie.
-        outcomes.reserve(static_cast<std::size_t>(std::min<std::int64_t>(m.sessions, 1 << 16)));
+        risk::RiskTally tally(m.setup);
         std::ostream* csv = outputs[0];
         if (csv) *csv << risk::CsvHeader() << '\n';
         for (const auto& [index, part] : parts) {
             const std::string& path = *part.path;
             const std::string text = ReadPart(path);
-            const std::string mark_line = part.mark.Line();
-            if (text.compare(0, mark_line.size() + 1, mark_line + '\n') != 0)
+            const std::size_t line_end = std::min(text.find('\n'), text.size());
+            if (WithoutCr(std::string_view(text).substr(0, line_end)) != part.mark.Line())
                 throw InputError(path + ": changed while it was merged");
-            CsvRecords records(std::string_view(text).substr(mark_line.size() + 1), path, 2);
+            CsvRecords records(std::string_view(text).substr(std::min(line_end + 1, text.size())), path, 2);
             std::vector<std::string> fields;
             std::string_view record;
             if (!records.Next(fields, record) || record != risk::CsvHeader())
@@ -398,24 +405,31 @@ int RunRiskMerge(const RiskMergeOptions& o, std::ostream& out, std::ostream& err
                 if (!records.Next(fields, record))
                     throw InputError(path + ": ends after " + std::to_string(session - begin) + " of its " +
                                      std::to_string(end - begin) + " rows");
+                SessionOutcome outcome;
                 try {
-                    outcomes.push_back(risk::ReadCsvRow(record));
+                    outcome = risk::ReadCsvRow(record);
+                    if (outcome.index == session) risk::CheckOutcome(outcome, m.setup);
                 } catch (const InputError& e) {
                     throw InputError(records.Where() + ": " + e.what());
                 }
-                if (outcomes.back().index != session)
+                if (outcome.index != session)
                     throw InputError(records.Where() + ": the row of session " + std::to_string(session) +
                                      " was expected");
-                if (csv) *csv << record << '\n';
+                tally.Add(outcome);
+                // As the run writes it, whatever the part's line ends.
+                if (csv) *csv << risk::CsvRow(outcome) << '\n';
             }
             if (records.Next(fields, record))
                 throw InputError(records.Where() + ": a row beyond the " + std::to_string(end - begin) +
                                  " rows of shard " + std::to_string(index) + '/' + std::to_string(count));
         }
-        Publish(outcomes, m, o.json, outputs, out);
+        Publish(tally, m, o.json, outputs, out);
         return 0;
     } catch (const InputError& e) {
         err << "rotacle-sim: " << e.what() << '\n';
+        return 1;
+    } catch (const std::bad_alloc&) {
+        err << "rotacle-sim: not enough memory for the figures of the run\n";
         return 1;
     }
 }

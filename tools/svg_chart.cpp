@@ -12,6 +12,16 @@ double NiceStep(double range, int count) {
     return (f < 1.5 ? 1 : f < 3 ? 2 : f < 7 ? 5 : 10) * mag;
 }
 
+std::vector<double> Ticks(double from, double to, double step, int most) {
+    std::vector<double> ticks;
+    for (double v = from; v <= to && static_cast<int>(ticks.size()) < most; v += step) {
+        if (!std::isfinite(v)) break;
+        ticks.push_back(v);
+        if (!(v + step > v)) break;
+    }
+    return ticks;
+}
+
 std::string XmlEscape(std::string_view text) {
     std::string out;
     for (char c : text) {

@@ -7,12 +7,20 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rotacle::sim {
 
 /// A round step (1, 2 or 5 times a power of ten) for about `count` ticks
 /// over `range`; 1 for an empty range.
 double NiceStep(double range, int count);
+
+/// The ticks of an axis: `from`, `from + step`, ... up to `to`, each the sum
+/// of the one before and the step, as a loop adding the step would give
+/// them; but at most `most` of them, and none after a value that is not
+/// finite or that the step no longer moves (a step lost in the rounding of
+/// a large value), so that no range, however odd, draws without end.
+std::vector<double> Ticks(double from, double to, double step, int most = 100);
 
 /// Text with the characters that XML reserves written as entities.
 std::string XmlEscape(std::string_view text);

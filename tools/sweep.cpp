@@ -222,7 +222,7 @@ std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string&
                  {{"x", left + 16}, {"y", 50}, {"fill", "#333"}}, "no run went broke");
     svg.Labelled("circle", {{"cx", left + 176}, {"cy", 46}, {"r", 4}, {"fill", "#c62828"}},
                  {{"x", left + 186}, {"y", 50}, {"fill", "#333"}}, "some runs went broke (bankroll below 0)");
-    for (double v = ylo; v <= yhi + ystep / 2; v += ystep) {
+    for (const double v : Ticks(ylo, yhi + ystep / 2, ystep)) {
         svg.Shape("line", {{"x1", left},
                            {"x2", left + pw},
                            {"y1", Y(v)},
@@ -231,7 +231,7 @@ std::string ChartSvg(const std::vector<Tally::Point>& points, const std::string&
         svg.Text({{"x", left - 8}, {"y", Y(v)}, {"dy", 4}, {"text-anchor", "end"}, {"fill", "#444"}},
                  FloatToStr(v));
     }
-    for (double v = 0; v <= xhi + xstep / 2; v += xstep) svg.BottomTick({"x", X(v)}, FloatToStr(v));
+    for (const double v : Ticks(0, xhi + xstep / 2, xstep)) svg.BottomTick({"x", X(v)}, FloatToStr(v));
     svg.Frame();
     svg.BottomCaption("Largest drawdown of any run");
     svg.LeftCaption("Mean net result", "#444");
@@ -371,13 +371,21 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
             throw InputError("sweep: give --history FILE... or --random N --runs R");
         if (o.random && *o.random < 1) throw InputError("--random: the count must be at least 1");
         if (o.random && o.runs < 1) throw InputError("--runs: must be at least 1");
+        // Run r draws with seed S + r: the last one too must be a seed.
+        if (o.random &&
+            o.seed > std::numeric_limits<std::uint64_t>::max() - static_cast<std::uint64_t>(o.runs - 1))
+            throw InputError("--seed: " + std::to_string(o.seed) + " with " + std::to_string(o.runs) +
+                             " runs: the seeds S + r of the runs go beyond 18446744073709551615");
         if (o.mode < 1 || o.mode > 4) throw InputError("--mode: must be 1 to 4");
         const bool sharded = !o.shard.empty();
         const Shard shard = sharded ? ParseShard(o.shard) : Shard{};
         if (sharded && (!o.summary_file.empty() || !o.chart_file.empty()))
             throw InputError("--shard: the summary and the chart come from sweep-merge");
         if (o.top < 0) throw InputError("--top: must not be negative");
-        Outputs outputs({o.csv_file, o.summary_file, o.chart_file});
+        std::vector<std::string> inputs = o.histories;
+        inputs.push_back(o.grid_file);
+        inputs.push_back(o.settings_file);
+        Outputs outputs({o.csv_file, o.summary_file, o.chart_file}, inputs);
         std::ostream* const csv = outputs[0];
 
         BacktestOptions base;
@@ -436,7 +444,7 @@ int RunSweep(const SweepOptions& o, std::ostream& out, std::ostream& err) {
             BacktestSummary s;
             if (o.random) {
                 const std::uint64_t seed = o.seed + static_cast<std::uint64_t>(r);
-                s = BacktestNumbers(bo, DrawNumbers(*o.random, seed));
+                s = BacktestDrawn(bo, *o.random, seed);
                 line += ",seed " + std::to_string(seed);
             } else {
                 s = BacktestNumbers(bo, histories[static_cast<std::size_t>(r)]);
@@ -561,7 +569,7 @@ int RunSweepMerge(const MergeOptions& o, std::ostream& out, std::ostream& err) {
     try {
         if (o.parts.empty()) throw InputError("sweep-merge: give the CSV files of the shards");
         if (o.top < 0) throw InputError("--top: must not be negative");
-        Outputs outputs({o.out_file, o.summary_file, o.chart_file});
+        Outputs outputs({o.out_file, o.summary_file, o.chart_file}, o.parts);
 
         // Each part's first line names its shard and its sweep: the parts
         // must be every shard of one sweep, each once.
@@ -575,7 +583,7 @@ int RunSweepMerge(const MergeOptions& o, std::ostream& out, std::ostream& err) {
         for (const std::string& path : o.parts) {
             const std::string text = ReadPart(path);
             const std::size_t line_end = text.find('\n');
-            const auto mark = ParseShardLine(std::string_view(text).substr(0, line_end));
+            const auto mark = ParseShardLine(WithoutCr(std::string_view(text).substr(0, line_end)));
             if (line_end == std::string::npos || !mark)
                 throw InputError(path + ": not the file of a shard (run the sweep with --shard I/N)");
             CsvRecords records(std::string_view(text).substr(line_end + 1), path, 2);
@@ -617,10 +625,10 @@ int RunSweepMerge(const MergeOptions& o, std::ostream& out, std::ostream& err) {
         for (const auto& [index, part] : parts) {
             const std::string& path = *part.path;
             const std::string text = ReadPart(path);
-            const std::string mark_line = ShardLine(part.mark);
-            if (text.compare(0, mark_line.size() + 1, mark_line + '\n') != 0)
+            const std::size_t line_end = std::min(text.find('\n'), text.size());
+            if (WithoutCr(std::string_view(text).substr(0, line_end)) != ShardLine(part.mark))
                 throw InputError(path + ": changed while it was merged");
-            CsvRecords records(std::string_view(text).substr(mark_line.size() + 1), path, 2);
+            CsvRecords records(std::string_view(text).substr(std::min(line_end + 1, text.size())), path, 2);
             std::vector<std::string> fields;
             std::string_view record;
             records.Next(fields, record);

@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "tools/backtest.h"
@@ -81,5 +82,9 @@ struct MergeOptions {
 /// shard of another sweep, a shard missing or given twice, a file cut short
 /// or that is no regular file); nothing is written then.
 int RunSweepMerge(const MergeOptions& options, std::ostream& out, std::ostream& err);
+
+/// A seed: the decimal digits of a whole number from 0 to 2^64 - 1, nothing
+/// else (no sign, no blank). Throws InputError naming `what`.
+std::uint64_t ParseSeed(std::string_view text, const char* what = "--seed");
 
 }  // namespace rotacle::sim

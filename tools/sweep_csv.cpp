@@ -46,6 +46,21 @@ std::vector<std::string> SplitCsv(std::string_view record) {
     return fields;
 }
 
+std::string_view WithoutCr(std::string_view line) {
+    return !line.empty() && line.back() == '\r' ? line.substr(0, line.size() - 1) : line;
+}
+
+std::uint64_t ParseSeed(std::string_view text, const char* what) {
+    std::uint64_t v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    // from_chars takes no sign for an unsigned number: "-1" fails here
+    // instead of wrapping around.
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size())
+        throw InputError(std::string(what) + ": '" + QuoteText(text) +
+                         "' is not a seed: a whole number from 0 to 18446744073709551615");
+    return v;
+}
+
 std::int64_t ToInt64(std::string_view text, const char* what) {
     std::int64_t v = 0;
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);

@@ -20,6 +20,9 @@ void AppendCsvField(std::string& line, std::string_view field);
 /// Splits one CSV record into its fields.
 std::vector<std::string> SplitCsv(std::string_view record);
 
+/// A line without the CR of a CR LF line end.
+std::string_view WithoutCr(std::string_view line);
+
 /// A whole number in a sweep file. Throws InputError naming `what`.
 std::int64_t ToInt64(std::string_view text, const char* what);
 

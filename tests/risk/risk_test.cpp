@@ -25,8 +25,15 @@ RiskSetup Plan(System system, double bankroll, double target, std::int64_t spins
     return s;
 }
 
+// The figures of a run; every outcome played is one that a merge takes.
 RiskFigures Figures(const RiskSetup& s, std::int64_t sessions) {
-    return Summarise(RunSessions(s, 0, sessions, 0), s);
+    const auto outcomes = RunSessions(s, 0, sessions, 0);
+    for (const SessionOutcome& o : outcomes) {
+        SCOPED_TRACE(CsvRow(o));
+        EXPECT_NO_THROW(CheckOutcome(o, s));
+        if (::testing::Test::HasFailure()) break;
+    }
+    return Summarise(outcomes, s);
 }
 
 void ExpectInside(double expected, const Interval& i) {
@@ -142,6 +149,13 @@ TEST(RiskRun, BadSetupsAndRowsAreRefused) {
     refused(s, "unknown control 'Bank'");
     s = ok, s.controls = {{"SafeLevel", "11"}};
     refused(s, "SafeLevel: '11' is out of range 0..10");
+    // With a stake of 0 no money moves: no session would end before its
+    // spin limit, however far away.
+    for (const char* bet : {"0", "0.004"}) {
+        s = ok, s.controls = {{"Init_Bet", bet}};
+        s.spins_max = INT64_MAX;
+        refused(s, "is a stake of 0");
+    }
 
     const std::string good = CsvRow(RunSessions(ok, 3, 1, 1).at(0));
     EXPECT_EQ(CsvRow(ReadCsvRow(good)), good);
@@ -172,6 +186,53 @@ TEST(RiskFiguresTest, CheckpointsSpreadOverTheSpinLimit) {
     EXPECT_EQ(CheckpointSpins(5)[4], 2);
     EXPECT_EQ(CheckpointSpins(INT64_MAX)[19], INT64_MAX);
     EXPECT_EQ(CheckpointSpins(INT64_MAX)[9], INT64_MAX / 2 + 1);
+}
+
+// The tally of a run of any size: its points and chart are those of the whole
+// list to the last bit, also when it keeps too few sessions in order to
+// compute the spread exactly as Summarise does, whose figures it then gives
+// to about 15 digits.
+TEST(RiskRun, TallyOfAnySizeGivesTheFiguresOfTheWholeList) {
+    const RiskSetup s = Plan(System::Martingale, 40, 10, 150, ZeroRule::Partage);
+    const auto outcomes = RunSessions(s, 0, 3000, 0);
+    const RiskFigures whole = Summarise(outcomes, s);
+    const RiskChart chart = ChartData(outcomes, s);
+    for (const std::int64_t kept : {std::int64_t{1} << 24, std::int64_t{100}}) {
+        SCOPED_TRACE(kept);
+        RiskTally tally(s, kept);
+        for (const SessionOutcome& o : outcomes) tally.Add(o);
+        const RiskFigures f = tally.Figures();
+        EXPECT_EQ(f.result_points, whole.result_points);
+        EXPECT_EQ(f.result_mean, whole.result_mean);
+        EXPECT_EQ(f.p_ruin.value, whole.p_ruin.value);
+        EXPECT_NEAR(f.result_sd, whole.result_sd, 1e-12 * whole.result_sd);
+        EXPECT_NEAR(f.edge_z, whole.edge_z, 1e-9);
+        if (kept > 3000) {
+            EXPECT_EQ(FiguresJson(f), FiguresJson(whole));
+        }
+        const RiskChart c = tally.Chart();
+        EXPECT_EQ(c.bins, chart.bins);
+        EXPECT_EQ(c.band, chart.band);
+        EXPECT_LE(c.bins.size(), 41u);
+    }
+}
+
+// A long session shows that it moves: the spins played are reported while
+// no session has ended yet, and the outcomes still come in index order.
+TEST(RiskRun, ProgressCountsTheSpinsOfSessionsUnderWay) {
+    RiskSetup s = Plan(System::Flat, 1e6, 1e6, 2'000'000);
+    std::int64_t spins_before_first = 0, next = 0;
+    PlaySessions(
+        s, 5, 2, 2,
+        [&](const SessionOutcome& o) {
+            EXPECT_EQ(o.index, 5 + next++);
+            EXPECT_EQ(o.spins, s.spins_max);
+        },
+        [&](const RunProgress& p) {
+            if (p.sessions == 0) spins_before_first = std::max(spins_before_first, p.spins);
+        });
+    EXPECT_EQ(next, 2);
+    EXPECT_GT(spins_before_first, 0);
 }
 
 }  // namespace

@@ -5,10 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <iostream>
 #include <set>
 #include <sstream>
+#include <thread>
 
 #include "core/text_file.h"
 #include "tools/backtest.h"
@@ -133,6 +138,115 @@ TEST_F(RunOutputs, EveryOutputGoesThroughTheSavePath) {
             }
         }
     }
+}
+
+// A sweep's output that is one of its inputs (a part of the merge, a history
+// of the sweep, through any name) is refused and the input stays.
+TEST_F(RunOutputs, AnOutputThatIsAnInputIsRefused) {
+    const std::string part0 = (dir / "part-0.csv").string(), part1 = (dir / "part-1.csv").string();
+    ASSERT_EQ(Run(Command::Sweep, {part0, "", ""}, "0/2"), 0) << err.str();
+    ASSERT_EQ(Run(Command::Sweep, {part1, "", ""}, "1/2"), 0) << err.str();
+    const std::string copy = (dir / "history.txt").string();
+    fs::copy_file(history, copy);
+    fs::create_symlink("part-1.csv", dir / "link.csv");
+    const struct {
+        const char* name;
+        std::function<int()> run;
+        std::string input;
+    } rows[] = {
+        {"merge over its first part",
+         [&] {
+             MergeOptions o;
+             o.out_file = part0;
+             o.parts = {part0, part0, part1};
+             return RunSweepMerge(o, std::cout, err);
+         },
+         part0},
+        {"summary through a link to a part",
+         [&] {
+             MergeOptions o;
+             o.out_file = (dir / "merged.csv").string();
+             o.summary_file = (dir / "link.csv").string();
+             o.parts = {part0, part1};
+             return RunSweepMerge(o, std::cout, err);
+         },
+         part1},
+        {"sweep over its history",
+         [&] {
+             SweepOptions o;
+             o.grid_file = grid;
+             o.histories = {copy};
+             o.csv_file = copy;
+             o.progress = false;
+             return RunSweep(o, std::cout, err);
+         },
+         copy},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string before = ReadFileText(row.input);
+        err.str("");
+        EXPECT_EQ(row.run(), 1);
+        EXPECT_NE(err.str().find("The same file as the input"), std::string::npos) << err.str();
+        EXPECT_EQ(ReadFileText(row.input), before);
+        EXPECT_FALSE(fs::exists(dir / "merged.csv"));
+    }
+}
+
+// Saves to one file at the same time: each writes a file of its own and the
+// target is always one whole text, never a mix nor a text cut short; a save
+// under way keeps its file from the next one, even when it has not written
+// for long; nothing is left behind.
+TEST(Saves, SavesAtTheSameTimeNeverShareATemporaryFile) {
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / "concurrent-saves";
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    const std::string target = (dir / "same.csv").string();
+    const auto text = [](char c) { return std::string(std::size_t{1} << 20, c); };
+
+    // Two saves open at once, finished in turn.
+    {
+        AtomicFileStream first(target);
+        AtomicFileStream second(target);
+        ASSERT_EQ(TemporaryFilesFor(target).size(), 2u);
+        // The first one idle for an hour: still not a leftover.
+        for (const std::string& t : TemporaryFilesFor(target))
+            fs::last_write_time(t, fs::file_time_type::clock::now() - std::chrono::hours(1));
+        AtomicFileStream third(target);
+        EXPECT_EQ(TemporaryFilesFor(target).size(), 3u);
+        third.Commit();
+        first << text('a');
+        second << text('b').substr(0, 1000);
+        first.Commit();
+        EXPECT_EQ(ReadFileText(target), text('a'));
+        second << text('b').substr(1000);
+        second.Commit();
+        EXPECT_EQ(ReadFileText(target), text('b'));
+    }
+
+    // Many at once on threads.
+    std::vector<std::thread> threads;
+    std::atomic<int> failures{0};
+    for (char c = 'c'; c < 'c' + 6; ++c)
+        threads.emplace_back([&, c] {
+            for (int k = 0; k < 5; ++k) {
+                try {
+                    AtomicFileStream save(target);
+                    const std::string t = text(c);
+                    for (std::size_t at = 0; at < t.size(); at += 4096) save << t.substr(at, 4096);
+                    save.Commit();
+                } catch (const std::exception&) {
+                    ++failures;
+                }
+                const std::string now = ReadFileText(target);
+                if (now.size() != std::size_t{1} << 20 || now.find_first_not_of(now[0]) != std::string::npos)
+                    ++failures;
+            }
+        });
+    for (auto& t : threads) t.join();
+    EXPECT_EQ(failures, 0);
+    EXPECT_TRUE(TemporaryFilesFor(target).empty());
+    fs::remove_all(dir);
 }
 
 }  // namespace

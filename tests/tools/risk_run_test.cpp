@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -155,7 +156,7 @@ TEST_F(Risk, BadInputWritesNothing) {
         {[](RiskOptions& o) { o.bankroll = "0"; }, "--bankroll: '0' is not a positive amount"},
         {[](RiskOptions& o) { o.target = "1,5"; }, "--target: '1,5' is not a positive amount"},
         {[](RiskOptions& o) { o.sessions = 0; }, "--sessions: must be at least 1"},
-        {[](RiskOptions& o) { o.sessions = INT64_MAX; }, "not enough memory for the outcomes of"},
+        {[](RiskOptions& o) { o.controls = {"Init_Bet=0"}; }, "Init_Bet: '0' is a stake of 0"},
         {[](RiskOptions& o) { o.zero_rule = "half"; }, "--zero-rule: 'half' is not none or partage"},
         {[](RiskOptions& o) { o.system = "labouchere"; }, "--system: 'labouchere'"},
         {[](RiskOptions& o) { o.controls = {"Bank=5"}; }, "unknown control 'Bank'"},
@@ -175,6 +176,132 @@ TEST_F(Risk, BadInputWritesNothing) {
         EXPECT_EQ(out, "");
         EXPECT_FALSE(fs::exists(o.csv_file));
     }
+}
+
+// A part whose fields no run can have written is refused, with the field
+// named and nothing written; the chart is asked for too, so that a value
+// that used to draw without end would hang here. A part with CR LF line
+// ends is a part like any other.
+TEST_F(Risk, MergeChecksEveryFieldOfAPart) {
+    RiskOptions o = Options();
+    o.csv_file = Path("whole.csv");
+    o.svg_file = Path("whole.svg");
+    o.json = true;
+    std::string whole;
+    ASSERT_EQ(Run(o, &whole), 0) << err.str();
+    std::vector<std::string> parts = Shards(o, 3);
+    const std::string text = ReadFileText(parts[1]);
+    const std::size_t row_at = text.find('\n', text.find('\n') + 1) + 1;
+    const std::size_t row_end = text.find('\n', row_at);
+    // Part 1 with field `k` of its first row set to `value`, or its first
+    // line's words `from` replaced by `to`.
+    const auto field = [&](std::size_t k, const std::string& value) {
+        std::vector<std::string> f;
+        std::stringstream row(text.substr(row_at, row_end - row_at));
+        for (std::string x; std::getline(row, x, ',');) f.push_back(x);
+        f.at(k) = value;
+        std::string line;
+        for (const std::string& x : f) line += (line.empty() ? "" : ",") + x;
+        return text.substr(0, row_at) + line + text.substr(row_end);
+    };
+    const auto mark = [&](const std::string& from, const std::string& to) {
+        std::string t = text;
+        t.replace(t.find(from), from.size(), to);
+        return t;
+    };
+    std::string crlf;
+    for (const char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+
+    const struct {
+        std::string part;
+        std::string message;  ///< "" for a part that is taken
+    } rows[] = {
+        {field(2, "1e17"), "result: '1E17' is out of range -30.01..50.01"},
+        {field(2, "1.7e308"), "result: '1.7E308' is out of range"},
+        {field(2, "-1.7e308"), "result: '-1.7E308' is out of range"},
+        {field(2, "0.001"), "result: '0.001' is not a whole number of cents"},
+        {field(3, "-1.00"), "staked: '-1' is out of range"},
+        {field(3, "999999.00"), "staked: '999999' is out of range"},
+        {field(4, "nan"), "drawdown: 'nan' is not a number"},
+        {field(7, "0"), "spins: 0 is out of range 1..120"},
+        {field(7, "121"), "spins: 121 is out of range 1..120"},
+        {field(5, "999"), "longest_losing_run: 999 is out of range"},
+        {field(8 + 19, "-29.99"), "result_20 -29.99 after the session ended"},
+        {mark(" sessions 25 ", " sessions -5 "), ":1: not a run that can be played: sessions -5"},
+        {mark(" sessions 25 ", " sessions 0 "), ":1: not a run that can be played: sessions 0"},
+        {mark(" spins-max 120 ", " spins-max 0 "), ":1: not a run that can be played: spins-max 0"},
+        {crlf, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        std::ofstream(parts[1], std::ios::binary | std::ios::trunc) << row.part;
+        RiskMergeOptions m{parts, true, Path("merged.csv"), Path("merged.svg")};
+        std::string out;
+        if (row.message.empty()) {
+            ASSERT_EQ(Merge(m, &out), 0) << err.str();
+            EXPECT_EQ(out, whole);
+            EXPECT_EQ(ReadFileText(m.csv_file), ReadFileText(o.csv_file));
+            EXPECT_EQ(ReadFileText(m.svg_file), ReadFileText(o.svg_file));
+            continue;
+        }
+        EXPECT_EQ(Merge(m, &out), 1);
+        EXPECT_NE(err.str().find(parts[1] + ":"), std::string::npos) << err.str();
+        EXPECT_NE(err.str().find(row.message), std::string::npos) << err.str();
+        EXPECT_EQ(out, "");
+        EXPECT_FALSE(fs::exists(m.csv_file));
+        EXPECT_FALSE(fs::exists(m.svg_file));
+    }
+    // The end as the result says: a target below the target, or another end
+    // at the target.
+    const bool was_target = text.substr(row_at, row_end - row_at).find(",target,") != std::string::npos;
+    std::ofstream(parts[1], std::ios::binary | std::ios::trunc) << field(1, was_target ? "ruin" : "target");
+    EXPECT_EQ(Merge({parts, false, Path("merged.csv"), ""}), 1);
+    EXPECT_NE(err.str().find(was_target ? "end: ruin with the result" : "end: target with the result"),
+              std::string::npos)
+        << err.str();
+}
+
+// An output that is also an input of the run would replace what the run
+// reads: refused whatever name leads to it, and the input stays.
+TEST_F(Risk, OutputThatIsAnInputIsRefused) {
+    RiskOptions o = Options();
+    const std::vector<std::string> parts = Shards(o, 2);
+    const std::string part0 = ReadFileText(parts[0]);
+    fs::create_hard_link(parts[1], Path("second-name.csv"));
+    std::ofstream(Path("s.rtk"), std::ios::binary)
+        << ReadFileText(std::string(ROTACLE_TEST_DATA) + "/../../fuzz/corpus/settings/default.rtk");
+    const struct {
+        const char* name;
+        std::function<int()> run;
+        std::string input;
+    } rows[] = {
+        {"merge over a part",
+         [&] {
+             return Merge({parts, false, parts[0], ""});
+         },
+         parts[0]},
+        {"merge over a part's second name",
+         [&] {
+             return Merge({parts, false, "", Path("second-name.csv")});
+         },
+         parts[1]},
+        {"run over its settings",
+         [&] {
+             RiskOptions r = Options();
+             r.settings_file = Path("s.rtk");
+             r.csv_file = Path("s.rtk");
+             return Run(r);
+         },
+         Path("s.rtk")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        const std::string before = ReadFileText(row.input);
+        EXPECT_EQ(row.run(), 1);
+        EXPECT_NE(err.str().find("The same file as the input"), std::string::npos) << err.str();
+        EXPECT_EQ(ReadFileText(row.input), before);
+    }
+    EXPECT_EQ(ReadFileText(parts[0]), part0);
 }
 
 }  // namespace

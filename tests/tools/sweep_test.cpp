@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -251,6 +252,47 @@ TEST_F(Sweep, MergeTakesEveryShardOfOneSweepOnce) {
         EXPECT_NE(merr.str().find(c.message), std::string::npos) << merr.str();
         EXPECT_FALSE(fs::exists(m.out_file));
     }
+
+    // A part saved with CR LF line ends is a part like any other.
+    std::string crlf;
+    for (const char c : ReadFileText(Path("seed1-1.csv")))
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    WriteTextAtomic(Path("crlf.csv"), crlf);
+    {
+        MergeOptions m;
+        m.out_file = Path("merged.csv");
+        m.parts = {Path("crlf.csv"), Path("seed1-0.csv")};
+        std::ostringstream out, merr;
+        ASSERT_EQ(RunSweepMerge(m, out, merr), 0) << merr.str();
+        EXPECT_EQ(ReadFileText(m.out_file), ReadFileText(Path("seed1.csv")));
+    }
+
+    // A drawdown at the edge of the doubles puts the chart's axis at
+    // infinity: it still ends, with a few ticks.
+    std::string odd = ReadFileText(Path("seed1-1.csv"));
+    const std::size_t header = odd.find('\n') + 1, row = odd.find('\n', header) + 1;
+    const auto split = [](const std::string& text) {
+        std::vector<std::string> f;
+        std::stringstream in(text);
+        for (std::string x; std::getline(in, x, ',');) f.push_back(x);
+        return f;
+    };
+    const auto columns = split(odd.substr(header, row - header - 1));
+    auto fields = split(odd.substr(row, odd.find('\n', row) - row));
+    fields.at(static_cast<std::size_t>(std::find(columns.begin(), columns.end(), "max_drawdown") -
+                                       columns.begin())) = "1.7e308";
+    std::string line;
+    for (const std::string& f : fields) line += (line.empty() ? "" : ",") + f;
+    odd = odd.substr(0, row) + line + odd.substr(odd.find('\n', row));
+    WriteTextAtomic(Path("edge.csv"), odd);
+    MergeOptions m;
+    m.out_file = Path("merged.csv");
+    m.chart_file = Path("edge.svg");
+    m.parts = {Path("seed1-0.csv"), Path("edge.csv")};
+    std::ostringstream out, merr;
+    ASSERT_EQ(RunSweepMerge(m, out, merr), 0) << merr.str();
+    const std::string chart = ReadFileText(m.chart_file);
+    EXPECT_LT(std::count(chart.begin(), chart.end(), '\n'), 300);
 }
 
 // --jobs beyond the cores runs a thread per core and says so; a table of

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -249,10 +250,13 @@ TEST_F(Table, HostileFiles) {
          "", [&](const std::string& p) { return mode(p) == (rw_owner | fs::perms::group_read); }},
         {"stale temporary file goes", Act::SaveSettings,
          [&] {
-             file(".stale.rtk.rotacle-tmp", "torn", fs::perms(0644));
+             // Left by a save that was killed an hour ago: nobody holds it.
+             file(".stale.rtk.k1lled00.rotacle-tmp", "torn", fs::perms(0644));
+             fs::last_write_time(dir / ".stale.rtk.k1lled00.rotacle-tmp",
+                                 fs::file_time_type::clock::now() - std::chrono::hours(1));
              return file("stale.rtk", "old\r\n", fs::perms(0644));
          },
-         "", [&](const std::string& p) { return !fs::exists(TemporaryFileFor(p)) && holds_record(p); }},
+         "", [&](const std::string& p) { return TemporaryFilesFor(p).empty() && holds_record(p); }},
     };
 
     Spins({17, 0, 32});
