@@ -7,7 +7,6 @@
 #include <mutex>
 #include <system_error>
 #include <thread>
-#include <utility>
 
 #include "core/convert.h"
 #include "core/game_state.h"
@@ -231,10 +230,12 @@ SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
     return o;
 }
 
-namespace {
-
-// The stakes of `count` bets in a row that all lose or all win.
-std::vector<double> StakesInARow(const RiskSetup& s, bool win, int count) {
+std::vector<double> PreviewStakes(const std::vector<std::string>& lines, double bankroll,
+                                  std::string_view outcomes) {
+    RiskSetup s;
+    s.settings_lines = lines;
+    s.controls.push_back({"SafeLevel", "0"});
+    s.bankroll = bankroll;
     Table table(s);
     Engine& e = table.Game();
     // Any numbers: the game proposes from the fifth spin on.
@@ -242,11 +243,13 @@ std::vector<double> StakesInARow(const RiskSetup& s, bool win, int count) {
     std::vector<double> stakes;
     // A spin without a placed bet (none is expected at safety level 0) is
     // answered all the same; the bound keeps a game that never bets finite.
-    for (int spins = 0; std::cmp_less(stakes.size(), count) && spins < 4 * count + 20; ++spins) {
+    const std::size_t most = 4 * outcomes.size() + 20;
+    for (std::size_t spins = 0; stakes.size() < outcomes.size() && spins < most; ++spins) {
         std::int32_t field = e.State().Bet_Field;
         const auto& chips = e.Table().Chip();
         for (std::size_t i = 0; i < chips.size(); ++i)
             if (chips[i].Visible) field = static_cast<std::int32_t>(i) + 1;
+        const bool win = outcomes[stakes.size()] == 'W';
         if (e.AnyChipVisible()) stakes.push_back(e.State().Bet_Size);
         int answer = 1;
         for (int n = 1; n <= 36; ++n)
@@ -257,19 +260,6 @@ std::vector<double> StakesInARow(const RiskSetup& s, bool win, int count) {
         table.Spin(answer);
     }
     return stakes;
-}
-
-}  // namespace
-
-StakePreview PreviewStakes(const std::vector<std::string>& lines, double bankroll, int count) {
-    RiskSetup s;
-    s.settings_lines = lines;
-    s.controls.push_back({"SafeLevel", "0"});
-    s.bankroll = bankroll;
-    StakePreview p;
-    p.losing = StakesInARow(s, false, count);
-    p.winning = StakesInARow(s, true, count);
-    return p;
 }
 
 std::vector<SessionOutcome> RunSessions(const RiskSetup& s, std::int64_t first, std::int64_t count, int jobs,

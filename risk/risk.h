@@ -141,19 +141,15 @@ private:
 /// program refuses.
 SessionOutcome PlaySession(const RiskSetup& setup, std::int64_t index);
 
-/// The stakes that a settings record puts on the table bet after bet: while
-/// every bet loses, and while every bet wins.
-struct StakePreview {
-    std::vector<double> losing;   ///< the first bet's stake, then the stake after 1, 2, ... lost bets
-    std::vector<double> winning;  ///< the same while every bet wins
-};
-
-/// Plays `lines` (a settings record) on two games of their own from
-/// `bankroll`, each with safety level 0 so that every proposal is a placed
-/// bet, and answers each proposal with a number that loses it or wins it:
-/// `count` stakes of each, as the game's own rules size them. Throws
-/// InputError for settings the program refuses.
-StakePreview PreviewStakes(const std::vector<std::string>& lines, double bankroll, int count);
+/// The stakes that a settings record puts on the table bet after bet, as
+/// the game's own rules size them: `lines` (a settings record) is played on
+/// a game of its own from `bankroll`, with safety level 0 so that every
+/// proposal is a placed bet, and each bet is answered with a number that
+/// wins it ('W' in `outcomes`) or loses it (any other character). Gives the
+/// stake of each bet, one per character. Throws InputError for settings the
+/// program refuses.
+std::vector<double> PreviewStakes(const std::vector<std::string>& lines, double bankroll,
+                                  std::string_view outcomes);
 
 /// Plays sessions first..first+count-1 on `jobs` threads (0: one per core;
 /// never more threads than cores)
