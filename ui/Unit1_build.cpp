@@ -464,7 +464,6 @@ void TForm1::BuildSettingsArea() {
     quick_->setChecked(speed_.Quick());
     connect(quick_, &QCheckBox::clicked, this, [this](bool checked) { SetQuickProposals(checked); });
     auto* staking = new FlatButton(this, QStringLiteral("Staking"), QRect(12, 627, 112, 19), tr("STAKING…"));
-    staking->setToolTip(tr("Staking systems to choose from, with the first stakes each puts on the table"));
     connect(staking, &QAbstractButton::clicked, this, [this] { ShowStakingDialog(); });
     BuildOptionsRow();
 

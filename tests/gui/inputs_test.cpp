@@ -374,6 +374,7 @@ private slots:
         auto form = ShowWithSettings();
         QVERIFY(form);
         QVERIFY(Shown(*form, "Staking"));
+        QVERIFY(!Part(*form, "Staking")->toolTip().isEmpty());
         ClickAt(*form, Part(*form, "Staking")->geometry().center());
         StakingDialog* dialog = form->OpenStakingDialog();
         QVERIFY(dialog != nullptr);
