@@ -230,38 +230,6 @@ SessionOutcome PlaySession(const RiskSetup& s, std::int64_t index) {
     return o;
 }
 
-std::vector<double> PreviewStakes(const std::vector<std::string>& lines, double bankroll,
-                                  std::string_view outcomes) {
-    RiskSetup s;
-    s.settings_lines = lines;
-    s.controls.push_back({"SafeLevel", "0"});
-    s.bankroll = bankroll;
-    Table table(s);
-    Engine& e = table.Game();
-    // Any numbers: the game proposes from the fifth spin on.
-    for (int n : {5, 17, 32, 1, 2}) table.Spin(n);
-    std::vector<double> stakes;
-    // A spin without a placed bet (none is expected at safety level 0) is
-    // answered all the same; the bound keeps a game that never bets finite.
-    const std::size_t most = 4 * outcomes.size() + 20;
-    for (std::size_t spins = 0; stakes.size() < outcomes.size() && spins < most; ++spins) {
-        std::int32_t field = e.State().Bet_Field;
-        const auto& chips = e.Table().Chip();
-        for (std::size_t i = 0; i < chips.size(); ++i)
-            if (chips[i].Visible) field = static_cast<std::int32_t>(i) + 1;
-        const bool win = outcomes[stakes.size()] == 'W';
-        if (e.AnyChipVisible()) stakes.push_back(e.State().Bet_Size);
-        int answer = 1;
-        for (int n = 1; n <= 36; ++n)
-            if (field >= 1 && FieldWins(field, n) == win) {
-                answer = n;
-                break;
-            }
-        table.Spin(answer);
-    }
-    return stakes;
-}
-
 std::vector<SessionOutcome> RunSessions(const RiskSetup& s, std::int64_t first, std::int64_t count, int jobs,
                                         const std::function<void(std::int64_t)>& progress,
                                         const std::atomic<bool>* cancel) {
@@ -333,6 +301,38 @@ std::vector<SessionOutcome> RunSessions(const RiskSetup& s, std::int64_t first, 
     out.resize(static_cast<std::size_t>(gap - played.begin()));
     if (progress) progress(static_cast<std::int64_t>(out.size()));
     return out;
+}
+
+std::vector<double> PreviewStakes(const std::vector<std::string>& lines, double bankroll,
+                                  std::string_view outcomes) {
+    RiskSetup s;
+    s.settings_lines = lines;
+    s.controls.push_back({"SafeLevel", "0"});
+    s.bankroll = bankroll;
+    Table table(s);
+    Engine& e = table.Game();
+    // Any numbers: the game proposes from the fifth spin on.
+    for (int n : {5, 17, 32, 1, 2}) table.Spin(n);
+    std::vector<double> stakes;
+    // A spin without a placed bet (none is expected at safety level 0) is
+    // answered all the same; the bound keeps a game that never bets finite.
+    const std::size_t most = 4 * outcomes.size() + 20;
+    for (std::size_t spins = 0; stakes.size() < outcomes.size() && spins < most; ++spins) {
+        std::int32_t field = e.State().Bet_Field;
+        const auto& chips = e.Table().Chip();
+        for (std::size_t i = 0; i < chips.size(); ++i)
+            if (chips[i].Visible) field = static_cast<std::int32_t>(i) + 1;
+        const bool win = outcomes[stakes.size()] == 'W';
+        if (e.AnyChipVisible()) stakes.push_back(e.State().Bet_Size);
+        int answer = 1;
+        for (int n = 1; n <= 36; ++n)
+            if (field >= 1 && FieldWins(field, n) == win) {
+                answer = n;
+                break;
+            }
+        table.Spin(answer);
+    }
+    return stakes;
 }
 
 }  // namespace rotacle::risk
