@@ -85,6 +85,7 @@ void Game::Phase_Correction() {
 void Game::Bet_Automatic_ResetClick() {
     ResetBets();
     SetChecked(CheckId::Bet_Automatic_Reset, true);
+    WriteSettingsLine(settings_line::kAutomaticReset, inputs_.Bet_Automatic_Reset.Checked ? "1" : "0");
 }
 
 void Game::Get_Minimal_ProfitClick() {

@@ -159,6 +159,7 @@ void Game::Mode5TimerTimer() {
 void Game::GameModesChange() {
     RequestFocus("ShowBetSize");
     inputs_.GameModes.SetItemIndex(1);
+    WriteSettingsLine(settings_line::kGameMode, IntToStr(inputs_.GameModes.ItemIndex));
 }
 
 void Game::SafeLevelChange() {

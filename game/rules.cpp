@@ -76,21 +76,25 @@ void Game::Wins_HowMuchChange() {
 void Game::Losses_TypeChange() {
     RequestFocus("ShowBetSize");
     inputs_.Losses_Type.SetItemIndex(0);
+    WriteSettingsLine(settings_line::kLossType, IntToStr(inputs_.Losses_Type.ItemIndex));
 }
 
 void Game::Losses_ActionChange() {
     RequestFocus("ShowBetSize");
     inputs_.Losses_Action.SetItemIndex(0);
+    WriteSettingsLine(settings_line::kLossAction, IntToStr(inputs_.Losses_Action.ItemIndex));
 }
 
 void Game::Wins_TypeChange() {
     RequestFocus("ShowBetSize");
     inputs_.Wins_Type.SetItemIndex(0);
+    WriteSettingsLine(settings_line::kWinType, IntToStr(inputs_.Wins_Type.ItemIndex));
 }
 
 void Game::Wins_ActionChange() {
     RequestFocus("ShowBetSize");
     inputs_.Wins_Action.SetItemIndex(0);
+    WriteSettingsLine(settings_line::kWinAction, IntToStr(inputs_.Wins_Action.ItemIndex));
 }
 
 }  // namespace rotacle

@@ -8,6 +8,25 @@ namespace rotacle {
 
 using namespace settings_line;
 
+namespace {
+
+// Items of the betting-system list: the edited rules, and the start strategy.
+constexpr std::int32_t kCustomStrategy = 0;
+constexpr std::int32_t kStartStrategy = 5;
+
+// True when the strategy shown is one that the window's own edits of the
+// rules keep true: CUSTOM, or the start strategy over the start rules (both
+// sides add one initial bet after every bet).
+bool StrategyFollowsEdits(const Inputs& in) {
+    if (in.BetStrategy.ItemIndex == kCustomStrategy) return true;
+    return in.BetStrategy.ItemIndex == kStartStrategy && in.Losses_HowMuch.Value() == 1 &&
+           in.Wins_HowMuch.Value() == 1 && in.Losses_Type.ItemIndex == 0 && in.Wins_Type.ItemIndex == 0 &&
+           in.Losses_Action.ItemIndex == 0 && in.Wins_Action.ItemIndex == 0 &&
+           in.Losses_ActionValue.Text == in.Init_Bet.Text && in.Wins_ActionValue.Text == in.Init_Bet.Text;
+}
+
+}  // namespace
+
 void Game::SaveSettingsFile(const std::string& path) const { record_.Save(path); }
 
 void Game::LoadSettingsFile(const std::string& path) {
@@ -45,6 +64,11 @@ void Game::Load_Settings_StateClick() {
     inputs_.GameModes.SetItemIndex(StrToInt(line(kGameMode)));
     GameModesChange();
     inputs_.BetStrategy.SetItemIndex(StrToInt(line(kBetStrategy)));
+    // The new initial bet above wrote the strategy shown before the load.
+    WriteSettingsLine(kBetStrategy, line(kBetStrategy));
+    // The rule values set below are the file's, not an edit of the rules:
+    // they leave the strategy that the file names.
+    state_.Rules_Edit_Flag = 1;
     SetSpinValue(SpinId::Losses_HowMuch, StrToInt(line(kLossThreshold)));
     inputs_.Losses_Type.SetItemIndex(StrToInt(line(kLossType)));
     inputs_.Losses_Action.SetItemIndex(StrToInt(line(kLossAction)));
@@ -67,7 +91,12 @@ void Game::Load_Settings_StateClick() {
     SetSpinValue(SpinId::Until_Profit, StrToInt(line(kProfitGoal)));
     SetChecked(CheckId::ChBx_Phase_Correction, flag(kPhaseCorrection));
     SetSpinValue(SpinId::Phase_Correction_Value, StrToInt(line(kPhaseStep)));
-    state_.Rules_Edit_Flag = 0;
+    // The file keeps no edit state. A strategy that the rules follow
+    // whatever the window changes in them (CUSTOM, and the start strategy
+    // over the start rules, which a new initial bet keeps) stays as it
+    // stands at start; any other name stands for the loaded rules until the
+    // next edit of a rule value makes them CUSTOM.
+    state_.Rules_Edit_Flag = StrategyFollowsEdits(inputs_) ? 1 : 0;
 }
 
 }  // namespace rotacle

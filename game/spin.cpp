@@ -4,6 +4,7 @@
 #include "game/action_scope.h"
 #include "game/game.h"
 #include "game/mode_host.h"
+#include "settings/settings_lines.h"
 
 namespace rotacle {
 
@@ -209,6 +210,7 @@ void Game::ResetApp() {
 void Game::BetStrategyChange() {
     RequestFocus("ShowBetSize");
     inputs_.BetStrategy.SetItemIndex(5);
+    WriteSettingsLine(settings_line::kBetStrategy, IntToStr(inputs_.BetStrategy.ItemIndex));
 }
 
 }  // namespace rotacle

@@ -9,11 +9,13 @@
 #include <thread>
 
 #include "core/convert.h"
+#include "core/game_state.h"
 #include "core/ids.h"
 #include "core/platform.h"
 #include "engine/engine.h"
 #include "engine/scheduler.h"
 #include "engine/speed_play.h"
+#include "settings/staking_presets.h"
 
 namespace rotacle::risk {
 
@@ -140,27 +142,10 @@ std::string_view SessionEndName(SessionEnd end) { return NameOf<SessionEnd>(kEnd
 std::optional<SessionEnd> SessionEndByName(std::string_view name) { return ByName<SessionEnd>(kEnds, name); }
 
 std::vector<std::string> SystemLines(System system, std::vector<std::string> lines) {
-    if (system == System::Settings) return lines;
-    // A record shorter than the default one gets the lines it lacks.
-    if (lines.size() < 31) lines.resize(31);
-    const std::string bet = lines[1];
-    // Both sides: the rule fires on every settled bet ("Losses"/"Wins", 1)
-    // and adds; minimal profit off. The automatic reset, always on, brings
-    // the stake back to the initial bet after a won cycle.
-    lines[6] = "1", lines[7] = "0", lines[8] = "0";
-    lines[10] = "1", lines[11] = "0", lines[12] = "0";
-    lines[16] = "0";
-    if (system == System::Flat) {
-        lines[3] = "0";  // CUSTOM
-        lines[9] = "0", lines[13] = "0";
-        lines[29] = "0";
-    } else {
-        // Phase correction with step 1 makes the amount the stake itself at
-        // every spin: a loss adds the stake (doubles it); the win that ends
-        // the doubling run wins the cycle, and the reset starts again.
-        lines[3] = "1";  // Martingale (x2 on loss)
-        lines[9] = bet, lines[13] = bet;
-        lines[29] = "1", lines[30] = "1";
+    switch (system) {
+        case System::Settings: break;
+        case System::Flat: return WithStakingPreset(StakingPreset::Flat, std::move(lines));
+        case System::Martingale: return WithStakingPreset(StakingPreset::Martingale, std::move(lines));
     }
     return lines;
 }
@@ -386,6 +371,38 @@ std::vector<SessionOutcome> RunSessions(const RiskSetup& s, std::int64_t first, 
         },
         cancel);
     return out;
+}
+
+std::vector<double> PreviewStakes(const std::vector<std::string>& lines, double bankroll,
+                                  std::string_view outcomes) {
+    RiskSetup s;
+    s.settings_lines = lines;
+    s.controls.push_back({"SafeLevel", "0"});
+    s.bankroll = bankroll;
+    Table table(s);
+    Engine& e = table.Game();
+    // Any numbers: the game proposes from the fifth spin on.
+    for (int n : {5, 17, 32, 1, 2}) table.Spin(n);
+    std::vector<double> stakes;
+    // A spin without a placed bet (none is expected at safety level 0) is
+    // answered all the same; the bound keeps a game that never bets finite.
+    const std::size_t most = 4 * outcomes.size() + 20;
+    for (std::size_t spins = 0; stakes.size() < outcomes.size() && spins < most; ++spins) {
+        std::int32_t field = e.State().Bet_Field;
+        const auto& chips = e.Table().Chip();
+        for (std::size_t i = 0; i < chips.size(); ++i)
+            if (chips[i].Visible) field = static_cast<std::int32_t>(i) + 1;
+        const bool win = outcomes[stakes.size()] == 'W';
+        if (e.AnyChipVisible()) stakes.push_back(e.State().Bet_Size);
+        int answer = 1;
+        for (int n = 1; n <= 36; ++n)
+            if (field >= 1 && FieldWins(field, n) == win) {
+                answer = n;
+                break;
+            }
+        table.Spin(answer);
+    }
+    return stakes;
 }
 
 }  // namespace rotacle::risk

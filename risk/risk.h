@@ -166,6 +166,16 @@ void PlaySessions(const RiskSetup& setup, std::int64_t first, std::int64_t count
                   const std::function<void(const RunProgress&)>& progress = {},
                   const std::atomic<bool>* cancel = nullptr);
 
+/// The stakes that a settings record puts on the table bet after bet, as
+/// the game's own rules size them: `lines` (a settings record) is played on
+/// a game of its own from `bankroll`, with safety level 0 so that every
+/// proposal is a placed bet, and each bet is answered with a number that
+/// wins it ('W' in `outcomes`) or loses it (any other character). Gives the
+/// stake of each bet, one per character. Throws InputError for settings the
+/// program refuses.
+std::vector<double> PreviewStakes(const std::vector<std::string>& lines, double bankroll,
+                                  std::string_view outcomes);
+
 /// Plays sessions first..first+count-1 on `jobs` threads (0: one per core;
 /// never more threads than cores)
 /// and returns their outcomes in index order. `progress` (may be empty) is

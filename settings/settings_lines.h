@@ -1,7 +1,9 @@
 // The lines of the settings record: one row per line with its number, its
 // name and its default. The record is 31 lines of text with comments and
 // blanks between the values; each value keeps its line number, which
-// settings files already saved rely on.
+// settings files already saved rely on. The defaults are what the controls
+// show at start, so that a record saved before any change loads back into
+// the same controls.
 #pragma once
 
 #include <array>
@@ -24,21 +26,21 @@ inline constexpr std::size_t kLineCount = 31;
 inline constexpr std::array<Row, kLineCount> kRows = {{
     {0, "", "//line1"},
     {1, "InitBet", "1"},      // the initial bet, as typed
-    {2, "GameMode", "0"},     // item index of the game-mode list
-    {3, "BetStrategy", "0"},  // item index of the betting system
+    {2, "GameMode", "1"},     // item index of the game-mode list
+    {3, "BetStrategy", "5"},  // item index of the betting system
     {4, "", ""},
     {5, "", "//Betting system"},
     {6, "LossThreshold", "1"},  // losses before the loss rule acts
-    {7, "LossType", "1"},       // item index of the loss rule's kind
+    {7, "LossType", "0"},       // item index of the loss rule's kind
     {8, "LossAction", "0"},     // item index of the loss rule's action
     {9, "LossAmount", "1"},     // the loss rule's amount, as typed
     {10, "WinThreshold", "1"},  // wins before the win rule acts
-    {11, "WinType", "1"},       // item index of the win rule's kind
-    {12, "WinAction", "1"},     // item index of the win rule's action
+    {11, "WinType", "0"},       // item index of the win rule's kind
+    {12, "WinAction", "0"},     // item index of the win rule's action
     {13, "WinAmount", "1"},     // the win rule's amount, as typed
     {14, "", ""},
     {15, "", "//line3"},
-    {16, "MinimalProfit", "1"},   // "1" when minimal profit is on
+    {16, "MinimalProfit", "0"},   // "1" when minimal profit is on
     {17, "AutomaticReset", "1"},  // "1" when the automatic reset is on
     {18, "SafeLevel", "0"},       // safety level 0..10
     {19, "", ""},
@@ -47,7 +49,7 @@ inline constexpr std::array<Row, kLineCount> kRows = {{
     {22, "SearchPattern", "0"},    // item index of the search direction
     {23, "PlayBets", "5"},         // bets played per matrix
     {24, "FixedNumber", "0"},      // "1" when the history length is fixed
-    {25, "RebuildOnProfit", "0"},  // "1" when the matrix is rebuilt on profit
+    {25, "RebuildOnProfit", "1"},  // "1" when the matrix is rebuilt on profit
     {26, "ProfitGoal", "1"},       // the profit goal in units
     {27, "", ""},
     {28, "", "//line5"},

@@ -45,6 +45,7 @@ class Gauge;
 class ImportButton;
 class Picture;
 class ScreenFit;
+class StakingDialog;
 class StatsWindow;
 
 class TForm1 : public QWidget {
@@ -118,6 +119,11 @@ public:
     /// The STATS command and the key S: opens the statistics window, or
     /// brings it to the front.
     void ShowStatistics();
+    /// The STAKING command of the settings area: opens the staking dialog,
+    /// or brings it to the front.
+    void ShowStakingDialog();
+    /// The staking dialog once it was opened, else null.
+    StakingDialog* OpenStakingDialog() const { return staking_dialog_; }
 
     /// The session's statistics, built from the engine's play events.
     const rotacle::SessionStats& Stats() const { return stats_; }
@@ -213,6 +219,7 @@ private:
     std::unique_ptr<PlayListener> announcer_;
     PreviousSessions previous_sessions_;
     std::unique_ptr<StatsWindow> stats_window_;
+    StakingDialog* staking_dialog_ = nullptr;  // a child of the window, deleted with it
 
     Picture* head_image_ = nullptr;
     Gauge* gauge1_ = nullptr;

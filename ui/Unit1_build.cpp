@@ -12,6 +12,7 @@
 #include <functional>
 
 #include "rotacle/version.h"
+#include "ui/staking_dialog.h"
 #include "ui/widgets.h"
 #include "ui/wording.h"
 
@@ -462,12 +463,27 @@ void TForm1::BuildSettingsArea() {
     quick_->setGeometry(QRect(300, 628, 145, 17));
     quick_->setChecked(speed_.Quick());
     connect(quick_, &QCheckBox::clicked, this, [this](bool checked) { SetQuickProposals(checked); });
+    auto* staking = new FlatButton(this, QStringLiteral("Staking"), QRect(12, 627, 112, 19), tr("STAKING…"));
+    connect(staking, &QAbstractButton::clicked, this, [this] { ShowStakingDialog(); });
     BuildOptionsRow();
 
     // "Show Bet" lies right of the shown area and stays hidden: the player
     // never sees it, so it takes neither the focus nor a key.
     check(CheckId::ShowBetSize, "ShowBetSize", QRect(layout::kWidth + 40, 700, 80, 20), tr("Show Bet"));
     checks_[static_cast<std::size_t>(CheckId::ShowBetSize)]->setFocusPolicy(Qt::NoFocus);
+}
+
+void TForm1::ShowStakingDialog() {
+    if (staking_dialog_ == nullptr) {
+        // A preset is written over the settings record and loaded as a
+        // settings file is.
+        staking_dialog_ = new StakingDialog(this, engine_, [this](const Memo& lines) {
+            return Run([&] { engine_.LoadSettingsLines(lines); });
+        });
+    }
+    staking_dialog_->show();
+    staking_dialog_->raise();
+    staking_dialog_->activateWindow();
 }
 
 void TForm1::BuildTimers() {

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QSlider>
@@ -16,8 +17,10 @@
 #include <QTimer>
 
 #include "gui_support.h"
+#include "ui/staking_dialog.h"
 
 using namespace rotacle::ui::test;
+using rotacle::ui::StakingDialog;
 using rotacle::ui::TForm1;
 
 namespace {
@@ -336,6 +339,18 @@ private slots:
         QCOMPARE(lines.size(), 31);
         QCOMPARE(lines[18], QStringLiteral("0"));
 
+        // Loaded back, the file gives the settings it was saved from.
+        const auto text = [&](const char* name) {
+            return form->findChild<QComboBox*>(QString::fromLatin1(name))->currentText();
+        };
+        form->Platform().QueueDialogAnswer(saved.toStdString());
+        ClickAt(*form, layout::kLoad.center());
+        QCOMPARE(text("BetStrategy"), QStringLiteral("Blind (+1 each spin)"));
+        QCOMPARE(text("Losses_Type"), QStringLiteral("Losses"));
+        QCOMPARE(text("Wins_Type"), QStringLiteral("Wins"));
+        QVERIFY(!form->findChild<QCheckBox*>(QStringLiteral("Get_Minimal_Profit"))->isChecked());
+        QVERIFY(form->findChild<QCheckBox*>(QStringLiteral("ChBx_Until_Profit"))->isChecked());
+
         lines[18] = QStringLiteral("4");
         const QString edited = Scratch("level4.rtk");
         {
@@ -353,6 +368,59 @@ private slots:
         ClickAt(*form, layout::kLoad.center());
         QCOMPARE(form->Engine().Inputs().SafeLevel.Position, 4);
         QVERIFY(form->Platform().Messages().empty());
+    }
+
+    void theStakingDialogPreviewsAndAppliesAPreset() {
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QVERIFY(Shown(*form, "Staking"));
+        QVERIFY(!Part(*form, "Staking")->toolTip().isEmpty());
+        ClickAt(*form, Part(*form, "Staking")->geometry().center());
+        StakingDialog* dialog = form->OpenStakingDialog();
+        QVERIFY(dialog != nullptr);
+        QTRY_VERIFY(dialog->isVisible());
+        auto* presets = dialog->findChild<QComboBox*>(QStringLiteral("StakingPreset"));
+        auto* preview = dialog->findChild<QLabel*>(QStringLiteral("StakingPreview"));
+        QVERIFY(presets && preview);
+        const auto show = [&](rotacle::StakingPreset p) {
+            presets->setCurrentIndex(presets->findData(static_cast<int>(p)));
+            return preview->text();
+        };
+        // The stakes come from the game's own rules; the table keeps its settings.
+        QCOMPARE(show(rotacle::StakingPreset::Start),
+                 QStringLiteral("Losing every bet: 1, 2, 3, 4, 5, 6\nWinning every bet: 1, 1, 1, 1, 1, 1\n"
+                                "Three lost, then won: 1, 2, 3, 4, 5, 1"));
+        QCOMPARE(show(rotacle::StakingPreset::Flat),
+                 QStringLiteral("Losing every bet: 1, 1, 1, 1, 1, 1\nWinning every bet: 1, 1, 1, 1, 1, 1\n"
+                                "Three lost, then won: 1, 1, 1, 1, 1, 1"));
+        QCOMPARE(show(rotacle::StakingPreset::DAlembert),
+                 QStringLiteral("Losing every bet: 1, 2, 3, 4, 5, 6\nWinning every bet: 1, 1, 1, 1, 1, 1\n"
+                                "Three lost, then won: 1, 2, 3, 4, 3, 1"));
+        QCOMPARE(show(rotacle::StakingPreset::Martingale),
+                 QStringLiteral("Losing every bet: 1, 2, 4, 8, 16, 32\nWinning every bet: 1, 1, 1, 1, 1, 1\n"
+                                "Three lost, then won: 1, 2, 4, 8, 1, 1"));
+        const rotacle::Memo before = form->Engine().Settings().Settings_Data();
+        QCOMPARE(form->Engine().Inputs().BetStrategy.ItemIndex, 5);
+
+        // Applied, the preset is loaded as a settings file: the window shows it
+        // and the next losses double the stake on the table.
+        QVERIFY(dialog->Apply());
+        QCOMPARE(form->Engine().Settings().Settings_Data(),
+                 rotacle::WithStakingPreset(rotacle::StakingPreset::Martingale, before));
+        QCOMPARE(form->findChild<QComboBox*>(QStringLiteral("BetStrategy"))->currentText(),
+                 QStringLiteral("Martingale (x2 on loss)"));
+        QVERIFY(form->findChild<QCheckBox*>(QStringLiteral("ChBx_Phase_Correction"))->isChecked());
+        for (int n : {5, 17, 32, 1, 2}) QVERIFY(Spin(*form, n));
+        QVERIFY(form->Engine().AnyChipVisible());
+        QCOMPARE(form->Engine().State().Bet_Size, 1.0);
+        for (double stake : {2.0, 4.0}) {
+            int losing = 1;
+            while (rotacle::FieldWins(form->Engine().State().Bet_Field, losing)) ++losing;
+            QVERIFY(Spin(*form, losing));
+            QCOMPARE(form->Engine().State().Bet_Size, stake);
+        }
+        QVERIFY(form->Platform().Messages().empty());
+        dialog->close();
     }
 
     void aSettingsFileThatCannotBeReadIsReported() {

@@ -8,6 +8,9 @@
 
 #include <cmath>
 
+#include "settings/settings_record.h"
+#include "settings/staking_presets.h"
+
 namespace rotacle::risk {
 namespace {
 
@@ -111,6 +114,36 @@ std::string Rows(const std::vector<SessionOutcome>& outcomes) {
 
 // One session's outcome depends on the run's seed and its index alone; its
 // row reads back to the same outcome and the same figures.
+// Each staking system played by the game on bets that lose or win as told:
+// from a bankroll of 1000 and an initial bet of 1 the cycle is won at 1001,
+// where the automatic reset starts again at the initial bet.
+TEST(StakePreviewTest, EachSystemStakesAsTheGameSizesIt) {
+    struct Row {
+        StakingPreset preset;
+        std::vector<double> losing, winning, three_lost;
+    };
+    const std::vector<Row> rows = {
+        {StakingPreset::Start, {1, 2, 3, 4, 5, 6}, {1, 1, 1, 1, 1, 1}, {1, 2, 3, 4, 5, 1}},
+        {StakingPreset::Flat, {1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}, {1, 1, 1, 1, 1, 1}},
+        {StakingPreset::Martingale, {1, 2, 4, 8, 16, 32}, {1, 1, 1, 1, 1, 1}, {1, 2, 4, 8, 1, 1}},
+        {StakingPreset::DAlembert, {1, 2, 3, 4, 5, 6}, {1, 1, 1, 1, 1, 1}, {1, 2, 3, 4, 3, 1}},
+    };
+    const Memo start = SettingsRecord().Settings_Data();
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::string(StakingPresetName(r.preset)));
+        const Memo lines = WithStakingPreset(r.preset, start);
+        EXPECT_EQ(PreviewStakes(lines, 1000, "LLLLLL"), r.losing);
+        EXPECT_EQ(PreviewStakes(lines, 1000, "WWWWWW"), r.winning);
+        EXPECT_EQ(PreviewStakes(lines, 1000, "LLLWWW"), r.three_lost);
+    }
+    // A larger initial bet scales every stake.
+    Memo two = start;
+    two[1] = "2";
+    EXPECT_EQ(PreviewStakes(WithStakingPreset(StakingPreset::Martingale, two), 1000, "LLLW"),
+              (std::vector<double>{2, 4, 8, 16}));
+    EXPECT_THROW(PreviewStakes({"//line1", "abc"}, 1000, "L"), InputError);
+}
+
 TEST(RiskRun, OutcomesDoNotDependOnThreadsOrSlices) {
     const RiskSetup s = Plan(System::Settings, 20, 10, 100);
     const auto whole = RunSessions(s, 0, 40, 1);

@@ -207,7 +207,7 @@ TEST_F(SpinRoad, GameModeStaysTwoWhateverIsSelected) {
     }
     WarmUp();
     EXPECT_EQ(e.State().Game_Mode, 2);
-    EXPECT_EQ(e.Settings().Settings_Data()[2], "0") << "the selector has no settings writer";
+    EXPECT_EQ(e.Settings().Settings_Data()[2], "1") << "the record holds what the selector shows";
 }
 
 }  // namespace

@@ -48,12 +48,155 @@ protected:
     fs::path dir;
 };
 
-TEST_F(Settings, DefaultRecordDiffersFromTheControls) {
-    EXPECT_EQ(e.Settings().Settings_Data(), kDefaultRecord);
-    EXPECT_EQ(e.Inputs().BetStrategy.ItemIndex, 5);
-    EXPECT_EQ(e.Inputs().Losses_Type.ItemIndex, 0);
-    EXPECT_FALSE(e.Inputs().Get_Minimal_Profit.Checked);
-    EXPECT_TRUE(e.Inputs().ChBx_Until_Profit.Checked);
+// Every settings control as the window shows it, and the rules' edit state.
+std::vector<std::string> Controls(const Engine& x) {
+    const Inputs& in = x.Inputs();
+    std::vector<std::string> out;
+    for (const ComboBox* c : {&in.GameModes, &in.BetStrategy, &in.Losses_Type, &in.Losses_Action,
+                              &in.Wins_Type, &in.Wins_Action, &in.Search_Pattern})
+        out.push_back(IntToStr(c->ItemIndex) + ":" + std::string(c->Text()));
+    for (const SpinEdit* c : {&in.Losses_HowMuch, &in.Wins_HowMuch, &in.N_Count, &in.Play_Bets,
+                              &in.Until_Profit, &in.Phase_Correction_Value})
+        out.push_back(c->Text() + (c->Enabled ? "" : " (off)"));
+    for (const Edit* c : {&in.Init_Bet, &in.Losses_ActionValue, &in.Wins_ActionValue}) out.push_back(c->Text);
+    for (const CheckBox* c : {&in.Get_Minimal_Profit, &in.Bet_Automatic_Reset, &in.ChBx_Phase_Correction,
+                              &in.ChBx_Until_Profit, &in.ChBx_Fixed_Number})
+        out.push_back(c->Checked ? "checked" : "unchecked");
+    out.push_back("safe level " + IntToStr(in.SafeLevel.Position));
+    out.push_back("edit flag " + IntToStr(x.State().Rules_Edit_Flag));
+    return out;
+}
+
+// The numbers of a spin series, as the window would take them one by one.
+std::vector<int> SeriesNumbers(std::size_t count) {
+    std::vector<int> numbers;
+    for (const std::string& l : ReadLines(std::string(ROTACLE_TEST_DATA) + "/spins/series1.txt", 1 << 20))
+        if (!l.empty() && numbers.size() < count) numbers.push_back(static_cast<int>(StrToInt(l)));
+    return numbers;
+}
+
+double BankrollAfter(Engine& x, const std::vector<int>& numbers) {
+    for (int n : numbers) {
+        x.Event([&] { x.NumberClick(n); });
+        Scheduler::RunToEnd(x, 10000);
+        x.Event([&] { x.ShowValuesTimer(); });
+    }
+    return x.State().Bankroll;
+}
+
+struct RoundTripRow {
+    const char* name;
+    std::function<void(Engine&)> make;  // the settings state, made from start
+};
+
+// Lines 0..30 of a record with some lines replaced.
+Memo RecordWith(Memo base, std::initializer_list<std::pair<std::size_t, const char*>> lines) {
+    for (const auto& [i, text] : lines) base[i] = text;
+    return base;
+}
+
+void LoadLines(Engine& x, const Memo& lines) {
+    ASSERT_TRUE(x.Event([&] { x.LoadSettingsLines(lines); }));
+}
+
+TEST_F(Settings, SavedSettingsComeBackWhole) {
+    const Memo martingale = RecordWith(kDefaultRecord, {{3, "1"}, {6, "2"}, {7, "1"}, {9, "3"}, {13, "2"}});
+    const std::vector<RoundTripRow> rows = {
+        {"start", [](Engine&) {}},
+        {"initial bet", [](Engine& x) { x.SetEditText(EditId::Init_Bet, "2.5"); }},
+        {"boxes and levels",
+         [](Engine& x) {
+             x.SetSafeLevelPosition(4);
+             x.SetChecked(CheckId::Get_Minimal_Profit, true);
+             x.SetChecked(CheckId::ChBx_Until_Profit, false);
+             x.SetChecked(CheckId::ChBx_Fixed_Number, true);
+             x.SetChecked(CheckId::ChBx_Phase_Correction, true);
+             x.SetSpinValue(SpinId::Phase_Correction_Value, 2);
+             x.SetSpinValue(SpinId::N_Count, 7);
+             x.SetSpinValue(SpinId::Play_Bets, 9);
+             x.SetSpinValue(SpinId::Until_Profit, 4);
+         }},
+        {"lists chosen by the player",
+         [](Engine& x) {
+             x.SelectItem(ComboId::GameModes, 0);
+             x.SelectItem(ComboId::BetStrategy, 2);
+             x.SelectItem(ComboId::Losses_Type, 2);
+             x.SelectItem(ComboId::Wins_Action, 3);
+             x.SetChecked(CheckId::Bet_Automatic_Reset, false);
+         }},
+        {"a named file", [&](Engine& x) { LoadLines(x, martingale); }},
+        {"a named file, then a rule edit",
+         [&](Engine& x) {
+             LoadLines(x, martingale);
+             x.SetSpinValue(SpinId::Wins_HowMuch, 3);
+         }},
+        {"a named file, then the list",
+         [&](Engine& x) {
+             LoadLines(x, martingale);
+             x.SelectItem(ComboId::BetStrategy, 1);
+         }},
+        {"a file of an earlier version", [](Engine& x) { LoadLines(x, kEarlierRecord); }},
+        {"a file with lines the window cannot show",
+         [](Engine& x) {
+             LoadLines(x, RecordWith(kDefaultRecord,
+                                     {{2, "0"}, {3, "9"}, {8, "4"}, {11, "2"}, {12, "5"}, {17, "0"}}));
+         }},
+        {"a file loaded twice over another",
+         [&](Engine& x) {
+             LoadLines(x, martingale);
+             const Memo other =
+                 RecordWith(kDefaultRecord, {{1, "2"}, {3, "4"}, {9, "5"}, {13, "6"}, {16, "1"}});
+             LoadLines(x, other);
+             LoadLines(x, other);
+         }},
+    };
+    const std::vector<int> numbers = SeriesNumbers(131);
+    ASSERT_EQ(numbers.size(), 131u);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakePlatform pa, pb, pc;
+        Engine a(pa), b(pb), plain(pc);
+        row.make(a);
+        row.make(plain);
+        const auto first = (dir / "a.rtk").string(), second = (dir / "b.rtk").string();
+        ASSERT_TRUE(a.Event([&] { a.SaveSettingsFile(first); }));
+        const std::vector<std::string> before = Controls(a);
+
+        // Loaded into the same window and into a new one: the same controls.
+        ASSERT_TRUE(a.Event([&] { a.LoadSettingsFile(first); }));
+        EXPECT_EQ(Controls(a), before);
+        ASSERT_TRUE(b.Event([&] { b.LoadSettingsFile(first); }));
+        EXPECT_EQ(Controls(b), before);
+        ASSERT_TRUE(b.Event([&] { b.SaveSettingsFile(second); }));
+        EXPECT_EQ(ReadFile(second), ReadFile(first));
+        EXPECT_EQ(a.Settings().Settings_Data(), b.Settings().Settings_Data());
+
+        // The same numbers end at the same bankroll as without the round trip.
+        const double expected = BankrollAfter(plain, numbers);
+        EXPECT_EQ(BankrollAfter(a, numbers), expected);
+        EXPECT_EQ(BankrollAfter(b, numbers), expected);
+        EXPECT_TRUE(pa.messages.empty() && pb.messages.empty() && pc.messages.empty());
+    }
+}
+
+TEST_F(Settings, FileOfAnEarlierVersionLoadsAsItSays) {
+    // Such a file holds the start record of earlier versions; its lines are
+    // taken as they stand, as they always were, except those that the window
+    // never shows otherwise.
+    ASSERT_TRUE(Load(WriteRecord("earlier.rtk", kEarlierRecord)));
+    EXPECT_EQ(e.Inputs().BetStrategy.Text(), "CUSTOM");
+    EXPECT_EQ(e.Inputs().Losses_Type.Text(), "Losses In A Row");
+    EXPECT_EQ(e.Inputs().Wins_Type.Text(), "Wins In A Row");
+    EXPECT_TRUE(e.Inputs().Get_Minimal_Profit.Checked);
+    EXPECT_FALSE(e.Inputs().ChBx_Until_Profit.Checked);
+    EXPECT_TRUE(e.Inputs().Bet_Automatic_Reset.Checked);
+    EXPECT_EQ(e.Inputs().Wins_Action.Text(), "ADD to bet:") << "the action lists snap back";
+    EXPECT_EQ(e.Inputs().GameModes.Text(), "SMART 2025");
+    // The record tells the controls as they are.
+    Memo want = kEarlierRecord;
+    want[2] = "1";
+    want[12] = "0";
+    EXPECT_EQ(e.Settings().Settings_Data(), want);
 }
 
 struct WriterRow {
@@ -91,7 +234,7 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
         {"until profit", [](Engine& x) { x.SetSpinValue(SpinId::Until_Profit, 6); }, {{26, "6"}}},
         {"phase box", [](Engine& x) { x.SetChecked(CheckId::ChBx_Phase_Correction, true); }, {{29, "1"}}},
         {"phase step", [](Engine& x) { x.SetSpinValue(SpinId::Phase_Correction_Value, 4); }, {{30, "4"}}},
-        {"no writer",
+        {"choices the window takes back",
          [](Engine& x) {
              x.SelectItem(ComboId::GameModes, 0);
              x.SelectItem(ComboId::Losses_Type, 2);
@@ -111,22 +254,6 @@ TEST_F(Settings, EachWriterSetsItsLinesOnly) {
         for (const auto& [line, text] : row.lines) want[line] = text;
         EXPECT_EQ(eng.Settings().Settings_Data(), want) << row.name;
     }
-}
-
-TEST_F(Settings, SaveRightAfterStartThenLoad) {
-    const auto path = (dir / "start.rtk").string();
-    ASSERT_TRUE(Save(path));
-    ASSERT_TRUE(Load(path));
-    EXPECT_EQ(e.Inputs().BetStrategy.Text(), "CUSTOM");
-    EXPECT_EQ(e.Inputs().Losses_Type.Text(), "Losses In A Row");
-    EXPECT_EQ(e.Inputs().Wins_Type.Text(), "Wins In A Row");
-    EXPECT_TRUE(e.Inputs().Get_Minimal_Profit.Checked);
-    EXPECT_FALSE(e.Inputs().ChBx_Until_Profit.Checked);
-    EXPECT_TRUE(e.Inputs().Bet_Automatic_Reset.Checked);
-    EXPECT_EQ(e.Inputs().Wins_Action.Text(), "ADD to bet:") << "the action lists snap back";
-    EXPECT_EQ(e.Inputs().GameModes.Text(), "SMART 2025");
-    EXPECT_EQ(e.State().Rules_Edit_Flag, 0);
-    EXPECT_EQ(e.Settings().Settings_Data(), kDefaultRecord);
 }
 
 TEST_F(Settings, NewInitialBetStillGivesTheFileValuesOfLinesNineThirteenAndThree) {
@@ -191,6 +318,7 @@ TEST_F(Settings, ValuesAreClampedAndIndicesOutsideAListSelectNothing) {
 TEST_F(Settings, LoadedLossTypeGovernsTheRule) {
     Memo file = kDefaultRecord;
     file[6] = "2";
+    file[7] = "1";
     ASSERT_TRUE(Load(WriteRecord("row.rtk", file)));
     ASSERT_EQ(e.Inputs().Losses_Type.Text(), "Losses In A Row");
     Arrange(e).State().Spins_Count = 6;
@@ -227,6 +355,7 @@ TEST_F(Settings, TenLinesApplyOneToNineAndStopAtTen) {
 
 TEST_F(Settings, MissingFlagLinesUncheckTheirBoxes) {
     Memo file(kDefaultRecord.begin(), kDefaultRecord.begin() + 17);  // lines 0 .. 16
+    file[16] = "1";
     EXPECT_FALSE(Load(WriteRecord("seventeen.rtk", file)));
     EXPECT_EQ(platform.LastMessage(), "'' is not a valid integer value");
     EXPECT_TRUE(e.Inputs().Get_Minimal_Profit.Checked);
