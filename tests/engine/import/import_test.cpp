@@ -175,11 +175,11 @@ TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
 TEST_F(Import, StripShowsTheEndOfTheNewHistory) {
     struct Row {
         const char* name;
-        int played;          ///< numbers entered before the import
-        bool taken_back;     ///< and the last of them taken back
-        int imported;        ///< numbers in the imported series
-        const char* after;   ///< then: s a spin, u an undo
-        bool page;           ///< a pasted page instead of a number file
+        int played;         ///< numbers entered before the import
+        bool taken_back;    ///< and the last of them taken back
+        int imported;       ///< numbers in the imported series
+        const char* after;  ///< then: s a spin, u an undo
+        bool page;          ///< a pasted page instead of a number file
     };
     const std::vector<Row> rows = {
         {"sixteen played, seven imported", 16, false, 7, "", false},
