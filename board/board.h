@@ -81,6 +81,9 @@ public:
         numbers_enabled_ = false;
         for (auto& p : speed_button_) p.Visible = false;
     }
+    /// True while every cell is shown and clickable (the board unlocked
+    /// and no cell marked on its own).
+    bool NumbersShown() const { return cells_ == CellsAre::Shown; }
     /// The current number's cell shown as pressed.
     void MarkPressed();
     /// The current number's cell hidden.

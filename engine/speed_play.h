@@ -51,7 +51,7 @@ public:
     /// Enters number n as a click on its cell: at once when the board takes
     /// numbers, after the running progress run when it is locked for one.
     /// Refused for a value outside 0..36, while the import panel covers the
-    /// board, and when the cell cannot be clicked (a number just taken back).
+    /// board, and when the cell cannot be clicked.
     Outcome Enter(Engine& e, int n);
     /// A click on the place of cell n. While the board is locked, or numbers
     /// wait, the number joins the wait list as a typed one does (Queued, or

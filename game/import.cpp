@@ -18,6 +18,19 @@ constexpr const char* kPageFileName = "evolution.html";
 
 FileDialogSpec NumberFileDialog(bool save) { return FileDialogSpec{"Text File (*.txt)|*.txt", "txt", save}; }
 
+// The numbers of the listed lines, every line checked; the message of a bad
+// one names the line: in a long file the text alone does not find it.
+std::vector<std::uint8_t> CheckedNumbers(const LineList& lines) {
+    std::size_t bad_line = 0;
+    try {
+        return RouletteNumbers(lines, &bad_line);
+    } catch (const ConvertError& e) {
+        throw ConvertError(Message{MessageKind::ImportLine,
+                                   {IntToStr(static_cast<std::int64_t>(bad_line + 1))},
+                                   std::make_shared<const Message>(e.Message())});
+    }
+}
+
 }  // namespace
 
 bool Game::ProgressRunUnderWay() const {
@@ -83,7 +96,11 @@ void Game::LOAD_FROM_FILEClick() {
     const auto path = platform_.OpenFileDialog(NumberFileDialog(false));
     if (!path) return;
     const std::string text = ReadFileText(*path);  // an unreadable file leaves the list as it was
-    panel_.SetImportList(NumberFileLines(text));
+    LineList lines = NumberFileLines(text);
+    // The whole file is checked before the panel offers it: a bad line is
+    // told now, not after the player has agreed to give up the history.
+    CheckedNumbers(lines);
+    panel_.SetImportList(std::move(lines));
 }
 
 void Game::LoadNumberFile() {
@@ -92,19 +109,9 @@ void Game::LoadNumberFile() {
 
 void Game::ImportListedNumbers() {
     if (!panel_.Button_Process().Enabled) return;
-    // Every line is checked before anything changes, so a bad file cannot
-    // cost the player the history. The message names the line: in a long
-    // file the text alone does not find it.
-    std::size_t bad_line = 0;
-    std::vector<std::uint8_t> numbers;
-    try {
-        numbers = RouletteNumbers(panel_.Import_List(), &bad_line);
-    } catch (const ConvertError& e) {
-        throw ConvertError(Message{MessageKind::ImportLine,
-                                   {IntToStr(static_cast<std::int64_t>(bad_line + 1))},
-                                   std::make_shared<const Message>(e.Message())});
-    }
-    ImportNumbers(numbers);
+    // Checked again before anything changes, so that no list, whatever
+    // filled it, can cost the player the history.
+    ImportNumbers(CheckedNumbers(panel_.Import_List()));
 }
 
 void Game::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
@@ -118,6 +125,9 @@ void Game::ImportNumbers(const std::vector<std::uint8_t>& numbers) {
     });
     const NewHistoryNote note(*this);
     board_.ClearHistory();
+    // The strip shows the end of the history: a shorter series than the
+    // strip holds must not leave numbers of the replaced history beside it.
+    board_.ClearStrip();
     if (AnyChipVisible()) SkipBet();
     state_.Matrix_Pending = 1;
     panel_.StartProgress(CountOf(numbers.size()));

@@ -119,9 +119,15 @@ void Game::LoadState() {
 }
 
 void Game::Undo() {
+    // The step back hides the cell of the number it takes back; but an undo
+    // pressed by mistake must leave the player a way to enter that number
+    // again. A board that took every number before the undo takes every
+    // number after it.
+    const bool board_open = board_.NumbersShown();
     GameHistoryBack();
     state_.Undo_Counter = 0;
     board_.WithdrawUndo();
+    if (board_open) board_.ShowNumbers();
     if (journal_.Listening()) {
         PlayEvent back;
         back.history = board_.NumbersList();

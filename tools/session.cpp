@@ -254,9 +254,9 @@ void Session::WriteState(std::ostream& out, std::int64_t line_no) const {
     j["Adaptive_Row"] = s.Adaptive_Row;
     j["Adaptive_Defined"] = s.Adaptive_Defined;
     j["Adaptive_Choice"] = s.Adaptive_Choice;
-    // A refused file stays in the list until the panel closes: every state
-    // line would repeat it whole, so only its first lines are shown, each as
-    // a message would quote it.
+    // A pasted page stays in the list until it is imported or the panel
+    // closes: every state line would repeat it whole, so only its first lines
+    // are shown, each as a message would quote it.
     auto import_list = nlohmann::ordered_json::array();
     const std::size_t shown = std::min<std::size_t>(e.Panel().Import_List().size(), kImportLinesShown);
     for (std::size_t i = 0; i < shown; ++i) import_list.push_back(QuoteText(e.Panel().Import_List()[i]));

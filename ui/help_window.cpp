@@ -60,7 +60,9 @@ taken from the bankroll: a win brings it back with as much again, a loss keeps i
 each number first settles the previous proposal.</p>)"),
     QT_TRANSLATE_NOOP("Help", R"(<h3>The stats row</h3>
 <p><b>Numbers in game</b> counts the numbers in the history. <b>Bets played</b> counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The <b>flat index</b>
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The <b>flat index</b>
 tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
 every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
 ones; a number with no bet on the table leaves it alone.</p>)"),

@@ -104,8 +104,8 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     auto* grid = new QGridLayout(summary_box);
     static constexpr std::array<const char*, kSummaryLines> kSummaryNames = {
         QT_TRANSLATE_NOOP("StatsWindow", "Spins"),
-        QT_TRANSLATE_NOOP("StatsWindow", "Bets placed"),
-        QT_TRANSLATE_NOOP("StatsWindow", "Bets settled"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Bets placed in this history"),
+        QT_TRANSLATE_NOOP("StatsWindow", "Bets settled in this history"),
         QT_TRANSLATE_NOOP("StatsWindow", "Won"),
         QT_TRANSLATE_NOOP("StatsWindow", "Lost"),
         QT_TRANSLATE_NOOP("StatsWindow", "Longest losing run"),
@@ -115,8 +115,11 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
     static constexpr std::array<const char*, kSummaryLines> kSummaryTips = {
         QT_TRANSLATE_NOOP("StatsWindow", "Numbers in the history."),
         QT_TRANSLATE_NOOP("StatsWindow",
-                          "Bets whose stake went on the table: those settled and the one open now."),
-        QT_TRANSLATE_NOOP("StatsWindow", "Placed bets that a number has settled."),
+                          "Bets whose stake went on the table since the history began (APP or an import): "
+                          "those settled and the one open now."),
+        QT_TRANSLATE_NOOP("StatsWindow",
+                          "Placed bets that a number has settled since the history began; UNDO takes one "
+                          "back. Bets played in the main window counts the whole game, imports included."),
         QT_TRANSLATE_NOOP("StatsWindow", "Settled bets that won."),
         QT_TRANSLATE_NOOP("StatsWindow", "Settled bets that lost."),
         QT_TRANSLATE_NOOP("StatsWindow", "The most settled bets lost one after the other."),

@@ -159,7 +159,9 @@ constexpr Tip kTips[] = {
      QT_TRANSLATE_NOOP("Tooltip",
                        "The step: the multiple of the initial bet that starts a phase correction.")},
     {"Label_BetsPlayed",
-     QT_TRANSLATE_NOOP("Tooltip", "Bets played: the proposals shown as bets; a skipped bet is taken off.")},
+     QT_TRANSLATE_NOOP("Tooltip",
+                       "Bets played in this game (since APP; an import goes on counting), counted as each "
+                       "number is entered: SKIP takes a bet off, UNDO keeps it until the next number.")},
     {"Label_FlatIndex", QT_TRANSLATE_NOOP("Tooltip",
                                           "Flat index: +18 for every won bet, -18 for every lost one, "
                                           "whatever the stakes: wins against losses.")},

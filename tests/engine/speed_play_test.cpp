@@ -130,7 +130,7 @@ INSTANTIATE_TEST_SUITE_P(
         KeyRow{
             "UndoWithdrawsNewestWaiting", kFourSpins, "2E7E8EU", false, Outcome::Withdrawn, "", {7}, {2, 7}},
         KeyRow{"UndoInsideARunIgnored", kWarmUp, "9EU", false, Outcome::Ignored, "", {}, {9}},
-        KeyRow{"NumberTakenBackRefused", kWarmUp, "9E|U9E", false, Outcome::Refused, "", {}, {9, -1}},
+        KeyRow{"NumberTakenBackTypedAgain", kWarmUp, "9E|U9E", false, Outcome::Entered, "", {}, {9, -1, 9}},
         KeyRow{"ClicksOnALockedBoardQueue",
                kFourSpins,
                "2E28C2C",
@@ -147,7 +147,7 @@ INSTANTIATE_TEST_SUITE_P(
                "",
                {28},
                {2, 28}},
-        KeyRow{"ClickOnATakenBackCellIgnored", kWarmUp, "9E|U9C", false, Outcome::Ignored, "", {}, {9, -1}},
+        KeyRow{"NumberTakenBackClickedAgain", kWarmUp, "9E|U9C", false, Outcome::Entered, "", {}, {9, -1, 9}},
         KeyRow{"QuickProposalsSameState", kFourSpins, "2E7E|8E|", true, Outcome::Entered, "", {}, {2, 7, 8}}),
     [](const ::testing::TestParamInfo<KeyRow>& row) { return std::string(row.param.name); });
 

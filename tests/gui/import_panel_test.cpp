@@ -236,25 +236,23 @@ private slots:
         QVERIFY(form->Platform().Messages().empty());
     }
 
-    void aRefusedFileChangesNothing_data() {
+    // A file is checked whole when it is loaded: a bad line is told before
+    // the panel offers the file, and no question about the history is asked.
+    void aRefusedFileIsToldAtLoad_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QString>("message");
-        QTest::addColumn<QString>("caption");
         QTest::newRow("letters") << QByteArray("17\nabc\n5\n")
-                                 << QStringLiteral("Line 2: 'abc' is not a valid integer value")
-                                 << QStringLiteral("IMPORT (3)");
+                                 << QStringLiteral("Line 2: 'abc' is not a valid integer value");
         QTest::newRow("empty line") << QByteArray("17\r\n\r\n5\r\n")
-                                    << QStringLiteral("Line 2: '' is not a valid integer value")
-                                    << QStringLiteral("IMPORT (3)");
+                                    << QStringLiteral("Line 2: '' is not a valid integer value");
         QTest::newRow("no roulette number")
-            << QByteArray("17\n37") << QStringLiteral("Line 2: '37' is not a roulette number (0 to 36)")
-            << QStringLiteral("IMPORT (2)");
+            << QByteArray("17\n5\n32\n37\n0\n")
+            << QStringLiteral("Line 4: '37' is not a roulette number (0 to 36)");
     }
 
-    void aRefusedFileChangesNothing() {
+    void aRefusedFileIsToldAtLoad() {
         QFETCH(QByteArray, content);
         QFETCH(QString, message);
-        QFETCH(QString, caption);
         auto form = ShowWindow();
         QVERIFY(form);
         QVERIFY(Spin(*form, 8));
@@ -262,9 +260,6 @@ private slots:
         const QString file = WriteScratch("refused.txt", content);
         QVERIFY(!file.isEmpty());
         QVERIFY(LoadNumbers(*form, file));
-        QCOMPARE(ProcessButton(*form)->text(), caption);
-        form->Platform().QueueConfirmAnswer(true);
-        ClickAt(*form, InPanel(panel::kProcess));
 
         QCOMPARE(form->Platform().Messages(), std::vector<std::string>{message.toStdString()});
         QMessageBox* box = nullptr;
@@ -272,8 +267,10 @@ private slots:
         QCOMPARE(box->text(), message);
         box->close();
         QVERIFY(Shown(*form, "Panel_Import"));
-        QCOMPARE(ProcessButton(*form)->text(), caption);
-        QVERIFY(ProcessButton(*form)->isEnabled());
+        QCOMPARE(ProcessButton(*form)->text(), QStringLiteral("IMPORT"));
+        QVERIFY(!ProcessButton(*form)->isEnabled());
+        ClickAt(*form, InPanel(panel::kProcess));
+        QVERIFY(form->Platform().Questions().empty());
         QCOMPARE(History(*form), (std::vector<std::uint8_t>{8, 30}));
         QCOMPARE(Caption(*form, "HisNum1"), QStringLiteral("30"));
     }

@@ -144,6 +144,42 @@ private slots:
         QCOMPARE(Column(*stats, "ChanceTable", 1, 6), QStringLiteral("3 2 3 1 2 1"));
     }
 
+    // After an undo the main window's Bets played keeps the bet taken back
+    // until the next number, while the statistics window takes it back at
+    // once: each figure names what it counts, so the two do not read as one.
+    void eachBetCountNamesWhatItCounts() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        QVERIFY(Play(*form));
+        QVERIFY(Spin(*form, 17));
+        ClickAt(*form, layout::kUndo.center());
+        QCOMPARE(form->Engine().Board().NumbersList().size(), std::size_t{5});
+        QWidget* played = Part(*form, "Label_BetsPlayed");
+        QTRY_COMPARE(static_cast<rotacle::ui::Caption*>(played)->Text(), QStringLiteral("1"));
+        for (const char* words : {"this game", "import", "UNDO"})
+            QVERIFY2(played->toolTip().contains(QLatin1String(words)), words);
+
+        form->ShowStatistics();
+        StatsWindow* stats = form->OpenStatsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        const struct {
+            const char* value;
+            const char* figure;
+            const char* name;
+        } rows[] = {{"Summary1", "1", "Bets placed in this history:"},
+                    {"Summary2", "0", "Bets settled in this history:"}};
+        for (const auto& row : rows) {
+            auto* value = stats->findChild<QLabel*>(QString::fromLatin1(row.value));
+            QVERIFY(value);
+            QCOMPARE(value->text(), QString::fromLatin1(row.figure));
+            QVERIFY2(value->toolTip().contains(QLatin1String("since the history began")), row.value);
+            bool named = false;
+            for (const QLabel* l : value->parentWidget()->findChildren<QLabel*>())
+                named = named || (l->text() == QLatin1String(row.name) && l->toolTip() == value->toolTip());
+            QVERIFY2(named, row.name);
+        }
+    }
+
     // The spin list holds a row per spin, the sixth with the bet it settled
     // (a stake of 1 on Black, won: 1001 after it); an undo takes a newer row
     // back; the CSV holds the same rows. A header click sorts a hit table by its

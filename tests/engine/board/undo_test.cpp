@@ -1,7 +1,10 @@
 // Undo: the snapshot taken at the start of every recorded spin, its restore,
-// the offer, and the hidden cell of the number taken back.
+// the offer, and the number taken back entered again.
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "engine/speed_play.h"
 #include "support/table.h"
 
 namespace rotacle::test {
@@ -32,23 +35,58 @@ TEST_F(UndoTest, SixthSpinTakenBackShowsTheFifthProposalAgain) {
     EXPECT_EQ(e.State().Undo_Counter, 0);
     EXPECT_FALSE(e.UndoOffered());
     EXPECT_FALSE(e.Board().ImageUndo().Visible);
-    // The number taken back cannot be entered again at once.
-    EXPECT_FALSE(e.Board().Image()[lost].Visible);
-    EXPECT_FALSE(e.Board().SpeedButton()[lost].Visible);
-    EXPECT_TRUE(e.Board().Image()[lost == 1 ? 2 : 1].Visible);
+    // Every cell takes a click again, the one of the number taken back too.
+    EXPECT_TRUE(e.Board().NumbersShown());
+    EXPECT_TRUE(e.Board().Image()[lost].Visible);
+    EXPECT_TRUE(e.Board().SpeedButton()[lost].Visible);
 
     Refresh();
     EXPECT_TRUE(e.Table().BetSizeShow()[3].Visible) << "the refresh shows the stake of the restored chip";
     EXPECT_DOUBLE_EQ(e.State().Bankroll, 999);
 }
 
-TEST_F(UndoTest, AnotherNumberBringsTheHiddenCellBack) {
-    WarmUp();
-    Spin(9);
-    Do([&] { e.Image_Cancel2Click(); });
-    ASSERT_FALSE(e.Board().Image()[9].Visible);
-    Spin(10);
-    EXPECT_TRUE(e.Board().Image()[9].Visible);
+// An undo pressed by mistake is mended by entering the same number again,
+// clicked or typed: the game is then as if the undo had never happened.
+TEST_F(UndoTest, TheNumberTakenBackIsTakenAgain) {
+    struct Row {
+        const char* name;
+        std::vector<int> before;
+        bool typed;
+    };
+    const std::vector<Row> rows = {
+        {"second number, clicked", {7}, false},
+        {"second number, typed", {7}, true},
+        {"settling a bet, clicked", {5, 17, 32, 1, 2}, false},
+        {"settling a bet, typed", {5, 17, 32, 1, 2, 9}, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Do([&] { e.ResetApp(); });
+        for (const int n : row.before) Spin(n);
+        const int n = e.State().Bet_Field > 0 ? LosingNumber(e.State().Bet_Field) : 8;
+        Spin(n);
+        const UndoFields after = UndoFields::Of(e.State());
+        const auto history = e.Board().NumbersList();
+        const auto strip = e.Board().HisNum();
+        Do([&] { e.Image_Cancel2Click(); });
+        ASSERT_EQ(e.Board().NumbersList().size(), history.size() - 1);
+        for (std::size_t k = 0; k < 37; ++k) {
+            EXPECT_TRUE(e.Board().Image()[k].Visible) << "cell " << k;
+            EXPECT_TRUE(e.Board().SpeedButton()[k].Visible) << "cell " << k;
+            EXPECT_TRUE(e.Board().NumberButton()[k].Enabled) << "cell " << k;
+        }
+
+        SpeedPlay speed;
+        const auto outcome = row.typed ? speed.Enter(e, n) : speed.Click(e, n);
+        EXPECT_EQ(outcome, SpeedPlay::Outcome::Entered);
+        EXPECT_FALSE(speed.Refused());
+        FinishRun();
+        Refresh();
+        EXPECT_EQ(e.Board().NumbersList(), history);
+        EXPECT_EQ(UndoFields::Of(e.State()), after);
+        for (std::size_t k = 0; k < Board::kStripSlots - 1; ++k)
+            EXPECT_EQ(e.Board().HisNum()[k].Caption, strip[k].Caption) << "slot " << k + 1;
+    }
 }
 
 TEST_F(UndoTest, TwoUndosInARowAreRefused) {

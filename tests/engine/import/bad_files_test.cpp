@@ -101,11 +101,14 @@ TEST_P(BadNumbers, RefusedBeforeAnythingChanges) {
     Do([&] { e.Image_Import2Click(); });
     platform.dialog_answers.push_back(Fixture(row.file));
     Do([&] { e.Image_LoadFromFile2Click(); });
-    Do([&] { e.Button_ProcessClick(); });
+    // Told at load: nothing is offered for import.
     if (row.message == nullptr)
         EXPECT_FALSE(platform.messages.empty());
     else
         EXPECT_EQ(platform.LastMessage(), row.message);
+    EXPECT_TRUE(e.Panel().Import_List().empty());
+    EXPECT_FALSE(e.Panel().Button_Process().Enabled);
+    Do([&] { e.Button_ProcessClick(); });
     EXPECT_EQ(e.Board().NumbersList(), history);
     EXPECT_TRUE(e.Panel().Panel_Import().Visible);
 }
@@ -170,8 +173,7 @@ TEST_F(Table, MessagesQuoteAtMostSixtyCharactersOfALine) {
         WriteTextAtomic(file.string(), row.line + "\r\n");
         Do([&] { e.Image_Import2Click(); });
         platform.dialog_answers.push_back(file.string());
-        Do([&] { e.Image_LoadFromFile2Click(); });
-        EXPECT_FALSE(Do([&] { e.Button_ProcessClick(); }));
+        EXPECT_FALSE(Do([&] { e.Image_LoadFromFile2Click(); }));
         EXPECT_EQ(platform.LastMessage(), "Line 1: " + row.message);
         Do([&] { e.Image_ClosePanel2Click(); });
     }

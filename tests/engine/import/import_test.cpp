@@ -163,11 +163,74 @@ TEST_F(Import, NumberFileReplacesHistoryAndClosesThePanel) {
     EXPECT_EQ(e.Board().HisNum()[0].Caption, "32");
     EXPECT_EQ(e.Board().HisNum()[1].Caption, "0");
     EXPECT_EQ(e.Board().HisNum()[2].Caption, "17");
-    EXPECT_EQ(e.Board().HisNum()[3].Caption, "3");  // the older strip shifts on
+    EXPECT_EQ(e.Board().HisNum()[3].Caption, "");  // nothing of the replaced history stays
     // The gauge stays full until the panel opens again, and then is empty.
     EXPECT_EQ(e.Panel().ProgressBar2().Position, 3);
     Do([&] { e.Image_Import2Click(); });
     EXPECT_EQ(e.Panel().ProgressBar2().Position, 0);
+}
+
+// The strip shows the end of the history, whatever it held before an import
+// and whatever is played and taken back after it.
+TEST_F(Import, StripShowsTheEndOfTheNewHistory) {
+    struct Row {
+        const char* name;
+        int played;         ///< numbers entered before the import
+        bool taken_back;    ///< and the last of them taken back
+        int imported;       ///< numbers in the imported series
+        const char* after;  ///< then: s a spin, u an undo
+        bool page;          ///< a pasted page instead of a number file
+    };
+    const std::vector<Row> rows = {
+        {"sixteen played, seven imported", 16, false, 7, "", false},
+        {"three played, one imported", 3, false, 1, "", false},
+        {"eight played, eight imported", 8, false, 8, "", false},
+        {"twenty played, twelve imported", 20, false, 12, "", false},
+        {"none played, five imported", 0, false, 5, "", false},
+        {"seven imported, two spins and an undo", 12, false, 7, "ssu", false},
+        {"taken back before the import", 11, true, 3, "", false},
+        {"a pasted page of four", 16, false, 4, "s", true},
+    };
+    // The strip of a history: its newest numbers first, then empty slots.
+    const auto strip_of = [](const std::vector<std::uint8_t>& history) {
+        std::vector<std::string> slots(8);
+        for (std::size_t k = 0; k < slots.size() && k < history.size(); ++k)
+            slots[k] = std::to_string(history[history.size() - 1 - k]);
+        return slots;
+    };
+    const auto strip = [&] {
+        std::vector<std::string> slots;
+        for (std::size_t k = 0; k < 8; ++k) slots.push_back(e.Board().HisNum()[k].Caption);
+        return slots;
+    };
+    platform.program_folder = dir.string();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        Do([&] { e.ResetApp(); });
+        for (int i = 0; i < row.played; ++i) Spin((i * 7 + 3) % 37);
+        if (row.taken_back) Do([&] { e.Image_Cancel2Click(); });
+        std::string file;
+        std::string page = "<html><body>";
+        for (int i = row.imported; i-- > 0;) page += "<div>" + std::to_string(i + 20) + "</div>";
+        for (int i = 0; i < row.imported; ++i) file += std::to_string(i + 20) + "\n";
+        if (row.page) {
+            platform.clipboard = page + "</body></html>";
+            Do([&] { e.Image_Import2Click(); });
+            Do([&] { e.Image_PasteFromEvolution2Click(); });
+            Do([&] { e.TimerTick(TimerId::Timer_Evolution); });
+            ASSERT_EQ(e.Panel().Import_List().size(), static_cast<std::size_t>(row.imported));
+        } else {
+            LoadNumberFile(file);
+        }
+        ASSERT_TRUE(ClickImport()) << platform.LastMessage();
+        ASSERT_EQ(e.Board().NumbersList().size(), static_cast<std::size_t>(row.imported));
+        EXPECT_EQ(strip(), strip_of(e.Board().NumbersList()));
+        for (const char* step = row.after; *step != '\0'; ++step) {
+            if (*step == 's') Spin(9);
+            if (*step == 'u') Do([&] { e.Image_Cancel2Click(); });
+            EXPECT_EQ(strip(), strip_of(e.Board().NumbersList())) << "after " << *step;
+        }
+    }
 }
 
 TEST_F(Import, SpinCountStopsAtItsLargestAndPlayGoesOn) {
@@ -223,7 +286,9 @@ TEST_F(Import, LinesEndingInLfCrOrNothingAllWork) {
     }
 }
 
-TEST_F(Import, BadLineChangesNothing) {
+// A bad line is told when the file is loaded, before the panel offers the
+// file for import: the list and the IMPORT button stay as they were.
+TEST_F(Import, BadLineIsToldAtLoadAndChangesNothing) {
     struct Row {
         const char* name;
         std::string file;
@@ -247,17 +312,24 @@ TEST_F(Import, BadLineChangesNothing) {
         const int chip = ShownChip();
         platform.messages.clear();
 
-        LoadNumberFile(row.file);
-        const LineList list = e.Panel().Import_List();
-        EXPECT_FALSE(ClickImport());
-        EXPECT_EQ(platform.LastMessage(), row.message);
-        EXPECT_EQ(History(e), history);
-        EXPECT_EQ(ShownChip(), chip);
-        EXPECT_EQ(e.State().Spins_Count, before.Spins_Count);
-        EXPECT_EQ(e.State().Bankroll, before.Bankroll);
-        EXPECT_EQ(e.State().DeepScan_Number, before.DeepScan_Number);
-        EXPECT_TRUE(e.Panel().Panel_Import().Visible);
-        EXPECT_EQ(e.Panel().Import_List(), list);
+        for (const bool offered_before : {false, true}) {
+            if (offered_before) LoadNumberFile("4\n5\n");
+            const LineList list = e.Panel().Import_List();
+            const std::string caption = e.Panel().Button_Process().Caption;
+            platform.messages.clear();
+            LoadNumberFile(row.file);
+            EXPECT_EQ(platform.messages.size(), 1u);
+            EXPECT_EQ(platform.LastMessage(), row.message);
+            EXPECT_EQ(e.Panel().Import_List(), list);
+            EXPECT_EQ(e.Panel().Button_Process().Caption, caption);
+            EXPECT_EQ(e.Panel().Button_Process().Enabled, offered_before);
+            EXPECT_TRUE(e.Panel().Panel_Import().Visible);
+            EXPECT_EQ(History(e), history);
+            EXPECT_EQ(ShownChip(), chip);
+            EXPECT_EQ(e.State().Spins_Count, before.Spins_Count);
+            EXPECT_EQ(e.State().Bankroll, before.Bankroll);
+            EXPECT_EQ(e.State().DeepScan_Number, before.DeepScan_Number);
+        }
         Do([&] { e.Image_ClosePanel2Click(); });
     }
 }
@@ -329,6 +401,7 @@ TEST_F(Import, MatchesRecordingEveryNumberByHand) {
         LoadNumberFile(file);
         ASSERT_TRUE(ClickImport());
         Arrange(reference).Board().ClearHistory();
+        Arrange(reference).Board().ClearStrip();
         for (int n : numbers) {
             Arrange(reference).Board().SetCurrentNumber(n);
             reference.CurrentNumber();
