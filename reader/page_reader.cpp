@@ -5,8 +5,9 @@
 // The page is only read, never run: JavaScript, images and plug-ins are off,
 // the profile keeps nothing on disk, and every request other than the page
 // file itself is refused, so nothing is fetched from the network or from
-// other files. A browser that runs scripts hides <noscript>; with scripts off
-// the engine shows it, so a style sheet of the reader's own hides it again.
+// other files. A browser that runs scripts hides <noscript>, and draws a
+// <canvas> instead of the fallback content inside it; with scripts off the
+// engine shows both, so the reader hides them again before it reads the text.
 #include <unistd.h>
 
 #include <QApplication>
@@ -47,12 +48,15 @@ private:
 
 // Runs in the reader's own script world, which the page cannot reach: hides
 // <noscript> through a style sheet adopted by the document (not an element of
-// it, so the body's text is unchanged), then reads the body's text.
+// it, so the body's text is unchanged), empties every <canvas> of its fallback
+// content (an empty canvas reads as a drawn one does: no text, and a line
+// break where it is a block), then reads the body's text.
 constexpr const char* kReadText = R"JS(
 (function () {
     var sheet = new CSSStyleSheet();
     sheet.replaceSync("noscript { display: none !important; }");
     document.adoptedStyleSheets = document.adoptedStyleSheets.concat([sheet]);
+    document.querySelectorAll("canvas").forEach(function (c) { c.replaceChildren(); });
     return document.body ? document.body.innerText : "";
 })()
 )JS";

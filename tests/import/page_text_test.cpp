@@ -77,6 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"SelectOptionsAreLines", "<select><option>1<option>2</select>", "1\n2"},
         Row{"ScriptsDoNotRun", "<script>document.write('<div>5</div>')</script><div>7</div>", "7"},
         Row{"NoscriptHidden", "<div>7</div><noscript><div>9</div></noscript>", "7"},
+        // What a canvas holds shows only where it cannot be drawn; a canvas
+        // laid out as a block still parts the lines around it.
+        Row{"CanvasFallbackHidden",
+            "<div>7</div><canvas>12</canvas><div>8</div><canvas><div>13</div><p>14</p></canvas>"
+            "a<canvas style=display:block><span>9</span></canvas>b",
+            "7\n8\na\nb"},
         Row{"EmptyPages", "", ""}, Row{"NoBody", "<frameset><frame src=a.html></frameset>", ""},
         Row{"DeepNesting",
             "<div><div><div><div><div><div><div><div><div>4</div></div></div></div></div></div>"
@@ -118,6 +124,7 @@ TEST(ReadPageText, Fixtures) {
              Page{"flex-strip.html", {"4", "19", "15", "32", "0", "26", "3", "35", "12", "28", "7"}},
              Page{"statistics-table.html", {"23", "8", "30", "11"}},
              Page{"nbsp-uppercase.html", {"25", "5", "10", "2", "13"}},
+             Page{"canvas-chart.html", {"21", "0", "33", "6"}},
          }) {
         SCOPED_TRACE(page.file);
         EXPECT_EQ(Numbers(ReadPageText(Fixture(page.file))), page.numbers);
