@@ -6,11 +6,13 @@ set(ROTACLE_WASM_SKIPPED
   RunPageReader.* ReadPageText.* ReaderVariable.* Layout/Reads.*
   Import.PastedPageFillsTheListAfterTheTimer Import.APageWithoutNumbersEmptiesTheButtonToo
   SessionDriver.PastedPageStaysInAPrivateFolderThatGoesWithTheSession
+  SessionDriver.KilledWhileReadingAPageItLeavesNoReaderAndItsFolderGoesAtTheNextStart
   JournalFile.AKilledDriverResumesAtItsLastCompleteRecord
   # FIFOs
   Table.HostileFiles RunOutputs.EveryOutputGoesThroughTheSavePath Sweep.MergeTakesEveryShardOfOneSweepOnce
   # file locks
   JournalFile.AJournalIsWrittenFromItsLastWholeRecordByOneWriter JournalFile.TheDriverWritesOnlyTheSessionItResumes
+  SessionDriver.OnlyTheFoldersOfDriversThatAreGoneAreCleared
   # a file size limit (setrlimit)
   JournalFile.AFullDiskWarnsOnceAndKeepsTheActions
   # file times: emscripten 3.1.6 sets them a thousand times too late (milliseconds taken for seconds)

@@ -205,6 +205,10 @@ TEST(RunPageReader, FailingReaderSaysWhatHappened) {
     EXPECT_EQ(Shell("exit 1"), "The page cannot be read: the page reader failed (exit status 1).");
     EXPECT_EQ(Shell("exit 3"), "The page cannot be read: the browser engine could not load it.");
     EXPECT_EQ(Shell("printf '5\\n17'"), "The page cannot be read: the page reader ended without its text.");
+    // The reader's own watch stopped it.
+    EXPECT_EQ(Shell("exit 5"), "The page cannot be read: reading it took longer than 10 seconds.");
+    EXPECT_EQ(Shell("exit 6", 10000, std::size_t{200} << 20),
+              "The page cannot be read: reading it needs more memory than the 200 MB allowed for a page.");
     EXPECT_EQ(
         ErrorOf([] { detail::RunPageReader({"/nonexistent/reader"}, 1000, kPageMemoryLimit); }),
         "The page cannot be read: the page reader /nonexistent/reader cannot be started (No such file or "
@@ -245,6 +249,24 @@ TEST(RunPageReader, MemoryOfAllItsProcessesIsLimited) {
     const std::string hold = "(x=$(head -c 40000000 /dev/zero | tr '\\0' a); sleep 20; : ${#x}) & ";
     EXPECT_EQ(Shell(hold + hold + hold + "wait", 15000, std::size_t{100} << 20),
               "The page cannot be read: reading it needs more memory than the 100 MB allowed for a page.");
+}
+
+TEST(RunPageReader, TheReaderKeepsItsOwnLimitsOnTheEngine) {
+    std::string page = "<div>";
+    for (int i = 0; i < 300000; ++i) page += "<div>17</div>";
+    const fs::path large = WritePage("engine-busy.html", page + "</div>");
+    const auto read = [&](const char* option, const char* value) {
+        return ErrorOf([&] {
+            detail::RunPageReader({FindPageReader(), "--size-first", option, value, large.string()}, 60000,
+                                  kPageMemoryLimit);
+        });
+    };
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(read("--time-limit", "1500"),
+              "The page cannot be read: reading it took longer than 60 seconds.");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(read("--memory-limit", "64"),
+              "The page cannot be read: reading it needs more memory than the 3072 MB allowed for a page.");
 }
 
 TEST(RunPageReader, WorksWhileChildrenAreReapedAutomatically) {
