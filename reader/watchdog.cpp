@@ -5,8 +5,10 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -138,12 +140,27 @@ void Publish(const std::vector<pid_t>& pids) {
     ::_exit(status);
 }
 
+// The host's process, as a descriptor that becomes readable when it ends
+// (none: the system has no process descriptors, and its pid is watched).
+int g_host = -1;
+
+bool HostGone(pid_t host) {
+    if (g_host < 0) return ::getppid() != host;
+    pollfd end{g_host, POLLIN, 0};
+    return ::poll(&end, 1, 0) > 0;
+}
+
 void Watch(WatchLimits limits, Clock::time_point start) {
     for (;;) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        if (g_host >= 0) {
+            pollfd end{g_host, POLLIN, 0};
+            if (::poll(&end, 1, 100) > 0) EndAll(128 + SIGTERM);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
         // The signal at the parent's end may have been taken by a handler
-        // the engine installed; the parent's pid tells as well.
-        if (limits.parent > 0 && ::getppid() != limits.parent) EndAll(128 + SIGTERM);
+        // the engine installed; the watch sees the end as well.
+        if (limits.parent > 0 && HostGone(limits.parent)) EndAll(128 + SIGTERM);
         const Look look = LookAround();
         Publish(look.others);
         if (limits.memory > 0 && look.memory > limits.memory)
@@ -161,9 +178,18 @@ bool StartWatch(const WatchLimits& limits) {
     sigemptyset(&action.sa_mask);
     for (const int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
     if (limits.parent > 0) {
+        // The host is watched by a process descriptor, so that a reader
+        // started through a wrapper (a shell, a debugger) watches the host.
+        g_host = static_cast<int>(::syscall(SYS_pidfd_open, limits.parent, 0));
+        if (g_host < 0 && errno == ESRCH) return false;
+        // The parent's end comes as a signal at once, when the host is the
+        // parent; a parent that ended before the request sends none.
         ::prctl(PR_SET_PDEATHSIG, SIGTERM);
-        // A parent that ended before the request was made sends nothing.
-        if (::getppid() != limits.parent) return false;
+        if (::getppid() != limits.parent) {
+            if (g_host < 0) return false;
+            ::prctl(PR_SET_PDEATHSIG, 0);
+        }
+        if (HostGone(limits.parent)) return false;
     }
     std::thread(Watch, limits, Clock::now()).detach();
     return true;

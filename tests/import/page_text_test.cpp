@@ -251,7 +251,7 @@ TEST(RunPageReader, MemoryOfAllItsProcessesIsLimited) {
               "The page cannot be read: reading it needs more memory than the 100 MB allowed for a page.");
 }
 
-TEST(RunPageReader, TheReaderKeepsItsOwnLimitsOnTheEngine) {
+TEST(RunPageReader, TheReaderKeepsItsOwnWatch) {
     std::string page = "<div>";
     for (int i = 0; i < 300000; ++i) page += "<div>17</div>";
     const fs::path large = WritePage("engine-busy.html", page + "</div>");
@@ -267,6 +267,19 @@ TEST(RunPageReader, TheReaderKeepsItsOwnLimitsOnTheEngine) {
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
     EXPECT_EQ(read("--memory-limit", "64"),
               "The page cannot be read: reading it needs more memory than the 3072 MB allowed for a page.");
+    // Started through a wrapper, the reader watches this process, not the
+    // wrapper; a host that is gone already has it end at once.
+    const std::string page = WritePage("wrapped.html", "<div>7</div>").string();
+    EXPECT_EQ(detail::RunPageReader({"/bin/sh", "-c", "\"$0\" \"$@\"; exit $?", FindPageReader(),
+                                     "--size-first", "--parent", std::to_string(::getpid()), page},
+                                    30000, kPageMemoryLimit),
+              "7");
+    EXPECT_EQ(ErrorOf([&] {
+                  detail::RunPageReader(
+                      {FindPageReader(), "--size-first", "--parent", std::to_string(1 << 30), page}, 30000,
+                      kPageMemoryLimit);
+              }),
+              "The page cannot be read: the page reader failed (exit status 7).");
 }
 
 TEST(RunPageReader, WorksWhileChildrenAreReapedAutomatically) {
