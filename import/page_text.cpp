@@ -378,8 +378,8 @@ std::string FindPageReader() {
         if (IsProgram(place)) return place.string();
         looked += (looked.empty() ? "" : ", ") + place.lexically_normal().string();
     }
-    PageUnreadable(std::string("the page reader ") + kPageReaderName + " is not installed (looked for " +
-                   looked + ")");
+    // The reader is a package of its own, which a player may leave out.
+    throw MessageError<FileError>(MessageKind::PageReaderMissing, looked);
 }
 
 #else

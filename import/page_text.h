@@ -48,7 +48,8 @@ std::string ReadPageText(const std::string& path, PageReadUsage* usage = nullptr
 /// Where the page reader is, in this order: the program named by the environment variable
 /// ROTACLE_PAGE_READER; rotacle-page-text beside the running program; in libexec/rotacle/ beside the
 /// running program's folder (the build tree, and an installation under any prefix); in the installed
-/// libexec folder. Throws FileError naming the places looked at when none holds it.
+/// libexec folder. Throws FileError naming the places looked at when none holds it, and the package that
+/// holds the reader ("... Install the package rotacle-page-reader to paste pages.").
 std::string FindPageReader();
 
 namespace detail {

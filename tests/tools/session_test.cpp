@@ -347,6 +347,29 @@ TEST(SessionDriver, KilledWhileReadingAPageItLeavesNoReaderAndItsFolderGoesAtThe
     fs::remove_all(dir);
 }
 
+TEST(SessionDriver, WithoutThePageReaderAPasteNamesItsPackageAndAllElseWorks) {
+    // The driver alone in a folder, as installed without the reader's package.
+    const fs::path dir = FreshScratch("session_no_reader");
+    fs::create_directories(dir / "bin");
+    const fs::path sim = dir / "bin" / "rotacle-sim";
+    fs::copy_file(ROTACLE_SIM, sim);
+    fs::copy_file(fs::path(ROTACLE_TEST_DATA) / "pages" / "flex-strip.html", dir / "page.html");
+    WriteTextAtomic((dir / "paste.script").string(),
+                    "spin 5\npaste-page page.html\nclick Image_ClosePanel2\nspin 17\n");
+    const std::string out = (dir / "out.json").string();
+    const std::string command = "env -u ROTACLE_PAGE_READER '" + sim.string() + "' --script '" +
+                                (dir / "paste.script").string() + "' > '" + out + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const LineList lines = ReadLines(out);
+    ASSERT_EQ(lines.size(), 4u);
+    const json paste = json::parse(lines[1]);
+    const std::string error = paste.value("error", "");
+    EXPECT_NE(error.find("the page reader is not installed"), std::string::npos) << error;
+    EXPECT_NE(error.find("Install the package rotacle-page-reader"), std::string::npos) << error;
+    EXPECT_EQ(json::parse(lines[3])["history"], 2);
+    fs::remove_all(dir);
+}
+
 TEST(SessionDriver, OnlyTheFoldersOfDriversThatAreGoneAreCleared) {
     const fs::path temp = FreshScratch("session_leftovers");
     const auto folder = [&](const std::string& name, const char* mark) {
