@@ -269,14 +269,14 @@ TEST(RunPageReader, TheReaderKeepsItsOwnWatch) {
               "The page cannot be read: reading it needs more memory than the 3072 MB allowed for a page.");
     // Started through a wrapper, the reader watches this process, not the
     // wrapper; a host that is gone already has it end at once.
-    const std::string page = WritePage("wrapped.html", "<div>7</div>").string();
+    const std::string small = WritePage("wrapped.html", "<div>7</div>").string();
     EXPECT_EQ(detail::RunPageReader({"/bin/sh", "-c", "\"$0\" \"$@\"; exit $?", FindPageReader(),
-                                     "--size-first", "--parent", std::to_string(::getpid()), page},
+                                     "--size-first", "--parent", std::to_string(::getpid()), small},
                                     30000, kPageMemoryLimit),
               "7");
     EXPECT_EQ(ErrorOf([&] {
                   detail::RunPageReader(
-                      {FindPageReader(), "--size-first", "--parent", std::to_string(1 << 30), page}, 30000,
+                      {FindPageReader(), "--size-first", "--parent", std::to_string(1 << 30), small}, 30000,
                       kPageMemoryLimit);
               }),
               "The page cannot be read: the page reader failed (exit status 7).");

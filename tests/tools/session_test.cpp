@@ -360,7 +360,7 @@ TEST(SessionDriver, WithoutThePageReaderAPasteNamesItsPackageAndAllElseWorks) {
     const std::string command = "env -u ROTACLE_PAGE_READER '" + sim.string() + "' --script '" +
                                 (dir / "paste.script").string() + "' > '" + out + "'";
     ASSERT_EQ(std::system(command.c_str()), 0);
-    const LineList lines = ReadLines(out);
+    const std::vector<std::string> lines = ReadLines(out);
     ASSERT_EQ(lines.size(), 4u);
     const json paste = json::parse(lines[1]);
     const std::string error = paste.value("error", "");
