@@ -7,6 +7,7 @@ set(ROTACLE_WASM_SKIPPED
   Import.PastedPageFillsTheListAfterTheTimer Import.APageWithoutNumbersEmptiesTheButtonToo
   SessionDriver.PastedPageStaysInAPrivateFolderThatGoesWithTheSession
   SessionDriver.KilledWhileReadingAPageItLeavesNoReaderAndItsFolderGoesAtTheNextStart
+  SessionDriver.WithoutThePageReaderAPasteNamesItsPackageAndAllElseWorks
   JournalFile.AKilledDriverResumesAtItsLastCompleteRecord
   # FIFOs
   Table.HostileFiles RunOutputs.EveryOutputGoesThroughTheSavePath Sweep.MergeTakesEveryShardOfOneSweepOnce
