@@ -19,6 +19,9 @@ std::string_view EnglishPattern(MessageKind kind) {
         case MessageKind::PageTooLarge:
             return "The page cannot be read: it holds %1 bytes, more than the limit of %2 MB (%3 bytes).";
         case MessageKind::FileLeftAsItIs: return "%1 The file \"%2\" is left as it is.";
+        case MessageKind::PageReaderMissing:
+            return "The page cannot be read: the page reader is not installed (looked for %1). Install the "
+                   "package rotacle-page-reader to paste pages.";
     }
     return "%1";
 }

@@ -28,17 +28,26 @@ enum class MessageKind : std::uint8_t {
     PageUnreadable,     ///< the reason
     PageTooLarge,       ///< the page's bytes, the limit in MB, the limit in bytes
     FileLeftAsItIs,     ///< the problem, the path
+    PageReaderMissing,  ///< the places looked at
 };
 
 /// Every kind, for the tables that word them.
 inline constexpr MessageKind kMessageKinds[] = {
-    MessageKind::Plain,           MessageKind::NotFloat,
-    MessageKind::NotInteger,      MessageKind::AmountTooLarge,
-    MessageKind::AmountTooSmall,  MessageKind::NotRouletteNumber,
-    MessageKind::ImportLine,      MessageKind::CannotOpenFile,
-    MessageKind::CannotReadFile,  MessageKind::CannotCreateFile,
-    MessageKind::CannotWriteFile, MessageKind::PageUnreadable,
-    MessageKind::PageTooLarge,    MessageKind::FileLeftAsItIs,
+    MessageKind::Plain,
+    MessageKind::NotFloat,
+    MessageKind::NotInteger,
+    MessageKind::AmountTooLarge,
+    MessageKind::AmountTooSmall,
+    MessageKind::NotRouletteNumber,
+    MessageKind::ImportLine,
+    MessageKind::CannotOpenFile,
+    MessageKind::CannotReadFile,
+    MessageKind::CannotCreateFile,
+    MessageKind::CannotWriteFile,
+    MessageKind::PageUnreadable,
+    MessageKind::PageTooLarge,
+    MessageKind::FileLeftAsItIs,
+    MessageKind::PageReaderMissing,
 };
 
 /// A message as values. A cause (a message inside this one, as a file's bad

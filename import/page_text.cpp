@@ -58,8 +58,11 @@ constexpr int kSampleMs = 100;
 // The reader's text is at most a few times the page (tabs between cells, line
 // ends between blocks); more is a reader gone wrong, not a page.
 constexpr std::size_t kMaxReaderOutput = kPageSizeLimit * 8;
-// Exit status of the reader for a page the engine could not load.
+// Exit statuses of the reader: a page the engine could not load, and its own
+// watch stopping it at the time or the memory limit.
 constexpr int kExitLoadFailed = 3;
+constexpr int kExitTooLong = 5;
+constexpr int kExitTooMuchMemory = 6;
 
 std::string Seconds(int ms) {
     if (ms % 1000 == 0) return IntToStr(ms / 1000) + (ms == 1000 ? " second" : " seconds");
@@ -337,6 +340,10 @@ std::string RunPageReader(const std::vector<std::string>& argv, int timeoutMs, s
     while ((waited = ::wait4(pid, &status, 0, &resources)) < 0 && errno == EINTR) {
     }
     const bool reaped = waited == pid;
+    if (reaped && WIFEXITED(status) && !DecodeReaderOutput(received)) {
+        timedOut = timedOut || WEXITSTATUS(status) == kExitTooLong;
+        overMemory = overMemory || WEXITSTATUS(status) == kExitTooMuchMemory;
+    }
     if (usage != nullptr) {
         usage->seconds = std::chrono::duration<double>(Clock::now() - start).count();
         usage->peakMemory = peak;
@@ -371,8 +378,8 @@ std::string FindPageReader() {
         if (IsProgram(place)) return place.string();
         looked += (looked.empty() ? "" : ", ") + place.lexically_normal().string();
     }
-    PageUnreadable(std::string("the page reader ") + kPageReaderName + " is not installed (looked for " +
-                   looked + ")");
+    // The reader is a package of its own, which a player may leave out.
+    throw MessageError<FileError>(MessageKind::PageReaderMissing, looked);
 }
 
 #else
@@ -393,8 +400,13 @@ std::string ReadPageText(const std::string& path, PageReadUsage* usage) {
         throw MessageError<FileError>(MessageKind::PageTooLarge,
                                       IntToStr(static_cast<std::int64_t>(page.size())),
                                       IntToStr(kPageSizeLimit >> 20), IntToStr(kPageSizeLimit));
-    return detail::RunPageReader({FindPageReader(), "--size-first", fs::absolute(path).string()},
-                                 kPageTimeoutMs, kPageMemoryLimit, usage);
+    // The reader keeps the same limits on its own, and ends with this
+    // process, should this one be killed while it reads.
+    return detail::RunPageReader(
+        {FindPageReader(), "--size-first", "--parent", IntToStr(::getpid()), "--time-limit",
+         IntToStr(kPageTimeoutMs), "--memory-limit",
+         IntToStr(static_cast<std::int64_t>(kPageMemoryLimit >> 20)), "--", fs::absolute(path).string()},
+        kPageTimeoutMs, kPageMemoryLimit, usage);
 }
 
 }  // namespace rotacle

@@ -34,7 +34,8 @@ struct PageReadUsage {
 /// separated by "\n". The page reader (a browser engine, rotacle-page-text) loads the file in a child
 /// process with scripts, images and every other request off; see FindPageReader for where it is looked
 /// for. The reader's processes get kPageTimeoutMs and kPageMemoryLimit and are killed when they exceed
-/// either.
+/// either. The reader is told this process's id and the limits, and keeps them on its own: killed
+/// while it reads, this process leaves no reader or engine process behind.
 ///
 /// Throws FileError when the file cannot be read (ReadFileText's messages), when it holds more than
 /// kPageSizeLimit bytes ("The page cannot be read: it holds N bytes, more than the limit of 16 MB
@@ -47,7 +48,8 @@ std::string ReadPageText(const std::string& path, PageReadUsage* usage = nullptr
 /// Where the page reader is, in this order: the program named by the environment variable
 /// ROTACLE_PAGE_READER; rotacle-page-text beside the running program; in libexec/rotacle/ beside the
 /// running program's folder (the build tree, and an installation under any prefix); in the installed
-/// libexec folder. Throws FileError naming the places looked at when none holds it.
+/// libexec folder. Throws FileError naming the places looked at when none holds it, and the package that
+/// holds the reader ("... Install the package rotacle-page-reader to paste pages.").
 std::string FindPageReader();
 
 namespace detail {

@@ -5,8 +5,9 @@
 // The page is only read, never run: JavaScript, images and plug-ins are off,
 // the profile keeps nothing on disk, and every request other than the page
 // file itself is refused, so nothing is fetched from the network or from
-// other files. A browser that runs scripts hides <noscript>; with scripts off
-// the engine shows it, so a style sheet of the reader's own hides it again.
+// other files. A browser that runs scripts hides <noscript>, and draws a
+// <canvas> instead of the fallback content inside it; with scripts off the
+// engine shows both, so the reader hides them again before it reads the text.
 #include <unistd.h>
 
 #include <QApplication>
@@ -22,9 +23,13 @@
 #include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
+
+#include "reader/watchdog.h"
 
 namespace {
 
@@ -32,6 +37,21 @@ namespace {
 constexpr int kExitUsage = 2;
 constexpr int kExitLoadFailed = 3;
 constexpr int kExitNoText = 4;
+constexpr int kExitParentGone = 7;
+
+// The limits of a reader started by hand; the program passes its own.
+constexpr long long kDefaultTimeLimitMs = 30000;
+constexpr std::size_t kDefaultMemoryLimitMb = 3072;
+
+// The count after an option: a whole number from 1 to 2^40.
+bool Count(char** argv, int argc, int at, long long& value) {
+    if (at >= argc) return false;
+    char* end = nullptr;
+    errno = 0;
+    value = std::strtoll(argv[at], &end, 10);
+    return errno == 0 && end != argv[at] && *end == '\0' && argv[at][0] != '-' && argv[at][0] != '+' &&
+           value >= 1 && value <= (1LL << 40);
+}
 
 // Refuses every request but the page file's own.
 class OnlyThePage final : public QWebEngineUrlRequestInterceptor {
@@ -47,12 +67,15 @@ private:
 
 // Runs in the reader's own script world, which the page cannot reach: hides
 // <noscript> through a style sheet adopted by the document (not an element of
-// it, so the body's text is unchanged), then reads the body's text.
+// it, so the body's text is unchanged), empties every <canvas> of its fallback
+// content (an empty canvas reads as a drawn one does: no text, and a line
+// break where it is a block), then reads the body's text.
 constexpr const char* kReadText = R"JS(
 (function () {
     var sheet = new CSSStyleSheet();
     sheet.replaceSync("noscript { display: none !important; }");
     document.adoptedStyleSheets = document.adoptedStyleSheets.concat([sheet]);
+    document.querySelectorAll("canvas").forEach(function (c) { c.replaceChildren(); });
     return document.body ? document.body.innerText : "";
 })()
 )JS";
@@ -66,14 +89,29 @@ bool WriteAll(const QByteArray& bytes) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // rotacle-page-text [--size-first] [--] FILE
+    // rotacle-page-text [--size-first] [--parent PID] [--time-limit MS] [--memory-limit MB] [--] FILE
     bool sizeFirst = false;
     const char* file = nullptr;
     bool options = true, usage = false;
+    rotacle::reader::WatchLimits watch{0, kDefaultTimeLimitMs, kDefaultMemoryLimitMb << 20};
     for (int i = 1; i < argc; ++i) {
-        if (options && std::strcmp(argv[i], "--size-first") == 0)
+        const auto option = [&](const char* name) { return options && std::strcmp(argv[i], name) == 0; };
+        long long value = 0;
+        if (option("--parent") || option("--time-limit") || option("--memory-limit")) {
+            const char* name = argv[i];
+            if (!Count(argv, argc, ++i, value)) {
+                usage = true;
+                break;
+            }
+            if (name[2] == 'p')
+                watch.parent = static_cast<pid_t>(value);
+            else if (name[2] == 't')
+                watch.timeoutMs = value;
+            else
+                watch.memory = static_cast<std::size_t>(value) << 20;
+        } else if (option("--size-first"))
             sizeFirst = true;
-        else if (options && std::strcmp(argv[i], "--") == 0)
+        else if (option("--"))
             options = false;
         else if (file == nullptr && !(options && argv[i][0] == '-' && argv[i][1] != '\0'))
             file = argv[i];
@@ -81,9 +119,16 @@ int main(int argc, char** argv) {
             usage = true;
     }
     if (file == nullptr || usage) {
-        std::fputs("usage: rotacle-page-text [--size-first] [--] FILE\n", stderr);
+        std::fputs(
+            "usage: rotacle-page-text [--size-first] [--parent PID] [--time-limit MS] [--memory-limit MB] "
+            "[--] "
+            "FILE\n",
+            stderr);
         return kExitUsage;
     }
+    // Before the engine starts its processes: none of them may outlive the
+    // reader, nor the reader the program that started it.
+    if (!rotacle::reader::StartWatch(watch)) return kExitParentGone;
     const QFileInfo info(QString::fromLocal8Bit(file));
     if (!info.isFile() || !info.isReadable()) {
         std::fprintf(stderr, "rotacle-page-text: %s: cannot read the file\n", file);

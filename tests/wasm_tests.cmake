@@ -7,6 +7,8 @@ set(ROTACLE_WASM_SKIPPED
   Import.PastedPageFillsTheListAfterTheTimer Import.APageWithoutNumbersEmptiesTheButtonToo
   SessionDriver.PastedPageStaysInAPrivateFolderThatGoesWithTheSession
   JournalFile.AKilledDriverResumesAtItsLastCompleteRecord Driver.*
+  SessionDriver.KilledWhileReadingAPageItLeavesNoReaderAndItsFolderGoesAtTheNextStart
+  SessionDriver.WithoutThePageReaderAPasteNamesItsPackageAndAllElseWorks
   # threads
   RiskRun.ProgressCountsTheSpinsOfSessionsUnderWay Saves.SavesAtTheSameTimeNeverShareATemporaryFile
   # a file known by its inode through a second name
@@ -15,6 +17,7 @@ set(ROTACLE_WASM_SKIPPED
   Table.HostileFiles RunOutputs.EveryOutputGoesThroughTheSavePath Sweep.MergeTakesEveryShardOfOneSweepOnce
   # file locks
   JournalFile.AJournalIsWrittenFromItsLastWholeRecordByOneWriter JournalFile.TheDriverWritesOnlyTheSessionItResumes
+  SessionDriver.OnlyTheFoldersOfDriversThatAreGoneAreCleared
   # a file size limit (setrlimit)
   JournalFile.AFullDiskWarnsOnceAndKeepsTheActions
   # file times: emscripten 3.1.6 sets them a thousand times too late (milliseconds taken for seconds)

@@ -4,7 +4,14 @@
 #include "journal/journal.h"
 #include "tools/script_verbs.h"
 
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
 #include <iostream>
 #include <istream>
@@ -69,18 +76,78 @@ private:
 
 }  // namespace
 
+namespace {
+
+// The private folder's mark: a file locked for as long as the driver that made
+// the folder runs (the system drops the lock when the process ends, however it
+// ends), holding this text once the lock is taken.
+constexpr const char* kFolderPrefix = "rotacle-sim-";
+constexpr const char* kOwnerFile = "owner";
+constexpr std::string_view kOwnerText = "rotacle-sim private folder\n";
+
+std::filesystem::path TempFolder() {
+    const char* tmp = std::getenv("TMPDIR");
+    return (tmp && *tmp) ? tmp : "/tmp";
+}
+
+// A name that mkdtemp made from "rotacle-sim-XXXXXX".
+bool PrivateFolderName(std::string_view name) {
+    const std::string_view prefix = kFolderPrefix;
+    if (name.size() != prefix.size() + 6 || !name.starts_with(prefix)) return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
+}
+
+}  // namespace
+
+void ClearLeftoverFolders(const std::filesystem::path& temp) {
+    DIR* dir = ::opendir(temp.c_str());
+    if (dir == nullptr) return;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir))
+        if (PrivateFolderName(entry->d_name)) names.emplace_back(entry->d_name);
+    ::closedir(dir);
+    for (const std::string& name : names) {
+        const std::filesystem::path folder = temp / name;
+        // Ours: a real folder of this user (not a link), holding our mark, a
+        // regular file of this user whose lock nobody holds and which reads
+        // as written once it was locked.
+        struct stat st {};
+        if (::lstat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::geteuid()) continue;
+        const int fd = ::open((folder / kOwnerFile).c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK);
+        if (fd < 0) continue;
+        char text[64] = {};
+        const bool mine = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() &&
+                          ::flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                          ::read(fd, text, sizeof text) == static_cast<ssize_t>(kOwnerText.size()) &&
+                          std::string_view(text, kOwnerText.size()) == kOwnerText;
+        // Removed under the lock: a driver starting now cannot take the folder.
+        if (mine) {
+            std::error_code ec;
+            std::filesystem::remove_all(folder, ec);
+        }
+        ::close(fd);
+    }
+}
+
 SimPlatform::~SimPlatform() {
     if (program_folder_.empty()) return;
     std::error_code ec;
     std::filesystem::remove_all(program_folder_, ec);
+    if (owner_fd_ >= 0) ::close(owner_fd_);
 }
 
 std::string SimPlatform::ProgramFolder() {
     if (program_folder_.empty()) {
-        const char* tmp = std::getenv("TMPDIR");
-        std::string pattern = (tmp && *tmp) ? tmp : "/tmp";
-        pattern += "/rotacle-sim-XXXXXX";
-        if (::mkdtemp(pattern.data())) program_folder_ = std::move(pattern);
+        std::string pattern = (TempFolder() / kFolderPrefix).string() + "XXXXXX";
+        if (!::mkdtemp(pattern.data())) return program_folder_;
+        // Marked as this run's: a run killed on its way leaves the folder,
+        // and the next run clears it.
+        const std::string owner = pattern + "/" + kOwnerFile;
+        owner_fd_ = ::open(owner.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (owner_fd_ >= 0 && ::flock(owner_fd_, LOCK_EX) == 0)
+            (void)!::write(owner_fd_, kOwnerText.data(), kOwnerText.size());
+        program_folder_ = std::move(pattern);
     }
     return program_folder_;
 }
@@ -288,6 +355,8 @@ std::size_t Session::Replay(const std::vector<std::string>& actions) {
 
 int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostream& out, std::ostream& err,
               bool quiet, const JournalOptions& journal) {
+    // Folders of runs that were killed before they could remove them.
+    ClearLeftoverFolders(TempFolder());
     Session session(base_dir);
     // The journal is locked before anything is read: a session resumed from
     // it and written on must not race another writer.

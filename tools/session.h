@@ -20,7 +20,8 @@ namespace rotacle::sim {
 /// Platform of the driver: the scheduler's virtual clock, the program's generator, message
 /// boxes recorded instead of shown, and dialogs answered by the script.
 /// Its program folder, where a pasted page is saved, is a private temporary
-/// folder made on first use and removed with its files when the driver ends.
+/// folder made on first use and removed with its files when the driver ends;
+/// it holds a mark locked while the driver runs (see ClearLeftoverFolders).
 class SimPlatform : public Platform {
 public:
     SimPlatform() = default;
@@ -55,7 +56,13 @@ public:
 
 private:
     std::string program_folder_;
+    int owner_fd_ = -1;
 };
+
+/// Removes the private folders in `temp` that drivers killed on their way left behind: only a folder
+/// named as the driver names them, of this user and not a link, holding the driver's mark (a regular
+/// file of this user) whose lock no running driver holds. Anything else there is left alone.
+void ClearLeftoverFolders(const std::filesystem::path& temp);
 
 /// A script line that is not a command of the driver.
 class ScriptError : public std::runtime_error {

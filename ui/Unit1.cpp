@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "engine/scheduler.h"
+#include "ui/options_file.h"
 #include "ui/screen_fit.h"
 #include "ui/stats_window.h"
 #include "ui/tooltips.h"
@@ -41,17 +42,9 @@ QIcon WindowIcon() {
 // layout is fixed, in the user's configuration folder.
 const QString kQuickProposalsKey = QStringLiteral("play/quickProposals");
 
-bool StoredQuickProposals() {
-    const QSettings stored(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
-                           QStringLiteral("rotacle"));
-    return stored.value(kQuickProposalsKey, false).toBool();
-}
+bool StoredQuickProposals() { return StoredOptions().value(kQuickProposalsKey, false).toBool(); }
 
-void StoreQuickProposals(bool quick) {
-    QSettings stored(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
-                     QStringLiteral("rotacle"));
-    stored.setValue(kQuickProposalsKey, quick);
-}
+void StoreQuickProposals(bool quick) { StoredOptions().setValue(kQuickProposalsKey, quick); }
 
 }  // namespace
 

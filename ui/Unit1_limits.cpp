@@ -13,16 +13,14 @@
 
 #include "ui/Unit1.h"
 #include "ui/language.h"
+#include "ui/options_file.h"
 #include "ui/widgets.h"
 
 namespace rotacle::ui {
 
 namespace {
 
-QSettings Stored() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
-                     QStringLiteral("rotacle"));
-}
+QSettings Stored() { return StoredOptions(); }
 
 const QString kZeroRuleKey = QStringLiteral("play/laPartage");
 const QString kLossKey = QStringLiteral("limits/loss");

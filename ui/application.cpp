@@ -16,8 +16,10 @@
 
 #include "rotacle/version.h"
 #include "ui/Unit1.h"
+#include "ui/accessible.h"
 #include "ui/artwork.h"
 #include "ui/language.h"
+#include "ui/options_file.h"
 #include "ui/session_journal.h"
 
 namespace rotacle::ui {
@@ -129,6 +131,7 @@ int RunRotacle(int& argc, char** argv, const std::function<void(TForm1&)>& befor
         }
         form.ApplyStoredOptions();
         form.show();
+        if (const QString problem = OptionsFileProblem(); !problem.isEmpty()) Announce(form, problem);
         const int code = QApplication::exec();
         if (session && !app.Failed()) session->EndCleanly();
         return app.Failed() && code == 0 ? 1 : code;

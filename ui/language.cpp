@@ -8,6 +8,8 @@
 #include <array>
 #include <memory>
 
+#include "ui/options_file.h"
+
 namespace rotacle::ui {
 
 namespace {
@@ -25,10 +27,7 @@ constexpr std::array<Language, 8> kLanguages = {{
 
 const QString kLanguageKey = QStringLiteral("window/language");
 
-QSettings Stored() {
-    return QSettings(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("rotacle"),
-                     QStringLiteral("rotacle"));
-}
+QSettings Stored() { return StoredOptions(); }
 
 // The translators in force, replaced as a whole on every load.
 std::unique_ptr<QTranslator>& Installed(int which) {

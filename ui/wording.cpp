@@ -10,7 +10,7 @@ namespace {
 constexpr const char* kMessageContext = "Message";
 constexpr const char* kListContext = "List";
 
-constexpr std::array<MessagePattern, 14> kPatterns = {{
+constexpr std::array<MessagePattern, 15> kPatterns = {{
     {MessageKind::Plain, QT_TRANSLATE_NOOP("Message", "%1")},
     {MessageKind::NotFloat, QT_TRANSLATE_NOOP("Message", "'%1' is not a valid floating point value")},
     {MessageKind::NotInteger, QT_TRANSLATE_NOOP("Message", "'%1' is not a valid integer value")},
@@ -29,6 +29,11 @@ constexpr std::array<MessagePattern, 14> kPatterns = {{
      QT_TRANSLATE_NOOP(
          "Message", "The page cannot be read: it holds %1 bytes, more than the limit of %2 MB (%3 bytes).")},
     {MessageKind::FileLeftAsItIs, QT_TRANSLATE_NOOP("Message", "%1 The file \"%2\" is left as it is.")},
+    {MessageKind::PageReaderMissing,
+     QT_TRANSLATE_NOOP(
+         "Message",
+         "The page cannot be read: the page reader is not installed (looked for %1). Install the "
+         "package rotacle-page-reader to paste pages.")},
 }};
 
 // The lists of the settings area and the field names, as the game gives

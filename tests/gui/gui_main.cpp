@@ -1,5 +1,5 @@
 // Runs one suite of window tests (window, board, hover, inputs, import, help,
-// play, stats, screen, language, accessibility), or all of
+// play, stats, screen, language, accessibility, options), or all of
 // them without an argument. Each suite runs in the program's own application
 // object, so an error escaping an event handler is handled as in the program.
 #include <QDir>
@@ -20,6 +20,7 @@ int RunPlaySuite(int argc, char** argv);
 int RunStatsSuite(int argc, char** argv);
 int RunLanguageSuite(int argc, char** argv);
 int RunAccessibilitySuite(int argc, char** argv);
+int RunOptionsSuite(int argc, char** argv);
 
 namespace {
 
@@ -40,6 +41,7 @@ constexpr Suite kSuites[] = {
     {"stats", RunStatsSuite},
     {"language", RunLanguageSuite},
     {"accessibility", RunAccessibilitySuite},
+    {"options", RunOptionsSuite},
 };
 
 void EnsureRuntimeFolder() {

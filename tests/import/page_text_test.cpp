@@ -77,6 +77,12 @@ INSTANTIATE_TEST_SUITE_P(
         Row{"SelectOptionsAreLines", "<select><option>1<option>2</select>", "1\n2"},
         Row{"ScriptsDoNotRun", "<script>document.write('<div>5</div>')</script><div>7</div>", "7"},
         Row{"NoscriptHidden", "<div>7</div><noscript><div>9</div></noscript>", "7"},
+        // What a canvas holds shows only where it cannot be drawn; a canvas
+        // laid out as a block still parts the lines around it.
+        Row{"CanvasFallbackHidden",
+            "<div>7</div><canvas>12</canvas><div>8</div><canvas><div>13</div><p>14</p></canvas>"
+            "a<canvas style=display:block><span>9</span></canvas>b",
+            "7\n8\na\nb"},
         Row{"EmptyPages", "", ""}, Row{"NoBody", "<frameset><frame src=a.html></frameset>", ""},
         Row{"DeepNesting",
             "<div><div><div><div><div><div><div><div><div>4</div></div></div></div></div></div>"
@@ -118,6 +124,7 @@ TEST(ReadPageText, Fixtures) {
              Page{"flex-strip.html", {"4", "19", "15", "32", "0", "26", "3", "35", "12", "28", "7"}},
              Page{"statistics-table.html", {"23", "8", "30", "11"}},
              Page{"nbsp-uppercase.html", {"25", "5", "10", "2", "13"}},
+             Page{"canvas-chart.html", {"21", "0", "33", "6"}},
          }) {
         SCOPED_TRACE(page.file);
         EXPECT_EQ(Numbers(ReadPageText(Fixture(page.file))), page.numbers);
@@ -198,6 +205,10 @@ TEST(RunPageReader, FailingReaderSaysWhatHappened) {
     EXPECT_EQ(Shell("exit 1"), "The page cannot be read: the page reader failed (exit status 1).");
     EXPECT_EQ(Shell("exit 3"), "The page cannot be read: the browser engine could not load it.");
     EXPECT_EQ(Shell("printf '5\\n17'"), "The page cannot be read: the page reader ended without its text.");
+    // The reader's own watch stopped it.
+    EXPECT_EQ(Shell("exit 5"), "The page cannot be read: reading it took longer than 10 seconds.");
+    EXPECT_EQ(Shell("exit 6", 10000, std::size_t{200} << 20),
+              "The page cannot be read: reading it needs more memory than the 200 MB allowed for a page.");
     EXPECT_EQ(
         ErrorOf([] { detail::RunPageReader({"/nonexistent/reader"}, 1000, kPageMemoryLimit); }),
         "The page cannot be read: the page reader /nonexistent/reader cannot be started (No such file or "
@@ -238,6 +249,37 @@ TEST(RunPageReader, MemoryOfAllItsProcessesIsLimited) {
     const std::string hold = "(x=$(head -c 40000000 /dev/zero | tr '\\0' a); sleep 20; : ${#x}) & ";
     EXPECT_EQ(Shell(hold + hold + hold + "wait", 15000, std::size_t{100} << 20),
               "The page cannot be read: reading it needs more memory than the 100 MB allowed for a page.");
+}
+
+TEST(RunPageReader, TheReaderKeepsItsOwnWatch) {
+    std::string page = "<div>";
+    for (int i = 0; i < 300000; ++i) page += "<div>17</div>";
+    const fs::path large = WritePage("engine-busy.html", page + "</div>");
+    const auto read = [&](const char* option, const char* value) {
+        return ErrorOf([&] {
+            detail::RunPageReader({FindPageReader(), "--size-first", option, value, large.string()}, 60000,
+                                  kPageMemoryLimit);
+        });
+    };
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(read("--time-limit", "1500"),
+              "The page cannot be read: reading it took longer than 60 seconds.");
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));
+    EXPECT_EQ(read("--memory-limit", "64"),
+              "The page cannot be read: reading it needs more memory than the 3072 MB allowed for a page.");
+    // Started through a wrapper, the reader watches this process, not the
+    // wrapper; a host that is gone already has it end at once.
+    const std::string small = WritePage("wrapped.html", "<div>7</div>").string();
+    EXPECT_EQ(detail::RunPageReader({"/bin/sh", "-c", "\"$0\" \"$@\"; exit $?", FindPageReader(),
+                                     "--size-first", "--parent", std::to_string(::getpid()), small},
+                                    30000, kPageMemoryLimit),
+              "7");
+    EXPECT_EQ(ErrorOf([&] {
+                  detail::RunPageReader(
+                      {FindPageReader(), "--size-first", "--parent", std::to_string(1 << 30), small}, 30000,
+                      kPageMemoryLimit);
+              }),
+              "The page cannot be read: the page reader failed (exit status 7).");
 }
 
 TEST(RunPageReader, WorksWhileChildrenAreReapedAutomatically) {

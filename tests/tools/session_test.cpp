@@ -1,10 +1,21 @@
 // The session driver in-process: script grammar, malformed lines, errors in
-// the state line, virtual time and the quiet mode.
+// the state line, virtual time and the quiet mode; and the driver as a program
+// killed while its page reader runs.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <nlohmann/json.hpp>
+#include <optional>
 #include <sstream>
+#include <thread>
 #include <utility>
 
 #include "core/text_file.h"
@@ -233,6 +244,166 @@ TEST(SessionDriver, PastedPageStaysInAPrivateFolderThatGoesWithTheSession) {
     EXPECT_FALSE(fs::exists(folder));
     EXPECT_TRUE(fs::is_empty(dir)) << "nothing is left in the current folder";
     fs::remove_all(dir);
+}
+
+// --- A driver killed while it reads a page ---------------------------------------
+
+// Still running: neither gone nor a zombie waiting for a parent that never reaps.
+bool Running(pid_t pid) {
+    std::ifstream in("/proc/" + std::to_string(pid) + "/stat");
+    std::string stat;
+    std::getline(in, stat);
+    return in && stat.find(") Z") == std::string::npos;
+}
+
+// The processes below `root` now (its children, theirs, ...).
+std::vector<pid_t> Descendants(pid_t root) {
+    std::vector<std::pair<pid_t, pid_t>> parents;  // (pid, parent)
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::ifstream in(entry.path() / "stat");
+        std::string stat;
+        std::getline(in, stat);
+        const auto close = stat.rfind(')');
+        if (close == std::string::npos) continue;
+        std::istringstream rest(stat.substr(close + 1));
+        char state = 0;
+        pid_t ppid = 0;
+        if (rest >> state >> ppid) parents.emplace_back(std::stoi(name), ppid);
+    }
+    std::vector<pid_t> found{root};
+    for (std::size_t i = 0; i < found.size(); ++i)
+        for (const auto& [pid, ppid] : parents)
+            if (ppid == found[i]) found.push_back(pid);
+    found.erase(found.begin());
+    return found;
+}
+
+fs::path FreshScratch(const std::string& name) {
+    const fs::path dir = fs::path(ROTACLE_TEST_SCRATCH) / name;
+    fs::remove_all(dir);
+    fs::create_directories(dir);
+    return dir;
+}
+
+std::vector<fs::path> PrivateFolders(const fs::path& temp) {
+    std::vector<fs::path> found;
+    for (const auto& entry : fs::directory_iterator(temp))
+        if (entry.path().filename().string().starts_with("rotacle-sim-")) found.push_back(entry.path());
+    return found;
+}
+
+// Starts the driver on `script` with its temporary files in `temp`.
+pid_t StartDriver(const fs::path& script, const fs::path& temp) {
+    const std::string tmpdir = "TMPDIR=" + temp.string();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        const int null = ::open("/dev/null", O_WRONLY);
+        ::dup2(null, 1);
+        ::dup2(null, 2);
+        ::putenv(const_cast<char*>(tmpdir.c_str()));
+        ::execl(ROTACLE_SIM, ROTACLE_SIM, "--quiet", "--script", script.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    return pid;
+}
+
+TEST(SessionDriver, KilledWhileReadingAPageItLeavesNoReaderAndItsFolderGoesAtTheNextStart) {
+    const fs::path dir = FreshScratch("session_killed_page");
+    const fs::path temp = dir / "tmp";
+    fs::create_directories(temp);
+    // Enough elements to keep the engine busy for seconds.
+    std::string page = "<div>";
+    for (int i = 0; i < 300000; ++i) page += "<div>17</div>";
+    WriteTextAtomic((dir / "large.html").string(), page + "</div>");
+    WriteTextAtomic((dir / "paste.script").string(), "paste-page large.html\n");
+    WriteTextAtomic((dir / "spin.script").string(), "spin 7\n");
+
+    const pid_t driver = StartDriver(dir / "paste.script", temp);
+    ASSERT_GT(driver, 0);
+    // The reader and the engine's helpers under it, once they are there.
+    std::vector<pid_t> readers;
+    for (int i = 0; i < 300 && readers.size() < 3; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        readers = Descendants(driver);
+    }
+    ::kill(driver, SIGKILL);
+    int status = 0;
+    ::waitpid(driver, &status, 0);
+    ASSERT_TRUE(WIFSIGNALED(status)) << "the driver ended before the kill";
+    ASSERT_GE(readers.size(), 3u) << "no engine started under the driver";
+    for (const pid_t pid : readers) {
+        for (int i = 0; i < 300 && Running(pid); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        EXPECT_FALSE(Running(pid)) << "process " << pid << " of the page reader outlived the driver";
+    }
+    ASSERT_EQ(PrivateFolders(temp).size(), 1u) << "the killed driver could not remove its folder";
+
+    const pid_t next = StartDriver(dir / "spin.script", temp);
+    ASSERT_GT(next, 0);
+    ::waitpid(next, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(PrivateFolders(temp).empty()) << "the next driver left the folder of the killed one";
+    fs::remove_all(dir);
+}
+
+TEST(SessionDriver, WithoutThePageReaderAPasteNamesItsPackageAndAllElseWorks) {
+    // The driver alone in a folder, as installed without the reader's package.
+    const fs::path dir = FreshScratch("session_no_reader");
+    fs::create_directories(dir / "bin");
+    const fs::path sim = dir / "bin" / "rotacle-sim";
+    fs::copy_file(ROTACLE_SIM, sim);
+    fs::copy_file(fs::path(ROTACLE_TEST_DATA) / "pages" / "flex-strip.html", dir / "page.html");
+    WriteTextAtomic((dir / "paste.script").string(),
+                    "spin 5\npaste-page page.html\nclick Image_ClosePanel2\nspin 17\n");
+    const std::string out = (dir / "out.json").string();
+    const std::string command = "env -u ROTACLE_PAGE_READER '" + sim.string() + "' --script '" +
+                                (dir / "paste.script").string() + "' > '" + out + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    const std::vector<std::string> lines = ReadLines(out);
+    ASSERT_EQ(lines.size(), 4u);
+    const json paste = json::parse(lines[1]);
+    const std::string error = paste.value("error", "");
+    EXPECT_NE(error.find("the page reader is not installed"), std::string::npos) << error;
+    EXPECT_NE(error.find("Install the package rotacle-page-reader"), std::string::npos) << error;
+    EXPECT_EQ(json::parse(lines[3])["history"], 2);
+    fs::remove_all(dir);
+}
+
+TEST(SessionDriver, OnlyTheFoldersOfDriversThatAreGoneAreCleared) {
+    const fs::path temp = FreshScratch("session_leftovers");
+    const auto folder = [&](const std::string& name, const char* mark) {
+        fs::create_directories(temp / name);
+        if (mark) WriteTextAtomic((temp / name / "owner").string(), mark);
+        return temp / name;
+    };
+    const char* kMark = "rotacle-sim private folder\n";
+    const fs::path gone = folder("rotacle-sim-Gone01", kMark);
+    const fs::path unmarked = folder("rotacle-sim-NoMark", nullptr);
+    const fs::path other_text = folder("rotacle-sim-Other1", "something else\n");
+    const fs::path half_written = folder("rotacle-sim-Half01", "");
+    const fs::path other_name = folder("rotacle-sim-Gone01-old", kMark);
+    // A link to a driver's folder, and a mark that is a link to one.
+    const fs::path target = folder("kept-target", kMark);
+    fs::create_directory_symlink(target, temp / "rotacle-sim-Link01");
+    const fs::path linked_mark = folder("rotacle-sim-LinkMk", nullptr);
+    fs::create_symlink(target / "owner", linked_mark / "owner");
+    // A driver running now, whose folder is in the same place.
+    ASSERT_EQ(::setenv("TMPDIR", temp.c_str(), 1), 0);
+    std::optional<SimPlatform> running(std::in_place);
+    const fs::path live = running->ProgramFolder();
+    ::unsetenv("TMPDIR");
+    ASSERT_EQ(live.parent_path(), temp);
+
+    ClearLeftoverFolders(temp);
+    EXPECT_FALSE(fs::exists(gone));
+    for (const fs::path& kept : {unmarked, other_text, half_written, other_name, target,
+                                 temp / "rotacle-sim-Link01", linked_mark, live})
+        EXPECT_TRUE(fs::exists(kept)) << kept;
+    running.reset();
+    EXPECT_FALSE(fs::exists(live)) << "a driver removes its own folder at its end";
+    fs::remove_all(temp);
 }
 
 TEST(SessionDriver, TimersTieWithTheDisplayRefreshFirst) {
