@@ -30,6 +30,7 @@ const QString kProfitKey = QStringLiteral("limits/profit");
 const QString kTimeKey = QStringLiteral("limits/timeMinutes");
 const QString kSpinsKey = QStringLiteral("limits/spins");
 const QString kRealityKey = QStringLiteral("limits/realityMinutes");
+const QString kStakeAboveBankrollKey = QStringLiteral("limits/stopOnStakeAboveBankroll");
 
 // A stored count or amount that is no number, or out of range, is off.
 double StoredAmount(const QSettings& s, const QString& key) {
@@ -57,6 +58,7 @@ const char* LimitHeading(LimitKind kind) {
         case LimitKind::Time: return QT_TRANSLATE_NOOP("TForm1", "TIME LIMIT REACHED");
         case LimitKind::Spins: return QT_TRANSLATE_NOOP("TForm1", "SPIN LIMIT REACHED");
         case LimitKind::RealityCheck: return QT_TRANSLATE_NOOP("TForm1", "REALITY CHECK");
+        case LimitKind::StakeAboveBankroll: return QT_TRANSLATE_NOOP("TForm1", "STAKE ABOVE THE BANKROLL");
         case LimitKind::None: break;
     }
     return "";
@@ -72,6 +74,7 @@ void TForm1::ApplyStoredOptions() {
     limits.time_minutes = StoredCount(s, kTimeKey);
     limits.spins = StoredCount(s, kSpinsKey);
     limits.reality_minutes = StoredCount(s, kRealityKey);
+    limits.stake_above_bankroll = s.value(kStakeAboveBankrollKey, false).toBool();
     const bool partage = s.value(kZeroRuleKey, false).toBool();
     // After a resumed session's replay: a choice made since is a change of
     // its own in the journal.
@@ -93,6 +96,7 @@ void TForm1::SetLimitsOption(const LimitSettings& limits) {
     s.setValue(kTimeKey, limits.time_minutes);
     s.setValue(kSpinsKey, limits.spins);
     s.setValue(kRealityKey, limits.reality_minutes);
+    s.setValue(kStakeAboveBankrollKey, limits.stake_above_bankroll);
     Run([&] { engine_.SetLimits(limits); });
 }
 
@@ -127,6 +131,8 @@ void TForm1::BuildOptionsRow() {
         l.time_minutes = limit_time_->value();
         l.spins = limit_spins_->value();
         l.reality_minutes = limit_reality_->value();
+        // Kept as it is: the row has no box for it.
+        l.stake_above_bankroll = engine_.Limits().Settings().stake_above_bankroll;
         SetLimitsOption(l);
     };
     const auto amount = [&](const char* name, const QRect& place) {
@@ -213,7 +219,7 @@ void TForm1::RefreshOptions() {
     const LimitKind stopped = e.Limits().Stopped();
     if (stopped != LimitKind::None) {
         const SessionLimits& l = e.Limits();
-        const double bankroll = e.State().Bankroll;
+        const double bankroll = e.MoneyHeld();
         QString text =
             tr(LimitHeading(stopped)) + QLatin1Char('\n') +
             tr("Time played %1")

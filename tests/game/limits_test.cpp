@@ -3,6 +3,8 @@
 // the game stops and goes on, journaled and replayed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -154,6 +156,70 @@ TEST(SessionLimits, EachLimitStopsGoesOnAndStartsAnew) {
     }
 }
 
+// A number that wins the bet on the table, or a zero that loses it.
+int Winning(const Game& g) {
+    constexpr int kWins[] = {1, 1, 2, 1, 2, 1, 19};  // by field code, 1 Less .. 6 More
+    const int field = g.State().Bet_Field;
+    return field >= 1 && field <= 6 ? kWins[field] : 1;
+}
+
+// Limits set with a stake on the table: every limit counts the money held
+// (the bankroll and that stake) from the moment it is set, and stops play at
+// the spin that reaches it.
+TEST(GameLimits, CountTheMoneyHeldFromTheMomentTheyAreSet) {
+    struct Row {
+        const char* name;
+        std::string before;  // W wins the bet on the table, L loses it (a zero)
+        LimitSettings set;   // set after `before`
+        std::string after;   // played until a limit stops play
+        LimitKind stopped;
+        std::size_t spins_played;  // of `after`, when play stopped
+        double net;                // the session's result then
+    } rows[] = {
+        {"loss of 2 with a stake of 1 on the table", "", {.loss = 2}, "LLLL", LimitKind::Loss, 2, -3},
+        {"loss of 2 after a loss, a stake of 2 on the table", "L", {.loss = 2}, "LLLL", LimitKind::Loss, 1, -2},
+        {"loss of 10 after two losses", "LL", {.loss = 10}, "LLLL", LimitKind::Loss, 3, -12},
+        {"profit of 2 with a stake of 2 on the table", "L", {.profit = 2}, "WWWW", LimitKind::Profit, 1, 2},
+        {"three spins after a loss", "L", {.spins = 3}, "WWWWW", LimitKind::Spins, 3, 4},
+        {"a spin limit added to a loss limit counts from its own start",
+         "L",
+         {.loss = 500, .spins = 2},
+         "WWWW",
+         LimitKind::Spins,
+         2,
+         5},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakePlatform platform;
+        Game g(platform);
+        Warm(g);
+        const auto play = [&g](char move) { Play(g, move == 'W' ? Winning(g) : 0); };
+        for (const char move : r.before) play(move);
+        if (r.set.spins > 0 && r.set.loss > 0) {
+            // The loss limit counts first; the spin limit joins it later.
+            g.SetLimits({.loss = r.set.loss});
+            play('L');
+            play('W');
+        }
+        ASSERT_TRUE(g.AnyChipVisible());
+        const double held = g.MoneyHeld();
+        g.SetLimits(r.set);
+        std::size_t played = 0;
+        for (const char move : r.after) {
+            if (g.Limits().Stopped() != LimitKind::None) break;
+            play(move);
+            ++played;
+        }
+        EXPECT_EQ(g.Limits().Stopped(), r.stopped);
+        EXPECT_EQ(played, r.spins_played);
+        EXPECT_DOUBLE_EQ(g.MoneyHeld() - held, r.net);
+        if (r.set.spins == 0 || r.set.loss == 0) {
+            EXPECT_DOUBLE_EQ(g.Limits().Net(g.MoneyHeld()), r.net);
+        }
+    }
+}
+
 class Lines : public ActionSink {
 public:
     void Record(std::string_view action) noexcept override { lines.emplace_back(action); }
@@ -198,6 +264,60 @@ TEST(GameLimits, StopWithdrawsTheProposalAndReplaysAsPlayed) {
     EXPECT_EQ(g.Limits().Stopped(), LimitKind::None);
     Play(g, 3);
     EXPECT_EQ(g.Board().NumbersList().size(), 1U);
+}
+
+// The time played goes into the journal: a session resumed after a crash
+// counts its limits of time on from where it was cut off. A journal from
+// before, without it, counts them from the resume.
+TEST(GameLimits, TimePlayedCarriesOverAResume) {
+    FakePlatform platform;
+    Game g(platform);
+    Lines journal;
+    g.SetJournal(&journal);
+    g.SetLimits({.loss = 500, .reality_minutes = 45});
+    Warm(g);
+    // Twenty minutes in, the time limit joins; twenty more pass.
+    for (int minute = 0; minute < 40; ++minute) {
+        if (minute == 20) g.SetLimits({.loss = 500, .time_minutes = 30, .reality_minutes = 45});
+        platform.clock_seconds += 60;
+        g.CheckLimitClock();
+    }
+    ASSERT_EQ(g.Limits().Stopped(), LimitKind::None);
+    g.SetJournal(nullptr);
+
+    std::vector<std::string> older;
+    for (const std::string& line : journal.lines)
+        if (!line.starts_with("played ")) older.push_back(line);
+    struct Row {
+        const char* name;
+        std::vector<std::string> lines;
+        int minutes_to_reality_check, minutes_to_time_limit;
+    } rows[] = {
+        {"journal with the time played", journal.lines, 5, 10},
+        {"journal from before", older, 45, 30},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakePlatform later;
+        later.clock_seconds = platform.clock_seconds + 3 * 3600;  // resumed hours later
+        Game resumed(later);
+        for (const std::string& line : r.lines) ASSERT_TRUE(resumed.ReplayAction(line)) << line;
+        const auto stops_after = [&](int minutes) {
+            later.clock_seconds += minutes * 60 - 1;
+            resumed.CheckLimitClock();
+            if (resumed.Limits().Stopped() != LimitKind::None) return LimitKind::None;  // too early
+            later.clock_seconds += 1;
+            resumed.CheckLimitClock();
+            return resumed.Limits().Stopped();
+        };
+        EXPECT_EQ(stops_after(std::min(r.minutes_to_reality_check, r.minutes_to_time_limit)),
+                  r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::RealityCheck
+                                                                       : LimitKind::Time);
+        resumed.GoOnPastLimit();
+        EXPECT_EQ(stops_after(std::abs(r.minutes_to_time_limit - r.minutes_to_reality_check)),
+                  r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::Time
+                                                                       : LimitKind::RealityCheck);
+    }
 }
 
 }  // namespace
