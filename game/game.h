@@ -180,6 +180,8 @@ public:
     void ChBx_TestBankClick();
     void N_CountChange();
     double InitialBet() const;
+    /// True while the initial bet holds a typed 0 that is no stake yet.
+    bool AmountNotYet() const { return amounts_.NotYet(); }
     void WriteSettingsLine(std::size_t i, std::string_view text) { record_.Write(i, text); }
     void SaveSettingsFile(const std::string& path) const;
     void LoadSettingsFile(const std::string& path);

@@ -64,7 +64,11 @@ private:
         if (field < 0 || field > 5) return;
         const QString stake = QString::fromStdString(FloatToStr(e.stake));
         const QString bank = QString::fromStdString(FloatToStr(e.bankroll));
-        if (e.kind == PlayEventKind::ProposalShown)
+        // A stake beyond the money held is never placed unsaid.
+        if (e.kind == PlayEventKind::ProposalShown && e.stake > e.bankroll)
+            Announce(window_, Accessible::tr("proposal: stake %1 on %2, more than the money held (%3)")
+                                  .arg(stake, FieldName(field), bank));
+        else if (e.kind == PlayEventKind::ProposalShown)
             Announce(window_, Accessible::tr("proposal: stake %1 on %2").arg(stake, FieldName(field)));
         else if (e.kind == PlayEventKind::Settled)
             Announce(window_, (e.won ? Accessible::tr("won: stake %1 on %2, bankroll %3")

@@ -11,7 +11,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "staking/rules.h"
 #include "ui/Unit1.h"
+#include "ui/accessible.h"
 #include "ui/language.h"
 #include "ui/widgets.h"
 
@@ -98,6 +100,37 @@ void TForm1::SetLimitsOption(const LimitSettings& limits) {
     s.setValue(kRealityKey, limits.reality_minutes);
     s.setValue(kStakeAboveBankrollKey, limits.stake_above_bankroll);
     Run([&] { engine_.SetLimits(limits); });
+}
+
+void TForm1::NoteTypedKey(EditId id, const std::string& before, char key) {
+    bool& noted = key_noted_[static_cast<std::size_t>(id)];
+    const bool dropped = key != '\b' && rotacle::staking::NumericKeyFilter(before, key) == 0;
+    const bool no_stake =
+        !dropped && id == EditId::Init_Bet && engine_.EditControl(id).Text != before && engine_.AmountNotYet();
+    if (!dropped && !no_stake) {
+        noted = false;
+        return;
+    }
+    if (noted) return;
+    noted = true;
+    QString name;
+    switch (id) {
+        case EditId::Init_Bet: name = tr("INITIAL BET"); break;
+        case EditId::Test_Bank: name = tr("TEST BANK"); break;
+        case EditId::Losses_ActionValue: name = tr("amount of the loss rule"); break;
+        case EditId::Wins_ActionValue: name = tr("amount of the win rule"); break;
+    }
+    QString why;
+    if (no_stake)
+        why = tr("%1: %2 is no stake; the smallest is 0.01").arg(name, QString::fromStdString(engine_.EditControl(id).Text));
+    else if (key == '.' || key == ',')
+        why = tr("%1: an amount has one decimal point; the key is not taken").arg(name);
+    else if (key == '-' || key == '+')
+        why = tr("%1: amounts are typed without a sign; \"%2\" is not taken").arg(name, QString(QLatin1Char(key)));
+    else
+        why = tr("%1: only digits and a decimal point are typed here; \"%2\" is not taken")
+                  .arg(name, QString::fromLatin1(&key, 1));
+    Announce(*this, why);
 }
 
 void TForm1::BuildOptionsRow() {

@@ -220,6 +220,60 @@ TEST(GameLimits, CountTheMoneyHeldFromTheMomentTheyAreSet) {
     }
 }
 
+// An initial bet that comes to no cent is refused with one message, except a
+// typed 0 on its way to a stake, which waits quietly; no stake of 0 is ever
+// placed. A stake larger than the money held stops play when the player
+// chose so, and is placed as before otherwise.
+TEST(GameLimits, NoStakeOfNothingAndNoneAboveTheBankrollUnseen) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> typed;  // keys typed one by one; "=TEXT" sets the whole text
+        bool stop_above_bankroll;
+        const char* message;  // "" for none
+        double stake;         // the stake on the table then
+        LimitKind stopped;    // after a lost spin, whose rule doubles that stake
+    } rows[] = {
+        {"0 set as a whole", {"=0"}, false, "'0' is not a valid amount: the smallest is 0.01", 1, LimitKind::None},
+        {"a tenth of a cent", {"=0.001"}, false, "the smallest is 0.01", 1, LimitKind::None},
+        {"a typed 0 that stays", {"\b", "0"}, false, "", 1, LimitKind::None},
+        {"a typed 0 on its way to a half", {"\b", "0", ".", "5"}, false, "", 0.5, LimitKind::None},
+        {"a typed 0.00 is refused", {"\b", "0", ".", "0", "0"}, false, "the smallest is 0.01", 1, LimitKind::None},
+        {"a cent", {"=0.01"}, false, "", 0.01, LimitKind::None},
+        {"a stake above the bankroll, played", {"=5000"}, false, "", 5000, LimitKind::None},
+        {"a stake above the bankroll, stopped", {"=5000"}, true, "", 5000, LimitKind::StakeAboveBankroll},
+        {"a stake within the bankroll", {"=100"}, true, "", 100, LimitKind::None},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakePlatform platform;
+        Game g(platform);
+        if (r.stop_above_bankroll) g.SetLimits({.stake_above_bankroll = true});
+        Warm(g);
+        for (const std::string& t : r.typed) {
+            if (t.front() == '=')
+                g.Event([&] { g.SetEditText(EditId::Init_Bet, t.substr(1)); });
+            else
+                g.Event([&] { g.TypeKey(EditId::Init_Bet, t[0]); });
+        }
+        if (*r.message == '\0')
+            EXPECT_TRUE(platform.messages.empty()) << platform.LastMessage();
+        else
+            EXPECT_NE(platform.LastMessage().find(r.message), std::string::npos) << platform.LastMessage();
+        EXPECT_LE(platform.messages.size(), 1U);
+        EXPECT_EQ(g.State().Bet_Size, r.stake);
+        Play(g, 0);
+        EXPECT_EQ(g.Limits().Stopped(), r.stopped);
+        if (r.stopped == LimitKind::None) {
+            EXPECT_TRUE(g.AnyChipVisible());
+            EXPECT_EQ(g.State().Bet_Size, 2 * r.stake);
+        } else {
+            // The stake came back: nothing is on the table.
+            EXPECT_FALSE(g.AnyChipVisible());
+            EXPECT_EQ(g.State().Bankroll, g.MoneyHeld());
+        }
+    }
+}
+
 class Lines : public ActionSink {
 public:
     void Record(std::string_view action) noexcept override { lines.emplace_back(action); }
