@@ -31,7 +31,7 @@ void Game::SetZeroRule(ZeroRule rule) {
 
 void Game::SetLimits(const LimitSettings& limits) {
     if (limits == limits_.Settings()) return;
-    // A limit turned on counts from this instant, which a replay must meet.
+    // The limits change at this instant of the session, which a replay must meet.
     NotePlayed(true);
     const ActionScope action(*this, [&limits] { return LimitsLine(limits); });
     const bool was_stopped = limits_.Stopped() != LimitKind::None;

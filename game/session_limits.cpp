@@ -20,20 +20,9 @@ std::optional<LimitKind> LimitByName(std::string_view name) {
 
 void SessionLimits::Set(const LimitSettings& settings, double held, std::int64_t now_s) {
     const bool was_on = on_;
-    const LimitSettings before = settings_;
     settings_ = settings;
     on_ = settings.Any();
-    if (on_ && !was_on) {
-        Start(held, now_s);
-    } else if (on_) {
-        // A limit turned on while others count goes from here, not from the
-        // start of the session: a spin limit of 3 means three more spins.
-        if (settings.loss > 0 && !(before.loss > 0)) loss_from_ = Net(held);
-        if (settings.profit > 0 && !(before.profit > 0)) profit_from_ = Net(held);
-        if (settings.spins > 0 && before.spins <= 0) spins_from_ = spins_;
-        if (settings.time_minutes > 0 && before.time_minutes <= 0) time_from_s_ = now_s;
-        if (settings.reality_minutes > 0 && before.reality_minutes <= 0) reality_from_s_ = now_s;
-    }
+    if (on_ && !was_on) Start(held, now_s);
     // With every limit off nothing is left to stop play.
     if (!on_) stopped_ = LimitKind::None;
 }

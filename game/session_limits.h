@@ -44,8 +44,7 @@ struct LimitSettings {
 class SessionLimits {
 public:
     /// Sets the limits. When none was on, the session counts from here
-    /// (`held`, the money held, and `now_s`); otherwise it goes on counting,
-    /// and a limit that was off counts from here.
+    /// (`held`, the money held, and `now_s`); otherwise it goes on counting.
     void Set(const LimitSettings& settings, double held, std::int64_t now_s);
     const LimitSettings& Settings() const { return settings_; }
     /// True while any limit is on.
