@@ -229,7 +229,9 @@ public:
     void CheckLimitClock();
     void GoOnPastLimit();
     /// The money held: the bankroll and the stake on the table.
-    double MoneyHeld() const { return state_.Bankroll + (AnyChipVisible() && !settling_ ? state_.Bet_Size : 0.0); }
+    double MoneyHeld() const {
+        return state_.Bankroll + (AnyChipVisible() && !settling_ ? state_.Bet_Size : 0.0);
+    }
     void OpenImportPanel();
     void PastePage();
     void LoadNumberFile();

@@ -5,9 +5,8 @@
 namespace rotacle {
 
 namespace {
-constexpr std::array<std::string_view, 7> kNames = {"",      "loss",          "profit",
-                                                    "time",  "spins",         "reality-check",
-                                                    "stake-above-bankroll"};
+constexpr std::array<std::string_view, 7> kNames = {
+    "", "loss", "profit", "time", "spins", "reality-check", "stake-above-bankroll"};
 }
 
 std::string_view LimitName(LimitKind kind) { return kNames[static_cast<std::size_t>(kind)]; }

@@ -27,11 +27,11 @@ inline constexpr std::int32_t kMaxLimit = 100'000'000;
 
 /// The limits as the player set them; 0 turns one off.
 struct LimitSettings {
-    double loss = 0;                   ///< stop when the net result falls to -loss
-    double profit = 0;                 ///< stop when the net result reaches +profit
-    std::int32_t time_minutes = 0;     ///< stop after this much play
-    std::int32_t spins = 0;            ///< stop after this many spins
-    std::int32_t reality_minutes = 0;  ///< pause for a look at the session this often
+    double loss = 0;                    ///< stop when the net result falls to -loss
+    double profit = 0;                  ///< stop when the net result reaches +profit
+    std::int32_t time_minutes = 0;      ///< stop after this much play
+    std::int32_t spins = 0;             ///< stop after this many spins
+    std::int32_t reality_minutes = 0;   ///< pause for a look at the session this often
     bool stake_above_bankroll = false;  ///< stop before a stake larger than the money held
 
     bool Any() const {

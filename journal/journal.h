@@ -34,7 +34,7 @@ struct JournalContents {
     /// The session ended cleanly. Records after the close are no part of it:
     /// they are left out, and `problem` says where.
     bool closed = false;
-    bool torn = false;                 ///< the last record was cut short (ignored)
+    bool torn = false;  ///< the last record was cut short (ignored)
     /// Set when the file cannot be resumed from at all (not a journal of this
     /// program, or of a version it does not know), or is damaged in the
     /// middle: the actions before the damage are kept and the text says where.

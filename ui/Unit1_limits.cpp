@@ -105,8 +105,8 @@ void TForm1::SetLimitsOption(const LimitSettings& limits) {
 void TForm1::NoteTypedKey(EditId id, const std::string& before, char key) {
     bool& noted = key_noted_[static_cast<std::size_t>(id)];
     const bool dropped = key != '\b' && rotacle::staking::NumericKeyFilter(before, key) == 0;
-    const bool no_stake =
-        !dropped && id == EditId::Init_Bet && engine_.EditControl(id).Text != before && engine_.AmountNotYet();
+    const bool no_stake = !dropped && id == EditId::Init_Bet && engine_.EditControl(id).Text != before &&
+                          engine_.AmountNotYet();
     if (!dropped && !no_stake) {
         noted = false;
         return;
@@ -122,11 +122,13 @@ void TForm1::NoteTypedKey(EditId id, const std::string& before, char key) {
     }
     QString why;
     if (no_stake)
-        why = tr("%1: %2 is no stake; the smallest is 0.01").arg(name, QString::fromStdString(engine_.EditControl(id).Text));
+        why = tr("%1: %2 is no stake; the smallest is 0.01")
+                  .arg(name, QString::fromStdString(engine_.EditControl(id).Text));
     else if (key == '.' || key == ',')
         why = tr("%1: an amount has one decimal point; the key is not taken").arg(name);
     else if (key == '-' || key == '+')
-        why = tr("%1: amounts are typed without a sign; \"%2\" is not taken").arg(name, QString(QLatin1Char(key)));
+        why = tr("%1: amounts are typed without a sign; \"%2\" is not taken")
+                  .arg(name, QString(QLatin1Char(key)));
     else
         why = tr("%1: only digits and a decimal point are typed here; \"%2\" is not taken")
                   .arg(name, QString::fromLatin1(&key, 1));

@@ -177,7 +177,13 @@ TEST(GameLimits, CountTheMoneyHeldFromTheMomentTheyAreSet) {
         double net;                // the session's result then
     } rows[] = {
         {"loss of 2 with a stake of 1 on the table", "", {.loss = 2}, "LLLL", LimitKind::Loss, 2, -3},
-        {"loss of 2 after a loss, a stake of 2 on the table", "L", {.loss = 2}, "LLLL", LimitKind::Loss, 1, -2},
+        {"loss of 2 after a loss, a stake of 2 on the table",
+         "L",
+         {.loss = 2},
+         "LLLL",
+         LimitKind::Loss,
+         1,
+         -2},
         {"loss of 10 after two losses", "LL", {.loss = 10}, "LLLL", LimitKind::Loss, 3, -12},
         {"profit of 2 with a stake of 2 on the table", "L", {.profit = 2}, "WWWW", LimitKind::Profit, 1, 2},
         {"three spins after a loss", "L", {.spins = 3}, "WWWWW", LimitKind::Spins, 3, 4},
@@ -219,11 +225,21 @@ TEST(GameLimits, NoStakeOfNothingAndNoneAboveTheBankrollUnseen) {
         double stake;         // the stake on the table then
         LimitKind stopped;    // after a lost spin, whose rule doubles that stake
     } rows[] = {
-        {"0 set as a whole", {"=0"}, false, "'0' is not a valid amount: the smallest is 0.01", 1, LimitKind::None},
+        {"0 set as a whole",
+         {"=0"},
+         false,
+         "'0' is not a valid amount: the smallest is 0.01",
+         1,
+         LimitKind::None},
         {"a tenth of a cent", {"=0.001"}, false, "the smallest is 0.01", 1, LimitKind::None},
         {"a typed 0 that stays", {"\b", "0"}, false, "", 1, LimitKind::None},
         {"a typed 0 on its way to a half", {"\b", "0", ".", "5"}, false, "", 0.5, LimitKind::None},
-        {"a typed 0.00 is refused", {"\b", "0", ".", "0", "0"}, false, "the smallest is 0.01", 1, LimitKind::None},
+        {"a typed 0.00 is refused",
+         {"\b", "0", ".", "0", "0"},
+         false,
+         "the smallest is 0.01",
+         1,
+         LimitKind::None},
         {"a cent", {"=0.01"}, false, "", 0.01, LimitKind::None},
         {"a stake above the bankroll, played", {"=5000"}, false, "", 5000, LimitKind::None},
         {"a stake above the bankroll, stopped", {"=5000"}, true, "", 5000, LimitKind::StakeAboveBankroll},
@@ -350,13 +366,13 @@ TEST(GameLimits, TimePlayedCarriesOverAResume) {
             resumed.CheckLimitClock();
             return resumed.Limits().Stopped();
         };
-        EXPECT_EQ(stops_after(std::min(r.minutes_to_reality_check, r.minutes_to_time_limit)),
-                  r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::RealityCheck
-                                                                       : LimitKind::Time);
+        EXPECT_EQ(
+            stops_after(std::min(r.minutes_to_reality_check, r.minutes_to_time_limit)),
+            r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::RealityCheck : LimitKind::Time);
         resumed.GoOnPastLimit();
-        EXPECT_EQ(stops_after(std::abs(r.minutes_to_time_limit - r.minutes_to_reality_check)),
-                  r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::Time
-                                                                       : LimitKind::RealityCheck);
+        EXPECT_EQ(
+            stops_after(std::abs(r.minutes_to_time_limit - r.minutes_to_reality_check)),
+            r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::Time : LimitKind::RealityCheck);
     }
 }
 

@@ -259,11 +259,26 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("said");
-        QTest::newRow("exponent") << "Test_Bank" << "1e308" << "1308" << "\"e\" is not taken";
-        QTest::newRow("sign") << "Init_Bet" << "-5" << "5" << "without a sign";
-        QTest::newRow("letters, said once") << "Init_Bet" << "abc" << "" << "\"a\" is not taken";
-        QTest::newRow("second point") << "Test_Bank" << "1.2.3" << "1.23" << "one decimal point";
-        QTest::newRow("a zero on its way") << "Init_Bet" << "0" << "0" << "0 is no stake";
+        QTest::newRow("exponent") << "Test_Bank"
+                                  << "1e308"
+                                  << "1308"
+                                  << "\"e\" is not taken";
+        QTest::newRow("sign") << "Init_Bet"
+                              << "-5"
+                              << "5"
+                              << "without a sign";
+        QTest::newRow("letters, said once") << "Init_Bet"
+                                            << "abc"
+                                            << ""
+                                            << "\"a\" is not taken";
+        QTest::newRow("second point") << "Test_Bank"
+                                      << "1.2.3"
+                                      << "1.23"
+                                      << "one decimal point";
+        QTest::newRow("a zero on its way") << "Init_Bet"
+                                           << "0"
+                                           << "0"
+                                           << "0 is no stake";
     }
     void droppedKeysAreSaidOnceInTheStatusLine() {
         QFETCH(QString, edit);
@@ -279,12 +294,16 @@ private slots:
         Clear(*form, e);
         QTest::keyClicks(e, keys);
         QCOMPARE(e->text(), text);
-        QTRY_VERIFY2(status->text(QAccessible::Name).contains(said), qPrintable(status->text(QAccessible::Name)));
-        const QString name = edit == QLatin1String("Init_Bet") ? QStringLiteral("INITIAL BET:") : QStringLiteral("TEST BANK:");
-        QVERIFY2(status->text(QAccessible::Name).count(name) == 1, qPrintable(status->text(QAccessible::Name)));
+        QTRY_VERIFY2(status->text(QAccessible::Name).contains(said),
+                     qPrintable(status->text(QAccessible::Name)));
+        const QString name =
+            edit == QLatin1String("Init_Bet") ? QStringLiteral("INITIAL BET:") : QStringLiteral("TEST BANK:");
+        QVERIFY2(status->text(QAccessible::Name).count(name) == 1,
+                 qPrintable(status->text(QAccessible::Name)));
         QVERIFY(OpenMessage() == nullptr);
         // The stake in force stays a stake.
-        QCOMPARE(form->Engine().State().Bet_Size, edit == QLatin1String("Init_Bet") && text == "5" ? 5.0 : 1.0);
+        QCOMPARE(form->Engine().State().Bet_Size,
+                 edit == QLatin1String("Init_Bet") && text == "5" ? 5.0 : 1.0);
     }
 
     void listsSnapBackAndHandTheFocusOn_data() {

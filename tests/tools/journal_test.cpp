@@ -86,20 +86,19 @@ TEST(JournalFile, AResumeSaysWhereAndWhyItStops) {
     struct Row {
         const char* name;
         std::string text;
-        std::size_t history;  // numbers on the board after the resume
-        const char* said;     // on standard error ("" for nothing)
+        std::size_t history;             // numbers on the board after the resume
+        const char* said;                // on standard error ("" for nothing)
         std::vector<std::string> after;  // the journal's first actions after one more spin
     } rows[] = {
         {"a number while play stood still",
-         JournalText(TestName(), with({"limit-stop reality-check", "spin 7", "limit-go-on", "spin 8"}), false),
+         JournalText(TestName(), with({"limit-stop reality-check", "spin 7", "limit-go-on", "spin 8"}),
+                     false),
          5,
          "record 10 of the journal enters a number while play stood still at the reality-check limit; "
          "resumed up to it",
          with({"limit-stop reality-check"})},
         {"play that went on past the stop",
-         JournalText(TestName(), with({"limit-stop reality-check", "limit-go-on", "spin 8"}), false),
-         6,
-         "",
+         JournalText(TestName(), with({"limit-stop reality-check", "limit-go-on", "spin 8"}), false), 6, "",
          with({"limit-stop reality-check", "limit-go-on", "spin 8"})},
         {"records after the close",
          JournalText(TestName(), {"spin 5", "spin 6"}, true) + JournalRecord("spin 7"),
@@ -123,7 +122,8 @@ TEST(JournalFile, AResumeSaysWhereAndWhyItStops) {
             EXPECT_NE(err.str().find(r.said), std::string::npos) << err.str();
         const JournalContents j = ReadJournal(p.string());
         ASSERT_GE(j.actions.size(), r.after.size());
-        EXPECT_EQ(std::vector<std::string>(j.actions.begin(), j.actions.begin() + static_cast<long>(r.after.size())),
+        EXPECT_EQ(std::vector<std::string>(j.actions.begin(),
+                                           j.actions.begin() + static_cast<long>(r.after.size())),
                   r.after);
         EXPECT_TRUE(j.closed);
         EXPECT_TRUE(j.problem.empty()) << j.problem;
