@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #include "game/action_scope.h"
@@ -73,6 +74,9 @@ std::vector<std::string_view> Words(std::string_view line) {
 
 // A line that is no action: the replay stops there.
 struct NotAnAction {};
+// A line that the session could not have played where it stands: the replay
+// stops there too.
+struct NotPlayable {};
 
 [[noreturn]] void NoAction(std::string_view) { throw NotAnAction{}; }
 
@@ -230,9 +234,14 @@ bool GameJournal::ReplayAction(std::string_view line) {
         explicit Unseeded(bool& f) : flag(f), was(std::exchange(f, true)) {}
         ~Unseeded() { flag = was; }
     } unseeded(unseeded_);
+    replay_stop_ = ReplayStop::None;
     try {
         ReplayOne(line);
     } catch (const NotAnAction&) {
+        replay_stop_ = ReplayStop::NoAction;
+        return false;
+    } catch (const NotPlayable&) {
+        replay_stop_ = ReplayStop::PlayStopped;
         return false;
     } catch (const EngineError&) {
         // The action failed as it did when it ran, when the player saw the
@@ -310,6 +319,10 @@ void GameJournal::ReplayOne(std::string_view line) {
         // before it were dropped as their cells could not be clicked.
         const auto waited = std::find(replayed_waiting_.begin(), replayed_waiting_.end(), n);
         if (waited != replayed_waiting_.end()) replayed_waiting_.erase(replayed_waiting_.begin(), waited + 1);
+        // Play that stood still at a limit took no number: a journal that
+        // holds one there was not written by this session's rules, and what
+        // follows it would be another game.
+        if (game_.limits_.Stopped() != LimitKind::None) throw NotPlayable{};
         const auto i = static_cast<std::size_t>(n);
         // Only a shown cell takes the click.
         if (game_.board_.Image()[i].Visible || (game_.window_ && game_.window_->CellHoverShown(n)))
@@ -374,8 +387,9 @@ void GameJournal::ReplayOne(std::string_view line) {
         if (arg(1) != "none" && arg(1) != "partage") NoAction(line);
         game_.SetZeroRule(arg(1) == "partage" ? ZeroRule::Partage : ZeroRule::None);
     } else if (verb == "limits") {
-        words(6);
+        if (w.size() != 7) words(6);
         LimitSettings limits;
+        if (w.size() == 7) limits.stake_above_bankroll = in_range(arg(6), 1, 1) == 1;
         if (!TryStrToFloat(arg(1), limits.loss) || !TryStrToFloat(arg(2), limits.profit) ||
             !(limits.loss >= 0) || !(limits.profit >= 0) || limits.loss > kMaxAmount ||
             limits.profit > kMaxAmount)
@@ -392,6 +406,11 @@ void GameJournal::ReplayOne(std::string_view line) {
     } else if (verb == "limit-go-on") {
         words(1);
         game_.GoOnPastLimit();
+    } else if (verb == "played") {
+        words(2);
+        const std::int32_t played = in_range(arg(1), 0, std::numeric_limits<std::int32_t>::max());
+        if (game_.limits_.On()) game_.limits_.Resume(played, game_.platform_.ClockSeconds());
+        game_.played_noted_ = played;
     } else if (verb == "settings")
         game_.LoadSettingsLines(rest_texts(1));
     else if (verb == "mode") {

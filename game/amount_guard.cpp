@@ -7,6 +7,16 @@ namespace rotacle {
 
 void AmountGuard::CheckMoneyText(EditId id, std::string_view text) {
     CheckAmount(text, id == EditId::Init_Bet ? 0.0 : -kMaxAmount);
+    // A stake is whole cents: an initial bet that comes to none would put
+    // stakes of 0 on the table.
+    if (double value = 0; id == EditId::Init_Bet && TryStrToFloat(text, value) && RoundToCents(value) == 0)
+        throw MessageError<ConvertError>(MessageKind::AmountTooSmall, QuoteText(text), "0.01");
+}
+
+bool AmountGuard::NoStakeYet(std::string_view text) {
+    const std::size_t point = text.find('.');
+    const bool zeros = !text.empty() && text.find_first_not_of("0.") == std::string_view::npos;
+    return zeros && (point == std::string_view::npos || text.size() - point <= 2);
 }
 
 std::optional<ConvertError> AmountGuard::AmountError(EditId id, const std::string& text) {
@@ -23,15 +33,22 @@ std::optional<ConvertError> AmountGuard::AmountError(EditId id, const std::strin
     return std::nullopt;
 }
 
-bool AmountGuard::Taken(EditId id, const std::string& text) {
+bool AmountGuard::Taken(EditId id, const std::string& text, bool typed) {
     bool& refused = id == EditId::Init_Bet ? init_bet_refused_ : test_bank_refused_;
-    const bool refused_before = refused;
+    // A typed 0 on its way to 0.5 is only not taken yet: no message, and the
+    // next text that is no amount still has its own.
+    const bool refused_before = refused && !(id == EditId::Init_Bet && not_yet_);
+    if (id == EditId::Init_Bet) not_yet_ = false;
     const std::optional<ConvertError> error = AmountError(id, text);
     refused = error.has_value();
     if (id == EditId::Init_Bet) {
         cache_valid_ = false;
         double value = 0;
         if (!refused && Usable(text) && TryStrToFloat(text, value)) init_bet_in_force_ = value;
+    }
+    if (typed && id == EditId::Init_Bet && NoStakeYet(text)) {
+        refused = not_yet_ = true;
+        return false;
     }
     // One message when the text turns bad; the keys that follow, on the way
     // back to an amount, say nothing more.

@@ -24,8 +24,13 @@ class AmountGuard {
 public:
     /// Throws the amount error for a text that edit `id` must not hold: the
     /// four edits hold money within the largest amount, and the initial bet
-    /// is never negative. Checked before the edit takes the text.
+    /// is never negative and at least a cent. Checked before the edit takes
+    /// the text.
     static void CheckMoneyText(EditId id, std::string_view text);
+    /// True for a text of zeros that typing can still make a stake ("0",
+    /// "0.", "0.0"): typed into the initial bet it is refused without a
+    /// message, and the keys that follow may make it an amount.
+    static bool NoStakeYet(std::string_view text);
     /// The error of `text` in edit `id`, if it is refused.
     static std::optional<ConvertError> AmountError(EditId id, const std::string& text);
     /// The error of a refused `text` in edit `id` (an empty message if it is not refused).
@@ -37,10 +42,13 @@ public:
     static bool Guards(EditId id) { return id == EditId::Init_Bet || id == EditId::Test_Bank; }
     /// True while edit `id` holds a refused text.
     bool Refused(EditId id) const { return id == EditId::Init_Bet ? init_bet_refused_ : test_bank_refused_; }
-    /// For a guarded edit that just took `text`: true when the change
-    /// operation is to take it. A refused text sets the edit's mark and
-    /// throws its error when the mark was not yet set.
-    bool Taken(EditId id, const std::string& text);
+    /// True while the initial bet holds a typed 0 that is not taken yet.
+    bool NotYet() const { return not_yet_; }
+    /// For a guarded edit that just took `text` (`typed`: by a key typed at
+    /// its end): true when the change operation is to take it. A refused
+    /// text sets the edit's mark and throws its error when the mark was not
+    /// yet set.
+    bool Taken(EditId id, const std::string& text, bool typed = false);
     /// The initial bet in force for the text `text` of `Init_Bet`.
     bool TryInitialBet(const std::string& text, double& out) const;
     /// The same, rounded to cents.
@@ -57,6 +65,7 @@ private:
 
     bool init_bet_refused_ = false;
     bool test_bank_refused_ = false;
+    bool not_yet_ = false;  // the initial bet's refused text is a typed 0 on its way to a stake
     double init_bet_in_force_ = 1;
 };
 

@@ -68,7 +68,7 @@ void GameControls::SetEditText(EditId id, std::string_view text) {
     if (!AmountGuard::Guards(id)) AmountGuard::CheckMoneyText(id, text);
     e.Text.assign(text);
     if (id == EditId::Init_Bet) game_.amounts_.InitialBetTextChanged();
-    if (AmountGuard::Guards(id) && !game_.amounts_.Taken(id, e.Text)) return;
+    if (AmountGuard::Guards(id) && !game_.amounts_.Taken(id, e.Text, typing_)) return;
     switch (id) {
         case EditId::Init_Bet: game_.Init_BetChange(); break;
         case EditId::Test_Bank: game_.Test_BankChange(); break;
@@ -188,7 +188,14 @@ void GameControls::TypeKey(EditId id, char key) {
         case EditId::Wins_ActionValue: key = staking::NumericKeyFilter(e.Text, key); break;
     }
     if (key == 0) return;
-    SetEditText(id, WithKey(e.Text, key));
+    typing_ = true;
+    try {
+        SetEditText(id, WithKey(e.Text, key));
+    } catch (...) {
+        typing_ = false;
+        throw;
+    }
+    typing_ = false;
 }
 
 void GameControls::TypeKey(SpinId id, char key) {

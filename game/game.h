@@ -180,6 +180,8 @@ public:
     void ChBx_TestBankClick();
     void N_CountChange();
     double InitialBet() const;
+    /// True while the initial bet holds a typed 0 that is no stake yet.
+    bool AmountNotYet() const { return amounts_.NotYet(); }
     void WriteSettingsLine(std::size_t i, std::string_view text) { record_.Write(i, text); }
     void SaveSettingsFile(const std::string& path) const;
     void LoadSettingsFile(const std::string& path);
@@ -226,6 +228,10 @@ public:
     const SessionLimits& Limits() const { return limits_; }
     void CheckLimitClock();
     void GoOnPastLimit();
+    /// The money held: the bankroll and the stake on the table.
+    double MoneyHeld() const {
+        return state_.Bankroll + (AnyChipVisible() && !settling_ ? state_.Bet_Size : 0.0);
+    }
     void OpenImportPanel();
     void PastePage();
     void LoadNumberFile();
@@ -246,6 +252,7 @@ public:
     void SetJournal(ActionSink* sink) { journal_.SetJournal(sink); }
     void SetPlayListener(PlayListener* listener) { journal_.SetPlayListener(listener); }
     bool ReplayAction(std::string_view line) { return journal_.ReplayAction(line); }
+    GameJournal::ReplayStop LastReplayStop() const { return journal_.LastReplayStop(); }
     void NoteWaiting(int n) { journal_.NoteWaiting(n); }
     void NoteWithdrawn() { journal_.NoteWithdrawn(); }
     const std::deque<int>& ReplayedWaiting() const { return journal_.ReplayedWaiting(); }
@@ -267,6 +274,10 @@ private:
     staking::RuleInputs RuleSettings() const;
     void LimitsAfterSpin(bool spun);
     void StopForLimit(LimitKind kind);
+    /// While limits count and a journal is kept: the time played, as a line
+    /// of its own, when it moved on by a minute since the last one (or at
+    /// all, with `now`), so that a resumed session counts on from there.
+    void NotePlayed(bool now);
 
     friend class EngineTestAccess;
     friend class ModeHost;
@@ -293,6 +304,7 @@ private:
     bool refresh_settled_ = false;
     ZeroRule zero_rule_ = ZeroRule::None;
     SessionLimits limits_;
+    std::int64_t played_noted_ = 0;  // the time played that the journal holds last
     // The amounts in force while the initial bet or test bank hold a refused text.
     AmountGuard amounts_;
 };

@@ -57,6 +57,7 @@ private:
     void SpinEditChanged(SpinId id);
 
     Game& game_;
+    bool typing_ = false;  // the text being set comes from a key typed at its end
 };
 
 }  // namespace rotacle

@@ -44,6 +44,13 @@ public:
     /// line that is no action. After the last line, one display refresh
     /// brings the shown values up to date.
     bool ReplayAction(std::string_view line);
+    /// Why the last replayed line was not run.
+    enum class ReplayStop : std::uint8_t {
+        None,         ///< it ran
+        NoAction,     ///< it is no action this version knows
+        PlayStopped,  ///< it enters a number while play stands still at a limit
+    };
+    ReplayStop LastReplayStop() const { return replay_stop_; }
     /// A number joined the numbers that wait for the locked board: the
     /// journal notes it ("wait N"), so that a resumed session has it again.
     void NoteWaiting(int n);
@@ -125,6 +132,7 @@ private:
     DrawLog draws_;
     bool unseeded_ = false;             // draws go on without a seed from the clock
     std::deque<int> replayed_waiting_;  // the waiting numbers a replay has met
+    ReplayStop replay_stop_ = ReplayStop::None;
 };
 
 }  // namespace rotacle

@@ -186,7 +186,10 @@ void Game::ResetApp() {
     AllEnabled();
     SkipBet();
     // A new game is a new session for the limits too.
-    if (limits_.On()) limits_.Start(state_.Bankroll, platform_.ClockSeconds());
+    if (limits_.On()) {
+        limits_.Start(MoneyHeld(), platform_.ClockSeconds());
+        played_noted_ = 0;
+    }
     board_.ClearHistory();
     // With the history gone there is no spin to take back, also when a later
     // step of the reset fails on a bad input.

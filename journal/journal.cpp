@@ -111,14 +111,12 @@ void JournalWriter::Append(std::size_t actions) {
     // would make both unreadable, and behind a damaged one or one that the
     // resume did not replay they would never be read.
     std::size_t keep = found_.intact_bytes;
-    if (actions < found_.actions.size()) {
+    // A closed session written on is no longer closed: its close goes too.
+    if (actions < found_.actions.size() || found_.closed) {
+        actions = std::min(actions, found_.actions.size());
         std::size_t at = 0;
-        for (std::size_t records = 0; records <= actions;) {
-            const std::size_t end = found_text_.find('\n', at) + 1;
-            const std::string_view line(found_text_.data() + at, end - at);
-            if (records == 0 || !line.starts_with(std::string(kClosed) + "\t")) ++records;
-            at = end;
-        }
+        // The format record, then the actions: a close only follows them.
+        for (std::size_t records = 0; records <= actions; ++records) at = found_text_.find('\n', at) + 1;
         keep = at;
     }
     if (keep < found_text_.size() && ::ftruncate(fd_, static_cast<off_t>(keep)) != 0)
@@ -234,8 +232,12 @@ JournalContents ParseJournal(std::string_view text) {
             }
         } else if (*body == kClosed) {
             j.closed = true;
+        } else if (j.closed) {
+            // The session ended at its close: what follows belongs to none.
+            j.problem = "The session was closed at record " + IntToStr(static_cast<std::int64_t>(record)) +
+                        "; nothing after it is resumed.";
+            break;
         } else {
-            j.closed = false;
             j.actions.emplace_back(*body);
         }
         ++record;

@@ -30,9 +30,11 @@ inline constexpr std::size_t kKeptJournals = 10;
 
 /// What a journal file holds.
 struct JournalContents {
-    std::vector<std::string> actions;  ///< the intact records, oldest first
-    bool closed = false;               ///< the session ended cleanly
-    bool torn = false;                 ///< the last record was cut short (ignored)
+    std::vector<std::string> actions;  ///< the intact records up to the close, oldest first
+    /// The session ended cleanly. Records after the close are no part of it:
+    /// they are left out, and `problem` says where.
+    bool closed = false;
+    bool torn = false;  ///< the last record was cut short (ignored)
     /// Set when the file cannot be resumed from at all (not a journal of this
     /// program, or of a version it does not know), or is damaged in the
     /// middle: the actions before the damage are kept and the text says where.
@@ -78,8 +80,9 @@ public:
     const std::string& FoundText() const { return found_text_; }
 
     /// From here on records go at the end of the journal: a torn last
-    /// record, or what follows a damaged one, is cut off first, and an empty
-    /// file gets the format record. A file that is not a journal this
+    /// record, or what follows a damaged one, and the close of a closed
+    /// journal with what follows it, are cut off first, and an empty file
+    /// gets the format record. A file that is not a journal this
     /// version can write is left as it is: throws FileError. With `actions`
     /// fewer than the file holds (a resume stopped at an action it does not
     /// know), the records after the first `actions` ones are cut off too.

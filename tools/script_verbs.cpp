@@ -128,7 +128,10 @@ void Option(VerbCall& c) {
         count(limits.spins);
     else if (name == "reality-check")
         count(limits.reality_minutes);
-    else
+    else if (name == "limit-stake-above-bankroll") {
+        if (value != "0" && value != "1") c.Bad("option limit-stake-above-bankroll takes 0 or 1");
+        limits.stake_above_bankroll = value == "1";
+    } else
         c.Bad("unknown option '" + std::string(name) + "'");
     c.Run([&] { c.e.SetLimits(limits); });
 }
@@ -346,7 +349,8 @@ constexpr ScriptVerb kVerbs[] = {
     {"enter", "N", "N typed and entered; waits for the end of a progress run", Enter},
     {"nowait", "COMMAND", "COMMAND without the timers after it", nullptr},
     {"option", "NAME VALUE",
-     "A player's option: quick, zero-rule, limit-loss, limit-profit, limit-time, limit-spins, reality-check",
+     "A player's option: quick, zero-rule, limit-loss, limit-profit, limit-time, limit-spins, reality-check, "
+     "limit-stake-above-bankroll",
      Option},
     {"limit", "continue|new", "After a session limit: play on, or start a new game", Limit},
     {"wait", "SECONDS", "Let SECONDS of play time pass (for the limits of time)", Wait},

@@ -403,8 +403,15 @@ int RunScript(std::istream& in, const std::filesystem::path& base_dir, std::ostr
         if (!kept.problem.empty()) err << "rotacle-sim: " << kept.problem << '\n';
         const std::size_t ran = session.Replay(kept.actions);
         resumed_actions = ran;
-        if (ran < kept.actions.size())
-            err << "rotacle-sim: record " << ran + 2 << " of the journal is no action; resumed up to it\n";
+        if (ran < kept.actions.size()) {
+            err << "rotacle-sim: record " << ran + 2 << " of the journal ";
+            if (session.Engine().LastReplayStop() == GameJournal::ReplayStop::PlayStopped)
+                err << "enters a number while play stood still at the "
+                    << LimitName(session.Engine().Limits().Stopped()) << " limit";
+            else
+                err << "is no action";
+            err << "; resumed up to it\n";
+        }
         session.WriteState(out, 0);
     }
     if (writer) {

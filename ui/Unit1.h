@@ -293,6 +293,11 @@ private:
     // The history length at an edit that changed the stake, until the next
     // number is entered.
     std::optional<std::size_t> stake_note_;
+    // A key typed into amount edit `id` (its text `before`): one that the key
+    // filter drops, or a typed 0 that is no stake yet, is said in the status
+    // line, once until the edit takes a key again.
+    void NoteTypedKey(EditId id, const std::string& before, char key);
+    std::array<bool, 4> key_noted_{};
 };
 
 }  // namespace rotacle::ui

@@ -114,7 +114,13 @@ void TForm1::DescribeTableForReaders() {
         // The money as the next display refresh shows it: the labels follow
         // within a tick, and a line said before them would be said again.
         const QString stake = QString::fromStdString(FloatToStr(RoundToCents(e.State().Bet_Size)));
-        parts << Accessible::tr("proposal: stake %1 on %2").arg(stake, FieldName(chip));
+        const double held = e.MoneyHeld();
+        // A stake beyond the money held is never placed unsaid.
+        if (e.State().Bet_Size > held)
+            parts << Accessible::tr("proposal: stake %1 on %2, more than the money held (%3)")
+                         .arg(stake, FieldName(chip), QString::fromStdString(FloatToStr(RoundToCents(held))));
+        else
+            parts << Accessible::tr("proposal: stake %1 on %2").arg(stake, FieldName(chip));
     } else {
         parts << Accessible::tr("no bet");
     }

@@ -335,14 +335,22 @@ void TForm1::BuildSettingsArea() {
 
     const auto edit = [this](EditId id, const char* name, const QRect& place) {
         auto* e = new EngineEdit(this, QString::fromLatin1(name), place);
-        e->on_key = [this, id](char c) { EditSetting([&] { engine_.TypeKey(id, c); }); };
+        e->on_key = [this, id](char c) {
+            const std::string before = engine_.EditControl(id).Text;
+            EditSetting([&] { engine_.TypeKey(id, c); });
+            NoteTypedKey(id, before, c);
+        };
         // Pasted text is taken as it is; a key typed over a selection or
         // inside the text passes the key filter of the text around it.
         e->on_text = [this, id, e](const std::string& text) {
             if (!e->isEnabled() || e->isReadOnly()) return;
             EditSetting([&] { engine_.SetEditText(id, text); });
         };
-        e->key_filter = &rotacle::staking::NumericKeyFilter;
+        e->key_filter = [this, id](std::string_view rest, char key) {
+            const char put = rotacle::staking::NumericKeyFilter(rest, key);
+            if (put == 0) NoteTypedKey(id, std::string(rest), key);
+            return put;
+        };
         edits_[static_cast<std::size_t>(id)] = e;
     };
     const auto spin = [this](SpinId id, const char* name, const QRect& place) {

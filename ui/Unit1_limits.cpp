@@ -11,7 +11,9 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "staking/rules.h"
 #include "ui/Unit1.h"
+#include "ui/accessible.h"
 #include "ui/language.h"
 #include "ui/options_file.h"
 #include "ui/widgets.h"
@@ -28,6 +30,7 @@ const QString kProfitKey = QStringLiteral("limits/profit");
 const QString kTimeKey = QStringLiteral("limits/timeMinutes");
 const QString kSpinsKey = QStringLiteral("limits/spins");
 const QString kRealityKey = QStringLiteral("limits/realityMinutes");
+const QString kStakeAboveBankrollKey = QStringLiteral("limits/stopOnStakeAboveBankroll");
 
 // A stored count or amount that is no number, or out of range, is off.
 double StoredAmount(const QSettings& s, const QString& key) {
@@ -55,6 +58,7 @@ const char* LimitHeading(LimitKind kind) {
         case LimitKind::Time: return QT_TRANSLATE_NOOP("TForm1", "TIME LIMIT REACHED");
         case LimitKind::Spins: return QT_TRANSLATE_NOOP("TForm1", "SPIN LIMIT REACHED");
         case LimitKind::RealityCheck: return QT_TRANSLATE_NOOP("TForm1", "REALITY CHECK");
+        case LimitKind::StakeAboveBankroll: return QT_TRANSLATE_NOOP("TForm1", "STAKE ABOVE THE BANKROLL");
         case LimitKind::None: break;
     }
     return "";
@@ -70,6 +74,7 @@ void TForm1::ApplyStoredOptions() {
     limits.time_minutes = StoredCount(s, kTimeKey);
     limits.spins = StoredCount(s, kSpinsKey);
     limits.reality_minutes = StoredCount(s, kRealityKey);
+    limits.stake_above_bankroll = s.value(kStakeAboveBankrollKey, false).toBool();
     const bool partage = s.value(kZeroRuleKey, false).toBool();
     // After a resumed session's replay: a choice made since is a change of
     // its own in the journal.
@@ -91,7 +96,41 @@ void TForm1::SetLimitsOption(const LimitSettings& limits) {
     s.setValue(kTimeKey, limits.time_minutes);
     s.setValue(kSpinsKey, limits.spins);
     s.setValue(kRealityKey, limits.reality_minutes);
+    s.setValue(kStakeAboveBankrollKey, limits.stake_above_bankroll);
     Run([&] { engine_.SetLimits(limits); });
+}
+
+void TForm1::NoteTypedKey(EditId id, const std::string& before, char key) {
+    bool& noted = key_noted_[static_cast<std::size_t>(id)];
+    const bool dropped = key != '\b' && rotacle::staking::NumericKeyFilter(before, key) == 0;
+    const bool no_stake = !dropped && id == EditId::Init_Bet && engine_.EditControl(id).Text != before &&
+                          engine_.AmountNotYet();
+    if (!dropped && !no_stake) {
+        noted = false;
+        return;
+    }
+    if (noted) return;
+    noted = true;
+    QString name;
+    switch (id) {
+        case EditId::Init_Bet: name = tr("INITIAL BET"); break;
+        case EditId::Test_Bank: name = tr("TEST BANK"); break;
+        case EditId::Losses_ActionValue: name = tr("amount of the loss rule"); break;
+        case EditId::Wins_ActionValue: name = tr("amount of the win rule"); break;
+    }
+    QString why;
+    if (no_stake)
+        why = tr("%1: %2 is no stake; the smallest is 0.01")
+                  .arg(name, QString::fromStdString(engine_.EditControl(id).Text));
+    else if (key == '.' || key == ',')
+        why = tr("%1: an amount has one decimal point; the key is not taken").arg(name);
+    else if (key == '-' || key == '+')
+        why = tr("%1: amounts are typed without a sign; \"%2\" is not taken")
+                  .arg(name, QString(QLatin1Char(key)));
+    else
+        why = tr("%1: only digits and a decimal point are typed here; \"%2\" is not taken")
+                  .arg(name, QString::fromLatin1(&key, 1));
+    Announce(*this, why);
 }
 
 void TForm1::BuildOptionsRow() {
@@ -125,6 +164,8 @@ void TForm1::BuildOptionsRow() {
         l.time_minutes = limit_time_->value();
         l.spins = limit_spins_->value();
         l.reality_minutes = limit_reality_->value();
+        // Kept as it is: the row has no box for it.
+        l.stake_above_bankroll = engine_.Limits().Settings().stake_above_bankroll;
         SetLimitsOption(l);
     };
     const auto amount = [&](const char* name, const QRect& place) {
@@ -211,7 +252,7 @@ void TForm1::RefreshOptions() {
     const LimitKind stopped = e.Limits().Stopped();
     if (stopped != LimitKind::None) {
         const SessionLimits& l = e.Limits();
-        const double bankroll = e.State().Bankroll;
+        const double bankroll = e.MoneyHeld();
         QString text =
             tr(LimitHeading(stopped)) + QLatin1Char('\n') +
             tr("Time played %1")

@@ -194,6 +194,13 @@ void SessionJournal::Resume(const JournalContents& last) {
     form_.RestoreWaiting(e.ReplayedWaiting());
     if (!last.problem.empty())
         form_.Platform().ShowMessage(last.problem);
+    else if (ran < last.actions.size() && e.LastReplayStop() == GameJournal::ReplayStop::PlayStopped)
+        form_.Platform().ShowMessage(
+            QCoreApplication::translate("Journal",
+                                        "Record %1 of the journal enters a number while play stood still at "
+                                        "a session limit; the session is resumed up to it.")
+                .arg(ran + 2)
+                .toStdString());
     else if (ran < last.actions.size())
         form_.Platform().ShowMessage(
             QCoreApplication::translate(
@@ -282,6 +289,8 @@ void SessionJournal::ResumeKept(const std::string& kept) {
         platform.ShowMessage(chosen.problem);
         return;
     }
+    // A kept session that goes on after its close is taken up to the close.
+    if (!chosen.problem.empty()) platform.ShowMessage(chosen.problem);
     if (!sink_) {
         platform.ShowMessage(
             QCoreApplication::translate(

@@ -3,6 +3,8 @@
 // the game stops and goes on, journaled and replayed.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -154,6 +156,126 @@ TEST(SessionLimits, EachLimitStopsGoesOnAndStartsAnew) {
     }
 }
 
+// A number that wins the bet on the table, or a zero that loses it.
+int Winning(const Game& g) {
+    constexpr int kWins[] = {1, 1, 2, 1, 2, 1, 19};  // by field code, 1 Less .. 6 More
+    const int field = g.State().Bet_Field;
+    return field >= 1 && field <= 6 ? kWins[field] : 1;
+}
+
+// Limits set with a stake on the table: the session counts the money held
+// (the bankroll and that stake) from the moment they are set, and stops play
+// at the spin that reaches a limit.
+TEST(GameLimits, CountTheMoneyHeldFromTheMomentTheyAreSet) {
+    struct Row {
+        const char* name;
+        std::string before;  // W wins the bet on the table, L loses it (a zero)
+        LimitSettings set;   // set after `before`
+        std::string after;   // played until a limit stops play
+        LimitKind stopped;
+        std::size_t spins_played;  // of `after`, when play stopped
+        double net;                // the session's result then
+    } rows[] = {
+        {"loss of 2 with a stake of 1 on the table", "", {.loss = 2}, "LLLL", LimitKind::Loss, 2, -3},
+        {"loss of 2 after a loss, a stake of 2 on the table",
+         "L",
+         {.loss = 2},
+         "LLLL",
+         LimitKind::Loss,
+         1,
+         -2},
+        {"loss of 10 after two losses", "LL", {.loss = 10}, "LLLL", LimitKind::Loss, 3, -12},
+        {"profit of 2 with a stake of 2 on the table", "L", {.profit = 2}, "WWWW", LimitKind::Profit, 1, 2},
+        {"three spins after a loss", "L", {.spins = 3}, "WWWWW", LimitKind::Spins, 3, 4},
+        {"a profit goal with a spin limit", "L", {.profit = 100, .spins = 2}, "WWWW", LimitKind::Spins, 2, 3},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakePlatform platform;
+        Game g(platform);
+        Warm(g);
+        const auto play = [&g](char move) { Play(g, move == 'W' ? Winning(g) : 0); };
+        for (const char move : r.before) play(move);
+        ASSERT_TRUE(g.AnyChipVisible());
+        const double held = g.MoneyHeld();
+        g.SetLimits(r.set);
+        std::size_t played = 0;
+        for (const char move : r.after) {
+            if (g.Limits().Stopped() != LimitKind::None) break;
+            play(move);
+            ++played;
+        }
+        EXPECT_EQ(g.Limits().Stopped(), r.stopped);
+        EXPECT_EQ(played, r.spins_played);
+        EXPECT_DOUBLE_EQ(g.MoneyHeld() - held, r.net);
+        EXPECT_DOUBLE_EQ(g.Limits().Net(g.MoneyHeld()), r.net);
+    }
+}
+
+// An initial bet that comes to no cent is refused with one message, except a
+// typed 0 on its way to a stake, which waits quietly; no stake of 0 is ever
+// placed. A stake larger than the money held stops play when the player
+// chose so, and is placed as before otherwise.
+TEST(GameLimits, NoStakeOfNothingAndNoneAboveTheBankrollUnseen) {
+    struct Row {
+        const char* name;
+        std::vector<std::string> typed;  // keys typed one by one; "=TEXT" sets the whole text
+        bool stop_above_bankroll;
+        const char* message;  // "" for none
+        double stake;         // the stake on the table then
+        LimitKind stopped;    // after a lost spin, whose rule doubles that stake
+    } rows[] = {
+        {"0 set as a whole",
+         {"=0"},
+         false,
+         "'0' is not a valid amount: the smallest is 0.01",
+         1,
+         LimitKind::None},
+        {"a tenth of a cent", {"=0.001"}, false, "the smallest is 0.01", 1, LimitKind::None},
+        {"a typed 0 that stays", {"\b", "0"}, false, "", 1, LimitKind::None},
+        {"a typed 0 on its way to a half", {"\b", "0", ".", "5"}, false, "", 0.5, LimitKind::None},
+        {"a typed 0.00 is refused",
+         {"\b", "0", ".", "0", "0"},
+         false,
+         "the smallest is 0.01",
+         1,
+         LimitKind::None},
+        {"a cent", {"=0.01"}, false, "", 0.01, LimitKind::None},
+        {"a stake above the bankroll, played", {"=5000"}, false, "", 5000, LimitKind::None},
+        {"a stake above the bankroll, stopped", {"=5000"}, true, "", 5000, LimitKind::StakeAboveBankroll},
+        {"a stake within the bankroll", {"=100"}, true, "", 100, LimitKind::None},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakePlatform platform;
+        Game g(platform);
+        if (r.stop_above_bankroll) g.SetLimits({.stake_above_bankroll = true});
+        Warm(g);
+        for (const std::string& t : r.typed) {
+            if (t.front() == '=')
+                g.Event([&] { g.SetEditText(EditId::Init_Bet, t.substr(1)); });
+            else
+                g.Event([&] { g.TypeKey(EditId::Init_Bet, t[0]); });
+        }
+        if (*r.message == '\0')
+            EXPECT_TRUE(platform.messages.empty()) << platform.LastMessage();
+        else
+            EXPECT_NE(platform.LastMessage().find(r.message), std::string::npos) << platform.LastMessage();
+        EXPECT_LE(platform.messages.size(), 1U);
+        EXPECT_EQ(g.State().Bet_Size, r.stake);
+        Play(g, 0);
+        EXPECT_EQ(g.Limits().Stopped(), r.stopped);
+        if (r.stopped == LimitKind::None) {
+            EXPECT_TRUE(g.AnyChipVisible());
+            EXPECT_EQ(g.State().Bet_Size, 2 * r.stake);
+        } else {
+            // The stake came back: nothing is on the table.
+            EXPECT_FALSE(g.AnyChipVisible());
+            EXPECT_EQ(g.State().Bankroll, g.MoneyHeld());
+        }
+    }
+}
+
 class Lines : public ActionSink {
 public:
     void Record(std::string_view action) noexcept override { lines.emplace_back(action); }
@@ -198,6 +320,60 @@ TEST(GameLimits, StopWithdrawsTheProposalAndReplaysAsPlayed) {
     EXPECT_EQ(g.Limits().Stopped(), LimitKind::None);
     Play(g, 3);
     EXPECT_EQ(g.Board().NumbersList().size(), 1U);
+}
+
+// The time played goes into the journal: a session resumed after a crash
+// counts its limits of time on from where it was cut off. A journal from
+// before, without it, counts them from the resume.
+TEST(GameLimits, TimePlayedCarriesOverAResume) {
+    FakePlatform platform;
+    Game g(platform);
+    Lines journal;
+    g.SetJournal(&journal);
+    g.SetLimits({.loss = 500, .reality_minutes = 45});
+    Warm(g);
+    // Twenty minutes in, the time limit joins (it counts the session's time); twenty more pass.
+    for (int minute = 0; minute < 40; ++minute) {
+        if (minute == 20) g.SetLimits({.loss = 500, .time_minutes = 50, .reality_minutes = 45});
+        platform.clock_seconds += 60;
+        g.CheckLimitClock();
+    }
+    ASSERT_EQ(g.Limits().Stopped(), LimitKind::None);
+    g.SetJournal(nullptr);
+
+    std::vector<std::string> older;
+    for (const std::string& line : journal.lines)
+        if (!line.starts_with("played ")) older.push_back(line);
+    struct Row {
+        const char* name;
+        std::vector<std::string> lines;
+        int minutes_to_reality_check, minutes_to_time_limit;
+    } rows[] = {
+        {"journal with the time played", journal.lines, 5, 10},
+        {"journal from before", older, 45, 50},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        FakePlatform later;
+        later.clock_seconds = platform.clock_seconds + 3 * 3600;  // resumed hours later
+        Game resumed(later);
+        for (const std::string& line : r.lines) ASSERT_TRUE(resumed.ReplayAction(line)) << line;
+        const auto stops_after = [&](int minutes) {
+            later.clock_seconds += minutes * 60 - 1;
+            resumed.CheckLimitClock();
+            if (resumed.Limits().Stopped() != LimitKind::None) return LimitKind::None;  // too early
+            later.clock_seconds += 1;
+            resumed.CheckLimitClock();
+            return resumed.Limits().Stopped();
+        };
+        EXPECT_EQ(
+            stops_after(std::min(r.minutes_to_reality_check, r.minutes_to_time_limit)),
+            r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::RealityCheck : LimitKind::Time);
+        resumed.GoOnPastLimit();
+        EXPECT_EQ(
+            stops_after(std::abs(r.minutes_to_time_limit - r.minutes_to_reality_check)),
+            r.minutes_to_reality_check < r.minutes_to_time_limit ? LimitKind::Time : LimitKind::RealityCheck);
+    }
 }
 
 }  // namespace

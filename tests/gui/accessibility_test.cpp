@@ -424,9 +424,19 @@ private slots:
              },
              {QStringLiteral("numbers in game 5, last 21, red")},
              {}},
+            {"a stake above the money held",
+             [&] {
+                 form->Run([&] { form->Engine().SetEditText(rotacle::EditId::Init_Bet, "100000"); });
+                 spins({0});
+             },
+             {QStringLiteral("more than the money held")},
+             {}},
             {"a settled bet",
-             [&] { spins({0}); },
-             {QStringLiteral("lost: stake "), QStringLiteral("numbers in game 6")},
+             [&] {
+                 form->Run([&] { form->Engine().SetEditText(rotacle::EditId::Init_Bet, "1"); });
+                 spins({0});
+             },
+             {QStringLiteral("lost: stake "), QStringLiteral("numbers in game 7")},
              {}},
             {"the bet skipped",
              [&] { form->Run([&] { form->Engine().Image_SkipBet2Click(); }); },

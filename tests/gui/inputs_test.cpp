@@ -2,6 +2,7 @@
 // boxes, the safety level, the reset buttons, the settings file commands and
 // the error message of a bad initial bet.
 #include <QAbstractSpinBox>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -251,6 +252,61 @@ private slots:
         QTest::keyClicks(init, QStringLiteral("3"));
         QCOMPARE(form->Engine().State().Bet_Size, 3.0);
         QCOMPARE(form->Platform().Messages().size(), std::size_t{1});
+    }
+
+    // A key that the amount edits drop, and a typed 0 that is no stake yet,
+    // are said in the status line, once until the edit takes a key again,
+    // and never in a message box.
+    void droppedKeysAreSaidOnceInTheStatusLine_data() {
+        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("exponent") << "Test_Bank"
+                                  << "1e308"
+                                  << "1308"
+                                  << "\"e\" is not taken";
+        QTest::newRow("sign") << "Init_Bet"
+                              << "-5"
+                              << "5"
+                              << "without a sign";
+        QTest::newRow("letters, said once") << "Init_Bet"
+                                            << "abc"
+                                            << ""
+                                            << "\"a\" is not taken";
+        QTest::newRow("second point") << "Test_Bank"
+                                      << "1.2.3"
+                                      << "1.23"
+                                      << "one decimal point";
+        QTest::newRow("a zero on its way") << "Init_Bet"
+                                           << "0"
+                                           << "0"
+                                           << "0 is no stake";
+    }
+    void droppedKeysAreSaidOnceInTheStatusLine() {
+        QFETCH(QString, edit);
+        QFETCH(QString, keys);
+        QFETCH(QString, text);
+        QFETCH(QString, said);
+        auto form = ShowWithSettings();
+        QVERIFY(form);
+        QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());
+        QAccessibleInterface* status = window->child(window->childCount() - 1);
+        QCOMPARE(status->role(), QAccessible::StatusBar);
+        QLineEdit* e = EditOf(*form, edit.toLatin1().constData());
+        Clear(*form, e);
+        QTest::keyClicks(e, keys);
+        QCOMPARE(e->text(), text);
+        QTRY_VERIFY2(status->text(QAccessible::Name).contains(said),
+                     qPrintable(status->text(QAccessible::Name)));
+        const QString name =
+            edit == QLatin1String("Init_Bet") ? QStringLiteral("INITIAL BET:") : QStringLiteral("TEST BANK:");
+        QVERIFY2(status->text(QAccessible::Name).count(name) == 1,
+                 qPrintable(status->text(QAccessible::Name)));
+        QVERIFY(OpenMessage() == nullptr);
+        // The stake in force stays a stake.
+        QCOMPARE(form->Engine().State().Bet_Size,
+                 edit == QLatin1String("Init_Bet") && text == "5" ? 5.0 : 1.0);
     }
 
     void listsSnapBackAndHandTheFocusOn_data() {

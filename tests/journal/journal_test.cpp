@@ -44,7 +44,14 @@ TEST(JournalFile, ReadingWhatTheFileHolds) {
          false,
          true,
          ""},
-        {"an action after the close", clean + "", {"spin 5", "undo", "spin 17"}, false, false, true, ""},
+        {"still open", clean, {"spin 5", "undo", "spin 17"}, false, false, true, ""},
+        {"an action after the close",
+         JournalText(TestName(), {"spin 5", "undo"}, true) + JournalRecord("spin 17"),
+         {"spin 5", "undo"},
+         true,
+         false,
+         true,
+         "closed at record 4"},
         {"last record cut short", clean.substr(0, third + 4), {"spin 5", "undo"}, false, true, true, ""},
         {"last line without its end",
          clean.substr(0, clean.size() - 1),
@@ -158,6 +165,7 @@ TEST(JournalFile, AJournalIsWrittenFromItsLastWholeRecordByOneWriter) {
          2,
          {"spin 5", "spin 6", "spin 7"}},
         {"an action not replayed", two + JournalRecord("closed"), 1, {"spin 5", "spin 7"}},
+        {"a closed journal written on", two + JournalRecord("closed"), 2, {"spin 5", "spin 6", "spin 7"}},
         {"killed before its first record", "", 0, {"spin 7"}},
         {"lines ended by CR LF", Crlf(two), 2, {"spin 5", "spin 6", "spin 7"}},
     };
@@ -174,6 +182,7 @@ TEST(JournalFile, AJournalIsWrittenFromItsLastWholeRecordByOneWriter) {
         EXPECT_EQ(j.actions, r.after);
         EXPECT_TRUE(j.problem.empty()) << j.problem;
         EXPECT_FALSE(j.torn);
+        EXPECT_EQ(FileText(p).find("closed"), std::string::npos);
     }
     for (const std::string& foreign : {std::string("hello\n"), JournalRecord("rotacle-journal 9")}) {
         WriteFile(p, foreign);

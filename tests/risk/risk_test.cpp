@@ -187,7 +187,7 @@ TEST(RiskRun, BadSetupsAndRowsAreRefused) {
     for (const char* bet : {"0", "0.004"}) {
         s = ok, s.controls = {{"Init_Bet", bet}};
         s.spins_max = INT64_MAX;
-        refused(s, "is a stake of 0");
+        refused(s, "the smallest is 0.01");
     }
 
     const std::string good = CsvRow(RunSessions(ok, 3, 1, 1).at(0));

@@ -71,6 +71,65 @@ TEST(JournalFile, TheDriverWritesOnlyTheSessionItResumes) {
     }
 }
 
+// A resume says where and why it stops: at a number entered while play stood
+// still at a limit, or at the close of the session, and replays nothing after.
+// A closed session written on is open again, its close at the end.
+TEST(JournalFile, AResumeSaysWhereAndWhyItStops) {
+    const fs::path p = Scratch(TestName() + ".journal");
+    const std::vector<std::string> warm{"spin 5", "spin 17", "spin 32", "spin 1", "spin 2", "run-end"};
+    const auto with = [&](std::vector<std::string> more) {
+        std::vector<std::string> all{"limits 0 0 0 0 1"};
+        all.insert(all.end(), warm.begin(), warm.end());
+        all.insert(all.end(), more.begin(), more.end());
+        return all;
+    };
+    struct Row {
+        const char* name;
+        std::string text;
+        std::size_t history;             // numbers on the board after the resume
+        const char* said;                // on standard error ("" for nothing)
+        std::vector<std::string> after;  // the journal's first actions after one more spin
+    } rows[] = {
+        {"a number while play stood still",
+         JournalText(TestName(), with({"limit-stop reality-check", "spin 7", "limit-go-on", "spin 8"}),
+                     false),
+         5,
+         "record 10 of the journal enters a number while play stood still at the reality-check limit; "
+         "resumed up to it",
+         with({"limit-stop reality-check"})},
+        {"play that went on past the stop",
+         JournalText(TestName(), with({"limit-stop reality-check", "limit-go-on", "spin 8"}), false), 6, "",
+         with({"limit-stop reality-check", "limit-go-on", "spin 8"})},
+        {"records after the close",
+         JournalText(TestName(), {"spin 5", "spin 6"}, true) + JournalRecord("spin 7"),
+         2,
+         "The session was closed at record 4; nothing after it is resumed.",
+         {"spin 5", "spin 6", "spin 17"}},
+        {"a closed session", JournalText(TestName(), {"spin 5"}, true), 1, "", {"spin 5", "spin 17"}},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        WriteFile(p, r.text);
+        std::istringstream script("spin 17\n");
+        std::ostringstream out, err;
+        EXPECT_EQ(sim::RunScript(script, p.parent_path(), out, err, false, {p.string(), p.string()}), 0);
+        const std::string resumed = out.str().substr(0, out.str().find('\n'));
+        EXPECT_NE(resumed.find("\"history\":" + std::to_string(r.history) + ","), std::string::npos)
+            << resumed;
+        if (*r.said == '\0')
+            EXPECT_EQ(err.str(), "");
+        else
+            EXPECT_NE(err.str().find(r.said), std::string::npos) << err.str();
+        const JournalContents j = ReadJournal(p.string());
+        ASSERT_GE(j.actions.size(), r.after.size());
+        EXPECT_EQ(std::vector<std::string>(j.actions.begin(),
+                                           j.actions.begin() + static_cast<long>(r.after.size())),
+                  r.after);
+        EXPECT_TRUE(j.closed);
+        EXPECT_TRUE(j.problem.empty()) << j.problem;
+    }
+}
+
 // What the driver refuses is no action of a journal either: the replay stops
 // there, with nothing changed.
 TEST(JournalFile, ReplayRefusesWhatTheDriverRefuses) {

@@ -156,7 +156,7 @@ TEST_F(Risk, BadInputWritesNothing) {
         {[](RiskOptions& o) { o.bankroll = "0"; }, "--bankroll: '0' is not a positive amount"},
         {[](RiskOptions& o) { o.target = "1,5"; }, "--target: '1,5' is not a positive amount"},
         {[](RiskOptions& o) { o.sessions = 0; }, "--sessions: must be at least 1"},
-        {[](RiskOptions& o) { o.controls = {"Init_Bet=0"}; }, "Init_Bet: '0' is a stake of 0"},
+        {[](RiskOptions& o) { o.controls = {"Init_Bet=0"}; }, "Init_Bet: '0' is refused: '0' is not a valid amount: the smallest is 0.01"},
         {[](RiskOptions& o) { o.zero_rule = "half"; }, "--zero-rule: 'half' is not none or partage"},
         {[](RiskOptions& o) { o.system = "labouchere"; }, "--system: 'labouchere'"},
         {[](RiskOptions& o) { o.controls = {"Bank=5"}; }, "unknown control 'Bank'"},
