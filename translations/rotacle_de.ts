@@ -462,7 +462,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
-        <translation>Blind (+1 je Coup)</translation>
+        <translation>Stetig (+1 je Coup)</translation>
     </message>
     <message>
         <source>Up-trender (+1 on win)</source>
@@ -1217,7 +1217,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>CHECK:</source>
-        <translation>CHECK:</translation>
+        <translation>PAUSE:</translation>
     </message>
     <message>
         <source>GO ON</source>

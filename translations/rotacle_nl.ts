@@ -212,7 +212,7 @@ chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash;
 staking rules give.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
 &lt;p&gt;Rotacle volgt een Europese roulettetafel (één nul) en stelt een van de zes enkele kansen voor
-&amp;mdash; Manque (1-18), Passe (19-36), Even, Oneven, Rood, Zwart &amp;mdash; met de inzet die uw
+&amp;mdash; 1-18, 19-36, Even, Oneven, Rood, Zwart &amp;mdash; met de inzet die uw
 inzetregels geven.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -457,7 +457,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
-        <translation>Blind (+1 per spin)</translation>
+        <translation>Gestaag (+1 per spin)</translation>
     </message>
     <message>
         <source>Up-trender (+1 on win)</source>
@@ -525,7 +525,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Less</source>
-        <translation>Manque</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>Even</source>
@@ -545,7 +545,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>More</source>
-        <translation>Passe</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>IMPORT</source>
@@ -1212,7 +1212,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>CHECK:</source>
-        <translation>CHECK:</translation>
+        <translation>PAUZE:</translation>
     </message>
     <message>
         <source>GO ON</source>
@@ -1527,11 +1527,11 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Less (1-18)</source>
-        <translation>Manque (1-18)</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>More (19-36)</source>
-        <translation>Passe (19-36)</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>Even</source>

@@ -212,7 +212,7 @@ chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash;
 staking rules give.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
 &lt;p&gt;Rotacle śledzi stół ruletki europejskiej (jedno zero) i proponuje jedną z sześciu prostych
-szans &amp;mdash; Niskie (1-18), Wysokie (19-36), Parzyste, Nieparzyste, Czerwone, Czarne &amp;mdash; ze
+szans &amp;mdash; 1-18, 19-36, Parzyste, Nieparzyste, Czerwone, Czarne &amp;mdash; ze
 stawką wynikającą z Twoich zasad stawek.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -524,7 +524,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>Less</source>
-        <translation>Niskie</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>Even</source>
@@ -544,7 +544,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>More</source>
-        <translation>Wysokie</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>IMPORT</source>
@@ -1526,11 +1526,11 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>Less (1-18)</source>
-        <translation>Niskie (1-18)</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>More (19-36)</source>
-        <translation>Wysokie (19-36)</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>Even</source>

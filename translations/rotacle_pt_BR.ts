@@ -212,7 +212,7 @@ chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash;
 staking rules give.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
 &lt;p&gt;O Rotacle acompanha uma mesa de roleta europeia (um zero) e propõe uma das seis chances
-simples &amp;mdash; Falta (1-18), Passa (19-36), Par, Ímpar, Vermelho, Preto &amp;mdash; com a aposta que
+simples &amp;mdash; 1-18, 19-36, Par, Ímpar, Vermelho, Preto &amp;mdash; com a aposta que
 suas regras de aposta dão.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -524,7 +524,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>Less</source>
-        <translation>Falta</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>Even</source>
@@ -544,7 +544,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>More</source>
-        <translation>Passa</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>IMPORT</source>
@@ -1526,11 +1526,11 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>Less (1-18)</source>
-        <translation>Falta (1-18)</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>More (19-36)</source>
-        <translation>Passa (19-36)</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>Even</source>

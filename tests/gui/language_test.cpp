@@ -1,9 +1,12 @@
 // The windows in every language they speak: each translation loads, no text
 // of the main, help or statistics window that has a translation is left in
-// English, and the game's errors are worded
+// English, each chance has one name, and the game's errors are worded
 // with translated patterns.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
@@ -11,6 +14,8 @@
 #include <QHash>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
+#include <QTableWidget>
 #include <QTabWidget>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -100,6 +105,53 @@ private slots:
             const auto it = finished.constFind(text);
             QVERIFY2(it == finished.constEnd() || *it == text,
                      qPrintable(code + QStringLiteral(": ") + text));
+        }
+    }
+
+    // Each chance has one name in a language: the statistics (their table and
+    // chart) and the trend buttons' tooltips call it what the table writes on
+    // its field. And no window text keeps an English word of the window's
+    // for which the language has its own.
+    void EachChanceHasOneNameAndNoEnglishWordStays_data() { EveryTranslatedTextShows_data(); }
+    void EachChanceHasOneNameAndNoEnglishWordStays() {
+        QFETCH(QString, code);
+        QCOMPARE(rotacle::ui::LoadLanguage(code), code);
+        auto form = ShowWindow();
+        QVERIFY(form);
+        rotacle::ui::ShowHelp(*form);
+        form->ShowStatistics();
+        rotacle::ui::StatsWindow* stats = form->OpenStatsWindow();
+        QVERIFY(stats);
+        auto* table = stats->findChild<QTableWidget*>(QStringLiteral("ChanceTable"));
+        const auto* bars = stats->findChild<QChartView*>(QStringLiteral("ChanceBars"));
+        auto* axis = qobject_cast<QBarCategoryAxis*>(bars->chart()->axes(Qt::Horizontal).front());
+        QVERIFY(table && axis);
+        // The chances with a word on their field (Red and Black wear a diamond).
+        const struct {
+            int row;
+            const char* painted;
+            const char* trend;
+        } chances[] = {{0, "1-18", "Trend_Less_0"}, {1, "EVEN", "Trend_Even_0"}, {4, "ODD", "Trend_Odd_0"},
+                       {5, "19-36", "Trend_More_0"}};
+        for (const auto& c : chances) {
+            const QString field = QCoreApplication::translate("Artwork", c.painted);
+            const QString name = table->item(c.row, 0)->text();
+            const QString where = code + QStringLiteral(": ") + field + QStringLiteral(" / ") + name;
+            QVERIFY2(name.toUpper() == field.toUpper(), qPrintable(where));
+            QVERIFY2(axis->categories().at(c.row) == name, qPrintable(where));
+            QVERIFY2(Part(*form, c.trend)->toolTip().contains(name), qPrintable(where));
+        }
+        static const char* const kEnglish[] = {"CHECK", "Blind", "LOSS", "PROFIT", "SKIP", "UNDO", "LOAD",
+                                               "SAVE",  "SETTINGS", "Less", "More", "Odd", "Black", "Red"};
+        auto* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help);
+        QStringList texts = WindowTexts(*form) + WindowTexts(*stats) + WindowTexts(*help);
+        texts << static_cast<rotacle::ui::HelpWindow*>(help)->Text();
+        for (const char* word : kEnglish) {
+            const QRegularExpression whole(QStringLiteral("(?<!\\w)") + QLatin1String(word) +
+                                           QStringLiteral("(?!\\w)"));
+            for (const QString& text : texts)
+                QVERIFY2(!text.contains(whole), qPrintable(code + QStringLiteral(": ") + text));
         }
     }
 
