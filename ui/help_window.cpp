@@ -101,7 +101,7 @@ stands still until you go on (that limit counts again from there) or start a new
 optional limit stops play when a stake would be larger than the money held. <b>CHECK</b> is the
 reality check: every so many minutes play pauses to show the time played and the result.</p>)"),
     QT_TRANSLATE_NOOP("Help", R"(<h3>Staking dialog</h3>
-<p><b>Staking&hellip;</b> in the settings area sets the staking rules in one place, from presets
+<p><b>STAKING&hellip;</b> in the settings area sets the staking rules in one place, from presets
 (the defaults, flat, martingale, d'Alembert) with a preview of the first stakes after losses and
 wins.</p>)"),
     QT_TRANSLATE_NOOP("Help", R"(<h3>The Risk tab</h3>

@@ -401,7 +401,7 @@ private slots:
         QValueAxis* money = Axis(*stats, "BankrollChart", Qt::Vertical);
         QVERIFY(money->min() < 1000 && money->max() > 1000);
         QVERIFY(money->max() - money->min() <= 20);
-        QValueAxis* hits = Axis(*stats, "ChanceBars", Qt::Vertical);
+        QValueAxis* hits = Axis(*stats, "ChanceBars", Qt::Horizontal);
         QVERIFY(WholeTicks(*hits));
         QVERIFY(Play(*form));
         QVERIFY(WholeTicks(*hits));
