@@ -15,15 +15,16 @@ const QColor kBehind{231, 76, 60};
 }  // namespace
 
 void TForm1::BuildNetResult() {
-    auto* name = new Caption(this, QStringLiteral("Label_NetResultName"), QRect(78, 328, 94, 22), art::Font(11),
-                             art::kSilver, Qt::AlignRight | Qt::AlignVCenter);
+    auto* name = new Caption(this, QStringLiteral("Label_NetResultName"), QRect(78, 328, 94, 22),
+                             art::Font(11), art::kSilver, Qt::AlignRight | Qt::AlignVCenter);
     name->SetShrinkToFit(true, 9);
     name->SetText(tr("Net result:").toStdString());
-    net_result_ = new Caption(this, QStringLiteral("Label_NetResult"), QRect(176, 328, 62, 22), art::Font(11, true),
-                              art::kText);
+    net_result_ = new Caption(this, QStringLiteral("Label_NetResult"), QRect(176, 328, 62, 22),
+                              art::Font(11, true), art::kText);
     net_result_->SetShrinkToFit(true, 8);
-    const QString tip = tr("The session's net result: the won stakes less the lost ones, as the statistics "
-                           "window counts them.");
+    const QString tip =
+        tr("The session's net result: the won stakes less the lost ones, as the statistics "
+           "window counts them.");
     name->setToolTip(tip);
     net_result_->setToolTip(tip);
 }

@@ -16,8 +16,8 @@
 
 #include "core/convert.h"
 #include "rotacle/version.h"
-#include "ui/beside.h"
 #include "ui/artwork.h"
+#include "ui/beside.h"
 #include "ui/widgets.h"
 
 namespace rotacle::ui {

@@ -4,12 +4,12 @@
 #include "ui/stats_window.h"
 
 #include <QBarCategoryAxis>
-#include <QHorizontalBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QTableWidget>
 #include <QValueAxis>

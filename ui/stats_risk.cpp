@@ -63,7 +63,8 @@ QLineEdit* Input(QWidget* parent, const char* name, const char* text, const char
     return edit;
 }
 
-QComboBox* Choice(QWidget* parent, const char* name, std::initializer_list<const char*> items, const char* tip) {
+QComboBox* Choice(QWidget* parent, const char* name, std::initializer_list<const char*> items,
+                  const char* tip) {
     auto* box = new QComboBox(parent);
     box->setObjectName(QString::fromLatin1(name));
     for (const char* item : items) box->addItem(QCoreApplication::translate("RiskTab", item));
@@ -105,23 +106,26 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
                     QT_TRANSLATE_NOOP("RiskTab", "The profit at which a session stops."));
     spins_ =
         Input(this, "RiskSpins", "1000", QT_TRANSLATE_NOOP("RiskTab", "The most spins a session plays."));
-    system_ = Choice(this, "RiskSystem",
-                     {QT_TRANSLATE_NOOP("RiskTab", "table's settings"), QT_TRANSLATE_NOOP("RiskTab", "flat"),
-                      QT_TRANSLATE_NOOP("RiskTab", "martingale")},
-                     QT_TRANSLATE_NOOP("RiskTab",
-                                       "The staking the sessions play: the table's settings, a flat stake (always "
-                                       "the initial bet), or martingale (the stake doubles after each lost bet and "
-                                       "goes back to the initial bet after a win)."));
-    zero_rule_ = Choice(this, "RiskZeroRule",
-                        {QT_TRANSLATE_NOOP("RiskTab", "as the table"), QT_TRANSLATE_NOOP("RiskTab", "none"),
-                         QT_TRANSLATE_NOOP("RiskTab", "la partage")},
-                        QT_TRANSLATE_NOOP("RiskTab",
-                                          "The zero rule of the sessions: the table's, none, or la partage (half "
-                                          "of a stake lost on zero comes back)."));
-    seed_ = Input(this, "RiskSeed", "1",
-                  QT_TRANSLATE_NOOP("RiskTab",
-                                    "Each session's wheel is seeded from this seed and the session's number: the "
-                                    "same seed plays the same sessions, here and in rotacle-sim risk --seed."));
+    system_ =
+        Choice(this, "RiskSystem",
+               {QT_TRANSLATE_NOOP("RiskTab", "table's settings"), QT_TRANSLATE_NOOP("RiskTab", "flat"),
+                QT_TRANSLATE_NOOP("RiskTab", "martingale")},
+               QT_TRANSLATE_NOOP("RiskTab",
+                                 "The staking the sessions play: the table's settings, a flat stake (always "
+                                 "the initial bet), or martingale (the stake doubles after each lost bet and "
+                                 "goes back to the initial bet after a win)."));
+    zero_rule_ =
+        Choice(this, "RiskZeroRule",
+               {QT_TRANSLATE_NOOP("RiskTab", "as the table"), QT_TRANSLATE_NOOP("RiskTab", "none"),
+                QT_TRANSLATE_NOOP("RiskTab", "la partage")},
+               QT_TRANSLATE_NOOP("RiskTab",
+                                 "The zero rule of the sessions: the table's, none, or la partage (half "
+                                 "of a stake lost on zero comes back)."));
+    seed_ =
+        Input(this, "RiskSeed", "1",
+              QT_TRANSLATE_NOOP("RiskTab",
+                                "Each session's wheel is seeded from this seed and the session's number: the "
+                                "same seed plays the same sessions, here and in rotacle-sim risk --seed."));
     table_ = new QLabel(this);
     table_->setObjectName(QStringLiteral("RiskTable"));
     table_->setToolTip(QCoreApplication::translate(
@@ -257,8 +261,8 @@ bool RiskTab::RunClick() {
         if (!TryStrToInt(spins_->text().trimmed().toStdString(), spins) || spins < 1)
             return QCoreApplication::translate("RiskTab", "Max spins must be a whole number above 0.");
         if (!ReadSeed(seed_->text().trimmed().toStdString(), seed))
-            return QCoreApplication::translate("RiskTab",
-                                               "The seed must be a whole number from 0 to 18446744073709551615.");
+            return QCoreApplication::translate(
+                "RiskTab", "The seed must be a whole number from 0 to 18446744073709551615.");
         return {};
     }();
     if (!wrong.isEmpty()) {
@@ -360,8 +364,9 @@ void RiskTab::ShowTable() {
     const ZeroRule rule = running_ ? setup_.zero_rule : ZeroRuleOf(now);
     const QString text =
         QCoreApplication::translate("RiskTab", "From the table: bankroll %1, its settings%2")
-            .arg(Amount(now.bankroll),
-                 rule == ZeroRule::Partage ? QCoreApplication::translate("RiskTab", ", la partage") : QString());
+            .arg(Amount(now.bankroll), rule == ZeroRule::Partage
+                                           ? QCoreApplication::translate("RiskTab", ", la partage")
+                                           : QString());
     if (table_->text() != text) table_->setText(text);
 }
 
@@ -416,9 +421,9 @@ void RiskTab::ShowRun() {
         QCoreApplication::translate("RiskTab", "Mean spins: ") + Text(Fixed(f.mean_spins, 1)),
         QCoreApplication::translate("RiskTab", "Played from bankroll %1: %2, zero rule %3, seed %4")
             .arg(Amount(setup_.bankroll),
-                 system_->itemText(static_cast<int>(std::find(std::begin(kSystems), std::end(kSystems),
-                                                              setup_.system) -
-                                                    std::begin(kSystems))),
+                 system_->itemText(
+                     static_cast<int>(std::find(std::begin(kSystems), std::end(kSystems), setup_.system) -
+                                      std::begin(kSystems))),
                  zero_rule_->itemText(setup_.zero_rule == ZeroRule::Partage ? 2 : 1),
                  QString::number(setup_.seed)),
     };

@@ -68,7 +68,8 @@ enum SummaryLine {
     kSummaryLines
 };
 
-constexpr const char* kSummaryExpected = QT_TRANSLATE_NOOP("StatsWindow", "Expected result (house edge 1/37)");
+constexpr const char* kSummaryExpected =
+    QT_TRANSLATE_NOOP("StatsWindow", "Expected result (house edge 1/37)");
 
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
@@ -303,12 +304,11 @@ void StatsWindow::RefreshSummary() {
     SetLabel(*summary_[kTotalStaked], Money(s.total_staked));
     SetLabel(*summary_[kNetResult], Money(s.net_result, true));
     SetLabel(*summary_[kExpectedResult], Money(-s.expected_loss, true));
-    const char* edge = s.EdgeRule() == SessionSummary::Edge::Plain
-                           ? kSummaryExpected
-                           : s.EdgeRule() == SessionSummary::Edge::Partage
-                                 ? QT_TRANSLATE_NOOP("StatsWindow", "Expected result (la partage, house edge 1/74)")
-                                 : QT_TRANSLATE_NOOP("StatsWindow",
-                                                     "Expected result (house edge 1/37, 1/74 under la partage)");
+    const char* edge =
+        s.EdgeRule() == SessionSummary::Edge::Plain ? kSummaryExpected
+        : s.EdgeRule() == SessionSummary::Edge::Partage
+            ? QT_TRANSLATE_NOOP("StatsWindow", "Expected result (la partage, house edge 1/74)")
+            : QT_TRANSLATE_NOOP("StatsWindow", "Expected result (house edge 1/37, 1/74 under la partage)");
     SetLabel(*expected_name_, QCoreApplication::translate("StatsWindow", edge) + QLatin1Char(':'));
     const QString colour = RoundToCents(s.net_result) > 0   ? QStringLiteral("color: rgb(46, 204, 113);")
                            : RoundToCents(s.net_result) < 0 ? QStringLiteral("color: rgb(231, 76, 60);")

@@ -98,7 +98,8 @@ private slots:
                                      clipboard->mimeData()->formats().contains(offered),
                                  10000);
         // The other form is not there: the paste must do with the one given.
-        const QString other = form == QLatin1String("html") ? QStringLiteral("text/plain") : QStringLiteral("text/html");
+        const QString other =
+            form == QLatin1String("html") ? QStringLiteral("text/plain") : QStringLiteral("text/html");
         QVERIFY(!clipboard->mimeData()->formats().contains(other));
 
         auto window = ShowWindow();

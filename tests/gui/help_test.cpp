@@ -106,12 +106,12 @@ private slots:
         QTest::newRow("right") << QRect(100, 100, 457, 388) << QSize(440, 560) << hd << QPoint(569, 100);
         QTest::newRow("left") << QRect(1400, 100, 457, 388) << QSize(440, 560) << hd << QPoint(948, 100);
         QTest::newRow("low table") << QRect(100, 900, 457, 388) << QSize(440, 560) << hd << QPoint(569, 480);
-        QTest::newRow("second screen") << QRect(1930, 0, 457, 388) << QSize(980, 700)
-                                       << QRect(1920, 0, 1920, 1040) << QPoint(2399, 0);
-        QTest::newRow("no room, more on the left") << QRect(200, 50, 457, 388) << QSize(440, 560)
-                                                   << QRect(0, 0, 800, 600) << QPoint(0, 40);
-        QTest::newRow("larger than the screen") << QRect(300, 50, 457, 388) << QSize(980, 700)
-                                                << QRect(0, 0, 800, 600) << QPoint(0, 0);
+        QTest::newRow("second screen")
+            << QRect(1930, 0, 457, 388) << QSize(980, 700) << QRect(1920, 0, 1920, 1040) << QPoint(2399, 0);
+        QTest::newRow("no room, more on the left")
+            << QRect(200, 50, 457, 388) << QSize(440, 560) << QRect(0, 0, 800, 600) << QPoint(0, 40);
+        QTest::newRow("larger than the screen")
+            << QRect(300, 50, 457, 388) << QSize(980, 700) << QRect(0, 0, 800, 600) << QPoint(0, 0);
     }
     void aWindowGoesBesideTheTable() {
         QFETCH(QRect, table);

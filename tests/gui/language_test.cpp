@@ -10,14 +10,14 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
-#include <QFontMetricsF>
 #include <QLocale>
 #include <QRegularExpression>
-#include <QTableWidget>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -133,15 +133,20 @@ private slots:
         const QRectF plot = bars->chart()->plotArea();
         const QFontMetricsF metrics(axis->labelsFont());
         qreal widest = 0;
-        for (const QString& name : axis->categories()) widest = std::max(widest, metrics.horizontalAdvance(name));
-        QVERIFY2(axis->labelsAngle() == 0 && plot.left() >= widest && plot.height() / 6 >= metrics.height(),
-                 qPrintable(code + QStringLiteral(": %1 x %2 for %3").arg(plot.left()).arg(plot.height()).arg(widest)));
+        for (const QString& name : axis->categories())
+            widest = std::max(widest, metrics.horizontalAdvance(name));
+        QVERIFY2(
+            axis->labelsAngle() == 0 && plot.left() >= widest && plot.height() / 6 >= metrics.height(),
+            qPrintable(code +
+                       QStringLiteral(": %1 x %2 for %3").arg(plot.left()).arg(plot.height()).arg(widest)));
         // The chances with a word on their field (Red and Black wear a diamond).
         const struct {
             int row;
             const char* painted;
             const char* trend;
-        } chances[] = {{0, "1-18", "Trend_Less_0"}, {1, "EVEN", "Trend_Even_0"}, {4, "ODD", "Trend_Odd_0"},
+        } chances[] = {{0, "1-18", "Trend_Less_0"},
+                       {1, "EVEN", "Trend_Even_0"},
+                       {4, "ODD", "Trend_Odd_0"},
                        {5, "19-36", "Trend_More_0"}};
         for (const auto& c : chances) {
             const QString field = QCoreApplication::translate("Artwork", c.painted);
@@ -151,8 +156,8 @@ private slots:
             QVERIFY2(axis->categories().contains(name), qPrintable(where));
             QVERIFY2(Part(*form, c.trend)->toolTip().contains(name), qPrintable(where));
         }
-        static const char* const kEnglish[] = {"CHECK", "Blind", "LOSS", "PROFIT", "SKIP", "UNDO", "LOAD",
-                                               "SAVE",  "SETTINGS", "Less", "More", "Odd", "Black", "Red"};
+        static const char* const kEnglish[] = {"CHECK", "Blind",    "LOSS", "PROFIT", "SKIP", "UNDO",  "LOAD",
+                                               "SAVE",  "SETTINGS", "Less", "More",   "Odd",  "Black", "Red"};
         auto* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
         QVERIFY(help);
         QStringList texts = WindowTexts(*form) + WindowTexts(*stats) + WindowTexts(*help);

@@ -230,7 +230,8 @@ private slots:
             QVERIFY2(won ? badge.green() > badge.red() + 80 : badge.red() > badge.green() + 80,
                      qPrintable(badge.name()));
             const double net = form->Stats().Summary().net_result;
-            QCOMPARE(net_label->Text(), QString::fromStdString((net > 0 ? "+" : "") + rotacle::FloatToStr(net)));
+            QCOMPARE(net_label->Text(),
+                     QString::fromStdString((net > 0 ? "+" : "") + rotacle::FloatToStr(net)));
             QCOMPARE(net_label->Colour().green() > net_label->Colour().red(), net > 0);
             if (round == 0) {
                 form->UndoCommandClick();

@@ -278,8 +278,8 @@ private slots:
             risk->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
         };
         const auto held = [&form] {
-            return QStringLiteral("bankroll ") +
-                   QString::fromStdString(rotacle::FloatToStr(rotacle::ui::TableSetup(form->Engine()).bankroll));
+            return QStringLiteral("bankroll ") + QString::fromStdString(rotacle::FloatToStr(
+                                                     rotacle::ui::TableSetup(form->Engine()).bankroll));
         };
         QVERIFY2(table->text().contains(QStringLiteral("bankroll 1000,")), qPrintable(table->text()));
 
@@ -308,13 +308,26 @@ private slots:
         QVERIFY(form->Run([&] { form->Engine().SaveSettingsFile(settings.toStdString()); }));
         const QString sim_csv = Scratch("risk-sim.csv");
         QProcess sim;
-        sim.start(QStringLiteral(ROTACLE_GUI_SIM),
-                  {QStringLiteral("risk"), QStringLiteral("--settings"), settings, QStringLiteral("--sessions"),
-                   QStringLiteral("30"), QStringLiteral("--bankroll"), QStringLiteral("1000"),
-                   QStringLiteral("--target"), QStringLiteral("50"), QStringLiteral("--spins-max"),
-                   QStringLiteral("300"), QStringLiteral("--system"), QStringLiteral("martingale"),
-                   QStringLiteral("--zero-rule"), QStringLiteral("partage"), QStringLiteral("--seed"),
-                   QStringLiteral("7"), QStringLiteral("--no-progress"), QStringLiteral("--csv"), sim_csv});
+        sim.start(QStringLiteral(ROTACLE_GUI_SIM), {QStringLiteral("risk"),
+                                                    QStringLiteral("--settings"),
+                                                    settings,
+                                                    QStringLiteral("--sessions"),
+                                                    QStringLiteral("30"),
+                                                    QStringLiteral("--bankroll"),
+                                                    QStringLiteral("1000"),
+                                                    QStringLiteral("--target"),
+                                                    QStringLiteral("50"),
+                                                    QStringLiteral("--spins-max"),
+                                                    QStringLiteral("300"),
+                                                    QStringLiteral("--system"),
+                                                    QStringLiteral("martingale"),
+                                                    QStringLiteral("--zero-rule"),
+                                                    QStringLiteral("partage"),
+                                                    QStringLiteral("--seed"),
+                                                    QStringLiteral("7"),
+                                                    QStringLiteral("--no-progress"),
+                                                    QStringLiteral("--csv"),
+                                                    sim_csv});
         QVERIFY(sim.waitForFinished(60000));
         QCOMPARE(sim.exitCode(), 0);
         QFile a(tab_csv), b(sim_csv);
@@ -350,7 +363,8 @@ private slots:
         QVERIFY(s.total_staked > 0);
         QCOMPARE(s.expected_loss, s.total_staked / 74);
         const auto* value = stats->findChild<QLabel*>(QStringLiteral("Summary8"));
-        QCOMPARE(value->text(), QString::fromStdString("-" + rotacle::FloatToStr(rotacle::RoundToCents(s.total_staked / 74))));
+        QCOMPARE(value->text(), QString::fromStdString(
+                                    "-" + rotacle::FloatToStr(rotacle::RoundToCents(s.total_staked / 74))));
         bool named = false;
         for (const QLabel* l : stats->findChildren<QLabel*>())
             named = named || (l->text().contains(QStringLiteral("1/74")) && l->toolTip() == value->toolTip());
