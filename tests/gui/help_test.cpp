@@ -85,7 +85,11 @@ private slots:
         const QString guide = text->toPlainText();
         QVERIFY(guide.contains(QStringLiteral("1/37")));
         // The counters of the stats row and the controls this version keeps fixed.
-        for (const char* words : {"flat index", "Bets played", "fixed in this version"})
+        // What the guide tells beyond the table: la partage and its edge, the
+        // session limits and the reality check, the staking dialog, the Risk tab.
+        for (const char* words :
+             {"flat index", "Bets played", "fixed in this version", "LA PARTAGE", "1/74", "Session limits",
+              "reality check", "larger than the money held", "STAKING", "Risk tab", "seed"})
             QVERIFY2(guide.contains(QLatin1String(words), Qt::CaseInsensitive), words);
         for (const char* name :
              {"BetStrategy", "GameModes", "Losses_Type", "Wins_Action", "Losses_HowMuch", "Wins_ActionValue"})
