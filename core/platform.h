@@ -38,7 +38,8 @@ public:
     virtual std::optional<std::string> OpenFileDialog(const FileDialogSpec& spec) = 0;
     virtual std::optional<std::string> SaveFileDialog(const FileDialogSpec& spec) = 0;
 
-    /// Text of the clipboard (empty when it holds no text).
+    /// The page on the clipboard: its HTML when it holds HTML, else its
+    /// plain text (empty when it holds neither).
     virtual std::string ClipboardText() = 0;
     /// Folder of the program's executable, without a trailing separator.
     virtual std::string ProgramFolder() = 0;

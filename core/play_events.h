@@ -56,6 +56,7 @@ struct PlayEvent {
     double stake = 0;        ///< Settled, Staked
     bool won = false;        ///< Settled
     double returned = 0;     ///< Settled: what a lost stake gave back (la partage on zero)
+    bool partage = false;    ///< Settled: la partage was in force
     std::int64_t count = 0;  ///< Imported
     int mode = 0;            ///< RunStarted, RunEnded: 1..5
     /// Start, TakenBack, NewHistory: the whole history, oldest first. Valid

@@ -30,6 +30,7 @@ void Game::WinLose() {
             settled.stake = e.report_.Stake;
             settled.won = e.report_.Won;
             settled.returned = e.report_.Returned;
+            settled.partage = e.zero_rule_ == ZeroRule::Partage;
             e.journal_.NotePlay(PlayEventKind::Settled, settled);
         }
     } note{*this, state_.Bet_Field};

@@ -152,7 +152,7 @@ void SessionStats::Apply(const PlayEvent& e) {
             chart_.Add(BankrollPoint{now_.hits.Spins(), e.bankroll, PointBet::None, false, 0});
             return;
         case PlayEventKind::Settled:
-            Tally(e.won, e.stake, e.returned);
+            Tally(e);
             if (!chart_.Points().empty() && chart_.Points().back().spin == now_.hits.Spins() &&
                 !chart_.Points().back().by_player)
                 chart_.MarkNewest(e.won ? PointBet::Won : PointBet::Lost);
@@ -210,17 +210,19 @@ void SessionStats::Restart(std::span<const std::uint8_t> history, double bankrol
     if (spins >= 2) chart_.Add(BankrollPoint{spins, bankroll, PointBet::None, false, 0});
 }
 
-void SessionStats::Tally(bool won, double stake, double returned) {
+void SessionStats::Tally(const PlayEvent& settled) {
     SessionSummary& s = now_.bets;
+    const double stake = settled.stake;
     ++s.bets_settled;
     s.total_staked += stake;
-    if (won) {
+    if (settled.partage) s.partage_staked += stake;
+    if (settled.won) {
         ++s.won;
         s.net_result += stake;
         now_.losing_run = 0;
     } else {
         ++s.lost;
-        s.net_result -= stake - returned;
+        s.net_result -= stake - settled.returned;
         s.longest_losing_run = std::max(s.longest_losing_run, ++now_.losing_run);
     }
 }
@@ -229,7 +231,7 @@ SessionSummary SessionStats::Summary() const {
     SessionSummary s = now_.bets;
     s.spins = now_.hits.Spins();
     s.bets_placed = s.bets_settled + (bet_open_ ? 1 : 0);
-    s.expected_loss = s.total_staked / 37;
+    s.expected_loss = (s.total_staked - s.partage_staked) / 37 + s.partage_staked / 74;
     return s;
 }
 

@@ -108,10 +108,24 @@ struct SessionSummary {
     std::int64_t won = 0;
     std::int64_t lost = 0;
     std::int64_t longest_losing_run = 0;
-    double total_staked = 0;   ///< the stakes of the settled bets
-    double net_result = 0;     ///< the won stakes less the lost ones
-    double expected_loss = 0;  ///< 1/37 of the total staked: the house edge
+    double total_staked = 0;  ///< the stakes of the settled bets
+    double net_result = 0;    ///< the won stakes less the lost ones
+    /// The house edge on the total staked: 1/37 of it, and 1/74 of the part
+    /// settled under la partage (half of a stake lost on zero comes back).
+    double expected_loss = 0;
+    double partage_staked = 0;  ///< the part of total_staked settled under la partage
     bool operator==(const SessionSummary&) const = default;
+
+    /// Which edge the expected loss counts.
+    enum class Edge : std::uint8_t {
+        Plain,    ///< 1/37: no stake was settled under la partage
+        Partage,  ///< 1/74: every stake was
+        Mixed,    ///< some of each
+    };
+    Edge EdgeRule() const {
+        if (partage_staked <= 0) return Edge::Plain;
+        return partage_staked >= total_staked ? Edge::Partage : Edge::Mixed;
+    }
 };
 
 /// The statistics of a session, built from the game's play events alone:
@@ -148,7 +162,7 @@ public:
 private:
     void Apply(const PlayEvent& event);
     void Restart(std::span<const std::uint8_t> history, double bankroll);
-    void Tally(bool won, double stake, double returned);
+    void Tally(const PlayEvent& settled);
 
     // The figures that the newest spin changes, as they stood before it: an
     // undo of that spin puts them back.

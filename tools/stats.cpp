@@ -96,7 +96,11 @@ void PrintSessionSummary(std::ostream& out, const SessionSummary& s) {
     row("Longest losing run", std::to_string(s.longest_losing_run) + " bets");
     row("Total staked", Money(s.total_staked));
     row("Net result", Money(s.net_result));
-    row("Expected at house edge", Money(-s.expected_loss) + " (1/37 of the total staked)");
+    const char* edge = s.EdgeRule() == SessionSummary::Edge::Plain ? " (1/37 of the total staked)"
+                       : s.EdgeRule() == SessionSummary::Edge::Partage
+                           ? " (1/74 of the total staked: la partage)"
+                           : " (1/37 of the total staked, 1/74 under la partage)";
+    row("Expected at house edge", Money(-s.expected_loss) + edge);
 }
 
 int RunStats(const StatsOptions& o, std::ostream& out, std::ostream& err) {

@@ -147,6 +147,14 @@
         <source>safe level %1</source>
         <translation>Sicherheitsstufe %1</translation>
     </message>
+    <message>
+        <source>bet won</source>
+        <translation>Wette gewonnen</translation>
+    </message>
+    <message>
+        <source>bet lost</source>
+        <translation>Wette verloren</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -390,6 +398,60 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
         <source>  —  cannot be resumed</source>
         <translation>  —  nicht fortsetzbar</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;LA PARTAGE&lt;/b&gt; ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window&apos;s expected result counts 1/74 of what was staked
+under it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;Ist &lt;b&gt;LA PARTAGE&lt;/b&gt; im Einstellungsbereich angekreuzt, gibt eine an die Null verlorene
+Wette die Hälfte ihres Einsatzes zurück; die Einsatzregeln zählen sie dennoch als verloren. Der
+Bankvorteil auf den einfachen Chancen beträgt dann 1/74 statt 1/37, und das erwartete Ergebnis im
+Statistikfenster zählt 1/74 dessen, was darunter gesetzt wurde.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Session limits and the reality check&lt;/h3&gt;
+&lt;p&gt;The limits in the settings area stop play when one is reached: &lt;b&gt;LOSS&lt;/b&gt; and
+&lt;b&gt;PROFIT&lt;/b&gt; count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, &lt;b&gt;MIN&lt;/b&gt; the minutes played and &lt;b&gt;SPINS&lt;/b&gt; the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. &lt;b&gt;CHECK&lt;/b&gt; is the
+reality check: every so many minutes play pauses to show the time played and the result.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Sitzungslimits und Realitätscheck&lt;/h3&gt;
+&lt;p&gt;Die Limits im Einstellungsbereich halten das Spiel an, sobald eines erreicht ist: &lt;b&gt;VERL.&lt;/b&gt;
+und &lt;b&gt;GEWINN&lt;/b&gt; zählen das gehaltene Geld (Kapital und Einsatz auf dem Tisch) ab dem Moment, in
+dem das Limit gesetzt wurde, &lt;b&gt;MIN&lt;/b&gt; die gespielten Minuten und &lt;b&gt;COUPS&lt;/b&gt; die eingegebenen
+Zahlen. Das Spiel steht dann still, bis Sie weiterspielen (dieses Limit zählt von dort neu) oder
+ein neues Spiel beginnen. Ein wahlweises Limit hält das Spiel an, wenn ein Einsatz größer wäre als
+das gehaltene Geld. &lt;b&gt;PAUSE&lt;/b&gt; ist der Realitätscheck: alle so viele Minuten hält das Spiel an
+und zeigt die gespielte Zeit und das Ergebnis.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Risk tab&lt;/h3&gt;
+&lt;p&gt;The statistics window&apos;s &lt;b&gt;Risk&lt;/b&gt; tab plays many whole sessions from the table&apos;s bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table&apos;s settings, or flat or martingale staking, with the table&apos;s zero rule or another; the same
+seed plays the same sessions, as &lt;code&gt;rotacle-sim risk&lt;/code&gt; does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Der Reiter Risiko&lt;/h3&gt;
+&lt;p&gt;Der Reiter &lt;b&gt;Risiko&lt;/b&gt; des Statistikfensters spielt viele ganze Sitzungen vom Kapital des
+Tisches auf einem Zufallskessel, jede bis sie das Ziel erreicht, ruiniert ist oder die meisten
+Coups gespielt hat, und zeigt, wie oft jedes davon eintrat, die Streuung der Ergebnisse und den
+erwarteten Verlust. Er spielt die Einstellungen des Tisches oder flache oder Martingale-Einsätze,
+mit der Nullregel des Tisches oder einer anderen; derselbe Seed spielt dieselben Sitzungen, wie
+&lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking dialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
+wins.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Einsatzdialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; im Einstellungsbereich stellt die Einsatzregeln an einer Stelle ein, aus
+Vorlagen (die Voreinstellungen, flach, Martingale, d&apos;Alembert) mit einer Vorschau der ersten
+Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -462,7 +524,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
-        <translation>Blind (+1 je Coup)</translation>
+        <translation>Stetig (+1 je Coup)</translation>
     </message>
     <message>
         <source>Up-trender (+1 on win)</source>
@@ -794,6 +856,62 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
         <source>Mean spins: </source>
         <translation>Mittlere Coups: </translation>
     </message>
+    <message>
+        <source>table&apos;s settings</source>
+        <translation>Einstellungen des Tisches</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>flach</translation>
+    </message>
+    <message>
+        <source>martingale</source>
+        <translation>Martingale</translation>
+    </message>
+    <message>
+        <source>The staking the sessions play: the table&apos;s settings, a flat stake (always the initial bet), or martingale (the stake doubles after each lost bet and goes back to the initial bet after a win).</source>
+        <translation>Die Einsätze der Sitzungen: die Einstellungen des Tisches, ein flacher Einsatz (immer der Anfangseinsatz) oder Martingale (der Einsatz verdoppelt sich nach jeder verlorenen Wette und kehrt nach einem Gewinn zum Anfangseinsatz zurück).</translation>
+    </message>
+    <message>
+        <source>as the table</source>
+        <translation>wie der Tisch</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>la partage</source>
+        <translation>la partage</translation>
+    </message>
+    <message>
+        <source>The zero rule of the sessions: the table&apos;s, none, or la partage (half of a stake lost on zero comes back).</source>
+        <translation>Die Nullregel der Sitzungen: die des Tisches, keine oder la partage (die Hälfte eines an die Null verlorenen Einsatzes kommt zurück).</translation>
+    </message>
+    <message>
+        <source>Each session&apos;s wheel is seeded from this seed and the session&apos;s number: the same seed plays the same sessions, here and in rotacle-sim risk --seed.</source>
+        <translation>Der Kessel jeder Sitzung wird aus diesem Seed und der Nummer der Sitzung gesetzt: derselbe Seed spielt dieselben Sitzungen, hier und in rotacle-sim risk --seed.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>System:</translation>
+    </message>
+    <message>
+        <source>Zero rule:</source>
+        <translation>Nullregel:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to 18446744073709551615.</source>
+        <translation>Der Seed muss eine ganze Zahl von 0 bis 18446744073709551615 sein.</translation>
+    </message>
+    <message>
+        <source>Played from bankroll %1: %2, zero rule %3, seed %4</source>
+        <translation>Gespielt ab Kapital %1: %2, Nullregel %3, Seed %4</translation>
+    </message>
 </context>
 <context>
     <name>SpinResult</name>
@@ -973,10 +1091,6 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
         <translation>Die gewonnenen Einsätze minus die verlorenen.</translation>
     </message>
     <message>
-        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
-        <translation>Was der Bankvorteil im Mittel nimmt: 1/37 des Gesamteinsatzes, verloren.</translation>
-    </message>
-    <message>
         <source>Chances</source>
         <translation>Chancen</translation>
     </message>
@@ -1031,6 +1145,18 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     <message>
         <source>The chart could not be drawn as an SVG drawing.</source>
         <translation>Das Diagramm konnte nicht als SVG-Zeichnung gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of what was staked under la partage, which gives half of a stake back on zero.</source>
+        <translation>Was der Bankvorteil im Mittel nimmt: 1/37 des Gesamteinsatzes, verloren; 1/74 dessen, was unter la partage gesetzt wurde, die bei Null die Hälfte eines Einsatzes zurückgibt.</translation>
+    </message>
+    <message>
+        <source>Expected result (la partage, house edge 1/74)</source>
+        <translation>Erwartetes Ergebnis (la partage, Bankvorteil 1/74)</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
+        <translation>Erwartetes Ergebnis (Bankvorteil 1/37, 1/74 unter la partage)</translation>
     </message>
 </context>
 <context>
@@ -1217,7 +1343,7 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     </message>
     <message>
         <source>CHECK:</source>
-        <translation>CHECK:</translation>
+        <translation>PAUSE:</translation>
     </message>
     <message>
         <source>GO ON</source>
@@ -1274,6 +1400,14 @@ Alle Rechte vorbehalten. Keine Gewähr: Roulette hat einen Bankvorteil.</transla
     <message>
         <source>waiting:</source>
         <translation>wartend:</translation>
+    </message>
+    <message>
+        <source>Net result:</source>
+        <translation>Nettoergebnis:</translation>
+    </message>
+    <message>
+        <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
+        <translation>Das Nettoergebnis der Sitzung: die gewonnenen Einsätze weniger die verlorenen, wie das Statistikfenster sie zählt.</translation>
     </message>
 </context>
 <context>

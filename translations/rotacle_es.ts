@@ -147,6 +147,14 @@
         <source>safe level %1</source>
         <translation>nivel de seguridad %1</translation>
     </message>
+    <message>
+        <source>bet won</source>
+        <translation>apuesta ganada</translation>
+    </message>
+    <message>
+        <source>bet lost</source>
+        <translation>apuesta perdida</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -385,6 +393,60 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  no se puede reanudar</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;LA PARTAGE&lt;/b&gt; ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window&apos;s expected result counts 1/74 of what was staked
+under it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;Con &lt;b&gt;LA PARTAGE&lt;/b&gt; marcada en el área de ajustes, una apuesta perdida con el cero devuelve
+la mitad de lo apostado; las reglas de apuesta la siguen contando como perdida. La ventaja de la
+casa en las suertes sencillas es entonces 1/74 en lugar de 1/37, y el resultado esperado de la
+ventana de estadísticas cuenta 1/74 de lo apostado con ella.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Session limits and the reality check&lt;/h3&gt;
+&lt;p&gt;The limits in the settings area stop play when one is reached: &lt;b&gt;LOSS&lt;/b&gt; and
+&lt;b&gt;PROFIT&lt;/b&gt; count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, &lt;b&gt;MIN&lt;/b&gt; the minutes played and &lt;b&gt;SPINS&lt;/b&gt; the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. &lt;b&gt;CHECK&lt;/b&gt; is the
+reality check: every so many minutes play pauses to show the time played and the result.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Límites de sesión y aviso de realidad&lt;/h3&gt;
+&lt;p&gt;Los límites del área de ajustes detienen el juego cuando se alcanza uno: &lt;b&gt;PÉRD.&lt;/b&gt; y
+&lt;b&gt;GANANC.&lt;/b&gt; cuentan el dinero en juego (el capital y la apuesta en la mesa) desde el momento en
+que se fijó el límite, &lt;b&gt;MIN&lt;/b&gt; los minutos jugados y &lt;b&gt;GIROS&lt;/b&gt; los números introducidos. El
+juego queda parado hasta que siga jugando (ese límite vuelve a contar desde ahí) o empiece una
+partida nueva. Un límite opcional detiene el juego cuando una apuesta superaría el dinero en juego.
+&lt;b&gt;AVISO&lt;/b&gt; es el control de realidad: cada tantos minutos el juego se detiene para mostrar el
+tiempo jugado y el resultado.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Risk tab&lt;/h3&gt;
+&lt;p&gt;The statistics window&apos;s &lt;b&gt;Risk&lt;/b&gt; tab plays many whole sessions from the table&apos;s bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table&apos;s settings, or flat or martingale staking, with the table&apos;s zero rule or another; the same
+seed plays the same sessions, as &lt;code&gt;rotacle-sim risk&lt;/code&gt; does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La pestaña Riesgo&lt;/h3&gt;
+&lt;p&gt;La pestaña &lt;b&gt;Riesgo&lt;/b&gt; de la ventana de estadísticas juega muchas sesiones completas desde el
+capital de la mesa en una rueda aleatoria, cada una hasta que alcanza el objetivo, se arruina o ha
+jugado el máximo de tiradas, y muestra con qué frecuencia ocurrió cada cosa, la dispersión de los
+resultados y la pérdida esperada. Juega los ajustes de la mesa, o apuestas planas o martingala, con
+la regla del cero de la mesa u otra; la misma semilla juega las mismas sesiones, como
+&lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking dialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
+wins.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Diálogo de apuestas&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; en el área de ajustes fija las reglas de apuesta en un solo lugar, a partir
+de modelos (los valores por defecto, plana, martingala, d&apos;Alembert) con una vista previa de las
+primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -790,6 +852,62 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
         <source>Mean spins: </source>
         <translation>Tiradas medias: </translation>
     </message>
+    <message>
+        <source>table&apos;s settings</source>
+        <translation>ajustes de la mesa</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>plana</translation>
+    </message>
+    <message>
+        <source>martingale</source>
+        <translation>martingala</translation>
+    </message>
+    <message>
+        <source>The staking the sessions play: the table&apos;s settings, a flat stake (always the initial bet), or martingale (the stake doubles after each lost bet and goes back to the initial bet after a win).</source>
+        <translation>Las apuestas de las sesiones: los ajustes de la mesa, una apuesta plana (siempre la apuesta inicial) o martingala (la apuesta se dobla tras cada apuesta perdida y vuelve a la inicial tras una ganada).</translation>
+    </message>
+    <message>
+        <source>as the table</source>
+        <translation>como la mesa</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguna</translation>
+    </message>
+    <message>
+        <source>la partage</source>
+        <translation>la partage</translation>
+    </message>
+    <message>
+        <source>The zero rule of the sessions: the table&apos;s, none, or la partage (half of a stake lost on zero comes back).</source>
+        <translation>La regla del cero de las sesiones: la de la mesa, ninguna o la partage (vuelve la mitad de una apuesta perdida con el cero).</translation>
+    </message>
+    <message>
+        <source>Each session&apos;s wheel is seeded from this seed and the session&apos;s number: the same seed plays the same sessions, here and in rotacle-sim risk --seed.</source>
+        <translation>La rueda de cada sesión se siembra con esta semilla y el número de la sesión: la misma semilla juega las mismas sesiones, aquí y en rotacle-sim risk --seed.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Sistema:</translation>
+    </message>
+    <message>
+        <source>Zero rule:</source>
+        <translation>Regla del cero:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semilla:</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to 18446744073709551615.</source>
+        <translation>La semilla debe ser un número entero de 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>Played from bankroll %1: %2, zero rule %3, seed %4</source>
+        <translation>Jugado desde el capital %1: %2, regla del cero %3, semilla %4</translation>
+    </message>
 </context>
 <context>
     <name>SpinResult</name>
@@ -969,10 +1087,6 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
         <translation>Los importes ganados menos los perdidos.</translation>
     </message>
     <message>
-        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
-        <translation>Lo que se lleva de media la ventaja de la casa: 1/37 del total apostado, perdido.</translation>
-    </message>
-    <message>
         <source>Chances</source>
         <translation>Suertes</translation>
     </message>
@@ -1027,6 +1141,18 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>The chart could not be drawn as an SVG drawing.</source>
         <translation>No se pudo dibujar el gráfico como dibujo SVG.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of what was staked under la partage, which gives half of a stake back on zero.</source>
+        <translation>Lo que la ventaja de la casa se lleva de media: 1/37 del total apostado, perdido; 1/74 de lo apostado con la partage, que devuelve la mitad de una apuesta con el cero.</translation>
+    </message>
+    <message>
+        <source>Expected result (la partage, house edge 1/74)</source>
+        <translation>Resultado esperado (la partage, ventaja casa 1/74)</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
+        <translation>Resultado esperado (ventaja casa 1/37, 1/74 con la partage)</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1396,14 @@ Todos los derechos reservados. Sin garantía: la ruleta tiene ventaja de la casa
     <message>
         <source>waiting:</source>
         <translation>en espera:</translation>
+    </message>
+    <message>
+        <source>Net result:</source>
+        <translation>Resultado neto:</translation>
+    </message>
+    <message>
+        <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
+        <translation>El resultado neto de la sesión: las apuestas ganadas menos las perdidas, como las cuenta la ventana de estadísticas.</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,14 @@
         <source>safe level %1</source>
         <translation>niveau de sécurité %1</translation>
     </message>
+    <message>
+        <source>bet won</source>
+        <translation>pari gagné</translation>
+    </message>
+    <message>
+        <source>bet lost</source>
+        <translation>pari perdu</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -384,6 +392,60 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  ne peut être reprise</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;LA PARTAGE&lt;/b&gt; ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window&apos;s expected result counts 1/74 of what was staked
+under it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;Avec &lt;b&gt;LA PARTAGE&lt;/b&gt; cochée dans la zone des réglages, un pari perdu sur le zéro rend la
+moitié de sa mise ; les règles de mise le comptent quand même comme perdu. L&apos;avantage de la maison
+sur les chances simples est alors de 1/74 au lieu de 1/37, et le résultat attendu de la fenêtre des
+statistiques compte 1/74 de ce qui a été misé sous cette règle.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Session limits and the reality check&lt;/h3&gt;
+&lt;p&gt;The limits in the settings area stop play when one is reached: &lt;b&gt;LOSS&lt;/b&gt; and
+&lt;b&gt;PROFIT&lt;/b&gt; count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, &lt;b&gt;MIN&lt;/b&gt; the minutes played and &lt;b&gt;SPINS&lt;/b&gt; the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. &lt;b&gt;CHECK&lt;/b&gt; is the
+reality check: every so many minutes play pauses to show the time played and the result.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Limites de session et rappel de réalité&lt;/h3&gt;
+&lt;p&gt;Les limites de la zone des réglages arrêtent le jeu dès que l&apos;une est atteinte : &lt;b&gt;PERTE&lt;/b&gt; et
+&lt;b&gt;GAIN&lt;/b&gt; comptent l&apos;argent détenu (la bankroll et la mise sur la table) depuis le moment où la
+limite a été fixée, &lt;b&gt;MIN&lt;/b&gt; les minutes jouées et &lt;b&gt;COUPS&lt;/b&gt; les numéros saisis. Le jeu reste
+alors arrêté jusqu&apos;à ce que vous continuiez (cette limite compte de nouveau à partir de là) ou
+commenciez une nouvelle partie. Une limite facultative arrête le jeu quand une mise dépasserait
+l&apos;argent détenu. &lt;b&gt;RAPPEL&lt;/b&gt; est le rappel de réalité : toutes les tant de minutes, le jeu
+s&apos;interrompt pour montrer le temps joué et le résultat.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Risk tab&lt;/h3&gt;
+&lt;p&gt;The statistics window&apos;s &lt;b&gt;Risk&lt;/b&gt; tab plays many whole sessions from the table&apos;s bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table&apos;s settings, or flat or martingale staking, with the table&apos;s zero rule or another; the same
+seed plays the same sessions, as &lt;code&gt;rotacle-sim risk&lt;/code&gt; does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;L&apos;onglet Risque&lt;/h3&gt;
+&lt;p&gt;L&apos;onglet &lt;b&gt;Risque&lt;/b&gt; de la fenêtre des statistiques joue de nombreuses sessions entières depuis
+la bankroll de la table sur une roue aléatoire, chacune jusqu&apos;à ce qu&apos;elle atteigne l&apos;objectif,
+soit ruinée ou ait joué le maximum de coups, et montre la fréquence de chaque issue, la dispersion
+des résultats et la perte attendue. Il joue les réglages de la table, ou une mise plate ou la
+martingale, avec la règle du zéro de la table ou une autre ; la même graine joue les mêmes sessions,
+comme &lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking dialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
+wins.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Dialogue des mises&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; dans la zone des réglages fixe les règles de mise en un seul endroit, à
+partir de modèles (les valeurs par défaut, plate, martingale, d&apos;Alembert) avec un aperçu des
+premières mises après des pertes et des gains.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -789,6 +851,62 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
         <source>Mean spins: </source>
         <translation>Coups moyens : </translation>
     </message>
+    <message>
+        <source>table&apos;s settings</source>
+        <translation>réglages de la table</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>plate</translation>
+    </message>
+    <message>
+        <source>martingale</source>
+        <translation>martingale</translation>
+    </message>
+    <message>
+        <source>The staking the sessions play: the table&apos;s settings, a flat stake (always the initial bet), or martingale (the stake doubles after each lost bet and goes back to the initial bet after a win).</source>
+        <translation>La mise des sessions : les réglages de la table, une mise plate (toujours la mise initiale) ou la martingale (la mise double après chaque pari perdu et revient à la mise initiale après un gain).</translation>
+    </message>
+    <message>
+        <source>as the table</source>
+        <translation>comme la table</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucune</translation>
+    </message>
+    <message>
+        <source>la partage</source>
+        <translation>la partage</translation>
+    </message>
+    <message>
+        <source>The zero rule of the sessions: the table&apos;s, none, or la partage (half of a stake lost on zero comes back).</source>
+        <translation>La règle du zéro des sessions : celle de la table, aucune ou la partage (la moitié d&apos;une mise perdue sur le zéro revient).</translation>
+    </message>
+    <message>
+        <source>Each session&apos;s wheel is seeded from this seed and the session&apos;s number: the same seed plays the same sessions, here and in rotacle-sim risk --seed.</source>
+        <translation>La roue de chaque session est initialisée avec cette graine et le numéro de la session : la même graine joue les mêmes sessions, ici et dans rotacle-sim risk --seed.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Système :</translation>
+    </message>
+    <message>
+        <source>Zero rule:</source>
+        <translation>Règle du zéro :</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Graine :</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to 18446744073709551615.</source>
+        <translation>La graine doit être un nombre entier de 0 à 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>Played from bankroll %1: %2, zero rule %3, seed %4</source>
+        <translation>Joué depuis une bankroll de %1 : %2, règle du zéro %3, graine %4</translation>
+    </message>
 </context>
 <context>
     <name>SpinResult</name>
@@ -968,10 +1086,6 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
         <translation>Les mises gagnées moins les perdues.</translation>
     </message>
     <message>
-        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
-        <translation>Ce que prend en moyenne l&apos;avantage de la maison : 1/37 du total misé, perdu.</translation>
-    </message>
-    <message>
         <source>Chances</source>
         <translation>Chances</translation>
     </message>
@@ -1026,6 +1140,18 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     <message>
         <source>The chart could not be drawn as an SVG drawing.</source>
         <translation>Impossible de dessiner le graphique en dessin SVG.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of what was staked under la partage, which gives half of a stake back on zero.</source>
+        <translation>Ce que l&apos;avantage de la maison prend en moyenne : 1/37 du total misé, perdu ; 1/74 de ce qui a été misé sous la partage, qui rend la moitié d&apos;une mise sur le zéro.</translation>
+    </message>
+    <message>
+        <source>Expected result (la partage, house edge 1/74)</source>
+        <translation>Résultat attendu (la partage, avantage maison 1/74)</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
+        <translation>Résultat attendu (avantage maison 1/37, 1/74 sous la partage)</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1395,14 @@ Tous droits réservés. Aucune garantie : la roulette a un avantage maison.</tra
     <message>
         <source>waiting:</source>
         <translation>en attente :</translation>
+    </message>
+    <message>
+        <source>Net result:</source>
+        <translation>Résultat net :</translation>
+    </message>
+    <message>
+        <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
+        <translation>Le résultat net de la session : les mises gagnées moins les perdues, comptées comme dans la fenêtre des statistiques.</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,14 @@
         <source>safe level %1</source>
         <translation>livello di sicurezza %1</translation>
     </message>
+    <message>
+        <source>bet won</source>
+        <translation>puntata vinta</translation>
+    </message>
+    <message>
+        <source>bet lost</source>
+        <translation>puntata persa</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -385,6 +393,60 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     <message>
         <source>  —  cannot be resumed</source>
         <translation>  —  non riprendibile</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;LA PARTAGE&lt;/b&gt; ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window&apos;s expected result counts 1/74 of what was staked
+under it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;Con &lt;b&gt;LA PARTAGE&lt;/b&gt; spuntata nell&apos;area delle impostazioni, una puntata persa sullo zero
+restituisce metà della posta; le regole di puntata la contano comunque come persa. Il vantaggio del
+banco sulle chance semplici è allora 1/74 invece di 1/37, e il risultato atteso della finestra
+delle statistiche conta 1/74 di quanto puntato con questa regola.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Session limits and the reality check&lt;/h3&gt;
+&lt;p&gt;The limits in the settings area stop play when one is reached: &lt;b&gt;LOSS&lt;/b&gt; and
+&lt;b&gt;PROFIT&lt;/b&gt; count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, &lt;b&gt;MIN&lt;/b&gt; the minutes played and &lt;b&gt;SPINS&lt;/b&gt; the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. &lt;b&gt;CHECK&lt;/b&gt; is the
+reality check: every so many minutes play pauses to show the time played and the result.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Limiti di sessione e verifica di realtà&lt;/h3&gt;
+&lt;p&gt;I limiti nell&apos;area delle impostazioni fermano il gioco quando uno viene raggiunto: &lt;b&gt;PERD.&lt;/b&gt; e
+&lt;b&gt;PROF.&lt;/b&gt; contano il denaro in mano (il capitale e la posta sul tavolo) dal momento in cui il
+limite è stato fissato, &lt;b&gt;MIN&lt;/b&gt; i minuti giocati e &lt;b&gt;GIRI&lt;/b&gt; i numeri inseriti. Il gioco resta
+fermo finché non si continua (quel limite riparte da lì) o si inizia una nuova partita. Un limite
+facoltativo ferma il gioco quando una posta supererebbe il denaro in mano. &lt;b&gt;AVVISO&lt;/b&gt; è la
+verifica di realtà: ogni tanti minuti il gioco si ferma per mostrare il tempo giocato e il
+risultato.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Risk tab&lt;/h3&gt;
+&lt;p&gt;The statistics window&apos;s &lt;b&gt;Risk&lt;/b&gt; tab plays many whole sessions from the table&apos;s bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table&apos;s settings, or flat or martingale staking, with the table&apos;s zero rule or another; the same
+seed plays the same sessions, as &lt;code&gt;rotacle-sim risk&lt;/code&gt; does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La scheda Rischio&lt;/h3&gt;
+&lt;p&gt;La scheda &lt;b&gt;Rischio&lt;/b&gt; della finestra delle statistiche gioca molte sessioni intere dal capitale
+del tavolo su una ruota casuale, ciascuna finché raggiunge l&apos;obiettivo, va in rovina o ha giocato il
+massimo dei giri, e mostra quanto spesso è successo ciascun esito, la dispersione dei risultati e la
+perdita attesa. Gioca le impostazioni del tavolo, oppure poste piatte o la martingala, con la regola
+dello zero del tavolo o un&apos;altra; lo stesso seme gioca le stesse sessioni, come
+&lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking dialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
+wins.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Finestra delle puntate&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; nell&apos;area delle impostazioni fissa le regole di puntata in un solo punto,
+da modelli (i valori predefiniti, piatta, martingala, d&apos;Alembert) con un&apos;anteprima delle prime poste
+dopo perdite e vincite.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -790,6 +852,62 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
         <source>Mean spins: </source>
         <translation>Giri medi: </translation>
     </message>
+    <message>
+        <source>table&apos;s settings</source>
+        <translation>impostazioni del tavolo</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>piatta</translation>
+    </message>
+    <message>
+        <source>martingale</source>
+        <translation>martingala</translation>
+    </message>
+    <message>
+        <source>The staking the sessions play: the table&apos;s settings, a flat stake (always the initial bet), or martingale (the stake doubles after each lost bet and goes back to the initial bet after a win).</source>
+        <translation>Le puntate delle sessioni: le impostazioni del tavolo, una posta piatta (sempre la puntata iniziale) o la martingala (la posta raddoppia dopo ogni puntata persa e torna alla puntata iniziale dopo una vincita).</translation>
+    </message>
+    <message>
+        <source>as the table</source>
+        <translation>come il tavolo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuna</translation>
+    </message>
+    <message>
+        <source>la partage</source>
+        <translation>la partage</translation>
+    </message>
+    <message>
+        <source>The zero rule of the sessions: the table&apos;s, none, or la partage (half of a stake lost on zero comes back).</source>
+        <translation>La regola dello zero delle sessioni: quella del tavolo, nessuna o la partage (torna metà di una posta persa sullo zero).</translation>
+    </message>
+    <message>
+        <source>Each session&apos;s wheel is seeded from this seed and the session&apos;s number: the same seed plays the same sessions, here and in rotacle-sim risk --seed.</source>
+        <translation>La ruota di ogni sessione è inizializzata da questo seme e dal numero della sessione: lo stesso seme gioca le stesse sessioni, qui e in rotacle-sim risk --seed.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Sistema:</translation>
+    </message>
+    <message>
+        <source>Zero rule:</source>
+        <translation>Regola dello zero:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Seme:</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to 18446744073709551615.</source>
+        <translation>Il seme deve essere un numero intero da 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>Played from bankroll %1: %2, zero rule %3, seed %4</source>
+        <translation>Giocato dal capitale %1: %2, regola dello zero %3, seme %4</translation>
+    </message>
 </context>
 <context>
     <name>SpinResult</name>
@@ -969,10 +1087,6 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
         <translation>Le poste vinte meno quelle perse.</translation>
     </message>
     <message>
-        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
-        <translation>Quanto prende in media il vantaggio del banco: 1/37 del totale puntato, perso.</translation>
-    </message>
-    <message>
         <source>Chances</source>
         <translation>Chance</translation>
     </message>
@@ -1027,6 +1141,18 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     <message>
         <source>The chart could not be drawn as an SVG drawing.</source>
         <translation>Impossibile disegnare il grafico come disegno SVG.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of what was staked under la partage, which gives half of a stake back on zero.</source>
+        <translation>Quanto il vantaggio del banco prende in media: 1/37 del totale puntato, perso; 1/74 di quanto puntato con la partage, che restituisce metà della posta sullo zero.</translation>
+    </message>
+    <message>
+        <source>Expected result (la partage, house edge 1/74)</source>
+        <translation>Risultato atteso (la partage, vantaggio banco 1/74)</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
+        <translation>Risultato atteso (vantaggio banco 1/37, 1/74 con la partage)</translation>
     </message>
 </context>
 <context>
@@ -1270,6 +1396,14 @@ Tutti i diritti riservati. Nessuna garanzia: la roulette ha un vantaggio del ban
     <message>
         <source>waiting:</source>
         <translation>in attesa:</translation>
+    </message>
+    <message>
+        <source>Net result:</source>
+        <translation>Risultato netto:</translation>
+    </message>
+    <message>
+        <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
+        <translation>Il risultato netto della sessione: le poste vinte meno quelle perse, contate come nella finestra delle statistiche.</translation>
     </message>
 </context>
 <context>

@@ -147,6 +147,14 @@
         <source>safe level %1</source>
         <translation>veiligheidsniveau %1</translation>
     </message>
+    <message>
+        <source>bet won</source>
+        <translation>inzet gewonnen</translation>
+    </message>
+    <message>
+        <source>bet lost</source>
+        <translation>inzet verloren</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -212,7 +220,7 @@ chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash;
 staking rules give.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
 &lt;p&gt;Rotacle volgt een Europese roulettetafel (één nul) en stelt een van de zes enkele kansen voor
-&amp;mdash; Manque (1-18), Passe (19-36), Even, Oneven, Rood, Zwart &amp;mdash; met de inzet die uw
+&amp;mdash; 1-18, 19-36, Even, Oneven, Rood, Zwart &amp;mdash; met de inzet die uw
 inzetregels geven.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -385,6 +393,60 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
         <source>  —  cannot be resumed</source>
         <translation>  —  kan niet hervat worden</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;LA PARTAGE&lt;/b&gt; ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window&apos;s expected result counts 1/74 of what was staked
+under it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;Met &lt;b&gt;LA PARTAGE&lt;/b&gt; aangevinkt in het instellingengebied geeft een inzet die op de nul
+verliest de helft terug; de inzetregels tellen hem toch als verloren. Het huisvoordeel op de
+enkele kansen is dan 1/74 in plaats van 1/37, en het verwachte resultaat in het statistiekvenster
+telt 1/74 van wat eronder is ingezet.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Session limits and the reality check&lt;/h3&gt;
+&lt;p&gt;The limits in the settings area stop play when one is reached: &lt;b&gt;LOSS&lt;/b&gt; and
+&lt;b&gt;PROFIT&lt;/b&gt; count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, &lt;b&gt;MIN&lt;/b&gt; the minutes played and &lt;b&gt;SPINS&lt;/b&gt; the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. &lt;b&gt;CHECK&lt;/b&gt; is the
+reality check: every so many minutes play pauses to show the time played and the result.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Sessielimieten en realiteitscheck&lt;/h3&gt;
+&lt;p&gt;De limieten in het instellingengebied stoppen het spel zodra er één bereikt is: &lt;b&gt;VERL.&lt;/b&gt; en
+&lt;b&gt;WINST&lt;/b&gt; tellen het aanwezige geld (het kapitaal en de inzet op tafel) vanaf het moment dat de
+limiet werd ingesteld, &lt;b&gt;MIN&lt;/b&gt; de gespeelde minuten en &lt;b&gt;SPINS&lt;/b&gt; de ingevoerde getallen. Het
+spel staat dan stil tot u doorspeelt (die limiet telt vanaf daar opnieuw) of een nieuw spel
+begint. Een optionele limiet stopt het spel wanneer een inzet groter zou zijn dan het aanwezige
+geld. &lt;b&gt;PAUZE&lt;/b&gt; is de realiteitscheck: om de zoveel minuten pauzeert het spel om de gespeelde
+tijd en het resultaat te tonen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Risk tab&lt;/h3&gt;
+&lt;p&gt;The statistics window&apos;s &lt;b&gt;Risk&lt;/b&gt; tab plays many whole sessions from the table&apos;s bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table&apos;s settings, or flat or martingale staking, with the table&apos;s zero rule or another; the same
+seed plays the same sessions, as &lt;code&gt;rotacle-sim risk&lt;/code&gt; does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Het tabblad Risico&lt;/h3&gt;
+&lt;p&gt;Het tabblad &lt;b&gt;Risico&lt;/b&gt; van het statistiekvenster speelt vele hele sessies vanaf het kapitaal
+van de tafel op een willekeurig wiel, elk tot het doel bereikt is, het kapitaal op is of het
+hoogste aantal spins gespeeld is, en toont hoe vaak elk gebeurde, de spreiding van de resultaten
+en het verwachte verlies. Het speelt de instellingen van de tafel, of vlakke of martingale-inzetten,
+met de nulregel van de tafel of een andere; dezelfde seed speelt dezelfde sessies, zoals
+&lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking dialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
+wins.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Inzetvenster&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in het instellingengebied stelt de inzetregels op één plek in, vanuit
+sjablonen (de standaardwaarden, vlak, martingale, d&apos;Alembert) met een voorbeeld van de eerste
+inzetten na verliezen en winsten.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -457,7 +519,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Blind (+1 each spin)</source>
-        <translation>Blind (+1 per spin)</translation>
+        <translation>Gestaag (+1 per spin)</translation>
     </message>
     <message>
         <source>Up-trender (+1 on win)</source>
@@ -525,7 +587,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Less</source>
-        <translation>Manque</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>Even</source>
@@ -545,7 +607,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>More</source>
-        <translation>Passe</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>IMPORT</source>
@@ -789,6 +851,62 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
         <source>Mean spins: </source>
         <translation>Gemiddelde spins: </translation>
     </message>
+    <message>
+        <source>table&apos;s settings</source>
+        <translation>instellingen van de tafel</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>vlak</translation>
+    </message>
+    <message>
+        <source>martingale</source>
+        <translation>martingale</translation>
+    </message>
+    <message>
+        <source>The staking the sessions play: the table&apos;s settings, a flat stake (always the initial bet), or martingale (the stake doubles after each lost bet and goes back to the initial bet after a win).</source>
+        <translation>De inzetten van de sessies: de instellingen van de tafel, een vlakke inzet (altijd de startinzet) of martingale (de inzet verdubbelt na elke verloren inzet en gaat na een winst terug naar de startinzet).</translation>
+    </message>
+    <message>
+        <source>as the table</source>
+        <translation>als de tafel</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>la partage</source>
+        <translation>la partage</translation>
+    </message>
+    <message>
+        <source>The zero rule of the sessions: the table&apos;s, none, or la partage (half of a stake lost on zero comes back).</source>
+        <translation>De nulregel van de sessies: die van de tafel, geen of la partage (de helft van een op nul verloren inzet komt terug).</translation>
+    </message>
+    <message>
+        <source>Each session&apos;s wheel is seeded from this seed and the session&apos;s number: the same seed plays the same sessions, here and in rotacle-sim risk --seed.</source>
+        <translation>Het wiel van elke sessie krijgt zijn startwaarde uit deze seed en het nummer van de sessie: dezelfde seed speelt dezelfde sessies, hier en in rotacle-sim risk --seed.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Systeem:</translation>
+    </message>
+    <message>
+        <source>Zero rule:</source>
+        <translation>Nulregel:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to 18446744073709551615.</source>
+        <translation>De seed moet een geheel getal van 0 tot 18446744073709551615 zijn.</translation>
+    </message>
+    <message>
+        <source>Played from bankroll %1: %2, zero rule %3, seed %4</source>
+        <translation>Gespeeld vanaf kapitaal %1: %2, nulregel %3, seed %4</translation>
+    </message>
 </context>
 <context>
     <name>SpinResult</name>
@@ -968,10 +1086,6 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
         <translation>De gewonnen bedragen min de verloren.</translation>
     </message>
     <message>
-        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
-        <translation>Wat het huisvoordeel gemiddeld neemt: 1/37 van het totaal ingezette, verloren.</translation>
-    </message>
-    <message>
         <source>Chances</source>
         <translation>Kansen</translation>
     </message>
@@ -1026,6 +1140,18 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     <message>
         <source>The chart could not be drawn as an SVG drawing.</source>
         <translation>De grafiek kon niet als SVG-tekening getekend worden.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of what was staked under la partage, which gives half of a stake back on zero.</source>
+        <translation>Wat het huisvoordeel gemiddeld neemt: 1/37 van het totaal ingezette, verloren; 1/74 van wat onder la partage is ingezet, die bij nul de helft van een inzet teruggeeft.</translation>
+    </message>
+    <message>
+        <source>Expected result (la partage, house edge 1/74)</source>
+        <translation>Verwacht resultaat (la partage, huisvoordeel 1/74)</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
+        <translation>Verwacht resultaat (huisvoordeel 1/37, 1/74 onder la partage)</translation>
     </message>
 </context>
 <context>
@@ -1212,7 +1338,7 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>CHECK:</source>
-        <translation>CHECK:</translation>
+        <translation>PAUZE:</translation>
     </message>
     <message>
         <source>GO ON</source>
@@ -1269,6 +1395,14 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     <message>
         <source>waiting:</source>
         <translation>wachtend:</translation>
+    </message>
+    <message>
+        <source>Net result:</source>
+        <translation>Nettoresultaat:</translation>
+    </message>
+    <message>
+        <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
+        <translation>Het nettoresultaat van de sessie: de gewonnen inzetten min de verloren, zoals het statistiekvenster ze telt.</translation>
     </message>
 </context>
 <context>
@@ -1527,11 +1661,11 @@ Alle rechten voorbehouden. Geen garantie: roulette heeft een huisvoordeel.</tran
     </message>
     <message>
         <source>Less (1-18)</source>
-        <translation>Manque (1-18)</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>More (19-36)</source>
-        <translation>Passe (19-36)</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>Even</source>

@@ -147,6 +147,14 @@
         <source>safe level %1</source>
         <translation>poziom bezpieczeństwa %1</translation>
     </message>
+    <message>
+        <source>bet won</source>
+        <translation>zakład wygrany</translation>
+    </message>
+    <message>
+        <source>bet lost</source>
+        <translation>zakład przegrany</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -212,7 +220,7 @@ chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash;
 staking rules give.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
 &lt;p&gt;Rotacle śledzi stół ruletki europejskiej (jedno zero) i proponuje jedną z sześciu prostych
-szans &amp;mdash; Niskie (1-18), Wysokie (19-36), Parzyste, Nieparzyste, Czerwone, Czarne &amp;mdash; ze
+szans &amp;mdash; 1-18, 19-36, Parzyste, Nieparzyste, Czerwone, Czarne &amp;mdash; ze
 stawką wynikającą z Twoich zasad stawek.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -384,6 +392,58 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
         <source>  —  cannot be resumed</source>
         <translation>  —  nie można wznowić</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;LA PARTAGE&lt;/b&gt; ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window&apos;s expected result counts 1/74 of what was staked
+under it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;Gdy w obszarze ustawień zaznaczono &lt;b&gt;LA PARTAGE&lt;/b&gt;, zakład przegrany na zerze zwraca połowę
+stawki; reguły stawek nadal liczą go jako przegrany. Przewaga kasyna na szansach prostych wynosi
+wtedy 1/74 zamiast 1/37, a oczekiwany wynik w oknie statystyk liczy 1/74 tego, co postawiono przy
+tej regule.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Session limits and the reality check&lt;/h3&gt;
+&lt;p&gt;The limits in the settings area stop play when one is reached: &lt;b&gt;LOSS&lt;/b&gt; and
+&lt;b&gt;PROFIT&lt;/b&gt; count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, &lt;b&gt;MIN&lt;/b&gt; the minutes played and &lt;b&gt;SPINS&lt;/b&gt; the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. &lt;b&gt;CHECK&lt;/b&gt; is the
+reality check: every so many minutes play pauses to show the time played and the result.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Limity sesji i alert&lt;/h3&gt;
+&lt;p&gt;Limity w obszarze ustawień zatrzymują grę, gdy któryś zostanie osiągnięty: &lt;b&gt;STRATA&lt;/b&gt; i
+&lt;b&gt;ZYSK&lt;/b&gt; liczą posiadane pieniądze (kapitał i stawkę na stole) od chwili ustawienia limitu,
+&lt;b&gt;MIN&lt;/b&gt; rozegrane minuty, a &lt;b&gt;SPINY&lt;/b&gt; wprowadzone liczby. Gra stoi wtedy, dopóki nie zagrasz
+dalej (ten limit liczy od nowa od tego miejsca) albo nie zaczniesz nowej gry. Opcjonalny limit
+zatrzymuje grę, gdy stawka byłaby większa niż posiadane pieniądze. &lt;b&gt;ALERT&lt;/b&gt; to sprawdzenie
+rzeczywistości: co tyle minut gra się zatrzymuje, by pokazać czas gry i wynik.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Risk tab&lt;/h3&gt;
+&lt;p&gt;The statistics window&apos;s &lt;b&gt;Risk&lt;/b&gt; tab plays many whole sessions from the table&apos;s bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table&apos;s settings, or flat or martingale staking, with the table&apos;s zero rule or another; the same
+seed plays the same sessions, as &lt;code&gt;rotacle-sim risk&lt;/code&gt; does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Karta Ryzyko&lt;/h3&gt;
+&lt;p&gt;Karta &lt;b&gt;Ryzyko&lt;/b&gt; okna statystyk rozgrywa wiele całych sesji od kapitału stołu na losowym
+kole, każdą aż osiągnie cel, zbankrutuje lub rozegra najwięcej spinów, i pokazuje, jak często
+zdarzyło się każde z nich, rozrzut wyników i oczekiwaną stratę. Gra ustawieniami stołu albo stawką
+płaską lub martingale, z regułą zera stołu lub inną; ten sam seed rozgrywa te same sesje, jak
+&lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking dialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
+wins.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Okno stawek&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; w obszarze ustawień ustawia reguły stawek w jednym miejscu, z gotowych
+wzorów (ustawienia domyślne, płaska, martingale, d&apos;Alembert) z podglądem pierwszych stawek po
+przegranych i wygranych.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -524,7 +584,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>Less</source>
-        <translation>Niskie</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>Even</source>
@@ -544,7 +604,7 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>More</source>
-        <translation>Wysokie</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>IMPORT</source>
@@ -788,6 +848,62 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
         <source>Mean spins: </source>
         <translation>Średnio spinów: </translation>
     </message>
+    <message>
+        <source>table&apos;s settings</source>
+        <translation>ustawienia stołu</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>płaska</translation>
+    </message>
+    <message>
+        <source>martingale</source>
+        <translation>martingale</translation>
+    </message>
+    <message>
+        <source>The staking the sessions play: the table&apos;s settings, a flat stake (always the initial bet), or martingale (the stake doubles after each lost bet and goes back to the initial bet after a win).</source>
+        <translation>Stawki sesji: ustawienia stołu, stawka płaska (zawsze stawka początkowa) lub martingale (stawka podwaja się po każdym przegranym zakładzie i wraca do początkowej po wygranej).</translation>
+    </message>
+    <message>
+        <source>as the table</source>
+        <translation>jak stół</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>brak</translation>
+    </message>
+    <message>
+        <source>la partage</source>
+        <translation>la partage</translation>
+    </message>
+    <message>
+        <source>The zero rule of the sessions: the table&apos;s, none, or la partage (half of a stake lost on zero comes back).</source>
+        <translation>Reguła zera sesji: ta ze stołu, brak lub la partage (wraca połowa stawki przegranej na zerze).</translation>
+    </message>
+    <message>
+        <source>Each session&apos;s wheel is seeded from this seed and the session&apos;s number: the same seed plays the same sessions, here and in rotacle-sim risk --seed.</source>
+        <translation>Koło każdej sesji jest inicjowane tym seedem i numerem sesji: ten sam seed rozgrywa te same sesje, tutaj i w rotacle-sim risk --seed.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>System:</translation>
+    </message>
+    <message>
+        <source>Zero rule:</source>
+        <translation>Reguła zera:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Seed:</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to 18446744073709551615.</source>
+        <translation>Seed musi być liczbą całkowitą od 0 do 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>Played from bankroll %1: %2, zero rule %3, seed %4</source>
+        <translation>Rozegrano od kapitału %1: %2, reguła zera %3, seed %4</translation>
+    </message>
 </context>
 <context>
     <name>SpinResult</name>
@@ -967,10 +1083,6 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
         <translation>Wygrane stawki minus przegrane.</translation>
     </message>
     <message>
-        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
-        <translation>Ile średnio zabiera przewaga kasyna: 1/37 łącznej stawki, przegrane.</translation>
-    </message>
-    <message>
         <source>Chances</source>
         <translation>Szanse</translation>
     </message>
@@ -1025,6 +1137,18 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     <message>
         <source>The chart could not be drawn as an SVG drawing.</source>
         <translation>Nie udało się narysować wykresu jako rysunku SVG.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of what was staked under la partage, which gives half of a stake back on zero.</source>
+        <translation>Ile przewaga kasyna zabiera średnio: 1/37 łącznej stawki, przegrane; 1/74 tego, co postawiono przy la partage, która zwraca połowę stawki na zerze.</translation>
+    </message>
+    <message>
+        <source>Expected result (la partage, house edge 1/74)</source>
+        <translation>Oczekiwany wynik (la partage, przewaga kasyna 1/74)</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
+        <translation>Oczekiwany wynik (przewaga kasyna 1/37, 1/74 przy la partage)</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1392,14 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     <message>
         <source>waiting:</source>
         <translation>czeka:</translation>
+    </message>
+    <message>
+        <source>Net result:</source>
+        <translation>Wynik netto:</translation>
+    </message>
+    <message>
+        <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
+        <translation>Wynik netto sesji: wygrane stawki minus przegrane, liczone jak w oknie statystyk.</translation>
     </message>
 </context>
 <context>
@@ -1526,11 +1658,11 @@ Wszelkie prawa zastrzeżone. Bez gwarancji: ruletka ma przewagę kasyna.</transl
     </message>
     <message>
         <source>Less (1-18)</source>
-        <translation>Niskie (1-18)</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>More (19-36)</source>
-        <translation>Wysokie (19-36)</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>Even</source>

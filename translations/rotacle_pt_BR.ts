@@ -147,6 +147,14 @@
         <source>safe level %1</source>
         <translation>nível de segurança %1</translation>
     </message>
+    <message>
+        <source>bet won</source>
+        <translation>aposta ganha</translation>
+    </message>
+    <message>
+        <source>bet lost</source>
+        <translation>aposta perdida</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -212,7 +220,7 @@ chances &amp;mdash; Less (1-18), More (19-36), Even, Odd, Red, Black &amp;mdash;
 staking rules give.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rotacle 8.0&lt;/h2&gt;
 &lt;p&gt;O Rotacle acompanha uma mesa de roleta europeia (um zero) e propõe uma das seis chances
-simples &amp;mdash; Falta (1-18), Passa (19-36), Par, Ímpar, Vermelho, Preto &amp;mdash; com a aposta que
+simples &amp;mdash; 1-18, 19-36, Par, Ímpar, Vermelho, Preto &amp;mdash; com a aposta que
 suas regras de aposta dão.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -384,6 +392,58 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
         <source>  —  cannot be resumed</source>
         <translation>  —  não pode ser retomada</translation>
     </message>
+    <message>
+        <source>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;With &lt;b&gt;LA PARTAGE&lt;/b&gt; ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window&apos;s expected result counts 1/74 of what was staked
+under it.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La partage&lt;/h3&gt;
+&lt;p&gt;Com &lt;b&gt;LA PARTAGE&lt;/b&gt; marcada na área de ajustes, uma aposta perdida no zero devolve metade do
+valor apostado; as regras de aposta ainda a contam como perdida. A vantagem da casa nas chances
+simples passa a ser 1/74 em vez de 1/37, e o resultado esperado da janela de estatísticas conta
+1/74 do que foi apostado sob ela.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Session limits and the reality check&lt;/h3&gt;
+&lt;p&gt;The limits in the settings area stop play when one is reached: &lt;b&gt;LOSS&lt;/b&gt; and
+&lt;b&gt;PROFIT&lt;/b&gt; count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, &lt;b&gt;MIN&lt;/b&gt; the minutes played and &lt;b&gt;SPINS&lt;/b&gt; the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. &lt;b&gt;CHECK&lt;/b&gt; is the
+reality check: every so many minutes play pauses to show the time played and the result.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Limites de sessão e alerta de realidade&lt;/h3&gt;
+&lt;p&gt;Os limites na área de ajustes param o jogo quando um é atingido: &lt;b&gt;PERDA&lt;/b&gt; e &lt;b&gt;LUCRO&lt;/b&gt;
+contam o dinheiro em mãos (a banca e a aposta na mesa) desde o momento em que o limite foi
+definido, &lt;b&gt;MIN&lt;/b&gt; os minutos jogados e &lt;b&gt;GIROS&lt;/b&gt; os números digitados. O jogo fica parado até
+você continuar (esse limite volta a contar dali) ou começar um novo jogo. Um limite opcional para o
+jogo quando uma aposta seria maior que o dinheiro em mãos. &lt;b&gt;ALERTA&lt;/b&gt; é o alerta de realidade: a
+cada tantos minutos o jogo pausa para mostrar o tempo jogado e o resultado.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The Risk tab&lt;/h3&gt;
+&lt;p&gt;The statistics window&apos;s &lt;b&gt;Risk&lt;/b&gt; tab plays many whole sessions from the table&apos;s bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table&apos;s settings, or flat or martingale staking, with the table&apos;s zero rule or another; the same
+seed plays the same sessions, as &lt;code&gt;rotacle-sim risk&lt;/code&gt; does.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;A aba Risco&lt;/h3&gt;
+&lt;p&gt;A aba &lt;b&gt;Risco&lt;/b&gt; da janela de estatísticas joga muitas sessões inteiras a partir da banca da
+mesa numa roleta aleatória, cada uma até atingir a meta, quebrar ou jogar o máximo de giros, e
+mostra com que frequência cada coisa aconteceu, a dispersão dos resultados e a perda esperada.
+Joga os ajustes da mesa, ou apostas fixas ou martingale, com a regra do zero da mesa ou outra; a
+mesma semente joga as mesmas sessões, como &lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Staking dialog&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
+wins.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Janela de apostas&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; na área de ajustes define as regras de aposta num só lugar, a partir de
+modelos (os padrões, fixa, martingale, d&apos;Alembert) com uma prévia das primeiras apostas após perdas
+e ganhos.&lt;/p&gt;</translation>
+    </message>
 </context>
 <context>
     <name>Journal</name>
@@ -524,7 +584,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>Less</source>
-        <translation>Falta</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>Even</source>
@@ -544,7 +604,7 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>More</source>
-        <translation>Passa</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>IMPORT</source>
@@ -788,6 +848,62 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
         <source>Mean spins: </source>
         <translation>Giros médios: </translation>
     </message>
+    <message>
+        <source>table&apos;s settings</source>
+        <translation>ajustes da mesa</translation>
+    </message>
+    <message>
+        <source>flat</source>
+        <translation>fixa</translation>
+    </message>
+    <message>
+        <source>martingale</source>
+        <translation>martingale</translation>
+    </message>
+    <message>
+        <source>The staking the sessions play: the table&apos;s settings, a flat stake (always the initial bet), or martingale (the stake doubles after each lost bet and goes back to the initial bet after a win).</source>
+        <translation>As apostas das sessões: os ajustes da mesa, uma aposta fixa (sempre a aposta inicial) ou martingale (a aposta dobra após cada aposta perdida e volta à inicial após um ganho).</translation>
+    </message>
+    <message>
+        <source>as the table</source>
+        <translation>como a mesa</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nenhuma</translation>
+    </message>
+    <message>
+        <source>la partage</source>
+        <translation>la partage</translation>
+    </message>
+    <message>
+        <source>The zero rule of the sessions: the table&apos;s, none, or la partage (half of a stake lost on zero comes back).</source>
+        <translation>A regra do zero das sessões: a da mesa, nenhuma ou la partage (volta metade de uma aposta perdida no zero).</translation>
+    </message>
+    <message>
+        <source>Each session&apos;s wheel is seeded from this seed and the session&apos;s number: the same seed plays the same sessions, here and in rotacle-sim risk --seed.</source>
+        <translation>A roleta de cada sessão é semeada com esta semente e o número da sessão: a mesma semente joga as mesmas sessões, aqui e em rotacle-sim risk --seed.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Sistema:</translation>
+    </message>
+    <message>
+        <source>Zero rule:</source>
+        <translation>Regra do zero:</translation>
+    </message>
+    <message>
+        <source>Seed:</source>
+        <translation>Semente:</translation>
+    </message>
+    <message>
+        <source>The seed must be a whole number from 0 to 18446744073709551615.</source>
+        <translation>A semente deve ser um número inteiro de 0 a 18446744073709551615.</translation>
+    </message>
+    <message>
+        <source>Played from bankroll %1: %2, zero rule %3, seed %4</source>
+        <translation>Jogado a partir da banca %1: %2, regra do zero %3, semente %4</translation>
+    </message>
 </context>
 <context>
     <name>SpinResult</name>
@@ -967,10 +1083,6 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
         <translation>Os valores ganhos menos os perdidos.</translation>
     </message>
     <message>
-        <source>What the house edge takes on average: 1/37 of the total staked, lost.</source>
-        <translation>O que a vantagem da casa leva em média: 1/37 do total apostado, perdido.</translation>
-    </message>
-    <message>
         <source>Chances</source>
         <translation>Chances</translation>
     </message>
@@ -1025,6 +1137,18 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     <message>
         <source>The chart could not be drawn as an SVG drawing.</source>
         <translation>Não foi possível desenhar o gráfico como desenho SVG.</translation>
+    </message>
+    <message>
+        <source>What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of what was staked under la partage, which gives half of a stake back on zero.</source>
+        <translation>O que a vantagem da casa leva em média: 1/37 do total apostado, perdido; 1/74 do que foi apostado com la partage, que devolve metade de uma aposta no zero.</translation>
+    </message>
+    <message>
+        <source>Expected result (la partage, house edge 1/74)</source>
+        <translation>Resultado esperado (la partage, vantagem da casa 1/74)</translation>
+    </message>
+    <message>
+        <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
+        <translation>Resultado esperado (vantagem da casa 1/37, 1/74 com la partage)</translation>
     </message>
 </context>
 <context>
@@ -1268,6 +1392,14 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     <message>
         <source>waiting:</source>
         <translation>em espera:</translation>
+    </message>
+    <message>
+        <source>Net result:</source>
+        <translation>Resultado líquido:</translation>
+    </message>
+    <message>
+        <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
+        <translation>O resultado líquido da sessão: as apostas ganhas menos as perdidas, contadas como na janela de estatísticas.</translation>
     </message>
 </context>
 <context>
@@ -1526,11 +1658,11 @@ Todos os direitos reservados. Sem garantia: a roleta tem vantagem da casa.</tran
     </message>
     <message>
         <source>Less (1-18)</source>
-        <translation>Falta (1-18)</translation>
+        <translation>1-18</translation>
     </message>
     <message>
         <source>More (19-36)</source>
-        <translation>Passa (19-36)</translation>
+        <translation>19-36</translation>
     </message>
     <message>
         <source>Even</source>

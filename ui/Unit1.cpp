@@ -14,8 +14,10 @@
 #include <algorithm>
 
 #include "engine/scheduler.h"
+#include "ui/beside.h"
 #include "ui/options_file.h"
 #include "ui/screen_fit.h"
+#include "ui/settle_mark.h"
 #include "ui/stats_window.h"
 #include "ui/tooltips.h"
 #include "ui/widgets.h"
@@ -55,7 +57,8 @@ TForm1::TForm1(QWidget* parent)
     // journal's replay included; the statistics window lists every spin.
     stats_.KeepSpins(true);
     announcer_ = MakeAnnouncer();
-    engine_.SetPlayListener(announcer_.get());
+    settle_mark_ = std::make_unique<SettleMark>(*this, *announcer_);
+    engine_.SetPlayListener(settle_mark_.get());
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Rotacle 8.0"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -67,7 +70,9 @@ TForm1::TForm1(QWidget* parent)
     BuildTopRow();
     BuildBoard();
     BuildProposal();
+    settle_mark_->Raise();
     BuildCommandRow();
+    BuildNetResult();
     BuildImportPanel();
     BuildTimers();
     BuildLimitScreen();
@@ -218,15 +223,13 @@ void TForm1::ShowStatistics() {
         stats_window_ =
             std::make_unique<StatsWindow>(stats_, platform_, [this] { return TableSetup(engine_); });
         stats_window_->setWindowIcon(windowIcon());
-        // Beside the main window, which stays on top, where the screen has
-        // room; never larger than the screen's free area, nor outside it.
-        const QRect free = screen() ? screen()->availableGeometry() : QRect();
-        const QRect main = frameGeometry();
-        QPoint at(main.right() + 12, main.top());
-        if (free.isValid() && at.x() + stats_window_->width() > free.right())
-            at.setX(std::max(free.left(), main.left() - 12 - stats_window_->width()));
-        stats_window_->move(at);
-        if (free.isValid()) stats_window_->FitInto(free);
+        KeepAbove(*stats_window_, *this);
+    }
+    if (!stats_window_->isVisible()) {
+        // Beside the table where the screen has room; never larger than the
+        // screen's free area, nor outside it.
+        PlaceBeside(*stats_window_, *this);
+        if (screen()) stats_window_->FitInto(screen()->availableGeometry());
     }
     stats_window_->Present();
 }

@@ -46,6 +46,7 @@ class ImportButton;
 class Picture;
 class ScreenFit;
 class StakingDialog;
+class SettleMark;
 class StatsWindow;
 
 class TForm1 : public QWidget {
@@ -138,6 +139,8 @@ public:
     void SetReplaying(bool replaying);
     /// The kept sessions that the help window lists.
     void SetPreviousSessions(PreviousSessions sessions) { previous_sessions_ = std::move(sessions); }
+    /// The mark of the bet settled last, while it shows.
+    const SettleMark& SettledMark() const { return *settle_mark_; }
     /// The statistics window once it was opened, else null.
     StatsWindow* OpenStatsWindow() const { return stats_window_.get(); }
 
@@ -164,6 +167,9 @@ private:
     void BuildTimers();
     /// The zero rule and the limits in the settings area.
     void BuildOptionsRow();
+    /// The session's net result beside the command row.
+    void BuildNetResult();
+    void RefreshNetResult();
     /// The screen that stops play at a limit, the table's zero-rule mark and the limits' clock.
     void BuildLimitScreen();
     /// Names and roles of the painted parts, and the keyboard order of the commands.
@@ -217,6 +223,8 @@ private:
     rotacle::SpeedPlay speed_;
     rotacle::SessionStats stats_;
     std::unique_ptr<PlayListener> announcer_;
+    /// Hears the play before the announcer: the mark of a settled bet.
+    std::unique_ptr<SettleMark> settle_mark_;
     PreviousSessions previous_sessions_;
     std::unique_ptr<StatsWindow> stats_window_;
     StakingDialog* staking_dialog_ = nullptr;  // a child of the window, deleted with it
@@ -229,6 +237,7 @@ private:
     Caption* bets_played_ = nullptr;
     Caption* flat_index_ = nullptr;
     Caption* numbers_in_game_ = nullptr;
+    Caption* net_result_ = nullptr;
     Caption* label4_ = nullptr;
     Caption* key_readout_ = nullptr;
     QCheckBox* quick_ = nullptr;

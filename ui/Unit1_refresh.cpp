@@ -92,6 +92,7 @@ void TForm1::Refresh() {
     bets_played_->SetText(e.Display().Label_BetsPlayed().Caption);
     flat_index_->SetText(e.Display().Label_FlatIndex().Caption);
     numbers_in_game_->SetText(e.Display().Label_NumbersInGame().Caption);
+    RefreshNetResult();
     RefreshKeyReadout();
     RefreshOptions();
 

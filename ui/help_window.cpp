@@ -17,6 +17,7 @@
 #include "core/convert.h"
 #include "rotacle/version.h"
 #include "ui/artwork.h"
+#include "ui/beside.h"
 #include "ui/screen_fit.h"
 #include "ui/widgets.h"
 
@@ -90,6 +91,28 @@ text file of numbers, then IMPORT replaces the history with them without settlin
 <p>With one zero the house edge is 1/37: every stake on an even chance loses 1/37 of its amount
 on average. No staking rule changes that: over many bets the expected result is 1/37 of the
 total staked, lost.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>La partage</h3>
+<p>With <b>LA PARTAGE</b> ticked in the settings area, a bet lost to the zero gives half of its
+stake back; the staking rules still count it as lost. The house edge on the even chances is then
+1/74 instead of 1/37, and the statistics window's expected result counts 1/74 of what was staked
+under it.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>Session limits and the reality check</h3>
+<p>The limits in the settings area stop play when one is reached: <b>LOSS</b> and
+<b>PROFIT</b> count the money held (the bankroll and the stake on the table) from the moment the
+limit was set, <b>MIN</b> the minutes played and <b>SPINS</b> the numbers entered. Play then
+stands still until you go on (that limit counts again from there) or start a new game. An
+optional limit stops play when a stake would be larger than the money held. <b>CHECK</b> is the
+reality check: every so many minutes play pauses to show the time played and the result.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>Staking dialog</h3>
+<p><b>STAKING&hellip;</b> in the settings area sets the staking rules in one place, from presets
+(the defaults, flat, martingale, d'Alembert) with a preview of the first stakes after losses and
+wins.</p>)"),
+    QT_TRANSLATE_NOOP("Help", R"(<h3>The Risk tab</h3>
+<p>The statistics window's <b>Risk</b> tab plays many whole sessions from the table's bankroll on
+a random wheel, each until it reaches the target, is ruined or has played the most spins, and
+shows how often each happened, the spread of the results and the expected loss. It plays the
+table's settings, or flat or martingale staking, with the table's zero rule or another; the same
+seed plays the same sessions, as <code>rotacle-sim risk</code> does.</p>)"),
     QT_TRANSLATE_NOOP("Help", R"(<h3>Lamps and trend buttons</h3>
 <table cellspacing="6">
 <tr><td><img src="rotacle:lamp-far" width="20" height="20"></td>
@@ -237,9 +260,11 @@ void ShowHelp(QWidget& parent, const PreviousSessions* sessions) {
         static_cast<HelpWindow*>(parent.findChild<QDialog*>(kWindowName, Qt::FindDirectChildrenOnly));
     if (!help) {
         help = new HelpWindow(&parent);
+        KeepAbove(*help, parent);
         // The whole guide and its RESUME within the screen, beside the table.
         FitBeside(*help, parent);
     }
+    PlaceBeside(*help, parent);
     help->ShowSessions(sessions);
     help->show();
     help->raise();

@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QStringList>
 #include <QTimer>
 
@@ -40,7 +41,7 @@ void QtPlatform::ShowMessage(const std::string& text) {
     if (on_message_) on_message_(text);
     const QString message = QString::fromStdString(text);
     auto* box = new QMessageBox(QMessageBox::Critical, QStringLiteral("Rotacle 8.0"), message,
-                                QMessageBox::Ok, window_.data());
+                                QMessageBox::Ok, Owner());
     box->setObjectName(QStringLiteral("ErrorMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     // The window stays on top of everything; its messages must too.
@@ -67,7 +68,7 @@ bool QtPlatform::Confirm(const std::string& question, bool yes_by_default) {
     // Without a player to answer, the default answer stands.
     if (non_blocking_) return yes_by_default;
     QMessageBox box(QMessageBox::Question, QStringLiteral("Rotacle 8.0"), QString::fromStdString(question),
-                    QMessageBox::Yes | QMessageBox::No, window_.data());
+                    QMessageBox::Yes | QMessageBox::No, Owner());
     box.setObjectName(QStringLiteral("Question"));
     box.setDefaultButton(yes_by_default ? QMessageBox::Yes : QMessageBox::No);
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
@@ -94,7 +95,7 @@ std::optional<std::string> QtPlatform::RunDialog(const FileDialogSpec& request, 
         answers_.pop_front();
         return answer;
     }
-    QFileDialog dialog(window_.data());
+    QFileDialog dialog(Owner());
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setNameFilter(QtFileFilter(request.Filter));
@@ -115,7 +116,14 @@ void QtPlatform::AfterDialog() {
     if (after_dialog_ && window_) QTimer::singleShot(0, window_.data(), after_dialog_);
 }
 
-std::string QtPlatform::ClipboardText() { return QGuiApplication::clipboard()->text().toStdString(); }
+std::string QtPlatform::ClipboardText() {
+    // A page copied from a browser, or put there as a page, comes as HTML,
+    // often with no plain text beside it: the page is what the import reads.
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data) return {};
+    if (data->hasHtml()) return data->html().toStdString();
+    return data->text().toStdString();
+}
 
 std::string QtPlatform::ProgramFolder() { return QCoreApplication::applicationDirPath().toStdString(); }
 

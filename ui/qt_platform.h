@@ -26,6 +26,23 @@ class QtPlatform final : public Platform {
 public:
     /// Window that owns the message boxes and dialogs.
     void SetWindow(QWidget* window) { window_ = window; }
+
+    /// While it lives, message boxes and file dialogs open over `owner` (a
+    /// window of the program other than the main one) instead of the main
+    /// window.
+    class OwnerScope {
+    public:
+        OwnerScope(QtPlatform& platform, QWidget* owner) : platform_(platform), before_(platform.owner_) {
+            platform_.owner_ = owner;
+        }
+        ~OwnerScope() { platform_.owner_ = before_; }
+        OwnerScope(const OwnerScope&) = delete;
+        OwnerScope& operator=(const OwnerScope&) = delete;
+
+    private:
+        QtPlatform& platform_;
+        QPointer<QWidget> before_;
+    };
     /// `action` runs after a message box or a file dialog has closed, once
     /// the operation that opened it is over (from the window's event loop).
     void SetAfterDialog(std::function<void()> action) { after_dialog_ = std::move(action); }
@@ -77,7 +94,11 @@ private:
     std::optional<std::string> RunDialog(const FileDialogSpec& request, bool save);
     void AfterDialog();
 
+    /// The window a message box or dialog opens over.
+    QWidget* Owner() const { return owner_ ? owner_.data() : window_.data(); }
+
     QPointer<QWidget> window_;
+    QPointer<QWidget> owner_;
     std::function<void()> after_dialog_;
     std::function<void(const std::string&)> on_message_;
     LcgRandom random_;

@@ -1,5 +1,7 @@
 #include "ui/screen_fit.h"
 
+#include "ui/beside.h"
+
 #include <QEvent>
 #include <QGuiApplication>
 #include <QMargins>
@@ -60,17 +62,8 @@ void FitBeside(QWidget& window, const QWidget& table) {
                      free.height() - frame.top() - frame.bottom());
     const QSize size = window.size().boundedTo(room).expandedTo(window.minimumSize().boundedTo(room));
     if (size != window.size()) window.resize(size);
-    const QSize outer = size.grownBy(frame);
-    const QRect beside = table.frameGeometry();
-    constexpr int kGap = 12;
-    int x = beside.right() + 1 + kGap;
-    if (x + outer.width() > free.right() + 1) x = beside.left() - kGap - outer.width();
-    if (x < free.left()) x = beside.center().x() - outer.width() / 2;
-    x = std::clamp(x, free.left(), std::max(free.left(), free.right() + 1 - outer.width()));
-    const int y =
-        std::clamp(beside.top(), free.top(), std::max(free.top(), free.bottom() + 1 - outer.height()));
     // move() places the frame's corner of a top-level window.
-    window.move(x, y);
+    window.move(BesideTable(table.frameGeometry(), size.grownBy(frame), free));
 }
 
 ScreenFit::ScreenFit(QWidget& window) : QObject(&window), window_(window) {

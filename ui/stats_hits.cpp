@@ -4,12 +4,12 @@
 #include "ui/stats_window.h"
 
 #include <QBarCategoryAxis>
-#include <QBarSeries>
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QHorizontalBarSeries>
 #include <QLegend>
 #include <QTableWidget>
 #include <QValueAxis>
@@ -172,12 +172,17 @@ void StatsWindow::BuildTables() {
         hits_set_->append(0);
         expected_set_->append(0);
     }
-    auto* series = new QBarSeries;
+    // Lying bars: the names stand level at their left, where the chart gives
+    // them the width of the longest, so they are read whole in any language
+    // and at any height of the window.
+    auto* series = new QHorizontalBarSeries;
     series->append(hits_set_);
     series->append(expected_set_);
     bars->addSeries(series);
+    // Rows count from the bottom: Less on the top one, as in the table beside.
     auto* names = new QBarCategoryAxis;
-    for (const std::string_view name : kFieldNames) names->append(Worded(name));
+    for (auto name = kFieldNames.rbegin(); name != kFieldNames.rend(); ++name) names->append(Worded(*name));
+    names->setLabelsFont(art::Font(9));
     // Hits are whole numbers: so are the ticks.
     hits_axis_ = new QValueAxis;
     hits_axis_->setLabelFormat(QStringLiteral("%.0f"));
@@ -185,12 +190,8 @@ void StatsWindow::BuildTables() {
     hits_axis_->setTickAnchor(0);
     hits_axis_->setTickInterval(2);
     hits_axis_->setRange(0, 10);
-    bars->addAxis(names, Qt::AlignBottom);
-    // Standing, in a small cut (after the theme's own), the names are read
-    // whole however long the language's words are.
-    names->setLabelsAngle(-90);
-    names->setLabelsFont(art::Font(9));
-    bars->addAxis(hits_axis_, Qt::AlignLeft);
+    bars->addAxis(names, Qt::AlignLeft);
+    bars->addAxis(hits_axis_, Qt::AlignBottom);
     series->attachAxis(names);
     series->attachAxis(hits_axis_);
     bars_view_ = new QChartView(bars, this);
@@ -225,8 +226,9 @@ void StatsWindow::RefreshTables() {
     double most = expected;
     for (int i = 0; i < 6; ++i) {
         const auto hit_count = static_cast<double>(hits.Chances()[static_cast<std::size_t>(i)].hits);
-        if (hits_set_->at(i) != hit_count) hits_set_->replace(i, hit_count);
-        if (expected_set_->at(i) != expected) expected_set_->replace(i, expected);
+        const int row = 5 - i;
+        if (hits_set_->at(row) != hit_count) hits_set_->replace(row, hit_count);
+        if (expected_set_->at(row) != expected) expected_set_->replace(row, expected);
         most = std::max(most, hit_count);
     }
     if (most > hits_axis_->max() || most < hits_axis_->max() / 4) {

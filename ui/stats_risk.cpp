@@ -4,6 +4,7 @@
 #include <QBuffer>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -23,6 +24,7 @@
 #include <QValueAxis>
 #include <QtConcurrent/QtConcurrentRun>
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 #include "core/convert.h"
@@ -61,6 +63,25 @@ QLineEdit* Input(QWidget* parent, const char* name, const char* text, const char
     return edit;
 }
 
+QComboBox* Choice(QWidget* parent, const char* name, std::initializer_list<const char*> items,
+                  const char* tip) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    for (const char* item : items) box->addItem(QCoreApplication::translate("RiskTab", item));
+    box->setToolTip(QCoreApplication::translate("RiskTab", tip));
+    return box;
+}
+
+// The systems in the order of the tab's list.
+constexpr risk::System kSystems[] = {risk::System::Settings, risk::System::Flat, risk::System::Martingale};
+
+// A seed as the driver takes it: decimal digits alone, 0 to 2^64-1.
+bool ReadSeed(const std::string& text, std::uint64_t& seed) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, seed);
+    return !text.empty() && error == std::errc() && stop == end;
+}
+
 // Sessions a run may ask for: enough for tight intervals, few enough that
 // the outcomes fit in memory.
 constexpr std::int64_t kMostSessions = 1'000'000;
@@ -85,6 +106,26 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
                     QT_TRANSLATE_NOOP("RiskTab", "The profit at which a session stops."));
     spins_ =
         Input(this, "RiskSpins", "1000", QT_TRANSLATE_NOOP("RiskTab", "The most spins a session plays."));
+    system_ =
+        Choice(this, "RiskSystem",
+               {QT_TRANSLATE_NOOP("RiskTab", "table's settings"), QT_TRANSLATE_NOOP("RiskTab", "flat"),
+                QT_TRANSLATE_NOOP("RiskTab", "martingale")},
+               QT_TRANSLATE_NOOP("RiskTab",
+                                 "The staking the sessions play: the table's settings, a flat stake (always "
+                                 "the initial bet), or martingale (the stake doubles after each lost bet and "
+                                 "goes back to the initial bet after a win)."));
+    zero_rule_ =
+        Choice(this, "RiskZeroRule",
+               {QT_TRANSLATE_NOOP("RiskTab", "as the table"), QT_TRANSLATE_NOOP("RiskTab", "none"),
+                QT_TRANSLATE_NOOP("RiskTab", "la partage")},
+               QT_TRANSLATE_NOOP("RiskTab",
+                                 "The zero rule of the sessions: the table's, none, or la partage (half "
+                                 "of a stake lost on zero comes back)."));
+    seed_ =
+        Input(this, "RiskSeed", "1",
+              QT_TRANSLATE_NOOP("RiskTab",
+                                "Each session's wheel is seeded from this seed and the session's number: the "
+                                "same seed plays the same sessions, here and in rotacle-sim risk --seed."));
     table_ = new QLabel(this);
     table_->setObjectName(QStringLiteral("RiskTable"));
     table_->setToolTip(QCoreApplication::translate(
@@ -142,6 +183,9 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
     form->addRow(QCoreApplication::translate("RiskTab", "Sessions:"), sessions_);
     form->addRow(QCoreApplication::translate("RiskTab", "Target:"), target_);
     form->addRow(QCoreApplication::translate("RiskTab", "Max spins:"), spins_);
+    form->addRow(QCoreApplication::translate("RiskTab", "System:"), system_);
+    form->addRow(QCoreApplication::translate("RiskTab", "Zero rule:"), zero_rule_);
+    form->addRow(QCoreApplication::translate("RiskTab", "Seed:"), seed_);
     form->addRow(table_);
     auto* run_row = new QHBoxLayout;
     run_row->addWidget(run_);
@@ -177,6 +221,9 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
 
     connect(run_, &QPushButton::clicked, this, [this] { RunClick(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { CancelClick(); });
+    connect(zero_rule_, &QComboBox::currentIndexChanged, this, [this] {
+        if (!running_) ShowTable();
+    });
     connect(&watcher_, &QFutureWatcher<Result>::finished, this, [this] { Finished(); });
     SetRunning(false);
     ShowRun();
@@ -191,15 +238,19 @@ void RiskTab::SetRunning(bool running) {
     running_ = running;
     run_->setEnabled(!running);
     cancel_->setEnabled(running);
-    for (QLineEdit* e : {sessions_, target_, spins_}) e->setEnabled(!running);
+    for (QWidget* e : std::initializer_list<QWidget*>{sessions_, target_, spins_, system_, zero_rule_, seed_})
+        e->setEnabled(!running);
     for (QPushButton* b : exports_) b->setEnabled(!running && !outcomes_.empty());
 }
 
 bool RiskTab::RunClick() {
     if (running_) return false;
+    // The tab's messages belong to its window, not to the table under it.
+    const QtPlatform::OwnerScope over(platform_, window());
     risk::RiskSetup setup = source_();
     std::int32_t sessions = 0, spins = 0;
     double target = 0;
+    std::uint64_t seed = 0;
     const QString wrong = [&]() -> QString {
         if (!TryStrToInt(sessions_->text().trimmed().toStdString(), sessions) || sessions < 1 ||
             sessions > kMostSessions)
@@ -209,6 +260,9 @@ bool RiskTab::RunClick() {
             return QCoreApplication::translate("RiskTab", "The target must be an amount above 0.");
         if (!TryStrToInt(spins_->text().trimmed().toStdString(), spins) || spins < 1)
             return QCoreApplication::translate("RiskTab", "Max spins must be a whole number above 0.");
+        if (!ReadSeed(seed_->text().trimmed().toStdString(), seed))
+            return QCoreApplication::translate(
+                "RiskTab", "The seed must be a whole number from 0 to 18446744073709551615.");
         return {};
     }();
     if (!wrong.isEmpty()) {
@@ -217,6 +271,9 @@ bool RiskTab::RunClick() {
     }
     setup.target = target;
     setup.spins_max = spins;
+    setup.system = kSystems[std::clamp(system_->currentIndex(), 0, 2)];
+    setup.zero_rule = ZeroRuleOf(setup);
+    setup.seed = seed;
     try {
         risk::CheckSetup(setup);
     } catch (const risk::InputError& e) {
@@ -272,6 +329,7 @@ void RiskTab::Finished() {
     progress_->setValue(static_cast<int>(outcomes_.size()));
     if (!r.error.empty()) {
         state_->setText(QCoreApplication::translate("RiskTab", "The run failed."));
+        const QtPlatform::OwnerScope over(platform_, window());
         platform_.ShowMessage(r.error);
     } else if (static_cast<std::int64_t>(outcomes_.size()) < asked_) {
         state_->setText(QCoreApplication::translate("RiskTab", "Cancelled after %1 of %2 sessions.")
@@ -284,18 +342,32 @@ void RiskTab::Finished() {
 }
 
 void RiskTab::showEvent(QShowEvent* event) {
-    // Before a first run the tab shows what RUN would play now.
-    if (!running_ && outcomes_.empty()) ShowTable();
+    // The table may have moved on while the tab was hidden.
+    if (!running_) ShowTable();
     QWidget::showEvent(event);
 }
 
+void RiskTab::TableChanged() {
+    if (!running_ && isVisible()) ShowTable();
+}
+
+ZeroRule RiskTab::ZeroRuleOf(const risk::RiskSetup& table) const {
+    switch (zero_rule_->currentIndex()) {
+        case 1: return ZeroRule::None;
+        case 2: return ZeroRule::Partage;
+        default: return table.zero_rule;
+    }
+}
+
 void RiskTab::ShowTable() {
-    const risk::RiskSetup now = running_ || !outcomes_.empty() ? setup_ : source_();
-    table_->setText(
+    const risk::RiskSetup now = running_ ? setup_ : source_();
+    const ZeroRule rule = running_ ? setup_.zero_rule : ZeroRuleOf(now);
+    const QString text =
         QCoreApplication::translate("RiskTab", "From the table: bankroll %1, its settings%2")
-            .arg(Amount(now.bankroll), now.zero_rule == ZeroRule::Partage
+            .arg(Amount(now.bankroll), rule == ZeroRule::Partage
                                            ? QCoreApplication::translate("RiskTab", ", la partage")
-                                           : QString()));
+                                           : QString());
+    if (table_->text() != text) table_->setText(text);
 }
 
 void RiskTab::ShowRun() {
@@ -347,11 +419,19 @@ void RiskTab::ShowRun() {
         QCoreApplication::translate("RiskTab", "Longest losing run: %1").arg(f.longest_losing_run),
         QCoreApplication::translate("RiskTab", "Largest stake: ") + Amount(f.largest_stake),
         QCoreApplication::translate("RiskTab", "Mean spins: ") + Text(Fixed(f.mean_spins, 1)),
+        QCoreApplication::translate("RiskTab", "Played from bankroll %1: %2, zero rule %3, seed %4")
+            .arg(Amount(setup_.bankroll),
+                 system_->itemText(
+                     static_cast<int>(std::find(std::begin(kSystems), std::end(kSystems), setup_.system) -
+                                      std::begin(kSystems))),
+                 zero_rule_->itemText(setup_.zero_rule == ZeroRule::Partage ? 2 : 1),
+                 QString::number(setup_.seed)),
     };
     figures_->setText(lines.join(QLatin1Char('\n')));
 }
 
 std::optional<std::string> RiskTab::AskPath(const char* filter, const char* extension) {
+    const QtPlatform::OwnerScope over(platform_, window());
     auto path = platform_.SaveFileDialog(FileDialogSpec{filter, extension, true});
     if (!path || path->empty()) return std::nullopt;
     return path;
@@ -362,6 +442,7 @@ bool RiskTab::Save(const std::string& path, std::string_view bytes) {
         WriteTextAtomic(path, bytes);
         return true;
     } catch (const FileError& e) {
+        const QtPlatform::OwnerScope over(platform_, window());
         platform_.ShowMessage(e.what());
         return false;
     }
@@ -369,6 +450,7 @@ bool RiskTab::Save(const std::string& path, std::string_view bytes) {
 
 bool RiskTab::ExportPng() {
     if (outcomes_.empty()) return false;
+    const QtPlatform::OwnerScope over(platform_, window());
     const auto path = AskPath("PNG image (*.png)|*.png", "png");
     if (!path) return false;
     const auto bytes = ChartPng(*chart_view_);
@@ -383,6 +465,7 @@ bool RiskTab::ExportPng() {
 
 bool RiskTab::ExportSvg() {
     if (outcomes_.empty()) return false;
+    const QtPlatform::OwnerScope over(platform_, window());
     const auto path = AskPath("SVG drawing (*.svg)|*.svg", "svg");
     if (!path) return false;
     const auto bytes =

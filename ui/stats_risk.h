@@ -1,7 +1,10 @@
 // The statistics window's Risk tab: many whole sessions of the table's own
 // settings from its bankroll, played on worker threads while the window
 // stays responsive, with a progress bar and Cancel; then the histogram of
-// their results and their figures, exported as PNG, SVG and CSV.
+// their results and their figures, exported as PNG, SVG and CSV. As with the
+// driver's risk runs, the staking system (the settings, flat or martingale),
+// the zero rule and the seed can be chosen: the same choices give the same
+// sessions as the driver.
 #pragma once
 
 #include <QFutureWatcher>
@@ -17,6 +20,7 @@
 
 class QAreaSeries;
 class QChartView;
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -49,9 +53,13 @@ public:
     RiskTab(const RiskTab&) = delete;
     RiskTab& operator=(const RiskTab&) = delete;
 
-    /// RUN: checks the inputs (a message says what is wrong) and starts the
-    /// sessions on worker threads. False when nothing started.
+    /// RUN: checks the inputs (a message over the tab's window says what is
+    /// wrong) and starts the sessions on worker threads. False when nothing
+    /// started.
     bool RunClick();
+    /// The table changed (its bankroll, settings or zero rule): the tab
+    /// shows what RUN would play now.
+    void TableChanged();
     /// Cancel: the run stops after the sessions being played; the figures
     /// show those done.
     void CancelClick();
@@ -75,9 +83,11 @@ private:
         std::string error;
     };
     void Finished();
-    /// The bankroll and settings the tab plays: the last run's, or before
-    /// one the table's now.
+    /// What RUN would play: the table's bankroll and settings now (during a
+    /// run, the run's), with the zero rule chosen.
     void ShowTable();
+    /// The zero rule chosen, or the table's.
+    rotacle::ZeroRule ZeroRuleOf(const rotacle::risk::RiskSetup& table) const;
     /// The histogram and the figures of the last run.
     void ShowRun();
     void ShowProgress();
@@ -90,6 +100,9 @@ private:
     QLineEdit* sessions_ = nullptr;
     QLineEdit* target_ = nullptr;
     QLineEdit* spins_ = nullptr;
+    QComboBox* system_ = nullptr;
+    QComboBox* zero_rule_ = nullptr;
+    QLineEdit* seed_ = nullptr;
     QLabel* table_ = nullptr;
     QPushButton* run_ = nullptr;
     QPushButton* cancel_ = nullptr;

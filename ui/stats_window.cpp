@@ -68,6 +68,9 @@ enum SummaryLine {
     kSummaryLines
 };
 
+constexpr const char* kSummaryExpected =
+    QT_TRANSLATE_NOOP("StatsWindow", "Expected result (house edge 1/37)");
+
 QString Text(const std::string& s) { return QString::fromStdString(s); }
 
 /// Money as the window writes it, to the cent, with its sign.
@@ -111,7 +114,7 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
         QT_TRANSLATE_NOOP("StatsWindow", "Longest losing run"),
         QT_TRANSLATE_NOOP("StatsWindow", "Total staked"),
         QT_TRANSLATE_NOOP("StatsWindow", "Net result"),
-        QT_TRANSLATE_NOOP("StatsWindow", "Expected result (house edge 1/37)")};
+        kSummaryExpected};
     static constexpr std::array<const char*, kSummaryLines> kSummaryTips = {
         QT_TRANSLATE_NOOP("StatsWindow", "Numbers in the history."),
         QT_TRANSLATE_NOOP("StatsWindow",
@@ -126,7 +129,8 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
         QT_TRANSLATE_NOOP("StatsWindow", "The stakes of all settled bets."),
         QT_TRANSLATE_NOOP("StatsWindow", "The won stakes less the lost ones."),
         QT_TRANSLATE_NOOP("StatsWindow",
-                          "What the house edge takes on average: 1/37 of the total staked, lost.")};
+                          "What the house edge takes on average: 1/37 of the total staked, lost; 1/74 of "
+                          "what was staked under la partage, which gives half of a stake back on zero.")};
     for (int i = 0; i < kSummaryLines; ++i) {
         const auto s = static_cast<std::size_t>(i);
         auto* name = new QLabel(
@@ -137,6 +141,7 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         name->setToolTip(QCoreApplication::translate("StatsWindow", kSummaryTips[s]));
         value->setToolTip(name->toolTip());
+        if (i == kExpectedResult) expected_name_ = name;
         grid->addWidget(name, i, 0);
         grid->addWidget(value, i, 1);
         summary_.push_back(value);
@@ -182,7 +187,11 @@ StatsWindow::StatsWindow(const rotacle::SessionStats& stats, QtPlatform& platfor
         b->setObjectName(QString::fromLatin1(name));
         b->setToolTip(QCoreApplication::translate("StatsWindow", tip));
         b->setAutoDefault(false);
-        connect(b, &QPushButton::clicked, this, [this, action] { (this->*action)(); });
+        connect(b, &QPushButton::clicked, this, [this, action] {
+            // Its dialogs and messages belong to this window, not to the table.
+            const QtPlatform::OwnerScope over(platform_, this);
+            (this->*action)();
+        });
         return b;
     };
     auto* buttons = new QHBoxLayout;
@@ -263,6 +272,7 @@ void StatsWindow::Refresh() {
         if (!newest_changed && points.size() == points_ && !base_changed && same_hits) {
             RefreshSpins();
             RefreshSummary();
+            if (risk_) risk_->TableChanged();
             return;
         }
         if (newest_changed) ReplaceNewest(points[points_ - 1]);
@@ -276,6 +286,7 @@ void StatsWindow::Refresh() {
     if (!same_hits) RefreshTables();
     RefreshSpins();
     RefreshSummary();
+    if (risk_) risk_->TableChanged();
 }
 
 void StatsWindow::RefreshSummary() {
@@ -296,6 +307,12 @@ void StatsWindow::RefreshSummary() {
     SetLabel(*summary_[kTotalStaked], Money(s.total_staked));
     SetLabel(*summary_[kNetResult], Money(s.net_result, true));
     SetLabel(*summary_[kExpectedResult], Money(-s.expected_loss, true));
+    const char* edge =
+        s.EdgeRule() == SessionSummary::Edge::Plain ? kSummaryExpected
+        : s.EdgeRule() == SessionSummary::Edge::Partage
+            ? QT_TRANSLATE_NOOP("StatsWindow", "Expected result (la partage, house edge 1/74)")
+            : QT_TRANSLATE_NOOP("StatsWindow", "Expected result (house edge 1/37, 1/74 under la partage)");
+    SetLabel(*expected_name_, QCoreApplication::translate("StatsWindow", edge) + QLatin1Char(':'));
     const QString colour = RoundToCents(s.net_result) > 0   ? QStringLiteral("color: rgb(46, 204, 113);")
                            : RoundToCents(s.net_result) < 0 ? QStringLiteral("color: rgb(231, 76, 60);")
                                                             : QString();

@@ -165,6 +165,7 @@ private:
     QTableWidget* chances_ = nullptr;
     QTableWidget* numbers_ = nullptr;
     std::vector<QLabel*> summary_;
+    QLabel* expected_name_ = nullptr;
     QTableView* spins_ = nullptr;
     SpinsModel* spins_model_ = nullptr;
     RiskTab* risk_ = nullptr;

@@ -1,6 +1,7 @@
 // Runs one suite of window tests (window, board, hover, inputs, import, help,
-// play, stats, screen, language, accessibility, options), or all of
-// them without an argument. Each suite runs in the program's own application
+// play, stats, screen, language, accessibility, options, clipboard), or all of
+// them without an argument; `clipboard-owner` is the clipboard suite's other
+// program. Each suite runs in the program's own application
 // object, so an error escaping an event handler is handled as in the program.
 #include <QDir>
 #include <QFile>
@@ -21,6 +22,8 @@ int RunStatsSuite(int argc, char** argv);
 int RunLanguageSuite(int argc, char** argv);
 int RunAccessibilitySuite(int argc, char** argv);
 int RunOptionsSuite(int argc, char** argv);
+int RunClipboardSuite(int argc, char** argv);
+int OwnClipboard(int argc, char** argv);
 
 namespace {
 
@@ -42,6 +45,7 @@ constexpr Suite kSuites[] = {
     {"language", RunLanguageSuite},
     {"accessibility", RunAccessibilitySuite},
     {"options", RunOptionsSuite},
+    {"clipboard", RunClipboardSuite},
 };
 
 void EnsureRuntimeFolder() {
@@ -78,6 +82,7 @@ int main(int argc, char** argv) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
     }
+    if (only && std::strcmp(only, "clipboard-owner") == 0) return OwnClipboard(argc, argv);
     // QtTest sees the program name and the options after the suite name.
     std::vector<char*> args{argv[0]};
     for (int i = only ? 2 : 1; i < argc; ++i) args.push_back(argv[i]);

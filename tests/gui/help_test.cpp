@@ -1,16 +1,20 @@
 // Help at the table: every control of the window says what it does, and the
-// "?" command opens the guide.
+// "?" command opens the guide, which comes up beside the table as the
+// statistics window does.
 #include <QAbstractButton>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTextBrowser>
 
 #include "gui_support.h"
 #include "rotacle/version.h"
+#include "ui/beside.h"
+#include "ui/help_window.h"
 #include "ui/stats_window.h"
 
 using namespace rotacle::ui::test;
@@ -81,7 +85,11 @@ private slots:
         const QString guide = text->toPlainText();
         QVERIFY(guide.contains(QStringLiteral("1/37")));
         // The counters of the stats row and the controls this version keeps fixed.
-        for (const char* words : {"flat index", "Bets played", "fixed in this version"})
+        // What the guide tells beyond the table: la partage and its edge, the
+        // session limits and the reality check, the staking dialog, the Risk tab.
+        for (const char* words :
+             {"flat index", "Bets played", "fixed in this version", "LA PARTAGE", "1/74", "Session limits",
+              "reality check", "larger than the money held", "STAKING", "Risk tab", "seed"})
             QVERIFY2(guide.contains(QLatin1String(words), Qt::CaseInsensitive), words);
         for (const char* name :
              {"BetStrategy", "GameModes", "Losses_Type", "Wins_Action", "Losses_HowMuch", "Wins_ActionValue"})
@@ -89,6 +97,65 @@ private slots:
         QVERIFY(guide.contains(QStringLiteral("version " ROTACLE_VERSION)));
         // The hover picture of "?" goes with the pointer.
         QVERIFY(!Shown(*form, "Button_Help_2"));
+    }
+
+    // Where a window of the program goes beside the table: right of it, else
+    // left, else on the side with more room, always inside the free area.
+    void aWindowGoesBesideTheTable_data() {
+        QTest::addColumn<QRect>("table");
+        QTest::addColumn<QSize>("outer");
+        QTest::addColumn<QRect>("free");
+        QTest::addColumn<QPoint>("at");
+        const QRect hd(0, 0, 1920, 1040);
+        QTest::newRow("right") << QRect(100, 100, 457, 388) << QSize(440, 560) << hd << QPoint(569, 100);
+        QTest::newRow("left") << QRect(1400, 100, 457, 388) << QSize(440, 560) << hd << QPoint(948, 100);
+        QTest::newRow("low table") << QRect(100, 900, 457, 388) << QSize(440, 560) << hd << QPoint(569, 480);
+        QTest::newRow("second screen")
+            << QRect(1930, 0, 457, 388) << QSize(980, 700) << QRect(1920, 0, 1920, 1040) << QPoint(2399, 0);
+        QTest::newRow("no room, more on the left")
+            << QRect(200, 50, 457, 388) << QSize(440, 560) << QRect(0, 0, 800, 600) << QPoint(0, 40);
+        QTest::newRow("larger than the screen")
+            << QRect(300, 50, 457, 388) << QSize(980, 700) << QRect(0, 0, 800, 600) << QPoint(0, 0);
+    }
+    void aWindowGoesBesideTheTable() {
+        QFETCH(QRect, table);
+        QFETCH(QSize, outer);
+        QFETCH(QRect, free);
+        QFETCH(QPoint, at);
+        QCOMPARE(rotacle::ui::BesideTable(table, outer, free), at);
+    }
+
+    // The table stays on top of other windows: the guide and the statistics
+    // come up on top too, tied to it, inside the screen's free area and,
+    // where the screen has room, beside the table rather than under it. One
+    // that the player moved clear of the table opens there again.
+    void theOtherWindowsComeUpAboveAndBesideTheTable() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        const QRect free = form->screen()->availableGeometry();
+        form->move(free.left() + 24, free.top() + 40);
+        form->ShowStatistics();
+        rotacle::ui::ShowHelp(*form);
+        auto* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+        QWidget* stats = form->OpenStatsWindow();
+        QVERIFY(help && stats);
+        for (QWidget* w : {static_cast<QWidget*>(help), stats}) {
+            QVERIFY(QTest::qWaitForWindowExposed(w));
+            const QString name = w->objectName();
+            QVERIFY2(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint), qPrintable(name));
+            QVERIFY2(w->windowHandle()->transientParent() == form->windowHandle(), qPrintable(name));
+            QVERIFY2(free.contains(w->frameGeometry()), qPrintable(name));
+            const bool room = free.right() - form->frameGeometry().right() - 12 >= w->frameGeometry().width();
+            if (room) QVERIFY2(!w->frameGeometry().intersects(form->frameGeometry()), qPrintable(name));
+        }
+        // Moved clear of the table, closed and opened again: where the player put it.
+        help->close();
+        const QPoint away(free.left(), form->frameGeometry().bottom() + 20);
+        if (free.contains(QRect(away, help->frameGeometry().size()))) {
+            help->move(away);
+            rotacle::ui::ShowHelp(*form);
+            QCOMPARE(help->frameGeometry().topLeft(), away);
+        }
     }
 
     // Closing with the window's own close command leaves no window of the

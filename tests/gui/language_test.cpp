@@ -1,17 +1,23 @@
 // The windows in every language they speak: each translation loads, no text
 // of the main, help or statistics window that has a translation is left in
-// English, and the game's errors are worded
+// English, each chance has one name, and the game's errors are worded
 // with translated patterns.
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QBarCategoryAxis>
+#include <QChart>
+#include <QChartView>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFile>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
 #include <QLocale>
+#include <QRegularExpression>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QXmlStreamReader>
 
@@ -100,6 +106,67 @@ private slots:
             const auto it = finished.constFind(text);
             QVERIFY2(it == finished.constEnd() || *it == text,
                      qPrintable(code + QStringLiteral(": ") + text));
+        }
+    }
+
+    // Each chance has one name in a language: the statistics (their table and
+    // chart) and the trend buttons' tooltips call it what the table writes on
+    // its field. And no window text keeps an English word of the window's
+    // for which the language has its own.
+    void EachChanceHasOneNameAndNoEnglishWordStays_data() { EveryTranslatedTextShows_data(); }
+    void EachChanceHasOneNameAndNoEnglishWordStays() {
+        QFETCH(QString, code);
+        QCOMPARE(rotacle::ui::LoadLanguage(code), code);
+        auto form = ShowWindow();
+        QVERIFY(form);
+        rotacle::ui::ShowHelp(*form);
+        form->ShowStatistics();
+        rotacle::ui::StatsWindow* stats = form->OpenStatsWindow();
+        QVERIFY(stats);
+        auto* table = stats->findChild<QTableWidget*>(QStringLiteral("ChanceTable"));
+        const auto* bars = stats->findChild<QChartView*>(QStringLiteral("ChanceBars"));
+        auto* axis = qobject_cast<QBarCategoryAxis*>(bars->chart()->axes(Qt::Vertical).front());
+        QVERIFY(table && axis);
+        // The chart's names stand level, each with the room of the longest
+        // beside the bars and a line of its own: none is cut.
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        const QRectF plot = bars->chart()->plotArea();
+        const QFontMetricsF metrics(axis->labelsFont());
+        qreal widest = 0;
+        for (const QString& name : axis->categories())
+            widest = std::max(widest, metrics.horizontalAdvance(name));
+        QVERIFY2(
+            axis->labelsAngle() == 0 && plot.left() >= widest && plot.height() / 6 >= metrics.height(),
+            qPrintable(code +
+                       QStringLiteral(": %1 x %2 for %3").arg(plot.left()).arg(plot.height()).arg(widest)));
+        // The chances with a word on their field (Red and Black wear a diamond).
+        const struct {
+            int row;
+            const char* painted;
+            const char* trend;
+        } chances[] = {{0, "1-18", "Trend_Less_0"},
+                       {1, "EVEN", "Trend_Even_0"},
+                       {4, "ODD", "Trend_Odd_0"},
+                       {5, "19-36", "Trend_More_0"}};
+        for (const auto& c : chances) {
+            const QString field = QCoreApplication::translate("Artwork", c.painted);
+            const QString name = table->item(c.row, 0)->text();
+            const QString where = code + QStringLiteral(": ") + field + QStringLiteral(" / ") + name;
+            QVERIFY2(name.toUpper() == field.toUpper(), qPrintable(where));
+            QVERIFY2(axis->categories().contains(name), qPrintable(where));
+            QVERIFY2(Part(*form, c.trend)->toolTip().contains(name), qPrintable(where));
+        }
+        static const char* const kEnglish[] = {"CHECK", "Blind",    "LOSS", "PROFIT", "SKIP", "UNDO",  "LOAD",
+                                               "SAVE",  "SETTINGS", "Less", "More",   "Odd",  "Black", "Red"};
+        auto* help = form->findChild<QDialog*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help);
+        QStringList texts = WindowTexts(*form) + WindowTexts(*stats) + WindowTexts(*help);
+        texts << static_cast<rotacle::ui::HelpWindow*>(help)->Text();
+        for (const char* word : kEnglish) {
+            const QRegularExpression whole(QStringLiteral("(?<!\\w)") + QLatin1String(word) +
+                                           QStringLiteral("(?!\\w)"));
+            for (const QString& text : texts)
+                QVERIFY2(!text.contains(whole), qPrintable(code + QStringLiteral(": ") + text));
         }
     }
 

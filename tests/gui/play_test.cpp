@@ -1,7 +1,8 @@
 // Play at the table at speed: what the player does inside a progress run,
-// keys that must not reach hidden controls, money drawn whole, and numbers
-// entered from the keyboard.
+// keys that must not reach hidden controls, money drawn whole, numbers
+// entered from the keyboard, and the marks of settled bets.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontMetricsF>
 #include <QListWidget>
 #include <QPushButton>
@@ -15,9 +16,11 @@
 #include <filesystem>
 #include <vector>
 
+#include "core/convert.h"
 #include "gui_support.h"
 #include "journal/journal.h"
 #include "ui/session_journal.h"
+#include "ui/settle_mark.h"
 
 using namespace rotacle::ui::test;
 using rotacle::EditId;
@@ -201,6 +204,47 @@ private slots:
 
     // Keyboard entry: "1", "7", Enter is a click on 17; a number typed in a
     // run waits for its end; undo takes a waiting number back first.
+    // A settled bet's field carries a mark for a moment, won or lost as the
+    // game settled it, in green or red; an undo takes it off at once. The
+    // net result beside the command row follows the settled bets.
+    void aSettledBetIsMarkedAndTheNetResultShown() {
+        auto form = ShowWindow();
+        QVERIFY(form && WarmUp(*form));
+        auto* net_label = static_cast<Caption*>(Part(*form, "Label_NetResult"));
+        QVERIFY(net_label && net_label->isVisible());
+        QCOMPARE(net_label->Text(), QStringLiteral("0"));
+        const rotacle::ui::SettleMark& mark = form->SettledMark();
+        QCOMPARE(mark.Field(), -1);
+        for (int round = 0; round < 2; ++round) {
+            const int field = ShownChip(*form);
+            QVERIFY(field >= 0);
+            const std::int64_t won_before = form->Stats().Summary().won;
+            QElapsedTimer clock;
+            clock.start();
+            QVERIFY(Spin(*form, 20));
+            const bool won = form->Stats().Summary().won > won_before;
+            QCOMPARE(mark.Field(), field);
+            QCOMPARE(mark.Won(), won);
+            QVERIFY(Part(*form, "SettleMark")->geometry().contains(layout::FieldRect(field)));
+            const QColor badge = PixelAt(*form, layout::FieldRect(field).topLeft() + QPoint(56, -5));
+            QVERIFY2(won ? badge.green() > badge.red() + 80 : badge.red() > badge.green() + 80,
+                     qPrintable(badge.name()));
+            const double net = form->Stats().Summary().net_result;
+            QCOMPARE(net_label->Text(),
+                     QString::fromStdString((net > 0 ? "+" : "") + rotacle::FloatToStr(net)));
+            QCOMPARE(net_label->Colour().green() > net_label->Colour().red(), net > 0);
+            if (round == 0) {
+                form->UndoCommandClick();
+                QCOMPARE(mark.Field(), -1);
+                QCOMPARE(net_label->Text(), QStringLiteral("0"));
+                continue;
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(mark.Field() == -1, 4000);
+            QVERIFY2(clock.elapsed() >= rotacle::ui::SettleMark::kMilliseconds - 100,
+                     qPrintable(QString::number(clock.elapsed())));
+        }
+    }
+
     void numbersFromTheKeyboard() {
         auto clicked = ShowWindow();
         auto typed = ActiveWindow();

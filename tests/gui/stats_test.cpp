@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QHeaderView>
@@ -12,6 +13,8 @@
 #include <QLineEdit>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMessageBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QScreen>
@@ -21,6 +24,7 @@
 #include <QTest>
 #include <QValueAxis>
 
+#include "core/convert.h"
 #include "gui_support.h"
 #include "ui/stats_window.h"
 
@@ -118,7 +122,8 @@ private slots:
         StatsWindow* stats = form->OpenStatsWindow();
         QVERIFY(stats);
         QVERIFY(QTest::qWaitForWindowExposed(stats));
-        QVERIFY(!stats->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // Above the table, which stays on top of other windows.
+        QVERIFY(stats->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QCOMPARE(stats->windowTitle(), QStringLiteral("Rotacle statistics"));
         QCOMPARE(Points(*stats, "Bankroll"), 5);
         // Less, Even, Red, Black, Odd, More.
@@ -252,6 +257,10 @@ private slots:
             const std::size_t before = messages.size();
             QVERIFY(!risk->RunClick());
             QCOMPARE(messages.size(), before + 1);
+            // The message holds the statistics window until the player closes it.
+            auto* box = form->OpenStatsWindow()->findChild<QMessageBox*>();
+            QVERIFY(box);
+            delete box;
         }
 
         set("40", "20", "200");
@@ -285,6 +294,117 @@ private slots:
         QVERIFY(risk->findChild<QLabel*>(QStringLiteral("RiskState"))
                     ->text()
                     .startsWith(QStringLiteral("Cancelled")));
+    }
+
+    // The tab tells the table as it stands while it is shown, before and
+    // after a run; its messages open over the statistics window. With the
+    // driver's choices (system, zero rule, seed) it plays the very sessions
+    // `rotacle-sim risk` plays with the same ones; a seed the driver refuses
+    // is refused.
+    void theRiskTabFollowsTheTableAndPlaysTheDriversChoices() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->ShowStatistics();
+        StatsWindow* stats = form->OpenStatsWindow();
+        RiskTab* risk = stats->Risk();
+        stats->findChild<QTabWidget*>(QStringLiteral("HitTabs"))->setCurrentWidget(risk);
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        auto* table = risk->findChild<QLabel*>(QStringLiteral("RiskTable"));
+        const auto edit = [risk](const char* name, const char* text) {
+            risk->findChild<QLineEdit*>(QString::fromLatin1(name))->setText(QString::fromLatin1(text));
+        };
+        const auto held = [&form] {
+            return QStringLiteral("bankroll ") + QString::fromStdString(rotacle::FloatToStr(
+                                                     rotacle::ui::TableSetup(form->Engine()).bankroll));
+        };
+        QVERIFY2(table->text().contains(QStringLiteral("bankroll 1000,")), qPrintable(table->text()));
+
+        edit("RiskSessions", "30");
+        edit("RiskTarget", "50");
+        edit("RiskSpins", "300");
+        risk->findChild<QComboBox*>(QStringLiteral("RiskSystem"))->setCurrentIndex(2);
+        risk->findChild<QComboBox*>(QStringLiteral("RiskZeroRule"))->setCurrentIndex(2);
+        QVERIFY(table->text().contains(QStringLiteral("la partage")));
+        for (const char* seed : {"-1", "18446744073709551616", "7x", ""}) {
+            edit("RiskSeed", seed);
+            QVERIFY2(!risk->RunClick(), seed);
+            auto* box = stats->findChild<QMessageBox*>();
+            QVERIFY2(box && box->text().contains(QStringLiteral("seed")), seed);
+            delete box;
+        }
+        edit("RiskSeed", "7");
+        QVERIFY(risk->RunClick());
+        QTRY_VERIFY_WITH_TIMEOUT(!risk->Running(), 60000);
+        QCOMPARE(risk->Outcomes().size(), std::size_t{30});
+        const QString tab_csv = Scratch("risk-tab.csv");
+        form->Platform().QueueDialogAnswer(tab_csv.toStdString());
+        QVERIFY(risk->ExportCsv());
+
+        const QString settings = Scratch("risk-table.rtk");
+        QVERIFY(form->Run([&] { form->Engine().SaveSettingsFile(settings.toStdString()); }));
+        const QString sim_csv = Scratch("risk-sim.csv");
+        QProcess sim;
+        sim.start(QStringLiteral(ROTACLE_GUI_SIM), {QStringLiteral("risk"),
+                                                    QStringLiteral("--settings"),
+                                                    settings,
+                                                    QStringLiteral("--sessions"),
+                                                    QStringLiteral("30"),
+                                                    QStringLiteral("--bankroll"),
+                                                    QStringLiteral("1000"),
+                                                    QStringLiteral("--target"),
+                                                    QStringLiteral("50"),
+                                                    QStringLiteral("--spins-max"),
+                                                    QStringLiteral("300"),
+                                                    QStringLiteral("--system"),
+                                                    QStringLiteral("martingale"),
+                                                    QStringLiteral("--zero-rule"),
+                                                    QStringLiteral("partage"),
+                                                    QStringLiteral("--seed"),
+                                                    QStringLiteral("7"),
+                                                    QStringLiteral("--no-progress"),
+                                                    QStringLiteral("--csv"),
+                                                    sim_csv});
+        QVERIFY(sim.waitForFinished(60000));
+        QCOMPARE(sim.exitCode(), 0);
+        QFile a(tab_csv), b(sim_csv);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        const QByteArray rows = a.readAll();
+        QCOMPARE(rows, b.readAll());
+        QCOMPARE(rows.count('\n'), 31);
+        QVERIFY(risk->findChild<QLabel*>(QStringLiteral("RiskFigures"))
+                    ->text()
+                    .contains(QStringLiteral("martingale, zero rule la partage, seed 7")));
+
+        // After the run the table moves on, and the tab with it.
+        risk->findChild<QComboBox*>(QStringLiteral("RiskZeroRule"))->setCurrentIndex(0);
+        QVERIFY(Play(*form));
+        QVERIFY(Spin(*form, 20));
+        QVERIFY(held() != QStringLiteral("bankroll 1000"));
+        QVERIFY2(table->text().contains(held() + QLatin1Char(',')), qPrintable(table->text() + held()));
+        QVERIFY(!table->text().contains(QStringLiteral("la partage")));
+    }
+
+    // Under la partage a stake lost to the zero costs half: the summary
+    // names the edge of 1/74 and counts the expected result at it.
+    void theSummaryCountsLaPartageAtItsEdge() {
+        auto form = ShowWindow();
+        QVERIFY(form);
+        form->SetZeroRuleOption(true);
+        QVERIFY(Play(*form));
+        QVERIFY(Spin(*form, 20));
+        form->ShowStatistics();
+        StatsWindow* stats = form->OpenStatsWindow();
+        QVERIFY(QTest::qWaitForWindowExposed(stats));
+        const rotacle::SessionSummary s = form->Stats().Summary();
+        QVERIFY(s.total_staked > 0);
+        QCOMPARE(s.expected_loss, s.total_staked / 74);
+        const auto* value = stats->findChild<QLabel*>(QStringLiteral("Summary8"));
+        QCOMPARE(value->text(), QString::fromStdString(
+                                    "-" + rotacle::FloatToStr(rotacle::RoundToCents(s.total_staked / 74))));
+        bool named = false;
+        for (const QLabel* l : stats->findChildren<QLabel*>())
+            named = named || (l->text().contains(QStringLiteral("1/74")) && l->toolTip() == value->toolTip());
+        QVERIFY(named);
     }
 
     // The window opens inside the screen's free area, whatever its size
@@ -331,7 +451,7 @@ private slots:
         QValueAxis* money = Axis(*stats, "BankrollChart", Qt::Vertical);
         QVERIFY(money->min() < 1000 && money->max() > 1000);
         QVERIFY(money->max() - money->min() <= 20);
-        QValueAxis* hits = Axis(*stats, "ChanceBars", Qt::Vertical);
+        QValueAxis* hits = Axis(*stats, "ChanceBars", Qt::Horizontal);
         QVERIFY(WholeTicks(*hits));
         QVERIFY(Play(*form));
         QVERIFY(WholeTicks(*hits));

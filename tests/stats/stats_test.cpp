@@ -261,6 +261,29 @@ TEST(SessionStats, SummaryOfPlayedBetsFollowsAnUndo) {
     EXPECT_EQ(stats.Hits().Numbers(), HitCounter::Of(h).Numbers());
 }
 
+// The expected loss counts each settled stake at the edge it was played
+// under: 1/37, or 1/74 under la partage; an undo takes a stake's share back.
+TEST(SessionStats, TheExpectedLossCountsEachStakeAtItsEdge) {
+    SessionStats stats;
+    stats.OnPlay(WithHistory(PlayEventKind::Start, kNoHistory, 1000));
+    const auto settle = [&stats](int n, double stake, bool partage) {
+        stats.OnPlay(Spun(n, 1000, stake));
+        PlayEvent e = Settled(false, stake, 1000);
+        e.partage = partage;
+        stats.OnPlay(e);
+    };
+    EXPECT_EQ(stats.Summary().EdgeRule(), SessionSummary::Edge::Plain);
+    settle(5, 74, true);
+    EXPECT_EQ(stats.Summary().expected_loss, 1.0);
+    EXPECT_EQ(stats.Summary().EdgeRule(), SessionSummary::Edge::Partage);
+    settle(8, 37, false);
+    EXPECT_EQ(stats.Summary().expected_loss, 2.0);
+    EXPECT_EQ(stats.Summary().EdgeRule(), SessionSummary::Edge::Mixed);
+    stats.OnPlay(WithHistory(PlayEventKind::TakenBack, kFirst, 1000));
+    EXPECT_EQ(stats.Summary().expected_loss, 1.0);
+    EXPECT_EQ(stats.Summary().EdgeRule(), SessionSummary::Edge::Partage);
+}
+
 // The spin list, kept on request only: imported numbers unplayed at the
 // bankroll they came with, a played spin filled in by its settlement, an
 // undo back into the import, a new history.
