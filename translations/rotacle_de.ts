@@ -155,6 +155,38 @@
         <source>bet lost</source>
         <translation>Wette verloren</translation>
     </message>
+    <message>
+        <source>session resumed: %1 numbers</source>
+        <translation>Sitzung fortgesetzt: %1 Zahlen</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2, more than the money held (%3)</source>
+        <translation>Vorschlag: Einsatz %1 auf %2, mehr als das gehaltene Geld (%3)</translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>keine Wette</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>nicht angenommen</translation>
+    </message>
+    <message>
+        <source>waiting: %1</source>
+        <translation>wartend: %1</translation>
+    </message>
+    <message>
+        <source>import panel open</source>
+        <translation>Importbereich offen</translation>
+    </message>
+    <message>
+        <source>import panel open: %1</source>
+        <translation>Importbereich offen: %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>zuletzt %1</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -257,21 +289,6 @@ each number first settles the previous proposal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Die ersten Zahlen&lt;/h3&gt;
 &lt;p&gt;Die ersten vier Zahlen werden nur notiert. Ab der fünften wird ein Vorschlag gezeigt; ab der
 sechsten rechnet jede Zahl zuerst den vorigen Vorschlag ab.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
-tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
-every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Die Statistikzeile&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Zahlen im Spiel&lt;/b&gt; zählt die Zahlen im Verlauf. &lt;b&gt;Gespielte Einsätze&lt;/b&gt; zählt die als Wette
-gezeigten Vorschläge; eine mit AUSLASSEN zurückgezogene Wette wird wieder abgezogen. Der
-&lt;b&gt;flache Index&lt;/b&gt; zeigt, wie die Wetten liefen, unabhängig vom Einsatz: er zählt 18 für jede
-gewonnene Wette hinzu und zieht 18 für jede verlorene ab (18 Zahlen gewinnen auf einer einfachen
-Chance), ist also 18 mal die gewonnenen Wetten minus die verlorenen; eine Zahl ohne Wette auf dem
-Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
@@ -448,9 +465,28 @@ mit der Nullregel des Tisches oder einer anderen; derselbe Seed spielt dieselben
 (the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
 wins.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Einsatzdialog&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; im Einstellungsbereich stellt die Einsatzregeln an einer Stelle ein, aus
+&lt;p&gt;&lt;b&gt;SYSTEME&amp;hellip;&lt;/b&gt; im Einstellungsbereich stellt die Einsatzregeln an einer Stelle ein, aus
 Vorlagen (die Voreinstellungen, flach, Martingale, d&apos;Alembert) mit einer Vorschau der ersten
 Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Die Statistikzeile&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Zahlen im Spiel&lt;/b&gt; zählt die Zahlen im Verlauf. &lt;b&gt;Gesetzt&lt;/b&gt; zählt die Vorschläge, die in
+diesem Spiel als Wetten gezeigt wurden (seit APP; ein Import zählt weiter), bei jeder eingegebenen
+Zahl: eine mit AUSLASSEN zurückgezogene Wette wird wieder abgezogen, eine mit RÜCKGÄNGIG
+zurückgenommene bleibt bis zur nächsten Zahl gezählt. Das Statistikfenster zählt nur die Wetten des
+Verlaufs. Der &lt;b&gt;Flat-Index&lt;/b&gt; zeigt, wie die Wetten unabhängig von ihren Einsätzen liefen: er
+addiert 18 für jede gewonnene Wette und zieht 18 für jede verlorene ab (18 Zahlen gewinnen auf einer
+einfachen Chance), ist also 18 mal die gewonnenen Wetten minus die verlorenen; eine Zahl ohne Wette
+auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -486,6 +522,10 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
     <message>
         <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
         <translation>Die als %1 aufbewahrte Sitzung fortsetzen? Diese Sitzung wird daneben aufbewahrt, und Rotacle startet neu.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
+        <translation>Eintrag %1 des Journals gibt eine Zahl ein, während das Spiel an einem Sitzungslimit stillstand; die Sitzung wird bis dorthin fortgesetzt.</translation>
     </message>
 </context>
 <context>
@@ -688,6 +728,33 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
     <message>
         <source>Unknown error</source>
         <translation>Unbekannter Fehler</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: the page reader is not installed (looked for %1). Install the package rotacle-page-reader to paste pages.</source>
+        <translation>Die Seite kann nicht gelesen werden: der Seitenleser ist nicht installiert (gesucht: %1). Installieren Sie das Paket rotacle-page-reader, um Seiten einzufügen.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>cannot be reached</source>
+        <translation>ist nicht erreichbar</translation>
+    </message>
+    <message>
+        <source>is a link to nothing</source>
+        <translation>ist ein Link ins Leere</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>ist ein Ordner</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>The options file %1 %2: the options start at their defaults and are not kept.</source>
+        <translation>Die Optionsdatei %1 %2: die Optionen beginnen mit ihren Voreinstellungen und werden nicht gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -925,6 +992,57 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>StakingDialog</name>
+    <message>
+        <source>Defaults: one initial bet more after every bet</source>
+        <translation>Voreinstellungen: ein Starteinsatz mehr nach jeder Wette</translation>
+    </message>
+    <message>
+        <source>Flat: always the initial bet</source>
+        <translation>Flach: immer der Starteinsatz</translation>
+    </message>
+    <message>
+        <source>Martingale: double the stake after a loss</source>
+        <translation>Martingale: Einsatz nach einem Verlust verdoppeln</translation>
+    </message>
+    <message>
+        <source>d&apos;Alembert: one initial bet more after a loss, one less after a win</source>
+        <translation>d&apos;Alembert: ein Starteinsatz mehr nach einem Verlust, einer weniger nach einem Gewinn</translation>
+    </message>
+    <message>
+        <source>Staking</source>
+        <translation>Einsätze</translation>
+    </message>
+    <message>
+        <source>Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.</source>
+        <translation>Übernehmen schreibt die Einsatzregeln, den Mindestgewinn und die Phasenkorrektur in die Einstellungen, wie es eine geladene Einstellungsdatei tut; der Starteinsatz bleibt.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>System:</translation>
+    </message>
+    <message>
+        <source>Stakes:</source>
+        <translation>Einsätze:</translation>
+    </message>
+    <message>
+        <source>Losing every bet: %1</source>
+        <translation>Jede Wette verloren: %1</translation>
+    </message>
+    <message>
+        <source>Winning every bet: %1</source>
+        <translation>Jede Wette gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Three lost, then won: %1</source>
+        <translation>Drei verloren, dann gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Keine Vorschau: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>Bankroll after every spin</source>
@@ -1027,14 +1145,6 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
         <translation>Coups</translation>
     </message>
     <message>
-        <source>Bets placed</source>
-        <translation>Gesetzte Wetten</translation>
-    </message>
-    <message>
-        <source>Bets settled</source>
-        <translation>Abgerechnete Wetten</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
@@ -1061,14 +1171,6 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
     <message>
         <source>Numbers in the history.</source>
         <translation>Zahlen im Verlauf.</translation>
-    </message>
-    <message>
-        <source>Bets whose stake went on the table: those settled and the one open now.</source>
-        <translation>Wetten, deren Einsatz auf dem Tisch lag: die abgerechneten und die jetzt offene.</translation>
-    </message>
-    <message>
-        <source>Placed bets that a number has settled.</source>
-        <translation>Gesetzte Wetten, die eine Zahl abgerechnet hat.</translation>
     </message>
     <message>
         <source>Settled bets that won.</source>
@@ -1157,6 +1259,22 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
     <message>
         <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
         <translation>Erwartetes Ergebnis (Bankvorteil 1/37, 1/74 unter la partage)</translation>
+    </message>
+    <message>
+        <source>Bets placed in this history</source>
+        <translation>Gesetzte Wetten in diesem Verlauf</translation>
+    </message>
+    <message>
+        <source>Bets settled in this history</source>
+        <translation>Abgerechnete Wetten in diesem Verlauf</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table since the history began (APP or an import): those settled and the one open now.</source>
+        <translation>Wetten, deren Einsatz seit Beginn des Verlaufs (APP oder ein Import) auf den Tisch ging: die abgerechneten und die jetzt offene.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
+        <translation>Gesetzte Wetten, die eine Zahl seit Beginn des Verlaufs abgerechnet hat; RÜCKGÄNGIG nimmt eine zurück. Gesetzt im Hauptfenster zählt das ganze Spiel, Importe eingeschlossen.</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1527,46 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
         <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
         <translation>Das Nettoergebnis der Sitzung: die gewonnenen Einsätze weniger die verlorenen, wie das Statistikfenster sie zählt.</translation>
     </message>
+    <message>
+        <source>STAKING…</source>
+        <translation>SYSTEME…</translation>
+    </message>
+    <message>
+        <source>STAKE ABOVE THE BANKROLL</source>
+        <translation>EINSATZ ÜBER KAPITAL</translation>
+    </message>
+    <message>
+        <source>INITIAL BET</source>
+        <translation>STARTEINSATZ</translation>
+    </message>
+    <message>
+        <source>TEST BANK</source>
+        <translation>TESTBANK</translation>
+    </message>
+    <message>
+        <source>amount of the loss rule</source>
+        <translation>Betrag der Verlustregel</translation>
+    </message>
+    <message>
+        <source>amount of the win rule</source>
+        <translation>Betrag der Gewinnregel</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no stake; the smallest is 0.01</source>
+        <translation>%1: %2 ist kein Einsatz; der kleinste ist 0.01</translation>
+    </message>
+    <message>
+        <source>%1: an amount has one decimal point; the key is not taken</source>
+        <translation>%1: ein Betrag hat einen Dezimalpunkt; die Taste wird nicht angenommen</translation>
+    </message>
+    <message>
+        <source>%1: amounts are typed without a sign; &quot;%2&quot; is not taken</source>
+        <translation>%1: Beträge werden ohne Vorzeichen getippt; &quot;%2&quot; wird nicht angenommen</translation>
+    </message>
+    <message>
+        <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
+        <translation>%1: hier werden nur Ziffern und ein Dezimalpunkt getippt; &quot;%2&quot; wird nicht angenommen</translation>
+    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1605,10 +1763,6 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
         <translation>Der Schritt: das Vielfache des Starteinsatzes, das eine Phasenkorrektur auslöst.</translation>
     </message>
     <message>
-        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
-        <translation>Gespielte Einsätze: die als Wette gezeigten Vorschläge; eine ausgelassene Wette wird abgezogen.</translation>
-    </message>
-    <message>
         <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
         <translation>Flacher Index: +18 je gewonnene Wette, -18 je verlorene, egal welcher Einsatz: Gewinne gegen Verluste.</translation>
     </message>
@@ -1703,6 +1857,14 @@ Einsätze nach Verlusten und Gewinnen.&lt;/p&gt;</translation>
     <message>
         <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
         <translation>Reset: EINSÄTZE startet einen neuen Einsatzzyklus, APP ein neues Spiel.</translation>
+    </message>
+    <message>
+        <source>Bets played in this game (since APP; an import goes on counting), counted as each number is entered: SKIP takes a bet off, UNDO keeps it until the next number.</source>
+        <translation>Gespielte Wetten in diesem Spiel (seit APP; ein Import zählt weiter), gezählt bei jeder eingegebenen Zahl: AUSLASSEN nimmt eine Wette weg, RÜCKGÄNGIG behält sie bis zur nächsten Zahl.</translation>
+    </message>
+    <message>
+        <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
+        <translation>Einsatzsysteme zur Auswahl, mit den ersten Einsätzen, die jedes auf den Tisch bringt.</translation>
     </message>
 </context>
 </TS>

@@ -155,6 +155,38 @@
         <source>bet lost</source>
         <translation>apuesta perdida</translation>
     </message>
+    <message>
+        <source>session resumed: %1 numbers</source>
+        <translation>sesión reanudada: %1 números</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2, more than the money held (%3)</source>
+        <translation>propuesta: apuesta %1 a %2, más que el dinero en juego (%3)</translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>sin apuesta</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>no aceptado</translation>
+    </message>
+    <message>
+        <source>waiting: %1</source>
+        <translation>en espera: %1</translation>
+    </message>
+    <message>
+        <source>import panel open</source>
+        <translation>panel de importación abierto</translation>
+    </message>
+    <message>
+        <source>import panel open: %1</source>
+        <translation>panel de importación abierto: %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>último %1</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -256,20 +288,6 @@ each number first settles the previous proposal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Los primeros números&lt;/h3&gt;
 &lt;p&gt;Los cuatro primeros números solo se anotan. Desde el quinto se muestra una propuesta; desde el
 sexto cada número liquida primero la propuesta anterior.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
-tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
-every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;La fila de estadísticas&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Números en juego&lt;/b&gt; cuenta los números del historial. &lt;b&gt;Apuestas jugadas&lt;/b&gt; cuenta las
-propuestas mostradas como apuestas; una apuesta retirada con SALTAR se descuenta. El &lt;b&gt;índice
-plano&lt;/b&gt; dice cómo fueron las apuestas sea cual sea su importe: suma 18 por cada apuesta ganada y
-resta 18 por cada perdida (18 números ganan en una suerte sencilla), así que es 18 veces las
-ganadas menos las perdidas; un número sin apuesta en la mesa lo deja igual.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
@@ -444,9 +462,28 @@ la regla del cero de la mesa u otra; la misma semilla juega las mismas sesiones,
 (the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
 wins.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Diálogo de apuestas&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; en el área de ajustes fija las reglas de apuesta en un solo lugar, a partir
+&lt;p&gt;&lt;b&gt;SISTEMAS&amp;hellip;&lt;/b&gt; en el área de ajustes fija las reglas de apuesta en un solo lugar, a partir
 de modelos (los valores por defecto, plana, martingala, d&apos;Alembert) con una vista previa de las
 primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La fila de estadísticas&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Números en juego&lt;/b&gt; cuenta los números del historial. &lt;b&gt;Apuestas&lt;/b&gt; cuenta las propuestas
+mostradas como apuestas en esta partida (desde APP; una importación sigue contando), al introducir
+cada número: una apuesta retirada con SALTAR se vuelve a quitar, una quitada con DESHACER sigue
+contada hasta el número siguiente. La ventana de estadísticas cuenta solo las apuestas del
+historial. El &lt;b&gt;índice flat&lt;/b&gt; indica cómo fueron las apuestas sin importar sus importes: suma 18
+por cada apuesta ganada y resta 18 por cada perdida (18 números ganan en una suerte sencilla), así
+que es 18 veces las apuestas ganadas menos las perdidas; un número sin apuesta en la mesa no lo
+cambia.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -482,6 +519,10 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
     <message>
         <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
         <translation>¿Reanudar la sesión guardada como %1? Esta sesión se guarda junto a ella y Rotacle se reinicia.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
+        <translation>El registro %1 del diario introduce un número mientras el juego estaba parado en un límite de sesión; la sesión se reanuda hasta él.</translation>
     </message>
 </context>
 <context>
@@ -684,6 +725,33 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
     <message>
         <source>Unknown error</source>
         <translation>Error desconocido</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: the page reader is not installed (looked for %1). Install the package rotacle-page-reader to paste pages.</source>
+        <translation>No se puede leer la página: el lector de páginas no está instalado (se buscó %1). Instale el paquete rotacle-page-reader para pegar páginas.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>cannot be reached</source>
+        <translation>no es accesible</translation>
+    </message>
+    <message>
+        <source>is a link to nothing</source>
+        <translation>es un enlace a nada</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>es una carpeta</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>The options file %1 %2: the options start at their defaults and are not kept.</source>
+        <translation>El archivo de opciones %1 %2: las opciones empiezan con sus valores por defecto y no se guardan.</translation>
     </message>
 </context>
 <context>
@@ -921,6 +989,57 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>StakingDialog</name>
+    <message>
+        <source>Defaults: one initial bet more after every bet</source>
+        <translation>Por defecto: una apuesta inicial más tras cada apuesta</translation>
+    </message>
+    <message>
+        <source>Flat: always the initial bet</source>
+        <translation>Plana: siempre la apuesta inicial</translation>
+    </message>
+    <message>
+        <source>Martingale: double the stake after a loss</source>
+        <translation>Martingala: doblar la apuesta tras una pérdida</translation>
+    </message>
+    <message>
+        <source>d&apos;Alembert: one initial bet more after a loss, one less after a win</source>
+        <translation>d&apos;Alembert: una apuesta inicial más tras una pérdida, una menos tras una ganancia</translation>
+    </message>
+    <message>
+        <source>Staking</source>
+        <translation>Apuestas</translation>
+    </message>
+    <message>
+        <source>Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.</source>
+        <translation>Aplicar escribe las reglas de apuesta, el beneficio mínimo y la corrección de fase en los ajustes como lo hace un archivo de ajustes cargado; la apuesta inicial se mantiene.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Sistema:</translation>
+    </message>
+    <message>
+        <source>Stakes:</source>
+        <translation>Apuestas:</translation>
+    </message>
+    <message>
+        <source>Losing every bet: %1</source>
+        <translation>Perdiendo todas las apuestas: %1</translation>
+    </message>
+    <message>
+        <source>Winning every bet: %1</source>
+        <translation>Ganando todas las apuestas: %1</translation>
+    </message>
+    <message>
+        <source>Three lost, then won: %1</source>
+        <translation>Tres perdidas, luego ganada: %1</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Sin vista previa: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>Bankroll after every spin</source>
@@ -1023,14 +1142,6 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
         <translation>Tiradas</translation>
     </message>
     <message>
-        <source>Bets placed</source>
-        <translation>Apuestas hechas</translation>
-    </message>
-    <message>
-        <source>Bets settled</source>
-        <translation>Apuestas liquidadas</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Ganadas</translation>
     </message>
@@ -1057,14 +1168,6 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
     <message>
         <source>Numbers in the history.</source>
         <translation>Números del historial.</translation>
-    </message>
-    <message>
-        <source>Bets whose stake went on the table: those settled and the one open now.</source>
-        <translation>Apuestas cuyo importe fue a la mesa: las liquidadas y la abierta ahora.</translation>
-    </message>
-    <message>
-        <source>Placed bets that a number has settled.</source>
-        <translation>Apuestas hechas que un número ha liquidado.</translation>
     </message>
     <message>
         <source>Settled bets that won.</source>
@@ -1153,6 +1256,22 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
     <message>
         <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
         <translation>Resultado esperado (ventaja casa 1/37, 1/74 con la partage)</translation>
+    </message>
+    <message>
+        <source>Bets placed in this history</source>
+        <translation>Apuestas hechas en este historial</translation>
+    </message>
+    <message>
+        <source>Bets settled in this history</source>
+        <translation>Apuestas liquidadas en este historial</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table since the history began (APP or an import): those settled and the one open now.</source>
+        <translation>Apuestas cuyo importe fue a la mesa desde que empezó el historial (APP o una importación): las liquidadas y la abierta ahora.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
+        <translation>Apuestas hechas que un número ha liquidado desde que empezó el historial; DESHACER quita una. Apuestas en la ventana principal cuenta toda la partida, importaciones incluidas.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1524,46 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
         <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
         <translation>El resultado neto de la sesión: las apuestas ganadas menos las perdidas, como las cuenta la ventana de estadísticas.</translation>
     </message>
+    <message>
+        <source>STAKING…</source>
+        <translation>SISTEMAS…</translation>
+    </message>
+    <message>
+        <source>STAKE ABOVE THE BANKROLL</source>
+        <translation>APUESTA SOBRE CAPITAL</translation>
+    </message>
+    <message>
+        <source>INITIAL BET</source>
+        <translation>APUESTA BASE</translation>
+    </message>
+    <message>
+        <source>TEST BANK</source>
+        <translation>B. PRUEBA</translation>
+    </message>
+    <message>
+        <source>amount of the loss rule</source>
+        <translation>importe de la regla de pérdida</translation>
+    </message>
+    <message>
+        <source>amount of the win rule</source>
+        <translation>importe de la regla de ganancia</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no stake; the smallest is 0.01</source>
+        <translation>%1: %2 no es una apuesta; la mínima es 0.01</translation>
+    </message>
+    <message>
+        <source>%1: an amount has one decimal point; the key is not taken</source>
+        <translation>%1: un importe tiene un solo punto decimal; la tecla no se acepta</translation>
+    </message>
+    <message>
+        <source>%1: amounts are typed without a sign; &quot;%2&quot; is not taken</source>
+        <translation>%1: los importes se escriben sin signo; &quot;%2&quot; no se acepta</translation>
+    </message>
+    <message>
+        <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
+        <translation>%1: aquí solo se escriben cifras y un punto decimal; &quot;%2&quot; no se acepta</translation>
+    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1601,10 +1760,6 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
         <translation>El paso: el múltiplo de la apuesta inicial que inicia una corrección de fase.</translation>
     </message>
     <message>
-        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
-        <translation>Apuestas jugadas: las propuestas mostradas como apuestas; una apuesta saltada se descuenta.</translation>
-    </message>
-    <message>
         <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
         <translation>Índice plano: +18 por cada apuesta ganada, -18 por cada perdida, sea cual sea el importe: ganancias contra pérdidas.</translation>
     </message>
@@ -1699,6 +1854,14 @@ primeras apuestas tras pérdidas y ganancias.&lt;/p&gt;</translation>
     <message>
         <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
         <translation>Reiniciar: APUESTAS empieza un nuevo ciclo de apuestas, APP una nueva partida.</translation>
+    </message>
+    <message>
+        <source>Bets played in this game (since APP; an import goes on counting), counted as each number is entered: SKIP takes a bet off, UNDO keeps it until the next number.</source>
+        <translation>Apuestas jugadas en esta partida (desde APP; una importación sigue contando), contadas al introducir cada número: SALTAR quita una apuesta, DESHACER la mantiene hasta el número siguiente.</translation>
+    </message>
+    <message>
+        <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
+        <translation>Sistemas de apuesta para elegir, con las primeras apuestas que cada uno pone en la mesa.</translation>
     </message>
 </context>
 </TS>

@@ -155,6 +155,38 @@
         <source>bet lost</source>
         <translation>pari perdu</translation>
     </message>
+    <message>
+        <source>session resumed: %1 numbers</source>
+        <translation>session reprise : %1 numéros</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2, more than the money held (%3)</source>
+        <translation>proposition : mise %1 sur %2, plus que l&apos;argent détenu (%3)</translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>pas de pari</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>non pris</translation>
+    </message>
+    <message>
+        <source>waiting: %1</source>
+        <translation>en attente : %1</translation>
+    </message>
+    <message>
+        <source>import panel open</source>
+        <translation>panneau d&apos;import ouvert</translation>
+    </message>
+    <message>
+        <source>import panel open: %1</source>
+        <translation>panneau d&apos;import ouvert : %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>dernier %1</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -255,20 +287,6 @@ each number first settles the previous proposal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Les premiers numéros&lt;/h3&gt;
 &lt;p&gt;Les quatre premiers numéros sont seulement notés. À partir du cinquième une proposition est
 affichée ; à partir du sixième chaque numéro règle d&apos;abord la proposition précédente.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
-tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
-every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;La ligne des statistiques&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numéros en jeu&lt;/b&gt; compte les numéros de l&apos;historique. &lt;b&gt;Mises jouées&lt;/b&gt; compte les
-propositions affichées comme paris ; un pari retiré avec PASSER est décompté. L&apos;&lt;b&gt;indice à plat&lt;/b&gt;
-dit comment les paris ont tourné quelles que soient les mises : il ajoute 18 par pari gagné et
-retire 18 par pari perdu (18 numéros gagnent sur une chance simple), c&apos;est donc 18 fois les paris
-gagnés moins les perdus ; un numéro sans pari sur le tapis le laisse tel quel.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
@@ -443,9 +461,28 @@ comme &lt;code&gt;rotacle-sim risk&lt;/code&gt;.&lt;/p&gt;</translation>
 (the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
 wins.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Dialogue des mises&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; dans la zone des réglages fixe les règles de mise en un seul endroit, à
+&lt;p&gt;&lt;b&gt;SYSTÈMES&amp;hellip;&lt;/b&gt; dans la zone des réglages fixe les règles de mise en un seul endroit, à
 partir de modèles (les valeurs par défaut, plate, martingale, d&apos;Alembert) avec un aperçu des
 premières mises après des pertes et des gains.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La ligne des statistiques&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numéros en jeu&lt;/b&gt; compte les numéros de l&apos;historique. &lt;b&gt;Mises jouées&lt;/b&gt; compte les
+propositions affichées comme paris dans cette partie (depuis APPLI ; une importation continue le
+compte), à chaque numéro saisi : un pari retiré avec PASSER est de nouveau décompté, un pari repris
+avec ANNULER reste compté jusqu&apos;au numéro suivant. La fenêtre des statistiques ne compte que les
+paris de l&apos;historique. L&apos;&lt;b&gt;indice flat&lt;/b&gt; montre comment les paris se sont passés quelles que soient
+leurs mises : il ajoute 18 pour chaque pari gagné et retire 18 pour chaque pari perdu (18 numéros
+gagnent sur une chance simple), il vaut donc 18 fois les paris gagnés moins les perdus ; un numéro
+sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -481,6 +518,10 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
     <message>
         <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
         <translation>Reprendre la session gardée sous %1 ? Cette session est gardée à côté, et Rotacle redémarre.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
+        <translation>L&apos;entrée %1 du journal saisit un numéro alors que le jeu était arrêté à une limite de session ; la session est reprise jusqu&apos;à elle.</translation>
     </message>
 </context>
 <context>
@@ -683,6 +724,33 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
     <message>
         <source>Unknown error</source>
         <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: the page reader is not installed (looked for %1). Install the package rotacle-page-reader to paste pages.</source>
+        <translation>Impossible de lire la page : le lecteur de pages n&apos;est pas installé (cherché : %1). Installez le paquet rotacle-page-reader pour coller des pages.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>cannot be reached</source>
+        <translation>est inaccessible</translation>
+    </message>
+    <message>
+        <source>is a link to nothing</source>
+        <translation>est un lien vers rien</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>est un dossier</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>The options file %1 %2: the options start at their defaults and are not kept.</source>
+        <translation>Le fichier d&apos;options %1 %2 : les options partent de leurs valeurs par défaut et ne sont pas gardées.</translation>
     </message>
 </context>
 <context>
@@ -920,6 +988,57 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>StakingDialog</name>
+    <message>
+        <source>Defaults: one initial bet more after every bet</source>
+        <translation>Par défaut : une mise initiale de plus après chaque pari</translation>
+    </message>
+    <message>
+        <source>Flat: always the initial bet</source>
+        <translation>Plate : toujours la mise initiale</translation>
+    </message>
+    <message>
+        <source>Martingale: double the stake after a loss</source>
+        <translation>Martingale : doubler la mise après une perte</translation>
+    </message>
+    <message>
+        <source>d&apos;Alembert: one initial bet more after a loss, one less after a win</source>
+        <translation>d&apos;Alembert : une mise initiale de plus après une perte, une de moins après un gain</translation>
+    </message>
+    <message>
+        <source>Staking</source>
+        <translation>Mises</translation>
+    </message>
+    <message>
+        <source>Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.</source>
+        <translation>Appliquer écrit les règles de mise, le gain minimal et la correction de phase dans les réglages comme le fait un fichier de réglages chargé ; la mise initiale reste.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Système :</translation>
+    </message>
+    <message>
+        <source>Stakes:</source>
+        <translation>Mises :</translation>
+    </message>
+    <message>
+        <source>Losing every bet: %1</source>
+        <translation>En perdant chaque pari : %1</translation>
+    </message>
+    <message>
+        <source>Winning every bet: %1</source>
+        <translation>En gagnant chaque pari : %1</translation>
+    </message>
+    <message>
+        <source>Three lost, then won: %1</source>
+        <translation>Trois perdus, puis gagné : %1</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Pas d&apos;aperçu : %1</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>Bankroll after every spin</source>
@@ -1022,14 +1141,6 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
         <translation>Coups</translation>
     </message>
     <message>
-        <source>Bets placed</source>
-        <translation>Paris placés</translation>
-    </message>
-    <message>
-        <source>Bets settled</source>
-        <translation>Paris réglés</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Gagnés</translation>
     </message>
@@ -1056,14 +1167,6 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
     <message>
         <source>Numbers in the history.</source>
         <translation>Numéros de l&apos;historique.</translation>
-    </message>
-    <message>
-        <source>Bets whose stake went on the table: those settled and the one open now.</source>
-        <translation>Paris dont la mise est allée sur le tapis : ceux réglés et celui ouvert.</translation>
-    </message>
-    <message>
-        <source>Placed bets that a number has settled.</source>
-        <translation>Paris placés qu&apos;un numéro a réglés.</translation>
     </message>
     <message>
         <source>Settled bets that won.</source>
@@ -1152,6 +1255,22 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
     <message>
         <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
         <translation>Résultat attendu (avantage maison 1/37, 1/74 sous la partage)</translation>
+    </message>
+    <message>
+        <source>Bets placed in this history</source>
+        <translation>Paris placés dans cet historique</translation>
+    </message>
+    <message>
+        <source>Bets settled in this history</source>
+        <translation>Paris réglés dans cet historique</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table since the history began (APP or an import): those settled and the one open now.</source>
+        <translation>Paris dont la mise est allée sur la table depuis le début de l&apos;historique (APPLI ou une importation) : ceux réglés et celui ouvert maintenant.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
+        <translation>Paris placés qu&apos;un numéro a réglés depuis le début de l&apos;historique ; ANNULER en reprend un. Mises jouées dans la fenêtre principale compte toute la partie, importations comprises.</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1523,46 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
         <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
         <translation>Le résultat net de la session : les mises gagnées moins les perdues, comptées comme dans la fenêtre des statistiques.</translation>
     </message>
+    <message>
+        <source>STAKING…</source>
+        <translation>SYSTÈMES…</translation>
+    </message>
+    <message>
+        <source>STAKE ABOVE THE BANKROLL</source>
+        <translation>MISE &gt; BANKROLL</translation>
+    </message>
+    <message>
+        <source>INITIAL BET</source>
+        <translation>MISE INITIALE</translation>
+    </message>
+    <message>
+        <source>TEST BANK</source>
+        <translation>ESSAI</translation>
+    </message>
+    <message>
+        <source>amount of the loss rule</source>
+        <translation>montant de la règle de perte</translation>
+    </message>
+    <message>
+        <source>amount of the win rule</source>
+        <translation>montant de la règle de gain</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no stake; the smallest is 0.01</source>
+        <translation>%1 : %2 n&apos;est pas une mise ; la plus petite est 0.01</translation>
+    </message>
+    <message>
+        <source>%1: an amount has one decimal point; the key is not taken</source>
+        <translation>%1 : un montant a un seul point décimal ; la touche n&apos;est pas prise</translation>
+    </message>
+    <message>
+        <source>%1: amounts are typed without a sign; &quot;%2&quot; is not taken</source>
+        <translation>%1 : les montants se tapent sans signe ; &quot;%2&quot; n&apos;est pas pris</translation>
+    </message>
+    <message>
+        <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
+        <translation>%1 : seuls des chiffres et un point décimal se tapent ici ; &quot;%2&quot; n&apos;est pas pris</translation>
+    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1600,10 +1759,6 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
         <translation>Le pas : le multiple de la mise initiale qui déclenche une correction de phase.</translation>
     </message>
     <message>
-        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
-        <translation>Mises jouées : les propositions affichées comme paris ; un pari passé est retiré.</translation>
-    </message>
-    <message>
         <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
         <translation>Indice à plat : +18 par pari gagné, -18 par pari perdu, quelles que soient les mises : gains contre pertes.</translation>
     </message>
@@ -1698,6 +1853,14 @@ premières mises après des pertes et des gains.&lt;/p&gt;</translation>
     <message>
         <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
         <translation>Réinitialiser : MISES lance un nouveau cycle de mises, APPLI une nouvelle partie.</translation>
+    </message>
+    <message>
+        <source>Bets played in this game (since APP; an import goes on counting), counted as each number is entered: SKIP takes a bet off, UNDO keeps it until the next number.</source>
+        <translation>Paris joués dans cette partie (depuis APPLI ; une importation continue le compte), comptés à chaque numéro saisi : PASSER retire un pari, ANNULER le garde jusqu&apos;au numéro suivant.</translation>
+    </message>
+    <message>
+        <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
+        <translation>Systèmes de mise au choix, avec les premières mises que chacun met sur la table.</translation>
     </message>
 </context>
 </TS>

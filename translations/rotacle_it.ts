@@ -155,6 +155,38 @@
         <source>bet lost</source>
         <translation>puntata persa</translation>
     </message>
+    <message>
+        <source>session resumed: %1 numbers</source>
+        <translation>sessione ripresa: %1 numeri</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2, more than the money held (%3)</source>
+        <translation>proposta: posta %1 su %2, più del denaro in mano (%3)</translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>nessuna puntata</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>non accettato</translation>
+    </message>
+    <message>
+        <source>waiting: %1</source>
+        <translation>in attesa: %1</translation>
+    </message>
+    <message>
+        <source>import panel open</source>
+        <translation>pannello di importazione aperto</translation>
+    </message>
+    <message>
+        <source>import panel open: %1</source>
+        <translation>pannello di importazione aperto: %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>ultimo %1</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -255,20 +287,6 @@ each number first settles the previous proposal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;I primi numeri&lt;/h3&gt;
 &lt;p&gt;I primi quattro numeri vengono solo registrati. Dal quinto viene mostrata una proposta; dal
 sesto ogni numero regola prima la proposta precedente.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
-tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
-every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;La riga delle statistiche&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numeri in gioco&lt;/b&gt; conta i numeri della cronologia. &lt;b&gt;Puntate giocate&lt;/b&gt; conta le proposte
-mostrate come puntate; una puntata ritirata con SALTA viene tolta. L&apos;&lt;b&gt;indice piatto&lt;/b&gt; dice come
-sono andate le puntate qualunque sia la posta: aggiunge 18 per ogni puntata vinta e toglie 18 per
-ogni persa (18 numeri vincono su una chance semplice), quindi vale 18 volte le vinte meno le perse;
-un numero senza puntata sul tavolo lo lascia com&apos;è.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
@@ -444,9 +462,28 @@ dello zero del tavolo o un&apos;altra; lo stesso seme gioca le stesse sessioni, 
 (the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
 wins.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Finestra delle puntate&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; nell&apos;area delle impostazioni fissa le regole di puntata in un solo punto,
+&lt;p&gt;&lt;b&gt;SISTEMI&amp;hellip;&lt;/b&gt; nell&apos;area delle impostazioni fissa le regole di puntata in un solo punto,
 da modelli (i valori predefiniti, piatta, martingala, d&apos;Alembert) con un&apos;anteprima delle prime poste
 dopo perdite e vincite.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;La riga delle statistiche&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numeri in gioco&lt;/b&gt; conta i numeri nella cronologia. &lt;b&gt;Puntate&lt;/b&gt; conta le proposte mostrate
+come puntate in questa partita (da APP; un&apos;importazione continua a contare), a ogni numero
+inserito: una puntata ritirata con SALTA viene tolta di nuovo, una tolta con ANNULLA resta contata
+fino al numero seguente. La finestra delle statistiche conta solo le puntate della cronologia.
+L&apos;&lt;b&gt;indice flat&lt;/b&gt; dice come sono andate le puntate qualunque sia la loro posta: aggiunge 18 per
+ogni puntata vinta e toglie 18 per ogni puntata persa (18 numeri vincono su una chance semplice),
+quindi vale 18 volte le puntate vinte meno quelle perse; un numero senza puntata sul tavolo lo lascia
+invariato.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -482,6 +519,10 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
     <message>
         <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
         <translation>Riprendere la sessione conservata come %1? Questa sessione viene conservata accanto e Rotacle riparte.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
+        <translation>La voce %1 del giornale inserisce un numero mentre il gioco era fermo a un limite di sessione; la sessione è ripresa fino a essa.</translation>
     </message>
 </context>
 <context>
@@ -684,6 +725,33 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
     <message>
         <source>Unknown error</source>
         <translation>Errore sconosciuto</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: the page reader is not installed (looked for %1). Install the package rotacle-page-reader to paste pages.</source>
+        <translation>Impossibile leggere la pagina: il lettore di pagine non è installato (cercato %1). Installa il pacchetto rotacle-page-reader per incollare le pagine.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>cannot be reached</source>
+        <translation>non è raggiungibile</translation>
+    </message>
+    <message>
+        <source>is a link to nothing</source>
+        <translation>è un collegamento a nulla</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>è una cartella</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>The options file %1 %2: the options start at their defaults and are not kept.</source>
+        <translation>Il file delle opzioni %1 %2: le opzioni partono dai valori predefiniti e non vengono conservate.</translation>
     </message>
 </context>
 <context>
@@ -921,6 +989,57 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>StakingDialog</name>
+    <message>
+        <source>Defaults: one initial bet more after every bet</source>
+        <translation>Predefiniti: una puntata iniziale in più dopo ogni puntata</translation>
+    </message>
+    <message>
+        <source>Flat: always the initial bet</source>
+        <translation>Piatta: sempre la puntata iniziale</translation>
+    </message>
+    <message>
+        <source>Martingale: double the stake after a loss</source>
+        <translation>Martingala: raddoppia la posta dopo una perdita</translation>
+    </message>
+    <message>
+        <source>d&apos;Alembert: one initial bet more after a loss, one less after a win</source>
+        <translation>d&apos;Alembert: una puntata iniziale in più dopo una perdita, una in meno dopo una vincita</translation>
+    </message>
+    <message>
+        <source>Staking</source>
+        <translation>Puntate</translation>
+    </message>
+    <message>
+        <source>Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.</source>
+        <translation>Applicare scrive le regole di puntata, il profitto minimo e la correzione di fase nelle impostazioni come fa un file di impostazioni caricato; la puntata iniziale resta.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Sistema:</translation>
+    </message>
+    <message>
+        <source>Stakes:</source>
+        <translation>Poste:</translation>
+    </message>
+    <message>
+        <source>Losing every bet: %1</source>
+        <translation>Perdendo ogni puntata: %1</translation>
+    </message>
+    <message>
+        <source>Winning every bet: %1</source>
+        <translation>Vincendo ogni puntata: %1</translation>
+    </message>
+    <message>
+        <source>Three lost, then won: %1</source>
+        <translation>Tre perse, poi vinta: %1</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Nessuna anteprima: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>Bankroll after every spin</source>
@@ -1023,14 +1142,6 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
         <translation>Giri</translation>
     </message>
     <message>
-        <source>Bets placed</source>
-        <translation>Puntate piazzate</translation>
-    </message>
-    <message>
-        <source>Bets settled</source>
-        <translation>Puntate regolate</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Vinte</translation>
     </message>
@@ -1057,14 +1168,6 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
     <message>
         <source>Numbers in the history.</source>
         <translation>Numeri nella cronologia.</translation>
-    </message>
-    <message>
-        <source>Bets whose stake went on the table: those settled and the one open now.</source>
-        <translation>Puntate la cui posta è andata sul tavolo: quelle regolate e quella aperta ora.</translation>
-    </message>
-    <message>
-        <source>Placed bets that a number has settled.</source>
-        <translation>Puntate piazzate che un numero ha regolato.</translation>
     </message>
     <message>
         <source>Settled bets that won.</source>
@@ -1153,6 +1256,22 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
     <message>
         <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
         <translation>Risultato atteso (vantaggio banco 1/37, 1/74 con la partage)</translation>
+    </message>
+    <message>
+        <source>Bets placed in this history</source>
+        <translation>Puntate piazzate in questa cronologia</translation>
+    </message>
+    <message>
+        <source>Bets settled in this history</source>
+        <translation>Puntate regolate in questa cronologia</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table since the history began (APP or an import): those settled and the one open now.</source>
+        <translation>Puntate la cui posta è andata sul tavolo da quando è iniziata la cronologia (APP o un&apos;importazione): quelle regolate e quella aperta ora.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
+        <translation>Puntate piazzate che un numero ha regolato da quando è iniziata la cronologia; ANNULLA ne toglie una. Puntate nella finestra principale conta tutta la partita, importazioni incluse.</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1524,46 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
         <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
         <translation>Il risultato netto della sessione: le poste vinte meno quelle perse, contate come nella finestra delle statistiche.</translation>
     </message>
+    <message>
+        <source>STAKING…</source>
+        <translation>SISTEMI…</translation>
+    </message>
+    <message>
+        <source>STAKE ABOVE THE BANKROLL</source>
+        <translation>POSTA OLTRE CAPITALE</translation>
+    </message>
+    <message>
+        <source>INITIAL BET</source>
+        <translation>PUNTATA INIZ.</translation>
+    </message>
+    <message>
+        <source>TEST BANK</source>
+        <translation>PROVA</translation>
+    </message>
+    <message>
+        <source>amount of the loss rule</source>
+        <translation>importo della regola di perdita</translation>
+    </message>
+    <message>
+        <source>amount of the win rule</source>
+        <translation>importo della regola di vincita</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no stake; the smallest is 0.01</source>
+        <translation>%1: %2 non è una posta; la minima è 0.01</translation>
+    </message>
+    <message>
+        <source>%1: an amount has one decimal point; the key is not taken</source>
+        <translation>%1: un importo ha un solo punto decimale; il tasto non è accettato</translation>
+    </message>
+    <message>
+        <source>%1: amounts are typed without a sign; &quot;%2&quot; is not taken</source>
+        <translation>%1: gli importi si digitano senza segno; &quot;%2&quot; non è accettato</translation>
+    </message>
+    <message>
+        <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
+        <translation>%1: qui si digitano solo cifre e un punto decimale; &quot;%2&quot; non è accettato</translation>
+    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1601,10 +1760,6 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
         <translation>Il passo: il multiplo della puntata iniziale che avvia una correzione di fase.</translation>
     </message>
     <message>
-        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
-        <translation>Puntate giocate: le proposte mostrate come puntate; una puntata saltata viene tolta.</translation>
-    </message>
-    <message>
         <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
         <translation>Indice piatto: +18 per ogni puntata vinta, -18 per ogni persa, qualunque sia la posta: vincite contro perdite.</translation>
     </message>
@@ -1699,6 +1854,14 @@ dopo perdite e vincite.&lt;/p&gt;</translation>
     <message>
         <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
         <translation>Azzera: PUNTATE avvia un nuovo ciclo di puntate, APP una nuova partita.</translation>
+    </message>
+    <message>
+        <source>Bets played in this game (since APP; an import goes on counting), counted as each number is entered: SKIP takes a bet off, UNDO keeps it until the next number.</source>
+        <translation>Puntate giocate in questa partita (da APP; un&apos;importazione continua a contare), contate a ogni numero inserito: SALTA toglie una puntata, ANNULLA la tiene fino al numero seguente.</translation>
+    </message>
+    <message>
+        <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
+        <translation>Sistemi di puntata tra cui scegliere, con le prime poste che ciascuno mette sul tavolo.</translation>
     </message>
 </context>
 </TS>

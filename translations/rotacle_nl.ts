@@ -155,6 +155,38 @@
         <source>bet lost</source>
         <translation>inzet verloren</translation>
     </message>
+    <message>
+        <source>session resumed: %1 numbers</source>
+        <translation>sessie hervat: %1 getallen</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2, more than the money held (%3)</source>
+        <translation>voorstel: inzet %1 op %2, meer dan het aanwezige geld (%3)</translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>geen inzet</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>niet aangenomen</translation>
+    </message>
+    <message>
+        <source>waiting: %1</source>
+        <translation>wachtend: %1</translation>
+    </message>
+    <message>
+        <source>import panel open</source>
+        <translation>importpaneel open</translation>
+    </message>
+    <message>
+        <source>import panel open: %1</source>
+        <translation>importpaneel open: %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>laatste %1</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -255,20 +287,6 @@ each number first settles the previous proposal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;De eerste getallen&lt;/h3&gt;
 &lt;p&gt;De eerste vier getallen worden alleen genoteerd. Vanaf het vijfde wordt een voorstel getoond;
 vanaf het zesde rekent elk getal eerst het vorige voorstel af.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
-tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
-every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;De statistiekregel&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Getallen in het spel&lt;/b&gt; telt de getallen in de geschiedenis. &lt;b&gt;Gespeelde inzetten&lt;/b&gt; telt
-de als inzet getoonde voorstellen; een met OVERSLAAN ingetrokken inzet telt niet meer. De
-&lt;b&gt;vlakke index&lt;/b&gt; zegt hoe de inzetten gingen ongeacht het bedrag: hij telt 18 op voor elke
-gewonnen inzet en trekt 18 af voor elke verloren (18 getallen winnen op een enkele kans), en is dus
-18 maal de gewonnen min de verloren inzetten; een getal zonder inzet op tafel laat hem ongemoeid.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
@@ -443,9 +461,28 @@ met de nulregel van de tafel of een andere; dezelfde seed speelt dezelfde sessie
 (the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
 wins.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Inzetvenster&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; in het instellingengebied stelt de inzetregels op één plek in, vanuit
+&lt;p&gt;&lt;b&gt;SYSTEMEN&amp;hellip;&lt;/b&gt; in het instellingengebied stelt de inzetregels op één plek in, vanuit
 sjablonen (de standaardwaarden, vlak, martingale, d&apos;Alembert) met een voorbeeld van de eerste
 inzetten na verliezen en winsten.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;De statistiekregel&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Getallen in spel&lt;/b&gt; telt de getallen in de geschiedenis. &lt;b&gt;Inzetten&lt;/b&gt; telt de voorstellen
+die in dit spel als inzet getoond zijn (sinds APP; een import telt door), bij elk ingevoerd getal:
+een inzet die met OVERSLAAN is ingetrokken gaat er weer af, een die met HERSTEL is teruggenomen
+blijft geteld tot het volgende getal. Het statistiekvenster telt alleen de inzetten van de
+geschiedenis. De &lt;b&gt;flat-index&lt;/b&gt; laat zien hoe de inzetten gingen, los van hun bedragen: hij telt
+18 op voor elke gewonnen inzet en trekt 18 af voor elke verloren inzet (18 getallen winnen op een
+enkele kans), dus is hij 18 maal de gewonnen inzetten min de verloren; een getal zonder inzet op
+tafel laat hem ongemoeid.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -481,6 +518,10 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
     <message>
         <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
         <translation>De als %1 bewaarde sessie hervatten? Deze sessie wordt ernaast bewaard en Rotacle start opnieuw.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
+        <translation>Regel %1 van het journaal voert een getal in terwijl het spel stilstond op een sessielimiet; de sessie wordt tot daar hervat.</translation>
     </message>
 </context>
 <context>
@@ -683,6 +724,33 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
     <message>
         <source>Unknown error</source>
         <translation>Onbekende fout</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: the page reader is not installed (looked for %1). Install the package rotacle-page-reader to paste pages.</source>
+        <translation>De pagina kan niet gelezen worden: de paginalezer is niet geïnstalleerd (gezocht naar %1). Installeer het pakket rotacle-page-reader om pagina&apos;s te plakken.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>cannot be reached</source>
+        <translation>is niet bereikbaar</translation>
+    </message>
+    <message>
+        <source>is a link to nothing</source>
+        <translation>is een koppeling naar niets</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>is een map</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>is geen gewoon bestand</translation>
+    </message>
+    <message>
+        <source>The options file %1 %2: the options start at their defaults and are not kept.</source>
+        <translation>Het optiebestand %1 %2: de opties beginnen bij hun standaardwaarden en worden niet bewaard.</translation>
     </message>
 </context>
 <context>
@@ -920,6 +988,57 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>StakingDialog</name>
+    <message>
+        <source>Defaults: one initial bet more after every bet</source>
+        <translation>Standaard: één begininzet meer na elke inzet</translation>
+    </message>
+    <message>
+        <source>Flat: always the initial bet</source>
+        <translation>Vlak: altijd de begininzet</translation>
+    </message>
+    <message>
+        <source>Martingale: double the stake after a loss</source>
+        <translation>Martingale: de inzet verdubbelen na een verlies</translation>
+    </message>
+    <message>
+        <source>d&apos;Alembert: one initial bet more after a loss, one less after a win</source>
+        <translation>d&apos;Alembert: één begininzet meer na een verlies, één minder na een winst</translation>
+    </message>
+    <message>
+        <source>Staking</source>
+        <translation>Inzetten</translation>
+    </message>
+    <message>
+        <source>Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.</source>
+        <translation>Toepassen schrijft de inzetregels, de minimale winst en de fasecorrectie in de instellingen zoals een geladen instellingenbestand dat doet; de begininzet blijft.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Systeem:</translation>
+    </message>
+    <message>
+        <source>Stakes:</source>
+        <translation>Inzetten:</translation>
+    </message>
+    <message>
+        <source>Losing every bet: %1</source>
+        <translation>Elke inzet verloren: %1</translation>
+    </message>
+    <message>
+        <source>Winning every bet: %1</source>
+        <translation>Elke inzet gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>Three lost, then won: %1</source>
+        <translation>Drie verloren, dan gewonnen: %1</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Geen voorbeeld: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>Bankroll after every spin</source>
@@ -1022,14 +1141,6 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
         <translation>Spins</translation>
     </message>
     <message>
-        <source>Bets placed</source>
-        <translation>Geplaatste inzetten</translation>
-    </message>
-    <message>
-        <source>Bets settled</source>
-        <translation>Afgerekende inzetten</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Gewonnen</translation>
     </message>
@@ -1056,14 +1167,6 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
     <message>
         <source>Numbers in the history.</source>
         <translation>Getallen in de geschiedenis.</translation>
-    </message>
-    <message>
-        <source>Bets whose stake went on the table: those settled and the one open now.</source>
-        <translation>Inzetten waarvan het bedrag op tafel ging: de afgerekende en de nu open.</translation>
-    </message>
-    <message>
-        <source>Placed bets that a number has settled.</source>
-        <translation>Geplaatste inzetten die een getal heeft afgerekend.</translation>
     </message>
     <message>
         <source>Settled bets that won.</source>
@@ -1152,6 +1255,22 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
     <message>
         <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
         <translation>Verwacht resultaat (huisvoordeel 1/37, 1/74 onder la partage)</translation>
+    </message>
+    <message>
+        <source>Bets placed in this history</source>
+        <translation>Geplaatste inzetten in deze geschiedenis</translation>
+    </message>
+    <message>
+        <source>Bets settled in this history</source>
+        <translation>Afgerekende inzetten in deze geschiedenis</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table since the history began (APP or an import): those settled and the one open now.</source>
+        <translation>Inzetten waarvan het bedrag op tafel ging sinds de geschiedenis begon (APP of een import): de afgerekende en de nu open inzet.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
+        <translation>Geplaatste inzetten die een getal heeft afgerekend sinds de geschiedenis begon; HERSTEL neemt er een terug. Inzetten in het hoofdvenster telt het hele spel, imports inbegrepen.</translation>
     </message>
 </context>
 <context>
@@ -1404,6 +1523,46 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
         <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
         <translation>Het nettoresultaat van de sessie: de gewonnen inzetten min de verloren, zoals het statistiekvenster ze telt.</translation>
     </message>
+    <message>
+        <source>STAKING…</source>
+        <translation>SYSTEMEN…</translation>
+    </message>
+    <message>
+        <source>STAKE ABOVE THE BANKROLL</source>
+        <translation>INZET BOVEN KAPITAAL</translation>
+    </message>
+    <message>
+        <source>INITIAL BET</source>
+        <translation>BEGININZET</translation>
+    </message>
+    <message>
+        <source>TEST BANK</source>
+        <translation>TESTBANK</translation>
+    </message>
+    <message>
+        <source>amount of the loss rule</source>
+        <translation>bedrag van de verliesregel</translation>
+    </message>
+    <message>
+        <source>amount of the win rule</source>
+        <translation>bedrag van de winstregel</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no stake; the smallest is 0.01</source>
+        <translation>%1: %2 is geen inzet; de kleinste is 0.01</translation>
+    </message>
+    <message>
+        <source>%1: an amount has one decimal point; the key is not taken</source>
+        <translation>%1: een bedrag heeft één decimale punt; de toets wordt niet aangenomen</translation>
+    </message>
+    <message>
+        <source>%1: amounts are typed without a sign; &quot;%2&quot; is not taken</source>
+        <translation>%1: bedragen worden zonder teken getypt; &quot;%2&quot; wordt niet aangenomen</translation>
+    </message>
+    <message>
+        <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
+        <translation>%1: hier worden alleen cijfers en een decimale punt getypt; &quot;%2&quot; wordt niet aangenomen</translation>
+    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1600,10 +1759,6 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
         <translation>De stap: het veelvoud van de begininzet dat een fasecorrectie start.</translation>
     </message>
     <message>
-        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
-        <translation>Gespeelde inzetten: de als inzet getoonde voorstellen; een overgeslagen inzet telt niet.</translation>
-    </message>
-    <message>
         <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
         <translation>Vlakke index: +18 per gewonnen inzet, -18 per verloren, ongeacht het bedrag: winsten tegen verliezen.</translation>
     </message>
@@ -1698,6 +1853,14 @@ inzetten na verliezen en winsten.&lt;/p&gt;</translation>
     <message>
         <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
         <translation>Herstart: INZETTEN begint een nieuwe inzetcyclus, APP een nieuw spel.</translation>
+    </message>
+    <message>
+        <source>Bets played in this game (since APP; an import goes on counting), counted as each number is entered: SKIP takes a bet off, UNDO keeps it until the next number.</source>
+        <translation>Gespeelde inzetten in dit spel (sinds APP; een import telt door), geteld bij elk ingevoerd getal: OVERSLAAN haalt een inzet weg, HERSTEL houdt hem tot het volgende getal.</translation>
+    </message>
+    <message>
+        <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
+        <translation>Inzetsystemen om uit te kiezen, met de eerste inzetten die elk op tafel legt.</translation>
     </message>
 </context>
 </TS>

@@ -155,6 +155,38 @@
         <source>bet lost</source>
         <translation>zakład przegrany</translation>
     </message>
+    <message>
+        <source>session resumed: %1 numbers</source>
+        <translation>sesja wznowiona: %1 liczb</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2, more than the money held (%3)</source>
+        <translation>propozycja: stawka %1 na %2, więcej niż posiadane pieniądze (%3)</translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>brak zakładu</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>nie przyjęto</translation>
+    </message>
+    <message>
+        <source>waiting: %1</source>
+        <translation>czeka: %1</translation>
+    </message>
+    <message>
+        <source>import panel open</source>
+        <translation>panel importu otwarty</translation>
+    </message>
+    <message>
+        <source>import panel open: %1</source>
+        <translation>panel importu otwarty: %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>ostatnia %1</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -255,20 +287,6 @@ each number first settles the previous proposal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Pierwsze liczby&lt;/h3&gt;
 &lt;p&gt;Pierwsze cztery liczby są tylko zapisywane. Od piątej pokazywana jest propozycja; od szóstej
 każda liczba najpierw rozlicza poprzednią propozycję.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
-tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
-every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;Wiersz statystyk&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Liczby w grze&lt;/b&gt; liczy liczby w historii. &lt;b&gt;Rozegrane zakłady&lt;/b&gt; liczy propozycje pokazane
-jako zakłady; zakład wycofany przez POMIŃ jest odejmowany. &lt;b&gt;Indeks płaski&lt;/b&gt; mówi, jak szły
-zakłady bez względu na stawki: dodaje 18 za każdy wygrany zakład i odejmuje 18 za każdy przegrany
-(18 liczb wygrywa na prostej szansie), jest więc 18 razy wygrane minus przegrane; liczba bez
-zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
@@ -440,9 +458,27 @@ płaską lub martingale, z regułą zera stołu lub inną; ten sam seed rozgrywa
 (the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
 wins.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Okno stawek&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; w obszarze ustawień ustawia reguły stawek w jednym miejscu, z gotowych
+&lt;p&gt;&lt;b&gt;SYSTEMY&amp;hellip;&lt;/b&gt; w obszarze ustawień ustawia reguły stawek w jednym miejscu, z gotowych
 wzorów (ustawienia domyślne, płaska, martingale, d&apos;Alembert) z podglądem pierwszych stawek po
 przegranych i wygranych.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;Wiersz statystyk&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Liczby w grze&lt;/b&gt; liczy liczby w historii. &lt;b&gt;Zakłady&lt;/b&gt; liczy propozycje pokazane jako
+zakłady w tej grze (od APLIK.; import liczy dalej), przy każdej wprowadzonej liczbie: zakład
+wycofany przez POMIŃ jest znów odejmowany, zakład cofnięty przez COFNIJ pozostaje policzony do
+następnej liczby. Okno statystyk liczy tylko zakłady z historii. &lt;b&gt;Indeks flat&lt;/b&gt; pokazuje, jak
+poszły zakłady bez względu na stawki: dodaje 18 za każdy wygrany zakład i odejmuje 18 za każdy
+przegrany (na szansie prostej wygrywa 18 liczb), więc wynosi 18 razy wygrane zakłady minus
+przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -478,6 +514,10 @@ przegranych i wygranych.&lt;/p&gt;</translation>
     <message>
         <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
         <translation>Wznowić sesję zachowaną jako %1? Ta sesja zostanie zachowana obok, a Rotacle uruchomi się ponownie.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
+        <translation>Wpis %1 dziennika wprowadza liczbę, gdy gra stała na limicie sesji; sesja jest wznowiona do tego miejsca.</translation>
     </message>
 </context>
 <context>
@@ -680,6 +720,33 @@ przegranych i wygranych.&lt;/p&gt;</translation>
     <message>
         <source>Unknown error</source>
         <translation>Nieznany błąd</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: the page reader is not installed (looked for %1). Install the package rotacle-page-reader to paste pages.</source>
+        <translation>Nie można odczytać strony: czytnik stron nie jest zainstalowany (szukano %1). Zainstaluj pakiet rotacle-page-reader, aby wklejać strony.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>cannot be reached</source>
+        <translation>jest nieosiągalny</translation>
+    </message>
+    <message>
+        <source>is a link to nothing</source>
+        <translation>jest dowiązaniem do niczego</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>jest folderem</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>nie jest zwykłym plikiem</translation>
+    </message>
+    <message>
+        <source>The options file %1 %2: the options start at their defaults and are not kept.</source>
+        <translation>Plik opcji %1 %2: opcje zaczynają od wartości domyślnych i nie są zapisywane.</translation>
     </message>
 </context>
 <context>
@@ -917,6 +984,57 @@ przegranych i wygranych.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>StakingDialog</name>
+    <message>
+        <source>Defaults: one initial bet more after every bet</source>
+        <translation>Domyślne: jedna stawka początkowa więcej po każdym zakładzie</translation>
+    </message>
+    <message>
+        <source>Flat: always the initial bet</source>
+        <translation>Płaska: zawsze stawka początkowa</translation>
+    </message>
+    <message>
+        <source>Martingale: double the stake after a loss</source>
+        <translation>Martingale: podwój stawkę po przegranej</translation>
+    </message>
+    <message>
+        <source>d&apos;Alembert: one initial bet more after a loss, one less after a win</source>
+        <translation>d&apos;Alembert: jedna stawka początkowa więcej po przegranej, jedna mniej po wygranej</translation>
+    </message>
+    <message>
+        <source>Staking</source>
+        <translation>Stawki</translation>
+    </message>
+    <message>
+        <source>Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.</source>
+        <translation>Zastosowanie zapisuje zasady stawek, minimalny zysk i korektę fazy w ustawieniach tak jak wczytany plik ustawień; stawka początkowa zostaje.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>System:</translation>
+    </message>
+    <message>
+        <source>Stakes:</source>
+        <translation>Stawki:</translation>
+    </message>
+    <message>
+        <source>Losing every bet: %1</source>
+        <translation>Każdy zakład przegrany: %1</translation>
+    </message>
+    <message>
+        <source>Winning every bet: %1</source>
+        <translation>Każdy zakład wygrany: %1</translation>
+    </message>
+    <message>
+        <source>Three lost, then won: %1</source>
+        <translation>Trzy przegrane, potem wygrana: %1</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Brak podglądu: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>Bankroll after every spin</source>
@@ -1019,14 +1137,6 @@ przegranych i wygranych.&lt;/p&gt;</translation>
         <translation>Spiny</translation>
     </message>
     <message>
-        <source>Bets placed</source>
-        <translation>Postawione zakłady</translation>
-    </message>
-    <message>
-        <source>Bets settled</source>
-        <translation>Rozliczone zakłady</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Wygrane</translation>
     </message>
@@ -1053,14 +1163,6 @@ przegranych i wygranych.&lt;/p&gt;</translation>
     <message>
         <source>Numbers in the history.</source>
         <translation>Liczby w historii.</translation>
-    </message>
-    <message>
-        <source>Bets whose stake went on the table: those settled and the one open now.</source>
-        <translation>Zakłady, których stawka trafiła na stół: rozliczone i obecnie otwarty.</translation>
-    </message>
-    <message>
-        <source>Placed bets that a number has settled.</source>
-        <translation>Postawione zakłady rozliczone przez liczbę.</translation>
     </message>
     <message>
         <source>Settled bets that won.</source>
@@ -1149,6 +1251,22 @@ przegranych i wygranych.&lt;/p&gt;</translation>
     <message>
         <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
         <translation>Oczekiwany wynik (przewaga kasyna 1/37, 1/74 przy la partage)</translation>
+    </message>
+    <message>
+        <source>Bets placed in this history</source>
+        <translation>Zakłady postawione w tej historii</translation>
+    </message>
+    <message>
+        <source>Bets settled in this history</source>
+        <translation>Zakłady rozliczone w tej historii</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table since the history began (APP or an import): those settled and the one open now.</source>
+        <translation>Zakłady, których stawka trafiła na stół od początku historii (APLIK. lub import): rozliczone i ten otwarty teraz.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
+        <translation>Postawione zakłady, które liczba rozliczyła od początku historii; COFNIJ cofa jeden. Zakłady w oknie głównym liczą całą grę, łącznie z importami.</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1519,46 @@ przegranych i wygranych.&lt;/p&gt;</translation>
         <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
         <translation>Wynik netto sesji: wygrane stawki minus przegrane, liczone jak w oknie statystyk.</translation>
     </message>
+    <message>
+        <source>STAKING…</source>
+        <translation>SYSTEMY…</translation>
+    </message>
+    <message>
+        <source>STAKE ABOVE THE BANKROLL</source>
+        <translation>STAWKA PONAD KAPITAŁ</translation>
+    </message>
+    <message>
+        <source>INITIAL BET</source>
+        <translation>STAWKA POCZ.</translation>
+    </message>
+    <message>
+        <source>TEST BANK</source>
+        <translation>BANK TEST.</translation>
+    </message>
+    <message>
+        <source>amount of the loss rule</source>
+        <translation>kwota zasady strat</translation>
+    </message>
+    <message>
+        <source>amount of the win rule</source>
+        <translation>kwota zasady wygranych</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no stake; the smallest is 0.01</source>
+        <translation>%1: %2 to nie stawka; najmniejsza to 0.01</translation>
+    </message>
+    <message>
+        <source>%1: an amount has one decimal point; the key is not taken</source>
+        <translation>%1: kwota ma jedną kropkę dziesiętną; klawisz nie jest przyjęty</translation>
+    </message>
+    <message>
+        <source>%1: amounts are typed without a sign; &quot;%2&quot; is not taken</source>
+        <translation>%1: kwoty wpisuje się bez znaku; &quot;%2&quot; nie jest przyjęty</translation>
+    </message>
+    <message>
+        <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
+        <translation>%1: tu wpisuje się tylko cyfry i kropkę dziesiętną; &quot;%2&quot; nie jest przyjęty</translation>
+    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1597,10 +1755,6 @@ przegranych i wygranych.&lt;/p&gt;</translation>
         <translation>Krok: wielokrotność stawki początkowej, która uruchamia korektę fazy.</translation>
     </message>
     <message>
-        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
-        <translation>Rozegrane zakłady: propozycje pokazane jako zakłady; pominięty zakład jest odejmowany.</translation>
-    </message>
-    <message>
         <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
         <translation>Indeks płaski: +18 za każdą wygraną, -18 za każdą przegraną, bez względu na stawki: wygrane przeciw przegranym.</translation>
     </message>
@@ -1695,6 +1849,14 @@ przegranych i wygranych.&lt;/p&gt;</translation>
     <message>
         <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
         <translation>Reset: STAWKI zaczyna nowy cykl stawek, APLIK. nową grę.</translation>
+    </message>
+    <message>
+        <source>Bets played in this game (since APP; an import goes on counting), counted as each number is entered: SKIP takes a bet off, UNDO keeps it until the next number.</source>
+        <translation>Zakłady rozegrane w tej grze (od APLIK.; import liczy dalej), liczone przy każdej wprowadzonej liczbie: POMIŃ odejmuje zakład, COFNIJ zachowuje go do następnej liczby.</translation>
+    </message>
+    <message>
+        <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
+        <translation>Systemy stawek do wyboru, z pierwszymi stawkami, które każdy kładzie na stół.</translation>
     </message>
 </context>
 </TS>

@@ -155,6 +155,38 @@
         <source>bet lost</source>
         <translation>aposta perdida</translation>
     </message>
+    <message>
+        <source>session resumed: %1 numbers</source>
+        <translation>sessão retomada: %1 números</translation>
+    </message>
+    <message>
+        <source>proposal: stake %1 on %2, more than the money held (%3)</source>
+        <translation>proposta: aposta %1 em %2, mais que o dinheiro em mãos (%3)</translation>
+    </message>
+    <message>
+        <source>no bet</source>
+        <translation>sem aposta</translation>
+    </message>
+    <message>
+        <source>not taken</source>
+        <translation>não aceito</translation>
+    </message>
+    <message>
+        <source>waiting: %1</source>
+        <translation>em espera: %1</translation>
+    </message>
+    <message>
+        <source>import panel open</source>
+        <translation>painel de importação aberto</translation>
+    </message>
+    <message>
+        <source>import panel open: %1</source>
+        <translation>painel de importação aberto: %1</translation>
+    </message>
+    <message>
+        <source>last %1</source>
+        <translation>último %1</translation>
+    </message>
 </context>
 <context>
     <name>Artwork</name>
@@ -255,20 +287,6 @@ each number first settles the previous proposal.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Os primeiros números&lt;/h3&gt;
 &lt;p&gt;Os quatro primeiros números são apenas registrados. A partir do quinto uma proposta é mostrada;
 a partir do sexto cada número liquida primeiro a proposta anterior.&lt;/p&gt;</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
-proposals shown as bets; a bet withdrawn with SKIP is taken off again. The &lt;b&gt;flat index&lt;/b&gt;
-tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
-every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
-ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
-        <translation>&lt;h3&gt;A linha de estatísticas&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;Números em jogo&lt;/b&gt; conta os números do histórico. &lt;b&gt;Apostas jogadas&lt;/b&gt; conta as propostas
-mostradas como apostas; uma aposta retirada com PULAR é descontada. O &lt;b&gt;índice plano&lt;/b&gt; diz como
-foram as apostas qualquer que seja o valor: soma 18 por aposta ganha e tira 18 por aposta perdida
-(18 números ganham numa chance simples), logo é 18 vezes as ganhas menos as perdidas; um número
-sem aposta na mesa não o altera.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h3&gt;Undo and skip&lt;/h3&gt;
@@ -440,9 +458,27 @@ mesma semente joga as mesmas sessões, como &lt;code&gt;rotacle-sim risk&lt;/cod
 (the defaults, flat, martingale, d&apos;Alembert) with a preview of the first stakes after losses and
 wins.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Janela de apostas&lt;/h3&gt;
-&lt;p&gt;&lt;b&gt;STAKING&amp;hellip;&lt;/b&gt; na área de ajustes define as regras de aposta num só lugar, a partir de
+&lt;p&gt;&lt;b&gt;SISTEMAS&amp;hellip;&lt;/b&gt; na área de ajustes define as regras de aposta num só lugar, a partir de
 modelos (os padrões, fixa, martingale, d&apos;Alembert) com uma prévia das primeiras apostas após perdas
 e ganhos.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;The stats row&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Numbers in game&lt;/b&gt; counts the numbers in the history. &lt;b&gt;Bets played&lt;/b&gt; counts the
+proposals shown as bets in this game (since APP; an import goes on counting), as each number is
+entered: a bet withdrawn with SKIP is taken off again, one taken back with UNDO stays counted
+until the next number. The statistics window counts the bets of the history alone. The &lt;b&gt;flat index&lt;/b&gt;
+tells how the bets went whatever their stakes: it adds 18 for every won bet and takes 18 off for
+every lost one (18 numbers win on an even chance), so it is 18 times the won bets less the lost
+ones; a number with no bet on the table leaves it alone.&lt;/p&gt;</source>
+        <translation>&lt;h3&gt;A linha de estatísticas&lt;/h3&gt;
+&lt;p&gt;&lt;b&gt;Números no jogo&lt;/b&gt; conta os números do histórico. &lt;b&gt;Apostas&lt;/b&gt; conta as propostas mostradas
+como apostas neste jogo (desde APP; uma importação continua contando), a cada número inserido: uma
+aposta retirada com PULAR é descontada de novo, uma retirada com DESFAZER continua contada até o
+próximo número. A janela de estatísticas conta só as apostas do histórico. O &lt;b&gt;índice flat&lt;/b&gt;
+mostra como foram as apostas, quaisquer que sejam seus valores: soma 18 para cada aposta ganha e
+tira 18 para cada aposta perdida (18 números ganham numa chance simples), então vale 18 vezes as
+apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -478,6 +514,10 @@ e ganhos.&lt;/p&gt;</translation>
     <message>
         <source>Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.</source>
         <translation>Retomar a sessão guardada como %1? Esta sessão fica guardada ao lado, e o Rotacle reinicia.</translation>
+    </message>
+    <message>
+        <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
+        <translation>O registro %1 do diário insere um número enquanto o jogo estava parado num limite de sessão; a sessão é retomada até ele.</translation>
     </message>
 </context>
 <context>
@@ -680,6 +720,33 @@ e ganhos.&lt;/p&gt;</translation>
     <message>
         <source>Unknown error</source>
         <translation>Erro desconhecido</translation>
+    </message>
+    <message>
+        <source>The page cannot be read: the page reader is not installed (looked for %1). Install the package rotacle-page-reader to paste pages.</source>
+        <translation>Não é possível ler a página: o leitor de páginas não está instalado (procurado %1). Instale o pacote rotacle-page-reader para colar páginas.</translation>
+    </message>
+</context>
+<context>
+    <name>Options</name>
+    <message>
+        <source>cannot be reached</source>
+        <translation>não pode ser acessado</translation>
+    </message>
+    <message>
+        <source>is a link to nothing</source>
+        <translation>é um link para nada</translation>
+    </message>
+    <message>
+        <source>is a folder</source>
+        <translation>é uma pasta</translation>
+    </message>
+    <message>
+        <source>is not a regular file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>The options file %1 %2: the options start at their defaults and are not kept.</source>
+        <translation>O arquivo de opções %1 %2: as opções começam nos valores padrão e não são guardadas.</translation>
     </message>
 </context>
 <context>
@@ -917,6 +984,57 @@ e ganhos.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
+    <name>StakingDialog</name>
+    <message>
+        <source>Defaults: one initial bet more after every bet</source>
+        <translation>Padrões: uma aposta inicial a mais após cada aposta</translation>
+    </message>
+    <message>
+        <source>Flat: always the initial bet</source>
+        <translation>Fixa: sempre a aposta inicial</translation>
+    </message>
+    <message>
+        <source>Martingale: double the stake after a loss</source>
+        <translation>Martingale: dobrar a aposta após uma perda</translation>
+    </message>
+    <message>
+        <source>d&apos;Alembert: one initial bet more after a loss, one less after a win</source>
+        <translation>d&apos;Alembert: uma aposta inicial a mais após uma perda, uma a menos após uma vitória</translation>
+    </message>
+    <message>
+        <source>Staking</source>
+        <translation>Apostas</translation>
+    </message>
+    <message>
+        <source>Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.</source>
+        <translation>Aplicar grava as regras de aposta, o lucro mínimo e a correção de fase nos ajustes como faz um arquivo de ajustes carregado; a aposta inicial permanece.</translation>
+    </message>
+    <message>
+        <source>System:</source>
+        <translation>Sistema:</translation>
+    </message>
+    <message>
+        <source>Stakes:</source>
+        <translation>Apostas:</translation>
+    </message>
+    <message>
+        <source>Losing every bet: %1</source>
+        <translation>Perdendo todas as apostas: %1</translation>
+    </message>
+    <message>
+        <source>Winning every bet: %1</source>
+        <translation>Ganhando todas as apostas: %1</translation>
+    </message>
+    <message>
+        <source>Three lost, then won: %1</source>
+        <translation>Três perdidas, depois ganha: %1</translation>
+    </message>
+    <message>
+        <source>No preview: %1</source>
+        <translation>Sem prévia: %1</translation>
+    </message>
+</context>
+<context>
     <name>StatsWindow</name>
     <message>
         <source>Bankroll after every spin</source>
@@ -1019,14 +1137,6 @@ e ganhos.&lt;/p&gt;</translation>
         <translation>Giros</translation>
     </message>
     <message>
-        <source>Bets placed</source>
-        <translation>Apostas feitas</translation>
-    </message>
-    <message>
-        <source>Bets settled</source>
-        <translation>Apostas liquidadas</translation>
-    </message>
-    <message>
         <source>Won</source>
         <translation>Ganhas</translation>
     </message>
@@ -1053,14 +1163,6 @@ e ganhos.&lt;/p&gt;</translation>
     <message>
         <source>Numbers in the history.</source>
         <translation>Números do histórico.</translation>
-    </message>
-    <message>
-        <source>Bets whose stake went on the table: those settled and the one open now.</source>
-        <translation>Apostas cujo valor foi à mesa: as liquidadas e a aberta agora.</translation>
-    </message>
-    <message>
-        <source>Placed bets that a number has settled.</source>
-        <translation>Apostas feitas que um número liquidou.</translation>
     </message>
     <message>
         <source>Settled bets that won.</source>
@@ -1149,6 +1251,22 @@ e ganhos.&lt;/p&gt;</translation>
     <message>
         <source>Expected result (house edge 1/37, 1/74 under la partage)</source>
         <translation>Resultado esperado (vantagem da casa 1/37, 1/74 com la partage)</translation>
+    </message>
+    <message>
+        <source>Bets placed in this history</source>
+        <translation>Apostas feitas neste histórico</translation>
+    </message>
+    <message>
+        <source>Bets settled in this history</source>
+        <translation>Apostas liquidadas neste histórico</translation>
+    </message>
+    <message>
+        <source>Bets whose stake went on the table since the history began (APP or an import): those settled and the one open now.</source>
+        <translation>Apostas cujo valor foi para a mesa desde que o histórico começou (APP ou uma importação): as liquidadas e a aberta agora.</translation>
+    </message>
+    <message>
+        <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
+        <translation>Apostas feitas que um número liquidou desde que o histórico começou; DESFAZER retira uma. Apostas na janela principal conta o jogo todo, importações incluídas.</translation>
     </message>
 </context>
 <context>
@@ -1401,6 +1519,46 @@ e ganhos.&lt;/p&gt;</translation>
         <source>The session&apos;s net result: the won stakes less the lost ones, as the statistics window counts them.</source>
         <translation>O resultado líquido da sessão: as apostas ganhas menos as perdidas, contadas como na janela de estatísticas.</translation>
     </message>
+    <message>
+        <source>STAKING…</source>
+        <translation>SISTEMAS…</translation>
+    </message>
+    <message>
+        <source>STAKE ABOVE THE BANKROLL</source>
+        <translation>APOSTA ACIMA DA BANCA</translation>
+    </message>
+    <message>
+        <source>INITIAL BET</source>
+        <translation>APOSTA INICIAL</translation>
+    </message>
+    <message>
+        <source>TEST BANK</source>
+        <translation>TESTE</translation>
+    </message>
+    <message>
+        <source>amount of the loss rule</source>
+        <translation>valor da regra de perda</translation>
+    </message>
+    <message>
+        <source>amount of the win rule</source>
+        <translation>valor da regra de vitória</translation>
+    </message>
+    <message>
+        <source>%1: %2 is no stake; the smallest is 0.01</source>
+        <translation>%1: %2 não é uma aposta; a menor é 0.01</translation>
+    </message>
+    <message>
+        <source>%1: an amount has one decimal point; the key is not taken</source>
+        <translation>%1: um valor tem um só ponto decimal; a tecla não é aceita</translation>
+    </message>
+    <message>
+        <source>%1: amounts are typed without a sign; &quot;%2&quot; is not taken</source>
+        <translation>%1: os valores são digitados sem sinal; &quot;%2&quot; não é aceito</translation>
+    </message>
+    <message>
+        <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
+        <translation>%1: aqui só se digitam algarismos e um ponto decimal; &quot;%2&quot; não é aceito</translation>
+    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1597,10 +1755,6 @@ e ganhos.&lt;/p&gt;</translation>
         <translation>O passo: o múltiplo da aposta inicial que inicia uma correção de fase.</translation>
     </message>
     <message>
-        <source>Bets played: the proposals shown as bets; a skipped bet is taken off.</source>
-        <translation>Apostas jogadas: as propostas mostradas como apostas; uma aposta pulada é descontada.</translation>
-    </message>
-    <message>
         <source>Flat index: +18 for every won bet, -18 for every lost one, whatever the stakes: wins against losses.</source>
         <translation>Índice plano: +18 por aposta ganha, -18 por aposta perdida, qualquer que seja o valor: vitórias contra perdas.</translation>
     </message>
@@ -1695,6 +1849,14 @@ e ganhos.&lt;/p&gt;</translation>
     <message>
         <source>Reset: BETS starts a new staking cycle, APP starts a new game.</source>
         <translation>Reiniciar: APOSTAS inicia um novo ciclo de apostas, APP um novo jogo.</translation>
+    </message>
+    <message>
+        <source>Bets played in this game (since APP; an import goes on counting), counted as each number is entered: SKIP takes a bet off, UNDO keeps it until the next number.</source>
+        <translation>Apostas jogadas neste jogo (desde APP; uma importação continua contando), contadas a cada número inserido: PULAR retira uma aposta, DESFAZER a mantém até o próximo número.</translation>
+    </message>
+    <message>
+        <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
+        <translation>Sistemas de aposta para escolher, com as primeiras apostas que cada um põe na mesa.</translation>
     </message>
 </context>
 </TS>

@@ -41,6 +41,18 @@ void HearAlerts(QAccessibleEvent* event) {
     if (QAccessibleInterface* iface = event->accessibleInterface()) alerts << iface->text(QAccessible::Name);
 }
 
+// Switches the platform's accessibility on, as a screen reader does, and
+// gathers the alerts in `alerts` until the returned guard goes.
+auto HearAlertsWhileOn(QPlatformAccessibility& platform) {
+    alerts.clear();
+    QAccessible::installUpdateHandler(&HearAlerts);
+    platform.setActive(true);
+    return qScopeGuard([&platform] {
+        platform.setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    });
+}
+
 struct Item {
     QAccessible::Role role;
     QString name;
@@ -389,13 +401,7 @@ private slots:
     void statusLineTellsTheTableAsItIs() {
         QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
         if (!platform) QSKIP("the platform has no accessibility");
-        alerts.clear();
-        QAccessible::installUpdateHandler(&HearAlerts);
-        platform->setActive(true);
-        const auto off = qScopeGuard([platform] {
-            platform->setActive(false);
-            QAccessible::installUpdateHandler(nullptr);
-        });
+        const auto off = HearAlertsWhileOn(*platform);
         const QString good = WriteScratch("good.txt", "5\n17\n32\n8\n");
         QVERIFY(!good.isEmpty());
         std::unique_ptr<TForm1> form = ShowWindow();
@@ -553,13 +559,7 @@ private slots:
     void proposalSettlementAndErrorAreAnnounced() {
         QPlatformAccessibility* platform = QGuiApplicationPrivate::platformIntegration()->accessibility();
         if (!platform) QSKIP("the platform has no accessibility");
-        alerts.clear();
-        QAccessible::installUpdateHandler(&HearAlerts);
-        platform->setActive(true);
-        const auto off = qScopeGuard([platform] {
-            platform->setActive(false);
-            QAccessible::installUpdateHandler(nullptr);
-        });
+        const auto off = HearAlertsWhileOn(*platform);
         auto form = ShowWindow();
         QVERIFY(form);
         QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.get());

@@ -128,7 +128,9 @@ TEST(Driver, EndlessRunsKeepFlatMemoryOrAreRefused) {
         {"risk", "--sessions", "4", "--spins-max", "9223372036854775807", "--no-progress", "Init_Bet=0"},
         dir);
     EXPECT_EQ(zero.code, 1);
-    EXPECT_NE(zero.err.find("Init_Bet: '0' is refused: '0' is not a valid amount: the smallest is 0.01"), std::string::npos) << zero.err;
+    EXPECT_NE(zero.err.find("Init_Bet: '0' is refused: '0' is not a valid amount: the smallest is 0.01"),
+              std::string::npos)
+        << zero.err;
 }
 
 }  // namespace
