@@ -148,6 +148,9 @@ RiskTab::RiskTab(SetupSource source, QtPlatform& platform, QWidget* parent)
     figures_->setObjectName(QStringLiteral("RiskFigures"));
     figures_->setTextInteractionFlags(Qt::TextSelectableByMouse);
     figures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // A long line (what the run played, in some languages) breaks rather
+    // than running out of the tab.
+    figures_->setWordWrap(true);
 
     auto* chart = new QChart;
     chart->setTheme(QChart::ChartThemeDark);
