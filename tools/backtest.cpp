@@ -41,7 +41,8 @@ public:
     static constexpr std::int64_t kMaxBuckets = 1500;
 
     explicit ChartSeries(std::int64_t spins)
-        : per_bucket_(std::max<std::int64_t>(1, (spins + kMaxBuckets - 1) / kMaxBuckets)) {}
+        // Rounded up without adding first: a run may be as long as the type allows.
+        : per_bucket_(std::max<std::int64_t>(1, spins / kMaxBuckets + (spins % kMaxBuckets > 0 ? 1 : 0))) {}
 
     void Add(std::int64_t spin, double bankroll, double stake, double expected) {
         if (count_ == 0) {
