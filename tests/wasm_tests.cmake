@@ -6,6 +6,7 @@ set(ROTACLE_WASM_SKIPPED
   RunPageReader.* ReadPageText.* ReaderVariable.* Layout/Reads.*
   Import.PastedPageFillsTheListAfterTheTimer Import.APageWithoutNumbersEmptiesTheButtonToo
   SessionDriver.PastedPageStaysInAPrivateFolderThatGoesWithTheSession
+  Import.StripShowsTheEndOfTheNewHistory SessionDriver.StateLineShowsTheFirstHundredLinesOfTheList
   JournalFile.AKilledDriverResumesAtItsLastCompleteRecord Driver.*
   SessionDriver.KilledWhileReadingAPageItLeavesNoReaderAndItsFolderGoesAtTheNextStart
   SessionDriver.WithoutThePageReaderAPasteNamesItsPackageAndAllElseWorks
