@@ -9,14 +9,24 @@
 set(ROTACLE_GUI OFF CACHE BOOL "" FORCE)
 set(ROTACLE_BENCH OFF CACHE BOOL "" FORCE)
 set(ROTACLE_FUZZ OFF CACHE BOOL "" FORCE)
+#
+# With ROTACLE_WEB the build is the browser edition's instead (web/): the
+# game's face as an ES module for pages and workers, on the page's own
+# in-memory files, and no tests (they run under node in the build above).
+option(ROTACLE_WEB "Build the browser edition (web/) instead of the tests under node" OFF)
 add_compile_options(-fwasm-exceptions)
-add_link_options(-fwasm-exceptions -sENVIRONMENT=node -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0
-  -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
-  "SHELL:--pre-js ${CMAKE_CURRENT_LIST_DIR}/wasm-env.js")
-
-# CTest runs the programs, the tests among them, with node.
-find_program(ROTACLE_NODE node REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${ROTACLE_NODE})
+if(ROTACLE_WEB)
+  set(BUILD_TESTING OFF CACHE BOOL "" FORCE)
+  add_link_options(-fwasm-exceptions -sENVIRONMENT=web,worker -sMODULARIZE=1 -sEXPORT_ES6=1
+    -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=32MB -sFILESYSTEM=1)
+else()
+  add_link_options(-fwasm-exceptions -sENVIRONMENT=node -sNODERAWFS=1 -sWASM_ASYNC_COMPILATION=0
+    -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
+    "SHELL:--pre-js ${CMAKE_CURRENT_LIST_DIR}/wasm-env.js")
+  # CTest runs the programs, the tests among them, with node.
+  find_program(ROTACLE_NODE node REQUIRED)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${ROTACLE_NODE})
+endif()
 
 # Header-only libraries come from the host's Debian packages. Their CMake
 # packages would put the host's /usr/include on the include path, whose C
@@ -36,6 +46,10 @@ foreach(pair IN ITEMS "nlohmann_json:nlohmann" "CLI11:CLI")
   target_include_directories(${package}::${package} SYSTEM INTERFACE ${ROTACLE_HOST_INCLUDE})
   set(${package}_FOUND TRUE)
 endforeach()
+
+if(ROTACLE_WEB)
+  return()
+endif()
 
 # GoogleTest from its Debian sources (package googletest), built with the
 # same flags but without the project's warnings.

@@ -394,12 +394,23 @@ std::string FindPageReader() { PageUnreadable("this build of the program has no 
 
 #endif  // __EMSCRIPTEN__
 
+namespace {
+PageLayout page_layout = nullptr;
+void* page_layout_context = nullptr;
+}  // namespace
+
+void SetPageLayout(PageLayout layout, void* context) {
+    page_layout = layout;
+    page_layout_context = context;
+}
+
 std::string ReadPageText(const std::string& path, PageReadUsage* usage) {
     const std::string page = ReadFileText(path);
     if (page.size() > kPageSizeLimit)
         throw MessageError<FileError>(MessageKind::PageTooLarge,
                                       IntToStr(static_cast<std::int64_t>(page.size())),
                                       IntToStr(kPageSizeLimit >> 20), IntToStr(kPageSizeLimit));
+    if (page_layout) return page_layout(page, page_layout_context);
     // The reader keeps the same limits on its own, and ends with this
     // process, should this one be killed while it reads.
     return detail::RunPageReader(

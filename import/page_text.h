@@ -45,6 +45,14 @@ struct PageReadUsage {
 /// read: this build of the program has no page reader."
 std::string ReadPageText(const std::string& path, PageReadUsage* usage = nullptr);
 
+/// Lays out a page's markup and gives its text, as the page reader would.
+using PageLayout = std::string (*)(const std::string& page, void* context);
+
+/// A host that lays pages out itself (the browser, which reads a pasted page in a frame of its own)
+/// hands ReadPageText its layout here; the size limit is kept before it is asked. Null (the
+/// default) runs the page reader.
+void SetPageLayout(PageLayout layout, void* context);
+
 /// Where the page reader is, in this order: the program named by the environment variable
 /// ROTACLE_PAGE_READER; rotacle-page-text beside the running program; in libexec/rotacle/ beside the
 /// running program's folder (the build tree, and an installation under any prefix); in the installed

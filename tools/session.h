@@ -110,6 +110,8 @@ public:
     std::size_t Replay(const std::vector<std::string>& actions);
 
     rotacle::Engine& Engine() { return engine_; }
+    /// Keyboard play: the typed digits and the numbers waiting for the board.
+    SpeedPlay& Speed() { return speed_; }
     SimPlatform& Platform() { return platform_; }
     /// The virtual clock in milliseconds.
     std::int64_t NowMs() const { return scheduler_.Clock(); }

@@ -1,0 +1,32 @@
+// Builds the browser edition's site: the page's TypeScript checked strictly
+// and compiled, the static files and the game's WebAssembly face copied, the
+// translations converted from translations/*.ts, and a list of the build's
+// files with a version for the service worker.
+//
+//   node tools/build.mjs --face DIR --out SITE --version V
+import { execFileSync } from 'node:child_process';
+import { cpSync, mkdirSync, readdirSync, rmSync, existsSync } from 'node:fs';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import { parseArgs } from 'node:util';
+
+const here = dirname(fileURLToPath(import.meta.url));
+const web = resolve(here, '..');
+const { values } = parseArgs({ options: { face: { type: 'string' }, out: { type: 'string' }, version: { type: 'string' } } });
+if (!values.face || !values.out) throw new Error('usage: build.mjs --face DIR --out SITE --version V');
+const out = resolve(values.out);
+
+const tsc = join(web, 'node_modules', 'typescript', 'bin', 'tsc');
+if (!existsSync(tsc)) throw new Error(`${tsc} is missing: run "npm ci" in web/ (scripts/web does)`);
+const compiled = join(out, '.tsc');
+rmSync(compiled, { recursive: true, force: true });
+execFileSync(process.execPath, [tsc, '-p', join(web, 'tsconfig.json'), '--outDir', compiled], { stdio: 'inherit' });
+
+// Only the files of this build: nothing of an earlier one stays behind.
+for (const name of existsSync(out) ? readdirSync(out) : []) if (name !== '.tsc') rmSync(join(out, name), { recursive: true, force: true });
+mkdirSync(out, { recursive: true });
+cpSync(compiled, out, { recursive: true });
+rmSync(compiled, { recursive: true, force: true });
+cpSync(join(web, 'static'), out, { recursive: true });
+for (const f of ['rotacle-face.mjs', 'rotacle-face.wasm']) cpSync(join(values.face, f), join(out, f));
+console.log(`rotacle-web ${values.version ?? ''}: ${out}`);
