@@ -102,3 +102,44 @@ export async function openTable({ browser, server, viewport = { width: 1280, hei
 export function settled(page) {
   return page.evaluate(() => globalThis.rotacle.idle());
 }
+
+/**
+ * Starts counting the table's answers in `page`, so that `played` can tell
+ * when an action has been answered, its progress run has ended and the
+ * values have been shown. Call it once after `openTable`.
+ */
+export async function watchPlay(page) {
+  await page.evaluate(() => {
+    if (globalThis.rotacleWatch) return;
+    const w = { answers: 0, actions: 0, lastAction: 0, shown: 0 };
+    globalThis.rotacleWatch = w;
+    globalThis.rotacle.listen((answer, request) => {
+      w.answers += 1;
+      if (!('tick' in request) && !('view' in request)) {
+        w.actions += 1;
+        w.lastAction = w.answers;
+      }
+      // The values are shown on the first tick of the display timer (0)
+      // after the run has ended and no number waits any more.
+      if ('tick' in request && request.tick === 0 && !answer.view.progressRun && answer.view.keys.waiting.length === 0)
+        w.shown = w.answers;
+    });
+  });
+}
+
+/** The number of actions (requests other than timer ticks) answered so far. */
+export function actions(page) {
+  return page.evaluate(() => globalThis.rotacleWatch.actions);
+}
+
+/**
+ * Resolves once `count` actions have been answered and the display timer has
+ * shown the values after the last of them with no run under way: what a
+ * player sees when the table has come to rest. `watchPlay` must run first.
+ */
+export async function played(page, count, timeout = 15000) {
+  await page.waitForFunction(
+    (n) => { const w = globalThis.rotacleWatch; return w.actions >= n && w.shown > w.lastAction; },
+    { timeout, polling: 5 }, count);
+  await settled(page);
+}
