@@ -22,8 +22,12 @@ const TYPES = {
   '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.png': 'image/png',
 };
 
-/** Serves `root` on 127.0.0.1 at a free port; `offline` answers nothing (network off). */
-export async function serve(root = SITE) {
+/**
+ * Serves `root` on 127.0.0.1 at a free port; `offline` answers nothing
+ * (network off). With `maxAge` (seconds) the browser may keep the files that
+ * long without asking again (a warm cache); by default it asks every time.
+ */
+export async function serve(root = SITE, { maxAge = 0 } = {}) {
   const state = { offline: false, requests: [] };
   const server = createServer(async (req, res) => {
     const path = decodeURIComponent(new URL(req.url ?? '/', 'http://x').pathname);
@@ -33,7 +37,7 @@ export async function serve(root = SITE) {
     if (!file.startsWith(root)) { res.writeHead(403).end(); return; }
     try {
       if (!(await stat(file)).isFile()) throw new Error('not a file');
-      res.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache' });
+      res.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream', 'Cache-Control': maxAge > 0 ? `max-age=${maxAge}` : 'no-cache' });
       res.end(await readFile(file));
     } catch {
       res.writeHead(404).end();
