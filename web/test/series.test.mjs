@@ -36,8 +36,10 @@ function expected(s) {
 
 /**
  * What the table shows: the game's view that the page draws, and the page's
- * own elements where they carry the value (data-value="bankroll"; each
- * even-chance field a [data-field] element with data-proposed and data-stake).
+ * own elements: the bankroll ([data-value="bankroll"], else output.bankroll),
+ * the six chips ([data-chip], else .chances .chip: shown or not) and the six
+ * stake tags ([data-stake], else .chances .stake: their text when shown).
+ * Elements the page does not have are null.
  */
 function shown(page) {
   return page.evaluate(() => {
@@ -50,12 +52,18 @@ function shown(page) {
       chips: v.chips,
       label: field >= 0 && v.stakes[field].shown ? v.stakes[field].text : '',
     };
-    const bank = document.querySelector('[data-value="bankroll"]');
-    const fields = [...document.querySelectorAll('[data-field]')].filter((f) => f.hasAttribute('data-proposed'));
+    const pick = (hook, fallback) => {
+      const found = [...document.querySelectorAll(hook)];
+      return found.length ? found : [...document.querySelectorAll(fallback)];
+    };
+    const seen = (e) => e.checkVisibility({ visibilityProperty: true, opacityProperty: true });
+    const bank = pick('[data-value="bankroll"]', 'output.bankroll');
+    const chips = pick('[data-chip]', '.chances .chip');
+    const stakes = pick('[data-stake]', '.chances .stake');
     const dom = {
-      bankroll: bank ? bank.textContent.trim() : null,
-      chips: fields.length === 6 ? fields.map((f) => f.getAttribute('data-proposed') === '1') : null,
-      label: fields.length === 6 && field >= 0 ? fields[field].getAttribute('data-stake') : null,
+      bankroll: bank.length === 1 ? bank[0].textContent.trim() : null,
+      chips: chips.length === 6 ? chips.map(seen) : null,
+      stakes: stakes.length === 6 ? stakes.map((e) => (seen(e) ? e.textContent.trim() : '')) : null,
     };
     return { view, dom };
   });
@@ -69,7 +77,7 @@ test('a whole real series clicked on the table shows what the driver plays, spin
   assert.equal(sim.length, series.length, 'the driver answers every spin');
 
   const table = await openTable();
-  const compared = { dom: { bankroll: 0, chips: 0, label: 0 }, bets: 0 };
+  const compared = { dom: { chips: 0, stakes: 0 }, bets: 0 };
   try {
     await watchPlay(table.page);
     let count = await actions(table.page);
@@ -87,21 +95,20 @@ test('a whole real series clicked on the table shows what the driver plays, spin
         compared.bets += 1;
         assert.equal(Number(view.label), want.stake, `${at}: the stake on the proposed field`);
       }
-      if (dom.bankroll !== null) {
-        compared.dom.bankroll += 1;
-        assert.equal(dom.bankroll, want.bankroll, `${at}: the bankroll on the page`);
-      }
+      assert.notEqual(dom.bankroll, null, 'the page shows one bankroll (data-value="bankroll" or output.bankroll)');
+      assert.equal(dom.bankroll, want.bankroll, `${at}: the bankroll on the page`);
       if (dom.chips !== null) {
         compared.dom.chips += 1;
         assert.deepEqual(dom.chips, want.chips, `${at}: the chips on the page`);
-        if (want.field >= 0) {
-          compared.dom.label += 1;
-          assert.equal(Number(dom.label), want.stake, `${at}: the stake shown on the page`);
-        }
+      }
+      if (dom.stakes !== null && want.field >= 0) {
+        compared.dom.stakes += 1;
+        assert.equal(Number(dom.stakes[want.field]), want.stake, `${at}: the stake shown on the proposed field`);
+        assert.deepEqual(dom.stakes.filter((x, i) => i !== want.field && x !== ''), [], `${at}: no stake on another field`);
       }
     }
     t.diagnostic(`${SERIES}: ${series.length} spins, ${compared.bets} bets; compared on the page's elements: ` +
-      `bankroll ${compared.dom.bankroll}, chips ${compared.dom.chips}, stakes ${compared.dom.label}`);
+      `bankroll ${series.length}, chips ${compared.dom.chips}, stakes ${compared.dom.stakes}`);
     // The series is long enough to bet, win and lose on the way.
     assert.ok(compared.bets > series.length / 2, 'the series is played with bets');
   } finally {
