@@ -16,17 +16,32 @@ const SIM = resolve(process.env.ROTACLE_SIM ?? join(root, process.env.BUILD_DIR 
 /** Real series of a live table, as the repository keeps them for the backtests. */
 const SPINS = resolve(process.env.ROTACLE_SPINS ?? join(root, 'tests', 'data', 'spins'));
 const SERIES = process.env.ROTACLE_SERIES ?? 'series1.txt';
+// The whole series is played with the player's quick proposals (each run
+// ends at its first tick; the rules of play are the same), so that it takes
+// seconds, not minutes; ROTACLE_SERIES_QUICK=0 plays it at the default pace.
+// Runs at the default pace are played by the test of numbers clicked ahead.
+const QUICK = process.env.ROTACLE_SERIES_QUICK !== '0';
 
 /** The numbers of a number file: one a line, CR LF or LF, maybe no last line end. */
 function numbers(file) {
   return readFileSync(file, 'utf8').split(/\r?\n/).map((l) => l.trim()).filter((l) => l !== '').map(Number);
 }
 
-/** What the driver shows after each `spin N` of `series`: one state a line. */
-function simulate(series) {
-  const script = series.map((n) => `spin ${n}\n`).join('');
+/**
+ * What the driver shows after each `spin N` of `series`: one state a line.
+ * With `quick`, the player's option of quick proposals is set first.
+ */
+function simulate(series, { quick = false } = {}) {
+  const script = (quick ? 'option quick 1\n' : '') + series.map((n) => `spin ${n}\n`).join('');
   const out = execFileSync(SIM, ['--script', '-'], { input: script, encoding: 'utf8', maxBuffer: 1 << 28 });
-  return out.trim().split('\n').map((l) => JSON.parse(l));
+  return out.trim().split('\n').slice(quick ? 1 : 0).map((l) => JSON.parse(l));
+}
+
+/** The numbers of the repository's series `name`. */
+function seriesOf(name) {
+  const series = numbers(join(SPINS, name));
+  assert.ok(series.length >= 100 && series.every((n) => Number.isInteger(n) && n >= 0 && n <= 36), `${name} is a series of numbers`);
+  return series;
 }
 
 /** The state to compare, from the driver's line. */
@@ -71,14 +86,15 @@ function shown(page) {
 
 test('a whole real series clicked on the table shows what the driver plays, spin by spin', { timeout: 30 * 60 * 1000 }, async (t) => {
   assert.ok(existsSync(SIM), `the native driver ${SIM} is missing: build it (scripts/setup) or set ROTACLE_SIM`);
-  const series = numbers(join(SPINS, SERIES));
-  assert.ok(series.length >= 100 && series.every((n) => Number.isInteger(n) && n >= 0 && n <= 36), `${SERIES} is a series of numbers`);
-  const sim = simulate(series);
+  const series = seriesOf(SERIES);
+  const sim = simulate(series, { quick: QUICK });
   assert.equal(sim.length, series.length, 'the driver answers every spin');
 
   const table = await openTable();
   const compared = { dom: { chips: 0, stakes: 0 }, bets: 0 };
   try {
+    // The request the settings area's QUICK PROPOSALS box sends.
+    if (QUICK) await table.page.evaluate(() => globalThis.rotacle.do('option quick 1'));
     await watchPlay(table.page);
     let count = await actions(table.page);
     for (let k = 0; k < series.length; ++k) {
@@ -107,10 +123,37 @@ test('a whole real series clicked on the table shows what the driver plays, spin
         assert.deepEqual(dom.stakes.filter((x, i) => i !== want.field && x !== ''), [], `${at}: no stake on another field`);
       }
     }
-    t.diagnostic(`${SERIES}: ${series.length} spins, ${compared.bets} bets; compared on the page's elements: ` +
+    t.diagnostic(`${SERIES}${QUICK ? ', quick proposals' : ''}: ${series.length} spins, ${compared.bets} bets; compared on the page's elements: ` +
       `bankroll ${series.length}, chips ${compared.dom.chips}, stakes ${compared.dom.stakes}`);
     // The series is long enough to bet, win and lose on the way.
     assert.ok(compared.bets > series.length / 2, 'the series is played with bets');
+  } finally {
+    await table.close();
+  }
+});
+
+test('numbers clicked while a run is under way wait and are played in order, as the driver plays them one by one', { timeout: 5 * 60 * 1000 }, async () => {
+  assert.ok(existsSync(SIM), `the native driver ${SIM} is missing: build it (scripts/setup) or set ROTACLE_SIM`);
+  // A player who clicks ahead: every number of the stretch as fast as the
+  // mouse goes, most of them on a locked board.
+  const series = seriesOf('series2.txt').slice(0, 48);
+  const want = simulate(series).at(-1);
+  const table = await openTable();
+  try {
+    await watchPlay(table.page);
+    const before = await actions(table.page);
+    for (const n of series) await table.page.click(`[data-number="${n}"]`);
+    const waited = await table.page.evaluate(() => globalThis.rotacle.last.view.keys.waiting.length);
+    await played(table.page, before + series.length, 60000);
+    const { view } = await shown(table.page);
+    const v = await table.page.evaluate(() => {
+      const w = globalThis.rotacle.last.view;
+      return { history: w.history, strip: w.strip.map((l) => l.text) };
+    });
+    assert.ok(waited > 0, 'numbers waited for the end of a run');
+    assert.deepEqual(
+      { bankroll: view.bankroll, stake: view.stake, field: view.field, chips: view.chips, history: v.history, strip: v.strip },
+      { ...expected(want), history: series.length, strip: want.strip.slice(0, v.strip.length) });
   } finally {
     await table.close();
   }
