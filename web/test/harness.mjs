@@ -55,6 +55,9 @@ export async function launch(extraArgs = []) {
     executablePath: CHROMIUM,
     headless: true,
     userDataDir: profile,
+    // A long evaluate (a risk run) on a loaded machine: the tests' own
+    // timeouts decide, not the protocol's default of three minutes.
+    protocolTimeout: 10 * 60 * 1000,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage', ...extraArgs],
   });
