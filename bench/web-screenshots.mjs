@@ -8,7 +8,7 @@ import { readFileSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { parseArgs } from 'node:util';
-import { actions, openTable, played, serve, launch, SITE, watchPlay } from '../web/test/harness.mjs';
+import { launch, openTable, played, serve, SITE, spins, watchPlay } from '../web/test/harness.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '..');
 const { values: opt } = parseArgs({ options: { site: { type: 'string', default: SITE }, out: { type: 'string', default: join(root, 'docs') } } });
@@ -26,7 +26,7 @@ try {
     const table = await openTable({ browser, server, viewport: layout.viewport });
     try {
       await watchPlay(table.page);
-      let count = await actions(table.page);
+      let count = await spins(table.page);
       for (const n of series) {
         if (layout.viewport.hasTouch) await table.page.tap(`[data-number="${n}"]`);
         else await table.page.click(`[data-number="${n}"]`);

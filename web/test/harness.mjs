@@ -112,20 +112,19 @@ export function settled(page) {
 
 /**
  * Starts counting the table's answers in `page`, so that `played` can tell
- * when an action has been answered, its progress run has ended and the
- * values have been shown. Call it once after `openTable`.
+ * when a number has been played, its progress run has ended and the values
+ * have been shown. Call it once after `openTable`.
  */
 export async function watchPlay(page) {
   await page.evaluate(() => {
     if (globalThis.rotacleWatch) return;
-    const w = { answers: 0, actions: 0, lastAction: 0, shown: 0 };
+    const w = { answers: 0, spins: 0, lastAction: 0, shown: 0 };
     globalThis.rotacleWatch = w;
     globalThis.rotacle.listen((answer, request) => {
       w.answers += 1;
-      if (!('tick' in request) && !('view' in request)) {
-        w.actions += 1;
-        w.lastAction = w.answers;
-      }
+      // A number clicked or typed reaches the game as "spin N".
+      if ('do' in request && /^spin \d+$/.test(request.do)) w.spins += 1;
+      if (!('tick' in request) && !('view' in request)) w.lastAction = w.answers;
       // The values are shown on the first tick of the display timer (0)
       // after the run has ended and no number waits any more.
       if ('tick' in request && request.tick === 0 && !answer.view.progressRun && answer.view.keys.waiting.length === 0)
@@ -134,19 +133,19 @@ export async function watchPlay(page) {
   });
 }
 
-/** The number of actions (requests other than timer ticks) answered so far. */
-export function actions(page) {
-  return page.evaluate(() => globalThis.rotacleWatch.actions);
+/** The numbers played so far ("spin N" requests answered) since `watchPlay`. */
+export function spins(page) {
+  return page.evaluate(() => globalThis.rotacleWatch.spins);
 }
 
 /**
- * Resolves once `count` actions have been answered and the display timer has
- * shown the values after the last of them with no run under way: what a
+ * Resolves once `count` numbers have been played and the display timer has
+ * shown the values after the last action with no run under way: what a
  * player sees when the table has come to rest. `watchPlay` must run first.
  */
 export async function played(page, count, timeout = 15000) {
   await page.waitForFunction(
-    (n) => { const w = globalThis.rotacleWatch; return w.actions >= n && w.shown > w.lastAction; },
+    (n) => { const w = globalThis.rotacleWatch; return w.spins >= n && w.shown > w.lastAction; },
     { timeout, polling: 5 }, count);
   await settled(page);
 }

@@ -8,7 +8,7 @@ import { execFileSync } from 'node:child_process';
 import { existsSync, readFileSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
-import { actions, openTable, played, watchPlay } from './harness.mjs';
+import { openTable, played, spins, watchPlay } from './harness.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '..', '..');
 /** The native driver; scripts/test-web builds it when the build has none. */
@@ -96,7 +96,7 @@ test('a whole real series clicked on the table shows what the driver plays, spin
     // The request the settings area's QUICK PROPOSALS box sends.
     if (QUICK) await table.page.evaluate(() => globalThis.rotacle.do('option quick 1'));
     await watchPlay(table.page);
-    let count = await actions(table.page);
+    let count = await spins(table.page);
     for (let k = 0; k < series.length; ++k) {
       const n = series[k];
       await table.page.click(`[data-number="${n}"]`);
@@ -141,7 +141,7 @@ test('numbers clicked while a run is under way wait and are played in order, as 
   const table = await openTable();
   try {
     await watchPlay(table.page);
-    const before = await actions(table.page);
+    const before = await spins(table.page);
     for (const n of series) await table.page.click(`[data-number="${n}"]`);
     const waited = await table.page.evaluate(() => globalThis.rotacle.last.view.keys.waiting.length);
     await played(table.page, before + series.length, 60000);
