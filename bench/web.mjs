@@ -33,10 +33,11 @@ const { values: opt } = parseArgs({
 const site = resolve(opt.site);
 const FRAME_MS = 1000 / 60;
 
-const median = (xs) => { const s = [...xs].sort((a, b) => a - b); const m = s.length >> 1; return s.length % 2 ? s[m] : (s[m - 1] + s[m]) / 2; };
-const quantile = (xs, q) => { const s = [...xs].sort((a, b) => a - b); return s[Math.min(s.length - 1, Math.floor(q * s.length))]; };
+const finite = (xs) => xs.filter((x) => typeof x === 'number' && Number.isFinite(x));
+const median = (xs) => { const s = finite(xs).sort((a, b) => a - b); if (!s.length) return NaN; const m = s.length >> 1; return s.length % 2 ? s[m] : (s[m - 1] + s[m]) / 2; };
+const quantile = (xs, q) => { const s = finite(xs).sort((a, b) => a - b); return s[Math.min(s.length - 1, Math.floor(q * s.length))]; };
 const kb = (n) => `${(n / 1024).toFixed(1)} KiB`;
-const ms = (n) => `${n.toFixed(1)} ms`;
+const ms = (n) => (typeof n === 'number' && Number.isFinite(n) ? `${n.toFixed(1)} ms` : 'n/a');
 
 function files(dir) {
   return readdirSync(dir, { withFileTypes: true }).flatMap((d) => {
@@ -73,11 +74,18 @@ async function newPage(browser, origin) {
 
 async function timings(page) {
   await page.waitForSelector('html[data-ready="1"]', { timeout: 30000 });
-  // The frame after the table became playable: it is on the screen then.
-  return page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(() => {
-    const paint = Object.fromEntries(performance.getEntriesByType('paint').map((e) => [e.name, e.startTime]));
-    done({ firstPaint: paint['first-paint'] ?? NaN, firstContentfulPaint: paint['first-contentful-paint'] ?? NaN, playable: globalThis.rotacleReadyAt });
-  }))));
+  // The paint entries, waited for a little while: the first contentful
+  // paint may come a frame or two after the table became playable.
+  return page.evaluate(() => new Promise((done) => {
+    const paint = {};
+    const finish = () => done({ firstPaint: paint['first-paint'] ?? NaN, firstContentfulPaint: paint['first-contentful-paint'] ?? NaN, playable: globalThis.rotacleReadyAt });
+    const seen = new PerformanceObserver((list) => {
+      for (const e of list.getEntries()) paint[e.name] = e.startTime;
+      if ('first-contentful-paint' in paint) { seen.disconnect(); finish(); }
+    });
+    seen.observe({ type: 'paint', buffered: true });
+    setTimeout(() => { seen.disconnect(); finish(); }, 2000);
+  }));
 }
 
 /** First visit (cold) and `loads` visits from a warm cache: paint and playable times. */
