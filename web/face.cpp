@@ -9,6 +9,7 @@
 #include "engine/scheduler.h"
 #include "import/page_text.h"
 #include "tools/stats.h"
+#include "web/stats_face.h"
 
 namespace rotacle::web {
 
@@ -95,6 +96,8 @@ public:
 Face::Face()
     : session_("/", false), listener_(std::make_unique<Listener>(stats_)), recorder_(std::make_unique<Recorder>()) {
     session_.Platform().clock_ms = &now_ms_;
+    // The statistics window lists every spin.
+    stats_.KeepSpins(true);
     session_.Engine().SetPlayListener(listener_.get());
     session_.Engine().SetJournal(recorder_.get());
     SetPageLayout(
@@ -140,7 +143,9 @@ std::string Face::Call(std::string_view request) {
                 run([&] { e.Image_LoadFromFile2Click(); });
                 platform.dialog_answer.reset();
             } else if (w == "stats")
-                answer["stats"] = sim::SessionStatsJson(stats_);
+                answer["stats"] = StatsJson(stats_, req);
+            else if (w == "risk-setup")
+                answer["risk"] = RiskSetupJson(e);
             else
                 throw std::invalid_argument("unknown window event '" + w + "'");
         } else if (req.contains("tick")) {

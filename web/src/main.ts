@@ -3,6 +3,8 @@
 import { App } from './app.js';
 import { Face } from './face.js';
 import { Table } from './table.js';
+import { installStats } from './stats.js';
+import { installRisk } from './risk.js';
 
 async function start(): Promise<void> {
   const app = new App(await Face.load());
@@ -16,6 +18,8 @@ async function start(): Promise<void> {
   });
   table.render(app.last.view);
   app.clock.sync(app.last.timers);
+  installStats(app);
+  installRisk(app);
   document.documentElement.dataset['ready'] = '1';
   (globalThis as unknown as { rotacle: App }).rotacle = app;
 }
