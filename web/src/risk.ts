@@ -93,15 +93,22 @@ export interface RunControl {
 /** A run the player or the program stopped before its end. */
 export class RiskError extends Error {}
 
+/** How long a cancel waits for the shards under way. */
+const CANCEL_GRACE_MS = 3000;
+
 /** Workers a run uses by default: one per core. */
 export function defaultWorkers(): number {
   return Math.max(1, Math.min(navigator.hardwareConcurrency || 1, 16));
 }
 
-/** How many shards a run of `sessions` is cut into for `workers`. */
+/**
+ * How many shards a run of `sessions` is cut into for `workers`: enough that
+ * the progress moves often and the workers end close together, at most a
+ * hundred sessions each.
+ */
 export function shardCount(sessions: number, workers: number): number {
-  const wanted = Math.max(workers, Math.min(workers * 50, Math.ceil(sessions / 20)));
-  return Math.max(1, Math.min(sessions, wanted));
+  const size = Math.max(1, Math.min(100, Math.ceil(sessions / (workers * 16))));
+  return Math.max(1, Math.ceil(sessions / size));
 }
 
 /** The first session of shard `index` of `count`, as the driver cuts them. */
@@ -136,26 +143,40 @@ export async function runRisk(options: RiskOptions, control: RunControl = {}): P
   let played = 0;
   let failure: string | undefined;
   let stopped = false;
-  let wake: () => void = () => undefined;
-  const cancelled = new Promise<void>((resolve) => {
-    wake = resolve;
+  // A failed shard ends the run at once: the workers still playing are stopped.
+  let fail: (why: string) => void = () => undefined;
+  const failed = new Promise<void>((resolve) => {
+    fail = (why) => {
+      failure ??= why;
+      for (const w of crew) w.terminate();
+      resolve();
+    };
+  });
+  // A cancel hands out no more shards; those under way are played to their
+  // end, or stopped where they are when they take longer than CANCEL_GRACE_MS.
+  let cut: () => void = () => undefined;
+  const cutShort = new Promise<void>((resolve) => {
+    cut = resolve;
   });
   const stop = (): void => {
+    if (stopped) return;
     stopped = true;
-    wake();
+    setTimeout(cut, CANCEL_GRACE_MS);
   };
+  const busy = new Set<Worker>();
   control.signal?.addEventListener('abort', stop);
   if (control.signal?.aborted) stop();
   control.onProgress?.(0, asked);
 
   const work = async (worker: Worker): Promise<void> => {
-    while (!stopped && next < shards) {
+    while (!stopped && failure === undefined && next < shards) {
       const shard = next++;
+      busy.add(worker);
       const answer = await ask(worker, { kind: 'play', options, shard, shards });
-      if (stopped) return;
+      busy.delete(worker);
+      if (failure !== undefined) return;
       if (!answer.ok || answer.csv === undefined) {
-        failure ??= answer.error ?? 'the run failed';
-        stop();
+        fail(answer.error ?? 'the run failed');
         return;
       }
       parts[shard] = answer.csv;
@@ -164,20 +185,17 @@ export async function runRisk(options: RiskOptions, control: RunControl = {}): P
     }
   };
   try {
-    await Promise.race([Promise.all(crew.map(work)), cancelled]);
+    await Promise.race([Promise.all(crew.map(work)), failed, cutShort]);
   } catch (e) {
-    failure ??= e instanceof Error ? e.message : String(e);
-    stopped = true;
+    fail(e instanceof Error ? e.message : String(e));
   } finally {
     control.signal?.removeEventListener('abort', stop);
   }
-  if (stopped) {
-    // Workers still playing are stopped where they are.
-    for (const w of crew) w.terminate();
-  } else {
-    idle.push(...crew);
-  }
   if (failure !== undefined) throw new RiskError(failure);
+  for (const w of crew) {
+    if (busy.has(w)) w.terminate();
+    else idle.push(w);
+  }
 
   // The shards from the first one without a gap.
   const done: string[] = [];
