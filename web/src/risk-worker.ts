@@ -5,6 +5,7 @@ import type { RiskOptions } from './risk.js';
 
 /** What the driver asks a worker. */
 export type WorkerRequest =
+  | { kind: 'module'; wasm: WebAssembly.Module }
   | { kind: 'play'; options: RiskOptions; shard: number; shards: number }
   | { kind: 'merge'; options: RiskOptions; parts: string[]; whole: boolean };
 
@@ -33,11 +34,24 @@ interface WorkerScope {
 }
 const scope = globalThis as unknown as WorkerScope;
 
-const loaded: Promise<RiskModule> = (async () => {
-  const url = new URL('./rotacle-face.mjs', import.meta.url).href;
-  const factory = (await import(url)) as { default: () => Promise<RiskModule> };
-  return factory.default();
-})();
+// The game's module factory: the build puts the module's glue code in front
+// of this file, so that a worker fetches nothing; the compiled WebAssembly
+// comes from the page with the first message.
+declare const createRotacle: (settings: {
+  instantiateWasm(imports: WebAssembly.Imports, done: (instance: WebAssembly.Instance) => void): object;
+}) => Promise<RiskModule>;
+
+let compiled: (module: WebAssembly.Module) => void = () => undefined;
+const loaded: Promise<RiskModule> = new Promise<WebAssembly.Module>((resolve) => {
+  compiled = resolve;
+}).then((wasm) =>
+  createRotacle({
+    instantiateWasm(imports, done) {
+      void WebAssembly.instantiate(wasm, imports).then(done);
+      return {};
+    },
+  }),
+);
 
 function call(module: RiskModule, request: unknown): WorkerAnswer {
   const text = module.ccall('rotacle_risk', 'string', ['string'], [JSON.stringify(request)]);
@@ -49,6 +63,10 @@ let queue: Promise<void> = Promise.resolve();
 
 scope.onmessage = (event) => {
   const request = event.data;
+  if (request.kind === 'module') {
+    compiled(request.wasm);
+    return;
+  }
   queue = queue.then(async () => {
     let answer: WorkerAnswer;
     try {

@@ -119,8 +119,30 @@ export function shardStart(sessions: number, index: number, count: number): numb
 // Workers kept between runs: loading the module is the slow part of a start.
 const idle: Worker[] = [];
 
-function hire(): Worker {
-  return idle.pop() ?? new Worker(new URL('./risk-worker.js', import.meta.url), { type: 'module' });
+// The game's WebAssembly, compiled once for every worker.
+let wasm: Promise<WebAssembly.Module> | null = null;
+
+function compiled(): Promise<WebAssembly.Module> {
+  wasm ??= fetch(new URL('./rotacle-face.wasm', import.meta.url))
+    .then((r) => {
+      if (!r.ok) throw new RiskError(`rotacle-face.wasm: ${r.status}`);
+      return r.arrayBuffer();
+    })
+    .then((bytes) => WebAssembly.compile(bytes))
+    .catch((e: unknown) => {
+      wasm = null;
+      throw e;
+    });
+  return wasm;
+}
+
+async function hire(): Promise<Worker> {
+  const kept = idle.pop();
+  if (kept) return kept;
+  const module = await compiled();
+  const worker = new Worker(new URL('./risk-worker.js', import.meta.url), { type: 'module' });
+  worker.postMessage({ kind: 'module', wasm: module } satisfies WorkerRequest);
+  return worker;
 }
 
 function ask(worker: Worker, request: WorkerRequest): Promise<WorkerAnswer> {
@@ -138,7 +160,7 @@ export async function runRisk(options: RiskOptions, control: RunControl = {}): P
   const workers = Math.max(1, Math.min(control.workers ?? defaultWorkers(), asked));
   const shards = shardCount(asked, workers);
   const parts: (string | undefined)[] = new Array<string | undefined>(shards).fill(undefined);
-  const crew = Array.from({ length: workers }, hire);
+  const crew = await Promise.all(Array.from({ length: workers }, hire));
   let next = 0;
   let played = 0;
   let failure: string | undefined;
@@ -209,7 +231,7 @@ export async function runRisk(options: RiskOptions, control: RunControl = {}): P
   if (done.length === 0) {
     return { ...base, figures: emptyFigures(), text: '', shown: {}, chart: { binLow: 0, binWidth: 1, bins: [], checkpointSpins: [], band: [] }, ms: performance.now() - started };
   }
-  const merger = hire();
+  const merger = await hire();
   const merged = await ask(merger, { kind: 'merge', options, parts: done, whole });
   idle.push(merger);
   if (!merged.ok) throw new RiskError(merged.error ?? 'the merge failed');
