@@ -109,6 +109,13 @@ test('the Risk tab refuses bad fields, runs with progress, and a cancel keeps th
     await page.click('.risk-run button:first-child');
     await page.waitForFunction(() => document.querySelector('.risk-progress').value >= 20, { timeout: 60000 });
     assert.equal(await page.$eval('.risk-run button:first-child', (b) => b.disabled), true, 'RUN is off during a run');
+    // The table plays on while the workers do.
+    const answered = await page.evaluate(async () => {
+      const t0 = performance.now();
+      await globalThis.rotacle.do('spin 5');
+      return performance.now() - t0;
+    });
+    assert.ok(answered < 1000, `a spin answered after ${answered} ms during a run`);
     await page.click('.risk-run button:last-child');
     await page.waitForFunction(() => /Cancelled after/.test(document.querySelector('.risk-state').textContent), { timeout: 30000 });
     const cancelled = await page.evaluate(() => {
@@ -194,6 +201,26 @@ test('the statistics window follows the table and exports its chart and tables',
     await page.focus('#stats-tab-0');
     await page.keyboard.press('Escape');
     assert.equal(await page.evaluate(() => globalThis.rotacleStats.isOpen), false);
+  } finally {
+    await t.close();
+  }
+});
+
+test('a setup the program refuses fails with the driver\'s message, and the next run plays', { skip: !existsSync(SIM) && `no ${SIM}` }, async () => {
+  const t = await openTable();
+  try {
+    const failed = await t.page.evaluate(() => globalThis.rotacleRisk.run({ sessions: 500, controls: ['Init_Bet=0'] }, { workers: 2 })
+      .then(() => 'played', (e) => `${e.constructor.name}: ${e.message}`));
+    let native = '';
+    try {
+      execFileSync(SIM, ['risk', '--sessions', '500', '--no-progress', 'Init_Bet=0'], { encoding: 'utf8', stdio: 'pipe' });
+    } catch (e) {
+      native = e.stderr.trim();
+    }
+    assert.match(native, /Init_Bet/);
+    assert.equal(failed, `RiskError: ${native}`);
+    const next = await t.page.evaluate(() => globalThis.rotacleRisk.run({ sessions: 40, spinsMax: 100 }, { workers: 2 }).then((r) => r.played));
+    assert.equal(next, 40);
   } finally {
     await t.close();
   }
