@@ -373,8 +373,10 @@ export class StatsWindow {
     });
 
     // The window follows the table while it is open.
-    app.listen((_answer: Answer, request: Request) => {
-      if (this.root.open && !('window' in request && (request.window === 'stats' || request.window === 'risk-setup'))) this.refresh();
+    // The figures change with the game's play events alone: ticks that only
+    // move a gauge, and the window's own requests, change nothing here.
+    app.listen((answer: Answer) => {
+      if (this.root.open && answer.play.length > 0) this.refresh();
     });
   }
 
