@@ -117,7 +117,18 @@ export function shardStart(sessions: number, index: number, count: number): numb
 }
 
 // Workers kept between runs: loading the module is the slow part of a start.
+// A minute after the last run they go, and their memory with them.
 const idle: Worker[] = [];
+const IDLE_MS = 60_000;
+let reaper: ReturnType<typeof setTimeout> | undefined;
+
+function keep(workers: Worker[]): void {
+  idle.push(...workers);
+  clearTimeout(reaper);
+  reaper = setTimeout(() => {
+    for (const w of idle.splice(0)) w.terminate();
+  }, IDLE_MS);
+}
 
 // The game's WebAssembly, compiled once for every worker.
 let wasm: Promise<WebAssembly.Module> | null = null;
@@ -216,7 +227,7 @@ export async function runRisk(options: RiskOptions, control: RunControl = {}): P
   if (failure !== undefined) throw new RiskError(failure);
   for (const w of crew) {
     if (busy.has(w)) w.terminate();
-    else idle.push(w);
+    else keep([w]);
   }
 
   // The shards from the first one without a gap.
@@ -233,7 +244,7 @@ export async function runRisk(options: RiskOptions, control: RunControl = {}): P
   }
   const merger = await hire();
   const merged = await ask(merger, { kind: 'merge', options, parts: done, whole });
-  idle.push(merger);
+  keep([merger]);
   if (!merged.ok) throw new RiskError(merged.error ?? 'the merge failed');
   return {
     ...base,

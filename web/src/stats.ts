@@ -585,6 +585,7 @@ export class StatsWindow {
     const atEnd = this.spinBox.scrollTop + this.spinBox.clientHeight >= this.spinBox.scrollHeight - ROW_HEIGHT;
     const previous = Number(this.spinBox.dataset['size'] ?? '0');
     this.spinBox.dataset['size'] = String(size);
+    this.spinBox.querySelector('table')?.setAttribute('aria-rowcount', String(size + 1));
     this.spinSpacer.style.height = `${size * ROW_HEIGHT}px`;
     this.spinBody.style.transform = `translateY(${start * ROW_HEIGHT}px)`;
     const rows = v.spinLog.rows;
@@ -758,7 +759,8 @@ export class RiskTab {
     if (!whole.test(sessions) || Number(sessions) < 1 || Number(sessions) > MOST_SESSIONS) {
       return t('RiskTab', 'Sessions must be a whole number from 1 to 1000000.');
     }
-    if (!/^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(target) || !(Number(target) > 0)) {
+    // The program's amounts: a sign, digits with at most one ".", an exponent; within a double.
+    if (!/^[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?$/.test(target) || !(Number(target) > 0) || !Number.isFinite(Number(target))) {
       return t('RiskTab', 'The target must be an amount above 0.');
     }
     if (!whole.test(spins) || Number(spins) < 1 || Number(spins) > 2147483647) {

@@ -92,6 +92,8 @@ test('the Risk tab refuses bad fields, runs with progress, and a cancel keeps th
       [0, '0', 'Sessions must be a whole number from 1 to 1000000.'],
       [0, '1000001', 'Sessions must be a whole number from 1 to 1000000.'],
       [1, '-5', 'The target must be an amount above 0.'],
+      [1, '1e400', 'The target must be an amount above 0.'],
+      [1, '1,5', 'The target must be an amount above 0.'],
       [2, '1.5', 'Max spins must be a whole number above 0.'],
       [5, '18446744073709551616', 'The seed must be a whole number from 0 to 18446744073709551615.'],
       [5, '-1', 'The seed must be a whole number from 0 to 18446744073709551615.'],
