@@ -25,7 +25,8 @@ std::string Cents(double value) {
     return FloatToStr(cents == 0 ? 0.0 : cents);
 }
 
-void AppendHitRow(std::string& out, std::string_view name, const HitFigures& f, std::int64_t spins, double odds) {
+void AppendHitRow(std::string& out, std::string_view name, const HitFigures& f, std::int64_t spins,
+                  double odds) {
     out += name;
     out += ',' + std::to_string(f.hits);
     out += ',' + Fixed(static_cast<double>(spins) * odds, 4);
@@ -39,7 +40,8 @@ void AppendHitRow(std::string& out, std::string_view name, const HitFigures& f, 
 
 std::string TablesCsv(const HitCounter& hits) {
     std::string out = "item,hits,expected_hits,share,expected_share,absence,longest_absence\n";
-    for (std::size_t i = 0; i < 6; ++i) AppendHitRow(out, kFieldNames[i], hits.Chances()[i], hits.Spins(), kChanceOdds);
+    for (std::size_t i = 0; i < 6; ++i)
+        AppendHitRow(out, kFieldNames[i], hits.Chances()[i], hits.Spins(), kChanceOdds);
     for (std::size_t n = 0; n < 37; ++n)
         AppendHitRow(out, std::to_string(n), hits.Numbers()[n], hits.Spins(), kNumberOdds);
     return out;
@@ -47,7 +49,9 @@ std::string TablesCsv(const HitCounter& hits) {
 
 constexpr std::array<std::string_view, 7> kBetNames = {"", "Less", "Even", "Red", "Black", "Odd", "More"};
 
-const char* ResultName(SpinResult r) { return r == SpinResult::Won ? "won" : r == SpinResult::Lost ? "lost" : ""; }
+const char* ResultName(SpinResult r) {
+    return r == SpinResult::Won ? "won" : r == SpinResult::Lost ? "lost" : "";
+}
 
 std::string SpinsCsv(const SpinLog& log) {
     std::string out = "spin,number,bet,stake,result,bankroll\n";
@@ -82,7 +86,9 @@ Json StatsJson(const SessionStats& stats, const Json& ask) {
     j["shown"] = Json{{"totalStaked", Money(s.total_staked, false)},
                       {"net", Money(s.net_result, true)},
                       {"expected", Money(-s.expected_loss, true)},
-                      {"netSign", RoundToCents(s.net_result) > 0 ? 1 : RoundToCents(s.net_result) < 0 ? -1 : 0}};
+                      {"netSign", RoundToCents(s.net_result) > 0   ? 1
+                                  : RoundToCents(s.net_result) < 0 ? -1
+                                                                   : 0}};
 
     const BankrollSeries& chart = stats.Chart();
     const auto& points = chart.Points();
@@ -98,7 +104,8 @@ Json StatsJson(const SessionStats& stats, const Json& ask) {
     Json rows = Json::array();
     if (ask.contains("rows")) {
         const std::size_t start = std::min(ask["rows"].at(0).get<std::size_t>(), log.Size());
-        const std::size_t end = std::min(log.Size(), start + std::min<std::size_t>(ask["rows"].at(1).get<std::size_t>(), 1000));
+        const std::size_t end =
+            std::min(log.Size(), start + std::min<std::size_t>(ask["rows"].at(1).get<std::size_t>(), 1000));
         for (std::size_t i = start; i < end; ++i) {
             const SpinRow r = log.Row(i);
             const bool bet = r.result != SpinResult::None;
