@@ -93,8 +93,11 @@ Json StatsJson(const SessionStats& stats, const Json& ask) {
     const BankrollSeries& chart = stats.Chart();
     const auto& points = chart.Points();
     std::size_t from = 0;
+    // The newest point the page drew may have moved since (it follows the
+    // bankroll until the next spin): it comes again with the new ones.
     if (ask.contains("chart") && ask["chart"].at(0).get<std::uint64_t>() == chart.Revision())
         from = std::min(ask["chart"].at(1).get<std::size_t>(), points.size());
+    if (from > 0) --from;
     Json list = Json::array();
     for (std::size_t i = from; i < points.size(); ++i)
         list.push_back(Json{points[i].spin, points[i].bankroll, BetName(points[i].bet)});

@@ -10,9 +10,10 @@
 
 namespace rotacle::web {
 
-/// The statistics of a session. `ask` may hold "chart": [revision, from]
-/// (the points the page has drawn: only the newer ones come when the
-/// revision is the same), "rows": [start, count] (spin list rows) and "csv":
+/// The statistics of a session. `ask` may hold "chart": [revision, count]
+/// (the points the page has drawn: when the revision is the same, the
+/// answer's chart starts at the newest of them, which may have moved, at
+/// index "from"), "rows": [start, count] (spin list rows) and "csv":
 /// "tables" or "spins".
 nlohmann::ordered_json StatsJson(const SessionStats& stats, const nlohmann::ordered_json& ask);
 
