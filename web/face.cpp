@@ -6,6 +6,7 @@
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "display/geometry.h"
 #include "engine/scheduler.h"
 #include "import/page_text.h"
 #include "tools/stats.h"
@@ -139,10 +140,34 @@ std::string Face::Call(std::string_view request) {
                 platform.dialog_answer = req.at("path").get<std::string>();
                 run([&] { e.Image_LoadFromFile2Click(); });
                 platform.dialog_answer.reset();
+            } else if (w == "limit-clock") {
+                // The limits of time, looked at every second while one is set.
+                if (e.Limits().On() && e.Limits().Stopped() == LimitKind::None)
+                    run([&] { e.CheckLimitClock(); });
             } else if (w == "stats")
                 answer["stats"] = sim::SessionStatsJson(stats_);
             else
                 throw std::invalid_argument("unknown window event '" + w + "'");
+        } else if (req.contains("key")) {
+            // The keys of play at speed, as the window takes them.
+            const std::string k = req["key"].get<std::string>();
+            if (k.size() == 1 && k[0] >= '0' && k[0] <= '9')
+                speed.Digit(k[0]);
+            else if (k == "Backspace")
+                speed.Backspace();
+            else if (k == "Enter")
+                speed.Commit(e);
+            else if (k == "Escape") {
+                // The typed digits first, then the import panel, then the settings area.
+                if (speed.Clear() == SpeedPlay::Outcome::Ignored) {
+                    if (e.Panel().Panel_Import().Visible)
+                        ok = e.Event([&] { e.Image_ClosePanel2Click(); });
+                    else if (e.Chrome().ClientHeight() > geometry::kClosedHeight)
+                        ok = e.Event([&] { e.Image_Settings3Click(); });
+                }
+            } else
+                throw std::invalid_argument("unknown key '" + k + "'");
+            speed.EnterWaiting(e);
         } else if (req.contains("tick")) {
             const int id = req["tick"].get<int>();
             if (id < 0 || id >= kTimerCount) throw std::invalid_argument("no such timer");

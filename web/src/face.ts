@@ -98,6 +98,7 @@ export type Request =
   | { do: string }
   | { window: string; path?: string }
   | { tick: number }
+  | { key: string }
   | { replay: string[] }
   | { page: { html: string; text: string } }
   | { file: { path: string; data: string } }
