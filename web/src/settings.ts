@@ -6,7 +6,7 @@
 import { App } from './app.js';
 import { View } from './face.js';
 import { t } from './i18n.js';
-import { Rect, SETTINGS_TOP, Table, at, button, el } from './table.js';
+import { Rect, SETTINGS_TOP, Table, at, button, el, readableOn } from './table.js';
 
 type Place = Rect;
 const down = ([x, y, w, h]: Place): Rect => [x, y - SETTINGS_TOP, w, h];
@@ -407,7 +407,7 @@ export class Settings {
       select.disabled = !c.enabled;
       if (c.colour !== 0 || c.fontColour !== 0) {
         select.style.background = `rgb(${c.colour & 0xff}, ${(c.colour >> 8) & 0xff}, ${(c.colour >> 16) & 0xff})`;
-        select.style.color = `rgb(${c.fontColour & 0xff}, ${(c.fontColour >> 8) & 0xff}, ${(c.fontColour >> 16) & 0xff})`;
+        select.style.color = readableOn(c.fontColour, c.colour);
       } else {
         select.style.background = '';
         select.style.color = '';

@@ -44,6 +44,8 @@ export function at<K extends keyof HTMLElementTagNameMap>(
   r: Rect,
 ): HTMLElementTagNameMap[K] {
   const e = el(tag, `at ${cls}`, parent);
+  // A readout is read when the player comes to it; the news is said by the announcer.
+  if (tag === 'output') e.setAttribute('aria-live', 'off');
   const [x, y, w, h] = r;
   e.style.setProperty('--x', `${x}px`);
   e.style.setProperty('--y', `${y}px`);
@@ -72,6 +74,33 @@ export function button(cls: string, parent: HTMLElement, r: Rect, text: string, 
 /** A colour of the game (0x00BBGGRR) in CSS. */
 export function colourCss(c: number): string {
   return `rgb(${c & 0xff}, ${(c >> 8) & 0xff}, ${(c >> 16) & 0xff})`;
+}
+
+function luminance(c: number): number {
+  const f = (v: number): number => ((v /= 255) <= 0.03928 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4);
+  return 0.2126 * f(c & 0xff) + 0.7152 * f((c >> 8) & 0xff) + 0.0722 * f((c >> 16) & 0xff);
+}
+
+/**
+ * The game's text colour `fg` on its background `bg`, moved toward white or
+ * black just as far as a contrast of 4.5:1 asks: the hue stays, the text reads.
+ */
+export function readableOn(fg: number, bg: number): string {
+  const back = luminance(bg);
+  const ratio = (c: number): number => {
+    const l = luminance(c);
+    return (Math.max(l, back) + 0.05) / (Math.min(l, back) + 0.05);
+  };
+  const toward = back < 0.18 ? 255 : 0;
+  let c = fg;
+  for (let k = 1; k <= 10 && ratio(c) < 4.5; ++k) {
+    const mix = (shift: number): number => {
+      const v = (fg >> shift) & 0xff;
+      return Math.round(v + ((toward - v) * k) / 10) << shift;
+    };
+    c = mix(0) | mix(8) | mix(16);
+  }
+  return colourCss(c);
 }
 
 export function fieldName(i: number): string {

@@ -1,0 +1,110 @@
+// The table for a screen reader and for the eye: every cell and command a
+// real element with a name, role and state in the accessibility tree, the
+// proposals and settlements said through a live region, and every text read
+// against what lies under it at a contrast of at least 4.5:1.
+import { test } from 'node:test';
+import assert from 'node:assert/strict';
+import { openTable, settled } from './harness.mjs';
+
+const idle = async (page) => {
+  await page.waitForFunction(() => !globalThis.rotacle.last.view.progressRun, { timeout: 15000 });
+  await settled(page);
+};
+
+function flatten(node, out = []) {
+  if (!node) return out;
+  out.push(node);
+  for (const c of node.children ?? []) flatten(c, out);
+  return out;
+}
+
+/** The lowest contrast of each visible text against the colours under it. */
+function contrasts() {
+  const parse = (s) => [...s.matchAll(/rgba?\(([^)]+)\)/g)].map((m) => {
+    const [r, g, b, a] = m[1].split(/[ ,/]+/).filter(Boolean).map(Number);
+    return [r, g, b, a === undefined ? 1 : a];
+  });
+  const lum = ([r, g, b]) => {
+    const f = (c) => ((c /= 255) <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4);
+    return 0.2126 * f(r) + 0.7152 * f(g) + 0.0722 * f(b);
+  };
+  const over = (top, under) => [0, 1, 2].map((k) => top[k] * top[3] + under[k] * (1 - top[3])).concat(1);
+  // Every colour that may lie under `e`: its own and its ancestors' layers, blended.
+  const under = (e) => {
+    const layers = [];
+    for (let n = e; n; n = n.parentElement) {
+      const s = getComputedStyle(n);
+      const own = parse(s.backgroundImage).concat(parse(s.backgroundColor)).filter((c) => c[3] > 0);
+      if (own.length) layers.push(own);
+      if (own.length && own.every((c) => c[3] === 1) && !s.backgroundImage.includes('gradient(') ) break;
+      if (own.length && own.every((c) => c[3] === 1)) break;
+    }
+    let result = [[255, 255, 255, 1]];
+    for (const layer of layers.reverse()) result = layer.flatMap((c) => result.map((u) => over(c, u)));
+    return result;
+  };
+  const found = [];
+  for (const e of document.querySelectorAll('body *')) {
+    if (!e.checkVisibility() || e.closest('[aria-hidden="true"]')) continue;
+    if (e.disabled || e.getAttribute('aria-disabled') === 'true' || e.closest('[inert]')) continue;
+    const own = e instanceof HTMLSelectElement || [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim());
+    if (!own) continue;
+    const fg = parse(getComputedStyle(e).color)[0];
+    const worst = Math.min(...under(e).map((bg) => {
+      const a = lum(over(fg, bg)), b = lum(bg);
+      return (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05);
+    }));
+    found.push({ text: e.textContent.trim().slice(0, 30), cls: e.className, ratio: Math.round(worst * 100) / 100 });
+  }
+  return found;
+}
+
+test('names, roles and states in the accessibility tree, and the live region', async () => {
+  const t = await openTable();
+  const { page } = t;
+  try {
+    for (const n of [5, 17, 32, 0, 12, 19, 21, 4, 30, 15, 2, 8]) {
+      await page.click(`.cell[data-number="${n}"]`);
+      await idle(page);
+      const said = await page.$eval('.announce', (e) => e.textContent);
+      if (/(won|lost): stake .* on .*, bankroll/.test(said)) break;
+    }
+    assert.match(await page.$eval('.announce', (e) => e.textContent), /(won|lost): stake [\d.]+ on \w+, bankroll [\d.]+/);
+    await page.click('.trend[data-field="Black"]');
+    await settled(page);
+
+    const nodes = flatten(await page.accessibility.snapshot({ interestingOnly: false }));
+    const named = (role, name) => nodes.find((n) => n.role === role && n.name === name);
+    assert.ok(named('button', '17, black'), 'a cell says its number and colour');
+    assert.ok(named('button', '0, green'));
+    assert.ok(named('button', '36, red'));
+    assert.equal(named('button', 'trend: Black')?.pressed, true, 'a chosen trend is pressed');
+    assert.equal(named('button', 'trend: Red')?.pressed, false);
+    assert.ok(nodes.some((n) => n.role === 'button' && /^UNDO/.test(n.name)));
+    assert.ok(named('button', 'help'));
+    assert.ok(named('progressbar', 'run progress'));
+    assert.ok(nodes.some((n) => n.role === 'list' && n.name === 'history'));
+    const newest = await page.evaluate(() => globalThis.rotacle.last.view.strip[0].text);
+    const red = [1, 3, 5, 7, 9, 12, 14, 16, 18, 19, 21, 23, 25, 27, 30, 32, 34, 36].includes(Number(newest));
+    const colour = newest === '0' ? 'green' : red ? 'red' : 'black';
+    assert.ok(nodes.some((n) => n.role === 'listitem' && n.name === `${newest}, ${colour}`), 'the strip says the newest number');
+    assert.ok(nodes.some((n) => /^bankroll [\d.]+$/.test(n.name)));
+    assert.ok(nodes.some((n) => /^stake [\d.]+ on \w+$/.test(n.name)), 'the stake tag says its field');
+    const lamps = await page.evaluate(() => globalThis.rotacle.last.view.lamps);
+    const lamp = nodes.find((n) => /^safe level lamp: (on|off)/.test(n.name));
+    assert.equal(lamp?.name, lamps[1] ? 'safe level lamp: on (green)' : lamps[0] ? 'safe level lamp: off (red)' : undefined);
+    // The settings area's inputs read the caption beside them.
+    await page.click('.cmd.settings');
+    await settled(page);
+    const open = flatten(await page.accessibility.snapshot({ interestingOnly: false }));
+    for (const [role, name] of [['textbox', 'INITIAL BET'], ['combobox', 'GAME MODE'], ['checkbox', 'LA PARTAGE'],
+      ['slider', 'SAFE LEVEL'], ['spinbutton', 'losses before the action'], ['textbox', 'SPINS'], ['button', 'APP']])
+      assert.ok(open.some((n) => n.role === role && n.name === name), `${role} "${name}"`);
+
+    // Every text on the table and in the settings reads at 4.5:1 or more.
+    const low = (await page.evaluate(contrasts)).filter((c) => c.ratio < 4.5);
+    assert.deepEqual(low, []);
+  } finally {
+    await t.close();
+  }
+});
