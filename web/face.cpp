@@ -9,6 +9,8 @@
 #include "display/geometry.h"
 #include "engine/scheduler.h"
 #include "import/page_text.h"
+#include "risk/risk.h"
+#include "settings/staking_presets.h"
 #include "tools/stats.h"
 
 namespace rotacle::web {
@@ -168,6 +170,27 @@ std::string Face::Call(std::string_view request) {
             } else
                 throw std::invalid_argument("unknown key '" + k + "'");
             speed.EnterWaiting(e);
+        } else if (req.contains("staking")) {
+            // The staking dialog: a preset's first stakes on a game of their
+            // own, and the preset written over the settings as a loaded file is.
+            const Json& st = req["staking"];
+            const auto preset = StakingPresetByName(st.at("preset").get<std::string>());
+            if (!preset) throw std::invalid_argument("unknown staking preset");
+            if (st.value("apply", false)) {
+                const Memo record = WithStakingPreset(*preset, e.Settings().Settings_Data());
+                ok = e.Event([&] { e.LoadSettingsLines(record); });
+            }
+            const Memo record = WithStakingPreset(*preset, e.Settings().Settings_Data());
+            const double bankroll = e.State().Bankroll > 0 ? e.State().Bankroll : 1000.0;
+            Json preview;
+            try {
+                for (const auto& [name, outcomes] :
+                     {std::pair{"lose", "LLLLLL"}, {"win", "WWWWWW"}, {"mixed", "LLLWWW"}})
+                    preview[name] = risk::PreviewStakes(record, bankroll, outcomes);
+            } catch (const std::exception& x) {
+                preview = Json{{"error", x.what()}};
+            }
+            answer["staking"] = std::move(preview);
         } else if (req.contains("tick")) {
             const int id = req["tick"].get<int>();
             if (id < 0 || id >= kTimerCount) throw std::invalid_argument("no such timer");

@@ -38,6 +38,8 @@ public:
     ///    (settings-open, settings-close, import-open, paste-page, load-file,
     ///    limit-clock, stats);
     ///  - `key`: a key of play at speed ("0".."9", Backspace, Enter, Escape);
+    ///  - `staking`: {preset, apply} the first stakes of a staking preset
+    ///    (answer `staking`: lose, win, mixed), written over the settings with `apply`;
     ///  - `tick`: the index of a timer that fired;
     ///  - `replay`: the actions of a journal, oldest first;
     ///  - `page`: {html, text} the pasted page and its text as the browser laid it out;

@@ -80,6 +80,77 @@ function storedLimits(): Partial<Record<LimitKey | 'stakeAboveBankroll', number 
   }
 }
 
+const PRESETS: [name: string, text: string][] = [
+  ['start', 'Defaults: one initial bet more after every bet'],
+  ['flat', 'Flat: always the initial bet'],
+  ['martingale', 'Martingale: double the stake after a loss'],
+  ['dalembert', "d'Alembert: one initial bet more after a loss, one less after a win"],
+];
+
+/** The staking dialog: a preset with a preview of its first stakes, applied as a settings file. */
+export class StakingDialog {
+  readonly box: HTMLDialogElement;
+  private readonly presets: HTMLSelectElement;
+  private readonly preview: HTMLElement;
+
+  constructor(private readonly app: App, parent: HTMLElement) {
+    this.box = el('dialog', 'staking');
+    this.box.setAttribute('aria-labelledby', 'staking-title');
+    const title = el('h2', '', this.box);
+    title.id = 'staking-title';
+    title.textContent = t('StakingDialog', 'Staking');
+    const form = el('div', 'staking-form', this.box);
+    const system = el('label', '', form);
+    el('span', '', system).textContent = t('StakingDialog', 'System:');
+    this.presets = el('select', 'staking-preset', system);
+    for (const [name, text] of PRESETS) {
+      const o = el('option', '', this.presets);
+      o.value = name;
+      o.textContent = t('StakingDialog', text);
+    }
+    el('span', '', form).textContent = t('StakingDialog', 'Stakes:');
+    this.preview = el('p', 'staking-preview', form);
+    this.preview.setAttribute('aria-live', 'polite');
+    el('p', 'staking-note', this.box).textContent = t(
+      'StakingDialog',
+      'Applying writes the staking rules, minimal profit and phase correction of the settings as a loaded settings file does; the initial bet stays.',
+    );
+    const buttons = el('div', 'message-buttons', this.box);
+    const apply = el('button', 'staking-apply', buttons);
+    apply.type = 'button';
+    apply.textContent = t('Web', 'Apply');
+    apply.addEventListener('click', () => void this.run(true));
+    const close = el('button', '', buttons);
+    close.type = 'button';
+    close.textContent = t('Web', 'Close');
+    close.addEventListener('click', () => this.box.close());
+    this.presets.addEventListener('change', () => void this.run(false));
+    parent.append(this.box);
+  }
+
+  async show(): Promise<void> {
+    if (!this.box.open) this.box.showModal();
+    this.presets.focus();
+    await this.run(false);
+  }
+
+  private async run(apply: boolean): Promise<void> {
+    const answer = await this.app.send({ staking: { preset: this.presets.value, apply } });
+    const p = answer.staking;
+    if (!p) return;
+    if (p.error !== undefined) {
+      this.preview.textContent = t('StakingDialog', 'No preview: %1', p.error);
+      return;
+    }
+    const row = (text: string, stakes: number[] | undefined): string => t('StakingDialog', text, (stakes ?? []).join(', '));
+    this.preview.textContent = [
+      row('Losing every bet: %1', p.lose),
+      row('Winning every bet: %1', p.win),
+      row('Three lost, then won: %1', p.mixed),
+    ].join('\n');
+  }
+}
+
 export class Settings {
   private readonly edits = new Map<string, HTMLInputElement>();
   private readonly spins = new Map<string, HTMLInputElement>();
@@ -105,8 +176,9 @@ export class Settings {
       c.textContent = t('TForm1', text);
       return c;
     };
-    const heading = (y: number, text: string): void => {
-      const h = at('h2', 'heading', area, [12, y - SETTINGS_TOP - 6, 433, 12]);
+    const heading = (y: number, text: string, end = 445): void => {
+      // A heading that ends short lies under the STAKING command, as on the desktop: it is read, not seen.
+      const h = at('h2', end < 445 ? 'heading unseen' : 'heading', area, [12, y - SETTINGS_TOP - 6, end - 12, 12]);
       el('span', '', h).textContent = t('TForm1', text);
     };
     const name = (input: HTMLElement, text: string): void => input.setAttribute('aria-label', text);
@@ -167,8 +239,8 @@ export class Settings {
     name(this.gauge3, t('Accessible', 'matrix build progress'));
 
     r = row();
-    const staking = this.flat(r, 'Staking', [12, 627, 112, 19], 'STAKING\u2026', () => undefined);
-    staking.hidden = true;
+    const staking = new StakingDialog(app, document.body);
+    this.flat(r, 'Staking', [12, 627, 112, 19], 'STAKING\u2026', () => void staking.show());
     const language = at('select', 'language', r, down([130, 627, 58, 18]));
     name(language, t('Accessible', 'language'));
     language.title = t('TForm1', 'Language of the window, from the next start');
@@ -193,7 +265,7 @@ export class Settings {
       void this.app.do(`option quick ${on ? 1 : 0}`);
     });
 
-    heading(636, 'PHASE AND RESET');
+    heading(636, 'PHASE AND RESET', 126);
     r = row();
     this.check(r, 'ChBx_Phase_Correction', [12, 654, 216, 20], 'USE PHASE CORRECTION WITH STEP:');
     this.spin(r, 'Phase_Correction_Value', [230, 654, 50, 20], t('TForm1', 'USE PHASE CORRECTION WITH STEP:').replace(/:$/, ''));

@@ -421,7 +421,8 @@ export class Table {
     this.partageMark.hidden = !v.options.partage;
     gauge(this.gauge1, v.gauge1);
 
-    setText(this.bankCaption, v.bankCaption.shown ? v.bankCaption.text : '');
+    // The caption's words are the window's; its colour says whether the test bank is in use.
+    setText(this.bankCaption, v.bankCaption.shown ? t('TForm1', 'TEST BANK:') : '');
     this.bankCaption.style.color = colourCss(v.bankCaption.colour) === 'rgb(128, 128, 128)' ? 'rgb(150, 150, 150)' : colourCss(v.bankCaption.colour);
     setText(this.bankroll, v.bankroll.shown ? v.bankroll.text : '');
     setLabel(this.bankroll, t('Accessible', 'bankroll %1', v.bankroll.shown ? v.bankroll.text : ''));

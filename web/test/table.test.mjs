@@ -83,6 +83,27 @@ test('APP asks before a history is cleared; an error comes in a box that holds t
   }
 });
 
+test('the staking dialog previews a preset with the game\'s rules and applies it as a settings file', async () => {
+  const t = await openTable();
+  const { page } = t;
+  try {
+    await page.click('.cmd.settings');
+    await settled(page);
+    await page.click('button[name="Staking"]');
+    await page.waitForSelector('dialog.staking[open]');
+    await page.select('.staking-preset', 'martingale');
+    await page.waitForFunction(() => /1, 2, 4, 8, 16, 32/.test(document.querySelector('.staking-preview').textContent));
+    assert.match(await page.$eval('.staking-preview', (e) => e.textContent), /Three lost, then won: 1, 2, 4, 8, 1, 1/);
+    // The preview plays a game of its own: nothing on the table changes until Apply.
+    assert.notEqual((await view(page)).combos.BetStrategy.index, 1);
+    await page.click('.staking-apply');
+    await page.waitForFunction(() => globalThis.rotacle.last.view.combos.BetStrategy.index === 1);
+    assert.equal(await page.$eval('select[name="BetStrategy"]', (e) => e.selectedOptions[0].textContent), 'Martingale (x2 on loss)');
+  } finally {
+    await t.close();
+  }
+});
+
 test('a spin limit stops play, is kept in the browser and comes back on the next visit', async () => {
   const server = await serve();
   const browser = await launch();
