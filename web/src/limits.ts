@@ -36,8 +36,8 @@ export class LimitScreen {
     this.screen.hidden = true;
     this.text = at('div', 'limit-text', this.screen, [10, 10, 398, 80]);
     this.text.id = 'limit-text';
-    button('limit-go-on', this.screen, [100, 104, 100, 24], t('TForm1', 'GO ON'), () => void this.app.do('limit continue'));
-    button('limit-new-game', this.screen, [218, 104, 100, 24], t('TForm1', 'NEW GAME'), () => void this.app.do('limit new'));
+    button('limit-go-on', this.screen, [100, 104, 100, 24], t('TForm1', 'GO ON'), () => void this.app.do('limit continue')).dataset['control'] = 'LimitGoOn';
+    button('limit-new-game', this.screen, [218, 104, 100, 24], t('TForm1', 'NEW GAME'), () => void this.app.do('limit new')).dataset['control'] = 'LimitNewGame';
   }
 
   /** The lines of the screen for a stop, as the window writes them. */

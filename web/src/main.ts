@@ -11,6 +11,7 @@ import { Keys } from './keys.js';
 import { LimitScreen } from './limits.js';
 import { Settings } from './settings.js';
 import { CLOSED_HEIGHT, OPEN_HEIGHT, Table, WIDTH } from './table.js';
+import { applyTooltips } from './tooltips.js';
 
 /** The page reader's timer: a pasted page is read on its ticks. */
 const PAGE_TIMER = 7;
@@ -76,6 +77,7 @@ async function start(): Promise<void> {
     if (message) void dialogs.message(message);
   });
   show(app.last);
+  applyTooltips(document);
   fit(table);
   window.addEventListener('resize', () => fit(table));
   app.clock.sync(app.last.timers);

@@ -171,8 +171,9 @@ export class Settings {
   constructor(private readonly app: App, private readonly table: Table) {
     const area = table.settingsPart;
     const row = (): HTMLElement => el('div', 'row', area);
-    const caption = (parent: HTMLElement, r: Place, text: string): HTMLElement => {
+    const caption = (parent: HTMLElement, r: Place, text: string, control = ''): HTMLElement => {
       const c = at('span', 'caption', parent, down(r));
+      if (control) c.dataset['control'] = control;
       c.textContent = t('TForm1', text);
       return c;
     };
@@ -184,12 +185,12 @@ export class Settings {
     const name = (input: HTMLElement, text: string): void => input.setAttribute('aria-label', text);
 
     let r = row();
-    caption(r, [12, 396, 78, 20], 'INITIAL BET:');
+    caption(r, [12, 396, 78, 20], 'INITIAL BET:', 'Label_InitBet');
     this.edit(r, 'Init_Bet', [90, 396, 58, 20], t('TForm1', 'INITIAL BET'));
-    caption(r, [158, 396, 82, 20], 'GAME MODE:');
+    caption(r, [158, 396, 82, 20], 'GAME MODE:', 'Label_GameMode');
     this.combo(r, 'GameModes', [240, 396, 205, 20], t('TForm1', 'GAME MODE'));
     r = row();
-    caption(r, [12, 421, 112, 20], 'BETTING SYSTEM:');
+    caption(r, [12, 421, 112, 20], 'BETTING SYSTEM:', 'Label_BetStrategy');
     this.combo(r, 'BetStrategy', [124, 421, 176, 20], t('TForm1', 'BETTING SYSTEM'));
     this.check(r, 'ChBx_TestBank', [302, 421, 90, 20], 'TEST BANK:');
     this.edit(r, 'Test_Bank', [392, 421, 53, 20], t('TForm1', 'TEST BANK'));
@@ -213,11 +214,12 @@ export class Settings {
     this.check(r, 'Get_Minimal_Profit', [12, 524, 180, 17], 'GET MINIMAL PROFIT');
     this.check(r, 'Bet_Automatic_Reset', [12, 541, 180, 17], 'BET AUTOMATIC RESET');
     const safe = el('div', 'safe', r);
-    caption(safe, [222, 524, 78, 16], 'SAFE LEVEL:');
+    caption(safe, [222, 524, 78, 16], 'SAFE LEVEL:', 'Label_SafeLevel');
     this.safeText = at('output', 'safe-text', safe, down([300, 522, 30, 18]));
     this.safeLevel = at('input', 'safe-level', safe, down([218, 539, 229, 20]));
     this.safeLevel.type = 'range';
     this.safeLevel.step = '1';
+    this.safeLevel.name = 'SafeLevel';
     name(this.safeLevel, t('TForm1', 'SAFE LEVEL:').replace(/:$/, ''));
     this.safeLevel.addEventListener('input', () => void this.app.do(`set SafeLevel ${this.safeLevel.value}`));
 
@@ -225,9 +227,9 @@ export class Settings {
     r = row();
     this.flat(r, 'CreateMatrix', [12, 572, 94, 20], 'BUILD MATRIX', () => void this.app.do('click CreateMatrix'));
     this.flat(r, 'ResetMatrix', [110, 572, 34, 20], 'RM', () => void this.app.do('click ResetMatrix'));
-    caption(r, [152, 572, 72, 20], 'DIRECTION:');
+    caption(r, [152, 572, 72, 20], 'DIRECTION:', 'Label_Direction');
     this.combo(r, 'Search_Pattern', [224, 572, 98, 20], t('TForm1', 'DIRECTION:').replace(/:$/, ''));
-    caption(r, [330, 572, 68, 20], 'PLAY BETS:');
+    caption(r, [330, 572, 68, 20], 'PLAY BETS:', 'Label_PlayBets');
     this.spin(r, 'Play_Bets', [398, 572, 47, 20], t('TForm1', 'PLAY BETS:').replace(/:$/, ''));
     r = row();
     this.check(r, 'ChBx_Fixed_Number', [12, 596, 110, 20], 'FIXED NUMBER');
@@ -269,14 +271,14 @@ export class Settings {
     r = row();
     this.check(r, 'ChBx_Phase_Correction', [12, 654, 216, 20], 'USE PHASE CORRECTION WITH STEP:');
     this.spin(r, 'Phase_Correction_Value', [230, 654, 50, 20], t('TForm1', 'USE PHASE CORRECTION WITH STEP:').replace(/:$/, ''));
-    caption(r, [300, 654, 44, 20], 'RESET:');
+    caption(r, [300, 654, 44, 20], 'RESET:', 'Label_Reset');
     this.flat(r, 'ResetBets', [345, 654, 48, 20], 'BETS', () => void this.app.do('reset-bets'));
     this.flat(r, 'ResetApp', [397, 654, 48, 20], 'APP', () => void this.resetApp());
 
     r = row();
     for (const l of LIMITS) {
       const pair = el('span', 'limit', r);
-      caption(pair, l.label, l.caption);
+      caption(pair, l.label, l.caption, `Label_${l.name}`);
       const box = at('input', 'limit-box', pair, down(l.box));
       box.type = 'text';
       box.inputMode = l.amount ? 'decimal' : 'numeric';

@@ -9,6 +9,7 @@
 import { App } from './app.js';
 import { LabelView, View } from './face.js';
 import { t } from './i18n.js';
+import { tip, trendTip } from './tooltips.js';
 
 /** The even chances in the order of the window model's fields. */
 export const FIELDS = ['Less', 'Even', 'Red', 'Black', 'Odd', 'More'] as const;
@@ -263,6 +264,8 @@ export class Table {
     stack.setAttribute('aria-hidden', 'true');
     this.bankCaption = at('div', 'bank-caption', bank, [58, 66, 62, 18]);
     this.bankroll = at('output', 'bankroll', bank, [120, 64, 94, 22]);
+    this.bankroll.dataset['control'] = 'Label_Bankroll';
+    this.bankCaption.dataset['control'] = 'Label9';
     const stripRow = at('ol', 'strip', bank, [236, 66, 8 * 18, 17]);
     stripRow.setAttribute('aria-label', t('Accessible', 'history'));
     for (let k = 0; k < 8; ++k) {
@@ -272,6 +275,7 @@ export class Table {
     this.readout = at('div', 'readout', bank, [232, 90, 150, 12]);
     this.readout.setAttribute('role', 'status');
     this.undo = button('undo', bank, [387, 64, 57, 22], t('TForm1', 'UNDO'), () => void this.app.do('undo'));
+    this.undo.dataset['control'] = 'Image_Cancel';
 
     // The head row: the mark, IMPORT, EXPORT, help and the version.
     const head = el('header', 'head', top);
@@ -279,11 +283,12 @@ export class Table {
     logo.setAttribute('aria-hidden', 'true');
     at('h1', 'title', head, [52, 6, 160, 24]).textContent = 'ROTACLE';
     at('div', 'subtitle', head, [53, 29, 158, 12]).textContent = t('Artwork', 'EVEN CHANCE ASSISTANT');
-    button('import', head, [215, 16, 66, 25], t('TForm1', 'IMPORT'), () => this.command('import'));
-    button('export', head, [287, 16, 66, 25], t('TForm1', 'EXPORT'), () => this.command('export'));
+    button('import', head, [215, 16, 66, 25], t('TForm1', 'IMPORT'), () => this.command('import')).dataset['control'] = 'Image_Import';
+    button('export', head, [287, 16, 66, 25], t('TForm1', 'EXPORT'), () => this.command('export')).dataset['control'] = 'Image_Export';
     const help = button('help', head, [370, 3, 25, 25], '?', () => this.command('help'));
     help.setAttribute('aria-label', t('Accessible', 'help'));
     help.setAttribute('aria-keyshortcuts', 'F1');
+    help.dataset['control'] = 'Button_Help';
     at('div', 'version', head, [401, 29, 48, 14]).textContent = 'ver 8.0';
 
     // The import panel over the bank row and the felt.
@@ -302,7 +307,10 @@ export class Table {
     this.progress.setAttribute('role', 'progressbar');
     this.progress.setAttribute('aria-label', t('Accessible', 'import progress'));
     this.process = button('process', this.panel, inPanel([72, 144, 177, 22]), '', () => void this.importListed());
-    button('close-panel', this.panel, inPanel([256, 144, 121, 25]), t('TForm1', 'CLOSE'), () =>
+    this.process.dataset['control'] = 'Button_Process';
+    this.paste.dataset['control'] = 'Image_PasteFromEvolution';
+    this.loadFile.dataset['control'] = 'Image_LoadFromFile';
+    const closePanel = button('close-panel', this.panel, inPanel([256, 144, 121, 25]), t('TForm1', 'CLOSE'), () =>
       void this.app.do('click Image_ClosePanel2'),
     );
 
@@ -311,6 +319,8 @@ export class Table {
     const y = (r: Rect): Rect => [r[0], r[1] - COMMANDS_TOP, r[2], r[3]];
     const row = el('div', 'command-row', c);
     this.skip = button('skip', row, y([16, 326, 57, 25]), t('TForm1', 'SKIP'), () => void this.app.do('skip'));
+    closePanel.dataset['control'] = 'Image_ClosePanel';
+    this.skip.dataset['control'] = 'Image_SkipBet';
     const net = el('div', 'net-result', row);
     const netName = at('span', 'net-name', net, y([78, 328, 94, 22]));
     netName.textContent = t('TForm1', 'Net result:');
@@ -319,21 +329,24 @@ export class Table {
     net.title = netTip;
     this.settings = button('settings', row, y([248, 326, 82, 25]), t('TForm1', 'SETTINGS'), () => this.toggleSettings());
     this.settings.setAttribute('aria-expanded', 'false');
-    button('load', row, y([336, 326, 52, 25]), t('TForm1', 'LOAD'), () => this.command('load'));
-    button('save', row, y([392, 326, 52, 25]), t('TForm1', 'SAVE'), () => this.command('save'));
+    this.settings.dataset['control'] = 'Image_Settings';
+    button('load', row, y([336, 326, 52, 25]), t('TForm1', 'LOAD'), () => this.command('load')).dataset['control'] = 'Image_Load';
+    button('save', row, y([392, 326, 52, 25]), t('TForm1', 'SAVE'), () => this.command('save')).dataset['control'] = 'Image_Save';
     const stats = el('div', 'stats-row', c);
     const statsButton = button('stats', stats, y([8, 362, 58, 22]), t('TForm1', 'STATS'), () => this.command('stats'));
     statsButton.setAttribute('aria-keyshortcuts', 'S');
-    const value = (left: number, width: number, label: string, place: Rect, spoken: string): HTMLElement => {
+    statsButton.dataset['control'] = 'Button_Stats';
+    const value = (left: number, width: number, label: string, place: Rect, spoken: string, control: string): HTMLElement => {
       const pair = el('div', 'stat', stats);
       at('span', 'stat-name', pair, y([left, 362, width, 22])).textContent = t('Artwork', label);
       const out = at('output', 'stat-value', pair, y(place));
       out.dataset['spoken'] = spoken;
+      out.dataset['control'] = control;
       return out;
     };
-    this.numbersInGame = value(68, 88, 'Numbers in game:', [160, 362, 38, 22], 'numbers in game %1');
-    this.betsPlayed = value(200, 72, 'Bets played:', [276, 362, 38, 22], 'bets played %1');
-    this.flatIndex = value(314, 70, 'Flat index:', [388, 362, 60, 22], 'flat index %1');
+    this.numbersInGame = value(68, 88, 'Numbers in game:', [160, 362, 38, 22], 'numbers in game %1', 'Label_NumbersInGame');
+    this.betsPlayed = value(200, 72, 'Bets played:', [276, 362, 38, 22], 'bets played %1', 'Label_BetsPlayed');
+    this.flatIndex = value(314, 70, 'Flat index:', [388, 362, 60, 22], 'flat index %1', 'Label_FlatIndex');
 
     this.handle('import', () => void this.app.send({ window: 'import-open' }));
   }
@@ -397,6 +410,7 @@ export class Table {
       b.hidden = !(v.trendNormal[i] ?? false) && !chosen;
       b.setAttribute('aria-pressed', String(chosen));
       b.classList.toggle('chosen', chosen);
+      b.title = trendTip(FIELDS[i] ?? '', chosen);
     });
     this.fields.forEach((f, i) => {
       const lit = v.fields[i] ?? false;
@@ -417,6 +431,8 @@ export class Table {
     const [far, near] = v.lamps;
     this.lamp.className = `at lamp${far ? ' lamp-far' : ''}${near ? ' lamp-near' : ''}`;
     this.lamp.hidden = !far && !near;
+    this.lamp.dataset['control'] = near ? 'SL_Indicator2' : 'SL_Indicator1';
+    this.lamp.title = tip(this.lamp.dataset['control']) ?? '';
     setLabel(this.lamp, near ? t('Accessible', 'safe level lamp: on (green)') : t('Accessible', 'safe level lamp: off (red)'));
     this.partageMark.hidden = !v.options.partage;
     gauge(this.gauge1, v.gauge1);
