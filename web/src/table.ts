@@ -285,6 +285,7 @@ export class Table {
     at('div', 'subtitle', head, [53, 29, 158, 12]).textContent = t('Artwork', 'EVEN CHANCE ASSISTANT');
     button('import', head, [215, 16, 66, 25], t('TForm1', 'IMPORT'), () => this.command('import')).dataset['control'] = 'Image_Import';
     button('export', head, [287, 16, 66, 25], t('TForm1', 'EXPORT'), () => this.command('export')).dataset['control'] = 'Image_Export';
+    this.fileCommand('Image_Export', 'export');
     const help = button('help', head, [370, 3, 25, 25], '?', () => this.command('help'));
     help.setAttribute('aria-label', t('Accessible', 'help'));
     help.setAttribute('aria-keyshortcuts', 'F1');
@@ -310,6 +311,8 @@ export class Table {
     this.process.dataset['control'] = 'Button_Process';
     this.paste.dataset['control'] = 'Image_PasteFromEvolution';
     this.loadFile.dataset['control'] = 'Image_LoadFromFile';
+    this.paste.dataset['command'] = 'paste-page';
+    this.loadFile.dataset['command'] = 'load-file';
     const closePanel = button('close-panel', this.panel, inPanel([256, 144, 121, 25]), t('TForm1', 'CLOSE'), () =>
       void this.app.do('click Image_ClosePanel2'),
     );
@@ -331,7 +334,9 @@ export class Table {
     this.settings.setAttribute('aria-expanded', 'false');
     this.settings.dataset['control'] = 'Image_Settings';
     button('load', row, y([336, 326, 52, 25]), t('TForm1', 'LOAD'), () => this.command('load')).dataset['control'] = 'Image_Load';
+    this.fileCommand('Image_Load', 'load-settings');
     button('save', row, y([392, 326, 52, 25]), t('TForm1', 'SAVE'), () => this.command('save')).dataset['control'] = 'Image_Save';
+    this.fileCommand('Image_Save', 'save-settings');
     const stats = el('div', 'stats-row', c);
     const statsButton = button('stats', stats, y([8, 362, 58, 22]), t('TForm1', 'STATS'), () => this.command('stats'));
     statsButton.setAttribute('aria-keyshortcuts', 'S');
@@ -357,7 +362,19 @@ export class Table {
   }
 
   command(name: CommandName): void {
-    this.handlers.get(name)?.();
+    const run = this.handlers.get(name);
+    if (run) run();
+    // The statistics window opens on the page's own event.
+    else if (name === 'stats') document.dispatchEvent(new CustomEvent('rotacle-stats'));
+  }
+
+  /**
+   * A file command: the files' part of the page runs it by its name (the
+   * element's `data-command`, heard on the document).
+   */
+  private fileCommand(control: string, command: string): void {
+    const b = this.tablePart.parentElement?.querySelector<HTMLElement>(`[data-control="${control}"]`);
+    if (b) b.dataset['command'] = command;
   }
 
   /** The settings command: opens the settings area, or closes it when open. */
@@ -483,6 +500,8 @@ export class Table {
   /** A command under its cover: seen, but not available. */
   private cover(b: HTMLButtonElement, covered: boolean, text: string): void {
     b.setAttribute('aria-disabled', String(covered));
+    // A command run by another part of the page is plainly off while covered.
+    if (b.dataset['command']) b.disabled = covered;
     b.classList.toggle('covered', covered);
     if (text) setLabel(b, covered ? t('Accessible', '%1, not available', text) : text);
   }

@@ -1,6 +1,6 @@
 // Play from the keyboard, as on the desktop: digits and Enter enter a number,
 // Esc drops what is typed, a number typed during a run waits for its end,
-// Ctrl+Z undoes, F1 shows the guide, and a setting's edit takes its keys one
+// Ctrl+Z undoes, F1 shows the guide, S the statistics, and a setting's edit takes its keys one
 // by one until Enter hands the keys back to the table.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
@@ -61,6 +61,15 @@ test('keys of play at speed, undo, the guide and a setting typed key by key', as
     await page.keyboard.up('Control');
     await idle(page);
     assert.equal((await view(page)).history, 5);
+
+    // S and the STATS command ask for the statistics window.
+    await page.evaluate(() => {
+      globalThis.statsAsked = 0;
+      document.addEventListener('rotacle-stats', () => ++globalThis.statsAsked);
+    });
+    await page.keyboard.press('s');
+    await page.click('.cmd.stats');
+    assert.equal(await page.evaluate(() => globalThis.statsAsked), 2);
 
     // F1 opens the guide beside the table.
     await page.keyboard.press('F1');
