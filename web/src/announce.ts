@@ -33,10 +33,14 @@ export class Announcer {
     parent.append(this.region);
   }
 
-  /** Says `text`; a second sentence soon after joins the first. */
-  say(text: string): void {
+  /**
+   * Says `text`. A sentence that follows within a moment (the proposal
+   * after the settlement of a spin) joins the one before; `fresh` news (a
+   * new spin) replaces it, so that the region never reads back an old one.
+   */
+  say(text: string, fresh = false): void {
     if (!text) return;
-    const now = this.timer === undefined ? '' : this.region.textContent ?? '';
+    const now = this.timer === undefined || fresh ? '' : this.region.textContent ?? '';
     this.region.textContent = now ? `${now} ${text}` : text;
     if (this.timer !== undefined) window.clearTimeout(this.timer);
     this.timer = window.setTimeout(() => {
@@ -53,11 +57,17 @@ export class Announcer {
     }
     const sentences = answer.play.map(saying).filter((s): s is string => s !== undefined);
     if (answer.message) sentences.push(t('Accessible', 'error: %1', answer.message));
-    if (sentences.length) this.say(sentences.join(' '));
+    if (sentences.length) this.say(sentences.join(' '), answer.play.some((e) => e.kind === 'spin'));
   }
 
-  /** Why a key typed into an amount was not taken, as the window says it. */
-  refusedKey(id: string, key: string, text: string): void {
+  private readonly noted = new Set<string>();
+
+  /**
+   * A key typed into an amount: said when it was not taken, or when it
+   * leaves the initial bet no stake, once until a key is taken again, as
+   * the window says it.
+   */
+  typedKey(id: string, key: string, before: string, after: string): void {
     const names: Record<string, string> = {
       Init_Bet: t('TForm1', 'INITIAL BET'),
       Test_Bank: t('TForm1', 'TEST BANK'),
@@ -66,11 +76,16 @@ export class Announcer {
     };
     const name = names[id];
     if (!name) return;
-    if (/[0-9]/.test(key)) {
-      if (id === 'Init_Bet') this.say(t('TForm1', '%1: %2 is no stake; the smallest is 0.01', name, text));
+    const dropped = key !== '\b' && after === before;
+    const noStake = !dropped && id === 'Init_Bet' && after !== before && !(Number(after) >= 0.01);
+    if (!dropped && !noStake) {
+      this.noted.delete(id);
       return;
     }
-    if (key === '.' || key === ',') this.say(t('TForm1', '%1: an amount has one decimal point; the key is not taken', name));
+    if (this.noted.has(id)) return;
+    this.noted.add(id);
+    if (noStake) this.say(t('TForm1', '%1: %2 is no stake; the smallest is 0.01', name, after));
+    else if (key === '.' || key === ',') this.say(t('TForm1', '%1: an amount has one decimal point; the key is not taken', name));
     else if (key === '-' || key === '+') this.say(t('TForm1', '%1: amounts are typed without a sign; "%2" is not taken', name, key));
     else this.say(t('TForm1', '%1: only digits and a decimal point are typed here; "%2" is not taken', name, key));
   }

@@ -115,6 +115,8 @@ export class Help {
   private readonly body: HTMLElement;
   /** Where the kept sessions are listed (the session journal fills it). */
   readonly sessions: HTMLElement;
+  /** Called when the guide closes. */
+  closed: (() => void) | undefined;
 
   constructor(parent: HTMLElement) {
     this.box = document.createElement('dialog');
@@ -138,6 +140,13 @@ export class Help {
     this.sessions = document.createElement('section');
     this.sessions.className = 'help-sessions';
     this.box.append(bar, this.body, this.sessions);
+    this.box.addEventListener('keydown', (e) => {
+      if (e.key !== 'Escape') return;
+      e.preventDefault();
+      this.box.close();
+    });
+    // Back at the table, the keys go to the board again.
+    this.box.addEventListener('close', () => this.closed?.());
     parent.append(this.box);
   }
 

@@ -23,6 +23,8 @@ export class Keys {
   private key(e: KeyboardEvent): void {
     if (e.defaultPrevented || e.isComposing) return;
     const target = e.target;
+    // A box or the guide keeps its own keys.
+    if (target instanceof Element && target.closest('dialog')) return;
     const ctrl = e.ctrlKey || e.metaKey;
     if (ctrl && !e.altKey && !e.shiftKey && (e.key === 'z' || e.key === 'Z')) {
       if (takesKeys(target) || this.busy()) return;

@@ -43,8 +43,9 @@ async function start(): Promise<void> {
   const keys = new Keys(app, table);
   table.confirm = (q) => dialogs.confirm(q);
   settings.confirm = (q) => dialogs.confirm(q);
-  settings.onRefusedKey = (id, key, text) => announcer.refusedKey(id, key, text);
+  settings.onTypedKey = (id, key, before, after) => announcer.typedKey(id, key, before, after);
   table.handle('help', () => help.show());
+  help.closed = () => table.focusTable();
   keys.help = () => help.show();
   keys.busy = () => dialogs.open;
   limits.held = () => dialogs.open;

@@ -163,8 +163,8 @@ export class Settings {
   private readonly gauge3: HTMLElement;
   private readonly partage: HTMLInputElement;
   private readonly quick: HTMLInputElement;
-  /** Called with a key that an amount did not take (the announcer says why). */
-  onRefusedKey: ((name: string, key: string, text: string) => void) | undefined;
+  /** Hears each key typed into an input with the text before and after it (the announcer). */
+  onTypedKey: ((name: string, key: string, before: string, after: string) => void) | undefined;
   /** The question box of the page (dialogs.ts). */
   confirm: ((question: string) => Promise<boolean>) | undefined;
 
@@ -379,10 +379,10 @@ export class Settings {
       else if (e.key.length === 1) key = e.key;
       if (key === undefined) return;
       e.preventDefault();
-      const before = input.value;
+      const before = this.table.view?.edits[id]?.text ?? this.table.view?.spins[id]?.text ?? input.value;
       void this.app.do(`type ${id} ${key}`).then((answer) => {
         const after = answer.view.edits[id]?.text ?? answer.view.spins[id]?.text ?? before;
-        if (key !== '\b' && after === before) this.onRefusedKey?.(id, key, after);
+        this.onTypedKey?.(id, key, before, after);
       });
     });
     // Keys that arrive without a key event (a phone's keyboard) are typed one by one.

@@ -63,6 +63,11 @@ test('names, roles and states in the accessibility tree, and the live region', a
   const t = await openTable();
   const { page } = t;
   try {
+    await page.evaluate(() => {
+      globalThis.said = [];
+      const region = document.querySelector('.announce');
+      new MutationObserver(() => globalThis.said.push(region.textContent)).observe(region, { childList: true, characterData: true, subtree: true });
+    });
     for (const n of [5, 17, 32, 0, 12, 19, 21, 4, 30, 15, 2, 8]) {
       await page.click(`.cell[data-number="${n}"]`);
       await idle(page);
@@ -70,6 +75,13 @@ test('names, roles and states in the accessibility tree, and the live region', a
       if (/(won|lost): stake .* on .*, bankroll/.test(said)) break;
     }
     assert.match(await page.$eval('.announce', (e) => e.textContent), /(won|lost): stake [\d.]+ on \w+, bankroll [\d.]+/);
+    // Each spin is news of its own: one settlement and the proposal after it, never an old one again.
+    const said = await page.evaluate(() => globalThis.said);
+    assert.ok(said.some((s) => /^proposal: stake [\d.]+ on \w+$/.test(s)), said.join(' | '));
+    for (const s of said) {
+      assert.ok((s.match(/(won|lost):/g) ?? []).length <= 1, s);
+      assert.ok((s.match(/proposal:/g) ?? []).length <= 1, s);
+    }
     await page.click('.trend[data-field="Black"]');
     await settled(page);
 

@@ -92,11 +92,21 @@ test('keys of play at speed, undo, the guide and a setting typed key by key', as
     v = await view(page);
     assert.equal(v.edits.Init_Bet.text, '15');
     assert.equal(await page.$eval('input[name="Init_Bet"]', (e) => e.value), '15');
+    // Emptied, then "0": no stake, said once until a stake is typed.
+    await page.keyboard.press('Backspace');
+    await page.keyboard.press('Backspace');
+    await page.keyboard.type('0');
+    await settled(page);
+    const notes = (await page.$eval('.announce', (e) => e.textContent)).match(/INITIAL BET: 0? ?is no stake; the smallest is 0.01/g);
+    assert.equal(notes?.length, 1);
+    await page.keyboard.type('.5');
+    await settled(page);
+    assert.equal((await view(page)).edits.Init_Bet.text, '0.5');
     await page.keyboard.press('Enter');
     await page.keyboard.type('9');
     await settled(page);
     assert.equal((await view(page)).keys.typed, '9', 'after Enter the digits go to the table');
-    assert.equal((await view(page)).edits.Init_Bet.text, '15');
+    assert.equal((await view(page)).edits.Init_Bet.text, '0.5');
 
     // Esc with nothing typed closes the settings area.
     await page.keyboard.press('Escape');
