@@ -64,6 +64,7 @@ async function start(): Promise<void> {
   };
   app.listen((answer, request) => {
     show(answer);
+    if ('replay' in request) void settings.applyStored(true);
     announcer.hear(answer, request);
     if (answer.focus === 'ShowBetSize') {
       if (document.activeElement?.closest('.part-settings')) table.focusTable();

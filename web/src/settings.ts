@@ -291,17 +291,24 @@ export class Settings {
     }
   }
 
-  /** The player's options kept in this browser, put in force at start. */
-  async applyStored(): Promise<void> {
-    if (stored(STORED.quick) === '1') await this.app.do('option quick 1');
-    if (stored(STORED.partage) === '1') await this.app.do('option zero-rule partage');
+  /**
+   * The player's options kept in this browser, put in force at start (the
+   * ones that differ from the game's own), and all of them again after a
+   * resumed session's replay: a choice made since wins over the journal's.
+   */
+  async applyStored(all = false): Promise<void> {
+    const quick = stored(STORED.quick) === '1';
+    const partage = stored(STORED.partage) === '1';
+    if (all || quick) await this.app.do(`option quick ${quick ? 1 : 0}`);
+    if (all || partage) await this.app.do(`option zero-rule ${partage ? 'partage' : 'none'}`);
     const limits = storedLimits();
     for (const l of LIMITS) {
       const v = limits[l.key];
-      if (typeof v === 'number') await this.app.do(`option ${l.option} ${v}`);
+      if (all || typeof v === 'number') await this.app.do(`option ${l.option} ${typeof v === 'number' ? v : 0}`);
     }
-    if (limits.stakeAboveBankroll === true) await this.app.do('option limit-stake-above-bankroll 1');
-    this.quick.checked = stored(STORED.quick) === '1';
+    const above = limits.stakeAboveBankroll === true;
+    if (all || above) await this.app.do(`option limit-stake-above-bankroll ${above ? 1 : 0}`);
+    this.quick.checked = quick;
   }
 
   /** APP: a new game; a history with numbers is not given up without a word. */

@@ -146,6 +146,40 @@ test('a spin limit stops play, is kept in the browser and comes back on the next
   }
 });
 
+test('after a resumed session is replayed, the options kept in the browser win over the journal', async () => {
+  const server = await serve();
+  const browser = await launch();
+  try {
+    let t = await openTable({ browser, server });
+    await t.page.evaluate(() => {
+      globalThis.records = [];
+      globalThis.rotacle.listen((a) => void globalThis.records.push(...a.records));
+    });
+    await t.page.click('.cmd.settings');
+    await settled(t.page);
+    await t.page.click('input[name="LaPartage"]');
+    await play(t.page, [0, 5]);
+    const journal = await t.page.evaluate(() => globalThis.records);
+    assert.ok(journal.length >= 3, journal.join(' | '));
+    // The player turns la partage off again: the browser keeps that choice.
+    await t.page.click('input[name="LaPartage"]');
+    await settled(t.page);
+    await t.close();
+
+    t = await openTable({ browser, server });
+    await t.page.evaluate((actions) => globalThis.rotacle.send({ replay: actions }), journal);
+    await settled(t.page);
+    const v = await view(t.page);
+    assert.equal(v.history, 2, 'the journal was replayed');
+    assert.equal(v.options.partage, false, 'the stored choice is in force after the replay');
+    assert.equal(await t.page.$eval('.partage-mark', (e) => e.hidden), true);
+    await t.close();
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+});
+
 test('the table is scaled to fit the window, open or closed', async () => {
   const t = await openTable({ viewport: { width: 1280, height: 900 } });
   try {
