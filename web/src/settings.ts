@@ -188,10 +188,10 @@ export class Settings {
     caption(r, [12, 396, 78, 20], 'INITIAL BET:', 'Label_InitBet');
     this.edit(r, 'Init_Bet', [90, 396, 58, 20], t('TForm1', 'INITIAL BET'));
     caption(r, [158, 396, 82, 20], 'GAME MODE:', 'Label_GameMode');
-    this.combo(r, 'GameModes', [240, 396, 205, 20], t('TForm1', 'GAME MODE'));
+    this.combo(r, 'GameModes', [240, 396, 205, 20], t('TForm1', 'GAME MODE:').replace(/:$/, ''));
     r = row();
     caption(r, [12, 421, 112, 20], 'BETTING SYSTEM:', 'Label_BetStrategy');
-    this.combo(r, 'BetStrategy', [124, 421, 176, 20], t('TForm1', 'BETTING SYSTEM'));
+    this.combo(r, 'BetStrategy', [124, 421, 176, 20], t('TForm1', 'BETTING SYSTEM:').replace(/:$/, ''));
     this.check(r, 'ChBx_TestBank', [302, 421, 90, 20], 'TEST BANK:');
     this.edit(r, 'Test_Bank', [392, 421, 53, 20], t('TForm1', 'TEST BANK'));
 
