@@ -410,7 +410,7 @@ export class Table {
     this.view = v;
     this.cells.forEach((b, n) => {
       b.classList.toggle('plain', !(v.cells[n] ?? false));
-      b.classList.toggle('lit', v.cellsLit[n] ?? false);
+      // The highlighted look follows the pointer here (the style sheet's hover), not the game's hover pictures.
     });
     this.strip.forEach((s, k) => {
       const l: LabelView | undefined = v.strip[k];
