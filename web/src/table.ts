@@ -218,6 +218,7 @@ export class Table {
       trend.dataset['field'] = name;
       trend.setAttribute('aria-label', t('Accessible', 'trend: %1', fieldName(i)));
       trend.setAttribute('aria-pressed', 'false');
+      el('span', 'trend-glyph', trend).textContent = '\u2197';
       el('span', 'trend-text', trend).textContent = t('Artwork', 'TREND');
       cell(trend, column(i), 1);
       trend.addEventListener('click', () => {
@@ -226,6 +227,7 @@ export class Table {
       });
       this.trends.push(trend);
     });
+    FIELDS.forEach((_, i) => at('div', 'chip-place', this.chances, [fieldX(i) + 19, 279, 24, 24]).setAttribute('aria-hidden', 'true'));
     FIELDS.forEach((name, i) => {
       const f = at('div', `field field-${name.toLowerCase()}`, this.chances, [fieldX(i), 253, 62, 24]);
       f.dataset['field'] = name;
@@ -320,6 +322,8 @@ export class Table {
     // The command row and the statistics row.
     const c = this.commandsPart;
     const y = (r: Rect): Rect => [r[0], r[1] - COMMANDS_TOP, r[2], r[3]];
+    at('div', 'command-strip', c, y([240, 320, 217, 41])).setAttribute('aria-hidden', 'true');
+    at('div', 'stats-strip', c, y([0, 357, 457, 32])).setAttribute('aria-hidden', 'true');
     const row = el('div', 'command-row', c);
     this.skip = button('skip', row, y([16, 326, 57, 25]), t('TForm1', 'SKIP'), () => void this.app.do('skip'));
     closePanel.dataset['control'] = 'Image_ClosePanel';
@@ -432,6 +436,7 @@ export class Table {
     this.fields.forEach((f, i) => {
       const lit = v.fields[i] ?? false;
       f.classList.toggle('lit', lit);
+      f.classList.toggle('preferred', v.trendChosen[i] ?? false);
       setLabel(f, lit ? t('Accessible', '%1 field, lit', fieldName(i)) : fieldName(i));
     });
     this.chips.forEach((c, i) => {
@@ -447,7 +452,10 @@ export class Table {
     });
     const [far, near] = v.lamps;
     this.lamp.className = `at lamp${far ? ' lamp-far' : ''}${near ? ' lamp-near' : ''}`;
-    this.lamp.hidden = !far && !near;
+    // The socket is always there; a lamp is lit in it or none.
+    if (far || near) this.lamp.setAttribute('role', 'img');
+    else this.lamp.removeAttribute('role');
+    this.lamp.setAttribute('aria-hidden', String(!far && !near));
     this.lamp.dataset['control'] = near ? 'SL_Indicator2' : 'SL_Indicator1';
     this.lamp.title = tip(this.lamp.dataset['control']) ?? '';
     setLabel(this.lamp, near ? t('Accessible', 'safe level lamp: on (green)') : t('Accessible', 'safe level lamp: off (red)'));
