@@ -240,11 +240,13 @@ export class Table {
       chip.setAttribute('role', 'img');
       chip.setAttribute('aria-label', t('Accessible', 'chip on %1', fieldName(i)));
       chip.hidden = true;
+      chip.dataset['chip'] = name;
       cell(chip, column(i), 3);
       this.chips.push(chip);
       // The tag sits right of the chip, or left of it where the felt ends.
       const s = at('div', `stake${i === 5 ? ' stake-left' : ''}`, this.chances, [i === 5 ? fieldX(i) + 19 - 3 - 70 : fieldX(i) + 46, 282, 70, 18]);
       s.hidden = true;
+      s.dataset['stake'] = name;
       cell(s, column(i), 4);
       this.stakes.push(s);
     });
@@ -267,6 +269,7 @@ export class Table {
     this.bankCaption = at('div', 'bank-caption', bank, [58, 66, 62, 18]);
     this.bankroll = at('output', 'bankroll', bank, [120, 64, 94, 22]);
     this.bankroll.dataset['control'] = 'Label_Bankroll';
+    this.bankroll.dataset['value'] = 'bankroll';
     this.bankCaption.dataset['control'] = 'Label9';
     const stripRow = at('ol', 'strip', bank, [236, 66, 8 * 18, 17]);
     stripRow.setAttribute('aria-label', t('Accessible', 'history'));

@@ -105,6 +105,17 @@ test('names, roles and states in the accessibility tree, and the live region', a
     const lamps = await page.evaluate(() => globalThis.rotacle.last.view.lamps);
     const lamp = nodes.find((n) => /^safe level lamp: (on|off)/.test(n.name));
     assert.equal(lamp?.name, lamps[1] ? 'safe level lamp: on (green)' : lamps[0] ? 'safe level lamp: off (red)' : undefined);
+    // The keyboard starts at the board, and the focus is seen.
+    await page.evaluate(() => document.querySelector('.stage').focus());
+    await page.keyboard.press('Tab');
+    const focus = await page.evaluate(() => {
+      const e = document.activeElement;
+      const s = getComputedStyle(e);
+      return { number: e.dataset.number, outline: s.outlineStyle, width: parseFloat(s.outlineWidth) };
+    });
+    assert.equal(focus.number, '0');
+    assert.ok(focus.outline !== 'none' && focus.width >= 1.5, JSON.stringify(focus));
+
     // The settings area's inputs read the caption beside them.
     await page.click('.cmd.settings');
     await settled(page);
