@@ -51,7 +51,12 @@ async function start(): Promise<void> {
   limits.held = () => dialogs.open;
 
   let open = table.open;
+  let shown = '';
   const show = (answer: typeof app.last): void => {
+    // The display refresh ticks a hundred times a second; most ticks change nothing.
+    const now = JSON.stringify(answer.view);
+    if (now === shown) return;
+    shown = now;
     table.render(answer.view);
     settings.render(answer.view);
     limits.render(answer.view);
