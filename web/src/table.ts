@@ -302,23 +302,23 @@ export class Table {
     this.panel.setAttribute('role', 'region');
     this.panel.setAttribute('aria-label', t('Accessible', 'import panel'));
     this.panel.hidden = true;
-    const inPanel = ([x, y, w, h]: Rect): Rect => [x, y, w, h];
-    this.paste = button('paste', this.panel, inPanel([72, 80, 177, 25]), t('TForm1', 'PASTE FROM EVOLUTION'), () =>
+    // Its commands are placed in the panel's own pixels.
+    this.paste = button('paste', this.panel, [72, 80, 177, 25], t('TForm1', 'PASTE FROM EVOLUTION'), () =>
       this.command('paste'),
     );
-    this.loadFile = button('load-file', this.panel, inPanel([256, 80, 121, 25]), t('TForm1', 'LOAD FROM FILE'), () =>
+    this.loadFile = button('load-file', this.panel, [256, 80, 121, 25], t('TForm1', 'LOAD FROM FILE'), () =>
       this.command('load-file'),
     );
-    this.progress = at('div', 'gauge progress', this.panel, inPanel([72, 112, 305, 17]));
+    this.progress = at('div', 'gauge progress', this.panel, [72, 112, 305, 17]);
     this.progress.setAttribute('role', 'progressbar');
     this.progress.setAttribute('aria-label', t('Accessible', 'import progress'));
-    this.process = button('process', this.panel, inPanel([72, 144, 177, 22]), '', () => void this.importListed());
+    this.process = button('process', this.panel, [72, 144, 177, 22], '', () => void this.importListed());
     this.process.dataset['control'] = 'Button_Process';
     this.paste.dataset['control'] = 'Image_PasteFromEvolution';
     this.loadFile.dataset['control'] = 'Image_LoadFromFile';
     this.paste.dataset['command'] = 'paste-page';
     this.loadFile.dataset['command'] = 'load-file';
-    const closePanel = button('close-panel', this.panel, inPanel([256, 144, 121, 25]), t('TForm1', 'CLOSE'), () =>
+    const closePanel = button('close-panel', this.panel, [256, 144, 121, 25], t('TForm1', 'CLOSE'), () =>
       void this.app.do('click Image_ClosePanel2'),
     );
 
