@@ -71,7 +71,8 @@ function storedLimits(): Partial<Record<LimitKey | 'stakeAboveBankroll', number 
     const out: Partial<Record<LimitKey | 'stakeAboveBankroll', number | boolean>> = {};
     for (const l of LIMITS) {
       const v = o[l.key];
-      if (typeof v === 'number' && Number.isFinite(v) && v > 0 && v <= (l.amount ? 1e9 : 1_000_000)) out[l.key] = l.amount ? v : Math.floor(v);
+      // What the game takes: an amount up to 10^12, a whole count up to 10^8; anything else is off.
+      if (typeof v === 'number' && Number.isFinite(v) && v > 0 && v <= (l.amount ? 1e12 : 100_000_000)) out[l.key] = l.amount ? v : Math.floor(v);
     }
     if (o['stakeAboveBankroll'] === true) out.stakeAboveBankroll = true;
     return out;

@@ -139,6 +139,18 @@ test('a spin limit stops play, is kept in the browser and comes back on the next
     await t.page.click('.cmd.settings');
     await settled(t.page);
     assert.equal(await t.page.$eval('input[name="LimitSpins"]', (e) => e.value), '2');
+    // What another program or a damaged store left there: the table still opens, and only a
+    // value the game takes is put in force.
+    for (const [kept, want] of [
+      ['{not json', { limitSpins: 0, limitLoss: 0, limitTime: 0 }],
+      ['{"limitSpins": 2.7, "limitLoss": -1, "limitTime": "5", "limitProfit": 1e300}', { limitSpins: 2, limitLoss: 0, limitTime: 0, limitProfit: 0 }],
+    ]) {
+      await t.page.evaluate((k) => localStorage.setItem('rotacle.limits', k), kept);
+      await t.close();
+      t = await openTable({ browser, server });
+      const options = (await view(t.page)).options;
+      for (const [k, v] of Object.entries(want)) assert.equal(options[k], v, `${kept}: ${k}`);
+    }
     await t.close();
   } finally {
     await browser.close();
