@@ -3,6 +3,7 @@
 // nothing wider than the screen, every control at least 44 px, and play by taps.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
+import { contrasts } from './contrast.mjs';
 import { openTable, settled } from './harness.mjs';
 
 test('a phone gets a column of 44 px controls and plays by taps', async () => {
@@ -34,6 +35,8 @@ test('a phone gets a column of 44 px controls and plays by taps', async () => {
     assert.ok(layout.width <= 390, `the page is ${layout.width} px wide`);
     assert.ok(layout.order[0] < layout.order[1] && layout.order[1] < layout.order[2], 'table, commands, settings');
     assert.deepEqual(layout.small, []);
+    // The phone's own backgrounds read as well as the window's.
+    assert.deepEqual((await page.evaluate(contrasts)).filter((c) => c.ratio < 4.5), []);
     // A setting changes by touch as well.
     await page.tap('label.check:has(input[name="ChBx_TestBank"])');
     await settled(page);
