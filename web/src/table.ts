@@ -173,9 +173,6 @@ export class Table {
   constructor(private readonly app: App, parent: HTMLElement) {
     this.stage = el('div', 'stage', parent);
     this.stage.tabIndex = -1;
-    this.stage.setAttribute('aria-label', 'Rotacle 8.0');
-    this.stage.setAttribute('role', 'application');
-    this.stage.setAttribute('aria-roledescription', t('Web', 'roulette table'));
     this.tablePart = el('section', 'part part-table', this.stage);
     this.tablePart.setAttribute('aria-label', t('Web', 'table'));
     this.commandsPart = el('section', 'part part-commands', this.stage);
@@ -187,6 +184,13 @@ export class Table {
 
     // The play: the board, the trends and the fields, in the Tab order of the window.
     this.play = el('div', 'play', top);
+    // The board takes the keys of play itself (digits, Enter, Backspace), as
+    // an application does: a screen reader hands them over here. The readouts
+    // around it stay text to be read.
+    this.play.tabIndex = -1;
+    this.play.setAttribute('role', 'application');
+    this.play.setAttribute('aria-label', 'Rotacle 8.0');
+    this.play.setAttribute('aria-roledescription', t('Web', 'roulette table'));
     at('div', 'felt', this.play, [6, 102, 445, 208]).setAttribute('aria-hidden', 'true');
     const board = el('div', 'board', this.play);
     board.setAttribute('role', 'group');
@@ -410,7 +414,7 @@ export class Table {
 
   /** Moves the focus to the table itself: typed digits go to the board. */
   focusTable(): void {
-    this.stage.focus({ preventScroll: true });
+    (this.play.inert ? this.stage : this.play).focus({ preventScroll: true });
   }
 
   render(v: View): void {

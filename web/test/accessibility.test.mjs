@@ -61,6 +61,10 @@ test('names, roles and states in the accessibility tree, and the live region', a
     const colour = newest === '0' ? 'green' : red ? 'red' : 'black';
     assert.ok(nodes.some((n) => n.role === 'listitem' && n.name === `${newest}, ${colour}`), 'the strip says the newest number');
     assert.ok(nodes.some((n) => /^bankroll [\d.]+$/.test(n.name)));
+    // The board takes the keys as an application; the readouts stay outside it, to be read.
+    const board = named('application', 'Rotacle 8.0');
+    assert.ok(flatten(board).some((n) => n.name === '17, black'));
+    assert.ok(!flatten(board).some((n) => /^bankroll/.test(n.name ?? '')));
     assert.ok(nodes.some((n) => /^stake [\d.]+ on \w+$/.test(n.name)), 'the stake tag says its field');
     const lamps = await page.evaluate(() => globalThis.rotacle.last.view.lamps);
     const lamp = nodes.find((n) => /^safe level lamp: (on|off)/.test(n.name));
