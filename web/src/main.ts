@@ -60,6 +60,10 @@ async function start(): Promise<void> {
     table.render(answer.view);
     settings.render(answer.view);
     limits.render(answer.view);
+    // A control that went away with its panel or screen gives the focus back to the table.
+    const focused = document.activeElement;
+    if (focused instanceof HTMLElement && focused !== document.body && !focused.closest('dialog') && focused.getClientRects().length === 0)
+      table.focusTable();
     if (table.open !== open) {
       open = table.open;
       fit(table);

@@ -132,6 +132,8 @@ test('a spin limit stops play, is kept in the browser and comes back on the next
     await t.page.click('.limit-go-on');
     await settled(t.page);
     assert.equal(await t.page.$eval('.limit-screen', (e) => e.hidden), true);
+    // The focus does not go down with the screen: it is back on the table.
+    assert.equal(await t.page.evaluate(() => document.activeElement.classList.contains('play')), true);
     await t.close();
 
     t = await openTable({ browser, server });
