@@ -384,7 +384,10 @@ export class StatsWindow {
     return this.root.open;
   }
 
-  /** Shows the window, or brings it forward when it is open. */
+  /**
+   * Shows the window. The focus stays where it was: play at speed goes on at
+   * the table beside the figures (Tab reaches the window, Esc closes it).
+   */
   open(): void {
     if (!this.root.open) {
       this.root.show();
@@ -394,14 +397,14 @@ export class StatsWindow {
       this.refresh();
       this.risk.tableChanged();
     }
-    this.tabs.find((tab) => tab.getAttribute('aria-selected') === 'true')?.focus();
   }
 
   close(): void {
     if (!this.root.open) return;
+    const inside = this.root.contains(document.activeElement);
     this.root.close();
-    // The table gets the keys back.
-    (document.querySelector('.table button, .table [tabindex]') as HTMLElement | null)?.focus();
+    // Closed from inside, the window gives the keys back to the table.
+    if (inside) (document.querySelector('.board button, .table button') as HTMLElement | null)?.focus();
   }
 
   private select(k: number): void {
