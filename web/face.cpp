@@ -139,6 +139,10 @@ std::string Face::Call(std::string_view request) {
                 platform.dialog_answer = req.at("path").get<std::string>();
                 run([&] { e.Image_LoadFromFile2Click(); });
                 platform.dialog_answer.reset();
+            } else if (w == "finish-runs") {
+                // A resumed session's unfinished run ends at once, journaled.
+                e.FinishProgressRuns();
+                ok = e.Event([&] { e.TimerTick(TimerId::ShowValues); });
             } else if (w == "stats")
                 answer["stats"] = sim::SessionStatsJson(stats_);
             else
@@ -153,6 +157,7 @@ std::string Face::Call(std::string_view request) {
             // The records of a replay are in the journal already.
             e.SetJournal(nullptr);
             answer["replayed"] = session_.Replay(actions);
+            answer["playStopped"] = e.LastReplayStop() == GameJournal::ReplayStop::PlayStopped;
             e.SetJournal(recorder_.get());
         } else if (req.contains("page")) {
             // The page as the browser laid it out; the clipboard holds its markup.

@@ -35,7 +35,8 @@ public:
     ///  - `do`: a command of the session script, run without the timers after
     ///    it (the page's timers run them);
     ///  - `window`: a window event the script has no command for
-    ///    (settings-open, settings-close, import-open, paste-page, load-file, stats);
+    ///    (settings-open, settings-close, import-open, paste-page, load-file, stats,
+    ///    finish-runs: the progress run a resumed session left unfinished runs to its end);
     ///  - `tick`: the index of a timer that fired;
     ///  - `replay`: the actions of a journal, oldest first;
     ///  - `page`: {html, text} the pasted page and its text as the browser laid it out;

@@ -91,6 +91,8 @@ export interface Answer {
   data?: string;
   stats?: unknown;
   replayed?: number;
+  /** The replay stopped at a number entered while play stood still at a session limit. */
+  playStopped?: boolean;
 }
 
 /** What the page may ask; see web/face.h. */
@@ -106,6 +108,24 @@ export type Request =
 
 interface FaceModule {
   ccall(name: string, ret: 'string', types: ['string'], args: [string]): string;
+  FS: {
+    writeFile(path: string, data: Uint8Array): void;
+    readFile(path: string): Uint8Array;
+    mkdirTree(path: string): void;
+    unlink(path: string): void;
+  };
+}
+
+/** What a stored journal holds (see web/face_journal.h). */
+export interface JournalContents {
+  usable: boolean;
+  closed: boolean;
+  torn: boolean;
+  problem: string;
+  actions: string[];
+  numbers?: number;
+  bankroll?: string;
+  waiting?: number[];
 }
 
 export class Face {
@@ -122,5 +142,53 @@ export class Face {
   call(request: Request, now: number = Date.now()): Answer {
     const text = this.module.ccall('rotacle_call', 'string', ['string'], [JSON.stringify({ ...request, now })]);
     return JSON.parse(text) as Answer;
+  }
+
+  /** The journal records of `actions`, each with its line end. */
+  frame(actions: string[]): string[] {
+    return this.journal<{ lines: string[] }>({ frame: actions }).lines;
+  }
+
+  /** The record that opens an empty journal. */
+  journalStart(): string {
+    return this.journal<{ line: string }>({ start: true }).line;
+  }
+
+  /** What the journal text `text` holds. */
+  readJournal(text: string): JournalContents {
+    return this.journal<JournalContents>({ read: text });
+  }
+
+  /** Writes `data` byte for byte to `path` of the game's files (its folder made). */
+  writeFile(path: string, data: Uint8Array): void {
+    const folder = path.slice(0, path.lastIndexOf('/'));
+    if (folder) this.module.FS.mkdirTree(folder);
+    this.module.FS.writeFile(path, data);
+  }
+
+  /** The bytes of `path` of the game's files, or null when there is no such file. */
+  readFile(path: string): Uint8Array | null {
+    try {
+      return this.module.FS.readFile(path);
+    } catch {
+      return null;
+    }
+  }
+
+  /** Removes `path` from the game's files, if it is there. */
+  removeFile(path: string): void {
+    try {
+      this.module.FS.unlink(path);
+    } catch {
+      // Not there: nothing to remove.
+    }
+  }
+
+  private journal<T>(request: object): T {
+    const answer = JSON.parse(this.module.ccall('rotacle_journal', 'string', ['string'], [JSON.stringify(request)])) as
+      | T
+      | { error: string };
+    if (answer && typeof answer === 'object' && 'error' in answer) throw new Error(answer.error);
+    return answer as T;
   }
 }

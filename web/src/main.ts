@@ -2,6 +2,7 @@
 // every answer of the game on it.
 import { App } from './app.js';
 import { Face } from './face.js';
+import { startStore } from './files.js';
 import { Table } from './table.js';
 
 async function start(): Promise<void> {
@@ -15,6 +16,7 @@ async function start(): Promise<void> {
     if (answer.message && messages) messages.textContent = answer.message;
   });
   table.render(app.last.view);
+  startStore(app, main);
   app.clock.sync(app.last.timers);
   document.documentElement.dataset['ready'] = '1';
   (globalThis as unknown as { rotacle: App }).rotacle = app;
