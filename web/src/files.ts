@@ -67,6 +67,7 @@ export class Files {
 
   constructor(private readonly app: App, parent: HTMLElement) {
     this.view = app.last.view;
+    app.face.makeFolderOf(`${FOLDER}/`);
     this.root = document.createElement('section');
     this.root.className = 'files';
     this.root.setAttribute('aria-label', t('Accessible', 'import panel'));
@@ -216,6 +217,7 @@ export class Files {
   // Runs the game's command that writes `path`, then downloads what it wrote.
   private async written(path: string, command: (path: string) => string, name: string, type: string): Promise<void> {
     await this.app.idle();
+    this.app.face.makeFolderOf(path);
     this.app.face.removeFile(path);
     const answer = await this.app.do(command(path));
     if (!answer.ok) return;
