@@ -150,8 +150,13 @@ std::string Face::Call(std::string_view request) {
         } else if (req.contains("tick")) {
             const int id = req["tick"].get<int>();
             if (id < 0 || id >= kTimerCount) throw std::invalid_argument("no such timer");
-            Scheduler::Tick(e, static_cast<TimerId>(id), speed.Quick());
-            speed.EnterWaiting(e);
+            // A tick the page queued before its timer stopped is none: a
+            // stopped timer does not fire (a run ended by the tick before
+            // would start again half-way and leave the board locked).
+            if (e.TimerControl(static_cast<TimerId>(id)).Enabled) {
+                Scheduler::Tick(e, static_cast<TimerId>(id), speed.Quick());
+                speed.EnterWaiting(e);
+            }
         } else if (req.contains("replay")) {
             const auto actions = req["replay"].get<std::vector<std::string>>();
             // The records of a replay are in the journal already.

@@ -7,7 +7,8 @@ import { test } from 'node:test';
 import assert from 'node:assert/strict';
 import { launch, openTable, serve, settled } from './harness.mjs';
 
-const QUESTION = /^Resume the last session\? (\d+) numbers, bankroll (\S+), last at \d\d:\d\d\.$/;
+const QUESTION =
+  /^Resume the last session\? (\d+) numbers, bankroll (\S+), last at \d\d:\d\d(?:, and (\d+) waiting to be entered \(([\d ]+)\))?\.$/;
 
 /** The table's state as the player sees it. */
 function table(page) {
@@ -45,7 +46,9 @@ async function reopen(browser, server, answer) {
   assert.equal(await t.page.evaluate(() => document.activeElement?.dataset.answer), 'yes');
   await t.page.click(`dialog.store-question button[data-answer="${answer}"]`);
   await settled(t.page);
-  await t.page.waitForFunction(() => !globalThis.rotacle.last.view.progressRun, { timeout: 20000 });
+  // Numbers that waited for the board when the tab died are entered, each with its run.
+  await t.page.waitForFunction(() => !globalThis.rotacle.last.view.progressRun && !globalThis.rotacle.last.view.keys.waiting.length,
+    { timeout: 20000 });
   await settled(t.page);
   return { t, question };
 }
@@ -67,10 +70,12 @@ test('a killed tab is offered back, resumed as it stood and journaled on; a sess
     const second = await reopen(browser, server, 'yes');
     const m = QUESTION.exec(second.question);
     assert.ok(m, `the question: ${second.question}`);
-    assert.equal(Number(m[1]), 11);
+    // The number in flight is either on the board or still waiting for it.
+    assert.equal(Number(m[1]) + Number(m[3] ?? 0), 11);
+    if (m[3]) assert.equal(m[4], String(numbers[10]));
     const resumed = await table(second.t.page);
     assert.equal(resumed.history, 11);
-    assert.equal(resumed.bankroll, m[2], 'the table is as the question said');
+    if (!m[3]) assert.equal(resumed.bankroll, m[2], 'the table is as the question said');
     assert.ok(resumed.strip.includes(String(numbers[10])), 'the number in flight is on the strip');
     assert.equal(before.history, 10);
 
@@ -130,9 +135,80 @@ test('a second tab says the session is open elsewhere and plays its own', async 
     const c = await reopen(browser, server, 'yes');
     assert.match(c.question, /^Resume the last session\? 3 numbers/);
     assert.equal((await table(c.t.page)).history, 3);
+    // APP keeps the game it ends among the previous sessions, as does the
+    // second tab's session, swept when its tab had gone.
+    await c.t.page.evaluate(() => globalThis.rotacle.do('reset-app'));
+    await settled(c.t.page);
+    await c.t.page.waitForFunction(() => document.querySelectorAll('.previous-sessions option').length === 2);
+    const kept = await c.t.page.$$eval('.previous-sessions option', (o) => o.map((x) => x.textContent.replace(/^.*\u2014  /, '')));
+    assert.deepEqual(kept.map((k) => k.replace(/, bankroll .*/, '')), ['3 numbers', '2 numbers']);
     await c.t.close();
   } finally {
     await browser.close();
     await server.close();
+  }
+});
+
+test('a journal damaged in the middle is resumed up to the damage, with the desktop words', async () => {
+  const server = await serve();
+  const browser = await launch();
+  try {
+    const a = await openTable({ browser, server });
+    await settled(a.page);
+    await play(a.page, [3, 14, 25, 36]);
+    // One stored record of the middle loses a character, its checksum left as it was.
+    const damaged = await a.page.evaluate(() => new Promise((resolve, reject) => {
+      const open = indexedDB.open('rotacle');
+      open.onsuccess = () => {
+        const store = open.result.transaction('records', 'readwrite').objectStore('records');
+        const all = store.getAll(IDBKeyRange.bound([1, 0], [1, Infinity]));
+        all.onsuccess = () => {
+          const at = 2;
+          const line = all.result[at];
+          store.put(line.slice(1), [1, at]);
+          store.transaction.oncomplete = () => resolve(all.result.length);
+        };
+      };
+      open.onerror = reject;
+    }));
+    assert.ok(damaged > 4);
+    await kill(a);
+    const b = await reopen(browser, server, 'yes');
+    const m = QUESTION.exec(b.question);
+    assert.ok(m, b.question);
+    assert.ok(Number(m[1]) < 4);
+    assert.equal(await b.t.page.$eval('#messages', (e) => e.textContent),
+      'The journal is damaged at record 3; the session is resumed up to the record before it.');
+    assert.equal((await table(b.t.page)).history, Number(m[1]));
+    // The damaged rest is cut off: the journal goes on from the resumed table.
+    await play(b.t.page, [9]);
+    await kill(b.t);
+    const c = await reopen(browser, server, 'yes');
+    assert.match(c.question, new RegExp(`^Resume the last session\\? ${Number(m[1]) + 1} numbers`));
+    await c.t.close();
+  } finally {
+    await browser.close();
+    await server.close();
+  }
+});
+
+test('a tick queued before its timer stopped leaves the board open', async () => {
+  const t = await openTable();
+  try {
+    await settled(t.page);
+    await play(t.page, [12, 19]);
+    // Under load the browser may run a timer's tick after the tick that
+    // stopped it: every game timer, idle now, gets one such late tick.
+    const after = await t.page.evaluate(async () => {
+      for (let id = 1; id < 8; ++id) await globalThis.rotacle.send({ tick: id });
+      return globalThis.rotacle.last.view;
+    });
+    assert.equal(after.progressRun, false);
+    await play(t.page, [21]);
+    assert.equal((await table(t.page)).history, 3);
+    await t.close();
+  } catch (e) {
+    await t.close().catch(() => undefined);
+    throw e;
   }
 });
