@@ -82,12 +82,12 @@ export class Files {
     this.panel = document.createElement('div');
     this.panel.className = 'import-panel';
     this.panel.setAttribute('role', 'region');
-    this.panel.setAttribute('aria-label', t('TForm1', 'IMPORT NUMBERS'));
+    this.panel.setAttribute('aria-label', t('Artwork', 'IMPORT NUMBERS'));
     this.panel.hidden = true;
     const title = document.createElement('h2');
-    title.textContent = t('TForm1', 'IMPORT NUMBERS');
+    title.textContent = t('Artwork', 'IMPORT NUMBERS');
     const hint = document.createElement('p');
-    hint.textContent = t('TForm1', 'From a saved Evolution history page or a text file');
+    hint.textContent = t('Artwork', 'From a saved Evolution history page or a text file');
     this.panel.append(title, hint);
     this.paste = button(this.panel, 'paste-page', t('TForm1', 'PASTE FROM EVOLUTION'),
       t('Tooltip', 'Reads the numbers of a live-casino history page copied to the clipboard.'), 'paste-page');
@@ -96,7 +96,7 @@ export class Files {
     this.progress.className = 'import-progress';
     this.progress.setAttribute('aria-label', t('Accessible', 'import progress'));
     this.panel.append(this.progress);
-    this.process = button(this.panel, 'import-run', t('TForm1', 'IMPORT'),
+    this.process = button(this.panel, 'import-run', t('List', 'IMPORT'),
       t('Tooltip', 'Replaces the history with the numbers read; no bet is settled.'), 'import-run');
     button(this.panel, 'import-close', t('TForm1', 'CLOSE'), t('Tooltip', 'Closes the import panel; the history stays as it is.'), 'import-close');
 
@@ -286,7 +286,7 @@ export class Files {
     this.progress.max = Math.max(1, p.progress[1]);
     this.progress.value = Math.min(p.progress[0], this.progress.max);
     const counted = /\((\d+)\)/.exec(p.process.text);
-    this.process.textContent = counted ? t('TForm1', 'IMPORT (%1)', counted[1] ?? '') : t('TForm1', 'IMPORT');
+    this.process.textContent = counted ? t('List', 'IMPORT (%1)', counted[1] ?? '') : t('List', 'IMPORT');
     this.process.disabled = !p.process.enabled;
   }
 
