@@ -64,6 +64,7 @@ export class Files {
   private readonly numbersPicker: HTMLInputElement;
   private readonly settingsPicker: HTMLInputElement;
   private view: View;
+  private layingOut = false; // a pasted page is being laid out
 
   constructor(private readonly app: App, parent: HTMLElement) {
     this.view = app.last.view;
@@ -175,13 +176,17 @@ export class Files {
   /** Reads the page `html` in the browser and gives it to the import panel (PASTE FROM EVOLUTION). */
   async pastePage(html: string): Promise<void> {
     await this.app.idle();
-    if (!this.view.panel.open || this.view.panel.pasteCovered) return;
+    // One page at a time, as the desktop's busy cover allows.
+    if (!this.view.panel.open || this.view.panel.pasteCovered || this.layingOut) return;
+    this.layingOut = true;
     let text: string;
     try {
       text = await pageText(html);
     } catch (e) {
       tell(e instanceof Error ? e.message : String(e));
       return;
+    } finally {
+      this.layingOut = false;
     }
     await this.app.send({ page: { html, text } });
     await this.app.send({ window: 'paste-page' });

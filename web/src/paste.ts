@@ -4,6 +4,7 @@
 // refuses every request, and no element left that would navigate the frame),
 // <noscript> hidden as a browser with scripts on shows it. The frame's body
 // text (innerText) is what the game's line parse reads.
+import { t } from './i18n.js';
 
 /** The largest page that is read, in bytes (the game keeps the same limit). */
 export const PAGE_SIZE_LIMIT = 16 * 1024 * 1024;
@@ -20,6 +21,9 @@ const INERT_SELECTORS = [
   'script', 'iframe', 'frame', 'frameset', 'object', 'embed', 'applet', 'portal', 'base', 'link',
   'meta[http-equiv]', 'template', 'audio', 'video', 'source', 'track',
 ].join(',');
+
+/** How long the laying out of a page may take (the desktop's page reader gets as long). */
+export const PAGE_TIMEOUT_MS = 30000;
 
 /** The size of `text` in UTF-8 bytes, as the game counts it. */
 export function utf8Size(text: string): number {
@@ -72,11 +76,19 @@ export async function pageText(html: string, host: HTMLElement = document.body):
   const loaded = new Promise<void>((resolve) => frame.addEventListener('load', () => resolve(), { once: true }));
   frame.srcdoc = frameDocument(html);
   host.append(frame);
+  let timer = 0;
+  const late = new Promise<never>((_, reject) => {
+    timer = window.setTimeout(
+      () => reject(new Error(t('Message', 'The page cannot be read: %1.', `reading it took longer than ${PAGE_TIMEOUT_MS / 1000} seconds`))),
+      PAGE_TIMEOUT_MS,
+    );
+  });
   try {
-    await loaded;
+    await Promise.race([loaded, late]);
     const body = frame.contentDocument?.body;
     return body ? body.innerText : '';
   } finally {
+    clearTimeout(timer);
     frame.remove();
   }
 }
