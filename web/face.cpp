@@ -6,8 +6,11 @@
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "display/geometry.h"
 #include "engine/scheduler.h"
 #include "import/page_text.h"
+#include "risk/risk.h"
+#include "settings/staking_presets.h"
 #include "tools/stats.h"
 
 namespace rotacle::web {
@@ -41,7 +44,9 @@ Json Visibles(const auto& pictures) {
     return a;
 }
 
-Json LabelJson(const Label& l) { return Json{{"text", l.Caption}, {"shown", l.Visible}, {"colour", l.Colour}}; }
+Json LabelJson(const Label& l) {
+    return Json{{"text", l.Caption}, {"shown", l.Visible}, {"colour", l.Colour}};
+}
 
 Json GaugeJson(const Gauge& g) { return Json{g.Position, g.MaxValue}; }
 
@@ -93,12 +98,13 @@ public:
 };
 
 Face::Face()
-    : session_("/", false), listener_(std::make_unique<Listener>(stats_)), recorder_(std::make_unique<Recorder>()) {
+    : session_("/", false),
+      listener_(std::make_unique<Listener>(stats_)),
+      recorder_(std::make_unique<Recorder>()) {
     session_.Platform().clock_ms = &now_ms_;
     session_.Engine().SetPlayListener(listener_.get());
     session_.Engine().SetJournal(recorder_.get());
-    SetPageLayout(
-        [](const std::string&, void* face) { return static_cast<Face*>(face)->page_text_; }, this);
+    SetPageLayout([](const std::string&, void* face) { return static_cast<Face*>(face)->page_text_; }, this);
 }
 
 Face::~Face() {
@@ -143,10 +149,55 @@ std::string Face::Call(std::string_view request) {
                 // A resumed session's unfinished run ends at once, journaled.
                 e.FinishProgressRuns();
                 ok = e.Event([&] { e.TimerTick(TimerId::ShowValues); });
+            } else if (w == "limit-clock") {
+                // The limits of time, looked at every second while one is set.
+                if (e.Limits().On() && e.Limits().Stopped() == LimitKind::None)
+                    run([&] { e.CheckLimitClock(); });
             } else if (w == "stats")
                 answer["stats"] = sim::SessionStatsJson(stats_);
             else
                 throw std::invalid_argument("unknown window event '" + w + "'");
+        } else if (req.contains("key")) {
+            // The keys of play at speed, as the window takes them.
+            const std::string k = req["key"].get<std::string>();
+            if (k.size() == 1 && k[0] >= '0' && k[0] <= '9')
+                speed.Digit(k[0]);
+            else if (k == "Backspace")
+                speed.Backspace();
+            else if (k == "Enter")
+                speed.Commit(e);
+            else if (k == "Escape") {
+                // The typed digits first, then the import panel, then the settings area.
+                if (speed.Clear() == SpeedPlay::Outcome::Ignored) {
+                    if (e.Panel().Panel_Import().Visible)
+                        ok = e.Event([&] { e.Image_ClosePanel2Click(); });
+                    else if (e.Chrome().ClientHeight() > geometry::kClosedHeight)
+                        ok = e.Event([&] { e.Image_Settings3Click(); });
+                }
+            } else
+                throw std::invalid_argument("unknown key '" + k + "'");
+            speed.EnterWaiting(e);
+        } else if (req.contains("staking")) {
+            // The staking dialog: a preset's first stakes on a game of their
+            // own, and the preset written over the settings as a loaded file is.
+            const Json& st = req["staking"];
+            const auto preset = StakingPresetByName(st.at("preset").get<std::string>());
+            if (!preset) throw std::invalid_argument("unknown staking preset");
+            if (st.value("apply", false)) {
+                const Memo record = WithStakingPreset(*preset, e.Settings().Settings_Data());
+                ok = e.Event([&] { e.LoadSettingsLines(record); });
+            }
+            const Memo record = WithStakingPreset(*preset, e.Settings().Settings_Data());
+            const double bankroll = e.State().Bankroll > 0 ? e.State().Bankroll : 1000.0;
+            Json preview;
+            try {
+                for (const auto& [name, outcomes] :
+                     {std::pair{"lose", "LLLLLL"}, {"win", "WWWWWW"}, {"mixed", "LLLWWW"}})
+                    preview[name] = risk::PreviewStakes(record, bankroll, outcomes);
+            } catch (const std::exception& x) {
+                preview = Json{{"error", x.what()}};
+            }
+            answer["staking"] = std::move(preview);
         } else if (req.contains("tick")) {
             const int id = req["tick"].get<int>();
             if (id < 0 || id >= kTimerCount) throw std::invalid_argument("no such timer");
@@ -169,7 +220,8 @@ std::string Face::Call(std::string_view request) {
             platform.clipboard = req["page"].at("html").get<std::string>();
             page_text_ = req["page"].at("text").get<std::string>();
         } else if (req.contains("file")) {
-            WriteTextAtomic(req["file"].at("path").get<std::string>(), req["file"].at("data").get<std::string>());
+            WriteTextAtomic(req["file"].at("path").get<std::string>(),
+                            req["file"].at("data").get<std::string>());
         } else if (req.contains("read")) {
             answer["data"] = ReadFileText(req["read"].get<std::string>());
         }
@@ -233,41 +285,51 @@ std::string ViewJson(const Engine& e, const SpeedPlay& speed, const SessionStats
                      {"quick", speed.Quick()}};
 
     const ImportPanel& p = e.Panel();
-    v["panel"] = Json{{"open", p.Panel_Import().Visible},
-                      {"pasteCovered", p.Image_PasteFromEvolution3().Visible},
-                      {"loadCovered", p.Image_LoadFromFile3().Visible},
-                      {"progress", GaugeJson(p.ProgressBar2())},
-                      {"process", Json{{"text", p.Button_Process().Caption}, {"enabled", p.Button_Process().Enabled}}},
-                      {"listed", p.Import_List().size()}};
+    v["panel"] =
+        Json{{"open", p.Panel_Import().Visible},
+             {"pasteCovered", p.Image_PasteFromEvolution3().Visible},
+             {"loadCovered", p.Image_LoadFromFile3().Visible},
+             {"progress", GaugeJson(p.ProgressBar2())},
+             {"process", Json{{"text", p.Button_Process().Caption}, {"enabled", p.Button_Process().Enabled}}},
+             {"listed", p.Import_List().size()}};
 
     Json edits = Json::object();
-    for (const EditId id : {EditId::Init_Bet, EditId::Test_Bank, EditId::Losses_ActionValue, EditId::Wins_ActionValue}) {
+    for (const EditId id :
+         {EditId::Init_Bet, EditId::Test_Bank, EditId::Losses_ActionValue, EditId::Wins_ActionValue}) {
         const Edit& c = e.EditControl(id);
-        edits[std::string(NameOf(id))] = Json{{"text", c.Text}, {"enabled", c.Enabled}, {"readOnly", c.ReadOnly}};
+        edits[std::string(NameOf(id))] =
+            Json{{"text", c.Text}, {"enabled", c.Enabled}, {"readOnly", c.ReadOnly}};
     }
     v["edits"] = std::move(edits);
     Json spins = Json::object();
-    for (const SpinId id : {SpinId::N_Count, SpinId::Play_Bets, SpinId::Until_Profit, SpinId::Phase_Correction_Value,
-                            SpinId::Losses_HowMuch, SpinId::Wins_HowMuch}) {
+    for (const SpinId id : {SpinId::N_Count, SpinId::Play_Bets, SpinId::Until_Profit,
+                            SpinId::Phase_Correction_Value, SpinId::Losses_HowMuch, SpinId::Wins_HowMuch}) {
         const SpinEdit& c = e.SpinControl(id);
-        spins[std::string(NameOf(id))] = Json{{"text", c.Text()},    {"enabled", c.Enabled}, {"readOnly", c.ReadOnly},
-                                              {"min", c.MinValue}, {"max", c.MaxValue}};
+        spins[std::string(NameOf(id))] = Json{{"text", c.Text()},
+                                              {"enabled", c.Enabled},
+                                              {"readOnly", c.ReadOnly},
+                                              {"min", c.MinValue},
+                                              {"max", c.MaxValue}};
     }
     v["spins"] = std::move(spins);
     Json checks = Json::object();
     for (const CheckId id :
-         {CheckId::ChBx_TestBank, CheckId::Get_Minimal_Profit, CheckId::Bet_Automatic_Reset, CheckId::ChBx_Phase_Correction,
-          CheckId::ChBx_Until_Profit, CheckId::ChBx_Fixed_Number, CheckId::ShowBetSize, CheckId::CatRows}) {
+         {CheckId::ChBx_TestBank, CheckId::Get_Minimal_Profit, CheckId::Bet_Automatic_Reset,
+          CheckId::ChBx_Phase_Correction, CheckId::ChBx_Until_Profit, CheckId::ChBx_Fixed_Number,
+          CheckId::ShowBetSize, CheckId::CatRows}) {
         const CheckBox& c = e.CheckControl(id);
         checks[std::string(NameOf(id))] = Json{{"checked", c.Checked}, {"enabled", c.Enabled}};
     }
     v["checks"] = std::move(checks);
     Json combos = Json::object();
-    for (const ComboId id : {ComboId::GameModes, ComboId::BetStrategy, ComboId::Losses_Type, ComboId::Losses_Action,
-                             ComboId::Wins_Type, ComboId::Wins_Action, ComboId::Search_Pattern}) {
+    for (const ComboId id :
+         {ComboId::GameModes, ComboId::BetStrategy, ComboId::Losses_Type, ComboId::Losses_Action,
+          ComboId::Wins_Type, ComboId::Wins_Action, ComboId::Search_Pattern}) {
         const ComboBox& c = e.ComboControl(id);
-        combos[std::string(NameOf(id))] = Json{{"items", c.Items},   {"index", c.ItemIndex},
-                                               {"enabled", c.Enabled}, {"colour", c.Colour},
+        combos[std::string(NameOf(id))] = Json{{"items", c.Items},
+                                               {"index", c.ItemIndex},
+                                               {"enabled", c.Enabled},
+                                               {"colour", c.Colour},
                                                {"fontColour", c.FontColour}};
     }
     v["combos"] = std::move(combos);

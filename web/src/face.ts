@@ -93,6 +93,8 @@ export interface Answer {
   replayed?: number;
   /** The replay stopped at a number entered while play stood still at a session limit. */
   playStopped?: boolean;
+  /** The first stakes of a staking preset, or why there are none. */
+  staking?: { lose?: number[]; win?: number[]; mixed?: number[]; error?: string };
 }
 
 /** What the page may ask; see web/face.h. */
@@ -100,6 +102,8 @@ export type Request =
   | { do: string }
   | { window: string; path?: string }
   | { tick: number }
+  | { key: string }
+  | { staking: { preset: string; apply: boolean } }
   | { replay: string[] }
   | { page: { html: string; text: string } }
   | { file: { path: string; data: string } }

@@ -33,56 +33,14 @@ export interface KeptSession {
   bankroll: string;
 }
 
-// ---------------------------------------------------------------- messages
+// ---------------------------------------------------------------- the page around
 
-/** Shows a message to the player (the page's alert line). */
-export function tell(text: string): void {
-  const messages = document.getElementById('messages');
-  if (messages) messages.textContent = text;
-}
-
-/**
- * Asks the player a question with Yes and No; `yesByDefault` puts the focus
- * (and Enter) on Yes. Escape answers No.
- */
-export function ask(question: string, yesByDefault = false): Promise<boolean> {
-  return new Promise((resolve) => {
-    const dialog = document.createElement('dialog');
-    dialog.className = 'store-question';
-    dialog.setAttribute('aria-label', 'Rotacle 8.0');
-    const text = document.createElement('p');
-    text.textContent = question;
-    text.id = `store-question-${Date.now()}`;
-    dialog.setAttribute('aria-describedby', text.id);
-    const row = document.createElement('div');
-    const button = (label: string, answer: boolean): HTMLButtonElement => {
-      const b = document.createElement('button');
-      b.type = 'button';
-      b.textContent = label;
-      b.dataset['answer'] = answer ? 'yes' : 'no';
-      b.addEventListener('click', () => finish(answer));
-      row.append(b);
-      return b;
-    };
-    const yes = button(t('Journal', 'Yes'), true);
-    const no = button(t('Journal', 'No'), false);
-    dialog.append(text, row);
-    let done = false;
-    const finish = (answer: boolean): void => {
-      if (done) return;
-      done = true;
-      dialog.close();
-      dialog.remove();
-      resolve(answer);
-    };
-    dialog.addEventListener('cancel', (e) => {
-      e.preventDefault();
-      finish(false);
-    });
-    document.body.append(dialog);
-    dialog.showModal();
-    (yesByDefault ? yes : no).focus();
-  });
+/** What the journal and the files need of the page: its message boxes and the guide's place for kept sessions. */
+export interface StoreHost {
+  /** Asks `question` with Yes and No; `yesByDefault` puts the focus on Yes. */
+  ask(question: string, yesByDefault?: boolean): Promise<boolean>;
+  /** Shows a message to the player. */
+  tell(text: string): void;
 }
 
 // ---------------------------------------------------------------- IndexedDB
@@ -194,10 +152,16 @@ export class SessionJournal {
   private numbers = 0; // numbers on the board after the last action
   private lastRecord = 0; // when the last action was stored, ms
   private readonly described = new Map<string, KeptSession>();
+  private pending: { last: JournalContents; lines: string[]; modified: number } | null = null;
+  /** Makes the requests that follow the start a replay of `actions` and the end of its run. */
+  resumeWith: (actions: string[]) => void = () => undefined;
   /** Called whenever the kept sessions change. */
   onKeptChanged: () => void = () => undefined;
 
-  constructor(private readonly app: App) {}
+  constructor(
+    private readonly app: App,
+    private readonly host: StoreHost,
+  ) {}
 
   private get face(): Face {
     return this.app.face;
@@ -210,7 +174,7 @@ export class SessionJournal {
    */
   async start(): Promise<void> {
     const notJournaled = (reason: unknown): void =>
-      tell(`${reason instanceof Error ? reason.message : String(reason)}${t('Journal', ' This session is not journaled.')}`);
+      this.host.tell(`${reason instanceof Error ? reason.message : String(reason)}${t('Journal', ' This session is not journaled.')}`);
     if (!('indexedDB' in globalThis)) {
       notJournaled('IndexedDB is not available.');
       return;
@@ -229,11 +193,11 @@ export class SessionJournal {
       }
     }
     if (!this.release) {
-      tell(t('Journal', 'Every session journal is open in another Rotacle window. This session is not journaled.'));
+      this.host.tell(t('Journal', 'Every session journal is open in another Rotacle window. This session is not journaled.'));
       return;
     }
     if (this.slot > 1)
-      tell(t('Journal', 'The last session is open in another Rotacle window. This window starts a session of its own.'));
+      this.host.tell(t('Journal', 'The last session is open in another Rotacle window. This window starts a session of its own.'));
     else await this.sweepSlots();
     try {
       const { lines, modified } = await this.readSlot(this.slot);
@@ -247,8 +211,10 @@ export class SessionJournal {
           `last at ${clockText(modified)}`;
         const waiting = last.waiting ?? [];
         if (waiting.length) question += `, and ${waiting.length} waiting to be entered (${waiting.join(' ')})`;
-        if (await ask(`${question}.`, true)) {
-          await this.resume(last, lines, modified);
+        if (await this.host.ask(`${question}.`, true)) {
+          // The replay runs as the next request, heard by the whole page (see `resumed`).
+          this.pending = { last, lines, modified };
+          this.resumeWith(last.actions);
           return;
         }
         await this.keepAside(text, modified, '');
@@ -308,13 +274,13 @@ export class SessionJournal {
     if (!kept) return;
     const chosen = this.face.readJournal(kept.text);
     if (!chosen.usable) {
-      tell(chosen.problem);
+      this.host.tell(chosen.problem);
       return;
     }
     // A kept session that goes on after its close is taken up to the close.
-    if (chosen.problem) tell(chosen.problem);
+    if (chosen.problem) this.host.tell(chosen.problem);
     if (!this.attached) {
-      tell(t('Journal', 'This window keeps no session journal: the kept session cannot be resumed here.'));
+      this.host.tell(t('Journal', 'This window keeps no session journal: the kept session cannot be resumed here.'));
       return;
     }
     const question = t(
@@ -322,7 +288,7 @@ export class SessionJournal {
       'Resume the session kept as %1? This session is kept beside it, and Rotacle starts again.',
       name,
     );
-    if (!(await ask(question))) return;
+    if (!(await this.host.ask(question))) return;
     // Whatever the table does from here belongs to no journal: the page starts again.
     this.attached = false;
     try {
@@ -332,7 +298,7 @@ export class SessionJournal {
         await this.keep([...this.lines, ...this.face.frame(['closed'])].join(''), now, now);
       await this.startOver(chosen.actions, kept.modified);
     } catch (e) {
-      tell(e instanceof Error ? e.message : String(e));
+      this.host.tell(e instanceof Error ? e.message : String(e));
       this.attached = true;
       return;
     }
@@ -341,27 +307,33 @@ export class SessionJournal {
     restart();
   }
 
-  // Replays the journal's actions into the table, cuts off what was not
-  // replayed, and journals on from there.
-  private async resume(last: JournalContents, lines: string[], modified: number): Promise<void> {
-    const replay = this.face.call({ replay: last.actions });
+  /**
+   * The replay of the last session has run: what was not replayed is cut
+   * off, and the journal goes on from there. The run the session was in
+   * finishes with the next request, journaled; the numbers that waited for
+   * it wait again: the table is as the question said.
+   */
+  async resumed(replay: Answer): Promise<void> {
+    const pending = this.pending;
+    this.pending = null;
+    if (!pending) return;
+    const { last, lines, modified } = pending;
     const ran = replay.replayed ?? 0;
-    // What was not replayed is no part of the session that goes on.
-    if (lines.length > ran + 1) {
-      const tx = write(this.db!, [RECORDS]);
-      tx.objectStore(RECORDS).delete(slotRange(this.slot, ran + 1));
-      await finished(tx);
+    try {
+      if (lines.length > ran + 1) {
+        const tx = write(this.db!, [RECORDS]);
+        tx.objectStore(RECORDS).delete(slotRange(this.slot, ran + 1));
+        await finished(tx);
+      }
+      this.lastRecord = modified;
+      this.numbers = replay.view.history;
+      this.attach(lines.slice(0, ran + 1));
+    } catch (e) {
+      this.host.tell(`${e instanceof Error ? e.message : String(e)}${t('Journal', ' This session is not journaled.')}`);
     }
-    this.lastRecord = modified;
-    this.numbers = replay.view.history;
-    this.attach(lines.slice(0, ran + 1));
-    // The run the session was in finishes now, journaled; the numbers that
-    // waited for it wait again: the table is as the question said.
-    const finish = this.face.call({ window: 'finish-runs' });
-    await this.store(finish);
-    if (last.problem) tell(last.problem);
+    if (last.problem) this.host.tell(last.problem);
     else if (ran < last.actions.length && replay.playStopped)
-      tell(
+      this.host.tell(
         t(
           'Journal',
           'Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.',
@@ -369,7 +341,7 @@ export class SessionJournal {
         ),
       );
     else if (ran < last.actions.length)
-      tell(t('Journal', 'The journal holds an action this version does not know; the session is resumed up to it.'));
+      this.host.tell(t('Journal', 'The journal holds an action this version does not know; the session is resumed up to it.'));
   }
 
   private attach(lines: string[]): void {
@@ -405,7 +377,7 @@ export class SessionJournal {
       this.unsaved = lines;
       if (!this.inTrouble) {
         this.inTrouble = true;
-        tell(
+        this.host.tell(
           t(
             'Journal',
             'The session journal cannot be written (%1). Play goes on; the journal catches up as soon as there is room again.',
@@ -444,7 +416,7 @@ export class SessionJournal {
   private async keepAside(text: string, modified: number, why: string): Promise<void> {
     const name = await this.keep(text, Date.now(), modified);
     await this.startOver([]);
-    if (why) tell(why + t('Journal', ' It is kept as %1; a new session starts.', name));
+    if (why) this.host.tell(why + t('Journal', ' It is kept as %1; a new session starts.', name));
   }
 
   /**
@@ -550,13 +522,27 @@ export function previousSessions(journal: SessionJournal, parent: HTMLElement): 
  * last session is resumed or kept aside; from then on every answer's records
  * are stored before the next request runs.
  */
-export function startJournal(app: App): { journal: SessionJournal; ready: Promise<void> } {
-  const journal = new SessionJournal(app);
+export function startJournal(app: App, host: StoreHost): { journal: SessionJournal; ready: Promise<void> } {
+  const journal = new SessionJournal(app, host);
   const gate: Request = { view: true };
-  app.listen((answer, req) => (req === gate ? journal.start() : journal.store(answer)));
-  const ready = app.send(gate).then(async () => {
-    // The table as the journal left it, its timers running.
-    await app.send({ view: true });
+  // The two requests after the gate stay views unless the player resumes
+  // the last session: then they are its replay and the end of the run it
+  // left unfinished, heard by every listener of the page like any other.
+  const replay: { view?: true; replay?: string[] } = { view: true };
+  const finish: { view?: true; window?: string } = { view: true };
+  journal.resumeWith = (actions) => {
+    delete replay.view;
+    replay.replay = actions;
+    delete finish.view;
+    finish.window = 'finish-runs';
+  };
+  app.listen((answer, req) => {
+    if (req === gate) return journal.start();
+    if (req === replay && replay.replay) return journal.resumed(answer);
+    return journal.store(answer);
   });
+  void app.send(gate);
+  void app.send(replay as Request);
+  const ready = app.send(finish as Request).then(() => undefined);
   return { journal, ready };
 }

@@ -16,8 +16,13 @@ function view(page) {
   return page.evaluate(() => globalThis.rotacle.last.view);
 }
 
-function message(page) {
-  return page.$eval('#messages', (m) => m.textContent);
+/** The message the page shows, once the player has read it (OK). */
+async function said(page, timeout = 10000) {
+  await page.waitForSelector('dialog.message[open]', { timeout });
+  const text = await page.$eval('#message-text', (e) => e.textContent);
+  await page.click('dialog.message button');
+  await page.waitForFunction(() => !document.querySelector('dialog.message').open);
+  return text;
 }
 
 /** Lets the page download into a folder of the test's own; `next()` gives the next file's bytes. */
@@ -66,12 +71,12 @@ test('number files by picker and by drop are imported, a bad one refused, and th
     await settled(t.page);
     const file = join(dir, 'series.txt');
     writeFileSync(file, CRLF([17, 0, 32]));
-    await t.page.click('[data-command="import"]');
+    await t.page.click('[data-control="Image_Import"]');
     await settled(t.page);
     await pick(t.page, '.import-panel [data-command="load-file"]', file);
     await t.page.waitForFunction(() => globalThis.rotacle.last.view.panel.listed === 3);
-    assert.equal(await t.page.$eval('.import-panel .import-run', (b) => b.textContent), 'IMPORT (3)');
-    await t.page.click('.import-panel .import-run');
+    assert.equal(await t.page.$eval('.import-panel .process', (b) => b.textContent), 'IMPORT (3)');
+    await t.page.click('.import-panel .process');
     await settled(t.page);
     assert.equal((await view(t.page)).history, 3);
     assert.equal(await t.page.$eval('.import-panel', (p) => p.hidden), true);
@@ -82,8 +87,7 @@ test('number files by picker and by drop are imported, a bad one refused, and th
 
     // A file whose third line is no number: told which line, the history kept.
     await drop(t.page, 'bad.txt', Buffer.from('5\r\n6\r\n\r\n7\r\n'));
-    await t.page.waitForFunction(() => document.getElementById('messages').textContent !== '');
-    assert.match(await message(t.page), /^Line 3: /);
+    assert.match(await said(t.page), /^Line 3: /);
     assert.equal((await view(t.page)).history, 3);
 
     // A dropped file opens the panel and is offered for IMPORT; the question
@@ -92,11 +96,11 @@ test('number files by picker and by drop are imported, a bad one refused, and th
     const count = series.toString('latin1').split(/\r\n|\n|\r/).filter((l) => l !== '').length;
     await drop(t.page, 'series1.txt', series);
     await t.page.waitForFunction((n) => globalThis.rotacle.last.view.panel.listed === n, {}, count);
-    await t.page.click('.import-panel .import-run');
-    await t.page.waitForSelector('dialog.store-question[open]');
-    assert.equal(await t.page.$eval('dialog.store-question p', (p) => p.textContent),
+    await t.page.click('.import-panel .process');
+    await t.page.waitForSelector('dialog.message[open]');
+    assert.equal(await t.page.$eval('#message-text', (p) => p.textContent),
       `Import ${count} numbers? They replace the history of 3 numbers; the bankroll stays.`);
-    await t.page.click('dialog.store-question button[data-answer="yes"]');
+    await t.page.click('dialog.message button[data-answer="yes"]');
     await settled(t.page);
     assert.equal((await view(t.page)).history, count);
     download = got.next();
@@ -128,15 +132,14 @@ test('a settings file is loaded and saved byte for byte', async () => {
     writeFileSync(file, bytes);
     await pick(t.page, '[data-command="load-settings"]', file);
     await settled(t.page);
-    assert.equal(await message(t.page), '');
+    assert.equal(await t.page.$eval('dialog.message', (d) => d.open), false, 'no message');
     const again = got.next();
     await t.page.click('[data-command="save-settings"]');
     assert.deepEqual(await again, bytes);
 
     // A file beyond the settings limit is refused with the game's message, the settings kept.
     await drop(t.page, 'huge.rtk', Buffer.alloc(1024 * 1024 + 10, 0x31));
-    await t.page.waitForFunction(() => document.getElementById('messages').textContent !== '');
-    assert.match(await message(t.page), /^Cannot open file ".*huge\.rtk"\. File too large \(more than 1 MB\)/);
+    assert.match(await said(t.page), /^Cannot open file ".*huge\.rtk"\. File too large \(more than 1 MB\)/);
     const kept = got.next();
     await t.page.click('[data-command="save-settings"]');
     assert.deepEqual(await kept, bytes);
@@ -151,7 +154,7 @@ test('a pasted page is read without running a script or loading anything, with t
   const t = await openTable();
   try {
     await settled(t.page);
-    await t.page.click('[data-command="import"]');
+    await t.page.click('[data-control="Image_Import"]');
     await settled(t.page);
     const before = t.server.state.requests.length;
     const paste = (html) => t.page.evaluate((html) => {
@@ -176,7 +179,7 @@ test('a pasted page is read without running a script or loading anything, with t
     await paste(hostile);
     await t.page.waitForFunction(() => globalThis.rotacle.last.view.panel.listed > 0, { timeout: 10000 });
     // The spans stand on one line as a browser lays them out; the last line is entered first.
-    await t.page.click('.import-panel .import-run');
+    await t.page.click('.import-panel .process');
     await settled(t.page);
     const history = await t.page.evaluate(async () => {
       await globalThis.rotacle.do('export /files/check.txt');
@@ -188,19 +191,16 @@ test('a pasted page is read without running a script or loading anything, with t
     assert.equal(await t.page.$$eval('iframe', (f) => f.length), 0, 'the frame is gone');
 
     // The desktop's messages: a page without numbers, a page above 16 MB.
-    await t.page.click('[data-command="import"]');
+    await t.page.click('[data-control="Image_Import"]');
     await settled(t.page);
     await paste('<p>no numbers here</p>');
-    await t.page.waitForFunction(() => document.getElementById('messages').textContent !== '', { timeout: 10000 });
-    assert.equal(await message(t.page), 'The pasted page holds no roulette numbers: nothing to import.');
-    await t.page.evaluate(() => { document.getElementById('messages').textContent = ''; });
+    assert.equal(await said(t.page), 'The pasted page holds no roulette numbers: nothing to import.');
     await t.page.evaluate(() => {
       const dt = new DataTransfer();
       dt.setData('text/html', `<div>7</div>${' '.repeat(16 * 1024 * 1024)}`);
       document.body.dispatchEvent(new ClipboardEvent('paste', { clipboardData: dt, bubbles: true, cancelable: true }));
     });
-    await t.page.waitForFunction(() => document.getElementById('messages').textContent !== '', { timeout: 20000 });
-    assert.equal(await message(t.page),
+    assert.equal(await said(t.page, 20000),
       'The page cannot be read: it holds 16777228 bytes, more than the limit of 16 MB (16777216 bytes).');
     assert.equal((await view(t.page)).history, 4);
     await t.close();

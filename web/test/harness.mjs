@@ -102,3 +102,13 @@ export async function openTable({ browser, server, viewport = { width: 1280, hei
 export function settled(page) {
   return page.evaluate(() => globalThis.rotacle.idle());
 }
+
+/**
+ * Answers the question the page shows ('yes' or 'no'): on a visit after a
+ * session with numbers, the page first asks whether to resume it.
+ */
+export async function answer(page, choice) {
+  await page.waitForSelector('dialog.message[open]', { timeout: 10000 });
+  await page.click(`dialog.message button[data-answer="${choice}"]`);
+  await settled(page);
+}

@@ -27,6 +27,14 @@ async function play(page, numbers) {
   }
 }
 
+/** The message the page shows, once the player has read it (OK). */
+async function said(page) {
+  await page.waitForSelector('dialog.message[open]', { timeout: 10000 });
+  const text = await page.$eval('#message-text', (e) => e.textContent);
+  await page.click('dialog.message button');
+  return text;
+}
+
 /** Kills the tab's renderer, as a phone or a crash does: nothing of the page runs after it. */
 async function kill(t) {
   const cdp = await t.page.createCDPSession();
@@ -40,11 +48,11 @@ async function kill(t) {
 /** Opens the table and answers the resume question; gives the question's text. */
 async function reopen(browser, server, answer) {
   const t = await openTable({ browser, server });
-  const dialog = await t.page.waitForSelector('dialog.store-question[open]', { timeout: 10000 });
-  const question = await dialog.$eval('p', (p) => p.textContent);
+  const dialog = await t.page.waitForSelector('dialog.message[open]', { timeout: 10000 });
+  const question = await t.page.$eval('#message-text', (p) => p.textContent);
   // Yes is the default answer: it has the focus.
   assert.equal(await t.page.evaluate(() => document.activeElement?.dataset.answer), 'yes');
-  await t.page.click(`dialog.store-question button[data-answer="${answer}"]`);
+  await t.page.click(`dialog.message button[data-answer="${answer}"]`);
   await settled(t.page);
   // Numbers that waited for the board when the tab died are entered, each with its run.
   await t.page.waitForFunction(() => !globalThis.rotacle.last.view.progressRun && !globalThis.rotacle.last.view.keys.waiting.length,
@@ -91,19 +99,21 @@ test('a killed tab is offered back, resumed as it stood and journaled on; a sess
     assert.equal((await table(third.t.page)).history, 0, 'No starts a new session');
 
     // The session not taken up is the newest kept one, and RESUME brings it back.
+    await third.t.page.click('[data-control="Button_Help"]');
+    await third.t.page.waitForFunction(() => document.querySelectorAll('.previous-sessions option').length > 0);
     const listed = await third.t.page.$$eval('.previous-sessions option', (o) => o.map((x) => x.textContent));
     assert.match(listed[0] ?? '', /^\d{4}-\d\d-\d\d \d\d:\d\d:\d\d  \u2014  12 numbers, bankroll /);
     await third.t.page.select('.previous-sessions select', await third.t.page.$eval('.previous-sessions option', (o) => o.value));
     const reload = third.t.page.waitForNavigation();
     await third.t.page.click('.previous-sessions .resume-session');
-    await third.t.page.waitForSelector('dialog.store-question[open]');
-    assert.match(await third.t.page.$eval('dialog.store-question p', (p) => p.textContent),
+    await third.t.page.waitForSelector('dialog.message[open]');
+    assert.match(await third.t.page.$eval('#message-text', (p) => p.textContent),
       /^Resume the session kept as session-\d{8}-\d{6}(-\d+)?\.journal\? This session is kept beside it, and Rotacle starts again\.$/);
-    await third.t.page.click('dialog.store-question button[data-answer="yes"]');
+    await third.t.page.click('dialog.message button[data-answer="yes"]');
     await reload;
-    await third.t.page.waitForSelector('dialog.store-question[open]', { timeout: 10000 });
-    assert.match(await third.t.page.$eval('dialog.store-question p', (p) => p.textContent), /^Resume the last session\? 12 numbers/);
-    await third.t.page.click('dialog.store-question button[data-answer="yes"]');
+    await third.t.page.waitForSelector('dialog.message[open]', { timeout: 10000 });
+    assert.match(await third.t.page.$eval('#message-text', (p) => p.textContent), /^Resume the last session\? 12 numbers/);
+    await third.t.page.click('dialog.message button[data-answer="yes"]');
     await third.t.page.waitForSelector('html[data-ready="1"]');
     await settled(third.t.page);
     assert.deepEqual(await table(third.t.page), after);
@@ -123,7 +133,7 @@ test('a second tab says the session is open elsewhere and plays its own', async 
     await play(a.page, [7, 11, 23]);
     const b = await openTable({ browser, server });
     await settled(b.page);
-    assert.equal(await b.page.$eval('#messages', (m) => m.textContent),
+    assert.equal(await said(b.page),
       'The last session is open in another Rotacle window. This window starts a session of its own.');
     assert.equal((await table(b.page)).history, 0);
     await play(b.page, [1, 2]);
@@ -139,6 +149,7 @@ test('a second tab says the session is open elsewhere and plays its own', async 
     // second tab's session, swept when its tab had gone.
     await c.t.page.evaluate(() => globalThis.rotacle.do('reset-app'));
     await settled(c.t.page);
+    await c.t.page.click('[data-control="Button_Help"]');
     await c.t.page.waitForFunction(() => document.querySelectorAll('.previous-sessions option').length === 2);
     const kept = await c.t.page.$$eval('.previous-sessions option', (o) => o.map((x) => x.textContent.replace(/^.*\u2014  /, '')));
     assert.deepEqual(kept.map((k) => k.replace(/, bankroll .*/, '')), ['3 numbers', '2 numbers']);
@@ -177,8 +188,7 @@ test('a journal damaged in the middle is resumed up to the damage, with the desk
     const m = QUESTION.exec(b.question);
     assert.ok(m, b.question);
     assert.ok(Number(m[1]) < 4);
-    assert.equal(await b.t.page.$eval('#messages', (e) => e.textContent),
-      'The journal is damaged at record 3; the session is resumed up to the record before it.');
+    assert.equal(await said(b.t.page), 'The journal is damaged at record 3; the session is resumed up to the record before it.');
     assert.equal((await table(b.t.page)).history, Number(m[1]));
     // The damaged rest is cut off: the journal goes on from the resumed table.
     await play(b.t.page, [9]);
