@@ -176,7 +176,7 @@ export class SessionJournal {
     const notJournaled = (reason: unknown): void =>
       this.host.tell(`${reason instanceof Error ? reason.message : String(reason)}${t('Journal', ' This session is not journaled.')}`);
     if (!('indexedDB' in globalThis)) {
-      notJournaled('IndexedDB is not available.');
+      notJournaled(t('Web', 'This browser keeps no data for pages (IndexedDB).'));
       return;
     }
     try {
