@@ -12,6 +12,7 @@
 #include "risk/risk.h"
 #include "settings/staking_presets.h"
 #include "tools/stats.h"
+#include "web/stats_face.h"
 
 namespace rotacle::web {
 
@@ -102,6 +103,8 @@ Face::Face()
       listener_(std::make_unique<Listener>(stats_)),
       recorder_(std::make_unique<Recorder>()) {
     session_.Platform().clock_ms = &now_ms_;
+    // The statistics window lists every spin.
+    stats_.KeepSpins(true);
     session_.Engine().SetPlayListener(listener_.get());
     session_.Engine().SetJournal(recorder_.get());
     SetPageLayout([](const std::string&, void* face) { return static_cast<Face*>(face)->page_text_; }, this);
@@ -154,7 +157,9 @@ std::string Face::Call(std::string_view request) {
                 if (e.Limits().On() && e.Limits().Stopped() == LimitKind::None)
                     run([&] { e.CheckLimitClock(); });
             } else if (w == "stats")
-                answer["stats"] = sim::SessionStatsJson(stats_);
+                answer["stats"] = StatsJson(stats_, req);
+            else if (w == "risk-setup")
+                answer["risk"] = RiskSetupJson(e);
             else
                 throw std::invalid_argument("unknown window event '" + w + "'");
         } else if (req.contains("key")) {

@@ -13,6 +13,8 @@ import { LimitScreen } from './limits.js';
 import { Settings } from './settings.js';
 import { CLOSED_HEIGHT, OPEN_HEIGHT, Table, WIDTH } from './table.js';
 import { applyTooltips } from './tooltips.js';
+import { installStats } from './stats.js';
+import { installRisk } from './risk.js';
 
 /** The page reader's timer: a pasted page is read on its ticks. */
 const PAGE_TIMER = 7;
@@ -93,6 +95,8 @@ async function start(): Promise<void> {
   fit(table);
   window.addEventListener('resize', () => fit(table));
   app.clock.sync(app.last.timers);
+  installStats(app);
+  installRisk(app);
   await settings.applyStored();
   await app.idle();
   table.focusTable();
