@@ -5,6 +5,7 @@
 #include <string>
 
 #include "web/face.h"
+#include "web/face_journal.h"
 
 extern "C" {
 
@@ -13,6 +14,13 @@ EMSCRIPTEN_KEEPALIVE const char* rotacle_call(const char* request) {
     static rotacle::web::Face face;
     static std::string answer;
     answer = face.Call(request);
+    return answer.c_str();
+}
+
+/// One request about the session journal's records (see JournalCall).
+EMSCRIPTEN_KEEPALIVE const char* rotacle_journal(const char* request) {
+    static std::string answer;
+    answer = rotacle::web::JournalCall(request);
     return answer.c_str();
 }
 

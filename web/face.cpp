@@ -148,6 +148,10 @@ std::string Face::Call(std::string_view request) {
                 platform.dialog_answer = req.at("path").get<std::string>();
                 run([&] { e.Image_LoadFromFile2Click(); });
                 platform.dialog_answer.reset();
+            } else if (w == "finish-runs") {
+                // A resumed session's unfinished run ends at once, journaled.
+                e.FinishProgressRuns();
+                ok = e.Event([&] { e.TimerTick(TimerId::ShowValues); });
             } else if (w == "limit-clock") {
                 // The limits of time, looked at every second while one is set.
                 if (e.Limits().On() && e.Limits().Stopped() == LimitKind::None)
@@ -202,13 +206,19 @@ std::string Face::Call(std::string_view request) {
         } else if (req.contains("tick")) {
             const int id = req["tick"].get<int>();
             if (id < 0 || id >= kTimerCount) throw std::invalid_argument("no such timer");
-            Scheduler::Tick(e, static_cast<TimerId>(id), speed.Quick());
-            speed.EnterWaiting(e);
+            // A tick the page queued before its timer stopped is none: a
+            // stopped timer does not fire (a run ended by the tick before
+            // would start again half-way and leave the board locked).
+            if (e.TimerControl(static_cast<TimerId>(id)).Enabled) {
+                Scheduler::Tick(e, static_cast<TimerId>(id), speed.Quick());
+                speed.EnterWaiting(e);
+            }
         } else if (req.contains("replay")) {
             const auto actions = req["replay"].get<std::vector<std::string>>();
             // The records of a replay are in the journal already.
             e.SetJournal(nullptr);
             answer["replayed"] = session_.Replay(actions);
+            answer["playStopped"] = e.LastReplayStop() == GameJournal::ReplayStop::PlayStopped;
             e.SetJournal(recorder_.get());
         } else if (req.contains("page")) {
             // The page as the browser laid it out; the clipboard holds its markup.

@@ -36,7 +36,8 @@ public:
     ///    it (the page's timers run them);
     ///  - `window`: a window event the script has no command for
     ///    (settings-open, settings-close, import-open, paste-page, load-file,
-    ///    limit-clock, stats);
+    ///    limit-clock, stats, finish-runs: the progress run a resumed session
+    ///    left unfinished runs to its end);
     ///  - `key`: a key of play at speed ("0".."9", Backspace, Enter, Escape);
     ///  - `staking`: {preset, apply} the first stakes of a staking preset
     ///    (answer `staking`: lose, win, mixed), written over the settings with `apply`;

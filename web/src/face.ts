@@ -91,6 +91,8 @@ export interface Answer {
   data?: string;
   stats?: unknown;
   replayed?: number;
+  /** The replay stopped at a number entered while play stood still at a session limit. */
+  playStopped?: boolean;
   /** The first stakes of a staking preset, or why there are none. */
   staking?: { lose?: number[]; win?: number[]; mixed?: number[]; error?: string };
 }
@@ -108,8 +110,33 @@ export type Request =
   | { read: string }
   | { view: true };
 
+/** Requests up to this many characters go on the module's stack; longer ones on its heap. */
+const STACK_REQUEST = 64 * 1024;
+
 interface FaceModule {
-  ccall(name: string, ret: 'string', types: ['string'], args: [string]): string;
+  ccall(name: string, ret: 'string', types: ['string'] | ['number'], args: [string] | [number]): string;
+  _malloc(size: number): number;
+  _free(at: number): void;
+  stringToUTF8(text: string, at: number, size: number): void;
+  lengthBytesUTF8(text: string): number;
+  FS: {
+    writeFile(path: string, data: Uint8Array): void;
+    readFile(path: string): Uint8Array;
+    mkdirTree(path: string): void;
+    unlink(path: string): void;
+  };
+}
+
+/** What a stored journal holds (see web/face_journal.h). */
+export interface JournalContents {
+  usable: boolean;
+  closed: boolean;
+  torn: boolean;
+  problem: string;
+  actions: string[];
+  numbers?: number;
+  bankroll?: string;
+  waiting?: number[];
 }
 
 export class Face {
@@ -124,7 +151,75 @@ export class Face {
 
   /** Runs one request on the game's clock `now` (ms since the epoch). */
   call(request: Request, now: number = Date.now()): Answer {
-    const text = this.module.ccall('rotacle_call', 'string', ['string'], [JSON.stringify({ ...request, now })]);
-    return JSON.parse(text) as Answer;
+    return JSON.parse(this.run('rotacle_call', JSON.stringify({ ...request, now }))) as Answer;
+  }
+
+  /** The journal records of `actions`, each with its line end. */
+  frame(actions: string[]): string[] {
+    return this.journal<{ lines: string[] }>({ frame: actions }).lines;
+  }
+
+  /** The record that opens an empty journal. */
+  journalStart(): string {
+    return this.journal<{ line: string }>({ start: true }).line;
+  }
+
+  /** What the journal text `text` holds. */
+  readJournal(text: string): JournalContents {
+    return this.journal<JournalContents>({ read: text });
+  }
+
+  /** Writes `data` byte for byte to `path` of the game's files (its folder made). */
+  writeFile(path: string, data: Uint8Array): void {
+    this.makeFolderOf(path);
+    this.module.FS.writeFile(path, data);
+  }
+
+  /** Makes the folder that `path` of the game's files goes in, when it is missing. */
+  makeFolderOf(path: string): void {
+    const folder = path.slice(0, path.lastIndexOf('/'));
+    if (folder) this.module.FS.mkdirTree(folder);
+  }
+
+  /** The bytes of `path` of the game's files, or null when there is no such file. */
+  readFile(path: string): Uint8Array | null {
+    try {
+      return this.module.FS.readFile(path);
+    } catch {
+      return null;
+    }
+  }
+
+  /** Removes `path` from the game's files, if it is there. */
+  removeFile(path: string): void {
+    try {
+      this.module.FS.unlink(path);
+    } catch {
+      // Not there: nothing to remove.
+    }
+  }
+
+  // Calls `name` with `json`. A long request (a pasted page, a long
+  // journal) would not fit on the module's stack, where a string argument
+  // goes: it is handed over on the heap.
+  private run(name: string, json: string): string {
+    if (json.length <= STACK_REQUEST) return this.module.ccall(name, 'string', ['string'], [json]);
+    const size = this.module.lengthBytesUTF8(json) + 1;
+    const at = this.module._malloc(size);
+    if (!at) throw new Error('Out of memory');
+    try {
+      this.module.stringToUTF8(json, at, size);
+      return this.module.ccall(name, 'string', ['number'], [at]);
+    } finally {
+      this.module._free(at);
+    }
+  }
+
+  private journal<T>(request: object): T {
+    const answer = JSON.parse(this.run('rotacle_journal', JSON.stringify(request))) as
+      | T
+      | { error: string };
+    if (answer && typeof answer === 'object' && 'error' in answer) throw new Error(answer.error);
+    return answer as T;
   }
 }

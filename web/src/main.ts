@@ -5,6 +5,7 @@ import { App } from './app.js';
 import { Announcer } from './announce.js';
 import { Dialogs } from './dialogs.js';
 import { Face } from './face.js';
+import { startStore } from './files.js';
 import { Help } from './help.js';
 import { t } from './i18n.js';
 import { Keys } from './keys.js';
@@ -101,6 +102,7 @@ async function start(): Promise<void> {
   table.focusTable();
   document.documentElement.dataset['ready'] = '1';
   (globalThis as unknown as { rotacle: App }).rotacle = app;
+  startStore(app, { ask: (q, yes) => dialogs.confirm(q, yes), tell: (m) => void dialogs.message(m) }, help.sessions);
 }
 
 void start();

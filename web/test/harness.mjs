@@ -149,3 +149,13 @@ export async function played(page, count, timeout = 15000) {
     { timeout, polling: 5 }, count);
   await settled(page);
 }
+
+/**
+ * Answers the question the page shows ('yes' or 'no'): on a visit after a
+ * session with numbers, the page first asks whether to resume it.
+ */
+export async function answer(page, choice) {
+  await page.waitForSelector('dialog.message[open]', { timeout: 10000 });
+  await page.click(`dialog.message button[data-answer="${choice}"]`);
+  await settled(page);
+}

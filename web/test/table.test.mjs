@@ -5,7 +5,7 @@
 // scaled to fit the browser's window.
 import { test } from 'node:test';
 import assert from 'node:assert/strict';
-import { launch, openTable, serve, settled } from './harness.mjs';
+import { launch, openTable, serve, settled, answer } from './harness.mjs';
 
 const view = (page) => page.evaluate(() => globalThis.rotacle.last.view);
 const idle = async (page) => {
@@ -137,6 +137,8 @@ test('a spin limit stops play, is kept in the browser and comes back on the next
     await t.close();
 
     t = await openTable({ browser, server });
+    // The session of two numbers is offered back; a new one starts.
+    await answer(t.page, 'no');
     assert.equal((await view(t.page)).options.limitSpins, 2, 'the stored limit is in force again');
     await t.page.click('.cmd.settings');
     await settled(t.page);
@@ -181,6 +183,7 @@ test('after a resumed session is replayed, the options kept in the browser win o
     await t.close();
 
     t = await openTable({ browser, server });
+    await answer(t.page, 'no');
     await t.page.evaluate((actions) => globalThis.rotacle.send({ replay: actions }), journal);
     await settled(t.page);
     const v = await view(t.page);
