@@ -1864,4 +1864,15 @@ cambia.&lt;/p&gt;</translation>
         <translation>Sistemas de apuesta para elegir, con las primeras apuestas que cada uno pone en la mesa.</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Rotacle is stored in this browser and now also opens without the network.</source>
+        <translation>Rotacle está guardado en este navegador y ahora también se abre sin red.</translation>
+    </message>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Hay una nueva versión de Rotacle lista. Se iniciará la próxima vez que abra Rotacle.</translation>
+    </message>
+</context>
 </TS>

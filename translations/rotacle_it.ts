@@ -1864,4 +1864,15 @@ invariato.&lt;/p&gt;</translation>
         <translation>Sistemi di puntata tra cui scegliere, con le prime poste che ciascuno mette sul tavolo.</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Rotacle is stored in this browser and now also opens without the network.</source>
+        <translation>Rotacle è salvato in questo browser e ora si apre anche senza rete.</translation>
+    </message>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Una nuova versione di Rotacle è pronta. Si avvia la prossima volta che apri Rotacle.</translation>
+    </message>
+</context>
 </TS>

@@ -1859,4 +1859,15 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
         <translation>Systemy stawek do wyboru, z pierwszymi stawkami, które każdy kładzie na stół.</translation>
     </message>
 </context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>Rotacle is stored in this browser and now also opens without the network.</source>
+        <translation>Rotacle jest zapisany w tej przeglądarce i teraz otwiera się także bez sieci.</translation>
+    </message>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Nowa wersja Rotacle jest gotowa. Uruchomi się przy następnym otwarciu Rotacle.</translation>
+    </message>
+</context>
 </TS>

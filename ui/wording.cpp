@@ -75,6 +75,13 @@ constexpr std::array<MessagePattern, 15> kPatterns = {{
     QT_TRANSLATE_NOOP("List", "Text File"),
 };
 
+// The browser edition's own texts (web/src), listed here so that they reach
+// the translators and stay in the translation files.
+[[maybe_unused]] constexpr const char* kWebTexts[] = {
+    QT_TRANSLATE_NOOP("Web", "Rotacle is stored in this browser and now also opens without the network."),
+    QT_TRANSLATE_NOOP("Web", "A new version of Rotacle is ready. It starts the next time you open Rotacle."),
+};
+
 }  // namespace
 
 std::span<const MessagePattern> MessagePatterns() { return kPatterns; }

@@ -77,12 +77,21 @@ export interface PlayEvent {
   mode?: number;
 }
 
+/** An error of the game as values: the English pattern of its kind, the values, the error inside it. */
+export interface MessageValues {
+  pattern: string;
+  args: string[];
+  cause?: MessageValues;
+}
+
 export interface Answer {
   ok: boolean;
   view: View;
   /** [enabled, interval in ms] of each timer, in timer order. */
   timers: [boolean, number][];
   message?: string;
+  /** `message` as values, for wording it in the player's language. */
+  messageValues?: MessageValues;
   records: string[];
   play: PlayEvent[];
   error?: string;

@@ -2,9 +2,13 @@
 // every answer of the game on it.
 import { App } from './app.js';
 import { Face } from './face.js';
+import { loadLanguage, messageText } from './i18n.js';
+import { startOffline } from './offline.js';
 import { Table } from './table.js';
 
 async function start(): Promise<void> {
+  startOffline();
+  await loadLanguage();
   const app = new App(await Face.load());
   const main = document.getElementById('app');
   if (!main) throw new Error('the page has no #app');
@@ -12,7 +16,7 @@ async function start(): Promise<void> {
   const messages = document.getElementById('messages');
   app.listen((answer) => {
     table.render(answer.view);
-    if (answer.message && messages) messages.textContent = answer.message;
+    if (answer.message && messages) messages.textContent = messageText(answer);
   });
   table.render(app.last.view);
   app.clock.sync(app.last.timers);

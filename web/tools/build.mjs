@@ -9,6 +9,8 @@ import { cpSync, mkdirSync, readdirSync, rmSync, existsSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { parseArgs } from 'node:util';
+import { convertTranslations } from './translations.mjs';
+import { stampBuild } from './stamp.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const web = resolve(here, '..');
@@ -29,4 +31,7 @@ cpSync(compiled, out, { recursive: true });
 rmSync(compiled, { recursive: true, force: true });
 cpSync(join(web, 'static'), out, { recursive: true });
 for (const f of ['rotacle-face.mjs', 'rotacle-face.wasm']) cpSync(join(values.face, f), join(out, f));
-console.log(`rotacle-web ${values.version ?? ''}: ${out}`);
+convertTranslations(join(web, '..', 'translations'), join(out, 'i18n'));
+// Last: the build's file list and version, over every file above.
+const { version } = stampBuild(out, values.version ?? '0');
+console.log(`rotacle-web ${version}: ${out}`);

@@ -1,0 +1,93 @@
+// The service worker: keeps one build of the site, whole, so that the page
+// opens and plays with the network off after the first visit.
+//
+// The build writes its version and the SHA-256 of each of its files at the
+// head of this script (web/tools/stamp.mjs), so a new build is a new worker.
+// A new worker stores every file of its build and checks each against its
+// list: a file of another build (a host half-way through an upload, a stale
+// proxy) fails the install, and the worker in force stays. The new worker
+// takes over only when no page of the old one is open (the browser's own
+// rule, not cut short here): the next start. Each worker answers only from
+// its own build's store, so one page never gets files of two builds.
+
+declare const ROTACLE_BUILD: { version: string; files: Record<string, string> };
+
+const sw = self as unknown as ServiceWorkerGlobalScope;
+const PREFIX = 'rotacle-build-';
+const CACHE = PREFIX + ROTACLE_BUILD.version;
+const scope = new URL(sw.registration.scope);
+
+async function sha256(data: ArrayBuffer): Promise<string> {
+  const digest = new Uint8Array(await crypto.subtle.digest('SHA-256', data));
+  return Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
+}
+
+/** Fetches `path` from the host; the response only when it is this build's file. */
+async function fetchOwn(path: string): Promise<Response> {
+  const response = await fetch(new URL(path, scope), { cache: 'reload' });
+  if (!response.ok) throw new Error(`${path}: ${response.status}`);
+  const hash = await sha256(await response.clone().arrayBuffer());
+  if (hash !== ROTACLE_BUILD.files[path]) throw new Error(`${path} is not the file of build ${ROTACLE_BUILD.version}`);
+  return response;
+}
+
+async function storeBuild(): Promise<void> {
+  const cache = await caches.open(CACHE);
+  try {
+    await Promise.all(
+      Object.keys(ROTACLE_BUILD.files).map(async (path) => {
+        const url = new URL(path, scope).href;
+        if (await cache.match(url)) return;
+        await cache.put(url, await fetchOwn(path));
+      }),
+    );
+  } catch (e) {
+    // Nothing of a build that could not be had whole stays behind.
+    await caches.delete(CACHE);
+    throw e;
+  }
+}
+
+async function dropOtherBuilds(): Promise<void> {
+  for (const name of await caches.keys()) if (name.startsWith(PREFIX) && name !== CACHE) await caches.delete(name);
+}
+
+/** The file of this build at `path`, from the store (or fetched again if the store lost it). */
+async function fromBuild(path: string): Promise<Response> {
+  const cache = await caches.open(CACHE);
+  const url = new URL(path, scope).href;
+  const stored = await cache.match(url);
+  if (stored) return stored;
+  try {
+    const response = await fetchOwn(path);
+    await cache.put(url, response.clone());
+    return response;
+  } catch {
+    return Response.error();
+  }
+}
+
+/** The path of `url` in the build ("index.html" for the site's root), or undefined. */
+function buildPath(url: URL): string | undefined {
+  if (url.origin !== scope.origin || !url.pathname.startsWith(scope.pathname)) return undefined;
+  let path: string;
+  try {
+    path = decodeURIComponent(url.pathname.slice(scope.pathname.length)) || 'index.html';
+  } catch {
+    return undefined;
+  }
+  return Object.hasOwn(ROTACLE_BUILD.files, path) ? path : undefined;
+}
+
+sw.addEventListener('install', (event) => event.waitUntil(storeBuild()));
+sw.addEventListener('activate', (event) => event.waitUntil(dropOtherBuilds()));
+sw.addEventListener('fetch', (event) => {
+  if (event.request.method !== 'GET') return;
+  const path = buildPath(new URL(event.request.url));
+  if (path !== undefined) event.respondWith(fromBuild(path));
+});
+sw.addEventListener('message', (event) => {
+  if ((event.data as { type?: unknown } | null)?.type === 'version') event.ports[0]?.postMessage(ROTACLE_BUILD.version);
+});
+
+export {};
