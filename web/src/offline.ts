@@ -4,26 +4,27 @@
 import { onLanguage, t } from './i18n.js';
 import { BUILD } from './version.js';
 
-const READY = 'Rotacle is stored in this browser and now also opens without the network.';
-const UPDATE = 'A new version of Rotacle is ready. It starts the next time you open Rotacle.';
+const READY = (): string => t('Web', 'Rotacle is stored in this browser and now also opens without the network.');
+const UPDATE = (): string => t('Web', 'A new version of Rotacle is ready. It starts the next time you open Rotacle.');
 /** How often an open page asks the host for a new version. */
 const CHECK_MS = 60 * 60 * 1000;
 
 let notice: HTMLElement | undefined;
-let shown = '';
+let shown: (() => string) | undefined;
 
-function show(text: string): void {
+/** Shows a notice; `text` words it in the language in force, now and after every change. */
+function show(text: () => string): void {
   if (!notice) {
     notice = document.createElement('p');
     notice.className = 'offline-notice';
     notice.setAttribute('role', 'status');
     document.body.append(notice);
     onLanguage(() => {
-      if (notice && shown) notice.textContent = t('Web', shown);
+      if (notice && shown) notice.textContent = shown();
     });
   }
   shown = text;
-  notice.textContent = t('Web', text);
+  notice.textContent = text();
   notice.hidden = false;
 }
 
