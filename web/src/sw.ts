@@ -22,13 +22,21 @@ async function sha256(data: ArrayBuffer): Promise<string> {
   return Array.from(digest, (b) => b.toString(16).padStart(2, '0')).join('');
 }
 
-/** Fetches `path` from the host; the response only when it is this build's file. */
+/**
+ * Fetches `path`; the response only when it is this build's file. The
+ * browser's HTTP cache is tried first (the page has just fetched the same
+ * files: no second download); a copy there of another build is fetched again
+ * from the host.
+ */
 async function fetchOwn(path: string): Promise<Response> {
-  const response = await fetch(new URL(path, scope), { cache: 'reload' });
-  if (!response.ok) throw new Error(`${path}: ${response.status}`);
-  const hash = await sha256(await response.clone().arrayBuffer());
-  if (hash !== ROTACLE_BUILD.files[path]) throw new Error(`${path} is not the file of build ${ROTACLE_BUILD.version}`);
-  return response;
+  let mismatch = '';
+  for (const cache of ['default', 'reload'] as const) {
+    const response = await fetch(new URL(path, scope), { cache });
+    if (!response.ok) throw new Error(`${path}: ${response.status}`);
+    if ((await sha256(await response.clone().arrayBuffer())) === ROTACLE_BUILD.files[path]) return response;
+    mismatch = `${path} is not the file of build ${ROTACLE_BUILD.version}`;
+  }
+  throw new Error(mismatch);
 }
 
 async function storeBuild(): Promise<void> {

@@ -33,17 +33,16 @@ const sha256 = (data) => createHash('sha256').update(data).digest('hex');
 export function stampBuild(site, programVersion) {
   // A site stamped before (and changed since) is stamped anew.
   const worker = readFileSync(join(site, WORKER), 'utf8').replace(/^var ROTACLE_BUILD = .*\n/, '');
+  // The worker's own code (a classic script: the compiler's module marker goes).
+  const body = worker.replace(/^export \{\};\s*$/m, '');
   const content = filesOf(site).filter((f) => f !== WORKER && f !== VERSION_MODULE);
-  const whole = createHash('sha256');
+  const whole = createHash('sha256').update(`${WORKER}\0${sha256(body)}\0`);
   for (const f of content) whole.update(`${f}\0${sha256(readFileSync(join(site, f)))}\0`);
   const version = `${programVersion}-${whole.digest('hex').slice(0, 12)}`;
   writeFileSync(join(site, VERSION_MODULE),
     `// The build this page belongs to.\nexport const BUILD = ${JSON.stringify(version)};\n`);
   const files = {};
   for (const f of [...content, VERSION_MODULE].sort()) files[f] = sha256(readFileSync(join(site, f)));
-  // The worker is a classic script (every browser runs those): the compiler's
-  // module marker goes.
-  const body = worker.replace(/^export \{\};\s*$/m, '');
   writeFileSync(join(site, WORKER), `var ROTACLE_BUILD = ${JSON.stringify({ version, files })};\n${body}`);
   return { version, files };
 }
