@@ -42,8 +42,15 @@ function watch(worker: ServiceWorker, firstVisit: boolean): void {
   });
 }
 
+/** Tells the worker in force which build this page is. */
+function introduce(): void {
+  navigator.serviceWorker.controller?.postMessage({ type: 'build', build: BUILD });
+}
+
 async function register(): Promise<void> {
   const firstVisit = !navigator.serviceWorker.controller;
+  introduce();
+  navigator.serviceWorker.addEventListener('controllerchange', introduce);
   const registration = await navigator.serviceWorker.register(new URL('./sw.js', import.meta.url));
   if (registration.waiting && !firstVisit) show(UPDATE);
   if (registration.installing) watch(registration.installing, firstVisit);

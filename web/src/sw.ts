@@ -8,7 +8,10 @@
 // proxy) fails the install, and the worker in force stays. The new worker
 // takes over only when no page of the old one is open (the browser's own
 // rule, not cut short here): the next start. Each worker answers only from
-// its own build's store, so one page never gets files of two builds.
+// its own build's store, so one page never gets files of two builds. On the
+// first visit the worker takes the open page in, so that it too goes on
+// without the network; a page that says it is of another build (the host
+// changed between its load and the worker's install) is left to the host.
 
 declare const ROTACLE_BUILD: { version: string; files: Record<string, string> };
 
@@ -87,15 +90,23 @@ function buildPath(url: URL): string | undefined {
   return Object.hasOwn(ROTACLE_BUILD.files, path) ? path : undefined;
 }
 
+/** Pages of another build, by client id: their files are not this worker's to give. */
+const foreign = new Set<string>();
+
 sw.addEventListener('install', (event) => event.waitUntil(storeBuild()));
-sw.addEventListener('activate', (event) => event.waitUntil(dropOtherBuilds()));
+// A worker comes into force only when no page of another is open (or on the
+// first visit, with no worker before it): the pages it takes in are its own.
+sw.addEventListener('activate', (event) => event.waitUntil(dropOtherBuilds().then(() => sw.clients.claim())));
 sw.addEventListener('fetch', (event) => {
-  if (event.request.method !== 'GET') return;
+  if (event.request.method !== 'GET' || foreign.has(event.clientId)) return;
   const path = buildPath(new URL(event.request.url));
   if (path !== undefined) event.respondWith(fromBuild(path));
 });
 sw.addEventListener('message', (event) => {
-  if ((event.data as { type?: unknown } | null)?.type === 'version') event.ports[0]?.postMessage(ROTACLE_BUILD.version);
+  const data = event.data as { type?: unknown; build?: unknown } | null;
+  if (data?.type === 'version') event.ports[0]?.postMessage(ROTACLE_BUILD.version);
+  if (data?.type === 'build' && data.build !== ROTACLE_BUILD.version && event.source instanceof Client)
+    foreign.add(event.source.id);
 });
 
 export {};
