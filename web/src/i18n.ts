@@ -69,7 +69,9 @@ export function languageCode(wanted: string): string {
 }
 
 /** The first of the browser's languages that the page speaks; English when none. */
-export function browserLanguage(wanted: readonly string[] = navigator.languages ?? [navigator.language]): string {
+export function browserLanguage(
+  wanted: readonly string[] = navigator.languages?.length ? navigator.languages : [navigator.language],
+): string {
   for (const w of wanted) {
     const code = languageCode(w);
     if (code) return code;
