@@ -1877,5 +1877,45 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Eine neue Version von Rotacle ist bereit. Sie startet, wenn Sie Rotacle das nächste Mal öffnen.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>Roulettetisch</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>einfache Chancen</translation>
+    </message>
 </context>
 </TS>

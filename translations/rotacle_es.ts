@@ -1874,5 +1874,45 @@ cambia.&lt;/p&gt;</translation>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Hay una nueva versión de Rotacle lista. Se iniciará la próxima vez que abra Rotacle.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>mesa de ruleta</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>mesa</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>comandos</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>números</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>suertes sencillas</translation>
+    </message>
 </context>
 </TS>

@@ -1873,5 +1873,45 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Une nouvelle version de Rotacle est prête. Elle démarre la prochaine fois que vous ouvrez Rotacle.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>table de roulette</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>commandes</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>numéros</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>chances simples</translation>
+    </message>
 </context>
 </TS>

@@ -1874,5 +1874,45 @@ invariato.&lt;/p&gt;</translation>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Una nuova versione di Rotacle è pronta. Si avvia la prossima volta che apri Rotacle.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>tavolo della roulette</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>tavolo</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>comandi</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>numeri</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>chance semplici</translation>
+    </message>
 </context>
 </TS>

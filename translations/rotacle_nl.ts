@@ -1873,5 +1873,45 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Een nieuwe versie van Rotacle staat klaar. Die start de volgende keer dat je Rotacle opent.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>roulettetafel</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>tafel</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>opdrachten</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>getallen</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>eenvoudige kansen</translation>
+    </message>
 </context>
 </TS>

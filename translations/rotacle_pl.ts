@@ -1869,5 +1869,45 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Nowa wersja Rotacle jest gotowa. Uruchomi się przy następnym otwarciu Rotacle.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>stół do ruletki</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>stół</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>polecenia</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>liczby</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>szanse proste</translation>
+    </message>
 </context>
 </TS>

@@ -1869,5 +1869,45 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Uma nova versão do Rotacle está pronta. Ela começa na próxima vez que você abrir o Rotacle.</translation>
     </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>mesa de roleta</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>mesa</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>comandos</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>números</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>chances simples</translation>
+    </message>
 </context>
 </TS>

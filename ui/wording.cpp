@@ -80,6 +80,16 @@ constexpr std::array<MessagePattern, 15> kPatterns = {{
 [[maybe_unused]] constexpr const char* kWebTexts[] = {
     QT_TRANSLATE_NOOP("Web", "Rotacle is stored in this browser and now also opens without the network."),
     QT_TRANSLATE_NOOP("Web", "A new version of Rotacle is ready. It starts the next time you open Rotacle."),
+    QT_TRANSLATE_NOOP("Web", "OK"),
+    QT_TRANSLATE_NOOP("Web", "Yes"),
+    QT_TRANSLATE_NOOP("Web", "No"),
+    QT_TRANSLATE_NOOP("Web", "Apply"),
+    QT_TRANSLATE_NOOP("Web", "Close"),
+    QT_TRANSLATE_NOOP("Web", "roulette table"),
+    QT_TRANSLATE_NOOP("Web", "table"),
+    QT_TRANSLATE_NOOP("Web", "commands"),
+    QT_TRANSLATE_NOOP("Web", "numbers"),
+    QT_TRANSLATE_NOOP("Web", "even chances"),
 };
 
 }  // namespace
