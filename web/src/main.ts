@@ -8,8 +8,9 @@ import { Table } from './table.js';
 
 async function start(): Promise<void> {
   startOffline();
-  await loadLanguage();
-  const app = new App(await Face.load());
+  // The player's language is in force before the table is drawn.
+  const [face] = await Promise.all([Face.load(), loadLanguage()]);
+  const app = new App(face);
   const main = document.getElementById('app');
   if (!main) throw new Error('the page has no #app');
   const table = new Table(app, main);
