@@ -1,5 +1,6 @@
 // The game's WebAssembly face: one JSON request in, one JSON answer out.
 // Nothing of the game is decided here; see web/face.h for the requests.
+import { wordMessage } from './i18n.js';
 
 /** A label of the window model. */
 export interface LabelView {
@@ -89,8 +90,9 @@ export interface Answer {
   view: View;
   /** [enabled, interval in ms] of each timer, in timer order. */
   timers: [boolean, number][];
+  /** The error to show, in the player's language. */
   message?: string;
-  /** `message` as values, for wording it in the player's language. */
+  /** `message` as values (the face's English wording is replaced by the player's language). */
   messageValues?: MessageValues;
   records: string[];
   play: PlayEvent[];
@@ -130,6 +132,9 @@ export class Face {
   /** Runs one request on the game's clock `now` (ms since the epoch). */
   call(request: Request, now: number = Date.now()): Answer {
     const text = this.module.ccall('rotacle_call', 'string', ['string'], [JSON.stringify({ ...request, now })]);
-    return JSON.parse(text) as Answer;
+    const answer = JSON.parse(text) as Answer;
+    // The game's error in the player's language, worded from its values as the window words it.
+    if (answer.messageValues) answer.message = wordMessage(answer.messageValues);
+    return answer;
   }
 }

@@ -152,9 +152,3 @@ export function worded(english: string): string {
   if (m) return t('List', `${m[1]} (%1)`, m[2] ?? '');
   return lookup('List', english);
 }
-
-/** The error of an answer in the player's language ("" when there is none). */
-export function messageText(answer: { message?: string; messageValues?: MessageValues }): string {
-  if (answer.messageValues) return wordMessage(answer.messageValues);
-  return answer.message ?? '';
-}

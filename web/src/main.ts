@@ -2,7 +2,7 @@
 // every answer of the game on it.
 import { App } from './app.js';
 import { Face } from './face.js';
-import { loadLanguage, messageText } from './i18n.js';
+import { loadLanguage } from './i18n.js';
 import { startOffline } from './offline.js';
 import { Table } from './table.js';
 
@@ -17,7 +17,7 @@ async function start(): Promise<void> {
   const messages = document.getElementById('messages');
   app.listen((answer) => {
     table.render(answer.view);
-    if (answer.message && messages) messages.textContent = messageText(answer);
+    if (answer.message && messages) messages.textContent = answer.message;
   });
   table.render(app.last.view);
   app.clock.sync(app.last.timers);

@@ -24,10 +24,9 @@ test('the browser\'s language by default, the player\'s choice over it, errors w
   try {
     // A bad line whose text holds a placeholder: the values are filled in once, never read as a pattern.
     const importBadFile = async (page) => page.evaluate(async () => {
-      const { messageText } = await import('./i18n.js');
       await globalThis.rotacle.send({ file: { path: '/bad.txt', data: '5\n%2 x\n' } });
       const answer = await globalThis.rotacle.do('import-file /bad.txt');
-      return { lang: document.documentElement.lang, text: messageText(answer) };
+      return { lang: document.documentElement.lang, text: answer.message };
     });
     let t = await openTable({ browser, server });
     assert.deepEqual(await importBadFile(t.page), { lang: 'pt-BR', text: "Linha 2: '%2 x' não é um número inteiro válido" });
