@@ -7,6 +7,7 @@ import assert from 'node:assert/strict';
 import { execFileSync } from 'node:child_process';
 import { cpSync, existsSync, mkdtempSync, readdirSync, readFileSync, rmSync } from 'node:fs';
 import { tmpdir } from 'node:os';
+import { runInNewContext } from 'node:vm';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { launch, openTable, serve } from './harness.mjs';
@@ -53,7 +54,8 @@ function pageTexts() {
   const out = new Map();
   const literal = String.raw`'(?:[^'\\]|\\.)*'|"(?:[^"\\]|\\.)*"|\x60[^\x60$\\]*\x60`;
   const call = new RegExp(String.raw`\bt\(\s*(${literal})\s*,\s*(${literal})`, 'g');
-  const unquote = (s) => JSON.parse(`"${s.slice(1, -1).replace(/\\'/g, "'").replace(/"/g, '\\"').replace(/\\\\"/g, '\\"')}"`);
+  // A string literal of the page's own code, read as JavaScript reads it.
+  const unquote = (literal) => runInNewContext(literal);
   for (const file of readdirSync(join(web, 'src')).filter((f) => f.endsWith('.ts'))) {
     for (const m of readFileSync(join(web, 'src', file), 'utf8').matchAll(call)) {
       const [context, source] = [unquote(m[1]), unquote(m[2])];
