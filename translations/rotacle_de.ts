@@ -527,6 +527,14 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>Eintrag %1 des Journals gibt eine Zahl ein, während das Spiel an einem Sitzungslimit stillstand; die Sitzung wird bis dorthin fortgesetzt.</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
 </context>
 <context>
     <name>List</name>
@@ -1276,6 +1284,14 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Gesetzte Wetten, die eine Zahl seit Beginn des Verlaufs abgerechnet hat; RÜCKGÄNGIG nimmt eine zurück. Gesetzt im Hauptfenster zählt das ganze Spiel, Importe eingeschlossen.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1566,6 +1582,22 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
     <message>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: hier werden nur Ziffern und ein Dezimalpunkt getippt; &quot;%2&quot; wird nicht angenommen</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>ZAHLEN IMPORTIEREN</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>Aus einer gespeicherten Evolution-Seite oder einer Textdatei</translation>
+    </message>
+    <message>
+        <source>IMPORT (%1)</source>
+        <translation>IMPORT (%1)</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Drücken Sie Strg+V (⌘V auf einem Mac), um die Seite einzufügen.</translation>
     </message>
 </context>
 <context>

@@ -524,6 +524,14 @@ cambia.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>El registro %1 del diario introduce un número mientras el juego estaba parado en un límite de sesión; la sesión se reanuda hasta él.</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>List</name>
@@ -1273,6 +1281,14 @@ cambia.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Apuestas hechas que un número ha liquidado desde que empezó el historial; DESHACER quita una. Apuestas en la ventana principal cuenta toda la partida, importaciones incluidas.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1563,6 +1579,22 @@ cambia.&lt;/p&gt;</translation>
     <message>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: aquí solo se escriben cifras y un punto decimal; &quot;%2&quot; no se acepta</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORTAR NÚMEROS</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>De una página de Evolution guardada o de un archivo de texto</translation>
+    </message>
+    <message>
+        <source>IMPORT (%1)</source>
+        <translation>IMPORTAR (%1)</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Pulse Ctrl+V (⌘V en un Mac) para pegar la página.</translation>
     </message>
 </context>
 <context>

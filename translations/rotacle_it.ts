@@ -524,6 +524,14 @@ invariato.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>La voce %1 del giornale inserisce un numero mentre il gioco era fermo a un limite di sessione; la sessione è ripresa fino a essa.</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>List</name>
@@ -1273,6 +1281,14 @@ invariato.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Puntate piazzate che un numero ha regolato da quando è iniziata la cronologia; ANNULLA ne toglie una. Puntate nella finestra principale conta tutta la partita, importazioni incluse.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1563,6 +1579,22 @@ invariato.&lt;/p&gt;</translation>
     <message>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: qui si digitano solo cifre e un punto decimale; &quot;%2&quot; non è accettato</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORTA NUMERI</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>Da una pagina Evolution salvata o da un file di testo</translation>
+    </message>
+    <message>
+        <source>IMPORT (%1)</source>
+        <translation>IMPORTA (%1)</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Premi Ctrl+V (⌘V su un Mac) per incollare la pagina.</translation>
     </message>
 </context>
 <context>

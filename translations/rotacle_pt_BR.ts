@@ -519,6 +519,14 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>O registro %1 do diário insere um número enquanto o jogo estava parado num limite de sessão; a sessão é retomada até ele.</translation>
     </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
 </context>
 <context>
     <name>List</name>
@@ -1268,6 +1276,14 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Apostas feitas que um número liquidou desde que o histórico começou; DESFAZER retira uma. Apostas na janela principal conta o jogo todo, importações incluídas.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1558,6 +1574,22 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
     <message>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: aqui só se digitam algarismos e um ponto decimal; &quot;%2&quot; não é aceito</translation>
+    </message>
+    <message>
+        <source>IMPORT NUMBERS</source>
+        <translation>IMPORTAR NÚMEROS</translation>
+    </message>
+    <message>
+        <source>From a saved Evolution history page or a text file</source>
+        <translation>De uma página Evolution salva ou de um arquivo de texto</translation>
+    </message>
+    <message>
+        <source>IMPORT (%1)</source>
+        <translation>IMPORTAR (%1)</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Pressione Ctrl+V (⌘V no Mac) para colar a página.</translation>
     </message>
 </context>
 <context>
