@@ -31,6 +31,10 @@ foreach(part IN LISTS ROTACLE_FACE_TESTS)
   set_tests_properties(${part}_tests PROPERTIES TIMEOUT 900)
 endforeach()
 
+# The browser's face, whole: a pasted page is laid out by the page there, not by a reader.
+add_test(NAME web_tests COMMAND rotacle_web_tests --gtest_color=no)
+set_tests_properties(web_tests PROPERTIES TIMEOUT 900)
+
 # One program start takes a while: the tests run in a few shards of one
 # program each, side by side.
 set(shards 2)

@@ -41,7 +41,9 @@ Json Visibles(const auto& pictures) {
     return a;
 }
 
-Json LabelJson(const Label& l) { return Json{{"text", l.Caption}, {"shown", l.Visible}, {"colour", l.Colour}}; }
+Json LabelJson(const Label& l) {
+    return Json{{"text", l.Caption}, {"shown", l.Visible}, {"colour", l.Colour}};
+}
 
 Json GaugeJson(const Gauge& g) { return Json{g.Position, g.MaxValue}; }
 
@@ -101,12 +103,13 @@ public:
 };
 
 Face::Face()
-    : session_("/", false), listener_(std::make_unique<Listener>(stats_)), recorder_(std::make_unique<Recorder>()) {
+    : session_("/", false),
+      listener_(std::make_unique<Listener>(stats_)),
+      recorder_(std::make_unique<Recorder>()) {
     session_.Platform().clock_ms = &now_ms_;
     session_.Engine().SetPlayListener(listener_.get());
     session_.Engine().SetJournal(recorder_.get());
-    SetPageLayout(
-        [](const std::string&, void* face) { return static_cast<Face*>(face)->page_text_; }, this);
+    SetPageLayout([](const std::string&, void* face) { return static_cast<Face*>(face)->page_text_; }, this);
 }
 
 Face::~Face() {
@@ -168,7 +171,8 @@ std::string Face::Call(std::string_view request) {
             platform.clipboard = req["page"].at("html").get<std::string>();
             page_text_ = req["page"].at("text").get<std::string>();
         } else if (req.contains("file")) {
-            WriteTextAtomic(req["file"].at("path").get<std::string>(), req["file"].at("data").get<std::string>());
+            WriteTextAtomic(req["file"].at("path").get<std::string>(),
+                            req["file"].at("data").get<std::string>());
         } else if (req.contains("read")) {
             answer["data"] = ReadFileText(req["read"].get<std::string>());
         }
@@ -235,41 +239,51 @@ std::string ViewJson(const Engine& e, const SpeedPlay& speed, const SessionStats
                      {"quick", speed.Quick()}};
 
     const ImportPanel& p = e.Panel();
-    v["panel"] = Json{{"open", p.Panel_Import().Visible},
-                      {"pasteCovered", p.Image_PasteFromEvolution3().Visible},
-                      {"loadCovered", p.Image_LoadFromFile3().Visible},
-                      {"progress", GaugeJson(p.ProgressBar2())},
-                      {"process", Json{{"text", p.Button_Process().Caption}, {"enabled", p.Button_Process().Enabled}}},
-                      {"listed", p.Import_List().size()}};
+    v["panel"] =
+        Json{{"open", p.Panel_Import().Visible},
+             {"pasteCovered", p.Image_PasteFromEvolution3().Visible},
+             {"loadCovered", p.Image_LoadFromFile3().Visible},
+             {"progress", GaugeJson(p.ProgressBar2())},
+             {"process", Json{{"text", p.Button_Process().Caption}, {"enabled", p.Button_Process().Enabled}}},
+             {"listed", p.Import_List().size()}};
 
     Json edits = Json::object();
-    for (const EditId id : {EditId::Init_Bet, EditId::Test_Bank, EditId::Losses_ActionValue, EditId::Wins_ActionValue}) {
+    for (const EditId id :
+         {EditId::Init_Bet, EditId::Test_Bank, EditId::Losses_ActionValue, EditId::Wins_ActionValue}) {
         const Edit& c = e.EditControl(id);
-        edits[std::string(NameOf(id))] = Json{{"text", c.Text}, {"enabled", c.Enabled}, {"readOnly", c.ReadOnly}};
+        edits[std::string(NameOf(id))] =
+            Json{{"text", c.Text}, {"enabled", c.Enabled}, {"readOnly", c.ReadOnly}};
     }
     v["edits"] = std::move(edits);
     Json spins = Json::object();
-    for (const SpinId id : {SpinId::N_Count, SpinId::Play_Bets, SpinId::Until_Profit, SpinId::Phase_Correction_Value,
-                            SpinId::Losses_HowMuch, SpinId::Wins_HowMuch}) {
+    for (const SpinId id : {SpinId::N_Count, SpinId::Play_Bets, SpinId::Until_Profit,
+                            SpinId::Phase_Correction_Value, SpinId::Losses_HowMuch, SpinId::Wins_HowMuch}) {
         const SpinEdit& c = e.SpinControl(id);
-        spins[std::string(NameOf(id))] = Json{{"text", c.Text()},    {"enabled", c.Enabled}, {"readOnly", c.ReadOnly},
-                                              {"min", c.MinValue}, {"max", c.MaxValue}};
+        spins[std::string(NameOf(id))] = Json{{"text", c.Text()},
+                                              {"enabled", c.Enabled},
+                                              {"readOnly", c.ReadOnly},
+                                              {"min", c.MinValue},
+                                              {"max", c.MaxValue}};
     }
     v["spins"] = std::move(spins);
     Json checks = Json::object();
     for (const CheckId id :
-         {CheckId::ChBx_TestBank, CheckId::Get_Minimal_Profit, CheckId::Bet_Automatic_Reset, CheckId::ChBx_Phase_Correction,
-          CheckId::ChBx_Until_Profit, CheckId::ChBx_Fixed_Number, CheckId::ShowBetSize, CheckId::CatRows}) {
+         {CheckId::ChBx_TestBank, CheckId::Get_Minimal_Profit, CheckId::Bet_Automatic_Reset,
+          CheckId::ChBx_Phase_Correction, CheckId::ChBx_Until_Profit, CheckId::ChBx_Fixed_Number,
+          CheckId::ShowBetSize, CheckId::CatRows}) {
         const CheckBox& c = e.CheckControl(id);
         checks[std::string(NameOf(id))] = Json{{"checked", c.Checked}, {"enabled", c.Enabled}};
     }
     v["checks"] = std::move(checks);
     Json combos = Json::object();
-    for (const ComboId id : {ComboId::GameModes, ComboId::BetStrategy, ComboId::Losses_Type, ComboId::Losses_Action,
-                             ComboId::Wins_Type, ComboId::Wins_Action, ComboId::Search_Pattern}) {
+    for (const ComboId id :
+         {ComboId::GameModes, ComboId::BetStrategy, ComboId::Losses_Type, ComboId::Losses_Action,
+          ComboId::Wins_Type, ComboId::Wins_Action, ComboId::Search_Pattern}) {
         const ComboBox& c = e.ComboControl(id);
-        combos[std::string(NameOf(id))] = Json{{"items", c.Items},   {"index", c.ItemIndex},
-                                               {"enabled", c.Enabled}, {"colour", c.Colour},
+        combos[std::string(NameOf(id))] = Json{{"items", c.Items},
+                                               {"index", c.ItemIndex},
+                                               {"enabled", c.Enabled},
+                                               {"colour", c.Colour},
                                                {"fontColour", c.FontColour}};
     }
     v["combos"] = std::move(combos);
