@@ -1902,10 +1902,6 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
 <context>
     <name>Web</name>
     <message>
-        <source>Rotacle is stored in this browser and now also opens without the network.</source>
-        <translation>Rotacle ist in diesem Browser gespeichert und öffnet sich jetzt auch ohne Netz.</translation>
-    </message>
-    <message>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Eine neue Version von Rotacle ist bereit. Sie startet, wenn Sie Rotacle das nächste Mal öffnen.</translation>
     </message>

@@ -1899,10 +1899,6 @@ cambia.&lt;/p&gt;</translation>
 <context>
     <name>Web</name>
     <message>
-        <source>Rotacle is stored in this browser and now also opens without the network.</source>
-        <translation>Rotacle está guardado en este navegador y ahora también se abre sin red.</translation>
-    </message>
-    <message>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Hay una nueva versión de Rotacle lista. Se iniciará la próxima vez que abra Rotacle.</translation>
     </message>

@@ -1898,10 +1898,6 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
 <context>
     <name>Web</name>
     <message>
-        <source>Rotacle is stored in this browser and now also opens without the network.</source>
-        <translation>Rotacle est enregistré dans ce navigateur et s&apos;ouvre désormais aussi sans réseau.</translation>
-    </message>
-    <message>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Une nouvelle version de Rotacle est prête. Elle démarre la prochaine fois que vous ouvrez Rotacle.</translation>
     </message>

@@ -1899,10 +1899,6 @@ invariato.&lt;/p&gt;</translation>
 <context>
     <name>Web</name>
     <message>
-        <source>Rotacle is stored in this browser and now also opens without the network.</source>
-        <translation>Rotacle è salvato in questo browser e ora si apre anche senza rete.</translation>
-    </message>
-    <message>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Una nuova versione di Rotacle è pronta. Si avvia la prossima volta che apri Rotacle.</translation>
     </message>

@@ -1898,10 +1898,6 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
 <context>
     <name>Web</name>
     <message>
-        <source>Rotacle is stored in this browser and now also opens without the network.</source>
-        <translation>Rotacle is in deze browser opgeslagen en opent nu ook zonder netwerk.</translation>
-    </message>
-    <message>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Een nieuwe versie van Rotacle staat klaar. Die start de volgende keer dat je Rotacle opent.</translation>
     </message>

@@ -1894,10 +1894,6 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
 <context>
     <name>Web</name>
     <message>
-        <source>Rotacle is stored in this browser and now also opens without the network.</source>
-        <translation>Rotacle jest zapisany w tej przeglądarce i teraz otwiera się także bez sieci.</translation>
-    </message>
-    <message>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Nowa wersja Rotacle jest gotowa. Uruchomi się przy następnym otwarciu Rotacle.</translation>
     </message>

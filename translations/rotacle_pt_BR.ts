@@ -1894,10 +1894,6 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
 <context>
     <name>Web</name>
     <message>
-        <source>Rotacle is stored in this browser and now also opens without the network.</source>
-        <translation>O Rotacle está salvo neste navegador e agora também abre sem rede.</translation>
-    </message>
-    <message>
         <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
         <translation>Uma nova versão do Rotacle está pronta. Ela começa na próxima vez que você abrir o Rotacle.</translation>
     </message>

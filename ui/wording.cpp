@@ -86,7 +86,6 @@ constexpr std::array<MessagePattern, 15> kPatterns = {{
     QT_TRANSLATE_NOOP("TForm1", "From a saved Evolution history page or a text file"),
     QT_TRANSLATE_NOOP("TForm1", "IMPORT (%1)"),
     QT_TRANSLATE_NOOP("TForm1", "Press Ctrl+V (⌘V on a Mac) to paste the page."),
-    QT_TRANSLATE_NOOP("Web", "Rotacle is stored in this browser and now also opens without the network."),
     QT_TRANSLATE_NOOP("Web", "A new version of Rotacle is ready. It starts the next time you open Rotacle."),
     QT_TRANSLATE_NOOP("Web", "OK"),
     QT_TRANSLATE_NOOP("Web", "Yes"),

@@ -1,10 +1,9 @@
 // Offline and installable: registers the service worker (sw.ts), which keeps
-// this build for visits without the network, and tells the player when it is
-// ready and when a new version waits for the next start.
+// this build for visits without the network, and tells the player when a new
+// version waits for the next start.
 import { onLanguage, t } from './i18n.js';
 import { BUILD } from './version.js';
 
-const READY = (): string => t('Web', 'Rotacle is stored in this browser and now also opens without the network.');
 const UPDATE = (): string => t('Web', 'A new version of Rotacle is ready. It starts the next time you open Rotacle.');
 /** How often an open page asks the host for a new version. */
 const CHECK_MS = 60 * 60 * 1000;
@@ -28,17 +27,10 @@ function show(text: () => string): void {
   notice.hidden = false;
 }
 
-/** Watches a new worker until it has stored its build. */
-function watch(worker: ServiceWorker, firstVisit: boolean): void {
+/** Watches a new worker until it has stored its build: on a page of an older one, it waits for the next start. */
+function watch(worker: ServiceWorker): void {
   worker.addEventListener('statechange', () => {
-    if (worker.state !== 'installed') return;
-    if (!firstVisit) show(UPDATE);
-    else {
-      show(READY);
-      setTimeout(() => {
-        if (notice && shown === READY) notice.hidden = true;
-      }, 10000);
-    }
+    if (worker.state === 'installed' && navigator.serviceWorker.controller) show(UPDATE);
   });
 }
 
@@ -48,14 +40,13 @@ function introduce(): void {
 }
 
 async function register(): Promise<void> {
-  const firstVisit = !navigator.serviceWorker.controller;
   introduce();
   navigator.serviceWorker.addEventListener('controllerchange', introduce);
   const registration = await navigator.serviceWorker.register(new URL('./sw.js', import.meta.url));
-  if (registration.waiting && !firstVisit) show(UPDATE);
-  if (registration.installing) watch(registration.installing, firstVisit);
+  if (registration.waiting && navigator.serviceWorker.controller) show(UPDATE);
+  if (registration.installing) watch(registration.installing);
   registration.addEventListener('updatefound', () => {
-    if (registration.installing) watch(registration.installing, !navigator.serviceWorker.controller);
+    if (registration.installing) watch(registration.installing);
   });
   setInterval(() => void registration.update().catch(() => undefined), CHECK_MS);
 }
