@@ -527,14 +527,6 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>Eintrag %1 des Journals gibt eine Zahl ein, während das Spiel an einem Sitzungslimit stillstand; die Sitzung wird bis dorthin fortgesetzt.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nein</translation>
-    </message>
 </context>
 <context>
     <name>List</name>
@@ -1583,22 +1575,6 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: hier werden nur Ziffern und ein Dezimalpunkt getippt; &quot;%2&quot; wird nicht angenommen</translation>
     </message>
-    <message>
-        <source>IMPORT NUMBERS</source>
-        <translation>ZAHLEN IMPORTIEREN</translation>
-    </message>
-    <message>
-        <source>From a saved Evolution history page or a text file</source>
-        <translation>Aus einer gespeicherten Evolution-Seite oder einer Textdatei</translation>
-    </message>
-    <message>
-        <source>IMPORT (%1)</source>
-        <translation>IMPORT (%1)</translation>
-    </message>
-    <message>
-        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
-        <translation>Drücken Sie Strg+V (⌘V auf einem Mac), um die Seite einzufügen.</translation>
-    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1944,6 +1920,10 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
     <message>
         <source>even chances</source>
         <translation>einfache Chancen</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Drücken Sie Strg+V (⌘V auf einem Mac), um die Seite einzufügen.</translation>
     </message>
 </context>
 </TS>

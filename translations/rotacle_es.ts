@@ -524,14 +524,6 @@ cambia.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>El registro %1 del diario introduce un número mientras el juego estaba parado en un límite de sesión; la sesión se reanuda hasta él.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sí</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
 </context>
 <context>
     <name>List</name>
@@ -1580,22 +1572,6 @@ cambia.&lt;/p&gt;</translation>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: aquí solo se escriben cifras y un punto decimal; &quot;%2&quot; no se acepta</translation>
     </message>
-    <message>
-        <source>IMPORT NUMBERS</source>
-        <translation>IMPORTAR NÚMEROS</translation>
-    </message>
-    <message>
-        <source>From a saved Evolution history page or a text file</source>
-        <translation>De una página de Evolution guardada o de un archivo de texto</translation>
-    </message>
-    <message>
-        <source>IMPORT (%1)</source>
-        <translation>IMPORTAR (%1)</translation>
-    </message>
-    <message>
-        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
-        <translation>Pulse Ctrl+V (⌘V en un Mac) para pegar la página.</translation>
-    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1941,6 +1917,10 @@ cambia.&lt;/p&gt;</translation>
     <message>
         <source>even chances</source>
         <translation>suertes sencillas</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Pulse Ctrl+V (⌘V en un Mac) para pegar la página.</translation>
     </message>
 </context>
 </TS>

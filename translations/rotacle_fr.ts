@@ -523,14 +523,6 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>L&apos;entrée %1 du journal saisit un numéro alors que le jeu était arrêté à une limite de session ; la session est reprise jusqu&apos;à elle.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Oui</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Non</translation>
-    </message>
 </context>
 <context>
     <name>List</name>
@@ -1579,22 +1571,6 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1 : seuls des chiffres et un point décimal se tapent ici ; &quot;%2&quot; n&apos;est pas pris</translation>
     </message>
-    <message>
-        <source>IMPORT NUMBERS</source>
-        <translation>IMPORTER DES NUMÉROS</translation>
-    </message>
-    <message>
-        <source>From a saved Evolution history page or a text file</source>
-        <translation>D&apos;une page Evolution enregistrée ou d&apos;un fichier texte</translation>
-    </message>
-    <message>
-        <source>IMPORT (%1)</source>
-        <translation>IMPORTER (%1)</translation>
-    </message>
-    <message>
-        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
-        <translation>Appuyez sur Ctrl+V (⌘V sur un Mac) pour coller la page.</translation>
-    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1940,6 +1916,10 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
     <message>
         <source>even chances</source>
         <translation>chances simples</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Appuyez sur Ctrl+V (⌘V sur un Mac) pour coller la page.</translation>
     </message>
 </context>
 </TS>

@@ -524,14 +524,6 @@ invariato.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>La voce %1 del giornale inserisce un numero mentre il gioco era fermo a un limite di sessione; la sessione è ripresa fino a essa.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sì</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>No</translation>
-    </message>
 </context>
 <context>
     <name>List</name>
@@ -1580,22 +1572,6 @@ invariato.&lt;/p&gt;</translation>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: qui si digitano solo cifre e un punto decimale; &quot;%2&quot; non è accettato</translation>
     </message>
-    <message>
-        <source>IMPORT NUMBERS</source>
-        <translation>IMPORTA NUMERI</translation>
-    </message>
-    <message>
-        <source>From a saved Evolution history page or a text file</source>
-        <translation>Da una pagina Evolution salvata o da un file di testo</translation>
-    </message>
-    <message>
-        <source>IMPORT (%1)</source>
-        <translation>IMPORTA (%1)</translation>
-    </message>
-    <message>
-        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
-        <translation>Premi Ctrl+V (⌘V su un Mac) per incollare la pagina.</translation>
-    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1941,6 +1917,10 @@ invariato.&lt;/p&gt;</translation>
     <message>
         <source>even chances</source>
         <translation>chance semplici</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Premi Ctrl+V (⌘V su un Mac) per incollare la pagina.</translation>
     </message>
 </context>
 </TS>

@@ -523,14 +523,6 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>Regel %1 van het journaal voert een getal in terwijl het spel stilstond op een sessielimiet; de sessie wordt tot daar hervat.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Ja</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nee</translation>
-    </message>
 </context>
 <context>
     <name>List</name>
@@ -1579,22 +1571,6 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: hier worden alleen cijfers en een decimale punt getypt; &quot;%2&quot; wordt niet aangenomen</translation>
     </message>
-    <message>
-        <source>IMPORT NUMBERS</source>
-        <translation>GETALLEN IMPORTEREN</translation>
-    </message>
-    <message>
-        <source>From a saved Evolution history page or a text file</source>
-        <translation>Uit een opgeslagen Evolution-pagina of een tekstbestand</translation>
-    </message>
-    <message>
-        <source>IMPORT (%1)</source>
-        <translation>IMPORT (%1)</translation>
-    </message>
-    <message>
-        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
-        <translation>Druk op Ctrl+V (⌘V op een Mac) om de pagina te plakken.</translation>
-    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1940,6 +1916,10 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
     <message>
         <source>even chances</source>
         <translation>eenvoudige kansen</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Druk op Ctrl+V (⌘V op een Mac) om de pagina te plakken.</translation>
     </message>
 </context>
 </TS>

@@ -519,14 +519,6 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>Wpis %1 dziennika wprowadza liczbę, gdy gra stała na limicie sesji; sesja jest wznowiona do tego miejsca.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Tak</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Nie</translation>
-    </message>
 </context>
 <context>
     <name>List</name>
@@ -1575,22 +1567,6 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: tu wpisuje się tylko cyfry i kropkę dziesiętną; &quot;%2&quot; nie jest przyjęty</translation>
     </message>
-    <message>
-        <source>IMPORT NUMBERS</source>
-        <translation>IMPORT LICZB</translation>
-    </message>
-    <message>
-        <source>From a saved Evolution history page or a text file</source>
-        <translation>Z zapisanej strony Evolution lub z pliku tekstowego</translation>
-    </message>
-    <message>
-        <source>IMPORT (%1)</source>
-        <translation>IMPORT (%1)</translation>
-    </message>
-    <message>
-        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
-        <translation>Naciśnij Ctrl+V (⌘V na Macu), aby wkleić stronę.</translation>
-    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1936,6 +1912,10 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
     <message>
         <source>even chances</source>
         <translation>szanse proste</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Naciśnij Ctrl+V (⌘V na Macu), aby wkleić stronę.</translation>
     </message>
 </context>
 </TS>

@@ -519,14 +519,6 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
         <source>Record %1 of the journal enters a number while play stood still at a session limit; the session is resumed up to it.</source>
         <translation>O registro %1 do diário insere um número enquanto o jogo estava parado num limite de sessão; a sessão é retomada até ele.</translation>
     </message>
-    <message>
-        <source>Yes</source>
-        <translation>Sim</translation>
-    </message>
-    <message>
-        <source>No</source>
-        <translation>Não</translation>
-    </message>
 </context>
 <context>
     <name>List</name>
@@ -1575,22 +1567,6 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
         <source>%1: only digits and a decimal point are typed here; &quot;%2&quot; is not taken</source>
         <translation>%1: aqui só se digitam algarismos e um ponto decimal; &quot;%2&quot; não é aceito</translation>
     </message>
-    <message>
-        <source>IMPORT NUMBERS</source>
-        <translation>IMPORTAR NÚMEROS</translation>
-    </message>
-    <message>
-        <source>From a saved Evolution history page or a text file</source>
-        <translation>De uma página Evolution salva ou de um arquivo de texto</translation>
-    </message>
-    <message>
-        <source>IMPORT (%1)</source>
-        <translation>IMPORTAR (%1)</translation>
-    </message>
-    <message>
-        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
-        <translation>Pressione Ctrl+V (⌘V no Mac) para colar a página.</translation>
-    </message>
 </context>
 <context>
     <name>Tooltip</name>
@@ -1936,6 +1912,10 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
     <message>
         <source>even chances</source>
         <translation>chances simples</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Pressione Ctrl+V (⌘V no Mac) para colar a página.</translation>
     </message>
 </context>
 </TS>

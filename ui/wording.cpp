@@ -78,14 +78,8 @@ constexpr std::array<MessagePattern, 15> kPatterns = {{
 // The browser edition's own texts (web/src), listed here so that they reach
 // the translators and stay in the translation files.
 [[maybe_unused]] constexpr const char* kWebTexts[] = {
-    QT_TRANSLATE_NOOP("Journal", "Yes"),
-    QT_TRANSLATE_NOOP("Journal", "No"),
     QT_TRANSLATE_NOOP("StatsWindow", "Close"),
     QT_TRANSLATE_NOOP("StatsWindow", "OK"),
-    QT_TRANSLATE_NOOP("TForm1", "IMPORT NUMBERS"),
-    QT_TRANSLATE_NOOP("TForm1", "From a saved Evolution history page or a text file"),
-    QT_TRANSLATE_NOOP("TForm1", "IMPORT (%1)"),
-    QT_TRANSLATE_NOOP("TForm1", "Press Ctrl+V (⌘V on a Mac) to paste the page."),
     QT_TRANSLATE_NOOP("Web", "A new version of Rotacle is ready. It starts the next time you open Rotacle."),
     QT_TRANSLATE_NOOP("Web", "OK"),
     QT_TRANSLATE_NOOP("Web", "Yes"),
@@ -97,6 +91,7 @@ constexpr std::array<MessagePattern, 15> kPatterns = {{
     QT_TRANSLATE_NOOP("Web", "commands"),
     QT_TRANSLATE_NOOP("Web", "numbers"),
     QT_TRANSLATE_NOOP("Web", "even chances"),
+    QT_TRANSLATE_NOOP("Web", "Press Ctrl+V (⌘V on a Mac) to paste the page."),
 };
 
 }  // namespace
