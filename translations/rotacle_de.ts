@@ -1925,5 +1925,9 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
         <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
         <translation>Drücken Sie Strg+V (⌘V auf einem Mac), um die Seite einzufügen.</translation>
     </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Dieser Browser speichert keine Daten für Seiten (IndexedDB).</translation>
+    </message>
 </context>
 </TS>

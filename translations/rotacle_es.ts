@@ -1922,5 +1922,9 @@ cambia.&lt;/p&gt;</translation>
         <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
         <translation>Pulse Ctrl+V (⌘V en un Mac) para pegar la página.</translation>
     </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Este navegador no guarda datos para las páginas (IndexedDB).</translation>
+    </message>
 </context>
 </TS>

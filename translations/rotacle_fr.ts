@@ -1921,5 +1921,9 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
         <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
         <translation>Appuyez sur Ctrl+V (⌘V sur un Mac) pour coller la page.</translation>
     </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Ce navigateur ne conserve aucune donnée pour les pages (IndexedDB).</translation>
+    </message>
 </context>
 </TS>

@@ -1922,5 +1922,9 @@ invariato.&lt;/p&gt;</translation>
         <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
         <translation>Premi Ctrl+V (⌘V su un Mac) per incollare la pagina.</translation>
     </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Questo browser non conserva dati per le pagine (IndexedDB).</translation>
+    </message>
 </context>
 </TS>

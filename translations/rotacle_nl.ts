@@ -1921,5 +1921,9 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
         <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
         <translation>Druk op Ctrl+V (⌘V op een Mac) om de pagina te plakken.</translation>
     </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Deze browser bewaart geen gegevens voor pagina&apos;s (IndexedDB).</translation>
+    </message>
 </context>
 </TS>

@@ -1917,5 +1917,9 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
         <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
         <translation>Naciśnij Ctrl+V (⌘V na Macu), aby wkleić stronę.</translation>
     </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Ta przeglądarka nie przechowuje danych dla stron (IndexedDB).</translation>
+    </message>
 </context>
 </TS>

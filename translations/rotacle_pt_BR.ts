@@ -1917,5 +1917,9 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
         <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
         <translation>Pressione Ctrl+V (⌘V no Mac) para colar a página.</translation>
     </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Este navegador não guarda dados para páginas (IndexedDB).</translation>
+    </message>
 </context>
 </TS>

@@ -92,6 +92,7 @@ constexpr std::array<MessagePattern, 15> kPatterns = {{
     QT_TRANSLATE_NOOP("Web", "numbers"),
     QT_TRANSLATE_NOOP("Web", "even chances"),
     QT_TRANSLATE_NOOP("Web", "Press Ctrl+V (⌘V on a Mac) to paste the page."),
+    QT_TRANSLATE_NOOP("Web", "This browser keeps no data for pages (IndexedDB)."),
 };
 
 }  // namespace
