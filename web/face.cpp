@@ -6,9 +6,13 @@
 
 #include "core/convert.h"
 #include "core/text_file.h"
+#include "display/geometry.h"
 #include "engine/scheduler.h"
 #include "import/page_text.h"
+#include "risk/risk.h"
+#include "settings/staking_presets.h"
 #include "tools/stats.h"
+#include "web/stats_face.h"
 
 namespace rotacle::web {
 
@@ -107,6 +111,8 @@ Face::Face()
       listener_(std::make_unique<Listener>(stats_)),
       recorder_(std::make_unique<Recorder>()) {
     session_.Platform().clock_ms = &now_ms_;
+    // The statistics window lists every spin.
+    stats_.KeepSpins(true);
     session_.Engine().SetPlayListener(listener_.get());
     session_.Engine().SetJournal(recorder_.get());
     SetPageLayout([](const std::string&, void* face) { return static_cast<Face*>(face)->page_text_; }, this);
@@ -151,10 +157,57 @@ std::string Face::Call(std::string_view request) {
                 platform.dialog_answer = req.at("path").get<std::string>();
                 run([&] { e.Image_LoadFromFile2Click(); });
                 platform.dialog_answer.reset();
+            } else if (w == "limit-clock") {
+                // The limits of time, looked at every second while one is set.
+                if (e.Limits().On() && e.Limits().Stopped() == LimitKind::None)
+                    run([&] { e.CheckLimitClock(); });
             } else if (w == "stats")
-                answer["stats"] = sim::SessionStatsJson(stats_);
+                answer["stats"] = StatsJson(stats_, req);
+            else if (w == "risk-setup")
+                answer["risk"] = RiskSetupJson(e);
             else
                 throw std::invalid_argument("unknown window event '" + w + "'");
+        } else if (req.contains("key")) {
+            // The keys of play at speed, as the window takes them.
+            const std::string k = req["key"].get<std::string>();
+            if (k.size() == 1 && k[0] >= '0' && k[0] <= '9')
+                speed.Digit(k[0]);
+            else if (k == "Backspace")
+                speed.Backspace();
+            else if (k == "Enter")
+                speed.Commit(e);
+            else if (k == "Escape") {
+                // The typed digits first, then the import panel, then the settings area.
+                if (speed.Clear() == SpeedPlay::Outcome::Ignored) {
+                    if (e.Panel().Panel_Import().Visible)
+                        ok = e.Event([&] { e.Image_ClosePanel2Click(); });
+                    else if (e.Chrome().ClientHeight() > geometry::kClosedHeight)
+                        ok = e.Event([&] { e.Image_Settings3Click(); });
+                }
+            } else
+                throw std::invalid_argument("unknown key '" + k + "'");
+            speed.EnterWaiting(e);
+        } else if (req.contains("staking")) {
+            // The staking dialog: a preset's first stakes on a game of their
+            // own, and the preset written over the settings as a loaded file is.
+            const Json& st = req["staking"];
+            const auto preset = StakingPresetByName(st.at("preset").get<std::string>());
+            if (!preset) throw std::invalid_argument("unknown staking preset");
+            if (st.value("apply", false)) {
+                const Memo record = WithStakingPreset(*preset, e.Settings().Settings_Data());
+                ok = e.Event([&] { e.LoadSettingsLines(record); });
+            }
+            const Memo record = WithStakingPreset(*preset, e.Settings().Settings_Data());
+            const double bankroll = e.State().Bankroll > 0 ? e.State().Bankroll : 1000.0;
+            Json preview;
+            try {
+                for (const auto& [name, outcomes] :
+                     {std::pair{"lose", "LLLLLL"}, {"win", "WWWWWW"}, {"mixed", "LLLWWW"}})
+                    preview[name] = risk::PreviewStakes(record, bankroll, outcomes);
+            } catch (const std::exception& x) {
+                preview = Json{{"error", x.what()}};
+            }
+            answer["staking"] = std::move(preview);
         } else if (req.contains("tick")) {
             const int id = req["tick"].get<int>();
             if (id < 0 || id >= kTimerCount) throw std::invalid_argument("no such timer");

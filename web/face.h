@@ -35,7 +35,11 @@ public:
     ///  - `do`: a command of the session script, run without the timers after
     ///    it (the page's timers run them);
     ///  - `window`: a window event the script has no command for
-    ///    (settings-open, settings-close, import-open, paste-page, load-file, stats);
+    ///    (settings-open, settings-close, import-open, paste-page, load-file,
+    ///    limit-clock, stats);
+    ///  - `key`: a key of play at speed ("0".."9", Backspace, Enter, Escape);
+    ///  - `staking`: {preset, apply} the first stakes of a staking preset
+    ///    (answer `staking`: lose, win, mixed), written over the settings with `apply`;
     ///  - `tick`: the index of a timer that fired;
     ///  - `replay`: the actions of a journal, oldest first;
     ///  - `page`: {html, text} the pasted page and its text as the browser laid it out;

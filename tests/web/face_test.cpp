@@ -170,5 +170,80 @@ TEST(Face, AnErrorComesWithItsValues) {
     EXPECT_FALSE(next.contains("messageValues"));
 }
 
+// The keys of play at speed reach the game as the window's keys do: digits are typed and entered,
+// Backspace and Esc take them back, and Esc with nothing typed closes the import panel, then the
+// settings area.
+TEST(Face, KeysOfPlayAtSpeedAndEscape) {
+    Page page;
+    const auto key = [&](const char* k) { return page.Send({{"key", k}}); };
+    key("1");
+    key("7");
+    EXPECT_EQ(page.Last()["view"]["keys"]["typed"], "17");
+    key("Enter");
+    page.RunTimers();
+    EXPECT_EQ(page.Last()["view"]["history"], 1);
+    EXPECT_EQ(page.Last()["view"]["strip"][0]["text"], "17");
+    key("3");
+    key("Backspace");
+    EXPECT_EQ(page.Last()["view"]["keys"]["typed"], "");
+    key("9");
+    key("Escape");
+    EXPECT_EQ(page.Last()["view"]["keys"]["typed"], "");
+    EXPECT_EQ(page.Last()["view"]["history"], 1) << "Esc drops the digits, it enters nothing";
+
+    page.Send({{"window", "settings-open"}});
+    ASSERT_GT(page.Last()["view"]["window"]["height"].get<int>(), 388);
+    key("Escape");
+    EXPECT_EQ(page.Last()["view"]["window"]["height"], 388);
+    page.Send({{"window", "import-open"}});
+    ASSERT_TRUE(page.Last()["view"]["panel"]["open"].get<bool>());
+    key("Escape");
+    EXPECT_FALSE(page.Last()["view"]["panel"]["open"].get<bool>());
+
+    const Json refused = key("F5");
+    EXPECT_FALSE(refused["ok"].get<bool>());
+    EXPECT_NE(refused["error"].get<std::string>().find("unknown key"), std::string::npos);
+}
+
+// The staking dialog's preview sizes the stakes with the game's rules on a game of its own; only
+// Apply writes the preset over the settings, as a loaded settings file does.
+TEST(Face, StakingPreviewLeavesTheTableAndApplyWritesTheSettings) {
+    Page page;
+    const int before = page.Send({{"view", true}})["view"]["combos"]["BetStrategy"]["index"].get<int>();
+    const Json preview = page.Send({{"staking", {{"preset", "martingale"}, {"apply", false}}}});
+    EXPECT_EQ(preview["staking"]["lose"], Json::parse("[1, 2, 4, 8, 16, 32]"));
+    EXPECT_EQ(preview["staking"]["mixed"], Json::parse("[1, 2, 4, 8, 1, 1]"));
+    EXPECT_EQ(preview["view"]["combos"]["BetStrategy"]["index"], before);
+    EXPECT_TRUE(preview["records"].empty()) << "a preview is no action of the player";
+
+    const Json applied = page.Send({{"staking", {{"preset", "martingale"}, {"apply", true}}}});
+    EXPECT_TRUE(applied["ok"].get<bool>());
+    EXPECT_EQ(applied["view"]["combos"]["BetStrategy"]["items"]
+                     [applied["view"]["combos"]["BetStrategy"]["index"].get<int>()],
+              "Martingale (x2 on loss)");
+    EXPECT_FALSE(applied["records"].empty()) << "the change is in the journal";
+
+    const Json unknown = page.Send({{"staking", {{"preset", "fibonacci"}}}});
+    EXPECT_FALSE(unknown["ok"].get<bool>());
+}
+
+// The page's clock looks at the limits of time: nothing happens while no limit is set, and play
+// stops once the minutes are played.
+TEST(Face, TheLimitClockStopsPlayWhenTheTimeIsUp) {
+    Face face;
+    const auto call = [&](Json request, std::int64_t now) {
+        request["now"] = now;
+        return Json::parse(face.Call(request.dump()));
+    };
+    const std::int64_t start = 1'700'000'000'000;
+    Json a = call({{"window", "limit-clock"}}, start);
+    EXPECT_TRUE(a["records"].empty());
+    call({{"do", "option limit-time 1"}}, start);
+    a = call({{"window", "limit-clock"}}, start + 30'000);
+    EXPECT_EQ(a["view"]["limit"]["stopped"], "");
+    a = call({{"window", "limit-clock"}}, start + 61'000);
+    EXPECT_EQ(a["view"]["limit"]["stopped"], "time");
+}
+
 }  // namespace
 }  // namespace rotacle::web

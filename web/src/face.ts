@@ -102,6 +102,8 @@ export interface Answer {
   data?: string;
   stats?: unknown;
   replayed?: number;
+  /** The first stakes of a staking preset, or why there are none. */
+  staking?: { lose?: number[]; win?: number[]; mixed?: number[]; error?: string };
 }
 
 /** What the page may ask; see web/face.h. */
@@ -109,6 +111,8 @@ export type Request =
   | { do: string }
   | { window: string; path?: string }
   | { tick: number }
+  | { key: string }
+  | { staking: { preset: string; apply: boolean } }
   | { replay: string[] }
   | { page: { html: string; text: string } }
   | { file: { path: string; data: string } }

@@ -5,7 +5,7 @@
 //
 //   node tools/build.mjs --face DIR --out SITE --version V
 import { execFileSync } from 'node:child_process';
-import { cpSync, mkdirSync, readdirSync, rmSync, existsSync } from 'node:fs';
+import { cpSync, mkdirSync, readdirSync, rmSync, existsSync, readFileSync, writeFileSync } from 'node:fs';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { parseArgs } from 'node:util';
@@ -31,6 +31,11 @@ cpSync(compiled, out, { recursive: true });
 rmSync(compiled, { recursive: true, force: true });
 cpSync(join(web, 'static'), out, { recursive: true });
 for (const f of ['rotacle-face.mjs', 'rotacle-face.wasm']) cpSync(join(values.face, f), join(out, f));
+// The Risk tab's worker carries the module's glue code in front of its own,
+// so that a worker makes no request of its own (the page hands it the
+// compiled WebAssembly).
+const glue = readFileSync(join(out, 'rotacle-face.mjs'), 'utf8').replace(/export default createRotacle;\s*$/, '');
+writeFileSync(join(out, 'risk-worker.js'), glue + '\n' + readFileSync(join(out, 'risk-worker.js'), 'utf8'));
 convertTranslations(join(web, '..', 'translations'), join(out, 'i18n'));
 // Last: the build's file list and version, over every file above.
 const { version } = stampBuild(out, values.version ?? '0');
