@@ -22,8 +22,12 @@ const TYPES = {
   '.webmanifest': 'application/manifest+json', '.svg': 'image/svg+xml', '.png': 'image/png',
 };
 
-/** Serves `root` on 127.0.0.1 at a free port; `offline` answers nothing (network off). */
-export async function serve(root = SITE) {
+/**
+ * Serves `root` on 127.0.0.1 at a free port; `offline` answers nothing
+ * (network off). With `maxAge` (seconds) the browser may keep the files that
+ * long without asking again (a warm cache); by default it asks every time.
+ */
+export async function serve(root = SITE, { maxAge = 0 } = {}) {
   const state = { offline: false, requests: [] };
   const server = createServer(async (req, res) => {
     const path = decodeURIComponent(new URL(req.url ?? '/', 'http://x').pathname);
@@ -33,7 +37,7 @@ export async function serve(root = SITE) {
     if (!file.startsWith(root)) { res.writeHead(403).end(); return; }
     try {
       if (!(await stat(file)).isFile()) throw new Error('not a file');
-      res.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream', 'Cache-Control': 'no-cache' });
+      res.writeHead(200, { 'Content-Type': TYPES[extname(file)] ?? 'application/octet-stream', 'Cache-Control': maxAge > 0 ? `max-age=${maxAge}` : 'no-cache' });
       res.end(await readFile(file));
     } catch {
       res.writeHead(404).end();
@@ -51,6 +55,9 @@ export async function launch(extraArgs = []) {
     executablePath: CHROMIUM,
     headless: true,
     userDataDir: profile,
+    // A long evaluate (a risk run) on a loaded machine: the tests' own
+    // timeouts decide, not the protocol's default of three minutes.
+    protocolTimeout: 10 * 60 * 1000,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
       '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage', ...extraArgs],
   });
@@ -101,4 +108,44 @@ export async function openTable({ browser, server, viewport = { width: 1280, hei
 /** Resolves when the page's table has run every request sent so far. */
 export function settled(page) {
   return page.evaluate(() => globalThis.rotacle.idle());
+}
+
+/**
+ * Starts counting the table's answers in `page`, so that `played` can tell
+ * when a number has been played, its progress run has ended and the values
+ * have been shown. Call it once after `openTable`.
+ */
+export async function watchPlay(page) {
+  await page.evaluate(() => {
+    if (globalThis.rotacleWatch) return;
+    const w = { answers: 0, spins: 0, lastAction: 0, shown: 0 };
+    globalThis.rotacleWatch = w;
+    globalThis.rotacle.listen((answer, request) => {
+      w.answers += 1;
+      // A number clicked or typed reaches the game as "spin N".
+      if ('do' in request && /^spin \d+$/.test(request.do)) w.spins += 1;
+      if (!('tick' in request) && !('view' in request)) w.lastAction = w.answers;
+      // The values are shown on the first tick of the display timer (0)
+      // after the run has ended and no number waits any more.
+      if ('tick' in request && request.tick === 0 && !answer.view.progressRun && answer.view.keys.waiting.length === 0)
+        w.shown = w.answers;
+    });
+  });
+}
+
+/** The numbers played so far ("spin N" requests answered) since `watchPlay`. */
+export function spins(page) {
+  return page.evaluate(() => globalThis.rotacleWatch.spins);
+}
+
+/**
+ * Resolves once `count` numbers have been played and the display timer has
+ * shown the values after the last action with no run under way: what a
+ * player sees when the table has come to rest. `watchPlay` must run first.
+ */
+export async function played(page, count, timeout = 15000) {
+  await page.waitForFunction(
+    (n) => { const w = globalThis.rotacleWatch; return w.spins >= n && w.shown > w.lastAction; },
+    { timeout, polling: 5 }, count);
+  await settled(page);
 }
