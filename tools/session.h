@@ -35,6 +35,10 @@ public:
     void ShowMessage(const std::string& text) override {
         if (!error) error = text;
     }
+    void ShowError(const Message& message) override {
+        if (!error) error_message = message;
+        ShowMessage(EnglishText(message));
+    }
     std::optional<std::string> OpenFileDialog(const FileDialogSpec&) override { return TakeDialogAnswer(); }
     std::optional<std::string> SaveFileDialog(const FileDialogSpec&) override { return TakeDialogAnswer(); }
     std::string ClipboardText() override { return clipboard; }
@@ -51,6 +55,7 @@ public:
     const std::int64_t* clock_ms = nullptr;  ///< the virtual clock in milliseconds (none: 0)
     LcgRandom rng;
     std::optional<std::string> error;          ///< first message of the current command
+    std::optional<Message> error_message;      ///< that message as values, when the game gave them
     std::optional<std::string> dialog_answer;  ///< path the next dialog confirms
     std::string clipboard;
 

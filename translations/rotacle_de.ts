@@ -1276,6 +1276,14 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Gesetzte Wetten, die eine Zahl seit Beginn des Verlaufs abgerechnet hat; RÜCKGÄNGIG nimmt eine zurück. Gesetzt im Hauptfenster zählt das ganze Spiel, Importe eingeschlossen.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1865,6 +1873,61 @@ auf dem Tisch lässt ihn unverändert.&lt;/p&gt;</translation>
     <message>
         <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
         <translation>Einsatzsysteme zur Auswahl, mit den ersten Einsätzen, die jedes auf den Tisch bringt.</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Eine neue Version von Rotacle ist bereit. Sie startet, wenn Sie Rotacle das nächste Mal öffnen.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>Roulettetisch</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>Tisch</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>Befehle</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>Zahlen</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>einfache Chancen</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Drücken Sie Strg+V (⌘V auf einem Mac), um die Seite einzufügen.</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Dieser Browser speichert keine Daten für Seiten (IndexedDB).</translation>
     </message>
 </context>
 </TS>

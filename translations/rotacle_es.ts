@@ -1273,6 +1273,14 @@ cambia.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Apuestas hechas que un número ha liquidado desde que empezó el historial; DESHACER quita una. Apuestas en la ventana principal cuenta toda la partida, importaciones incluidas.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1862,6 +1870,61 @@ cambia.&lt;/p&gt;</translation>
     <message>
         <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
         <translation>Sistemas de apuesta para elegir, con las primeras apuestas que cada uno pone en la mesa.</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Hay una nueva versión de Rotacle lista. Se iniciará la próxima vez que abra Rotacle.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>mesa de ruleta</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>mesa</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>comandos</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>números</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>suertes sencillas</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Pulse Ctrl+V (⌘V en un Mac) para pegar la página.</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Este navegador no guarda datos para las páginas (IndexedDB).</translation>
     </message>
 </context>
 </TS>

@@ -1272,6 +1272,14 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Paris placés qu&apos;un numéro a réglés depuis le début de l&apos;historique ; ANNULER en reprend un. Mises jouées dans la fenêtre principale compte toute la partie, importations comprises.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1861,6 +1869,61 @@ sans pari sur la table le laisse tel quel.&lt;/p&gt;</translation>
     <message>
         <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
         <translation>Systèmes de mise au choix, avec les premières mises que chacun met sur la table.</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Une nouvelle version de Rotacle est prête. Elle démarre la prochaine fois que vous ouvrez Rotacle.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>table de roulette</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>table</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>commandes</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>numéros</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>chances simples</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Appuyez sur Ctrl+V (⌘V sur un Mac) pour coller la page.</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Ce navigateur ne conserve aucune donnée pour les pages (IndexedDB).</translation>
     </message>
 </context>
 </TS>

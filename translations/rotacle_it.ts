@@ -1273,6 +1273,14 @@ invariato.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Puntate piazzate che un numero ha regolato da quando è iniziata la cronologia; ANNULLA ne toglie una. Puntate nella finestra principale conta tutta la partita, importazioni incluse.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1862,6 +1870,61 @@ invariato.&lt;/p&gt;</translation>
     <message>
         <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
         <translation>Sistemi di puntata tra cui scegliere, con le prime poste che ciascuno mette sul tavolo.</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Una nuova versione di Rotacle è pronta. Si avvia la prossima volta che apri Rotacle.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>tavolo della roulette</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>tavolo</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>comandi</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>numeri</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>chance semplici</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Premi Ctrl+V (⌘V su un Mac) per incollare la pagina.</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Questo browser non conserva dati per le pagine (IndexedDB).</translation>
     </message>
 </context>
 </TS>

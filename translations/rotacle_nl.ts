@@ -1272,6 +1272,14 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Geplaatste inzetten die een getal heeft afgerekend sinds de geschiedenis begon; HERSTEL neemt er een terug. Inzetten in het hoofdvenster telt het hele spel, imports inbegrepen.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1861,6 +1869,61 @@ tafel laat hem ongemoeid.&lt;/p&gt;</translation>
     <message>
         <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
         <translation>Inzetsystemen om uit te kiezen, met de eerste inzetten die elk op tafel legt.</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Een nieuwe versie van Rotacle staat klaar. Die start de volgende keer dat je Rotacle opent.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>roulettetafel</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>tafel</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>opdrachten</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>getallen</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>eenvoudige kansen</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Druk op Ctrl+V (⌘V op een Mac) om de pagina te plakken.</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Deze browser bewaart geen gegevens voor pagina&apos;s (IndexedDB).</translation>
     </message>
 </context>
 </TS>

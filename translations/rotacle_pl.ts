@@ -1268,6 +1268,14 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Postawione zakłady, które liczba rozliczyła od początku historii; COFNIJ cofa jeden. Zakłady w oknie głównym liczą całą grę, łącznie z importami.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1857,6 +1865,61 @@ przegrane; liczba bez zakładu na stole go nie zmienia.&lt;/p&gt;</translation>
     <message>
         <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
         <translation>Systemy stawek do wyboru, z pierwszymi stawkami, które każdy kładzie na stół.</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Nowa wersja Rotacle jest gotowa. Uruchomi się przy następnym otwarciu Rotacle.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Zastosuj</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>stół do ruletki</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>stół</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>polecenia</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>liczby</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>szanse proste</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Naciśnij Ctrl+V (⌘V na Macu), aby wkleić stronę.</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Ta przeglądarka nie przechowuje danych dla stron (IndexedDB).</translation>
     </message>
 </context>
 </TS>

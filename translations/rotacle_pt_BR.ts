@@ -1268,6 +1268,14 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
         <source>Placed bets that a number has settled since the history began; UNDO takes one back. Bets played in the main window counts the whole game, imports included.</source>
         <translation>Apostas feitas que um número liquidou desde que o histórico começou; DESFAZER retira uma. Apostas na janela principal conta o jogo todo, importações incluídas.</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>
@@ -1857,6 +1865,61 @@ apostas ganhas menos as perdidas; um número sem aposta na mesa não o altera.&l
     <message>
         <source>Staking systems to choose from, with the first stakes each puts on the table.</source>
         <translation>Sistemas de aposta para escolher, com as primeiras apostas que cada um põe na mesa.</translation>
+    </message>
+</context>
+<context>
+    <name>Web</name>
+    <message>
+        <source>A new version of Rotacle is ready. It starts the next time you open Rotacle.</source>
+        <translation>Uma nova versão do Rotacle está pronta. Ela começa na próxima vez que você abrir o Rotacle.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>roulette table</source>
+        <translation>mesa de roleta</translation>
+    </message>
+    <message>
+        <source>table</source>
+        <translation>mesa</translation>
+    </message>
+    <message>
+        <source>commands</source>
+        <translation>comandos</translation>
+    </message>
+    <message>
+        <source>numbers</source>
+        <translation>números</translation>
+    </message>
+    <message>
+        <source>even chances</source>
+        <translation>chances simples</translation>
+    </message>
+    <message>
+        <source>Press Ctrl+V (⌘V on a Mac) to paste the page.</source>
+        <translation>Pressione Ctrl+V (⌘V no Mac) para colar a página.</translation>
+    </message>
+    <message>
+        <source>This browser keeps no data for pages (IndexedDB).</source>
+        <translation>Este navegador não guarda dados para páginas (IndexedDB).</translation>
     </message>
 </context>
 </TS>

@@ -75,6 +75,26 @@ constexpr std::array<MessagePattern, 15> kPatterns = {{
     QT_TRANSLATE_NOOP("List", "Text File"),
 };
 
+// The browser edition's own texts (web/src), listed here so that they reach
+// the translators and stay in the translation files.
+[[maybe_unused]] constexpr const char* kWebTexts[] = {
+    QT_TRANSLATE_NOOP("StatsWindow", "Close"),
+    QT_TRANSLATE_NOOP("StatsWindow", "OK"),
+    QT_TRANSLATE_NOOP("Web", "A new version of Rotacle is ready. It starts the next time you open Rotacle."),
+    QT_TRANSLATE_NOOP("Web", "OK"),
+    QT_TRANSLATE_NOOP("Web", "Yes"),
+    QT_TRANSLATE_NOOP("Web", "No"),
+    QT_TRANSLATE_NOOP("Web", "Apply"),
+    QT_TRANSLATE_NOOP("Web", "Close"),
+    QT_TRANSLATE_NOOP("Web", "roulette table"),
+    QT_TRANSLATE_NOOP("Web", "table"),
+    QT_TRANSLATE_NOOP("Web", "commands"),
+    QT_TRANSLATE_NOOP("Web", "numbers"),
+    QT_TRANSLATE_NOOP("Web", "even chances"),
+    QT_TRANSLATE_NOOP("Web", "Press Ctrl+V (⌘V on a Mac) to paste the page."),
+    QT_TRANSLATE_NOOP("Web", "This browser keeps no data for pages (IndexedDB)."),
+};
+
 }  // namespace
 
 std::span<const MessagePattern> MessagePatterns() { return kPatterns; }

@@ -51,6 +51,14 @@ Json LabelJson(const Label& l) {
 
 Json GaugeJson(const Gauge& g) { return Json{g.Position, g.MaxValue}; }
 
+// A message as values: the English pattern of its kind (the page's key to
+// the translation), the values that fill it and the message inside it.
+Json MessageJson(const Message& m) {
+    Json j{{"pattern", EnglishPattern(m.kind)}, {"args", m.args}};
+    if (m.cause) j["cause"] = MessageJson(*m.cause);
+    return j;
+}
+
 }  // namespace
 
 /// Hands the play events to the statistics and keeps them for the page.
@@ -122,6 +130,7 @@ std::string Face::Call(std::string_view request) {
     SpeedPlay& speed = session_.Speed();
     sim::SimPlatform& platform = session_.Platform();
     platform.error.reset();
+    platform.error_message.reset();
     bool ok = true;
     try {
         const Json req = Json::parse(request);
@@ -236,7 +245,10 @@ std::string Face::Call(std::string_view request) {
     }
     answer["ok"] = ok && !platform.error;
     if (platform.error) answer["message"] = *platform.error;
+    if (platform.error && platform.error_message)
+        answer["messageValues"] = MessageJson(*platform.error_message);
     platform.error.reset();
+    platform.error_message.reset();
     answer["records"] = std::exchange(recorder_->records, {});
     answer["play"] = std::exchange(listener_->events, Json::array());
     Json timers = Json::array();

@@ -47,7 +47,9 @@ public:
     ///  - `file`: {path, data} a file the player gave, written to the page's own files;
     ///  - `read`: a path; the answer's `data` is that file's text (an export).
     /// Answer: `ok`, `view`, `timers` ([enabled, interval] in timer order),
-    /// `message` (an error to show, or absent), `records` (journal actions of
+    /// `message` (an error to show, or absent), `messageValues` (that error
+    /// as values: {pattern, args, cause}, for wording it in the player's
+    /// language; absent for a text the game words no further), `records` (journal actions of
     /// this request, oldest first), `play` (play events), `error` (a request
     /// the face could not run: a malformed command).
     std::string Call(std::string_view request);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -150,6 +151,23 @@ TEST(Face, APastedPageIsReadFromTheTextTheBrowserGave) {
     ASSERT_TRUE(page.Last()["ok"].get<bool>()) << page.Last().dump();
     page.RunTimers();
     EXPECT_EQ(page.Last()["view"]["panel"]["listed"], 4);
+}
+
+// An error of the game comes with its values, so that the page words it in the player's language:
+// the English pattern of its kind, the values that fill it and the error inside it, once.
+TEST(Face, AnErrorComesWithItsValues) {
+    const std::filesystem::path file = std::filesystem::temp_directory_path() / "rotacle-face-bad-line.txt";
+    Face face;
+    ASSERT_TRUE(Json::parse(
+        face.Call(Json{{"file", {{"path", file.string()}, {"data", "5\n%2 x\n"}}}}.dump()))["ok"]);
+    const Json a = Json::parse(face.Call(Json{{"do", "import-file " + file.string()}}.dump()));
+    std::filesystem::remove(file);
+    EXPECT_EQ(a["message"], "Line 2: '%2 x' is not a valid integer value");
+    EXPECT_EQ(a["messageValues"], Json::parse(R"({"pattern": "Line %1: %2", "args": ["2"],
+        "cause": {"pattern": "'%1' is not a valid integer value", "args": ["%2 x"]}})"));
+    const Json next = Json::parse(face.Call(R"({"view": true})"));
+    EXPECT_FALSE(next.contains("message"));
+    EXPECT_FALSE(next.contains("messageValues"));
 }
 
 // The keys of play at speed reach the game as the window's keys do: digits are typed and entered,

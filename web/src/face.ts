@@ -1,5 +1,6 @@
 // The game's WebAssembly face: one JSON request in, one JSON answer out.
 // Nothing of the game is decided here; see web/face.h for the requests.
+import { wordMessage } from './i18n.js';
 
 /** A label of the window model. */
 export interface LabelView {
@@ -77,12 +78,22 @@ export interface PlayEvent {
   mode?: number;
 }
 
+/** An error of the game as values: the English pattern of its kind, the values, the error inside it. */
+export interface MessageValues {
+  pattern: string;
+  args: string[];
+  cause?: MessageValues;
+}
+
 export interface Answer {
   ok: boolean;
   view: View;
   /** [enabled, interval in ms] of each timer, in timer order. */
   timers: [boolean, number][];
+  /** The error to show, in the player's language. */
   message?: string;
+  /** `message` as values (the face's English wording is replaced by the player's language). */
+  messageValues?: MessageValues;
   records: string[];
   play: PlayEvent[];
   error?: string;
@@ -151,7 +162,10 @@ export class Face {
 
   /** Runs one request on the game's clock `now` (ms since the epoch). */
   call(request: Request, now: number = Date.now()): Answer {
-    return JSON.parse(this.run('rotacle_call', JSON.stringify({ ...request, now }))) as Answer;
+    const answer = JSON.parse(this.run('rotacle_call', JSON.stringify({ ...request, now }))) as Answer;
+    // The game's error in the player's language, worded from its values as the window words it.
+    if (answer.messageValues) answer.message = wordMessage(answer.messageValues);
+    return answer;
   }
 
   /** The journal records of `actions`, each with its line end. */

@@ -7,9 +7,10 @@ import { Dialogs } from './dialogs.js';
 import { Face } from './face.js';
 import { startStore } from './files.js';
 import { Help } from './help.js';
-import { t } from './i18n.js';
+import { loadLanguage, t } from './i18n.js';
 import { Keys } from './keys.js';
 import { LimitScreen } from './limits.js';
+import { startOffline } from './offline.js';
 import { Settings } from './settings.js';
 import { CLOSED_HEIGHT, OPEN_HEIGHT, Table, WIDTH } from './table.js';
 import { applyTooltips } from './tooltips.js';
@@ -34,7 +35,10 @@ function fit(table: Table): void {
 }
 
 async function start(): Promise<void> {
-  const app = new App(await Face.load());
+  startOffline();
+  // The player's language is in force before the table is drawn.
+  const [face] = await Promise.all([Face.load(), loadLanguage()]);
+  const app = new App(face);
   const main = document.getElementById('app');
   if (!main) throw new Error('the page has no #app');
   const table = new Table(app, main);

@@ -9,6 +9,8 @@ import { cpSync, mkdirSync, readdirSync, rmSync, existsSync, readFileSync, write
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { parseArgs } from 'node:util';
+import { convertTranslations } from './translations.mjs';
+import { stampBuild } from './stamp.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 const web = resolve(here, '..');
@@ -34,4 +36,7 @@ for (const f of ['rotacle-face.mjs', 'rotacle-face.wasm']) cpSync(join(values.fa
 // compiled WebAssembly).
 const glue = readFileSync(join(out, 'rotacle-face.mjs'), 'utf8').replace(/export default createRotacle;\s*$/, '');
 writeFileSync(join(out, 'risk-worker.js'), glue + '\n' + readFileSync(join(out, 'risk-worker.js'), 'utf8'));
-console.log(`rotacle-web ${values.version ?? ''}: ${out}`);
+convertTranslations(join(web, '..', 'translations'), join(out, 'i18n'));
+// Last: the build's file list and version, over every file above.
+const { version } = stampBuild(out, values.version ?? '0');
+console.log(`rotacle-web ${version}: ${out}`);
